@@ -1,0 +1,76 @@
+// Dienste für den Lauf ohne Fenster: Meldungen auf den Fehlerkanal, Fragen mit dem
+// Standardknopf beantwortet, Einstellungen und Zwischenablage im Speicher.
+#pragma once
+
+#include <iosfwd>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "model/DatumUnit.h"
+#include "model/DienstUnit.h"
+
+class TStandard;
+class TSchule;
+
+class TKonsolenDialog : public TDialogDienst {
+ public:
+  explicit TKonsolenDialog(std::ostream& fehler) : fFehler(fehler) {}
+  int Frage(const TFrage& frage) override;
+  void Meldung(const std::string& titel, const std::vector<std::string>& zeilen,
+               TMeldungsArt art) override;
+  void Piep() override {}
+  void BeschaeftigtAn() override {}
+  void BeschaeftigtAus() override {}
+  void MeldungsFensterZeigen(const std::string&) override {}
+  void MeldungsFensterSchliessen() override {}
+  void EingabenVerarbeiten() override {}
+  using TDialogDienst::Frage;
+
+ private:
+  std::ostream& fFehler;
+};
+
+class TSpeicherImSpeicher : public TEinstellungsSpeicher {
+ public:
+  std::optional<std::string> Lesen(const std::string& schluessel, const std::string& name) override;
+  void Schreiben(const std::string& schluessel, const std::string& name,
+                 const std::string& wert) override;
+  bool Sichern() override { return true; }
+  std::map<std::pair<std::string, std::string>, std::string> fWerte;
+};
+
+class TAblageImSpeicher : public TZwischenablage {
+ public:
+  std::string Text() override { return fText; }
+  void SetzeText(const std::string& text) override { fText = text; }
+  std::string fText;
+};
+
+// Feste Zeichenbreiten: jedes Zeichen so breit wie die halbe Schriftgröße in Punkten.
+class TFesteMetrik : public TTextMetrik {
+ public:
+  double TextBreite(const TSchrift& schrift, const std::string& text) override;
+  double TextHoehe(const TSchrift& schrift) override;
+};
+
+// Richtet Einstellungen, Schule und Dienste für einen Lauf ohne Fenster ein und räumt sie ab.
+class TKonsolenUmgebung {
+ public:
+  explicit TKonsolenUmgebung(std::ostream& fehler);
+  ~TKonsolenUmgebung();
+  TKonsolenUmgebung(const TKonsolenUmgebung&) = delete;
+  TKonsolenUmgebung& operator=(const TKonsolenUmgebung&) = delete;
+
+ private:
+  TKonsolenDialog fDialog;
+  TSpeicherImSpeicher fSpeicher;
+  TAblageImSpeicher fAblage;
+  TFesteMetrik fMetrik;
+  TSystemUhr fUhr;
+  std::unique_ptr<TStandard> fStandard;
+  std::unique_ptr<TSchule> fSchule;
+  TDienste fAlteDienste;
+  TStandard* fAlterStandard;
+  TSchule* fAlteSchule;
+};

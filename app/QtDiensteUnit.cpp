@@ -1,0 +1,172 @@
+#include "app/QtDiensteUnit.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+
+QString QText(const std::string& utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string StdText(const QString& text) {
+  return text.toUtf8().toStdString();
+}
+
+namespace {
+QMessageBox::Icon Symbol(TMeldungsArt art) {
+  switch (art) {
+    case TMeldungsArt::Information:
+      return QMessageBox::Information;
+    case TMeldungsArt::Warnung:
+      return QMessageBox::Warning;
+    case TMeldungsArt::Fehler:
+      return QMessageBox::Critical;
+    case TMeldungsArt::Frage:
+      return QMessageBox::Question;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QString Verbinde(const std::vector<std::string>& zeilen) {
+  QStringList liste;
+  for (const auto& z : zeilen) liste << QText(z);
+  return liste.join('\n');
+}
+}  // namespace
+
+int TQtDialogDienst::Frage(const TFrage& frage) {
+  QMessageBox box(Symbol(frage.Art), QText(frage.Titel), Verbinde(frage.Zeilen),
+                  QMessageBox::NoButton, QApplication::activeWindow());
+  std::vector<QPushButton*> knoepfe;
+  for (const auto& k : frage.Knoepfe)
+    knoepfe.push_back(box.addButton(QText(k), QMessageBox::ActionRole));
+  if (knoepfe.empty())
+    knoepfe.push_back(box.addButton(QStringLiteral("Ok"), QMessageBox::AcceptRole));
+  const int n = static_cast<int>(knoepfe.size());
+  if (frage.StandardKnopf >= 0 && frage.StandardKnopf < n)
+    box.setDefaultButton(knoepfe[frage.StandardKnopf]);
+  const int esc = frage.EscapeKnopf >= 0 && frage.EscapeKnopf < n ? frage.EscapeKnopf : n - 1;
+  box.setEscapeButton(knoepfe[esc]);
+  box.exec();
+  for (int i = 0; i < n; ++i)
+    if (box.clickedButton() == knoepfe[i]) return i;
+  return esc;
+}
+
+void TQtDialogDienst::Meldung(const std::string& titel, const std::vector<std::string>& zeilen,
+                              TMeldungsArt art) {
+  QMessageBox box(Symbol(art), QText(titel), Verbinde(zeilen), QMessageBox::NoButton,
+                  QApplication::activeWindow());
+  box.addButton(QStringLiteral("Ok"), QMessageBox::AcceptRole);
+  box.exec();
+}
+
+void TQtDialogDienst::Piep() {
+  QApplication::beep();
+}
+
+void TQtDialogDienst::BeschaeftigtAn() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void TQtDialogDienst::BeschaeftigtAus() {
+  QApplication::restoreOverrideCursor();
+}
+
+void TQtDialogDienst::MeldungsFensterZeigen(const std::string& text) {
+  if (!fMeldungsFenster) {
+    fMeldungsFenster = new QLabel(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
+    fMeldungsFenster->setAttribute(Qt::WA_DeleteOnClose);
+    fMeldungsFenster->setMargin(16);
+    fMeldungsFenster->setWindowTitle(QStringLiteral("Bitte warten"));
+  }
+  fMeldungsFenster->setText(QText(text));
+  fMeldungsFenster->adjustSize();
+  fMeldungsFenster->show();
+  fMeldungsFenster->repaint();
+}
+
+void TQtDialogDienst::MeldungsFensterSchliessen() {
+  if (fMeldungsFenster) fMeldungsFenster->close();
+}
+
+void TQtDialogDienst::EingabenVerarbeiten() {
+  QCoreApplication::processEvents();
+}
+
+struct TQtEinstellungsSpeicher::Daten {
+  explicit Daten(const QString& pfad) : fEinstellungen(pfad, QSettings::IniFormat) {}
+  QSettings fEinstellungen;
+};
+
+QString TQtEinstellungsSpeicher::StandardPfad() {
+  const QByteArray umgebung = qgetenv("TAMREL_EINSTELLUNGEN");
+  if (!umgebung.isEmpty()) return QString::fromLocal8Bit(umgebung);
+  const QString ordner = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+  return ordner + QStringLiteral("/Tamrel/tamrel.ini");
+}
+
+TQtEinstellungsSpeicher::TQtEinstellungsSpeicher() : TQtEinstellungsSpeicher(StandardPfad()) {}
+
+TQtEinstellungsSpeicher::TQtEinstellungsSpeicher(const QString& pfad) : fDaten(new Daten(pfad)) {
+  QDir().mkpath(QFileInfo(pfad).absolutePath());
+}
+
+TQtEinstellungsSpeicher::~TQtEinstellungsSpeicher() {
+  delete fDaten;
+}
+
+std::optional<std::string> TQtEinstellungsSpeicher::Lesen(const std::string& schluessel,
+                                                          const std::string& name) {
+  QSettings& e = fDaten->fEinstellungen;
+  e.beginGroup(QText(schluessel));
+  const QVariant wert = e.value(QText(name));
+  e.endGroup();
+  if (!wert.isValid()) return std::nullopt;
+  return StdText(wert.toString());
+}
+
+void TQtEinstellungsSpeicher::Schreiben(const std::string& schluessel, const std::string& name,
+                                        const std::string& wert) {
+  QSettings& e = fDaten->fEinstellungen;
+  e.beginGroup(QText(schluessel));
+  e.setValue(QText(name), QText(wert));
+  e.endGroup();
+}
+
+bool TQtEinstellungsSpeicher::Sichern() {
+  fDaten->fEinstellungen.sync();
+  return fDaten->fEinstellungen.status() == QSettings::NoError;
+}
+
+std::string TQtZwischenablage::Text() {
+  return StdText(QApplication::clipboard()->text());
+}
+
+void TQtZwischenablage::SetzeText(const std::string& text) {
+  QString t = QText(text);
+  t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  t.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+  QApplication::clipboard()->setText(t);
+}
+
+double TQtTextMetrik::TextBreite(const TSchrift& schrift, const std::string& text) {
+  QFont f(QText(schrift.Name), schrift.Groesse);
+  f.setBold(schrift.Fett);
+  f.setItalic(schrift.Kursiv);
+  return QFontMetricsF(f).horizontalAdvance(QText(text));
+}
+
+double TQtTextMetrik::TextHoehe(const TSchrift& schrift) {
+  QFont f(QText(schrift.Name), schrift.Groesse);
+  f.setBold(schrift.Fett);
+  return QFontMetricsF(f).height();
+}

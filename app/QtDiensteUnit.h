@@ -1,0 +1,59 @@
+// Die Dienste der Logik, umgesetzt mit Qt.
+#pragma once
+
+#include <QLabel>
+#include <QPointer>
+#include <QString>
+
+#include "model/DienstUnit.h"
+
+QString QText(const std::string& utf8);
+std::string StdText(const QString& text);
+
+class TQtDialogDienst : public TDialogDienst {
+ public:
+  int Frage(const TFrage& frage) override;
+  void Meldung(const std::string& titel, const std::vector<std::string>& zeilen,
+               TMeldungsArt art) override;
+  void Piep() override;
+  void BeschaeftigtAn() override;
+  void BeschaeftigtAus() override;
+  void MeldungsFensterZeigen(const std::string& text) override;
+  void MeldungsFensterSchliessen() override;
+  void EingabenVerarbeiten() override;
+  using TDialogDienst::Frage;
+
+ private:
+  QPointer<QLabel> fMeldungsFenster;
+};
+
+// Einstellungen in einer INI-Datei (eine Gruppe je Schlüssel). Der Pfad kommt aus der
+// Umgebungsvariablen TAMREL_EINSTELLUNGEN, sonst aus dem Konfigurationsordner des Benutzers.
+class TQtEinstellungsSpeicher : public TEinstellungsSpeicher {
+ public:
+  TQtEinstellungsSpeicher();
+  explicit TQtEinstellungsSpeicher(const QString& pfad);
+  ~TQtEinstellungsSpeicher() override;
+  std::optional<std::string> Lesen(const std::string& schluessel, const std::string& name) override;
+  void Schreiben(const std::string& schluessel, const std::string& name,
+                 const std::string& wert) override;
+  bool Sichern() override;
+  static QString StandardPfad();
+
+ private:
+  struct Daten;
+  Daten* fDaten;
+};
+
+class TQtZwischenablage : public TZwischenablage {
+ public:
+  std::string Text() override;
+  // Zeilen werden mit CR LF geschrieben.
+  void SetzeText(const std::string& text) override;
+};
+
+class TQtTextMetrik : public TTextMetrik {
+ public:
+  double TextBreite(const TSchrift& schrift, const std::string& text) override;
+  double TextHoehe(const TSchrift& schrift) override;
+};

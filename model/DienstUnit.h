@@ -1,0 +1,153 @@
+// Was die Logik von draußen braucht: Fragen und Meldungen, Fenster, Einstellungsspeicher,
+// Zwischenablage, Textmaße und Uhr. Jede Schnittstelle ist einmal mit Qt und einmal als
+// Attrappe für die Tests umgesetzt. Alle Texte, die diese Schnittstellen überqueren, sind UTF-8.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/GlobalUnit.h"
+
+enum class TMeldungsArt { Information, Warnung, Fehler, Frage };
+
+// Eine Frage an den Benutzer: Fenstertitel, Textzeilen und Knöpfe.
+struct TFrage {
+  std::string Titel;
+  std::vector<std::string> Zeilen;
+  TMeldungsArt Art = TMeldungsArt::Frage;
+  std::vector<std::string> Knoepfe;
+  int StandardKnopf = 0;  // Knopf bei Eingabetaste
+  int EscapeKnopf = -1;   // Knopf bei Escape; -1: der letzte
+};
+
+class TDialogDienst {
+ public:
+  virtual ~TDialogDienst() = default;
+  // Zeigt die Frage modal und liefert den Index des gedrückten Knopfes.
+  virtual int Frage(const TFrage& frage) = 0;
+  // Meldung mit einem Knopf "Ok".
+  virtual void Meldung(const std::string& titel, const std::vector<std::string>& zeilen,
+                       TMeldungsArt art) = 0;
+  virtual void Piep() = 0;
+  // Sanduhr: verschachtelbar, An und Aus paarweise.
+  virtual void BeschaeftigtAn() = 0;
+  virtual void BeschaeftigtAus() = 0;
+  // Das kleine nicht-modale Meldungsfenster mit einer Textzeile.
+  virtual void MeldungsFensterZeigen(const std::string& text) = 0;
+  virtual void MeldungsFensterSchliessen() = 0;
+  // Lässt anstehende Eingaben laufen (zwischen Schritten langer, abbrechbarer Vorgänge).
+  virtual void EingabenVerarbeiten() = 0;
+
+  // Bequeme Form: Frage mit Titel, Zeilen und Knöpfen.
+  int Frage(const std::string& titel, std::vector<std::string> zeilen, TMeldungsArt art,
+            std::vector<std::string> knoepfe, int standardKnopf = 0, int escapeKnopf = -1) {
+    return Frage(
+        TFrage{titel, std::move(zeilen), art, std::move(knoepfe), standardKnopf, escapeKnopf});
+  }
+};
+
+// Sanduhr für die Dauer eines Blocks.
+class TBeschaeftigt {
+ public:
+  TBeschaeftigt();
+  ~TBeschaeftigt();
+  TBeschaeftigt(const TBeschaeftigt&) = delete;
+  TBeschaeftigt& operator=(const TBeschaeftigt&) = delete;
+};
+
+// Ein offenes Fenster, wie die Schule es sieht.
+class TFenster {
+ public:
+  virtual ~TFenster() = default;
+  // Die Fensterart (die Kennzahl des Fensters).
+  virtual int FensterArt() const = 0;
+  // Die Überschrift (UTF-8).
+  virtual std::string Titel() const = 0;
+  // Vollständig neu aufbauen.
+  virtual void FensterUpdate() = 0;
+  // Angezeigte Werte auffrischen.
+  virtual void FensterRefresh() = 0;
+  // Das Fenster schließen; es meldet sich dabei aus allen Verweisen ab.
+  virtual void Schliessen() = 0;
+};
+
+class TKurs;
+class TElement;
+
+// Was die Logik vom Hauptfenster und der Fensterverwaltung braucht. Jede Art Fenster, die die
+// Logik öffnen muss, bekommt hier ihre Methode.
+class TFensterDienst {
+ public:
+  virtual ~TFensterDienst() = default;
+  // Der Befehl "Sichern" ist genau dann wählbar, wenn die Schule geändert ist.
+  virtual void SichernFreigeben(bool frei) = 0;
+};
+
+// Der Einstellungsspeicher: Zeichenkettenwerte nach Schlüssel und Wertname.
+class TEinstellungsSpeicher {
+ public:
+  virtual ~TEinstellungsSpeicher() = default;
+  virtual std::optional<std::string> Lesen(const std::string& schluessel,
+                                           const std::string& name) = 0;
+  virtual void Schreiben(const std::string& schluessel, const std::string& name,
+                         const std::string& wert) = 0;
+  // Schreibt Gepuffertes dauerhaft weg; falsch, wenn das misslingt.
+  virtual bool Sichern() = 0;
+};
+
+// Die Zwischenablage als einfacher Text.
+class TZwischenablage {
+ public:
+  virtual ~TZwischenablage() = default;
+  virtual std::string Text() = 0;
+  virtual void SetzeText(const std::string& text) = 0;
+};
+
+// Eine Schrift, wie die Einstellungen sie speichern.
+struct TSchrift {
+  std::string Name = "Arial";
+  int Groesse = 8;
+  bool Fett = false;
+  bool Kursiv = false;
+  bool Unterstrichen = false;
+  friend bool operator==(const TSchrift&, const TSchrift&) = default;
+};
+
+// Textmaße für das Seitenlayout.
+class TTextMetrik {
+ public:
+  virtual ~TTextMetrik() = default;
+  virtual double TextBreite(const TSchrift& schrift, const std::string& text) = 0;
+  virtual double TextHoehe(const TSchrift& schrift) = 0;
+};
+
+// Heute und jetzt.
+class TUhr {
+ public:
+  virtual ~TUhr() = default;
+  virtual TDateTime Jetzt() = 0;
+};
+
+// Die Dienste, die das Programm oder eine Testumgebung einsetzt.
+struct TDienste {
+  TDialogDienst* Dialog = nullptr;
+  TEinstellungsSpeicher* Speicher = nullptr;
+  TZwischenablage* Ablage = nullptr;
+  TTextMetrik* Metrik = nullptr;
+  TUhr* Uhr = nullptr;
+  TFensterDienst* Fenster = nullptr;  // fehlt ohne Fenster (Kommandozeile)
+};
+
+// Setzt die Dienste ein und liefert die bisherigen zurück.
+TDienste DiensteEinsetzen(const TDienste& neu);
+TDialogDienst& Dialog();
+TEinstellungsSpeicher& Speicher();
+TZwischenablage& Ablage();
+TTextMetrik& Metrik();
+TUhr& Uhr();
+// Der Fensterdienst, oder nichts, wenn das Programm ohne Fenster läuft.
+TFensterDienst* FensterDienst();
+// Jetzt und heute (ganzer Tag) nach der eingesetzten Uhr.
+TDateTime Jetzt();
+TDateTime Heute();

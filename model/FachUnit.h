@@ -1,0 +1,36 @@
+// Fächer.
+#pragma once
+
+#include <string>
+
+#include "model/ElementUnit.h"
+#include "model/MenueUnit.h"
+
+class TLehrer;
+class TKlasse;
+
+class TFach : public TElement {
+ public:
+  TListe<TLehrer> fLehrer;   // nach fReihe
+  TListe<TKlasse> fKlassen;  // nach fReihe
+  TLehrer* fPopLehrer = nullptr;
+  TKlasse* fPopKlasse = nullptr;
+
+  TKuerzelArt Art() const override { return fac; }
+
+  std::int32_t LehrerSumme(const TLehrer* einLehrer) const;
+  std::int32_t KlassenSumme(const TKlasse* eineKlasse) const;
+  void NeuerLehrer(TLehrer* theLehrer);
+  void NeueKlasse(TKlasse* theKlasse);
+  void LehrerEntfernen(TLehrer* theLehrer);
+  // Nur, wenn kein Kurs des Fachs die Klasse enthält.
+  void KlasseEntfernen(TKlasse* theKlasse);
+  // Eintrag der Fächerauswahl eines Lehrers.
+  std::string KursPopZeile(const TLehrer* theLehrer, std::int32_t rest) const;
+  TMenue LehrerPopupFuellen();
+  TMenue KlassenPopupFuellen();
+  void MerkePopLehrer(TLehrer* l) { fPopLehrer = l; }
+  void MerkePopKlasse(TKlasse* k) { fPopKlasse = k; }
+
+  void Aufloesen() override;
+};

@@ -1,0 +1,31 @@
+// Klassen (Schülergruppen).
+#pragma once
+
+#include <array>
+
+#include "model/SollElemUnit.h"
+
+class TLehrer;
+class TRaum;
+class TFach;
+
+using TTagFeld = std::array<int, 7>;  // Tag 1 zuerst
+
+class TKlasse : public TSollElement {
+ public:
+  TKlasse();  // Soll aus fKlSoll in jeder Woche
+
+  TLehrer* fLehrer1 = nullptr;
+  TLehrer* fLehrer2 = nullptr;
+  TRaum* fRaum = nullptr;
+  bool fKopDop = false;
+
+  TKuerzelArt Art() const override { return kla; }
+
+  std::int32_t FachSumme(const TFach* einFach) const;
+  void NeuerRaum(TRaum* theRaum);
+  // Hohlstunden der Woche; maxim und Maximum erhalten die letzten nicht fixierten Stunden.
+  int HohlStunden(int theWoche, int& maxim, TTagFeld& maximum) const;
+
+  void Aufloesen() override;
+};

@@ -1,0 +1,47 @@
+#include "model/KopplUnit.h"
+
+#include "model/KursUnit.h"
+#include "model/LehrerUnit.h"
+#include "model/SchulUnit.h"
+
+TKurs* TKopplung::GroessterKopplungsKurs(int dieWoche, bool mitFaktor) const {
+  TKurs* groesster = nullptr;
+  std::int64_t bester = 0;
+  for (TKurs* k : fKurse) {
+    const std::int64_t wert = static_cast<std::int64_t>(k->fStunden.GetWochenStunde(dieWoche)) *
+                              (mitFaktor ? k->fFaktor : 1);
+    if (!groesster || wert > bester) {
+      groesster = k;
+      bester = wert;
+    }
+  }
+  return groesster;
+}
+
+bool TKopplung::IstVerplant() const {
+  for (const TKurs* k : fKurse)
+    if (!k->fNichtVerplanen && k->VerplanteStunden(-1) < k->fStunden.GetWochenStunde(-1))
+      return false;
+  return true;
+}
+
+void TKopplung::LeKopDoppeltTest(const TLehrer* theLehrer) const {
+  if (!theLehrer) return;
+  int anzahl = 0;
+  for (const TKurs* k : fKurse)
+    if (k->fLehrer == theLehrer) ++anzahl;
+  if (anzahl >= 2)
+    Dialog().Meldung("Lehrer doppelt in Kopplung",
+                     {"Lehrer " + U8(theLehrer->fKuerzel.str()) + " ist mehrfach in " +
+                      U8(fKuerzel.str()) + " Kopplung"},
+                     TMeldungsArt::Warnung);
+}
+
+void TKopplung::Aufloesen() {
+  for (TKurs* k : fKurse.Kopie()) {
+    k->AlleSetzungenEntfernen();
+    k->KopplungEntfernen();
+  }
+  if (Schule().fParListe) Schule().fParListe->Loesche(this);
+  TElement::Aufloesen();
+}

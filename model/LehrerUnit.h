@@ -1,0 +1,46 @@
+// Lehrer.
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "model/MenueUnit.h"
+#include "model/SollElemUnit.h"
+
+class TRaum;
+class TFach;
+class TKlasse;
+
+class TLehrer : public TSollElement {
+ public:
+  TLehrer();  // Soll aus fLeSoll in jeder Woche
+
+  TListe<TFach> fFaecher;  // nach fReihe
+  std::int32_t fVStunden1 = 0;
+  std::int32_t fVStunden2 = 0;
+  std::int32_t fVStunden3 = 0;
+  TRaum* fRaum = nullptr;
+  TFach* fPopFach = nullptr;
+  bool fFreierTag = false;
+  std::map<std::string, std::string> fDict;  // Monatskonto: "JJJJMM" -> Zahl
+
+  TKuerzelArt Art() const override { return leh; }
+
+  // Wochenstunden (ungewichtet, Arbeitswoche) seiner Kurse in dem Fach.
+  std::int32_t FachSumme(const TFach* einFach) const;
+  // Nimmt das Fach auf (nach fReihe) und trägt sich beim Fach ein.
+  void NeuesFach(TFach* theFach);
+  // Entfernt das Fach; verweigert mit Meldung, solange er es noch unterrichtet. Wahr bei Erfolg.
+  bool FachEntfernen(TFach* theFach);
+  // Neuer Stammraum für die Kurse (fRaum setzt der Aufrufer).
+  void NeuerRaum(TRaum* theRaum);
+  // Hat einen Kurs, dessen einzige Klasse theElement ist.
+  bool HatUnterrichtInKlasse(const TKlasse* theElement) const;
+  // Ein Kurs zählt nicht für den Lehrer.
+  bool HatKursNichtAngerechnet() const;
+  // Die Fächerauswahl: je Fach ein Eintrag (KursPopZeile des Fachs), Spaltenumbruch.
+  TMenue FachPopupFuellen();
+  void MerkePopFach(TFach* theFach) { fPopFach = theFach; }
+
+  void Aufloesen() override;
+};

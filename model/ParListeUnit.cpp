@@ -1,0 +1,16 @@
+#include "model/ParListeUnit.h"
+
+TParListe::TParListe() {
+  Entleeren();
+}
+
+void TParListe::Loesche(const TKopplung* theKopplung) {
+  for (auto& eintrag : fListe)
+    if (eintrag == theKopplung) eintrag = nullptr;
+}
+
+void TParListe::Entleeren() {
+  fZeilen = 1;
+  fSpalten = 1;
+  fListe.assign(1, nullptr);
+}

@@ -1,0 +1,38 @@
+// Elemente mit Plan: Sperrungen und Besetzungen für jede Woche des Zyklus.
+#pragma once
+
+#include <string>
+
+#include "model/ElementUnit.h"
+#include "model/WoBereichsUnit.h"
+
+class TPlanElement : public TElement {
+ public:
+  // Sperrung aus der Vorgabe fGrWoElem, Besetzung leer, beide mit fMaxWocheNeu Wochen.
+  TPlanElement();
+
+  TWochBereich fSperrung;
+  TWochBereich fBesetzung;
+  TFenster* fPlnFenster = nullptr;
+  TDateTime fLetzteAenderung = 0;
+
+  // Gesperrt := in theWoBereich gesetzt und nicht besetzt (Arbeitswoche); markiert geändert.
+  void KopiereSperrung(const TWochBereich& theWoBereich);
+  // Die Kurse mit einer Setzung in der Zelle (bei theElement nur solche in diesem Raum).
+  TListe<TKurs> KurseFinden(int woche, int tag, int std, const TElement* theElement) const;
+  // Der Tag als 16 Buchstaben: F frei, S gesperrt, E/G/K/L Unterricht, U Lücke.
+  std::string SVZeile(int woche, int tag) const;
+  // Lücken in der aktuellen Woche.
+  int SpringStd() const;
+  // Summe der noch nicht gesetzten Stunden der zu verplanenden Kurse.
+  std::int32_t RestStd() const;
+  // Zeichnet das Planfenster neu.
+  void PlanRefresh();
+  // Stempelt die Zeit der letzten Planänderung.
+  void MerkeZeit();
+
+  void Aufloesen() override;
+
+ protected:
+  void FensterSchliessen() override;
+};
