@@ -5,6 +5,10 @@ set(TAMREL_FENSTER_MUSTER "(^Qt[A-Za-z0-9]*|Form[A-Za-z0-9]*|Palette[A-Za-z0-9]*
 add_library(tamrel_optionen INTERFACE)
 target_include_directories(tamrel_optionen INTERFACE ${CMAKE_SOURCE_DIR})
 target_compile_options(tamrel_optionen INTERFACE -Wall -Wextra -Werror)
+# GCC 12 meldet bei std::string-Verkettung unter Optimierung fälschlich -Wrestrict (GCC-Fehler 105329).
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+  target_compile_options(tamrel_optionen INTERFACE -Wno-restrict)
+endif()
 
 set_property(GLOBAL PROPERTY TAMREL_LOGIK_OBJEKTE "")
 set_property(GLOBAL PROPERTY TAMREL_FENSTER_OBJEKTE "")
