@@ -103,7 +103,7 @@ void TQtDialogDienst::EingabenVerarbeiten() {
 }
 
 struct TQtEinstellungsSpeicher::Daten {
-  explicit Daten(const QString& pfad) : fEinstellungen(pfad, QSettings::IniFormat) {}
+  Daten(const QString& pfad, QSettings::Format format) : fEinstellungen(pfad, format) {}
   QSettings fEinstellungen;
 };
 
@@ -114,9 +114,22 @@ QString TQtEinstellungsSpeicher::StandardPfad() {
   return ordner + QStringLiteral("/Tamrel/tamrel.ini");
 }
 
-TQtEinstellungsSpeicher::TQtEinstellungsSpeicher() : TQtEinstellungsSpeicher(StandardPfad()) {}
+TQtEinstellungsSpeicher::TQtEinstellungsSpeicher() {
+#ifdef Q_OS_WIN
+  // Die Registrierung des Benutzers; die Schlüssel ("Software\WTamrel3\Quon0" …) liegen
+  // direkt unter HKEY_CURRENT_USER.
+  if (qEnvironmentVariableIsEmpty("TAMREL_EINSTELLUNGEN")) {
+    fDaten = new Daten(QStringLiteral("HKEY_CURRENT_USER"), QSettings::NativeFormat);
+    return;
+  }
+#endif
+  const QString pfad = StandardPfad();
+  QDir().mkpath(QFileInfo(pfad).absolutePath());
+  fDaten = new Daten(pfad, QSettings::IniFormat);
+}
 
-TQtEinstellungsSpeicher::TQtEinstellungsSpeicher(const QString& pfad) : fDaten(new Daten(pfad)) {
+TQtEinstellungsSpeicher::TQtEinstellungsSpeicher(const QString& pfad)
+    : fDaten(new Daten(pfad, QSettings::IniFormat)) {
   QDir().mkpath(QFileInfo(pfad).absolutePath());
 }
 
@@ -124,6 +137,10 @@ TQtEinstellungsSpeicher::~TQtEinstellungsSpeicher() {
   delete fDaten;
 }
 
+// Der Schlüssel ist eine Gruppe. In der INI-Datei bleibt der Rückstrich Teil des Namens
+// (Qt schreibt ihn als %5C), jeder Schlüssel ist also eine eigene Gruppe; in der Registrierung
+// trennt er die Unterschlüssel. Jeder Wert wird als Zeichenkette geschrieben; Qt maskiert
+// Zeilenumbrüche, Anführungszeichen, führende Leerzeichen und "@".
 std::optional<std::string> TQtEinstellungsSpeicher::Lesen(const std::string& schluessel,
                                                           const std::string& name) {
   QSettings& e = fDaten->fEinstellungen;
@@ -131,6 +148,9 @@ std::optional<std::string> TQtEinstellungsSpeicher::Lesen(const std::string& sch
   const QVariant wert = e.value(QText(name));
   e.endGroup();
   if (!wert.isValid()) return std::nullopt;
+  // Von Hand eingetragene Werte mit Kommas liest Qt als Liste.
+  if (wert.typeId() == QMetaType::QStringList)
+    return StdText(wert.toStringList().join(QLatin1Char(',')));
   return StdText(wert.toString());
 }
 

@@ -27,8 +27,10 @@ class TQtDialogDienst : public TDialogDienst {
   QPointer<QLabel> fMeldungsFenster;
 };
 
-// Einstellungen in einer INI-Datei (eine Gruppe je Schlüssel). Der Pfad kommt aus der
-// Umgebungsvariablen TAMREL_EINSTELLUNGEN, sonst aus dem Konfigurationsordner des Benutzers.
+// Der Einstellungsspeicher. Unter Windows die Registrierung des Benutzers (HKEY_CURRENT_USER),
+// sonst eine INI-Datei im Konfigurationsordner des Benutzers mit einer Gruppe je Schlüssel.
+// Die Umgebungsvariable TAMREL_EINSTELLUNGEN nennt stattdessen eine INI-Datei (auch unter
+// Windows); der Konstruktor mit Pfad nimmt immer diese INI-Datei.
 class TQtEinstellungsSpeicher : public TEinstellungsSpeicher {
  public:
   TQtEinstellungsSpeicher();

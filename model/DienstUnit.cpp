@@ -23,6 +23,10 @@ TDienste DiensteEinsetzen(const TDienste& neu) {
   return alt;
 }
 
+const TDienste& EingesetzteDienste() {
+  return gDienste;
+}
+
 TDialogDienst& Dialog() {
   return Pruefe(gDienste.Dialog, "Dialog");
 }

@@ -141,6 +141,8 @@ struct TDienste {
 
 // Setzt die Dienste ein und liefert die bisherigen zurück.
 TDienste DiensteEinsetzen(const TDienste& neu);
+// Die eingesetzten Dienste; ein fehlender Dienst ist nullptr.
+const TDienste& EingesetzteDienste();
 TDialogDienst& Dialog();
 TEinstellungsSpeicher& Speicher();
 TZwischenablage& Ablage();

@@ -1,5 +1,9 @@
 // Die Einstellungen des Programms. Ein Objekt für den ganzen Lauf, aus dem Einstellungsspeicher
 // geladen und am Ende zurückgeschrieben; nichts davon steht in einer Schuldatei.
+//
+// Texte sind Windows-1252 wie im Modell. Ausnahmen: Ordner- und Dateipfade (fOpenPfad …
+// fHTMLVertPfad, VDEintrag::HTMLPfad) und Schriftnamen sind UTF-8, denn sie gehen unverändert an
+// das Dateisystem und an die Schriften. fKennwort hält die 20 Bytes der verschlüsselten Form.
 #pragma once
 
 #include <cstdint>
@@ -17,9 +21,51 @@ using TTagnameFeld = TFeld<TFestText<31>, 1, 7>;
 using TAutoTabelle =
     TFeld<TFeld<TFeld<std::int32_t, 1, 7>, 1, 16>, 1, 4>;  // [Tabelle][Stunde][Tag]
 using TKalender = TFeld<std::uint8_t, 0, 887>;
+using TMemo10 = TFeld<std::vector<std::string>, 1, 10>;
+using TVertrCheck = TFeld<bool, 1, 4>;
+using TBemBezFeld = TFeld<TFestText<31>, 1, 20>;
+using TGrundFeld = TFeld<TGrundString, 1, 20>;
+
+// Eine Voreinstellung des Vertretungsplandrucks.
+struct VDEintrag {
+  bool DruckVP = true;
+  int VPSortArt = 0;
+  bool DruckEP = true;
+  int EPSortArt = 0;
+  bool mitKop = true;
+  bool mitDatum = true;
+  bool mitAllgBem = true;
+  bool mitFeLe = true;
+  bool mitFeKl = true;
+  bool mitFeRa = true;
+  bool mitFehlGrund = true;
+  bool mitAdHoc = true;
+  bool nurAdHoc = false;
+  bool mitFarbe = true;
+  bool mitLeLinks = true;
+  bool mitLeRechts = true;
+  bool mitKlLinks = true;
+  bool mitKlRechts = true;
+  bool mitFaLinks = true;
+  bool mitFaRechts = true;
+  bool mitRaLinks = true;
+  bool mitRaRechts = true;
+  bool mitKW = false;
+  bool folgeTag = false;
+  std::string HTMLPfad;  // UTF-8
+  int LehrerBez = 0;
+  int BemArt = 0;
+  int BemPos = 0;
+  friend bool operator==(const VDEintrag&, const VDEintrag&) = default;
+};
+using TVDEinstellung = TFeld<VDEintrag, 1, 4>;
+
+// Der 1.1.1994, Vorgabe der Statistik- und Druckzeiträume.
+inline constexpr TDateTime kDatum1994 = 34335;
 
 class TStandard {
  public:
+  // Vorgaben für alle Felder; fStartZeit und fSaveZeit sind "jetzt" nach der eingesetzten Uhr.
   TStandard();
 
   // Programmlauf, Fenster und Wochenraster
@@ -34,9 +80,9 @@ class TStandard {
   TTagnameFeld fTagName;
   TDateTime fStartZeit = 0;
   TDateTime fSaveZeit = 0;
-  std::string fKennwort;
+  std::string fKennwort;  // 20 Bytes, verschlüsselt (settings/KennwortUnit.h)
   std::string fSchulname;
-  std::vector<std::string> fCustomFarbe;
+  std::vector<std::string> fCustomFarbe;  // 16 × sechs Hex-Ziffern
   std::string fOpenPfad, fImportPfad, fVertrExportPfad, fHTMLPlanPfad, fHTMLVertPfad;
   int fMaxWocheNeu = 1;
   int fMaxTageNeu = 7;
@@ -73,8 +119,8 @@ class TStandard {
   bool fMitKursInfo = false;
   bool fMitZusatzInfo = false;
   bool fMitStatistik = false;
-  TDateTime fDepVon = 34335;  // 01.01.1994
-  TDateTime fDepBis = 34335;
+  TDateTime fDepVon = kDatum1994;
+  TDateTime fDepBis = kDatum1994;
 
   // Vorgaben für neue Kurse
   int fKursStd = 3;
@@ -113,6 +159,173 @@ class TStandard {
   bool fParUeber = false;
   bool fParMitFach = false;
 
+  // Druck der Kürzellisten
+  TSchrift fKueDruckFont;
+  bool fKueDruckLe = true, fKueDruckKl = true, fKueDruckKo = true, fKueDruckFa = true,
+       fKueDruckRa = true, fKueDruckUV = true;
+  int fKueDruckRand = 1;
+
+  // Druck der Deputate
+  TSchrift fDepDruckFont;
+  int fDepDruckArt = 0;
+  bool fDepDruckKlListe = false, fDepDruckRaListe = false, fDepDruck1Seite = false,
+       fDepDruckZusatz = false, fDepDruckInfo = false;
+  int fDepDruckRand = 1;
+  bool fDepDruckFarbe = false;
+
+  // Druck der Lehrerpläne
+  TSchrift fLPlnDruckFont;
+  int fLPlnDruckVonTag = 1, fLPlnDruckVonStd = 1, fLPlnDruckBisTag = 5, fLPlnDruckBisStd = 9;
+  int fLPlnDruckNeben = 0, fLPlnDruckLinks = 0;
+  TBemString fLPlnDruckBem = "Bemerkung";
+  bool fLPlnDruckKl = true, fLPlnDruckFa = true, fLPlnDruckRa = true;
+  bool fLPlnDruckKo = false, fLPlnDruckStatt = true;
+  bool fLPlnDruckSperr = true, fLPlnDruckFix = true, fLPlnDruckFett = false;
+  bool fLPlnDruckAlle = true, fLPlnDruckDatum = true, fLPlnDruck1Seite = false;
+  int fLPlnDruckRandLi = 1, fLPlnDruckRandRe = 0, fLPlnDruckRandOb = 1, fLPlnDruckRandUn = 0;
+  TDateTime fLPlnDruckAb = kDatum1994;
+  bool fLPlnDruckFarbe = false, fLPlnDruckVersionen = false;
+
+  // Druck der Klassenpläne
+  TSchrift fKPlnDruckFont;
+  int fKPlnDruckVonTag = 1, fKPlnDruckVonStd = 1, fKPlnDruckBisTag = 5, fKPlnDruckBisStd = 9;
+  int fKPlnDruckNeben = 0, fKPlnDruckLinks = 0;
+  TBemString fKPlnDruckBem = "Bemerkung";
+  bool fKPlnDruckLe = true, fKPlnDruckFa = true, fKPlnDruckRa = true;
+  bool fKPlnDruckKo = false, fKPlnDruckStatt = true;
+  bool fKPlnDruckSperr = true, fKPlnDruckFix = true, fKPlnDruckFett = false;
+  bool fKPlnDruckAlle = true, fKPlnDruckDatum = true, fKPlnDruck1Seite = false;
+  int fKPlnDruckRandLi = 1, fKPlnDruckRandRe = 0, fKPlnDruckRandOb = 1, fKPlnDruckRandUn = 0;
+  TDateTime fKPlnDruckAb = kDatum1994;
+  bool fKPlnDruckFarbe = false, fKPlnDruckVersionen = false;
+
+  // Druck der Raumpläne
+  TSchrift fRPlnDruckFont;
+  int fRPlnDruckVonTag = 1, fRPlnDruckVonStd = 1, fRPlnDruckBisTag = 5, fRPlnDruckBisStd = 9;
+  int fRPlnDruckNeben = 0, fRPlnDruckLinks = 0;
+  TBemString fRPlnDruckBem = "Bemerkung";
+  bool fRPlnDruckKl = true, fRPlnDruckFa = true, fRPlnDruckLe = true;
+  bool fRPlnDruckKo = false, fRPlnDruckStatt = true;
+  bool fRPlnDruckSperr = true, fRPlnDruckFix = true, fRPlnDruckFett = false;
+  bool fRPlnDruckAlle = true, fRPlnDruckDatum = true, fRPlnDruck1Seite = false;
+  int fRPlnDruckRandLi = 1, fRPlnDruckRandRe = 0, fRPlnDruckRandOb = 1, fRPlnDruckRandUn = 0;
+  TDateTime fRPlnDruckAb = kDatum1994;
+  bool fRPlnDruckFarbe = false, fRPlnDruckVersionen = false;
+
+  // Druck der Kopplungspläne nach Lehrern
+  TSchrift fKoLePlnDruckFont;
+  int fKoLePlnDruckVonTag = 1, fKoLePlnDruckVonStd = 1, fKoLePlnDruckBisTag = 5,
+      fKoLePlnDruckBisStd = 9;
+  int fKoLePlnDruckLinks = 0;
+  TBemString fKoLePlnDruckBem = "Bemerkung";
+  bool fKoLePlnDruckSperr = true, fKoLePlnDruckFix = true, fKoLePlnDruckFett = false;
+  bool fKoLePlnDruckAlle = true, fKoLePlnDruckDatum = true;
+  int fKoLePlnDruckRandLi = 1, fKoLePlnDruckRandRe = 0, fKoLePlnDruckRandOb = 1,
+      fKoLePlnDruckRandUn = 0;
+  TDateTime fKoLePlnDruckAb = kDatum1994;
+  bool fKoLePlnDruckFarbe = false, fKoLePlnDruckVersionen = false;
+  bool fKoLePlnDruckMitKoBez = true;
+
+  // Druck der Kopplungspläne nach Klassen
+  TSchrift fKoKlPlnDruckFont;
+  int fKoKlPlnDruckVonTag = 1, fKoKlPlnDruckVonStd = 1, fKoKlPlnDruckBisTag = 5,
+      fKoKlPlnDruckBisStd = 9;
+  int fKoKlPlnDruckLinks = 0;
+  TBemString fKoKlPlnDruckBem = "Bemerkung";
+  bool fKoKlPlnDruckSperr = true, fKoKlPlnDruckFix = true, fKoKlPlnDruckFett = false;
+  bool fKoKlPlnDruckAlle = true, fKoKlPlnDruckDatum = true;
+  int fKoKlPlnDruckRandLi = 1, fKoKlPlnDruckRandRe = 0, fKoKlPlnDruckRandOb = 1,
+      fKoKlPlnDruckRandUn = 0;
+  TDateTime fKoKlPlnDruckAb = kDatum1994;
+  bool fKoKlPlnDruckFarbe = false, fKoKlPlnDruckVersionen = false;
+  bool fKoKlPlnDruckMitKoBez = true;
+
+  // Druck der Lehrerübersicht
+  TSchrift fLUebDruckFont;
+  int fLUebDruckVonTag = 1, fLUebDruckVonStd = 1, fLUebDruckBisTag = 5, fLUebDruckBisStd = 9;
+  TBemString fLUebDruckBem = "Bemerkung";
+  bool fLUebDruckKl = true, fLUebDruckFa = true, fLUebDruckRa = true;
+  bool fLUebDruckKo = false, fLUebDruckStatt = true;
+  bool fLUebDruckSperr = true, fLUebDruckFix = true, fLUebDruckFett = false;
+  int fLUebDruckRandLi = 1, fLUebDruckRandRe = 0, fLUebDruckRandOb = 1, fLUebDruckRandUn = 0;
+  bool fLUebDruckFarbe = false, fLUebDruckUnter = false;
+
+  // Druck der Klassenübersicht
+  TSchrift fKUebDruckFont;
+  int fKUebDruckVonTag = 1, fKUebDruckVonStd = 1, fKUebDruckBisTag = 5, fKUebDruckBisStd = 9;
+  TBemString fKUebDruckBem = "Bemerkung";
+  bool fKUebDruckLe = true, fKUebDruckFa = true, fKUebDruckRa = true;
+  bool fKUebDruckKo = false, fKUebDruckStatt = true;
+  bool fKUebDruckSperr = true, fKUebDruckFix = true, fKUebDruckFett = false;
+  int fKUebDruckRandLi = 1, fKUebDruckRandRe = 0, fKUebDruckRandOb = 1, fKUebDruckRandUn = 0;
+  bool fKUebDruckFarbe = false, fKUebDruckUnter = false;
+
+  // Druck der Raumübersicht
+  TSchrift fRUebDruckFont;
+  int fRUebDruckVonTag = 1, fRUebDruckVonStd = 1, fRUebDruckBisTag = 5, fRUebDruckBisStd = 9;
+  TBemString fRUebDruckBem = "Bemerkung";
+  bool fRUebDruckKl = true, fRUebDruckFa = true, fRUebDruckLe = true;
+  bool fRUebDruckKo = false, fRUebDruckStatt = true;
+  bool fRUebDruckSperr = true, fRUebDruckFix = true, fRUebDruckFett = false;
+  int fRUebDruckRandLi = 1, fRUebDruckRandRe = 0, fRUebDruckRandOb = 1, fRUebDruckRandUn = 0;
+  bool fRUebDruckFarbe = false, fRUebDruckUnter = false;
+
+  // Druck der gemischten Übersicht (Lehrer, Klassen und Räume)
+  TSchrift fKoUebDruckFont;
+  int fKoUebDruckVonTag = 1, fKoUebDruckVonStd = 1, fKoUebDruckBisTag = 5, fKoUebDruckBisStd = 9;
+  TBemString fKoUebDruckBem = "Bemerkung";
+  bool fKoUebDruckSperr = true, fKoUebDruckFix = true, fKoUebDruckFett = false;
+  bool fKoUebDruckDatum = true;
+  int fKoUebDruckRandLi = 1, fKoUebDruckRandRe = 0, fKoUebDruckRandOb = 1, fKoUebDruckRandUn = 0;
+  bool fKoUebDruckFarbe = false, fKoUebDruckUnter = false;
+
+  // Druck der Fachübersicht
+  TSchrift fFUebDruckFont;
+  TBemString fFUebDruckBem = "Bemerkung";
+  bool fFUebDruckKue = true, fFUebDruckName = true, fFUebDruckKl = true, fFUebDruckRa = true;
+  bool fFUebDruckKo = false, fFUebDruckStatt = true, fFUebDruckdate = true;
+  int fFUebDruckRand = 1;
+
+  // Druck der Fachkonferenzen
+  TSchrift fFaKonfDruckFont;
+  bool fFaKonfDruckEinzeln = true, fFaKonfDruckEinsatz = false;
+  int fFaKonfDruckRand = 1;
+
+  // Druck der Klassenkonferenzen
+  TSchrift fKlKonfDruckFont;
+  bool fKlKonfDruckEinzeln = true;
+  int fKlKonfDruckRand = 1;
+
+  // Druck der Reststunden
+  TSchrift fRestDruckFont;
+  int fRestDruckArt = 0;
+  int fRestDruckRand = 1;
+
+  // Druck der Stundenverteilung
+  TSchrift fSVDruckFont;
+  int fSVDruckArt = 0;
+  bool fSVDruckSperr = false, fSVDruckSpring = false, fSVDruckFarbe = false;
+  int fSVDruckRand = 1;
+
+  // Druck der Unterrichtsverteilung
+  TSchrift fUVDruckFont;
+  bool fUVDruckFett = false;
+  int fUVDruckRand = 1;
+  bool fUVDruckFarbe = false;
+
+  // Druck der Fehlerliste
+  TSchrift fFehlDruckFont;
+  int fFehlDruckRand = 1;
+
+  // Druck der Vertretungsübersichten
+  TSchrift fVUebDruckFont;
+  int fVUebDruckRand = 1;
+
+  // Druck der parallelen Kopplungen
+  TSchrift fParDruckFont;
+  bool fParDruckMitLe = false, fParDruckMitFa = false, fParDruckMitKonfl = false;
+  int fParDruckRand = 1;
+
   // Kalender: Byte w ist die Woche ab Montag 27.12.1993 + 7·w Tage; Bit d-1 = Feiertag.
   TKalender fFerien;
 
@@ -120,13 +333,71 @@ class TStandard {
   int fVersKuerzel = 5;
   bool fVersAuchPlan = true;
 
+  // Vertretungen
+  int fVertrSortArt = 0;
+  int fVertrLeAuswahl = 2;
+  int fVertrLeLeft = 10, fVertrLeTop = 50, fVertrRaLeft = 10, fVertrRaTop = 50;
+  int fVertrLeft = 100, fVertrTop = 50;
+  int fVertrVStdAuswahl = 1, fVertrPlnAuswahl = 0;
+  bool fVertrFreiCheck = true, fVertrRandCheck = true, fVertrInaktivCheck = true;
+  TSchrift fVertrDruckFont;
+  int fVertrDruckRand = 1;
+  TMemo10 fVMemo;  // je Text höchstens kMemoZeilen Zeilen
+  TVertrCheck fVertrCheck;
+  TSchrift fVStdDruckFont;
+  int fVStdDruckRand = 1;
+  TVDEinstellung fVDEinstellung;
+  bool fVertrHTMLGemeinsam = false, fVertrHTMLScrollen = false, fVertrHTMLMitTagesordner = false,
+       fVertrHTMLNurVertreteneStd = false;
+  bool fVertrHTMLMitZurueck = true;
+  int fVertrHTMLSize = 0;
+  int fVertrScrollSekunden = 5, fVertrScrollPixel = 100;
+  int fVertrLaden = 32, fVertrLeerzeilen = 0;
+  std::string fVertrCSS = "tamrel.css";
+  TDateTime fVExpVon = 41640;  // 01.01.2014
+  TDateTime fVExpBis = 41699;  // 01.03.2014
+  TBemBezFeld fBemBez;
+  TGrundFeld fGrund;
+  bool fVBemAuto = true;
+  bool fVFrei = true;
+
   // Verdichten
   bool fKompMehrfach = false;
   bool fKompBruecken = false;
 
-  // Abgeleitete Breiten
+  // Höchstzahl der Zeilen eines freien Textes (fVMemo), so viele fasst der Speicher.
+  static constexpr int kMemoZeilen = 100;
+
+  // Laden aus dem und Schreiben in den eingesetzten Einstellungsspeicher
+  // (persistence/StandardSpeicherUnit.h). SaveStandard ist falsch, wenn das Schreiben misslang.
+  void LoadStandard();
+  bool SaveStandard() const;
+
+  // Prüft die Tabellen der automatischen Planung: enthält eine Zelle 0 oder kommt in einer
+  // Tabelle eine Ordnungszahl 1..112 (nach Betrag) nicht genau einmal vor, werden alle vier
+  // durch die Vorgabetabellen ersetzt.
+  void TesteTabelle();
+  static TAutoTabelle StandardTabellen();
+
+  // Zeile i (1..111) des Kalenders: die Bytes 8·(i−1) … 8·(i−1)+7 als 16 Hex-Ziffern.
+  static std::string KalenderZeile(int i, const TKalender& kalender);
+  // Setzt Zeile i aus 16 Hex-Ziffern; falsch (und nichts geändert) bei ungültigem Text.
+  static bool SetKalenderZeile(int i, const std::string& text, TKalender& kalender);
+  // Feiertag nach fFerien; Tage vor dem 27.12.1993 liegen außerhalb des Kalenders.
+  bool FerienTag(TDateTime datum) const;
+  // Der Wochentag (Montag = 1) liegt hinter fMaxTageNeu.
+  bool WochenEnde(TDateTime datum) const;
+
+  // Abgeleitete Breiten und Höhen nach den Textmaßen (ohne Argument: die eingesetzte Metrik).
+  void BerechnePlnBreite(TTextMetrik& metrik);
+  void BerechnePlnBreite();
+  void BerechneDepBreite(TTextMetrik& metrik);
+  void BerechneDepBreite();
+
   int PlnKlKoBreite() const;
   int PlnLeKoBreite() const;
   int PlnFaKoBreite() const;
   int PlnMaxBreite() const;
+
+  friend bool operator==(const TStandard&, const TStandard&) = default;
 };
