@@ -83,6 +83,8 @@ class TBuffer {
   std::size_t Rest() const { return fDaten.size() - fPos; }
   bool AmEnde() const { return fPos >= fDaten.size(); }
   const std::vector<std::uint8_t>& Daten() const { return fDaten; }
+  // Hält Platz für so viele Bytes bereit (etwa die Größe der zuletzt gelesenen Datei).
+  void Reservieren(std::size_t bytes) { fDaten.reserve(bytes); }
 
   // Lesen. Jede Operation wirft EDateiFehler (ZuKurz), wenn weniger Bytes übrig sind, als sie
   // braucht, und liest dann nichts.
