@@ -1,7 +1,7 @@
 // TBuffer: der typisierte Datenstrom der Schuldatei und der Textexporte.
 //
-// Alle Zahlen stehen big-endian in der Datei, Daten als Sekunden seit dem 1.1.1904, Farben als
-// drei 16-Bit-Wörter. Jeder gespeicherte Text läuft durch eine feste Zeichentabelle zwischen
+// Alle Zahlen stehen big-endian in der Datei, Datumswerte als Sekunden seit dem 1.1.1904, Farben
+// als drei 16-Bit-Wörter. Jeder gespeicherte Text läuft durch eine feste Zeichentabelle zwischen
 // Windows-1252 (Modell) und dem alten Zeichensatz der Datei (Umlaute, ß, § und ¥).
 //
 // Der Puffer hält die ganzen Daten im Speicher: Eine Datei wird mit AusDatei() vollständig
@@ -23,6 +23,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "model/GlobalUnit.h"
