@@ -504,8 +504,6 @@ void TQuonGrid::ZelleZeichnen(QPainter& painter, int col, int row, const QRect& 
 }
 
 void TQuonGrid::paintEvent(QPaintEvent* /*event*/) {
-  // Eine geänderte Größe (auch von außen über die Merker) leert die Auswahl spätestens hier.
-  fAuswahl.Groesse(fColCount, fRowCount);
   QPainter p(viewport());
   const int breite = viewport()->width();
   const int hoehe = viewport()->height();

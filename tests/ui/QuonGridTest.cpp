@@ -245,6 +245,24 @@ TEST_F(QuonGridTest, NeueZeileLeertDieAuswahl) {
   EXPECT_TRUE(grid.GetSelectCell(3, 3));
 }
 
+TEST_F(QuonGridTest, OhneKopfzeilenIstDieEckeEineDatenzelle) {
+  grid.SetFixedRows(0);
+  grid.SetFixedCols(0);
+  Klick(0, 0);
+  EXPECT_EQ(Zellen(), (Z{{0, 0}}));
+  Klick(1, 1, Qt::ShiftModifier);
+  EXPECT_EQ(grid.GetSelectCellCount(), 4);
+  grid.SelectAll();
+  EXPECT_EQ(grid.GetSelectCellCount(), 6 * 8);
+  // Wieder mit Kopfzeile und -spalte: ein Anker, der jetzt im Kopf läge, zählt ab den Daten.
+  grid.SetFixedRows(1);
+  grid.SetFixedCols(1);
+  grid.DeSelectAll();
+  Druck(2, 2, Qt::ShiftModifier);
+  EXPECT_EQ(Zellen(), (Z{{1, 1}, {2, 1}, {1, 2}, {2, 2}}));
+  Los(2, 2);
+}
+
 TEST_F(QuonGridTest, TastenPfeilNachUntenWaehltNurDieNeueAktuelleZelle) {
   Klick(2, 2);
   Klick(4, 4, Qt::ShiftModifier);
@@ -587,6 +605,7 @@ TEST_F(QuonGridTest, Bildschirmfoto) {
   Klick(2, 2);
   Klick(4, 4, Qt::ShiftModifier);
   Klick(1, 6, Qt::ControlModifier);
+  QApplication::setActiveWindow(&grid);
   grid.setFocus();
   grid.resize(grid.GesamtGroesse() + QSize(2 * grid.frameWidth(), 2 * grid.frameWidth()));
   QApplication::processEvents();
