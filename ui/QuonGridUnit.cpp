@@ -663,7 +663,7 @@ void TQuonGrid::Druck(QMouseEvent* event, bool doppelt) {
   const TGridMaus m = Maus(event, doppelt);
   fDruckPos = pos;
   Merke(event);
-  if (doppelt) emit DoppelKlick(m);
+  if (doppelt && event->button() == Qt::LeftButton) emit DoppelKlick(m);
   if (event->button() == Qt::LeftButton && fAuswahl.IstDatenZelle(m.Col, m.Row))
     FocusCell(m.Col, m.Row);
   if (fAuswahl.MausDruck(m.Col, m.Row, m.Umschalt)) NeuZeichnen(true);

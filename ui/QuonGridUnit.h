@@ -153,7 +153,7 @@ class TQuonGrid : public QAbstractScrollArea {
   void MausDruck(const TGridMaus& maus);
   void MausZug(const TGridMaus& maus);
   void MausLos(const TGridMaus& maus);
-  void DoppelKlick(const TGridMaus& maus);
+  void DoppelKlick(const TGridMaus& maus);  // nur die linke Taste; danach folgt MausDruck
   // Beim Ziehen über einem Punkt; das Fenster darf das Ziel ändern oder ablehnen.
   void ZiehenUeber(const TGridMaus& maus, TZiehZiel* ziel);
   // Ende des Ziehens: maus.Col/Row ist die zuletzt akzeptierte Zelle (-1: keine);

@@ -190,6 +190,10 @@ TEST_F(QuonGridTest, AltRechteTasteUndDoppelklickAendernDieAuswahlNicht) {
   EXPECT_EQ(maus.Row, 5);
   EXPECT_TRUE(maus.Doppelt);
   EXPECT_EQ(maus.Umschalt, umCtrl | umLinks | umDoppel);
+  // Doppelklick mit der rechten Taste ist kein Doppelklick des Rasters.
+  Senden(QEvent::MouseButtonDblClick, Mitte(4, 4), Qt::RightButton, Qt::RightButton, {});
+  Los(4, 4, {}, Qt::RightButton);
+  EXPECT_EQ(doppelt.count(), 1);
 }
 
 TEST_F(QuonGridTest, ZugHinterDieLetzteZelleZaehltAlsLetzteZeileUndSpalte) {
