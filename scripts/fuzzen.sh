@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 ziel=${1:-BufferFuzz}
 sekunden=${2:-300}
 shift $(($# > 2 ? 2 : $#))
-./scripts/einrichten.sh
+./scripts/einrichten.sh clang libclang-rt-dev
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTAMREL_FUZZ=ON >/dev/null
 cmake --build build/fuzz --target "$ziel"
