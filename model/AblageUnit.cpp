@@ -1,6 +1,7 @@
 #include "model/AblageUnit.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "model/FensterArtUnit.h"
 #include "model/SchulUnit.h"
@@ -237,7 +238,12 @@ void TSchule::KurseEinsetzen(const std::vector<std::string>& zeilen) {
 
   const TStandard& s = Standard();
   TFenster* fenster = fAktivesFenster;
-  fKurseEinsetzen = true;
+  struct TEinsetzMarke {  // "alle Kurse" baut sich erst am Ende neu auf
+    bool& fMarke;
+    explicit TEinsetzMarke(bool& m) : fMarke(m) { fMarke = true; }
+    ~TEinsetzMarke() { fMarke = false; }
+  };
+  std::optional<TEinsetzMarke> marke(std::in_place, fKurseEinsetzen);
   TKurs* letzter = nullptr;
   for (const std::string& zeile : zeilen) {
     const std::vector<std::string> f = TabFelder(zeile);
@@ -274,7 +280,7 @@ void TSchule::KurseEinsetzen(const std::vector<std::string>& zeilen) {
     k->fColor = static_cast<TColor>(TextZuZahl(f[14]).value_or(0));
     letzter = k;
   }
-  fKurseEinsetzen = false;
+  marke.reset();
   SetDirty(true);
   if (FensterOffen(fenster)) fenster->FensterUpdate();
 }

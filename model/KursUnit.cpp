@@ -115,7 +115,24 @@ void TKurs::FensterRefresh() {
   if (fKopplung) fKopplung->FensterRefresh();
   if (fFach) fFach->FensterRefresh();
   for (TRaum* r : fRaeume) r->FensterRefresh();
+  if (SchuleVorhanden()) {
+    // Auch "alle Kurse" und das Kursfenster zeigen den Kurs.
+    TSchule& schule = Schule();
+    if (schule.fKursDepForm && !schule.fKurseEinsetzen) schule.fKursDepForm->FensterRefresh();
+    if (schule.fKursForm) schule.fKursForm->FensterRefresh();
+  }
   SchuleGeaendert();
+}
+
+void TKurs::PlanRefresh() {
+  if (fLehrer) fLehrer->PlanRefresh();
+  for (TKlasse* k : fKlassen) k->PlanRefresh();
+  for (TRaum* r : fRaeume) r->PlanRefresh();
+  if (!SchuleVorhanden()) return;
+  const TSchule& schule = Schule();
+  for (TFenster* f :
+       {schule.fLehrUebForm, schule.fKlasUebForm, schule.fRaumUebForm, schule.fManuellForm})
+    if (f) f->FensterRefresh();
 }
 
 void TKurs::LehrerErgaenzen(TLehrer* theLehrer) {

@@ -146,6 +146,9 @@ class TKurs {
   // Benachrichtigt die Fenster, die den Kurs zeigen.
   void FensterUpdate();
   void FensterRefresh();
+  // Zeichnet die Pläne neu, in denen der Kurs steht: Planfenster seines Lehrers, seiner Klassen
+  // und Räume, die Übersichten und das Fenster der manuellen Planung. Ändert keine Daten.
+  void PlanRefresh();
 };
 
 // "Neuer Kurs": ein Kurs mit den Vorgabestunden (fKursStd) und den gegebenen Elementen; öffnet

@@ -455,3 +455,39 @@ TEST_F(KursTest, ZeigePlanFensterOeffnetRaumKlasseLehrerUndLaesstDirty) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(KursTest, PlanRefreshZeichnetPlaeneUndUebersichtenOhneAenderung) {
+  TLehrer* l = schule.HoleLehrer("L");
+  TKlasse* k = schule.HoleKlasse("5a");
+  TRaum* r = schule.HoleRaum("R");
+  TKurs* kurs = TKurs::IKurs(l, k, nullptr, nullptr, r, 2);
+  TTestFenster lPlan(9, "Plan L"), kPlan(10, "Plan 5a"), rPlan(11, "Plan R"),
+      ueb(32, "Übersicht für Klassen"), manuell(68, "Manuell"), stat(72, "Lehrerstatistik");
+  l->fPlnFenster = &lPlan;
+  k->fPlnFenster = &kPlan;
+  r->fPlnFenster = &rPlan;
+  schule.fKlasUebForm = &ueb;
+  schule.fManuellForm = &manuell;
+  schule.fLeStatForm = &stat;
+  schule.SetDirty(false);
+  kurs->PlanRefresh();
+  for (TTestFenster* f : {&lPlan, &kPlan, &rPlan, &ueb, &manuell})
+    EXPECT_EQ(f->fRefreshs, 1) << f->fTitel;
+  EXPECT_EQ(stat.fRefreshs, 0);
+  EXPECT_FALSE(schule.fDirty);
+  l->fPlnFenster = k->fPlnFenster = r->fPlnFenster = nullptr;
+}
+
+TEST_F(KursTest, FensterRefreshErreichtAlleKurseUndDasKursfenster) {
+  TKurs* kurs = TKurs::IKurs(nullptr, nullptr, nullptr, nullptr, nullptr, 2);
+  TTestFenster alle(21, "alle Kurse"), kursFenster(67, "Kurs");
+  schule.fKursDepForm = &alle;
+  schule.fKursForm = &kursFenster;
+  kurs->FensterRefresh();
+  EXPECT_EQ(alle.fRefreshs, 1);
+  EXPECT_EQ(kursFenster.fRefreshs, 1);
+}
+
+}  // namespace
