@@ -56,6 +56,8 @@ class TBeschaeftigt {
   TBeschaeftigt& operator=(const TBeschaeftigt&) = delete;
 };
 
+class TKurs;
+
 // Ein offenes Fenster, wie die Schule es sieht.
 class TFenster {
  public:
@@ -70,10 +72,26 @@ class TFenster {
   virtual void FensterRefresh() = 0;
   // Das Fenster schließen; es meldet sich dabei aus allen Verweisen ab.
   virtual void Schliessen() = 0;
+
+  // Was die Schule bei Befehlen der Palette vom aktiven Fenster wissen muss. Ein Fenster, das
+  // nichts davon hat, behält die leeren Antworten.
+  // Die ausgewählten Kurse (Deputatsfenster, "alle Kurse", UV-Tabelle).
+  virtual std::vector<TKurs*> AusgewaehlteKurse() const { return {}; }
+  // Der Inhalt als Text für die Zwischenablage (Plan-, Übersichts-, Statistikfenster ...).
+  virtual std::string InhaltAlsText() const { return {}; }
+  // Ein Info- oder Bemerkungsfeld hat den Eingabefokus.
+  virtual bool TextFeldHatFokus() const { return false; }
+  // Der markierte Text dieses Feldes; ihn löschen (Ausschneiden); Text an seiner Stelle einsetzen.
+  virtual std::string MarkierterText() const { return {}; }
+  virtual void MarkiertenTextLoeschen() {}
+  virtual void TextEinsetzen(const std::string& /*text*/) {}
+  // Der Kurs wird gelöscht: das Fenster vergisst ihn (Kursfenster: schließt sich, wenn es ihn
+  // zeigt; UV-Tabellen leeren seine Zellen; Manuell nimmt ihn aus seiner Liste).
+  virtual void KursGeloescht(TKurs* /*kurs*/) {}
 };
 
-class TKurs;
 class TElement;
+class TPlanElement;
 
 // Was die Logik vom Hauptfenster und der Fensterverwaltung braucht. Jede Art Fenster, die die
 // Logik öffnen muss, bekommt hier ihre Methode.
@@ -82,6 +100,15 @@ class TFensterDienst {
   virtual ~TFensterDienst() = default;
   // Der Befehl "Sichern" ist genau dann wählbar, wenn die Schule geändert ist.
   virtual void SichernFreigeben(bool frei) = 0;
+  // Öffnet das Kursfenster mit dem Kurs (oder holt es nach vorn). vater: das Element, aus dessen
+  // Kursliste der Kurs geöffnet wurde; nichts für die Kursliste der Schule.
+  virtual void NeuesKursFenster(TKurs* kurs, TElement* vater) = 0;
+  // Öffnet das Planfenster des Lehrers, der Klasse oder des Raums (oder holt es nach vorn).
+  virtual void PlanFensterZeigen(TPlanElement* element) = 0;
+  // Stapelfolge beim Neuzeichnen aller Fenster.
+  virtual void HintergrundNachHinten() = 0;
+  virtual void FensterNachVorne(TFenster* fenster) = 0;
+  virtual void PaletteNachVorne() = 0;
 };
 
 // Der Einstellungsspeicher: Zeichenkettenwerte nach Schlüssel und Wertname.

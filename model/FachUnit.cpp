@@ -99,3 +99,7 @@ void TFach::Aufloesen() {
   fKlassen.ListeLeeren();
   TElement::Aufloesen();
 }
+
+TKurs* TFach::NeuerKurs() {
+  return NeuerKursMitFenster(nullptr, nullptr, nullptr, this, nullptr);
+}

@@ -31,6 +31,8 @@ class TFach : public TElement {
   TMenue KlassenPopupFuellen();
   void MerkePopLehrer(TLehrer* l) { fPopLehrer = l; }
   void MerkePopKlasse(TKlasse* k) { fPopKlasse = k; }
+  // "Neuer Kurs": ein Kurs mit dem Fach und den Vorgabestunden; öffnet das Kursfenster.
+  TKurs* NeuerKurs();
 
   void Aufloesen() override;
 };

@@ -70,3 +70,7 @@ void TKlasse::Aufloesen() {
   }
   TSollElement::Aufloesen();
 }
+
+TKurs* TKlasse::NeuerKurs() {
+  return NeuerKursMitFenster(nullptr, this, nullptr, nullptr, fRaum);
+}

@@ -26,6 +26,9 @@ class TKlasse : public TSollElement {
   void NeuerRaum(TRaum* theRaum);
   // Hohlstunden der Woche; maxim und Maximum erhalten die letzten nicht fixierten Stunden.
   int HohlStunden(int theWoche, int& maxim, TTagFeld& maximum) const;
+  // "Neuer Kurs": ein Kurs mit der Klasse und ihrem Stammraum und den Vorgabestunden; öffnet das
+  // Kursfenster.
+  TKurs* NeuerKurs();
 
   void Aufloesen() override;
 };

@@ -45,3 +45,16 @@ void TKopplung::Aufloesen() {
   if (Schule().fParListe) Schule().fParListe->Loesche(this);
   TElement::Aufloesen();
 }
+
+TKurs* TKopplung::NeuerKurs() {
+  return NeuerKursMitFenster(nullptr, nullptr, this, nullptr, nullptr);
+}
+
+void TKopplung::ErzeugeKopplMenu(TMenue& thePopup, bool mitInfo) const {
+  for (TKurs* k : fKurse) {
+    TMenueEintrag e;
+    e.Text = U8(k->Zeile(-1, 0, 0, mitInfo, kop));
+    e.Objekt = k;
+    thePopup.push_back(std::move(e));
+  }
+}

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/ElementUnit.h"
+#include "model/MenueUnit.h"
 
 class TLehrer;
 
@@ -15,6 +16,10 @@ class TKopplung : public TElement {
   bool IstVerplant() const;
   // Warnt, wenn zwei oder mehr Kurse der Kopplung diesen Lehrer haben.
   void LeKopDoppeltTest(const TLehrer* theLehrer) const;
+  // "Neuer Kurs": ein Kurs mit der Kopplung und den Vorgabestunden; öffnet das Kursfenster.
+  TKurs* NeuerKurs();
+  // Je Kurs ein Eintrag mit seiner Zeile (Arbeitswoche, ohne Zelle); Objekt ist der Kurs.
+  void ErzeugeKopplMenu(TMenue& thePopup, bool mitInfo) const;
 
   void Aufloesen() override;
 };

@@ -1,7 +1,10 @@
 #include "model/KursUnit.h"
 
+#include <algorithm>
 #include <bit>
+#include <cmath>
 
+#include "model/DatumUnit.h"
 #include "model/FachUnit.h"
 #include "model/KlassenUnit.h"
 #include "model/KopplUnit.h"
@@ -19,6 +22,12 @@ auto KursOrdnung() {
 auto KlassenKursOrdnung() {
   return [](const TKurs* a, const TKurs* b) { return KlassenKursVergleich(a, b); };
 }
+
+// Feiertag nach dem Ferienkalender der Einstellungen (Bit Wochentag - 1 der Kalenderwoche).
+bool IstFerienTag(TDateTime datum) {
+  const int woche = KalenderWoche(datum) - 1;
+  return (Standard().fFerien[woche] >> (WochenTag(datum) - 1)) & 1u;
+}
 }  // namespace
 
 TKurs::TKurs() : fLfdNr(++gLetzteLfdNr) {
@@ -27,6 +36,38 @@ TKurs::TKurs() : fLfdNr(++gLetzteLfdNr) {
 }
 
 TKurs::~TKurs() = default;
+
+TKurs* TKurs::IKurs(TLehrer* einLehrer, TKlasse* eineKlasse, TKopplung* eineKopplung,
+                    TFach* einFach, TRaum* einRaum, std::int32_t dieStunden) {
+  auto neu = std::make_unique<TKurs>();
+  TKurs* k = neu.get();
+  const TStandard& s = Standard();
+  k->fLehrer = einLehrer;
+  k->fKopplung = eineKopplung;
+  k->fFach = einFach;
+  if (eineKlasse) k->fKlassen.ListeAnhaengen(eineKlasse);
+  if (einRaum) k->fRaeume.ListeAnhaengen(einRaum);
+  k->fStunden.SetWochenStunde(-1, dieStunden);
+  k->fStdProTag = s.fStdProTag;
+  k->fEinzelStd = s.fEinzelStd;
+  k->fTabellenNr = s.fTabellenNr;
+  k->fFaktor = s.fFaktor;
+  k->fNichtVerplanen = s.fNichtVerplanen;
+  k->fNichtZaehlenLe = s.fNichtZaehlenLe;
+  k->fNichtZaehlenKl = s.fNichtZaehlenKl;
+  k->fColor = s.fKursFarbe;
+  k->fBewertung = 0;
+  k->BerechneReihe();
+  if (einLehrer) einLehrer->fKurse.ListeEinfuegen(k, KursOrdnung());
+  if (eineKlasse) eineKlasse->fKurse.ListeEinfuegen(k, KlassenKursOrdnung());
+  if (eineKopplung) eineKopplung->fKurse.ListeEinfuegen(k, KursOrdnung());
+  if (einFach) einFach->fKurse.ListeEinfuegen(k, KursOrdnung());
+  if (einRaum) einRaum->fKurse.ListeEinfuegen(k, KursOrdnung());
+  Schule().KursAufnehmen(std::move(neu));
+  if (einFach && eineKlasse) einFach->NeueKlasse(eineKlasse);
+  k->FensterUpdate();
+  return k;
+}
 
 void TKurs::BerechneReihe() {
   const TKlasse* ersteKlasse = fKlassen.ListeNrInhalt(1);
@@ -74,7 +115,24 @@ void TKurs::FensterRefresh() {
   if (fKopplung) fKopplung->FensterRefresh();
   if (fFach) fFach->FensterRefresh();
   for (TRaum* r : fRaeume) r->FensterRefresh();
+  if (SchuleVorhanden()) {
+    // Auch "alle Kurse" und das Kursfenster zeigen den Kurs.
+    TSchule& schule = Schule();
+    if (schule.fKursDepForm && !schule.fKurseEinsetzen) schule.fKursDepForm->FensterRefresh();
+    if (schule.fKursForm) schule.fKursForm->FensterRefresh();
+  }
   SchuleGeaendert();
+}
+
+void TKurs::PlanRefresh() {
+  if (fLehrer) fLehrer->PlanRefresh();
+  for (TKlasse* k : fKlassen) k->PlanRefresh();
+  for (TRaum* r : fRaeume) r->PlanRefresh();
+  if (!SchuleVorhanden()) return;
+  const TSchule& schule = Schule();
+  for (TFenster* f :
+       {schule.fLehrUebForm, schule.fKlasUebForm, schule.fRaumUebForm, schule.fManuellForm})
+    if (f) f->FensterRefresh();
 }
 
 void TKurs::LehrerErgaenzen(TLehrer* theLehrer) {
@@ -209,4 +267,122 @@ bool TKurs::VerplantImRaum(const TRaum* theRaum) const {
   for (const TSetzung* s : fSetzungen)
     if (s->fRaum == theRaum) return true;
   return false;
+}
+
+bool TKurs::HatNegativeStunden() const {
+  for (int w = 1; w <= fStunden.WochenZahl(); ++w)
+    if (fStunden.GetWochenStunde(w) < 0) return true;
+  return false;
+}
+
+void TKurs::EntferneNegativeStunden() {
+  for (int w = 1; w <= fStunden.WochenZahl(); ++w)
+    if (fStunden.GetWochenStunde(w) < 0) fStunden.SetWochenStunde(w, 0);
+  SchuleGeaendert();
+}
+
+TRaum* TKurs::VerplanterRaum() const {
+  std::vector<std::pair<TRaum*, int>> zaehler;  // in der Folge des ersten Auftretens
+  for (const TSetzung* s : fSetzungen) {
+    if (!s->fRaum) continue;
+    auto it = std::find_if(zaehler.begin(), zaehler.end(),
+                           [s](const auto& z) { return z.first == s->fRaum; });
+    if (it == zaehler.end())
+      zaehler.emplace_back(s->fRaum, 1);
+    else
+      ++it->second;
+  }
+  TRaum* bester = nullptr;
+  int besteZahl = 0, besterRang = 0;
+  for (const auto& [raum, zahl] : zaehler) {
+    const int rang = fRaeume.ListeElemNr(raum);  // 0: nicht mehr in fRaeume, vor allen
+    if (!bester || zahl > besteZahl || (zahl == besteZahl && rang < besterRang)) {
+      bester = raum;
+      besteZahl = zahl;
+      besterRang = rang;
+    }
+  }
+  return bester;
+}
+
+std::int32_t TKurs::StatistikSumme() const {
+  const TStandard& s = Standard();
+  if (fNichtZaehlenLe) return 0;
+  const long long bis = static_cast<long long>(std::floor(s.fDepBis));
+  // Vor dem 27.12.1993 gibt es keinen Kalender: der Zeitraum beginnt frühestens dort.
+  const long long von = std::max(static_cast<long long>(std::floor(s.fDepVon)), KalenderAnfang);
+  if (!(s.fDepBis > s.fDepVon) || von > bis) return 0;
+  const TSchule& schule = Schule();
+  std::int32_t summe = 0;
+  if (fSetzungen.empty()) {
+    for (long long d = von; d <= bis; d += 7)
+      summe += fStunden.GetWochenStunde(schule.WocheVonDatum(static_cast<TDateTime>(d)));
+    return summe;
+  }
+  for (const TSetzung* setzung : fSetzungen) {
+    long long d = von;
+    while (WochenTag(static_cast<TDateTime>(d)) != setzung->fTag && d < von + 7) ++d;
+    if (WochenTag(static_cast<TDateTime>(d)) != setzung->fTag) continue;  // Tag außerhalb 1..7
+    for (; d <= bis; d += 7) {
+      const auto datum = static_cast<TDateTime>(d);
+      if (schule.WocheVonDatum(datum) == setzung->fWoche && !IstFerienTag(datum)) ++summe;
+    }
+  }
+  return summe;
+}
+
+std::string TKurs::WertText(int dieWoche) const {
+  return StundenText(static_cast<std::int64_t>(fStunden.GetWochenStunde(dieWoche)) * fFaktor);
+}
+
+bool TKurs::NichtVerplant() {
+  if (fSetzungen.empty()) return true;
+  const int antwort =
+      Dialog().Frage("Kurs ist verplant",
+                     {"Der Kurs", U8(OhneRaumZeile()), "ist schon verplant und kann",
+                      "deshalb nicht verändert werden.", "Sollen die verplanten Stunden",
+                      "in den Plänen gelöscht werden?"},
+                     TMeldungsArt::Frage, {"Ja", "Nein"}, 1, 1);
+  if (antwort == 0) AlleSetzungenEntfernen();
+  return fSetzungen.empty();
+}
+
+bool TKurs::KursNichtImRaum(TRaum* theRaum) {
+  if (!theRaum || !VerplantImRaum(theRaum)) return true;
+  const int antwort = Dialog().Frage(
+      "Kurs im Raumplan",
+      {"Der Kurs", U8(OhneRaumZeile()), "ist schon im Plan", "von Raum",
+       U8(theRaum->fKuerzel.str()), "Soll der Raum trotzdem aus", "dem Kurs entfernt werden?"},
+      TMeldungsArt::Frage, {"Ja", "Nein"}, 1, 1);
+  if (antwort == 0)
+    for (TSetzung* s : fSetzungen.Kopie())
+      if (s->fRaum == theRaum) EntferneRaumInSetzung(s);
+  return !VerplantImRaum(theRaum);
+}
+
+void TKurs::PopLoeschKlasse(TKlasse* theKlasse) {
+  if (NichtVerplant()) KlasseEntfernen(theKlasse);
+}
+
+void TKurs::PopLoeschRaum(TRaum* theRaum) {
+  if (KursNichtImRaum(theRaum)) RaumEntfernen(theRaum);
+}
+
+void TKurs::ZeigePlanFenster(int tag, int std) {
+  TDirtyBewahrer bewahrer;
+  TFensterDienst* dienst = FensterDienst();
+  if (!dienst) return;
+  if (const TSetzung* s = SetzungFinden(Standard().fAktuelleWoche, tag, std); s && s->fRaum)
+    dienst->PlanFensterZeigen(s->fRaum);
+  if (TKlasse* k = fKlassen.ListeNrInhalt(1)) dienst->PlanFensterZeigen(k);
+  if (fLehrer) dienst->PlanFensterZeigen(fLehrer);
+}
+
+TKurs* NeuerKursMitFenster(TLehrer* einLehrer, TKlasse* eineKlasse, TKopplung* eineKopplung,
+                           TFach* einFach, TRaum* einRaum) {
+  TKurs* kurs =
+      TKurs::IKurs(einLehrer, eineKlasse, eineKopplung, einFach, einRaum, Standard().fKursStd);
+  if (TFensterDienst* d = FensterDienst()) d->NeuesKursFenster(kurs, nullptr);
+  SchuleGeaendert();
+  return kurs;
 }

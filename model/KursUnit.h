@@ -3,10 +3,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "model/DienstUnit.h"
 #include "model/GlobalUnit.h"
 #include "model/ListUnit.h"
+#include "model/MenueUnit.h"
 #include "model/ToolsUnit.h"
 #include "model/WoBereichsUnit.h"
 #include "model/WoStundenUnit.h"
@@ -18,6 +20,7 @@ class TKopplung;
 class TFach;
 class TRaum;
 class TElement;
+class TPlanElement;
 
 class TKurs {
  public:
@@ -54,6 +57,12 @@ class TKurs {
   // Reihenfolge bei jedem Lauf dieselbe ist.
   std::uint64_t fLfdNr = 0;
 
+  // Legt einen Kurs an und füllt ihn: Lehrer, Kopplung und Fach; Klasse und Raum, wenn gegeben;
+  // die Stunden der Arbeitswoche; die übrigen Werte aus den Kursvorgaben. Hängt ihn in
+  // Kursreihenfolge bei seinen Elementen und in der Kursliste der Schule ein, der er gehört.
+  static TKurs* IKurs(TLehrer* einLehrer, TKlasse* eineKlasse, TKopplung* eineKopplung,
+                      TFach* einFach, TRaum* einRaum, std::int32_t dieStunden);
+
   // Sortierschlüssel aus Klasse, Lehrer, Fach und Gesamtstunden.
   void BerechneReihe();
 
@@ -75,6 +84,58 @@ class TKurs {
   // Die Setzung in der Zelle (erste Übereinstimmung), oder nichts.
   TSetzung* SetzungFinden(int dieWoche, int derTag, int dieStd) const;
   bool VerplantImRaum(const TRaum* theRaum) const;
+  // Eine Woche des Zyklus hat negative Stunden; sie auf 0 setzen.
+  bool HatNegativeStunden() const;
+  void EntferneNegativeStunden();
+  // Der Raum der meisten Setzungen; bei Gleichstand der frühere in fRaeume (ein Raum, der dort
+  // fehlt, vor allen); nichts, wenn keine Setzung einen Raum hat.
+  TRaum* VerplanterRaum() const;
+  // Die im Statistikzeitraum tatsächlich gegebenen Stunden.
+  std::int32_t StatistikSumme() const;
+  // Der gewichtete Wert der Woche als Stundentext: Stunden / Divisor · Faktor.
+  std::string WertText(int dieWoche) const;
+
+  // Fragen vor dem Ändern eines verplanten Kurses. Wahr, wenn danach nichts mehr im Weg ist.
+  bool NichtVerplant();
+  bool KursNichtImRaum(TRaum* theRaum);
+  void PopLoeschKlasse(TKlasse* theKlasse);
+  void PopLoeschRaum(TRaum* theRaum);
+
+  // Textzeilen (Windows-1252), mit denen der Kurs sich in Fenstern, Menüs und Drucken nennt.
+  std::string OhneRaumZeile(const TKlasse* theKlasse = nullptr) const;
+  std::string OhneRaumKlKoZeile() const;
+  std::string MitRaumZeile() const;
+  std::string KurzZeile(int dieWoche, int derTag, int dieStd,
+                        const TKlasse* theKlasse = nullptr) const;
+  std::string Zeile(int dieWoche, int derTag, int dieStd, bool mitInfo, int art) const;
+  std::string WochenZeile(int dieWoche, int derTag, int dieStd, bool mitInfo,
+                          const TKlasse* theKlasse = nullptr) const;
+  std::string WahlZeile(int dieWoche, int derTag, int dieStd, int art1, int art2, int art3) const;
+  // Der Tag der aktuellen Woche als 16 Buchstaben: F frei, E/G/K/L Unterricht.
+  std::string SVZeile(int tag) const;
+
+  // Eigenschaftsmenüs; jeder Erbauer hängt seine Einträge an das Menü an.
+  void ErzeugeFaktorMenu(TMenue& menue);
+  void ErzeugeFktMenu(TMenue& menue);
+  void ErzeugeStundenMenu(TMenue& menue);
+  void ErzeugeSpTMenu(TMenue& menue);
+  void ErzeugeEinzelMenu(TMenue& menue);
+  void ErzeugeTabMenu(TMenue& menue);
+  void ErzeugeKlassenMenu(TMenue& dasPopMenu, bool mitInfo);
+  void ErzeugeRaumMenu(TMenue& dasPopMenu, bool mitInfo);
+  void ErzeugeKopplungsMenu(TMenue& dasPopMenu, bool mitInfo, int woche, int tag, int std);
+  // Wie das Kopplungsmenü, über den ganzen Zyklus und ohne Setzung.
+  void ErzeugeKursMenu(TMenue& dasPopMenu, bool mitInfo);
+  void PopFaktor(std::int32_t wert);
+  void PopFkt(std::int32_t wert);
+  void PopStunden(std::int32_t wert);
+  void PopSpT(std::int32_t wert);
+  void PopEinzel(std::int32_t wert);
+  void PopTabelle(std::int32_t wert);
+
+  // Öffnet die Planfenster des Raums der Stunde (aktuelle Woche), der ersten Klasse und des
+  // Lehrers.
+  void ZeigePlanFenster(int tag, int std);
 
   // Setzungen (die Belegungen von Kurs, Lehrer, Klassen und Raum folgen jeder Änderung).
   void NeueSetzung(int woche, int tag, int std, TRaum* theRaum);
@@ -85,7 +146,15 @@ class TKurs {
   // Benachrichtigt die Fenster, die den Kurs zeigen.
   void FensterUpdate();
   void FensterRefresh();
+  // Zeichnet die Pläne neu, in denen der Kurs steht: Planfenster seines Lehrers, seiner Klassen
+  // und Räume, die Übersichten und das Fenster der manuellen Planung. Ändert keine Daten.
+  void PlanRefresh();
 };
+
+// "Neuer Kurs": ein Kurs mit den Vorgabestunden (fKursStd) und den gegebenen Elementen; öffnet
+// das Kursfenster mit der Kursliste der Schule und markiert die Schule als geändert.
+TKurs* NeuerKursMitFenster(TLehrer* einLehrer, TKlasse* eineKlasse, TKopplung* eineKopplung,
+                           TFach* einFach, TRaum* einRaum);
 
 // Kursreihenfolge: nach fReihe1, dann fReihe2, dann fLfdNr; nie gleich.
 int KursVergleich(const TKurs* a, const TKurs* b);

@@ -111,3 +111,7 @@ void TLehrer::Aufloesen() {
   fFaecher.ListeLeeren();
   TSollElement::Aufloesen();
 }
+
+TKurs* TLehrer::NeuerKurs() {
+  return NeuerKursMitFenster(this, nullptr, nullptr, nullptr, fRaum);
+}

@@ -41,6 +41,9 @@ class TLehrer : public TSollElement {
   // Die Fächerauswahl: je Fach ein Eintrag (KursPopZeile des Fachs), Spaltenumbruch.
   TMenue FachPopupFuellen();
   void MerkePopFach(TFach* theFach) { fPopFach = theFach; }
+  // "Neuer Kurs": ein Kurs mit dem Lehrer und seinem Stammraum und den Vorgabestunden; öffnet das
+  // Kursfenster.
+  TKurs* NeuerKurs();
 
   void Aufloesen() override;
 };

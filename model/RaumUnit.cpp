@@ -17,3 +17,7 @@ void TRaum::Aufloesen() {
     if (kl->fRaum == this) kl->fRaum = nullptr;
   TPlanElement::Aufloesen();
 }
+
+TKurs* TRaum::NeuerKurs() {
+  return NeuerKursMitFenster(nullptr, nullptr, nullptr, nullptr, this);
+}

@@ -6,5 +6,7 @@
 class TRaum : public TPlanElement {
  public:
   TKuerzelArt Art() const override { return rau; }
+  // "Neuer Kurs": ein Kurs mit dem Raum und den Vorgabestunden; öffnet das Kursfenster.
+  TKurs* NeuerKurs();
   void Aufloesen() override;
 };

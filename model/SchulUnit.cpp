@@ -1,7 +1,9 @@
 #include "model/SchulUnit.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "model/FensterArtUnit.h"
 #include "settings/StandardUnit.h"
 
 TSchule::TSchule() : fParListe(std::make_unique<TParListe>()) {
@@ -12,6 +14,7 @@ TSchule::TSchule() : fParListe(std::make_unique<TParListe>()) {
 }
 
 TSchule::~TSchule() {
+  AlleFensterSchliessen();
   // Kurse zuerst: sie verweisen auf die Elemente, nicht umgekehrt besitzend.
   fKursMenge.ListeLeeren();
   fLehrerMenge.ListeLeeren();
@@ -20,11 +23,38 @@ TSchule::~TSchule() {
   fFachMenge.ListeLeeren();
   fRaumMenge.ListeLeeren();
   fUVTabMenge.ListeLeeren();
+  fFehlLehrerMenge.ListeLeeren();
+  fFehlKlassenMenge.ListeLeeren();
+  fFehlRaumMenge.ListeLeeren();
+  fParListe.reset();
+  fVertretungsMenge.ListeLeeren();
+  fFensterListe.clear();
+}
+
+const std::vector<TFenster * TSchule::*>& TSchule::FensterPlaetze() {
+  static const std::vector<TFenster* TSchule::*> kPlaetze = {
+      &TSchule::fKursDepForm,   &TSchule::fKursForm,    &TSchule::fFehlerForm,
+      &TSchule::fWoausfallForm, &TSchule::fLeStatForm,  &TSchule::fKlStatForm,
+      &TSchule::fKoStatForm,    &TSchule::fFaStatForm,  &TSchule::fRaStatForm,
+      &TSchule::fUVStatForm,    &TSchule::fLehrUebForm, &TSchule::fKlasUebForm,
+      &TSchule::fRaumUebForm,   &TSchule::fSVForm,      &TSchule::fParForm,
+      &TSchule::fManuellForm,   &TSchule::fVertrForm,   &TSchule::fVWahlForm,
+      &TSchule::fZwischenForm,  &TSchule::fVLeStatForm, &TSchule::fVKlStatForm};
+  return kPlaetze;
 }
 
 void TSchule::SetDirty(bool wert) {
   fDirty = wert;
   if (TFensterDienst* f = FensterDienst()) f->SichernFreigeben(wert);
+}
+
+void TSchule::SetzeKalender(int woche, std::uint8_t b) {
+  if (woche < 1 || woche > 888) return;
+  fKalender[woche] = b;
+}
+
+void TSchule::SetKalender(const TKalenderBytes& kalender) {
+  fKalender = kalender;
 }
 
 namespace {
@@ -75,6 +105,10 @@ TUVTab* TSchule::HoleUVTab(std::string_view s) {
 void TSchule::ElementLoeschen(TElement* element) {
   if (!element) return;
   element->Aufloesen();
+  if (TEigenListe<TFehl>* fehl = FehlMenge(element->Art()))
+    for (TFehl* f : fehl->Kopie())
+      if (static_cast<const void*>(f->fElement) == static_cast<const void*>(element))
+        fehl->ListeElemEntfernen(f);
   switch (element->Art()) {
     case leh:
       AusListeLoeschen(fLehrerMenge, element);
@@ -130,10 +164,21 @@ std::vector<TElement*> TSchule::Elemente(TKuerzelArt art) const {
   return v;
 }
 
+TElement* TSchule::ElementVonFenster(const TFenster* fenster) const {
+  if (!fenster) return nullptr;
+  for (TKuerzelArt art : {leh, kla, kop, fac, rau, uvt})
+    for (TElement* e : Elemente(art)) {
+      if (e->fGrDatFenster == fenster || e->fDepFenster == fenster) return e;
+      if (auto* p = dynamic_cast<TPlanElement*>(e); p && p->fPlnFenster == fenster) return e;
+    }
+  return nullptr;
+}
+
 int KalenderWoche(TDateTime datum) {
-  const long long tage = static_cast<long long>(std::floor(datum)) - 34330;
+  // Ganze Division mit Abrunden, damit auch Tage vor dem Anfang im Kreis bleiben.
+  const long long tage = static_cast<long long>(std::floor(datum)) - KalenderAnfang;
   long long woche = tage / 7;
-  if (tage % 7 != 0 && tage < 0) --woche;  // abrunden
+  if (tage % 7 != 0 && tage < 0) --woche;
   long long k = woche % 888;
   if (k < 0) k += 888;
   return static_cast<int>(k) + 1;
@@ -141,4 +186,286 @@ int KalenderWoche(TDateTime datum) {
 
 int TSchule::WocheVonDatum(TDateTime datum) const {
   return fKalender[KalenderWoche(datum)];
+}
+
+// --- Kurse ---------------------------------------------------------------------------------
+
+TKurs* TSchule::KursAufnehmen(std::unique_ptr<TKurs> kurs) {
+  TKurs* roh = kurs.get();
+  if (!roh) return nullptr;
+  fKursMenge.ListeEinfuegen(std::move(kurs),
+                            [](const TKurs* a, const TKurs* b) { return KursVergleich(a, b); });
+  SetDirty(true);
+  return roh;
+}
+
+void TSchule::KursLoeschen(TKurs* kurs) {
+  if (!kurs || !fKursMenge.ListeElemEnthalten(kurs)) return;
+  // Bis zum Ende am Leben halten; die Kursliste kennt ihn schon nicht mehr.
+  std::unique_ptr<TKurs> halter = fKursMenge.ListeHerausnehmen();
+  if (fKursDepForm) fKursDepForm->FensterUpdate();
+  if (fKursForm) fKursForm->KursGeloescht(kurs);
+  kurs->AlleSetzungenEntfernen();
+  kurs->LehrerEntfernen();
+  kurs->FachEntfernen();
+  kurs->KopplungEntfernen();
+  for (TKlasse* k : kurs->fKlassen.Kopie()) kurs->KlasseEntfernen(k);
+  for (TRaum* r : kurs->fRaeume.Kopie()) kurs->RaumEntfernen(r);
+  for (const TFensterEintrag& e : std::vector<TFensterEintrag>(fFensterListe))
+    if (FensterOffen(e.Fenster) && e.Fenster->FensterArt() == FensterArt::UVTabelle)
+      e.Fenster->KursGeloescht(kurs);
+  if (fManuellForm) fManuellForm->KursGeloescht(kurs);
+  SetDirty(true);
+}
+
+TKurs* TSchule::ErzeugeNeuenKurs() {
+  return NeuerKursMitFenster(nullptr, nullptr, nullptr, nullptr, nullptr);
+}
+
+void TSchule::NeuerKurs() {
+  if (!fAktivesFenster) return;
+  const int art = fAktivesFenster->FensterArt();
+  if (art == FensterArt::AlleKurse) {
+    ErzeugeNeuenKurs();
+    return;
+  }
+  const bool mitElement = FensterInGruppe(art, TFensterGruppe::Plan) ||
+                          (art >= FensterArt::LehrerDeputat && art <= FensterArt::RaumDeputat) ||
+                          (art >= FensterArt::LehrerDaten && art <= FensterArt::RaumDaten);
+  if (!mitElement) return;
+  TElement* e = ElementVonFenster(fAktivesFenster);
+  if (!e) return;
+  switch (e->Art()) {
+    case leh:
+      static_cast<TLehrer*>(e)->NeuerKurs();
+      break;
+    case kla:
+      static_cast<TKlasse*>(e)->NeuerKurs();
+      break;
+    case kop:
+      static_cast<TKopplung*>(e)->NeuerKurs();
+      break;
+    case fac:
+      static_cast<TFach*>(e)->NeuerKurs();
+      break;
+    case rau:
+      static_cast<TRaum*>(e)->NeuerKurs();
+      break;
+    default:
+      break;
+  }
+}
+
+void TSchule::KursEntfernen() {
+  TFenster* fenster = fAktivesFenster;
+  if (!fenster) return;
+  const int art = fenster->FensterArt();
+  if (art != FensterArt::UVTabelle &&
+      !(art >= FensterArt::LehrerDeputat && art <= FensterArt::AlleKurse))
+    return;
+  std::vector<TKurs*> kurse;
+  for (TKurs* k : fenster->AusgewaehlteKurse())
+    if (k && std::find(kurse.begin(), kurse.end(), k) == kurse.end()) kurse.push_back(k);
+  for (TKurs* k : kurse) {
+    // Ein früheres Löschen kann den Kurs nicht mitnehmen; trotzdem nur Lebende anfassen.
+    if (!fKursMenge.ListeElemEnthalten(k)) continue;
+    if (k->NichtVerplant()) KursLoeschen(k);
+  }
+  if (FensterOffen(fenster)) fenster->FensterUpdate();
+}
+
+// --- Planversionen -------------------------------------------------------------------------
+
+void TSchule::SetzeAufWochen(int n) {
+  TStandard& s = Standard();
+  const int alt = fGrWoBereich.WochenZahl();
+  fGrWoBereich.SetWochenZahl(n);
+  fUEWoBereich.SetWochenZahl(n);
+  for (int w = alt + 1; w <= n; ++w) {
+    fGrWoBereich.SetWoche(w, s.fGrWoElem);
+    fUEWoBereich.SetWoche(w, s.fKuWoElem);
+  }
+  for (TKurs* k : fKursMenge) {
+    k->fSperrung.SetWochenZahl(n);
+    k->fBesetzung.SetWochenZahl(n);
+    k->fSetzungUnmoeglich.SetWochenZahl(n);
+    k->fStunden.SetWochenZahl(n);
+  }
+  auto planElement = [n](TPlanElement* e) {
+    e->fSperrung.SetWochenZahl(n);
+    e->fBesetzung.SetWochenZahl(n);
+  };
+  for (TLehrer* l : fLehrerMenge) {
+    planElement(l);
+    l->fSoll.SetWochenZahl(n);
+  }
+  for (TKlasse* k : fKlassenMenge) {
+    planElement(k);
+    k->fSoll.SetWochenZahl(n);
+  }
+  for (TRaum* r : fRaumMenge) planElement(r);
+  s.fMaxWocheNeu = n;
+  if (s.fAktuelleWoche < 1 || s.fAktuelleWoche > n) s.fAktuelleWoche = 1;
+  SetDirty(true);
+}
+
+void TSchule::VersionErweitern(int n) {
+  if (n > MaxWochen) n = MaxWochen;
+  if (n <= Standard().fMaxWocheNeu) return;
+  SetzeAufWochen(n);
+}
+
+bool TSchule::VersionVerkleinern(int n) {
+  if (n < 1) n = 1;
+  if (n >= Standard().fMaxWocheNeu) return true;
+  bool verplant = false;
+  for (const TKurs* k : fKursMenge)
+    for (const TSetzung* s : k->fSetzungen) verplant = verplant || s->fWoche > n;
+  if (verplant &&
+      Dialog().Frage(
+          "Warnung",
+          {"In den zu löschenden Planversionen sind Stunden verplant. Trotzdem löschen?"},
+          TMeldungsArt::Warnung, {"Ja", "Nein"}, 1, 1) != 0)
+    return false;
+  TBeschaeftigt sanduhr;
+  for (TKurs* k : fKursMenge)
+    for (TSetzung* s : k->fSetzungen.Kopie())
+      if (s->fWoche > n) k->SetzungEntfernen(s);
+  for (auto& b : fKalender)
+    if (b > n) b = 1;
+  SetzeAufWochen(n);
+  return true;
+}
+
+// --- Fenster -------------------------------------------------------------------------------
+
+bool TSchule::FensterEintragen(std::string_view titel, TFenster* fenster) {
+  if (!fenster) return false;
+  const str255 t(titel);
+  for (const TFensterEintrag& e : fFensterListe)
+    if (e.Titel == t) return false;
+  fFensterListe.push_back({t, fenster});
+  return true;
+}
+
+void TSchule::FensterAbmelden(TFenster* fenster) {
+  if (!fenster) return;
+  std::erase_if(fFensterListe,
+                [fenster](const TFensterEintrag& e) { return e.Fenster == fenster; });
+  for (TFenster* TSchule::*platz : FensterPlaetze())
+    if (this->*platz == fenster) this->*platz = nullptr;
+  if (fAktivesFenster == fenster) fAktivesFenster = nullptr;
+}
+
+bool TSchule::FensterOffen(const TFenster* fenster) const {
+  if (!fenster) return false;
+  for (const TFensterEintrag& e : fFensterListe)
+    if (e.Fenster == fenster) return true;
+  for (TFenster* TSchule::*platz : FensterPlaetze())
+    if (this->*platz == fenster) return true;
+  return false;
+}
+
+void TSchule::AlleFensterUpdate() {
+  TDirtyBewahrer bewahrer;
+  TFensterDienst* dienst = FensterDienst();
+  if (dienst) dienst->HintergrundNachHinten();
+  const std::vector<TFensterEintrag> kopie = fFensterListe;
+  for (const TFensterEintrag& e : kopie) {
+    // Ein Fenster kann sich beim Neuaufbau eines anderen geschlossen haben.
+    if (!FensterOffen(e.Fenster)) continue;
+    if (AlleFensterUpdateArt(e.Fenster->FensterArt())) e.Fenster->FensterUpdate();
+    if (dienst && FensterOffen(e.Fenster)) dienst->FensterNachVorne(e.Fenster);
+  }
+  if (dienst) dienst->PaletteNachVorne();
+}
+
+void TSchule::AlleFensterSchliessen() {
+  std::vector<TFenster*> zu;
+  auto merke = [&zu](TFenster* f) {
+    if (f && std::find(zu.begin(), zu.end(), f) == zu.end()) zu.push_back(f);
+  };
+  for (TFenster* TSchule::*platz : FensterPlaetze()) merke(this->*platz);
+  for (const TFensterEintrag& e : fFensterListe) merke(e.Fenster);
+  // Jedes Fenster genau einmal; eines, das sich nicht abmeldet, wird trotzdem vergessen.
+  for (TFenster* f : zu) {
+    f->Schliessen();
+    FensterAbmelden(f);
+  }
+  fFensterListe.clear();
+  fAktivesFenster = nullptr;
+}
+
+// --- Vertretungen --------------------------------------------------------------------------
+
+TVertretung* TSchule::VertretungAufnehmen(
+    std::unique_ptr<TVertretung> v, const TEigenListe<TVertretung>::ListeVergleich& vergleich) {
+  TVertretung* roh = v.get();
+  if (!roh) return nullptr;
+  if (roh->fSetzung) roh->fSetzung->fVertretungen.ListeAnhaengen(roh);
+  if (vergleich)
+    fVertretungsMenge.ListeEinfuegen(std::move(v), vergleich);
+  else
+    fVertretungsMenge.ListeAnhaengen(std::move(v));
+  SetDirty(true);
+  return roh;
+}
+
+void TSchule::VertretungLoeschen(TVertretung* v) {
+  if (!v || !fVertretungsMenge.ListeElemEnthalten(v)) return;
+  v->fStattListe.ListeLeeren();
+  if (TFenster* f = v->fFenster) {
+    v->fFenster = nullptr;
+    f->Schliessen();
+  }
+  if (v->fVon && v->fVon->fZu == v) v->fVon->fZu = nullptr;
+  v->fVon = nullptr;
+  TVertretung* partner = (v->fZu && v->fZu->fVon == v) ? v->fZu : nullptr;
+  v->fZu = nullptr;
+  if (partner) {
+    partner->fVon = nullptr;
+    VertretungLoeschen(partner);
+  }
+  // Kein Verweis darf auf die zerstörte Vertretung zeigen, auch kein einseitiger.
+  for (TVertretung* w : fVertretungsMenge) {
+    if (w->fVon == v) w->fVon = nullptr;
+    if (w->fZu == v) w->fZu = nullptr;
+  }
+  if (v->fSetzung) v->fSetzung->fVertretungen.ListeElemEntfernen(v);
+  fVertretungsMenge.ListeElemEntfernen(v);
+  SetDirty(true);
+}
+
+// --- Abwesenheiten -------------------------------------------------------------------------
+
+TEigenListe<TFehl>* TSchule::FehlMenge(TKuerzelArt art) {
+  switch (art) {
+    case leh:
+      return &fFehlLehrerMenge;
+    case kla:
+      return &fFehlKlassenMenge;
+    case rau:
+      return &fFehlRaumMenge;
+    default:
+      return nullptr;
+  }
+}
+
+std::string TSchule::FehlGrund(TDateTime datum, const TPlanElement* thePlanElem) const {
+  if (!thePlanElem) return "(-)";
+  const TEigenListe<TFehl>* menge = const_cast<TSchule*>(this)->FehlMenge(thePlanElem->Art());
+  if (!menge) return "(-)";
+  const TFehl* letzte = nullptr;
+  for (const TFehl* f : *menge)
+    if (f->fElement == thePlanElem && std::floor(f->fDatum) == std::floor(datum)) letzte = f;
+  if (!letzte) return "(-)";
+  return "(" + letzte->fGrund.str() + ")";
+}
+
+// --- Änderungskennzeichen ------------------------------------------------------------------
+
+TDirtyBewahrer::TDirtyBewahrer() : fAlt(SchuleVorhanden() && Schule().fDirty) {}
+
+TDirtyBewahrer::~TDirtyBewahrer() {
+  if (SchuleVorhanden() && Schule().fDirty != fAlt) Schule().SetDirty(fAlt);
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/DienstUnit.h"
 #include "model/FachUnit.h"
@@ -18,12 +19,21 @@
 #include "model/ToolsUnit.h"
 #include "model/UVUnit.h"
 #include "model/WoBereichsUnit.h"
+#include "substitution/FehlUnit.h"
+#include "substitution/VertretungUnit.h"
 
 using TKalenderBytes = TFeld<std::uint8_t, 1, 888>;
+
+// Ein Eintrag der Fensterliste: Überschrift (Windows-1252) und Fenster (nicht besessen).
+struct TFensterEintrag {
+  str255 Titel;
+  TFenster* Fenster = nullptr;
+};
 
 class TSchule {
  public:
   TSchule();
+  // Schließt die noch offenen Fenster und zerstört die Listen in der festen Reihenfolge.
   ~TSchule();
   TSchule(const TSchule&) = delete;
   TSchule& operator=(const TSchule&) = delete;
@@ -31,22 +41,58 @@ class TSchule {
   str255 fDateiName = "Ohne Titel";
   TFensterArt fFensterArt = TFensterArt::GFenster;
   TToolArt fToolArt = TToolArt::ZeigTool;
-  TEigenListe<TKurs> fKursMenge;
+  TEigenListe<TKurs> fKursMenge;  // in Kursreihenfolge
   TEigenListe<TLehrer> fLehrerMenge;
   TEigenListe<TKlasse> fKlassenMenge;
   TEigenListe<TKopplung> fKopplMenge;
   TEigenListe<TFach> fFachMenge;
   TEigenListe<TRaum> fRaumMenge;
   TEigenListe<TUVTab> fUVTabMenge;
+  TEigenListe<TFehl> fFehlLehrerMenge;
+  TEigenListe<TFehl> fFehlKlassenMenge;
+  TEigenListe<TFehl> fFehlRaumMenge;
   std::unique_ptr<TParListe> fParListe;
+  TEigenListe<TVertretung> fVertretungsMenge;
   TKalenderBytes fKalender;  // Byte k: Woche des Zyklus der k-ten Kalenderwoche ab 27.12.1993
   TWochBereich fGrWoBereich;
   TWochBereich fUEWoBereich;
   TFenster* fAktivesFenster = nullptr;
+  std::vector<TFensterEintrag> fFensterListe;
+  // Die Fenster, die es höchstens einmal gibt.
+  TFenster* fKursDepForm = nullptr;
+  TFenster* fKursForm = nullptr;
+  TFenster* fFehlerForm = nullptr;
+  TFenster* fWoausfallForm = nullptr;
+  TFenster* fLeStatForm = nullptr;
+  TFenster* fKlStatForm = nullptr;
+  TFenster* fKoStatForm = nullptr;
+  TFenster* fFaStatForm = nullptr;
+  TFenster* fRaStatForm = nullptr;
+  TFenster* fUVStatForm = nullptr;
+  TFenster* fLehrUebForm = nullptr;
+  TFenster* fKlasUebForm = nullptr;
+  TFenster* fRaumUebForm = nullptr;
+  TFenster* fSVForm = nullptr;
+  TFenster* fParForm = nullptr;
+  TFenster* fManuellForm = nullptr;
+  TFenster* fVertrForm = nullptr;
+  TFenster* fVWahlForm = nullptr;
+  TFenster* fZwischenForm = nullptr;
+  TFenster* fVLeStatForm = nullptr;
+  TFenster* fVKlStatForm = nullptr;
   bool fDirty = false;
+  // Während Kurse aus der Zwischenablage eingesetzt werden: "alle Kurse" baut sich nicht neu auf.
+  bool fKurseEinsetzen = false;
+
+  // Die 21 Plätze der Einzelfenster, zum Durchlaufen.
+  static const std::vector<TFenster * TSchule::*>& FensterPlaetze();
 
   // Setzt das Änderungskennzeichen; "Sichern" ist genau dann wählbar, wenn es gesetzt ist.
   void SetDirty(bool wert);
+
+  // Kalender: Byte der Kalenderwoche Woche (1..888); andere Wochen werden übergangen.
+  void SetzeKalender(int woche, std::uint8_t b);
+  void SetKalender(const TKalenderBytes& kalender);
 
   // Suchen oder Anlegen nach Kürzel (auf 11 Zeichen gekürzt, exakter Vergleich).
   TLehrer* HoleLehrer(std::string_view s);
@@ -64,16 +110,87 @@ class TSchule {
     return nullptr;
   }
 
-  // Löscht ein Element: löst zuerst jeden Verweis des Modells darauf, dann entfernt und
-  // zerstört es seine Stammliste.
+  // Löscht ein Element: löst zuerst jeden Verweis des Modells darauf (auch seine
+  // Abwesenheiten), dann entfernt und zerstört es seine Stammliste.
   void ElementLoeschen(TElement* element);
 
   // Alle Elementlisten eines Kürzeltyps als Elemente (für Schleifen über beliebige Arten).
   std::vector<TElement*> Elemente(TKuerzelArt art) const;
+  // Das Element, dessen Daten-, Deputats- oder Planfenster das Fenster ist, oder nichts.
+  TElement* ElementVonFenster(const TFenster* fenster) const;
 
   // Woche des Zyklus für ein Datum nach dem Kalender der Schule.
   int WocheVonDatum(TDateTime datum) const;
+
+  // Kurse.
+  // Nimmt einen Kurs in Kursreihenfolge in die Kursliste auf.
+  TKurs* KursAufnehmen(std::unique_ptr<TKurs> kurs);
+  // Zerstört einen Kurs: aus der Kursliste, Fenster benachrichtigen, Setzungen entfernen, von
+  // allen Elementen lösen.
+  void KursLoeschen(TKurs* kurs);
+  // "Neuer Kurs": nach der Art des aktiven Fensters.
+  void NeuerKurs();
+  // Ein Kurs ohne Elemente mit den Vorgabestunden; öffnet das Kursfenster.
+  TKurs* ErzeugeNeuenKurs();
+  // "Kurs löschen": im UV-Fenster und in den Deputatsfenstern die ausgewählten Kurse.
+  void KursEntfernen();
+
+  // Planversionen.
+  void VersionErweitern(int n);
+  // Falsch, wenn der Benutzer wegen verplanter Stunden abgelehnt hat.
+  bool VersionVerkleinern(int n);
+
+  // Fenster.
+  // Trägt ein Fenster unter seiner Überschrift in die Fensterliste ein; falsch, wenn die
+  // Überschrift schon eingetragen ist.
+  bool FensterEintragen(std::string_view titel, TFenster* fenster);
+  // Ein Fenster meldet sich ab: aus der Fensterliste, aus seinem Platz, als aktives Fenster.
+  void FensterAbmelden(TFenster* fenster);
+  bool FensterOffen(const TFenster* fenster) const;
+  void SetAktivesFenster(TFenster* fenster) { fAktivesFenster = fenster; }
+  // Alle Fenster neu aufbauen, in der Folge der Fensterliste nach vorn holen.
+  void AlleFensterUpdate();
+  // Schließt alle Einzelfenster und alle Fenster der Fensterliste (jedes einmal).
+  void AlleFensterSchliessen();
+
+  // Zwischenablage. Die Umschalttaste unterdrückt beim Kopieren von Kursen die Folgezeilen.
+  void DoCopy(bool mitCut, bool shift);
+  void DoPaste();
+  void PasteFehler();
+
+  // Vertretungen: Aufnahme in die sortierte Liste der Schule und in die Liste der Setzung.
+  // Ohne Vergleich wird angehängt.
+  TVertretung* VertretungAufnehmen(std::unique_ptr<TVertretung> v,
+                                   const TEigenListe<TVertretung>::ListeVergleich& vergleich = {});
+  // Entfernt eine Vertretung aus beiden Listen, löst die Verweise der Partner und zerstört sie
+  // (eine Statt-Partnerin, deren fVon sie ist, mit).
+  void VertretungLoeschen(TVertretung* v);
+
+  // Abwesenheiten.
+  TEigenListe<TFehl>* FehlMenge(TKuerzelArt art);
+  // "(" Grund ")" der letzten Abwesenheit des Elements an dem Tag, sonst "(-)".
+  std::string FehlGrund(TDateTime datum, const TPlanElement* thePlanElem) const;
+
+ private:
+  void SetzeAufWochen(int n);
+  void KurseEinsetzen(const std::vector<std::string>& zeilen);
 };
 
-// Nummer der Kalenderwoche (1..888) eines Datums, gezählt ab Montag, 27.12.1993.
+// Bewahrt das Änderungskennzeichen der Schule: Befehle, die nur Fenster öffnen oder wechseln,
+// stellen es danach wieder her.
+class TDirtyBewahrer {
+ public:
+  TDirtyBewahrer();
+  ~TDirtyBewahrer();
+  TDirtyBewahrer(const TDirtyBewahrer&) = delete;
+  TDirtyBewahrer& operator=(const TDirtyBewahrer&) = delete;
+
+ private:
+  bool fAlt;
+};
+
+// Nummer der Kalenderwoche (1..888) eines Datums, gezählt ab Montag, 27.12.1993. Tage vor dem
+// 27.12.1993 werden auf den Kreis der 888 Wochen zurückgeführt und liegen nie außerhalb.
 int KalenderWoche(TDateTime datum);
+// Der Tag (ganze Zahl) des Montags 27.12.1993.
+inline constexpr long long KalenderAnfang = 34330;

@@ -46,6 +46,9 @@ void TKurs::SetzungEntfernen(TSetzung* theSetzung) {
   if (!theSetzung || !fSetzungen.ListeElemEnthalten(theSetzung)) return;
   const int w = theSetzung->fWoche, t = theSetzung->fTag, h = theSetzung->fStunde;
   TRaum* raum = theSetzung->fRaum;
+  // Die Vertretungen der Stunde gehen mit ihr.
+  for (TVertretung* v : theSetzung->fVertretungen.Kopie()) Schule().VertretungLoeschen(v);
+  fSetzungen.ListeElemEnthalten(theSetzung);
   fSetzungen.ListeLoeschen();
   fBesetzung.SetWocheTagStd(w, t, h, SetzungFinden(w, t, h) != nullptr);
   if (fLehrer) {

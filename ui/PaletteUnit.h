@@ -13,6 +13,11 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
 
   // TFensterDienst
   void SichernFreigeben(bool frei) override;
+  void NeuesKursFenster(TKurs* kurs, TElement* vater) override;
+  void PlanFensterZeigen(TPlanElement* element) override;
+  void HintergrundNachHinten() override;
+  void FensterNachVorne(TFenster* fenster) override;
+  void PaletteNachVorne() override;
 
   bool SichernFrei() const { return fSichernFrei; }
 

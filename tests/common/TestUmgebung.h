@@ -88,8 +88,18 @@ class TFakeFensterDienst : public TFensterDienst {
     fSichernFrei = frei;
     ++fSichernAufrufe;
   }
+  void NeuesKursFenster(TKurs* kurs, TElement* vater) override {
+    fKursFenster.push_back({kurs, vater});
+  }
+  void PlanFensterZeigen(TPlanElement* element) override { fPlanFenster.push_back(element); }
+  void HintergrundNachHinten() override { fStapel.push_back("Hintergrund"); }
+  void FensterNachVorne(TFenster* fenster) override { fStapel.push_back(fenster->Titel()); }
+  void PaletteNachVorne() override { fStapel.push_back("Palette"); }
   bool fSichernFrei = false;
   int fSichernAufrufe = 0;
+  std::vector<std::pair<TKurs*, TElement*>> fKursFenster;  // geöffnete Kursfenster
+  std::vector<TPlanElement*> fPlanFenster;                 // gezeigte Planfenster
+  std::vector<std::string> fStapel;                        // Stapelbefehle in Folge
 };
 
 // Ein Fenster, das nur mitzählt.

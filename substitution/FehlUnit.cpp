@@ -1,0 +1,28 @@
+#include "substitution/FehlUnit.h"
+
+#include "model/DatumUnit.h"
+#include "model/SchulUnit.h"
+
+bool TFehl::FehltIn(int std) const {
+  return (fZeit & FehlBit(std)) != 0;
+}
+
+bool TFehl::FehltAn(int woche, int tag, int std) const {
+  return FehltIn(std) && tag == WochenTag(fDatum) && woche == Schule().WocheVonDatum(fDatum);
+}
+
+int TFehl::FehltVon() const {
+  for (int h = 1; h <= 16; ++h)
+    if (FehltIn(h)) return h;
+  return 0;
+}
+
+int TFehl::FehltBis() const {
+  for (int h = 16; h >= 1; --h)
+    if (FehltIn(h)) return h;
+  return 0;
+}
+
+void TFehl::ChangeZeit(int std) {
+  fZeit ^= FehlBit(std);
+}

@@ -1,0 +1,3 @@
+#include "substitution/VertretungUnit.h"
+
+TVertretung::TVertretung() : fAdHoc(Heute() + 0.5) {}
