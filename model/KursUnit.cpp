@@ -22,12 +22,6 @@ auto KursOrdnung() {
 auto KlassenKursOrdnung() {
   return [](const TKurs* a, const TKurs* b) { return KlassenKursVergleich(a, b); };
 }
-
-// Feiertag nach dem Ferienkalender der Einstellungen (Bit Wochentag - 1 der Kalenderwoche).
-bool IstFerienTag(TDateTime datum) {
-  const int woche = KalenderWoche(datum) - 1;
-  return (Standard().fFerien[woche] >> (WochenTag(datum) - 1)) & 1u;
-}
 }  // namespace
 
 TKurs::TKurs() : fLfdNr(++gLetzteLfdNr) {
@@ -325,7 +319,7 @@ std::int32_t TKurs::StatistikSumme() const {
     if (WochenTag(static_cast<TDateTime>(d)) != setzung->fTag) continue;  // Tag außerhalb 1..7
     for (; d <= bis; d += 7) {
       const auto datum = static_cast<TDateTime>(d);
-      if (schule.WocheVonDatum(datum) == setzung->fWoche && !IstFerienTag(datum)) ++summe;
+      if (schule.WocheVonDatum(datum) == setzung->fWoche && !Standard().FerienTag(datum)) ++summe;
     }
   }
   return summe;
