@@ -57,6 +57,7 @@ class TBeschaeftigt {
 };
 
 class TKurs;
+class TPlanElement;
 
 // Ein offenes Fenster, wie die Schule es sieht.
 class TFenster {
@@ -88,10 +89,21 @@ class TFenster {
   // Der Kurs wird gelöscht: das Fenster vergisst ihn (Kursfenster: schließt sich, wenn es ihn
   // zeigt; UV-Tabellen leeren seine Zellen; Manuell nimmt ihn aus seiner Liste).
   virtual void KursGeloescht(TKurs* /*kurs*/) {}
+
+  // Plan- und Übersichtsfenster: die Setzungen haben sich geändert. Die Logik meldet nur Zellen
+  // der gezeigten Woche (fAktuelleWoche) innerhalb des Rasters (fMaxTageNeu, fPlnStd).
+  // Planfenster: die Zelle zeigt nun den Kurs mit der Marke "N" oder "F"; ohne Kurs (Marke leer)
+  // wird sie geleert.
+  virtual void PlanZelle(int /*tag*/, int /*std*/, TKurs* /*kurs*/, const std::string& /*marke*/) {}
+  // Übersichtsfenster: dasselbe in der Spalte des Elements, Zeile (Tag - 1) * fPlnStd + Stunde.
+  virtual void UebersichtZelle(const TPlanElement* /*element*/, int /*zeile*/, TKurs* /*kurs*/,
+                               const std::string& /*marke*/) {}
+  // Plan- und Übersichtsfenster: die Zellen markieren, in denen der Kurs gesetzt werden kann
+  // (frei in seinem fSetzungUnmoeglich der gezeigten Woche).
+  virtual void MarkiereRechts(TKurs* /*kurs*/) {}
 };
 
 class TElement;
-class TPlanElement;
 
 // Was die Logik vom Hauptfenster und der Fensterverwaltung braucht. Jede Art Fenster, die die
 // Logik öffnen muss, bekommt hier ihre Methode.
@@ -109,6 +121,8 @@ class TFensterDienst {
   virtual void HintergrundNachHinten() = 0;
   virtual void FensterNachVorne(TFenster* fenster) = 0;
   virtual void PaletteNachVorne() = 0;
+  // Die Befehle "Widerrufen" und "Löschen" (Protokoll der manuellen Planung) wählbar machen.
+  virtual void UndoBefehleFreigeben(bool /*frei*/) {}
 };
 
 // Der Einstellungsspeicher: Zeichenkettenwerte nach Schlüssel und Wertname.

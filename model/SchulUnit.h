@@ -139,6 +139,14 @@ class TSchule {
   void VersionErweitern(int n);
   // Falsch, wenn der Benutzer wegen verplanter Stunden abgelehnt hat.
   bool VersionVerkleinern(int n);
+  // Tausch zweier Zeitfelder für die ganze Schule in der Arbeitswoche (planning/TauschUnit.cpp).
+  // Wahr, wenn eine Stunde auf eine Sperrung träfe oder eine fixierte Stunde wandern müsste.
+  bool TauschBehinderung(int vonTag, int vonStd, int bisTag, int bisStd) const;
+  // Die Zeilen dazu: "gesperrt " bzw. "fixiert " + WochenZeile der Stunde (Windows-1252).
+  std::vector<std::string> TauschKonflikte(int vonTag, int vonStd, int bisTag, int bisStd) const;
+  // Tauscht die Stunden aller Kurse (mit ihren Räumen); die Sperrungen der Zielzellen für Lehrer,
+  // Klassen und Räume werden aufgehoben, die getauschten Stunden sind nicht fixiert.
+  void TauscheAlleStunden(int vonTag, int vonStd, int bisTag, int bisStd);
 
   // Fenster.
   // Trägt ein Fenster unter seiner Überschrift in die Fensterliste ein; falsch, wenn die
