@@ -95,7 +95,9 @@ class TFakeFensterDienst : public TFensterDienst {
   void HintergrundNachHinten() override { fStapel.push_back("Hintergrund"); }
   void FensterNachVorne(TFenster* fenster) override { fStapel.push_back(fenster->Titel()); }
   void PaletteNachVorne() override { fStapel.push_back("Palette"); }
+  void UndoBefehleFreigeben(bool frei) override { fUndoBefehle.push_back(frei); }
   bool fSichernFrei = false;
+  std::vector<bool> fUndoBefehle;  // "Widerrufen"/"Löschen" wählbar, in Folge der Aufrufe
   int fSichernAufrufe = 0;
   std::vector<std::pair<TKurs*, TElement*>> fKursFenster;  // geöffnete Kursfenster
   std::vector<TPlanElement*> fPlanFenster;                 // gezeigte Planfenster
