@@ -14,7 +14,6 @@ void TKurs::KopiereSperrung(const TWochBereich& theWoBereich) {
       const std::uint32_t neu = theWoBereich.GetWocheTag(w, t) & ~fBesetzung.GetWocheTag(w, t);
       fSperrung.SetWocheTag(w, t, (alt & ~0xFFFFu) | (neu & 0xFFFFu));
     }
-  FensterRefresh();
   SchuleGeaendert();
 }
 
