@@ -48,6 +48,7 @@ bool TKurs::SetzungPossible(int woche, int tag, int std, const TRaum* theRaum) c
   if (tag < 1 || tag > MaxTage || std < 1 || std > MaxStunden) return false;
   const std::uint32_t bit = 1u << (std - 1);
   const TWochenSpanne spanne = WochenArgument(woche);
+  if (spanne.bis < spanne.von) return false;  // keine Woche des Zyklus
   for (int w = spanne.von; w <= spanne.bis; ++w) {
     if (!Frei(*this, fKopplung, w, tag, bit)) return false;
     if (theRaum && BelegtOderGesperrt(*theRaum, w, tag, bit)) return false;
@@ -61,6 +62,7 @@ bool TKurs::IstSetzbar(int woche, int tag, int std, const TKopplung* myKopplung)
   if (tag < 1 || tag > MaxTage || std < 1 || std > MaxStunden) return false;
   const std::uint32_t bit = 1u << (std - 1);
   const TWochenSpanne spanne = WochenArgument(woche);
+  if (spanne.bis < spanne.von) return false;
   for (int w = spanne.von; w <= spanne.bis; ++w)
     if (!Frei(*this, myKopplung, w, tag, bit)) return false;
   return true;

@@ -33,6 +33,7 @@ TEST_F(SetzbarTest, SetzungPossiblePrueftKursLehrerKlassenUndRaum) {
   EXPECT_FALSE(kurs->SetzungPossible(1, 3, 1, nullptr));
   EXPECT_FALSE(kurs->SetzungPossible(1, 0, 1, nullptr));
   EXPECT_FALSE(kurs->SetzungPossible(1, 1, 17, nullptr));
+  EXPECT_FALSE(kurs->SetzungPossible(2, 5, 5, nullptr));  // es gibt nur eine Planversion
 }
 
 TEST_F(SetzbarTest, ZweiWochenEineAndereKlasseIstNurInWocheZweiBelegt) {
