@@ -211,6 +211,15 @@ class TKurs {
   // Nur die Rechnung: fSetzungUnmoeglich der aktuellen Woche.
   void BerechneSetzungUnmoeglich(const TRaum* theRaum);
 
+  // Automatische Planung (planning/AutomatBewertungUnit.cpp).
+  // Die Zellen, in die der Kurs nicht gesetzt werden kann, in fSetzungUnmoeglich (jede Woche des
+  // Zyklus). Ohne Kopplung: nichts, wenn der Kurs schon bewertet ist. mitKopplung: jeder Kurs der
+  // Kopplung mit offenen Stunden rechnet seine eigenen Zellen, ihre Vereinigung gilt für alle.
+  void BewerteAutomatik(bool mitKopplung);
+  // Die Schwierigkeit fBewertung aus Stunden, unmöglichen Zellen, Block und Setzungen; nur, wenn
+  // fBewertung noch 0 ist. Gekoppelte Kurse kommen durch den Faktor 100 vor alle anderen.
+  void TrageBewertungEin();
+
   // Benachrichtigt die Fenster, die den Kurs zeigen.
   void FensterUpdate();
   void FensterRefresh();

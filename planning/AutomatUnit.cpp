@@ -1,0 +1,470 @@
+#include "planning/AutomatUnit.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdlib>
+#include <optional>
+
+#include "model/DienstUnit.h"
+#include "model/KopplUnit.h"
+#include "model/KursUnit.h"
+#include "model/RaumUnit.h"
+#include "planning/AutomatRaumUnit.h"
+#include "settings/StandardUnit.h"
+
+struct TAutomat::TEntnommen {
+  TKurs* kurs;
+  int tag;
+  int std;
+  TRaum* raum;
+  bool fixiert;
+};
+
+namespace {
+constexpr std::uint32_t kGanzerTag = 0xFFFFu;  // Stunden 1..16
+
+int PlanTage() {
+  return std::clamp(Standard().fMaxTageNeu, 1, MaxTage);
+}
+
+std::uint32_t Wort(const TWochBereich& b, int w, int t) {
+  return b.GetWocheTag(w, t) & kGanzerTag;
+}
+
+// Offene Stunden der Arbeitswoche; ein überplanter Kurs hat nichts offen.
+int Offen(const TKurs* k) {
+  return std::max(0, k->RestStunden(-1));
+}
+
+int Tabelle(const TKurs& k) {
+  return std::clamp(k.fTabellenNr, 1, 4);
+}
+
+int TagDerZelle(int eintrag) {
+  return (eintrag - 1) % 7 + 1;
+}
+int StundeDerZelle(int eintrag) {
+  return (eintrag - 1) / 7 + 1;
+}
+
+struct TZelle {
+  int tag;
+  int std;
+};
+}  // namespace
+
+int Vortag(int tag) {
+  return tag <= 1 ? PlanTage() : tag - 1;
+}
+
+int Folgetag(int tag) {
+  return tag >= PlanTage() ? 1 : tag + 1;
+}
+
+TAutomat::TAutomat(TAutomatAnzeige& anzeige) : fAnzeige(anzeige) {}
+
+// --- Sammeln und Ordnen ----------------------------------------------------------------------
+
+void TAutomat::Ergaenzen(std::vector<TKurs*>& liste) const {
+  const std::size_t genommen = liste.size();
+  for (std::size_t i = 0; i < genommen; ++i) {
+    if (!liste[i]->fKopplung) continue;
+    for (TKurs* k : liste[i]->fKopplung->fKurse)
+      if (!k->fNichtVerplanen && std::find(liste.begin(), liste.end(), k) == liste.end())
+        liste.push_back(k);
+  }
+}
+
+void TAutomat::KurseSammeln(const std::vector<TKurs*>& auswahl) {
+  fKurse.clear();
+  fRest.clear();
+  fVorher.clear();
+  fAbbruch = false;
+  fDoReihe = false;
+  fNichtVerplanbar = 0;
+  for (TKurs* k : auswahl)
+    if (k && !k->fNichtVerplanen && std::find(fKurse.begin(), fKurse.end(), k) == fKurse.end())
+      fKurse.push_back(k);
+  // Die Folge der Auswahl (etwa Zellen einer Tabelle) soll nichts entscheiden: Ausgangspunkt
+  // ist die Kursreihenfolge, bei gleichen Schlüsseln die Erzeugungsfolge.
+  const auto kursFolge = [](const TKurs* a, const TKurs* b) { return KursVergleich(a, b) < 0; };
+  const auto summe = [this] {
+    std::int64_t t = 0;
+    for (const TKurs* k : fKurse) t += Offen(k);
+    return t;
+  };
+  Ergaenzen(fKurse);
+  std::stable_sort(fKurse.begin(), fKurse.end(), kursFolge);
+  KurseSortieren();
+  std::int64_t t = summe();
+  const int prozent = Standard().fAuProzent;
+  if (prozent < 100 && t > 0) {
+    // Die Kurse, bis der Anteil erreicht ist, und einer mehr.
+    std::int64_t bisher = 0;
+    std::size_t n = 0;
+    while (n < fKurse.size() && bisher * 100 / t < prozent) bisher += Offen(fKurse[n++]);
+    fKurse.resize(std::min(fKurse.size(), n + 1));
+    Ergaenzen(fKurse);
+    std::stable_sort(fKurse.begin(), fKurse.end(), kursFolge);
+    KurseSortieren();
+    t = summe();
+  }
+  fNochZuSetzen = static_cast<int>(t);
+  fMaximum = fNochZuSetzen;
+  fPosition = 0;
+  Anzeigen();
+  fAnzeige.Zustand(TAutomatZustand::Vorbereitet);
+}
+
+void TAutomat::KurseSortieren() {
+  TBeschaeftigt sanduhr;
+  Dialog().MeldungsFensterZeigen("Die Reihenfolge der Setzungen wird berechnet.");
+  for (TKurs* k : fKurse) k->fBewertung = 0;
+  for (TKurs* k : fKurse)
+    if (k->fBewertung == 0) {
+      k->BewerteAutomatik(true);
+      k->TrageBewertungEin();
+    }
+  // Höchste Bewertung zuerst; Gleiche behalten ihre Folge.
+  std::stable_sort(fKurse.begin(), fKurse.end(),
+                   [](const TKurs* a, const TKurs* b) { return a->fBewertung > b->fBewertung; });
+  fDoReihe = false;
+  Dialog().MeldungsFensterSchliessen();
+}
+
+void TAutomat::Anzeigen() {
+  fAnzeige.Zaehler(NochZuSetzen(), fNichtVerplanbar);
+  fAnzeige.Fortschritt(std::clamp(fPosition, 0, std::max(0, fMaximum)), std::max(0, fMaximum));
+}
+
+int TAutomat::Gesetzt() const {
+  int n = 0;
+  for (const auto& [kurs, vorher] : fVorher) n += kurs->VerplanteStunden(-1) - vorher;
+  return n;
+}
+
+// --- Rechnen ---------------------------------------------------------------------------------
+
+void TAutomat::TabellenAufbauen() {
+  TStandard& st = Standard();
+  st.TesteTabelle();  // eine ungültige Tabelle wird durch die Vorgaben ersetzt
+  for (int t = 1; t <= 4; ++t) {
+    fOrdnung[static_cast<std::size_t>(t)].fill(0);
+    for (int h = 1; h <= MaxStunden; ++h)
+      for (int d = 1; d <= MaxTage; ++d) {
+        const int wert = st.fAuTab[t][h][d];
+        const int eintrag = 7 * (h - 1) + d;
+        const int ordnung = std::abs(wert);
+        if (ordnung >= 1 && ordnung <= 112)
+          fOrdnung[static_cast<std::size_t>(t)][static_cast<std::size_t>(ordnung)] =
+              wert < 0 ? -eintrag : eintrag;
+        fVerbunden[static_cast<std::size_t>(t)][static_cast<std::size_t>(d)]
+                  [static_cast<std::size_t>(h)] = wert < 0;
+      }
+  }
+}
+
+std::vector<TKurs*> TAutomat::Gruppe(TKurs* kurs) const {
+  if (!kurs->fKopplung) return {kurs};
+  std::vector<TKurs*> gruppe;
+  for (TKurs* k : kurs->fKopplung->fKurse) gruppe.push_back(k);
+  return gruppe;
+}
+
+TKurs* TAutomat::Hauptkurs(TKurs* kurs) const {
+  if (!kurs->fKopplung) return kurs;
+  // Der zu verplanende Kurs der Kopplung mit den meisten offenen Stunden; der erste gewinnt.
+  TKurs* wahl = nullptr;
+  int meiste = 0;
+  for (TKurs* k : kurs->fKopplung->fKurse) {
+    if (k->fNichtVerplanen) continue;
+    const int offen = k->RestStunden(-1);
+    if (!wahl || offen > meiste) {
+      wahl = k;
+      meiste = offen;
+    }
+  }
+  return wahl ? wahl : kurs;
+}
+
+void TAutomat::Rechne() {
+  fAbbruch = false;
+  fAnzeige.Zustand(TAutomatZustand::Rechnend);
+  TabellenAufbauen();
+  fVorher.clear();
+  for (TKurs* k : fKurse) fVorher.emplace_back(k, k->VerplanteStunden(-1));
+  const bool offen = fNochZuSetzen > 0;
+  while (offen && !fKurse.empty() && !fAbbruch) {
+    if (fDoReihe) KurseSortieren();
+    TKurs* erster = fKurse.front();
+    erster->fBewertung = 0;
+    TKurs* kurs = Hauptkurs(erster);
+    for (TKurs* k : Gruppe(kurs)) k->fBewertung = 0;
+    kurs->BewerteAutomatik(true);
+    kurs->TrageBewertungEin();
+    const TWochenSpanne wochen = WochenArgument(-1);
+    for (int w = wochen.von; w <= wochen.bis; ++w) PlaneWoche(*kurs, w);
+    const std::vector<TKurs*> gruppe = Gruppe(kurs);
+    for (TKurs* k : gruppe) k->RaumAbgleich();
+    for (TKurs* k : gruppe) {
+      const auto pos = std::find(fKurse.begin(), fKurse.end(), k);
+      if (pos == fKurse.end()) continue;
+      const int rest = Offen(k);
+      fNichtVerplanbar += rest;
+      fNochZuSetzen -= rest;
+      fPosition += rest;
+      fKurse.erase(pos);
+      if (rest > 0) fRest.push_back(k);
+    }
+    // Der erste Kurs gehört immer zur Gruppe; nie zweimal denselben Kurs rechnen.
+    if (!fKurse.empty() && fKurse.front() == erster) fKurse.erase(fKurse.begin());
+    Anzeigen();
+    fAnzeige.NachKurs();
+  }
+  if (fNochZuSetzen < 0) fNochZuSetzen = 0;
+  Anzeigen();
+  fAnzeige.Zustand(TAutomatZustand::Fertig);
+}
+
+// --- Setzen ----------------------------------------------------------------------------------
+
+bool TAutomat::SetzeEinzeln(TKurs& kurs, int woche, int tag, int std) {
+  const bool unmoeglich = kurs.fSetzungUnmoeglich.GetWocheTagStd(woche, tag, std);
+  if (!kurs.NeueSetzung(woche, tag, std, nullptr)) return false;
+  if (unmoeglich) fAnzeige.Piep();
+  --fNochZuSetzen;
+  ++fPosition;
+  if (fNochZuSetzen % std::max(1, Standard().fAuStd) == 0) fDoReihe = true;
+  kurs.fSetzungUnmoeglich.SetWocheTagStd(woche, tag, std, true);
+  Anzeigen();
+  return true;
+}
+
+void TAutomat::GibRaum(TKurs& kurs, int woche, int tag, int std) {
+  TSetzung* s = kurs.SetzungFinden(woche, tag, std);
+  if (!s || s->fRaum) return;
+  if (TRaum* r = kurs.FreierRaum(woche, tag, std)) kurs.AendereRaumInSetzung(s, r);
+}
+
+void TAutomat::SetzeGekoppelt(TKurs& kurs, int woche, int tag, int std) {
+  const bool raumUnwichtig = Standard().fAuRaumUnwichtig;
+  std::vector<TKurs*> gesetzt;
+  for (TKurs* k : kurs.fKopplung->fKurse.Kopie()) {
+    if (k->fNichtVerplanen || k->RestStunden(woche) <= 0) continue;
+    if (!SetzeEinzeln(*k, woche, tag, std)) continue;
+    gesetzt.push_back(k);
+    if (raumUnwichtig) GibRaum(*k, woche, tag, std);
+  }
+  if (raumUnwichtig || gesetzt.empty()) return;
+  // Die gesetzten Kurse bekommen ihre Räume gemeinsam, jeder einen anderen; sonst keiner.
+  const std::vector<const TKurs*> kurse(gesetzt.begin(), gesetzt.end());
+  const auto brauchbar = [&](const TRaum* r) {
+    return !r->fSperrung.GetWocheTagStd(woche, tag, std) &&
+           !r->fBesetzung.GetWocheTagStd(woche, tag, std);
+  };
+  std::vector<TRaum*> wahl;
+  if (!VerschiedeneRaeume(kurse, brauchbar, &wahl)) return;
+  for (std::size_t i = 0; i < gesetzt.size(); ++i)
+    if (wahl[i])
+      gesetzt[i]->AendereRaumInSetzung(gesetzt[i]->SetzungFinden(woche, tag, std), wahl[i]);
+}
+
+void TAutomat::Setze(TKurs& kurs, int woche, int tag, int std) {
+  if (kurs.fKopplung) {
+    SetzeGekoppelt(kurs, woche, tag, std);
+  } else if (SetzeEinzeln(kurs, woche, tag, std)) {
+    GibRaum(kurs, woche, tag, std);
+  }
+}
+
+// --- Eine Woche ------------------------------------------------------------------------------
+
+int TAutomat::Lauf(const TKurs& kurs, int woche, int tabelle, int tag, int std) const {
+  const std::uint32_t zu = Wort(kurs.fSetzungUnmoeglich, woche, tag);
+  const auto& verbunden =
+      fVerbunden[static_cast<std::size_t>(tabelle)][static_cast<std::size_t>(tag)];
+  int lauf = 0;
+  // Ein Block reicht nie in die Stunde 16.
+  for (int h = std; h < MaxStunden; ++h) {
+    if (h > std && !verbunden[static_cast<std::size_t>(h - 1)]) break;
+    if (zu & (1u << (h - 1))) break;
+    ++lauf;
+  }
+  return lauf;
+}
+
+void TAutomat::PlaneWoche(TKurs& kurs, int woche) {
+  const TStandard& st = Standard();
+  if (!kurs.fBesetzung.GetWoche(woche) || !kurs.fSetzungUnmoeglich.GetWoche(woche)) return;
+  const int tage = PlanTage();
+  const int tabelle = Tabelle(kurs);
+  const auto& ordnung = fOrdnung[static_cast<std::size_t>(tabelle)];
+  int n = kurs.RestStunden(woche);
+
+  // 1. Der Stand vor dieser Woche, für die Prüfung am Ende.
+  std::vector<std::pair<TKurs*, TWoElem>> vorher;
+  for (TKurs* k : Gruppe(&kurs))
+    if (const TWoElem* e = k->fBesetzung.GetWoche(woche)) vorher.emplace_back(k, *e);
+  const auto hatStunde = [&](int tag) { return Wort(kurs.fBesetzung, woche, tag) != 0; };
+
+  // 2. Blöcke: m gerade verteilt (keine Stunde am Vor- und Folgetag), m ungerade locker.
+  const int s = std::max(1, kurs.fStdProTag);
+  for (int m = 2 * s; m >= 1; --m) {
+    const bool verteilt = m % 2 == 0;
+    if (!verteilt && !st.fAuFreiUnwichtig) continue;
+    const int laenge = (m + 1) / 2;
+    const int frei = std::min(m, s);
+    bool gesetzt = true;
+    while (gesetzt && n >= laenge) {
+      gesetzt = false;
+      for (int o = 1; o <= 112 && n >= laenge; ++o) {
+        const int eintrag = std::abs(ordnung[static_cast<std::size_t>(o)]);
+        if (eintrag == 0) continue;
+        const int tag = TagDerZelle(eintrag), std = StundeDerZelle(eintrag);
+        if (tag > tage) continue;
+        if (verteilt && (hatStunde(Vortag(tag)) || hatStunde(Folgetag(tag)))) continue;
+        if (Lauf(kurs, woche, tabelle, tag, std) < frei || hatStunde(tag)) continue;
+        for (int i = 0; i < laenge; ++i) Setze(kurs, woche, tag, std + i);
+        n -= laenge;
+        gesetzt = true;
+      }
+    }
+  }
+
+  // 3. Einzelstunden.
+  std::vector<TEntnommen> entnommen;
+  EinzelStunden(kurs, woche, entnommen);
+
+  // 4. Prüfung.
+  if (!st.fAuEinzelUnwichtig && !WocheStimmt(kurs, woche))
+    WocheZuruecknehmen(kurs, woche, vorher, entnommen);
+}
+
+void TAutomat::EinzelStunden(TKurs& kurs, int woche, std::vector<TEntnommen>& entnommen) {
+  const TStandard& st = Standard();
+  const int tage = PlanTage();
+  const int stunden = kurs.fStunden.GetWochenStunde(woche);
+  const int einzeln = std::min(kurs.fEinzelStd, stunden);
+  // Je Tag: Zahl der Stunden des Kurses, erste und letzte Stunde.
+  std::array<int, 8> zahl{}, erste{}, letzte{}, frei{};
+  const auto zaehle = [&](int t) {
+    const std::uint32_t w = Wort(kurs.fBesetzung, woche, t);
+    zahl[static_cast<std::size_t>(t)] = std::popcount(w);
+    erste[static_cast<std::size_t>(t)] = w ? std::countr_zero(w) + 1 : 0;
+    letzte[static_cast<std::size_t>(t)] = w ? 32 - std::countl_zero(w) : 0;
+  };
+  int gesamt = 0;
+  for (int t = 1; t <= MaxTage; ++t) {
+    zaehle(t);
+    gesamt += zahl[static_cast<std::size_t>(t)];
+  }
+  if (einzeln <= 0) return;
+  int einzelTage = 0;
+  for (int t = 1; t <= MaxTage; ++t) {
+    frei[static_cast<std::size_t>(t)] =
+        MaxStunden - std::popcount(Wort(kurs.fSetzungUnmoeglich, woche, t));
+    einzelTage += zahl[static_cast<std::size_t>(t)] == 1 ? 1 : 0;
+  }
+  const int fehlt = einzeln - (stunden - gesamt) - einzelTage;
+  if (fehlt <= 0) return;
+  int leereTage = 0;
+  for (int t = 1; t <= tage; ++t)
+    leereTage += zahl[static_cast<std::size_t>(t)] == 0 && frei[static_cast<std::size_t>(t)] > 0;
+  const int tabelle = Tabelle(kurs);
+  const auto& ordnung = fOrdnung[static_cast<std::size_t>(tabelle)];
+
+  // Die Zelle für die nächste Einzelstunde: erst an Tagen, deren Nachbartage frei sind, dann an
+  // jedem Tag (wenn freie Tage nicht immer eingehalten werden müssen).
+  const auto ziel = [&]() -> std::optional<TZelle> {
+    for (int lauf = 1; lauf <= 2; ++lauf) {
+      if (lauf == 2 && !st.fAuFreiUnwichtig) break;
+      for (int o = 1; o <= 112; ++o) {
+        const int eintrag = std::abs(ordnung[static_cast<std::size_t>(o)]);
+        if (eintrag == 0) continue;
+        const int t = TagDerZelle(eintrag), h = StundeDerZelle(eintrag);
+        const auto ti = static_cast<std::size_t>(t);
+        if (t > tage || zahl[ti] != 0 || frei[ti] <= 0) continue;
+        if (kurs.fSetzungUnmoeglich.GetWocheTagStd(woche, t, h)) continue;
+        if (lauf == 1 && (zahl[static_cast<std::size_t>(Vortag(t))] > 0 ||
+                          zahl[static_cast<std::size_t>(Folgetag(t))] > 0))
+          continue;
+        return TZelle{t, h};
+      }
+    }
+    return std::nullopt;
+  };
+
+  int zuege = std::min(fehlt, leereTage);
+  while (zuege > 0) {
+    --zuege;
+    // Wohin die Stunde käme, hängt nicht davon ab, welche genommen wird; ohne Ziel bleibt die
+    // Stunde, wo sie ist (sie würde sonst nur entfernt).
+    const std::optional<TZelle> hin = ziel();
+    if (!hin) break;
+    // Nehmen: eine nicht fixierte Stunde am Rand eines Tages mit mehreren Stunden, vom Tag mit
+    // den wenigsten Stunden; bei Gleichheit die erste in Setzungsfolge.
+    const TSetzung* wahl = nullptr;
+    for (const TSetzung* s : kurs.fSetzungen) {
+      if (s->fWoche != woche || s->fFixiert || s->fTag < 1 || s->fTag > MaxTage) continue;
+      const auto ti = static_cast<std::size_t>(s->fTag);
+      if (zahl[ti] < 2 || (s->fStunde != erste[ti] && s->fStunde != letzte[ti])) continue;
+      if (!wahl || zahl[ti] < zahl[static_cast<std::size_t>(wahl->fTag)]) wahl = s;
+    }
+    if (!wahl) break;
+    const int t = wahl->fTag, h = wahl->fStunde;
+    for (TKurs* k : Gruppe(&kurs))
+      if (const TSetzung* s = k->SetzungFinden(woche, t, h))
+        entnommen.push_back({k, t, h, s->fRaum, s->fFixiert});
+    kurs.LoescheSetzung(woche, t, h, true);
+    zaehle(t);
+    if (zahl[static_cast<std::size_t>(t)] == 1) --zuege;
+    // Setzen.
+    Setze(kurs, woche, hin->tag, hin->std);
+    const auto zi = static_cast<std::size_t>(hin->tag);
+    zahl[zi] = 1;
+    erste[zi] = letzte[zi] = hin->std;
+    --frei[zi];
+  }
+}
+
+bool TAutomat::WocheStimmt(const TKurs& kurs, int woche) const {
+  const int tage = PlanTage();
+  const int stunden = kurs.fStunden.GetWochenStunde(woche);
+  const int s = kurs.fStdProTag;
+  int summe = 0, einzelTage = 0, volleTage = 0;
+  for (int t = 1; t <= tage; ++t) {
+    const int zahl = std::popcount(Wort(kurs.fBesetzung, woche, t));
+    summe += zahl;
+    einzelTage += zahl == 1 ? 1 : 0;
+    volleTage += zahl == s ? 1 : 0;
+  }
+  if (summe != stunden || einzelTage != kurs.fEinzelStd) return false;
+  if (s > 1 && (volleTage != (stunden - einzelTage) / s || volleTage < 1)) return false;
+  return true;
+}
+
+void TAutomat::WocheZuruecknehmen(TKurs& kurs, int woche,
+                                  const std::vector<std::pair<TKurs*, TWoElem>>& vorher,
+                                  const std::vector<TEntnommen>& entnommen) {
+  const auto warDa = [&](const TKurs* k, int t, int h) {
+    for (const auto& [vk, e] : vorher)
+      if (vk == k) return e.GetTagStd(t, h);
+    return false;
+  };
+  // Jede neue Stunde des Kurses geht wieder, mit den Stunden seiner Kopplung in der Zelle, die
+  // diese Woche dazukamen.
+  for (TSetzung* s : kurs.fSetzungen.Kopie()) {
+    if (s->fWoche != woche || warDa(&kurs, s->fTag, s->fStunde)) continue;
+    const int t = s->fTag, h = s->fStunde;
+    for (TKurs* k : Gruppe(&kurs))
+      if (TSetzung* ks = k->SetzungFinden(woche, t, h); ks && !warDa(k, t, h))
+        k->SetzungEntfernen(ks);
+  }
+  // Was vorher da war und herausgenommen wurde, kommt an seinen Platz zurück.
+  for (const TEntnommen& e : entnommen) {
+    if (!warDa(e.kurs, e.tag, e.std) || e.kurs->SetzungFinden(woche, e.tag, e.std)) continue;
+    TRaum* raum =
+        e.raum && !e.raum->fBesetzung.GetWocheTagStd(woche, e.tag, e.std) ? e.raum : nullptr;
+    if (TSetzung* s = e.kurs->NeueSetzung(woche, e.tag, e.std, raum)) s->fFixiert = e.fixiert;
+  }
+}
