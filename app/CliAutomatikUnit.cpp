@@ -1,0 +1,129 @@
+#include "app/CliAutomatikUnit.h"
+
+#include <charconv>
+#include <ostream>
+
+#include "model/KlassenUnit.h"
+#include "model/KursUnit.h"
+#include "model/LehrerUnit.h"
+#include "model/SchulUnit.h"
+#include "model/ToolsUnit.h"
+#include "planning/AutomatUnit.h"
+
+namespace {
+// Ohne Fenster zeigt die Rechnung nichts an und wird nie abgebrochen.
+class TStilleAnzeige : public TAutomatAnzeige {
+ public:
+  void Zaehler(int, int) override {}
+  void Fortschritt(int, int) override {}
+  void Zustand(TAutomatZustand) override {}
+  void NachKurs() override {}
+  void Piep() override {}
+};
+
+bool Zahl(const std::string& text, int von, int bis, int& wert) {
+  int z = 0;
+  const char* ende = text.data() + text.size();
+  const auto [p, fehler] = std::from_chars(text.data(), ende, z);
+  if (fehler != std::errc() || p != ende || z < von || z > bis) return false;
+  wert = z;
+  return true;
+}
+
+bool IstOption(const std::string& a) {
+  return a.size() > 2 && a[0] == '-' && a[1] == '-';
+}
+}  // namespace
+
+bool AutomatikAufrufLesen(const std::vector<std::string>& args, TAutomatikAufruf& aufruf,
+                          std::string& fehler) {
+  aufruf = TAutomatikAufruf{};
+  bool dateiDa = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--kurse") {
+      while (i + 1 < args.size() && !IstOption(args[i + 1])) aufruf.kuerzel.push_back(args[++i]);
+      if (aufruf.kuerzel.empty()) {
+        fehler = "Nach --kurse fehlt ein Kürzel.";
+        return false;
+      }
+      continue;
+    }
+    if (a == "--ausgabe" || a == "--prozent" || a == "--tage") {
+      if (i + 1 >= args.size()) {
+        fehler = "Nach " + a + " fehlt ein Wert.";
+        return false;
+      }
+      const std::string& wert = args[++i];
+      if (a == "--ausgabe") {
+        aufruf.ausgabe = wert;
+      } else if (a == "--prozent" && !Zahl(wert, 1, 100, aufruf.prozent)) {
+        fehler = "Ungültige Prozentzahl: " + wert + " (erlaubt sind 1 bis 100).";
+        return false;
+      } else if (a == "--tage" && !Zahl(wert, 5, 7, aufruf.tage)) {
+        fehler = "Ungültige Zahl der Tage: " + wert + " (erlaubt sind 5, 6 und 7).";
+        return false;
+      }
+      continue;
+    }
+    if (IstOption(a) || dateiDa) {
+      fehler = "Unbekanntes Argument: " + a;
+      return false;
+    }
+    aufruf.datei = a;
+    dateiDa = true;
+  }
+  if (!dateiDa) {
+    fehler = "Die Schuldatei fehlt.";
+    return false;
+  }
+  return true;
+}
+
+bool AutomatikKurse(const TSchule& schule, const std::vector<std::string>& kuerzel,
+                    std::vector<TKurs*>& kurse, std::string& fehler) {
+  kurse.clear();
+  std::vector<const TLehrer*> lehrer;
+  std::vector<const TKlasse*> klassen;
+  for (const std::string& k : kuerzel) {
+    const std::string text = Utf8ZuWin1252(k);
+    bool gefunden = false;
+    for (const TLehrer* l : schule.fLehrerMenge)
+      if (l->fKuerzel.str() == text) {
+        lehrer.push_back(l);
+        gefunden = true;
+      }
+    for (const TKlasse* kl : schule.fKlassenMenge)
+      if (kl->fKuerzel.str() == text) {
+        klassen.push_back(kl);
+        gefunden = true;
+      }
+    if (!gefunden) {
+      fehler = "Kein Lehrer und keine Klasse mit dem Kürzel " + k + ".";
+      return false;
+    }
+  }
+  const auto enthalten = [](const auto& liste, const auto* e) {
+    for (const auto* x : liste)
+      if (x == e) return true;
+    return false;
+  };
+  for (TKurs* k : schule.fKursMenge) {
+    if (k->fNichtVerplanen) continue;
+    bool passt = kuerzel.empty() || enthalten(lehrer, k->fLehrer);
+    for (const TKlasse* kl : k->fKlassen) passt = passt || enthalten(klassen, kl);
+    if (passt) kurse.push_back(k);
+  }
+  return true;
+}
+
+void AutomatikPlanen(const std::vector<TKurs*>& kurse, std::ostream& aus) {
+  TStilleAnzeige anzeige;
+  TAutomat automat(anzeige);
+  automat.KurseSammeln(kurse);
+  automat.Rechne();
+  aus << "gesetzt: " << automat.Gesetzt() << '\n'
+      << "nicht verplanbar: " << automat.NichtVerplanbar() << '\n';
+  for (const TKurs* k : automat.Rest())
+    aus << "offen: " << k->RestStunden(-1) << ' ' << Win1252ZuUtf8(k->OhneRaumZeile()) << '\n';
+}
