@@ -111,6 +111,17 @@ TEST_F(AutomatikTest, EinzelstundenNehmenVomRandUndSetzenAnFreieTage) {
   EXPECT_TRUE(BelegungenStimmen(s));
 }
 
+TEST_F(AutomatikTest, OhneLockereTageWirdKeineStundeUmsonstHerausgenommen) {
+  // Wie oben, aber freie Tage müssen eingehalten werden: Dienstag, Donnerstag und Freitag sind
+  // Nachbarn eines Tages mit Stunden, es gibt kein Ziel, also wird auch nichts genommen.
+  st.fAuFreiUnwichtig = false;
+  TKurs* k = AuKurs(l1, fD, {k5a}, {r1}, nullptr, 4, 1, 4, 1);
+  for (int h = 1; h <= 3; ++h) k->NeueSetzung(1, 1, h, r1);
+  Rechne({k});
+  EXPECT_EQ(Stunden(k), (Z{"1.1 R1", "1.2 R1", "1.3 R1", "3.1 R1"}));
+  EXPECT_TRUE(automat.Rest().empty());
+}
+
 TEST_F(AutomatikTest, EineFalscheWocheGibtHerausgenommeneStundenZurueck) {
   // Fünf Stunden, vier davon einzeln: an fünf Tagen nie zu erfüllen. Montag 1..3 war gesetzt;
   // die Korrektur nimmt Montag 1 und 2 heraus, die Prüfung verwirft die Woche: Montag 1..3
