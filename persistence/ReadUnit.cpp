@@ -349,7 +349,9 @@ class TLeser {
     v->fNr = b.ReadInt();
     v->fVonNr = b.ReadInt();
     v->fZuNr = b.ReadInt();
-    if (setzung) fSchule.VertretungAufnehmen(std::move(v));
+    if (!setzung) return;
+    setzung->fVertretungen.ListeAnhaengen(v.get());
+    fSchule.fVertretungsMenge.ListeAnhaengen(std::move(v));
   }
 
   // --- Fehlzeiten, Raster, Fenster ----------------------------------------------------------
@@ -440,6 +442,13 @@ class TEinstellungsRetter {
 
 bool Einlesen(TBuffer& b, const std::string& name, TSchule& schule, std::string& fehler) {
   TEinstellungsRetter retter;
+  // Auch "Sichern" bleibt nach einem misslungenen Lesen, wie es war.
+  const bool warGeaendert = schule.fDirty;
+  auto misslungen = [&](std::string meldung) {
+    fehler = std::move(meldung);
+    if (schule.fDirty != warGeaendert) schule.SetDirty(warGeaendert);
+    return false;
+  };
   bool alt = false;
   {
     TBeschaeftigt sanduhr;
@@ -455,17 +464,13 @@ bool Einlesen(TBuffer& b, const std::string& name, TSchule& schule, std::string&
       leser.Lesen();
       alt = leser.Alt();
     } catch (const ELeseFehler& e) {
-      fehler = e.what();
-      return false;
+      return misslungen(e.what());
     } catch (const EDateiFehler& e) {
-      fehler = e.what();
-      return false;
+      return misslungen(e.what());
     } catch (const std::bad_alloc&) {
-      fehler = DieDatei(name) + " kann nicht gelesen werden: Der Speicher reicht nicht.";
-      return false;
+      return misslungen(DieDatei(name) + " kann nicht gelesen werden: Der Speicher reicht nicht.");
     } catch (const std::exception& e) {
-      fehler = DieDatei(name) + " kann nicht gelesen werden: " + e.what();
-      return false;
+      return misslungen(DieDatei(name) + " kann nicht gelesen werden: " + e.what());
     }
   }
   retter.Behalten();

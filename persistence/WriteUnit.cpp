@@ -33,7 +33,7 @@ std::vector<const TSetzung*> SetzungenInDateiFolge(const TKurs* k) {
 
 class TSchreiber {
  public:
-  TSchreiber(TBuffer& puffer, TSchule& schule)
+  TSchreiber(TBuffer& puffer, const TSchule& schule)
       : b(puffer), fSchule(schule), fW(Standard().fMaxWocheNeu) {}
 
   void Alles() {
@@ -108,18 +108,13 @@ class TSchreiber {
     std::int64_t nr = 0;
     for (const TKurs* k : fSchule.fKursMenge)
       for (const TSetzung* s : SetzungenInDateiFolge(k))
-        for (TVertretung* v : s->fVertretungen) fVertretungsNr.emplace(v, ++nr);
+        for (const TVertretung* v : s->fVertretungen) fVertretungsNr.emplace(v, ++nr);
     if (nr > static_cast<std::int64_t>(TBuffer::MaxAnzahl))
       b.WriteAnzahl(static_cast<std::size_t>(nr), "Vertretungen der Schule");
-    for (auto& [v, n] : fVertretungsNr) {
-      v->fNr = static_cast<std::int32_t>(n);
-      v->fVonNr = VertretungsNr(v->fVon);
-      v->fZuNr = VertretungsNr(v->fZu);
-    }
   }
 
   std::int32_t VertretungsNr(const TVertretung* v) const {
-    auto it = fVertretungsNr.find(const_cast<TVertretung*>(v));
+    auto it = fVertretungsNr.find(v);
     return it == fVertretungsNr.end() ? 0 : static_cast<std::int32_t>(it->second);
   }
 
@@ -257,9 +252,10 @@ class TSchreiber {
     b.WriteBool(v->fFrei);
     b.WriteBool(v->fGueltig);
     b.WriteBool(v->fAngerechnet);
-    b.WriteInt(v->fNr);
-    b.WriteInt(v->fVonNr);
-    b.WriteInt(v->fZuNr);
+    // Die Nummern stehen nur in der Datei; die Sätze selbst behalten ihre.
+    b.WriteInt(VertretungsNr(v));
+    b.WriteInt(VertretungsNr(v->fVon));
+    b.WriteInt(VertretungsNr(v->fZu));
   }
 
   void Fehlzeiten(const TEigenListe<TFehl>& menge, TKuerzelArt art, const char* was) {
@@ -310,15 +306,15 @@ class TSchreiber {
   }
 
   TBuffer& b;
-  TSchule& fSchule;
+  const TSchule& fSchule;
   int fW;
   std::unordered_map<const TElement*, int> fNummer;
-  std::unordered_map<TVertretung*, std::int64_t> fVertretungsNr;
+  std::unordered_map<const TVertretung*, std::int64_t> fVertretungsNr;
 };
 
 }  // namespace
 
-std::vector<std::uint8_t> SchuleAlsBytes(TSchule& schule) {
+std::vector<std::uint8_t> SchuleAlsBytes(const TSchule& schule) {
   TBuffer b;
   TSchreiber(b, schule).Alles();
   return b.Daten();

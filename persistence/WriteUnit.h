@@ -17,6 +17,7 @@ class TSchule;
 // ist dann unverändert, ebenso Name, Titel und Änderungskennzeichen der Schule.
 bool WriteSchule(const std::string& pfad, TSchule& schule, std::string& fehler);
 
-// Die Bytes der Datei, ohne etwas zu schreiben und ohne das Änderungskennzeichen anzufassen.
-// Wirft EDateiFehler (WertZuGross) bei einem Wert, der nicht in die Datei passt.
-std::vector<std::uint8_t> SchuleAlsBytes(TSchule& schule);
+// Die Bytes der Datei, ohne etwas zu schreiben; die Schule bleibt, wie sie ist. Die Vertretungen
+// werden in der Folge der Datei nummeriert (fVon/fZu als Nummern). Wirft EDateiFehler
+// (WertZuGross) bei einem Wert, der nicht in die Datei passt.
+std::vector<std::uint8_t> SchuleAlsBytes(const TSchule& schule);

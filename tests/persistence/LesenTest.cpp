@@ -532,6 +532,8 @@ TEST_P(SchulDateiKaputt, WirdAbgelehntUndNichtsBleibtZurueck) {
   EXPECT_EQ(u.standard.fAktuelleWoche, 2);
   EXPECT_EQ(u.schule().fDateiName.str(), "Ohne Titel");
   EXPECT_TRUE(u.fenster.fTitel.empty());
+  EXPECT_FALSE(u.fenster.fSichernFrei);  // "Sichern" bleibt gesperrt
+  EXPECT_FALSE(u.schule().fDirty);
   EXPECT_TRUE(u.dialog.fProtokoll.empty());
   EXPECT_EQ(u.dialog.fBeschaeftigt, 0);
   EXPECT_EQ(u.dialog.fMeldungsFensterZu, 1);
@@ -596,6 +598,17 @@ INSTANTIATE_TEST_SUITE_P(
         TKaputt{"FensterFehlen",
                 [] {
                   Bytes b = KleineSchuleRoh().Bytes();
+                  b.resize(b.size() - 1);
+                  return b;
+                },
+                "ist beschädigt: Die Zahl der Fenster (2) ist größer, als der Rest der Datei (531 "
+                "Bytes) fassen kann."},
+        // Nach dem Entfernen alter Vertretungen (das die Schule als geändert markiert).
+        TKaputt{"NachDemAufraeumen",
+                [] {
+                  TRohDatei roh = KleineSchuleRoh();
+                  roh.Kurse[1].Setzungen[2].Vertretungen[0].Datum = kHeute - 20.5;
+                  Bytes b = roh.Bytes();
                   b.resize(b.size() - 1);
                   return b;
                 },
