@@ -314,7 +314,7 @@ class TBeispiel {
 
   // --- Klassen, Räume, Kurse als Pläne ----------------------------------------------------
 
-  int Parallele() const { return fGross ? 10 : 4; }
+  int Parallele() const { return fGross ? 8 : 4; }
 
   void PlaeneAufstellen() {
     // Räume: Klassenräume, Kursräume, Fachräume, Sporthallen.

@@ -7,8 +7,8 @@
 // des Plans ist gesetzt (ohne Konflikte: Lehrer, Klassen und Raum sind in der Zelle frei und
 // nicht gesperrt), einige Stunden sind fixiert; die Kurse von 10c, 10d und der Q2 sind noch
 // ungesetzt.
-// Groß (für Messungen): etwa 150 Lehrkräfte, zehn Parallelklassen je Jahrgang (5a–10j), die
-// Oberstufe mit doppelt so vielen Kursen, gut 2000 Wochenstunden Unterricht.
+// Groß (für Messungen): etwa 150 Lehrkräfte, acht Parallelklassen je Jahrgang (5a–10h), die
+// Oberstufe mit doppelt so vielen Kursen, gut 2100 Wochenstunden Unterricht in knapp 800 Kursen.
 //
 // Das Ergebnis hängt nur von "gross" ab: keine Uhr, kein Zufall von außen (eigener Generator mit
 // fester Saat); die Zeitstempel der letzten Planänderung sind fest.

@@ -1,4 +1,4 @@
-// Lesen und Schreiben der großen Beispielschule (etwa 150 Lehrkräfte, gut 2000 Wochenstunden).
+// Lesen und Schreiben der großen Beispielschule (150 Lehrkräfte, gut 2100 Wochenstunden).
 #include <benchmark/benchmark.h>
 
 #include <filesystem>

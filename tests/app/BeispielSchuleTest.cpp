@@ -155,7 +155,7 @@ TEST(BeispielSchule, GrosseSchuleFuerMessungen) {
   ErzeugeBeispielSchule(u.schule(), true);
   const TSchule& s = u.schule();
   EXPECT_EQ(s.fLehrerMenge.size(), 150u);
-  EXPECT_EQ(s.fKlassenMenge.size(), 63u);
+  EXPECT_EQ(s.fKlassenMenge.size(), 51u);
   int stunden = 0;
   for (const TKurs* k : s.fKursMenge) stunden += k->fStunden.GetWochenStunde(1);
   EXPECT_GE(stunden, 2000);
