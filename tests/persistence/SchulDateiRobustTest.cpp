@@ -45,9 +45,8 @@ TEST(SchulDateiRobust, AbgeschnittenAnJederStelle) {
   JedeKuerzereAbgelehnt(alt.Bytes(), "alt.tmr");
 }
 
-TEST(SchulDateiRobust, AbgeschnittenAnDenAbschnittsgrenzenDerBeispielschule) {
-  // Die Grenzen der kleinen Schule liegen an denselben Stellen der Abschnitte wie in jeder
-  // Datei; für die Beispielschule genügen die ersten Abschnitte und eine Stichprobe dahinter.
+TEST(SchulDateiRobust, AbgeschnitteneBeispielschule) {
+  // Die Grenzen nach Kopf, Kalender, Planversionen und Raster und Stichproben dahinter.
   Bytes voll;
   {
     TTestUmgebung u;
