@@ -59,6 +59,15 @@ class TBeschaeftigt {
 class TKurs;
 class TPlanElement;
 
+// Lage eines Fensters auf dem Bildschirm in Bildpunkten (so steht sie in der Schuldatei).
+struct TFensterLage {
+  int Links = 0;
+  int Oben = 0;
+  int Breite = 0;
+  int Hoehe = 0;
+  friend bool operator==(const TFensterLage&, const TFensterLage&) = default;
+};
+
 // Ein offenes Fenster, wie die Schule es sieht.
 class TFenster {
  public:
@@ -71,6 +80,8 @@ class TFenster {
   virtual void FensterUpdate() = 0;
   // Angezeigte Werte auffrischen.
   virtual void FensterRefresh() = 0;
+  // Die Lage auf dem Bildschirm; die Schuldatei speichert sie mit der Fensterliste.
+  virtual TFensterLage Lage() const { return {}; }
   // Das Fenster schließen; es meldet sich dabei aus allen Verweisen ab.
   virtual void Schliessen() = 0;
 
@@ -112,6 +123,8 @@ class TFensterDienst {
   virtual ~TFensterDienst() = default;
   // Der Befehl "Sichern" ist genau dann wählbar, wenn die Schule geändert ist.
   virtual void SichernFreigeben(bool frei) = 0;
+  // Die Titelzeile des Hauptfensters (UTF-8), etwa "WinTamrel 3.9.16 [Plan.tmr]".
+  virtual void TitelSetzen(const std::string& /*titel*/) {}
   // Öffnet das Kursfenster mit dem Kurs (oder holt es nach vorn). vater: das Element, aus dessen
   // Kursliste der Kurs geöffnet wurde; nichts für die Kursliste der Schule.
   virtual void NeuesKursFenster(TKurs* kurs, TElement* vater) = 0;

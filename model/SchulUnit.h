@@ -30,6 +30,14 @@ struct TFensterEintrag {
   TFenster* Fenster = nullptr;
 };
 
+// Ein Fenster, wie es in der Schuldatei steht: Art, Überschrift (Windows-1252) und Lage.
+struct TFensterSatz {
+  int Art = 0;
+  str255 Titel;
+  TFensterLage Lage;
+  friend bool operator==(const TFensterSatz&, const TFensterSatz&) = default;
+};
+
 class TSchule {
  public:
   TSchule();
@@ -58,6 +66,10 @@ class TSchule {
   TWochBereich fUEWoBereich;
   TFenster* fAktivesFenster = nullptr;
   std::vector<TFensterEintrag> fFensterListe;
+  // Die Fenster aus der gelesenen Datei, die noch nicht wieder geöffnet sind (der erste Satz ist
+  // das oberste Fenster). Wer ein Fenster daraus öffnet, nimmt seinen Satz heraus; beim Sichern
+  // folgen die übrigen Sätze den offenen Fenstern, so dass keiner verloren geht.
+  std::vector<TFensterSatz> fGespeicherteFenster;
   // Die Fenster, die es höchstens einmal gibt.
   TFenster* fKursDepForm = nullptr;
   TFenster* fKursForm = nullptr;

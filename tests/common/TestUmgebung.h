@@ -88,6 +88,7 @@ class TFakeFensterDienst : public TFensterDienst {
     fSichernFrei = frei;
     ++fSichernAufrufe;
   }
+  void TitelSetzen(const std::string& titel) override { fTitel.push_back(titel); }
   void NeuesKursFenster(TKurs* kurs, TElement* vater) override {
     fKursFenster.push_back({kurs, vater});
   }
@@ -102,6 +103,7 @@ class TFakeFensterDienst : public TFensterDienst {
   std::vector<std::pair<TKurs*, TElement*>> fKursFenster;  // geöffnete Kursfenster
   std::vector<TPlanElement*> fPlanFenster;                 // gezeigte Planfenster
   std::vector<std::string> fStapel;                        // Stapelbefehle in Folge
+  std::vector<std::string> fTitel;                         // gesetzte Titelzeilen in Folge
 };
 
 // Ein Fenster, das nur mitzählt.
@@ -113,7 +115,9 @@ class TFakeFenster : public TFenster {
   void FensterUpdate() override { ++fUpdates; }
   void FensterRefresh() override { ++fRefreshs; }
   void Schliessen() override { ++fGeschlossen; }
+  TFensterLage Lage() const override { return fLage; }
   int fArt;
+  TFensterLage fLage;
   std::string fTitel;
   int fUpdates = 0;
   int fRefreshs = 0;
