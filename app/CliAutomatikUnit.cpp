@@ -3,12 +3,16 @@
 #include <charconv>
 #include <ostream>
 
+#include "app/KonsoleUnit.h"
 #include "model/KlassenUnit.h"
 #include "model/KursUnit.h"
 #include "model/LehrerUnit.h"
 #include "model/SchulUnit.h"
 #include "model/ToolsUnit.h"
+#include "persistence/ReadUnit.h"
+#include "persistence/WriteUnit.h"
 #include "planning/AutomatUnit.h"
+#include "settings/StandardUnit.h"
 
 namespace {
 // Ohne Fenster zeigt die Rechnung nichts an und wird nie abgebrochen.
@@ -126,4 +130,36 @@ void AutomatikPlanen(const std::vector<TKurs*>& kurse, std::ostream& aus) {
       << "nicht verplanbar: " << automat.NichtVerplanbar() << '\n';
   for (const TKurs* k : automat.Rest())
     aus << "offen: " << k->RestStunden(-1) << ' ' << Win1252ZuUtf8(k->OhneRaumZeile()) << '\n';
+}
+
+int CliAutomatik(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler) {
+  TAutomatikAufruf aufruf;
+  std::string meldung;
+  if (!AutomatikAufrufLesen(args, aufruf, meldung)) {
+    fehler << meldung << '\n'
+           << "Aufruf: tamrel-cli automatik DATEI [--ausgabe DATEI] [--prozent N] [--tage N] "
+              "[--kurse KÜRZEL…]\n";
+    return 2;
+  }
+  TKonsolenUmgebung umgebung(fehler);
+  if (!ReadSchule(aufruf.datei, Schule(), meldung)) {
+    fehler << meldung << '\n';
+    return 1;
+  }
+  // Alle Planversionen; die Woche des heutigen Tages entscheidet nichts.
+  TStandard& st = Standard();
+  st.fEineWoche = false;
+  st.fMaxTageNeu = aufruf.tage;
+  st.fAuProzent = aufruf.prozent;
+  std::vector<TKurs*> kurse;
+  if (!AutomatikKurse(Schule(), aufruf.kuerzel, kurse, meldung)) {
+    fehler << meldung << '\n';
+    return 1;
+  }
+  AutomatikPlanen(kurse, aus);
+  if (!aufruf.ausgabe.empty() && !WriteSchule(aufruf.ausgabe, Schule(), meldung)) {
+    fehler << meldung << '\n';
+    return 1;
+  }
+  return 0;
 }

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "app/BeispielSchuleUnit.h"
+#include "app/CliAutomatikUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
 #include "model/GlobalUnit.h"
@@ -21,6 +22,12 @@ void Hilfe(std::ostream& aus) {
          "  umwandeln DATEI NEU        liest DATEI (auch im alten Aufbau) und schreibt NEU im\n"
          "                             aktuellen Aufbau\n"
          "  beispiel DATEI [--gross]   schreibt die Beispielschule (--gross: die große)\n"
+         "  automatik DATEI [--ausgabe NEU] [--prozent N] [--tage N] [--kurse KÜRZEL…]\n"
+         "                             plant die offenen Stunden aller Kurse (mit --kurse: der\n"
+         "                             Lehrer und Klassen) in allen Planversionen, gibt\n"
+         "                             \"gesetzt: N\", \"nicht verplanbar: N\" und je Kurs mit\n"
+         "                             offenen Stunden \"offen: N KURS\" aus und schreibt das\n"
+         "                             Ergebnis nach NEU; --tage: Tage pro Woche (Vorgabe 5)\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -91,6 +98,7 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
     ErzeugeBeispielSchule(Schule(), n == 2);
     return Schreiben(args[1], fehler) ? 0 : 1;
   }
+  if (befehl == "automatik") return CliAutomatik({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;

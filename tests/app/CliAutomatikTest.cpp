@@ -1,10 +1,17 @@
 // tamrel-cli automatik: Argumente, Auswahl der Kurse, Ausgabe.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 
+#include "BelegungsPruefung.h"
 #include "TestUmgebung.h"
 #include "app/CliAutomatikUnit.h"
+#include "app/CliUnit.h"
+#include "model/KopplUnit.h"
+#include "model/RaumUnit.h"
+#include "persistence/ReadUnit.h"
+#include "persistence/SchulDateiHilfe.h"
 #include "model/KlassenUnit.h"
 #include "model/KursUnit.h"
 #include "model/LehrerUnit.h"
@@ -14,6 +21,60 @@
 
 namespace {
 using Args = std::vector<std::string>;
+
+struct TAufruf {
+  int Code;
+  std::string Aus, Fehler;
+};
+
+TAufruf Cli(const Args& args) {
+  std::ostringstream aus, fehler;
+  const int code = CliAusfuehren(args, aus, fehler);
+  return {code, aus.str(), fehler.str()};
+}
+
+// Die Setzungen der Kurse einer Schuldatei als Text, je Kurs eine Zeile (Kurse, für die
+// auslassen wahr ist, fehlen); dazu die Zahl aller Setzungen.
+std::string Plan(const std::string& pfad, int& setzungen,
+                 const std::function<bool(const TKurs*)>& auslassen = nullptr) {
+  TTestUmgebung u;
+  std::string fehler;
+  EXPECT_TRUE(ReadSchule(pfad, u.schule(), fehler)) << fehler;
+  EXPECT_TRUE(BelegungenStimmen(u.schule()));
+  std::ostringstream text;
+  setzungen = 0;
+  for (const TKurs* k : u.schule().fKursMenge) {
+    setzungen += static_cast<int>(k->fSetzungen.size());
+    if (auslassen && auslassen(k)) continue;
+    text << k->OhneRaumZeile() << ':';
+    for (const TSetzung* z : k->fSetzungen) {
+      text << ' ' << z->fWoche << '.' << z->fTag << '.' << z->fStunde << '.'
+           << (z->fRaum ? z->fRaum->fKuerzel.str() : "-") << (z->fFixiert ? "F" : "");
+      EXPECT_LE(z->fTag, 5) << k->OhneRaumZeile();
+    }
+    text << '\n';
+  }
+  return text.str();
+}
+
+// "gesetzt: N", "nicht verplanbar: M", dann je Kurs "offen: r ..." mit der Summe M.
+int Gesetzt(const std::string& aus) {
+  std::istringstream ein(aus);
+  std::string zeile;
+  int gesetzt = -1, nvp = -1, summe = 0;
+  while (std::getline(ein, zeile)) {
+    if (zeile.rfind("gesetzt: ", 0) == 0)
+      gesetzt = std::stoi(zeile.substr(9));
+    else if (zeile.rfind("nicht verplanbar: ", 0) == 0)
+      nvp = std::stoi(zeile.substr(18));
+    else if (zeile.rfind("offen: ", 0) == 0)
+      summe += std::stoi(zeile.substr(7));
+    else
+      ADD_FAILURE() << "unerwartete Zeile: " << zeile;
+  }
+  EXPECT_EQ(summe, nvp);
+  return gesetzt;
+}
 
 std::string Fehler(const Args& args) {
   TAutomatikAufruf aufruf;
@@ -95,4 +156,82 @@ TEST(CliAutomatik, AusgabeNenntGesetztOffenUndDieKurse) {
   std::ostringstream aus;
   AutomatikPlanen({gut, eng}, aus);
   EXPECT_EQ(aus.str(), "gesetzt: 4\nnicht verplanbar: 1\noffen: 1 SCH Ek 5a\n");
+}
+
+TEST(CliAutomatik, PlantDieBeispielschuleUndSchreibtDasErgebnis) {
+  TTestOrdner ordner;
+  ASSERT_EQ(Cli({"beispiel", ordner / "B.tmr"}).Code, 0);
+  const std::vector<std::uint8_t> vorher = DateiInhalt(ordner / "B.tmr");
+  int setzungenVorher = 0;
+  Plan(ordner / "B.tmr", setzungenVorher);
+
+  const TAufruf nur = Cli({"automatik", ordner / "B.tmr"});
+  ASSERT_EQ(nur.Code, 0) << nur.Fehler;
+  EXPECT_TRUE(nur.Fehler.empty());
+  EXPECT_EQ(DateiInhalt(ordner / "B.tmr"), vorher);  // ohne --ausgabe wird nichts geschrieben
+  const int gesetzt = Gesetzt(nur.Aus);
+  EXPECT_GT(gesetzt, 300);
+
+  const TAufruf eins = Cli({"automatik", ordner / "B.tmr", "--ausgabe", ordner / "N1.tmr"});
+  const TAufruf zwei = Cli({"automatik", "--ausgabe", ordner / "N2.tmr", ordner / "B.tmr"});
+  ASSERT_EQ(eins.Code, 0) << eins.Fehler;
+  ASSERT_EQ(zwei.Code, 0) << zwei.Fehler;
+  EXPECT_EQ(eins.Aus, nur.Aus);
+  EXPECT_EQ(zwei.Aus, nur.Aus);
+  int n1 = 0, n2 = 0;
+  const std::string plan1 = Plan(ordner / "N1.tmr", n1);
+  EXPECT_EQ(n1, setzungenVorher + gesetzt);
+  // Derselbe Plan; die Dateien unterscheiden sich nur in den Zeitstempeln der Planänderung.
+  EXPECT_EQ(Plan(ordner / "N2.tmr", n2), plan1);
+}
+
+TEST(CliAutomatik, NurDieKurseEinerKlasseUndIhrerKopplungen) {
+  TTestOrdner ordner;
+  ASSERT_EQ(Cli({"beispiel", ordner / "B.tmr"}).Code, 0);
+  const TAufruf a =
+      Cli({"automatik", ordner / "B.tmr", "--kurse", "10c", "--ausgabe", ordner / "N.tmr"});
+  ASSERT_EQ(a.Code, 0) << a.Fehler;
+  EXPECT_GT(Gesetzt(a.Aus), 0);
+  // Kurse ohne 10c und ohne Kopplung mit einem Kurs der 10c bleiben, wie sie waren.
+  const auto mit10c = [](const TKurs* k) {
+    const auto hat = [](const TKurs* x) {
+      for (const TKlasse* kl : x->fKlassen)
+        if (kl->fKuerzel.str() == "10c") return true;
+      return false;
+    };
+    if (hat(k)) return true;
+    if (k->fKopplung)
+      for (const TKurs* p : k->fKopplung->fKurse)
+        if (hat(p)) return true;
+    return false;
+  };
+  int n = 0;
+  EXPECT_EQ(Plan(ordner / "N.tmr", n, mit10c), Plan(ordner / "B.tmr", n, mit10c));
+}
+
+TEST(CliAutomatik, FehlerEndenMitEinsFalscheArgumenteMitZwei) {
+  TTestOrdner ordner;
+  ASSERT_EQ(Cli({"beispiel", ordner / "B.tmr"}).Code, 0);
+  const TAufruf fehlt = Cli({"automatik", ordner / "fehlt.tmr"});
+  EXPECT_EQ(fehlt.Code, 1);
+  EXPECT_NE(fehlt.Fehler.find("fehlt.tmr"), std::string::npos) << fehlt.Fehler;
+  EXPECT_TRUE(fehlt.Aus.empty());
+
+  const TAufruf kuerzel = Cli({"automatik", ordner / "B.tmr", "--kurse", "XY"});
+  EXPECT_EQ(kuerzel.Code, 1);
+  EXPECT_EQ(kuerzel.Fehler, "Kein Lehrer und keine Klasse mit dem Kürzel XY.\n");
+  EXPECT_TRUE(kuerzel.Aus.empty());
+
+  const TAufruf schreiben =
+      Cli({"automatik", ordner / "B.tmr", "--ausgabe", ordner / "gibtsnicht/N.tmr"});
+  EXPECT_EQ(schreiben.Code, 1);
+  EXPECT_NE(schreiben.Fehler.find("N.tmr"), std::string::npos) << schreiben.Fehler;
+
+  const TAufruf falsch = Cli({"automatik", ordner / "B.tmr", "--prozent", "120"});
+  EXPECT_EQ(falsch.Code, 2);
+  EXPECT_EQ(falsch.Fehler,
+            "Ungültige Prozentzahl: 120 (erlaubt sind 1 bis 100).\n"
+            "Aufruf: tamrel-cli automatik DATEI [--ausgabe DATEI] [--prozent N] [--tage N] "
+            "[--kurse KÜRZEL…]\n");
+  EXPECT_NE(Cli({"--hilfe"}).Aus.find("  automatik DATEI"), std::string::npos);
 }
