@@ -57,6 +57,7 @@ class TBeschaeftigt {
 };
 
 class TKurs;
+class TElement;
 
 // Ein offenes Fenster, wie die Schule es sieht.
 class TFenster {
@@ -88,9 +89,16 @@ class TFenster {
   // Der Kurs wird gelöscht: das Fenster vergisst ihn (Kursfenster: schließt sich, wenn es ihn
   // zeigt; UV-Tabellen leeren seine Zellen; Manuell nimmt ihn aus seiner Liste).
   virtual void KursGeloescht(TKurs* /*kurs*/) {}
+  // Ein Daten-, Deputats- oder Planfenster zeigt künftig dieses Element (gleicher Art); es nimmt
+  // sich dabei aus dem Fenstermenü und trägt sich unter der neuen Überschrift wieder ein.
+  virtual void ElementZeigen(TElement* /*element*/) {}
+  // "Alles auswählen": jede Zeile oder Zelle des Rasters.
+  virtual void AllesAuswaehlen() {}
+  // "Voriger" (richtung -1) und "Nächster" (+1) in Fenstern, die selbst blättern (Kurs,
+  // Manuell, Vertretungen, Vertretungswahl); umschalt: Bit 0 Shift, Bit 1 Alt, Bit 2 Strg.
+  virtual void Blaettern(int /*richtung*/, unsigned /*umschalt*/) {}
 };
 
-class TElement;
 class TPlanElement;
 
 // Was die Logik vom Hauptfenster und der Fensterverwaltung braucht. Jede Art Fenster, die die
@@ -109,6 +117,9 @@ class TFensterDienst {
   virtual void HintergrundNachHinten() = 0;
   virtual void FensterNachVorne(TFenster* fenster) = 0;
   virtual void PaletteNachVorne() = 0;
+  // Öffnet ein neues Fenster der Art (Daten 61..66, Deputat 16..20, UV-Tabelle 12, Plan 9..11)
+  // für das Element. Fehlt die Fensterart noch, geschieht nichts.
+  virtual void ElementFensterNeu(TElement* /*element*/, int /*art*/) {}
 };
 
 // Der Einstellungsspeicher: Zeichenkettenwerte nach Schlüssel und Wertname.
