@@ -1,36 +1,11 @@
 #include "app/ProgrammUnit.h"
 
-#include "model/DienstUnit.h"
 #include "model/ToolsUnit.h"
-#include "persistence/StandardSpeicherUnit.h"
 #include "settings/KennwortUnit.h"
-#include "settings/StandardUnit.h"
 
 bool StartKennwortPruefen(const std::function<std::optional<std::string>()>& abfrage) {
   if (!KennwortGesetzt()) return true;
   const std::optional<std::string> eingabe = abfrage ? abfrage() : std::nullopt;
   if (!eingabe) return false;
   return KennwortPruefen(Utf8ZuWin1252(*eingabe));
-}
-
-int PaletteKoordinate(int wert, int grenze) {
-  return (wert < 0 || wert > grenze - 50) ? 0 : wert;
-}
-
-bool EinstellungenSichern(int links, int oben) {
-  TStandard& s = Standard();
-  s.fPaletteLinks = links;
-  s.fPaletteTop = oben;
-  if (SaveStandard(s, Speicher())) return true;
-  Dialog().Meldung("Einstellungen",
-                   {"Die Einstellungen konnten nicht gespeichert werden.",
-                    "Die Änderungen dieser Sitzung an den Voreinstellungen gehen verloren."},
-                   TMeldungsArt::Fehler);
-  return false;
-}
-
-std::string ProgrammTitelZeile(bool schuleOffen, const std::string& dateiName1252) {
-  std::string t = ProgrammTitel;
-  if (schuleOffen) t += " [" + U8(dateiName1252) + "]";
-  return t;
 }

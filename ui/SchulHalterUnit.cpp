@@ -1,6 +1,6 @@
 #include "ui/SchulHalterUnit.h"
 
-#include "app/ProgrammUnit.h"
+#include "ui/HauptfensterUnit.h"
 #include "model/GlobalUnit.h"
 #include "model/SchulLebenUnit.h"
 #include "model/SchulUnit.h"
