@@ -1,16 +1,99 @@
 #include "app/CliUnit.h"
 
+#include <exception>
 #include <ostream>
 
+#include "app/BeispielSchuleUnit.h"
 #include "app/KonsoleUnit.h"
+#include "model/AblageUnit.h"
 #include "model/GlobalUnit.h"
+#include "model/SchulUnit.h"
+#include "persistence/ReadUnit.h"
+#include "persistence/WriteUnit.h"
+#include "settings/StandardUnit.h"
 
 namespace {
 void Hilfe(std::ostream& aus) {
   aus << "Aufruf: tamrel-cli BEFEHL [ARGUMENTE]\n"
          "Befehle:\n"
-         "  --version    zeigt die Programmversion\n"
-         "  --hilfe      zeigt diese Hilfe\n";
+         "  info DATEI                 zeigt die Anzahlen der Schule, eine Zeile je Anzahl\n"
+         "  kurse DATEI                schreibt alle Kurse im Kursformat der Zwischenablage\n"
+         "  umwandeln DATEI NEU        liest DATEI (auch im alten Aufbau) und schreibt NEU im\n"
+         "                             aktuellen Aufbau\n"
+         "  beispiel DATEI [--gross]   schreibt die Beispielschule (--gross: die große)\n"
+         "  --version                  zeigt die Programmversion\n"
+         "  --hilfe                    zeigt diese Hilfe\n";
+}
+
+// Liest die Schule in die eingesetzte Schule; bei einem Fehler steht die Meldung auf fehler.
+bool Lesen(const std::string& pfad, std::ostream& fehler) {
+  std::string meldung;
+  if (ReadSchule(pfad, Schule(), meldung)) return true;
+  fehler << meldung << '\n';
+  return false;
+}
+
+bool Schreiben(const std::string& pfad, std::ostream& fehler) {
+  std::string meldung;
+  if (WriteSchule(pfad, Schule(), meldung)) return true;
+  fehler << meldung << '\n';
+  return false;
+}
+
+void Info(std::ostream& aus) {
+  const TSchule& s = Schule();
+  std::size_t setzungen = 0;
+  for (const TKurs* k : s.fKursMenge) setzungen += k->fSetzungen.size();
+  aus << "Lehrer: " << s.fLehrerMenge.size() << '\n'
+      << "Klassen: " << s.fKlassenMenge.size() << '\n'
+      << "Räume: " << s.fRaumMenge.size() << '\n'
+      << "Fächer: " << s.fFachMenge.size() << '\n'
+      << "Kopplungen: " << s.fKopplMenge.size() << '\n'
+      << "UV-Tabellen: " << s.fUVTabMenge.size() << '\n'
+      << "Kurse: " << s.fKursMenge.size() << '\n'
+      << "Setzungen: " << setzungen << '\n'
+      << "Planversionen: " << Standard().fMaxWocheNeu << '\n'
+      << "Fehlzeiten: "
+      << s.fFehlLehrerMenge.size() + s.fFehlKlassenMenge.size() + s.fFehlRaumMenge.size() << '\n'
+      << "Vertretungen: " << s.fVertretungsMenge.size() << '\n';
+}
+
+int Falsch(const std::string& befehl, std::ostream& fehler) {
+  fehler << "Falsche Argumente für " << befehl << ".\n";
+  Hilfe(fehler);
+  return 2;
+}
+
+int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler) {
+  const std::string& befehl = args[0];
+  const std::size_t n = args.size() - 1;
+  if (befehl == "info" || befehl == "kurse") {
+    if (n != 1) return Falsch(befehl, fehler);
+    TKonsolenUmgebung umgebung(fehler);
+    if (!Lesen(args[1], fehler)) return 1;
+    if (befehl == "info") {
+      Info(aus);
+    } else {
+      const TSchule& s = Schule();
+      aus << Win1252ZuUtf8(KurseAlsText(s.fKursMenge.Kopie(), false));
+    }
+    return 0;
+  }
+  if (befehl == "umwandeln") {
+    if (n != 2) return Falsch(befehl, fehler);
+    TKonsolenUmgebung umgebung(fehler);
+    if (!Lesen(args[1], fehler)) return 1;
+    return Schreiben(args[2], fehler) ? 0 : 1;
+  }
+  if (befehl == "beispiel") {
+    if (n < 1 || n > 2 || (n == 2 && args[2] != "--gross")) return Falsch(befehl, fehler);
+    TKonsolenUmgebung umgebung(fehler);
+    ErzeugeBeispielSchule(Schule(), n == 2);
+    return Schreiben(args[1], fehler) ? 0 : 1;
+  }
+  fehler << "Unbekannter Befehl: " << befehl << '\n';
+  Hilfe(fehler);
+  return 2;
 }
 }  // namespace
 
@@ -28,8 +111,10 @@ int CliAusfuehren(const std::vector<std::string>& args, std::ostream& aus, std::
     Hilfe(aus);
     return 0;
   }
-  TKonsolenUmgebung umgebung(fehler);
-  fehler << "Unbekannter Befehl: " << befehl << '\n';
-  Hilfe(fehler);
-  return 2;
+  try {
+    return Befehl(args, aus, fehler);
+  } catch (const std::exception& e) {
+    fehler << "Interner Fehler: " << e.what() << '\n';
+    return 1;
+  }
 }

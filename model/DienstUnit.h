@@ -58,6 +58,16 @@ class TBeschaeftigt {
 
 class TKurs;
 class TElement;
+class TPlanElement;
+
+// Lage eines Fensters auf dem Bildschirm in Bildpunkten (so steht sie in der Schuldatei).
+struct TFensterLage {
+  int Links = 0;
+  int Oben = 0;
+  int Breite = 0;
+  int Hoehe = 0;
+  friend bool operator==(const TFensterLage&, const TFensterLage&) = default;
+};
 
 // Ein offenes Fenster, wie die Schule es sieht.
 class TFenster {
@@ -71,6 +81,8 @@ class TFenster {
   virtual void FensterUpdate() = 0;
   // Angezeigte Werte auffrischen.
   virtual void FensterRefresh() = 0;
+  // Die Lage auf dem Bildschirm; die Schuldatei speichert sie mit der Fensterliste.
+  virtual TFensterLage Lage() const { return {}; }
   // Das Fenster schließen; es meldet sich dabei aus allen Verweisen ab.
   virtual void Schliessen() = 0;
 
@@ -89,6 +101,18 @@ class TFenster {
   // Der Kurs wird gelöscht: das Fenster vergisst ihn (Kursfenster: schließt sich, wenn es ihn
   // zeigt; UV-Tabellen leeren seine Zellen; Manuell nimmt ihn aus seiner Liste).
   virtual void KursGeloescht(TKurs* /*kurs*/) {}
+
+  // Plan- und Übersichtsfenster: die Setzungen haben sich geändert. Die Logik meldet nur Zellen
+  // der gezeigten Woche (fAktuelleWoche) innerhalb des Rasters (fMaxTageNeu, fPlnStd).
+  // Planfenster: die Zelle zeigt nun den Kurs mit der Marke "N" oder "F"; ohne Kurs (Marke leer)
+  // wird sie geleert.
+  virtual void PlanZelle(int /*tag*/, int /*std*/, TKurs* /*kurs*/, const std::string& /*marke*/) {}
+  // Übersichtsfenster: dasselbe in der Spalte des Elements, Zeile (Tag - 1) * fPlnStd + Stunde.
+  virtual void UebersichtZelle(const TPlanElement* /*element*/, int /*zeile*/, TKurs* /*kurs*/,
+                               const std::string& /*marke*/) {}
+  // Plan- und Übersichtsfenster: die Zellen markieren, in denen der Kurs gesetzt werden kann
+  // (frei in seinem fSetzungUnmoeglich der gezeigten Woche).
+  virtual void MarkiereRechts(TKurs* /*kurs*/) {}
   // Ein Daten-, Deputats- oder Planfenster zeigt künftig dieses Element (gleicher Art); es nimmt
   // sich dabei aus dem Fenstermenü und trägt sich unter der neuen Überschrift wieder ein.
   virtual void ElementZeigen(TElement* /*element*/) {}
@@ -99,8 +123,6 @@ class TFenster {
   virtual void Blaettern(int /*richtung*/, unsigned /*umschalt*/) {}
 };
 
-class TPlanElement;
-
 // Was die Logik vom Hauptfenster und der Fensterverwaltung braucht. Jede Art Fenster, die die
 // Logik öffnen muss, bekommt hier ihre Methode.
 class TFensterDienst {
@@ -108,6 +130,8 @@ class TFensterDienst {
   virtual ~TFensterDienst() = default;
   // Der Befehl "Sichern" ist genau dann wählbar, wenn die Schule geändert ist.
   virtual void SichernFreigeben(bool frei) = 0;
+  // Die Titelzeile des Hauptfensters (UTF-8), etwa "WinTamrel 3.9.16 [Plan.tmr]".
+  virtual void TitelSetzen(const std::string& /*titel*/) {}
   // Öffnet das Kursfenster mit dem Kurs (oder holt es nach vorn). vater: das Element, aus dessen
   // Kursliste der Kurs geöffnet wurde; nichts für die Kursliste der Schule.
   virtual void NeuesKursFenster(TKurs* kurs, TElement* vater) = 0;
@@ -117,6 +141,8 @@ class TFensterDienst {
   virtual void HintergrundNachHinten() = 0;
   virtual void FensterNachVorne(TFenster* fenster) = 0;
   virtual void PaletteNachVorne() = 0;
+  // Die Befehle "Widerrufen" und "Löschen" (Protokoll der manuellen Planung) wählbar machen.
+  virtual void UndoBefehleFreigeben(bool /*frei*/) {}
   // Öffnet ein neues Fenster der Art (Daten 61..66, Deputat 16..20, UV-Tabelle 12, Plan 9..11)
   // für das Element. Fehlt die Fensterart noch, geschieht nichts.
   virtual void ElementFensterNeu(TElement* /*element*/, int /*art*/) {}

@@ -21,6 +21,7 @@ class TFach;
 class TRaum;
 class TElement;
 class TPlanElement;
+class TKonflikt;
 
 class TKurs {
  public:
@@ -137,11 +138,78 @@ class TKurs {
   // Lehrers.
   void ZeigePlanFenster(int tag, int std);
 
-  // Setzungen (die Belegungen von Kurs, Lehrer, Klassen und Raum folgen jeder Änderung).
-  void NeueSetzung(int woche, int tag, int std, TRaum* theRaum);
+  // --- Setzungen (planning/SetzungUnit.cpp). Die Belegungen von Kurs, Lehrer, Klassen und Raum
+  // folgen jeder Änderung; keine Operation prüft Konflikte, das tun die Aufrufer vorher. ---
+  // Eine Stunde in der Woche (eine einzelne Woche; -1 wird aufgelöst). Nichts bei "nicht
+  // verplanen", ohne Reststunden der Woche oder wenn der Kurs dort schon liegt. Liefert die neue
+  // Setzung oder nichts.
+  TSetzung* NeueSetzung(int woche, int tag, int std, TRaum* theRaum);
   void SetzungEntfernen(TSetzung* theSetzung);
+  // Entfernt die Stunde in der Zelle (Wochenargument); mitKopplung: bei jedem Kurs der Kopplung.
+  void LoescheSetzung(int woche, int tag, int std, bool mitKopplung);
   void AlleSetzungenEntfernen();
+  // Verschiebt die Stunde je Woche der Arbeitswoche(n); der Raum wandert mit. mitKopplung: jeder
+  // Kurs der Kopplung, der in der alten Zelle liegt.
+  void Schiebe(int neuTag, int neuStd, int altTag, int altStd, bool mitKopplung);
+  // Wie Schiebe; dieser Kurs bekommt neuRaum, die gekoppelten behalten ihre Räume.
+  void SchiebeMitRaum(int neuTag, int neuStd, int altTag, int altStd, bool mitKopplung,
+                      TRaum* neuRaum);
+
+  // Räume der Setzungen (planning/SetzungRaumUnit.cpp).
+  // Der Raum der Stunde; -1 über mehrere Wochen: der gemeinsame Raum, sonst nichts.
+  TRaum* RaumFinden(int dieWoche, int derTag, int dieStd) const;
+  // Der erste Raum aus fRaeume, der in der Zelle weder gesperrt noch besetzt ist.
+  TRaum* FreierRaum(int woche, int tag, int std) const;
+  void AendereRaumInSetzung(TSetzung* theSetzung, TRaum* theRaum);
   void EntferneRaumInSetzung(TSetzung* theSetzung);
+  void LoescheRaumInSetzung(int woche, int tag, int std);
+  // Gibt der Stunde in der Zelle den Raum; ein neuer Raum kommt zu fRaeume und fRaumErgaenzt.
+  void RaumAenderung(TRaum* theRaum, int woche, int tag, int std);
+  // Tauscht nach Rückfrage "Raumtausch" die Räume der Stunden beider Kurse in der Zelle.
+  // Wahr, wenn getauscht wurde.
+  bool RaumTausch(TKurs* myKurs, int woche, int tag, int std);
+  // Raum setzen: Tausch mit dem Kurs, der dort in dem Raum liegt, sonst RaumAenderung.
+  void RSetzen(TRaum* theRaum, int woche, int tag, int std);
+  // Alle nicht fixierten Stunden in den meistgenutzten Raum, wo er frei ist.
+  void RaumAbgleich();
+
+  // Sperrungen und Was-wäre-wenn-Belegung (planning/SperrungUnit.cpp).
+  void KopiereSperrung(const TWochBereich& theWoBereich);
+  bool IstGesperrt(int woche, int tag, int std, const TRaum* theRaum) const;
+  bool IstFixiert(int woche, int tag, int std) const;
+  // Hebt die Sperrung der Zelle für Lehrer, Klassen und Raum auf (nicht die des Kurses).
+  void EntSperre(int woche, int tag, int std, TRaum* theRaum);
+  // Setzt oder löscht die Belegungen der Zelle, ohne die Setzungen anzufassen.
+  void AendereBesetzung(int woche, int tag, int std, bool setzen, bool mitKopplung);
+
+  // Konflikte und Passtests (planning/KonfliktUnit.cpp, planning/PasstUnit.cpp).
+  // Füllen die Liste und liefern die höchste Schwere (0: nichts im Weg).
+  int FuelleKonfliktListe(int neuTag, int neuStd, int altTag, int altStd,
+                          TEigenListe<TKonflikt>& konfliktListe, const TKopplung* myKopplung,
+                          const TKurs* myKurs);
+  int FuelleKonfliktListeMitRaum(int neuTag, int neuStd, int altTag, int altStd,
+                                 TEigenListe<TKonflikt>& konfliktListe, const TKopplung* myKopplung,
+                                 const TKurs* myKurs, const TRaum* neuRaum);
+  int ManKonfliktListe(int tag, int std, TEigenListe<TKonflikt>& konfliktListe,
+                       const TRaum* theRaum);
+  void ManKoRaumKonflikt(int tag, int std, TEigenListe<TKonflikt>& konfliktListe);
+  // Fragen und Verdrängen; wahr, wenn danach nichts mehr im Weg steht.
+  bool PasstIn(int neuTag, int neuStd, int altTag, int altStd,
+               TEigenListe<TKonflikt>& konfliktListe, bool mitKopplung);
+  bool PasstInMitRaum(int neuTag, int neuStd, int altTag, int altStd,
+                      TEigenListe<TKonflikt>& konfliktListe, bool mitKopplung, TRaum* neuRaum);
+  bool ManOhneKonflPasstIn(int tag, int std, TEigenListe<TKonflikt>& konfliktListe,
+                           bool mitKopplung, TRaum* theRaum);
+  bool ManPasstIn(int tag, int std, const TEigenListe<TKonflikt>& konfliktListe);
+  // Schnelltests ohne Liste und ohne Frage (für das Hervorheben und die Menüs).
+  bool SetzungPossible(int woche, int tag, int std, const TRaum* theRaum) const;
+  bool IstSetzbar(int woche, int tag, int std, const TKopplung* myKopplung) const;
+  // Berechnet fSetzungUnmoeglich der aktuellen Woche und lässt das Fenster die möglichen Zellen
+  // markieren (Planfenster / Übersichtsfenster).
+  void RechtsWahl(const TRaum* theRaum, TFenster* fenster);
+  void RechtsUebWahl(const TRaum* theRaum, TFenster* fenster);
+  // Nur die Rechnung: fSetzungUnmoeglich der aktuellen Woche.
+  void BerechneSetzungUnmoeglich(const TRaum* theRaum);
 
   // Benachrichtigt die Fenster, die den Kurs zeigen.
   void FensterUpdate();

@@ -62,6 +62,16 @@ bool TLehrer::HatUnterrichtInKlasse(const TKlasse* theElement) const {
   return false;
 }
 
+bool TLehrer::HatUnterrichtAmRand(const TKlasse* theElement) const {
+  for (const TKurs* k : fKurse) {
+    if (k->fKopplung || k->fKlassen.ListeZahlElemente() != 1 || k->fKlassen[0] != theElement)
+      continue;
+    for (const TSetzung* s : k->fSetzungen)
+      if (s->AmRand(theElement)) return true;
+  }
+  return false;
+}
+
 bool TLehrer::HatKursNichtAngerechnet() const {
   for (const TKurs* k : fKurse)
     if (k->fNichtZaehlenLe) return true;

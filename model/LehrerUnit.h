@@ -36,6 +36,9 @@ class TLehrer : public TSollElement {
   void NeuerRaum(TRaum* theRaum);
   // Hat einen Kurs, dessen einzige Klasse theElement ist.
   bool HatUnterrichtInKlasse(const TKlasse* theElement) const;
+  // Hat einen ungekoppelten Kurs, dessen einzige Klasse theElement ist, mit einer Stunde am Rand
+  // des Tages der Klasse.
+  bool HatUnterrichtAmRand(const TKlasse* theElement) const;
   // Ein Kurs zählt nicht für den Lehrer.
   bool HatKursNichtAngerechnet() const;
   // Die Fächerauswahl: je Fach ein Eintrag (KursPopZeile des Fachs), Spaltenumbruch.

@@ -4,6 +4,7 @@
 #include "model/KursUnit.h"
 #include "model/LehrerUnit.h"
 #include "model/SchulUnit.h"
+#include "planning/UndoUnit.h"
 
 void TRaum::Aufloesen() {
   TSchule& schule = Schule();
@@ -15,6 +16,7 @@ void TRaum::Aufloesen() {
     if (l->fRaum == this) l->fRaum = nullptr;
   for (TKlasse* kl : schule.fKlassenMenge)
     if (kl->fRaum == this) kl->fRaum = nullptr;
+  if (TManuellProtokoll* p = ManuellProtokoll()) p->RaumVergessen(this);
   TPlanElement::Aufloesen();
 }
 

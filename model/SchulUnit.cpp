@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/FensterArtUnit.h"
+#include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
 
 TSchule::TSchule() : fParListe(std::make_unique<TParListe>()) {
@@ -214,6 +215,8 @@ void TSchule::KursLoeschen(TKurs* kurs) {
   for (const TFensterEintrag& e : std::vector<TFensterEintrag>(fFensterListe))
     if (FensterOffen(e.Fenster) && e.Fenster->FensterArt() == FensterArt::UVTabelle)
       e.Fenster->KursGeloescht(kurs);
+  // Kein Schritt des Protokolls darf auf den zerstörten Kurs zeigen.
+  if (TManuellProtokoll* p = ManuellProtokoll()) p->KursVergessen(kurs);
   if (fManuellForm) fManuellForm->KursGeloescht(kurs);
   SetDirty(true);
 }

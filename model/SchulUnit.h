@@ -30,6 +30,14 @@ struct TFensterEintrag {
   TFenster* Fenster = nullptr;
 };
 
+// Ein Fenster, wie es in der Schuldatei steht: Art, Überschrift (Windows-1252) und Lage.
+struct TFensterSatz {
+  int Art = 0;
+  str255 Titel;
+  TFensterLage Lage;
+  friend bool operator==(const TFensterSatz&, const TFensterSatz&) = default;
+};
+
 class TSchule {
  public:
   TSchule();
@@ -58,6 +66,10 @@ class TSchule {
   TWochBereich fUEWoBereich;
   TFenster* fAktivesFenster = nullptr;
   std::vector<TFensterEintrag> fFensterListe;
+  // Die Fenster aus der gelesenen Datei, die noch nicht wieder geöffnet sind (der erste Satz ist
+  // das oberste Fenster). Wer ein Fenster daraus öffnet, nimmt seinen Satz heraus; beim Sichern
+  // folgen die übrigen Sätze den offenen Fenstern, so dass keiner verloren geht.
+  std::vector<TFensterSatz> fGespeicherteFenster;
   // Die Fenster, die es höchstens einmal gibt.
   TFenster* fKursDepForm = nullptr;
   TFenster* fKursForm = nullptr;
@@ -139,6 +151,14 @@ class TSchule {
   void VersionErweitern(int n);
   // Falsch, wenn der Benutzer wegen verplanter Stunden abgelehnt hat.
   bool VersionVerkleinern(int n);
+  // Tausch zweier Zeitfelder für die ganze Schule in der Arbeitswoche (planning/TauschUnit.cpp).
+  // Wahr, wenn eine Stunde auf eine Sperrung träfe oder eine fixierte Stunde wandern müsste.
+  bool TauschBehinderung(int vonTag, int vonStd, int bisTag, int bisStd) const;
+  // Die Zeilen dazu: "gesperrt " bzw. "fixiert " + WochenZeile der Stunde (Windows-1252).
+  std::vector<std::string> TauschKonflikte(int vonTag, int vonStd, int bisTag, int bisStd) const;
+  // Tauscht die Stunden aller Kurse (mit ihren Räumen); die Sperrungen der Zielzellen für Lehrer,
+  // Klassen und Räume werden aufgehoben, die getauschten Stunden sind nicht fixiert.
+  void TauscheAlleStunden(int vonTag, int vonStd, int bisTag, int bisStd);
 
   // Fenster.
   // Trägt ein Fenster unter seiner Überschrift in die Fensterliste ein; falsch, wenn die

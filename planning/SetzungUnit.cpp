@@ -1,31 +1,173 @@
 #include "planning/SetzungUnit.h"
 
+#include <cmath>
+#include <string>
+
+#include "model/DatumUnit.h"
 #include "model/KlassenUnit.h"
+#include "model/KopplUnit.h"
 #include "model/KursUnit.h"
 #include "model/LehrerUnit.h"
 #include "model/RaumUnit.h"
 #include "model/SchulUnit.h"
+#include "planning/KonfliktUnit.h"
+#include "planning/SetzungAnzeigeUnit.h"
+#include "planning/UndoUnit.h"
+#include "settings/StandardUnit.h"
+
+// --- TSetzung --------------------------------------------------------------------------------
 
 namespace {
-// Belegung der Klasse neu bestimmen: gesetzt, wenn noch ein Kurs der Klasse dort liegt.
-void KlassenZelleNeu(TKlasse* klasse, int woche, int tag, int std) {
-  klasse->fBesetzung.SetWocheTagStd(woche, tag, std, klasse->FindeKurs(woche, tag, std) != nullptr);
+bool GleicherTag(TDateTime a, TDateTime b) {
+  return std::floor(a) == std::floor(b);
 }
 }  // namespace
 
-void TKurs::NeueSetzung(int woche, int tag, int std, TRaum* theRaum) {
-  woche = ArbeitsWoche(woche);
-  if (woche < 1 || woche > fBesetzung.WochenZahl() || tag < 1 || tag > 7 || std < 1 || std > 16)
+bool TSetzung::AmRand(const TKlasse* theKlasse) const {
+  if (fStunde <= 1 || fStunde >= 16) return true;
+  if (!theKlasse) return false;
+  const std::uint32_t tag = theKlasse->fBesetzung.GetWocheTag(fWoche, fTag) & 0xFFFFu;
+  const std::uint32_t davor = (1u << (fStunde - 1)) - 1u;          // Stunden 1..fStunde-1
+  const std::uint32_t danach = 0xFFFFu & ~((1u << fStunde) - 1u);  // fStunde+1..16
+  return (tag & danach) == 0 || (tag & davor) == 0;
+}
+
+bool TSetzung::UngeeigneterTag(TDateTime datum) const {
+  return WochenTag(datum) != fTag || Schule().WocheVonDatum(datum) != fWoche ||
+         Standard().FerienTag(datum) || VertretungFinden(datum) != nullptr;
+}
+
+bool TSetzung::UngeeigneterStattTag(TDateTime datum) const {
+  if (Standard().FerienTag(datum)) return true;
+  for (const TVertretung* v : fVertretungen)
+    if (GleicherTag(v->fDatum, datum) && v->fLehrer != (v->fKurs ? v->fKurs->fLehrer : nullptr))
+      return true;
+  return false;
+}
+
+TVertretung* TSetzung::VertretungFinden(TDateTime datum) const {
+  for (TVertretung* v : fVertretungen)
+    if (GleicherTag(v->fDatum, datum)) return v;
+  return nullptr;
+}
+
+// --- Vertretungen für eine neue Stunde -------------------------------------------------------
+
+TVertretungsAnschluss& VertretungsAnschluss() {
+  static TVertretungsAnschluss anschluss;
+  return anschluss;
+}
+
+namespace {
+bool KlassenFehlen(const TKurs* kurs, TDateTime datum, int std) {
+  const TVertretungsAnschluss& a = VertretungsAnschluss();
+  if (a.AlleKlassenAbwesend) return a.AlleKlassenAbwesend(kurs, datum, std);
+  if (kurs->fKlassen.empty()) return false;
+  const TSchule& schule = Schule();
+  for (const TKlasse* k : kurs->fKlassen) {
+    bool fehlt = false;
+    for (const TFehl* f : schule.fFehlKlassenMenge)
+      fehlt = fehlt || (f->fElement == k && GleicherTag(f->fDatum, datum) && f->FehltIn(std));
+    if (!fehlt) return false;
+  }
+  return true;
+}
+
+void Gutschrift(TLehrer* lehrer, std::int32_t wert, TDateTime datum) {
+  if (!lehrer) return;
+  const TVertretungsAnschluss& a = VertretungsAnschluss();
+  if (a.Gutschrift) {
+    a.Gutschrift(lehrer, wert, datum);
     return;
-  if (fNichtVerplanen || RestStunden(woche) <= 0) return;
+  }
+  lehrer->fVStunden1 += wert;
+  lehrer->fVStunden2 += wert;
+  lehrer->fVStunden3 += wert;
+  const TDatum d = ZahlZuDatum(datum);
+  lehrer->fDict[std::to_string(d.Jahr * 100 + d.Monat)] = std::to_string(lehrer->fVStunden3);
+  SchuleGeaendert();
+}
+
+// Die Vertretung der Stunde für den Tag: die vorhandene, oder eine neue in beiden Listen.
+TVertretung* VertretungFuer(TKurs* kurs, TSetzung* setzung, TDateTime datum, bool& neu) {
+  neu = false;
+  if (TVertretung* v = setzung->VertretungFinden(datum)) return v;
+  auto v = std::make_unique<TVertretung>();
+  v->fDatum = std::floor(datum) + 0.5;
+  v->fKurs = kurs;
+  v->fSetzung = setzung;
+  v->fFach = kurs->fFach;
+  v->fGueltig = !KlassenFehlen(kurs, datum, setzung->fStunde);
+  neu = true;
+  const TVertretungsAnschluss& a = VertretungsAnschluss();
+  if (a.Vergleich) return Schule().VertretungAufnehmen(std::move(v), a.Vergleich);
+  return Schule().VertretungAufnehmen(std::move(v));
+}
+
+// Eine neue Stunde, die eine Abwesenheit des Lehrers oder des Raums trifft, bekommt für den Tag
+// ihre Vertretung: ohne Lehrer (Lehrer fehlt) oder ohne Raum (Raum fehlt), nicht angerechnet.
+// Trifft dieselbe Stunde mehrere Abwesenheiten an einem Tag, bleibt es eine Vertretung.
+void VertretungenAnlegen(TKurs* kurs, TSetzung* s) {
+  TSchule& schule = Schule();
+  std::vector<TDateTime> tage;
+  if (kurs->fLehrer)
+    for (const TFehl* f : schule.fFehlLehrerMenge.Kopie()) {
+      if (f->fElement != kurs->fLehrer || !f->FehltAn(s->fWoche, s->fTag, s->fStunde)) continue;
+      bool neu = false;
+      TVertretung* v = VertretungFuer(kurs, s, f->fDatum, neu);
+      if (neu) {
+        v->fRaum = s->fRaum;
+        if (!v->fGueltig) Gutschrift(kurs->fLehrer, kurs->fFaktor, v->fDatum);
+      }
+      v->fLehrer = nullptr;
+      tage.push_back(v->fDatum);
+    }
+  if (s->fRaum)
+    for (const TFehl* f : schule.fFehlRaumMenge.Kopie()) {
+      if (f->fElement != s->fRaum || !f->FehltAn(s->fWoche, s->fTag, s->fStunde)) continue;
+      bool neu = false;
+      TVertretung* v = VertretungFuer(kurs, s, f->fDatum, neu);
+      if (neu) v->fLehrer = kurs->fLehrer;
+      v->fRaum = nullptr;
+      tage.push_back(v->fDatum);
+    }
+  const TVertretungsAnschluss& a = VertretungsAnschluss();
+  if (a.TagGeaendert)
+    for (TDateTime d : tage) a.TagGeaendert(d);
+}
+
+// Verschiebt die Stunden eines Kurses Woche für Woche. Liegt der Kurs in einer Woche schon in
+// der neuen Zelle, bleibt seine alte Stunde dieser Woche, wo sie ist (sonst ginge sie verloren).
+void Verschiebe(TKurs& kurs, int neuTag, int neuStd, int altTag, int altStd, bool eigenerRaum,
+                TRaum* neuRaum) {
+  if (neuTag == altTag && neuStd == altStd) return;
+  const TWochenSpanne spanne = WochenArgument(-1);
+  for (int w = spanne.von; w <= spanne.bis; ++w) {
+    if (kurs.SetzungFinden(w, neuTag, neuStd)) continue;
+    TRaum* raum = eigenerRaum ? neuRaum : kurs.RaumFinden(w, altTag, altStd);
+    if (TSetzung* alt = kurs.SetzungFinden(w, altTag, altStd)) kurs.SetzungEntfernen(alt);
+    kurs.NeueSetzung(w, neuTag, neuStd, raum);
+  }
+}
+}  // namespace
+
+// --- Setzen und Entfernen --------------------------------------------------------------------
+
+TSetzung* TKurs::NeueSetzung(int woche, int tag, int std, TRaum* theRaum) {
+  const TWochenSpanne spanne = WochenArgument(woche);
+  if (!spanne.Einzeln() || spanne.von > fBesetzung.WochenZahl()) return nullptr;
+  if (tag < 1 || tag > MaxTage || std < 1 || std > MaxStunden) return nullptr;
+  woche = spanne.von;
+  if (fNichtVerplanen || RestStunden(woche) <= 0) return nullptr;
   // Nie zwei Setzungen eines Kurses in derselben Zelle.
-  if (SetzungFinden(woche, tag, std)) return;
-  auto setzung = std::make_unique<TSetzung>();
+  if (SetzungFinden(woche, tag, std)) return nullptr;
+  auto neu = std::make_unique<TSetzung>();
+  TSetzung* setzung = neu.get();
   setzung->fWoche = woche;
   setzung->fTag = tag;
   setzung->fStunde = std;
   setzung->fRaum = theRaum;
-  fSetzungen.ListeAnhaengen(std::move(setzung));
+  fSetzungen.ListeAnhaengen(std::move(neu));
   fBesetzung.SetWocheTagStd(woche, tag, std, true);
   if (fLehrer) {
     fLehrer->fBesetzung.SetWocheTagStd(woche, tag, std, true);
@@ -39,43 +181,75 @@ void TKurs::NeueSetzung(int woche, int tag, int std, TRaum* theRaum) {
     theRaum->fBesetzung.SetWocheTagStd(woche, tag, std, true);
     theRaum->MerkeZeit();
   }
+  VertretungenAnlegen(this, setzung);
+  if (Merken()) ManuellProtokoll()->Merke(this, setzung, TUndoArt::hin);
+  ZeigeNeueSetzung(this, woche, tag, std, theRaum);
+  PlanRefresh();
+  FensterRefresh();
   SchuleGeaendert();
+  return setzung;
 }
 
 void TKurs::SetzungEntfernen(TSetzung* theSetzung) {
-  if (!theSetzung || !fSetzungen.ListeElemEnthalten(theSetzung)) return;
+  if (!theSetzung || fSetzungen.ListeElemNr(theSetzung) == 0) return;
+  if (Merken()) ManuellProtokoll()->Merke(this, theSetzung, TUndoArt::weg);
   const int w = theSetzung->fWoche, t = theSetzung->fTag, h = theSetzung->fStunde;
   TRaum* raum = theSetzung->fRaum;
-  // Die Vertretungen der Stunde gehen mit ihr.
+  // Die Vertretungen der Stunde gehen mit ihr (aus beiden Listen).
   for (TVertretung* v : theSetzung->fVertretungen.Kopie()) Schule().VertretungLoeschen(v);
-  fSetzungen.ListeElemEnthalten(theSetzung);
-  fSetzungen.ListeLoeschen();
+  fSetzungen.ListeElemEntfernen(theSetzung);
   fBesetzung.SetWocheTagStd(w, t, h, SetzungFinden(w, t, h) != nullptr);
   if (fLehrer) {
+    // Ein Lehrer gibt nur eine Stunde zugleich: die Zelle wird gelöscht.
     fLehrer->fBesetzung.SetWocheTagStd(w, t, h, false);
     fLehrer->MerkeZeit();
   }
   for (TKlasse* k : fKlassen) {
-    KlassenZelleNeu(k, w, t, h);
+    // Mehrere Kurse einer Klasse können sich eine Zelle teilen.
+    k->fBesetzung.SetWocheTagStd(w, t, h, k->FindeKurs(w, t, h) != nullptr);
     k->MerkeZeit();
   }
   if (raum) {
     raum->fBesetzung.SetWocheTagStd(w, t, h, false);
     raum->MerkeZeit();
   }
+  ZeigeEntfernteSetzung(this, w, t, h, raum);
+  PlanRefresh();
+  FensterRefresh();
   SchuleGeaendert();
+}
+
+void TKurs::LoescheSetzung(int woche, int tag, int std, bool mitKopplung) {
+  if (mitKopplung && fKopplung) {
+    for (TKurs* k : fKopplung->fKurse.Kopie()) k->LoescheSetzung(woche, tag, std, false);
+    return;
+  }
+  const TWochenSpanne spanne = WochenArgument(woche);
+  for (int w = spanne.von; w <= spanne.bis; ++w)
+    if (TSetzung* s = SetzungFinden(w, tag, std)) SetzungEntfernen(s);
 }
 
 void TKurs::AlleSetzungenEntfernen() {
   while (!fSetzungen.empty()) SetzungEntfernen(fSetzungen[0]);
 }
 
-void TKurs::EntferneRaumInSetzung(TSetzung* theSetzung) {
-  if (!theSetzung || !theSetzung->fRaum) return;
-  TRaum* raum = theSetzung->fRaum;
-  raum->MerkeZeit();
-  raum->fBesetzung.SetWocheTagStd(theSetzung->fWoche, theSetzung->fTag, theSetzung->fStunde, false);
-  theSetzung->fRaum = nullptr;
-  raum->PlanRefresh();
-  SchuleGeaendert();
+// --- Verschieben -----------------------------------------------------------------------------
+
+void TKurs::Schiebe(int neuTag, int neuStd, int altTag, int altStd, bool mitKopplung) {
+  if (mitKopplung && fKopplung) {
+    for (TKurs* k : GekoppeltInZelle(fKopplung, -1, altTag, altStd))
+      k->Schiebe(neuTag, neuStd, altTag, altStd, false);
+    return;
+  }
+  Verschiebe(*this, neuTag, neuStd, altTag, altStd, false, nullptr);
+}
+
+void TKurs::SchiebeMitRaum(int neuTag, int neuStd, int altTag, int altStd, bool mitKopplung,
+                           TRaum* neuRaum) {
+  std::vector<TKurs*> andere;
+  if (mitKopplung && fKopplung)
+    for (TKurs* k : GekoppeltInZelle(fKopplung, -1, altTag, altStd))
+      if (k != this) andere.push_back(k);
+  Verschiebe(*this, neuTag, neuStd, altTag, altStd, true, neuRaum);
+  for (TKurs* k : andere) k->Schiebe(neuTag, neuStd, altTag, altStd, false);
 }

@@ -13,6 +13,10 @@ void TTamrelPalette::SichernFreigeben(bool frei) {
   fSichernFrei = frei;
 }
 
+void TTamrelPalette::TitelSetzen(const std::string& titel) {
+  setWindowTitle(QString::fromStdString(titel));
+}
+
 // Kursfenster, Planfenster und Hintergrundfenster gibt es in dieser Ausbaustufe noch nicht;
 // bis dahin öffnen diese Befehle nichts.
 void TTamrelPalette::NeuesKursFenster(TKurs* /*kurs*/, TElement* /*vater*/) {}

@@ -13,6 +13,7 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
 
   // TFensterDienst
   void SichernFreigeben(bool frei) override;
+  void TitelSetzen(const std::string& titel) override;
   void NeuesKursFenster(TKurs* kurs, TElement* vater) override;
   void PlanFensterZeigen(TPlanElement* element) override;
   void HintergrundNachHinten() override;

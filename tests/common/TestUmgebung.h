@@ -88,6 +88,7 @@ class TFakeFensterDienst : public TFensterDienst {
     fSichernFrei = frei;
     ++fSichernAufrufe;
   }
+  void TitelSetzen(const std::string& titel) override { fTitel.push_back(titel); }
   void NeuesKursFenster(TKurs* kurs, TElement* vater) override {
     fKursFenster.push_back({kurs, vater});
   }
@@ -95,11 +96,14 @@ class TFakeFensterDienst : public TFensterDienst {
   void HintergrundNachHinten() override { fStapel.push_back("Hintergrund"); }
   void FensterNachVorne(TFenster* fenster) override { fStapel.push_back(fenster->Titel()); }
   void PaletteNachVorne() override { fStapel.push_back("Palette"); }
+  void UndoBefehleFreigeben(bool frei) override { fUndoBefehle.push_back(frei); }
   bool fSichernFrei = false;
+  std::vector<bool> fUndoBefehle;  // "Widerrufen"/"Löschen" wählbar, in Folge der Aufrufe
   int fSichernAufrufe = 0;
   std::vector<std::pair<TKurs*, TElement*>> fKursFenster;  // geöffnete Kursfenster
   std::vector<TPlanElement*> fPlanFenster;                 // gezeigte Planfenster
   std::vector<std::string> fStapel;                        // Stapelbefehle in Folge
+  std::vector<std::string> fTitel;                         // gesetzte Titelzeilen in Folge
 };
 
 // Ein Fenster, das nur mitzählt.
@@ -111,7 +115,9 @@ class TFakeFenster : public TFenster {
   void FensterUpdate() override { ++fUpdates; }
   void FensterRefresh() override { ++fRefreshs; }
   void Schliessen() override { ++fGeschlossen; }
+  TFensterLage Lage() const override { return fLage; }
   int fArt;
+  TFensterLage fLage;
   std::string fTitel;
   int fUpdates = 0;
   int fRefreshs = 0;

@@ -1,0 +1,48 @@
+#include "persistence/LadeSchritteUnit.h"
+
+#include <unordered_map>
+
+#include "model/SchulUnit.h"
+#include "settings/StandardUnit.h"
+
+void VertretungenVerknuepfen(TSchule& schule) {
+  std::unordered_map<std::int32_t, TVertretung*> nachNr;
+  for (TVertretung* v : schule.fVertretungsMenge)
+    if (v->fNr > 0) nachNr.emplace(v->fNr, v);  // die erste mit der Nummer gewinnt
+  auto finde = [&nachNr](std::int32_t nr) -> TVertretung* {
+    if (nr <= 0) return nullptr;
+    auto it = nachNr.find(nr);
+    return it == nachNr.end() ? nullptr : it->second;
+  };
+  for (TVertretung* v : schule.fVertretungsMenge) {
+    v->fVon = finde(v->fVonNr);
+    v->fZu = finde(v->fZuNr);
+  }
+  for (TVertretung* v : schule.fVertretungsMenge)
+    if (v->fZu && (v->fZu == v || v->fZu->fVon != v)) v->fZu = nullptr;
+  for (TVertretung* v : schule.fVertretungsMenge)
+    if (v->fVon && v->fVon->fZu != v) v->fVon = nullptr;
+}
+
+void AlteVertretungenEntfernen(TSchule& schule) {
+  const TDateTime heute = Heute() + 0.5;
+  const int merke = Standard().fVertrMerke;
+  // Das Löschen einer Vertretung kann ihre Partnerin mitnehmen: nur Lebende anfassen.
+  for (TVertretung* v : schule.fVertretungsMenge.Kopie())
+    if (schule.fVertretungsMenge.ListeElemEnthalten(v) && heute - v->fDatum > merke)
+      schule.VertretungLoeschen(v);
+}
+
+void FehlzeitenBereinigen(TSchule& schule) {
+  const TDateTime heute = Heute() + 0.5;
+  const int merke = Standard().fVertrMerke;
+  for (TEigenListe<TFehl>* menge :
+       {&schule.fFehlLehrerMenge, &schule.fFehlKlassenMenge, &schule.fFehlRaumMenge})
+    for (TFehl* f : menge->Kopie())
+      if (!f->fElement || (f->fZeit & 0xFFFF) == 0 || heute - f->fDatum > merke)
+        menge->ListeElemEntfernen(f);
+}
+
+void MonatskontenBerechnen(TSchule& /*schule*/) {
+  // Noch ohne Schritt: siehe LadeSchritteUnit.h.
+}

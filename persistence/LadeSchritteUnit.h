@@ -1,0 +1,26 @@
+// Die Schritte nach dem Einlesen der Schuldatei, in dieser Folge aufgerufen:
+//   1. VertretungenVerknuepfen, 2. AlteVertretungenEntfernen (nach allen Kursen),
+//   3. FehlzeitenBereinigen (nach den drei Fehlzeitenlisten),
+//   4. MonatskontenBerechnen (nach dem Raster der parallelen Kopplungen).
+#pragma once
+
+class TSchule;
+
+// Stellt fVon und fZu aus den gespeicherten Nummern her (fVonNr, fZuNr -> fNr; bei doppelten
+// Nummern zählt die erste). Eine Verknüpfung, die nicht gegenseitig ist (A.fZu = B, aber
+// B.fVon ≠ A, oder umgekehrt) oder auf sich selbst zeigt, fällt weg.
+void VertretungenVerknuepfen(TSchule& schule);
+
+// Entfernt jede Vertretung, deren Datum mehr als fVertrMerke Tage vor heute liegt
+// ((heute + 0,5) − Datum > fVertrMerke), mit den Aufräumarbeiten beim Löschen einer Vertretung.
+void AlteVertretungenEntfernen(TSchule& schule);
+
+// Entfernt jede Fehlzeit ohne Element, ohne fehlende Stunde oder mit einem Datum mehr als
+// fVertrMerke Tage vor heute.
+void FehlzeitenBereinigen(TSchule& schule);
+
+// Platz für die Monatskonten der Vertretungsstunden: Nach dem Laden sollen die Konten jedes
+// Lehrers für den vorigen, den laufenden und den nächsten Monat berechnet werden
+// (TLehrer::erzeugeMonatsStunden). Die Lehrer können das noch nicht; sobald sie es können,
+// ruft diese Funktion es auf. Bis dahin bleibt fDict, wie es ist (nach dem Laden leer).
+void MonatskontenBerechnen(TSchule& schule);

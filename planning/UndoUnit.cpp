@@ -1,0 +1,150 @@
+#include "planning/UndoUnit.h"
+
+#include "model/KursUnit.h"
+#include "model/SchulUnit.h"
+
+namespace {
+TManuellProtokoll* gProtokoll = nullptr;
+
+void BefehleFreigeben(bool frei) {
+  if (TFensterDienst* d = FensterDienst()) d->UndoBefehleFreigeben(frei);
+}
+
+// Lebt der Kurs noch in der Schule?
+bool KursLebt(const TKurs* kurs) {
+  if (!kurs || !SchuleVorhanden()) return false;
+  for (const TKurs* k : Schule().fKursMenge)
+    if (k == kurs) return true;
+  return false;
+}
+
+// Schaltet die Aufzeichnung für die Dauer eines Blocks aus.
+class TOhneMerken {
+ public:
+  TOhneMerken() : fAlt(gProtokoll && gProtokoll->fMerken) {
+    if (gProtokoll) gProtokoll->fMerken = false;
+  }
+  ~TOhneMerken() {
+    if (gProtokoll) gProtokoll->fMerken = fAlt;
+  }
+  TOhneMerken(const TOhneMerken&) = delete;
+  TOhneMerken& operator=(const TOhneMerken&) = delete;
+
+ private:
+  bool fAlt;
+};
+}  // namespace
+
+void TUndoElement::UndoIt() const {
+  if (!fKurs) return;
+  TOhneMerken ohne;
+  if (fArt == TUndoArt::weg) {
+    // Der Raum nur, wenn er noch einer des Kurses ist: sonst stünde die Stunde in einem Raum,
+    // dessen Kursliste den Kurs nicht kennt.
+    TRaum* raum = (fRaum && fKurs->fRaeume.ListeElemNr(fRaum) > 0) ? fRaum : nullptr;
+    if (TSetzung* s = fKurs->NeueSetzung(fWoche, fTag, fStd, raum)) s->fFixiert = fFix;
+  } else {
+    fKurs->LoescheSetzung(fWoche, fTag, fStd, false);
+  }
+}
+
+TManuellProtokoll::TManuellProtokoll() {
+  gProtokoll = this;
+}
+
+TManuellProtokoll::~TManuellProtokoll() {
+  if (gProtokoll == this) gProtokoll = nullptr;
+}
+
+void TManuellProtokoll::Merke(TKurs* theKurs, const TSetzung* theSetzung, TUndoArt theArt) {
+  if (!theKurs || !theSetzung) return;
+  auto e = std::make_unique<TUndoElement>();
+  e->fArt = theArt;
+  e->fWoche = theSetzung->fWoche;
+  e->fTag = theSetzung->fTag;
+  e->fStd = theSetzung->fStunde;
+  e->fRaum = theSetzung->fRaum;
+  e->fFix = theSetzung->fFixiert;
+  e->fKurs = theKurs;
+  fUndoListe.ListeAnhaengen(std::move(e));
+  if (theArt == TUndoArt::weg) KursAufnehmen(theKurs);
+  BefehleFreigeben(true);
+}
+
+void TManuellProtokoll::KursAufnehmen(TKurs* theKurs) {
+  if (theKurs && fKurse.ListeElemNr(theKurs) == 0) fKurse.ListeAnhaengen(theKurs);
+}
+
+void TManuellProtokoll::SetzeAktuellenKurs(TKurs* theKurs) {
+  fKurs = theKurs;
+}
+
+void TManuellProtokoll::KursVergessen(TKurs* theKurs) {
+  if (!theKurs) return;
+  for (TUndoElement* e : fUndoListe.Kopie())
+    if (e->fKurs == theKurs) fUndoListe.ListeElemEntfernen(e);
+  const int nr = fKurse.ListeElemNr(theKurs);
+  if (nr == 0) {
+    if (fKurs == theKurs) SetzeAktuellenKurs(nullptr);
+    return;
+  }
+  fKurse.ListeElemEntfernen(theKurs);
+  if (fKurs == theKurs) {
+    // Der nächste der Liste (er rückt an die Stelle des gelöschten), am Ende wieder der erste.
+    TKurs* naechster = fKurse.ListeNrInhalt(nr);
+    if (!naechster) naechster = fKurse.ListeNrInhalt(1);
+    SetzeAktuellenKurs(naechster);
+  }
+}
+
+void TManuellProtokoll::RaumVergessen(const TRaum* theRaum) {
+  for (TUndoElement* e : fUndoListe)
+    if (e->fRaum == theRaum) e->fRaum = nullptr;
+}
+
+void TManuellProtokoll::Widerrufen() {
+  {
+    TBeschaeftigt sanduhr;
+    // Eine Kopie: das Zurücknehmen darf die Liste nicht unter der Hand ändern.
+    const std::vector<TUndoElement*> schritte = fUndoListe.Kopie();
+    for (auto it = schritte.rbegin(); it != schritte.rend(); ++it)
+      if (KursLebt((*it)->fKurs)) (*it)->UndoIt();
+    fUndoListe.ListeLeeren();
+  }
+  BefehleFreigeben(false);
+  TKurs* erster = nullptr;
+  for (TKurs* k : fKurse)
+    if (KursLebt(k)) {
+      erster = k;
+      break;
+    }
+  SetzeAktuellenKurs(erster);
+}
+
+void TManuellProtokoll::Loeschen() {
+  fUndoListe.ListeLeeren();
+  BefehleFreigeben(false);
+}
+
+TManuellProtokoll* ManuellProtokoll() {
+  return gProtokoll;
+}
+
+bool Merken() {
+  return gProtokoll && gProtokoll->fMerken;
+}
+
+void Widerrufen() {
+  if (!gProtokoll) {
+    Dialog().Meldung("Information", {"Noch nicht implementiert!"}, TMeldungsArt::Information);
+    return;
+  }
+  gProtokoll->Widerrufen();
+}
+
+void ProtokollLoeschen() {
+  if (gProtokoll)
+    gProtokoll->Loeschen();
+  else
+    BefehleFreigeben(false);
+}

@@ -1,0 +1,77 @@
+#include "BelegungsPruefung.h"
+
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "model/SchulUnit.h"
+#include "settings/StandardUnit.h"
+
+namespace {
+std::string Zelle(const std::string& wer, int w, int t, int h) {
+  std::ostringstream o;
+  o << wer << " {" << w << "} Tag " << t << " Stunde " << h;
+  return o.str();
+}
+
+// Vergleicht die Belegung mit dem erwarteten Bereich, Zelle für Zelle.
+bool Gleich(const TWochBereich& ist, const TWochBereich& soll, const std::string& wer,
+            std::string& fehler) {
+  for (int w = 1; w <= soll.WochenZahl(); ++w)
+    for (int t = 1; t <= 7; ++t)
+      for (int h = 1; h <= 16; ++h) {
+        const bool a = ist.GetWocheTagStd(w, t, h), b = soll.GetWocheTagStd(w, t, h);
+        if (a != b) {
+          fehler = Zelle(wer, w, t, h) + (a ? ": belegt ohne Setzung" : ": Setzung ohne Belegung");
+          return false;
+        }
+      }
+  return true;
+}
+}  // namespace
+
+::testing::AssertionResult BelegungenStimmen(const TSchule& schule) {
+  const int wochen = Standard().fMaxWocheNeu;
+  std::map<const TPlanElement*, TWochBereich> soll;
+  auto bereich = [&](const TPlanElement* e) -> TWochBereich& {
+    auto it = soll.find(e);
+    if (it == soll.end()) it = soll.emplace(e, TWochBereich(wochen)).first;
+    return it->second;
+  };
+  std::string fehler;
+  for (const TKurs* k : schule.fKursMenge) {
+    const std::string name = "Kurs " + k->OhneRaumZeile();
+    TWochBereich kursSoll(wochen);
+    for (const TSetzung* s : k->fSetzungen) {
+      if (kursSoll.GetWocheTagStd(s->fWoche, s->fTag, s->fStunde))
+        return ::testing::AssertionFailure()
+               << Zelle(name, s->fWoche, s->fTag, s->fStunde) << ": zwei Setzungen";
+      kursSoll.SetWocheTagStd(s->fWoche, s->fTag, s->fStunde, true);
+      if (k->fLehrer) {
+        if (k->fLehrer->fKurse.ListeElemNr(k) == 0)
+          return ::testing::AssertionFailure() << name << " fehlt in der Kursliste des Lehrers";
+        bereich(k->fLehrer).SetWocheTagStd(s->fWoche, s->fTag, s->fStunde, true);
+      }
+      for (const TKlasse* kl : k->fKlassen)
+        bereich(kl).SetWocheTagStd(s->fWoche, s->fTag, s->fStunde, true);
+      if (s->fRaum) {
+        if (s->fRaum->fKurse.ListeElemNr(k) == 0)
+          return ::testing::AssertionFailure()
+                 << name << " fehlt in der Kursliste von Raum " << s->fRaum->fKuerzel.str();
+        bereich(s->fRaum).SetWocheTagStd(s->fWoche, s->fTag, s->fStunde, true);
+      }
+    }
+    if (!Gleich(k->fBesetzung, kursSoll, name, fehler))
+      return ::testing::AssertionFailure() << fehler;
+  }
+  auto pruefe = [&](const auto& menge, const char* art) {
+    for (const TPlanElement* e : menge)
+      if (!Gleich(e->fBesetzung, bereich(e), std::string(art) + " " + e->fKuerzel.str(), fehler))
+        return false;
+    return true;
+  };
+  if (!pruefe(schule.fLehrerMenge, "Lehrer") || !pruefe(schule.fKlassenMenge, "Klasse") ||
+      !pruefe(schule.fRaumMenge, "Raum"))
+    return ::testing::AssertionFailure() << fehler;
+  return ::testing::AssertionSuccess();
+}

@@ -1,0 +1,151 @@
+#include "PlanHilfe.h"
+
+namespace {
+// Das Manuellfenster, wie die Logik es sieht: es merkt sich, welcher Kurs aktuell wurde.
+class TManuell : public TManuellProtokoll {
+ public:
+  void SetzeAktuellenKurs(TKurs* k) override {
+    TManuellProtokoll::SetzeAktuellenKurs(k);
+    fGewechselt.push_back(k);
+  }
+  std::vector<TKurs*> fGewechselt;
+};
+}  // namespace
+
+class UndoTest : public PlanTest {};
+
+TEST_F(UndoTest, OhneManuellfensterWirdNichtAufgezeichnetUndWiderrufenMeldetSich) {
+  EXPECT_EQ(ManuellProtokoll(), nullptr);
+  EXPECT_FALSE(Merken());
+  Widerrufen();
+  ASSERT_EQ(u.dialog.fProtokoll.size(), 1u);
+  EXPECT_EQ(u.dialog.fProtokoll[0].Zeilen, std::vector<std::string>{"Noch nicht implementiert!"});
+  EXPECT_EQ(u.dialog.fProtokoll[0].Art, TMeldungsArt::Information);
+  EXPECT_FALSE(u.dialog.fProtokoll[0].IstFrage);
+  {
+    TManuell m;
+    EXPECT_EQ(ManuellProtokoll(), &m);
+    EXPECT_TRUE(Merken());
+  }
+  EXPECT_EQ(ManuellProtokoll(), nullptr);
+}
+
+TEST_F(UndoTest, DreiSchritteWerdenInUmgekehrterFolgeZurueckgenommen) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 2);
+  TKurs* b = Kurs(l2, fM, {k5b}, {r2}, nullptr, 2);
+  TKurs* c = Kurs(l3, fE, {k5a}, {r3}, nullptr, 2);
+  TSetzung* bAlt = b->NeueSetzung(1, 2, 2, r2);
+  bAlt->fFixiert = true;
+  TManuell m;
+  m.KursAufnehmen(a);
+  a->NeueSetzung(1, 1, 1, r1);                     // hin A
+  b->SetzungEntfernen(b->SetzungFinden(1, 2, 2));  // weg B
+  c->NeueSetzung(1, 1, 2, r3);                     // hin C
+  ASSERT_EQ(m.fUndoListe.ListeZahlElemente(), 3);
+  const TUndoElement* weg = m.fUndoListe[1];
+  EXPECT_EQ(weg->fArt, TUndoArt::weg);
+  EXPECT_EQ(weg->fKurs, b);
+  EXPECT_EQ(weg->fRaum, r2);
+  EXPECT_TRUE(weg->fFix);
+  EXPECT_EQ(m.fKurse.Kopie(), (std::vector<TKurs*>{a, b}));
+  EXPECT_EQ(u.fenster.fUndoBefehle, (std::vector<bool>{true, true, true}));
+
+  // Die Reihenfolge zeigt sich in den Planfenstern: erst C weg, dann B zurück, dann A weg.
+  TZellenFenster plan5a(10), plan5b(10);
+  k5a->fPlnFenster = &plan5a;
+  k5b->fPlnFenster = &plan5b;
+  Widerrufen();
+  using Z = TZellenFenster::Zelle;
+  EXPECT_EQ(plan5a.fZellen,
+            (std::vector<Z>{{1, 2, nullptr, 0, nullptr, ""}, {1, 1, nullptr, 0, nullptr, ""}}));
+  EXPECT_EQ(plan5b.fZellen, (std::vector<Z>{{2, 2, nullptr, 0, b, "N"}}));
+  EXPECT_TRUE(a->fSetzungen.empty());
+  EXPECT_TRUE(c->fSetzungen.empty());
+  TSetzung* bNeu = b->SetzungFinden(1, 2, 2);
+  ASSERT_NE(bNeu, nullptr);
+  EXPECT_EQ(bNeu->fRaum, r2);
+  EXPECT_TRUE(bNeu->fFixiert);
+  EXPECT_TRUE(m.fUndoListe.empty());  // das Zurücknehmen zeichnet nichts auf
+  EXPECT_TRUE(m.fMerken);
+  EXPECT_EQ(u.fenster.fUndoBefehle.back(), false);
+  EXPECT_EQ(m.fGewechselt, std::vector<TKurs*>{a});
+  EXPECT_EQ(u.dialog.fBeschaeftigt, 0);  // Sanduhr an und wieder aus
+  EXPECT_TRUE(BelegungenStimmen(s));
+  k5a->fPlnFenster = k5b->fPlnFenster = nullptr;
+}
+
+TEST_F(UndoTest, DieFixierungKommtNurZurueckWennDieStundeWirklichEntsteht) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 1);
+  TManuell m;
+  TSetzung* z = a->NeueSetzung(1, 1, 1, r1);
+  z->fFixiert = true;
+  a->SetzungEntfernen(z);                            // weg, fixiert
+  a->NeueSetzung(1, 3, 3, r1);                       // die einzige Stunde liegt jetzt anderswo
+  m.fUndoListe.ListeElemEntfernen(m.fUndoListe[2]);  // dieser Schritt wird nicht zurückgenommen
+  m.fUndoListe.ListeElemEntfernen(m.fUndoListe[0]);
+  m.fUndoListe[0]->UndoIt();  // keine Reststunde: keine neue Stunde
+  EXPECT_EQ(a->fSetzungen.ListeZahlElemente(), 1);
+  EXPECT_FALSE(a->SetzungFinden(1, 3, 3)->fFixiert);
+  EXPECT_EQ(a->SetzungFinden(1, 1, 1), nullptr);
+  EXPECT_TRUE(BelegungenStimmen(s));
+}
+
+TEST_F(UndoTest, GeloeschteKurseUndRaeumeBleibenNichtImProtokoll) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 2);
+  TKurs* b = Kurs(l2, fM, {k5b}, {r2}, nullptr, 2);
+  TKurs* c = Kurs(l3, fE, {k5b}, {r3}, nullptr, 2);
+  TManuell m;
+  m.KursAufnehmen(a);
+  m.KursAufnehmen(b);
+  m.KursAufnehmen(c);
+  m.SetzeAktuellenKurs(b);
+  a->NeueSetzung(1, 1, 1, r1);
+  b->NeueSetzung(1, 1, 2, r2);
+  TSetzung* cz = c->NeueSetzung(1, 1, 3, r3);
+  c->SetzungEntfernen(cz);  // weg mit Raum R3
+  s.KursLoeschen(b);
+  for (const TUndoElement* e : m.fUndoListe) EXPECT_NE(e->fKurs, b);
+  EXPECT_EQ(m.fUndoListe.ListeZahlElemente(), 3);
+  EXPECT_EQ(m.fKurse.ListeElemNr(b), 0);
+  EXPECT_EQ(m.fKurs, c);  // der nächste der Liste
+  s.ElementLoeschen(r3);
+  for (const TUndoElement* e : m.fUndoListe) EXPECT_EQ(e->fRaum == nullptr, e->fKurs == c);
+  // Der letzte Schritt setzt c ohne den gelöschten Raum zurück.
+  m.fUndoListe[2]->UndoIt();
+  ASSERT_NE(c->SetzungFinden(1, 1, 3), nullptr);
+  EXPECT_EQ(c->SetzungFinden(1, 1, 3)->fRaum, nullptr);
+  EXPECT_EQ(m.fUndoListe.ListeZahlElemente(), 3);
+  EXPECT_TRUE(BelegungenStimmen(s));
+  m.Widerrufen();
+  EXPECT_TRUE(a->fSetzungen.empty());
+  EXPECT_TRUE(c->fSetzungen.empty());
+  EXPECT_EQ(m.fKurs, a);
+  EXPECT_TRUE(BelegungenStimmen(s));
+}
+
+TEST_F(UndoTest, EinRaumDenDerKursNichtMehrHatWirdNichtZurueckgesetzt) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1, r2}, nullptr, 2);
+  TSetzung* z = a->NeueSetzung(1, 1, 1, r2);
+  TManuell m;
+  a->SetzungEntfernen(z);
+  a->RaumEntfernen(r2);
+  m.Widerrufen();
+  ASSERT_NE(a->SetzungFinden(1, 1, 1), nullptr);
+  EXPECT_EQ(a->SetzungFinden(1, 1, 1)->fRaum, nullptr);
+  EXPECT_TRUE(BelegungenStimmen(s));
+}
+
+TEST_F(UndoTest, LoeschenLeertDasProtokollUndWegNimmtDenKursAuf) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {}, nullptr, 2);
+  TSetzung* z = a->NeueSetzung(1, 1, 1, nullptr);
+  TManuell m;
+  a->SetzungEntfernen(z);
+  EXPECT_EQ(m.fKurse.ListeElemNr(a), 1);
+  ProtokollLoeschen();
+  EXPECT_TRUE(m.fUndoListe.empty());
+  EXPECT_EQ(u.fenster.fUndoBefehle, (std::vector<bool>{true, false}));
+  // Der Schalter aus: nichts wird aufgezeichnet.
+  m.fMerken = false;
+  a->NeueSetzung(1, 1, 1, nullptr);
+  EXPECT_TRUE(m.fUndoListe.empty());
+}
