@@ -2,6 +2,7 @@
 
 #include "model/DienstUnit.h"
 #include "model/ToolsUnit.h"
+#include "persistence/SchulFormatUnit.h"
 #include "persistence/StandardSpeicherUnit.h"
 #include "settings/StandardUnit.h"
 
@@ -22,7 +23,5 @@ bool EinstellungenSichern(int links, int oben) {
 }
 
 std::string ProgrammTitelZeile(bool schuleOffen, const std::string& dateiName1252) {
-  std::string t = ProgrammTitel;
-  if (schuleOffen) t += " [" + U8(dateiName1252) + "]";
-  return t;
+  return schuleOffen ? TitelMitSchule(U8(dateiName1252)) : std::string(ProgrammTitel);
 }
