@@ -1,6 +1,9 @@
 #include "app/QtProgrammUnit.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "app/KWFormUnit.h"
 #include "app/ProgrammUnit.h"
@@ -48,7 +51,27 @@ bool TProgramm::Starten(const QStringList& argumente) {
   return true;
 }
 
+void DeutscheUmgebung() {
+  auto neutral = [](const char* name) {
+    const QByteArray wert = qgetenv(name);
+    return wert.isEmpty() || wert == "C" || wert == "POSIX" || wert.startsWith("C.");
+  };
+  if (!neutral("LC_ALL") || !neutral("LANG")) return;
+  qunsetenv("LC_ALL");
+  qputenv("LANG", "de_DE.UTF-8");
+}
+
+void DeutschEinrichten(QApplication& app) {
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  // Die Texte der Standarddialoge von Qt (Dateiauswahl, Kontextmenüs der Eingabefelder) deutsch.
+  auto* qt = new QTranslator(&app);
+  if (qt->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+               QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(qt);
+}
+
 int TamrelAusfuehren(QApplication& app) {
+  DeutschEinrichten(app);
   TQtDialogDienst dialog;
   TQtEinstellungsSpeicher speicher;
   TQtZwischenablage ablage;

@@ -45,5 +45,11 @@ class TProgramm {
   std::unique_ptr<TTamrelPalette> fPalette;
 };
 
+// Vor der QApplication: ohne eingestellte Sprache (leer, "C", "POSIX") gilt Deutsch, damit auch
+// Datumsangaben der Standarddialoge deutsch sind. Eine eingestellte Sprache bleibt.
+void DeutscheUmgebung();
+// Deutsche Texte auch in den Standarddialogen von Qt; deutsche Zahlen- und Datumsformen.
+void DeutschEinrichten(QApplication& app);
+
 // Das ganze Programm: Dienste mit Qt einsetzen, starten, die Ereignisschleife, aufräumen.
 int TamrelAusfuehren(QApplication& app);

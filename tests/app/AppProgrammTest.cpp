@@ -1,6 +1,9 @@
 // Der Lauf des Programms mit Fenstern: Start mit und ohne Datei, Startkennwort, Ende.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDate>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include "TestUmgebung.h"
@@ -130,4 +133,26 @@ TEST_F(AppProgrammTest, EinstellungenBeimEndeGeschriebenUndBeimStartGelesen) {
   EXPECT_EQ(p.Palette()->pos(), QPoint(210, 130));
   // Die Einstellungen des Programms sind andere als die der Testumgebung.
   EXPECT_NE(&Standard(), &u.standard);
+}
+
+TEST(Sprache, OhneEingestellteSpracheDeutsch) {
+  const QByteArray lcAll = qgetenv("LC_ALL"), lang = qgetenv("LANG");
+  qputenv("LC_ALL", "C");
+  qunsetenv("LANG");
+  DeutscheUmgebung();
+  EXPECT_FALSE(qEnvironmentVariableIsSet("LC_ALL"));
+  EXPECT_EQ(qgetenv("LANG"), QByteArray("de_DE.UTF-8"));
+  // Eine eingestellte Sprache bleibt.
+  qputenv("LANG", "fr_FR.UTF-8");
+  DeutscheUmgebung();
+  EXPECT_EQ(qgetenv("LANG"), QByteArray("fr_FR.UTF-8"));
+  lcAll.isNull() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", lcAll);
+  lang.isNull() ? qunsetenv("LANG") : qputenv("LANG", lang);
+}
+
+TEST(Sprache, StandarddialogeDeutsch) {
+  DeutschEinrichten(*qApp);
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+  EXPECT_EQ(QLocale().toString(QDate(2025, 11, 9), QStringLiteral("dddd, d. MMMM yyyy")),
+            QStringLiteral("Sonntag, 9. November 2025"));
 }
