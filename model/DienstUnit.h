@@ -57,6 +57,7 @@ class TBeschaeftigt {
 };
 
 class TKurs;
+class TElement;
 class TPlanElement;
 
 // Lage eines Fensters auf dem Bildschirm in Bildpunkten (so steht sie in der Schuldatei).
@@ -112,9 +113,15 @@ class TFenster {
   // Plan- und Übersichtsfenster: die Zellen markieren, in denen der Kurs gesetzt werden kann
   // (frei in seinem fSetzungUnmoeglich der gezeigten Woche).
   virtual void MarkiereRechts(TKurs* /*kurs*/) {}
+  // Ein Daten-, Deputats- oder Planfenster zeigt künftig dieses Element (gleicher Art); es nimmt
+  // sich dabei aus dem Fenstermenü und trägt sich unter der neuen Überschrift wieder ein.
+  virtual void ElementZeigen(TElement* /*element*/) {}
+  // "Alles auswählen": jede Zeile oder Zelle des Rasters.
+  virtual void AllesAuswaehlen() {}
+  // "Voriger" (richtung -1) und "Nächster" (+1) in Fenstern, die selbst blättern (Kurs,
+  // Manuell, Vertretungen, Vertretungswahl); umschalt: Bit 0 Shift, Bit 1 Alt, Bit 2 Strg.
+  virtual void Blaettern(int /*richtung*/, unsigned /*umschalt*/) {}
 };
-
-class TElement;
 
 // Was die Logik vom Hauptfenster und der Fensterverwaltung braucht. Jede Art Fenster, die die
 // Logik öffnen muss, bekommt hier ihre Methode.
@@ -136,6 +143,9 @@ class TFensterDienst {
   virtual void PaletteNachVorne() = 0;
   // Die Befehle "Widerrufen" und "Löschen" (Protokoll der manuellen Planung) wählbar machen.
   virtual void UndoBefehleFreigeben(bool /*frei*/) {}
+  // Öffnet ein neues Fenster der Art (Daten 61..66, Deputat 16..20, UV-Tabelle 12, Plan 9..11)
+  // für das Element. Fehlt die Fensterart noch, geschieht nichts.
+  virtual void ElementFensterNeu(TElement* /*element*/, int /*art*/) {}
 };
 
 // Der Einstellungsspeicher: Zeichenkettenwerte nach Schlüssel und Wertname.

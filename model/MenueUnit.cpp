@@ -15,3 +15,18 @@ void SpaltenUmbrechen(TMenue& menue, int k) {
   for (std::size_t i = 0; i < menue.size(); ++i)
     menue[i].NeueSpalte = (i > 0 && i % static_cast<std::size_t>(k) == 0);
 }
+
+namespace {
+// Wurzel(n/3)·3, zur nächsten ganzen Zahl gerundet (Hälften zur geraden).
+int DrittelWurzel(int n) {
+  return static_cast<int>(std::nearbyint(std::sqrt(static_cast<double>(n) / 3.0) * 3.0));
+}
+}  // namespace
+
+int ElementSpaltenLaenge(int n) {
+  return std::max(16, DrittelWurzel(n));
+}
+
+int VersionsSpaltenLaenge(int w) {
+  return std::max(8, DrittelWurzel(w));
+}

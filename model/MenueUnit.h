@@ -24,3 +24,8 @@ using TMenue = std::vector<TMenueEintrag>;
 int PopupSpaltenLaenge(int klassenZahl);
 // Setzt NeueSpalte bei jedem k-ten Eintrag (k >= 1), vom ersten Eintrag der Liste an gezählt.
 void SpaltenUmbrechen(TMenue& menue, int k);
+// Spaltenlänge der Elementmenüs "Le", "Kl", "Ko", "Fa", "Ra", "UV" und der Liste der
+// Mehrfachwahl: max(16, Rundung(Wurzel(n/3)·3)), n = Zahl der Einträge.
+int ElementSpaltenLaenge(int n);
+// Spaltenlänge des Menüs der Planversionen: max(8, Rundung(Wurzel(w/3)·3)), w = Versionszahl.
+int VersionsSpaltenLaenge(int w);

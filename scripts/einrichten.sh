@@ -2,7 +2,8 @@
 # Installiert fehlende Debian-Pakete (nur wenn sie fehlen). Als root direkt, sonst mit sudo.
 set -euo pipefail
 pakete=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev
-        libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 "$@")
+        libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
+        qt6-translations-l10n "$@")
 fehlend=()
 for p in "${pakete[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

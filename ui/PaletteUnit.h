@@ -1,27 +1,212 @@
-// Das Hauptfenster: die Werkzeugpalette mit Menüs und Schaltern.
+// Das Hauptfenster: die Werkzeugpalette mit dem ganzen Menü, den Werkzeugknöpfen, dem Knopf der
+// Planversion und den Elementmenüs. Sie führt die Befehle aus oder gibt sie an das aktive
+// Fenster und an die Schule weiter.
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "model/DienstUnit.h"
+#include "model/MenueUnit.h"
+#include "ui/FreigabeUnit.h"
+#include "ui/PopupMenueUnit.h"
+#include "ui/QuonAuswahlUnit.h"
+
+class QAction;
+class QActionGroup;
+class QButtonGroup;
+class QMenu;
+class QToolButton;
+class TElement;
+class TFach;
+class TKlasse;
+class TKopplung;
+class TLehrer;
+class TRaum;
+class TSchulHalter;
+class TSchulSpeicherung;
+class TSpeicherErinnerung;
 
 class TTamrelPalette : public QMainWindow, public TFensterDienst {
   Q_OBJECT
 
  public:
-  explicit TTamrelPalette(QWidget* parent = nullptr);
+  // Der Dateidialog "WinTamrel-Datei öffnen": bekommt den Startordner (UTF-8) und liefert den
+  // gewählten Pfad, oder nichts bei Abbruch.
+  using TOeffnenDialog = std::function<std::optional<std::string>(const std::string& ordner)>;
+  // Der Dateidialog "Sichern als": vorgeschlagener Name und Ordner (UTF-8); liefert den Pfad
+  // oder nichts. Er fragt selbst vor dem Überschreiben.
+  using TSichernDialog = std::function<std::optional<std::string>(const std::string& vorschlag,
+                                                                  const std::string& ordner)>;
 
-  // TFensterDienst
+  // Die Einstellungen müssen eingesetzt und geladen sein; die Palette legt eine leere Schule an.
+  explicit TTamrelPalette(QWidget* parent = nullptr);
+  ~TTamrelPalette() override;
+
+  // Für Tests: die Dateidialoge ersetzen.
+  void SetzeOeffnenDialog(TOeffnenDialog dialog) { fOeffnenDialog = std::move(dialog); }
+  void SetzeSichernDialog(TSichernDialog dialog) { fSichernDialog = std::move(dialog); }
+
+  // ---- Zustand ----
+  TUmschaltMenge fShift = 0;  // Bit 0 Shift, Bit 1 Alt, Bit 2 Strg beim letzten Ereignis
+  TLehrer* fPopLehrer = nullptr;
+  TKlasse* fPopKlasse = nullptr;
+  TKopplung* fPopKopplung = nullptr;
+  TFach* fPopFach = nullptr;
+  TRaum* fPopRaum = nullptr;
+  bool fPopWahl = false;
+  bool fSpeicherMeldungDa = false;
+  bool fFertig = false;
+  bool fAktiv = false;
+  std::string fStartDir;  // mit "/" am Ende
+  int StdWahl = -1;
+  // Ein Fenster hat ein Aufklappmenü offen: Fenster und Programm schließen sich dann nicht.
+  static bool MenuOffen();
+
+  TSchulHalter& Halter() const { return *fHalter; }
+  TSchulSpeicherung& Speicherung() const { return *fSpeicherung; }
+  const TPaletteFreigabe& Freigabe() const { return fFreigabe; }
+
+  // ---- Befehle ----
+  void NeuItemClick();
+  void OeffnenItemClick();
+  // Die Öffnen-Folge ohne Dialog (auch für die Kommandozeile); falsch, wenn die Datei nicht
+  // gelesen werden konnte (die Meldung ist dann gezeigt, es ist keine Schule offen).
+  bool DateiOeffnen(const std::string& pfad);
+  void DateiSchliessenItemClick();
+  void FensterSchliessenItemClick();
+  void SichernItemClick();
+  void SichernUnterItemClick();
+  void BeendenItemClick();
+  void WiderrufenItemClick();
+  void KopierenItemClick(bool ausschneiden);
+  void EinsetzenItemClick();
+  void AllesAuswaehlenItemClick();
+  void KuerzelItemClick();
+  void HilfeItemClick();
+  void HandbuchItemClick();
+  void UeberItemClick();
+
+  // Knöpfe.
+  void VorigerKnopfClick();
+  void NaechsterKnopfClick();
+  void FensterArtKnopfClick(TFensterArt art);
+  void WerkzeugKnopfClick(TToolArt tool);
+  void NeueUEKnopfClick();
+  void UELoeschKnopfClick();
+  // Der Knopf der Planversion: mit Strg Einwochenbetrieb umschalten, sonst das Menü zeigen.
+  void VersKnopfClick();
+  void VersionWaehlen(int woche);
+
+  // Elementmenüs und Auswahllisten neu anlegen.
+  void MenuAnlage();
+  // Freigaben nach aktivem Fenster, Schule und Werkzeug.
+  void AktualisierePalette();
+  // Anordnung der Knöpfe nach fPaletteSchalter.
+  void AendereForm();
+  // Titelzeile nach dem Zustand der Schule.
+  void TitelAnpassen();
+
+  // Das Fenstermenü.
+  void NeuesFensterImMenu(TFenster* fenster, QWidget* widget);
+  void LoescheFensterImMenu(TFenster* fenster);
+  void MarkiereFensterImMenu(TFenster* fenster);
+  // Ein Fenster wurde aktiviert (oder nichts: keines mehr aktiv).
+  void FensterAktiviert(TFenster* fenster);
+
+  // Auswahllisten für andere Fenster: zeigt die Liste der Art (mit "ohne" für Lehrer,
+  // Kopplungen und Räume) an der Bildschirmstelle und wartet. Setzt fPopWahl und das gewählte
+  // Element (fPopLehrer …; "ohne" setzt nichts). Liefert fPopWahl.
+  bool PopupListe(TKuerzelArt art, bool mitOhne, const QPoint& pos);
+  // Mehrfachwahl: die gewählten Elemente in der Folge der Wahl; leer bei "Abbrechen".
+  std::vector<TElement*> MultiMenu(const std::vector<TElement*>& menge, const QString& titel);
+
+  // ---- Für Tests ----
+  // Ein Menüeintrag nach Pfad, z. B. "Datei/Neu", "Bearbeiten/Werkzeuge/Setzen", "Le".
+  QAction* Befehl(const QString& pfad) const;
+  std::vector<QString> BefehlsPfade() const;
+  QToolButton* Knopf(const QString& name) const;
+  // Das zuletzt geöffnete Element- oder Versionsmenü (solange es lebt).
+  TPopupMenue* OffenesMenue() const { return fOffenesMenue.data(); }
+  // Das Modell des Elementmenüs einer Art (nach MenuAnlage).
+  const TMenue& ElementMenueModell(TKuerzelArt art) const;
+  // Zeigt das Elementmenü der Art unter seinem Menüeintrag (ohne zu warten).
+  void ElementMenueZeigen(TKuerzelArt art);
+  // Der Leerlauf: Erinnerung ans Sichern, Schließen nach Aufforderung des Systems.
+  void Leerlauf();
+
+  // ---- TFensterDienst ----
   void SichernFreigeben(bool frei) override;
   void TitelSetzen(const std::string& titel) override;
+  void UndoBefehleFreigeben(bool frei) override;
   void NeuesKursFenster(TKurs* kurs, TElement* vater) override;
   void PlanFensterZeigen(TPlanElement* element) override;
   void HintergrundNachHinten() override;
   void FensterNachVorne(TFenster* fenster) override;
   void PaletteNachVorne() override;
+  void ElementFensterNeu(TElement* element, int art) override;
 
-  bool SichernFrei() const { return fSichernFrei; }
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* objekt, QEvent* event) override;
 
  private:
-  bool fSichernFrei = false;
+  // Aufbau (PaletteMenueUnit.cpp).
+  void MenuesAnlegen();
+  void KnoepfeAnlegen();
+  QMenu* Untermenue(QMenu* menu, const QString& pfad, const QString& text);
+  QAction* Eintrag(QMenu* menu, const QString& pfad, const QString& text, const QKeySequence& taste,
+                   std::function<void()> aktion);
+  QAction* Fehlt(QMenu* menu, const QString& pfad, const QString& text,
+                 const QKeySequence& taste = {});
+  QToolButton* NeuerKnopf(const QString& name, const QString& hinweis, int symbol);
+  void SetzeAn(const QString& pfad, bool an);
+  void SetzeAn(QToolButton* knopf, bool an);
+  void VersKnopfAnpassen();
+  void UmschaltMerken(Qt::KeyboardModifiers tasten);
+  void ElementGewaehlt(TElement* element);
+  void MenueUnterEintrag(TPopupMenue* menue, QAction* eintrag);
+  std::optional<std::string> SichernPfadErfragen(const std::string& vorschlag,
+                                                 const std::string& ordner);
+  void SchulMenues();
+  void NachSchulwechsel();
+
+  std::unique_ptr<TSchulHalter> fHalter;
+  std::unique_ptr<TSchulSpeicherung> fSpeicherung;
+  std::unique_ptr<TSpeicherErinnerung> fErinnerung;
+  TOeffnenDialog fOeffnenDialog;
+  TSichernDialog fSichernDialog;
+  TPaletteFreigabe fFreigabe;
+  QTimer fLeerlauf;
+
+  std::map<QString, QAction*> fBefehle;
+  std::vector<QAction*> fFehlende;  // Befehle, deren Fenster es noch nicht gibt
+  std::vector<QMenu*> fHauptMenues;
+  std::vector<QAction*> fHauptAktionen;  // Einträge der Menüleiste in Folge
+  QMenu* fSammelMenue = nullptr;         // "Menu" der schmalen Anordnungen
+  QMenu* fFensterMenue = nullptr;
+  std::map<TFenster*, QAction*> fFensterEintraege;
+  std::map<TFenster*, QPointer<QWidget>> fFensterWidgets;
+  QActionGroup* fWerkzeugItems = nullptr;
+  QActionGroup* fFensterArtItems = nullptr;
+
+  std::map<QString, QToolButton*> fKnoepfe;
+  std::vector<std::pair<QToolButton*, int>> fKnopfFolge;  // Knopf und Gruppe der Anordnung
+  QButtonGroup* fFensterArtGruppe = nullptr;
+  QButtonGroup* fWerkzeugGruppe = nullptr;
+  QToolButton* fVersKnopf = nullptr;
+  QWidget* fKnopfFlaeche = nullptr;
+  int fAnordnung = -1;
+
+  TMenue fElementMenues[6];
+  TMenue fPopMenues[5];
+  TMenue fOhneMenues[3];
+  QPointer<TPopupMenue> fOffenesMenue;
 };

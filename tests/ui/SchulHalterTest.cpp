@@ -1,0 +1,70 @@
+// Die Schule des Programms: einsetzen, "Neu", schließen mit und ohne Sichern, zurückgeben.
+#include <gtest/gtest.h>
+
+#include "TestUmgebung.h"
+#include "model/SchulLebenUnit.h"
+#include "model/SchulUnit.h"
+#include "ui/SchulHalterUnit.h"
+
+namespace {
+class TSpeicherung : public TSchulSpeicherung {
+ public:
+  bool Schreiben(const str255& name) override {
+    fAufrufe.push_back("Schreiben " + name.str());
+    return fGelingt;
+  }
+  bool SichernUnter() override {
+    fAufrufe.push_back("Sichern unter");
+    if (fGelingt) Schule().SetDirty(false);
+    return fGelingt;
+  }
+  std::vector<std::string> fAufrufe;
+  bool fGelingt = true;
+};
+}  // namespace
+
+TEST(SchulHalter, SetztEinUndGibtZurueck) {
+  TTestUmgebung u;
+  TSchule* vorher = &Schule();
+  {
+    TSchulHalter h;
+    EXPECT_EQ(&Schule(), &h.Schule());
+    EXPECT_NE(&Schule(), vorher);
+    EXPECT_FALSE(h.Offen());
+    EXPECT_EQ(h.Titel(), "WinTamrel 3.9.16");
+    h.Neu();
+    EXPECT_TRUE(h.Offen());
+    EXPECT_EQ(h.Schule().fDateiName.str(), "ohne Titel");
+    EXPECT_EQ(h.Titel(), "WinTamrel 3.9.16 [ohne Titel]");
+  }
+  EXPECT_EQ(&Schule(), vorher);
+}
+
+TEST(SchulHalter, SchliessenFragtUndErsetztDieSchule) {
+  TTestUmgebung u;
+  TSchulHalter h;
+  TSpeicherung sp;
+  h.Neu();
+  Schule().HoleLehrer("MUE");
+  TSchule* alt = &Schule();
+  // "Mit einem anderem Namen", aber der Dialog wird abgebrochen: alles bleibt.
+  sp.fGelingt = false;
+  u.dialog.Antworte("Mit einem anderem Namen");
+  EXPECT_FALSE(h.Schliessen(sp, false));
+  EXPECT_TRUE(h.Offen());
+  EXPECT_EQ(&Schule(), alt);
+  EXPECT_EQ(Schule().fLehrerMenge.size(), 1u);
+  // "Ja" bei "ohne Titel": wie "Sichern unter...".
+  sp.fGelingt = true;
+  u.dialog.Antworte("Ja");
+  EXPECT_TRUE(h.Schliessen(sp, false));
+  EXPECT_EQ(sp.fAufrufe, (std::vector<std::string>{"Sichern unter", "Sichern unter"}));
+  EXPECT_FALSE(h.Offen());
+  EXPECT_TRUE(Schule().fLehrerMenge.empty());
+  EXPECT_FALSE(Schule().fDirty);
+  EXPECT_FALSE(u.fenster.fSichernFrei);
+  // Nicht geändert: keine Frage.
+  h.Neu();
+  EXPECT_TRUE(h.Schliessen(sp, false));
+  EXPECT_EQ(u.dialog.fProtokoll.size(), 2u);
+}

@@ -1,0 +1,242 @@
+// Die Befehle der Palette zu Datei, Bearbeiten, Kürzeln und Hilfe.
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QUrl>
+#include <filesystem>
+
+#include "model/DienstUnit.h"
+#include "model/SchulLebenUnit.h"
+#include "model/SchulUnit.h"
+#include "persistence/DateiSpeicherungUnit.h"
+#include "persistence/ReadUnit.h"
+#include "planning/UndoUnit.h"
+#include "settings/StandardUnit.h"
+#include "ui/KueFormUnit.h"
+#include "ui/PaletteUnit.h"
+#include "ui/SchulHalterUnit.h"
+#include "ui/UeberFormUnit.h"
+
+namespace {
+
+QString T(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+QString Q(const std::string& utf8) {
+  return QString::fromStdString(utf8);
+}
+
+// Die Dateien der Schule: "Tamrel-Dateien (*.TMR)|*.tmr", als Filter für beide Schreibweisen.
+const QString& SchulFilter() {
+  static const QString filter = T("Tamrel-Dateien (*.TMR *.tmr)");
+  return filter;
+}
+
+std::optional<std::string> OeffnenMitQt(QWidget* vater, const std::string& ordner) {
+  QFileDialog dialog(vater, T("WinTamrel-Datei öffnen"), Q(ordner), SchulFilter());
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setDefaultSuffix(T("tmr"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
+}
+
+std::optional<std::string> SichernMitQt(QWidget* vater, const std::string& vorschlag,
+                                        const std::string& ordner) {
+  QFileDialog dialog(vater, T("Sichern als"), Q(ordner), SchulFilter());
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(T("tmr"));
+  dialog.selectFile(Q(vorschlag));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().first().toStdString();
+}
+
+}  // namespace
+
+// Der Dialog "Sichern als" mit Endung: fehlt dem gewählten Namen die Endung, kommt ".tmr" dazu;
+// gibt es die Datei mit Endung schon, wird vor dem Überschreiben gefragt.
+std::optional<std::string> TTamrelPalette::SichernPfadErfragen(const std::string& vorschlag,
+                                                               const std::string& ordner) {
+  std::optional<std::string> pfad =
+      fSichernDialog ? fSichernDialog(vorschlag, ordner) : SichernMitQt(this, vorschlag, ordner);
+  if (!pfad || pfad->empty()) return std::nullopt;
+  const QFileInfo info(Q(*pfad));
+  if (info.suffix().isEmpty()) {
+    const QString mitEndung = info.filePath() + T(".tmr");
+    if (QFileInfo::exists(mitEndung) &&
+        Dialog().Frage("Sichern als",
+                       {"Die Datei „" + QFileInfo(mitEndung).fileName().toStdString() +
+                            "“ ist schon vorhanden.",
+                        "Soll sie ersetzt werden?"},
+                       TMeldungsArt::Warnung, {"Ja", "Nein"}, 1, 1) != 0)
+      return std::nullopt;
+    return mitEndung.toStdString();
+  }
+  return pfad;
+}
+
+// ---- Datei ----
+
+void TTamrelPalette::NeuItemClick() {
+  if (fHalter->Offen()) return;
+  fHalter->Neu();
+  TitelAnpassen();
+  // Die Dialoge der Voreinstellungen für Eckdaten, Grunddaten und Kurse folgen, sobald es sie
+  // gibt; der Kürzeleditor ist da.
+  TKueForm editor(this);
+  editor.exec();
+  MenuAnlage();
+  NachSchulwechsel();
+  Schule().AlleFensterUpdate();
+}
+
+void TTamrelPalette::OeffnenItemClick() {
+  if (fHalter->Offen()) return;
+  const std::string ordner = Standard().fOpenPfad;
+  const std::optional<std::string> pfad =
+      fOeffnenDialog ? fOeffnenDialog(ordner) : OeffnenMitQt(this, ordner);
+  if (!pfad || pfad->empty()) return;
+  DateiOeffnen(*pfad);
+}
+
+bool TTamrelPalette::DateiOeffnen(const std::string& pfad) {
+  if (fHalter->Offen() && !fHalter->Schliessen(*fSpeicherung, false)) return false;
+  // Der Ordner der Datei: "Sichern" schreibt dorthin zurück.
+  const std::filesystem::path p(std::u8string(pfad.begin(), pfad.end()));
+  const std::u8string ordner = std::filesystem::absolute(p).parent_path().u8string();
+  Standard().fOpenPfad = std::string(ordner.begin(), ordner.end());
+  // In eine frische, leere Schule lesen; misslingt das, bleibt keine halb gelesene zurück.
+  fHalter->Verwerfen();
+  std::string fehler;
+  bool gelesen = false;
+  {
+    TBeschaeftigt sanduhr;
+    gelesen = ReadSchule(pfad, Schule(), fehler);
+  }
+  if (!gelesen) {
+    fHalter->Verwerfen();
+    MenuAnlage();
+    NachSchulwechsel();
+    Dialog().Meldung("Fehler beim Öffnen", {fehler}, TMeldungsArt::Fehler);
+    return false;
+  }
+  fHalter->AlsOffen();
+  MenuAnlage();
+  NachSchulwechsel();
+  Schule().AlleFensterUpdate();
+  return true;
+}
+
+void TTamrelPalette::DateiSchliessenItemClick() {
+  if (!fHalter->Offen()) return;
+  if (!fHalter->Schliessen(*fSpeicherung, false)) return;
+  MenuAnlage();
+  NachSchulwechsel();
+}
+
+void TTamrelPalette::FensterSchliessenItemClick() {
+  UmschaltMerken(QGuiApplication::keyboardModifiers());
+  TSchule& schule = Schule();
+  if (fShift & umAlt) {
+    std::vector<TFenster*> alle;
+    for (const TFensterEintrag& e : schule.fFensterListe) alle.push_back(e.Fenster);
+    for (TFenster* f : alle)
+      if (schule.FensterOffen(f)) f->Schliessen();
+  } else if (schule.fAktivesFenster) {
+    schule.fAktivesFenster->Schliessen();
+  }
+  AktualisierePalette();
+}
+
+void TTamrelPalette::SichernItemClick() {
+  if (SchuleSichern(Schule(), *fSpeicherung)) {
+    fHalter->AlsOffen();
+    TitelAnpassen();
+  }
+  AktualisierePalette();
+}
+
+void TTamrelPalette::SichernUnterItemClick() {
+  if (fSpeicherung->SichernUnter()) {
+    fHalter->AlsOffen();
+    TitelAnpassen();
+  }
+  AktualisierePalette();
+}
+
+void TTamrelPalette::BeendenItemClick() {
+  close();
+}
+
+// ---- Bearbeiten ----
+
+void TTamrelPalette::WiderrufenItemClick() {
+  TBeschaeftigt sanduhr;
+  Widerrufen();
+  AktualisierePalette();
+}
+
+void TTamrelPalette::KopierenItemClick(bool ausschneiden) {
+  UmschaltMerken(QGuiApplication::keyboardModifiers());
+  Schule().DoCopy(ausschneiden, (fShift & umShift) != 0);
+}
+
+void TTamrelPalette::EinsetzenItemClick() {
+  Schule().DoPaste();
+}
+
+void TTamrelPalette::AllesAuswaehlenItemClick() {
+  if (TFenster* f = Schule().fAktivesFenster) f->AllesAuswaehlen();
+}
+
+// ---- Daten ----
+
+void TTamrelPalette::KuerzelItemClick() {
+  if (!fHalter->Offen()) return;
+  {
+    TKueForm editor(this);
+    editor.exec();
+  }
+  MenuAnlage();
+  Schule().AlleFensterUpdate();
+  AktualisierePalette();
+}
+
+// ---- Hilfe ----
+
+namespace {
+// Öffnet eine Datei des Startordners mit dem Programm des Systems; fehlt sie, sagt das eine
+// Meldung.
+void StartDateiOeffnen(const std::string& startDir, const char* name, const char* titel) {
+  const QString pfad = QString::fromStdString(startDir) + QString::fromUtf8(name);
+  if (!QFileInfo::exists(pfad)) {
+    Dialog().Meldung(titel,
+                     {std::string("Die Datei „") + name + "“ wurde im Startordner nicht gefunden:",
+                      QDir::toNativeSeparators(pfad).toStdString()},
+                     TMeldungsArt::Fehler);
+    return;
+  }
+  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(pfad)))
+    Dialog().Meldung(titel,
+                     {std::string("Die Datei „") + name + "“ konnte nicht geöffnet werden.",
+                      "Es ist kein Programm zum Anzeigen eingerichtet."},
+                     TMeldungsArt::Fehler);
+}
+}  // namespace
+
+void TTamrelPalette::HilfeItemClick() {
+  StartDateiOeffnen(fStartDir, "TamrelHilfe3.chm", "WinTamrel Hilfe");
+}
+
+void TTamrelPalette::HandbuchItemClick() {
+  StartDateiOeffnen(fStartDir, "Tamrel Handbuch.pdf", "Tamrel-Handbuch");
+}
+
+void TTamrelPalette::UeberItemClick() {
+  TUeberForm ueber(fHalter->Offen() ? U8(Schule().fDateiName.str()) : std::string(), this);
+  ueber.exec();
+}

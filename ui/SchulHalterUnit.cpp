@@ -1,0 +1,42 @@
+#include "ui/SchulHalterUnit.h"
+
+#include "ui/HauptfensterUnit.h"
+#include "model/GlobalUnit.h"
+#include "model/SchulLebenUnit.h"
+#include "model/SchulUnit.h"
+
+TSchulHalter::TSchulHalter() : fSchule(std::make_unique<TSchule>()) {
+  fVorher = SchuleEinsetzen(fSchule.get());
+}
+
+TSchulHalter::~TSchulHalter() {
+  fSchule->AlleFensterSchliessen();
+  SchuleEinsetzen(nullptr);
+  fSchule.reset();
+  SchuleEinsetzen(fVorher);
+}
+
+void TSchulHalter::Neu() {
+  fSchule->fDateiName = "ohne Titel";
+  fOffen = true;
+}
+
+void TSchulHalter::Verwerfen() {
+  fSchule->AlleFensterSchliessen();
+  SchuleEinsetzen(nullptr);
+  fSchule.reset();
+  fSchule = std::make_unique<TSchule>();
+  SchuleEinsetzen(fSchule.get());
+  fOffen = false;
+  fSchule->SetDirty(false);
+}
+
+bool TSchulHalter::Schliessen(TSchulSpeicherung& speicherung, bool neinLoeschtDirty) {
+  if (!SchuleSchliessen(*fSchule, speicherung, neinLoeschtDirty)) return false;
+  Verwerfen();
+  return true;
+}
+
+std::string TSchulHalter::Titel() const {
+  return ProgrammTitelZeile(fOffen, fSchule->fDateiName.str());
+}
