@@ -54,6 +54,10 @@ TDatum ZahlZuDatum(TDateTime zahl) {
   return ZivilAusTagen(static_cast<long long>(std::floor(zahl)) + kNullpunkt);
 }
 
+bool GleicherTag(TDateTime a, TDateTime b) {
+  return std::floor(a) == std::floor(b);
+}
+
 int WochenTag(TDateTime zahl) {
   // Der 1.1.1900 (Zahl 2) war ein Montag.
   const long long tage = static_cast<long long>(std::floor(zahl)) - 2;

@@ -17,6 +17,8 @@ int TageImMonat(int jahr, int monat);
 TDateTime DatumZuZahl(int jahr, int monat, int tag);
 TDateTime DatumZuZahl(const TDatum& d);
 TDatum ZahlZuDatum(TDateTime zahl);
+// Derselbe Kalendertag (die Uhrzeit zählt nicht).
+bool GleicherTag(TDateTime a, TDateTime b);
 // Wochentag, Montag = 1 .. Sonntag = 7.
 int WochenTag(TDateTime zahl);
 // Uhrzeit als Bruchteil eines Tages.

@@ -1,5 +1,9 @@
 #include "model/LehrerUnit.h"
 
+#include <cmath>
+#include <vector>
+
+#include "model/DatumUnit.h"
 #include "model/FachUnit.h"
 #include "model/KlassenUnit.h"
 #include "model/KursUnit.h"
@@ -70,6 +74,70 @@ bool TLehrer::HatUnterrichtAmRand(const TKlasse* theElement) const {
       if (s->AmRand(theElement)) return true;
   }
   return false;
+}
+
+bool TLehrer::VertrittSchon(TDateTime datum, int std) const {
+  for (const TVertretung* v : Schule().fVertretungsMenge)
+    if (v->fGueltig && v->fLehrer == this && v->fKurs && v->fKurs->fLehrer != this && v->fSetzung &&
+        v->fSetzung->fStunde == std && GleicherTag(v->fDatum, datum))
+      return true;
+  return false;
+}
+
+bool TLehrer::WurdeFrei(TDateTime datum, int std) const {
+  const TKurs* kurs = FindeKurs(Schule().WocheVonDatum(datum), WochenTag(datum), std);
+  return kurs && AlleKlassenAbwesend(kurs, datum, std);
+}
+
+namespace {
+std::string MonatsSchluessel(int jahr, int monat) {
+  return std::to_string(jahr * 100 + monat);
+}
+}  // namespace
+
+std::int32_t TLehrer::erzeugeMonatsStunden(TDateTime von, TDateTime bis) {
+  const TSchule& schule = Schule();
+  const TDateTime erster = std::floor(von), letzter = std::floor(bis);
+  // Nur die Vertretungen des Zeitraums, an denen der Lehrer beteiligt ist.
+  std::vector<const TVertretung*> eigene;
+  for (const TVertretung* v : schule.fVertretungsMenge) {
+    const TDateTime tag = std::floor(v->fDatum);
+    if (tag < erster || tag > letzter || !v->fKurs) continue;
+    if (v->fLehrer != this && v->fKurs->fLehrer != this) continue;
+    if (v->fLehrer == v->fKurs->fLehrer) continue;
+    eigene.push_back(v);
+  }
+  std::int32_t konto = 0;
+  for (TDateTime tag = erster; tag <= letzter; tag += 1) {
+    const int woche = schule.WocheVonDatum(tag);
+    const int wochenTag = WochenTag(tag);
+    for (int std = 1; std <= 16; ++std) {
+      for (const TVertretung* v : eigene)
+        if (std::floor(v->fDatum) == tag && v->fGueltig && v->fSetzung &&
+            v->fSetzung->fStunde == std && v->fAngerechnet && v->fLehrer == this)
+          konto += v->fKurs->fFaktor;
+      const TKurs* kurs = FindeKurs(woche, wochenTag, std);
+      if (kurs && AlleKlassenAbwesend(kurs, tag, std) && !Abwesend(tag, std))
+        konto -= kurs->fFaktor;
+    }
+  }
+  const TDatum a = ZahlZuDatum(von), b = ZahlZuDatum(bis);
+  fDict[std::to_string(a.Jahr * 100 + b.Monat)] = std::to_string(konto);
+  return konto;
+}
+
+std::int32_t TLehrer::MonatsStunden(int jahr, int monat) {
+  const auto it = fDict.find(MonatsSchluessel(jahr, monat));
+  if (it != fDict.end())
+    if (const auto wert = TextZuZahl(it->second)) return static_cast<std::int32_t>(*wert);
+  return erzeugeMonatsStunden(DatumZuZahl(jahr, monat, 1),
+                              DatumZuZahl(jahr, monat, TageImMonat(jahr, monat)));
+}
+
+void TLehrer::aendereVStunden3(TDateTime datum, std::int32_t wert) {
+  fVStunden3 += wert;
+  const TDatum d = ZahlZuDatum(datum);
+  fDict[MonatsSchluessel(d.Jahr, d.Monat)] = std::to_string(fVStunden3);
 }
 
 bool TLehrer::HatKursNichtAngerechnet() const {

@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "model/GlobalUnit.h"
 #include "model/MenueUnit.h"
 #include "model/SollElemUnit.h"
 
@@ -39,6 +40,17 @@ class TLehrer : public TSollElement {
   // Hat einen ungekoppelten Kurs, dessen einzige Klasse theElement ist, mit einer Stunde am Rand
   // des Tages der Klasse.
   bool HatUnterrichtAmRand(const TKlasse* theElement) const;
+  // Vertritt an dem Tag in der Stunde schon (gültige Vertretung für den Kurs eines anderen).
+  bool VertrittSchon(TDateTime datum, int std) const;
+  // Sein erster Kurs in der Zelle des Tages fällt aus, weil alle Klassen fehlen.
+  bool WurdeFrei(TDateTime datum, int std) const;
+  // Monatskonto der Vertretungen: berechnet für die Tage von..bis und unter Jahr(von)·100 +
+  // Monat(bis) in fDict abgelegt; liefert den Wert.
+  std::int32_t erzeugeMonatsStunden(TDateTime von, TDateTime bis);
+  // Das Monatskonto; fehlt es, wird es erst für den ganzen Monat berechnet.
+  std::int32_t MonatsStunden(int jahr, int monat);
+  // fVStunden3 += wert, als Konto des Monats des Datums abgelegt.
+  void aendereVStunden3(TDateTime datum, std::int32_t wert);
   // Ein Kurs zählt nicht für den Lehrer.
   bool HatKursNichtAngerechnet() const;
   // Die Fächerauswahl: je Fach ein Eintrag (KursPopZeile des Fachs), Spaltenumbruch.

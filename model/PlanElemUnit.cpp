@@ -1,7 +1,10 @@
 #include "model/PlanElemUnit.h"
 
+#include "model/DatumUnit.h"
+#include "model/KlassenUnit.h"
 #include "model/KopplUnit.h"
 #include "model/KursUnit.h"
+#include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
 
 TPlanElement::TPlanElement() {
@@ -95,6 +98,22 @@ std::int32_t TPlanElement::RestStd() const {
   for (const TKurs* k : fKurse)
     if (!k->fNichtVerplanen) summe += k->RestStunden(-1);
   return summe;
+}
+
+bool TPlanElement::Abwesend(TDateTime datum, int std) const {
+  const TEigenListe<TFehl>* menge = Schule().FehlMenge(Art());
+  if (!menge) return false;
+  for (const TFehl* f : *menge)
+    if (f->fElement == this && GleicherTag(f->fDatum, datum) && f->FehltIn(std)) return true;
+  return false;
+}
+
+// Alle Klassen des Kurses fehlen an dem Tag in der Stunde; ein Kurs ohne Klassen nie.
+bool AlleKlassenAbwesend(const TKurs* kurs, TDateTime datum, int std) {
+  if (!kurs || kurs->fKlassen.empty()) return false;
+  for (const TKlasse* k : kurs->fKlassen)
+    if (!k->Abwesend(datum, std)) return false;
+  return true;
 }
 
 void TPlanElement::PlanRefresh() {

@@ -26,6 +26,9 @@ class TPlanElement : public TElement {
   int SpringStd() const;
   // Summe der noch nicht gesetzten Stunden der zu verplanenden Kurse.
   std::int32_t RestStd() const;
+  // Die Abwesenheitsliste seiner Art hat für das Element an dem Tag einen Eintrag, der die Stunde
+  // umfasst.
+  bool Abwesend(TDateTime datum, int std) const;
   // Zeichnet das Planfenster neu.
   void PlanRefresh();
   // Stempelt die Zeit der letzten Planänderung.
@@ -36,3 +39,6 @@ class TPlanElement : public TElement {
  protected:
   void FensterSchliessen() override;
 };
+
+// Alle Klassen des Kurses fehlen an dem Tag in der Stunde; ein Kurs ohne Klassen nie.
+bool AlleKlassenAbwesend(const TKurs* kurs, TDateTime datum, int std);

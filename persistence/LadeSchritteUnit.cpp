@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "model/DatumUnit.h"
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
 
@@ -43,6 +44,20 @@ void FehlzeitenBereinigen(TSchule& schule) {
         menge->ListeElemEntfernen(f);
 }
 
-void MonatskontenBerechnen(TSchule& /*schule*/) {
-  // Noch ohne Schritt: siehe LadeSchritteUnit.h.
+void MonatskontenBerechnen(TSchule& schule) {
+  // Voriger, laufender und nächster Monat von heute.
+  const TDatum heute = ZahlZuDatum(Heute());
+  for (int schritt = -1; schritt <= 1; ++schritt) {
+    int jahr = heute.Jahr, monat = heute.Monat + schritt;
+    if (monat < 1) {
+      monat = 12;
+      --jahr;
+    } else if (monat > 12) {
+      monat = 1;
+      ++jahr;
+    }
+    const TDateTime von = DatumZuZahl(jahr, monat, 1);
+    const TDateTime bis = DatumZuZahl(jahr, monat, TageImMonat(jahr, monat));
+    for (TLehrer* l : schule.fLehrerMenge) l->erzeugeMonatsStunden(von, bis);
+  }
 }

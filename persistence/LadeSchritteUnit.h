@@ -19,8 +19,6 @@ void AlteVertretungenEntfernen(TSchule& schule);
 // fVertrMerke Tage vor heute.
 void FehlzeitenBereinigen(TSchule& schule);
 
-// Platz für die Monatskonten der Vertretungsstunden: Nach dem Laden sollen die Konten jedes
-// Lehrers für den vorigen, den laufenden und den nächsten Monat berechnet werden
-// (TLehrer::erzeugeMonatsStunden). Die Lehrer können das noch nicht; sobald sie es können,
-// ruft diese Funktion es auf. Bis dahin bleibt fDict, wie es ist (nach dem Laden leer).
+// Berechnet die Monatskonten der Vertretungsstunden jedes Lehrers für den vorigen, den laufenden
+// und den nächsten Monat (von heute aus, nach der Uhr).
 void MonatskontenBerechnen(TSchule& schule);

@@ -17,12 +17,6 @@
 
 // --- TSetzung --------------------------------------------------------------------------------
 
-namespace {
-bool GleicherTag(TDateTime a, TDateTime b) {
-  return std::floor(a) == std::floor(b);
-}
-}  // namespace
-
 bool TSetzung::AmRand(const TKlasse* theKlasse) const {
   if (fStunde <= 1 || fStunde >= 16) return true;
   if (!theKlasse) return false;
@@ -62,15 +56,7 @@ namespace {
 bool KlassenFehlen(const TKurs* kurs, TDateTime datum, int std) {
   const TVertretungsAnschluss& a = VertretungsAnschluss();
   if (a.AlleKlassenAbwesend) return a.AlleKlassenAbwesend(kurs, datum, std);
-  if (kurs->fKlassen.empty()) return false;
-  const TSchule& schule = Schule();
-  for (const TKlasse* k : kurs->fKlassen) {
-    bool fehlt = false;
-    for (const TFehl* f : schule.fFehlKlassenMenge)
-      fehlt = fehlt || (f->fElement == k && GleicherTag(f->fDatum, datum) && f->FehltIn(std));
-    if (!fehlt) return false;
-  }
-  return true;
+  return AlleKlassenAbwesend(kurs, datum, std);
 }
 
 void Gutschrift(TLehrer* lehrer, std::int32_t wert, TDateTime datum) {
@@ -82,9 +68,7 @@ void Gutschrift(TLehrer* lehrer, std::int32_t wert, TDateTime datum) {
   }
   lehrer->fVStunden1 += wert;
   lehrer->fVStunden2 += wert;
-  lehrer->fVStunden3 += wert;
-  const TDatum d = ZahlZuDatum(datum);
-  lehrer->fDict[std::to_string(d.Jahr * 100 + d.Monat)] = std::to_string(lehrer->fVStunden3);
+  lehrer->aendereVStunden3(datum, wert);
   SchuleGeaendert();
 }
 
