@@ -26,10 +26,10 @@ TKurs* OffenerUnterstufenKurs() {
   return Stand().schule.unterstufe.front();
 }
 
-// Ein Kurs einer Oberstufenschiene mit offenen Stunden: seine Klasse hat über 100 Kurse, seine
-// Kopplung sechs Partner mit offenen Stunden.
+// Ein Kurs der größten Oberstufenschiene: seine Stufe hat sehr viele Kurse, seine Kopplung viele
+// Partner.
 TKurs* OberstufenKurs() {
-  return Stand().schule.schienen[21]->fKurse[3];
+  return Stand().schule.schienen.front()->fKurse[1];
 }
 
 // Der schnelle Passtest eines Kurses über jede Zelle des Wochenrasters (7 Tage, 16 Stunden).
@@ -97,9 +97,9 @@ void BM_ManKonfliktListe_Raster_Oberstufe(benchmark::State& state) {
 }
 BENCHMARK(BM_ManKonfliktListe_Raster_Oberstufe);
 
-// Eine Stunde einer Schiene (7 gekoppelte Kurse): entfernen und wieder setzen.
+// Eine Stunde der größten Schiene: entfernen und wieder setzen.
 void BM_Schiene_EntfernenUndSetzen(benchmark::State& state) {
-  TKopplung* g = Stand().schule.schienen[20];
+  TKopplung* g = Stand().schule.schienen.front();
   TKurs* erster = g->fKurse[0];
   const TSetzung* z = erster->fSetzungen.ListeNrInhalt(1);
   if (!z) {
