@@ -115,8 +115,8 @@ TQuonGrid* Liste(QWidget* parent) {
 }
 
 // Die Zeilen einer Liste mit Texten und Elementen füllen.
-template <class T>
-void ListeFuellen(TQuonGrid* grid, const std::vector<std::string>& zeilen, const T& elemente) {
+template <class L>
+void ListeFuellen(TQuonGrid* grid, const std::vector<std::string>& zeilen, const L& elemente) {
   grid->SetRowCount(static_cast<int>(zeilen.size()));
   for (int i = 0; i < static_cast<int>(zeilen.size()); ++i) {
     grid->SetCells(0, i, Q(zeilen[static_cast<std::size_t>(i)]));
@@ -738,24 +738,23 @@ void TKursForm::Blaettern(int richtung, unsigned /*umschalt*/) {
 // ---- Ereignisse des Fensters ----
 
 void TKursForm::closeEvent(QCloseEvent* event) {
+  TTamrelPalette* p = Palette();
+  bool alle = false;
   if (!fIntern) {
     // Solange ein Aufklappmenü offen ist, schließt sich nichts; mit Alt schließen alle Fenster.
     if (TTamrelPalette::MenuOffen()) {
       event->ignore();
       return;
     }
-    TTamrelPalette* p = Palette();
-    if (p && (QGuiApplication::keyboardModifiers() & Qt::AltModifier)) {
-      event->ignore();
-      p->FensterSchliessenItemClick();
-      return;
-    }
+    alle = p && (QGuiApplication::keyboardModifiers() & Qt::AltModifier);
   }
   Abmelden();
   fKurs = nullptr;
   fVater = nullptr;
   SperrGrid->SetzeBereiche(nullptr, nullptr);
   event->accept();
+  // Dieses Fenster ist schon abgemeldet; "Fenster schließen" mit Alt schließt die übrigen.
+  if (alle) p->FensterSchliessenItemClick();
 }
 
 void TKursForm::changeEvent(QEvent* event) {

@@ -580,6 +580,55 @@ TEST_F(KursFormTest, VorigerUndNaechsterKursDerListe) {
   EXPECT_FALSE(s.fDirty);
 }
 
+TEST_F(KursFormTest, SchliessenNichtBeiOffenemMenueMitAltAlleFenster) {
+  QPointer<TKursForm> f = Oeffne(kurs);
+  ASSERT_NE(f, nullptr);
+  palette.ElementMenueZeigen(leh);
+  ASSERT_TRUE(TTamrelPalette::MenuOffen());
+  f->close();
+  Loeschen();
+  ASSERT_NE(f, nullptr);
+  EXPECT_TRUE(f->isVisible());
+  EXPECT_EQ(s.fKursForm, f.data());
+  palette.OffenesMenue()->Schliessen();
+  ASSERT_FALSE(TTamrelPalette::MenuOffen());
+
+  // Mit Alt schließt "Fenster schließen" alle Fenster der Liste.
+  TFakeFenster anderes(FensterArt::LehrerPlan, "Plan MUE");
+  palette.NeuesFensterImMenu(&anderes, nullptr);
+  QTest::keyPress(&palette, Qt::Key_Alt, Qt::AltModifier);
+  f->close();
+  QTest::keyRelease(&palette, Qt::Key_Alt, Qt::NoModifier);
+  Loeschen();
+  EXPECT_EQ(f, nullptr);
+  EXPECT_EQ(anderes.fGeschlossen, 1);
+  palette.LoescheFensterImMenu(&anderes);
+  EXPECT_TRUE(s.fFensterListe.empty());
+}
+
+TEST_F(KursFormTest, MauszeigerNachDemWerkzeug) {
+  TKursForm* f = Oeffne(kurs);
+  ASSERT_NE(f, nullptr);
+  s.fToolArt = TToolArt::LoeschTool;
+  f->CursorAnpassen();
+  EXPECT_EQ(f->LehrerFeld->cursor().shape(), Qt::ForbiddenCursor);
+  EXPECT_EQ(f->Kopplfeld->cursor().shape(), Qt::ForbiddenCursor);
+  EXPECT_EQ(f->KlGrid->Cursor().shape(), Qt::ForbiddenCursor);
+  EXPECT_EQ(f->RaGrid->Cursor().shape(), Qt::ForbiddenCursor);
+  s.fToolArt = TToolArt::SchiebTool;
+  f->CursorAnpassen();
+  EXPECT_EQ(f->FachFeld->cursor().shape(), Qt::ArrowCursor);
+  EXPECT_EQ(f->KlGrid->Cursor().shape(), Qt::ArrowCursor);
+  EXPECT_EQ(f->RaGrid->Cursor().shape(), Qt::OpenHandCursor);
+  s.fToolArt = TToolArt::FixTool;  // bleibt, wie es war
+  f->CursorAnpassen();
+  EXPECT_EQ(f->RaGrid->Cursor().shape(), Qt::OpenHandCursor);
+  s.fToolArt = TToolArt::ZeigTool;
+  f->CursorAnpassen();
+  EXPECT_EQ(f->RaGrid->Cursor().shape(), Qt::ArrowCursor);
+  EXPECT_EQ(f->LehrerFeld->cursor().shape(), Qt::ArrowCursor);
+}
+
 TEST_F(KursFormTest, GeloeschterKursSchliesstDasFenster) {
   QPointer<TKursForm> f = Oeffne(kurs);
   ASSERT_NE(f, nullptr);
