@@ -18,6 +18,7 @@
 #include "persistence/DateiSpeicherungUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/ElementFensterUnit.h"
+#include "ui/KursFormUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/SchulHalterUnit.h"
 
@@ -82,6 +83,8 @@ TTamrelPalette::~TTamrelPalette() {
   qApp->removeEventFilter(this);
   fLeerlauf.stop();
   if (fOffenesMenue) delete fOffenesMenue.data();
+  // Die Fenster schließen, solange die Palette noch ganz ist: sie melden sich bei ihr ab.
+  fHalter->Schule().AlleFensterSchliessen();
   fHalter.reset();
   // Nach der Schule: nur abmelden, wenn die Palette noch der eingesetzte Fensterdienst ist.
   TDienste dienste = EingesetzteDienste();
@@ -377,9 +380,13 @@ void TTamrelPalette::TitelSetzen(const std::string& titel) {
   setWindowTitle(QString::fromStdString(titel));
 }
 
-// Kurs-, Plan-, Daten- und Deputatsfenster und das Hintergrundfenster gibt es in diesem Ausbau
-// noch nicht; bis dahin öffnen diese Aufrufe nichts.
-void TTamrelPalette::NeuesKursFenster(TKurs* /*kurs*/, TElement* /*vater*/) {}
+void TTamrelPalette::NeuesKursFenster(TKurs* kurs, TElement* vater) {
+  TKursForm::Oeffnen(kurs, vater);
+  AktualisierePalette();
+}
+
+// Plan-, Daten- und Deputatsfenster und das Hintergrundfenster gibt es in diesem Ausbau noch
+// nicht; bis dahin öffnen diese Aufrufe nichts.
 void TTamrelPalette::PlanFensterZeigen(TPlanElement* /*element*/) {}
 void TTamrelPalette::ElementFensterNeu(TElement* /*element*/, int /*art*/) {}
 void TTamrelPalette::HintergrundNachHinten() {}
