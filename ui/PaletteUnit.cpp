@@ -17,6 +17,7 @@
 #include "model/SchulUnit.h"
 #include "persistence/DateiSpeicherungUnit.h"
 #include "settings/StandardUnit.h"
+#include "ui/CursorUnit.h"
 #include "ui/ElementFensterUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/SchulHalterUnit.h"
@@ -187,6 +188,7 @@ void TTamrelPalette::AktualisierePalette() {
 
   SchulMenues();
   VersKnopfAnpassen();
+  AdjustCursor(fShift);
 }
 
 void TTamrelPalette::VersKnopfAnpassen() {
@@ -217,7 +219,10 @@ void TTamrelPalette::NachSchulwechsel() {
 // ---- Tasten und Leerlauf ----
 
 void TTamrelPalette::UmschaltMerken(Qt::KeyboardModifiers tasten) {
-  fShift = Umschalt(tasten);
+  const TUmschaltMenge neu = Umschalt(tasten);
+  if (neu == fShift) return;
+  fShift = neu;
+  AdjustCursor(fShift);
 }
 
 bool TTamrelPalette::eventFilter(QObject* objekt, QEvent* event) {
@@ -377,11 +382,9 @@ void TTamrelPalette::TitelSetzen(const std::string& titel) {
   setWindowTitle(QString::fromStdString(titel));
 }
 
-// Kurs-, Plan-, Daten- und Deputatsfenster und das Hintergrundfenster gibt es in diesem Ausbau
+// Kurs-, Daten- und Deputatsfenster und das Hintergrundfenster gibt es in diesem Ausbau
 // noch nicht; bis dahin öffnen diese Aufrufe nichts.
 void TTamrelPalette::NeuesKursFenster(TKurs* /*kurs*/, TElement* /*vater*/) {}
-void TTamrelPalette::PlanFensterZeigen(TPlanElement* /*element*/) {}
-void TTamrelPalette::ElementFensterNeu(TElement* /*element*/, int /*art*/) {}
 void TTamrelPalette::HintergrundNachHinten() {}
 
 void TTamrelPalette::FensterNachVorne(TFenster* fenster) {
