@@ -96,6 +96,29 @@ bool TTamrelPalette::MenuOffen() {
   return TPopupMenue::OffeneMenues() > 0;
 }
 
+TUmschaltMenge TTamrelPalette::TastenUmschalt(const QKeyEvent* taste) {
+  TUmschaltMenge m = Umschalt(taste->modifiers());
+  TUmschaltMenge bit = 0;
+  switch (taste->key()) {
+    case Qt::Key_Shift:
+      bit = umShift;
+      break;
+    case Qt::Key_Alt:
+      bit = umAlt;
+      break;
+    case Qt::Key_Control:
+      bit = umCtrl;
+      break;
+    default:
+      return m;
+  }
+  if (taste->type() == QEvent::KeyRelease)
+    m &= ~bit;
+  else
+    m |= bit;
+  return m;
+}
+
 // ---- Freigaben ----
 
 void TTamrelPalette::SetzeAn(const QString& pfad, bool an) {
@@ -228,12 +251,14 @@ void TTamrelPalette::UmschaltMerken(Qt::KeyboardModifiers tasten) {
 bool TTamrelPalette::eventFilter(QObject* objekt, QEvent* event) {
   switch (event->type()) {
     case QEvent::ShortcutOverride:
-      UmschaltMerken(static_cast<QKeyEvent*>(event)->modifiers());
-      break;
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
       auto* taste = static_cast<QKeyEvent*>(event);
-      UmschaltMerken(taste->modifiers());
+      if (const TUmschaltMenge neu = TastenUmschalt(taste); neu != fShift) {
+        fShift = neu;
+        AdjustCursor(fShift);
+      }
+      if (event->type() == QEvent::ShortcutOverride) break;
       // Die Pfeiltasten links und rechts blättern, solange die Palette selbst aktiv ist.
       if (event->type() == QEvent::KeyPress && objekt->isWidgetType() &&
           static_cast<QWidget*>(objekt)->window() == this && !MenuOffen() &&

@@ -85,6 +85,7 @@ void TPlnForm::IPlnForm(TPlanElement* element) {
   if (!element) return;
   const TStandard& s = Standard();
   const bool warAktiv = Schule().fAktivesFenster == this;
+  const TToolArt tool = Schule().fToolArt;
   const bool neu = element != fElement;
   if (neu) {
     // Unter der alten Überschrift aus dem Fenstermenü; unter der neuen kommt es wieder hinein.
@@ -119,7 +120,7 @@ void TPlnForm::IPlnForm(TPlanElement* element) {
   PlanWechselKnopf->setGeometry(PlnGrid->CellRect(0, 0).translated(2, 2));
   setWindowTitle(QString::fromStdString(Titel()));
   fElement->fPlnFenster = this;
-  if (neu || !fAngemeldet) MenuEintragen(warAktiv);
+  if (neu || !fAngemeldet) MenuEintragen(warAktiv, tool);
   Groesse();
   KurseEintragen();
   for (int t = 1; t <= tage; ++t)
@@ -181,6 +182,7 @@ void TPlnForm::Groesse() {
   if (zeilen < alleZeilen) b += balken;
   if (spalten < alleSpalten) h += balken;
   resize(b, h);
+  RollbalkenWaehlen();
 }
 
 // ---- Fenstermenü und Abmelden ----
@@ -189,10 +191,8 @@ TTamrelPalette* TPlnForm::Palette() const {
   return dynamic_cast<TTamrelPalette*>(FensterDienst());
 }
 
-void TPlnForm::MenuEintragen(bool warAktiv) {
+void TPlnForm::MenuEintragen(bool warAktiv, TToolArt tool) {
   TSchule& schule = Schule();
-  // Aus- und Eintragen lassen die Palette kurz ohne aktives Fenster: das Werkzeug bleibt.
-  const TToolArt tool = schule.fToolArt;
   TTamrelPalette* palette = Palette();
   if (palette)
     palette->NeuesFensterImMenu(this, this);
@@ -200,6 +200,7 @@ void TPlnForm::MenuEintragen(bool warAktiv) {
     schule.FensterEintragen(Utf8ZuWin1252(Titel()), this);
   fAngemeldet = true;
   if (!warAktiv) return;
+  // Aus- und Eintragen ließen die Palette kurz ohne aktives Fenster: das Werkzeug bleibt.
   schule.fToolArt = tool;
   if (palette)
     palette->FensterAktiviert(this);
@@ -274,14 +275,33 @@ void TPlnForm::showEvent(QShowEvent* event) {
 
 void TPlnForm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  RollbalkenWaehlen();
   raise();
+}
+
+// Rollbalken nur, wenn der Plan nicht ganz hineinpasst. Ohne diese Wahl blieben Rollbalken, die
+// ein kleineres Fenster einmal brauchte, auch im passend großen Fenster stehen (und verdeckten
+// die letzte Zeile und Spalte).
+void TPlnForm::RollbalkenWaehlen() {
+  const QSize inhalt = PlnGrid->GesamtGroesse();
+  const int rahmen = 2 * PlnGrid->frameWidth();
+  const int balken = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  const int breite = width() - rahmen;
+  const int hoehe = height() - rahmen;
+  bool waagrecht = inhalt.width() > breite;
+  bool senkrecht = inhalt.height() > hoehe;
+  // Braucht eine Richtung einen Rollbalken, nimmt er der anderen Platz.
+  waagrecht = waagrecht || (senkrecht && inhalt.width() > breite - balken);
+  senkrecht = senkrecht || (waagrecht && inhalt.height() > hoehe - balken);
+  PlnGrid->setHorizontalScrollBarPolicy(waagrecht ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  PlnGrid->setVerticalScrollBarPolicy(senkrecht ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
 }
 
 bool TPlnForm::eventFilter(QObject* objekt, QEvent* event) {
   // Das Fenster sieht die Tasten vor dem Raster: links und rechts blättern die Elemente.
   if (objekt == PlnGrid && event->type() == QEvent::KeyPress) {
     auto* taste = static_cast<QKeyEvent*>(event);
-    UmschaltMerken(TQuonGrid::Umschalt(taste->modifiers(), Qt::NoButton));
+    UmschaltMerken(TTamrelPalette::TastenUmschalt(taste));
     const char* knopf = taste->key() == Qt::Key_Left    ? "PfeilLinksKnopf"
                         : taste->key() == Qt::Key_Right ? "PfeilRechtsKnopf"
                                                         : nullptr;
@@ -546,6 +566,11 @@ void TPlnForm::DoppelKlick(const TGridMaus& m) {
   if (!DatenZelle(z.Col, z.Row)) return;
   TKurs* kurs = ZellKurs(z.Col, z.Row);
   const unsigned u = m.Umschalt;
+  // Löschen und Fixieren wirken auf die ausgewählten Zellen, aber nie an der doppelt
+  // geklickten vorbei: gehört sie nicht zur Auswahl (ein Klick mit Alt wählt nichts aus), gilt
+  // sie allein.
+  std::vector<TZelle> auswahl = PlnGrid->AusgewaehlteZellen();
+  if (std::find(auswahl.begin(), auswahl.end(), z) == auswahl.end()) auswahl = {z};
   switch (Schule().fToolArt) {
     case TToolArt::ZeigTool:
       if (!kurs) return;
@@ -557,7 +582,7 @@ void TPlnForm::DoppelKlick(const TGridMaus& m) {
       }
       return;
     case TToolArt::LoeschTool:
-      for (const TZelle& a : PlnGrid->AusgewaehlteZellen()) {
+      for (const TZelle& a : auswahl) {
         // Jede Zelle neu lesen: das Löschen einer Stunde ändert andere Zellen mit.
         if (!fElement) return;
         if (TKurs* k = ZellKurs(a.Col, a.Row)) StundeLoeschen(k, a.Col, a.Row, (u & umAlt) != 0);
@@ -565,7 +590,7 @@ void TPlnForm::DoppelKlick(const TGridMaus& m) {
       return;
     case TToolArt::FixTool: {
       std::vector<TKursZelle> zellen;
-      for (const TZelle& a : PlnGrid->AusgewaehlteZellen())
+      for (const TZelle& a : auswahl)
         if (TKurs* k = ZellKurs(a.Col, a.Row)) zellen.push_back({k, a.Col, a.Row});
       StundenFixieren(zellen);
       PlanRefresh();

@@ -125,7 +125,8 @@ class TPlnForm : public QWidget, public TFenster, public TCursorFenster {
   void MarkiereKurs(const TKurs* kurs);
   std::vector<std::pair<int, int>> MarkierteZellen() const;
   void Groesse();
-  void MenuEintragen(bool warAktiv);
+  void RollbalkenWaehlen();
+  void MenuEintragen(bool warAktiv, TToolArt tool);
   void MenuAustragen();
   void Abmelden();
   void MenueZeigen(TMenue menue, const QPoint& bildschirmPos);
