@@ -57,7 +57,7 @@ TPlnForm::TPlnForm(QWidget* parent) : QWidget(parent, Qt::Window) {
       [this](QPainter& p, int col, int row, const QRect& rect, const TZellZustand& zustand) {
         if (zustand.Fest || !fElement) return;
         const bool markiert = zustand.Ausgewaehlt || PlnGrid->Cells(col, row) == MarkeRechts;
-        ZeichneZelle(p, rect, col, static_cast<TKurs*>(PlnGrid->Objects(col, row)), row, markiert);
+        ZeichneZelle(p, rect, col, ZellKurs(col, row), row, markiert);
       });
   PlanWechselKnopf = new QPushButton(QStringLiteral("o"), PlnGrid->viewport());
   PlanWechselKnopf->setObjectName(QStringLiteral("PlanWechselKnopf"));
@@ -352,7 +352,11 @@ QString TPlnForm::Marke(int tag, int std) const {
 }
 
 TKurs* TPlnForm::ZellKurs(int tag, int std) const {
-  return DatenZelle(tag, std) ? static_cast<TKurs*>(PlnGrid->Objects(tag, std)) : nullptr;
+  if (!fElement || !DatenZelle(tag, std)) return nullptr;
+  auto* kurs = static_cast<TKurs*>(PlnGrid->Objects(tag, std));
+  // Nur Kurse des Elements: ein Kurs, der das Element verlassen hat (und danach vielleicht
+  // gelöscht wurde), wird nicht mehr angefasst.
+  return kurs && fElement->fKurse.ListeElemEnthalten(kurs) ? kurs : nullptr;
 }
 
 QPoint TPlnForm::ZellPunkt(int tag, int std) const {

@@ -1,5 +1,6 @@
 #include "ui/QtPlanZelleUnit.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPalette>
 #include <QRect>
@@ -51,12 +52,19 @@ void ZeichnePlanZelle(QPainter& p, const QRect& rect, const TPlanZelle& z, const
     f.setUnderline(schrift.underline() || z.Unterstrichen);
     p.setFont(f);
     p.setPen(vorn);
+    const QFontMetrics masse(f);
     for (std::size_t i = 0; i < z.Texte.size(); ++i) {
       if (z.Texte[i].empty()) continue;
-      const QRect platz(rect.left() + z.X[i], rect.top() + z.Y[i],
-                        std::max(0, rect.right() - rect.left() - z.X[i] + 1), rect.height());
-      p.drawText(platz, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                 QString::fromStdString(z.Texte[i]));
+      // Nebeneinander endet ein Teil vor dem nächsten: zu lange Kürzel werden gekürzt ("…"),
+      // statt mit dem nächsten Kürzel zu einem Wort zu verschmelzen.
+      int breite = rect.width() - z.X[i];
+      if (i + 1 < z.Texte.size() && z.Y[i + 1] == z.Y[i] && z.X[i + 1] > z.X[i])
+        breite = std::min(breite, z.X[i + 1] - z.X[i] - 2);
+      if (breite <= 0) continue;
+      const QString text =
+          masse.elidedText(QString::fromStdString(z.Texte[i]), Qt::ElideRight, breite);
+      p.drawText(QRect(rect.left() + z.X[i], rect.top() + z.Y[i], breite, rect.height()),
+                 Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     }
   }
   p.restore();

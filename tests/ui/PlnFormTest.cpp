@@ -713,6 +713,16 @@ TEST_F(PlnFormTest, GeloeschtesElementSchliesstSeinFenster) {
   EXPECT_TRUE(beobachter.isNull());
 }
 
+TEST_F(PlnFormTest, KursDerDieKlasseVerlaesstWirdNichtMehrAngefasst) {
+  TPlnForm* f = Oeffne(k5a);
+  ASSERT_EQ(f->ZellKurs(1, 2), kM);
+  kM->KlasseEntfernen(k5a);
+  EXPECT_EQ(f->ZellKurs(1, 2), nullptr);
+  Schule().KursLoeschen(kM);
+  f->PlnGrid->viewport()->repaint();
+  EXPECT_NE(f->InhaltAlsText().find(" 2\t---\t---"), std::string::npos);
+}
+
 TEST_F(PlnFormTest, NeueFensterKaskadieren) {
   st.fFensterOrd = 1;
   TPlnForm* a = Oeffne(mue);
@@ -735,6 +745,18 @@ TEST_F(PlnFormTest, ZellenWerdenInKursfarbeGezeichnet) {
   EXPECT_EQ(farbe(3, 3), QColor(255, 0, 255));    // WEB KR
   EXPECT_EQ(farbe(5, 6), QColor(128, 128, 128));  // gesperrt
   EXPECT_EQ(farbe(4, 4), QColor(255, 255, 255));  // frei
+}
+
+TEST_F(PlnFormTest, ZuLangeKuerzelLaufenNichtInDenNaechstenTeil) {
+  rel->SetKuerzel("RELIGIONSKU");
+  TPlnForm* f = Oeffne(k5a);
+  QApplication::processEvents();
+  const QImage bild = f->PlnGrid->viewport()->grab().toImage();
+  const QRect r = f->PlnGrid->CellRect(3, 3);
+  // Vor dem Fach (Teil B bei PlnLeKoBreite + 2) bleibt ein Streifen in der Kursfarbe frei.
+  const int x = r.left() + 2 + st.PlnLeKoBreite() - 1;
+  for (int y = r.top() + 1; y < r.bottom(); ++y)
+    EXPECT_EQ(bild.pixelColor(x, y), QColor(255, 0, 255)) << y;
 }
 
 }  // namespace
