@@ -5,6 +5,7 @@
 
 #include "app/BeispielSchuleUnit.h"
 #include "app/CliAutomatikUnit.h"
+#include "app/CliPlanUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
 #include "model/GlobalUnit.h"
@@ -28,6 +29,10 @@ void Hilfe(std::ostream& aus) {
          "                             \"gesetzt: N\", \"nicht verplanbar: N\" und je Kurs mit\n"
          "                             offenen Stunden \"offen: N KURS\" aus und schreibt das\n"
          "                             Ergebnis nach NEU; --tage: Tage pro Woche (Vorgabe 5)\n"
+         "  plan DATEI lehrer|klasse|raum KÜRZEL [--woche N] [--tage N] [--stunden N]\n"
+         "                             [--schalter o|x] [--kopplungen]\n"
+         "                             schreibt den Plan als Text mit Tabulatoren, wie\n"
+         "                             \"Kopieren\" im Planfenster\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -99,6 +104,7 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
     return Schreiben(args[1], fehler) ? 0 : 1;
   }
   if (befehl == "automatik") return CliAutomatik({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "plan") return CliPlan({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "model/DienstUnit.h"
 #include "model/GlobalUnit.h"
@@ -210,6 +212,37 @@ class TKurs {
   void RechtsUebWahl(const TRaum* theRaum, TFenster* fenster);
   // Nur die Rechnung: fSetzungUnmoeglich der aktuellen Woche.
   void BerechneSetzungUnmoeglich(const TRaum* theRaum);
+
+  // Menüs der Planfenster (planning/PlanMenueUnit.cpp). Der Wert jedes Eintrags ist
+  // Tag · 100 + Stunde der Zelle, sein Objekt der Kurs; die Texte sind UTF-8.
+  // Leere Zelle: "[" offene Stunden "] " OhneRaumZeile, wenn der Kurs offene Stunden der
+  // aktuellen Woche hat; gesperrt, wenn er (mit seiner Kopplung) dort nicht hin kann oder, im
+  // aktiven Raumplan, dessen Raum belegt oder gesperrt ist. mitRaum: Untermenü "ohne Raum" und die
+  // Räume des Kurses (SetzMitRaum); ohne: SetzImRaum.
+  void ErzeugeSetzMenu(TMenue& thePopupMenu, int tag, int std, bool mitRaum);
+  // Rechtsklick im Planfenster des Elements: Eintrag mit Untermenü "ohne Raum" und den Räumen;
+  // die Wahl markiert die möglichen Zellen (RechtsWahl) im Planfenster des Elements.
+  void ErzeugeRechtsMenu(TMenue& thePopupMenu, TElement* element);
+  // Die Räume für die markierten Zellen (Tag, Stunde; in der Folge des Rasters): frei in allen
+  // Zellen (Kürzel; "<" Kürzel ">" für fremde Räume) oder ein Raum des Kurses, dessen erstes
+  // Hindernis eine Belegung ist ("[" Kürzel "]"). Die Wahl setzt den Raum (RaumSetzen).
+  void ErzeugeRaumSetzMenu(TMenue& thePopupMenu, const std::vector<std::pair<int, int>>& zellen);
+  // Die Stunde des Kurses in der Zelle (bei theRaum nur in diesem Raum) als WochenZeile; im
+  // Mehrwochenbetrieb je Woche; bei art leh oder rau und mehreren Klassen je Klasse. Die Wahl
+  // zeigt den Kurs im aktiven Klassenplan (KursImKlPlanWechseln).
+  void ErzeugePlnMenu(TMenue& dasPopMenu, bool mitInfo, int tag, int std, const TRaum* theRaum,
+                      int art);
+  // Nur im Ein-Wochen-Betrieb: je Kurs der Kopplung (oder nur dieser) seine WochenZeile.
+  void ErzeugePlnKoppMenu(TMenue& dasPopMenu, bool mitInfo, int tag, int std);
+  // Setzt die Stunde in der Arbeitswoche (bzw. allen Wochen) mit dem Raum; jeder andere Kurs der
+  // Kopplung bekommt dort den ersten freien eigenen Raum (Warnung, wenn er keinen fand).
+  void SetzMitRaum(int tag, int std, TRaum* theRaum);
+  // Dasselbe im Raum des aktiven Raumplans (sonst ohne Raum).
+  void SetzImRaum(int tag, int std);
+  // RSetzen für jede Zelle in der Arbeitswoche, dann die Fenster des Kurses auffrischen.
+  void RaumSetzen(TRaum* theRaum, const std::vector<std::pair<int, int>>& zellen);
+  // Der aktive Klassenplan zeigt in der Zelle diesen Kurs.
+  void KursImKlPlanWechseln(int tag, int std);
 
   // Automatische Planung (planning/AutomatBewertungUnit.cpp).
   // Die Zellen, in die der Kurs nicht gesetzt werden kann, in fSetzungUnmoeglich (jede Woche des

@@ -4,7 +4,10 @@
 #include <string>
 
 #include "model/ElementUnit.h"
+#include "model/MenueUnit.h"
 #include "model/WoBereichsUnit.h"
+
+class TRaum;
 
 class TPlanElement : public TElement {
  public:
@@ -29,6 +32,12 @@ class TPlanElement : public TElement {
   // Die Abwesenheitsliste seiner Art hat für das Element an dem Tag einen Eintrag, der die Stunde
   // umfasst.
   bool Abwesend(TDateTime datum, int std) const;
+  // Menüs der Planfenster: jeder Kurs des Elements trägt seine Einträge ein
+  // (planning/PlanMenueUnit.cpp).
+  void ErzeugePlnMenu(TMenue& dasPopMenu, bool mitInfo, int tag, int std, const TRaum* theRaum,
+                      int art);
+  void ErzeugePlnKoppMenu(TMenue& dasPopMenu, bool mitInfo, int tag, int std);
+  void ErzeugeRechtsMenu(TMenue& thePopupMenu);
   // Zeichnet das Planfenster neu.
   void PlanRefresh();
   // Stempelt die Zeit der letzten Planänderung.

@@ -142,6 +142,8 @@ void TTamrelPalette::FensterSchliessenItemClick() {
   UmschaltMerken(QGuiApplication::keyboardModifiers());
   TSchule& schule = Schule();
   if (fShift & umAlt) {
+    // Ohne das Alt-Bit: die Fenster sollen beim Schließen nicht wieder alle schließen.
+    fShift &= ~static_cast<TUmschaltMenge>(umAlt);
     std::vector<TFenster*> alle;
     for (const TFensterEintrag& e : schule.fFensterListe) alle.push_back(e.Fenster);
     for (TFenster* f : alle)

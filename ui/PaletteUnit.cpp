@@ -17,6 +17,7 @@
 #include "model/SchulUnit.h"
 #include "persistence/DateiSpeicherungUnit.h"
 #include "settings/StandardUnit.h"
+#include "ui/CursorUnit.h"
 #include "ui/ElementFensterUnit.h"
 #include "ui/KursFormUnit.h"
 #include "ui/PopupMenueUnit.h"
@@ -96,6 +97,29 @@ TTamrelPalette::~TTamrelPalette() {
 
 bool TTamrelPalette::MenuOffen() {
   return TPopupMenue::OffeneMenues() > 0;
+}
+
+TUmschaltMenge TTamrelPalette::TastenUmschalt(const QKeyEvent* taste) {
+  TUmschaltMenge m = Umschalt(taste->modifiers());
+  TUmschaltMenge bit = 0;
+  switch (taste->key()) {
+    case Qt::Key_Shift:
+      bit = umShift;
+      break;
+    case Qt::Key_Alt:
+      bit = umAlt;
+      break;
+    case Qt::Key_Control:
+      bit = umCtrl;
+      break;
+    default:
+      return m;
+  }
+  if (taste->type() == QEvent::KeyRelease)
+    m &= ~bit;
+  else
+    m |= bit;
+  return m;
 }
 
 // ---- Freigaben ----
@@ -190,6 +214,7 @@ void TTamrelPalette::AktualisierePalette() {
 
   SchulMenues();
   VersKnopfAnpassen();
+  AdjustCursor(fShift);
 }
 
 void TTamrelPalette::VersKnopfAnpassen() {
@@ -220,18 +245,23 @@ void TTamrelPalette::NachSchulwechsel() {
 // ---- Tasten und Leerlauf ----
 
 void TTamrelPalette::UmschaltMerken(Qt::KeyboardModifiers tasten) {
-  fShift = Umschalt(tasten);
+  const TUmschaltMenge neu = Umschalt(tasten);
+  if (neu == fShift) return;
+  fShift = neu;
+  AdjustCursor(fShift);
 }
 
 bool TTamrelPalette::eventFilter(QObject* objekt, QEvent* event) {
   switch (event->type()) {
     case QEvent::ShortcutOverride:
-      UmschaltMerken(static_cast<QKeyEvent*>(event)->modifiers());
-      break;
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
       auto* taste = static_cast<QKeyEvent*>(event);
-      UmschaltMerken(taste->modifiers());
+      if (const TUmschaltMenge neu = TastenUmschalt(taste); neu != fShift) {
+        fShift = neu;
+        AdjustCursor(fShift);
+      }
+      if (event->type() == QEvent::ShortcutOverride) break;
       // Die Pfeiltasten links und rechts blättern, solange die Palette selbst aktiv ist.
       if (event->type() == QEvent::KeyPress && objekt->isWidgetType() &&
           static_cast<QWidget*>(objekt)->window() == this && !MenuOffen() &&
@@ -385,10 +415,7 @@ void TTamrelPalette::NeuesKursFenster(TKurs* kurs, TElement* vater) {
   AktualisierePalette();
 }
 
-// Plan-, Daten- und Deputatsfenster und das Hintergrundfenster gibt es in diesem Ausbau noch
-// nicht; bis dahin öffnen diese Aufrufe nichts.
-void TTamrelPalette::PlanFensterZeigen(TPlanElement* /*element*/) {}
-void TTamrelPalette::ElementFensterNeu(TElement* /*element*/, int /*art*/) {}
+// Das Hintergrundfenster gibt es in diesem Ausbau noch nicht.
 void TTamrelPalette::HintergrundNachHinten() {}
 
 void TTamrelPalette::FensterNachVorne(TFenster* fenster) {

@@ -20,6 +20,7 @@
 #include "ui/QuonAuswahlUnit.h"
 
 class QAction;
+class QKeyEvent;
 class QActionGroup;
 class QButtonGroup;
 class QMenu;
@@ -69,6 +70,9 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   int StdWahl = -1;
   // Ein Fenster hat ein Aufklappmenü offen: Fenster und Programm schließen sich dann nicht.
   static bool MenuOffen();
+  // Die Umschalttasten nach einem Tastenereignis. Drücken oder Loslassen von Shift, Alt und Strg
+  // selbst zählt schon mit (die Plattformen melden dabei noch den Zustand davor).
+  static TUmschaltMenge TastenUmschalt(const QKeyEvent* taste);
 
   TSchulHalter& Halter() const { return *fHalter; }
   TSchulSpeicherung& Speicherung() const { return *fSpeicherung; }

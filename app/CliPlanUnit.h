@@ -1,0 +1,33 @@
+// tamrel-cli plan: der Plan eines Lehrers, einer Klasse oder eines Raums als Text, Byte für Byte
+// so, wie "Kopieren" im Planfenster ihn in die Zwischenablage legt (Tabulatoren, CR LF).
+//
+//   tamrel-cli plan DATEI lehrer|klasse|raum KÜRZEL [--woche N] [--tage N] [--stunden N]
+//                       [--schalter o|x] [--kopplungen]
+//
+// --woche: die Planversion (Vorgabe 1); --tage: Tage je Woche (5 bis 7, Vorgabe 5; die Schuldatei
+// hält sie nicht); --stunden: Stunden je Tag (1 bis 16; Vorgabe: so viele, dass keine gesetzte
+// Stunde der Schule fehlt, mindestens 6); --schalter: "o" nennt gekoppelte Stunden mit ihrer
+// Kopplung (wie der Knopf des Planfensters beim Öffnen), "x" mit Klasse bzw. Lehrer;
+// --kopplungen: im Klassenplan die Kurse der Kopplungen in Folgezeilen (wie Kopieren mit Shift).
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+struct TPlanAufruf {
+  std::string datei;
+  std::string art;      // "lehrer", "klasse" oder "raum"
+  std::string kuerzel;  // UTF-8
+  int woche = 1;
+  int tage = 5;
+  int stunden = 0;  // 0: nach den gesetzten Stunden
+  bool schalterO = true;
+  bool kopplungen = false;
+};
+
+// Liest die Argumente nach dem Befehl; falsch mit einer deutschen Meldung.
+bool PlanAufrufLesen(const std::vector<std::string>& args, TPlanAufruf& aufruf,
+                     std::string& fehler);
+// Der ganze Befehl (args ohne "plan"); liefert den Rückgabewert des Prozesses.
+int CliPlan(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler);

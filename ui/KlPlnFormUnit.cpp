@@ -1,0 +1,19 @@
+#include "ui/KlPlnFormUnit.h"
+
+#include <QPushButton>
+
+#include "model/KlassenUnit.h"
+
+TKlPlnForm::TKlPlnForm(QWidget* parent) : TPlnForm(parent) {
+  PlanWechselKnopf->setToolTip(QStringLiteral("Lehrer oder Kopplung anzeigen"));
+}
+
+void TKlPlnForm::IKlPlnForm(TKlasse* theKlasse) {
+  if (!theKlasse) return;
+  fKlasse = theKlasse;
+  IPlnForm(theKlasse);
+}
+
+void TKlPlnForm::ElementZeigen(TElement* element) {
+  if (auto* e = dynamic_cast<TKlasse*>(element)) IKlPlnForm(e);
+}

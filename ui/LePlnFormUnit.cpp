@@ -1,0 +1,19 @@
+#include "ui/LePlnFormUnit.h"
+
+#include <QPushButton>
+
+#include "model/LehrerUnit.h"
+
+TLePlnForm::TLePlnForm(QWidget* parent) : TPlnForm(parent) {
+  PlanWechselKnopf->setToolTip(QStringLiteral("Klasse oder Kopplung anzeigen"));
+}
+
+void TLePlnForm::ILePlnForm(TLehrer* theLehrer) {
+  if (!theLehrer) return;
+  fLehrer = theLehrer;
+  IPlnForm(theLehrer);
+}
+
+void TLePlnForm::ElementZeigen(TElement* element) {
+  if (auto* e = dynamic_cast<TLehrer*>(element)) ILePlnForm(e);
+}

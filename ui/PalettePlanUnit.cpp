@@ -1,0 +1,17 @@
+// Die Planfenster, die die Palette für die Logik und die Elementmenüs öffnet.
+#include "model/PlanElemUnit.h"
+#include "ui/PaletteUnit.h"
+#include "ui/PlnFormUnit.h"
+
+void TTamrelPalette::PlanFensterZeigen(TPlanElement* element) {
+  if (!element) return;
+  if (element->fPlnFenster)
+    FensterNachVorne(element->fPlnFenster);
+  else
+    NeuesPlanFenster(element);
+}
+
+void TTamrelPalette::ElementFensterNeu(TElement* element, int art) {
+  if (art >= FensterArt::LehrerPlan && art <= FensterArt::RaumPlan)
+    if (auto* plan = dynamic_cast<TPlanElement*>(element)) NeuesPlanFenster(plan);
+}

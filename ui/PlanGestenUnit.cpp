@@ -1,0 +1,114 @@
+#include "ui/PlanGestenUnit.h"
+
+#include <algorithm>
+
+#include "model/KopplUnit.h"
+#include "model/KursUnit.h"
+#include "model/SchulUnit.h"
+#include "planning/KonfliktUnit.h"
+#include "settings/StandardUnit.h"
+
+namespace {
+// Der Raum der Stunde des Kurses in der gezeigten Woche, oder nichts.
+const TRaum* StundenRaum(const TKurs* kurs, int woche, int tag, int std) {
+  const TSetzung* s = kurs->SetzungFinden(woche, tag, std);
+  return s ? s->fRaum : nullptr;
+}
+
+bool Passt(const TKurs* kurs, int woche, int vonTag, int vonStd, int tag, int std, bool ohneRaum) {
+  const TRaum* raum = ohneRaum ? nullptr : StundenRaum(kurs, woche, vonTag, vonStd);
+  return kurs->SetzungPossible(-1, tag, std, raum);
+}
+}  // namespace
+
+std::vector<std::pair<int, int>> ProbeZellen(const TPlanInhalt& plan, int tag, int std,
+                                             bool ohneRaum) {
+  TKurs* gehoben = plan.Kurs(tag, std);
+  if (gehoben) gehoben->AendereBesetzung(-1, tag, std, false, true);
+  std::vector<std::pair<int, int>> zellen;
+  const int woche = plan.Woche();
+  for (int h = 1; h <= plan.Stunden(); ++h)
+    for (int t = 1; t <= plan.Tage(); ++t) {
+      const TKurs* kurs = plan.Kurs(t, h);
+      if (!kurs) continue;
+      bool ok = true;
+      if (!kurs->fKopplung) {
+        ok = Passt(kurs, woche, t, h, tag, std, ohneRaum);
+      } else {
+        for (const TKurs* k : GekoppeltInZelle(kurs->fKopplung, -1, t, h))
+          ok = ok && Passt(k, woche, t, h, tag, std, ohneRaum);
+      }
+      if (ok) zellen.emplace_back(t, h);
+    }
+  if (gehoben) gehoben->AendereBesetzung(-1, tag, std, true, true);
+  return zellen;
+}
+
+void StundeLoeschen(TKurs* kurs, int tag, int std, bool nurRaum) {
+  if (!kurs) return;
+  if (nurRaum) {
+    kurs->LoescheRaumInSetzung(-1, tag, std);
+    return;
+  }
+  if (!kurs->fKopplung) {
+    kurs->LoescheSetzung(-1, tag, std, false);
+    return;
+  }
+  const int woche = Standard().fAktuelleWoche;
+  std::vector<TKurs*> kurse = GekoppeltInZelle(kurs->fKopplung, woche, tag, std);
+  if (kurse.empty()) kurse.push_back(kurs);
+  switch (FrageKoppelLoeschen(kurse, woche, tag, std)) {
+    case TKoppelAntwort::DieserKurs:
+      kurs->LoescheSetzung(-1, tag, std, false);
+      break;
+    case TKoppelAntwort::Kopplung:
+      kurs->LoescheSetzung(-1, tag, std, true);
+      break;
+    case TKoppelAntwort::Abbrechen:
+      break;
+  }
+}
+
+void StundenFixieren(const std::vector<TKursZelle>& zellen) {
+  SchuleGeaendert();
+  const TWochenSpanne spanne = WochenArgument(-1);
+  for (const TKursZelle& z : zellen) {
+    TKurs* kurs = z.Kurs;
+    if (!kurs) continue;
+    // Der neue Zustand nach der ersten Woche, in der der Kurs dort liegt.
+    const TSetzung* erste = nullptr;
+    for (int w = spanne.von; w <= spanne.bis && !erste; ++w)
+      erste = kurs->SetzungFinden(w, z.Tag, z.Std);
+    if (!erste) continue;
+    const bool neu = !erste->fFixiert;
+    std::vector<TKurs*> geaendert;
+    for (int w = spanne.von; w <= spanne.bis; ++w) {
+      if (kurs->fKopplung) {
+        for (TKurs* k : kurs->fKopplung->fKurse)
+          if (TSetzung* s = k->SetzungFinden(w, z.Tag, z.Std)) {
+            s->fFixiert = neu;
+            geaendert.push_back(k);
+          }
+      } else if (TSetzung* s = kurs->SetzungFinden(w, z.Tag, z.Std)) {
+        s->fFixiert = !s->fFixiert;
+        geaendert.push_back(kurs);
+      }
+    }
+    std::vector<TKurs*> gezeichnet;
+    for (TKurs* k : geaendert) {
+      if (std::find(gezeichnet.begin(), gezeichnet.end(), k) != gezeichnet.end()) continue;
+      gezeichnet.push_back(k);
+      k->PlanRefresh();
+    }
+  }
+  SchuleGeaendert();
+}
+
+bool StundeSchieben(TKurs* kurs, int zielTag, int zielStd, int startTag, int startStd,
+                    bool mitKopplung) {
+  if (!kurs || kurs->fBesetzung.GetWocheTagStd(-1, zielTag, zielStd)) return false;
+  TKonfliktListe liste;
+  if (!kurs->PasstIn(zielTag, zielStd, startTag, startStd, liste, mitKopplung)) return false;
+  kurs->Schiebe(zielTag, zielStd, startTag, startStd, mitKopplung);
+  return true;
+}

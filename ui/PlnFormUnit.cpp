@@ -1,0 +1,693 @@
+#include "ui/PlnFormUnit.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "model/KlassenUnit.h"
+#include "model/KursUnit.h"
+#include "model/LehrerUnit.h"
+#include "model/RaumUnit.h"
+#include "model/SchulUnit.h"
+#include "planning/TauschFrageUnit.h"
+#include "settings/StandardUnit.h"
+#include "ui/KlPlnFormUnit.h"
+#include "ui/LePlnFormUnit.h"
+#include "ui/PaletteUnit.h"
+#include "ui/PlanGestenUnit.h"
+#include "ui/PlanTextUnit.h"
+#include "ui/PopupMenueUnit.h"
+#include "ui/QtFensterPlatzUnit.h"
+#include "ui/QtPlanZelleUnit.h"
+#include "ui/RaPlnFormUnit.h"
+
+const QString TPlnForm::MarkeNormal = QStringLiteral("N");
+const QString TPlnForm::MarkeRechts = QStringLiteral("R");
+const QString TPlnForm::MarkeSperrung = QStringLiteral("*sperrung*");
+
+namespace {
+QString Q(const std::string& ansi) {
+  return QString::fromStdString(U8(ansi));
+}
+
+constexpr unsigned kTasten = umShift | umAlt | umCtrl;
+}  // namespace
+
+TPlnForm::TPlnForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  PlnGrid = new TQuonGrid(this);
+  PlnGrid->setObjectName(QStringLiteral("PlnGrid"));
+  PlnGrid->SetMultiSelect(true);
+  PlnGrid->SetColSizing(true);
+  PlnGrid->SetFixedCols(1);
+  PlnGrid->SetFixedRows(1);
+  layout->addWidget(PlnGrid);
+  PlnGrid->SetZeichner(
+      [this](QPainter& p, int col, int row, const QRect& rect, const TZellZustand& zustand) {
+        if (zustand.Fest || !fElement) return;
+        const bool markiert = zustand.Ausgewaehlt || PlnGrid->Cells(col, row) == MarkeRechts;
+        ZeichneZelle(p, rect, col, ZellKurs(col, row), row, markiert);
+      });
+  PlanWechselKnopf = new QPushButton(QStringLiteral("o"), PlnGrid->viewport());
+  PlanWechselKnopf->setObjectName(QStringLiteral("PlanWechselKnopf"));
+  PlanWechselKnopf->setFocusPolicy(Qt::NoFocus);
+  connect(PlanWechselKnopf, &QPushButton::clicked, this, [this] { PlanWechselKnopfClick(); });
+  connect(PlnGrid, &TQuonGrid::MausDruck, this, [this](const TGridMaus& m) { MausDruck(m); });
+  connect(PlnGrid, &TQuonGrid::MausLos, this, [this](const TGridMaus& m) { MausLos(m); });
+  connect(PlnGrid, &TQuonGrid::DoppelKlick, this, [this](const TGridMaus& m) { DoppelKlick(m); });
+  connect(PlnGrid, &TQuonGrid::ZiehenUeber, this,
+          [this](const TGridMaus& m, TZiehZiel* ziel) { ZiehenUeber(m, ziel); });
+  connect(PlnGrid, &TQuonGrid::ZiehenEnde, this,
+          [this](const TGridMaus& m, bool abgelegt) { ZiehenEnde(m, abgelegt); });
+  PlnGrid->installEventFilter(this);
+  // Beim Erzeugen: an den Platz nach der Fensteranordnung.
+  PositioniereFenster(*this, NeuerFormIndex());
+}
+
+TPlnForm::~TPlnForm() {
+  if (SchuleVorhanden()) Abmelden();
+}
+
+// ---- Füllen ----
+
+void TPlnForm::IPlnForm(TPlanElement* element) {
+  if (!element) return;
+  const TStandard& s = Standard();
+  const bool warAktiv = Schule().fAktivesFenster == this;
+  const TToolArt tool = Schule().fToolArt;
+  const bool neu = element != fElement;
+  if (neu) {
+    // Unter der alten Überschrift aus dem Fenstermenü; unter der neuen kommt es wieder hinein.
+    MenuAustragen();
+    if (fElement && fElement->fPlnFenster == this) fElement->fPlnFenster = nullptr;
+    fElement = element;
+  }
+  PlnGrid->SetzeZiehCursor(TamrelCursor(zGriff));
+  const int tage = std::clamp(s.fMaxTageNeu, 1, MaxTage);
+  const int stunden = std::clamp(s.fPlnStd, 1, MaxStunden);
+  PlnGrid->SetColCount(tage + 1);
+  PlnGrid->SetRowCount(stunden + 1);
+  const int woche = s.fAktuelleWoche;
+  PlnGrid->SetCells(0, 0, QStringLiteral(" "));
+  for (int h = 1; h <= stunden; ++h)
+    PlnGrid->SetCells(0, h, woche >= 1 && woche <= MaxWochen ? Q(s.fStdBez[woche][h].str()) : "");
+  for (int t = 1; t <= tage; ++t) PlnGrid->SetCells(t, 0, Q(s.fTagBez[t].str()));
+  const QFont schrift = PlanSchrift();
+  setFont(schrift);
+  PlnGrid->setFont(schrift);
+  PlnGrid->SetDefaultColWidth(s.PlnMaxBreite());
+  PlnGrid->SetDefaultRowHeight(PlanZeilenHoehe());
+  for (int t = 1; t <= tage; ++t)
+    for (int h = 1; h <= stunden; ++h) {
+      PlnGrid->SetCells(t, h, QString());
+      PlnGrid->SetObjects(t, h, nullptr);
+    }
+  if (s.fNebenEinander)
+    for (int t = 1; t <= tage; ++t) PlnGrid->SetColWidths(t, PlanSpaltenBreite(PlanArt()));
+  PlnGrid->SetColWidths(0, s.fPlnStdBreite);
+  PlnGrid->SetRowHeights(0, s.fPlnHoehe);
+  PlanWechselKnopf->setGeometry(PlnGrid->CellRect(0, 0).translated(2, 2));
+  setWindowTitle(QString::fromStdString(Titel()));
+  fElement->fPlnFenster = this;
+  if (neu || !fAngemeldet) MenuEintragen(warAktiv, tool);
+  Groesse();
+  KurseEintragen();
+  for (int t = 1; t <= tage; ++t)
+    for (int h = 1; h <= stunden; ++h)
+      if (Gesperrt(t, h)) PlnGrid->SetCells(t, h, MarkeSperrung);
+  CursorAnpassen(Schule().fToolArt, Umschalt());
+  PlnGrid->viewport()->update();
+}
+
+void TPlnForm::KurseEintragen() {
+  for (TKurs* k : fElement->fKurse) PlnKursEintrag(k);
+}
+
+void TPlnForm::PlnKursEintrag(TKurs* theKurs) {
+  if (!theKurs) return;
+  const int woche = Standard().fAktuelleWoche;
+  for (const TSetzung* s : theKurs->fSetzungen) {
+    if (s->fWoche != woche || !DatenZelle(s->fTag, s->fStunde)) continue;
+    if (PlanArt() == rau &&
+        static_cast<const void*>(s->fRaum) != static_cast<const void*>(fElement))
+      continue;
+    PlnGrid->SetCells(s->fTag, s->fStunde, MarkeNormal);
+    PlnGrid->SetObjects(s->fTag, s->fStunde, theKurs);
+  }
+}
+
+// Höhe bis zum unteren Rand des Arbeitsbereichs, Breite bis zum rechten Rand des Bildschirms;
+// mindestens eine Stunde und ein Tag. Fehlen Zeilen oder Spalten, bekommt der Rollbalken Platz.
+void TPlnForm::Groesse() {
+  QScreen* schirm = screen() ? screen() : QGuiApplication::primaryScreen();
+  const QRect arbeit = schirm ? schirm->availableGeometry() : QRect(0, 0, 1024, 768);
+  const QRect schreibtisch = schirm ? schirm->virtualGeometry() : arbeit;
+  const int rahmen = 2 * PlnGrid->frameWidth();
+  const int linie = PlnGrid->GridLineWidth();
+  auto hoehe = [&](int zeilen) {
+    int h = rahmen;
+    for (int r = 0; r <= zeilen; ++r) h += PlnGrid->RowHeights(r) + linie;
+    return h;
+  };
+  auto breite = [&](int spalten) {
+    int b = rahmen;
+    for (int c = 0; c <= spalten; ++c) b += PlnGrid->ColWidths(c) + linie;
+    return b;
+  };
+  const QRect aussen = frameGeometry();
+  const QRect innen = geometry();
+  const int untenRand = std::max(0, aussen.bottom() - innen.bottom());
+  const int rechtsRand = std::max(0, aussen.right() - innen.right());
+  const int alleZeilen = PlnGrid->RowCount() - 1;
+  const int alleSpalten = PlnGrid->ColCount() - 1;
+  int zeilen = alleZeilen;
+  while (zeilen > 1 && innen.top() + hoehe(zeilen) + untenRand > arbeit.bottom() + 1) --zeilen;
+  int spalten = alleSpalten;
+  while (spalten > 1 && innen.left() + breite(spalten) + rechtsRand > schreibtisch.right() + 1)
+    --spalten;
+  int h = hoehe(zeilen);
+  int b = breite(spalten);
+  const int balken = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  if (zeilen < alleZeilen) b += balken;
+  if (spalten < alleSpalten) h += balken;
+  resize(b, h);
+  RollbalkenWaehlen();
+}
+
+// ---- Fenstermenü und Abmelden ----
+
+TTamrelPalette* TPlnForm::Palette() const {
+  return dynamic_cast<TTamrelPalette*>(FensterDienst());
+}
+
+void TPlnForm::MenuEintragen(bool warAktiv, TToolArt tool) {
+  TSchule& schule = Schule();
+  TTamrelPalette* palette = Palette();
+  if (palette)
+    palette->NeuesFensterImMenu(this, this);
+  else
+    schule.FensterEintragen(Utf8ZuWin1252(Titel()), this);
+  fAngemeldet = true;
+  if (!warAktiv) return;
+  // Aus- und Eintragen ließen die Palette kurz ohne aktives Fenster: das Werkzeug bleibt.
+  schule.fToolArt = tool;
+  if (palette)
+    palette->FensterAktiviert(this);
+  else
+    schule.SetAktivesFenster(this);
+}
+
+void TPlnForm::MenuAustragen() {
+  if (!fAngemeldet) return;
+  fAngemeldet = false;
+  if (TTamrelPalette* palette = Palette())
+    palette->LoescheFensterImMenu(this);
+  else
+    Schule().FensterAbmelden(this);
+}
+
+void TPlnForm::Abmelden() {
+  if (PlnPopupMenu) PlnPopupMenu->Schliessen();
+  MenuAustragen();
+  // Auch ein nie eingetragenes Fenster (gleiche Überschrift) darf nicht aktiv bleiben.
+  if (Schule().fAktivesFenster == this) Schule().FensterAbmelden(this);
+  if (fElement && fElement->fPlnFenster == this) fElement->fPlnFenster = nullptr;
+  fElement = nullptr;
+}
+
+void TPlnForm::Schliessen() {
+  if (fSchliesst) return;
+  fSchliesst = true;
+  Abmelden();
+  close();
+}
+
+void TPlnForm::closeEvent(QCloseEvent* event) {
+  if (!fSchliesst) {
+    // Solange ein Aufklappmenü der Palette offen ist, bleibt das Fenster.
+    if (TTamrelPalette::MenuOffen()) {
+      event->ignore();
+      return;
+    }
+    TTamrelPalette* palette = Palette();
+    if (palette && (palette->fShift & umAlt) && SchuleVorhanden()) {
+      // Mit Alt: "Fenster schließen" für alle Fenster.
+      palette->fShift &= ~static_cast<unsigned>(umAlt);
+      std::vector<TFenster*> alle;
+      for (const TFensterEintrag& e : Schule().fFensterListe)
+        if (e.Fenster != this) alle.push_back(e.Fenster);
+      for (TFenster* f : alle)
+        if (Schule().FensterOffen(f)) f->Schliessen();
+    }
+    fSchliesst = true;
+    Abmelden();
+  }
+  event->accept();
+}
+
+// ---- Ereignisse ----
+
+bool TPlnForm::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && fElement && SchuleVorhanden()) {
+    if (TTamrelPalette* palette = Palette())
+      palette->FensterAktiviert(this);
+    else
+      Schule().SetAktivesFenster(this);
+  }
+  return QWidget::event(event);
+}
+
+void TPlnForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (SchuleVorhanden()) CursorAnpassen(Schule().fToolArt, Umschalt());
+}
+
+void TPlnForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  RollbalkenWaehlen();
+  raise();
+}
+
+// Rollbalken nur, wenn der Plan nicht ganz hineinpasst. Ohne diese Wahl blieben Rollbalken, die
+// ein kleineres Fenster einmal brauchte, auch im passend großen Fenster stehen (und verdeckten
+// die letzte Zeile und Spalte).
+void TPlnForm::RollbalkenWaehlen() {
+  const QSize inhalt = PlnGrid->GesamtGroesse();
+  const int rahmen = 2 * PlnGrid->frameWidth();
+  const int balken = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  const int breite = width() - rahmen;
+  const int hoehe = height() - rahmen;
+  bool waagrecht = inhalt.width() > breite;
+  bool senkrecht = inhalt.height() > hoehe;
+  // Braucht eine Richtung einen Rollbalken, nimmt er der anderen Platz.
+  waagrecht = waagrecht || (senkrecht && inhalt.width() > breite - balken);
+  senkrecht = senkrecht || (waagrecht && inhalt.height() > hoehe - balken);
+  PlnGrid->setHorizontalScrollBarPolicy(waagrecht ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+  PlnGrid->setVerticalScrollBarPolicy(senkrecht ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+}
+
+bool TPlnForm::eventFilter(QObject* objekt, QEvent* event) {
+  // Das Fenster sieht die Tasten vor dem Raster: links und rechts blättern die Elemente.
+  if (objekt == PlnGrid && event->type() == QEvent::KeyPress) {
+    auto* taste = static_cast<QKeyEvent*>(event);
+    UmschaltMerken(TTamrelPalette::TastenUmschalt(taste));
+    const char* knopf = taste->key() == Qt::Key_Left    ? "PfeilLinksKnopf"
+                        : taste->key() == Qt::Key_Right ? "PfeilRechtsKnopf"
+                                                        : nullptr;
+    if (knopf) {
+      if (TTamrelPalette* palette = Palette())
+        if (QToolButton* k = palette->Knopf(QString::fromLatin1(knopf)); k && k->isEnabled())
+          k->click();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(objekt, event);
+}
+
+// ---- Umschalttasten ----
+
+unsigned TPlnForm::Umschalt() const {
+  if (TTamrelPalette* palette = Palette()) return palette->fShift & kTasten;
+  return TQuonGrid::Umschalt(QGuiApplication::keyboardModifiers(), Qt::NoButton) & kTasten;
+}
+
+void TPlnForm::UmschaltMerken(TUmschaltMenge umschalt) {
+  TTamrelPalette* palette = Palette();
+  if (!palette) return;
+  const unsigned neu = umschalt & kTasten;
+  if (palette->fShift == neu) return;
+  palette->fShift = neu;
+  AdjustCursor(neu);
+}
+
+void TPlnForm::CursorAnpassen(TToolArt tool, unsigned umschalt) {
+  const int nummer = ZeigerNummer(FensterArt(), tool, umschalt, fElement ? fElement->RestStd() : 0);
+  if (nummer == zUnveraendert) return;
+  PlnGrid->SetzeCursor(TamrelCursor(nummer));
+}
+
+// ---- Zellen ----
+
+bool TPlnForm::DatenZelle(int col, int row) const {
+  return col >= 1 && col < PlnGrid->ColCount() && row >= 1 && row < PlnGrid->RowCount();
+}
+
+bool TPlnForm::Gesperrt(int tag, int std) const {
+  return fElement && fElement->fSperrung.GetWocheTagStd(Standard().fAktuelleWoche, tag, std);
+}
+
+QString TPlnForm::Marke(int tag, int std) const {
+  return DatenZelle(tag, std) ? PlnGrid->Cells(tag, std) : QString();
+}
+
+TKurs* TPlnForm::ZellKurs(int tag, int std) const {
+  if (!fElement || !DatenZelle(tag, std)) return nullptr;
+  auto* kurs = static_cast<TKurs*>(PlnGrid->Objects(tag, std));
+  // Nur Kurse des Elements: ein Kurs, der das Element verlassen hat (und danach vielleicht
+  // gelöscht wurde), wird nicht mehr angefasst.
+  return kurs && fElement->fKurse.ListeElemEnthalten(kurs) ? kurs : nullptr;
+}
+
+QPoint TPlnForm::ZellPunkt(int tag, int std) const {
+  return PlnGrid->CellRect(tag, std).center();
+}
+
+QPoint TPlnForm::UnterZelle(int col, int row) const {
+  const QRect r = PlnGrid->CellRect(col, row);
+  return PlnGrid->viewport()->mapToGlobal(QPoint(r.left(), r.top() + r.height() / 2));
+}
+
+TPlanInhalt TPlnForm::Inhalt() const {
+  TPlanInhalt plan(PlanArt(), Standard().fAktuelleWoche, PlnGrid->ColCount() - 1,
+                   PlnGrid->RowCount() - 1);
+  for (int t = 1; t <= plan.Tage(); ++t)
+    for (int h = 1; h <= plan.Stunden(); ++h) {
+      plan.SetKurs(t, h, ZellKurs(t, h));
+      plan.SetGesperrt(t, h, Gesperrt(t, h));
+    }
+  return plan;
+}
+
+void TPlnForm::Deselect() {
+  for (int t = 1; t < PlnGrid->ColCount(); ++t)
+    for (int h = 1; h < PlnGrid->RowCount(); ++h)
+      PlnGrid->SetCells(t, h, Gesperrt(t, h) ? MarkeSperrung : MarkeNormal);
+  PlnGrid->viewport()->update();
+}
+
+void TPlnForm::MarkiereKurs(const TKurs* kurs) {
+  if (!kurs) return;
+  for (int t = 1; t < PlnGrid->ColCount(); ++t)
+    for (int h = 1; h < PlnGrid->RowCount(); ++h)
+      if (PlnGrid->Objects(t, h) == kurs) PlnGrid->SetCells(t, h, MarkeRechts);
+  PlnGrid->viewport()->update();
+}
+
+std::vector<std::pair<int, int>> TPlnForm::MarkierteZellen() const {
+  std::vector<std::pair<int, int>> zellen;
+  for (int h = 1; h < PlnGrid->RowCount(); ++h)
+    for (int t = 1; t < PlnGrid->ColCount(); ++t)
+      if (PlnGrid->Cells(t, h) == MarkeRechts) zellen.emplace_back(t, h);
+  return zellen;
+}
+
+void TPlnForm::PlanZelle(int tag, int std, TKurs* kurs, const std::string& /*marke*/) {
+  if (!DatenZelle(tag, std)) return;
+  PlnGrid->SetObjects(tag, std, kurs);
+  PlnGrid->SetCells(tag, std, Gesperrt(tag, std) ? MarkeSperrung : kurs ? MarkeNormal : QString());
+  PlnGrid->viewport()->update();
+}
+
+void TPlnForm::MarkiereRechts(TKurs* kurs) {
+  Deselect();
+  if (!kurs) return;
+  const int woche = Standard().fAktuelleWoche;
+  for (int t = 1; t < PlnGrid->ColCount(); ++t)
+    for (int h = 1; h < PlnGrid->RowCount(); ++h)
+      if (!kurs->fSetzungUnmoeglich.GetWocheTagStd(woche, t, h))
+        PlnGrid->SetCells(t, h, MarkeRechts);
+  PlnGrid->viewport()->update();
+}
+
+void TPlnForm::AllesAuswaehlen() {
+  PlnGrid->SelectAll();
+}
+
+void TPlnForm::PlanRefresh() {
+  PlnGrid->viewport()->update();
+  if (SchuleVorhanden() && isVisible()) CursorAnpassen(Schule().fToolArt, Umschalt());
+}
+
+void TPlnForm::FensterUpdate() {
+  // Über die Art, damit auch ihre eigenen Schritte (Raumplan: aktuelle Zelle) wieder laufen.
+  if (fElement) ElementZeigen(fElement);
+}
+
+void TPlnForm::ZeichneZelle(QPainter& painter, const QRect& rect, int col, TKurs* kurs, int row,
+                            bool markiert) {
+  const TPlanZelle z =
+      PlanZelleBauen(PlanArt(), kurs, Standard().fAktuelleWoche, col, row, SchalterO(),
+                     PlnGrid->Cells(col, row) == MarkeSperrung, markiert);
+  ZeichnePlanZelle(painter, rect, z, PlnGrid->font(), PlnGrid->palette());
+}
+
+bool TPlnForm::SchalterO() const {
+  return PlanWechselKnopf->text() == QStringLiteral("o");
+}
+
+void TPlnForm::PlanWechselKnopfClick() {
+  PlanWechselKnopf->setText(SchalterO() ? QStringLiteral("x") : QStringLiteral("o"));
+  PlnGrid->viewport()->update();
+}
+
+std::string TPlnForm::Titel() const {
+  return fElement ? "Plan " + U8(fElement->fKuerzel.str()) : windowTitle().toStdString();
+}
+
+TFensterLage TPlnForm::Lage() const {
+  const QRect r = geometry();
+  return {r.left(), r.top(), r.width(), r.height()};
+}
+
+std::vector<TKurs*> TPlnForm::AusgewaehlteKurse() const {
+  std::vector<TKurs*> kurse;
+  for (const TZelle& z : PlnGrid->AusgewaehlteZellen())
+    if (TKurs* k = ZellKurs(z.Col, z.Row);
+        k && std::find(kurse.begin(), kurse.end(), k) == kurse.end())
+      kurse.push_back(k);
+  return kurse;
+}
+
+std::string TPlnForm::InhaltAlsText() const {
+  if (!fElement) return {};
+  return PlanAlsText(Inhalt(), SchalterO(), (Umschalt() & umShift) != 0);
+}
+
+void TPlnForm::DoCopy() {
+  Ablage().SetzeText(InhaltAlsText());
+  if (TFenster* viewer = Schule().fZwischenForm) viewer->FensterUpdate();
+}
+
+void TPlnForm::ErzeugeSetzMenu(TMenue& thePopupMenu, int tag, int std) {
+  if (!fElement || Gesperrt(tag, std)) return;
+  for (TKurs* k : fElement->fKurse.Kopie())
+    k->ErzeugeSetzMenu(thePopupMenu, tag, std, PlanArt() != rau);
+}
+
+// ---- Menüs ----
+
+void TPlnForm::MenueZeigen(TMenue menue, const QPoint& bildschirmPos) {
+  if (menue.empty()) return;
+  SpaltenUmbrechen(menue, ElementSpaltenLaenge(static_cast<int>(menue.size())));
+  if (PlnPopupMenu) delete PlnPopupMenu.data();
+  auto* popup = new TPopupMenue(std::move(menue), this);
+  PlnPopupMenu = popup;
+  connect(popup, &TPopupMenue::Geschlossen, popup, &QObject::deleteLater);
+  popup->Popup(bildschirmPos);
+  emit MenueGeoeffnet();
+}
+
+// ---- Maus ----
+
+void TPlnForm::MausDruck(const TGridMaus& m) {
+  UmschaltMerken(m.Umschalt);
+  fMouseX = m.Pos.x();
+  fMouseY = m.Pos.y();
+  // Den Doppelklick hat DoppelKlick schon behandelt.
+  if (m.Doppelt || !fElement || !DatenZelle(m.Col, m.Row)) return;
+  Deselect();
+  const TToolArt tool = Schule().fToolArt;
+  const bool strg = m.Umschalt & umCtrl;
+  if ((tool == TToolArt::SchiebTool && (strg || (m.Umschalt & umShift))) ||
+      (tool == TToolArt::SetzTool && m.Knopf == Qt::RightButton))
+    PlnGrid->DeSelectAll();
+  if (tool != TToolArt::SchiebTool || m.Knopf != Qt::LeftButton) return;
+  if (!strg) {
+    TKurs* kurs = ZellKurs(m.Col, m.Row);
+    if (!kurs) return;
+    fStartX = fFirstX = m.Col;
+    fStartY = fFirstY = m.Row;
+    MarkiereKurs(kurs);
+    PlnGrid->BeginDrag(true);
+    return;
+  }
+  // Probe: welche Stunden könnten in die gedrückte Zelle wandern?
+  for (const auto& [t, h] : ProbeZellen(Inhalt(), m.Col, m.Row, (m.Umschalt & umAlt) != 0))
+    PlnGrid->SetCells(t, h, MarkeRechts);
+  PlnGrid->viewport()->update();
+}
+
+void TPlnForm::MausLos(const TGridMaus& m) {
+  UmschaltMerken(m.Umschalt);
+  fMouseX = m.Pos.x();
+  fMouseY = m.Pos.y();
+  if (PlnPopupMenu) delete PlnPopupMenu.data();
+  if (!fElement || Schule().fAktivesFenster != this) return;
+  const TToolArt tool = Schule().fToolArt;
+  const bool daten = DatenZelle(m.Col, m.Row);
+  TKurs* kurs = daten ? ZellKurs(m.Col, m.Row) : nullptr;
+  if (tool == TToolArt::ZeigTool && m.Knopf == Qt::RightButton && kurs) {
+    Deselect();
+    TMenue menue;
+    fElement->ErzeugePlnMenu(menue, (m.Umschalt & umShift) != 0, m.Col, m.Row, RaumFilter(),
+                             PlanArt());
+    MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
+  } else if (tool == TToolArt::SetzTool && m.Knopf == Qt::RightButton) {
+    TMenue menue;
+    fElement->ErzeugeRechtsMenu(menue);
+    MenueZeigen(std::move(menue), PlnGrid->viewport()->mapToGlobal(m.Pos));
+  } else if (tool == TToolArt::SetzTool && m.Knopf == Qt::LeftButton && daten) {
+    Deselect();
+    TMenue menue;
+    if (!kurs) {
+      ErzeugeSetzMenu(menue, m.Col, m.Row);
+    } else if (PlanArt() != rau) {
+      if (m.Umschalt & umCtrl)
+        PlnGrid->SetCells(m.Col, m.Row, MarkeRechts);
+      else
+        MarkiereKurs(kurs);
+      kurs->ErzeugeRaumSetzMenu(menue, MarkierteZellen());
+    }
+    MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
+  }
+}
+
+void TPlnForm::DoppelKlick(const TGridMaus& m) {
+  UmschaltMerken(m.Umschalt);
+  if (!fElement) return;
+  const TZelle z = PlnGrid->MouseToCell(QPoint(fMouseX, fMouseY));
+  if (!DatenZelle(z.Col, z.Row)) return;
+  TKurs* kurs = ZellKurs(z.Col, z.Row);
+  const unsigned u = m.Umschalt;
+  // Löschen und Fixieren wirken auf die ausgewählten Zellen, aber nie an der doppelt
+  // geklickten vorbei: gehört sie nicht zur Auswahl (ein Klick mit Alt wählt nichts aus), gilt
+  // sie allein.
+  std::vector<TZelle> auswahl = PlnGrid->AusgewaehlteZellen();
+  if (std::find(auswahl.begin(), auswahl.end(), z) == auswahl.end()) auswahl = {z};
+  switch (Schule().fToolArt) {
+    case TToolArt::ZeigTool:
+      if (!kurs) return;
+      if (u & umCtrl) {
+        kurs->ZeigePlanFenster(z.Col, z.Row);
+      } else if (TFensterDienst* dienst = FensterDienst()) {
+        TDirtyBewahrer bewahrer;
+        dienst->NeuesKursFenster(kurs, fElement);
+      }
+      return;
+    case TToolArt::LoeschTool:
+      for (const TZelle& a : auswahl) {
+        // Jede Zelle neu lesen: das Löschen einer Stunde ändert andere Zellen mit.
+        if (!fElement) return;
+        if (TKurs* k = ZellKurs(a.Col, a.Row)) StundeLoeschen(k, a.Col, a.Row, (u & umAlt) != 0);
+      }
+      return;
+    case TToolArt::FixTool: {
+      std::vector<TKursZelle> zellen;
+      for (const TZelle& a : auswahl)
+        if (TKurs* k = ZellKurs(a.Col, a.Row)) zellen.push_back({k, a.Col, a.Row});
+      StundenFixieren(zellen);
+      PlanRefresh();
+      return;
+    }
+    case TToolArt::SchiebTool:
+      Deselect();
+      if (!(u & umCtrl) && kurs) MarkiereKurs(kurs);
+      return;
+    default:
+      return;
+  }
+}
+
+void TPlnForm::ZiehenUeber(const TGridMaus& m, TZiehZiel* ziel) {
+  if (!ziel->Akzeptiert) {
+    // Über den Kopfzellen oder hinter dem sichtbaren Bereich: eine Zeile bzw. Spalte weiter.
+    int c = m.Col;
+    int r = m.Row;
+    const int letzteZeile = PlnGrid->TopRow() + PlnGrid->VisibleRowCount() - 1;
+    const int letzteSpalte = PlnGrid->LeftCol() + PlnGrid->VisibleColCount() - 1;
+    const QRect unten = PlnGrid->CellRect(0, letzteZeile);
+    const QRect rechts = PlnGrid->CellRect(letzteSpalte, 0);
+    if (r == 0 && PlnGrid->TopRow() > 1) {
+      PlnGrid->SetTopRow(PlnGrid->TopRow() - 1);
+      r = PlnGrid->TopRow();
+    } else if (!unten.isEmpty() && m.Pos.y() > unten.bottom() &&
+               letzteZeile < PlnGrid->RowCount() - 1) {
+      PlnGrid->SetTopRow(PlnGrid->TopRow() + 1);
+      r = PlnGrid->TopRow() + PlnGrid->VisibleRowCount() - 1;
+    }
+    if (c == 0 && PlnGrid->LeftCol() > 1) {
+      PlnGrid->SetLeftCol(PlnGrid->LeftCol() - 1);
+      c = PlnGrid->LeftCol();
+    } else if (!rechts.isEmpty() && m.Pos.x() > rechts.right() &&
+               letzteSpalte < PlnGrid->ColCount() - 1) {
+      PlnGrid->SetLeftCol(PlnGrid->LeftCol() + 1);
+      c = PlnGrid->LeftCol() + PlnGrid->VisibleColCount() - 1;
+    }
+    ziel->Col = c;
+    ziel->Row = r;
+    ziel->Akzeptiert = DatenZelle(c, r);
+  }
+  if (!ziel->Akzeptiert || (ziel->Col == fStartX && ziel->Row == fStartY)) return;
+  PlnGrid->DeSelectAll();
+  PlnGrid->SetSelectCell(ziel->Col, ziel->Row, true);
+  fStartX = ziel->Col;
+  fStartY = ziel->Row;
+  PlnGrid->ScrollToCell(fStartX, fStartY);
+}
+
+void TPlnForm::ZiehenEnde(const TGridMaus& m, bool abgelegt) {
+  UmschaltMerken(m.Umschalt);
+  const int zielX = fStartX, zielY = fStartY, startX = fFirstX, startY = fFirstY;
+  fStartX = fStartY = fFirstX = fFirstY = -1;
+  if (abgelegt && fElement && DatenZelle(zielX, zielY) && DatenZelle(startX, startY)) {
+    if (!(m.Umschalt & umShift)) {
+      StundeSchieben(ZellKurs(startX, startY), zielX, zielY, startX, startY, !(m.Umschalt & umAlt));
+    } else if (zielX != startX || zielY != startY) {
+      StundenTauschen(startX, startY, zielX, zielY);
+    }
+  }
+  if (fElement) Deselect();
+}
+
+// ---- Neue Fenster ----
+
+TPlnForm* NeuesPlanFenster(TPlanElement* element) {
+  if (!element) return nullptr;
+  TDirtyBewahrer bewahrer;
+  TPlnForm* form = nullptr;
+  switch (element->Art()) {
+    case leh: {
+      auto* f = new TLePlnForm;
+      f->ILePlnForm(static_cast<TLehrer*>(element));
+      form = f;
+      break;
+    }
+    case kla: {
+      auto* f = new TKlPlnForm;
+      f->IKlPlnForm(static_cast<TKlasse*>(element));
+      form = f;
+      break;
+    }
+    case rau: {
+      auto* f = new TRaPlnForm;
+      f->IRaPlnForm(static_cast<TRaum*>(element));
+      form = f;
+      break;
+    }
+    default:
+      return nullptr;
+  }
+  form->show();
+  return form;
+}
