@@ -7,10 +7,17 @@ cd "$(dirname "$0")"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release --target tamrel tamrel-cli
 if [ $# -eq 0 ]; then
+  mkdir -p demo
   if [ ! -f demo/Beispielschule.tmr ]; then
-    mkdir -p demo
     ./build/release/tamrel-cli beispiel demo/Beispielschule.tmr
   fi
+  # Die Beispielschule läuft mit eigenen Einstellungen (5-Tage-Woche, 10 Stunden je Tag), damit
+  # die Einstellungen des Benutzers unberührt bleiben.
+  if [ ! -f demo/tamrel.ini ]; then
+    printf '[Software%%5CWTamrel3%%5CQuon1]\nmtn=5\n\n[Software%%5CWTamrel3%%5CQuon2]\npst=10\n' \
+      >demo/tamrel.ini
+  fi
+  export TAMREL_EINSTELLUNGEN="$PWD/demo/tamrel.ini"
   set -- demo/Beispielschule.tmr
 fi
 exec ./build/release/tamrel "$@"
