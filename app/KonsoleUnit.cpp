@@ -42,9 +42,9 @@ double TFesteMetrik::TextHoehe(const TSchrift& schrift) {
   return schrift.Groesse * 1.5;
 }
 
-TKonsolenUmgebung::TKonsolenUmgebung(std::ostream& fehler) : fDialog(fehler) {
-  fAlteDienste =
-      DiensteEinsetzen(TDienste{&fDialog, &fSpeicher, &fAblage, &fMetrik, &fUhr, nullptr});
+TKonsolenUmgebung::TKonsolenUmgebung(std::ostream& fehler, TUhr* uhr) : fDialog(fehler) {
+  fAlteDienste = DiensteEinsetzen(
+      TDienste{&fDialog, &fSpeicher, &fAblage, &fMetrik, uhr ? uhr : &fUhr, nullptr});
   fStandard = std::make_unique<TStandard>();
   fAlterStandard = StandardEinsetzen(fStandard.get());
   fSchule = std::make_unique<TSchule>();

@@ -57,10 +57,14 @@ class TFesteMetrik : public TTextMetrik {
 // Richtet Einstellungen, Schule und Dienste für einen Lauf ohne Fenster ein und räumt sie ab.
 class TKonsolenUmgebung {
  public:
-  explicit TKonsolenUmgebung(std::ostream& fehler);
+  // Ohne Uhr gilt die Systemuhr.
+  explicit TKonsolenUmgebung(std::ostream& fehler, TUhr* uhr = nullptr);
   ~TKonsolenUmgebung();
   TKonsolenUmgebung(const TKonsolenUmgebung&) = delete;
   TKonsolenUmgebung& operator=(const TKonsolenUmgebung&) = delete;
+
+  TSchule& Schule() { return *fSchule; }
+  TStandard& Standard() { return *fStandard; }
 
  private:
   TKonsolenDialog fDialog;
