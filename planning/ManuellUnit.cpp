@@ -198,10 +198,11 @@ bool TManuellPlanung::OffeneKurse() const {
 
 bool TManuellPlanung::SchliessenErlaubt() const {
   if (!OffeneKurse()) return true;
-  return Dialog().Frage("Manuellfenster schließen",
-                        {"Es sind noch Kurse vorhanden, bei denen", "nicht alle Stunden verplant sind.",
-                         "Soll das Manuellfenster trotzdem geschlossen werden?"},
-                        TMeldungsArt::Frage, {"Ja", "Nein"}, 0, 1) == 0;
+  return Dialog().Frage(
+             "Manuellfenster schließen",
+             {"Es sind noch Kurse vorhanden, bei denen", "nicht alle Stunden verplant sind.",
+              "Soll das Manuellfenster trotzdem geschlossen werden?"},
+             TMeldungsArt::Frage, {"Ja", "Nein"}, 0, 1) == 0;
 }
 
 // ---- Wahl in der linken Spalte ----
@@ -353,7 +354,8 @@ TMenue TManuellPlanung::KursMenue() {
     std::string text = k->WertText(-1) + " (" + ZahlText(k->fStunden.GetWochenStunde(-1)) + ") " +
                        k->MitRaumZeile();
     if (k->RestStunden(-1) <= 0) text = "<" + text + ">";
-    menue.push_back(Eintrag(U8(text), k, [this, k] { Zeigen(k); }, k == fKurs));
+    menue.push_back(Eintrag(
+        U8(text), k, [this, k] { Zeigen(k); }, k == fKurs));
   }
   return Umbrochen(std::move(menue));
 }
@@ -363,8 +365,8 @@ TMenue TManuellPlanung::LehrerMenue() {
   for (TKurs* k : KurseDerKopplung(fKurs)) EinmalAnhaengen(lehrer, k->fLehrer);
   TMenue menue;
   for (TLehrer* l : lehrer)
-    menue.push_back(Eintrag(U8(l->fKuerzel.str()), l, [this, l] { TafelZeigen(l); },
-                            l == fKurs->fLehrer));
+    menue.push_back(Eintrag(
+        U8(l->fKuerzel.str()), l, [this, l] { TafelZeigen(l); }, l == fKurs->fLehrer));
   return Umbrochen(std::move(menue));
 }
 
@@ -374,8 +376,9 @@ TMenue TManuellPlanung::KlassenMenue() {
     for (TKlasse* kl : k->fKlassen) EinmalAnhaengen(klassen, kl);
   TMenue menue;
   for (TKlasse* kl : klassen)
-    menue.push_back(Eintrag(U8(kl->fKuerzel.str()), kl, [this, kl] { TafelZeigen(kl); },
-                            fKurs->fKlassen.ListeElemNr(kl) > 0));
+    menue.push_back(Eintrag(
+        U8(kl->fKuerzel.str()), kl, [this, kl] { TafelZeigen(kl); },
+        fKurs->fKlassen.ListeElemNr(kl) > 0));
   return Umbrochen(std::move(menue));
 }
 
@@ -414,7 +417,8 @@ TMenue TManuellPlanung::KopplungsMenue() {
   menue.push_back(
       Eintrag(U8(kopplung->fKuerzel.str()), kopplung, [this] { KopplungWaehlen(true); }));
   for (TKurs* k : kopplung->fKurse.Kopie())
-    menue.push_back(Eintrag(U8(k->MitRaumZeile()), k, [this, k] { Zeigen(k); }, k == fKurs));
+    menue.push_back(Eintrag(
+        U8(k->MitRaumZeile()), k, [this, k] { Zeigen(k); }, k == fKurs));
   return Umbrochen(std::move(menue));
 }
 
@@ -468,6 +472,37 @@ TMenue TManuellPlanung::StundenMenue(TPlanElement* element, int tag, int std, bo
   return Umbrochen(std::move(menue));
 }
 
+// ---- Probe ----
+
+std::vector<std::pair<int, int>> TManuellPlanung::Probe(
+    const std::function<TKurs*(int, int)>& zellKurs, int tage, int stunden, int tag, int std,
+    bool ohneRaum) {
+  std::vector<std::pair<int, int>> zellen;
+  if (!zellKurs || !Zelle(tag, std)) return zellen;
+  TKurs* gehoben = zellKurs(tag, std);
+  if (gehoben) gehoben->AendereBesetzung(-1, tag, std, false, true);
+  auto passt = [&](const TKurs* k, int t, int h) {
+    const bool mitRaum = !ohneRaum && fRaum && k->fRaeume.ListeElemNr(fRaum) > 0 &&
+                         k->fBesetzung.GetWocheTagStd(-1, t, h);
+    return k->SetzungPossible(-1, tag, std, mitRaum ? fRaum : nullptr);
+  };
+  for (int h = 1; h <= stunden; ++h)
+    for (int t = 1; t <= tage; ++t) {
+      const TKurs* kurs = zellKurs(t, h);
+      if (!kurs) continue;
+      bool ok = true;
+      if (!kurs->fKopplung) {
+        ok = passt(kurs, t, h);
+      } else {
+        for (const TKurs* k : GekoppeltInZelle(kurs->fKopplung, -1, t, h))
+          ok = ok && passt(k, t, h);
+      }
+      if (ok) zellen.emplace_back(t, h);
+    }
+  if (gehoben) gehoben->AendereBesetzung(-1, tag, std, true, true);
+  return zellen;
+}
+
 // ---- Zeichen ----
 
 bool TManuellPlanung::EigeneStunde(const TPlanElement* element, int tag, int std) const {
@@ -499,10 +534,13 @@ TManZeichen TManuellPlanung::Zeichen(const TPlanElement* element, const TKurs* z
     return z;
   }
   const TKonfliktListe& liste = Konflikte(tag, std);
-  if (!zellKurs && std::any_of(liste.begin(), liste.end(),
-                               [](const TKonflikt* c) { return Blockiert(c->fArt); })) {
-    z.Schraffur = true;
-    return z;
+  if (!zellKurs) {
+    bool blockiert = false;
+    for (const TKonflikt* c : liste) blockiert = blockiert || Blockiert(c->fArt);
+    if (blockiert) {
+      z.Schraffur = true;
+      return z;
+    }
   }
   // Eine gesperrte Zelle ohne Stunde ist schon grau; Marken gibt es dort nicht.
   if (gesperrt && !zellKurs) return z;
@@ -522,7 +560,7 @@ TManZeichen TManuellPlanung::Zeichen(const TPlanElement* element, const TKurs* z
       if (std::find(gezeigt.begin(), gezeigt.end(), schluessel) != gezeigt.end()) continue;
       gezeigt.push_back(schluessel);
       m.Art = (c->fArt == leFx || c->fArt == klFx || c->fArt == raFx) ? TManMarkenArt::Fixiert
-                                                                       : TManMarkenArt::Besetzt;
+                                                                      : TManMarkenArt::Besetzt;
     }
     z.Marken.push_back(m);
   }

@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/GlobalUnit.h"
@@ -49,7 +50,7 @@ struct TManMarke {
 // Was über eine Zelle einer Plantafel gezeichnet wird.
 struct TManZeichen {
   TManStreifen Streifen = TManStreifen::Keiner;
-  bool Schraffur = false;        // Sperrung im Weg, keine Stunde in der Zelle: ganz schraffiert
+  bool Schraffur = false;         // Sperrung im Weg, keine Stunde in der Zelle: ganz schraffiert
   std::vector<TManMarke> Marken;  // je Kurs im Weg (je Kopplung) eine, von links
 };
 
@@ -65,7 +66,7 @@ class TManuellPlanung : public TManuellProtokoll {
   bool fOhneKonflikte = false;     // Konflikte werden nicht gezeigt
   bool fAlleKonflikte = false;     // Konflikte aller gekoppelten Kurse, nicht nur der offenen
   std::array<TPlanElement*, ManMaxTafeln> fTafeln{};  // was die Tafeln zeigen
-  int fAktiv = 1;                                      // die aktive Tafel (ab 1)
+  int fAktiv = 1;                                     // die aktive Tafel (ab 1)
   // Wird nach jeder Änderung dessen gerufen, was das Fenster zeigt (Kurs, Wahl, Tafeln).
   std::function<void()> fAnzeigen;
 
@@ -132,6 +133,15 @@ class TManuellPlanung : public TManuellProtokoll {
   TMenue KonfliktMenue(int tag, int std);
   // Die Stunden der Zelle im Plan des Elements (ErzeugePlnMenu); die Wahl macht den Kurs aktuell.
   TMenue StundenMenue(TPlanElement* element, int tag, int std, bool mitInfo);
+
+  // Schieben mit Strg auf die Zelle (tag, std): hebt deren Kurs (mit seiner Kopplung) aus und
+  // liefert die Zellen (tageweise von oben), deren Kurs in die Zelle wandern könnte
+  // (SetzungPossible in der Arbeitswoche; gekoppelt: jeder Kurs der Kopplung, der dort liegt).
+  // Geprüft wird mit dem Raum des Fensters, wenn er einer des geprüften Kurses ist, und ohne
+  // Raum, wenn ohneRaum gilt (Shift) oder der Kurs in der Zelle keine Stunde hat. Danach liegt
+  // der Kurs wieder in der Zelle.
+  std::vector<std::pair<int, int>> Probe(const std::function<TKurs*(int, int)>& zellKurs, int tage,
+                                         int stunden, int tag, int std, bool ohneRaum);
 
   // Die Zeichen über einer Zelle einer Tafel: zellKurs ist der Kurs, den die Tafel dort zeigt,
   // gesperrt die Sperrung des Elements der Tafel dort.
