@@ -16,6 +16,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/DienstUnit.h"
@@ -59,8 +60,8 @@ class TManuellForm : public QWidget, public TFenster, public TCursorFenster {
   QLabel* KlasseFeld = nullptr;
   QLabel* KopplungFeld = nullptr;
   QLabel* RaumFeld = nullptr;
-  QPushButton* ZeigeKnopf = nullptr;  // "Kopplung" / "Le/Kl"
-  QPushButton* KursKnopf = nullptr;   // unter "Bearbeite"
+  QPushButton* ZeigeKnopf = nullptr;   // "Kopplung" / "Le/Kl"
+  QPushButton* KursKnopf = nullptr;    // unter "Bearbeite"
   QPointer<TPopupMenue> ManPopupMenu;  // das zuletzt geöffnete Menü
 
   // ---- Ereignisse der linken Spalte ----
@@ -77,7 +78,7 @@ class TManuellForm : public QWidget, public TFenster, public TCursorFenster {
   std::string Titel() const override { return "Manuell"; }
   // Ordnet die Tafeln neu an und zeigt den aktuellen Kurs von vorn.
   void FensterUpdate() override;
-  // PlanRefresh: Konflikte, Tafeln und Stundenzahlen neu.
+  // PlanRefresh: Konflikte, Tafeln und Stundenzahlen neu (mit KonflUpdate nach dem Werkzeug).
   void FensterRefresh() override;
   TFensterLage Lage() const override;
   // Schließt ohne Rückfrage (Schule schließt, Programmende).
@@ -91,7 +92,7 @@ class TManuellForm : public QWidget, public TFenster, public TCursorFenster {
 
   // ---- Lesen (auch für Tests) ----
   int TafelZahl() const;
-  TQuonGrid* TafelGrid(int nr) const;   // nr ab 1
+  TQuonGrid* TafelGrid(int nr) const;  // nr ab 1
   QFrame* TafelRahmen(int nr) const;
   QLabel* TafelUeberschrift(int nr) const;
   TPlanElement* TafelElement(int nr) const;
@@ -102,7 +103,7 @@ class TManuellForm : public QWidget, public TFenster, public TCursorFenster {
   std::vector<std::pair<int, int>> MarkierteZellen() const;
   QPoint ZellPunkt(int nr, int tag, int std) const;
   TManZeichen Zeichen(int nr, int tag, int std);
-  // Ein verzögertes Zellmenü (nach der Doppelklickzeit) sofort zeigen, falls eines wartet.
+  // Ein verzögertes Zellmenü (es wartet die Doppelklickzeit ab) sofort zeigen, falls eines wartet.
   void WartendesMenueZeigen();
 
  signals:
@@ -122,11 +123,11 @@ class TManuellForm : public QWidget, public TFenster, public TCursorFenster {
     QLabel* Ueberschrift = nullptr;
     TQuonGrid* Grid = nullptr;
     TPlanInhalt Inhalt;
-    const TPlanElement* Gefuellt = nullptr;  // für welches Element Inhalt gilt
   };
 
   void Aufbauen();
-  QPushButton* SpaltenKnopf(const char* text, QLabel*& feld, void (TManuellForm::*klick)());
+  QPushButton* SpaltenKnopf(QWidget* eltern, const char* text, QLabel*& feld,
+                            void (TManuellForm::*klick)());
   void Anordnen();
   void Anzeigen();
   void LinksFuellen();
@@ -134,17 +135,19 @@ class TManuellForm : public QWidget, public TFenster, public TCursorFenster {
   void InhaltAuffrischen();
   void Anmelden();
   void Abmelden();
+  void Platzieren();
   TTamrelPalette* Palette() const;
   unsigned Umschalt() const;
   void UmschaltMerken(TUmschaltMenge umschalt);
-  bool DatenZelle(int col, int row) const;
+  bool DatenZelle(int nr, int col, int row) const;
   TTafel* Tafel(int nr);
+  const TTafel* Tafel(int nr) const;
   void Deselect();
   void MarkiereKurs();
-  void SetzeMarke(int tag, int std, bool an);
   void AuswahlAngleichen(int nr);
   void RollenAngleichen(int nr);
   void MenueZeigen(TMenue menue, const QPoint& bildschirmPos);
+  void MenueSpaeter(std::function<void()> zeigen);
   void KnopfMenue(QPushButton* knopf, TMenue menue);
   // Mit Strg: die Auswahlliste der Palette; das gewählte Element kommt in die aktive Tafel.
   bool PaletteListe(TKuerzelArt art, QPushButton* knopf);
@@ -165,9 +168,10 @@ class TManuellForm : public QWidget, public TFenster, public TCursorFenster {
   std::array<bool, MaxTage * MaxStunden> fMarken{};  // "R"
   bool fInhaltVeraltet = true;
   bool fAngemeldet = false;
-  bool fIntern = false;      // Schliessen(): keine Rückfrage
-  bool fAngleichen = false;  // Auswahl oder Rollen wird gerade auf die anderen Tafeln übertragen
-  int fAnordnung = -1;       // fManArt der letzten Anordnung
+  bool fIntern = false;                     // Schliessen(): keine Rückfrage
+  bool fAngleichen = false;                 // Auswahl oder Rollen wird gerade übertragen
+  bool fNachDoppelKlick = false;            // das Loslassen nach einem Doppelklick zeigt kein Menü
+  int fAnordnung = -1;                      // fManArt der letzten Anordnung
   std::int32_t fStartX = -1, fStartY = -1;  // beim Ziehen die aktuelle Zielzelle
   std::int32_t fFirstX = -1, fFirstY = -1;  // die Zelle, an der das Ziehen begann
   // Das Zellmenü eines einfachen Klicks wartet die Doppelklickzeit ab: ein Doppelklick setzt.
