@@ -146,6 +146,10 @@ class TFensterDienst {
   // Öffnet ein neues Fenster der Art (Daten 61..66, Deputat 16..20, UV-Tabelle 12, Plan 9..11)
   // für das Element. Fehlt die Fensterart noch, geschieht nichts.
   virtual void ElementFensterNeu(TElement* /*element*/, int /*art*/) {}
+  // Öffnet das Manuellfenster mit den Kursen (der erste wird aktuell); ohneKonflikte: die
+  // Konflikte werden nicht gezeigt.
+  virtual void ManuellFensterOeffnen(const std::vector<TKurs*>& /*kurse*/,
+                                     bool /*ohneKonflikte*/) {}
 };
 
 // Der Einstellungsspeicher: Zeichenkettenwerte nach Schlüssel und Wertname.

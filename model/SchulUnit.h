@@ -146,6 +146,10 @@ class TSchule {
   TKurs* ErzeugeNeuenKurs();
   // "Kurs löschen": im UV-Fenster und in den Deputatsfenstern die ausgewählten Kurse.
   void KursEntfernen();
+  // "Manuell": die ausgewählten Kurse des aktiven Fensters (jeden einmal, ohne "nicht
+  // verplanen") im Manuellfenster; ist es schon offen, kommt es nur nach vorn
+  // (planning/ManuellUnit.cpp).
+  void ManuellRechnung(bool ohneKonflikte);
 
   // Planversionen.
   void VersionErweitern(int n);

@@ -165,8 +165,7 @@ void TTamrelPalette::MenuesAnlegen() {
       a->setCheckable(true);
       fWerkzeugItems->addAction(a);
     }
-    if (knopf == QLatin1String("ManuellKnopf") || knopf == QLatin1String("AutomatKnopf"))
-      fFehlende.push_back(a);
+    if (knopf == QLatin1String("AutomatKnopf")) fFehlende.push_back(a);
   }
 
   // Daten
@@ -300,8 +299,9 @@ void TTamrelPalette::KnoepfeAnlegen() {
   }
   grDat->setChecked(true);
   zeig->setChecked(true);
-  // Manuell und Automatik gibt es in diesem Ausbau noch nicht.
+  connect(manuell, &QToolButton::clicked, this, [this] { ManuellKnopfClick(); });
   manuell->setEnabled(false);
+  // Automatik gibt es in diesem Ausbau noch nicht.
   automat->setEnabled(false);
 
   fKnopfFolge = {{links, grNavigation}, {fVersKnopf, grNavigation}, {rechts, grNavigation},

@@ -20,6 +20,7 @@
 #include "ui/CursorUnit.h"
 #include "ui/ElementFensterUnit.h"
 #include "ui/KursFormUnit.h"
+#include "ui/ManuellFormUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/SchulHalterUnit.h"
 
@@ -172,6 +173,7 @@ void TTamrelPalette::AktualisierePalette() {
   SetzeAn(Knopf(T("FixKnopf")), f.Fixieren);
   SetzeAn(Knopf(T("NeueUEKnopf")), f.NeuerKurs);
   SetzeAn(Knopf(T("UELoeschKnopf")), f.KursLoeschen);
+  SetzeAn(Knopf(T("ManuellKnopf")), f.Manuell);
   SetzeAn(T("Datei/Fenster schließen"), f.FensterSchliessen);
   SetzeAn(T("Datei/Fenster drucken..."), f.FensterDrucken);
   SetzeAn(T("Bearbeiten/Alles auswählen"), f.AllesAuswaehlen);
@@ -352,6 +354,11 @@ void TTamrelPalette::UELoeschKnopfClick() {
   AktualisierePalette();
 }
 
+void TTamrelPalette::ManuellKnopfClick() {
+  Schule().ManuellRechnung((fShift & umCtrl) != 0);
+  AktualisierePalette();
+}
+
 // ---- Fenstermenü ----
 
 void TTamrelPalette::NeuesFensterImMenu(TFenster* fenster, QWidget* widget) {
@@ -425,6 +432,10 @@ void TTamrelPalette::FensterNachVorne(TFenster* fenster) {
   } else if (auto* w = dynamic_cast<QWidget*>(fenster)) {
     w->raise();
   }
+}
+
+void TTamrelPalette::ManuellFensterOeffnen(const std::vector<TKurs*>& kurse, bool ohneKonflikte) {
+  TManuellForm::IManuellForm(kurse, ohneKonflikte);
 }
 
 void TTamrelPalette::PaletteNachVorne() {

@@ -105,6 +105,9 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void WerkzeugKnopfClick(TToolArt tool);
   void NeueUEKnopfClick();
   void UELoeschKnopfClick();
+  // "Manuell": die ausgewählten Kurse des aktiven Fensters im Manuellfenster (mit Strg ohne
+  // Konflikte).
+  void ManuellKnopfClick();
   // Der Knopf der Planversion: mit Strg Einwochenbetrieb umschalten, sonst das Menü zeigen.
   void VersKnopfClick();
   void VersionWaehlen(int woche);
@@ -156,6 +159,7 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void FensterNachVorne(TFenster* fenster) override;
   void PaletteNachVorne() override;
   void ElementFensterNeu(TElement* element, int art) override;
+  void ManuellFensterOeffnen(const std::vector<TKurs*>& kurse, bool ohneKonflikte) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -226,17 +226,16 @@ TEST_F(PaletteTest, KnoepfeMitHinweisen) {
 TEST_F(PaletteTest, FreigabenNachDemAktivenFenster) {
   palette.NeuesFensterImMenu(&fenster, nullptr);
   palette.FensterAktiviert(&fenster);
-  // Planfenster: alles an außer "Kurs löschen", "Automatik"; "Manuell" gibt es noch nicht.
+  // Planfenster: alles an außer "Kurs löschen" und "Automatik" (die es noch nicht gibt).
   for (const char* k : {"PfeilLinksKnopf", "PfeilRechtsKnopf", "ZeigKnopf", "SetzKnopf",
-                        "LoeschKnopf", "SchiebKnopf", "FixKnopf", "NeueUEKnopf"})
+                        "LoeschKnopf", "SchiebKnopf", "FixKnopf", "NeueUEKnopf", "ManuellKnopf"})
     EXPECT_TRUE(KnopfAn(k)) << k;
-  for (const char* k : {"UELoeschKnopf", "ManuellKnopf", "AutomatKnopf"})
-    EXPECT_FALSE(KnopfAn(k)) << k;
+  for (const char* k : {"UELoeschKnopf", "AutomatKnopf"}) EXPECT_FALSE(KnopfAn(k)) << k;
   EXPECT_TRUE(palette.Knopf(T("PlanKnopf"))->isChecked());
   EXPECT_TRUE(An("Datei/Fenster schließen"));
   EXPECT_FALSE(An("Datei/Fenster drucken..."));  // die Drucke gibt es noch nicht
   EXPECT_TRUE(An("Bearbeiten/Alles auswählen"));
-  EXPECT_FALSE(An("Bearbeiten/Werkzeuge/Manuell"));
+  EXPECT_FALSE(An("Bearbeiten/Werkzeuge/Manuell"));  // im Menü nicht aus Planfenstern
   EXPECT_TRUE(An("Bearbeiten/Werkzeuge/Zeigen"));
   // Das Fenster steht im Fenstermenü, mit Häkchen.
   QAction* eintrag = FensterMenue()->actions().last();
