@@ -85,6 +85,31 @@ TKoppelAntwort FrageKoppelLoeschen(const std::vector<TKurs*>& kurse, int woche, 
   return TKoppelAntwort::Abbrechen;
 }
 
+void StundeLoeschen(TKurs* kurs, int tag, int std, bool nurRaum) {
+  if (!kurs) return;
+  if (nurRaum) {
+    kurs->LoescheRaumInSetzung(-1, tag, std);
+    return;
+  }
+  if (!kurs->fKopplung) {
+    kurs->LoescheSetzung(-1, tag, std, false);
+    return;
+  }
+  const int woche = Standard().fAktuelleWoche;
+  std::vector<TKurs*> kurse = GekoppeltInZelle(kurs->fKopplung, woche, tag, std);
+  if (kurse.empty()) kurse.push_back(kurs);
+  switch (FrageKoppelLoeschen(kurse, woche, tag, std)) {
+    case TKoppelAntwort::DieserKurs:
+      kurs->LoescheSetzung(-1, tag, std, false);
+      break;
+    case TKoppelAntwort::Kopplung:
+      kurs->LoescheSetzung(-1, tag, std, true);
+      break;
+    case TKoppelAntwort::Abbrechen:
+      break;
+  }
+}
+
 // --- Listen füllen ---------------------------------------------------------------------------
 
 namespace {

@@ -45,3 +45,8 @@ enum class TKoppelAntwort { DieserKurs, Kopplung, Abbrechen };
 // Die Frage "gekoppelten Kurs löschen" mit den Kursen der Kopplung in der Zelle (Woche ≥ 1):
 // je Kurs die Zeit und seine KurzZeile; Knöpfe "Dieser Kurs", "Kopplung", "Abbrechen".
 TKoppelAntwort FrageKoppelLoeschen(const std::vector<TKurs*>& kurse, int woche, int tag, int std);
+
+// Doppelklick mit dem Löschwerkzeug: nurRaum nimmt nur den Raum der Stunde (Arbeitswoche);
+// sonst fragt ein gekoppelter Kurs "gekoppelten Kurs löschen" ("Dieser Kurs", "Kopplung",
+// "Abbrechen"), ein ungekoppelter verliert seine Stunde sofort.
+void StundeLoeschen(TKurs* kurs, int tag, int std, bool nurRaum);

@@ -285,25 +285,7 @@ bool TManuellPlanung::Ablegen(int zielTag, int zielStd, int startTag, int startS
 void TManuellPlanung::Loeschen(TKurs* kurs, int tag, int std, bool nurRaum) {
   if (!kurs || !Zelle(tag, std)) return;
   KursAufnehmen(kurs);
-  if (nurRaum) {
-    kurs->LoescheRaumInSetzung(-1, tag, std);
-  } else if (!kurs->fKopplung) {
-    kurs->LoescheSetzung(-1, tag, std, false);
-  } else {
-    const int woche = Standard().fAktuelleWoche;
-    std::vector<TKurs*> kurse = GekoppeltInZelle(kurs->fKopplung, woche, tag, std);
-    if (kurse.empty()) kurse.push_back(kurs);
-    switch (FrageKoppelLoeschen(kurse, woche, tag, std)) {
-      case TKoppelAntwort::DieserKurs:
-        kurs->LoescheSetzung(-1, tag, std, false);
-        break;
-      case TKoppelAntwort::Kopplung:
-        kurs->LoescheSetzung(-1, tag, std, true);
-        break;
-      case TKoppelAntwort::Abbrechen:
-        break;
-    }
-  }
+  StundeLoeschen(kurs, tag, std, nurRaum);
   Anzeigen();
 }
 

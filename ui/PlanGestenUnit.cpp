@@ -44,31 +44,6 @@ std::vector<std::pair<int, int>> ProbeZellen(const TPlanInhalt& plan, int tag, i
   return zellen;
 }
 
-void StundeLoeschen(TKurs* kurs, int tag, int std, bool nurRaum) {
-  if (!kurs) return;
-  if (nurRaum) {
-    kurs->LoescheRaumInSetzung(-1, tag, std);
-    return;
-  }
-  if (!kurs->fKopplung) {
-    kurs->LoescheSetzung(-1, tag, std, false);
-    return;
-  }
-  const int woche = Standard().fAktuelleWoche;
-  std::vector<TKurs*> kurse = GekoppeltInZelle(kurs->fKopplung, woche, tag, std);
-  if (kurse.empty()) kurse.push_back(kurs);
-  switch (FrageKoppelLoeschen(kurse, woche, tag, std)) {
-    case TKoppelAntwort::DieserKurs:
-      kurs->LoescheSetzung(-1, tag, std, false);
-      break;
-    case TKoppelAntwort::Kopplung:
-      kurs->LoescheSetzung(-1, tag, std, true);
-      break;
-    case TKoppelAntwort::Abbrechen:
-      break;
-  }
-}
-
 void StundenFixieren(const std::vector<TKursZelle>& zellen) {
   SchuleGeaendert();
   const TWochenSpanne spanne = WochenArgument(-1);

@@ -1,10 +1,11 @@
-// Was die Mausgesten der Planfenster am Plan ändern, ohne Fenster: Probe, Löschen, Fixieren,
+// Was die Mausgesten der Planfenster am Plan ändern, ohne Fenster: Probe, Fixieren,
 // Schieben. Die Fenster lesen Werkzeug und Umschalttasten und rufen diese Schritte auf.
 #pragma once
 
 #include <utility>
 #include <vector>
 
+#include "planning/KonfliktUnit.h"  // StundeLoeschen
 #include "ui/PlanInhaltUnit.h"
 
 class TKurs;
@@ -23,11 +24,6 @@ struct TKursZelle {
 // zurück. Liefert die passenden Zellen (Tag, Stunde), tageweise von oben.
 std::vector<std::pair<int, int>> ProbeZellen(const TPlanInhalt& plan, int tag, int std,
                                              bool ohneRaum);
-
-// Doppelklick mit dem Löschwerkzeug: nurRaum nimmt nur den Raum der Stunde (Arbeitswoche);
-// sonst fragt ein gekoppelter Kurs "gekoppelten Kurs löschen" ("Dieser Kurs", "Kopplung",
-// "Abbrechen"), ein ungekoppelter verliert seine Stunde sofort.
-void StundeLoeschen(TKurs* kurs, int tag, int std, bool nurRaum);
 
 // Doppelklick mit dem Fixierwerkzeug über die Zellen: die gezeigte Woche im Ein-Wochen-Betrieb,
 // sonst alle Wochen. Der neue Zustand ist das Gegenteil der Fixierung der Stunde in der ersten
