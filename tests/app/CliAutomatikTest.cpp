@@ -6,6 +6,7 @@
 
 #include "BelegungsPruefung.h"
 #include "TestUmgebung.h"
+#include "app/CliAufruf.h"
 #include "app/CliAutomatikUnit.h"
 #include "app/CliUnit.h"
 #include "model/KopplUnit.h"
@@ -21,17 +22,6 @@
 
 namespace {
 using Args = std::vector<std::string>;
-
-struct TAufruf {
-  int Code;
-  std::string Aus, Fehler;
-};
-
-TAufruf Cli(const Args& args) {
-  std::ostringstream aus, fehler;
-  const int code = CliAusfuehren(args, aus, fehler);
-  return {code, aus.str(), fehler.str()};
-}
 
 // Die Setzungen der Kurse einer Schuldatei als Text, je Kurs eine Zeile (Kurse, für die
 // auslassen wahr ist, fehlen); dazu die Zahl aller Setzungen.

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/BeispielSchuleUnit.h"
+#include "app/CliAufruf.h"
 #include "app/CliUnit.h"
 #include "model/DatumUnit.h"
 #include "persistence/SchulDateiHilfe.h"
@@ -12,17 +13,6 @@
 #include "persistence/WriteUnit.h"
 
 namespace {
-
-struct TAufruf {
-  int Code;
-  std::string Aus, Fehler;
-};
-
-TAufruf Cli(const std::vector<std::string>& args) {
-  std::ostringstream aus, fehler;
-  const int code = CliAusfuehren(args, aus, fehler);
-  return {code, aus.str(), fehler.str()};
-}
 
 TEST(CliDatei, BeispielUndInfo) {
   TTestOrdner ordner;

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "TestUmgebung.h"
+#include "app/CliAufruf.h"
 #include "app/CliPlanUnit.h"
 #include "app/CliUnit.h"
 #include "model/SchulUnit.h"
@@ -13,17 +14,6 @@
 
 namespace {
 using Args = std::vector<std::string>;
-
-struct TAufruf {
-  int Code;
-  std::string Aus, Fehler;
-};
-
-TAufruf Cli(const Args& args) {
-  std::ostringstream aus, fehler;
-  const int code = CliAusfuehren(args, aus, fehler);
-  return {code, aus.str(), fehler.str()};
-}
 
 // Eine Schule mit zwei Planversionen: KRÜ gibt Deutsch in 5a (Mo 1 in R1, Woche 2 Di 8) und ist
 // mit SCH in der Kopplung REL.
