@@ -5,6 +5,7 @@
 
 #include "app/BeispielSchuleUnit.h"
 #include "app/CliAutomatikUnit.h"
+#include "app/CliDruckUnit.h"
 #include "app/CliPlanUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
@@ -33,6 +34,12 @@ void Hilfe(std::ostream& aus) {
          "                             [--schalter o|x] [--kopplungen]\n"
          "                             schreibt den Plan als Text mit Tabulatoren, wie\n"
          "                             \"Kopieren\" im Planfenster\n"
+         "  drucken DATEI lehrerplaene|klassenplaene|raumplaene|kopplungsplaene-lehrer|\n"
+         "          kopplungsplaene-klassen --pdf AUSGABE.pdf [--woche N] [--tage N]\n"
+         "          [--auswahl KÜRZEL…]\n"
+         "                             schreibt die Pläne (ohne --auswahl: alle) mit den\n"
+         "                             Vorgaben des Druckdialogs als PDF-Datei, wie \"Als PDF\n"
+         "                             speichern…\"; gibt \"Seiten: N\" und \"Pläne: N\" aus\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -105,6 +112,7 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   }
   if (befehl == "automatik") return CliAutomatik({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "plan") return CliPlan({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "drucken") return CliDrucken({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;

@@ -136,3 +136,7 @@ TSchulFreigabe SchulFreigabe(bool schuleOffen, bool geaendert) {
   f.Sichern = geaendert;
   return f;
 }
+
+int FensterDruckArt(int art) {
+  return art >= 9 && art <= 11 ? art - 9 : -1;
+}

@@ -93,3 +93,7 @@ struct TSchulFreigabe {
   friend bool operator==(const TSchulFreigabe&, const TSchulFreigabe&) = default;
 };
 TSchulFreigabe SchulFreigabe(bool schuleOffen, bool geaendert);
+
+// "Fenster drucken..." nach der Art des aktiven Fensters: der Plandruck (0 Lehrer-, 1 Klassen-,
+// 2 Raumpläne) der Planfenster 9, 10, 11; -1, wo es den Druck des Fensters noch nicht gibt.
+int FensterDruckArt(int art);

@@ -76,15 +76,19 @@ void TTamrelPalette::MenuesAnlegen() {
   Eintrag(datei, T("Datei/Sichern unter..."), T("Sichern unter..."), {},
           [this] { SichernUnterItemClick(); });
   datei->addSeparator();
-  Fehlt(datei, T("Datei/Papierformat..."), T("Papierformat..."));
-  Fehlt(datei, T("Datei/Fenster drucken..."), T("Fenster drucken..."), Strg(Qt::Key_P));
+  Eintrag(datei, T("Datei/Papierformat..."), T("Papierformat..."), {},
+          [this] { PapierformatItemClick(); });
+  Eintrag(datei, T("Datei/Fenster drucken..."), T("Fenster drucken..."), Strg(Qt::Key_P),
+          [this] { FensterDruckenItemClick(); });
   QMenu* drucken = Untermenue(datei, T("Datei/Drucken"), T("Drucken"));
   Fehlt(drucken, T("Datei/Drucken/Kürzel..."), T("Kürzel..."));
   Fehlt(drucken, T("Datei/Drucken/Deputate..."), T("Deputate..."));
   QMenu* dPlaene = Untermenue(drucken, T("Datei/Drucken/Pläne"), T("Pläne"));
+  int planDruck = 0;
   for (const char* t : {"Lehrerpläne...", "Klassenpläne...", "Raumpläne...",
                         "Kopplungspläne für Lehrer...", "Kopplungspläne für Klassen..."})
-    Fehlt(dPlaene, T("Datei/Drucken/Pläne/") + T(t), T(t));
+    Eintrag(dPlaene, T("Datei/Drucken/Pläne/") + T(t), T(t), {},
+            [this, art = planDruck++] { PlanDruckItemClick(art); });
   QMenu* dUeb = Untermenue(drucken, T("Datei/Drucken/Übersichten"), T("Übersichten"));
   for (const char* t : {"Lehrer...", "Klassen...", "Räume...", "Fächer...", "Kombination..."})
     Fehlt(dUeb, T("Datei/Drucken/Übersichten/") + T(t), T(t));

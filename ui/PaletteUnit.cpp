@@ -175,7 +175,7 @@ void TTamrelPalette::AktualisierePalette() {
   SetzeAn(Knopf(T("UELoeschKnopf")), f.KursLoeschen);
   SetzeAn(Knopf(T("ManuellKnopf")), f.Manuell);
   SetzeAn(T("Datei/Fenster schließen"), f.FensterSchliessen);
-  SetzeAn(T("Datei/Fenster drucken..."), f.FensterDrucken);
+  SetzeAn(T("Datei/Fenster drucken..."), f.FensterDrucken && FensterDruckArt(lage.AktiveArt) >= 0);
   SetzeAn(T("Bearbeiten/Alles auswählen"), f.AllesAuswaehlen);
   SetzeAn(T("Bearbeiten/Voreinstellungen/Planversionen"), f.Planversionen);
   SetzeAn(T("Daten/Prüfen/Versionsunterschiede"), f.Versionsunterschiede);

@@ -97,6 +97,11 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void HilfeItemClick();
   void HandbuchItemClick();
   void UeberItemClick();
+  // Drucken (PaletteDruckUnit.cpp): "Papierformat...", "Fenster drucken..." und die Plandrucke
+  // (art: 0 Lehrer-, 1 Klassen-, 2 Raumpläne, 3 Kopplungspläne für Lehrer, 4 für Klassen).
+  void PapierformatItemClick();
+  void FensterDruckenItemClick();
+  void PlanDruckItemClick(int art);
 
   // Knöpfe.
   void VorigerKnopfClick();

@@ -171,3 +171,10 @@ TEST(Freigabe, SchulBefehle) {
   EXPECT_FALSE(offen.Sichern);
   EXPECT_TRUE(SchulFreigabe(true, true).Sichern);
 }
+
+TEST(Freigabe, FensterDruckenNachArtDesFensters) {
+  EXPECT_EQ(FensterDruckArt(9), 0);
+  EXPECT_EQ(FensterDruckArt(10), 1);
+  EXPECT_EQ(FensterDruckArt(11), 2);
+  for (int art : {0, 8, 12, 16, 61, 83}) EXPECT_EQ(FensterDruckArt(art), -1) << art;
+}

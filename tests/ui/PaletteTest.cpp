@@ -233,7 +233,7 @@ TEST_F(PaletteTest, FreigabenNachDemAktivenFenster) {
   for (const char* k : {"UELoeschKnopf", "AutomatKnopf"}) EXPECT_FALSE(KnopfAn(k)) << k;
   EXPECT_TRUE(palette.Knopf(T("PlanKnopf"))->isChecked());
   EXPECT_TRUE(An("Datei/Fenster schließen"));
-  EXPECT_FALSE(An("Datei/Fenster drucken..."));  // die Drucke gibt es noch nicht
+  EXPECT_TRUE(An("Datei/Fenster drucken..."));  // Planfenster: der Plandruck
   EXPECT_TRUE(An("Bearbeiten/Alles auswählen"));
   EXPECT_FALSE(An("Bearbeiten/Werkzeuge/Manuell"));  // im Menü nicht aus Planfenstern
   EXPECT_TRUE(An("Bearbeiten/Werkzeuge/Zeigen"));
@@ -251,6 +251,7 @@ TEST_F(PaletteTest, FreigabenNachDemAktivenFenster) {
   EXPECT_FALSE(KnopfAn("SetzKnopf"));
   EXPECT_TRUE(KnopfAn("LoeschKnopf"));
   EXPECT_TRUE(palette.Knopf(T("GrDatKnopf"))->isChecked());
+  EXPECT_FALSE(An("Datei/Fenster drucken..."));  // den Druck der Datenfenster gibt es noch nicht
   // Ohne aktives Fenster: alles wieder aus, kein Häkchen.
   palette.LoescheFensterImMenu(&fenster);
   EXPECT_FALSE(KnopfAn("LoeschKnopf"));
