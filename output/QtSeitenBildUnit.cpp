@@ -1,5 +1,7 @@
 #include "output/QtSeitenBildUnit.h"
 
+#include <cstdio>
+
 #include <QBuffer>
 #include <QColor>
 #include <QDir>
@@ -112,6 +114,11 @@ void GuiOhneBildschirmSicherstellen() {
   if (QCoreApplication::instance()) return;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+  // Hinweise von Qt (etwa zu fehlenden Laufzeitordnern) gehören nicht in die deutsche
+  // Fehlerausgabe der Kommandozeile; nur schwere Fehler bleiben.
+  qInstallMessageHandler([](QtMsgType art, const QMessageLogContext&, const QString& text) {
+    if (art == QtCriticalMsg || art == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(text));
+  });
   static int argc = 1;
   static char name[] = "tamrel-cli";
   static char* argv[] = {name, nullptr};
