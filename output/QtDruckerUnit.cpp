@@ -74,6 +74,7 @@ class TQtFortschritt : public TDruckFortschritt {
       fDialog->setAttribute(Qt::WA_DeleteOnClose);
     }
     fDialog->setLabelText(Q(text));
+    fDialog->setValue(0);  // zeigt die Anzeige, sobald die Aufzeichnung länger dauert
     QApplication::processEvents();
   }
   bool Abgebrochen() override {

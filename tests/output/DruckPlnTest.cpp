@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "model/DatumUnit.h"
+#include "output/DrBreiteUnit.h"
 #include "output/DruckPlnUnit.h"
 #include "output/PrevPrinterUnit.h"
 #include "planning/PlanHilfe.h"
@@ -313,4 +314,19 @@ TEST_F(DruckPlnTest, KopplungsplanEinElementJeBlattZeilenWachsenMitInhalt) {
   EXPECT_EQ(g1->Y1, z3 + 10);
   EXPECT_EQ(TextBei(seite, "5b", 2)->Y1, z3 + 10 + 2 * h);
   EXPECT_EQ(TextBei(seite, " 4")->Y1, z3 + 56 + 10);
+}
+
+TEST_F(DruckPlnTest, MesshilfenNachArtUndSchrift) {
+  TPrevPrinter p(A4Masse(600), u.metrik);
+  p.NewJob();
+  p.Font = TSchrift{"Arial", 8};
+  EXPECT_EQ(DrKueBreite(0, p), 12);   // "MUE": 3 × 4
+  EXPECT_EQ(DrInfoBreite(0, p), 28);  // "Müller": 7 Bytes in UTF-8
+  EXPECT_EQ(DrKueBreite(5, p), 0);    // keine UV-Tabelle
+  p.Font.Fett = true;
+  EXPECT_EQ(DrKueBreite(0, p), 15);
+  st.fTagBez[3] = "Mittw";
+  EXPECT_EQ(DrTagBreite(p), 25);
+  st.fStdBez[1][16] = "16. Std";
+  EXPECT_EQ(DrStdBreite(1, p), 35);
 }
