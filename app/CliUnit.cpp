@@ -5,6 +5,7 @@
 
 #include "app/BeispielSchuleUnit.h"
 #include "app/CliAutomatikUnit.h"
+#include "app/CliExportUnit.h"
 #include "app/CliPlanUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
@@ -33,6 +34,16 @@ void Hilfe(std::ostream& aus) {
          "                             [--schalter o|x] [--kopplungen]\n"
          "                             schreibt den Plan als Text mit Tabulatoren, wie\n"
          "                             \"Kopieren\" im Planfenster\n"
+         "  export DATEI kurse|wochenplan|lanis|schulmanager AUSGABE\n"
+         "                             [--art lehrer|klasse|raum] [--woche N] [--tage N]\n"
+         "                             [--stunden N]\n"
+         "                             schreibt die Datei wie \"Datei\" > \"Export\": die\n"
+         "                             Kursliste, die Wochenpläne (--art, Vorgabe lehrer) als\n"
+         "                             Textdatei, die Stunden für Lanis oder Schulmanager (CSV)\n"
+         "  import DATEI KURSLISTE --ausgabe NEU [--unbekannte-anlegen]\n"
+         "                             importiert eine Kursliste in die Schule und schreibt sie\n"
+         "                             nach NEU, gibt \"Kurse: N\" und \"Stunden: N\" aus; ohne\n"
+         "                             --unbekannte-anlegen lehnt ein unbekanntes Kürzel ab\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -105,6 +116,8 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   }
   if (befehl == "automatik") return CliAutomatik({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "plan") return CliPlan({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "export") return CliExport({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "import") return CliImport({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;
