@@ -134,5 +134,6 @@ TSchulFreigabe SchulFreigabe(bool schuleOffen, bool geaendert) {
   f.Neu = !schuleOffen;
   f.MitSchule = schuleOffen;
   f.Sichern = geaendert;
+  f.Import = true;
   return f;
 }
