@@ -70,6 +70,21 @@ class TExport {
   // Baut die Datei und schreibt sie nach pfad (UTF-8). Falsch mit der Meldung (nennt die Datei)
   // in fehler; die bisherige Datei ist dann unverändert.
   bool ExportToFile(TExportArt art, const std::string& pfad, std::string& fehler);
+  bool KursExportToFile(const std::string& fileName, std::string& fehler) {
+    return ExportToFile(TExportArt::Kurse, fileName, fehler);
+  }
+  bool PlanExportToFile(const std::string& fileName, TKuerzelArt art, std::string& fehler) {
+    return ExportToFile(art == leh   ? TExportArt::LehrerPlaene
+                        : art == kla ? TExportArt::KlassenPlaene
+                                     : TExportArt::RaumPlaene,
+                        fileName, fehler);
+  }
+  bool CSVExportToFile(const std::string& fileName, std::string& fehler) {
+    return ExportToFile(TExportArt::Lanis, fileName, fehler);
+  }
+  bool CSVSMExportToFile(const std::string& fileName, std::string& fehler) {
+    return ExportToFile(TExportArt::Schulmanager, fileName, fehler);
+  }
 
   const TBuffer& Puffer() const { return fBuffer; }
   int Zeilen() const { return fZeilen; }

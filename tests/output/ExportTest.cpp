@@ -175,7 +175,7 @@ TEST_F(ExportTest, DateiUeberZwischendateiUndFehlerMitDateinamen) {
   TExport ex(&anzeige);
   const std::string pfad = ordner / "Stunden.csv";
   std::string fehler;
-  ASSERT_TRUE(ex.ExportToFile(TExportArt::Lanis, pfad, fehler)) << fehler;
+  ASSERT_TRUE(ex.CSVExportToFile(pfad, fehler)) << fehler;
   EXPECT_EQ(anzeige.fName, "Stunden.csv");
   EXPECT_EQ(anzeige.fZeilen, 14);
   EXPECT_EQ(anzeige.fStaende, (std::vector<int>{5, 10}));
@@ -183,10 +183,17 @@ TEST_F(ExportTest, DateiUeberZwischendateiUndFehlerMitDateinamen) {
   const std::string inhalt{std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
   EXPECT_EQ(inhalt, Bytes(ex));
   EXPECT_EQ(ordner.Namen(), std::vector<std::string>{"Stunden.csv"});
+  // Eine vorhandene Datei wird ersetzt.
+  ASSERT_TRUE(ex.PlanExportToFile(pfad, rau, fehler)) << fehler;
+  std::ifstream neu(pfad, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(neu), std::istreambuf_iterator<char>()),
+            Bytes(ex));
+  EXPECT_EQ(Bytes(ex).substr(0, 3), "R1\r");
+  EXPECT_EQ(ordner.Namen(), std::vector<std::string>{"Stunden.csv"});
 
   // Ein Ordner an der Stelle der Datei: nichts wird ersetzt, die Meldung nennt die Datei.
   std::filesystem::create_directory(ordner / "Kurse.txt");
-  EXPECT_FALSE(ex.ExportToFile(TExportArt::Kurse, ordner / "Kurse.txt", fehler));
+  EXPECT_FALSE(ex.KursExportToFile(ordner / "Kurse.txt", fehler));
   EXPECT_NE(fehler.find("„Kurse.txt“"), std::string::npos) << fehler;
   EXPECT_NE(fehler.find("bleibt unverändert"), std::string::npos) << fehler;
   EXPECT_TRUE(std::filesystem::is_directory(ordner / "Kurse.txt"));
