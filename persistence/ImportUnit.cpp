@@ -398,7 +398,6 @@ TImportErgebnis TImport::ImportAusBytes(const std::vector<std::uint8_t>& daten,
     }
   }
   SchuleGeaendert();
-  if (FensterDienst()) schule.AlleFensterUpdate();
   Dialog().Meldung("Importieren",
                    {"Angelegt: " + Mehrzahl(ergebnis.Kurse, "Kurs", "Kurse") + " mit " +
                     Mehrzahl(ergebnis.Stunden, "Stunde", "Stunden") + "."},
