@@ -6,6 +6,7 @@
 #include "app/BeispielSchuleUnit.h"
 #include "app/CliAutomatikUnit.h"
 #include "app/CliDruckUnit.h"
+#include "app/CliExportUnit.h"
 #include "app/CliPlanUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
@@ -40,6 +41,16 @@ void Hilfe(std::ostream& aus) {
          "                             schreibt die Pläne (ohne --auswahl: alle) mit den\n"
          "                             Vorgaben des Druckdialogs als PDF-Datei, wie \"Als PDF\n"
          "                             speichern…\"; gibt \"Seiten: N\" und \"Pläne: N\" aus\n"
+         "  export DATEI kurse|wochenplan|lanis|schulmanager AUSGABE\n"
+         "                             [--art lehrer|klasse|raum] [--woche N] [--tage N]\n"
+         "                             [--stunden N]\n"
+         "                             schreibt die Datei wie \"Datei\" > \"Export\": die\n"
+         "                             Kursliste, die Wochenpläne (--art, Vorgabe lehrer) als\n"
+         "                             Textdatei, die Stunden für Lanis oder Schulmanager (CSV)\n"
+         "  import DATEI KURSLISTE --ausgabe NEU [--unbekannte-anlegen]\n"
+         "                             importiert eine Kursliste in die Schule und schreibt sie\n"
+         "                             nach NEU, gibt \"Kurse: N\" und \"Stunden: N\" aus; ohne\n"
+         "                             --unbekannte-anlegen lehnt ein unbekanntes Kürzel ab\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -113,6 +124,8 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   if (befehl == "automatik") return CliAutomatik({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "plan") return CliPlan({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "drucken") return CliDrucken({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "export") return CliExport({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "import") return CliImport({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;

@@ -144,6 +144,7 @@ void TTamrelPalette::SchulMenues() {
   SetzeAn(T("Datei/Datei schließen"), s.MitSchule);
   SetzeAn(T("Datei/Sichern unter..."), s.MitSchule);
   SetzeAn(T("Datei/Sichern"), s.Sichern);
+  SetzeAn(T("Datei/Import..."), s.Import);
   for (const char* pfad :
        {"Datei/Drucken", "Datei/Export", "Daten/Kürzel...", "Daten/UV-Statistik", "Daten/Pläne",
         "Daten/Übersichten", "Daten/Vertretung", "Daten/Prüfen", "Bearbeiten/Ausschneiden",

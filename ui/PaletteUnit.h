@@ -34,6 +34,7 @@ class TRaum;
 class TSchulHalter;
 class TSchulSpeicherung;
 class TSpeicherErinnerung;
+enum class TExportArt;
 
 class TTamrelPalette : public QMainWindow, public TFensterDienst {
   Q_OBJECT
@@ -54,6 +55,12 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   // Für Tests: die Dateidialoge ersetzen.
   void SetzeOeffnenDialog(TOeffnenDialog dialog) { fOeffnenDialog = std::move(dialog); }
   void SetzeSichernDialog(TSichernDialog dialog) { fSichernDialog = std::move(dialog); }
+  // Der Dateidialog "Tamrel-Textdatei öffnen" des Imports (bekommt fImportPfad).
+  void SetzeImportDialog(TOeffnenDialog dialog) { fImportDialog = std::move(dialog); }
+  // Der Dateidialog der Exporte: Art des Exports und Anfangsordner; liefert den Pfad oder nichts.
+  using TExportPfadDialog =
+      std::function<std::optional<std::string>(TExportArt art, const std::string& ordner)>;
+  void SetzeExportDialog(TExportPfadDialog dialog) { fExportDialog = std::move(dialog); }
 
   // ---- Zustand ----
   TUmschaltMenge fShift = 0;  // Bit 0 Shift, Bit 1 Alt, Bit 2 Strg beim letzten Ereignis
@@ -102,6 +109,13 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void PapierformatItemClick();
   void FensterDruckenItemClick();
   void PlanDruckItemClick(int art);
+  // "Import...": Dateidialog ab fImportPfad, dann DateiImportieren.
+  void ImportItemClick();
+  // Der Import ohne Dialog: Fenster "Importieren", die drei Phasen, danach gilt die Schule als
+  // offen (Name und Datei bleiben). Wahr, wenn importiert wurde.
+  bool DateiImportieren(const std::string& pfad);
+  // "Export" › …: Dateidialog, Ordner merken, Export mit dem Fenster "Exportieren".
+  void ExportItemClick(TExportArt art);
 
   // Knöpfe.
   void VorigerKnopfClick();
@@ -196,6 +210,8 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   std::unique_ptr<TSpeicherErinnerung> fErinnerung;
   TOeffnenDialog fOeffnenDialog;
   TSichernDialog fSichernDialog;
+  TOeffnenDialog fImportDialog;
+  TExportPfadDialog fExportDialog;
   TPaletteFreigabe fFreigabe;
   QTimer fLeerlauf;
 
