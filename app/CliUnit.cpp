@@ -6,6 +6,7 @@
 #include "app/BeispielSchuleUnit.h"
 #include "app/CliAutomatikUnit.h"
 #include "app/CliPlanUnit.h"
+#include "app/CliPruefUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
 #include "model/GlobalUnit.h"
@@ -33,6 +34,14 @@ void Hilfe(std::ostream& aus) {
          "                             [--schalter o|x] [--kopplungen]\n"
          "                             schreibt den Plan als Text mit Tabulatoren, wie\n"
          "                             \"Kopieren\" im Planfenster\n"
+         "  pruefen DATEI [konsistenz|bruecken|raeume|stunden|versionen|kopplungen|einzel|alle]\n"
+         "                [--tage N]   schreibt die Zeilen des Fensters \"Fehler\", dann\n"
+         "                             \"Ergebnis: keine Fehler|kleinere Fehler|größere Fehler\"\n"
+         "                             (ohne Prüfung: alle in der Folge des Menüs)\n"
+         "  komprimieren DATEI --ausgabe NEU [--tage N]\n"
+         "                             schließt die Lücken der Klassenpläne in allen\n"
+         "                             Planversionen, gibt die Hohlstunden je Klasse davor und\n"
+         "                             danach aus und schreibt das Ergebnis nach NEU\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -105,6 +114,8 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   }
   if (befehl == "automatik") return CliAutomatik({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "plan") return CliPlan({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "pruefen") return CliPruefen({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "komprimieren") return CliKomprimieren({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;
