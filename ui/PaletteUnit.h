@@ -97,6 +97,12 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void HilfeItemClick();
   void HandbuchItemClick();
   void UeberItemClick();
+  // "Daten" › "Prüfen" (art: TPruefArt) und "Daten" › "Pläne" (ui/PalettePflegeUnit.cpp).
+  void PruefenItemClick(int art);
+  void PlaeneLoeschenItemClick();
+  void KomprimierenItemClick();
+  void StundenverteilungItemClick();
+  void RaeumeLoeschenItemClick(bool ergaenzt);
 
   // Knöpfe.
   void VorigerKnopfClick();
@@ -169,6 +175,7 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   // Aufbau (PaletteMenueUnit.cpp).
   void MenuesAnlegen();
   void KnoepfeAnlegen();
+  void PflegeBefehleVerbinden();
   QMenu* Untermenue(QMenu* menu, const QString& pfad, const QString& text);
   QAction* Eintrag(QMenu* menu, const QString& pfad, const QString& text, const QKeySequence& taste,
                    std::function<void()> aktion);
