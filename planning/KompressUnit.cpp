@@ -150,12 +150,19 @@ void TKomprimierer::KompressKlasse(int woche) {
       // Die Kette bleibt: jede Stunde wird an ihrem neuen Platz endgültig gesetzt, wie es
       // Entfernen und neues Setzen tun (Vertretungen der alten Zelle gehen, Abwesenheiten der
       // neuen Zelle bekommen ihre Vertretung).
-      for (const TZug& z : fKette) {
+      // Eine Stunde, die in der Kette mehrmals wanderte, zählt und wird einmal gesetzt.
+      std::vector<TZug> stunden;
+      for (const TZug& z : fKette)
+        if (std::none_of(stunden.begin(), stunden.end(),
+                         [&z](const TZug& s) { return s.setzung == z.setzung; }))
+          stunden.push_back(z);
+      for (const TZug& z : stunden) {
         const int zw = z.setzung->fWoche, zt = z.setzung->fTag, zh = z.setzung->fStunde;
         TRaum* raum = z.setzung->fRaum;
         z.kurs->SetzungEntfernen(z.setzung);
         z.kurs->NeueSetzung(zw, zt, zh, raum);
       }
+      fKette = std::move(stunden);
       fVerschoben += static_cast<int>(fKette.size());
       fKette.clear();
       fHohl = fKlasse->HohlStunden(woche, fMaxim, fMaximum);
