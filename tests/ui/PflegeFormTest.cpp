@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include "PlanFensterHilfe.h"
 #include "PlanInvarianten.h"
@@ -64,7 +66,13 @@ TEST_F(PflegeFormTest, FehlerSammeltZeilenBisZumSchliessen) {
   EXPECT_FALSE(Schule().fDirty);
 
   // Doppelklick auf eine Zeile: der Plan ihres Elements (die erste Klasse des Kurses).
-  f->ZeileDoppelKlick(0);
+  f->resize(600, 400);
+  QApplication::processEvents();
+  QWidget* flaeche = f->Inhalt->viewport();
+  QTest::mouseDClick(flaeche, Qt::LeftButton, {}, QPoint(20, flaeche->height() - 5));
+  EXPECT_FALSE(k5a->fPlnFenster);  // unter der letzten Zeile
+  QTextCursor erste(f->Inhalt->document()->firstBlock());
+  QTest::mouseDClick(flaeche, Qt::LeftButton, {}, f->Inhalt->cursorRect(erste).center());
   EXPECT_TRUE(k5a->fPlnFenster);
   f->ZeileDoppelKlick(99);
 
