@@ -59,7 +59,9 @@ TFehlerForm* TFehlerForm::FehlerInit() {
 }
 
 void TFehlerForm::NeuerFehler(const std::string& s) {
-  TFehlerForm* form = FehlerInit();
+  // Das Fenster kommt beim ersten Befund; weitere Zeilen hängen sich nur an.
+  auto* form = SchuleVorhanden() ? dynamic_cast<TFehlerForm*>(Schule().fFehlerForm) : nullptr;
+  if (!form) form = FehlerInit();
   if (!form) return;
   form->fZeilen.push_back(s);
   form->Inhalt->appendPlainText(QString::fromStdString(Win1252ZuUtf8(s)));

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "model/SchulUnit.h"
@@ -192,6 +193,15 @@ void TSVForm::ZeileDoppelKlick(int row) {
   TDirtyBewahrer bewahrer;
   if (e)
     if (TFensterDienst* d = FensterDienst()) d->PlanFensterZeigen(e);
+}
+
+void TSVForm::FensterRefresh() {
+  if (fRefreshVorgemerkt) return;
+  fRefreshVorgemerkt = true;
+  QTimer::singleShot(0, this, [this] {
+    fRefreshVorgemerkt = false;
+    ISVForm();
+  });
 }
 
 int TSVForm::FensterArt() const {

@@ -43,7 +43,9 @@ class TSVForm : public QWidget, public TFenster {
   int FensterArt() const override;
   std::string Titel() const override { return "Stundenverteilung"; }
   void FensterUpdate() override { ISVForm(); }
-  void FensterRefresh() override { ISVForm(); }
+  // Viele Änderungen in Folge (Komprimieren, Pläne löschen) bauen das Fenster einmal neu auf,
+  // sobald die Ereignisschleife wieder läuft.
+  void FensterRefresh() override;
   TFensterLage Lage() const override;
   void Schliessen() override;
   std::string InhaltAlsText() const override;
@@ -64,4 +66,5 @@ class TSVForm : public QWidget, public TFenster {
   std::vector<TSVZeile> fZeilen;
   bool fAngemeldet = false;
   bool fIntern = false;
+  bool fRefreshVorgemerkt = false;
 };

@@ -116,6 +116,7 @@ TEST_F(PflegeFormTest, StundenverteilungFolgtDemPlan) {
   EXPECT_EQ(f->Zeilen()[1].Tage[0], "FEFFFF");
   // Eine neue Stunde: das Fenster folgt.
   kM->NeueSetzung(1, 1, 5, r2);
+  QApplication::processEvents();
   EXPECT_EQ(f->Zeilen()[1].Tage[0], "FEUUEF");
   EXPECT_EQ(f->SVGrid->Cells(6, 2), T("2"));
   // Klassen; Doppelklick auf den Kopf öffnet nichts, auf eine Zeile den Plan.
