@@ -97,12 +97,6 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void HilfeItemClick();
   void HandbuchItemClick();
   void UeberItemClick();
-  // "Daten" › "Prüfen" (art: TPruefArt) und "Daten" › "Pläne" (ui/PalettePflegeUnit.cpp).
-  void PruefenItemClick(int art);
-  void PlaeneLoeschenItemClick();
-  void KomprimierenItemClick();
-  void StundenverteilungItemClick();
-  void RaeumeLoeschenItemClick(bool ergaenzt);
 
   // Knöpfe.
   void VorigerKnopfClick();
@@ -117,6 +111,13 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   // Der Knopf der Planversion: mit Strg Einwochenbetrieb umschalten, sonst das Menü zeigen.
   void VersKnopfClick();
   void VersionWaehlen(int woche);
+
+  // "Daten" › "Prüfen" (art: TPruefArt) und "Daten" › "Pläne" (ui/PalettePflegeUnit.cpp).
+  void PruefenItemClick(int art);
+  void PlaeneLoeschenItemClick();
+  void KomprimierenItemClick();
+  void StundenverteilungItemClick();
+  void RaeumeLoeschenItemClick(bool ergaenzt);
 
   // Elementmenüs und Auswahllisten neu anlegen.
   void MenuAnlage();
