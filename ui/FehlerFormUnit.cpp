@@ -85,6 +85,12 @@ TFensterLage TFehlerForm::Lage() const {
 }
 
 std::string TFehlerForm::InhaltAlsText() const {
+  // Mit einer Auswahl die ausgewählten Zeichen, sonst alle Zeilen; Zeilenenden CR LF.
+  if (const QTextCursor c = Inhalt->textCursor(); c.hasSelection()) {
+    QString auswahl = c.selectedText();
+    auswahl.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    return auswahl.toStdString();
+  }
   std::string text;
   for (const std::string& z : fZeilen) text += Win1252ZuUtf8(z) + "\r\n";
   return text;

@@ -64,6 +64,17 @@ TEST_F(PflegeFormTest, FehlerSammeltZeilenBisZumSchliessen) {
   EXPECT_EQ(f->InhaltAlsText().rfind("Der Kurs MUE D 5a hat {1} Mo eine Brücke.\r\nIm Kurs ", 0),
             0u);
   EXPECT_FALSE(Schule().fDirty);
+  // "Kopieren" bei aktivem Fenster "Fehler": alle Zeilen, mit einer Auswahl nur diese.
+  palette.FensterAktiviert(f);
+  Menue("Bearbeiten/Kopieren");
+  EXPECT_EQ(u.ablage.fText, f->InhaltAlsText());
+  EXPECT_EQ(std::count(u.ablage.fText.begin(), u.ablage.fText.end(), '\n'), 5);
+  QTextCursor c(f->Inhalt->document()->firstBlock());
+  c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  f->Inhalt->setTextCursor(c);
+  Menue("Bearbeiten/Kopieren");
+  EXPECT_EQ(u.ablage.fText, "Der Kurs MUE D 5a hat {1} Mo eine Brücke.");
+  f->Inhalt->setTextCursor(QTextCursor(f->Inhalt->document()));
 
   // Doppelklick auf eine Zeile: der Plan ihres Elements (die erste Klasse des Kurses).
   f->resize(600, 400);
