@@ -45,6 +45,7 @@ TTamrelPalette::TTamrelPalette(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QString::fromUtf8(ProgrammTitel));
   setAttribute(Qt::WA_QuitOnClose, true);
   MenuesAnlegen();
+  PflegeBefehleVerbinden();
   KnoepfeAnlegen();
   AendereForm();
 

@@ -131,6 +131,13 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void VersKnopfClick();
   void VersionWaehlen(int woche);
 
+  // "Daten" › "Prüfen" (art: TPruefArt) und "Daten" › "Pläne" (ui/PalettePflegeUnit.cpp).
+  void PruefenItemClick(int art);
+  void PlaeneLoeschenItemClick();
+  void KomprimierenItemClick();
+  void StundenverteilungItemClick();
+  void RaeumeLoeschenItemClick(bool ergaenzt);
+
   // Elementmenüs und Auswahllisten neu anlegen.
   void MenuAnlage();
   // Freigaben nach aktivem Fenster, Schule und Werkzeug.
@@ -188,6 +195,7 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   // Aufbau (PaletteMenueUnit.cpp).
   void MenuesAnlegen();
   void KnoepfeAnlegen();
+  void PflegeBefehleVerbinden();
   QMenu* Untermenue(QMenu* menu, const QString& pfad, const QString& text);
   QAction* Eintrag(QMenu* menu, const QString& pfad, const QString& text, const QKeySequence& taste,
                    std::function<void()> aktion);
