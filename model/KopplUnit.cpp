@@ -43,6 +43,8 @@ void TKopplung::Aufloesen() {
     k->KopplungEntfernen();
   }
   if (Schule().fParListe) Schule().fParListe->Loesche(this);
+  // Die Tabelle der parallelen Kopplungen zeigt die Zelle nun leer und zählt neu.
+  if (Schule().fParForm) Schule().fParForm->FensterUpdate();
   TElement::Aufloesen();
 }
 

@@ -16,10 +16,12 @@ TParSuche::TParSuche(const TParTabelle& tabelle)
     for (int r = 1; r <= fZeilen; ++r) {
       fZellen[Index(r, c)] = tabelle.Kopplung(r, c);
       fFest[Index(r, c)] = tabelle.Fest(r, c);
-      if (fFest[Index(r, c)])
-        // Die Lehrer fester Zellen stehen von Anfang an in ihrer Zeile, in jeder Spalte.
+      if (fFest[Index(r, c)]) {
+        // Die Lehrer fester Zellen stehen von Anfang an in ihrer Zeile, in jeder Spalte; zwei
+        // feste Zellen einer Zeile mit demselben Lehrer lassen keine Lösung zu.
+        if (!Passt(r, fZellen[Index(r, c)])) fUnmoeglich = true;
         Eintragen(r, fZellen[Index(r, c)], +1);
-      else
+      } else
         fVorrat[static_cast<std::size_t>(c - 1)].push_back(fZellen[Index(r, c)]);
     }
   for (int c = 0; c < fSpalten; ++c)
@@ -50,7 +52,7 @@ bool TParSuche::Suche(const std::function<bool()>& anhalten, int schrittweite) {
   fAnhalten = anhalten;
   fSchrittweite = std::max(1, schrittweite);
   fAngehalten = false;
-  Zelle(1, 1);
+  if (!fUnmoeglich) Zelle(1, 1);
   return !fAngehalten;
 }
 

@@ -48,4 +48,5 @@ class TParSuche {
   std::function<bool()> fAnhalten;
   int fSchrittweite = 2000;
   bool fAngehalten = false;
+  bool fUnmoeglich = false;
 };

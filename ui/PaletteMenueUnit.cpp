@@ -15,6 +15,7 @@
 #include "settings/StandardUnit.h"
 #include "ui/ElementMenueUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/ParFormUnit.h"
 #include "ui/SymbolUnit.h"
 
 namespace {
@@ -316,6 +317,11 @@ void TTamrelPalette::KnoepfeAnlegen() {
   manuell->setEnabled(false);
   // Automatik gibt es in diesem Ausbau noch nicht.
   automat->setEnabled(false);
+  // Im Fenster "Parallele Kopplungen" sucht "Automatik" eine Anordnung ohne Konflikte.
+  connect(automat, &QToolButton::clicked, this, [] {
+    if (!SchuleVorhanden()) return;
+    if (auto* par = dynamic_cast<TParForm*>(Schule().fAktivesFenster)) par->SucheLoesung();
+  });
 
   fKnopfFolge = {{links, grNavigation}, {fVersKnopf, grNavigation}, {rechts, grNavigation},
                  {grDat, grFensterArt}, {dep, grFensterArt},        {plan, grFensterArt},

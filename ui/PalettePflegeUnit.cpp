@@ -8,6 +8,7 @@
 #include "ui/FehlerFormUnit.h"
 #include "ui/KompFormUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/ParFormUnit.h"
 #include "ui/PlLoeschFormUnit.h"
 #include "ui/SVFormUnit.h"
 
@@ -32,6 +33,10 @@ void TTamrelPalette::PflegeBefehleVerbinden() {
   verbinde("Daten/Pläne/Stundenverteilung", [this] { StundenverteilungItemClick(); });
   verbinde("Daten/Pläne/nicht belegte Räume", [this] { RaeumeLoeschenItemClick(false); });
   verbinde("Daten/Pläne/später eingetragene Räume", [this] { RaeumeLoeschenItemClick(true); });
+  verbinde("Daten/Parallele Kopplungen", [this] {
+    TParForm::ParItemClick(this);
+    AktualisierePalette();
+  });
 }
 
 void TTamrelPalette::PruefenItemClick(int art) {

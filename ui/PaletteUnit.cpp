@@ -176,6 +176,8 @@ void TTamrelPalette::AktualisierePalette() {
   SetzeAn(Knopf(T("NeueUEKnopf")), f.NeuerKurs);
   SetzeAn(Knopf(T("UELoeschKnopf")), f.KursLoeschen);
   SetzeAn(Knopf(T("ManuellKnopf")), f.Manuell);
+  SetzeAn(Knopf(T("AutomatKnopf")),
+          f.Automatik && lage.AktiveArt == FensterArt::ParalleleKopplungen);
   SetzeAn(T("Datei/Fenster schließen"), f.FensterSchliessen);
   SetzeAn(T("Datei/Fenster drucken..."), f.FensterDrucken && FensterDruckArt(lage.AktiveArt) >= 0);
   SetzeAn(T("Bearbeiten/Alles auswählen"), f.AllesAuswaehlen);
