@@ -289,8 +289,8 @@ class TSchreiber {
 
   void Fenster() {
     std::vector<TFensterSatz> saetze;
-    for (const TFensterEintrag& e : fSchule.fFensterListe)
-      if (e.Fenster) saetze.push_back({e.Fenster->FensterArt(), e.Titel, e.Fenster->Lage()});
+    for (const TFenster* f : fSchule.fFensterListe)
+      if (f) saetze.push_back({f->FensterArt(), str255(Utf8ZuWin1252(f->Titel())), f->Lage()});
     saetze.insert(saetze.end(), fSchule.fGespeicherteFenster.begin(),
                   fSchule.fGespeicherteFenster.end());
     Anzahl(saetze.size(), [] { return std::string("Fenster"); });
