@@ -11,6 +11,7 @@
 #include "settings/StandardUnit.h"
 #include "ui/ElementMenueUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/QtUmschaltUnit.h"
 #include "ui/ParStartFormUnit.h"
 #include "ui/ParSuchFormUnit.h"
 #include "ui/PopupMenueUnit.h"
@@ -82,10 +83,6 @@ TParForm::~TParForm() {
   Abmelden();
 }
 
-TTamrelPalette* TParForm::Palette() const {
-  return dynamic_cast<TTamrelPalette*>(FensterDienst());
-}
-
 TParForm* TParForm::ParItemClick(QWidget* parent) {
   if (!SchuleVorhanden()) return nullptr;
   if (auto* offen = dynamic_cast<TParForm*>(Schule().fParForm)) {
@@ -107,10 +104,7 @@ TParForm* TParForm::ZeigeParForm() {
     form = new TParForm;
     const int index = NeuerFormIndex();
     schule.fParForm = form;
-    if (TTamrelPalette* p = form->Palette())
-      p->NeuesFensterImMenu(form, form);
-    else
-      schule.FensterEintragen("Parallele Kopplungen", form);
+    schule.FensterAnmelden(form);
     form->fAngemeldet = true;
     form->IParForm();
     PositioniereFenster(*form, index);
@@ -181,7 +175,7 @@ void TParForm::ZeigeMenue(TMenue menue, const QPoint& pos) {
 }
 
 void TParForm::MausDruck(const TGridMaus& m) {
-  if (TTamrelPalette* p = Palette()) p->fShift = m.Umschalt & 7u;
+  FensterUmschaltMerken(m.Umschalt & 7u);
   const int r = m.Row, c = m.Col;
   if (r < 1 || c < 0 || r > fTabelle->Zeilen() || c > fTabelle->Spalten()) return;
   const TToolArt tool = SchuleVorhanden() ? Schule().fToolArt : TToolArt::ZeigTool;
@@ -292,11 +286,7 @@ void TParForm::Abmelden() {
   if (!SchuleVorhanden()) return;
   TSchule& schule = Schule();
   if (schule.fParForm == this) schule.fParForm = nullptr;
-  if (TTamrelPalette* p = Palette())
-    p->LoescheFensterImMenu(this);
-  else
-    schule.FensterAbmelden(this);
-  if (schule.fAktivesFenster == this) schule.FensterAbmelden(this);
+  schule.FensterAbmelden(this);
 }
 
 void TParForm::Schliessen() {
@@ -318,20 +308,17 @@ void TParForm::closeEvent(QCloseEvent* event) {
 
 bool TParForm::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden()) {
-    if (TTamrelPalette* p = Palette())
-      p->FensterAktiviert(this);
-    else
-      Schule().SetAktivesFenster(this);
+    Schule().FensterAktivieren(this);
   }
   return QWidget::event(event);
 }
 
 void TParForm::keyPressEvent(QKeyEvent* event) {
-  if (TTamrelPalette* p = Palette()) p->fShift = TTamrelPalette::TastenUmschalt(event);
+  FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(event));
   QWidget::keyPressEvent(event);
 }
 
 void TParForm::keyReleaseEvent(QKeyEvent* event) {
-  if (TTamrelPalette* p = Palette()) p->fShift = TTamrelPalette::TastenUmschalt(event);
+  FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(event));
   QWidget::keyReleaseEvent(event);
 }

@@ -14,7 +14,6 @@
 
 class TQuonGrid;
 class TPopupMenue;
-class TTamrelPalette;
 struct TGridMaus;
 
 class TParForm : public QWidget, public TFenster {
@@ -61,7 +60,6 @@ class TParForm : public QWidget, public TFenster {
  private:
   TParForm();
   void Abmelden();
-  TTamrelPalette* Palette() const;
   void Zeichne(QPainter& p, int col, int row, const QRect& rect);
   void MausDruck(const TGridMaus& m);
   void DoppelKlick(const TGridMaus& m);

@@ -30,7 +30,7 @@ class ParFormTest : public PlanFensterTest {
 
   TParForm* Oeffne() {
     TParForm* f = TParForm::ZeigeParForm();
-    palette.FensterAktiviert(f);
+    Schule().FensterAktivieren(f);
     return f;
   }
   QWidget* Flaeche(TParForm* f) { return f->ParGrid->viewport(); }
