@@ -151,6 +151,7 @@ void TTamrelPalette::SchulMenues() {
         "Daten/Übersichten", "Daten/Vertretung", "Daten/Prüfen", "Bearbeiten/Ausschneiden",
         "Bearbeiten/Kopieren", "Bearbeiten/Einsetzen"})
     SetzeAn(T(pfad), s.MitSchule);
+  SetzeAn(T("Daten/Parallele Kopplungen"), s.MitSchule);
 }
 
 void TTamrelPalette::AktualisierePalette() {

@@ -1,5 +1,6 @@
 // Das Fenster "Parallele Kopplungen" mit Startdialog und Suche: Gesten der Werkzeuge auf dem
 // echten Raster, Menüs, Setzen einer Zeile, Palette.
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -72,6 +73,9 @@ TEST_F(ParFormTest, StartdialogZeigtGroesseUndSpeichertWerte) {
   Schule().fParListe->fZeilen = 4;
   Schule().fParListe->fSpalten = 5;
   Schule().fParListe->fListe.assign(20, nullptr);
+  // Der Menübefehl ist mit einer offenen Schule wählbar.
+  palette.AktualisierePalette();
+  EXPECT_TRUE(palette.Befehl(QStringLiteral("Daten/Parallele Kopplungen"))->isEnabled());
   TParStartForm start;
   EXPECT_EQ(start.windowTitle(), QStringLiteral("Parallele Kopplungen"));
   EXPECT_EQ(start.ZeilenFeld->value(), 3);
