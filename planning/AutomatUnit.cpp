@@ -9,6 +9,7 @@
 #include "model/KopplUnit.h"
 #include "model/KursUnit.h"
 #include "model/RaumUnit.h"
+#include "planning/AutomatBewertungUnit.h"
 #include "planning/AutomatRaumUnit.h"
 #include "settings/StandardUnit.h"
 
@@ -374,8 +375,10 @@ void TAutomat::EinzelStunden(TKurs& kurs, int woche, std::vector<TEntnommen>& en
   const auto& ordnung = fOrdnung[static_cast<std::size_t>(tabelle)];
 
   // Die Zelle für die nächste Einzelstunde: erst an Tagen, deren Nachbartage frei sind, dann an
-  // jedem Tag (wenn freie Tage nicht immer eingehalten werden müssen).
-  const auto ziel = [&]() -> std::optional<TZelle> {
+  // jedem Tag (wenn freie Tage nicht immer eingehalten werden müssen). Jeder Kurs der Kopplung,
+  // der mitzieht, muss dort frei sein: seine Stunden zählten nicht zu den unmöglichen Zellen,
+  // solange er nichts offen hatte.
+  const auto ziel = [&](const std::vector<TKurs*>& mit) -> std::optional<TZelle> {
     for (int lauf = 1; lauf <= 2; ++lauf) {
       if (lauf == 2 && !st.fAuFreiUnwichtig) break;
       for (int o = 1; o <= 112; ++o) {
@@ -385,6 +388,10 @@ void TAutomat::EinzelStunden(TKurs& kurs, int woche, std::vector<TEntnommen>& en
         const auto ti = static_cast<std::size_t>(t);
         if (t > tage || zahl[ti] != 0 || frei[ti] <= 0) continue;
         if (kurs.fSetzungUnmoeglich.GetWocheTagStd(woche, t, h)) continue;
+        const auto mitFrei = [&](const TKurs* k) {
+          return !(UnmoeglicheStunden(*k, woche, t) & (1u << (h - 1)));
+        };
+        if (!std::all_of(mit.begin(), mit.end(), mitFrei)) continue;
         if (lauf == 1 && (zahl[static_cast<std::size_t>(Vortag(t))] > 0 ||
                           zahl[static_cast<std::size_t>(Folgetag(t))] > 0))
           continue;
@@ -397,10 +404,6 @@ void TAutomat::EinzelStunden(TKurs& kurs, int woche, std::vector<TEntnommen>& en
   int zuege = std::min(fehlt, leereTage);
   while (zuege > 0) {
     --zuege;
-    // Wohin die Stunde käme, hängt nicht davon ab, welche genommen wird; ohne Ziel bleibt die
-    // Stunde, wo sie ist (sie würde sonst nur entfernt).
-    const std::optional<TZelle> hin = ziel();
-    if (!hin) break;
     // Nehmen: eine nicht fixierte Stunde am Rand eines Tages mit mehreren Stunden, vom Tag mit
     // den wenigsten Stunden; bei Gleichheit die erste in Setzungsfolge.
     const TSetzung* wahl = nullptr;
@@ -412,9 +415,16 @@ void TAutomat::EinzelStunden(TKurs& kurs, int woche, std::vector<TEntnommen>& en
     }
     if (!wahl) break;
     const int t = wahl->fTag, h = wahl->fStunde;
+    std::vector<TKurs*> mit;
     for (TKurs* k : Gruppe(&kurs))
-      if (const TSetzung* s = k->SetzungFinden(woche, t, h))
-        entnommen.push_back({k, t, h, s->fRaum, s->fFixiert});
+      if (k->SetzungFinden(woche, t, h)) mit.push_back(k);
+    // Ohne Ziel bleibt die Stunde, wo sie ist (sie würde sonst nur entfernt).
+    const std::optional<TZelle> hin = ziel(mit);
+    if (!hin) break;
+    for (TKurs* k : mit) {
+      const TSetzung* s = k->SetzungFinden(woche, t, h);
+      entnommen.push_back({k, t, h, s->fRaum, s->fFixiert});
+    }
     kurs.LoescheSetzung(woche, t, h, true);
     zaehle(t);
     if (zahl[static_cast<std::size_t>(t)] == 1) --zuege;
