@@ -52,6 +52,13 @@ struct TZelle {
   int tag;
   int std;
 };
+
+// Hat ein Kurs der Kopplung in der Zelle eine fixierte Stunde?
+bool IstFixiertMitKopplung(const TKurs& kurs, int woche, int tag, int std) {
+  for (const TKurs* k : kurs.fKopplung->fKurse)
+    if (const TSetzung* s = k->SetzungFinden(woche, tag, std); s && s->fFixiert) return true;
+  return false;
+}
 }  // namespace
 
 int Vortag(int tag) {
@@ -404,11 +411,14 @@ void TAutomat::EinzelStunden(TKurs& kurs, int woche, std::vector<TEntnommen>& en
   int zuege = std::min(fehlt, leereTage);
   while (zuege > 0) {
     --zuege;
-    // Nehmen: eine nicht fixierte Stunde am Rand eines Tages mit mehreren Stunden, vom Tag mit
-    // den wenigsten Stunden; bei Gleichheit die erste in Setzungsfolge.
+    // Nehmen: eine Stunde am Rand eines Tages mit mehreren Stunden, vom Tag mit den wenigsten
+    // Stunden; bei Gleichheit die erste in Setzungsfolge. Fixiert darf dort keine Stunde der
+    // Kopplung sein.
     const TSetzung* wahl = nullptr;
     for (const TSetzung* s : kurs.fSetzungen) {
-      if (s->fWoche != woche || s->fFixiert || s->fTag < 1 || s->fTag > MaxTage) continue;
+      if (s->fWoche != woche || s->fTag < 1 || s->fTag > MaxTage) continue;
+      if (kurs.fKopplung ? IstFixiertMitKopplung(kurs, woche, s->fTag, s->fStunde) : s->fFixiert)
+        continue;
       const auto ti = static_cast<std::size_t>(s->fTag);
       if (zahl[ti] < 2 || (s->fStunde != erste[ti] && s->fStunde != letzte[ti])) continue;
       if (!wahl || zahl[ti] < zahl[static_cast<std::size_t>(wahl->fTag)]) wahl = s;

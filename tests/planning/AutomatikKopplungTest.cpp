@@ -171,6 +171,17 @@ TEST_F(AutomatikEinzelKopplungTest, DasZielIstFuerJedenVerschobenenPartnerFrei) 
   EXPECT_TRUE(PlanRegelnStimmen(s));
 }
 
+TEST_F(AutomatikEinzelKopplungTest, EineFixierteStundeEinesPartnersBleibt) {
+  p->SetzungFinden(1, 1, 1)->fFixiert = true;
+  Rechne({c});
+  // Montag 1 ist fixiert: genommen wird Montag 2, gesetzt am Dienstag.
+  EXPECT_EQ(Stunden(c), (Z{"1.1", "2.1", "3.1"}));
+  EXPECT_EQ(Stunden(p), (Z{"1.1", "2.1"}));
+  ASSERT_TRUE(p->SetzungFinden(1, 1, 1));
+  EXPECT_TRUE(p->SetzungFinden(1, 1, 1)->fFixiert);
+  EXPECT_TRUE(PlanRegelnStimmen(s));
+}
+
 TEST(AutomatikRaeume, ErsteVerteilungInListenfolgeMitRuecksetzen) {
   TTestUmgebung u;
   TSchule& s = u.schule();
