@@ -10,10 +10,11 @@
 // die Kommandozeile setzen sie um.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
+#include "model/GlobalUnit.h"
+#include "model/ToolsUnit.h"
 #include "model/WoElemUnit.h"
 
 class TKurs;
@@ -69,9 +70,9 @@ class TAutomat {
 
  private:
   // Je Tabelle 1..4: Ordnungszahl 1..112 -> Eintragsnummer e = 7·(Stunde − 1) + Tag.
-  using TOrdnung = std::array<std::array<int, 113>, 5>;
+  using TOrdnung = TFeld<TFeld<int, 1, 112>, 1, 4>;
   // Je Tabelle, Tag und Stunde: der Block darf von dieser Stunde in die nächste laufen.
-  using TVerbunden = std::array<std::array<std::array<bool, 17>, 8>, 5>;
+  using TVerbunden = TFeld<TFeld<TFeld<bool, 1, MaxStunden>, 1, MaxTage>, 1, 4>;
 
   void TabellenAufbauen();
   void Ergaenzen(std::vector<TKurs*>& liste) const;
