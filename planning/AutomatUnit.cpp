@@ -28,6 +28,11 @@ int PlanTage() {
   return std::clamp(Standard().fMaxTageNeu, 1, MaxTage);
 }
 
+// Stunden des Rasters: keine Stunde hinter fPlnStd, dort zeigt sie kein Plan.
+int PlanStunden() {
+  return std::clamp(Standard().fPlnStd, 1, MaxStunden);
+}
+
 std::uint32_t Wort(const TWochBereich& b, int w, int t) {
   return b.GetWocheTag(w, t) & kGanzerTag;
 }
@@ -288,8 +293,8 @@ int TAutomat::Lauf(const TKurs& kurs, int woche, int tabelle, int tag, int std) 
   const std::uint32_t zu = Wort(kurs.fSetzungUnmoeglich, woche, tag);
   const auto& verbunden = fVerbunden[tabelle][tag];
   int lauf = 0;
-  // Ein Block reicht nie in die Stunde 16.
-  for (int h = std; h < MaxStunden; ++h) {
+  // Ein Block reicht nie in die Stunde 16 und nie hinter die letzte Stunde des Rasters.
+  for (int h = std; h < MaxStunden && h <= PlanStunden(); ++h) {
     if (h > std && !verbunden[h - 1]) break;
     if (zu & (1u << (h - 1))) break;
     ++lauf;
@@ -386,7 +391,7 @@ void TAutomat::EinzelStunden(TKurs& kurs, int woche, std::vector<TEntnommen>& en
         const int eintrag = std::abs(ordnung[o]);
         if (eintrag == 0) continue;
         const int t = TagDerZelle(eintrag), h = StundeDerZelle(eintrag);
-        if (t > tage || zahl[t] != 0 || frei[t] <= 0) continue;
+        if (t > tage || h > PlanStunden() || zahl[t] != 0 || frei[t] <= 0) continue;
         if (kurs.fSetzungUnmoeglich.GetWocheTagStd(woche, t, h)) continue;
         const auto mitFrei = [&](const TKurs* k) {
           return !(UnmoeglicheStunden(*k, woche, t) & (1u << (h - 1)));
