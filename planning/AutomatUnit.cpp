@@ -236,6 +236,28 @@ void TAutomat::Rechne() {
   fAnzeige.Zustand(TAutomatZustand::Fertig);
 }
 
+TNachbessernErgebnis TAutomat::Nachbessern(const TNachbessernGrenze& grenze) {
+  std::vector<TKurs*> kurse;
+  for (const auto& [kurs, vorher] : fVorher) kurse.push_back(kurs);
+  fAnzeige.Zustand(TAutomatZustand::Rechnend);
+  TNachbessernErgebnis ergebnis = TNachbesserung(kurse, fAnzeige, fAbbruch).Rechne(grenze);
+  // Was jetzt noch offen ist, bleibt nicht verplanbar.
+  std::vector<TKurs*> rest;
+  for (TKurs* k : fRest)
+    if (Offen(k) > 0) rest.push_back(k);
+  fNichtVerplanbar = 0;
+  for (TKurs* k : kurse) {
+    fNichtVerplanbar += Offen(k);
+    if (Offen(k) > 0 && std::find(rest.begin(), rest.end(), k) == rest.end()) rest.push_back(k);
+  }
+  fRest = rest;
+  fNochZuSetzen = 0;
+  fPosition = fMaximum;
+  Anzeigen();
+  fAnzeige.Zustand(TAutomatZustand::Fertig);
+  return ergebnis;
+}
+
 // --- Setzen ----------------------------------------------------------------------------------
 
 bool TAutomat::SetzeEinzeln(TKurs& kurs, int woche, int tag, int std) {

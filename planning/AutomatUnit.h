@@ -16,6 +16,7 @@
 #include "model/GlobalUnit.h"
 #include "model/ToolsUnit.h"
 #include "model/WoElemUnit.h"
+#include "planning/NachbessernUnit.h"
 
 class TKurs;
 
@@ -38,6 +39,13 @@ class TAutomatAnzeige {
   virtual void NachKurs() = 0;
   // Eine Stunde wurde in eine als unmöglich markierte Zelle gesetzt: ein kurzer Ton.
   virtual void Piep() = 0;
+  // Beim Nachbessern von Zeit zu Zeit: "noch zu setzen" und die verstrichenen Sekunden zeigen und
+  // anstehende Eingaben verarbeiten. Ein "Abbrechen" ruft dabei TAutomat::Abbrechen; das
+  // Nachbessern endet dann vor dem nächsten Schritt.
+  virtual void Nachbessern(int nochZuSetzen, double sekunden) {
+    (void)nochZuSetzen;
+    (void)sekunden;
+  }
 };
 
 class TAutomat {
@@ -52,7 +60,11 @@ class TAutomat {
   void KurseSortieren();
   // Plant die Kurse der Liste, bis sie leer ist oder ein Abbruch gewünscht wurde.
   void Rechne();
-  // Abbruch wünschen: wirkt zwischen zwei Kursen.
+  // Bessert nach der Rechnung nach (planning/NachbessernUnit): setzt offene Stunden der Kurse
+  // der Rechnung, indem es gesetzte verschiebt, bis alles gesetzt ist, die Grenze erreicht ist
+  // oder ein Abbruch gewünscht wurde. Danach stimmen die Anzeigewerte und Rest() wieder.
+  TNachbessernErgebnis Nachbessern(const TNachbessernGrenze& grenze);
+  // Abbruch wünschen: wirkt zwischen zwei Kursen (beim Nachbessern zwischen zwei Schritten).
   void Abbrechen() { fAbbruch = true; }
 
   bool Abbruch() const { return fAbbruch; }
