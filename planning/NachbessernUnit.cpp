@@ -290,14 +290,20 @@ struct TNachbesserung::TDaten {
             if (x->SetzungFinden(o.woche, o.tag, o.std))
               if (const auto h = verdraenge(x, THindernis::Fest)) return scheitert(*h);
       }
-      for (const TKlasse* kl : k->fKlassen) {
-        if (Wort(kl->fSperrung, o.woche, o.tag) & bit) return scheitert(THindernis::Gesperrt);
-        if (!(Wort(kl->fBesetzung, o.woche, o.tag) & bit)) continue;
-        for (const TKurs* x : kl->fKurse) {
-          if (x == k || (k->fKopplung && x->fKopplung == k->fKopplung)) continue;
-          if (x->SetzungFinden(o.woche, o.tag, o.std))
-            if (const auto h = verdraenge(x, THindernis::Fest)) return scheitert(*h);
-        }
+    }
+    // Die Klassen der Kurse, jede einmal: dort darf nur die eigene Kopplung liegen.
+    std::vector<const TKlasse*> klassen;
+    for (const TKurs* k : kurse)
+      for (const TKlasse* kl : k->fKlassen)
+        if (std::find(klassen.begin(), klassen.end(), kl) == klassen.end()) klassen.push_back(kl);
+    const TKopplung* kopplung = kurse.front()->fKopplung;
+    for (const TKlasse* kl : klassen) {
+      if (Wort(kl->fSperrung, o.woche, o.tag) & bit) return scheitert(THindernis::Gesperrt);
+      if (!(Wort(kl->fBesetzung, o.woche, o.tag) & bit)) continue;
+      for (const TKurs* x : kl->fKurse) {
+        if (kopplung && x->fKopplung == kopplung) continue;
+        if (x->SetzungFinden(o.woche, o.tag, o.std))
+          if (const auto h = verdraenge(x, THindernis::Fest)) return scheitert(*h);
       }
     }
     if (raeumeWichtig) {
@@ -307,11 +313,7 @@ struct TNachbesserung::TDaten {
     for (const TEinheit& e : b.weg)
       b.kosten +=
           static_cast<long>(Kurse(e).size()) * (1 + strafe[static_cast<std::size_t>(e.gruppe)]);
-    // Hohlstunden der Klassen (jede einmal).
-    std::vector<const TKlasse*> klassen;
-    for (const TKurs* k : kurse)
-      for (const TKlasse* kl : k->fKlassen)
-        if (std::find(klassen.begin(), klassen.end(), kl) == klassen.end()) klassen.push_back(kl);
+    // Hohlstunden der Klassen.
     for (const TKlasse* kl : klassen) {
       const std::uint32_t belegt = Wort(kl->fBesetzung, o.woche, o.tag);
       const std::uint32_t gesperrt = Wort(kl->fSperrung, o.woche, o.tag);
