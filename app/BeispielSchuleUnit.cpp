@@ -91,9 +91,10 @@ struct TLehrerPlan {
 
 class TBeispiel {
  public:
-  TBeispiel(TSchule& schule, bool gross)
+  TBeispiel(TSchule& schule, bool gross, bool knapp)
       : fSchule(schule),
         fGross(gross),
+        fKnapp(knapp),
         fZufall(gross ? 0x5A4D52454C475231ull : 0x5A4D52454C4B4C31ull) {}
 
   void Erzeugen() {
@@ -289,7 +290,11 @@ class TBeispiel {
     const int faktor = fGross ? 2 : 1;
     std::size_t kursraum = static_cast<std::size_t>(jahrgang - 11) * 2;
     std::vector<int> schienen;
-    for (const TSchiene& s : Schienen(einfuehrung)) {
+    std::vector<TSchiene> alle = Schienen(einfuehrung);
+    if (fKnapp)
+      alle.insert(alle.end(), Zusatzschienen(einfuehrung).begin(),
+                  Zusatzschienen(einfuehrung).end());
+    for (const TSchiene& s : alle) {
       const int ko =
           NeueKopplung(std::string(stufe) + "-" + s.Name, std::string(stufe) + " " + s.Info);
       schienen.push_back(ko);
@@ -499,6 +504,7 @@ class TBeispiel {
         for (int h = 1; h <= 2; ++h) l->fSperrung.SetWocheTagStd(0, 1, h, true);  // Personalrat
       }
     }
+    if (fKnapp) Verfuegbarkeit();
     for (std::size_t i = 0; i < fKlassen.size(); ++i) {
       const TKlassenPlan& p = fKlassen[i];
       TKlasse* k = fKlassenElemente[i];
@@ -550,6 +556,32 @@ class TBeispiel {
       for (std::size_t s = 0; s < fParZeilen[z].size(); ++s)
         par.fListe[z * spalten + s] =
             fKopplungsElemente[static_cast<std::size_t>(fParZeilen[z][s])];
+  }
+
+  // Knapp: jede Lehrkraft ist nur in etwa Unterricht / 0,95 Zellen des Rasters (5 Tage, 10
+  // Stunden) frei; gesperrt werden die späten Stunden zuerst, die Tage reihum ab einem Tag je
+  // Lehrkraft.
+  void Verfuegbarkeit() {
+    for (std::size_t i = 0; i < fLehrerElemente.size(); ++i) {
+      TLehrer* l = fLehrerElemente[i];
+      int unterricht = 0;
+      for (int w = 1; w <= 2; ++w) {
+        int n = 0;
+        for (const TKurs* k : l->fKurse) n += k->fStunden.GetWochenStunde(w);
+        unterricht = std::max(unterricht, n);
+      }
+      const int ziel = (unterricht * 100 + 94) / 95;
+      int frei = 0;
+      for (int t = 1; t <= 5; ++t)
+        for (int h = 1; h <= 10; ++h) frei += l->fSperrung.GetWocheTagStd(1, t, h) ? 0 : 1;
+      for (int h = 10; h >= 1 && frei > ziel; --h)
+        for (int n = 0; n < 5 && frei > ziel; ++n) {
+          const int t = 1 + static_cast<int>((i + static_cast<std::size_t>(n)) % 5);
+          if (l->fSperrung.GetWocheTagStd(1, t, h)) continue;
+          l->fSperrung.SetWocheTagStd(0, t, h, true);
+          --frei;
+        }
+    }
   }
 
   // Wochenstunden einer Klasse: jede Kopplung einmal mit ihrem größten Kurs.
@@ -709,6 +741,7 @@ class TBeispiel {
 
   TSchule& fSchule;
   bool fGross;
+  bool fKnapp;
   TZufall fZufall;
   std::vector<TKlassenPlan> fKlassen;
   std::vector<std::pair<std::string, std::string>> fRaumPlaene;  // Kürzel, Info
@@ -727,6 +760,6 @@ class TBeispiel {
 
 }  // namespace
 
-void ErzeugeBeispielSchule(TSchule& schule, bool gross) {
-  TBeispiel(schule, gross).Erzeugen();
+void ErzeugeBeispielSchule(TSchule& schule, bool gross, bool knapp) {
+  TBeispiel(schule, gross, knapp).Erzeugen();
 }
