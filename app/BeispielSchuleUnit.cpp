@@ -333,7 +333,11 @@ class TBeispiel {
     for (std::size_t i = 0; i < nach.size(); ++i) nach[i] = static_cast<int>(i);
     fZufall.Mischen(nach);
     static const std::array<int, 5> kTeilzeit = {12, 14, 16, 18, 20};
-    for (int t = 0; t < LehrerZahl(); ++t) {
+    // Knapp: nur so viele Lehrkräfte, bis der Unterricht 95 % ihrer Sollstunden füllt.
+    double unterricht = 0;
+    for (double r : rest) unterricht += r;
+    int soll = 0;
+    for (int t = 0; t < LehrerZahl() && (!fKnapp || soll * 95 < unterricht * 100); ++t) {
       TLehrerPlan l;
       l.Nachname = Nachnamen()[static_cast<std::size_t>(nach[static_cast<std::size_t>(t)])];
       l.Vorname =
@@ -349,6 +353,7 @@ class TBeispiel {
       l.Faecher = {erstes, zweites};
       rest[static_cast<std::size_t>(erstes)] -= l.Soll / 2.0;
       rest[static_cast<std::size_t>(zweites)] -= l.Soll / 2.0;
+      soll += l.Soll;
       fLehrer.push_back(l);
     }
     // Kürzel aus dem Nachnamen: drei Buchstaben, bei Gleichheit andere Buchstaben des Namens.
@@ -504,7 +509,6 @@ class TBeispiel {
         for (int h = 1; h <= 2; ++h) l->fSperrung.SetWocheTagStd(0, 1, h, true);  // Personalrat
       }
     }
-    if (fKnapp) Verfuegbarkeit();
     for (std::size_t i = 0; i < fKlassen.size(); ++i) {
       const TKlassenPlan& p = fKlassen[i];
       TKlasse* k = fKlassenElemente[i];
@@ -556,32 +560,6 @@ class TBeispiel {
       for (std::size_t s = 0; s < fParZeilen[z].size(); ++s)
         par.fListe[z * spalten + s] =
             fKopplungsElemente[static_cast<std::size_t>(fParZeilen[z][s])];
-  }
-
-  // Knapp: jede Lehrkraft ist nur in etwa Unterricht / 0,95 Zellen des Rasters (5 Tage, 10
-  // Stunden) frei; gesperrt werden die späten Stunden zuerst, die Tage reihum ab einem Tag je
-  // Lehrkraft.
-  void Verfuegbarkeit() {
-    for (std::size_t i = 0; i < fLehrerElemente.size(); ++i) {
-      TLehrer* l = fLehrerElemente[i];
-      int unterricht = 0;
-      for (int w = 1; w <= 2; ++w) {
-        int n = 0;
-        for (const TKurs* k : l->fKurse) n += k->fStunden.GetWochenStunde(w);
-        unterricht = std::max(unterricht, n);
-      }
-      const int ziel = (unterricht * 100 + 94) / 95;
-      int frei = 0;
-      for (int t = 1; t <= 5; ++t)
-        for (int h = 1; h <= 10; ++h) frei += l->fSperrung.GetWocheTagStd(1, t, h) ? 0 : 1;
-      for (int h = 10; h >= 1 && frei > ziel; --h)
-        for (int n = 0; n < 5 && frei > ziel; ++n) {
-          const int t = 1 + static_cast<int>((i + static_cast<std::size_t>(n)) % 5);
-          if (l->fSperrung.GetWocheTagStd(1, t, h)) continue;
-          l->fSperrung.SetWocheTagStd(0, t, h, true);
-          --frei;
-        }
-    }
   }
 
   // Wochenstunden einer Klasse: jede Kopplung einmal mit ihrem größten Kurs.

@@ -10,8 +10,8 @@
 // Groß (für Messungen): etwa 150 Lehrkräfte, acht Parallelklassen je Jahrgang (5a–10h), die
 // Oberstufe mit doppelt so vielen Kursen, gut 2100 Wochenstunden Unterricht in knapp 800 Kursen.
 // Knapp (für Messungen der Planung): dazu in der Oberstufe weitere Schienen (Vertiefungs- und
-// Projektkurse, Arbeitsgemeinschaften), und jede Lehrkraft ist nur in so vielen Zellen des Rasters
-// verfügbar (die späten Stunden zuerst gesperrt), dass ihr Unterricht etwa 95 % davon füllt.
+// Projektkurse, Arbeitsgemeinschaften), und nur so viele Lehrkräfte, dass der Unterricht etwa
+// 95 % ihrer Sollstunden füllt.
 //
 // Das Ergebnis hängt nur von "gross" und "knapp" ab: keine Uhr, kein Zufall von außen (eigener
 // Generator mit fester Saat); die Zeitstempel der letzten Planänderung sind fest.

@@ -24,7 +24,7 @@ void Hilfe(std::ostream& aus) {
          "                             aktuellen Aufbau\n"
          "  beispiel DATEI [--gross [--knapp]]\n"
          "                             schreibt die Beispielschule (--gross: die große;\n"
-         "                             --knapp: mit knappen Lehrkräften und mehr Schienen)\n"
+         "                             --knapp: Lehrkräfte zu 95 % ausgelastet, mehr Schienen)\n"
          "  automatik DATEI [--ausgabe NEU] [--prozent N] [--tage N] [--kurse KÜRZEL…]\n"
          "            [--nachbessern [SEKUNDEN]]\n"
          "                             plant die offenen Stunden aller Kurse (mit --kurse: der\n"
