@@ -457,12 +457,16 @@ struct TNachbesserung::TDaten {
     for (std::size_t g = 0; g < gruppen.size(); ++g)
       for (int w = wochen.von; w <= wochen.bis; ++w)
         if (!Offene(static_cast<int>(g), w).empty()) reihe.emplace_back(static_cast<int>(g), w);
+    // Kleine Einheiten zuerst: ihre Ketten sind kurz und gelingen eher.
+    std::stable_sort(reihe.begin(), reihe.end(), [this](const auto& a, const auto& b) {
+      return Offene(a.first, a.second).size() < Offene(b.first, b.second).size();
+    });
     naechste = 0;
     return !reihe.empty();
   }
 
   static constexpr int kTiefe = 8;
-  static constexpr std::array<int, 3> kBreite = {4, 3, 2};
+  static constexpr std::array<int, 2> kBreite = {3, 2};
 
   TAutomatAnzeige& anzeige;
   const bool& abbruch;
