@@ -277,8 +277,8 @@ struct TNachbesserung::TDaten {
     };
     std::vector<const TLehrer*> lehrer;
     for (const TKurs* k : kurse) {
-      if ((Wort(k->fBesetzung, o.woche, o.tag) | Wort(k->fSperrung, o.woche, o.tag)) & bit)
-        return scheitert(THindernis::Gesperrt);
+      if (Wort(k->fBesetzung, o.woche, o.tag) & bit) return scheitert(THindernis::Tag);
+      if (Wort(k->fSperrung, o.woche, o.tag) & bit) return scheitert(THindernis::Gesperrt);
       if (!TagPasst(k, g, o)) return scheitert(THindernis::Tag);
       if (const TLehrer* l = k->fLehrer) {
         if (std::find(lehrer.begin(), lehrer.end(), l) != lehrer.end())

@@ -40,7 +40,7 @@ struct TNachbessernGrenze {
 // Was eine offene Stunde in einer Zelle aufhält, als erstes Hindernis dort.
 enum class THindernis {
   Raster,    // außerhalb von fMaxTageNeu × fPlnStd
-  Tag,       // fStdProTag, Block oder verbundene Zellen
+  Tag,       // die Zelle hat der Kurs schon; fStdProTag, Block, verbundene Zellen
   Gesperrt,  // Kurs, Lehrer oder Klasse gesperrt
   Fest,      // belegt durch eine fixierte Stunde oder einen Kurs außerhalb der Rechnung
   Raum,      // keine verschiedenen Räume für die Kurse
