@@ -25,7 +25,9 @@ void Hilfe(std::ostream& aus) {
          "  kurse DATEI                schreibt alle Kurse im Kursformat der Zwischenablage\n"
          "  umwandeln DATEI NEU        liest DATEI (auch im alten Aufbau) und schreibt NEU im\n"
          "                             aktuellen Aufbau\n"
-         "  beispiel DATEI [--gross]   schreibt die Beispielschule (--gross: die große)\n"
+         "  beispiel DATEI [--gross [--knapp]]\n"
+         "                             schreibt die Beispielschule (--gross: die große;\n"
+         "                             --knapp: Lehrkräfte zu 95 % ausgelastet, mehr Schienen)\n"
          "  pruefen DATEI [konsistenz|bruecken|raeume|stunden|versionen|kopplungen|einzel|alle]\n"
          "                [--tage N]   schreibt die Zeilen des Fensters \"Fehler\", dann\n"
          "                             \"Ergebnis: keine Fehler|kleinere Fehler|größere Fehler\"\n"
@@ -35,11 +37,14 @@ void Hilfe(std::ostream& aus) {
          "                             Planversionen, gibt die Hohlstunden je Klasse davor und\n"
          "                             danach aus und schreibt das Ergebnis nach NEU\n"
          "  automatik DATEI [--ausgabe NEU] [--prozent N] [--tage N] [--kurse KÜRZEL…]\n"
+         "            [--nachbessern [SEKUNDEN]]\n"
          "                             plant die offenen Stunden aller Kurse (mit --kurse: der\n"
          "                             Lehrer und Klassen) in allen Planversionen, gibt\n"
          "                             \"gesetzt: N\", \"nicht verplanbar: N\" und je Kurs mit\n"
          "                             offenen Stunden \"offen: N KURS\" aus und schreibt das\n"
-         "                             Ergebnis nach NEU; --tage: Tage pro Woche (Vorgabe 5)\n"
+         "                             Ergebnis nach NEU; --tage: Tage pro Woche (Vorgabe 5);\n"
+         "                             --nachbessern: danach höchstens SEKUNDEN (Vorgabe 10)\n"
+         "                             nachbessern, mit \"nachgebessert: N\"\n"
          "  plan DATEI lehrer|klasse|raum KÜRZEL [--woche N] [--tage N] [--stunden N]\n"
          "                             [--schalter o|x] [--kopplungen]\n"
          "                             schreibt den Plan als Text mit Tabulatoren, wie\n"
@@ -125,9 +130,11 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
     return Schreiben(args[2], fehler) ? 0 : 1;
   }
   if (befehl == "beispiel") {
-    if (n < 1 || n > 2 || (n == 2 && args[2] != "--gross")) return Falsch(befehl, fehler);
+    const bool gross = n >= 2 && args[2] == "--gross";
+    const bool knapp = n == 3 && gross && args[3] == "--knapp";
+    if (n < 1 || n > 3 || (n >= 2 && !gross) || (n == 3 && !knapp)) return Falsch(befehl, fehler);
     TKonsolenUmgebung umgebung(fehler);
-    ErzeugeBeispielSchule(Schule(), n == 2);
+    ErzeugeBeispielSchule(Schule(), gross, knapp);
     return Schreiben(args[1], fehler) ? 0 : 1;
   }
   if (befehl == "pruefen") return CliPruefen({args.begin() + 1, args.end()}, aus, fehler);

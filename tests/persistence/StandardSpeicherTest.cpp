@@ -160,6 +160,8 @@ void Verstellen(TStandard& s) {
   s.fAuRaumUnwichtig = false;
   s.fAuEinzelUnwichtig = false;
   s.fAuFreiUnwichtig = false;
+  s.fAuNachbessern = true;
+  s.fAuNachbessernSek = 3600;
 
   s.fParZeilen = 40;
   s.fParSpalten = 10;
@@ -525,6 +527,7 @@ TEST(StandardSpeicher, UngueltigeWerteGebenFeldweiseDieVorgabe) {
   setze(5, "kus", "000G" + std::string(24, '0'));
   setze(5, "kst", "113");
   setze(7, "apr", "4");
+  setze(7, "ans", "0");  // 1..3600 Sekunden
   setze(10, "K112", "47796D6E61736975");
   setze(10, "K113", "6D2020202020202");   // 15 Ziffern: acht Leerzeichen
   setze(10, "K114", "456E646520202020");  // "Ende"
@@ -578,6 +581,7 @@ TEST(StandardSpeicher, UngueltigeWerteGebenFeldweiseDieVorgabe) {
   EXPECT_TRUE(s.fKuWoElem.Leer());
   EXPECT_EQ(s.fKursStd, 3);
   EXPECT_EQ(s.fAuProzent, 100);
+  EXPECT_EQ(s.fAuNachbessernSek, 10);
   EXPECT_EQ(s.fSchulname, std::string("Gymnasiu") + std::string(8, ' ') + "Ende");
   EXPECT_EQ(s.fFerien[0], 0);
   EXPECT_EQ(s.fFerien[8], 1);
