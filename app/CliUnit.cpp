@@ -6,6 +6,7 @@
 #include "app/BeispielSchuleUnit.h"
 #include "app/CliAutomatikUnit.h"
 #include "app/CliPlanUnit.h"
+#include "app/CliVertretungUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
 #include "model/GlobalUnit.h"
@@ -33,6 +34,16 @@ void Hilfe(std::ostream& aus) {
          "                             [--schalter o|x] [--kopplungen]\n"
          "                             schreibt den Plan als Text mit Tabulatoren, wie\n"
          "                             \"Kopieren\" im Planfenster\n"
+         "  abwesend DATEI lehrer|klasse|raum KÜRZEL DATUM [--bis DATUM] [--stunden N-M]\n"
+         "                             [--grund X] --ausgabe NEU\n"
+         "                             trägt eine Abwesenheit ein wie die Abwesenheitsdialoge\n"
+         "                             (ohne --stunden den ganzen Tag; --bis wie \"längere\n"
+         "                             Fehlzeit\" an den folgenden Schultagen, fünf je Woche),\n"
+         "                             gibt je Tag \"TT.MM.JJJJ<Tab>Stunden\" aus und schreibt\n"
+         "                             die Schule nach NEU; Daten als TT.MM.JJJJ\n"
+         "  vertretungen DATEI DATUM   schreibt je Vertretung des Tages eine Zeile: Stunde,\n"
+         "                             Kurs, Lehrer, Vertreter, Raum, Fach, Zustand (gültig,\n"
+         "                             ungültig, frei), getrennt durch Tabulatoren\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -105,6 +116,8 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   }
   if (befehl == "automatik") return CliAutomatik({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "plan") return CliPlan({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "abwesend") return CliAbwesend({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "vertretungen") return CliVertretungen({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;
