@@ -64,7 +64,12 @@ void TFehlGrid::paintEvent(QPaintEvent*) {
     if (gewaehlt) p.fillRect(zeile, palette().color(QPalette::Highlight));
     const QColor text = palette().color(gewaehlt ? QPalette::HighlightedText : QPalette::Text);
     p.setPen(text);
-    p.drawText(ZellRechteck(0, r).adjusted(3, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, T(z.Grund));
+    // Die schmale Grundspalte nimmt "(x)" in kleinerer Schrift.
+    QFont klein = font();
+    klein.setPointSizeF(klein.pointSizeF() * 0.7);
+    p.setFont(klein);
+    p.drawText(ZellRechteck(0, r).adjusted(1, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop, T(z.Grund));
+    p.setFont(font());
     p.drawText(ZellRechteck(2, r).adjusted(3, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop,
                T(U8(z.Element->fKuerzel.str())));
     // Der Tagesstreifen: Stunde k von links + 9k - 6 bis links + 9k.
