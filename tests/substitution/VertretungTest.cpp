@@ -285,10 +285,10 @@ TEST_F(VertretungsTest, StattEinerAnderenStundeNimmtDieVorhandeneVertretung) {
   TKurs* b = Kurs(l2, fM, {k5b}, {r2}, nullptr, 4);
   TSetzung* pa = a->NeueSetzung(1, 1, 3, r1);
   TSetzung* pb = b->NeueSetzung(1, 2, 5, r2);  // Dienstag, 5. Stunde
-  Abwesend(l1, Tag(0), 3, 3);
-  Abwesend(r2, Tag(1), 5, 5);  // B hat schon einen Raumwechsel
+  Abwesend(l1, Tag(-7), 3, 3);                 // Montag, 30. November
+  Abwesend(r2, Tag(-6), 5, 5);  // Dienstag, 1. Dezember: B hat schon einen Raumwechsel
   ASSERT_EQ(Anzahl(), 2);
-  TVertretung* va = Von(pa, Tag(0));
+  TVertretung* va = Von(pa, Tag(-7));
   u.dialog.Antworte("Ja");  // l3 hat diesen Tag frei
   va->TrageLehrerEin(l3, nullptr);
   EXPECT_EQ(l3->fVStunden1, 1);
@@ -296,21 +296,23 @@ TEST_F(VertretungsTest, StattEinerAnderenStundeNimmtDieVorhandeneVertretung) {
   statt.fLehrer = l2;
   statt.fKurs = b;
   statt.fSetzung = pb;
-  statt.fDatum = Tag(1);
+  statt.fDatum = Tag(-6);
   ASSERT_TRUE(va->TrageLehrerEin(l2, &statt));
   EXPECT_EQ(Anzahl(), 2);  // keine zweite Vertretung für B
-  TVertretung* vb = Von(pb, Tag(1));
+  TVertretung* vb = Von(pb, Tag(-6));
   EXPECT_EQ(va->fZu, vb);
   EXPECT_EQ(vb->fVon, va);
   EXPECT_EQ(vb->fLehrer, nullptr);
   EXPECT_EQ(va->fLehrer, l2);
   EXPECT_EQ(va->fFach, fM);
   EXPECT_EQ(l3->fVStunden1, 0);
-  EXPECT_EQ(l3->fDict["202612"], "0");
+  // Die Lastschrift gilt dem Tag der Gutschrift (November), nicht dem der verlegten Stunde.
+  EXPECT_EQ(l3->fDict["202611"], "0");
+  EXPECT_EQ(l3->fDict.count("202612"), 0u);
   va->FuelleBemerkung();
   // R2 war frei und ist nun der Raum von A.
   EXPECT_EQ(va->fRaum, r2);
-  std::string erwartet = "in Raum R2 | statt Di, 8. Dez   5 " + b->OhneRaumKlKoZeile() + " R2 ";
+  std::string erwartet = "in Raum R2 | statt Di, 1. Dez   5 " + b->OhneRaumKlKoZeile() + " R2 ";
   if (erwartet.size() > 81) erwartet.resize(81);
   EXPECT_EQ(va->fLInfo.str(), erwartet);
   EXPECT_TRUE(VertretungenStimmen(s));
