@@ -9,6 +9,7 @@
 #include "app/CliExportUnit.h"
 #include "app/CliPlanUnit.h"
 #include "app/CliPruefUnit.h"
+#include "app/CliVertretungUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
 #include "model/GlobalUnit.h"
@@ -65,6 +66,16 @@ void Hilfe(std::ostream& aus) {
          "                             importiert eine Kursliste in die Schule und schreibt sie\n"
          "                             nach NEU, gibt \"Kurse: N\" und \"Stunden: N\" aus; ohne\n"
          "                             --unbekannte-anlegen lehnt ein unbekanntes Kürzel ab\n"
+         "  abwesend DATEI lehrer|klasse|raum KÜRZEL DATUM [--bis DATUM] [--stunden N-M]\n"
+         "                             [--grund X] --ausgabe NEU\n"
+         "                             trägt eine Abwesenheit ein wie die Abwesenheitsdialoge\n"
+         "                             (ohne --stunden den ganzen Tag; --bis wie \"längere\n"
+         "                             Fehlzeit\" an den folgenden Schultagen, fünf je Woche),\n"
+         "                             gibt je Tag \"TT.MM.JJJJ<Tab>Stunden\" aus und schreibt\n"
+         "                             die Schule nach NEU; Daten als TT.MM.JJJJ\n"
+         "  vertretungen DATEI DATUM   schreibt je Vertretung des Tages eine Zeile: Stunde,\n"
+         "                             Kurs, Lehrer, Vertreter, Raum, Fach, Zustand (gültig,\n"
+         "                             ungültig, frei), getrennt durch Tabulatoren\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -144,6 +155,8 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   if (befehl == "drucken") return CliDrucken({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "export") return CliExport({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "import") return CliImport({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "abwesend") return CliAbwesend({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "vertretungen") return CliVertretungen({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
+#include <string_view>
 
 #include "model/SchulUnit.h"
 #include "output/ExportUnit.h"
@@ -142,7 +143,11 @@ void TTamrelPalette::MenuesAnlegen() {
   QMenu* vor = Untermenue(bearb, T("Bearbeiten/Voreinstellungen"), T("Voreinstellungen"));
   for (const char* t : {"Eckdaten", "Grunddaten", "Deputate", "Pläne", "Kurse", "Planversionen",
                         "Kalender", "Zeiten", "Kennwort", "Automatik", "Vertretung", "HTML-Farben"})
-    Fehlt(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t));
+    if (std::string_view(t) == "Kalender")
+      Eintrag(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t), {},
+              [this] { KalenderItemClick(); });
+    else
+      Fehlt(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t));
   QMenu* wz = Untermenue(bearb, T("Bearbeiten/Werkzeuge"), T("Werkzeuge"));
   fFensterArtItems = new QActionGroup(this);
   fWerkzeugItems = new QActionGroup(this);

@@ -94,6 +94,8 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void EinsetzenItemClick();
   void AllesAuswaehlenItemClick();
   void KuerzelItemClick();
+  // "Voreinstellungen" › "Kalender": der Kalenderdialog modal, danach alle Fenster neu.
+  void KalenderItemClick();
   void HilfeItemClick();
   void HandbuchItemClick();
   void UeberItemClick();
