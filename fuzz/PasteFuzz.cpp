@@ -20,6 +20,7 @@
 #include "persistence/BufferUnit.h"
 #include "persistence/ReadUnit.h"
 #include "persistence/WriteUnit.h"
+#include "settings/StandardUnit.h"
 
 namespace {
 
@@ -134,7 +135,7 @@ void AlleKurse(TPasteUmgebung& u, const std::string& text) {
   const std::vector<std::string> zeilen = AblageZeilen(Utf8ZuWin1252(text));
   u.Einsetzen(text);
   const int neu = s.fKursMenge.ListeZahlElemente() - vorher;
-  if (!KursFormOk(zeilen)) {
+  if (!KursFormOk(zeilen, Standard().fEineWoche ? 1 : Standard().fMaxWocheNeu)) {
     FuzzPruefe(neu == 0 && u.fDialog.fPasteFehler == 1 && u.fDialog.fFragen == 0,
                "falsches Format ohne Fehlermeldung oder mit neuen Kursen");
     FuzzPruefe(!s.fDirty, "falsches Format hat die Schule geändert");
