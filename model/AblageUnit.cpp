@@ -75,7 +75,7 @@ std::vector<std::string> TabFelder(std::string_view zeile) {
   return felder;
 }
 
-bool KursFormOk(const std::vector<std::string>& zeilen) {
+bool KursFormOk(const std::vector<std::string>& zeilen, int wochen) {
   for (const std::string& zeile : zeilen) {
     if (std::count(zeile.begin(), zeile.end(), '\t') != kFelder - 1) return false;
     const std::vector<std::string> f = TabFelder(zeile);
@@ -92,6 +92,14 @@ bool KursFormOk(const std::vector<std::string>& zeilen) {
       if (!IstZahl(f[i])) return false;
     const std::int32_t tabelle = Zahl(f[10]);
     if (tabelle < 1 || tabelle > 4) return false;
+    // Nur Werte, die die Schuldatei fassen kann: sonst ließe sich die Schule danach nicht mehr
+    // sichern. Die Stunden zählen je Planversion, die Farbe hat 24 Bit.
+    auto int16 = [](std::int64_t z) { return z >= -32768 && z <= 32767; };
+    if (!int16(Zahl(f[0])) || !int16(Zahl(f[1]) / std::max(1, wochen)) || !int16(Zahl(f[8])) ||
+        !int16(Zahl(f[9])))
+      return false;
+    const std::int32_t farbe = Zahl(f[14]);
+    if (farbe < 0 || farbe > 0xFFFFFF) return false;
   }
   return true;
 }
@@ -195,7 +203,7 @@ void TSchule::DoPaste() {
   const std::vector<std::string> zeilen = AblageZeilen(Utf8ZuWin1252(Ablage().Text()));
   switch (art->Gruppe) {
     case TFensterGruppe::AlleKurse:
-      if (!KursFormOk(zeilen)) {
+      if (!KursFormOk(zeilen, Standard().fEineWoche ? 1 : Standard().fMaxWocheNeu)) {
         PasteFehler();
         return;
       }

@@ -71,6 +71,34 @@ TEST(KursFormOk, WeistFalscheTexteAb) {
                                           ""})}));  // Folgezeile mit Info
 }
 
+// Was die Schuldatei nicht fassen kann, wird nicht eingesetzt: sonst scheitert danach jedes
+// Sichern.
+TEST(KursFormOk, NurWerteDieDieSchuldateiFasst) {
+  auto mit = [](int feld, const std::string& wert) {
+    std::vector<std::string> f = TabFelder(kErste);
+    f[feld] = wert;
+    std::string z;
+    for (std::size_t i = 0; i < f.size(); ++i) z += (i ? "\t" : "") + f[i];
+    return std::vector<std::string>{z};
+  };
+  for (int feld : {0, 8, 9}) {
+    SCOPED_TRACE(feld);
+    EXPECT_TRUE(KursFormOk(mit(feld, "32767")));
+    EXPECT_TRUE(KursFormOk(mit(feld, "-32768")));
+    EXPECT_FALSE(KursFormOk(mit(feld, "32768")));
+    EXPECT_FALSE(KursFormOk(mit(feld, "-32769")));
+  }
+  EXPECT_FALSE(KursFormOk(mit(8, "1202611")));
+  // Die Stunden stehen als Summe aller Planversionen im Feld.
+  EXPECT_FALSE(KursFormOk(mit(1, "32768")));
+  EXPECT_TRUE(KursFormOk(mit(1, "65535"), 2));
+  EXPECT_FALSE(KursFormOk(mit(1, "65536"), 2));
+  EXPECT_TRUE(KursFormOk(mit(14, "16777215")));
+  EXPECT_TRUE(KursFormOk(mit(14, "0")));
+  EXPECT_FALSE(KursFormOk(mit(14, "16777216")));
+  EXPECT_FALSE(KursFormOk(mit(14, "-1")));
+}
+
 TEST(InfoFormOk, EineZeileMitHoechstens31Oder81Zeichen) {
   EXPECT_TRUE(InfoFormOk({std::string(31, 'a')}));
   EXPECT_FALSE(InfoFormOk({std::string(32, 'a')}));
