@@ -61,16 +61,10 @@ class TInfoPruefer : public QValidator {
   }
 };
 
-// Die Mauszeiger der Werkzeuge im Kursfenster: 2 Löschen, 4 Schieben.
+// Die Mauszeiger der Werkzeuge im Kursfenster: die eigenen Zeiger 2 (Löschen) und 4 (Schieben)
+// des Programms, sonst der Pfeil.
 QCursor WerkzeugCursor(int nummer) {
-  switch (nummer) {
-    case 2:
-      return QCursor(Qt::ForbiddenCursor);
-    case 4:
-      return QCursor(Qt::OpenHandCursor);
-    default:
-      return QCursor(Qt::ArrowCursor);
-  }
+  return nummer == 2 || nummer == 4 ? TamrelCursor(nummer) : QCursor(Qt::ArrowCursor);
 }
 
 void SetzeBereich(QSpinBox* spin, const TZahlBereich& b) {
