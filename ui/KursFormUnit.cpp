@@ -436,31 +436,9 @@ void TKursForm::KueKnopfClick() {
   TElement* wahl = nullptr;
   bool gewaehlt = false;
   // Die Listen des Fachs oder des Lehrers, sonst (auch wenn diese leer sind) die der Palette.
-  switch (art) {
-    case 0:
-      gewaehlt = kurs->fFach && !kurs->fFach->fLehrer.empty()
-                     ? MenueZeigen(kurs->fFach->LehrerPopupFuellen(), wahl)
-                     : HauptListe(leh, wahl);
-      break;
-    case 1:
-      gewaehlt = kurs->fFach && !kurs->fFach->fKlassen.empty()
-                     ? MenueZeigen(kurs->fFach->KlassenPopupFuellen(), wahl)
-                     : HauptListe(kla, wahl);
-      break;
-    case 2:
-      gewaehlt = HauptListe(kop, wahl);
-      break;
-    case 3:
-      gewaehlt = kurs->fLehrer && !kurs->fLehrer->fFaecher.empty()
-                     ? MenueZeigen(kurs->fLehrer->FachPopupFuellen(), wahl)
-                     : HauptListe(fac, wahl);
-      break;
-    case 4:
-      gewaehlt = HauptListe(rau, wahl);
-      break;
-    default:
-      break;
-  }
+  if (std::optional<KursFeld::TKuerzelListe> liste = KursFeld::KuerzelListe(*kurs, art))
+    gewaehlt =
+        liste->Eigene ? MenueZeigen(std::move(liste->Menue), wahl) : HauptListe(liste->Art, wahl);
   // Während des Menüs kann das Fenster einen anderen Kurs bekommen oder geschlossen werden.
   if (!self || fKurs != kurs || !gewaehlt) return;
   KursFeld::ElementWaehlen(*kurs, art, wahl);
