@@ -275,10 +275,16 @@ void TSchule::KurseEinsetzen(const std::vector<std::string>& zeilen) {
     TKlasse* klasse = f[4].empty() ? nullptr : HoleKlasse(f[4]);
     TKopplung* kopplung = f[5].empty() ? nullptr : HoleKopplung(f[5]);
     TRaum* raum = f[6].empty() ? nullptr : HoleRaum(f[6]);
-    // Das Feld trägt außerhalb des Ein-Wochen-Modus die Summe aller Wochen.
-    std::int32_t stunden = Zahl(f[1]);
-    if (!s.fEineWoche) stunden /= std::max(1, s.fMaxWocheNeu);
-    TKurs* k = TKurs::IKurs(lehrer, klasse, kopplung, fach, raum, stunden);
+    // Das Feld trägt außerhalb des Ein-Wochen-Modus die Summe aller Wochen; was die Teilung
+    // übrig lässt, bekommen die ersten Wochen, so geht keine Stunde verloren.
+    const std::int32_t summe = Zahl(f[1]);
+    const int wochen = s.fEineWoche ? 1 : std::max(1, s.fMaxWocheNeu);
+    TKurs* k = TKurs::IKurs(lehrer, klasse, kopplung, fach, raum, summe / wochen);
+    if (summe > 0 && summe % wochen != 0) {
+      for (int w = 1; w <= summe % wochen; ++w) k->fStunden.SetWochenStunde(w, summe / wochen + 1);
+      // Die Gesamtstunden gehören zum Sortierschlüssel: der Kurs rückt an seinen Platz.
+      k->FachErgaenzen(k->fFach);
+    }
     k->fFaktor = Zahl(f[0]);
     k->fInfo = f[7];
     k->fStdProTag = Zahl(f[8]);

@@ -53,11 +53,13 @@ void TSchule::SetDirty(bool wert) {
 
 void TSchule::SetzeKalender(int woche, std::uint8_t b) {
   if (woche < 1 || woche > 888) return;
+  // Woche 0 hieße in jeder Datumsregel "alle Wochen": nur eine bestehende Planversion zählt.
+  if (b < 1 || b > Standard().fMaxWocheNeu) return;
   fKalender[woche] = b;
 }
 
 void TSchule::SetKalender(const TKalenderBytes& kalender) {
-  fKalender = kalender;
+  for (int woche = 1; woche <= 888; ++woche) SetzeKalender(woche, kalender[woche]);
 }
 
 namespace {

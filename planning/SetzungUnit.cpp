@@ -10,6 +10,7 @@
 #include "model/LehrerUnit.h"
 #include "model/RaumUnit.h"
 #include "model/SchulUnit.h"
+#include "planning/UmsetzenUnit.h"
 #include "planning/KonfliktUnit.h"
 #include "planning/SetzungAnzeigeUnit.h"
 #include "planning/UndoUnit.h"
@@ -104,6 +105,19 @@ void VertretungenAnlegen(TKurs* kurs, TSetzung* s) {
       tage.push_back(v->fDatum);
     }
   for (TDateTime d : tage) TagNeuAufbauen(d);
+}
+
+// Jede Stunde, die das Verschieben der Kurse von (altTag, altStd) nach (neuTag, neuStd) heraus-
+// nähme, kann wieder gesetzt werden.
+bool Verschiebbar(const std::vector<TKurs*>& kurse, int neuTag, int neuStd, int altTag,
+                  int altStd) {
+  const TWochenSpanne spanne = WochenArgument(-1);
+  for (const TKurs* k : kurse)
+    for (int w = spanne.von; w <= spanne.bis; ++w)
+      if (k->SetzungFinden(w, altTag, altStd) && !k->SetzungFinden(w, neuTag, neuStd) &&
+          !StundeUmsetzbar(*k, w))
+        return false;
+  return true;
 }
 
 // Verschiebt die Stunden eines Kurses Woche für Woche. Liegt der Kurs in einer Woche schon in
@@ -211,10 +225,13 @@ void TKurs::AlleSetzungenEntfernen() {
 
 void TKurs::Schiebe(int neuTag, int neuStd, int altTag, int altStd, bool mitKopplung) {
   if (mitKopplung && fKopplung) {
-    for (TKurs* k : GekoppeltInZelle(fKopplung, -1, altTag, altStd))
-      k->Schiebe(neuTag, neuStd, altTag, altStd, false);
+    const std::vector<TKurs*> kurse = GekoppeltInZelle(fKopplung, -1, altTag, altStd);
+    // Erst prüfen, dann verschieben: eine abgelehnte Stunde lässt den Plan, wie er war.
+    if (!Verschiebbar(kurse, neuTag, neuStd, altTag, altStd)) return Dialog().Piep();
+    for (TKurs* k : kurse) k->Schiebe(neuTag, neuStd, altTag, altStd, false);
     return;
   }
+  if (!Verschiebbar({this}, neuTag, neuStd, altTag, altStd)) return Dialog().Piep();
   Verschiebe(*this, neuTag, neuStd, altTag, altStd, false, nullptr);
 }
 
@@ -224,6 +241,9 @@ void TKurs::SchiebeMitRaum(int neuTag, int neuStd, int altTag, int altStd, bool 
   if (mitKopplung && fKopplung)
     for (TKurs* k : GekoppeltInZelle(fKopplung, -1, altTag, altStd))
       if (k != this) andere.push_back(k);
+  std::vector<TKurs*> alle = andere;
+  alle.push_back(this);
+  if (!Verschiebbar(alle, neuTag, neuStd, altTag, altStd)) return Dialog().Piep();
   Verschiebe(*this, neuTag, neuStd, altTag, altStd, true, neuRaum);
   for (TKurs* k : andere) k->Schiebe(neuTag, neuStd, altTag, altStd, false);
 }

@@ -212,6 +212,20 @@ TEST_F(AblageTest, StundenImMehrwochenmodusGehenAlsSummeHinUndZurueck) {
     EXPECT_EQ(kurs->fStunden.GetWochenStunde(1), 3);
     EXPECT_EQ(kurs->fStunden.GetWochenStunde(2), 3);
   }
+  // Eine ungerade Summe: der Rest geht an die erste Woche, nicht verloren.
+  k->fStunden.SetWochenStunde(2, 2);
+  Einsetzen(Win1252ZuUtf8(KurseAlsText({k}, false)));
+  ASSERT_EQ(schule().fKursMenge.ListeZahlElemente(), 3);
+  int fuenf = 0;
+  for (TKurs* kurs : schule().fKursMenge)
+    if (kurs != k && kurs->fStunden.GetWochenStunde(0) == 5) {
+      ++fuenf;
+      EXPECT_EQ(kurs->fStunden.GetWochenStunde(1), 3);
+      EXPECT_EQ(kurs->fStunden.GetWochenStunde(2), 2);
+    }
+  EXPECT_EQ(fuenf, 1);
+  for (std::size_t i = 1; i < schule().fKursMenge.size(); ++i)
+    EXPECT_LT(KursVergleich(schule().fKursMenge[i - 1], schule().fKursMenge[i]), 0);
 }
 
 TEST_F(AblageTest, UnbekannterLehrerMitNeinAendertNichts) {

@@ -494,7 +494,7 @@ TEST(StandardSpeicher, UngueltigeWerteGebenFeldweiseDieVorgabe) {
   auto setze = [&](int n, const std::string& name, const std::string& wert) {
     sp.fWerte[{Q(n), name}] = wert;
   };
-  setze(0, "eaw", "ja");       // weder "1" noch "0"
+  setze(0, "eaw", "ja");       // nicht "1": falsch
   setze(0, "pas", "7");        // 0..6
   setze(0, "pal", "-300");     // gültig
   setze(0, "sp3", "$a$b$c$");  // zu wenige Bezeichnungen
@@ -514,7 +514,7 @@ TEST(StandardSpeicher, UngueltigeWerteGebenFeldweiseDieVorgabe) {
   setze(2, "pfs", "0");
   setze(2, "plb", "0");
   setze(2, "pkb", "69");
-  setze(3, "dfs", "14");
+  setze(3, "dfs", "-14");  // Betrag
   setze(3, "dv1", "2025");
   setze(3, "dv2", "2");
   setze(3, "dv3", "29");  // kein Schaltjahr
@@ -550,7 +550,7 @@ TEST(StandardSpeicher, UngueltigeWerteGebenFeldweiseDieVorgabe) {
   const TStandard v;
   const TStandard& s = u.standard;
 
-  EXPECT_TRUE(s.fEineWoche);
+  EXPECT_FALSE(s.fEineWoche);
   EXPECT_EQ(s.fPaletteSchalter, 0);
   EXPECT_EQ(s.fPaletteLinks, -300);
   EXPECT_EQ(s.fStdBez[3], v.fStdBez[3]);
