@@ -12,6 +12,7 @@
 #include "model/SchulUnit.h"
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
+#include "ui/AuTabFormUnit.h"
 #include "ui/ElementMenueUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/SymbolUnit.h"
@@ -129,7 +130,13 @@ void TTamrelPalette::MenuesAnlegen() {
   QMenu* vor = Untermenue(bearb, T("Bearbeiten/Voreinstellungen"), T("Voreinstellungen"));
   for (const char* t : {"Eckdaten", "Grunddaten", "Deputate", "Pläne", "Kurse", "Planversionen",
                         "Kalender", "Zeiten", "Kennwort", "Automatik", "Vertretung", "HTML-Farben"})
-    Fehlt(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t));
+    if (QLatin1String(t) == QLatin1String("Automatik"))
+      Eintrag(vor, T("Bearbeiten/Voreinstellungen/Automatik"), T(t), {}, [this] {
+        TAuTabForm editor(this);
+        editor.exec();
+      });
+    else
+      Fehlt(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t));
   QMenu* wz = Untermenue(bearb, T("Bearbeiten/Werkzeuge"), T("Werkzeuge"));
   fFensterArtItems = new QActionGroup(this);
   fWerkzeugItems = new QActionGroup(this);
@@ -165,7 +172,6 @@ void TTamrelPalette::MenuesAnlegen() {
       a->setCheckable(true);
       fWerkzeugItems->addAction(a);
     }
-    if (knopf == QLatin1String("AutomatKnopf")) fFehlende.push_back(a);
   }
 
   // Daten
@@ -301,7 +307,7 @@ void TTamrelPalette::KnoepfeAnlegen() {
   zeig->setChecked(true);
   connect(manuell, &QToolButton::clicked, this, [this] { ManuellKnopfClick(); });
   manuell->setEnabled(false);
-  // Automatik gibt es in diesem Ausbau noch nicht.
+  connect(automat, &QToolButton::clicked, this, [this] { AutomatKnopfClick(); });
   automat->setEnabled(false);
 
   fKnopfFolge = {{links, grNavigation}, {fVersKnopf, grNavigation}, {rechts, grNavigation},

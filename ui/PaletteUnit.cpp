@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include "ui/AutomatFormUnit.h"
 #include "ui/HauptfensterUnit.h"
 #include "model/SchulLebenUnit.h"
 #include "model/SchulUnit.h"
@@ -174,6 +175,7 @@ void TTamrelPalette::AktualisierePalette() {
   SetzeAn(Knopf(T("NeueUEKnopf")), f.NeuerKurs);
   SetzeAn(Knopf(T("UELoeschKnopf")), f.KursLoeschen);
   SetzeAn(Knopf(T("ManuellKnopf")), f.Manuell);
+  SetzeAn(Knopf(T("AutomatKnopf")), f.Automatik);
   SetzeAn(T("Datei/Fenster schließen"), f.FensterSchliessen);
   SetzeAn(T("Datei/Fenster drucken..."), f.FensterDrucken);
   SetzeAn(T("Bearbeiten/Alles auswählen"), f.AllesAuswaehlen);
@@ -356,6 +358,11 @@ void TTamrelPalette::UELoeschKnopfClick() {
 
 void TTamrelPalette::ManuellKnopfClick() {
   Schule().ManuellRechnung((fShift & umCtrl) != 0);
+  AktualisierePalette();
+}
+
+void TTamrelPalette::AutomatKnopfClick() {
+  AutomatikRechnung(this);
   AktualisierePalette();
 }
 

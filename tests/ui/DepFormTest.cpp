@@ -1,0 +1,214 @@
+// Die Deputatsfenster mit der Palette: Öffnen über die Fensterart, Gesten der Werkzeuge nach
+// Spalten, Sortieren, Ziehen, Doppelklick, Filter, Kopieren und Einsetzen, Automatik.
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+
+#include "PlanFensterHilfe.h"
+#include "model/AblageUnit.h"
+#include "ui/AutomatFormUnit.h"
+#include "ui/DepFormUnit.h"
+#include "ui/ElementFensterUnit.h"
+
+using Deputat::TSpalte;
+
+namespace {
+
+class DepFormTest : public PlanFensterTest {
+ protected:
+  TDepForm* Oeffne(TElement* e) {
+    ElementFensterOeffnen(e, TFensterArt::DFenster, 0);
+    auto* f = dynamic_cast<TDepForm*>(e->fDepFenster);
+    if (f) palette.FensterAktiviert(f);
+    return f;
+  }
+  int Zeile(TDepForm* f, TKurs* k) {
+    for (int r = 1; r <= f->ZeilenZahl(); ++r)
+      if (f->ZeilenKurs(r) == k) return r;
+    return -1;
+  }
+  void Klick(TDepForm* f, TSpalte s, int row, Qt::MouseButton knopf = Qt::LeftButton,
+             Qt::KeyboardModifiers tasten = Qt::NoModifier) {
+    QTest::mouseClick(f->DepGrid->viewport(), knopf, tasten, f->ZellPunkt(f->SpalteVon(s), row));
+  }
+  void Ziehe(TDepForm* f, TSpalte s, int von, int nach) {
+    QWidget* v = f->DepGrid->viewport();
+    const int c = f->SpalteVon(s);
+    QTest::mousePress(v, Qt::LeftButton, Qt::NoModifier, f->ZellPunkt(c, von));
+    QTest::mouseMove(v, f->ZellPunkt(c, nach));
+    QTest::mouseRelease(v, Qt::LeftButton, Qt::NoModifier, f->ZellPunkt(c, nach));
+  }
+};
+
+TEST_F(DepFormTest, DeputateOeffnetDasFensterDesLehrers) {
+  TDepForm* f = Oeffne(mue);
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(f->FensterArt(), FensterArt::LehrerDeputat);
+  EXPECT_EQ(f->Titel(),
+            "Deputat MUE [" + StundenText(5) + "/" + StundenText(mue->GetSoll(0)) + "]");
+  EXPECT_EQ(f->ZeilenZahl(), 2);
+  EXPECT_EQ(f->DepGrid->Cells(f->SpalteVon(TSpalte::Fach), 1), "D");
+  EXPECT_TRUE(Schule().FensterOffen(f));
+  // Die Palette: "Automatik" ist im Deputatsfenster wählbar.
+  EXPECT_TRUE(palette.Freigabe().Automatik);
+  // Ein Fach und ein Raum gleichen Kürzels: zwei Fenster mit eigener Überschrift.
+  TDepForm* fd = Oeffne(Schule().HoleFach("D"));
+  ASSERT_NE(fd, nullptr);
+  EXPECT_EQ(fd->FensterArt(), FensterArt::FachDeputat);
+  EXPECT_EQ(fd->ZeilenZahl(), 2);
+}
+
+TEST_F(DepFormTest, SetzenUndLoeschenNachSpalte) {
+  TKurs* frei = Kurs(web, Schule().HoleFach("M"), {k5b}, {r2}, rel, 2, 0xFFFFFF);
+  TDepForm* f = Oeffne(k5b);
+  Werkzeug(TToolArt::SetzTool);
+  const int r = Zeile(f, frei);
+  ASSERT_GT(r, 0);
+  // Spalte "Lehrer": das Fach M hat noch keine Lehrer, das Menü nennt dann alle.
+  Klick(f, TSpalte::Lehrer, r);
+  ASSERT_TRUE(f->DepPopupMenu);
+  const TMenue& m = f->DepPopupMenu->Menue();
+  int sch_ = -1;
+  for (std::size_t i = 0; i < m.size(); ++i)
+    if (m[i].Objekt == sch) sch_ = static_cast<int>(i);
+  ASSERT_EQ(m.size(), 4u);
+  ASSERT_TRUE(f->DepPopupMenu->Waehle(sch_));
+  EXPECT_EQ(frei->fLehrer, sch);
+  // Löschwerkzeug: Kopplung weg, ohne Frage (nicht verplant).
+  Werkzeug(TToolArt::LoeschTool);
+  Klick(f, TSpalte::Kopplung, Zeile(f, frei));
+  EXPECT_EQ(frei->fKopplung, nullptr);
+  // Ein verplanter Kurs fragt; "Nein" lässt ihn.
+  u.dialog.Antworte("Nein");
+  Klick(f, TSpalte::Lehrer, Zeile(f, kD5b));
+  EXPECT_EQ(kD5b->fLehrer, mue);
+  EXPECT_EQ(Titel().back(), "Kurs ist verplant");
+  EXPECT_TRUE(BelegungenStimmen(Schule()));
+}
+
+TEST_F(DepFormTest, SortierenUndZiehenDerKlassen) {
+  TKurs* a = Kurs(web, Schule().HoleFach("M"), {k5a}, {r2}, nullptr, 10, 0xFFFFFF);
+  TDepForm* f = Oeffne(web);
+  // Titelzeile "Std": "10" vor "2".
+  Klick(f, TSpalte::Std, 0);
+  EXPECT_EQ(f->ZeilenKurs(1), a);
+  EXPECT_EQ(f->ZeilenKurs(2), kKR);
+  // Die Klassen von kKR (5a, 5b) auf a (5a): nur 5b kommt dazu.
+  Werkzeug(TToolArt::SchiebTool);
+  Ziehe(f, TSpalte::Klasse, 2, 1);
+  ASSERT_EQ(a->fKlassen.ListeZahlElemente(), 2);
+  EXPECT_TRUE(a->fKlassen.ListeElemEnthalten(k5b));
+  // Auf die Titelzeile und auf sich selbst: nichts.
+  Ziehe(f, TSpalte::Raum, Zeile(f, a), 0);
+  Ziehe(f, TSpalte::Raum, Zeile(f, a), Zeile(f, a));
+  EXPECT_EQ(a->fRaeume.ListeZahlElemente(), 1);
+  EXPECT_EQ(kKR->fKlassen.ListeZahlElemente(), 2);
+}
+
+TEST_F(DepFormTest, FilterBleibenBeimNeuaufbau) {
+  palette.fShift = umAlt;
+  TDepForm* f = Oeffne(mue);
+  palette.fShift = 0;
+  EXPECT_TRUE(f->Filter().NurGekoppelt);
+  EXPECT_EQ(f->ZeilenZahl(), 0);
+  f->FensterUpdate();
+  EXPECT_EQ(f->ZeilenZahl(), 0);
+}
+
+TEST_F(DepFormTest, DoppelklickOeffnetDasKursfensterUndLoeschenSchliesst) {
+  TDepForm* f = Oeffne(k5a);
+  const int r = Zeile(f, kM);
+  QWidget* v = f->DepGrid->viewport();
+  const QPoint p = f->ZellPunkt(0, r);
+  QTest::mouseClick(v, Qt::LeftButton, Qt::NoModifier, p);
+  QTest::mouseDClick(v, Qt::LeftButton, Qt::NoModifier, p);
+  QTest::mouseRelease(v, Qt::LeftButton, Qt::NoModifier, p);
+  EXPECT_NE(Schule().fKursForm, nullptr);
+  // Das Element wird gelöscht: sein Fenster schließt sofort.
+  QPointer<TDepForm> zeiger(f);
+  Schule().ElementLoeschen(k5a);
+  EXPECT_FALSE(Schule().FensterOffen(f));
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(zeiger.isNull());
+}
+
+TEST_F(DepFormTest, KopierenUndEinsetzenInAlleKurse) {
+  TDepForm* f = Oeffne(mue);
+  f->DepGrid->SetSelectRow(1, true);
+  palette.FensterAktiviert(f);
+  palette.KopierenItemClick(false);
+  const std::string text = u.ablage.fText;
+  EXPECT_EQ(text, Win1252ZuUtf8(KurseAlsText({f->ZeilenKurs(1)}, false)));
+  TDepForm* alle = AlleKurseFenster();
+  palette.FensterAktiviert(alle);
+  const int vorher = Schule().fKursMenge.ListeZahlElemente();
+  palette.EinsetzenItemClick();
+  EXPECT_EQ(Schule().fKursMenge.ListeZahlElemente(), vorher + 1);
+  EXPECT_EQ(alle->ZeilenZahl(), vorher + 1);
+  // Unbekannte Kürzel: "Nein" setzt nichts ein.
+  u.ablage.fText = "1\t2\tNEU\tD\t5a\t\t\t\t1\t0\t1\tFALSE\tFALSE\tFALSE\t0\r\n";
+  u.dialog.Antworte("Nein");
+  palette.EinsetzenItemClick();
+  EXPECT_EQ(Titel().back(), "Unbekannte Kürzel");
+  EXPECT_EQ(Schule().fKursMenge.ListeZahlElemente(), vorher + 1);
+}
+
+// Wartet auf das modale Fenster der Art (höchstens zwei Sekunden), ruft vorher und klickt dann
+// den Knopf mit dem Namen.
+template <class T>
+void ImModalen(const char* knopf, std::function<void(T*)> vorher = {}, int versuche = 100) {
+  QTimer::singleShot(20, [knopf, vorher, versuche] {
+    auto* w = dynamic_cast<T*>(QApplication::activeModalWidget());
+    if (!w || !w->isVisible()) {
+      if (versuche > 0) ImModalen<T>(knopf, vorher, versuche - 1);
+      return;
+    }
+    if (vorher) vorher(w);
+    if (auto* k = w->template findChild<QPushButton*>(QString::fromLatin1(knopf))) k->click();
+  });
+}
+
+TEST_F(DepFormTest, AutomatikAusDemDeputatsfensterUeberDiePalette) {
+  TKurs* offen = Kurs(web, Schule().HoleFach("M"), {k5b}, {r2}, nullptr, 3, 0xFFFFFF);
+  TDepForm* f = Oeffne(k5b);
+  f->DepGrid->SetSelectRow(Zeile(f, offen), true);
+  palette.FensterAktiviert(f);
+  // Startdialog: Prozent auf 100, "Ok"; dann im Planungsfenster "Start" und "Ok".
+  ImModalen<TAutoStartForm>("OkKnopf", [](TAutoStartForm* d) {
+    d->ProzentSpin->setValue(100);
+    ImModalen<TAutomatForm>("StartKnopf", [](TAutomatForm* a) {
+      EXPECT_EQ(a->RestFeld->text(), "3");
+      EXPECT_EQ(a->nvpFeld->text(), "0");
+      ImModalen<TAutomatForm>("OkKnopf");
+    });
+  });
+  palette.Knopf("AutomatKnopf")->click();
+  EXPECT_EQ(offen->VerplanteStunden(1), 3);
+  EXPECT_TRUE(BelegungenStimmen(Schule()));
+  EXPECT_EQ(Standard().fAuProzent, 100);
+}
+
+TEST_F(DepFormTest, AbbrechenHaeltZwischenZweiKursen) {
+  std::vector<TKurs*> kurse;
+  for (const char* fach : {"Bio", "Ch", "Ph"})
+    kurse.push_back(Kurs(web, Schule().HoleFach(fach), {k5b}, {}, nullptr, 2, 0xFFFFFF));
+  TAutomatForm form;
+  form.IAutomatForm(kurse);
+  // "Abbrechen" wartet in der Ereignisschlange, bis die Rechnung nach dem ersten Kurs Eingaben
+  // laufen lässt.
+  QTimer::singleShot(0, [&form] { form.CancelKnopf->click(); });
+  form.StartKnopfClick();
+  int gerechnet = 0;
+  for (TKurs* k : kurse) gerechnet += k->VerplanteStunden(1) > 0 ? 1 : 0;
+  EXPECT_EQ(gerechnet, 1);
+  EXPECT_TRUE(form.Automat().Abbruch());
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_TRUE(BelegungenStimmen(Schule()));
+}
+
+}  // namespace

@@ -1,0 +1,98 @@
+// Die Datenfenster mit der Palette: "Grunddaten" als Fensterart öffnet sie, Soll, Kurstafel,
+// Übernehmen über den Dialog, Schließen beim Löschen des Elements.
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QToolButton>
+
+#include "PlanFensterHilfe.h"
+#include "app/BeispielSchuleUnit.h"
+#include "model/AblageUnit.h"
+#include "ui/ElementFensterUnit.h"
+#include "ui/GrFormUnit.h"
+
+namespace {
+
+class GrFormTest : public PlanFensterTest {
+ protected:
+  TGrForm* Oeffne(TElement* e) {
+    ElementFensterOeffnen(e, TFensterArt::GFenster, 0);
+    auto* f = dynamic_cast<TGrForm*>(e->fGrDatFenster);
+    if (f) palette.FensterAktiviert(f);
+    return f;
+  }
+};
+
+TEST_F(GrFormTest, GrunddatenIstDieStartartUndOeffnetDasDatenfenster) {
+  EXPECT_EQ(Schule().fFensterArt, TFensterArt::GFenster);
+  TGrForm* f = Oeffne(k5a);
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(f->FensterArt(), FensterArt::KlassenDaten);
+  EXPECT_EQ(f->Titel(), "Grunddaten 5a");
+  ASSERT_NE(f->KursListe, nullptr);
+  EXPECT_EQ(f->KursListe->count(), 4);
+  // Soll um eine Einheit hinauf.
+  const int soll = k5a->GetSoll(1);
+  f->SollKnopfClick(1);
+  EXPECT_EQ(k5a->GetSoll(1), soll + 1);
+  EXPECT_EQ(f->SollFeld->text().toStdString(), StundenText(soll + 1));
+  // Ein Lehrerfenster hat Fächer und "freier Tag", ein Raumfenster nur Sperrung und Info.
+  TGrForm* l = Oeffne(mue);
+  ASSERT_NE(l, nullptr);
+  EXPECT_NE(l->FachListe, nullptr);
+  EXPECT_NE(l->FreierTagCheck, nullptr);
+  TGrForm* r = Oeffne(r1);
+  ASSERT_NE(r, nullptr);
+  EXPECT_NE(r->SperrFeld, nullptr);
+  EXPECT_EQ(r->SollFeld, nullptr);
+}
+
+TEST_F(GrFormTest, StundenAbHaeltBeiDenGesetztenStunden) {
+  TGrForm* f = Oeffne(k5a);
+  for (int i = 1; i <= k5a->fKurse.ListeZahlElemente(); ++i)
+    if (k5a->fKurse.ListeNrInhalt(i) == kM) f->KursListe->setCurrentRow(i - 1);
+  // kM: 2 Stunden, eine gesetzt.
+  f->StdKnopfClick(-1);
+  EXPECT_EQ(kM->fStunden.GetWochenStunde(1), 1);
+  f->StdKnopfClick(-1);
+  EXPECT_EQ(kM->fStunden.GetWochenStunde(1), 1);
+  EXPECT_GE(u.dialog.fPiepser, 1);
+}
+
+TEST_F(GrFormTest, UebernehmenUeberDenDialog) {
+  TKlasse* k6 = Schule().HoleKlasse("6a");
+  TGrForm* f = Oeffne(k6);
+  ASSERT_NE(f, nullptr);
+  QTimer::singleShot(0, [this] {
+    auto* d = dynamic_cast<TUebernehmenForm*>(QApplication::activeModalWidget());
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->Quelle(), Schule().HoleKlasse("6a"));
+    d->SetzeQuelle(k5a);
+    d->ErgaenzenRadio->setChecked(true);
+    d->OkKnopf->click();
+  });
+  f->UebernehmenKnopfClick();
+  // kD und kM als eigene Kurse, die Kopplung REL bekommt 6a.
+  EXPECT_EQ(k6->fKurse.ListeZahlElemente(), 4);
+  EXPECT_TRUE(kER->fKlassen.ListeElemEnthalten(k6));
+  EXPECT_EQ(f->KursListe->count(), 4);
+  // Die Quelle selbst ändert nichts; verplante Kurse halten an mit "Stop".
+  TGrForm* g = Oeffne(k5a);
+  g->UebernehmenKnopfClick();
+  EXPECT_EQ(u.dialog.fProtokoll.back().Titel, "Stop");
+}
+
+TEST_F(GrFormTest, LoeschenDesElementsSchliesstSofort) {
+  TGrForm* f = Oeffne(r4);
+  QPointer<TGrForm> zeiger(f);
+  Schule().ElementLoeschen(r4);
+  EXPECT_FALSE(Schule().FensterOffen(f));
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(zeiger.isNull());
+}
+
+}  // namespace
