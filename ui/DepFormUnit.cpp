@@ -313,10 +313,12 @@ void TDepForm::FensterUpdate() {
   IDepForm();
   const QString t = QString::fromStdString(Titel());
   if (t != windowTitle()) {
-    // Die Überschrift nennt Deputat und Soll: unter der neuen ins Fenstermenü.
+    // Die Überschrift nennt Deputat und Soll: unter der neuen ins Fenstermenü. Aktiv bleibt
+    // es dabei.
+    const bool warAktiv = Schule().fAktivesFenster == this;
     MenuAustragen();
     setWindowTitle(t);
-    MenuEintragen(Schule().fAktivesFenster == this);
+    MenuEintragen(warAktiv);
   }
   Fuellen();
 }

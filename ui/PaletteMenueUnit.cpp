@@ -13,6 +13,7 @@
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/AuTabFormUnit.h"
+#include "ui/DepFormUnit.h"
 #include "ui/ElementMenueUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/SymbolUnit.h"
@@ -178,7 +179,13 @@ void TTamrelPalette::MenuesAnlegen() {
   QMenu* daten = new QMenu(T("Daten"), this);
   Eintrag(daten, T("Daten/Kürzel..."), T("Kürzel..."), Strg(Qt::Key_K),
           [this] { KuerzelItemClick(); });
-  Fehlt(daten, T("Daten/Kurse"), T("Kurse"), Strg(Qt::Key_U));
+  Eintrag(daten, T("Daten/Kurse"), T("Kurse"), Strg(Qt::Key_U), [this] {
+    // "alle Kurse" gibt es nur einmal; ein offenes kommt nach vorn.
+    if (TFenster* offen = Schule().fKursDepForm)
+      FensterNachVorne(offen);
+    else
+      AlleKurseFenster();
+  });
   Fehlt(daten, T("Daten/Parallele Kopplungen"), T("Parallele Kopplungen"));
   QMenu* uvStat = Untermenue(daten, T("Daten/UV-Statistik"), T("UV-Statistik"));
   for (const char* t : {"Lehrer", "Klassen", "Kopplungen", "Fächer", "Räume", "UV-Tabellen"})

@@ -148,7 +148,7 @@ void TTamrelPalette::SchulMenues() {
   for (const char* pfad :
        {"Datei/Drucken", "Datei/Export", "Daten/Kürzel...", "Daten/UV-Statistik", "Daten/Pläne",
         "Daten/Übersichten", "Daten/Vertretung", "Daten/Prüfen", "Bearbeiten/Ausschneiden",
-        "Bearbeiten/Kopieren", "Bearbeiten/Einsetzen"})
+        "Bearbeiten/Kopieren", "Bearbeiten/Einsetzen", "Daten/Kurse"})
     SetzeAn(T(pfad), s.MitSchule);
 }
 

@@ -212,3 +212,55 @@ TEST_F(DepFormTest, AbbrechenHaeltZwischenZweiKursen) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DepFormTest, KursLoeschenUndAusschneidenImDeputatsfenster) {
+  TKurs* frei = Kurs(web, Schule().HoleFach("M"), {k5b}, {r2}, nullptr, 2, 0xFFFFFF);
+  TKurs* frei2 = Kurs(web, Schule().HoleFach("Bio"), {k5b}, {}, nullptr, 1, 0xFFFFFF);
+  TDepForm* f = Oeffne(web);
+  f->DepGrid->SetSelectRow(Zeile(f, frei), true);
+  palette.FensterAktiviert(f);
+  palette.Knopf("UELoeschKnopf")->click();
+  EXPECT_EQ(web->fKurse.ListeZahlElemente(), 2);
+  EXPECT_EQ(f->ZeilenZahl(), 2);
+  // Die Überschrift änderte sich mit dem Deputat; das Fenster bleibt aktiv.
+  EXPECT_EQ(Schule().fAktivesFenster, f);
+  // Ausschneiden fragt "Kures löschen?"; "Ja" löscht.
+  f->DepGrid->SetSelectRow(Zeile(f, frei2), true);
+  u.dialog.Antworte("Ja");
+  palette.KopierenItemClick(true);
+  ASSERT_FALSE(Titel().empty());
+  EXPECT_EQ(Titel().back(), "Kures löschen?");
+  EXPECT_EQ(web->fKurse.ListeZahlElemente(), 1);
+  EXPECT_NE(u.ablage.fText.find("Bio"), std::string::npos);
+  // "Daten" › "Kurse": das eine Fenster "alle Kurse".
+  palette.Befehl("Daten/Kurse")->trigger();
+  auto* alle = dynamic_cast<TDepForm*>(Schule().fKursDepForm);
+  ASSERT_NE(alle, nullptr);
+  EXPECT_EQ(alle->Titel(), "alle Kurse");
+  EXPECT_EQ(alle->ZeilenZahl(), Schule().fKursMenge.ListeZahlElemente());
+  palette.Befehl("Daten/Kurse")->trigger();
+  EXPECT_EQ(Schule().fKursDepForm, alle);
+}
+
+TEST_F(DepFormTest, NichtVerplanbareStundenInAlleKurse) {
+  // Der Lehrer ist überall gesperrt: der Kurs behält seine Stunden.
+  for (int t = 1; t <= 7; ++t)
+    for (int h = 1; h <= 16; ++h) web->fSperrung.SetWocheTagStd(1, t, h, true);
+  TKurs* gesperrt = Kurs(web, Schule().HoleFach("M"), {k5b}, {}, nullptr, 2, 0xFFFFFF);
+  TAutomatForm form;
+  form.IAutomatForm({gesperrt});
+  form.StartKnopfClick();
+  EXPECT_EQ(form.nvpFeld->text(), "2");
+  EXPECT_EQ(form.RestFeld->text(), "0");
+  ASSERT_TRUE(form.NVPZeigKnopf->isEnabled());
+  form.NVPZeigKnopf->click();
+  auto* alle = dynamic_cast<TDepForm*>(Schule().fKursDepForm);
+  ASSERT_NE(alle, nullptr);
+  ASSERT_EQ(alle->ZeilenZahl(), 1);
+  EXPECT_EQ(alle->ZeilenKurs(1), gesperrt);
+  EXPECT_EQ(gesperrt->VerplanteStunden(0), 0);
+}
+
+}  // namespace
