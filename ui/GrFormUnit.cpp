@@ -24,6 +24,7 @@
 #include "settings/StandardUnit.h"
 #include "ui/KursFeldUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/PopupMenueUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/SperrQuonGridUnit.h"
 
@@ -265,6 +266,22 @@ void TGrForm::Aufbauen() {
     SperrFeld = new TSperrFeld(box);
     v->addWidget(SperrFeld);
     haupt->addWidget(box, 0, Qt::AlignTop);
+    // Rechts auf einer besetzten Zelle: das Planmenü des Elements statt eines Rechtecks.
+    connect(SperrFeld->SperrGrid, &TQuonGrid::MausDruck, this, [this](const TGridMaus& m) {
+      auto* p = dynamic_cast<TPlanElement*>(fElement);
+      if (!p || m.Knopf != Qt::RightButton) return;
+      const int tag = m.Col + 1, std = m.Row + 1;
+      if (!p->fBesetzung.GetWocheTagStd(Standard().fAktuelleWoche, tag, std)) return;
+      TMenue menue;
+      p->ErzeugePlnMenu(menue, (m.Umschalt & umShift) != 0, tag, std,
+                        p->Art() == rau ? static_cast<TRaum*>(p) : nullptr, p->Art());
+      if (menue.empty()) return;
+      if (fPlanMenue) delete fPlanMenue.data();
+      auto* popup = new TPopupMenue(std::move(menue), this);
+      fPlanMenue = popup;
+      connect(popup, &TPopupMenue::Geschlossen, popup, &QObject::deleteLater);
+      popup->Popup(SperrFeld->SperrGrid->viewport()->mapToGlobal(m.Pos));
+    });
     connect(SperrFeld->SperrGrid, &TSperrGrid::SperrungGeaendert, this, [this](int) {
       SchuleGeaendert();
       if (auto* p = dynamic_cast<TPlanElement*>(fElement); p && p->fPlnFenster)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <QWidget>
 #include <string>
 
@@ -19,6 +20,7 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 class TKlasse;
+class TPopupMenue;
 class TSperrFeld;
 class TTamrelPalette;
 
@@ -77,6 +79,7 @@ class TGrForm : public QWidget, public TFenster {
   QListWidget* KlassenListe = nullptr;
   QLabel* FachSummen = nullptr;
   TSperrFeld* SperrFeld = nullptr;
+  QPointer<TPopupMenue> fPlanMenue;  // das Planmenü einer besetzten Sperrzelle
 
   // Handlungen (auch für Tests).
   void SollKnopfClick(int richtung);

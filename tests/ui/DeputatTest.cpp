@@ -141,6 +141,19 @@ TEST_F(DeputatTest, VerplanterKursFragtVorDemAendern) {
   EXPECT_TRUE(FachSetzen(*k, s.HoleFach("E")));
 }
 
+TEST_F(DeputatTest, LehrerDoppeltInKopplungBleibtGesetzt) {
+  TKopplung* ko = s.HoleKopplung("Rel");
+  TKurs* a = Kurs("L1", "5a", "ER", "", 2);
+  TKurs* b = Kurs("L2", "5a", "KR", "", 2);
+  a->KopplungErgaenzen(ko);
+  b->KopplungErgaenzen(ko);
+  EXPECT_TRUE(LehrerSetzen(*b, s.HoleLehrer("L1")));
+  EXPECT_EQ(b->fLehrer, s.HoleLehrer("L1"));
+  ASSERT_FALSE(umgebung.dialog.fProtokoll.empty());
+  EXPECT_EQ(umgebung.dialog.fProtokoll.back().Titel, "Lehrer doppelt in Kopplung");
+  EXPECT_EQ(umgebung.dialog.fProtokoll.back().Text(), "Lehrer L1 ist mehrfach in Rel Kopplung");
+}
+
 TEST_F(DeputatTest, ZiehenUebertraegtNurFehlendes) {
   TKurs* von = Kurs("A", "5a", "D", "R1", 2);
   von->KlasseErgaenzen(s.HoleKlasse("5b"));

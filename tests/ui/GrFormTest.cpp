@@ -14,6 +14,7 @@
 #include "model/AblageUnit.h"
 #include "ui/ElementFensterUnit.h"
 #include "ui/GrFormUnit.h"
+#include "ui/SperrQuonGridUnit.h"
 
 namespace {
 
@@ -84,6 +85,25 @@ TEST_F(GrFormTest, UebernehmenUeberDenDialog) {
   TGrForm* g = Oeffne(k5a);
   g->UebernehmenKnopfClick();
   EXPECT_EQ(u.dialog.fProtokoll.back().Titel, "Stop");
+}
+
+TEST_F(GrFormTest, RechtsAufBesetzterSperrzelleZeigtDasPlanmenue) {
+  TGrForm* f = Oeffne(k5a);
+  ASSERT_NE(f->SperrFeld, nullptr);
+  TSperrGrid* g = f->SperrFeld->SperrGrid;
+  // Dienstag 2 ist frei: kein Menü; Montag 1 trägt kD.
+  QTest::mousePress(g->viewport(), Qt::RightButton, Qt::NoModifier, g->ZellRechteck(2, 2).center());
+  QTest::mouseRelease(g->viewport(), Qt::RightButton, Qt::NoModifier,
+                      g->ZellRechteck(2, 2).center());
+  EXPECT_FALSE(f->fPlanMenue);
+  QTest::mousePress(g->viewport(), Qt::RightButton, Qt::NoModifier, g->ZellRechteck(1, 1).center());
+  ASSERT_TRUE(f->fPlanMenue);
+  bool kDda = false;
+  for (const TMenueEintrag& e : f->fPlanMenue->Menue()) kDda = kDda || e.Objekt == kD;
+  EXPECT_TRUE(kDda);
+  f->fPlanMenue->Schliessen();
+  // Die Sperrung ist unverändert.
+  EXPECT_FALSE(k5a->fSperrung.GetWocheTagStd(1, 1, 1));
 }
 
 TEST_F(GrFormTest, LoeschenDesElementsSchliesstSofort) {
