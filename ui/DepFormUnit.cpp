@@ -228,9 +228,13 @@ TTamrelPalette* TDepForm::Palette() const {
 void TDepForm::MenuEintragen(bool warAktiv) {
   TSchule& schule = Schule();
   TTamrelPalette* palette = Palette();
-  if (palette)
+  if (palette) {
     palette->NeuesFensterImMenu(this, this);
-  else
+    // Fach und Raum "Ph" teilen die Überschrift; auch das zweite Fenster muss in der
+    // Fensterliste stehen, damit es mit der Schule geschlossen wird.
+    if (!Schule().FensterOffen(this))
+      Schule().fFensterListe.push_back({Utf8ZuWin1252(Titel()), this});
+  } else
     schule.FensterEintragen(Utf8ZuWin1252(Titel()), this);
   fAngemeldet = true;
   if (!warAktiv) return;

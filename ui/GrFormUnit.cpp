@@ -504,9 +504,13 @@ TTamrelPalette* TGrForm::Palette() const {
 // Hier, an einer Stelle, meldet sich das Fenster bei der Schule und im Fenstermenü an.
 void TGrForm::MenuEintragen(bool warAktiv) {
   TTamrelPalette* palette = Palette();
-  if (palette)
+  if (palette) {
     palette->NeuesFensterImMenu(this, this);
-  else
+    // Fach und Raum "Ph" teilen die Überschrift; auch das zweite Fenster muss in der
+    // Fensterliste stehen, damit es mit der Schule geschlossen wird.
+    if (!Schule().FensterOffen(this))
+      Schule().fFensterListe.push_back({Utf8ZuWin1252(Titel()), this});
+  } else
     Schule().FensterEintragen(Utf8ZuWin1252(Titel()), this);
   fAngemeldet = true;
   if (!warAktiv) return;

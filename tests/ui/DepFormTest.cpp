@@ -264,3 +264,28 @@ TEST_F(DepFormTest, NichtVerplanbareStundenInAlleKurse) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DepFormTest, GleicheUeberschriftSchliesstMitDerSchule) {
+  // Fach und Raum "Ph": zwei Fenster "Deputat Ph" und zwei "Grunddaten Ph".
+  TFach* fach = Schule().HoleFach("Ph");
+  TRaum* raum = Schule().HoleRaum("Ph");
+  QPointer<TDepForm> a(Oeffne(fach));
+  QPointer<TDepForm> b(Oeffne(raum));
+  ASSERT_TRUE(a && b);
+  EXPECT_EQ(a->Titel(), b->Titel());
+  ElementFensterOeffnen(fach, TFensterArt::GFenster, 0);
+  ElementFensterOeffnen(raum, TFensterArt::GFenster, umShift);
+  QPointer<QWidget> c(dynamic_cast<QWidget*>(fach->fGrDatFenster));
+  QPointer<QWidget> d(dynamic_cast<QWidget*>(raum->fGrDatFenster));
+  ASSERT_TRUE(c && d);
+  Schule().AlleFensterSchliessen();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(a.isNull());
+  EXPECT_TRUE(b.isNull());
+  EXPECT_TRUE(c.isNull());
+  EXPECT_TRUE(d.isNull());
+}
+
+}  // namespace
