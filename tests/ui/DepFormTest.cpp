@@ -289,3 +289,24 @@ TEST_F(DepFormTest, GleicheUeberschriftSchliesstMitDerSchule) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DepFormTest, ZeigMenueUndPfeiltasten) {
+  TDepForm* f = Oeffne(k5a);
+  // Zeigewerkzeug, rechts auf die Klasse eines Kurses mit zwei Klassen: sein Klassenmenü.
+  Klick(f, TSpalte::Klasse, Zeile(f, kER), Qt::RightButton);
+  ASSERT_TRUE(f->DepPopupMenu);
+  EXPECT_EQ(f->DepPopupMenu->Menue().size(), 2u);
+  f->DepPopupMenu->Schliessen();
+  // Rechts auf die Klasse eines Kurses mit einer Klasse: nichts.
+  Klick(f, TSpalte::Klasse, Zeile(f, kD), Qt::RightButton);
+  EXPECT_FALSE(f->DepPopupMenu);
+  // Pfeil rechts: "Nächster" zeigt die nächste Klasse im selben Fenster.
+  QTest::keyClick(f->DepGrid, Qt::Key_Right);
+  EXPECT_EQ(f->Element(), k5b);
+  EXPECT_EQ(k5b->fDepFenster, f);
+  EXPECT_EQ(k5a->fDepFenster, nullptr);
+}
+
+}  // namespace

@@ -116,3 +116,59 @@ TEST_F(GrFormTest, LoeschenDesElementsSchliesstSofort) {
 }
 
 }  // namespace
+
+namespace {
+
+// Die erste Zeile des Kurstextes ohne Lehrer und erste Klasse.
+std::string OhneLehrerUndKlasse(TKurs* k) {
+  const std::string t = KurseAlsText({k}, false);
+  std::vector<std::string> felder(1);
+  for (char c : t.substr(0, t.find('\r'))) {
+    if (c == '\t')
+      felder.emplace_back();
+    else
+      felder.back() += c;
+  }
+  felder[2].clear();
+  felder[4].clear();
+  std::string z;
+  for (const std::string& f : felder) z += f + "|";
+  return z;
+}
+
+// "Übernehmen" im Datenfenster einer neuen Klasse der Beispielschule, Quelle 7a: die Kurse danach
+// gleichen den ungekoppelten Kursen von 7a im Kurstext (ohne Lehrer, mit der eigenen Klasse).
+TEST(GrFormBeispiel, UebernehmenVon7a) {
+  TTestUmgebung u;
+  TTamrelPalette palette;
+  ErzeugeBeispielSchule(Schule(), false);
+  palette.MenuAnlage();
+  TKlasse* k7a = TSchule::HoleElement(Schule().fKlassenMenge, "7a");
+  ASSERT_NE(k7a, nullptr);
+  TKlasse* neu = Schule().HoleKlasse("7z");
+  ElementFensterOeffnen(neu, TFensterArt::GFenster, 0);
+  auto* f = dynamic_cast<TGrForm*>(neu->fGrDatFenster);
+  ASSERT_NE(f, nullptr);
+  std::vector<std::string> erwartet;
+  for (TKurs* k : k7a->fKurse)
+    if (!k->fKopplung) erwartet.push_back(OhneLehrerUndKlasse(k));
+  QTimer::singleShot(0, [k7a] {
+    auto* d = dynamic_cast<TUebernehmenForm*>(QApplication::activeModalWidget());
+    ASSERT_NE(d, nullptr);
+    d->SetzeQuelle(k7a);
+    d->OkKnopf->click();
+  });
+  f->UebernehmenKnopfClick();
+  std::vector<std::string> ist;
+  for (TKurs* k : neu->fKurse) {
+    ist.push_back(OhneLehrerUndKlasse(k));
+    EXPECT_EQ(k->fKlassen.ListeNrInhalt(1), neu);
+  }
+  std::sort(erwartet.begin(), erwartet.end());
+  std::sort(ist.begin(), ist.end());
+  EXPECT_EQ(ist, erwartet);
+  EXPECT_EQ(f->KursListe->count(), static_cast<int>(erwartet.size()));
+  Schule().AlleFensterSchliessen();
+}
+
+}  // namespace
