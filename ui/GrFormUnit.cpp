@@ -286,7 +286,12 @@ void TGrForm::Aufbauen() {
       SchuleGeaendert();
       if (auto* p = dynamic_cast<TPlanElement*>(fElement); p && p->fPlnFenster)
         p->fPlnFenster->FensterRefresh();
-      if (TFenster* m = Schule().fManuellForm) m->FensterRefresh();
+      TSchule& schule = Schule();
+      TFenster* uebersicht = fElement->Art() == leh   ? schule.fLehrUebForm
+                             : fElement->Art() == kla ? schule.fKlasUebForm
+                                                      : schule.fRaumUebForm;
+      for (TFenster* w : {uebersicht, schule.fManuellForm, schule.fSVForm})
+        if (w) w->FensterRefresh();
     });
   }
   auto* info = new QHBoxLayout;
