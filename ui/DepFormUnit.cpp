@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -305,12 +306,30 @@ std::string TDepForm::Titel() const {
   return U8(Deputat::Titel(fAlleKurse ? nullptr : fElement));
 }
 
+void TDepForm::FensterRefresh() {
+  if (fNeuaufbauGeplant || fSchliesst) return;
+  fNeuaufbauGeplant = true;
+  QTimer::singleShot(0, this, [this] {
+    fNeuaufbauGeplant = false;
+    FensterUpdate();
+  });
+}
+
 void TDepForm::FensterUpdate() {
   if (fSchliesst) return;
+  // Die ausgewählten Kurse bleiben ausgewählt, soweit sie noch im Fenster stehen.
+  const std::vector<TKurs*> auswahl = AusgewaehlteKurse();
+  auto auswahlZurueck = [this, &auswahl] {
+    for (int r = 1; r <= ZeilenZahl(); ++r)
+      if (std::find(auswahl.begin(), auswahl.end(), fZeilen[static_cast<std::size_t>(r - 1)]) !=
+          auswahl.end())
+        DepGrid->SetSelectRow(r, true);
+  };
   if (fAlleKurse) {
     if (Schule().fKurseEinsetzen) return;
     IDepForm();
     Fuellen();
+    auswahlZurueck();
     return;
   }
   if (!fElement) return;
@@ -325,6 +344,7 @@ void TDepForm::FensterUpdate() {
     MenuEintragen(warAktiv);
   }
   Fuellen();
+  auswahlZurueck();
 }
 
 TFensterLage TDepForm::Lage() const {

@@ -47,7 +47,9 @@ class TDepForm : public QWidget, public TFenster {
   int FensterArt() const override;
   std::string Titel() const override;
   void FensterUpdate() override;
-  void FensterRefresh() override { FensterUpdate(); }
+  // Baut das Raster einmal neu auf, sobald die Ereignisschleife wieder läuft: viele Änderungen
+  // in Folge (die Automatik setzt Stunde um Stunde) kosten so nur einen Neuaufbau.
+  void FensterRefresh() override;
   TFensterLage Lage() const override;
   void Schliessen() override;
   std::vector<TKurs*> AusgewaehlteKurse() const override;
@@ -91,6 +93,7 @@ class TDepForm : public QWidget, public TFenster {
   Deputat::TFilter fFilter;
   bool fAngemeldet = false;
   bool fSchliesst = false;
+  bool fNeuaufbauGeplant = false;
   // Ziehen: Startspalte und der Kurs der Startzeile, beide beim Drücken festgehalten.
   int fZiehSpalte = -1;
   TKurs* fZiehKurs = nullptr;

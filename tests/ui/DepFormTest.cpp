@@ -310,3 +310,21 @@ TEST_F(DepFormTest, ZeigMenueUndPfeiltasten) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DepFormTest, AuffrischenEinmalNachDerFolgeMitAuswahl) {
+  TDepForm* f = Oeffne(mue);
+  const int r = Zeile(f, kD5b);
+  f->DepGrid->SetSelectRow(r, true);
+  // Zwei Änderungen in Folge: der Text folgt, sobald die Ereignisse laufen.
+  kD5b->PopFaktor(3);
+  kD5b->PopFaktor(4);
+  const int wert = f->SpalteVon(TSpalte::Wert);
+  EXPECT_EQ(f->DepGrid->Cells(wert, r).toStdString(), StundenText(2));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(f->DepGrid->Cells(wert, Zeile(f, kD5b)).toStdString(), StundenText(8));
+  EXPECT_EQ(f->AusgewaehlteKurse(), std::vector<TKurs*>{kD5b});
+}
+
+}  // namespace
