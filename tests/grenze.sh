@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Prüft, dass die Logik keine Qt-Kopfdateien einbindet und tamrel-cli kein Qt lädt.
+# Prüft, dass die Logik keine Qt-Kopfdateien einbindet und tamrel-cli kein Qt Widgets lädt.
+# Die eine Ausnahme ist output/QtSeitenBildUnit (Abspielen der Druckseiten, PDF-Dateien): sie und
+# damit tamrel-cli dürfen Qt Gui nutzen, nie Qt Widgets oder Qt Print Support.
 set -u
 quellen=$1
 cli=$2
@@ -18,8 +20,22 @@ for ordner in model planning persistence substitution output settings ui app; do
     fi
   done
 done
-if ldd "$cli" | grep -E 'libQt6(Gui|Widgets|Core)'; then
-  echo "tamrel-cli ist mit Qt gebunden"
+# Die Ausnahme bindet nur Kopfdateien aus Qt Core und Qt Gui ein.
+erlaubt='QBuffer|QBrush|QColor|QDir|QFileInfo|QFont|QFontMetricsF|QGuiApplication|QPageLayout|QPageSize|QPainter|QPdfWriter|QPen|QSaveFile|QString'
+for datei in "$quellen/output/QtSeitenBildUnit.h" "$quellen/output/QtSeitenBildUnit.cpp"; do
+  [ -f "$datei" ] || continue
+  if grep -n -E '^\s*#\s*include\s*[<"]Q' "$datei" | grep -v -E "[<\"]($erlaubt)[>\"]"; then
+    echo "Die Qt-Gui-Einheit bindet mehr als Qt Core und Qt Gui ein: $datei"
+    fehler=1
+  fi
+done
+# tamrel-cli selbst bindet keine Qt-Kopfdatei ein, nur die Ausnahme.
+if grep -n -E '^\s*#\s*include\s*[<"]Q' "$quellen/app/CliMain.cpp"; then
+  echo "app/CliMain.cpp bindet Qt ein"
+  fehler=1
+fi
+if ldd "$cli" | grep -E 'libQt6(Widgets|PrintSupport|Svg)'; then
+  echo "tamrel-cli ist mit Qt Widgets oder Qt Print Support gebunden"
   fehler=1
 fi
 exit $fehler

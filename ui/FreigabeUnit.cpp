@@ -134,5 +134,10 @@ TSchulFreigabe SchulFreigabe(bool schuleOffen, bool geaendert) {
   f.Neu = !schuleOffen;
   f.MitSchule = schuleOffen;
   f.Sichern = geaendert;
+  f.Import = true;
   return f;
+}
+
+int FensterDruckArt(int art) {
+  return art >= 9 && art <= 11 ? art - 9 : -1;
 }

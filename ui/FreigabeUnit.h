@@ -90,6 +90,11 @@ struct TSchulFreigabe {
   bool Neu = false;        // "Neu" und "Öffnen...": nur ohne Schule
   bool MitSchule = false;  // "Datei schließen", "Sichern unter...", "Export", die Datenmenüs
   bool Sichern = false;    // genau bei geänderten Daten
+  bool Import = false;     // "Import...": mit und ohne Schule, in die Schule im Speicher
   friend bool operator==(const TSchulFreigabe&, const TSchulFreigabe&) = default;
 };
 TSchulFreigabe SchulFreigabe(bool schuleOffen, bool geaendert);
+
+// "Fenster drucken..." nach der Art des aktiven Fensters: der Plandruck (0 Lehrer-, 1 Klassen-,
+// 2 Raumpläne) der Planfenster 9, 10, 11; -1, wo es den Druck des Fensters noch nicht gibt.
+int FensterDruckArt(int art);

@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "model/SchulUnit.h"
+#include "output/ExportUnit.h"
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/AuTabFormUnit.h"
@@ -78,15 +79,19 @@ void TTamrelPalette::MenuesAnlegen() {
   Eintrag(datei, T("Datei/Sichern unter..."), T("Sichern unter..."), {},
           [this] { SichernUnterItemClick(); });
   datei->addSeparator();
-  Fehlt(datei, T("Datei/Papierformat..."), T("Papierformat..."));
-  Fehlt(datei, T("Datei/Fenster drucken..."), T("Fenster drucken..."), Strg(Qt::Key_P));
+  Eintrag(datei, T("Datei/Papierformat..."), T("Papierformat..."), {},
+          [this] { PapierformatItemClick(); });
+  Eintrag(datei, T("Datei/Fenster drucken..."), T("Fenster drucken..."), Strg(Qt::Key_P),
+          [this] { FensterDruckenItemClick(); });
   QMenu* drucken = Untermenue(datei, T("Datei/Drucken"), T("Drucken"));
   Fehlt(drucken, T("Datei/Drucken/Kürzel..."), T("Kürzel..."));
   Fehlt(drucken, T("Datei/Drucken/Deputate..."), T("Deputate..."));
   QMenu* dPlaene = Untermenue(drucken, T("Datei/Drucken/Pläne"), T("Pläne"));
+  int planDruck = 0;
   for (const char* t : {"Lehrerpläne...", "Klassenpläne...", "Raumpläne...",
                         "Kopplungspläne für Lehrer...", "Kopplungspläne für Klassen..."})
-    Fehlt(dPlaene, T("Datei/Drucken/Pläne/") + T(t), T(t));
+    Eintrag(dPlaene, T("Datei/Drucken/Pläne/") + T(t), T(t), {},
+            [this, art = planDruck++] { PlanDruckItemClick(art); });
   QMenu* dUeb = Untermenue(drucken, T("Datei/Drucken/Übersichten"), T("Übersichten"));
   for (const char* t : {"Lehrer...", "Klassen...", "Räume...", "Fächer...", "Kombination..."})
     Fehlt(dUeb, T("Datei/Drucken/Übersichten/") + T(t), T(t));
@@ -100,13 +105,21 @@ void TTamrelPalette::MenuesAnlegen() {
         "Vertretungsübersicht für Klassen..."})
     Fehlt(dVertr, T("Datei/Drucken/Vertretung/") + T(t), T(t));
   datei->addSeparator();
-  Fehlt(datei, T("Datei/Import..."), T("Import..."));
+  Eintrag(datei, T("Datei/Import..."), T("Import..."), {}, [this] { ImportItemClick(); });
   QMenu* export_ = Untermenue(datei, T("Datei/Export"), T("Export"));
   for (const char* t :
        {"Kurse...", "Vertretungsübersicht für Lehrer...", "Vertretungsübersicht für Klassen...",
         "Vertretungsplan...", "HTML-Dateien...", "Lehrerpläne...", "Klassenpläne...",
-        "Raumpläne...", "Lanis Stundenplan (csv)", "Schulmanager (csv)"})
-    Fehlt(export_, T("Datei/Export/") + T(t), T(t));
+        "Raumpläne...", "Lanis Stundenplan (csv)", "Schulmanager (csv)"}) {
+    const TExportBefehl* befehl = nullptr;
+    for (const TExportBefehl& b : ExportBefehle())
+      if (std::string_view(b.Menue) == t) befehl = &b;
+    if (befehl)
+      Eintrag(export_, T("Datei/Export/") + T(t), T(t), {},
+              [this, art = befehl->Art] { ExportItemClick(art); });
+    else
+      Fehlt(export_, T("Datei/Export/") + T(t), T(t));
+  }
   datei->addSeparator();
   Eintrag(datei, T("Datei/Beenden"), T("Beenden"), Strg(Qt::Key_Q), [this] { BeendenItemClick(); });
 
@@ -210,6 +223,7 @@ void TTamrelPalette::MenuesAnlegen() {
 
   // Fenster
   fFensterMenue = new QMenu(T("Fenster"), this);
+  connect(fFensterMenue, &QMenu::aboutToShow, this, [this] { FensterTitelAnpassen(); });
   Fehlt(fFensterMenue, T("Fenster/Anordnung..."), T("Anordnung..."));
   fFensterMenue->addSeparator();
   Fehlt(fFensterMenue, T("Fenster/Zwischenablage"), T("Zwischenablage"));

@@ -165,9 +165,18 @@ TEST(Freigabe, SchulBefehle) {
   EXPECT_TRUE(ohne.Neu);
   EXPECT_FALSE(ohne.MitSchule);
   EXPECT_FALSE(ohne.Sichern);
+  EXPECT_TRUE(ohne.Import);
   const TSchulFreigabe offen = SchulFreigabe(true, false);
   EXPECT_FALSE(offen.Neu);
   EXPECT_TRUE(offen.MitSchule);
   EXPECT_FALSE(offen.Sichern);
+  EXPECT_TRUE(offen.Import);
   EXPECT_TRUE(SchulFreigabe(true, true).Sichern);
+}
+
+TEST(Freigabe, FensterDruckenNachArtDesFensters) {
+  EXPECT_EQ(FensterDruckArt(9), 0);
+  EXPECT_EQ(FensterDruckArt(10), 1);
+  EXPECT_EQ(FensterDruckArt(11), 2);
+  for (int art : {0, 8, 12, 16, 61, 83}) EXPECT_EQ(FensterDruckArt(art), -1) << art;
 }

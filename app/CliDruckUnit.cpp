@@ -1,0 +1,164 @@
+#include "app/CliDruckUnit.h"
+
+#include <algorithm>
+#include <charconv>
+#include <ostream>
+
+#include "app/KonsoleUnit.h"
+#include "model/SchulUnit.h"
+#include "output/DruckAuftragUnit.h"
+#include "output/DruckPlnUnit.h"
+#include "persistence/ReadUnit.h"
+#include "planning/SetzungUnit.h"
+#include "settings/StandardUnit.h"
+
+namespace {
+TPdfDienst* gPdfDienst = nullptr;
+
+constexpr const char* kAufruf =
+    "Aufruf: tamrel-cli drucken DATEI lehrerplaene|klassenplaene|raumplaene|"
+    "kopplungsplaene-lehrer|kopplungsplaene-klassen --pdf AUSGABE.pdf [--woche N] [--tage N] "
+    "[--auswahl KÜRZEL…]\n";
+
+struct TArtName {
+  const char* Name;
+  TPlanDruckArt Art;
+};
+constexpr TArtName kArten[] = {{"lehrerplaene", TPlanDruckArt::Lehrer},
+                               {"klassenplaene", TPlanDruckArt::Klassen},
+                               {"raumplaene", TPlanDruckArt::Raeume},
+                               {"kopplungsplaene-lehrer", TPlanDruckArt::KoppLehrer},
+                               {"kopplungsplaene-klassen", TPlanDruckArt::KoppKlassen}};
+
+bool Zahl(const std::string& text, int von, int bis, int& wert) {
+  int z = 0;
+  const char* ende = text.data() + text.size();
+  const auto [p, f] = std::from_chars(text.data(), ende, z);
+  if (text.empty() || f != std::errc() || p != ende || z < von || z > bis) return false;
+  wert = z;
+  return true;
+}
+
+int LetzteGesetzteStunde(const TSchule& schule) {
+  int letzte = 0;
+  for (const TKurs* k : schule.fKursMenge)
+    for (const TSetzung* s : k->fSetzungen) letzte = std::max(letzte, s->fStunde);
+  return letzte;
+}
+
+struct TDruckAufruf {
+  std::string Datei, Art, Pdf;
+  int Woche = 1, Tage = 5;
+  bool MitAuswahl = false;
+  std::vector<std::string> Auswahl;
+};
+
+bool Lesen(const std::vector<std::string>& args, TDruckAufruf& a, std::string& fehler) {
+  std::vector<std::string> frei;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--auswahl") {
+      a.MitAuswahl = true;
+      while (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) a.Auswahl.push_back(args[++i]);
+      if (a.Auswahl.empty()) {
+        fehler = "Nach --auswahl fehlen die Kürzel.";
+        return false;
+      }
+      continue;
+    }
+    if (arg == "--pdf" || arg == "--woche" || arg == "--tage") {
+      if (i + 1 >= args.size()) {
+        fehler = "Nach " + arg + " fehlt ein Wert.";
+        return false;
+      }
+      const std::string& wert = args[++i];
+      bool ok = true;
+      if (arg == "--pdf")
+        a.Pdf = wert;
+      else if (arg == "--woche")
+        ok = Zahl(wert, 1, MaxWochen, a.Woche);
+      else
+        ok = Zahl(wert, 5, MaxTage, a.Tage);
+      if (!ok) {
+        fehler = "Ungültiger Wert für " + arg + ": " + wert;
+        return false;
+      }
+      continue;
+    }
+    if (arg.rfind("--", 0) == 0) {
+      fehler = "Unbekannte Option: " + arg;
+      return false;
+    }
+    frei.push_back(arg);
+  }
+  if (frei.size() != 2) {
+    fehler = "Es fehlen Datei oder Art.";
+    return false;
+  }
+  a.Datei = frei[0];
+  a.Art = frei[1];
+  if (a.Pdf.empty()) {
+    fehler = "Es fehlt --pdf AUSGABE.pdf.";
+    return false;
+  }
+  return true;
+}
+}  // namespace
+
+void CliPdfDienstSetzen(TPdfDienst* dienst) {
+  gPdfDienst = dienst;
+}
+
+int CliDrucken(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler) {
+  TDruckAufruf a;
+  std::string meldung;
+  if (!Lesen(args, a, meldung)) {
+    fehler << meldung << '\n' << kAufruf;
+    return 2;
+  }
+  const TArtName* art = std::find_if(std::begin(kArten), std::end(kArten),
+                                     [&](const TArtName& n) { return a.Art == n.Name; });
+  if (art == std::end(kArten)) {
+    fehler << "Unbekannte Art des Drucks: " << a.Art << '\n' << kAufruf;
+    return 2;
+  }
+  if (!gPdfDienst) {
+    fehler << "PDF-Dateien kann dieses Programm nicht schreiben.\n";
+    return 1;
+  }
+  TKonsolenUmgebung umgebung(fehler);
+  if (!ReadSchule(a.Datei, Schule(), meldung)) {
+    fehler << meldung << '\n';
+    return 1;
+  }
+  TStandard& st = Standard();
+  if (a.Woche > st.fMaxWocheNeu) {
+    fehler << "Die Schule hat nur " << st.fMaxWocheNeu << " Planversion"
+           << (st.fMaxWocheNeu == 1 ? "" : "en") << ".\n";
+    return 1;
+  }
+  st.fAktuelleWoche = a.Woche;
+  st.fMaxTageNeu = a.Tage;
+  st.fPlnStd = std::clamp(LetzteGesetzteStunde(Schule()), 6, MaxStunden);
+  std::vector<std::string> fehlend;
+  const std::vector<TPlanElement*> liste =
+      a.MitAuswahl ? PlanElemente(art->Art, a.Auswahl, &fehlend) : AllePlanElemente(art->Art);
+  if (!fehlend.empty()) {
+    fehler << "Diese Kürzel gibt es in der Schule nicht:";
+    for (const std::string& k : fehlend) fehler << ' ' << k;
+    fehler << '\n';
+    return 1;
+  }
+  TPrevPrinter drucker(gPdfDienst->PdfMasse(), gPdfDienst->PdfMetrik());
+  const int plaene = DruckePlaene(art->Art, LadePlanDruck(art->Art, st), liste, drucker);
+  if (plaene == 0) {
+    fehler << "Keine Pläne zu drucken.\n";
+    return 1;
+  }
+  if (!gPdfDienst->PdfSchreiben(drucker, a.Pdf, meldung)) {
+    fehler << meldung << '\n';
+    return 1;
+  }
+  aus << "Seiten: " << drucker.PageCount() << '\n' << "Pläne: " << plaene << '\n';
+  return 0;
+}

@@ -1,0 +1,194 @@
+// Mit Qt: PDF-Dateien über eine temporäre Datei, die Voransicht und der Druckdialog der Pläne.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "TestUmgebung.h"
+#include "model/SchulUnit.h"
+#include "output/DruckPlnFormUnit.h"
+#include "output/PrevFormUnit.h"
+#include "output/QtSeitenBildUnit.h"
+#include "persistence/SchulDateiHilfe.h"
+#include "settings/StandardUnit.h"
+
+namespace {
+std::string Inhalt(const std::string& pfad) {
+  std::ifstream f(pfad, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+class TKeinDrucker : public TSeitenDrucker {
+ public:
+  bool Beginnen(const std::string&, std::string&) override { return false; }
+  bool NeueSeite(std::string&) override { return false; }
+  bool Seite(const TSeite&, const TDruckerMasse&, std::string&) override { return false; }
+  bool Beenden(std::string&) override { return false; }
+  void Abbrechen() override {}
+};
+
+// Eine Plattform, die die Voransichten zählt.
+class TZaehlPlattform : public TDruckPlattform {
+ public:
+  TDruckerMasse PdfMasse() override { return A4Masse(600); }
+  TTextMetrik& PdfMetrik() override { return fMetrik; }
+  bool PdfSchreiben(const TPrevPrinter&, const std::string&, std::string&) override { return true; }
+  TDruckerMasse DruckerMasse() override { return A4Masse(600); }
+  TTextMetrik& DruckerMetrik() override { return fMetrik; }
+  bool DruckDialog() override { return false; }
+  TSeitenDrucker& Drucker() override { return fDrucker; }
+  std::optional<std::string> PdfDateiWaehlen(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  TVorschauErgebnis Voransicht(TPrevPrinter& seiten) override {
+    fSeiten.push_back(seiten.PageCount());
+    return TVorschauErgebnis::Abbrechen;
+  }
+  TFakeMetrik fMetrik;
+  TKeinDrucker fDrucker;
+  std::vector<int> fSeiten;
+};
+
+class QtDruckFormTest : public ::testing::Test {
+ protected:
+  TTestUmgebung u;
+  TTestOrdner ordner;
+};
+}  // namespace
+
+TEST_F(QtDruckFormTest, PdfUeberTemporaereDateiUndFehlerAufDeutsch) {
+  TQtPdfDienst pdf;
+  TPrevPrinter p(pdf.PdfMasse(), pdf.PdfMetrik());
+  p.NewJob();
+  p.Font.Fett = true;
+  EXPECT_GT(p.TextWidth("Klassenplan"), p.TextWidth("Klasse"));
+  EXPECT_GT(p.TextHeight(), 60);  // 10 Punkt bei 600 Punkten je Zoll: gut 83 Punkte Zeilenhöhe
+  p.TextOut(300, 300, "Klassenplan 5a – Müller");
+  p.Brush = TPinsel{0x00FFFF, false};
+  p.Rectangle({300, 400, 900, 600});
+  p.NewPage();
+  p.Line({300, 300}, {900, 900});
+  p.DonePrinting();
+
+  const std::string ziel = ordner / "plaene.pdf";
+  {
+    std::ofstream alt(ziel);
+    alt << "alt";
+  }
+  std::string fehler;
+  ASSERT_TRUE(pdf.PdfSchreiben(p, ziel, fehler)) << fehler;
+  const std::string bytes = Inhalt(ziel);
+  EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
+  EXPECT_NE(bytes.find("/Count 2"), std::string::npos);
+  // Keine Reste der temporären Datei im Ordner.
+  EXPECT_EQ(ordner.Namen(), std::vector<std::string>{"plaene.pdf"});
+
+  const std::string fehlt = (ordner.Pfad() / "gibt-es-nicht" / "x.pdf").string();
+  EXPECT_FALSE(pdf.PdfSchreiben(p, fehlt, fehler));
+  EXPECT_EQ(fehler.rfind("Die PDF-Datei \u201E" + fehlt +
+                             "\u201C kann nicht geschrieben werden: "
+                             "Den Ordner \u201E",
+                         0),
+            0u)
+      << fehler;
+  EXPECT_FALSE(std::filesystem::exists(fehlt));
+  TPrevPrinter leer(pdf.PdfMasse(), pdf.PdfMetrik());
+  EXPECT_FALSE(pdf.PdfSchreiben(leer, ziel, fehler));
+  EXPECT_EQ(Inhalt(ziel), bytes);  // die vorhandene Datei bleibt
+}
+
+TEST_F(QtDruckFormTest, VoransichtBlaettertZoomtUndSchliesstAufDerLetztenSeite) {
+  TPrevPrinter p(A4Masse(600), u.metrik);
+  p.NewJob();
+  p.NewPage();
+  p.DonePrinting();
+  TPreviewForm form;
+  form.IPreviewForm(p);
+  EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Voransicht"));
+  EXPECT_EQ(form.NrFeld->text(), QStringLiteral("1"));
+  const QRect fit = form.Flaeche()->geometry();
+  EXPECT_EQ(fit.height(), 385);
+  QTest::mouseClick(form.Flaeche(), Qt::LeftButton, {}, QPoint(13, 9));
+  EXPECT_TRUE(form.Gezoomt());
+  EXPECT_EQ(form.Flaeche()->geometry(), QRect(-8, 2, 680, 962));
+  QTest::mouseClick(form.Flaeche(), Qt::LeftButton, {}, QPoint(50, 50));
+  EXPECT_FALSE(form.Gezoomt());  // zweiter Klick: wieder eingepasst
+  EXPECT_EQ(form.Flaeche()->geometry(), fit);
+
+  form.show();
+  form.NextKnopf->click();
+  EXPECT_EQ(form.NrFeld->text(), QStringLiteral("2"));
+  EXPECT_TRUE(form.isVisible());
+  form.NextKnopf->click();  // letzte Seite: schließt, ohne zu drucken
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.Ergebnis(), TVorschauErgebnis::Abbrechen);
+  EXPECT_EQ(form.result(), QDialog::Rejected);
+  form.show();
+  form.DruckKnopf->click();
+  EXPECT_EQ(form.Ergebnis(), TVorschauErgebnis::Drucken);
+}
+
+TEST_F(QtDruckFormTest, PlanDruckDialogLaedtSpeichertUndVerknuepftHaekchen) {
+  TSchule& s = u.schule();
+  TLehrer* mue = s.HoleLehrer("MUE");
+  s.HoleLehrer("SCH");
+  u.standard.fMaxTageNeu = 5;
+  u.standard.fPlnStd = 8;
+  u.standard.fLPlnDruckBisStd = 12;  // mehr, als der Plan hat: geklemmt
+  TZaehlPlattform plattform;
+  std::vector<QString> titel;
+  TDruckPlnForm form(
+      TPlanDruckArt::Lehrer, plattform,
+      [&](const std::vector<TElement*>& menge, const QString& t) {
+        titel.push_back(t);
+        return std::vector<TElement*>{menge[1]};
+      },
+      mue);
+  EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Lehrerpläne drucken"));
+  EXPECT_EQ(form.bisStdUpDown->value(), 8);
+  EXPECT_EQ(form.KuerzelGrid->count(), 1);
+  form.AuswahlKnopf->click();
+  EXPECT_EQ(titel, std::vector<QString>{QStringLiteral("Lehrer")});
+  ASSERT_EQ(form.Elemente().size(), 2u);
+  EXPECT_EQ(form.Elemente()[1]->fKuerzel.str(), "SCH");
+
+  // "mit Kopplung" nimmt "Kopplung statt Klasse" weg; "statt" setzt "mit Klasse".
+  EXPECT_TRUE(form.stattCheck->isChecked());
+  form.MitCheck[3]->click();
+  EXPECT_FALSE(form.stattCheck->isChecked());
+  form.MitCheck[0]->click();
+  form.stattCheck->click();
+  EXPECT_TRUE(form.MitCheck[0]->isChecked());
+  EXPECT_FALSE(form.MitCheck[3]->isChecked());
+
+  // "alle Lehrerpläne" abwählen fragt nach dem Zeitpunkt.
+  form.fZeitWahl = [](TDateTime) { return std::optional<TDateTime>(50000.25); };
+  form.alleCheck->click();
+  EXPECT_EQ(form.Optionen().Ab, 50000.25);
+
+  // "Ansehen" speichert die Optionen und zeichnet; ohne gedruckten Plan keine Voransicht.
+  form.LinksSpin->setValue(3);
+  form.AnsehenKnopf->click();
+  EXPECT_EQ(u.standard.fLPlnDruckRandLi, 3);
+  EXPECT_FALSE(u.standard.fLPlnDruckAlle);
+  EXPECT_EQ(u.standard.fLPlnDruckAb, 50000.25);
+  EXPECT_TRUE(plattform.fSeiten.empty());
+  ASSERT_FALSE(u.dialog.fProtokoll.empty());
+  EXPECT_EQ(u.dialog.fProtokoll.back().Text(), "Keine Pläne zu drucken.");
+  form.alleCheck->click();
+  form.AnsehenKnopf->click();
+  EXPECT_EQ(plattform.fSeiten, std::vector<int>{1});
+
+  // Doppelklick nimmt die Zeile heraus.
+  QListWidgetItem* erste = form.KuerzelGrid->item(0);
+  emit form.KuerzelGrid->itemDoubleClicked(erste);
+  ASSERT_EQ(form.Elemente().size(), 1u);
+  EXPECT_EQ(form.Elemente()[0]->fKuerzel.str(), "SCH");
+}

@@ -1,0 +1,38 @@
+// Die Druckbefehle der Palette: "Papierformat...", "Fenster drucken..." und "Drucken › Pläne".
+#include "model/SchulUnit.h"
+#include "output/DruckPlnFormUnit.h"
+#include "output/QtDruckerUnit.h"
+#include "ui/FreigabeUnit.h"
+#include "ui/PaletteUnit.h"
+#include "ui/PlnFormUnit.h"
+
+namespace {
+// Das Element des aktiven Planfensters der Art (9 Lehrer, 10 Klasse, 11 Raum), sonst nichts.
+TPlanElement* AktivesPlanElement(int fensterArt) {
+  TFenster* f = Schule().fAktivesFenster;
+  if (!f || f->FensterArt() != fensterArt) return nullptr;
+  auto* plan = dynamic_cast<TPlnForm*>(f);
+  return plan ? plan->PlanElem() : nullptr;
+}
+}  // namespace
+
+void TTamrelPalette::PapierformatItemClick() {
+  TQtDruckPlattform::Papierformat(this);
+}
+
+void TTamrelPalette::PlanDruckItemClick(int art) {
+  static const int kFensterArt[5] = {9, 10, 11, 9, 10};
+  if (art < 0 || art > 4) return;
+  PlanDruckZeigen(
+      static_cast<TPlanDruckArt>(art),
+      [this](const std::vector<TElement*>& menge, const QString& titel) {
+        return MultiMenu(menge, titel);
+      },
+      AktivesPlanElement(kFensterArt[art]), this);
+}
+
+void TTamrelPalette::FensterDruckenItemClick() {
+  TFenster* f = Schule().fAktivesFenster;
+  const int art = f ? FensterDruckArt(f->FensterArt()) : -1;
+  if (art >= 0) PlanDruckItemClick(art);
+}
