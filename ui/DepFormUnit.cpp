@@ -14,10 +14,13 @@
 #include "model/KursUnit.h"
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
+#include "ui/FensterSchliessenUnit.h"
+#include "ui/MenuFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtPlanZelleUnit.h"
+#include "ui/QtUmschaltUnit.h"
 
 using Deputat::TSpalte;
 
@@ -74,11 +77,7 @@ void TDepForm::IDepForm() {
     DepGrid->SetCells(static_cast<int>(c), 0, QString::fromStdString(fSpalten[c].Titel));
   }
   // Die Filter gelten ab dem Öffnen; ein Neuaufbau liest die Tasten nicht wieder.
-  if (!fAngemeldet) {
-    unsigned umschalt = 0;
-    if (TTamrelPalette* p = Palette()) umschalt = p->fShift;
-    fFilter = Deputat::FilterAus(umschalt);
-  }
+  if (!fAngemeldet) fFilter = Deputat::FilterAus(FensterUmschalt());
 }
 
 void TDepForm::IElementDepForm(TElement* element) {
@@ -221,37 +220,18 @@ void TDepForm::Zeichne(QPainter& p, int col, int row, const QRect& rect, const T
 
 // ---- Fenstermenü und Abmelden ----
 
-TTamrelPalette* TDepForm::Palette() const {
-  return dynamic_cast<TTamrelPalette*>(FensterDienst());
-}
-
-// Hier, an einer Stelle, meldet sich das Fenster bei der Schule und im Fenstermenü an.
+// Hier, an einer Stelle, meldet sich das Fenster bei der Schule an (nach seiner Identität).
 void TDepForm::MenuEintragen(bool warAktiv) {
   TSchule& schule = Schule();
-  TTamrelPalette* palette = Palette();
-  if (palette) {
-    palette->NeuesFensterImMenu(this, this);
-    // Fach und Raum "Ph" teilen die Überschrift; auch das zweite Fenster muss in der
-    // Fensterliste stehen, damit es mit der Schule geschlossen wird.
-    if (!Schule().FensterOffen(this))
-      Schule().fFensterListe.push_back({Utf8ZuWin1252(Titel()), this});
-  } else
-    schule.FensterEintragen(Utf8ZuWin1252(Titel()), this);
+  schule.FensterAnmelden(this);
   fAngemeldet = true;
-  if (!warAktiv) return;
-  if (palette)
-    palette->FensterAktiviert(this);
-  else
-    schule.SetAktivesFenster(this);
+  if (warAktiv) schule.FensterAktivieren(this);
 }
 
 void TDepForm::MenuAustragen() {
   if (!fAngemeldet) return;
   fAngemeldet = false;
-  if (TTamrelPalette* palette = Palette())
-    palette->LoescheFensterImMenu(this);
-  else
-    Schule().FensterAbmelden(this);
+  Schule().FensterAbmelden(this);
 }
 
 void TDepForm::Abmelden() {
@@ -279,15 +259,8 @@ void TDepForm::closeEvent(QCloseEvent* event) {
       event->ignore();
       return;
     }
-    TTamrelPalette* palette = Palette();
-    if (palette && (palette->fShift & umAlt) && SchuleVorhanden()) {
-      palette->fShift &= ~static_cast<unsigned>(umAlt);
-      std::vector<TFenster*> alle;
-      for (const TFensterEintrag& e : Schule().fFensterListe)
-        if (e.Fenster != this) alle.push_back(e.Fenster);
-      for (TFenster* f : alle)
-        if (Schule().FensterOffen(f)) f->Schliessen();
-    }
+    // Mit Alt: "Fenster schließen" für alle Fenster.
+    if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), FensterUmschalt(), this);
     fSchliesst = true;
     Abmelden();
   }
@@ -377,27 +350,18 @@ void TDepForm::KursGeloescht(TKurs* kurs) {
 // ---- Ereignisse ----
 
 bool TDepForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && (fElement || fAlleKurse) && SchuleVorhanden()) {
-    if (TTamrelPalette* palette = Palette())
-      palette->FensterAktiviert(this);
-    else
-      Schule().SetAktivesFenster(this);
-  }
+  if (event->type() == QEvent::WindowActivate && (fElement || fAlleKurse) && SchuleVorhanden())
+    Schule().FensterAktivieren(this);
   return QWidget::event(event);
 }
 
 bool TDepForm::eventFilter(QObject* objekt, QEvent* event) {
   if (objekt == DepGrid && event->type() == QEvent::KeyPress) {
     auto* taste = static_cast<QKeyEvent*>(event);
-    TTamrelPalette* palette = Palette();
-    if (palette) palette->fShift = TTamrelPalette::TastenUmschalt(taste) & kTasten;
-    const char* knopf = taste->key() == Qt::Key_Left    ? "PfeilLinksKnopf"
-                        : taste->key() == Qt::Key_Right ? "PfeilRechtsKnopf"
-                                                        : nullptr;
-    if (knopf) {
-      if (palette)
-        if (QToolButton* k = palette->Knopf(QString::fromLatin1(knopf)); k && k->isEnabled())
-          k->click();
+    FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(taste) & kTasten);
+    const int richtung = taste->key() == Qt::Key_Left ? -1 : taste->key() == Qt::Key_Right ? 1 : 0;
+    if (richtung != 0) {
+      if (TFensterDienst* dienst = FensterDienst()) dienst->VorigerNaechster(richtung);
       return true;
     }
   }
@@ -416,7 +380,7 @@ void TDepForm::MenueZeigen(TMenue menue, int col, int row) {
 }
 
 void TDepForm::MausDruck(const TGridMaus& m) {
-  if (TTamrelPalette* p = Palette()) p->fShift = m.Umschalt & kTasten;
+  FensterUmschaltMerken(m.Umschalt & kTasten);
   fZiehSpalte = -1;
   fZiehKurs = nullptr;
   if (m.Doppelt || m.Knopf != Qt::LeftButton || Schule().fToolArt != TToolArt::SchiebTool) return;
@@ -430,7 +394,7 @@ void TDepForm::MausDruck(const TGridMaus& m) {
 }
 
 void TDepForm::MausLos(const TGridMaus& m) {
-  if (TTamrelPalette* p = Palette()) p->fShift = m.Umschalt & kTasten;
+  FensterUmschaltMerken(m.Umschalt & kTasten);
   if (DepPopupMenu) delete DepPopupMenu.data();
   if (m.Col < 0 || m.Col >= static_cast<int>(fSpalten.size())) return;
   const TSpalte art = fSpalten[static_cast<std::size_t>(m.Col)].Art;
@@ -456,12 +420,11 @@ void TDepForm::MausLos(const TGridMaus& m) {
     if (row <= ZeilenZahl()) DepGrid->SetSelectRow(row, true);
   };
   if (aktion == Deputat::TAktion::KlassenMehrfach || aktion == Deputat::TAktion::RaeumeMehrfach) {
-    TTamrelPalette* palette = Palette();
-    if (!palette) return;
     const bool klassen = aktion == Deputat::TAktion::KlassenMehrfach;
+    TMenuForm form(Schule().Elemente(klassen ? kla : rau),
+                   klassen ? QStringLiteral("Klassen") : QStringLiteral("Räume"), this);
     const std::vector<TElement*> wahl =
-        palette->MultiMenu(Schule().Elemente(klassen ? kla : rau),
-                           klassen ? QStringLiteral("Klassen") : QStringLiteral("Räume"));
+        form.exec() == QDialog::Accepted ? form.Ergebnis() : std::vector<TElement*>{};
     // Der Kurs kann inzwischen fort sein.
     if (KursLebt(k)) Deputat::AktionAusfuehren(aktion, *k, wahl);
     zeileWaehlen();

@@ -15,7 +15,6 @@
 #include "ui/QuonGridUnit.h"
 
 class TPopupMenue;
-class TTamrelPalette;
 
 class TDepForm : public QWidget, public TFenster {
   Q_OBJECT
@@ -71,7 +70,6 @@ class TDepForm : public QWidget, public TFenster {
   void ZeileAendern(int row);
   void Groesse();
   bool KursLebt(const TKurs* kurs) const;
-  TTamrelPalette* Palette() const;
   void MenuEintragen(bool warAktiv);
   void MenuAustragen();
   void Abmelden();

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "model/FachUnit.h"
 #include "model/KlassenUnit.h"
@@ -23,9 +24,11 @@
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/KursFeldUnit.h"
+#include "ui/MenuFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
+#include "ui/QtUmschaltUnit.h"
 #include "ui/SperrQuonGridUnit.h"
 
 namespace {
@@ -34,6 +37,30 @@ QString Q(const std::string& ansi) {
 }
 QString KuerzelOderOhne(const TElement* e) {
   return e ? Q(e->fKuerzel.str()) : QStringLiteral("ohne");
+}
+
+// Die Auswahlliste der Art unter dem Knopf; nichts bei Abbruch oder ohne Fensterdienst.
+std::optional<TFensterDienst::TElementWahl> Waehle(TKuerzelArt art, bool mitOhne, QWidget* knopf) {
+  TFensterDienst* dienst = FensterDienst();
+  if (!dienst) return std::nullopt;
+  const QPoint pos = knopf->mapToGlobal(QPoint(0, knopf->height()));
+  std::optional<TFensterDienst::TElementWahl> wahl =
+      dienst->ElementWaehlen(art, mitOhne, pos.x(), pos.y());
+  if (!wahl || !wahl->Gewaehlt) return std::nullopt;
+  return wahl;
+}
+
+// Ein Fach aus der Liste, mit Strg mehrere aus der Mehrfachwahl "Fächer".
+std::vector<TFach*> FaecherWaehlen(QWidget* knopf, QWidget* eltern) {
+  std::vector<TFach*> faecher;
+  if (FensterUmschalt() & umCtrl) {
+    TMenuForm form(Schule().Elemente(fac), QStringLiteral("Fächer"), eltern);
+    if (form.exec() == QDialog::Accepted)
+      for (TElement* e : form.Ergebnis()) faecher.push_back(static_cast<TFach*>(e));
+  } else if (auto wahl = Waehle(fac, false, knopf); wahl && wahl->Element) {
+    faecher.push_back(static_cast<TFach*>(wahl->Element));
+  }
+  return faecher;
 }
 }  // namespace
 
@@ -69,12 +96,8 @@ TUebernehmenForm::TUebernehmenForm(TKlasse* klasse, QWidget* parent) : QDialog(p
   connect(OkKnopf, &QPushButton::clicked, this, &QDialog::accept);
   connect(CancelKnopf, &QPushButton::clicked, this, &QDialog::reject);
   connect(KlassenFeld, &QPushButton::clicked, this, [this] {
-    auto* p = dynamic_cast<TTamrelPalette*>(FensterDienst());
-    if (!p) return;
-    p->fPopKlasse = nullptr;
-    if (p->PopupListe(kla, false, KlassenFeld->mapToGlobal(QPoint(0, KlassenFeld->height()))) &&
-        p->fPopKlasse)
-      SetzeQuelle(p->fPopKlasse);
+    if (auto wahl = Waehle(kla, false, KlassenFeld); wahl && wahl->Element)
+      SetzeQuelle(static_cast<TKlasse*>(wahl->Element));
   });
   SetzeQuelle(klasse);
 }
@@ -409,39 +432,28 @@ void TGrForm::StdKnopfClick(int richtung) {
 }
 
 void TGrForm::RaumKnopfClick() {
-  TTamrelPalette* p = Palette();
   auto* e = dynamic_cast<TSollElement*>(fElement);
-  if (!p || !e) return;
-  p->fPopRaum = nullptr;
-  if (!p->PopupListe(rau, true, RaumKnopf->mapToGlobal(QPoint(0, RaumKnopf->height())))) return;
-  GrundDaten::StammraumWaehlen(*e, p->fPopRaum);
+  if (!e) return;
+  const auto wahl = Waehle(rau, true, RaumKnopf);
+  if (!wahl || fElement != e) return;
+  GrundDaten::StammraumWaehlen(*e, static_cast<TRaum*>(wahl->Element));
   if (fElement) Fuellen();
 }
 
 void TGrForm::LehrerKnopfClick(int nummer) {
-  TTamrelPalette* p = Palette();
   auto* k = dynamic_cast<TKlasse*>(fElement);
-  if (!p || !k) return;
-  QPushButton* knopf = nummer == 2 ? Lehrer2Knopf : Lehrer1Knopf;
-  p->fPopLehrer = nullptr;
-  if (!p->PopupListe(leh, true, knopf->mapToGlobal(QPoint(0, knopf->height())))) return;
-  GrundDaten::KlassenLehrerSetzen(*k, nummer, p->fPopLehrer);
+  if (!k) return;
+  const auto wahl = Waehle(leh, true, nummer == 2 ? Lehrer2Knopf : Lehrer1Knopf);
+  if (!wahl || fElement != k) return;
+  GrundDaten::KlassenLehrerSetzen(*k, nummer, static_cast<TLehrer*>(wahl->Element));
   if (fElement) Fuellen();
 }
 
 void TGrForm::NeuesFachKnopfClick() {
-  TTamrelPalette* p = Palette();
   auto* l = dynamic_cast<TLehrer*>(fElement);
-  if (!p || !l) return;
-  std::vector<TFach*> faecher;
-  if (p->fShift & umCtrl) {
-    for (TElement* e : p->MultiMenu(Schule().Elemente(fac), QStringLiteral("Fächer")))
-      faecher.push_back(static_cast<TFach*>(e));
-  } else {
-    p->fPopFach = nullptr;
-    const QPoint pos = NeuesFachKnopf->mapToGlobal(QPoint(0, NeuesFachKnopf->height()));
-    if (p->PopupListe(fac, false, pos) && p->fPopFach) faecher.push_back(p->fPopFach);
-  }
+  if (!l) return;
+  const std::vector<TFach*> faecher = FaecherWaehlen(NeuesFachKnopf, this);
+  if (fElement != l) return;
   int zeile = 0;
   for (TFach* f : faecher) zeile = GrundDaten::FachDazu(*l, f);
   if (!fElement) return;
@@ -453,18 +465,10 @@ void TGrForm::NeuesFachKnopfClick() {
 }
 
 void TGrForm::NeuerKursKnopfClick() {
-  TTamrelPalette* p = Palette();
   auto* k = dynamic_cast<TKlasse*>(fElement);
-  if (!p || !k) return;
-  std::vector<TFach*> faecher;
-  if (p->fShift & umCtrl) {
-    for (TElement* e : p->MultiMenu(Schule().Elemente(fac), QStringLiteral("Fächer")))
-      faecher.push_back(static_cast<TFach*>(e));
-  } else {
-    p->fPopFach = nullptr;
-    const QPoint pos = NeuerKursKnopf->mapToGlobal(QPoint(0, NeuerKursKnopf->height()));
-    if (p->PopupListe(fac, false, pos) && p->fPopFach) faecher.push_back(p->fPopFach);
-  }
+  if (!k) return;
+  const std::vector<TFach*> faecher = FaecherWaehlen(NeuerKursKnopf, this);
+  if (fElement != k) return;
   TKurs* neu = nullptr;
   for (TFach* f : faecher) neu = GrundDaten::NeuerKlassenKurs(*k, f);
   if (!fElement) return;
@@ -502,36 +506,17 @@ void TGrForm::UebernehmenKnopfClick() {
 
 // ---- Fenstermenü und Abmelden ----
 
-TTamrelPalette* TGrForm::Palette() const {
-  return dynamic_cast<TTamrelPalette*>(FensterDienst());
-}
-
-// Hier, an einer Stelle, meldet sich das Fenster bei der Schule und im Fenstermenü an.
+// Hier, an einer Stelle, meldet sich das Fenster bei der Schule an (nach seiner Identität).
 void TGrForm::MenuEintragen(bool warAktiv) {
-  TTamrelPalette* palette = Palette();
-  if (palette) {
-    palette->NeuesFensterImMenu(this, this);
-    // Fach und Raum "Ph" teilen die Überschrift; auch das zweite Fenster muss in der
-    // Fensterliste stehen, damit es mit der Schule geschlossen wird.
-    if (!Schule().FensterOffen(this))
-      Schule().fFensterListe.push_back({Utf8ZuWin1252(Titel()), this});
-  } else
-    Schule().FensterEintragen(Utf8ZuWin1252(Titel()), this);
+  Schule().FensterAnmelden(this);
   fAngemeldet = true;
-  if (!warAktiv) return;
-  if (palette)
-    palette->FensterAktiviert(this);
-  else
-    Schule().SetAktivesFenster(this);
+  if (warAktiv) Schule().FensterAktivieren(this);
 }
 
 void TGrForm::MenuAustragen() {
   if (!fAngemeldet) return;
   fAngemeldet = false;
-  if (TTamrelPalette* palette = Palette())
-    palette->LoescheFensterImMenu(this);
-  else
-    Schule().FensterAbmelden(this);
+  Schule().FensterAbmelden(this);
 }
 
 void TGrForm::Abmelden() {
@@ -562,25 +547,17 @@ void TGrForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TGrForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fElement && SchuleVorhanden()) {
-    if (TTamrelPalette* palette = Palette())
-      palette->FensterAktiviert(this);
-    else
-      Schule().SetAktivesFenster(this);
-  }
+  if (event->type() == QEvent::WindowActivate && fElement && SchuleVorhanden())
+    Schule().FensterAktivieren(this);
   return QWidget::event(event);
 }
 
 bool TGrForm::eventFilter(QObject* objekt, QEvent* event) {
   if (event->type() == QEvent::KeyPress && objekt != InfoFeld) {
     auto* taste = static_cast<QKeyEvent*>(event);
-    const char* knopf = taste->key() == Qt::Key_Left    ? "PfeilLinksKnopf"
-                        : taste->key() == Qt::Key_Right ? "PfeilRechtsKnopf"
-                                                        : nullptr;
-    if (knopf) {
-      if (TTamrelPalette* palette = Palette())
-        if (QToolButton* k = palette->Knopf(QString::fromLatin1(knopf)); k && k->isEnabled())
-          k->click();
+    const int richtung = taste->key() == Qt::Key_Left ? -1 : taste->key() == Qt::Key_Right ? 1 : 0;
+    if (richtung != 0) {
+      if (TFensterDienst* dienst = FensterDienst()) dienst->VorigerNaechster(richtung);
       return true;
     }
   }

@@ -22,7 +22,6 @@ class QRadioButton;
 class TKlasse;
 class TPopupMenue;
 class TSperrFeld;
-class TTamrelPalette;
 
 class TUebernehmenForm : public QDialog {
   Q_OBJECT
@@ -109,7 +108,6 @@ class TGrForm : public QWidget, public TFenster {
  private:
   void Aufbauen();
   void Fuellen();
-  TTamrelPalette* Palette() const;
   void MenuEintragen(bool warAktiv);
   void MenuAustragen();
   void Abmelden();

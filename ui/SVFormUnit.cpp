@@ -13,6 +13,7 @@
 #include "model/ToolsUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/QtUmschaltUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QuonGridUnit.h"
 
@@ -105,7 +106,7 @@ TSVForm::TSVForm() : QWidget(nullptr, Qt::Window) {
   connect(SVGrid, &TQuonGrid::MausDruck, this, [this](const TGridMaus& m) {
     fMouseX = m.Pos.x();
     fMouseY = m.Pos.y();
-    if (TTamrelPalette* p = Palette()) p->fShift = m.Umschalt & 7u;
+    FensterUmschaltMerken(m.Umschalt & 7u);
   });
   auto* spalte = new QVBoxLayout(this);
   spalte->setContentsMargins(4, 4, 4, 4);
@@ -130,10 +131,7 @@ TSVForm* TSVForm::ZeigeSVForm() {
     form = new TSVForm;
     const int index = NeuerFormIndex();
     schule.fSVForm = form;
-    if (TTamrelPalette* p = form->Palette())
-      p->NeuesFensterImMenu(form, form);
-    else
-      schule.FensterEintragen("Stundenverteilung", form);
+    schule.FensterAnmelden(form);
     form->fAngemeldet = true;
     form->ISVForm();
     PositioniereFenster(*form, index);
@@ -235,11 +233,7 @@ void TSVForm::Abmelden() {
   if (!SchuleVorhanden()) return;
   TSchule& schule = Schule();
   if (schule.fSVForm == this) schule.fSVForm = nullptr;
-  if (TTamrelPalette* p = Palette())
-    p->LoescheFensterImMenu(this);
-  else
-    schule.FensterAbmelden(this);
-  if (schule.fAktivesFenster == this) schule.FensterAbmelden(this);
+  schule.FensterAbmelden(this);
 }
 
 void TSVForm::Schliessen() {
@@ -265,21 +259,17 @@ void TSVForm::resizeEvent(QResizeEvent* event) {
 }
 
 bool TSVForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden()) {
-    if (TTamrelPalette* p = Palette())
-      p->FensterAktiviert(this);
-    else
-      Schule().SetAktivesFenster(this);
-  }
+  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden())
+    Schule().FensterAktivieren(this);
   return QWidget::event(event);
 }
 
 void TSVForm::keyPressEvent(QKeyEvent* event) {
-  if (TTamrelPalette* p = Palette()) p->fShift = TTamrelPalette::TastenUmschalt(event);
+  FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(event));
   QWidget::keyPressEvent(event);
 }
 
 void TSVForm::keyReleaseEvent(QKeyEvent* event) {
-  if (TTamrelPalette* p = Palette()) p->fShift = TTamrelPalette::TastenUmschalt(event);
+  FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(event));
   QWidget::keyReleaseEvent(event);
 }

@@ -24,7 +24,7 @@ class DepFormTest : public PlanFensterTest {
   TDepForm* Oeffne(TElement* e) {
     ElementFensterOeffnen(e, TFensterArt::DFenster, 0);
     auto* f = dynamic_cast<TDepForm*>(e->fDepFenster);
-    if (f) palette.FensterAktiviert(f);
+    if (f) Schule().FensterAktivieren(f);
     return f;
   }
   int Zeile(TDepForm* f, TKurs* k) {
@@ -111,9 +111,9 @@ TEST_F(DepFormTest, SortierenUndZiehenDerKlassen) {
 }
 
 TEST_F(DepFormTest, FilterBleibenBeimNeuaufbau) {
-  palette.fShift = umAlt;
+  palette.UmschalttastenSetzen(umAlt);
   TDepForm* f = Oeffne(mue);
-  palette.fShift = 0;
+  palette.UmschalttastenSetzen(0);
   EXPECT_TRUE(f->Filter().NurGekoppelt);
   EXPECT_EQ(f->ZeilenZahl(), 0);
   f->FensterUpdate();
@@ -140,12 +140,12 @@ TEST_F(DepFormTest, DoppelklickOeffnetDasKursfensterUndLoeschenSchliesst) {
 TEST_F(DepFormTest, KopierenUndEinsetzenInAlleKurse) {
   TDepForm* f = Oeffne(mue);
   f->DepGrid->SetSelectRow(1, true);
-  palette.FensterAktiviert(f);
+  Schule().FensterAktivieren(f);
   palette.KopierenItemClick(false);
   const std::string text = u.ablage.fText;
   EXPECT_EQ(text, Win1252ZuUtf8(KurseAlsText({f->ZeilenKurs(1)}, false)));
   TDepForm* alle = AlleKurseFenster();
-  palette.FensterAktiviert(alle);
+  Schule().FensterAktivieren(alle);
   const int vorher = Schule().fKursMenge.ListeZahlElemente();
   palette.EinsetzenItemClick();
   EXPECT_EQ(Schule().fKursMenge.ListeZahlElemente(), vorher + 1);
@@ -177,7 +177,7 @@ TEST_F(DepFormTest, AutomatikAusDemDeputatsfensterUeberDiePalette) {
   TKurs* offen = Kurs(web, Schule().HoleFach("M"), {k5b}, {r2}, nullptr, 3, 0xFFFFFF);
   TDepForm* f = Oeffne(k5b);
   f->DepGrid->SetSelectRow(Zeile(f, offen), true);
-  palette.FensterAktiviert(f);
+  Schule().FensterAktivieren(f);
   // Startdialog: Prozent auf 100, "Ok"; dann im Planungsfenster "Start" und "Ok".
   ImModalen<TAutoStartForm>("OkKnopf", [](TAutoStartForm* d) {
     d->ProzentSpin->setValue(100);
@@ -220,7 +220,7 @@ TEST_F(DepFormTest, KursLoeschenUndAusschneidenImDeputatsfenster) {
   TKurs* frei2 = Kurs(web, Schule().HoleFach("Bio"), {k5b}, {}, nullptr, 1, 0xFFFFFF);
   TDepForm* f = Oeffne(web);
   f->DepGrid->SetSelectRow(Zeile(f, frei), true);
-  palette.FensterAktiviert(f);
+  Schule().FensterAktivieren(f);
   palette.Knopf("UELoeschKnopf")->click();
   EXPECT_EQ(web->fKurse.ListeZahlElemente(), 2);
   EXPECT_EQ(f->ZeilenZahl(), 2);

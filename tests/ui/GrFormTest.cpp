@@ -23,7 +23,7 @@ class GrFormTest : public PlanFensterTest {
   TGrForm* Oeffne(TElement* e) {
     ElementFensterOeffnen(e, TFensterArt::GFenster, 0);
     auto* f = dynamic_cast<TGrForm*>(e->fGrDatFenster);
-    if (f) palette.FensterAktiviert(f);
+    if (f) Schule().FensterAktivieren(f);
     return f;
   }
 };
