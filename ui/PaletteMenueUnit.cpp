@@ -14,6 +14,8 @@
 #include "output/ExportUnit.h"
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
+#include "ui/AuTabFormUnit.h"
+#include "ui/DepFormUnit.h"
 #include "ui/ElementMenueUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/SymbolUnit.h"
@@ -146,6 +148,11 @@ void TTamrelPalette::MenuesAnlegen() {
     if (std::string_view(t) == "Kalender")
       Eintrag(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t), {},
               [this] { KalenderItemClick(); });
+    else if (QLatin1String(t) == QLatin1String("Automatik"))
+      Eintrag(vor, T("Bearbeiten/Voreinstellungen/Automatik"), T(t), {}, [this] {
+        TAuTabForm editor(this);
+        editor.exec();
+      });
     else
       Fehlt(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t));
   QMenu* wz = Untermenue(bearb, T("Bearbeiten/Werkzeuge"), T("Werkzeuge"));
@@ -183,14 +190,19 @@ void TTamrelPalette::MenuesAnlegen() {
       a->setCheckable(true);
       fWerkzeugItems->addAction(a);
     }
-    if (knopf == QLatin1String("AutomatKnopf")) fFehlende.push_back(a);
   }
 
   // Daten
   QMenu* daten = new QMenu(T("Daten"), this);
   Eintrag(daten, T("Daten/Kürzel..."), T("Kürzel..."), Strg(Qt::Key_K),
           [this] { KuerzelItemClick(); });
-  Fehlt(daten, T("Daten/Kurse"), T("Kurse"), Strg(Qt::Key_U));
+  Eintrag(daten, T("Daten/Kurse"), T("Kurse"), Strg(Qt::Key_U), [this] {
+    // "alle Kurse" gibt es nur einmal; ein offenes kommt nach vorn.
+    if (TFenster* offen = Schule().fKursDepForm)
+      FensterNachVorne(offen);
+    else
+      AlleKurseFenster();
+  });
   Fehlt(daten, T("Daten/Parallele Kopplungen"), T("Parallele Kopplungen"));
   QMenu* uvStat = Untermenue(daten, T("Daten/UV-Statistik"), T("UV-Statistik"));
   for (const char* t : {"Lehrer", "Klassen", "Kopplungen", "Fächer", "Räume", "UV-Tabellen"})
@@ -320,7 +332,7 @@ void TTamrelPalette::KnoepfeAnlegen() {
   zeig->setChecked(true);
   connect(manuell, &QToolButton::clicked, this, [this] { ManuellKnopfClick(); });
   manuell->setEnabled(false);
-  // Automatik gibt es in diesem Ausbau noch nicht.
+  connect(automat, &QToolButton::clicked, this, [this] { AutomatKnopfClick(); });
   automat->setEnabled(false);
 
   fKnopfFolge = {{links, grNavigation}, {fVersKnopf, grNavigation}, {rechts, grNavigation},

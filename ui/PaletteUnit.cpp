@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include "ui/AutomatFormUnit.h"
 #include "ui/HauptfensterUnit.h"
 #include "model/SchulLebenUnit.h"
 #include "model/SchulUnit.h"
@@ -149,7 +150,7 @@ void TTamrelPalette::SchulMenues() {
   for (const char* pfad :
        {"Datei/Drucken", "Datei/Export", "Daten/Kürzel...", "Daten/UV-Statistik", "Daten/Pläne",
         "Daten/Übersichten", "Daten/Vertretung", "Daten/Prüfen", "Bearbeiten/Ausschneiden",
-        "Bearbeiten/Kopieren", "Bearbeiten/Einsetzen"})
+        "Bearbeiten/Kopieren", "Bearbeiten/Einsetzen", "Daten/Kurse"})
     SetzeAn(T(pfad), s.MitSchule);
 }
 
@@ -176,6 +177,7 @@ void TTamrelPalette::AktualisierePalette() {
   SetzeAn(Knopf(T("NeueUEKnopf")), f.NeuerKurs);
   SetzeAn(Knopf(T("UELoeschKnopf")), f.KursLoeschen);
   SetzeAn(Knopf(T("ManuellKnopf")), f.Manuell);
+  SetzeAn(Knopf(T("AutomatKnopf")), f.Automatik);
   SetzeAn(T("Datei/Fenster schließen"), f.FensterSchliessen);
   SetzeAn(T("Datei/Fenster drucken..."), f.FensterDrucken && FensterDruckArt(lage.AktiveArt) >= 0);
   SetzeAn(T("Bearbeiten/Alles auswählen"), f.AllesAuswaehlen);
@@ -359,6 +361,11 @@ void TTamrelPalette::UELoeschKnopfClick() {
 
 void TTamrelPalette::ManuellKnopfClick() {
   Schule().ManuellRechnung((fShift & umCtrl) != 0);
+  AktualisierePalette();
+}
+
+void TTamrelPalette::AutomatKnopfClick() {
+  AutomatikRechnung(this);
   AktualisierePalette();
 }
 
