@@ -1,9 +1,22 @@
 #!/usr/bin/env bash
-# Richtet alles ein, baut Tamrel mit allen Tests und Benchmarks und führt jeden Test aus.
+# Richtet alles ein, baut Tamrel mit allen Tests und Benchmarks und führt jeden Test aus; dann die
+# Logiktests noch einmal mit AddressSanitizer und UndefinedBehaviorSanitizer (build/pruefer), und
+# zuletzt baut und prüft es das Debian-Paket.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/einrichten.sh
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMREL_TESTS=ON -DTAMREL_BENCH=ON >/dev/null
 cmake --build build/test
-cd build/test
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+(cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
+
+# Die Logiktests (mit den Saatkorpora der Fuzz-Ziele) noch einmal mit den Prüfern. Jeder Fund
+# bricht den Testfall ab; ctest zählt ihn als Fehler.
+cmake -S . -B build/pruefer -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMREL_TESTS=ON \
+  -DTAMREL_PRUEFER=ON >/dev/null
+cmake --build build/pruefer --target logiktests
+(cd build/pruefer &&
+  ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --output-on-failure -j "$(nproc)")
+
+./scripts/paket.sh build/test

@@ -171,4 +171,16 @@ const std::vector<TSchiene>& Schienen(bool einfuehrung) {
   return einfuehrung ? kEF : kQ;
 }
 
+const std::vector<TSchiene>& Zusatzschienen(bool einfuehrung) {
+  static const std::vector<TSchiene> kEF = {
+      {"VT", "Vertiefung", 2, false, {{D, 1}, {M, 1}, {E, 1}}},
+      {"AG", "Arbeitsgemeinschaften", 2, false, {{Inf, 1}, {Mu, 1}, {Sp, 1}}},
+  };
+  static const std::vector<TSchiene> kQ = {
+      {"VT", "Vertiefung", 2, false, {{D, 1}, {M, 1}, {E, 1}}},
+      {"PK", "Projektkurse", 2, false, {{Bio, 1}, {Ge, 1}, {Ku, 1}}},
+  };
+  return einfuehrung ? kEF : kQ;
+}
+
 }  // namespace BeispielDaten

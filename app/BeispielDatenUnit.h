@@ -39,5 +39,7 @@ struct TSchiene {
   std::vector<std::pair<int, int>> Kurse;  // Fach, Zahl der Kurse (klein)
 };
 const std::vector<TSchiene>& Schienen(bool einfuehrung);
+// Weitere Schienen der knappen Variante (Vertiefungs- und Projektkurse).
+const std::vector<TSchiene>& Zusatzschienen(bool einfuehrung);
 
 }  // namespace BeispielDaten

@@ -91,9 +91,10 @@ struct TLehrerPlan {
 
 class TBeispiel {
  public:
-  TBeispiel(TSchule& schule, bool gross)
+  TBeispiel(TSchule& schule, bool gross, bool knapp)
       : fSchule(schule),
         fGross(gross),
+        fKnapp(knapp),
         fZufall(gross ? 0x5A4D52454C475231ull : 0x5A4D52454C4B4C31ull) {}
 
   void Erzeugen() {
@@ -289,7 +290,11 @@ class TBeispiel {
     const int faktor = fGross ? 2 : 1;
     std::size_t kursraum = static_cast<std::size_t>(jahrgang - 11) * 2;
     std::vector<int> schienen;
-    for (const TSchiene& s : Schienen(einfuehrung)) {
+    std::vector<TSchiene> alle = Schienen(einfuehrung);
+    if (fKnapp)
+      alle.insert(alle.end(), Zusatzschienen(einfuehrung).begin(),
+                  Zusatzschienen(einfuehrung).end());
+    for (const TSchiene& s : alle) {
       const int ko =
           NeueKopplung(std::string(stufe) + "-" + s.Name, std::string(stufe) + " " + s.Info);
       schienen.push_back(ko);
@@ -328,7 +333,11 @@ class TBeispiel {
     for (std::size_t i = 0; i < nach.size(); ++i) nach[i] = static_cast<int>(i);
     fZufall.Mischen(nach);
     static const std::array<int, 5> kTeilzeit = {12, 14, 16, 18, 20};
-    for (int t = 0; t < LehrerZahl(); ++t) {
+    // Knapp: nur so viele Lehrkräfte, bis der Unterricht 95 % ihrer Sollstunden füllt.
+    double unterricht = 0;
+    for (double r : rest) unterricht += r;
+    int soll = 0;
+    for (int t = 0; t < LehrerZahl() && (!fKnapp || soll * 95 < unterricht * 100); ++t) {
       TLehrerPlan l;
       l.Nachname = Nachnamen()[static_cast<std::size_t>(nach[static_cast<std::size_t>(t)])];
       l.Vorname =
@@ -344,6 +353,7 @@ class TBeispiel {
       l.Faecher = {erstes, zweites};
       rest[static_cast<std::size_t>(erstes)] -= l.Soll / 2.0;
       rest[static_cast<std::size_t>(zweites)] -= l.Soll / 2.0;
+      soll += l.Soll;
       fLehrer.push_back(l);
     }
     // Kürzel aus dem Nachnamen: drei Buchstaben, bei Gleichheit andere Buchstaben des Namens.
@@ -709,6 +719,7 @@ class TBeispiel {
 
   TSchule& fSchule;
   bool fGross;
+  bool fKnapp;
   TZufall fZufall;
   std::vector<TKlassenPlan> fKlassen;
   std::vector<std::pair<std::string, std::string>> fRaumPlaene;  // Kürzel, Info
@@ -727,6 +738,6 @@ class TBeispiel {
 
 }  // namespace
 
-void ErzeugeBeispielSchule(TSchule& schule, bool gross) {
-  TBeispiel(schule, gross).Erzeugen();
+void ErzeugeBeispielSchule(TSchule& schule, bool gross, bool knapp) {
+  TBeispiel(schule, gross, knapp).Erzeugen();
 }

@@ -9,9 +9,12 @@
 // ungesetzt.
 // Groß (für Messungen): etwa 150 Lehrkräfte, acht Parallelklassen je Jahrgang (5a–10h), die
 // Oberstufe mit doppelt so vielen Kursen, gut 2100 Wochenstunden Unterricht in knapp 800 Kursen.
+// Knapp (für Messungen der Planung): dazu in der Oberstufe weitere Schienen (Vertiefungs- und
+// Projektkurse, Arbeitsgemeinschaften), und nur so viele Lehrkräfte, dass der Unterricht etwa
+// 95 % ihrer Sollstunden füllt.
 //
-// Das Ergebnis hängt nur von "gross" ab: keine Uhr, kein Zufall von außen (eigener Generator mit
-// fester Saat); die Zeitstempel der letzten Planänderung sind fest.
+// Das Ergebnis hängt nur von "gross" und "knapp" ab: keine Uhr, kein Zufall von außen (eigener
+// Generator mit fester Saat); die Zeitstempel der letzten Planänderung sind fest.
 #pragma once
 
 class TSchule;
@@ -23,4 +26,4 @@ class TSchule;
 //  - fMaxTageNeu = 5 (Montag bis Freitag), fPlnStd = 10 (zehn Stunden am Tag),
 //  - fDivisor = 1 (Stunden ganzzahlig).
 // Alles andere der Einstellungen bleibt, wie es ist. Die Schule ist danach geändert (fDirty).
-void ErzeugeBeispielSchule(TSchule& schule, bool gross);
+void ErzeugeBeispielSchule(TSchule& schule, bool gross, bool knapp = false);

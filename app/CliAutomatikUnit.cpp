@@ -1,5 +1,6 @@
 #include "app/CliAutomatikUnit.h"
 
+#include <cctype>
 #include <charconv>
 #include <ostream>
 
@@ -50,6 +51,19 @@ bool AutomatikAufrufLesen(const std::vector<std::string>& args, TAutomatikAufruf
       if (aufruf.kuerzel.empty()) {
         fehler = "Nach --kurse fehlt ein Kürzel.";
         return false;
+      }
+      continue;
+    }
+    if (a == "--nachbessern") {
+      aufruf.nachbessern = true;
+      // Eine Zahl dahinter ist die Zeitgrenze; alles andere gehört nicht dazu.
+      if (i + 1 < args.size() && !args[i + 1].empty() &&
+          std::isdigit(static_cast<unsigned char>(args[i + 1][0]))) {
+        const std::string& wert = args[++i];
+        if (!Zahl(wert, 1, 3600, aufruf.sekunden)) {
+          fehler = "Ungültige Zahl der Sekunden: " + wert + " (erlaubt sind 1 bis 3600).";
+          return false;
+        }
       }
       continue;
     }
@@ -121,13 +135,21 @@ bool AutomatikKurse(const TSchule& schule, const std::vector<std::string>& kuerz
   return true;
 }
 
-void AutomatikPlanen(const std::vector<TKurs*>& kurse, std::ostream& aus) {
+void AutomatikPlanen(const std::vector<TKurs*>& kurse, std::ostream& aus, int nachbessernSekunden) {
   TStilleAnzeige anzeige;
   TAutomat automat(anzeige);
   automat.KurseSammeln(kurse);
   automat.Rechne();
-  aus << "gesetzt: " << automat.Gesetzt() << '\n'
-      << "nicht verplanbar: " << automat.NichtVerplanbar() << '\n';
+  int nachgebessert = 0;
+  if (nachbessernSekunden > 0) {
+    TNachbessernGrenze grenze;
+    grenze.sekunden = nachbessernSekunden;
+    const TNachbessernErgebnis e = automat.Nachbessern(grenze);
+    nachgebessert = e.nachher - e.vorher;
+  }
+  aus << "gesetzt: " << automat.Gesetzt() << '\n';
+  if (nachbessernSekunden > 0) aus << "nachgebessert: " << nachgebessert << '\n';
+  aus << "nicht verplanbar: " << automat.NichtVerplanbar() << '\n';
   for (const TKurs* k : automat.Rest())
     aus << "offen: " << k->RestStunden(-1) << ' ' << Win1252ZuUtf8(k->OhneRaumZeile()) << '\n';
 }
@@ -138,7 +160,7 @@ int CliAutomatik(const std::vector<std::string>& args, std::ostream& aus, std::o
   if (!AutomatikAufrufLesen(args, aufruf, meldung)) {
     fehler << meldung << '\n'
            << "Aufruf: tamrel-cli automatik DATEI [--ausgabe DATEI] [--prozent N] [--tage N] "
-              "[--kurse KÜRZEL…]\n";
+              "[--kurse KÜRZEL…] [--nachbessern [SEKUNDEN]]\n";
     return 2;
   }
   TKonsolenUmgebung umgebung(fehler);
@@ -156,7 +178,7 @@ int CliAutomatik(const std::vector<std::string>& args, std::ostream& aus, std::o
     fehler << meldung << '\n';
     return 1;
   }
-  AutomatikPlanen(kurse, aus);
+  AutomatikPlanen(kurse, aus, aufruf.nachbessern ? aufruf.sekunden : 0);
   if (!aufruf.ausgabe.empty() && !WriteSchule(aufruf.ausgabe, Schule(), meldung)) {
     fehler << meldung << '\n';
     return 1;

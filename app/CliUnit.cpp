@@ -9,6 +9,7 @@
 #include "app/CliExportUnit.h"
 #include "app/CliPlanUnit.h"
 #include "app/CliPruefUnit.h"
+#include "app/CliVertretungUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
 #include "model/GlobalUnit.h"
@@ -25,7 +26,9 @@ void Hilfe(std::ostream& aus) {
          "  kurse DATEI                schreibt alle Kurse im Kursformat der Zwischenablage\n"
          "  umwandeln DATEI NEU        liest DATEI (auch im alten Aufbau) und schreibt NEU im\n"
          "                             aktuellen Aufbau\n"
-         "  beispiel DATEI [--gross]   schreibt die Beispielschule (--gross: die große)\n"
+         "  beispiel DATEI [--gross [--knapp]]\n"
+         "                             schreibt die Beispielschule (--gross: die große;\n"
+         "                             --knapp: Lehrkräfte zu 95 % ausgelastet, mehr Schienen)\n"
          "  pruefen DATEI [konsistenz|bruecken|raeume|stunden|versionen|kopplungen|einzel|alle]\n"
          "                [--tage N]   schreibt die Zeilen des Fensters \"Fehler\", dann\n"
          "                             \"Ergebnis: keine Fehler|kleinere Fehler|größere Fehler\"\n"
@@ -35,11 +38,14 @@ void Hilfe(std::ostream& aus) {
          "                             Planversionen, gibt die Hohlstunden je Klasse davor und\n"
          "                             danach aus und schreibt das Ergebnis nach NEU\n"
          "  automatik DATEI [--ausgabe NEU] [--prozent N] [--tage N] [--kurse KÜRZEL…]\n"
+         "            [--nachbessern [SEKUNDEN]]\n"
          "                             plant die offenen Stunden aller Kurse (mit --kurse: der\n"
          "                             Lehrer und Klassen) in allen Planversionen, gibt\n"
          "                             \"gesetzt: N\", \"nicht verplanbar: N\" und je Kurs mit\n"
          "                             offenen Stunden \"offen: N KURS\" aus und schreibt das\n"
-         "                             Ergebnis nach NEU; --tage: Tage pro Woche (Vorgabe 5)\n"
+         "                             Ergebnis nach NEU; --tage: Tage pro Woche (Vorgabe 5);\n"
+         "                             --nachbessern: danach höchstens SEKUNDEN (Vorgabe 10)\n"
+         "                             nachbessern, mit \"nachgebessert: N\"\n"
          "  plan DATEI lehrer|klasse|raum KÜRZEL [--woche N] [--tage N] [--stunden N]\n"
          "                             [--schalter o|x] [--kopplungen]\n"
          "                             schreibt den Plan als Text mit Tabulatoren, wie\n"
@@ -60,6 +66,16 @@ void Hilfe(std::ostream& aus) {
          "                             importiert eine Kursliste in die Schule und schreibt sie\n"
          "                             nach NEU, gibt \"Kurse: N\" und \"Stunden: N\" aus; ohne\n"
          "                             --unbekannte-anlegen lehnt ein unbekanntes Kürzel ab\n"
+         "  abwesend DATEI lehrer|klasse|raum KÜRZEL DATUM [--bis DATUM] [--stunden N-M]\n"
+         "                             [--grund X] --ausgabe NEU\n"
+         "                             trägt eine Abwesenheit ein wie die Abwesenheitsdialoge\n"
+         "                             (ohne --stunden den ganzen Tag; --bis wie \"längere\n"
+         "                             Fehlzeit\" an den folgenden Schultagen, fünf je Woche),\n"
+         "                             gibt je Tag \"TT.MM.JJJJ<Tab>Stunden\" aus und schreibt\n"
+         "                             die Schule nach NEU; Daten als TT.MM.JJJJ\n"
+         "  vertretungen DATEI DATUM   schreibt je Vertretung des Tages eine Zeile: Stunde,\n"
+         "                             Kurs, Lehrer, Vertreter, Raum, Fach, Zustand (gültig,\n"
+         "                             ungültig, frei), getrennt durch Tabulatoren\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -125,9 +141,11 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
     return Schreiben(args[2], fehler) ? 0 : 1;
   }
   if (befehl == "beispiel") {
-    if (n < 1 || n > 2 || (n == 2 && args[2] != "--gross")) return Falsch(befehl, fehler);
+    const bool gross = n >= 2 && args[2] == "--gross";
+    const bool knapp = n == 3 && gross && args[3] == "--knapp";
+    if (n < 1 || n > 3 || (n >= 2 && !gross) || (n == 3 && !knapp)) return Falsch(befehl, fehler);
     TKonsolenUmgebung umgebung(fehler);
-    ErzeugeBeispielSchule(Schule(), n == 2);
+    ErzeugeBeispielSchule(Schule(), gross, knapp);
     return Schreiben(args[1], fehler) ? 0 : 1;
   }
   if (befehl == "pruefen") return CliPruefen({args.begin() + 1, args.end()}, aus, fehler);
@@ -137,6 +155,8 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   if (befehl == "drucken") return CliDrucken({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "export") return CliExport({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "import") return CliImport({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "abwesend") return CliAbwesend({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "vertretungen") return CliVertretungen({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;

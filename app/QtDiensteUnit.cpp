@@ -86,7 +86,7 @@ void TQtDialogDienst::MeldungsFensterZeigen(const std::string& text) {
     fMeldungsFenster = new QLabel(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
     fMeldungsFenster->setAttribute(Qt::WA_DeleteOnClose);
     fMeldungsFenster->setMargin(16);
-    fMeldungsFenster->setWindowTitle(QStringLiteral("Bitte warten"));
+    fMeldungsFenster->setWindowTitle(QStringLiteral("Meldung"));
   }
   fMeldungsFenster->setText(QText(text));
   fMeldungsFenster->adjustSize();
@@ -119,23 +119,21 @@ TQtEinstellungsSpeicher::TQtEinstellungsSpeicher() {
   // Die Registrierung des Benutzers; die Schlüssel ("Software\WTamrel3\Quon0" …) liegen
   // direkt unter HKEY_CURRENT_USER.
   if (qEnvironmentVariableIsEmpty("TAMREL_EINSTELLUNGEN")) {
-    fDaten = new Daten(QStringLiteral("HKEY_CURRENT_USER"), QSettings::NativeFormat);
+    fDaten = std::make_unique<Daten>(QStringLiteral("HKEY_CURRENT_USER"), QSettings::NativeFormat);
     return;
   }
 #endif
   const QString pfad = StandardPfad();
   QDir().mkpath(QFileInfo(pfad).absolutePath());
-  fDaten = new Daten(pfad, QSettings::IniFormat);
+  fDaten = std::make_unique<Daten>(pfad, QSettings::IniFormat);
 }
 
 TQtEinstellungsSpeicher::TQtEinstellungsSpeicher(const QString& pfad)
-    : fDaten(new Daten(pfad, QSettings::IniFormat)) {
+    : fDaten(std::make_unique<Daten>(pfad, QSettings::IniFormat)) {
   QDir().mkpath(QFileInfo(pfad).absolutePath());
 }
 
-TQtEinstellungsSpeicher::~TQtEinstellungsSpeicher() {
-  delete fDaten;
-}
+TQtEinstellungsSpeicher::~TQtEinstellungsSpeicher() = default;
 
 // Der Schlüssel ist eine Gruppe. In der INI-Datei bleibt der Rückstrich Teil des Namens
 // (Qt schreibt ihn als %5C), jeder Schlüssel ist also eine eigene Gruppe; in der Registrierung

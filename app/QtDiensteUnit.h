@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QString>
+#include <memory>
 
 #include "model/DienstUnit.h"
 
@@ -44,7 +45,7 @@ class TQtEinstellungsSpeicher : public TEinstellungsSpeicher {
 
  private:
   struct Daten;
-  Daten* fDaten;
+  std::unique_ptr<Daten> fDaten;
 };
 
 class TQtZwischenablage : public TZwischenablage {

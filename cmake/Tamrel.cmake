@@ -1,9 +1,12 @@
 # Aufteilung der Quellen: Jeder Ordner liefert Logik-Einheiten (nur C++-Standardbibliothek)
-# und Fenster-Einheiten (Qt Widgets). Fenster-Einheiten erkennt man am Namen.
+# und Fenster-Einheiten (Qt Widgets). Fenster-Einheiten erkennt man am Namen vor "Unit":
+# Qt…, …Form, …Palette…, …QuonGrid…, …Popup…, …Cursor…, …Symbol… (SchulFormatUnit ist Logik).
+# Dieses eine Muster gilt für den Bau, die Tests (…Test.cpp) und die Grenzprüfung.
+set(TAMREL_FENSTER_ARTEN "^Qt[A-Za-z0-9]*|Form|Palette[A-Za-z0-9]*|QuonGrid[A-Za-z0-9]*|Popup[A-Za-z0-9]*|Cursor[A-Za-z0-9]*|Symbol[A-Za-z0-9]*")
+set(TAMREL_FENSTER_MUSTER "(${TAMREL_FENSTER_ARTEN})Unit\\.cpp$")
 # Die eine Einheit mit Qt Gui (ohne Widgets), die auch tamrel-cli bindet: das Abspielen der
 # Druckseiten und das Schreiben von PDF-Dateien.
 set(TAMREL_GUI_EINHEIT "QtSeitenBildUnit.cpp")
-set(TAMREL_FENSTER_MUSTER "(^Qt[A-Za-z0-9]*|Form[A-Za-z0-9]*|Palette[A-Za-z0-9]*|QuonGrid[A-Za-z0-9]*|Popup[A-Za-z0-9]*|Cursor[A-Za-z0-9]*|Symbol[A-Za-z0-9]*)Unit\\.cpp$")
 
 add_library(tamrel_optionen INTERFACE)
 target_include_directories(tamrel_optionen INTERFACE ${CMAKE_SOURCE_DIR})

@@ -75,7 +75,7 @@ std::vector<std::string> TabFelder(std::string_view zeile) {
   return felder;
 }
 
-bool KursFormOk(const std::vector<std::string>& zeilen) {
+bool KursFormOk(const std::vector<std::string>& zeilen, int wochen) {
   for (const std::string& zeile : zeilen) {
     if (std::count(zeile.begin(), zeile.end(), '\t') != kFelder - 1) return false;
     const std::vector<std::string> f = TabFelder(zeile);
@@ -92,6 +92,14 @@ bool KursFormOk(const std::vector<std::string>& zeilen) {
       if (!IstZahl(f[i])) return false;
     const std::int32_t tabelle = Zahl(f[10]);
     if (tabelle < 1 || tabelle > 4) return false;
+    // Nur Werte, die die Schuldatei fassen kann: sonst ließe sich die Schule danach nicht mehr
+    // sichern. Die Stunden zählen je Planversion, die Farbe hat 24 Bit.
+    auto int16 = [](std::int64_t z) { return z >= -32768 && z <= 32767; };
+    if (!int16(Zahl(f[0])) || !int16(Zahl(f[1]) / std::max(1, wochen)) || !int16(Zahl(f[8])) ||
+        !int16(Zahl(f[9])))
+      return false;
+    const std::int32_t farbe = Zahl(f[14]);
+    if (farbe < 0 || farbe > 0xFFFFFF) return false;
   }
   return true;
 }
@@ -195,7 +203,7 @@ void TSchule::DoPaste() {
   const std::vector<std::string> zeilen = AblageZeilen(Utf8ZuWin1252(Ablage().Text()));
   switch (art->Gruppe) {
     case TFensterGruppe::AlleKurse:
-      if (!KursFormOk(zeilen)) {
+      if (!KursFormOk(zeilen, Standard().fEineWoche ? 1 : Standard().fMaxWocheNeu)) {
         PasteFehler();
         return;
       }
@@ -267,10 +275,16 @@ void TSchule::KurseEinsetzen(const std::vector<std::string>& zeilen) {
     TKlasse* klasse = f[4].empty() ? nullptr : HoleKlasse(f[4]);
     TKopplung* kopplung = f[5].empty() ? nullptr : HoleKopplung(f[5]);
     TRaum* raum = f[6].empty() ? nullptr : HoleRaum(f[6]);
-    // Das Feld trägt außerhalb des Ein-Wochen-Modus die Summe aller Wochen.
-    std::int32_t stunden = Zahl(f[1]);
-    if (!s.fEineWoche) stunden /= std::max(1, s.fMaxWocheNeu);
-    TKurs* k = TKurs::IKurs(lehrer, klasse, kopplung, fach, raum, stunden);
+    // Das Feld trägt außerhalb des Ein-Wochen-Modus die Summe aller Wochen; was die Teilung
+    // übrig lässt, bekommen die ersten Wochen, so geht keine Stunde verloren.
+    const std::int32_t summe = Zahl(f[1]);
+    const int wochen = s.fEineWoche ? 1 : std::max(1, s.fMaxWocheNeu);
+    TKurs* k = TKurs::IKurs(lehrer, klasse, kopplung, fach, raum, summe / wochen);
+    if (summe > 0 && summe % wochen != 0) {
+      for (int w = 1; w <= summe % wochen; ++w) k->fStunden.SetWochenStunde(w, summe / wochen + 1);
+      // Die Gesamtstunden gehören zum Sortierschlüssel: der Kurs rückt an seinen Platz.
+      k->FachErgaenzen(k->fFach);
+    }
     k->fFaktor = Zahl(f[0]);
     k->fInfo = f[7];
     k->fStdProTag = Zahl(f[8]);

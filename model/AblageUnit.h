@@ -15,8 +15,10 @@ std::vector<std::string> AblageZeilen(std::string_view text);
 std::vector<std::string> TabFelder(std::string_view zeile);
 
 // Jede Zeile hat 15 Felder mit den erlaubten Längen; Zahlenfelder einer ersten Zeile sind ganze
-// Zahlen, die Tabelle liegt in 1..4; eine Folgezeile hat nur Klasse und Raum. Leer ist gültig.
-bool KursFormOk(const std::vector<std::string>& zeilen);
+// Zahlen, die die Schuldatei fassen kann (16 Bit, die Stunden geteilt durch die Zahl der Wochen,
+// die Farbe 0..16777215), die Tabelle liegt in 1..4; eine Folgezeile hat nur Klasse und Raum.
+// Leer ist gültig.
+bool KursFormOk(const std::vector<std::string>& zeilen, int wochen = 1);
 // Genau eine Zeile mit höchstens 31 (Info) bzw. 81 (Bemerkung) Zeichen.
 bool InfoFormOk(const std::vector<std::string>& zeilen);
 bool BemFormOk(const std::vector<std::string>& zeilen);

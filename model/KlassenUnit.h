@@ -31,4 +31,6 @@ class TKlasse : public TSollElement {
   TKurs* NeuerKurs();
 
   void Aufloesen() override;
+  void FehltNeuIn(TDateTime datum, int std) override;
+  void FehltNichtMehrIn(TDateTime datum, int std) override;
 };

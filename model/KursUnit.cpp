@@ -22,6 +22,25 @@ auto KursOrdnung() {
 auto KlassenKursOrdnung() {
   return [](const TKurs* a, const TKurs* b) { return KlassenKursVergleich(a, b); };
 }
+
+// Stellt den Kurs in einer Liste, die ihn enthält, an den Platz seiner Sortierschlüssel.
+template <class Liste, class Ordnung>
+void NeuEinordnen(Liste& liste, TKurs* kurs, const Ordnung& ordnung) {
+  if (!liste.ListeElemEnthalten(kurs)) return;
+  auto halter = liste.ListeHerausnehmen();
+  liste.ListeEinfuegen(std::move(halter), ordnung);
+}
+
+// Nach geänderten Sortierschlüsseln: die Kursliste der Schule und die Listen der Elemente
+// bleiben in Kursreihenfolge.
+void InKursfolge(TKurs* kurs) {
+  if (kurs->fLehrer) NeuEinordnen(kurs->fLehrer->fKurse, kurs, KursOrdnung());
+  for (TKlasse* k : kurs->fKlassen) NeuEinordnen(k->fKurse, kurs, KlassenKursOrdnung());
+  if (kurs->fKopplung) NeuEinordnen(kurs->fKopplung->fKurse, kurs, KursOrdnung());
+  if (kurs->fFach) NeuEinordnen(kurs->fFach->fKurse, kurs, KursOrdnung());
+  for (TRaum* r : kurs->fRaeume) NeuEinordnen(r->fKurse, kurs, KursOrdnung());
+  if (SchuleVorhanden()) NeuEinordnen(Schule().fKursMenge, kurs, KursOrdnung());
+}
 }  // namespace
 
 TKurs::TKurs() : fLfdNr(++gLetzteLfdNr) {
@@ -138,6 +157,7 @@ void TKurs::LehrerErgaenzen(TLehrer* theLehrer) {
     fLehrer->FensterUpdate();
     if (fKopplung) fKopplung->LeKopDoppeltTest(fLehrer);
   }
+  InKursfolge(this);
   FensterRefresh();
 }
 
@@ -158,6 +178,7 @@ void TKurs::KlasseErgaenzen(TKlasse* theKlasse) {
   if (!theKlasse->fKurse.ListeElemEnthalten(this))
     theKlasse->fKurse.ListeEinfuegen(this, KlassenKursOrdnung());
   if (fFach) fFach->NeueKlasse(theKlasse);
+  InKursfolge(this);
   theKlasse->FensterUpdate();
   FensterRefresh();
 }
@@ -179,6 +200,7 @@ void TKurs::KopplungErgaenzen(TKopplung* theKopplung) {
     fKopplung->FensterUpdate();
     if (fLehrer) fKopplung->LeKopDoppeltTest(fLehrer);
   }
+  InKursfolge(this);
   FensterRefresh();
 }
 
@@ -200,6 +222,7 @@ void TKurs::FachErgaenzen(TFach* theFach) {
     for (TKlasse* k : fKlassen) fFach->NeueKlasse(k);
     fFach->FensterUpdate();
   }
+  InKursfolge(this);
   FensterRefresh();
 }
 

@@ -24,6 +24,7 @@ class TRaum;
 class TElement;
 class TPlanElement;
 class TKonflikt;
+class TVertretung;
 
 class TKurs {
  public:
@@ -103,6 +104,13 @@ class TKurs {
   bool KursNichtImRaum(TRaum* theRaum);
   void PopLoeschKlasse(TKlasse* theKlasse);
   void PopLoeschRaum(TRaum* theRaum);
+
+  // Vertretungsplanung (substitution/VertretungUnit.cpp). Alle Klassen fehlen an dem Tag in der
+  // Stunde (ohne zählt als fehlend); ein Kurs ohne Klassen nie.
+  bool AlleKlassenAbwesend(TDateTime datum, int std, const TKlasse* ohne) const;
+  // Legt für die Setzung dieses Kurses in der Zelle der Vertretung v die Vertretung der
+  // ausfallenden eigenen Stunde an (oder nimmt die vorhandene) und verknüpft sie mit v.
+  TVertretung* SetzeStattVertretung(TVertretung* v);
 
   // Textzeilen (Windows-1252), mit denen der Kurs sich in Fenstern, Menüs und Drucken nennt.
   std::string OhneRaumZeile(const TKlasse* theKlasse = nullptr) const;

@@ -61,4 +61,6 @@ class TLehrer : public TSollElement {
   TKurs* NeuerKurs();
 
   void Aufloesen() override;
+  void FehltNeuIn(TDateTime datum, int std) override;
+  void FehltNichtMehrIn(TDateTime datum, int std) override;
 };

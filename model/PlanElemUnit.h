@@ -45,6 +45,11 @@ class TPlanElement : public TElement {
 
   void Aufloesen() override;
 
+  // Die Abwesenheit beginnt bzw. endet in der Stunde des Tages: Vertretungen anlegen,
+  // ungültig machen oder entfernen (substitution/FehlHakenUnit.cpp).
+  virtual void FehltNeuIn(TDateTime datum, int std) = 0;
+  virtual void FehltNichtMehrIn(TDateTime datum, int std) = 0;
+
  protected:
   void FensterSchliessen() override;
 };

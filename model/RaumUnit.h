@@ -13,4 +13,6 @@ class TRaum : public TPlanElement {
   // "Neuer Kurs": ein Kurs mit dem Raum und den Vorgabestunden; öffnet das Kursfenster.
   TKurs* NeuerKurs();
   void Aufloesen() override;
+  void FehltNeuIn(TDateTime datum, int std) override;
+  void FehltNichtMehrIn(TDateTime datum, int std) override;
 };

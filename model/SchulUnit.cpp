@@ -6,6 +6,8 @@
 #include "model/FensterArtUnit.h"
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
+#include "substitution/KalenderWechselUnit.h"
+#include "substitution/VertretungsPlanungUnit.h"
 
 TSchule::TSchule() : fParListe(std::make_unique<TParListe>()) {
   for (auto& b : fKalender) b = 1;
@@ -51,11 +53,13 @@ void TSchule::SetDirty(bool wert) {
 
 void TSchule::SetzeKalender(int woche, std::uint8_t b) {
   if (woche < 1 || woche > 888) return;
+  // Woche 0 hieße in jeder Datumsregel "alle Wochen": nur eine bestehende Planversion zählt.
+  if (b < 1 || b > Standard().fMaxWocheNeu) return;
   fKalender[woche] = b;
 }
 
 void TSchule::SetKalender(const TKalenderBytes& kalender) {
-  fKalender = kalender;
+  for (int woche = 1; woche <= 888; ++woche) SetzeKalender(woche, kalender[woche]);
 }
 
 namespace {
@@ -106,6 +110,15 @@ TUVTab* TSchule::HoleUVTab(std::string_view s) {
 void TSchule::ElementLoeschen(TElement* element) {
   if (!element) return;
   element->Aufloesen();
+  // Keine Vertretung behält einen Verweis auf das gelöschte Element; die zuletzt angebotenen
+  // Statt-Stunden werden neu gesucht.
+  const void* weg = element;
+  for (TVertretung* v : fVertretungsMenge) {
+    if (static_cast<const void*>(v->fLehrer) == weg) v->fLehrer = nullptr;
+    if (static_cast<const void*>(v->fFach) == weg) v->fFach = nullptr;
+    if (static_cast<const void*>(v->fRaum) == weg) v->fRaum = nullptr;
+    if (element->Art() == leh || element->Art() == rau) v->fStattListe.ListeLeeren();
+  }
   if (TEigenListe<TFehl>* fehl = FehlMenge(element->Art()))
     for (TFehl* f : fehl->Kopie())
       if (static_cast<const void*>(f->fElement) == static_cast<const void*>(element))
@@ -330,11 +343,15 @@ bool TSchule::VersionVerkleinern(int n) {
           TMeldungsArt::Warnung, {"Ja", "Nein"}, 1, 1) != 0)
     return false;
   TBeschaeftigt sanduhr;
+  // Zuerst der Kalender: die Wochen der wegfallenden Planversionen gelten als Version 1, ihre
+  // Abwesenheiten treffen nun deren Stunden.
+  TKalenderBytes kalender = fKalender;
+  for (auto& b : kalender)
+    if (b > n) b = 1;
+  if (kalender != fKalender) KalenderSetzen(kalender, Standard().fFerien);
   for (TKurs* k : fKursMenge)
     for (TSetzung* s : k->fSetzungen.Kopie())
       if (s->fWoche > n) k->SetzungEntfernen(s);
-  for (auto& b : fKalender)
-    if (b > n) b = 1;
   SetzeAufWochen(n);
   return true;
 }
@@ -441,9 +458,20 @@ void TSchule::VertretungLoeschen(TVertretung* v) {
     if (w->fVon == v) w->fVon = nullptr;
     if (w->fZu == v) w->fZu = nullptr;
   }
+  // Eine ungültige, angerechnete Stunde, deren Klassen doch nicht alle fehlen, geht dem Lehrer
+  // des Kurses ab. Gebucht wird hier, beim Löschen aus dem Modell, nie beim Abbau der Schule.
+  TLehrer* lastschrift = nullptr;
+  std::int32_t faktor = 0;
+  const TDateTime datum = v->fDatum;
+  if (!v->fGueltig && v->fAngerechnet && v->fKurs && !v->KlassenFehlen()) {
+    lastschrift = v->fKurs->fLehrer;
+    faktor = v->fKurs->fFaktor;
+  }
   if (v->fSetzung) v->fSetzung->fVertretungen.ListeElemEntfernen(v);
   fVertretungsMenge.ListeElemEntfernen(v);
+  Lastschrift(lastschrift, faktor, datum);
   SetDirty(true);
+  TagNeuAufbauen(datum);
 }
 
 // --- Abwesenheiten -------------------------------------------------------------------------

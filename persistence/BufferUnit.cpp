@@ -6,6 +6,15 @@
 #include <fstream>
 #include <system_error>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#endif
+
 namespace {
 // Datei -> Programm; die Gegenrichtung entsteht aus derselben Tabelle.
 constexpr std::array<std::array<unsigned char, 2>, 9> kTabelle = {{{128, 196},    // Ä
@@ -90,6 +99,30 @@ TBuffer TBuffer::AusDatei(const std::filesystem::path& pfad) {
   return puffer;
 }
 
+namespace {
+#ifndef _WIN32
+// Schreibt alles; wahr, wenn kein Byte fehlt.
+bool AllesSchreiben(int fd, const std::uint8_t* daten, std::size_t n) {
+  while (n > 0) {
+    const ssize_t k = ::write(fd, daten, n);
+    if (k < 0 && errno == EINTR) continue;
+    if (k <= 0) return false;
+    daten += k;
+    n -= static_cast<std::size_t>(k);
+  }
+  return true;
+}
+
+// Bringt den Ordnereintrag (die Umbenennung) auf die Platte.
+void OrdnerSichern(const std::filesystem::path& ordner) {
+  const int fd = ::open(ordner.empty() ? "." : ordner.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+#endif
+}  // namespace
+
 void TBuffer::InDateiSchreiben(const std::filesystem::path& pfad) const {
   namespace fs = std::filesystem;
   std::error_code ec;
@@ -99,10 +132,33 @@ void TBuffer::InDateiSchreiben(const std::filesystem::path& pfad) const {
     const fs::path aufgeloest = fs::canonical(pfad, ec);
     if (!ec) ziel = aufgeloest;
   }
-  fs::path zwischen = ziel;
-  zwischen += ".~tmp";
   const std::string fehler =
       " kann nicht geschrieben werden. Die bisherige Datei bleibt unverändert.";
+  const fs::path ordner = ziel.parent_path();
+#ifndef _WIN32
+  // Eine eigene, eindeutige Zwischendatei im selben Ordner: keine Datei des Benutzers wird
+  // überschrieben, und das Umbenennen bleibt auf demselben Datenträger.
+  std::string vorlage = (ordner / ".~tamrel-XXXXXX").string();
+  const int fd = ::mkstemp(vorlage.data());
+  if (fd < 0) Zugriffsfehler(pfad, fehler);
+  const fs::path zwischen = vorlage;
+  const bool geschrieben = AllesSchreiben(fd, fDaten.data(), fDaten.size()) && ::fsync(fd) == 0;
+  // Die Rechte der bisherigen Datei übernehmen, sonst die üblichen einer neuen Datei.
+  const fs::file_status alt = fs::status(ziel, ec);
+  if (!ec && fs::exists(alt)) {
+    ::fchmod(fd, static_cast<mode_t>(alt.permissions()));
+  } else {
+    const mode_t maske = ::umask(0);
+    ::umask(maske);
+    ::fchmod(fd, 0666 & ~maske);
+  }
+  if (::close(fd) != 0 || !geschrieben) {
+    fs::remove(zwischen, ec);
+    Zugriffsfehler(pfad, fehler);
+  }
+#else
+  fs::path zwischen = ziel;
+  zwischen += ".~tmp";
   {
     std::ofstream aus(zwischen, std::ios::binary | std::ios::trunc);
     if (!aus) Zugriffsfehler(pfad, fehler);
@@ -116,14 +172,16 @@ void TBuffer::InDateiSchreiben(const std::filesystem::path& pfad) const {
       Zugriffsfehler(pfad, fehler);
     }
   }
-  // Die Rechte der bisherigen Datei übernehmen.
-  const fs::file_status alt = fs::status(ziel, ec);
-  if (!ec && fs::exists(alt)) fs::permissions(zwischen, alt.permissions(), ec);
+#endif
+  // Erst jetzt, mit der vollständigen neuen Datei auf der Platte, wird die alte ersetzt.
   fs::rename(zwischen, ziel, ec);
   if (ec) {
     fs::remove(zwischen, ec);
     Zugriffsfehler(pfad, fehler);
   }
+#ifndef _WIN32
+  OrdnerSichern(ordner);
+#endif
 }
 
 // ---------------------------------------------------------------------------------------------

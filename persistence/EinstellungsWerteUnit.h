@@ -67,11 +67,8 @@ class TLeser {
   void Bool(const std::string& name, Z z) {
     bool& feld = z(fZiel);
     feld = z(fVorgabe);
-    const auto wert = Wert(name);
-    if (wert == "1")
-      feld = true;
-    else if (wert == "0")
-      feld = false;
+    // Wahr genau bei "1"; jeder andere gespeicherte Text ist falsch.
+    if (const auto wert = Wert(name)) feld = *wert == "1";
   }
 
   template <class Z>
@@ -106,7 +103,9 @@ class TLeser {
     feld.Name = vorgabe.Name;
     feld.Groesse = vorgabe.Groesse;
     if (const auto wert = Wert(name); wert && !wert->empty()) feld.Name = *wert;
-    if (const auto n = GueltigeZahl(groesse, 1, kSchriftMax)) feld.Groesse = static_cast<int>(*n);
+    // Die Größe zählt mit ihrem Betrag (negativ: Zeichenhöhe statt Zellhöhe); 0 gibt die Vorgabe.
+    if (const auto n = GueltigeZahl(groesse, -kSchriftMax, kSchriftMax); n && *n != 0)
+      feld.Groesse = static_cast<int>(*n < 0 ? -*n : *n);
   }
 
   template <class Z>

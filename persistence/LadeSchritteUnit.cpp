@@ -1,5 +1,6 @@
 #include "persistence/LadeSchritteUnit.h"
 
+#include <cmath>
 #include <unordered_map>
 
 #include "model/DatumUnit.h"
@@ -29,9 +30,14 @@ void AlteVertretungenEntfernen(TSchule& schule) {
   const TDateTime heute = Heute() + 0.5;
   const int merke = Standard().fVertrMerke;
   // Das Löschen einer Vertretung kann ihre Partnerin mitnehmen: nur Lebende anfassen.
+  // Verworfen wird ohne Buchung: die Konten stehen schon in der Datei (und die Abwesenheiten,
+  // nach denen gebucht würde, sind noch nicht gelesen).
   for (TVertretung* v : schule.fVertretungsMenge.Kopie())
-    if (schule.fVertretungsMenge.ListeElemEnthalten(v) && heute - v->fDatum > merke)
+    if (schule.fVertretungsMenge.ListeElemEnthalten(v) && heute - v->fDatum > merke) {
+      for (TVertretung* p = v; p; p = p->fZu && p->fZu->fVon == p && p->fZu != v ? p->fZu : nullptr)
+        p->fAngerechnet = false;
       schule.VertretungLoeschen(v);
+    }
 }
 
 void FehlzeitenBereinigen(TSchule& schule) {
@@ -39,9 +45,22 @@ void FehlzeitenBereinigen(TSchule& schule) {
   const int merke = Standard().fVertrMerke;
   for (TEigenListe<TFehl>* menge :
        {&schule.fFehlLehrerMenge, &schule.fFehlKlassenMenge, &schule.fFehlRaumMenge})
-    for (TFehl* f : menge->Kopie())
-      if (!f->fElement || (f->fZeit & 0xFFFF) == 0 || heute - f->fDatum > merke)
+    for (TFehl* f : menge->Kopie()) {
+      if (!f->fElement || (f->fZeit & 0xFFFF) == 0 || heute - f->fDatum > merke) {
         menge->ListeElemEntfernen(f);
+        continue;
+      }
+      // Ein Element hat höchstens eine Abwesenheit je Tag: eine zweite geht in der ersten auf.
+      for (TFehl* erste : *menge) {
+        if (erste == f) break;
+        if (erste->fElement == f->fElement && std::floor(erste->fDatum) == std::floor(f->fDatum)) {
+          erste->fZeit |= f->fZeit;
+          erste->fHilfe = erste->fZeit;
+          menge->ListeElemEntfernen(f);
+          break;
+        }
+      }
+    }
 }
 
 void MonatskontenBerechnen(TSchule& schule) {

@@ -7,6 +7,7 @@
 #include "model/FensterArtUnit.h"
 #include "model/SchulUnit.h"
 #include "persistence/BufferUnit.h"
+#include "substitution/VertretungsPlanungUnit.h"
 #include "persistence/LadeSchritteUnit.h"
 #include "persistence/SchulFormatUnit.h"
 #include "settings/StandardUnit.h"
@@ -63,6 +64,7 @@ class TLeser {
     Fehlzeiten(fSchule.fFehlKlassenMenge, fKlassen, "Fehlzeiten der Klassen");
     Fehlzeiten(fSchule.fFehlRaumMenge, fRaeume, "Fehlzeiten der Räume");
     FehlzeitenBereinigen(fSchule);
+    VertretungenSortieren(fSchule);
     ParallelRaster();
     MonatskontenBerechnen(fSchule);
     Fenster();

@@ -219,6 +219,8 @@ void Layout(V& v) {
   v.Bool("ara", FELD(fAuRaumUnwichtig));
   v.Bool("aei", FELD(fAuEinzelUnwichtig));
   v.Bool("afr", FELD(fAuFreiUnwichtig));
+  v.Bool("anb", FELD(fAuNachbessern));
+  v.Zahl("ans", FELD(fAuNachbessernSek), 1, 3600);
 
   // Quon8: Parallele Kopplungen
   v.Schluessel(8);

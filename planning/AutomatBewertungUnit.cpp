@@ -1,4 +1,6 @@
 // Automatische Planung: die unmöglichen Zellen eines Kurses und seine Schwierigkeit.
+#include "planning/AutomatBewertungUnit.h"
+
 #include <algorithm>
 #include <bit>
 #include <cstdint>
@@ -79,10 +81,7 @@ void EigeneZellen(TKurs& kurs) {
         woche.SetTag(t, kGanzerTag);
         continue;
       }
-      std::uint32_t zu = Wort(kurs.fBesetzung, w, t) | Wort(kurs.fSperrung, w, t);
-      if (kurs.fLehrer) zu |= BelegtOderGesperrt(*kurs.fLehrer, w, t);
-      for (const TKlasse* kl : kurs.fKlassen)
-        zu |= Wort(kl->fSperrung, w, t) | FremdeStunden(kurs, *kl, w, t);
+      std::uint32_t zu = UnmoeglicheStunden(kurs, w, t);
       if (raeume && !kurs.fKopplung) {
         // Jeder Raum des Kurses ist besetzt oder gesperrt.
         std::uint32_t alle = kGanzerTag;
@@ -100,6 +99,14 @@ bool Offen(const TKurs* k) {
   return !k->fNichtVerplanen && k->RestStunden(-1) > 0;
 }
 }  // namespace
+
+std::uint32_t UnmoeglicheStunden(const TKurs& kurs, int woche, int tag) {
+  std::uint32_t zu = Wort(kurs.fBesetzung, woche, tag) | Wort(kurs.fSperrung, woche, tag);
+  if (kurs.fLehrer) zu |= BelegtOderGesperrt(*kurs.fLehrer, woche, tag);
+  for (const TKlasse* kl : kurs.fKlassen)
+    zu |= Wort(kl->fSperrung, woche, tag) | FremdeStunden(kurs, *kl, woche, tag);
+  return zu;
+}
 
 void TKurs::BewerteAutomatik(bool mitKopplung) {
   if (mitKopplung && fKopplung) {

@@ -9,6 +9,7 @@
 #include "model/KopplUnit.h"
 #include "model/KursUnit.h"
 #include "model/RaumUnit.h"
+#include "planning/AutomatBewertungUnit.h"
 #include "planning/AutomatRaumUnit.h"
 #include "settings/StandardUnit.h"
 
@@ -25,6 +26,11 @@ constexpr std::uint32_t kGanzerTag = 0xFFFFu;  // Stunden 1..16
 
 int PlanTage() {
   return std::clamp(Standard().fMaxTageNeu, 1, MaxTage);
+}
+
+// Stunden des Rasters: keine Stunde hinter fPlnStd, dort zeigt sie kein Plan.
+int PlanStunden() {
+  return std::clamp(Standard().fPlnStd, 1, MaxStunden);
 }
 
 std::uint32_t Wort(const TWochBereich& b, int w, int t) {
@@ -51,6 +57,13 @@ struct TZelle {
   int tag;
   int std;
 };
+
+// Hat ein Kurs der Kopplung in der Zelle eine fixierte Stunde?
+bool IstFixiertMitKopplung(const TKurs& kurs, int woche, int tag, int std) {
+  for (const TKurs* k : kurs.fKopplung->fKurse)
+    if (const TSetzung* s = k->SetzungFinden(woche, tag, std); s && s->fFixiert) return true;
+  return false;
+}
 }  // namespace
 
 int Vortag(int tag) {
@@ -149,17 +162,14 @@ void TAutomat::TabellenAufbauen() {
   TStandard& st = Standard();
   st.TesteTabelle();  // eine ungültige Tabelle wird durch die Vorgaben ersetzt
   for (int t = 1; t <= 4; ++t) {
-    fOrdnung[static_cast<std::size_t>(t)].fill(0);
+    for (int& eintrag : fOrdnung[t]) eintrag = 0;
     for (int h = 1; h <= MaxStunden; ++h)
       for (int d = 1; d <= MaxTage; ++d) {
         const int wert = st.fAuTab[t][h][d];
         const int eintrag = 7 * (h - 1) + d;
         const int ordnung = std::abs(wert);
-        if (ordnung >= 1 && ordnung <= 112)
-          fOrdnung[static_cast<std::size_t>(t)][static_cast<std::size_t>(ordnung)] =
-              wert < 0 ? -eintrag : eintrag;
-        fVerbunden[static_cast<std::size_t>(t)][static_cast<std::size_t>(d)]
-                  [static_cast<std::size_t>(h)] = wert < 0;
+        if (ordnung >= 1 && ordnung <= 112) fOrdnung[t][ordnung] = wert < 0 ? -eintrag : eintrag;
+        fVerbunden[t][d][h] = wert < 0;
       }
   }
 }
@@ -226,6 +236,28 @@ void TAutomat::Rechne() {
   fAnzeige.Zustand(TAutomatZustand::Fertig);
 }
 
+TNachbessernErgebnis TAutomat::Nachbessern(const TNachbessernGrenze& grenze) {
+  std::vector<TKurs*> kurse;
+  for (const auto& [kurs, vorher] : fVorher) kurse.push_back(kurs);
+  fAnzeige.Zustand(TAutomatZustand::Rechnend);
+  TNachbessernErgebnis ergebnis = TNachbesserung(kurse, fAnzeige, fAbbruch).Rechne(grenze);
+  // Was jetzt noch offen ist, bleibt nicht verplanbar.
+  std::vector<TKurs*> rest;
+  for (TKurs* k : fRest)
+    if (Offen(k) > 0) rest.push_back(k);
+  fNichtVerplanbar = 0;
+  for (TKurs* k : kurse) {
+    fNichtVerplanbar += Offen(k);
+    if (Offen(k) > 0 && std::find(rest.begin(), rest.end(), k) == rest.end()) rest.push_back(k);
+  }
+  fRest = rest;
+  fNochZuSetzen = 0;
+  fPosition = fMaximum;
+  Anzeigen();
+  fAnzeige.Zustand(TAutomatZustand::Fertig);
+  return ergebnis;
+}
+
 // --- Setzen ----------------------------------------------------------------------------------
 
 bool TAutomat::SetzeEinzeln(TKurs& kurs, int woche, int tag, int std) {
@@ -281,12 +313,11 @@ void TAutomat::Setze(TKurs& kurs, int woche, int tag, int std) {
 
 int TAutomat::Lauf(const TKurs& kurs, int woche, int tabelle, int tag, int std) const {
   const std::uint32_t zu = Wort(kurs.fSetzungUnmoeglich, woche, tag);
-  const auto& verbunden =
-      fVerbunden[static_cast<std::size_t>(tabelle)][static_cast<std::size_t>(tag)];
+  const auto& verbunden = fVerbunden[tabelle][tag];
   int lauf = 0;
-  // Ein Block reicht nie in die Stunde 16.
-  for (int h = std; h < MaxStunden; ++h) {
-    if (h > std && !verbunden[static_cast<std::size_t>(h - 1)]) break;
+  // Ein Block reicht nie in die Stunde 16 und nie hinter die letzte Stunde des Rasters.
+  for (int h = std; h < MaxStunden && h <= PlanStunden(); ++h) {
+    if (h > std && !verbunden[h - 1]) break;
     if (zu & (1u << (h - 1))) break;
     ++lauf;
   }
@@ -298,7 +329,7 @@ void TAutomat::PlaneWoche(TKurs& kurs, int woche) {
   if (!kurs.fBesetzung.GetWoche(woche) || !kurs.fSetzungUnmoeglich.GetWoche(woche)) return;
   const int tage = PlanTage();
   const int tabelle = Tabelle(kurs);
-  const auto& ordnung = fOrdnung[static_cast<std::size_t>(tabelle)];
+  const auto& ordnung = fOrdnung[tabelle];
   int n = kurs.RestStunden(woche);
 
   // 1. Der Stand vor dieser Woche, für die Prüfung am Ende.
@@ -318,7 +349,7 @@ void TAutomat::PlaneWoche(TKurs& kurs, int woche) {
     while (gesetzt && n >= laenge) {
       gesetzt = false;
       for (int o = 1; o <= 112 && n >= laenge; ++o) {
-        const int eintrag = std::abs(ordnung[static_cast<std::size_t>(o)]);
+        const int eintrag = std::abs(ordnung[o]);
         if (eintrag == 0) continue;
         const int tag = TagDerZelle(eintrag), std = StundeDerZelle(eintrag);
         if (tag > tage) continue;
@@ -346,48 +377,49 @@ void TAutomat::EinzelStunden(TKurs& kurs, int woche, std::vector<TEntnommen>& en
   const int stunden = kurs.fStunden.GetWochenStunde(woche);
   const int einzeln = std::min(kurs.fEinzelStd, stunden);
   // Je Tag: Zahl der Stunden des Kurses, erste und letzte Stunde.
-  std::array<int, 8> zahl{}, erste{}, letzte{}, frei{};
+  TFeld<int, 1, MaxTage> zahl{}, erste{}, letzte{}, frei{};
   const auto zaehle = [&](int t) {
     const std::uint32_t w = Wort(kurs.fBesetzung, woche, t);
-    zahl[static_cast<std::size_t>(t)] = std::popcount(w);
-    erste[static_cast<std::size_t>(t)] = w ? std::countr_zero(w) + 1 : 0;
-    letzte[static_cast<std::size_t>(t)] = w ? 32 - std::countl_zero(w) : 0;
+    zahl[t] = std::popcount(w);
+    erste[t] = w ? std::countr_zero(w) + 1 : 0;
+    letzte[t] = w ? 32 - std::countl_zero(w) : 0;
   };
   int gesamt = 0;
   for (int t = 1; t <= MaxTage; ++t) {
     zaehle(t);
-    gesamt += zahl[static_cast<std::size_t>(t)];
+    gesamt += zahl[t];
   }
   if (einzeln <= 0) return;
   int einzelTage = 0;
   for (int t = 1; t <= MaxTage; ++t) {
-    frei[static_cast<std::size_t>(t)] =
-        MaxStunden - std::popcount(Wort(kurs.fSetzungUnmoeglich, woche, t));
-    einzelTage += zahl[static_cast<std::size_t>(t)] == 1 ? 1 : 0;
+    frei[t] = MaxStunden - std::popcount(Wort(kurs.fSetzungUnmoeglich, woche, t));
+    einzelTage += zahl[t] == 1 ? 1 : 0;
   }
   const int fehlt = einzeln - (stunden - gesamt) - einzelTage;
   if (fehlt <= 0) return;
   int leereTage = 0;
-  for (int t = 1; t <= tage; ++t)
-    leereTage += zahl[static_cast<std::size_t>(t)] == 0 && frei[static_cast<std::size_t>(t)] > 0;
+  for (int t = 1; t <= tage; ++t) leereTage += zahl[t] == 0 && frei[t] > 0;
   const int tabelle = Tabelle(kurs);
-  const auto& ordnung = fOrdnung[static_cast<std::size_t>(tabelle)];
+  const auto& ordnung = fOrdnung[tabelle];
 
   // Die Zelle für die nächste Einzelstunde: erst an Tagen, deren Nachbartage frei sind, dann an
-  // jedem Tag (wenn freie Tage nicht immer eingehalten werden müssen).
-  const auto ziel = [&]() -> std::optional<TZelle> {
+  // jedem Tag (wenn freie Tage nicht immer eingehalten werden müssen). Jeder Kurs der Kopplung,
+  // der mitzieht, muss dort frei sein: seine Stunden zählten nicht zu den unmöglichen Zellen,
+  // solange er nichts offen hatte.
+  const auto ziel = [&](const std::vector<TKurs*>& mit) -> std::optional<TZelle> {
     for (int lauf = 1; lauf <= 2; ++lauf) {
       if (lauf == 2 && !st.fAuFreiUnwichtig) break;
       for (int o = 1; o <= 112; ++o) {
-        const int eintrag = std::abs(ordnung[static_cast<std::size_t>(o)]);
+        const int eintrag = std::abs(ordnung[o]);
         if (eintrag == 0) continue;
         const int t = TagDerZelle(eintrag), h = StundeDerZelle(eintrag);
-        const auto ti = static_cast<std::size_t>(t);
-        if (t > tage || zahl[ti] != 0 || frei[ti] <= 0) continue;
+        if (t > tage || h > PlanStunden() || zahl[t] != 0 || frei[t] <= 0) continue;
         if (kurs.fSetzungUnmoeglich.GetWocheTagStd(woche, t, h)) continue;
-        if (lauf == 1 && (zahl[static_cast<std::size_t>(Vortag(t))] > 0 ||
-                          zahl[static_cast<std::size_t>(Folgetag(t))] > 0))
-          continue;
+        const auto mitFrei = [&](const TKurs* k) {
+          return !(UnmoeglicheStunden(*k, woche, t) & (1u << (h - 1)));
+        };
+        if (!std::all_of(mit.begin(), mit.end(), mitFrei)) continue;
+        if (lauf == 1 && (zahl[Vortag(t)] > 0 || zahl[Folgetag(t)] > 0)) continue;
         return TZelle{t, h};
       }
     }
@@ -397,33 +429,38 @@ void TAutomat::EinzelStunden(TKurs& kurs, int woche, std::vector<TEntnommen>& en
   int zuege = std::min(fehlt, leereTage);
   while (zuege > 0) {
     --zuege;
-    // Wohin die Stunde käme, hängt nicht davon ab, welche genommen wird; ohne Ziel bleibt die
-    // Stunde, wo sie ist (sie würde sonst nur entfernt).
-    const std::optional<TZelle> hin = ziel();
-    if (!hin) break;
-    // Nehmen: eine nicht fixierte Stunde am Rand eines Tages mit mehreren Stunden, vom Tag mit
-    // den wenigsten Stunden; bei Gleichheit die erste in Setzungsfolge.
+    // Nehmen: eine Stunde am Rand eines Tages mit mehreren Stunden, vom Tag mit den wenigsten
+    // Stunden; bei Gleichheit die erste in Setzungsfolge. Fixiert darf dort keine Stunde der
+    // Kopplung sein.
     const TSetzung* wahl = nullptr;
     for (const TSetzung* s : kurs.fSetzungen) {
-      if (s->fWoche != woche || s->fFixiert || s->fTag < 1 || s->fTag > MaxTage) continue;
-      const auto ti = static_cast<std::size_t>(s->fTag);
-      if (zahl[ti] < 2 || (s->fStunde != erste[ti] && s->fStunde != letzte[ti])) continue;
-      if (!wahl || zahl[ti] < zahl[static_cast<std::size_t>(wahl->fTag)]) wahl = s;
+      if (s->fWoche != woche || s->fTag < 1 || s->fTag > MaxTage) continue;
+      if (kurs.fKopplung ? IstFixiertMitKopplung(kurs, woche, s->fTag, s->fStunde) : s->fFixiert)
+        continue;
+      const int t = s->fTag;
+      if (zahl[t] < 2 || (s->fStunde != erste[t] && s->fStunde != letzte[t])) continue;
+      if (!wahl || zahl[t] < zahl[wahl->fTag]) wahl = s;
     }
     if (!wahl) break;
     const int t = wahl->fTag, h = wahl->fStunde;
+    std::vector<TKurs*> mit;
     for (TKurs* k : Gruppe(&kurs))
-      if (const TSetzung* s = k->SetzungFinden(woche, t, h))
-        entnommen.push_back({k, t, h, s->fRaum, s->fFixiert});
+      if (k->SetzungFinden(woche, t, h)) mit.push_back(k);
+    // Ohne Ziel bleibt die Stunde, wo sie ist (sie würde sonst nur entfernt).
+    const std::optional<TZelle> hin = ziel(mit);
+    if (!hin) break;
+    for (TKurs* k : mit) {
+      const TSetzung* s = k->SetzungFinden(woche, t, h);
+      entnommen.push_back({k, t, h, s->fRaum, s->fFixiert});
+    }
     kurs.LoescheSetzung(woche, t, h, true);
     zaehle(t);
-    if (zahl[static_cast<std::size_t>(t)] == 1) --zuege;
+    if (zahl[t] == 1) --zuege;
     // Setzen.
     Setze(kurs, woche, hin->tag, hin->std);
-    const auto zi = static_cast<std::size_t>(hin->tag);
-    zahl[zi] = 1;
-    erste[zi] = letzte[zi] = hin->std;
-    --frei[zi];
+    zahl[hin->tag] = 1;
+    erste[hin->tag] = letzte[hin->tag] = hin->std;
+    --frei[hin->tag];
   }
 }
 

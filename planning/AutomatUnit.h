@@ -10,11 +10,13 @@
 // die Kommandozeile setzen sie um.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
+#include "model/GlobalUnit.h"
+#include "model/ToolsUnit.h"
 #include "model/WoElemUnit.h"
+#include "planning/NachbessernUnit.h"
 
 class TKurs;
 
@@ -37,6 +39,13 @@ class TAutomatAnzeige {
   virtual void NachKurs() = 0;
   // Eine Stunde wurde in eine als unmöglich markierte Zelle gesetzt: ein kurzer Ton.
   virtual void Piep() = 0;
+  // Beim Nachbessern von Zeit zu Zeit: "noch zu setzen" und die verstrichenen Sekunden zeigen und
+  // anstehende Eingaben verarbeiten. Ein "Abbrechen" ruft dabei TAutomat::Abbrechen; das
+  // Nachbessern endet dann vor dem nächsten Schritt.
+  virtual void Nachbessern(int nochZuSetzen, double sekunden) {
+    (void)nochZuSetzen;
+    (void)sekunden;
+  }
 };
 
 class TAutomat {
@@ -51,7 +60,11 @@ class TAutomat {
   void KurseSortieren();
   // Plant die Kurse der Liste, bis sie leer ist oder ein Abbruch gewünscht wurde.
   void Rechne();
-  // Abbruch wünschen: wirkt zwischen zwei Kursen.
+  // Bessert nach der Rechnung nach (planning/NachbessernUnit): setzt offene Stunden der Kurse
+  // der Rechnung, indem es gesetzte verschiebt, bis alles gesetzt ist, die Grenze erreicht ist
+  // oder ein Abbruch gewünscht wurde. Danach stimmen die Anzeigewerte und Rest() wieder.
+  TNachbessernErgebnis Nachbessern(const TNachbessernGrenze& grenze);
+  // Abbruch wünschen: wirkt zwischen zwei Kursen (beim Nachbessern zwischen zwei Schritten).
   void Abbrechen() { fAbbruch = true; }
 
   bool Abbruch() const { return fAbbruch; }
@@ -72,9 +85,9 @@ class TAutomat {
 
  private:
   // Je Tabelle 1..4: Ordnungszahl 1..112 -> Eintragsnummer e = 7·(Stunde − 1) + Tag.
-  using TOrdnung = std::array<std::array<int, 113>, 5>;
+  using TOrdnung = TFeld<TFeld<int, 1, 112>, 1, 4>;
   // Je Tabelle, Tag und Stunde: der Block darf von dieser Stunde in die nächste laufen.
-  using TVerbunden = std::array<std::array<std::array<bool, 17>, 8>, 5>;
+  using TVerbunden = TFeld<TFeld<TFeld<bool, 1, MaxStunden>, 1, MaxTage>, 1, 4>;
 
   void TabellenAufbauen();
   void Ergaenzen(std::vector<TKurs*>& liste) const;

@@ -10,10 +10,12 @@
 #include "model/LehrerUnit.h"
 #include "model/RaumUnit.h"
 #include "model/SchulUnit.h"
+#include "planning/UmsetzenUnit.h"
 #include "planning/KonfliktUnit.h"
 #include "planning/SetzungAnzeigeUnit.h"
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
+#include "substitution/VertretungsPlanungUnit.h"
 
 // --- TSetzung --------------------------------------------------------------------------------
 
@@ -56,20 +58,7 @@ namespace {
 bool KlassenFehlen(const TKurs* kurs, TDateTime datum, int std) {
   const TVertretungsAnschluss& a = VertretungsAnschluss();
   if (a.AlleKlassenAbwesend) return a.AlleKlassenAbwesend(kurs, datum, std);
-  return AlleKlassenAbwesend(kurs, datum, std);
-}
-
-void Gutschrift(TLehrer* lehrer, std::int32_t wert, TDateTime datum) {
-  if (!lehrer) return;
-  const TVertretungsAnschluss& a = VertretungsAnschluss();
-  if (a.Gutschrift) {
-    a.Gutschrift(lehrer, wert, datum);
-    return;
-  }
-  lehrer->fVStunden1 += wert;
-  lehrer->fVStunden2 += wert;
-  lehrer->aendereVStunden3(datum, wert);
-  SchuleGeaendert();
+  return kurs->AlleKlassenAbwesend(datum, std, nullptr);
 }
 
 // Die Vertretung der Stunde für den Tag: die vorhandene, oder eine neue in beiden Listen.
@@ -84,40 +73,51 @@ TVertretung* VertretungFuer(TKurs* kurs, TSetzung* setzung, TDateTime datum, boo
   v->fGueltig = !KlassenFehlen(kurs, datum, setzung->fStunde);
   neu = true;
   const TVertretungsAnschluss& a = VertretungsAnschluss();
-  if (a.Vergleich) return Schule().VertretungAufnehmen(std::move(v), a.Vergleich);
-  return Schule().VertretungAufnehmen(std::move(v));
+  return Schule().VertretungAufnehmen(std::move(v), a.Vergleich ? a.Vergleich : VertretungsOrdnung);
 }
 
 // Eine neue Stunde, die eine Abwesenheit des Lehrers oder des Raums trifft, bekommt für den Tag
 // ihre Vertretung: ohne Lehrer (Lehrer fehlt) oder ohne Raum (Raum fehlt), nicht angerechnet.
-// Trifft dieselbe Stunde mehrere Abwesenheiten an einem Tag, bleibt es eine Vertretung.
+// Trifft dieselbe Stunde mehrere Abwesenheiten an einem Tag, bleibt es eine Vertretung. Eine
+// ungültige Stunde (alle Klassen fehlen) wurde dem abwesenden Lehrer nie abgebucht: er bekommt
+// nichts gutgeschrieben. An Ferientagen und außerhalb der Schulwoche findet sie nicht statt.
 void VertretungenAnlegen(TKurs* kurs, TSetzung* s) {
   TSchule& schule = Schule();
   std::vector<TDateTime> tage;
   if (kurs->fLehrer)
     for (const TFehl* f : schule.fFehlLehrerMenge.Kopie()) {
       if (f->fElement != kurs->fLehrer || !f->FehltAn(s->fWoche, s->fTag, s->fStunde)) continue;
+      if (!Schultag(f->fDatum)) continue;
       bool neu = false;
       TVertretung* v = VertretungFuer(kurs, s, f->fDatum, neu);
-      if (neu) {
-        v->fRaum = s->fRaum;
-        if (!v->fGueltig) Gutschrift(kurs->fLehrer, kurs->fFaktor, v->fDatum);
-      }
+      if (neu) v->fRaum = s->fRaum;
       v->fLehrer = nullptr;
       tage.push_back(v->fDatum);
     }
   if (s->fRaum)
     for (const TFehl* f : schule.fFehlRaumMenge.Kopie()) {
       if (f->fElement != s->fRaum || !f->FehltAn(s->fWoche, s->fTag, s->fStunde)) continue;
+      if (!Schultag(f->fDatum)) continue;
       bool neu = false;
       TVertretung* v = VertretungFuer(kurs, s, f->fDatum, neu);
       if (neu) v->fLehrer = kurs->fLehrer;
       v->fRaum = nullptr;
       tage.push_back(v->fDatum);
     }
-  const TVertretungsAnschluss& a = VertretungsAnschluss();
-  if (a.TagGeaendert)
-    for (TDateTime d : tage) a.TagGeaendert(d);
+  for (TDateTime d : tage) TagNeuAufbauen(d);
+}
+
+// Jede Stunde, die das Verschieben der Kurse von (altTag, altStd) nach (neuTag, neuStd) heraus-
+// nähme, kann wieder gesetzt werden.
+bool Verschiebbar(const std::vector<TKurs*>& kurse, int neuTag, int neuStd, int altTag,
+                  int altStd) {
+  const TWochenSpanne spanne = WochenArgument(-1);
+  for (const TKurs* k : kurse)
+    for (int w = spanne.von; w <= spanne.bis; ++w)
+      if (k->SetzungFinden(w, altTag, altStd) && !k->SetzungFinden(w, neuTag, neuStd) &&
+          !StundeUmsetzbar(*k, w))
+        return false;
+  return true;
 }
 
 // Verschiebt die Stunden eines Kurses Woche für Woche. Liegt der Kurs in einer Woche schon in
@@ -179,8 +179,12 @@ void TKurs::SetzungEntfernen(TSetzung* theSetzung) {
   if (Merken()) ManuellProtokoll()->Merke(this, theSetzung, TUndoArt::weg);
   const int w = theSetzung->fWoche, t = theSetzung->fTag, h = theSetzung->fStunde;
   TRaum* raum = theSetzung->fRaum;
-  // Die Vertretungen der Stunde gehen mit ihr (aus beiden Listen).
+  // Die Vertretungen der Stunde gehen mit ihr (aus beiden Listen), und kein angebotener
+  // Statt-Kandidat zeigt mehr auf sie.
   for (TVertretung* v : theSetzung->fVertretungen.Kopie()) Schule().VertretungLoeschen(v);
+  for (TVertretung* v : Schule().fVertretungsMenge)
+    for (TStatt* st : v->fStattListe.Kopie())
+      if (st->fSetzung == theSetzung) v->fStattListe.ListeElemEntfernen(st);
   fSetzungen.ListeElemEntfernen(theSetzung);
   fBesetzung.SetWocheTagStd(w, t, h, SetzungFinden(w, t, h) != nullptr);
   if (fLehrer) {
@@ -221,10 +225,13 @@ void TKurs::AlleSetzungenEntfernen() {
 
 void TKurs::Schiebe(int neuTag, int neuStd, int altTag, int altStd, bool mitKopplung) {
   if (mitKopplung && fKopplung) {
-    for (TKurs* k : GekoppeltInZelle(fKopplung, -1, altTag, altStd))
-      k->Schiebe(neuTag, neuStd, altTag, altStd, false);
+    const std::vector<TKurs*> kurse = GekoppeltInZelle(fKopplung, -1, altTag, altStd);
+    // Erst prüfen, dann verschieben: eine abgelehnte Stunde lässt den Plan, wie er war.
+    if (!Verschiebbar(kurse, neuTag, neuStd, altTag, altStd)) return Dialog().Piep();
+    for (TKurs* k : kurse) k->Schiebe(neuTag, neuStd, altTag, altStd, false);
     return;
   }
+  if (!Verschiebbar({this}, neuTag, neuStd, altTag, altStd)) return Dialog().Piep();
   Verschiebe(*this, neuTag, neuStd, altTag, altStd, false, nullptr);
 }
 
@@ -234,6 +241,9 @@ void TKurs::SchiebeMitRaum(int neuTag, int neuStd, int altTag, int altStd, bool 
   if (mitKopplung && fKopplung)
     for (TKurs* k : GekoppeltInZelle(fKopplung, -1, altTag, altStd))
       if (k != this) andere.push_back(k);
+  std::vector<TKurs*> alle = andere;
+  alle.push_back(this);
+  if (!Verschiebbar(alle, neuTag, neuStd, altTag, altStd)) return Dialog().Piep();
   Verschiebe(*this, neuTag, neuStd, altTag, altStd, true, neuRaum);
   for (TKurs* k : andere) k->Schiebe(neuTag, neuStd, altTag, altStd, false);
 }

@@ -44,15 +44,16 @@ class TSetzung {
 // Abwesenheit des Lehrers und des Raums, die die neue Stunde trifft, die Vertretung an. Was davon
 // zur Vertretungsplanung gehört, geht über diese Haken; ein leerer Haken nimmt die einfache Regel.
 struct TVertretungsAnschluss {
-  // Ordnung der Vertretungsliste der Schule; leer: die neue Vertretung wird angehängt.
+  // Ordnung der Vertretungsliste der Schule; leer: die Ordnung der Einstellungen
+  // (fVertrSortArt).
   std::function<int(const TVertretung*, const TVertretung*)> Vergleich;
-  // Alle Klassen des Kurses fehlen an dem Tag in der Stunde; leer: nach den Abwesenheiten der
-  // Klassen der Schule (ein Kurs ohne Klassen nie).
+  // Alle Klassen des Kurses fehlen an dem Tag in der Stunde; leer: TKurs::AlleKlassenAbwesend.
   std::function<bool(const TKurs*, TDateTime, int)> AlleKlassenAbwesend;
-  // Gutschrift für einen Lehrer (fVStunden1, fVStunden2 und das Monatskonto des Tages); leer: die
-  // Felder des Lehrers werden direkt fortgeschrieben.
+  // Gutschrift für einen Lehrer (fVStunden1, fVStunden2 und das Monatskonto des Tages). Das
+  // Setzen selbst bucht nie: eine neue Stunde wurde keinem Lehrer abgebucht.
   std::function<void(TLehrer*, std::int32_t, TDateTime)> Gutschrift;
-  // Eine Vertretung für den Tag ist entstanden (der offene Tagesplan baut sich neu auf).
+  // Eine Vertretung des Tages ist entstanden oder gelöscht: der offene Tagesplan baut sich neu auf,
+  // wenn er den Tag zeigt (der Tagesplan setzt den Haken).
   std::function<void(TDateTime)> TagGeaendert;
 };
 TVertretungsAnschluss& VertretungsAnschluss();

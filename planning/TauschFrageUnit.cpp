@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "model/SchulUnit.h"
+#include "planning/UmsetzenUnit.h"
 #include "settings/StandardUnit.h"
 
 std::string ZeitfeldText(int tag, int std) {
@@ -31,6 +32,13 @@ bool StundenTauschen(int vonTag, int vonStd, int bisTag, int bisStd) {
     if (Dialog().Frage("Tauschkonflikte", std::move(zeilen), TMeldungsArt::Warnung, {"Ja", "Nein"},
                        1, 1) != 0)
       return false;
+  }
+  if (!TauschMoeglich(schule, vonTag, vonStd, bisTag, bisStd)) {
+    Dialog().Meldung("Stundentausch",
+                     {"Die Stunden können nicht getauscht werden: Ein Kurs ist",
+                      "„nicht verplanen“ oder hat mehr Stunden gesetzt, als er hat."},
+                     TMeldungsArt::Fehler);
+    return false;
   }
   schule.TauscheAlleStunden(vonTag, vonStd, bisTag, bisStd);
   return true;

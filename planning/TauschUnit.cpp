@@ -4,6 +4,7 @@
 
 #include "model/KursUnit.h"
 #include "model/SchulUnit.h"
+#include "planning/UmsetzenUnit.h"
 
 namespace {
 struct TTauschSicht {
@@ -58,8 +59,11 @@ std::vector<std::string> TSchule::TauschKonflikte(int vonTag, int vonStd, int bi
 
 void TSchule::TauscheAlleStunden(int vonTag, int vonStd, int bisTag, int bisStd) {
   if (vonTag == bisTag && vonStd == bisStd) return;
-  TBeschaeftigt sanduhr;
+  // Erst prüfen, dann tauschen: kann eine Stunde nicht wieder gesetzt werden ("nicht verplanen",
+  // keine Stunde offen), bleibt der Plan, wie er war.
+  if (!TauschMoeglich(*this, vonTag, vonStd, bisTag, bisStd)) return;
   const TWochenSpanne spanne = WochenArgument(-1);
+  TBeschaeftigt sanduhr;
   for (int w = spanne.von; w <= spanne.bis; ++w) {
     // Erst jede betroffene Stunde herausnehmen, dann alle neu setzen: sonst löschte das Entfernen
     // einer Stunde die Lehrer- oder Raumbelegung einer eben gesetzten Stunde.

@@ -1,6 +1,7 @@
 #include "planning/UndoUnit.h"
 
 #include "model/KursUnit.h"
+#include "model/RaumUnit.h"
 #include "model/SchulUnit.h"
 
 namespace {
@@ -42,6 +43,9 @@ void TUndoElement::UndoIt() const {
     // Der Raum nur, wenn er noch einer des Kurses ist: sonst stünde die Stunde in einem Raum,
     // dessen Kursliste den Kurs nicht kennt.
     TRaum* raum = (fRaum && fKurs->fRaeume.ListeElemNr(fRaum) > 0) ? fRaum : nullptr;
+    // Raumwechsel zeichnet das Protokoll nicht auf: hat inzwischen eine andere Stunde den Raum,
+    // kommt die Stunde ohne Raum zurück, nie zwei Stunden in einen Raum.
+    if (raum && raum->fBesetzung.GetWocheTagStd(fWoche, fTag, fStd)) raum = nullptr;
     if (TSetzung* s = fKurs->NeueSetzung(fWoche, fTag, fStd, raum)) s->fFixiert = fFix;
   } else {
     fKurs->LoescheSetzung(fWoche, fTag, fStd, false);

@@ -3,7 +3,7 @@
 set -euo pipefail
 pakete=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev
         libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
-        qt6-translations-l10n ccache "$@")
+        qt6-translations-l10n ccache desktop-file-utils dpkg-dev file shared-mime-info "$@")
 fehlend=()
 for p in "${pakete[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

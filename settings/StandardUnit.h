@@ -152,6 +152,8 @@ class TStandard {
   bool fAuRaumUnwichtig = true;
   bool fAuEinzelUnwichtig = true;
   bool fAuFreiUnwichtig = true;
+  bool fAuNachbessern = false;  // "anschließend nachbessern"
+  int fAuNachbessernSek = 10;   // Zeitgrenze des Nachbesserns in Sekunden
 
   // Parallele Kopplungen
   int fParZeilen = 10;

@@ -25,6 +25,10 @@ class TFehl {
   int FehltBis() const;
   // Schaltet das Bit der Stunde um.
   void ChangeZeit(int std);
+  // Änderungsprotokoll: fHilfe hält die neue Maske; sie wird gültig, die alte steht danach in
+  // fHilfe, und jede geänderte Stunde (1..16) geht an FehltNeuIn bzw. FehltNichtMehrIn des
+  // Elements.
+  void AendereVertretung();
 };
 
 // Das Bit der Stunde h in der Maske einer Abwesenheit.

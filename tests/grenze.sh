@@ -1,25 +1,36 @@
 #!/usr/bin/env bash
-# Prüft, dass die Logik keine Qt-Kopfdateien einbindet und tamrel-cli kein Qt Widgets lädt.
+# Prüft, dass die Logik keine Qt-Kopfdateien einbindet, dass die Kopfdateien des Modells nur die
+# heutigen Verweise in andere Ordner haben und dass tamrel-cli kein Qt Widgets lädt.
 # Die eine Ausnahme ist output/QtSeitenBildUnit (Abspielen der Druckseiten, PDF-Dateien): sie und
 # damit tamrel-cli dürfen Qt Gui nutzen, nie Qt Widgets oder Qt Print Support.
+# Aufruf: grenze.sh QUELLEN TAMREL-CLI FENSTERARTEN (das Muster aus cmake/Tamrel.cmake).
 set -u
 quellen=$1
 cli=$2
+arten=$3
+fenster="(${arten})Unit\.(h|cpp)$"
 fehler=0
 for ordner in model planning persistence substitution output settings ui app; do
   [ -d "$quellen/$ordner" ] || continue
   for datei in "$quellen/$ordner"/*.h "$quellen/$ordner"/*.cpp; do
     [ -f "$datei" ] || continue
     name=$(basename "$datei")
-    case "$name" in
-      Qt*|*Form*|*Palette*|*QuonGrid*|*Popup*|*Cursor*|*Symbol*|*Main.cpp) continue ;;
-    esac
+    [[ $name =~ $fenster || $name == *Main.cpp ]] && continue
     if grep -n -E '^\s*#\s*include\s*[<"]Q' "$datei"; then
       echo "Logik-Einheit bindet Qt ein: $datei"
       fehler=1
     fi
   done
 done
+# Die Grundschicht: Kopfdateien des Modells binden außerhalb von model/ nur diese ein.
+erlaubt='^(model/KursUnit\.h:planning/SetzungUnit\.h|model/SchulUnit\.h:substitution/(FehlUnit|VertretungUnit)\.h)$'
+while IFS= read -r verweis; do
+  if [[ ! $verweis =~ $erlaubt ]]; then
+    echo "Kopfdatei des Modells greift in einen anderen Ordner: $verweis"
+    fehler=1
+  fi
+done < <(cd "$quellen" && grep -H -o -E '^\s*#\s*include\s*"[a-z]+/[A-Za-z0-9]+\.h"' model/*.h |
+  sed -E 's/:\s*#\s*include\s*"/:/; s/"$//' | grep -v -E ':model/')
 # Die Ausnahme bindet nur Kopfdateien aus Qt Core und Qt Gui ein.
 erlaubt='QBuffer|QBrush|QColor|QDir|QFileInfo|QFont|QFontMetricsF|QGuiApplication|QPageLayout|QPageSize|QPainter|QPdfWriter|QPen|QSaveFile|QString'
 for datei in "$quellen/output/QtSeitenBildUnit.h" "$quellen/output/QtSeitenBildUnit.cpp"; do

@@ -10,7 +10,6 @@
 #include "model/ToolsUnit.h"
 #include "planning/PruefUnit.h"
 #include "ui/PaletteUnit.h"
-#include "ui/QtUmschaltUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 
 TFehlerForm::TFehlerForm() {
@@ -32,10 +31,6 @@ TFehlerForm::TFehlerForm() {
 
 TFehlerForm::~TFehlerForm() {
   Abmelden();
-}
-
-TTamrelPalette* TFehlerForm::Palette() const {
-  return dynamic_cast<TTamrelPalette*>(FensterDienst());
 }
 
 TFehlerForm* TFehlerForm::FehlerInit() {

@@ -47,7 +47,6 @@ class TFehlerForm : public QWidget, public TFenster {
  private:
   TFehlerForm();
   void Abmelden();
-  TTamrelPalette* Palette() const;
 
   std::vector<std::string> fZeilen;
   bool fAngemeldet = false;

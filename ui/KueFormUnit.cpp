@@ -271,6 +271,10 @@ void TKueForm::OkKnopfClick() {
   accept();
 }
 
+void TKueForm::reject() {
+  OkKnopfClick();
+}
+
 // ---- Maus: Zeile wählen, Zeile ziehen ----
 
 void TKueForm::GridDruck(const TGridMaus& maus) {

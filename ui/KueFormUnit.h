@@ -67,6 +67,8 @@ class TKueForm : public QDialog {
   void LoeschKnopfClick();
   void SortKnopfClick();
   void OkKnopfClick();
+  // "Ok" ist auch der Abbrechen-Knopf: Escape und das Schließen wirken wie "Ok".
+  void reject() override;
 
  protected:
   void showEvent(QShowEvent* event) override;

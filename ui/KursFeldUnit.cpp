@@ -288,4 +288,31 @@ TKurs* NachbarKurs(const std::vector<TKurs*>& liste, const TKurs* kurs, int rich
   return liste[static_cast<std::size_t>(i)];
 }
 
+std::optional<TKuerzelListe> KuerzelListe(const TKurs& kurs, int art) {
+  auto palette = [](TKuerzelArt a) { return TKuerzelListe{false, {}, a}; };
+  auto eigene = [](TMenue menue, TKuerzelArt a) {
+    return TKuerzelListe{true, std::move(menue), a};
+  };
+  switch (art) {
+    case 0:
+      if (kurs.fFach && !kurs.fFach->fLehrer.empty())
+        return eigene(kurs.fFach->LehrerPopupFuellen(), leh);
+      return palette(leh);
+    case 1:
+      if (kurs.fFach && !kurs.fFach->fKlassen.empty())
+        return eigene(kurs.fFach->KlassenPopupFuellen(), kla);
+      return palette(kla);
+    case 2:
+      return palette(kop);
+    case 3:
+      if (kurs.fLehrer && !kurs.fLehrer->fFaecher.empty())
+        return eigene(kurs.fLehrer->FachPopupFuellen(), fac);
+      return palette(fac);
+    case 4:
+      return palette(rau);
+    default:
+      return std::nullopt;
+  }
+}
+
 }  // namespace KursFeld

@@ -5,10 +5,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/GlobalUnit.h"
+#include "model/MenueUnit.h"
 
 class TKurs;
 class TElement;
@@ -102,5 +104,15 @@ std::vector<std::string> RaumZeilen(const TKurs& kurs);
 // ist der Kurs, der jetzt dort steht, voriger der davor. Nichts bei leerer Liste.
 TKurs* NachbarKurs(const std::vector<TKurs*>& liste, const TKurs* kurs, int richtung,
                    int letztePos);
+
+// Was der Knopf "Kürzel" für die Kürzelart (0 Lehrer … 4 Räume) anbietet: die Lehrer oder
+// Klassen des Fachs, die Fächer des Lehrers, wenn der Kurs eines hat und dessen Liste nicht leer
+// ist; sonst die Auswahlliste der Palette für die Art. Nichts für eine andere Art.
+struct TKuerzelListe {
+  bool Eigene = false;  // wahr: Menue, sonst die Auswahlliste der Art
+  TMenue Menue;
+  TKuerzelArt Art = leh;
+};
+std::optional<TKuerzelListe> KuerzelListe(const TKurs& kurs, int art);
 
 }  // namespace KursFeld

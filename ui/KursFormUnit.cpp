@@ -61,16 +61,10 @@ class TInfoPruefer : public QValidator {
   }
 };
 
-// Die Mauszeiger der Werkzeuge im Kursfenster: 2 Löschen, 4 Schieben.
+// Die Mauszeiger der Werkzeuge im Kursfenster: die eigenen Zeiger 2 (Löschen) und 4 (Schieben)
+// des Programms, sonst der Pfeil.
 QCursor WerkzeugCursor(int nummer) {
-  switch (nummer) {
-    case 2:
-      return QCursor(Qt::ForbiddenCursor);
-    case 4:
-      return QCursor(Qt::OpenHandCursor);
-    default:
-      return QCursor(Qt::ArrowCursor);
-  }
+  return nummer == 2 || nummer == 4 ? TamrelCursor(nummer) : QCursor(Qt::ArrowCursor);
 }
 
 void SetzeBereich(QSpinBox* spin, const TZahlBereich& b) {
@@ -442,31 +436,9 @@ void TKursForm::KueKnopfClick() {
   TElement* wahl = nullptr;
   bool gewaehlt = false;
   // Die Listen des Fachs oder des Lehrers, sonst (auch wenn diese leer sind) die der Palette.
-  switch (art) {
-    case 0:
-      gewaehlt = kurs->fFach && !kurs->fFach->fLehrer.empty()
-                     ? MenueZeigen(kurs->fFach->LehrerPopupFuellen(), wahl)
-                     : HauptListe(leh, wahl);
-      break;
-    case 1:
-      gewaehlt = kurs->fFach && !kurs->fFach->fKlassen.empty()
-                     ? MenueZeigen(kurs->fFach->KlassenPopupFuellen(), wahl)
-                     : HauptListe(kla, wahl);
-      break;
-    case 2:
-      gewaehlt = HauptListe(kop, wahl);
-      break;
-    case 3:
-      gewaehlt = kurs->fLehrer && !kurs->fLehrer->fFaecher.empty()
-                     ? MenueZeigen(kurs->fLehrer->FachPopupFuellen(), wahl)
-                     : HauptListe(fac, wahl);
-      break;
-    case 4:
-      gewaehlt = HauptListe(rau, wahl);
-      break;
-    default:
-      break;
-  }
+  if (std::optional<KursFeld::TKuerzelListe> liste = KursFeld::KuerzelListe(*kurs, art))
+    gewaehlt =
+        liste->Eigene ? MenueZeigen(std::move(liste->Menue), wahl) : HauptListe(liste->Art, wahl);
   // Während des Menüs kann das Fenster einen anderen Kurs bekommen oder geschlossen werden.
   if (!self || fKurs != kurs || !gewaehlt) return;
   KursFeld::ElementWaehlen(*kurs, art, wahl);

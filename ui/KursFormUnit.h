@@ -10,6 +10,7 @@
 
 #include "model/DienstUnit.h"
 #include "model/MenueUnit.h"
+#include "ui/CursorUnit.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -28,7 +29,7 @@ struct TGridMaus;
 struct TZahlBereich;
 struct TZiehZiel;
 
-class TKursForm : public QWidget, public TFenster {
+class TKursForm : public QWidget, public TFenster, public TCursorFenster {
   Q_OBJECT
 
  public:
@@ -114,6 +115,8 @@ class TKursForm : public QWidget, public TFenster {
 
   // Die Mauszeiger der Felder und Listen nach dem Werkzeug der Palette.
   void CursorAnpassen();
+  // AdjustCursor: die Zeiger nach dem Werkzeug der Schule.
+  void CursorAnpassen(TToolArt /*tool*/, unsigned /*umschalt*/) override { CursorAnpassen(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -8,14 +8,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolButton>
+#include <string_view>
 
 #include "model/SchulUnit.h"
 #include "output/ExportUnit.h"
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
+#include "ui/AuTabFormUnit.h"
+#include "ui/DepFormUnit.h"
 #include "ui/ElementMenueUnit.h"
 #include "ui/PaletteUnit.h"
-#include "ui/ParFormUnit.h"
 #include "ui/SymbolUnit.h"
 
 namespace {
@@ -143,7 +145,16 @@ void TTamrelPalette::MenuesAnlegen() {
   QMenu* vor = Untermenue(bearb, T("Bearbeiten/Voreinstellungen"), T("Voreinstellungen"));
   for (const char* t : {"Eckdaten", "Grunddaten", "Deputate", "Pläne", "Kurse", "Planversionen",
                         "Kalender", "Zeiten", "Kennwort", "Automatik", "Vertretung", "HTML-Farben"})
-    Fehlt(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t));
+    if (std::string_view(t) == "Kalender")
+      Eintrag(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t), {},
+              [this] { KalenderItemClick(); });
+    else if (QLatin1String(t) == QLatin1String("Automatik"))
+      Eintrag(vor, T("Bearbeiten/Voreinstellungen/Automatik"), T(t), {}, [this] {
+        TAuTabForm editor(this);
+        editor.exec();
+      });
+    else
+      Fehlt(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t));
   QMenu* wz = Untermenue(bearb, T("Bearbeiten/Werkzeuge"), T("Werkzeuge"));
   fFensterArtItems = new QActionGroup(this);
   fWerkzeugItems = new QActionGroup(this);
@@ -179,14 +190,19 @@ void TTamrelPalette::MenuesAnlegen() {
       a->setCheckable(true);
       fWerkzeugItems->addAction(a);
     }
-    if (knopf == QLatin1String("AutomatKnopf")) fFehlende.push_back(a);
   }
 
   // Daten
   QMenu* daten = new QMenu(T("Daten"), this);
   Eintrag(daten, T("Daten/Kürzel..."), T("Kürzel..."), Strg(Qt::Key_K),
           [this] { KuerzelItemClick(); });
-  Fehlt(daten, T("Daten/Kurse"), T("Kurse"), Strg(Qt::Key_U));
+  Eintrag(daten, T("Daten/Kurse"), T("Kurse"), Strg(Qt::Key_U), [this] {
+    // "alle Kurse" gibt es nur einmal; ein offenes kommt nach vorn.
+    if (TFenster* offen = Schule().fKursDepForm)
+      FensterNachVorne(offen);
+    else
+      AlleKurseFenster();
+  });
   Fehlt(daten, T("Daten/Parallele Kopplungen"), T("Parallele Kopplungen"));
   QMenu* uvStat = Untermenue(daten, T("Daten/UV-Statistik"), T("UV-Statistik"));
   for (const char* t : {"Lehrer", "Klassen", "Kopplungen", "Fächer", "Räume", "UV-Tabellen"})
@@ -316,13 +332,8 @@ void TTamrelPalette::KnoepfeAnlegen() {
   zeig->setChecked(true);
   connect(manuell, &QToolButton::clicked, this, [this] { ManuellKnopfClick(); });
   manuell->setEnabled(false);
-  // Automatik gibt es in diesem Ausbau noch nicht.
+  connect(automat, &QToolButton::clicked, this, [this] { AutomatKnopfClick(); });
   automat->setEnabled(false);
-  // Im Fenster "Parallele Kopplungen" sucht "Automatik" eine Anordnung ohne Konflikte.
-  connect(automat, &QToolButton::clicked, this, [] {
-    if (!SchuleVorhanden()) return;
-    if (auto* par = dynamic_cast<TParForm*>(Schule().fAktivesFenster)) par->SucheLoesung();
-  });
 
   fKnopfFolge = {{links, grNavigation}, {fVersKnopf, grNavigation}, {rechts, grNavigation},
                  {grDat, grFensterArt}, {dep, grFensterArt},        {plan, grFensterArt},

@@ -2,6 +2,8 @@
 #include "model/PlanElemUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PlnFormUnit.h"
+#include "ui/DepFormUnit.h"
+#include "ui/GrFormUnit.h"
 
 void TTamrelPalette::PlanFensterZeigen(TPlanElement* element) {
   if (!element) return;
@@ -14,4 +16,6 @@ void TTamrelPalette::PlanFensterZeigen(TPlanElement* element) {
 void TTamrelPalette::ElementFensterNeu(TElement* element, int art) {
   if (art >= FensterArt::LehrerPlan && art <= FensterArt::RaumPlan)
     if (auto* plan = dynamic_cast<TPlanElement*>(element)) NeuesPlanFenster(plan);
+  if (art >= FensterArt::LehrerDeputat && art <= FensterArt::RaumDeputat) NeuesDepFenster(element);
+  if (art >= FensterArt::LehrerDaten && art <= FensterArt::RaumDaten) NeuesGrFenster(element);
 }

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include "ui/AutomatFormUnit.h"
 #include "ui/HauptfensterUnit.h"
 #include "model/SchulLebenUnit.h"
 #include "model/SchulUnit.h"
@@ -21,6 +22,7 @@
 #include "ui/ElementFensterUnit.h"
 #include "ui/KursFormUnit.h"
 #include "ui/ManuellFormUnit.h"
+#include "ui/ParFormUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/SchulHalterUnit.h"
 
@@ -149,7 +151,7 @@ void TTamrelPalette::SchulMenues() {
   for (const char* pfad :
        {"Datei/Drucken", "Datei/Export", "Daten/Kürzel...", "Daten/UV-Statistik", "Daten/Pläne",
         "Daten/Übersichten", "Daten/Vertretung", "Daten/Prüfen", "Bearbeiten/Ausschneiden",
-        "Bearbeiten/Kopieren", "Bearbeiten/Einsetzen"})
+        "Bearbeiten/Kopieren", "Bearbeiten/Einsetzen", "Daten/Kurse"})
     SetzeAn(T(pfad), s.MitSchule);
   SetzeAn(T("Daten/Parallele Kopplungen"), s.MitSchule);
 }
@@ -177,8 +179,7 @@ void TTamrelPalette::AktualisierePalette() {
   SetzeAn(Knopf(T("NeueUEKnopf")), f.NeuerKurs);
   SetzeAn(Knopf(T("UELoeschKnopf")), f.KursLoeschen);
   SetzeAn(Knopf(T("ManuellKnopf")), f.Manuell);
-  SetzeAn(Knopf(T("AutomatKnopf")),
-          f.Automatik && lage.AktiveArt == FensterArt::ParalleleKopplungen);
+  SetzeAn(Knopf(T("AutomatKnopf")), f.Automatik);
   SetzeAn(T("Datei/Fenster schließen"), f.FensterSchliessen);
   SetzeAn(T("Datei/Fenster drucken..."), f.FensterDrucken && FensterDruckArt(lage.AktiveArt) >= 0);
   SetzeAn(T("Bearbeiten/Alles auswählen"), f.AllesAuswaehlen);
@@ -362,6 +363,15 @@ void TTamrelPalette::UELoeschKnopfClick() {
 
 void TTamrelPalette::ManuellKnopfClick() {
   Schule().ManuellRechnung((fShift & umCtrl) != 0);
+  AktualisierePalette();
+}
+
+void TTamrelPalette::AutomatKnopfClick() {
+  // Im Fenster "Parallele Kopplungen" sucht "Automatik" eine Anordnung ohne Konflikte.
+  if (auto* par = dynamic_cast<TParForm*>(Schule().fAktivesFenster))
+    par->SucheLoesung();
+  else
+    AutomatikRechnung(this);
   AktualisierePalette();
 }
 

@@ -94,6 +94,8 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void EinsetzenItemClick();
   void AllesAuswaehlenItemClick();
   void KuerzelItemClick();
+  // "Voreinstellungen" › "Kalender": der Kalenderdialog modal, danach alle Fenster neu.
+  void KalenderItemClick();
   void HilfeItemClick();
   void HandbuchItemClick();
   void UeberItemClick();
@@ -120,6 +122,8 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   // "Manuell": die ausgewählten Kurse des aktiven Fensters im Manuellfenster (mit Strg ohne
   // Konflikte).
   void ManuellKnopfClick();
+  // "Automatik": der Startdialog und die automatische Planung der ausgewählten Kurse.
+  void AutomatKnopfClick();
   // Der Knopf der Planversion: mit Strg Einwochenbetrieb umschalten, sonst das Menü zeigen.
   void VersKnopfClick();
   void VersionWaehlen(int woche);

@@ -27,11 +27,12 @@ namespace {
 
 // Die Auswahlliste der Palette unter dem Knopf.
 TElement* PaletteWahl(TKuerzelArt art, QPushButton* knopf) {
-  TFensterDienst* d = FensterDienst();
-  if (!d) return nullptr;
+  TFensterDienst* dienst = FensterDienst();
+  if (!dienst) return nullptr;
   const QPoint pos = knopf->mapToGlobal(QPoint(0, knopf->height()));
-  const auto wahl = d->ElementWaehlen(art, false, pos.x(), pos.y());
-  return wahl && wahl->Gewaehlt ? wahl->Element : nullptr;
+  const auto wahl = dienst->ElementWaehlen(art, false, pos.x(), pos.y());
+  if (!wahl || !wahl->Gewaehlt) return nullptr;
+  return wahl->Element;
 }
 
 }  // namespace

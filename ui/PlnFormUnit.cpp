@@ -94,6 +94,8 @@ void TPlnForm::IPlnForm(TPlanElement* element) {
     MenuAustragen();
     if (fElement && fElement->fPlnFenster == this) fElement->fPlnFenster = nullptr;
     fElement = element;
+    // Ein anderes Element: nichts von der Auswahl des vorigen bleibt.
+    PlnGrid->DeSelectAll();
   }
   PlnGrid->SetzeZiehCursor(TamrelCursor(zGriff));
   const int tage = std::clamp(s.fMaxTageNeu, 1, MaxTage);

@@ -118,10 +118,6 @@ TSVForm::~TSVForm() {
   Abmelden();
 }
 
-TTamrelPalette* TSVForm::Palette() const {
-  return dynamic_cast<TTamrelPalette*>(FensterDienst());
-}
-
 TSVForm* TSVForm::ZeigeSVForm() {
   if (!SchuleVorhanden()) return nullptr;
   TSchule& schule = Schule();

@@ -60,7 +60,6 @@ class TSVForm : public QWidget, public TFenster {
  private:
   TSVForm();
   void Abmelden();
-  TTamrelPalette* Palette() const;
   int Gruppe() const;
 
   std::vector<TSVZeile> fZeilen;

@@ -163,6 +163,29 @@ TEST(BeispielSchule, GrosseSchuleFuerMessungen) {
   OhneKonflikte(s);
 }
 
+TEST(BeispielSchule, KnappeSchuleHatMehrSchienenUndKnappeLehrkraefte) {
+  TTestUmgebung gross;
+  ErzeugeBeispielSchule(gross.schule(), true);
+  TTestUmgebung u;
+  ErzeugeBeispielSchule(u.schule(), true, true);
+  const TSchule& s = u.schule();
+  EXPECT_EQ(s.fKopplMenge.size(), gross.schule().fKopplMenge.size() + 6);
+  // Der Unterricht füllt etwa 95 % der Sollstunden (bei der großen etwa 70 %).
+  const auto auslastung = [](const TSchule& schule) {
+    double unterricht = 0, soll = 0;
+    for (const TLehrer* l : schule.fLehrerMenge) {
+      soll += l->fSoll.GetWochenStunde(1);
+      for (const TKurs* k : l->fKurse)
+        unterricht += (k->fStunden.GetWochenStunde(1) + k->fStunden.GetWochenStunde(2)) / 2.0;
+    }
+    return unterricht / soll;
+  };
+  EXPECT_LT(s.fLehrerMenge.size(), 150u);
+  EXPECT_NEAR(auslastung(s), 0.95, 0.01);
+  EXPECT_LT(auslastung(gross.schule()), 0.8);
+  OhneKonflikte(s);
+}
+
 TEST(BeispielSchule, GleichBeiJedemLaufUndUnabhaengigVonDenEinstellungen) {
   Bytes erst;
   {

@@ -43,6 +43,11 @@ TEST(CliDatei, BeispielUndInfo) {
   const TAufruf gross = Cli({"beispiel", ordner / "Gross.tmr", "--gross"});
   ASSERT_EQ(gross.Code, 0) << gross.Fehler;
   EXPECT_NE(Cli({"info", ordner / "Gross.tmr"}).Aus.find("Lehrer: 150\n"), std::string::npos);
+  const TAufruf knapp = Cli({"beispiel", ordner / "Knapp.tmr", "--gross", "--knapp"});
+  ASSERT_EQ(knapp.Code, 0) << knapp.Fehler;
+  EXPECT_NE(DateiInhalt(ordner / "Knapp.tmr"), DateiInhalt(ordner / "Gross.tmr"));
+  EXPECT_EQ(Cli({"beispiel", ordner / "K.tmr", "--knapp"}).Code, 2);
+  EXPECT_EQ(Cli({"beispiel", ordner / "K.tmr", "--gross", "--gross"}).Code, 2);
 }
 
 TEST(CliDatei, InfoZaehltFehlzeitenUndVertretungen) {

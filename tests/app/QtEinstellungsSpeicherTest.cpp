@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -174,4 +175,16 @@ TEST(QtEinstellungsSpeicher, EinstellungenUeberDieIniDatei) {
   EXPECT_EQ(b.fSchulname, a.fSchulname);
   EXPECT_EQ(b.fVMemo[1], a.fVMemo[1]);
   EXPECT_EQ(b.fOpenPfad, a.fOpenPfad);
+}
+
+TEST(QtDialogDienst, DasMeldungsfensterHeisstMeldung) {
+  TQtDialogDienst dienst;
+  dienst.MeldungsFensterZeigen("Die Kürzel werden sortiert.");
+  QLabel* fenster = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* l = qobject_cast<QLabel*>(w); l && l->isVisible()) fenster = l;
+  ASSERT_NE(fenster, nullptr);
+  EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Meldung"));
+  EXPECT_EQ(fenster->text(), QString::fromUtf8("Die Kürzel werden sortiert."));
+  dienst.MeldungsFensterSchliessen();
 }

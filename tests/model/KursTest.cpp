@@ -105,6 +105,34 @@ TEST_F(KursTest, KursOhneKlasseSortiertVorKlassenkursen) {
   EXPECT_EQ(schule.fKursMenge[0], ohne);
 }
 
+TEST_F(KursTest, ErgaenzenHaeltDieSchuleUndJedesElementInKursfolge) {
+  TLehrer* a = schule.HoleLehrer("A");
+  TLehrer* b = schule.HoleLehrer("B");
+  TKlasse* k5 = schule.HoleKlasse("5a");
+  TKopplung* ko = schule.HoleKopplung("K");
+  TRaum* r = schule.HoleRaum("R");
+  TKurs* x = TKurs::IKurs(a, k5, ko, nullptr, r, 2);
+  TKurs* y = TKurs::IKurs(a, k5, ko, nullptr, r, 2);
+  auto inFolge = [](const auto& liste) {
+    for (std::size_t i = 1; i < liste.size(); ++i)
+      if (KursVergleich(liste[i - 1], liste[i]) > 0) return false;
+    return true;
+  };
+  auto alleInFolge = [&] {
+    return inFolge(schule.fKursMenge) && inFolge(a->fKurse) && inFolge(b->fKurse) &&
+           inFolge(ko->fKurse) && inFolge(r->fKurse);
+  };
+  x->FachErgaenzen(schule.HoleFach("M"));  // x hat nun ein Fach: hinter y
+  EXPECT_TRUE(alleInFolge());
+  EXPECT_EQ(schule.fKursMenge[0], y);
+  y->LehrerErgaenzen(b);
+  y->FachErgaenzen(schule.HoleFach("D"));
+  EXPECT_TRUE(alleInFolge());
+  x->KlasseErgaenzen(schule.HoleKlasse("5b"));
+  y->KopplungErgaenzen(ko);
+  EXPECT_TRUE(alleInFolge());
+}
+
 TEST_F(KursTest, WocheNullSummiertUndVerplanteStundenZaehlenJeWoche) {
   ZweiWochen();
   TKurs* kurs = TKurs::IKurs(nullptr, nullptr, nullptr, nullptr, nullptr, 3);
@@ -189,6 +217,14 @@ TEST_F(StatistikTest, NieGesetzterKursFolgtDerPlanversionDesKalenders) {
   schule.SetzeKalender(KalenderWoche(DatumZuZahl(2024, 9, 9)), 2);
   schule.SetzeKalender(KalenderWoche(DatumZuZahl(2024, 9, 23)), 2);
   EXPECT_EQ(kurs->StatistikSumme(), 2 + 5 + 2 + 5 + 2);
+  // "Nie gesetzt" heißt: ohne Setzungen. Das Kennzeichen "nicht verplanen" ändert nichts daran;
+  // ein gesetzter Kurs zählt seine Setzungen, auch wenn es gesetzt ist.
+  kurs->fNichtVerplanen = true;
+  EXPECT_EQ(kurs->StatistikSumme(), 2 + 5 + 2 + 5 + 2);
+  kurs->fNichtVerplanen = false;
+  kurs->NeueSetzung(1, 2, 1, nullptr);  // dienstags in Woche 1: 3. und 17.9.
+  kurs->fNichtVerplanen = true;
+  EXPECT_EQ(kurs->StatistikSumme(), 2);
 }
 
 TEST_F(StatistikTest, GesetzterKursZaehltSeineTageOhneFeiertage) {

@@ -157,16 +157,26 @@ TEST_F(SchuleTest, KalenderwochenVorDemAnfangBleibenImKalender) {
   }
 }
 
-TEST_F(SchuleTest, SetzeKalenderUebergehtWochenAusserhalb) {
-  schule.SetzeKalender(0, 5);
-  schule.SetzeKalender(889, 5);
+TEST_F(SchuleTest, SetzeKalenderUebergehtWochenUndPlanversionenAusserhalb) {
+  schule.VersionErweitern(4);
+  schule.SetzeKalender(0, 2);
+  schule.SetzeKalender(889, 2);
   schule.SetzeKalender(888, 2);
   EXPECT_EQ(schule.fKalender[888], 2);
   EXPECT_EQ(schule.WocheVonDatum(DatumZuZahl(2010, 12, 28)), 2);
+  // Planversion 0 ("alle") und eine über der Zahl der Planversionen werden nicht gespeichert.
+  schule.SetzeKalender(888, 0);
+  schule.SetzeKalender(887, 5);
+  EXPECT_EQ(schule.fKalender[888], 2);
+  EXPECT_EQ(schule.fKalender[887], 1);
   TKalenderBytes k;
   for (auto& b : k) b = 4;
+  k[2] = 0;
+  k[3] = 5;
   schule.SetKalender(k);
   EXPECT_EQ(schule.fKalender[1], 4);
+  EXPECT_EQ(schule.fKalender[2], 1);
+  EXPECT_EQ(schule.fKalender[3], 1);
 }
 
 TEST_F(SchuleTest, FensterartenAlsDaten) {

@@ -71,6 +71,34 @@ TEST(KursFormOk, WeistFalscheTexteAb) {
                                           ""})}));  // Folgezeile mit Info
 }
 
+// Was die Schuldatei nicht fassen kann, wird nicht eingesetzt: sonst scheitert danach jedes
+// Sichern.
+TEST(KursFormOk, NurWerteDieDieSchuldateiFasst) {
+  auto mit = [](int feld, const std::string& wert) {
+    std::vector<std::string> f = TabFelder(kErste);
+    f[feld] = wert;
+    std::string z;
+    for (std::size_t i = 0; i < f.size(); ++i) z += (i ? "\t" : "") + f[i];
+    return std::vector<std::string>{z};
+  };
+  for (int feld : {0, 8, 9}) {
+    SCOPED_TRACE(feld);
+    EXPECT_TRUE(KursFormOk(mit(feld, "32767")));
+    EXPECT_TRUE(KursFormOk(mit(feld, "-32768")));
+    EXPECT_FALSE(KursFormOk(mit(feld, "32768")));
+    EXPECT_FALSE(KursFormOk(mit(feld, "-32769")));
+  }
+  EXPECT_FALSE(KursFormOk(mit(8, "1202611")));
+  // Die Stunden stehen als Summe aller Planversionen im Feld.
+  EXPECT_FALSE(KursFormOk(mit(1, "32768")));
+  EXPECT_TRUE(KursFormOk(mit(1, "65535"), 2));
+  EXPECT_FALSE(KursFormOk(mit(1, "65536"), 2));
+  EXPECT_TRUE(KursFormOk(mit(14, "16777215")));
+  EXPECT_TRUE(KursFormOk(mit(14, "0")));
+  EXPECT_FALSE(KursFormOk(mit(14, "16777216")));
+  EXPECT_FALSE(KursFormOk(mit(14, "-1")));
+}
+
 TEST(InfoFormOk, EineZeileMitHoechstens31Oder81Zeichen) {
   EXPECT_TRUE(InfoFormOk({std::string(31, 'a')}));
   EXPECT_FALSE(InfoFormOk({std::string(32, 'a')}));
@@ -184,6 +212,20 @@ TEST_F(AblageTest, StundenImMehrwochenmodusGehenAlsSummeHinUndZurueck) {
     EXPECT_EQ(kurs->fStunden.GetWochenStunde(1), 3);
     EXPECT_EQ(kurs->fStunden.GetWochenStunde(2), 3);
   }
+  // Eine ungerade Summe: der Rest geht an die erste Woche, nicht verloren.
+  k->fStunden.SetWochenStunde(2, 2);
+  Einsetzen(Win1252ZuUtf8(KurseAlsText({k}, false)));
+  ASSERT_EQ(schule().fKursMenge.ListeZahlElemente(), 3);
+  int fuenf = 0;
+  for (TKurs* kurs : schule().fKursMenge)
+    if (kurs != k && kurs->fStunden.GetWochenStunde(0) == 5) {
+      ++fuenf;
+      EXPECT_EQ(kurs->fStunden.GetWochenStunde(1), 3);
+      EXPECT_EQ(kurs->fStunden.GetWochenStunde(2), 2);
+    }
+  EXPECT_EQ(fuenf, 1);
+  for (std::size_t i = 1; i < schule().fKursMenge.size(); ++i)
+    EXPECT_LT(KursVergleich(schule().fKursMenge[i - 1], schule().fKursMenge[i]), 0);
 }
 
 TEST_F(AblageTest, UnbekannterLehrerMitNeinAendertNichts) {

@@ -188,6 +188,24 @@ TEST(SchulDateiSichern, ErfolgLoeschtAenderungskennzeichenUndLaesstKeineZwischen
   EXPECT_EQ(u.dialog.fMeldungsFensterZu, 1);
 }
 
+TEST(SchulDateiSichern, DieZwischendateiTrifftKeineDateiDesBenutzers) {
+  TTestUmgebung u;
+  TTestOrdner ordner;
+  TKleineSchule k;
+  BaueKleineSchule(u.schule(), k);
+  const std::string pfad = ordner / "Schule.tmr";
+  DateiSchreiben(pfad + ".~tmp", {9, 9});  // gehört dem Benutzer
+  DateiSchreiben(pfad, {1});
+  fs::permissions(pfad, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  std::string fehler;
+  ASSERT_TRUE(WriteSchule(pfad, u.schule(), fehler)) << fehler;
+  EXPECT_EQ(DateiInhalt(pfad), KleineSchuleRoh().Bytes());
+  EXPECT_EQ(DateiInhalt(pfad + ".~tmp"), (Bytes{9, 9}));
+  EXPECT_EQ(ordner.Namen(), (std::vector<std::string>{"Schule.tmr", "Schule.tmr.~tmp"}));
+  EXPECT_EQ(fs::status(pfad).permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
 TEST(SchulDateiSichern, NichtSchreibbarLaesstAlteDateiUnberuehrt) {
   TTestUmgebung u;
   TTestOrdner ordner;
@@ -195,17 +213,18 @@ TEST(SchulDateiSichern, NichtSchreibbarLaesstAlteDateiUnberuehrt) {
   BaueKleineSchule(u.schule(), k);
   const std::string pfad = ordner / "Schule.tmr";
   const Bytes alt = {1, 2, 3, 4};
-  DateiSchreiben(pfad, alt);
-  // Die Zwischendatei lässt sich nicht anlegen (auch nicht als Verwalter): an ihrer Stelle steht
-  // ein Ordner.
-  fs::create_directory(pfad + ".~tmp");
+  // Die neue Datei kann die alte nicht ersetzen (auch nicht als Verwalter): an ihrer Stelle steht
+  // ein Ordner mit einer Datei.
+  fs::create_directory(pfad);
+  DateiSchreiben(pfad + "/alt", alt);
   u.schule().fDateiName = "Schule.tmr";
   std::string fehler;
   EXPECT_FALSE(WriteSchule(pfad, u.schule(), fehler));
   EXPECT_EQ(fehler,
             "Die Datei „Schule.tmr“ kann nicht geschrieben werden. Die bisherige Datei bleibt "
             "unverändert.");
-  EXPECT_EQ(DateiInhalt(pfad), alt);
+  EXPECT_EQ(DateiInhalt(pfad + "/alt"), alt);
+  EXPECT_EQ(ordner.Namen(), std::vector<std::string>{"Schule.tmr"});  // keine Zwischendatei
   EXPECT_TRUE(u.schule().fDirty);
   EXPECT_EQ(u.schule().fDateiName.str(), "Schule.tmr");
   EXPECT_EQ(u.dialog.fBeschaeftigt, 0);

@@ -160,6 +160,8 @@ void Verstellen(TStandard& s) {
   s.fAuRaumUnwichtig = false;
   s.fAuEinzelUnwichtig = false;
   s.fAuFreiUnwichtig = false;
+  s.fAuNachbessern = true;
+  s.fAuNachbessernSek = 3600;
 
   s.fParZeilen = 40;
   s.fParSpalten = 10;
@@ -492,7 +494,7 @@ TEST(StandardSpeicher, UngueltigeWerteGebenFeldweiseDieVorgabe) {
   auto setze = [&](int n, const std::string& name, const std::string& wert) {
     sp.fWerte[{Q(n), name}] = wert;
   };
-  setze(0, "eaw", "ja");       // weder "1" noch "0"
+  setze(0, "eaw", "ja");       // nicht "1": falsch
   setze(0, "pas", "7");        // 0..6
   setze(0, "pal", "-300");     // gültig
   setze(0, "sp3", "$a$b$c$");  // zu wenige Bezeichnungen
@@ -512,7 +514,7 @@ TEST(StandardSpeicher, UngueltigeWerteGebenFeldweiseDieVorgabe) {
   setze(2, "pfs", "0");
   setze(2, "plb", "0");
   setze(2, "pkb", "69");
-  setze(3, "dfs", "14");
+  setze(3, "dfs", "-14");  // Betrag
   setze(3, "dv1", "2025");
   setze(3, "dv2", "2");
   setze(3, "dv3", "29");  // kein Schaltjahr
@@ -525,6 +527,7 @@ TEST(StandardSpeicher, UngueltigeWerteGebenFeldweiseDieVorgabe) {
   setze(5, "kus", "000G" + std::string(24, '0'));
   setze(5, "kst", "113");
   setze(7, "apr", "4");
+  setze(7, "ans", "0");  // 1..3600 Sekunden
   setze(10, "K112", "47796D6E61736975");
   setze(10, "K113", "6D2020202020202");   // 15 Ziffern: acht Leerzeichen
   setze(10, "K114", "456E646520202020");  // "Ende"
@@ -547,7 +550,7 @@ TEST(StandardSpeicher, UngueltigeWerteGebenFeldweiseDieVorgabe) {
   const TStandard v;
   const TStandard& s = u.standard;
 
-  EXPECT_TRUE(s.fEineWoche);
+  EXPECT_FALSE(s.fEineWoche);
   EXPECT_EQ(s.fPaletteSchalter, 0);
   EXPECT_EQ(s.fPaletteLinks, -300);
   EXPECT_EQ(s.fStdBez[3], v.fStdBez[3]);
@@ -578,6 +581,7 @@ TEST(StandardSpeicher, UngueltigeWerteGebenFeldweiseDieVorgabe) {
   EXPECT_TRUE(s.fKuWoElem.Leer());
   EXPECT_EQ(s.fKursStd, 3);
   EXPECT_EQ(s.fAuProzent, 100);
+  EXPECT_EQ(s.fAuNachbessernSek, 10);
   EXPECT_EQ(s.fSchulname, std::string("Gymnasiu") + std::string(8, ' ') + "Ende");
   EXPECT_EQ(s.fFerien[0], 0);
   EXPECT_EQ(s.fFerien[8], 1);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "PlanHilfe.h"
@@ -26,6 +27,10 @@ class TTestAnzeige : public TAutomatAnzeige {
     if (fBeiKurs) fBeiKurs(fKurse);
   }
   void Piep() override { ++fPiepser; }
+  void Nachbessern(int noch, double sekunden) override {
+    fNachbessern.emplace_back(noch, sekunden);
+    if (fBeimNachbessern) fBeimNachbessern(static_cast<int>(fNachbessern.size()));
+  }
 
   std::vector<int> fNoch;
   int fNvp = -1;
@@ -35,6 +40,8 @@ class TTestAnzeige : public TAutomatAnzeige {
   int fKurse = 0;
   int fPiepser = 0;
   std::function<void(int)> fBeiKurs;
+  std::vector<std::pair<int, double>> fNachbessern;  // "noch zu setzen", Sekunden
+  std::function<void(int)> fBeimNachbessern;
 };
 
 class AutomatikTest : public PlanTest {

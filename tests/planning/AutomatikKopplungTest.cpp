@@ -1,5 +1,6 @@
 // Gekoppelte Kurse: gemeinsame unmögliche Zellen, Räume für alle, der rechnende Kurs, Bewertung.
 #include "AutomatikHilfe.h"
+#include "PlanRegelPruefung.h"
 #include "planning/AutomatRaumUnit.h"
 
 namespace {
@@ -142,6 +143,43 @@ TEST_F(AutomatikKopplungTest, BewertungUndRechenfolge) {
 
   automat.KurseSammeln({einzeln, y});
   EXPECT_EQ(automat.Kurse(), (std::vector<TKurs*>{x, y, einzeln}));
+}
+
+// C (3 Einzelstunden, Tabelle 4) und P liegen gekoppelt Montag 1 und 2. Die Korrektur der
+// Einzelstunden nimmt Montag 1 mit der Kopplung heraus und setzt sie an einen leeren Tag.
+class AutomatikEinzelKopplungTest : public AutomatikKopplungTest {
+ protected:
+  AutomatikEinzelKopplungTest() {
+    c = AuKurs(l1, fD, {k5a}, {}, g, 3, 1, 3, 4);
+    p = AuKurs(l2, fM, {k5b}, {}, g, 2, 1, 0, 1);
+    for (int h : {1, 2}) {
+      c->NeueSetzung(1, 1, h, nullptr);
+      p->NeueSetzung(1, 1, h, nullptr);
+    }
+  }
+  TKurs *c = nullptr, *p = nullptr;
+};
+
+TEST_F(AutomatikEinzelKopplungTest, DasZielIstFuerJedenVerschobenenPartnerFrei) {
+  // Der Lehrer von P hat Dienstag 1 (Ordnung 2) schon: P darf nicht dorthin mit.
+  TKurs* q = AuKurs(l2, fE, {s.HoleKlasse("6a")}, {}, nullptr, 1, 1, 0, 1);
+  q->NeueSetzung(1, 2, 1, nullptr);
+  Rechne({c});
+  EXPECT_EQ(Stunden(c), (Z{"1.2", "3.1", "4.1"}));
+  EXPECT_EQ(Stunden(p), (Z{"1.2", "4.1"}));
+  EXPECT_EQ(Stunden(q), (Z{"2.1"}));
+  EXPECT_TRUE(PlanRegelnStimmen(s));
+}
+
+TEST_F(AutomatikEinzelKopplungTest, EineFixierteStundeEinesPartnersBleibt) {
+  p->SetzungFinden(1, 1, 1)->fFixiert = true;
+  Rechne({c});
+  // Montag 1 ist fixiert: genommen wird Montag 2, gesetzt am Dienstag.
+  EXPECT_EQ(Stunden(c), (Z{"1.1", "2.1", "3.1"}));
+  EXPECT_EQ(Stunden(p), (Z{"1.1", "2.1"}));
+  ASSERT_TRUE(p->SetzungFinden(1, 1, 1));
+  EXPECT_TRUE(p->SetzungFinden(1, 1, 1)->fFixiert);
+  EXPECT_TRUE(PlanRegelnStimmen(s));
 }
 
 TEST(AutomatikRaeume, ErsteVerteilungInListenfolgeMitRuecksetzen) {

@@ -52,12 +52,29 @@ TEST_F(AutomatikTest, EinBlockBrauchtVerbundeneStundenUndFreieZellen) {
 
 TEST_F(AutomatikTest, EinLaufReichtNieInDieStunde16) {
   // Nur Montag 16 ist frei: die Blöcke erreichen sie nicht, die Stunde bleibt offen.
+  st.fPlnStd = 16;
   TKurs* k = AuKurs(l1, fD, {k5a}, {}, nullptr, 1, 1, 0, 4);
   for (int t = 1; t <= 7; ++t)
     for (int h = 1; h <= 16; ++h) k->fSperrung.SetWocheTagStd(1, t, h, !(t == 1 && h == 16));
   Rechne({k});
   EXPECT_TRUE(k->fSetzungen.empty());
   EXPECT_EQ(automat.Rest(), std::vector<TKurs*>{k});
+}
+
+TEST_F(AutomatikTest, KeineStundeHinterDerLetztenStundeDesRasters) {
+  // Acht Stunden am Tag, die Stunden 1 bis 8 gesperrt: weder Block noch Einzelstunde geht in 9.
+  TKurs* k = AuKurs(l1, fD, {k5a}, {}, nullptr, 2, 1, 2, 4);
+  for (int t = 1; t <= 7; ++t)
+    for (int h = 1; h <= 8; ++h) k->fSperrung.SetWocheTagStd(1, t, h, true);
+  Rechne({k});
+  EXPECT_TRUE(k->fSetzungen.empty());
+  // Ein Block endet an der letzten Stunde: Montag 7 und 8 (Tabelle 3 verbindet 7 mit 8).
+  st.fPlnStd = 8;
+  TKurs* block = AuKurs(l2, fM, {k5b}, {}, nullptr, 2, 2, 0, 3);
+  for (int t = 1; t <= 7; ++t)
+    for (int h = 1; h <= 6; ++h) block->fSperrung.SetWocheTagStd(1, t, h, true);
+  Rechne({block});
+  EXPECT_EQ(Stunden(block), (Z{"1.7", "1.8"}));
 }
 
 TEST_F(AutomatikTest, BelegteUndGesperrteZellenWerdenUmgangen) {

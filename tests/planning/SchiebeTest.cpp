@@ -106,3 +106,28 @@ TEST_F(SchiebeTest, SchiebeMitRaumGibtDiesemKursDenNeuenRaumDieGekoppeltenBehalt
   EXPECT_NE(b->SetzungFinden(1, 2, 3), nullptr);
   EXPECT_TRUE(BelegungenStimmen(s));
 }
+
+TEST_F(SchiebeTest, EineStundeDieNichtWiederGesetztWerdenKannBleibtMitIhrerKopplungStehen) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1}, g, 2);
+  TKurs* b = Kurs(l2, fE, {k5a}, {r2}, g, 2);
+  a->NeueSetzung(1, 1, 1, r1);
+  b->NeueSetzung(1, 1, 1, r2);
+  b->fNichtVerplanen = true;  // NeueSetzung nähme die Stunde nicht wieder an
+  a->Schiebe(2, 2, 1, 1, true);
+  a->SchiebeMitRaum(2, 2, 1, 1, true, r3);
+  b->Schiebe(2, 2, 1, 1, false);
+  for (TKurs* k : {a, b}) {
+    EXPECT_NE(k->SetzungFinden(1, 1, 1), nullptr);
+    EXPECT_EQ(k->SetzungFinden(1, 2, 2), nullptr);
+    EXPECT_EQ(k->fSetzungen.ListeZahlElemente(), 1);
+  }
+  EXPECT_EQ(u.dialog.fPiepser, 3);
+  // Mehr Stunden gesetzt, als der Kurs hat: ebenso.
+  b->fNichtVerplanen = false;
+  a->NeueSetzung(1, 3, 3, r1);
+  a->fStunden.SetWochenStunde(0, 1);
+  a->Schiebe(2, 2, 1, 1, false);
+  EXPECT_NE(a->SetzungFinden(1, 1, 1), nullptr);
+  EXPECT_EQ(a->fSetzungen.ListeZahlElemente(), 2);
+  EXPECT_TRUE(BelegungenStimmen(s));
+}

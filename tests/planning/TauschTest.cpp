@@ -1,4 +1,6 @@
 #include "PlanHilfe.h"
+#include "planning/TauschFrageUnit.h"
+#include "planning/UmsetzenUnit.h"
 
 class TauschTest : public PlanTest {};
 
@@ -97,4 +99,27 @@ TEST_F(TauschTest, BehinderungUndIhreZeilen) {
   EXPECT_FALSE(s.TauschBehinderung(1, 1, 2, 2));
   a->fSperrung.SetWocheTagStd(2, 2, 2, true);  // die eigene Sperre des Kurses
   EXPECT_TRUE(s.TauschBehinderung(1, 1, 2, 2));
+}
+
+TEST_F(TauschTest, KannEineStundeNichtWiederGesetztWerdenBleibtAllesWieEsWar) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 2);
+  TKurs* b = Kurs(l2, fM, {k5b}, {r2}, nullptr, 2);
+  a->NeueSetzung(1, 1, 1, r1);
+  b->NeueSetzung(1, 2, 3, r2);
+  b->fNichtVerplanen = true;
+  l1->fSperrung.SetWocheTagStd(1, 2, 3, true);
+  s.SetDirty(false);
+  EXPECT_FALSE(TauschMoeglich(s, 1, 1, 2, 3));
+  s.TauscheAlleStunden(1, 1, 2, 3);
+  EXPECT_NE(a->SetzungFinden(1, 1, 1), nullptr);
+  EXPECT_NE(b->SetzungFinden(1, 2, 3), nullptr);
+  EXPECT_TRUE(l1->fSperrung.GetWocheTagStd(1, 2, 3));
+  EXPECT_FALSE(s.fDirty);
+  EXPECT_TRUE(BelegungenStimmen(s));
+  // Über die Frage: eine Meldung statt eines halben Tauschs.
+  u.dialog.Antworte("Ok");
+  u.dialog.Antworte("Ja");
+  EXPECT_FALSE(StundenTauschen(1, 1, 2, 3));
+  EXPECT_EQ(u.dialog.fProtokoll.back().Titel, "Stundentausch");
+  EXPECT_FALSE(u.dialog.fProtokoll.back().IstFrage);
 }

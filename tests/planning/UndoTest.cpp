@@ -149,3 +149,18 @@ TEST_F(UndoTest, LoeschenLeertDasProtokollUndWegNimmtDenKursAuf) {
   a->NeueSetzung(1, 1, 1, nullptr);
   EXPECT_TRUE(m.fUndoListe.empty());
 }
+
+TEST_F(UndoTest, EineZurueckgenommeneStundeNimmtKeinenRaumDerInzwischenBelegtIst) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 2);
+  TKurs* b = Kurs(l2, fM, {k5b}, {r1, r2}, nullptr, 2);
+  a->NeueSetzung(1, 1, 1, r1);
+  TSetzung* sb = b->NeueSetzung(1, 1, 1, r2);
+  TManuell m;
+  a->LoescheSetzung(1, 1, 1, false);
+  b->AendereRaumInSetzung(sb, r1);  // nicht aufgezeichnet
+  m.Widerrufen();
+  ASSERT_NE(a->SetzungFinden(1, 1, 1), nullptr);
+  EXPECT_EQ(a->SetzungFinden(1, 1, 1)->fRaum, nullptr);
+  EXPECT_EQ(b->SetzungFinden(1, 1, 1)->fRaum, r1);
+  EXPECT_TRUE(BelegungenStimmen(s));
+}

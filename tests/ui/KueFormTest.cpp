@@ -255,3 +255,15 @@ TEST_F(KueFormTest, ZeileVonFuenfNachZweiZiehen) {
   EXPECT_EQ(form.Element(), s.fRaumMenge[3]);
   EXPECT_TRUE(form.AendernKnopf->isEnabled());
 }
+
+TEST_F(KueFormTest, EscapeWirktWieOk) {
+  // Mit neuem Kürzel legt Escape es an wie "Ok" (und Eingabe); ohne schließt es das Fenster.
+  Tippe(QStringLiteral("NEU"));
+  QTest::keyClick(form.KueFeld, Qt::Key_Escape);
+  EXPECT_EQ(Zeilen(), std::vector<std::string>{"NEU"});
+  EXPECT_TRUE(form.isVisible());
+  form.KueFeld->clear();
+  QTest::keyClick(form.KueFeld, Qt::Key_Escape);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+}

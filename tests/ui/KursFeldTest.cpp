@@ -305,3 +305,29 @@ TEST_F(KursFeldTest, NachbarKursImKreisUndNachDemVerlassenDerListe) {
 }
 
 }  // namespace
+
+TEST_F(KursFeldTest, KuerzelKnopfBietetDieListeDesFachsOderDesLehrersSonstDiePalette) {
+  auto liste = [this](int art) { return *KursFeld::KuerzelListe(*kurs, art); };
+  ma->fLehrer.ListeLeeren();
+  ma->fKlassen.ListeLeeren();
+  mue->fFaecher.ListeLeeren();
+  for (auto [art, kuerzel] : {std::pair{0, leh}, {1, kla}, {2, kop}, {3, fac}, {4, rau}}) {
+    EXPECT_FALSE(liste(art).Eigene) << art;
+    EXPECT_EQ(liste(art).Art, kuerzel) << art;
+  }
+  EXPECT_FALSE(KursFeld::KuerzelListe(*kurs, 5).has_value());
+  ma->fLehrer.ListeAnhaengen(sch);
+  ma->fKlassen.ListeAnhaengen(k5b);
+  mue->fFaecher.ListeAnhaengen(de);
+  EXPECT_TRUE(liste(0).Eigene);
+  EXPECT_EQ(liste(0).Menue.size(), ma->LehrerPopupFuellen().size());
+  EXPECT_TRUE(liste(1).Eigene);
+  EXPECT_TRUE(liste(3).Eigene);
+  EXPECT_FALSE(liste(2).Eigene);
+  EXPECT_FALSE(liste(4).Eigene);
+  // Ohne Fach oder Lehrer gilt wieder die Palette.
+  kurs->FachErgaenzen(nullptr);
+  kurs->LehrerErgaenzen(nullptr);
+  EXPECT_FALSE(liste(0).Eigene);
+  EXPECT_FALSE(liste(3).Eigene);
+}

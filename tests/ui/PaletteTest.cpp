@@ -294,7 +294,7 @@ TEST_F(PaletteTest, NeuMitKuerzeleditorFuelltDieElementmenues) {
   EXPECT_TRUE(An("Datei/Datei schließen"));
   EXPECT_TRUE(An("Datei/Sichern"));  // geändert
   EXPECT_TRUE(An("Daten/Kürzel..."));
-  EXPECT_FALSE(An("Daten/Kurse"));  // das Fenster "alle Kurse" gibt es noch nicht
+  EXPECT_TRUE(An("Daten/Kurse"));
   EXPECT_EQ(Schule().fLehrerMenge[1]->fReihe, 2);
   // Das Menü "Kürzel..." zeigt den Editor wieder; danach sind die Menüs neu angelegt.
   ImEditor({{2, T("G1")}});

@@ -648,6 +648,8 @@ TEST_F(PlnFormTest, ElementwahlErsetztOderOeffntEinZweitesFenster) {
   Schule().fFensterArt = TFensterArt::PFenster;
   TPlnForm* f = Oeffne(mue);
   Werkzeug(TToolArt::FixTool);
+  f->PlnGrid->SelectAll();  // die Auswahl gilt MUE
+  ASSERT_FALSE(f->AusgewaehlteKurse().empty());
   ElementFensterOeffnen(sch, TFensterArt::PFenster, 0);
   // Das aktive Planfenster zeigt nun SCH.
   EXPECT_EQ(sch->fPlnFenster, f);
@@ -657,6 +659,7 @@ TEST_F(PlnFormTest, ElementwahlErsetztOderOeffntEinZweitesFenster) {
   EXPECT_EQ(f->ZellKurs(1, 1), nullptr);
   EXPECT_EQ(Schule().fAktivesFenster, f);
   EXPECT_EQ(Schule().fToolArt, TToolArt::FixTool);
+  EXPECT_TRUE(f->AusgewaehlteKurse().empty());
   ASSERT_EQ(Schule().fFensterListe.size(), 1u);
   EXPECT_EQ(Schule().fFensterListe[0]->Titel(), "Plan SCH");
   // Mit Shift ein zweites Fenster.

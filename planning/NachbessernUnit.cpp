@@ -1,0 +1,545 @@
+#include "planning/NachbessernUnit.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
+#include <array>
+#include <functional>
+#include <map>
+#include <optional>
+#include <tuple>
+#include <unordered_map>
+
+#include "model/DienstUnit.h"
+#include "model/KlassenUnit.h"
+#include "model/KopplUnit.h"
+#include "model/KursUnit.h"
+#include "model/LehrerUnit.h"
+#include "model/RaumUnit.h"
+#include "model/ToolsUnit.h"
+#include "planning/AutomatUnit.h"
+#include "settings/StandardUnit.h"
+
+namespace {
+constexpr std::uint32_t kGanzerTag = 0xFFFFu;  // Stunden 1..16
+
+std::uint32_t Wort(const TWochBereich& b, int w, int t) {
+  return b.GetWocheTag(w, t) & kGanzerTag;
+}
+
+std::uint32_t Bit(int std) {
+  return 1u << (std - 1);
+}
+
+struct TOrt {
+  int woche = 0, tag = 0, std = 0;
+  bool operator==(const TOrt&) const = default;
+};
+
+// Die Stunden einer Gruppe (Kopplung oder einzelner Kurs) in einer Zelle.
+struct TEinheit {
+  int gruppe = -1;
+  TOrt ort;
+  bool operator==(const TEinheit&) const = default;
+};
+
+// Eine Änderung am Plan, um zum besten Stand zurückzukehren.
+struct TAenderung {
+  bool gesetzt;  // sonst entfernt
+  TKurs* kurs;
+  TOrt ort;
+  TRaum* raum;
+};
+
+// Was eine Zelle für eine offene Einheit kostet.
+struct TBewertung {
+  bool moeglich = true;
+  THindernis hindernis = THindernis::Raster;
+  long kosten = 0;
+  int luecken = 0;
+  std::vector<TEinheit> weg;  // zu verdrängen
+};
+
+// Hohlstunden eines Tages der Klasse: freie, nicht gesperrte Stunden vor der letzten Stunde.
+int Luecken(std::uint32_t belegt, std::uint32_t gesperrt) {
+  if (!belegt) return 0;
+  const int letzte = 32 - std::countl_zero(belegt);
+  return std::popcount(~(belegt | gesperrt) & ((1u << (letzte - 1)) - 1));
+}
+}  // namespace
+
+std::string HindernisName(THindernis h) {
+  switch (h) {
+    case THindernis::Raster:
+      return "Raster";
+    case THindernis::Tag:
+      return "Std/Tag";
+    case THindernis::Gesperrt:
+      return "gesperrt";
+    case THindernis::Fest:
+      return "fest belegt";
+    case THindernis::Raum:
+      return "Raum";
+    case THindernis::Kopplung:
+      return "Kopplung";
+  }
+  return {};
+}
+
+struct TNachbesserung::TDaten {
+  TDaten(const std::vector<TKurs*>& kurse, TAutomatAnzeige& a, const bool& abbruch)
+      : anzeige(a), abbruch(abbruch) {
+    const TStandard& st = Standard();
+    tage = std::clamp(st.fMaxTageNeu, 1, MaxTage);
+    stunden = std::clamp(st.fPlnStd, 1, MaxStunden);
+    raeumeWichtig = !st.fAuRaumUnwichtig;
+    wochen = WochenArgument(-1);
+    for (int t = 1; t <= 4; ++t)
+      for (int h = 1; h <= MaxStunden; ++h)
+        for (int d = 1; d <= MaxTage; ++d) {
+          const int wert = st.fAuTab[t][h][d];
+          if (std::abs(wert) >= 1 && std::abs(wert) <= 112)
+            ordnung[t][std::abs(wert)] = 7 * (h - 1) + d;
+        }
+    std::unordered_map<const TKopplung*, int> kopplungen;
+    for (TKurs* k : kurse) {
+      if (k->fNichtVerplanen || gruppeVon.count(k)) continue;
+      int g = -1;
+      if (k->fKopplung) {
+        if (auto it = kopplungen.find(k->fKopplung); it != kopplungen.end()) g = it->second;
+      }
+      if (g < 0) {
+        g = static_cast<int>(gruppen.size());
+        gruppen.emplace_back();
+        if (k->fKopplung) {
+          kopplungen[k->fKopplung] = g;
+          for (TKurs* p : k->fKopplung->fKurse) gruppen.back().push_back(p);
+        } else {
+          gruppen.back().push_back(k);
+        }
+      }
+      gruppeVon[k] = g;
+      beweglich.push_back(k);
+    }
+    for (const std::vector<TKurs*>& gruppe : gruppen) {
+      int s = 1;
+      TFeld<std::uint32_t, 1, MaxTage> verbunden;
+      for (const TKurs* k : gruppe) {
+        s = std::max(s, k->fStdProTag);
+        const int tab = std::clamp(k->fTabellenNr, 1, 4);
+        for (int d = 1; d <= MaxTage; ++d)
+          for (int h = 1; h <= MaxStunden; ++h)
+            if (st.fAuTab[tab][h][d] < 0) verbunden[d] |= Bit(h);
+      }
+      proTag.push_back(s);
+      verbindungen.push_back(verbunden);
+    }
+    strafe.assign(gruppen.size(), 0);
+  }
+
+  // --- Fragen an den Plan ---------------------------------------------------------------------
+
+  bool ImPlan(const TKurs* k) const {
+    auto it = gruppeVon.find(k);
+    return it != gruppeVon.end() && !k->fNichtVerplanen;
+  }
+
+  int Gruppe(const TKurs* k) const { return gruppeVon.at(k); }
+
+  // Die offenen Kurse der Gruppe in der Woche, der mit den meisten offenen Stunden zuerst.
+  std::vector<TKurs*> Offene(int g, int w) const {
+    std::vector<TKurs*> offen;
+    for (TKurs* k : gruppen[static_cast<std::size_t>(g)])
+      if (ImPlan(k) && k->RestStunden(w) > 0) offen.push_back(k);
+    std::stable_sort(offen.begin(), offen.end(), [w](const TKurs* a, const TKurs* b) {
+      return a->RestStunden(w) > b->RestStunden(w);
+    });
+    return offen;
+  }
+
+  // Die Einheit der Stunde von x in der Zelle, wenn sie verschoben werden darf.
+  std::optional<TEinheit> Beweglich(const TKurs* x, const TOrt& o) const {
+    if (!ImPlan(x)) return std::nullopt;
+    const int g = Gruppe(x);
+    for (const TKurs* k : gruppen[static_cast<std::size_t>(g)])
+      if (const TSetzung* s = k->SetzungFinden(o.woche, o.tag, o.std))
+        if (s->fFixiert || !ImPlan(k)) return std::nullopt;
+    return TEinheit{g, o};
+  }
+
+  // Der Tag des Kurses bleibt mit der neuen Stunde ein Block nach den Regeln der Gruppe.
+  bool TagPasst(const TKurs* k, int g, const TOrt& o) const {
+    const std::uint32_t wort = Wort(k->fBesetzung, o.woche, o.tag) | Bit(o.std);
+    const int zahl = std::popcount(wort);
+    if (zahl > proTag[static_cast<std::size_t>(g)]) return false;
+    const int erste = std::countr_zero(wort) + 1, letzte = 32 - std::countl_zero(wort);
+    if (letzte - erste + 1 != zahl) return false;
+    if (zahl > 1 && letzte >= MaxStunden) return false;
+    const std::uint32_t verbunden = verbindungen[static_cast<std::size_t>(g)][o.tag];
+    for (int h = erste; h < letzte; ++h)
+      if (!(verbunden & Bit(h))) return false;
+    return true;
+  }
+
+  // Räume für die offenen Kurse: je Kurs mit Räumen einer aus seiner Liste, keiner doppelt.
+  // Freie Räume zuerst; mit verdraengen auch Räume, deren Stunde verdrängt werden darf.
+  // Liefert je Kurs den Raum (oder nichts) und fügt die nötigen Verdrängungen an weg.
+  bool RaeumeWaehlen(const std::vector<TKurs*>& kurse, const TOrt& o, bool verdraengen,
+                     std::vector<TEinheit>& weg, std::vector<TRaum*>& wahl) const {
+    struct TOption {
+      TRaum* raum;
+      std::optional<TEinheit> einheit;  // zu verdrängen, wenn der Raum genommen wird
+    };
+    std::vector<std::vector<TOption>> optionen(kurse.size());
+    std::vector<TRaum*> raeume;  // Nummern in der Folge des ersten Auftretens
+    const auto nummer = [&](TRaum* r) {
+      for (std::size_t i = 0; i < raeume.size(); ++i)
+        if (raeume[i] == r) return static_cast<int>(i);
+      raeume.push_back(r);
+      return static_cast<int>(raeume.size()) - 1;
+    };
+    for (std::size_t i = 0; i < kurse.size(); ++i) {
+      std::vector<TOption> frei, besetzt;
+      for (TRaum* r : kurse[i]->fRaeume) {
+        if (r->fSperrung.GetWocheTagStd(o.woche, o.tag, o.std)) continue;
+        if (!r->fBesetzung.GetWocheTagStd(o.woche, o.tag, o.std)) {
+          frei.push_back({r, std::nullopt});
+          continue;
+        }
+        if (!verdraengen) continue;
+        const TKurs* inhaber = nullptr;
+        for (const TKurs* x : r->fKurse)
+          if (const TSetzung* s = x->SetzungFinden(o.woche, o.tag, o.std); s && s->fRaum == r)
+            inhaber = x;
+        if (!inhaber) continue;
+        const std::optional<TEinheit> e = Beweglich(inhaber, o);
+        if (!e) continue;
+        if (std::find(weg.begin(), weg.end(), *e) != weg.end())
+          frei.push_back({r, std::nullopt});
+        else
+          besetzt.push_back({r, e});
+      }
+      optionen[i] = frei;
+      optionen[i].insert(optionen[i].end(), besetzt.begin(), besetzt.end());
+      for (const TOption& op : optionen[i]) nummer(op.raum);
+    }
+    // Zuordnung mit erweiternden Wegen (Kuhn), je Kurs in der Folge seiner Optionen.
+    std::vector<int> inhaber(raeume.size(), -1);
+    std::vector<int> gewaehlt(kurse.size(), -1);  // Index der Option
+    const std::function<bool(std::size_t, std::vector<bool>&)> erweitere =
+        [&](std::size_t k, std::vector<bool>& besucht) {
+          for (std::size_t j = 0; j < optionen[k].size(); ++j) {
+            const auto r = static_cast<std::size_t>(nummer(optionen[k][j].raum));
+            if (besucht[r]) continue;
+            besucht[r] = true;
+            if (inhaber[r] < 0 || erweitere(static_cast<std::size_t>(inhaber[r]), besucht)) {
+              inhaber[r] = static_cast<int>(k);
+              gewaehlt[k] = static_cast<int>(j);
+              return true;
+            }
+          }
+          return false;
+        };
+    bool alle = true;
+    for (std::size_t k = 0; k < kurse.size(); ++k) {
+      if (kurse[k]->fRaeume.empty()) continue;
+      std::vector<bool> besucht(raeume.size(), false);
+      if (!erweitere(k, besucht)) alle = false;
+    }
+    wahl.assign(kurse.size(), nullptr);
+    for (std::size_t k = 0; k < kurse.size(); ++k) {
+      if (gewaehlt[k] < 0) continue;
+      const TOption& op = optionen[k][static_cast<std::size_t>(gewaehlt[k])];
+      wahl[k] = op.raum;
+      if (op.einheit && std::find(weg.begin(), weg.end(), *op.einheit) == weg.end())
+        weg.push_back(*op.einheit);
+    }
+    return alle;
+  }
+
+  // Was die Zelle für die offenen Kurse der Gruppe kostet, oder woran sie scheitert.
+  TBewertung Bewerte(int g, const std::vector<TKurs*>& kurse, const TOrt& o) const {
+    TBewertung b;
+    const auto scheitert = [&b](THindernis h) {
+      b.moeglich = false;
+      b.hindernis = h;
+      return b;
+    };
+    if (o.tag > tage || o.std > stunden) return scheitert(THindernis::Raster);
+    const std::uint32_t bit = Bit(o.std);
+    const auto verdraenge = [&](const TKurs* x, THindernis hart) {
+      const std::optional<TEinheit> e = Beweglich(x, o);
+      if (!e) return std::optional<THindernis>(hart);
+      if (e->gruppe == g) return std::optional<THindernis>(THindernis::Kopplung);
+      if (std::find(b.weg.begin(), b.weg.end(), *e) == b.weg.end()) b.weg.push_back(*e);
+      return std::optional<THindernis>();
+    };
+    std::vector<const TLehrer*> lehrer;
+    for (const TKurs* k : kurse) {
+      if (Wort(k->fBesetzung, o.woche, o.tag) & bit) return scheitert(THindernis::Tag);
+      if (Wort(k->fSperrung, o.woche, o.tag) & bit) return scheitert(THindernis::Gesperrt);
+      if (!TagPasst(k, g, o)) return scheitert(THindernis::Tag);
+      if (const TLehrer* l = k->fLehrer) {
+        if (std::find(lehrer.begin(), lehrer.end(), l) != lehrer.end())
+          return scheitert(THindernis::Kopplung);
+        lehrer.push_back(l);
+        if (Wort(l->fSperrung, o.woche, o.tag) & bit) return scheitert(THindernis::Gesperrt);
+        if (Wort(l->fBesetzung, o.woche, o.tag) & bit)
+          for (const TKurs* x : l->fKurse)
+            if (x->SetzungFinden(o.woche, o.tag, o.std))
+              if (const auto h = verdraenge(x, THindernis::Fest)) return scheitert(*h);
+      }
+    }
+    // Die Klassen der Kurse, jede einmal: dort darf nur die eigene Kopplung liegen.
+    std::vector<const TKlasse*> klassen;
+    for (const TKurs* k : kurse)
+      for (const TKlasse* kl : k->fKlassen)
+        if (std::find(klassen.begin(), klassen.end(), kl) == klassen.end()) klassen.push_back(kl);
+    const TKopplung* kopplung = kurse.front()->fKopplung;
+    for (const TKlasse* kl : klassen) {
+      if (Wort(kl->fSperrung, o.woche, o.tag) & bit) return scheitert(THindernis::Gesperrt);
+      if (!(Wort(kl->fBesetzung, o.woche, o.tag) & bit)) continue;
+      for (const TKurs* x : kl->fKurse) {
+        if (kopplung && x->fKopplung == kopplung) continue;
+        if (x->SetzungFinden(o.woche, o.tag, o.std))
+          if (const auto h = verdraenge(x, THindernis::Fest)) return scheitert(*h);
+      }
+    }
+    if (raeumeWichtig) {
+      std::vector<TRaum*> wahl;
+      if (!RaeumeWaehlen(kurse, o, true, b.weg, wahl)) return scheitert(THindernis::Raum);
+    }
+    for (const TEinheit& e : b.weg)
+      b.kosten +=
+          static_cast<long>(Kurse(e).size()) * (1 + strafe[static_cast<std::size_t>(e.gruppe)]);
+    // Hohlstunden der Klassen.
+    for (const TKlasse* kl : klassen) {
+      const std::uint32_t belegt = Wort(kl->fBesetzung, o.woche, o.tag);
+      const std::uint32_t gesperrt = Wort(kl->fSperrung, o.woche, o.tag);
+      b.luecken += Luecken(belegt | bit, gesperrt) - Luecken(belegt, gesperrt);
+    }
+    return b;
+  }
+
+  // Die Kurse der Gruppe mit einer Stunde in der Zelle der Einheit.
+  std::vector<TKurs*> Kurse(const TEinheit& e) const {
+    std::vector<TKurs*> kurse;
+    for (TKurs* k : gruppen[static_cast<std::size_t>(e.gruppe)])
+      if (k->SetzungFinden(e.ort.woche, e.ort.tag, e.ort.std)) kurse.push_back(k);
+    return kurse;
+  }
+
+  // --- Ändern ---------------------------------------------------------------------------------
+
+  void Entferne(const TEinheit& e) {
+    for (TKurs* k : Kurse(e)) {
+      TSetzung* s = k->SetzungFinden(e.ort.woche, e.ort.tag, e.ort.std);
+      protokoll.push_back({false, k, e.ort, s->fRaum});
+      k->SetzungEntfernen(s);
+      --gesetzt;
+    }
+    ++strafe[static_cast<std::size_t>(e.gruppe)];
+  }
+
+  void Setze(const std::vector<TKurs*>& kurse, const TOrt& o) {
+    std::vector<TEinheit> keine;
+    std::vector<TRaum*> wahl;
+    RaeumeWaehlen(kurse, o, false, keine, wahl);
+    for (std::size_t i = 0; i < kurse.size(); ++i) {
+      if (!kurse[i]->NeueSetzung(o.woche, o.tag, o.std, wahl[i])) continue;
+      protokoll.push_back({true, kurse[i], o, wahl[i]});
+      ++gesetzt;
+    }
+  }
+
+  // Nimmt die Änderungen bis zur Marke zurück, die letzte zuerst.
+  void Zuruecknehmen(std::size_t marke) {
+    while (protokoll.size() > marke) {
+      const TAenderung a = protokoll.back();
+      protokoll.pop_back();
+      const TOrt& o = a.ort;
+      if (a.gesetzt) {
+        if (TSetzung* s = a.kurs->SetzungFinden(o.woche, o.tag, o.std)) {
+          a.kurs->SetzungEntfernen(s);
+          --gesetzt;
+        }
+      } else if (a.kurs->NeueSetzung(o.woche, o.tag, o.std, a.raum)) {
+        ++gesetzt;
+      }
+    }
+  }
+
+  // --- Verdrängungsketten ---------------------------------------------------------------------
+
+  struct TKandidat {
+    TBewertung bewertung;
+    TOrt ort;
+    int folge;  // Ordnungszahl der Tabelle
+  };
+
+  // Die möglichen Zellen der offenen Kurse, die billigste zuerst; ausgeschlossen sind Zellen,
+  // aus denen die Gruppe in dieser Kette verdrängt wurde, und Verdrängungen von Einheiten, die
+  // diese Kette schon gesetzt hat.
+  std::vector<TKandidat> Kandidaten(int g, int w, const std::vector<TKurs*>& kurse) const {
+    const int tab = std::clamp(kurse.front()->fTabellenNr, 1, 4);
+    std::vector<TKandidat> liste;
+    for (int n = 1; n <= 112; ++n) {
+      const int e = ordnung[tab][n];
+      if (e == 0) continue;
+      const TOrt o{w, (e - 1) % 7 + 1, (e - 1) / 7 + 1};
+      if (o.tag > tage || o.std > stunden) continue;
+      if (std::find(verboten.begin(), verboten.end(), TEinheit{g, o}) != verboten.end()) continue;
+      TBewertung b = Bewerte(g, kurse, o);
+      if (!b.moeglich) continue;
+      const auto gesetztHier = [&](const TEinheit& x) {
+        return std::find(bewegt.begin(), bewegt.end(), x) != bewegt.end();
+      };
+      if (std::any_of(b.weg.begin(), b.weg.end(), gesetztHier)) continue;
+      liste.push_back({std::move(b), o, n});
+    }
+    std::stable_sort(liste.begin(), liste.end(), [](const TKandidat& a, const TKandidat& b) {
+      return std::tie(a.bewertung.kosten, a.bewertung.luecken) <
+             std::tie(b.bewertung.kosten, b.bewertung.luecken);
+    });
+    return liste;
+  }
+
+  // Setzt eine Stunde jeder offenen Einheit in offen (Gruppe, Woche); Verdrängte kommen dazu.
+  // Gelingt es nicht bis zur Tiefe, ist alles wie vorher.
+  bool Kette(std::vector<std::pair<int, int>> offen, int tiefe) {
+    if (offen.empty()) return true;
+    if (tiefe >= kTiefe) return false;
+    const auto [g, w] = offen.back();
+    offen.pop_back();
+    const std::vector<TKurs*> kurse = Offene(g, w);
+    if (kurse.empty()) return Kette(offen, tiefe);
+    const std::vector<TKandidat> kandidaten = Kandidaten(g, w, kurse);
+    const int breite =
+        tiefe < static_cast<int>(kBreite.size()) ? kBreite[static_cast<std::size_t>(tiefe)] : 1;
+    for (std::size_t i = 0; i < kandidaten.size() && static_cast<int>(i) < breite; ++i) {
+      const TKandidat& k = kandidaten[i];
+      const std::size_t marke = protokoll.size(), verbotenVorher = verboten.size(),
+                        bewegtVorher = bewegt.size();
+      std::vector<std::pair<int, int>> weiter = offen;
+      for (const TEinheit& e : k.bewertung.weg) {
+        Entferne(e);
+        verboten.push_back(e);
+        if (std::find(weiter.begin(), weiter.end(), std::pair(e.gruppe, w)) == weiter.end())
+          weiter.emplace_back(e.gruppe, w);
+      }
+      Setze(kurse, k.ort);
+      bewegt.push_back({g, k.ort});
+      if (Kette(weiter, tiefe + 1)) return true;
+      Zuruecknehmen(marke);
+      verboten.resize(verbotenVorher);
+      bewegt.resize(bewegtVorher);
+    }
+    return false;
+  }
+
+  // Ein Schritt: eine Kette für die nächste offene Einheit. Wahr, wenn sie gelang.
+  bool Schritt() {
+    ++schritt;
+    const auto [g, w] = reihe[naechste % reihe.size()];
+    ++naechste;
+    verboten.clear();
+    bewegt.clear();
+    const std::size_t marke = protokoll.size();
+    if (!Kette({{g, w}}, 0)) return false;
+    protokoll.resize(marke);  // gelungen: bleibt
+    return true;
+  }
+
+  // Die offenen Einheiten in fester Folge (Gruppe, dann Woche); falsch, wenn keine offen ist.
+  bool ReiheAufbauen() {
+    reihe.clear();
+    for (std::size_t g = 0; g < gruppen.size(); ++g)
+      for (int w = wochen.von; w <= wochen.bis; ++w)
+        if (!Offene(static_cast<int>(g), w).empty()) reihe.emplace_back(static_cast<int>(g), w);
+    // Kleine Einheiten zuerst: ihre Ketten sind kurz und gelingen eher.
+    std::stable_sort(reihe.begin(), reihe.end(), [this](const auto& a, const auto& b) {
+      return Offene(a.first, a.second).size() < Offene(b.first, b.second).size();
+    });
+    naechste = 0;
+    return !reihe.empty();
+  }
+
+  static constexpr int kTiefe = 8;
+  static constexpr std::array<int, 2> kBreite = {3, 2};
+
+  TAutomatAnzeige& anzeige;
+  const bool& abbruch;
+  int tage = 5, stunden = 16;
+  bool raeumeWichtig = false;
+  TWochenSpanne wochen;
+  TFeld<TFeld<int, 1, 112>, 1, 4> ordnung{};  // Ordnungszahl -> Eintrag 7·(Stunde − 1) + Tag
+  std::vector<std::vector<TKurs*>> gruppen;
+  std::vector<int> proTag;
+  std::vector<TFeld<std::uint32_t, 1, MaxTage>> verbindungen;  // je Tag: Stunde h in h+1
+  std::unordered_map<const TKurs*, int> gruppeVon;
+  std::vector<TKurs*> beweglich;
+  std::vector<long> strafe;
+  std::vector<TAenderung> protokoll;
+  std::vector<TEinheit> verboten;          // in dieser Kette verdrängt
+  std::vector<TEinheit> bewegt;            // in dieser Kette gesetzt
+  std::vector<std::pair<int, int>> reihe;  // Gruppe, Woche
+  std::size_t naechste = 0;
+  long schritt = 0;
+  int gesetzt = 0;
+};
+
+TNachbesserung::TNachbesserung(const std::vector<TKurs*>& kurse, TAutomatAnzeige& anzeige,
+                               const bool& abbruch)
+    : fDaten(std::make_unique<TDaten>(kurse, anzeige, abbruch)) {}
+
+TNachbesserung::~TNachbesserung() = default;
+
+TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
+  TDaten& d = *fDaten;
+  TNachbessernErgebnis ergebnis;
+  int offen = 0;
+  for (const TKurs* k : d.beweglich)
+    for (int w = d.wochen.von; w <= d.wochen.bis; ++w) {
+      d.gesetzt += k->VerplanteStunden(w);
+      offen += std::max(0, k->RestStunden(w));
+    }
+  ergebnis.vorher = d.gesetzt;
+  const TDateTime anfang = Jetzt();
+  const auto sekunden = [&] { return (Jetzt() - anfang) * 86400.0; };
+  const auto melden = [&] {
+    d.anzeige.Nachbessern(std::max(0, offen - (d.gesetzt - ergebnis.vorher)), sekunden());
+  };
+  melden();
+  long ohneErfolg = 0;
+  bool offenDa = d.ReiheAufbauen();
+  while (offenDa && !d.abbruch) {
+    if (grenze.schritte >= 0 && d.schritt >= grenze.schritte) break;
+    if (ohneErfolg >= std::max<long>(grenze.ohneFortschritt, static_cast<long>(d.reihe.size())))
+      break;
+    if (d.Schritt()) {
+      ohneErfolg = 0;
+      offenDa = d.ReiheAufbauen();
+    } else {
+      ++ohneErfolg;
+    }
+    if (d.schritt % 8 == 0) melden();
+    if (grenze.sekunden > 0 && sekunden() >= grenze.sekunden) break;
+  }
+  ergebnis.abgebrochen = d.abbruch;
+  ergebnis.schritte = d.schritt;
+  ergebnis.nachher = d.gesetzt;
+  // Woran die übrigen offenen Stunden hängen.
+  for (std::size_t g = 0; g < d.gruppen.size(); ++g)
+    for (int w = d.wochen.von; w <= d.wochen.bis; ++w) {
+      const std::vector<TKurs*> kurse = d.Offene(static_cast<int>(g), w);
+      if (kurse.empty()) continue;
+      for (int t = 1; t <= d.tage; ++t)
+        for (int h = 1; h <= d.stunden; ++h) {
+          const TBewertung b = d.Bewerte(static_cast<int>(g), kurse, {w, t, h});
+          if (!b.moeglich) ++ergebnis.hindernisse[static_cast<std::size_t>(b.hindernis)];
+        }
+    }
+  melden();
+  return ergebnis;
+}

@@ -1,0 +1,76 @@
+// Das Nachbessern nach der automatischen Planung: setzt die Stunden, die offen blieben, indem es
+// schon gesetzte Stunden verschiebt.
+//
+// Verfahren: Verdrängungsketten mit Rücksetzen. Eine offene Einheit (ein Kurs, oder die offenen
+// Kurse einer Kopplung, in einer Woche) nimmt eine Zelle; stehen dort bewegliche Stunden im Weg
+// (Kurse der Rechnung, nicht fixiert, mit der ganzen Kopplung), werden sie verdrängt und suchen
+// ihrerseits eine Zelle, bis keine Stunde mehr offen ist. Gelingt das nicht bis zur Tiefe der
+// Kette, wird die Kette zurückgenommen; in jeder Tiefe werden die billigsten Zellen versucht
+// (weniger Breite, je tiefer). Eine Zelle kostet die verdrängten Stunden, gewichtet mit der Zahl,
+// wie oft ihre Einheit schon verdrängt wurde; bei gleichen Kosten entscheiden die Hohlstunden der
+// Klassen und dann die Prioritätstabelle des Kurses. In einer Kette kehrt keine Einheit in die
+// Zelle zurück, aus der sie verdrängt wurde, und keine gesetzte wird wieder verdrängt.
+//
+// Es gelten dieselben Regeln wie beim Setzen der Automatik: gesperrte Zellen von Kurs, Lehrer,
+// Klassen und Räumen, keine Doppelbelegung, die Kurse einer Kopplung in denselben Zellen mit
+// verschiedenen Räumen, höchstens fStdProTag Stunden am Tag und mehrere nur als Block über
+// verbundene Zellen der Tabelle, nur Zellen des Rasters. Zählen die Räume (fAuRaumUnwichtig aus),
+// bekommt jede Stunde eines Kurses mit Räumen einen; sonst einen, wenn einer frei ist.
+//
+// Die Rechnung ist bestimmt (kein Zufall; die Uhr entscheidet nur, wann sie endet). Ein Schritt ist
+// eine Kette: sie gelingt (eine Stunde mehr) oder lässt alles, wie es war. Nach jedem Schritt ist
+// der Plan gültig, und nie sind weniger Stunden gesetzt als vorher.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TKurs;
+class TAutomatAnzeige;
+
+struct TNachbessernGrenze {
+  double sekunden = 10;  // nach der eingesetzten Uhr; 0 oder weniger: ohne Zeitgrenze
+  long schritte = -1;    // höchstens so viele Schritte; negativ: ohne Grenze
+  // Nach so vielen misslungenen Ketten hintereinander (mindestens einer je offener Einheit)
+  // endet die Rechnung.
+  long ohneFortschritt = 200;
+};
+
+// Was eine offene Stunde in einer Zelle aufhält, als erstes Hindernis dort.
+enum class THindernis {
+  Raster,    // außerhalb von fMaxTageNeu × fPlnStd
+  Tag,       // die Zelle hat der Kurs schon; fStdProTag, Block, verbundene Zellen
+  Gesperrt,  // Kurs, Lehrer oder Klasse gesperrt
+  Fest,      // belegt durch eine fixierte Stunde oder einen Kurs außerhalb der Rechnung
+  Raum,      // keine verschiedenen Räume für die Kurse
+  Kopplung   // zwei Kurse der Kopplung mit demselben Lehrer
+};
+inline constexpr int HindernisZahl = 6;
+// Der Name des Hindernisses für Auswertungen ("Raster", "Std/Tag", …).
+std::string HindernisName(THindernis h);
+
+struct TNachbessernErgebnis {
+  int vorher = 0;   // gesetzte Stunden der Kurse davor
+  int nachher = 0;  // und danach
+  long schritte = 0;
+  bool abgebrochen = false;
+  // Je Hindernis: in wie vielen Zellen es die übrigen offenen Einheiten aufhielt.
+  std::vector<int> hindernisse = std::vector<int>(HindernisZahl, 0);
+};
+
+class TNachbesserung {
+ public:
+  // kurse: die Kurse der Rechnung; nur ihre Stunden werden gesetzt und verschoben. abbruch wird
+  // zwischen zwei Schritten gelesen (TAutomat::Abbrechen).
+  TNachbesserung(const std::vector<TKurs*>& kurse, TAutomatAnzeige& anzeige, const bool& abbruch);
+  ~TNachbesserung();
+  TNachbesserung(const TNachbesserung&) = delete;
+  TNachbesserung& operator=(const TNachbesserung&) = delete;
+
+  TNachbessernErgebnis Rechne(const TNachbessernGrenze& grenze);
+
+ private:
+  struct TDaten;
+  std::unique_ptr<TDaten> fDaten;
+};

@@ -1,0 +1,172 @@
+// Das Nachbessern nach der automatischen Planung: offene Stunden durch Verschieben setzen, ohne
+// Fixiertes, Fremdes oder eine Regel anzutasten; bestimmt, jederzeit gültig, nie schlechter.
+#include <sstream>
+
+#include "AutomatikHilfe.h"
+#include "PlanRegelPruefung.h"
+#include "app/BeispielSchuleUnit.h"
+
+namespace {
+using Z = std::vector<std::string>;
+
+int Gesetzt(const TSchule& s) {
+  int n = 0;
+  for (const TKurs* k : s.fKursMenge) n += static_cast<int>(k->fSetzungen.size());
+  return n;
+}
+
+std::vector<TKurs*> AlleZuVerplanenden(const TSchule& s) {
+  std::vector<TKurs*> kurse;
+  for (TKurs* k : s.fKursMenge)
+    if (!k->fNichtVerplanen) kurse.push_back(k);
+  return kurse;
+}
+}  // namespace
+
+// 5a ist nur Montag 1 und Dienstag 1 frei. Die Kopplung {A, A2} rechnet zuerst und nimmt
+// Montag 1 (Tabelle 4); B kann nur Montag 1 (sein Lehrer ist Dienstag 1 gesperrt) und bleibt
+// nach der Automatik offen.
+class NachbessernTest : public AutomatikTest {
+ protected:
+  NachbessernTest() {
+    for (int t = 1; t <= 7; ++t)
+      for (int h = 1; h <= 16; ++h)
+        if (!(h == 1 && t <= 2)) k5a->fSperrung.SetWocheTagStd(1, t, h, true);
+    a = AuKurs(l1, fD, {k5a}, {}, g, 1, 1, 0, 4);
+    a2 = AuKurs(l3, fE, {k5b}, {}, g, 1, 1, 0, 4);
+    b = AuKurs(l2, fM, {k5a}, {}, nullptr, 1, 1, 0, 4);
+    l2->fSperrung.SetWocheTagStd(1, 2, 1, true);
+  }
+
+  TNachbessernErgebnis Nachbessern(long schritte = -1) {
+    TNachbessernGrenze grenze;
+    grenze.schritte = schritte;
+    return automat.Nachbessern(grenze);
+  }
+
+  TKurs *a = nullptr, *a2 = nullptr, *b = nullptr;
+};
+
+TEST_F(NachbessernTest, DieAutomatikLaesstEineStundeOffenDasNachbessernSetztSie) {
+  Rechne({a, b});
+  ASSERT_EQ(Stunden(a), (Z{"1.1"}));
+  ASSERT_TRUE(b->fSetzungen.empty());
+  ASSERT_EQ(automat.Rest(), (std::vector<TKurs*>{b}));
+  const TNachbessernErgebnis e = Nachbessern();
+  // B verdrängt die Kopplung; sie zieht als Ganzes auf Dienstag 1.
+  EXPECT_EQ(Stunden(b), (Z{"1.1"}));
+  EXPECT_EQ(Stunden(a), (Z{"2.1"}));
+  EXPECT_EQ(Stunden(a2), (Z{"2.1"}));
+  EXPECT_EQ(e.vorher, 2);
+  EXPECT_EQ(e.nachher, 3);
+  EXPECT_FALSE(e.abgebrochen);
+  EXPECT_TRUE(automat.Rest().empty());
+  EXPECT_EQ(automat.NichtVerplanbar(), 0);
+  EXPECT_EQ(automat.Gesetzt(), 3);
+  EXPECT_EQ(anzeige.fZustaende.back(), TAutomatZustand::Fertig);
+  // Angezeigt: erst eine offene Stunde, am Ende keine.
+  ASSERT_FALSE(anzeige.fNachbessern.empty());
+  EXPECT_EQ(anzeige.fNachbessern.front().first, 1);
+  EXPECT_EQ(anzeige.fNachbessern.back().first, 0);
+  EXPECT_TRUE(PlanRegelnStimmen(s, {a, a2, b}));
+}
+
+TEST_F(NachbessernTest, FixiertesUndKurseAusserhalbDerRechnungBleiben) {
+  // Fixiert: A bleibt Montag 1, B bleibt offen; gemeldet wird, was B aufhält.
+  Rechne({a, b});
+  a->SetzungFinden(1, 1, 1)->fFixiert = true;
+  TNachbessernErgebnis e = Nachbessern();
+  EXPECT_EQ(Stunden(a), (Z{"1.1"}));
+  EXPECT_TRUE(a->SetzungFinden(1, 1, 1)->fFixiert);
+  EXPECT_TRUE(b->fSetzungen.empty());
+  EXPECT_EQ(e.nachher, e.vorher);
+  EXPECT_EQ(automat.Rest(), (std::vector<TKurs*>{b}));
+  EXPECT_GT(e.hindernisse[static_cast<int>(THindernis::Fest)], 0);
+
+  // Nicht in der Auswahl: die Kopplung liegt schon und wird nicht verschoben.
+  a->SetzungFinden(1, 1, 1)->fFixiert = false;
+  Rechne({b});
+  e = Nachbessern();
+  EXPECT_EQ(Stunden(a), (Z{"1.1"}));
+  EXPECT_EQ(Stunden(a2), (Z{"1.1"}));
+  EXPECT_TRUE(b->fSetzungen.empty());
+  EXPECT_TRUE(PlanRegelnStimmen(s));
+}
+
+TEST_F(NachbessernTest, AbbrechenUndZeitgrenzeEndenVorDemNaechstenSchritt) {
+  Rechne({a, b});
+  anzeige.fBeimNachbessern = [this](int) { automat.Abbrechen(); };
+  TNachbessernErgebnis e = Nachbessern();
+  EXPECT_TRUE(e.abgebrochen);
+  EXPECT_EQ(e.schritte, 0);
+  EXPECT_TRUE(b->fSetzungen.empty());
+
+  // Die Zeit läuft nach der eingesetzten Uhr ab: nach dem ersten Schritt ist sie um.
+  Rechne({a, b});
+  anzeige.fBeimNachbessern = [this](int) { u.uhr.fJetzt += 20.0 / 86400; };
+  TNachbessernGrenze grenze;
+  grenze.sekunden = 10;
+  e = automat.Nachbessern(grenze);
+  EXPECT_FALSE(e.abgebrochen);
+  EXPECT_EQ(e.schritte, 1);
+  EXPECT_GE(anzeige.fNachbessern.back().second, 20.0);
+  EXPECT_TRUE(PlanRegelnStimmen(s));
+}
+
+// Die kleine Beispielschule ohne Setzungen, Räume wichtig: die Automatik lässt Stunden offen.
+class NachbessernBeispielTest : public ::testing::Test {
+ protected:
+  struct TLauf {
+    int automatik = 0;
+    TNachbessernErgebnis ergebnis;
+    std::string plan;
+  };
+
+  static TLauf Lauf(long schritte) {
+    TTestUmgebung u;
+    TSchule& s = u.schule();
+    ErzeugeBeispielSchule(s, false);
+    u.standard.fEineWoche = false;
+    u.standard.fAuRaumUnwichtig = false;
+    for (TKurs* k : s.fKursMenge) k->AlleSetzungenEntfernen();
+    TTestAnzeige anzeige;
+    TAutomat automat(anzeige);
+    const std::vector<TKurs*> kurse = AlleZuVerplanenden(s);
+    automat.KurseSammeln(kurse);
+    automat.Rechne();
+    TLauf lauf;
+    lauf.automatik = Gesetzt(s);
+    TNachbessernGrenze grenze;
+    grenze.sekunden = 0;
+    grenze.schritte = schritte;
+    lauf.ergebnis = automat.Nachbessern(grenze);
+    EXPECT_TRUE(PlanRegelnStimmen(s, kurse)) << "nach " << schritte << " Schritten";
+    EXPECT_EQ(lauf.ergebnis.nachher, Gesetzt(s));
+    std::ostringstream plan;
+    for (const TKurs* k : s.fKursMenge)
+      for (const TSetzung* z : k->fSetzungen)
+        plan << k->OhneRaumZeile() << ' ' << z->fWoche << z->fTag << '.' << z->fStunde << ' '
+             << (z->fRaum ? z->fRaum->fKuerzel.str() : "-") << '\n';
+    lauf.plan = plan.str();
+    return lauf;
+  }
+};
+
+TEST_F(NachbessernBeispielTest, JederHaltHinterlaesstEinenGueltigenPlanNieMitWenigerStunden) {
+  int vorher = -1;
+  for (long schritte : {0L, 1L, 2L, 7L, 30L}) {
+    const TLauf lauf = Lauf(schritte);
+    EXPECT_EQ(lauf.ergebnis.vorher, lauf.automatik);
+    EXPECT_GE(lauf.ergebnis.nachher, lauf.automatik) << schritte;
+    EXPECT_LE(lauf.ergebnis.schritte, schritte);
+    EXPECT_GE(lauf.ergebnis.nachher, vorher) << schritte;
+    vorher = lauf.ergebnis.nachher;
+  }
+  EXPECT_GT(vorher, Lauf(0).automatik);  // es wurde etwas gesetzt
+}
+
+TEST_F(NachbessernBeispielTest, ZweiLaeufeGebenDenselbenPlan) {
+  const TLauf eins = Lauf(40), zwei = Lauf(40);
+  EXPECT_EQ(eins.ergebnis.nachher, zwei.ergebnis.nachher);
+  EXPECT_EQ(eins.plan, zwei.plan);
+}

@@ -1,0 +1,44 @@
+// Schließen mit Alt: alle übrigen Fenster schließen, das Alt-Bit fällt beim Fensterdienst.
+#include <gtest/gtest.h>
+
+#include "TestUmgebung.h"
+#include "model/SchulUnit.h"
+#include "ui/FensterSchliessenUnit.h"
+#include "ui/QuonAuswahlUnit.h"
+
+namespace {
+
+class TUmschaltDienst : public TFakeFensterDienst {
+ public:
+  std::optional<unsigned> Umschalttasten() const override { return fUmschalt; }
+  void UmschalttastenSetzen(unsigned umschalt) override { fUmschalt = umschalt; }
+  unsigned fUmschalt = 0;
+};
+
+TEST(FensterSchliessen, MitAltSchliessenAlleUebrigenUndDasAltBitFaellt) {
+  TTestUmgebung u;
+  TUmschaltDienst dienst;
+  TDienste d = EingesetzteDienste();
+  d.Fenster = &dienst;
+  const TDienste alt = DiensteEinsetzen(d);
+  TSchule& s = u.schule();
+  TFakeFenster eigenes(9, "Plan A1"), gleichnamig(11, "Plan A1"), anderes(72, "Lehrerstatistik");
+  for (TFenster* f : {static_cast<TFenster*>(&eigenes), static_cast<TFenster*>(&gleichnamig),
+                      static_cast<TFenster*>(&anderes)})
+    s.FensterAnmelden(f);
+  // Ohne Alt geschieht nichts.
+  EXPECT_FALSE(MitAltAlleSchliessen(s, umShift | umCtrl, &eigenes));
+  EXPECT_EQ(gleichnamig.fGeschlossen + anderes.fGeschlossen, 0);
+  dienst.fUmschalt = umAlt | umShift;
+  EXPECT_TRUE(MitAltAlleSchliessen(s, dienst.fUmschalt, &eigenes));
+  EXPECT_EQ(eigenes.fGeschlossen, 0);
+  EXPECT_EQ(gleichnamig.fGeschlossen, 1);
+  EXPECT_EQ(anderes.fGeschlossen, 1);
+  EXPECT_EQ(dienst.fUmschalt, static_cast<unsigned>(umShift));
+  for (TFenster* f : {static_cast<TFenster*>(&eigenes), static_cast<TFenster*>(&gleichnamig),
+                      static_cast<TFenster*>(&anderes)})
+    s.FensterAbmelden(f);
+  DiensteEinsetzen(alt);
+}
+
+}  // namespace
