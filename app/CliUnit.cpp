@@ -8,6 +8,7 @@
 #include "app/CliDruckUnit.h"
 #include "app/CliExportUnit.h"
 #include "app/CliPlanUnit.h"
+#include "app/CliUebersichtUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
 #include "model/GlobalUnit.h"
@@ -51,6 +52,10 @@ void Hilfe(std::ostream& aus) {
          "                             importiert eine Kursliste in die Schule und schreibt sie\n"
          "                             nach NEU, gibt \"Kurse: N\" und \"Stunden: N\" aus; ohne\n"
          "                             --unbekannte-anlegen lehnt ein unbekanntes Kürzel ab\n"
+         "  uebersicht DATEI lehrer|klassen|raeume [--woche N]\n"
+         "                             schreibt die Übersicht aller Lehrer, Klassen oder Räume\n"
+         "                             als Text mit Tabulatoren, wie \"Kopieren\" im\n"
+         "                             Übersichtsfenster\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -126,6 +131,7 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   if (befehl == "drucken") return CliDrucken({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "export") return CliExport({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "import") return CliImport({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "uebersicht") return CliUebersicht({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;
