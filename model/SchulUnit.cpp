@@ -105,6 +105,7 @@ TUVTab* TSchule::HoleUVTab(std::string_view s) {
 
 void TSchule::ElementLoeschen(TElement* element) {
   if (!element) return;
+  const TKuerzelArt art = element->Art();
   element->Aufloesen();
   if (TEigenListe<TFehl>* fehl = FehlMenge(element->Art()))
     for (TFehl* f : fehl->Kopie())
@@ -132,6 +133,32 @@ void TSchule::ElementLoeschen(TElement* element) {
     case kur:
       break;
   }
+  // Übersicht und Statistik der Art bauen sich ohne das Element neu auf.
+  std::vector<TFenster*> fenster;
+  switch (art) {
+    case leh:
+      fenster = {fLehrUebForm, fLeStatForm};
+      break;
+    case kla:
+      fenster = {fKlasUebForm, fKlStatForm};
+      break;
+    case kop:
+      fenster = {fKoStatForm};
+      break;
+    case fac:
+      fenster = {fFaStatForm};
+      break;
+    case rau:
+      fenster = {fRaumUebForm, fRaStatForm};
+      break;
+    case uvt:
+      fenster = {fUVStatForm};
+      break;
+    case kur:
+      break;
+  }
+  for (TFenster* f : fenster)
+    if (f) f->FensterUpdate();
   SetDirty(true);
 }
 
