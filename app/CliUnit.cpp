@@ -8,6 +8,7 @@
 #include "app/CliDruckUnit.h"
 #include "app/CliExportUnit.h"
 #include "app/CliPlanUnit.h"
+#include "app/CliPruefUnit.h"
 #include "app/CliUebersichtUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
@@ -26,6 +27,14 @@ void Hilfe(std::ostream& aus) {
          "  umwandeln DATEI NEU        liest DATEI (auch im alten Aufbau) und schreibt NEU im\n"
          "                             aktuellen Aufbau\n"
          "  beispiel DATEI [--gross]   schreibt die Beispielschule (--gross: die große)\n"
+         "  pruefen DATEI [konsistenz|bruecken|raeume|stunden|versionen|kopplungen|einzel|alle]\n"
+         "                [--tage N]   schreibt die Zeilen des Fensters \"Fehler\", dann\n"
+         "                             \"Ergebnis: keine Fehler|kleinere Fehler|größere Fehler\"\n"
+         "                             (ohne Prüfung: alle in der Folge des Menüs)\n"
+         "  komprimieren DATEI --ausgabe NEU [--tage N]\n"
+         "                             schließt die Lücken der Klassenpläne in allen\n"
+         "                             Planversionen, gibt die Hohlstunden je Klasse davor und\n"
+         "                             danach aus und schreibt das Ergebnis nach NEU\n"
          "  automatik DATEI [--ausgabe NEU] [--prozent N] [--tage N] [--kurse KÜRZEL…]\n"
          "                             plant die offenen Stunden aller Kurse (mit --kurse: der\n"
          "                             Lehrer und Klassen) in allen Planversionen, gibt\n"
@@ -126,6 +135,8 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
     ErzeugeBeispielSchule(Schule(), n == 2);
     return Schreiben(args[1], fehler) ? 0 : 1;
   }
+  if (befehl == "pruefen") return CliPruefen({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "komprimieren") return CliKomprimieren({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "automatik") return CliAutomatik({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "plan") return CliPlan({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "drucken") return CliDrucken({args.begin() + 1, args.end()}, aus, fehler);

@@ -220,6 +220,7 @@ void TTamrelPalette::MenuesAnlegen() {
 
   // Fenster
   fFensterMenue = new QMenu(T("Fenster"), this);
+  connect(fFensterMenue, &QMenu::aboutToShow, this, [this] { FensterTitelAnpassen(); });
   Fehlt(fFensterMenue, T("Fenster/Anordnung..."), T("Anordnung..."));
   fFensterMenue->addSeparator();
   Fehlt(fFensterMenue, T("Fenster/Zwischenablage"), T("Zwischenablage"));

@@ -63,13 +63,6 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void SetzeExportDialog(TExportPfadDialog dialog) { fExportDialog = std::move(dialog); }
 
   // ---- Zustand ----
-  TUmschaltMenge fShift = 0;  // Bit 0 Shift, Bit 1 Alt, Bit 2 Strg beim letzten Ereignis
-  TLehrer* fPopLehrer = nullptr;
-  TKlasse* fPopKlasse = nullptr;
-  TKopplung* fPopKopplung = nullptr;
-  TFach* fPopFach = nullptr;
-  TRaum* fPopRaum = nullptr;
-  bool fPopWahl = false;
   bool fSpeicherMeldungDa = false;
   bool fFertig = false;
   bool fAktiv = false;
@@ -131,6 +124,13 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void VersKnopfClick();
   void VersionWaehlen(int woche);
 
+  // "Daten" › "Prüfen" (art: TPruefArt) und "Daten" › "Pläne" (ui/PalettePflegeUnit.cpp).
+  void PruefenItemClick(int art);
+  void PlaeneLoeschenItemClick();
+  void KomprimierenItemClick();
+  void StundenverteilungItemClick();
+  void RaeumeLoeschenItemClick(bool ergaenzt);
+
   // Elementmenüs und Auswahllisten neu anlegen.
   void MenuAnlage();
   // Freigaben nach aktivem Fenster, Schule und Werkzeug.
@@ -140,12 +140,9 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   // Titelzeile nach dem Zustand der Schule.
   void TitelAnpassen();
 
-  // Das Fenstermenü.
-  void NeuesFensterImMenu(TFenster* fenster, QWidget* widget);
-  void LoescheFensterImMenu(TFenster* fenster);
+  // Das Fenstermenü: Häkchen beim Fenster; die Einträge zeigen die heutigen Überschriften.
   void MarkiereFensterImMenu(TFenster* fenster);
-  // Ein Fenster wurde aktiviert (oder nichts: keines mehr aktiv).
-  void FensterAktiviert(TFenster* fenster);
+  void FensterTitelAnpassen();
 
   // Auswahllisten für andere Fenster: zeigt die Liste der Art (mit "ohne" für Lehrer,
   // Kopplungen und Räume) an der Bildschirmstelle und wartet. Setzt fPopWahl und das gewählte
@@ -179,6 +176,14 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void PaletteNachVorne() override;
   void ElementFensterNeu(TElement* element, int art) override;
   void ManuellFensterOeffnen(const std::vector<TKurs*>& kurse, bool ohneKonflikte) override;
+  void FensterAnmelden(TFenster* fenster) override;
+  void FensterAbmelden(TFenster* fenster) override;
+  void FensterAktiviert(TFenster* fenster) override;
+  std::optional<unsigned> Umschalttasten() const override { return fShift; }
+  void UmschalttastenSetzen(unsigned umschalt) override;
+  std::optional<TElementWahl> ElementWaehlen(TKuerzelArt art, bool mitOhne, int x, int y) override;
+  void ProtokollBefehle(bool an) override;
+  void VorigerNaechster(int richtung) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -188,6 +193,7 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   // Aufbau (PaletteMenueUnit.cpp).
   void MenuesAnlegen();
   void KnoepfeAnlegen();
+  void PflegeBefehleVerbinden();
   QMenu* Untermenue(QMenu* menu, const QString& pfad, const QString& text);
   QAction* Eintrag(QMenu* menu, const QString& pfad, const QString& text, const QKeySequence& taste,
                    std::function<void()> aktion);
@@ -204,6 +210,14 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
                                                  const std::string& ordner);
   void SchulMenues();
   void NachSchulwechsel();
+
+  TUmschaltMenge fShift = 0;  // Bit 0 Shift, Bit 1 Alt, Bit 2 Strg beim letzten Ereignis
+  TLehrer* fPopLehrer = nullptr;
+  TKlasse* fPopKlasse = nullptr;
+  TKopplung* fPopKopplung = nullptr;
+  TFach* fPopFach = nullptr;
+  TRaum* fPopRaum = nullptr;
+  bool fPopWahl = false;
 
   std::unique_ptr<TSchulHalter> fHalter;
   std::unique_ptr<TSchulSpeicherung> fSpeicherung;

@@ -12,12 +12,14 @@
 #include "model/SchulUnit.h"
 #include "ui/ElementFensterUnit.h"
 #include "ui/FaStatFormUnit.h"
+#include "ui/FensterSchliessenUnit.h"
 #include "ui/KlStatFormUnit.h"
 #include "ui/KoStatFormUnit.h"
 #include "ui/LeStatFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
+#include "ui/QtUmschaltUnit.h"
 #include "ui/RaStatFormUnit.h"
 #include "ui/StatistikUnit.h"
 
@@ -46,8 +48,7 @@ TStatistikForm::TStatistikForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(StatGrid, &TQuonGrid::MausDruck, this, [this](const TGridMaus& m) {
     fMouseX = m.Pos.x();
     fMouseY = m.Pos.y();
-    if (TTamrelPalette* p = dynamic_cast<TTamrelPalette*>(FensterDienst()))
-      p->fShift = m.Umschalt & (umShift | umAlt | umCtrl);
+    FensterUmschaltMerken(m.Umschalt & (umShift | umAlt | umCtrl));
   });
   connect(StatGrid, &TQuonGrid::MausLos, this, [this](const TGridMaus& m) { MausLos(m); });
   connect(StatGrid, &TQuonGrid::DoppelKlick, this, [this](const TGridMaus& m) { DoppelKlick(m); });
@@ -127,7 +128,9 @@ void TStatistikForm::Groesse() {
     for (int r = 0; r < z; ++r) h += StatGrid->RowHeights(r) + linie;
     return h;
   };
-  while (zeilen > 2 && geometry().top() + hoehe(zeilen) > arbeit.bottom()) --zeilen;
+  // Der untere Rahmen zählt mit; vor dem ersten Zeigen kennt ihn nur der Fenstermanager.
+  const int unten = std::max(frameGeometry().bottom() - geometry().bottom(), 8);
+  while (zeilen > 2 && geometry().top() + hoehe(zeilen) + unten > arbeit.bottom()) --zeilen;
   resize(b, hoehe(zeilen));
 }
 
@@ -135,24 +138,15 @@ void TStatistikForm::Anmelden() {
   TSchule& schule = Schule();
   fPlatz = Platz();
   schule.*fPlatz = this;
-  if (TTamrelPalette* palette = dynamic_cast<TTamrelPalette*>(FensterDienst()))
-    palette->NeuesFensterImMenu(this, this);
-  else
-    schule.FensterEintragen(Utf8ZuWin1252(Titel()), this);
+  schule.FensterAnmelden(this);
   fAngemeldet = true;
 }
 
 void TStatistikForm::Abmelden() {
   if (StatPopupMenu) StatPopupMenu->Schliessen();
   TSchule& schule = Schule();
-  if (fAngemeldet) {
-    fAngemeldet = false;
-    if (TTamrelPalette* palette = dynamic_cast<TTamrelPalette*>(FensterDienst()))
-      palette->LoescheFensterImMenu(this);
-    else
-      schule.FensterAbmelden(this);
-  }
-  if (schule.fAktivesFenster == this) schule.FensterAbmelden(this);
+  fAngemeldet = false;
+  schule.FensterAbmelden(this);
   if (fPlatz && schule.*fPlatz == this) schule.*fPlatz = nullptr;
 }
 
@@ -169,6 +163,7 @@ void TStatistikForm::closeEvent(QCloseEvent* event) {
       event->ignore();
       return;
     }
+    if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), FensterUmschalt(), this);
     fSchliesst = true;
     if (SchuleVorhanden()) Abmelden();
   }
@@ -176,12 +171,8 @@ void TStatistikForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TStatistikForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden()) {
-    if (TTamrelPalette* palette = dynamic_cast<TTamrelPalette*>(FensterDienst()))
-      palette->FensterAktiviert(this);
-    else
-      Schule().SetAktivesFenster(this);
-  }
+  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden())
+    Schule().FensterAktivieren(this);
   return QWidget::event(event);
 }
 

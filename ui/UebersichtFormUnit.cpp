@@ -19,6 +19,7 @@
 #include "planning/TauschFrageUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/KlasUebFormUnit.h"
+#include "ui/FensterSchliessenUnit.h"
 #include "ui/LehrUebFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PlanGestenUnit.h"
@@ -26,6 +27,7 @@
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtPlanZelleUnit.h"
+#include "ui/QtUmschaltUnit.h"
 #include "ui/RaumUebFormUnit.h"
 
 namespace {
@@ -153,39 +155,24 @@ void TUebersichtForm::Groesse() {
 
 // ---- Anmelden ----
 
-TTamrelPalette* TUebersichtForm::Palette() const {
-  return dynamic_cast<TTamrelPalette*>(FensterDienst());
-}
-
-// Das Fenster trägt sich an seinem Platz der Schule und im Fenstermenü ein.
+// Das Fenster trägt sich an seinem Platz der Schule und (nach Identität) in der Fensterliste ein.
 void TUebersichtForm::Anmelden(bool warAktiv, TToolArt tool) {
   TSchule& schule = Schule();
   fPlatz = Platz();
   schule.*fPlatz = this;
-  if (TTamrelPalette* palette = Palette())
-    palette->NeuesFensterImMenu(this, this);
-  else
-    schule.FensterEintragen(Utf8ZuWin1252(Titel()), this);
+  schule.FensterAnmelden(this);
   fAngemeldet = true;
   if (!warAktiv) return;
   schule.fToolArt = tool;
-  if (TTamrelPalette* palette = Palette())
-    palette->FensterAktiviert(this);
-  else
-    schule.SetAktivesFenster(this);
+  schule.FensterAktivieren(this);
 }
 
 void TUebersichtForm::Abmelden() {
   if (UeberPopupMenu) UeberPopupMenu->Schliessen();
   TSchule& schule = Schule();
-  if (fAngemeldet) {
-    fAngemeldet = false;
-    if (TTamrelPalette* palette = Palette())
-      palette->LoescheFensterImMenu(this);
-    else
-      schule.FensterAbmelden(this);
-  }
-  if (schule.fAktivesFenster == this) schule.FensterAbmelden(this);
+  fAngemeldet = false;
+  // Nimmt das Fenster auch aus seinem Platz und als aktives Fenster.
+  schule.FensterAbmelden(this);
   if (fPlatz && schule.*fPlatz == this) schule.*fPlatz = nullptr;
 }
 
@@ -202,15 +189,8 @@ void TUebersichtForm::closeEvent(QCloseEvent* event) {
       event->ignore();
       return;
     }
-    TTamrelPalette* palette = Palette();
-    if (palette && (palette->fShift & umAlt) && SchuleVorhanden()) {
-      palette->fShift &= ~static_cast<unsigned>(umAlt);
-      std::vector<TFenster*> alle;
-      for (const TFensterEintrag& e : Schule().fFensterListe)
-        if (e.Fenster != this) alle.push_back(e.Fenster);
-      for (TFenster* f : alle)
-        if (Schule().FensterOffen(f)) f->Schliessen();
-    }
+    // Mit Alt: "Fenster schließen" für alle Fenster.
+    if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), Umschalt(), this);
     fSchliesst = true;
     if (SchuleVorhanden()) Abmelden();
   }
@@ -220,12 +200,8 @@ void TUebersichtForm::closeEvent(QCloseEvent* event) {
 // ---- Ereignisse ----
 
 bool TUebersichtForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden()) {
-    if (TTamrelPalette* palette = Palette())
-      palette->FensterAktiviert(this);
-    else
-      Schule().SetAktivesFenster(this);
-  }
+  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden())
+    Schule().FensterAktivieren(this);
   return QWidget::event(event);
 }
 
@@ -242,17 +218,11 @@ bool TUebersichtForm::eventFilter(QObject* objekt, QEvent* event) {
 }
 
 unsigned TUebersichtForm::Umschalt() const {
-  if (TTamrelPalette* palette = Palette()) return palette->fShift & kTasten;
-  return TQuonGrid::Umschalt(QGuiApplication::keyboardModifiers(), Qt::NoButton) & kTasten;
+  return FensterUmschalt() & kTasten;
 }
 
 void TUebersichtForm::UmschaltMerken(TUmschaltMenge umschalt) {
-  TTamrelPalette* palette = Palette();
-  if (!palette) return;
-  const unsigned neu = umschalt & kTasten;
-  if (palette->fShift == neu) return;
-  palette->fShift = neu;
-  AdjustCursor(neu);
+  FensterUmschaltMerken(umschalt & kTasten);
 }
 
 void TUebersichtForm::CursorAnpassen(TToolArt tool, unsigned umschalt) {

@@ -109,7 +109,6 @@ class TUebersichtForm : public QWidget, public TFenster, public TCursorFenster {
   bool DatenZelle(int col, int row) const;
   bool Gesperrt(int col, int row) const;
   int Stunden() const { return fStunden; }
-  TTamrelPalette* Palette() const;
   unsigned Umschalt() const;
   void UmschaltMerken(TUmschaltMenge umschalt);
   void MarkiereKurs(int col, const TKurs* kurs);

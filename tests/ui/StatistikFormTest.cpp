@@ -15,7 +15,7 @@ class StatistikFormTest : public PlanFensterTest {
   TStatistikForm* Oeffne(const char* eintrag, TFenster* TSchule::*platz) {
     palette.Befehl(T("Daten/UV-Statistik/") + T(eintrag))->trigger();
     auto* f = dynamic_cast<TStatistikForm*>(Schule().*platz);
-    if (f) palette.FensterAktiviert(f);
+    if (f) Schule().FensterAktivieren(f);
     return f;
   }
 };

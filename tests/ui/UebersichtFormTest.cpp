@@ -14,7 +14,7 @@ class UebersichtFormTest : public PlanFensterTest {
   TUebersichtForm* Oeffne(const char* eintrag, TFenster* TSchule::*platz) {
     palette.Befehl(T("Daten/Übersichten/") + T(eintrag))->trigger();
     auto* f = dynamic_cast<TUebersichtForm*>(Schule().*platz);
-    if (f) palette.FensterAktiviert(f);
+    if (f) Schule().FensterAktivieren(f);
     return f;
   }
   QWidget* Flaeche(TUebersichtForm* f) { return f->UeberGrid->viewport(); }
