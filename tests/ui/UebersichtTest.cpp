@@ -96,6 +96,12 @@ TEST_F(UebersichtTest, LehreruebersichtAlsText) {
             "\tMUE KR\r\n"
             "Di  1\t---\r\n"  // AG hat keine Klasse
             "Di  2\tMUE D R1\r\n");
+  // Ein Kurs ohne Lehrer: der Name fehlt, nur das Fach steht da.
+  TKurs* frei = TKurs::IKurs(nullptr, k5a, nullptr, s.HoleFach("SP"), nullptr, 1);
+  frei->NeueSetzung(1, 2, 1, nullptr);
+  EXPECT_NE(UebersichtAlsText(UebersichtFuellen(kla), true, false).find("\r\nDi  1\tSP\r\n"),
+            std::string::npos);
+  frei->LoescheSetzung(1, 2, 1, false);
   // Raumübersicht: nur die Stunden im Raum.
   EXPECT_EQ(UebersichtAlsText(UebersichtFuellen(rau), true, false),
             "\tR1\r\nMo  1\tMUE 5a D\r\nMo  2\t---\r\nDi  1\t---\r\nDi  2\tMUE 5a D\r\n");
