@@ -62,3 +62,23 @@ TEST_F(StatistikFormTest, LeereSchuleDoppelklickTutNichts) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StatistikFormTest, KopplungsstatistikZeigtDasKursmenueDerKopplung) {
+  TStatistikForm* f = Oeffne("Kopplungen", &TSchule::fKoStatForm);
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(f->windowTitle(), T("Kopplungsstatistik"));
+  EXPECT_EQ(f->StatGrid->Cells(0, 1), T("2"));  // ER und KR
+  EXPECT_EQ(f->StatGrid->Cells(1, 1), T("REL"));
+  const QPoint p = f->StatGrid->CellRect(1, 1).center();
+  QTest::mouseClick(f->StatGrid->viewport(), Qt::RightButton, Qt::NoModifier, p);
+  ASSERT_TRUE(f->StatPopupMenu);
+  f->StatPopupMenu->Schliessen();
+  // Auf der Titelzeile kein Menü.
+  QTest::mouseClick(f->StatGrid->viewport(), Qt::RightButton, Qt::NoModifier,
+                    f->StatGrid->CellRect(1, 0).center());
+  EXPECT_FALSE(f->StatPopupMenu && f->StatPopupMenu->isVisible());
+}
+
+}  // namespace
