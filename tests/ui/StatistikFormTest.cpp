@@ -82,3 +82,19 @@ TEST_F(StatistikFormTest, KopplungsstatistikZeigtDasKursmenueDerKopplung) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StatistikFormTest, DoppelklickWaehltDatenOderMitShiftDeputatsfenster) {
+  TStatistikForm* f = Oeffne("Lehrer", &TSchule::fLeStatForm);
+  ASSERT_NE(f, nullptr);
+  const QPoint p = f->StatGrid->CellRect(4, 2).center();  // SCH
+  QTest::mouseClick(f->StatGrid->viewport(), Qt::LeftButton, Qt::ShiftModifier, p);
+  QTest::mouseDClick(f->StatGrid->viewport(), Qt::LeftButton, Qt::ShiftModifier, p);
+  EXPECT_EQ(Schule().fFensterArt, TFensterArt::DFenster);
+  QTest::mouseClick(f->StatGrid->viewport(), Qt::LeftButton, Qt::NoModifier, p);
+  QTest::mouseDClick(f->StatGrid->viewport(), Qt::LeftButton, Qt::NoModifier, p);
+  EXPECT_EQ(Schule().fFensterArt, TFensterArt::GFenster);
+}
+
+}  // namespace
