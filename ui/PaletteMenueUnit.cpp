@@ -19,6 +19,8 @@
 #include "ui/ElementMenueUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/SymbolUnit.h"
+#include "ui/StatistikFormUnit.h"
+#include "ui/UebersichtFormUnit.h"
 
 namespace {
 
@@ -205,15 +207,23 @@ void TTamrelPalette::MenuesAnlegen() {
   });
   Fehlt(daten, T("Daten/Parallele Kopplungen"), T("Parallele Kopplungen"));
   QMenu* uvStat = Untermenue(daten, T("Daten/UV-Statistik"), T("UV-Statistik"));
-  for (const char* t : {"Lehrer", "Klassen", "Kopplungen", "Fächer", "Räume", "UV-Tabellen"})
-    Fehlt(uvStat, T("Daten/UV-Statistik/") + T(t), T(t));
+  const std::pair<const char*, TKuerzelArt> statistiken[] = {
+      {"Lehrer", leh}, {"Klassen", kla}, {"Kopplungen", kop}, {"Fächer", fac}, {"Räume", rau}};
+  for (const auto& [t, art] : statistiken)
+    Eintrag(uvStat, T("Daten/UV-Statistik/") + T(t), T(t), {},
+            [art = art] { StatistikZeigen(art); });
+  Fehlt(uvStat, T("Daten/UV-Statistik/UV-Tabellen"), T("UV-Tabellen"));
   QMenu* plaene = Untermenue(daten, T("Daten/Pläne"), T("Pläne"));
   for (const char* t : {"Löschen...", "Komprimieren", "Stundenverteilung", "nicht belegte Räume",
                         "später eingetragene Räume"})
     Fehlt(plaene, T("Daten/Pläne/") + T(t), T(t));
   QMenu* ueb = Untermenue(daten, T("Daten/Übersichten"), T("Übersichten"));
-  for (const char* t : {"Lehrerübersicht", "Klassenübersicht", "Raumübersicht"})
-    Fehlt(ueb, T("Daten/Übersichten/") + T(t), T(t));
+  Eintrag(ueb, T("Daten/Übersichten/Lehrerübersicht"), T("Lehrerübersicht"), {},
+          [] { UebersichtZeigen(leh); });
+  Eintrag(ueb, T("Daten/Übersichten/Klassenübersicht"), T("Klassenübersicht"), {},
+          [] { UebersichtZeigen(kla); });
+  Eintrag(ueb, T("Daten/Übersichten/Raumübersicht"), T("Raumübersicht"), {},
+          [] { UebersichtZeigen(rau); });
   QMenu* vertr = Untermenue(daten, T("Daten/Vertretung"), T("Vertretung"));
   Fehlt(vertr, T("Daten/Vertretung/Heute"), T("Heute"), Strg(Qt::Key_H));
   for (const char* t :
