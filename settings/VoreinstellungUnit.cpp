@@ -176,15 +176,16 @@ void PlanvorgabenUebernehmen(const TPlnWerte& w) {
       s.fPlnStd = hoechste;
     }
   }
+  // Eine neue Schrift misst die abgeleiteten Maße neu; die Kürzelbreiten sind die der Schieber.
   const bool neueSchrift = !(s.fPlnFont == w.Font);
   s.fPlnFont = w.Font;
+  if (neueSchrift) s.BerechnePlnBreite();
   s.fPlnLeBreite = w.LeBreite;
   s.fPlnKlBreite = w.KlBreite;
   s.fPlnKoBreite = w.KoBreite;
   s.fPlnFaBreite = w.FaBreite;
   s.fPlnRaBreite = w.RaBreite;
   s.fManArt = w.ManArt;
-  if (neueSchrift) s.BerechnePlnBreite();
   Schule().AlleFensterUpdate();
 }
 
@@ -210,7 +211,9 @@ TDepWerte DepWerteAusStandard() {
 
 void DeputatvorgabenUebernehmen(const TDepWerte& w) {
   TStandard& s = Standard();
+  const bool neueSchrift = !(s.fDepFont == w.Font);
   s.fDepFont = w.Font;
+  if (neueSchrift) s.BerechneDepBreite();
   s.fDepLeBreite = w.LeBreite;
   s.fDepKlBreite = w.KlBreite;
   s.fDepKoBreite = w.KoBreite;
@@ -287,6 +290,12 @@ void KursvorgabenUebernehmen(const TKursWerte& w) {
     Schule().AlleFensterUpdate();
   }
   Dialog().MeldungsFensterSchliessen();
+}
+
+std::vector<TKurs*> KopierKurse() {
+  const TFenster* f = Schule().fAktivesFenster;
+  if (!f || f->FensterArt() < 16 || f->FensterArt() > 20) return {};
+  return f->AusgewaehlteKurse();
 }
 
 void KursEinstellungKopieren(const std::vector<TKurs*>& kurse, const TKursWerte& w,

@@ -115,6 +115,8 @@ enum class TKursKopie {
 };
 inline constexpr int kKursKopien = 9;
 using TKursKopieWahl = std::vector<bool>;  // kKursKopien Einträge
+// Die Kurse des Kopierwerkzeugs: die ausgewählten des aktiven Deputatsfensters, sonst keine.
+std::vector<TKurs*> KopierKurse();
 void KursEinstellungKopieren(const std::vector<TKurs*>& kurse, const TKursWerte& w,
                              const TKursKopieWahl& wahl);
 

@@ -12,6 +12,7 @@
 #include "model/SchulUnit.h"
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
+#include "settings/StandardFormUnit.h"
 #include "ui/ElementMenueUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/SymbolUnit.h"
@@ -131,9 +132,15 @@ void TTamrelPalette::MenuesAnlegen() {
           [this] { AllesAuswaehlenItemClick(); });
   bearb->addSeparator();
   QMenu* vor = Untermenue(bearb, T("Bearbeiten/Voreinstellungen"), T("Voreinstellungen"));
-  for (const char* t : {"Eckdaten", "Grunddaten", "Deputate", "Pläne", "Kurse", "Planversionen",
-                        "Kalender", "Zeiten", "Kennwort", "Automatik", "Vertretung", "HTML-Farben"})
-    Fehlt(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t));
+  for (const char* t :
+       {"Eckdaten", "Grunddaten", "Deputate", "Pläne", "Kurse", "Planversionen", "Kalender",
+        "Zeiten", "Kennwort", "Automatik", "Vertretung", "HTML-Farben"}) {
+    if (VoreinstellungVorhanden(t))
+      Eintrag(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t), {},
+              [this, e = std::string(t)] { VoreinstellungItemClick(e); });
+    else
+      Fehlt(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t));
+  }
   QMenu* wz = Untermenue(bearb, T("Bearbeiten/Werkzeuge"), T("Werkzeuge"));
   fFensterArtItems = new QActionGroup(this);
   fWerkzeugItems = new QActionGroup(this);

@@ -102,6 +102,11 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void PapierformatItemClick();
   void FensterDruckenItemClick();
   void PlanDruckItemClick(int art);
+  // "Voreinstellungen" (PaletteVoreinstellungUnit.cpp): öffnet den Dialog des Eintrags und nach
+  // "Wechseln" den gewählten; danach folgen Knöpfe, Versionsknopf und Fenster.
+  void VoreinstellungItemClick(const std::string& eintrag);
+  // Für Tests: führt die Dialoge der Voreinstellungen aus (statt exec).
+  std::function<void(QDialog&)> fVoreinstellungLauf;
 
   // Knöpfe.
   void VorigerKnopfClick();
