@@ -6,7 +6,9 @@
 #include "app/BeispielSchuleUnit.h"
 #include "app/CliAutomatikUnit.h"
 #include "app/CliDruckUnit.h"
+#include "app/CliExportUnit.h"
 #include "app/CliPlanUnit.h"
+#include "app/CliPruefUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
 #include "model/GlobalUnit.h"
@@ -24,6 +26,14 @@ void Hilfe(std::ostream& aus) {
          "  umwandeln DATEI NEU        liest DATEI (auch im alten Aufbau) und schreibt NEU im\n"
          "                             aktuellen Aufbau\n"
          "  beispiel DATEI [--gross]   schreibt die Beispielschule (--gross: die große)\n"
+         "  pruefen DATEI [konsistenz|bruecken|raeume|stunden|versionen|kopplungen|einzel|alle]\n"
+         "                [--tage N]   schreibt die Zeilen des Fensters \"Fehler\", dann\n"
+         "                             \"Ergebnis: keine Fehler|kleinere Fehler|größere Fehler\"\n"
+         "                             (ohne Prüfung: alle in der Folge des Menüs)\n"
+         "  komprimieren DATEI --ausgabe NEU [--tage N]\n"
+         "                             schließt die Lücken der Klassenpläne in allen\n"
+         "                             Planversionen, gibt die Hohlstunden je Klasse davor und\n"
+         "                             danach aus und schreibt das Ergebnis nach NEU\n"
          "  automatik DATEI [--ausgabe NEU] [--prozent N] [--tage N] [--kurse KÜRZEL…]\n"
          "                             plant die offenen Stunden aller Kurse (mit --kurse: der\n"
          "                             Lehrer und Klassen) in allen Planversionen, gibt\n"
@@ -40,6 +50,16 @@ void Hilfe(std::ostream& aus) {
          "                             schreibt die Pläne (ohne --auswahl: alle) mit den\n"
          "                             Vorgaben des Druckdialogs als PDF-Datei, wie \"Als PDF\n"
          "                             speichern…\"; gibt \"Seiten: N\" und \"Pläne: N\" aus\n"
+         "  export DATEI kurse|wochenplan|lanis|schulmanager AUSGABE\n"
+         "                             [--art lehrer|klasse|raum] [--woche N] [--tage N]\n"
+         "                             [--stunden N]\n"
+         "                             schreibt die Datei wie \"Datei\" > \"Export\": die\n"
+         "                             Kursliste, die Wochenpläne (--art, Vorgabe lehrer) als\n"
+         "                             Textdatei, die Stunden für Lanis oder Schulmanager (CSV)\n"
+         "  import DATEI KURSLISTE --ausgabe NEU [--unbekannte-anlegen]\n"
+         "                             importiert eine Kursliste in die Schule und schreibt sie\n"
+         "                             nach NEU, gibt \"Kurse: N\" und \"Stunden: N\" aus; ohne\n"
+         "                             --unbekannte-anlegen lehnt ein unbekanntes Kürzel ab\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -110,9 +130,13 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
     ErzeugeBeispielSchule(Schule(), n == 2);
     return Schreiben(args[1], fehler) ? 0 : 1;
   }
+  if (befehl == "pruefen") return CliPruefen({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "komprimieren") return CliKomprimieren({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "automatik") return CliAutomatik({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "plan") return CliPlan({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "drucken") return CliDrucken({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "export") return CliExport({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "import") return CliImport({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;

@@ -150,6 +150,8 @@ void TSchule::DoCopy(bool mitCut, bool shift) {
     case TFensterGruppe::Uebersicht:
     case TFensterGruppe::Statistik:
     case TFensterGruppe::VertrUebersicht:
+    case TFensterGruppe::Fehler:
+    case TFensterGruppe::Stundenverteilung:
       if (mitCut) {
         Dialog().Piep();
         return;

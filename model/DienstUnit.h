@@ -150,6 +150,35 @@ class TFensterDienst {
   // Konflikte werden nicht gezeigt.
   virtual void ManuellFensterOeffnen(const std::vector<TKurs*>& /*kurse*/,
                                      bool /*ohneKonflikte*/) {}
+
+  // ---- Fensterverwaltung ----
+  // Fenster melden sich mit TSchule::FensterAnmelden und TSchule::FensterAbmelden bei der Schule
+  // an und ab; die Schule gibt beides hierher weiter. Ein Fenster zählt nach seiner Identität:
+  // zwei Fenster dürfen dieselbe Überschrift tragen. Das Fenstermenü liest die Überschrift
+  // jeweils beim Fenster und folgt so auch einer Umbenennung.
+  virtual void FensterAnmelden(TFenster* /*fenster*/) {}
+  virtual void FensterAbmelden(TFenster* /*fenster*/) {}
+  // Das Fenster ist aktiv geworden (TSchule::FensterAktivieren); nichts: keines ist mehr aktiv.
+  virtual void FensterAktiviert(TFenster* /*fenster*/) {}
+  // Die Umschalttasten beim letzten Ereignis (Bit 0 Shift, Bit 1 Alt, Bit 2 Strg), wie das
+  // Hauptfenster sie verfolgt; nichts, wenn der Dienst sie nicht verfolgt.
+  virtual std::optional<unsigned> Umschalttasten() const { return std::nullopt; }
+  virtual void UmschalttastenSetzen(unsigned /*umschalt*/) {}
+  // Die Auswahlliste der Kürzelart (mit "ohne", wenn mitOhne) an der Bildschirmstelle x, y;
+  // wartet auf die Wahl. Nichts: der Dienst hat keine Auswahllisten.
+  struct TElementWahl {
+    bool Gewaehlt = false;        // falsch: abgebrochen
+    TElement* Element = nullptr;  // nichts bei "ohne"
+  };
+  virtual std::optional<TElementWahl> ElementWaehlen(TKuerzelArt /*art*/, bool /*mitOhne*/,
+                                                     int /*x*/, int /*y*/) {
+    return std::nullopt;
+  }
+  // "Widerrufen" und "Löschen" gelten dem Protokoll des Manuellfensters (an) oder wieder der
+  // Schule (aus).
+  virtual void ProtokollBefehle(bool /*an*/) {}
+  // Wie die Knöpfe "Voriger" (-1) und "Nächster" (+1) des Hauptfensters, wenn sie wählbar sind.
+  virtual void VorigerNaechster(int /*richtung*/) {}
 };
 
 // Der Einstellungsspeicher: Zeichenkettenwerte nach Schlüssel und Wertname.

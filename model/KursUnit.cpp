@@ -124,8 +124,8 @@ void TKurs::PlanRefresh() {
   for (TRaum* r : fRaeume) r->PlanRefresh();
   if (!SchuleVorhanden()) return;
   const TSchule& schule = Schule();
-  for (TFenster* f :
-       {schule.fLehrUebForm, schule.fKlasUebForm, schule.fRaumUebForm, schule.fManuellForm})
+  for (TFenster* f : {schule.fLehrUebForm, schule.fKlasUebForm, schule.fRaumUebForm,
+                      schule.fManuellForm, schule.fSVForm})
     if (f) f->FensterRefresh();
 }
 

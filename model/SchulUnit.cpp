@@ -212,9 +212,8 @@ void TSchule::KursLoeschen(TKurs* kurs) {
   kurs->KopplungEntfernen();
   for (TKlasse* k : kurs->fKlassen.Kopie()) kurs->KlasseEntfernen(k);
   for (TRaum* r : kurs->fRaeume.Kopie()) kurs->RaumEntfernen(r);
-  for (const TFensterEintrag& e : std::vector<TFensterEintrag>(fFensterListe))
-    if (FensterOffen(e.Fenster) && e.Fenster->FensterArt() == FensterArt::UVTabelle)
-      e.Fenster->KursGeloescht(kurs);
+  for (TFenster* f : std::vector<TFenster*>(fFensterListe))
+    if (FensterOffen(f) && f->FensterArt() == FensterArt::UVTabelle) f->KursGeloescht(kurs);
   // Kein Schritt des Protokolls darf auf den zerstörten Kurs zeigen.
   if (TManuellProtokoll* p = ManuellProtokoll()) p->KursVergessen(kurs);
   if (fManuellForm) fManuellForm->KursGeloescht(kurs);
@@ -342,28 +341,36 @@ bool TSchule::VersionVerkleinern(int n) {
 
 // --- Fenster -------------------------------------------------------------------------------
 
-bool TSchule::FensterEintragen(std::string_view titel, TFenster* fenster) {
-  if (!fenster) return false;
-  const str255 t(titel);
-  for (const TFensterEintrag& e : fFensterListe)
-    if (e.Titel == t) return false;
-  fFensterListe.push_back({t, fenster});
-  return true;
+void TSchule::FensterAnmelden(TFenster* fenster) {
+  if (!fenster || FensterAngemeldet(fenster)) return;
+  fFensterListe.push_back(fenster);
+  if (TFensterDienst* dienst = FensterDienst()) dienst->FensterAnmelden(fenster);
 }
 
 void TSchule::FensterAbmelden(TFenster* fenster) {
   if (!fenster) return;
-  std::erase_if(fFensterListe,
-                [fenster](const TFensterEintrag& e) { return e.Fenster == fenster; });
+  const bool warAngemeldet = FensterAngemeldet(fenster);
+  std::erase(fFensterListe, fenster);
   for (TFenster* TSchule::*platz : FensterPlaetze())
     if (this->*platz == fenster) this->*platz = nullptr;
   if (fAktivesFenster == fenster) fAktivesFenster = nullptr;
+  if (TFensterDienst* dienst = FensterDienst(); dienst && warAngemeldet)
+    dienst->FensterAbmelden(fenster);
+}
+
+bool TSchule::FensterAngemeldet(const TFenster* fenster) const {
+  return fenster &&
+         std::find(fFensterListe.begin(), fFensterListe.end(), fenster) != fFensterListe.end();
+}
+
+void TSchule::FensterAktivieren(TFenster* fenster) {
+  fAktivesFenster = fenster;
+  if (TFensterDienst* dienst = FensterDienst()) dienst->FensterAktiviert(fenster);
 }
 
 bool TSchule::FensterOffen(const TFenster* fenster) const {
   if (!fenster) return false;
-  for (const TFensterEintrag& e : fFensterListe)
-    if (e.Fenster == fenster) return true;
+  if (FensterAngemeldet(fenster)) return true;
   for (TFenster* TSchule::*platz : FensterPlaetze())
     if (this->*platz == fenster) return true;
   return false;
@@ -373,12 +380,12 @@ void TSchule::AlleFensterUpdate() {
   TDirtyBewahrer bewahrer;
   TFensterDienst* dienst = FensterDienst();
   if (dienst) dienst->HintergrundNachHinten();
-  const std::vector<TFensterEintrag> kopie = fFensterListe;
-  for (const TFensterEintrag& e : kopie) {
+  const std::vector<TFenster*> kopie = fFensterListe;
+  for (TFenster* f : kopie) {
     // Ein Fenster kann sich beim Neuaufbau eines anderen geschlossen haben.
-    if (!FensterOffen(e.Fenster)) continue;
-    if (AlleFensterUpdateArt(e.Fenster->FensterArt())) e.Fenster->FensterUpdate();
-    if (dienst && FensterOffen(e.Fenster)) dienst->FensterNachVorne(e.Fenster);
+    if (!FensterOffen(f)) continue;
+    if (AlleFensterUpdateArt(f->FensterArt())) f->FensterUpdate();
+    if (dienst && FensterOffen(f)) dienst->FensterNachVorne(f);
   }
   if (dienst) dienst->PaletteNachVorne();
 }
@@ -389,7 +396,7 @@ void TSchule::AlleFensterSchliessen() {
     if (f && std::find(zu.begin(), zu.end(), f) == zu.end()) zu.push_back(f);
   };
   for (TFenster* TSchule::*platz : FensterPlaetze()) merke(this->*platz);
-  for (const TFensterEintrag& e : fFensterListe) merke(e.Fenster);
+  for (TFenster* f : fFensterListe) merke(f);
   // Jedes Fenster genau einmal; eines, das sich nicht abmeldet, wird trotzdem vergessen.
   for (TFenster* f : zu) {
     f->Schliessen();

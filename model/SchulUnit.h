@@ -24,12 +24,6 @@
 
 using TKalenderBytes = TFeld<std::uint8_t, 1, 888>;
 
-// Ein Eintrag der Fensterliste: Überschrift (Windows-1252) und Fenster (nicht besessen).
-struct TFensterEintrag {
-  str255 Titel;
-  TFenster* Fenster = nullptr;
-};
-
 // Ein Fenster, wie es in der Schuldatei steht: Art, Überschrift (Windows-1252) und Lage.
 struct TFensterSatz {
   int Art = 0;
@@ -65,7 +59,8 @@ class TSchule {
   TWochBereich fGrWoBereich;
   TWochBereich fUEWoBereich;
   TFenster* fAktivesFenster = nullptr;
-  std::vector<TFensterEintrag> fFensterListe;
+  // Die angemeldeten Fenster (nicht besessen) in der Folge der Anmeldung, jedes einmal.
+  std::vector<TFenster*> fFensterListe;
   // Die Fenster aus der gelesenen Datei, die noch nicht wieder geöffnet sind (der erste Satz ist
   // das oberste Fenster). Wer ein Fenster daraus öffnet, nimmt seinen Satz heraus; beim Sichern
   // folgen die übrigen Sätze den offenen Fenstern, so dass keiner verloren geht.
@@ -165,13 +160,17 @@ class TSchule {
   void TauscheAlleStunden(int vonTag, int vonStd, int bisTag, int bisStd);
 
   // Fenster.
-  // Trägt ein Fenster unter seiner Überschrift in die Fensterliste ein; falsch, wenn die
-  // Überschrift schon eingetragen ist.
-  bool FensterEintragen(std::string_view titel, TFenster* fenster);
-  // Ein Fenster meldet sich ab: aus der Fensterliste, aus seinem Platz, als aktives Fenster.
+  // Ein Fenster meldet sich an: es kommt nach seiner Identität in die Fensterliste (einmal,
+  // gleich welche Überschrift es trägt) und über den Fensterdienst ins Fenstermenü.
+  void FensterAnmelden(TFenster* fenster);
+  // Ein Fenster meldet sich ab: aus der Fensterliste, aus seinem Platz, als aktives Fenster und
+  // aus dem Fenstermenü.
   void FensterAbmelden(TFenster* fenster);
   bool FensterOffen(const TFenster* fenster) const;
+  bool FensterAngemeldet(const TFenster* fenster) const;
   void SetAktivesFenster(TFenster* fenster) { fAktivesFenster = fenster; }
+  // Ein Fenster ist aktiv geworden: aktives Fenster der Schule, Meldung an den Fensterdienst.
+  void FensterAktivieren(TFenster* fenster);
   // Alle Fenster neu aufbauen, in der Folge der Fensterliste nach vorn holen.
   void AlleFensterUpdate();
   // Schließt alle Einzelfenster und alle Fenster der Fensterliste (jedes einmal).

@@ -1,5 +1,6 @@
 #include "persistence/ReadUnit.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -403,7 +404,12 @@ class TLeser {
       s.Lage.Oben = b.ReadInt();
       s.Lage.Breite = b.ReadInt();
       s.Lage.Hoehe = b.ReadInt();
-      if (FensterArtEintrag(s.Art)) fSchule.fGespeicherteFenster.push_back(s);
+      // Ältere Dateien führen dasselbe Fenster mehrfach: es bleibt einmal, mit der ersten Lage.
+      std::vector<TFensterSatz>& saetze = fSchule.fGespeicherteFenster;
+      const bool doppelt = std::any_of(saetze.begin(), saetze.end(), [&s](const TFensterSatz& t) {
+        return t.Art == s.Art && t.Titel == s.Titel;
+      });
+      if (FensterArtEintrag(s.Art) && !doppelt) saetze.push_back(s);
     }
   }
 

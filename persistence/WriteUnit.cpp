@@ -289,10 +289,20 @@ class TSchreiber {
 
   void Fenster() {
     std::vector<TFensterSatz> saetze;
-    for (const TFensterEintrag& e : fSchule.fFensterListe)
-      if (e.Fenster) saetze.push_back({e.Fenster->FensterArt(), e.Titel, e.Fenster->Lage()});
-    saetze.insert(saetze.end(), fSchule.fGespeicherteFenster.begin(),
-                  fSchule.fGespeicherteFenster.end());
+    // Ein Fenster steht einmal in der Datei: ein gelesener Satz, dessen Fenster wieder offen ist
+    // (gleiche Art und Überschrift), gilt als dieses Fenster.
+    auto schonDa = [&saetze](const TFensterSatz& neu) {
+      return std::any_of(saetze.begin(), saetze.end(), [&neu](const TFensterSatz& s) {
+        return s.Art == neu.Art && s.Titel == neu.Titel;
+      });
+    };
+    for (const TFenster* f : fSchule.fFensterListe)
+      if (f) {
+        const TFensterSatz satz{f->FensterArt(), str255(Utf8ZuWin1252(f->Titel())), f->Lage()};
+        if (!schonDa(satz)) saetze.push_back(satz);
+      }
+    for (const TFensterSatz& satz : fSchule.fGespeicherteFenster)
+      if (!schonDa(satz)) saetze.push_back(satz);
     Anzahl(saetze.size(), [] { return std::string("Fenster"); });
     for (const TFensterSatz& s : saetze) {
       auto was = [&s] { return "Lage des Fensters " + U8(s.Titel.str()); };

@@ -427,7 +427,7 @@ void TAutomat::EinzelStunden(TKurs& kurs, int woche, std::vector<TEntnommen>& en
   }
 }
 
-bool TAutomat::WocheStimmt(const TKurs& kurs, int woche) const {
+bool TAutomat::WocheStimmt(const TKurs& kurs, int woche) {
   const int tage = PlanTage();
   const int stunden = kurs.fStunden.GetWochenStunde(woche);
   const int s = kurs.fStdProTag;

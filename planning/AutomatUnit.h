@@ -66,6 +66,9 @@ class TAutomat {
   int Maximum() const { return fMaximum; }
   // Wie viele Stunden die letzte Rechnung unter dem Strich gesetzt hat.
   int Gesetzt() const;
+  // Die Woche erfüllt die Einzelstundenbedingung: alle Stunden gesetzt, fEinzelStd Tage mit
+  // einer Stunde und (bei fStdProTag > 1) die übrigen Stunden in vollen Tagen.
+  static bool WocheStimmt(const TKurs& kurs, int woche);
 
  private:
   // Je Tabelle 1..4: Ordnungszahl 1..112 -> Eintragsnummer e = 7·(Stunde − 1) + Tag.
@@ -88,7 +91,6 @@ class TAutomat {
   // Eine Stunde, die die Einzelstunden-Korrektur herausnahm (mit ihrer Kopplung).
   struct TEntnommen;
   void EinzelStunden(TKurs& kurs, int woche, std::vector<TEntnommen>& entnommen);
-  bool WocheStimmt(const TKurs& kurs, int woche) const;
   void WocheZuruecknehmen(TKurs& kurs, int woche,
                           const std::vector<std::pair<TKurs*, TWoElem>>& vorher,
                           const std::vector<TEntnommen>& entnommen);

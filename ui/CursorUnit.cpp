@@ -157,8 +157,7 @@ void ZeigerSetzen(QWidget& widget, int nummer) {
 void AdjustCursor(unsigned umschalt) {
   if (!SchuleVorhanden()) return;
   TSchule& schule = Schule();
-  std::vector<TFenster*> fenster;
-  for (const TFensterEintrag& e : schule.fFensterListe) fenster.push_back(e.Fenster);
+  std::vector<TFenster*> fenster = schule.fFensterListe;
   for (TFenster* TSchule::*platz : TSchule::FensterPlaetze())
     if (TFenster* f = schule.*platz;
         f && std::find(fenster.begin(), fenster.end(), f) == fenster.end())

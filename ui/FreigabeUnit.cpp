@@ -134,6 +134,7 @@ TSchulFreigabe SchulFreigabe(bool schuleOffen, bool geaendert) {
   f.Neu = !schuleOffen;
   f.MitSchule = schuleOffen;
   f.Sichern = geaendert;
+  f.Import = true;
   return f;
 }
 

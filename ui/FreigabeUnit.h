@@ -90,6 +90,7 @@ struct TSchulFreigabe {
   bool Neu = false;        // "Neu" und "Öffnen...": nur ohne Schule
   bool MitSchule = false;  // "Datei schließen", "Sichern unter...", "Export", die Datenmenüs
   bool Sichern = false;    // genau bei geänderten Daten
+  bool Import = false;     // "Import...": mit und ohne Schule, in die Schule im Speicher
   friend bool operator==(const TSchulFreigabe&, const TSchulFreigabe&) = default;
 };
 TSchulFreigabe SchulFreigabe(bool schuleOffen, bool geaendert);

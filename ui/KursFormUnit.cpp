@@ -27,6 +27,7 @@
 #include "model/ToolsUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/ElementMenueUnit.h"
+#include "ui/FensterSchliessenUnit.h"
 #include "ui/KursFeldUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
@@ -44,8 +45,9 @@ QString Q(const std::string& utf8) {
   return QString::fromStdString(utf8);
 }
 
-TTamrelPalette* Palette() {
-  return dynamic_cast<TTamrelPalette*>(FensterDienst());
+// Das Hauptfenster als Eltern der Fenster, wenn der Fensterdienst eines ist.
+QWidget* Hauptfenster() {
+  return dynamic_cast<QWidget*>(FensterDienst());
 }
 
 // Das Infofeld nimmt nur Texte an, die ein Kursinfo fassen kann; was es ablehnt, piept.
@@ -309,7 +311,7 @@ TKursForm* TKursForm::Oeffnen(TKurs* kurs, TElement* vater) {
   if (!kurs) return nullptr;
   TDirtyBewahrer bewahrer;
   auto* form = dynamic_cast<TKursForm*>(Schule().fKursForm);
-  if (!form) form = new TKursForm(Palette());
+  if (!form) form = new TKursForm(Hauptfenster());
   form->IKursForm(kurs, vater);
   if (form->isMinimized()) form->showNormal();
   form->show();
@@ -384,10 +386,7 @@ void TKursForm::Anmelden() {
   if (fAngemeldet || !SchuleVorhanden()) return;
   fSchule = &Schule();
   fSchule->fKursForm = this;
-  if (TTamrelPalette* p = Palette())
-    p->NeuesFensterImMenu(this, this);
-  else
-    fSchule->FensterEintragen(Titel(), this);
+  fSchule->FensterAnmelden(this);
   fAngemeldet = true;
 }
 
@@ -395,10 +394,7 @@ void TKursForm::Abmelden() {
   if (!fAngemeldet) return;
   fAngemeldet = false;
   if (!SchuleVorhanden() || &Schule() != fSchule) return;
-  if (TTamrelPalette* p = Palette())
-    p->LoescheFensterImMenu(this);
-  else
-    fSchule->FensterAbmelden(this);
+  fSchule->FensterAbmelden(this);
 }
 
 bool TKursForm::Auffrischen() const {
@@ -428,29 +424,13 @@ bool TKursForm::MenueZeigen(TMenue menue, TElement*& wahl) {
 
 bool TKursForm::HauptListe(int kuerzelArt, TElement*& wahl) {
   const auto art = static_cast<TKuerzelArt>(kuerzelArt);
-  TTamrelPalette* p = Palette();
-  if (!p) return MenueZeigen(ElementMenue(art), wahl);
-  if (!p->PopupListe(art, false, KueKnopf->mapToGlobal(QPoint(0, KueKnopf->height()))))
-    return false;
-  switch (art) {
-    case leh:
-      wahl = p->fPopLehrer;
-      break;
-    case kla:
-      wahl = p->fPopKlasse;
-      break;
-    case kop:
-      wahl = p->fPopKopplung;
-      break;
-    case fac:
-      wahl = p->fPopFach;
-      break;
-    case rau:
-      wahl = p->fPopRaum;
-      break;
-    default:
-      return false;
-  }
+  const QPoint pos = KueKnopf->mapToGlobal(QPoint(0, KueKnopf->height()));
+  std::optional<TFensterDienst::TElementWahl> liste;
+  if (TFensterDienst* dienst = FensterDienst())
+    liste = dienst->ElementWaehlen(art, false, pos.x(), pos.y());
+  if (!liste) return MenueZeigen(ElementMenue(art), wahl);
+  if (!liste->Gewaehlt) return false;
+  wahl = liste->Element;
   return wahl != nullptr;
 }
 
@@ -738,32 +718,28 @@ void TKursForm::Blaettern(int richtung, unsigned /*umschalt*/) {
 // ---- Ereignisse des Fensters ----
 
 void TKursForm::closeEvent(QCloseEvent* event) {
-  TTamrelPalette* p = Palette();
-  bool alle = false;
+  unsigned umschalt = 0;
   if (!fIntern) {
     // Solange ein Aufklappmenü offen ist, schließt sich nichts; mit Alt schließen alle Fenster.
     if (TTamrelPalette::MenuOffen()) {
       event->ignore();
       return;
     }
-    alle = p && (QGuiApplication::keyboardModifiers() & Qt::AltModifier);
+    umschalt = TQuonGrid::Umschalt(QGuiApplication::keyboardModifiers(), Qt::NoButton);
   }
   Abmelden();
   fKurs = nullptr;
   fVater = nullptr;
   SperrGrid->SetzeBereiche(nullptr, nullptr);
   event->accept();
-  // Dieses Fenster ist schon abgemeldet; "Fenster schließen" mit Alt schließt die übrigen.
-  if (alle) p->FensterSchliessenItemClick();
+  // Dieses Fenster ist schon abgemeldet; mit Alt schließen die übrigen.
+  if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), umschalt, this);
 }
 
 void TKursForm::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !fAngemeldet) return;
-  if (TTamrelPalette* p = Palette())
-    p->FensterAktiviert(this);
-  else if (SchuleVorhanden())
-    Schule().SetAktivesFenster(this);
+  if (SchuleVorhanden()) Schule().FensterAktivieren(this);
   CursorAnpassen();
 }
 

@@ -26,6 +26,7 @@
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtManZeichenUnit.h"
 #include "ui/QtPlanZelleUnit.h"
+#include "ui/QtUmschaltUnit.h"
 
 namespace {
 QString T(const char* utf8) {
@@ -224,12 +225,11 @@ TManuellForm* TManuellForm::IManuellForm(const std::vector<TKurs*>& theKursListe
   auto* form = new TManuellForm;
   form->fPlanung = std::make_unique<TManuellPlanung>(theKursListe, ohneKonflikte);
   form->fPlanung->fAnzeigen = [form] { form->Anzeigen(); };
-  if (TTamrelPalette* p = form->Palette()) {
-    // Die Befehle gelten nun dem Protokoll; es ist noch leer.
-    if (QAction* a = p->Befehl(T("Bearbeiten/Widerrufen"))) a->setText(T("Widerrufen Protokoll"));
-    if (QAction* a = p->Befehl(T("Bearbeiten/Löschen"))) a->setText(T("Löschen Protokoll"));
+  // Die Befehle gelten nun dem Protokoll; es ist noch leer.
+  if (TFensterDienst* d = FensterDienst()) {
+    d->ProtokollBefehle(true);
+    d->UndoBefehleFreigeben(false);
   }
-  if (TFensterDienst* d = FensterDienst()) d->UndoBefehleFreigeben(false);
   form->Anmelden();
   schule.fToolArt = TToolArt::SchiebTool;
   form->fPlanung->KonflUpdate(TToolArt::SchiebTool);
@@ -238,10 +238,7 @@ TManuellForm* TManuellForm::IManuellForm(const std::vector<TKurs*>& theKursListe
   form->show();
   form->raise();
   form->activateWindow();
-  if (TTamrelPalette* p = form->Palette())
-    p->FensterAktiviert(form);
-  else
-    schule.SetAktivesFenster(form);
+  schule.FensterAktivieren(form);
   return form;
 }
 
@@ -249,7 +246,7 @@ void TManuellForm::Platzieren() {
   QScreen* schirm = QGuiApplication::primaryScreen();
   const QRect a = schirm ? schirm->availableGeometry() : QRect(0, 0, 1024, 768);
   TRechteck palette;
-  if (TTamrelPalette* p = Palette(); p && p->isVisible()) {
+  if (auto* p = dynamic_cast<QWidget*>(FensterDienst()); p && p->isVisible()) {
     const QRect r = p->frameGeometry();
     palette = {r.left(), r.top(), r.width(), r.height()};
   }
@@ -267,10 +264,7 @@ void TManuellForm::Anmelden() {
   if (fAngemeldet || !SchuleVorhanden()) return;
   TSchule& schule = Schule();
   schule.fManuellForm = this;
-  if (TTamrelPalette* p = Palette())
-    p->NeuesFensterImMenu(this, this);
-  else
-    schule.FensterEintragen(Titel(), this);
+  schule.FensterAnmelden(this);
   fAngemeldet = true;
 }
 
@@ -285,25 +279,8 @@ void TManuellForm::Abmelden() {
   if (!SchuleVorhanden()) return;
   TSchule& schule = Schule();
   if (schule.fManuellForm == this) schule.fManuellForm = nullptr;
-  TTamrelPalette* p = Palette();
-  if (p) {
-    if (QAction* a = p->Befehl(T("Bearbeiten/Widerrufen"))) {
-      a->setText(T("Widerrufen"));
-      a->setEnabled(true);
-    }
-    if (QAction* a = p->Befehl(T("Bearbeiten/Löschen"))) {
-      a->setText(T("Löschen"));
-      a->setEnabled(false);
-    }
-    p->LoescheFensterImMenu(this);
-  } else {
-    schule.FensterAbmelden(this);
-  }
-  if (schule.fAktivesFenster == this) schule.FensterAbmelden(this);
-}
-
-TTamrelPalette* TManuellForm::Palette() const {
-  return dynamic_cast<TTamrelPalette*>(FensterDienst());
+  if (TFensterDienst* d = FensterDienst()) d->ProtokollBefehle(false);
+  schule.FensterAbmelden(this);
 }
 
 // ---- Schließen ----
@@ -636,17 +613,11 @@ void TManuellForm::RollenAngleichen(int nr) {
 // ---- Umschalttasten und Zeiger ----
 
 unsigned TManuellForm::Umschalt() const {
-  if (TTamrelPalette* p = Palette()) return p->fShift & kTasten;
-  return TQuonGrid::Umschalt(QGuiApplication::keyboardModifiers(), Qt::NoButton) & kTasten;
+  return FensterUmschalt() & kTasten;
 }
 
 void TManuellForm::UmschaltMerken(TUmschaltMenge umschalt) {
-  TTamrelPalette* p = Palette();
-  if (!p) return;
-  const unsigned neu = umschalt & kTasten;
-  if (p->fShift == neu) return;
-  p->fShift = neu;
-  AdjustCursor(neu);
+  FensterUmschaltMerken(umschalt & kTasten);
 }
 
 void TManuellForm::CursorAnpassen(TToolArt tool, unsigned umschalt) {
@@ -658,12 +629,8 @@ void TManuellForm::CursorAnpassen(TToolArt tool, unsigned umschalt) {
 // ---- Ereignisse ----
 
 bool TManuellForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fPlanung && SchuleVorhanden()) {
-    if (TTamrelPalette* p = Palette())
-      p->FensterAktiviert(this);
-    else
-      Schule().SetAktivesFenster(this);
-  }
+  if (event->type() == QEvent::WindowActivate && fPlanung && SchuleVorhanden())
+    Schule().FensterAktivieren(this);
   return QWidget::event(event);
 }
 
@@ -717,13 +684,15 @@ void TManuellForm::KnopfMenue(QPushButton* knopf, TMenue menue) {
 }
 
 bool TManuellForm::PaletteListe(TKuerzelArt art, QPushButton* knopf) {
-  TTamrelPalette* p = Palette();
-  if (!p || !fPlanung) return false;
-  if (!p->PopupListe(art, false, knopf->mapToGlobal(QPoint(knopf->width(), 0)))) return true;
+  TFensterDienst* dienst = FensterDienst();
+  if (!dienst || !fPlanung) return false;
+  const QPoint pos = knopf->mapToGlobal(QPoint(knopf->width(), 0));
+  const std::optional<TFensterDienst::TElementWahl> wahl =
+      dienst->ElementWaehlen(art, false, pos.x(), pos.y());
+  if (!wahl) return false;
   TPlanElement* e = nullptr;
-  if (art == leh) e = p->fPopLehrer;
-  if (art == kla) e = p->fPopKlasse;
-  if (art == rau) e = p->fPopRaum;
+  if (wahl->Gewaehlt && (art == leh || art == kla || art == rau))
+    e = static_cast<TPlanElement*>(wahl->Element);
   if (fPlanung && e) fPlanung->TafelZeigen(e);
   return true;
 }

@@ -136,7 +136,6 @@ class TManuellForm : public QWidget, public TFenster, public TCursorFenster {
   void Anmelden();
   void Abmelden();
   void Platzieren();
-  TTamrelPalette* Palette() const;
   unsigned Umschalt() const;
   void UmschaltMerken(TUmschaltMenge umschalt);
   bool DatenZelle(int nr, int col, int row) const;

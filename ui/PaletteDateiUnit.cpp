@@ -14,6 +14,7 @@
 #include "persistence/ReadUnit.h"
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
+#include "ui/FensterSchliessenUnit.h"
 #include "ui/KueFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/SchulHalterUnit.h"
@@ -141,16 +142,8 @@ void TTamrelPalette::DateiSchliessenItemClick() {
 void TTamrelPalette::FensterSchliessenItemClick() {
   UmschaltMerken(QGuiApplication::keyboardModifiers());
   TSchule& schule = Schule();
-  if (fShift & umAlt) {
-    // Ohne das Alt-Bit: die Fenster sollen beim Schließen nicht wieder alle schließen.
-    fShift &= ~static_cast<TUmschaltMenge>(umAlt);
-    std::vector<TFenster*> alle;
-    for (const TFensterEintrag& e : schule.fFensterListe) alle.push_back(e.Fenster);
-    for (TFenster* f : alle)
-      if (schule.FensterOffen(f)) f->Schliessen();
-  } else if (schule.fAktivesFenster) {
+  if (!MitAltAlleSchliessen(schule, fShift, nullptr) && schule.fAktivesFenster)
     schule.fAktivesFenster->Schliessen();
-  }
   AktualisierePalette();
 }
 

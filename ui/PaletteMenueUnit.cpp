@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "model/SchulUnit.h"
+#include "output/ExportUnit.h"
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
 #include "settings/StandardFormUnit.h"
@@ -103,13 +104,21 @@ void TTamrelPalette::MenuesAnlegen() {
         "Vertretungsübersicht für Klassen..."})
     Fehlt(dVertr, T("Datei/Drucken/Vertretung/") + T(t), T(t));
   datei->addSeparator();
-  Fehlt(datei, T("Datei/Import..."), T("Import..."));
+  Eintrag(datei, T("Datei/Import..."), T("Import..."), {}, [this] { ImportItemClick(); });
   QMenu* export_ = Untermenue(datei, T("Datei/Export"), T("Export"));
   for (const char* t :
        {"Kurse...", "Vertretungsübersicht für Lehrer...", "Vertretungsübersicht für Klassen...",
         "Vertretungsplan...", "HTML-Dateien...", "Lehrerpläne...", "Klassenpläne...",
-        "Raumpläne...", "Lanis Stundenplan (csv)", "Schulmanager (csv)"})
-    Fehlt(export_, T("Datei/Export/") + T(t), T(t));
+        "Raumpläne...", "Lanis Stundenplan (csv)", "Schulmanager (csv)"}) {
+    const TExportBefehl* befehl = nullptr;
+    for (const TExportBefehl& b : ExportBefehle())
+      if (std::string_view(b.Menue) == t) befehl = &b;
+    if (befehl)
+      Eintrag(export_, T("Datei/Export/") + T(t), T(t), {},
+              [this, art = befehl->Art] { ExportItemClick(art); });
+    else
+      Fehlt(export_, T("Datei/Export/") + T(t), T(t));
+  }
   datei->addSeparator();
   Eintrag(datei, T("Datei/Beenden"), T("Beenden"), Strg(Qt::Key_Q), [this] { BeendenItemClick(); });
 
@@ -208,6 +217,7 @@ void TTamrelPalette::MenuesAnlegen() {
 
   // Fenster
   fFensterMenue = new QMenu(T("Fenster"), this);
+  connect(fFensterMenue, &QMenu::aboutToShow, this, [this] { FensterTitelAnpassen(); });
   Fehlt(fFensterMenue, T("Fenster/Anordnung..."), T("Anordnung..."));
   fFensterMenue->addSeparator();
   Fehlt(fFensterMenue, T("Fenster/Zwischenablage"), T("Zwischenablage"));

@@ -45,6 +45,7 @@ TTamrelPalette::TTamrelPalette(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QString::fromUtf8(ProgrammTitel));
   setAttribute(Qt::WA_QuitOnClose, true);
   MenuesAnlegen();
+  PflegeBefehleVerbinden();
   KnoepfeAnlegen();
   AendereForm();
 
@@ -144,6 +145,7 @@ void TTamrelPalette::SchulMenues() {
   SetzeAn(T("Datei/Datei schließen"), s.MitSchule);
   SetzeAn(T("Datei/Sichern unter..."), s.MitSchule);
   SetzeAn(T("Datei/Sichern"), s.Sichern);
+  SetzeAn(T("Datei/Import..."), s.Import);
   for (const char* pfad :
        {"Datei/Drucken", "Datei/Export", "Daten/Kürzel...", "Daten/UV-Statistik", "Daten/Pläne",
         "Daten/Übersichten", "Daten/Vertretung", "Daten/Prüfen", "Bearbeiten/Ausschneiden",
@@ -213,6 +215,7 @@ void TTamrelPalette::AktualisierePalette() {
   // Häkchen im Fenstermenü: nur beim aktiven Fenster.
   for (const auto& [fenster, eintrag] : fFensterEintraege)
     eintrag->setChecked(fenster == schule.fAktivesFenster);
+  FensterTitelAnpassen();
 
   SchulMenues();
   VersKnopfAnpassen();
@@ -361,45 +364,15 @@ void TTamrelPalette::ManuellKnopfClick() {
 
 // ---- Fenstermenü ----
 
-void TTamrelPalette::NeuesFensterImMenu(TFenster* fenster, QWidget* widget) {
-  if (!fenster || fFensterEintraege.count(fenster)) return;
-  const std::string titel = fenster->Titel();
-  if (!Schule().FensterEintragen(Utf8ZuWin1252(titel), fenster)) return;
-  QAction* a = fFensterMenue->addAction(QString::fromStdString(titel));
-  a->setCheckable(true);
-  connect(a, &QAction::triggered, this, [this, fenster] {
-    if (auto it = fFensterWidgets.find(fenster); it != fFensterWidgets.end() && it->second) {
-      QWidget* w = it->second;
-      if (w->isMinimized()) w->showNormal();
-      w->show();
-      w->raise();
-      w->activateWindow();
-    }
-  });
-  fFensterEintraege[fenster] = a;
-  fFensterWidgets[fenster] = widget;
-  MarkiereFensterImMenu(fenster);
-}
-
-void TTamrelPalette::LoescheFensterImMenu(TFenster* fenster) {
-  if (auto it = fFensterEintraege.find(fenster); it != fFensterEintraege.end()) {
-    fFensterMenue->removeAction(it->second);
-    delete it->second;
-    fFensterEintraege.erase(it);
-  }
-  fFensterWidgets.erase(fenster);
-  Schule().FensterAbmelden(fenster);
-  AktualisierePalette();
-}
-
 void TTamrelPalette::MarkiereFensterImMenu(TFenster* fenster) {
   for (const auto& [f, eintrag] : fFensterEintraege) eintrag->setChecked(f == fenster);
 }
 
-void TTamrelPalette::FensterAktiviert(TFenster* fenster) {
-  Schule().SetAktivesFenster(fenster);
-  MarkiereFensterImMenu(fenster);
-  AktualisierePalette();
+void TTamrelPalette::FensterTitelAnpassen() {
+  for (const auto& [f, eintrag] : fFensterEintraege) {
+    const QString titel = QString::fromStdString(f->Titel());
+    if (eintrag->text() != titel) eintrag->setText(titel);
+  }
 }
 
 // ---- TFensterDienst ----
@@ -440,6 +413,97 @@ void TTamrelPalette::ManuellFensterOeffnen(const std::vector<TKurs*>& kurse, boo
 
 void TTamrelPalette::PaletteNachVorne() {
   raise();
+}
+
+void TTamrelPalette::FensterAnmelden(TFenster* fenster) {
+  if (!fenster || fFensterEintraege.count(fenster)) return;
+  QAction* a = fFensterMenue->addAction(QString::fromStdString(fenster->Titel()));
+  a->setCheckable(true);
+  connect(a, &QAction::triggered, this, [this, fenster] {
+    if (auto it = fFensterWidgets.find(fenster); it != fFensterWidgets.end() && it->second) {
+      QWidget* w = it->second;
+      if (w->isMinimized()) w->showNormal();
+      w->show();
+      w->raise();
+      w->activateWindow();
+    }
+  });
+  fFensterEintraege[fenster] = a;
+  fFensterWidgets[fenster] = dynamic_cast<QWidget*>(fenster);
+  MarkiereFensterImMenu(fenster);
+}
+
+void TTamrelPalette::FensterAbmelden(TFenster* fenster) {
+  if (auto it = fFensterEintraege.find(fenster); it != fFensterEintraege.end()) {
+    fFensterMenue->removeAction(it->second);
+    delete it->second;
+    fFensterEintraege.erase(it);
+  }
+  fFensterWidgets.erase(fenster);
+  AktualisierePalette();
+}
+
+void TTamrelPalette::FensterAktiviert(TFenster* fenster) {
+  MarkiereFensterImMenu(fenster);
+  AktualisierePalette();
+}
+
+void TTamrelPalette::UmschalttastenSetzen(unsigned umschalt) {
+  if (umschalt == fShift) return;
+  fShift = umschalt;
+  AdjustCursor(fShift);
+}
+
+std::optional<TFensterDienst::TElementWahl> TTamrelPalette::ElementWaehlen(TKuerzelArt art,
+                                                                           bool mitOhne, int x,
+                                                                           int y) {
+  TElementWahl wahl;
+  wahl.Gewaehlt = PopupListe(art, mitOhne, QPoint(x, y));
+  if (!wahl.Gewaehlt) return wahl;
+  switch (art) {
+    case leh:
+      wahl.Element = fPopLehrer;
+      break;
+    case kla:
+      wahl.Element = fPopKlasse;
+      break;
+    case kop:
+      wahl.Element = fPopKopplung;
+      break;
+    case fac:
+      wahl.Element = fPopFach;
+      break;
+    case rau:
+      wahl.Element = fPopRaum;
+      break;
+    default:
+      break;
+  }
+  return wahl;
+}
+
+void TTamrelPalette::ProtokollBefehle(bool an) {
+  QAction* widerrufen = Befehl(T("Bearbeiten/Widerrufen"));
+  QAction* loeschen = Befehl(T("Bearbeiten/Löschen"));
+  if (an) {
+    // Die Befehle gelten nun dem Protokoll; es ist noch leer.
+    if (widerrufen) widerrufen->setText(T("Widerrufen Protokoll"));
+    if (loeschen) loeschen->setText(T("Löschen Protokoll"));
+    return;
+  }
+  if (widerrufen) {
+    widerrufen->setText(T("Widerrufen"));
+    widerrufen->setEnabled(true);
+  }
+  if (loeschen) {
+    loeschen->setText(T("Löschen"));
+    loeschen->setEnabled(false);
+  }
+}
+
+void TTamrelPalette::VorigerNaechster(int richtung) {
+  const QString name = richtung < 0 ? T("PfeilLinksKnopf") : T("PfeilRechtsKnopf");
+  if (QToolButton* k = Knopf(name); k && k->isEnabled()) k->click();
 }
 
 // ---- Für Tests ----

@@ -34,6 +34,7 @@ class TRaum;
 class TSchulHalter;
 class TSchulSpeicherung;
 class TSpeicherErinnerung;
+enum class TExportArt;
 
 class TTamrelPalette : public QMainWindow, public TFensterDienst {
   Q_OBJECT
@@ -54,15 +55,14 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   // Für Tests: die Dateidialoge ersetzen.
   void SetzeOeffnenDialog(TOeffnenDialog dialog) { fOeffnenDialog = std::move(dialog); }
   void SetzeSichernDialog(TSichernDialog dialog) { fSichernDialog = std::move(dialog); }
+  // Der Dateidialog "Tamrel-Textdatei öffnen" des Imports (bekommt fImportPfad).
+  void SetzeImportDialog(TOeffnenDialog dialog) { fImportDialog = std::move(dialog); }
+  // Der Dateidialog der Exporte: Art des Exports und Anfangsordner; liefert den Pfad oder nichts.
+  using TExportPfadDialog =
+      std::function<std::optional<std::string>(TExportArt art, const std::string& ordner)>;
+  void SetzeExportDialog(TExportPfadDialog dialog) { fExportDialog = std::move(dialog); }
 
   // ---- Zustand ----
-  TUmschaltMenge fShift = 0;  // Bit 0 Shift, Bit 1 Alt, Bit 2 Strg beim letzten Ereignis
-  TLehrer* fPopLehrer = nullptr;
-  TKlasse* fPopKlasse = nullptr;
-  TKopplung* fPopKopplung = nullptr;
-  TFach* fPopFach = nullptr;
-  TRaum* fPopRaum = nullptr;
-  bool fPopWahl = false;
   bool fSpeicherMeldungDa = false;
   bool fFertig = false;
   bool fAktiv = false;
@@ -107,6 +107,13 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void VoreinstellungItemClick(const std::string& eintrag);
   // Für Tests: führt die Dialoge der Voreinstellungen aus (statt exec).
   std::function<void(QDialog&)> fVoreinstellungLauf;
+  // "Import...": Dateidialog ab fImportPfad, dann DateiImportieren.
+  void ImportItemClick();
+  // Der Import ohne Dialog: Fenster "Importieren", die drei Phasen, danach gilt die Schule als
+  // offen (Name und Datei bleiben). Wahr, wenn importiert wurde.
+  bool DateiImportieren(const std::string& pfad);
+  // "Export" › …: Dateidialog, Ordner merken, Export mit dem Fenster "Exportieren".
+  void ExportItemClick(TExportArt art);
 
   // Knöpfe.
   void VorigerKnopfClick();
@@ -122,6 +129,13 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void VersKnopfClick();
   void VersionWaehlen(int woche);
 
+  // "Daten" › "Prüfen" (art: TPruefArt) und "Daten" › "Pläne" (ui/PalettePflegeUnit.cpp).
+  void PruefenItemClick(int art);
+  void PlaeneLoeschenItemClick();
+  void KomprimierenItemClick();
+  void StundenverteilungItemClick();
+  void RaeumeLoeschenItemClick(bool ergaenzt);
+
   // Elementmenüs und Auswahllisten neu anlegen.
   void MenuAnlage();
   // Freigaben nach aktivem Fenster, Schule und Werkzeug.
@@ -131,12 +145,9 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   // Titelzeile nach dem Zustand der Schule.
   void TitelAnpassen();
 
-  // Das Fenstermenü.
-  void NeuesFensterImMenu(TFenster* fenster, QWidget* widget);
-  void LoescheFensterImMenu(TFenster* fenster);
+  // Das Fenstermenü: Häkchen beim Fenster; die Einträge zeigen die heutigen Überschriften.
   void MarkiereFensterImMenu(TFenster* fenster);
-  // Ein Fenster wurde aktiviert (oder nichts: keines mehr aktiv).
-  void FensterAktiviert(TFenster* fenster);
+  void FensterTitelAnpassen();
 
   // Auswahllisten für andere Fenster: zeigt die Liste der Art (mit "ohne" für Lehrer,
   // Kopplungen und Räume) an der Bildschirmstelle und wartet. Setzt fPopWahl und das gewählte
@@ -170,6 +181,14 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void PaletteNachVorne() override;
   void ElementFensterNeu(TElement* element, int art) override;
   void ManuellFensterOeffnen(const std::vector<TKurs*>& kurse, bool ohneKonflikte) override;
+  void FensterAnmelden(TFenster* fenster) override;
+  void FensterAbmelden(TFenster* fenster) override;
+  void FensterAktiviert(TFenster* fenster) override;
+  std::optional<unsigned> Umschalttasten() const override { return fShift; }
+  void UmschalttastenSetzen(unsigned umschalt) override;
+  std::optional<TElementWahl> ElementWaehlen(TKuerzelArt art, bool mitOhne, int x, int y) override;
+  void ProtokollBefehle(bool an) override;
+  void VorigerNaechster(int richtung) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -179,6 +198,7 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   // Aufbau (PaletteMenueUnit.cpp).
   void MenuesAnlegen();
   void KnoepfeAnlegen();
+  void PflegeBefehleVerbinden();
   QMenu* Untermenue(QMenu* menu, const QString& pfad, const QString& text);
   QAction* Eintrag(QMenu* menu, const QString& pfad, const QString& text, const QKeySequence& taste,
                    std::function<void()> aktion);
@@ -196,11 +216,21 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void SchulMenues();
   void NachSchulwechsel();
 
+  TUmschaltMenge fShift = 0;  // Bit 0 Shift, Bit 1 Alt, Bit 2 Strg beim letzten Ereignis
+  TLehrer* fPopLehrer = nullptr;
+  TKlasse* fPopKlasse = nullptr;
+  TKopplung* fPopKopplung = nullptr;
+  TFach* fPopFach = nullptr;
+  TRaum* fPopRaum = nullptr;
+  bool fPopWahl = false;
+
   std::unique_ptr<TSchulHalter> fHalter;
   std::unique_ptr<TSchulSpeicherung> fSpeicherung;
   std::unique_ptr<TSpeicherErinnerung> fErinnerung;
   TOeffnenDialog fOeffnenDialog;
   TSichernDialog fSichernDialog;
+  TOeffnenDialog fImportDialog;
+  TExportPfadDialog fExportDialog;
   TPaletteFreigabe fFreigabe;
   QTimer fLeerlauf;
 

@@ -22,10 +22,12 @@
 #include "ui/KlPlnFormUnit.h"
 #include "ui/LePlnFormUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/FensterSchliessenUnit.h"
 #include "ui/PlanGestenUnit.h"
 #include "ui/PlanTextUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
+#include "ui/QtUmschaltUnit.h"
 #include "ui/QtPlanZelleUnit.h"
 #include "ui/RaPlnFormUnit.h"
 
@@ -187,40 +189,25 @@ void TPlnForm::Groesse() {
 
 // ---- Fenstermenü und Abmelden ----
 
-TTamrelPalette* TPlnForm::Palette() const {
-  return dynamic_cast<TTamrelPalette*>(FensterDienst());
-}
-
 void TPlnForm::MenuEintragen(bool warAktiv, TToolArt tool) {
   TSchule& schule = Schule();
-  TTamrelPalette* palette = Palette();
-  if (palette)
-    palette->NeuesFensterImMenu(this, this);
-  else
-    schule.FensterEintragen(Utf8ZuWin1252(Titel()), this);
+  schule.FensterAnmelden(this);
   fAngemeldet = true;
   if (!warAktiv) return;
   // Aus- und Eintragen ließen die Palette kurz ohne aktives Fenster: das Werkzeug bleibt.
   schule.fToolArt = tool;
-  if (palette)
-    palette->FensterAktiviert(this);
-  else
-    schule.SetAktivesFenster(this);
+  schule.FensterAktivieren(this);
 }
 
 void TPlnForm::MenuAustragen() {
   if (!fAngemeldet) return;
   fAngemeldet = false;
-  if (TTamrelPalette* palette = Palette())
-    palette->LoescheFensterImMenu(this);
-  else
-    Schule().FensterAbmelden(this);
+  Schule().FensterAbmelden(this);
 }
 
 void TPlnForm::Abmelden() {
   if (PlnPopupMenu) PlnPopupMenu->Schliessen();
   MenuAustragen();
-  // Auch ein nie eingetragenes Fenster (gleiche Überschrift) darf nicht aktiv bleiben.
   if (Schule().fAktivesFenster == this) Schule().FensterAbmelden(this);
   if (fElement && fElement->fPlnFenster == this) fElement->fPlnFenster = nullptr;
   fElement = nullptr;
@@ -240,16 +227,8 @@ void TPlnForm::closeEvent(QCloseEvent* event) {
       event->ignore();
       return;
     }
-    TTamrelPalette* palette = Palette();
-    if (palette && (palette->fShift & umAlt) && SchuleVorhanden()) {
-      // Mit Alt: "Fenster schließen" für alle Fenster.
-      palette->fShift &= ~static_cast<unsigned>(umAlt);
-      std::vector<TFenster*> alle;
-      for (const TFensterEintrag& e : Schule().fFensterListe)
-        if (e.Fenster != this) alle.push_back(e.Fenster);
-      for (TFenster* f : alle)
-        if (Schule().FensterOffen(f)) f->Schliessen();
-    }
+    // Mit Alt: "Fenster schließen" für alle Fenster.
+    if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), Umschalt(), this);
     fSchliesst = true;
     Abmelden();
   }
@@ -259,12 +238,8 @@ void TPlnForm::closeEvent(QCloseEvent* event) {
 // ---- Ereignisse ----
 
 bool TPlnForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fElement && SchuleVorhanden()) {
-    if (TTamrelPalette* palette = Palette())
-      palette->FensterAktiviert(this);
-    else
-      Schule().SetAktivesFenster(this);
-  }
+  if (event->type() == QEvent::WindowActivate && fElement && SchuleVorhanden())
+    Schule().FensterAktivieren(this);
   return QWidget::event(event);
 }
 
@@ -302,13 +277,9 @@ bool TPlnForm::eventFilter(QObject* objekt, QEvent* event) {
   if (objekt == PlnGrid && event->type() == QEvent::KeyPress) {
     auto* taste = static_cast<QKeyEvent*>(event);
     UmschaltMerken(TTamrelPalette::TastenUmschalt(taste));
-    const char* knopf = taste->key() == Qt::Key_Left    ? "PfeilLinksKnopf"
-                        : taste->key() == Qt::Key_Right ? "PfeilRechtsKnopf"
-                                                        : nullptr;
-    if (knopf) {
-      if (TTamrelPalette* palette = Palette())
-        if (QToolButton* k = palette->Knopf(QString::fromLatin1(knopf)); k && k->isEnabled())
-          k->click();
+    const int richtung = taste->key() == Qt::Key_Left ? -1 : taste->key() == Qt::Key_Right ? 1 : 0;
+    if (richtung != 0) {
+      if (TFensterDienst* dienst = FensterDienst()) dienst->VorigerNaechster(richtung);
       return true;
     }
   }
@@ -318,17 +289,11 @@ bool TPlnForm::eventFilter(QObject* objekt, QEvent* event) {
 // ---- Umschalttasten ----
 
 unsigned TPlnForm::Umschalt() const {
-  if (TTamrelPalette* palette = Palette()) return palette->fShift & kTasten;
-  return TQuonGrid::Umschalt(QGuiApplication::keyboardModifiers(), Qt::NoButton) & kTasten;
+  return FensterUmschalt() & kTasten;
 }
 
 void TPlnForm::UmschaltMerken(TUmschaltMenge umschalt) {
-  TTamrelPalette* palette = Palette();
-  if (!palette) return;
-  const unsigned neu = umschalt & kTasten;
-  if (palette->fShift == neu) return;
-  palette->fShift = neu;
-  AdjustCursor(neu);
+  FensterUmschaltMerken(umschalt & kTasten);
 }
 
 void TPlnForm::CursorAnpassen(TToolArt tool, unsigned umschalt) {

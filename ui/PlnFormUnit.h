@@ -119,7 +119,6 @@ class TPlnForm : public QWidget, public TFenster, public TCursorFenster {
  private:
   bool DatenZelle(int col, int row) const;
   bool Gesperrt(int tag, int std) const;
-  TTamrelPalette* Palette() const;
   unsigned Umschalt() const;
   void UmschaltMerken(TUmschaltMenge umschalt);
   void MarkiereKurs(const TKurs* kurs);

@@ -97,7 +97,10 @@ class TFakeFensterDienst : public TFensterDienst {
   void FensterNachVorne(TFenster* fenster) override { fStapel.push_back(fenster->Titel()); }
   void PaletteNachVorne() override { fStapel.push_back("Palette"); }
   void UndoBefehleFreigeben(bool frei) override { fUndoBefehle.push_back(frei); }
+  void FensterAnmelden(TFenster* fenster) override { fMenue.push_back(fenster); }
+  void FensterAbmelden(TFenster* fenster) override { std::erase(fMenue, fenster); }
   bool fSichernFrei = false;
+  std::vector<TFenster*> fMenue;   // das Fenstermenü: angemeldete Fenster in Folge
   std::vector<bool> fUndoBefehle;  // "Widerrufen"/"Löschen" wählbar, in Folge der Aufrufe
   int fSichernAufrufe = 0;
   std::vector<std::pair<TKurs*, TElement*>> fKursFenster;  // geöffnete Kursfenster

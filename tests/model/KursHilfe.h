@@ -38,7 +38,7 @@ class TTestFenster : public TFakeFenster {
 
 // Trägt das Fenster in die Fensterliste ein und macht es zum aktiven Fenster.
 inline void Aktiviere(TSchule& schule, TTestFenster& f) {
-  schule.FensterEintragen(f.fTitel.empty() ? "Fenster " + std::to_string(f.fArt) : f.fTitel, &f);
+  schule.FensterAnmelden(&f);
   schule.SetAktivesFenster(&f);
 }
 

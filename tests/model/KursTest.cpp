@@ -336,8 +336,8 @@ TEST_F(FrageTest, KursLoeschenLoestAlleVerbindungenUndBenachrichtigtDieFenster) 
   schule.fKursDepForm = &alleKurse;
   schule.fKursForm = &kursFenster;
   schule.fManuellForm = &manuell;
-  schule.FensterEintragen(uv.fTitel, &uv);
-  schule.FensterEintragen(plan.fTitel, &plan);
+  schule.FensterAnmelden(&uv);
+  schule.FensterAnmelden(&plan);
   schule.SetDirty(false);
 
   schule.KursLoeschen(kurs);

@@ -93,7 +93,7 @@ TEST_F(SchulLebenTest, NeinVerwirftNurAufAusdruecklichenWunsch) {
 TEST_F(SchulLebenTest, AbgebrochenesSichernVerhindertDasSchliessen) {
   Geaendert();
   TTestFenster plan(FensterArt::LehrerPlan, "Plan L");
-  schule.FensterEintragen(plan.fTitel, &plan);
+  schule.FensterAnmelden(&plan);
   speicherung.fGelingt = false;
   env.dialog.Antworte("Ja");
   EXPECT_FALSE(SchuleSchliessen(schule, speicherung, true));

@@ -189,11 +189,15 @@ TEST_F(SchuleTest, FensterartenAlsDaten) {
   EXPECT_FALSE(FensterInGruppe(21, TFensterGruppe::Deputat));
 }
 
-TEST_F(SchuleTest, FensterlisteNachUeberschrift) {
-  TTestFenster a(9, "Plan L"), b(9, "Plan L"), c(72, "Lehrerstatistik");
-  EXPECT_TRUE(schule.FensterEintragen("Plan L", &a));
-  EXPECT_FALSE(schule.FensterEintragen("Plan L", &b));  // Überschrift schon da
-  EXPECT_TRUE(schule.FensterEintragen("Lehrerstatistik", &c));
+TEST_F(SchuleTest, FensterlisteNachIdentitaetNichtNachUeberschrift) {
+  // Lehrer und Raum "A1": zwei Planfenster mit derselben Überschrift.
+  TTestFenster a(9, "Plan A1"), b(11, "Plan A1"), c(72, "Lehrerstatistik");
+  schule.FensterAnmelden(&a);
+  schule.FensterAnmelden(&b);
+  schule.FensterAnmelden(&a);  // zweimal angemeldet: einmal eingetragen
+  schule.FensterAnmelden(&c);
+  EXPECT_EQ(schule.fFensterListe, (std::vector<TFenster*>{&a, &b, &c}));
+  EXPECT_EQ(env.fenster.fMenue, (std::vector<TFenster*>{&a, &b, &c}));
   schule.fLeStatForm = &c;
   schule.SetAktivesFenster(&c);
   EXPECT_TRUE(schule.FensterOffen(&c));
@@ -201,14 +205,17 @@ TEST_F(SchuleTest, FensterlisteNachUeberschrift) {
   EXPECT_FALSE(schule.FensterOffen(&c));
   EXPECT_EQ(schule.fLeStatForm, nullptr);
   EXPECT_EQ(schule.fAktivesFenster, nullptr);
-  ASSERT_EQ(schule.fFensterListe.size(), 1u);
-  EXPECT_EQ(schule.fFensterListe[0].Fenster, &a);
+  // Schließen der Schule erreicht beide gleichnamigen Fenster.
+  schule.AlleFensterSchliessen();
+  EXPECT_EQ(a.fGeschlossen, 1);
+  EXPECT_EQ(b.fGeschlossen, 1);
+  EXPECT_TRUE(env.fenster.fMenue.empty());
 }
 
 TEST_F(SchuleTest, AlleFensterUpdateBautNachArtNeuUndStapeltInListenfolge) {
   TTestFenster plan(9, "Plan L"), fehler(15, "Fehler"), ausfall(83, "Ausfall"),
       dep(21, "alle Kurse");
-  for (TTestFenster* f : {&plan, &fehler, &ausfall, &dep}) schule.FensterEintragen(f->fTitel, f);
+  for (TTestFenster* f : {&plan, &fehler, &ausfall, &dep}) schule.FensterAnmelden(f);
   schule.SetDirty(false);
   schule.AlleFensterUpdate();
   EXPECT_EQ(plan.fUpdates, 1);
@@ -224,7 +231,7 @@ TEST_F(SchuleTest, AlleFensterUpdateBehaeltDasAenderungskennzeichenUndStelltEsWi
   TLehrer* l = schule.HoleLehrer("L");
   TTestFenster daten(61, "Lehrer L");
   l->fGrDatFenster = &daten;
-  schule.FensterEintragen(daten.fTitel, &daten);
+  schule.FensterAnmelden(&daten);
   schule.SetDirty(false);
   l->FensterUpdate();  // das Element markiert die Schule als geändert
   EXPECT_TRUE(schule.fDirty);
@@ -247,8 +254,8 @@ TEST_F(SchuleTest, AlleFensterUpdateBehaeltDasAenderungskennzeichenUndStelltEsWi
 TEST_F(SchuleTest, AlleFensterSchliessenSchliesstJedesFensterEinmal) {
   TTestFenster stat(72, "Lehrerstatistik"), plan(9, "Plan L");
   schule.fLeStatForm = &stat;
-  schule.FensterEintragen(stat.fTitel, &stat);
-  schule.FensterEintragen(plan.fTitel, &plan);
+  schule.FensterAnmelden(&stat);
+  schule.FensterAnmelden(&plan);
   schule.SetAktivesFenster(&plan);
   schule.AlleFensterSchliessen();
   EXPECT_EQ(stat.fGeschlossen, 1);
@@ -260,7 +267,7 @@ TEST_F(SchuleTest, AlleFensterSchliessenSchliesstJedesFensterEinmal) {
 
 TEST_F(SchuleTest, ZerstoerenSchliesstDieFenster) {
   TTestFenster plan(9, "Plan L");
-  schule.FensterEintragen(plan.fTitel, &plan);
+  schule.FensterAnmelden(&plan);
   env.NeueSchule();
   EXPECT_EQ(plan.fGeschlossen, 1);
 }

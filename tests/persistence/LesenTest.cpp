@@ -217,6 +217,36 @@ TEST(SchulDateiLesen, KleineSchuleMitAllenFeldern) {
 
 // --- Versionen -----------------------------------------------------------------------------
 
+TEST(SchulDateiLesen, JedesFensterStehtNachVielemSichernEinmalInDerDatei) {
+  TTestUmgebung u;
+  Bytes bytes;
+  {
+    TKleineSchule k;  // offen: Plan "MÜL"; gelesen: "alle Kurse"
+    BaueKleineSchule(u.schule(), k);
+    bytes = SchuleAlsBytes(u.schule());
+  }
+  // Öffnen, dasselbe Fenster wieder öffnen, sichern: dreimal.
+  for (int runde = 0; runde < 3; ++runde) {
+    std::string fehler;
+    ASSERT_TRUE(Lies(u, bytes, fehler)) << fehler;
+    TFakeFenster plan(9, "MÜL");
+    u.schule().FensterAnmelden(&plan);
+    bytes = SchuleAlsBytes(u.schule());
+    u.schule().FensterAbmelden(&plan);
+  }
+  std::string fehler;
+  ASSERT_TRUE(Lies(u, bytes, fehler)) << fehler;
+  EXPECT_EQ(u.schule().fGespeicherteFenster,
+            (std::vector<TFensterSatz>{{9, "M\xDCL", {0, 0, 0, 0}},
+                                       {21, "alle Kurse", {-5, 0, 640, 480}}}));
+  // Eine Datei, die ein Fenster schon doppelt führt, behält es einmal, mit der ersten Lage.
+  TRohDatei roh = KleineSchuleRoh();
+  roh.Fenster.push_back({9, "M\xDCL"});
+  TSchule& s = GeleseneKleineSchule(u, roh);
+  ASSERT_EQ(s.fGespeicherteFenster.size(), 2u);
+  EXPECT_EQ(s.fGespeicherteFenster[0].Lage, (TFensterLage{10, 20, 300, 200}));
+}
+
 TEST(SchulDateiLesen, Versionen) {
   TTestUmgebung u;
   TRohDatei roh = KleineSchuleRoh();

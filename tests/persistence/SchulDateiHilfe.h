@@ -156,7 +156,7 @@ inline void BaueKleineSchule(TSchule& s, TKleineSchule& k) {
   s.fParListe->fListe = {k.rel5, nullptr};
 
   k.fenster.fLage = {10, 20, 300, 200};
-  s.FensterEintragen("M\xDCL", &k.fenster);
+  s.FensterAnmelden(&k.fenster);
   s.fGespeicherteFenster.push_back({21, "alle Kurse", {-5, 0, 640, 480}});
 
   k.mue->fLetzteAenderung = 46000.5;

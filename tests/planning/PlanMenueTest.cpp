@@ -10,7 +10,7 @@ class TPlanFenster : public TZellenFenster {
  public:
   TPlanFenster(int art, TPlanElement* e) : TZellenFenster(art), fElement(e) {
     e->fPlnFenster = this;
-    Schule().FensterEintragen("Plan " + e->fKuerzel.str(), this);
+    Schule().FensterAnmelden(this);
   }
   TPlanElement* fElement;
 };

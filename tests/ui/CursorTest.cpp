@@ -45,7 +45,7 @@ using CursorFensterTest = PlanFensterTest;
 TEST_F(CursorFensterTest, ZeigerDerPlanfensterNachWerkzeugUndTasten) {
   TPlnForm* f = Oeffne(k5a);
   TPlnForm* g = NeuesPlanFenster(mue);
-  palette.FensterAktiviert(f);
+  Schule().FensterAktivieren(f);
   auto zeiger = [&](TPlnForm* w) { return w->PlnGrid->Cursor(); };
   EXPECT_EQ(zeiger(f).shape(), Qt::ArrowCursor);
   // Setzen: 5a hat noch Stunden offen (ROTSETZER).

@@ -42,7 +42,7 @@ class TElementFenster : public TFakeFenster {
   }
   void Anmelden() {
     Platz(fElement) = this;
-    Schule().FensterEintragen(Titel() + "/" + std::to_string(fArt), this);
+    Schule().FensterAnmelden(this);
     fOffen = true;
   }
   void Abmelden() {

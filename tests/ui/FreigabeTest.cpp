@@ -165,10 +165,12 @@ TEST(Freigabe, SchulBefehle) {
   EXPECT_TRUE(ohne.Neu);
   EXPECT_FALSE(ohne.MitSchule);
   EXPECT_FALSE(ohne.Sichern);
+  EXPECT_TRUE(ohne.Import);
   const TSchulFreigabe offen = SchulFreigabe(true, false);
   EXPECT_FALSE(offen.Neu);
   EXPECT_TRUE(offen.MitSchule);
   EXPECT_FALSE(offen.Sichern);
+  EXPECT_TRUE(offen.Import);
   EXPECT_TRUE(SchulFreigabe(true, true).Sichern);
 }
 

@@ -357,7 +357,7 @@ TEST_F(KursFormTest, InfoHoechstens31ZeichenUndNurWindows1252) {
   EXPECT_EQ(kurs->fInfo.size(), 31u);
 
   // Zwischenablage über die Palette: das Infofeld hat den Fokus.
-  palette.FensterAktiviert(f);
+  Schule().FensterAktivieren(f);
   ASSERT_TRUE(f->TextFeldHatFokus());
   f->InfoFeld->setSelection(0, 6);
   palette.KopierenItemClick(false);
@@ -552,7 +552,7 @@ TEST_F(KursFormTest, VorigerUndNaechsterKursDerListe) {
   ASSERT_EQ(liste.size(), 3u);
   TKursForm* f = Oeffne(liste[0], mue);
   ASSERT_NE(f, nullptr);
-  palette.FensterAktiviert(f);
+  Schule().FensterAktivieren(f);
   s.SetDirty(false);
   QToolButton* rechts = palette.Knopf(T("PfeilRechtsKnopf"));
   QToolButton* links = palette.Knopf(T("PfeilLinksKnopf"));
@@ -595,14 +595,14 @@ TEST_F(KursFormTest, SchliessenNichtBeiOffenemMenueMitAltAlleFenster) {
 
   // Mit Alt schließt "Fenster schließen" alle Fenster der Liste.
   TFakeFenster anderes(FensterArt::LehrerPlan, "Plan MUE");
-  palette.NeuesFensterImMenu(&anderes, nullptr);
+  Schule().FensterAnmelden(&anderes);
   QTest::keyPress(&palette, Qt::Key_Alt, Qt::AltModifier);
   f->close();
   QTest::keyRelease(&palette, Qt::Key_Alt, Qt::NoModifier);
   Loeschen();
   EXPECT_EQ(f, nullptr);
   EXPECT_EQ(anderes.fGeschlossen, 1);
-  palette.LoescheFensterImMenu(&anderes);
+  Schule().FensterAbmelden(&anderes);
   EXPECT_TRUE(s.fFensterListe.empty());
 }
 

@@ -136,7 +136,7 @@ TEST_F(ManuellFormTest, OeffnenAusDerAuswahlImKlassenplan) {
   EXPECT_FALSE(f->KopplungKnopf->isEnabled());
   EXPECT_EQ(f->ZeigeKnopf->text(), T("Kopplung"));
   // Ein zweites "Manuell" holt das Fenster nur nach vorn.
-  palette.FensterAktiviert(plan);
+  Schule().FensterAktivieren(plan);
   plan->PlnGrid->DeSelectAll();
   plan->PlnGrid->SetSelectCell(3, 3, true);
   palette.Knopf(T("ManuellKnopf"))->click();
@@ -275,14 +275,14 @@ TEST_F(ManuellFormTest, BlaetternMitUndOhneShift) {
   rechts->click();
   EXPECT_EQ(f->Planung()->fKurs, kD5b);
   EXPECT_EQ(f->TafelElement(1), k5b);
-  palette.fShift = umShift;
+  palette.UmschalttastenSetzen(umShift);
   rechts->click();
   EXPECT_EQ(f->Planung()->fKurs, kD);
   rechts->click();
   EXPECT_EQ(f->Planung()->fKurs, kD5b);  // kM übersprungen
   links->click();
   EXPECT_EQ(f->Planung()->fKurs, kD);
-  palette.fShift = 0;
+  palette.UmschalttastenSetzen(0);
   links->click();
   EXPECT_EQ(f->Planung()->fKurs, kD5b);
   links->click();
@@ -426,13 +426,13 @@ TEST_F(ManuellFormTest, KnoepfeDerLinkenSpalte) {
 TEST_F(ManuellFormTest, SchiebenMitAltTauschtZeitfelder) {
   TManuellForm* f = Manuell({kD});
   ASSERT_NE(f, nullptr);
-  palette.fShift = umAlt;
+  palette.UmschalttastenSetzen(umAlt);
   u.dialog.Antworte("Ok");
   Ziehe(f, 1, 1, 1, 4, 4, Qt::AltModifier);
   EXPECT_EQ(Titel(), std::vector<std::string>{"Stundentausch"});
   EXPECT_EQ(kD->SetzungFinden(1, 1, 1), nullptr);
   EXPECT_NE(kD->SetzungFinden(1, 4, 4), nullptr);
-  palette.fShift = 0;
+  palette.UmschalttastenSetzen(0);
 }
 
 TEST_F(ManuellFormTest, StrgSchiebenMarkiertMoeglicheStunden) {

@@ -230,8 +230,8 @@ TEST_F(PaletteTest, KnoepfeMitHinweisen) {
 }
 
 TEST_F(PaletteTest, FreigabenNachDemAktivenFenster) {
-  palette.NeuesFensterImMenu(&fenster, nullptr);
-  palette.FensterAktiviert(&fenster);
+  Schule().FensterAnmelden(&fenster);
+  Schule().FensterAktivieren(&fenster);
   // Planfenster: alles an außer "Kurs löschen" und "Automatik" (die es noch nicht gibt).
   for (const char* k : {"PfeilLinksKnopf", "PfeilRechtsKnopf", "ZeigKnopf", "SetzKnopf",
                         "LoeschKnopf", "SchiebKnopf", "FixKnopf", "NeueUEKnopf", "ManuellKnopf"})
@@ -259,7 +259,7 @@ TEST_F(PaletteTest, FreigabenNachDemAktivenFenster) {
   EXPECT_TRUE(palette.Knopf(T("GrDatKnopf"))->isChecked());
   EXPECT_FALSE(An("Datei/Fenster drucken..."));  // den Druck der Datenfenster gibt es noch nicht
   // Ohne aktives Fenster: alles wieder aus, kein Häkchen.
-  palette.LoescheFensterImMenu(&fenster);
+  Schule().FensterAbmelden(&fenster);
   EXPECT_FALSE(KnopfAn("LoeschKnopf"));
   EXPECT_FALSE(An("Datei/Fenster schließen"));
   EXPECT_EQ(FensterMenue()->actions().size(), 4);
@@ -267,8 +267,8 @@ TEST_F(PaletteTest, FreigabenNachDemAktivenFenster) {
 
 TEST_F(PaletteTest, PfeiltastenBlaetternUndUmschalttastenWerdenGemerkt) {
   fenster.fArt = 67;  // Kursfenster: blättert selbst
-  palette.NeuesFensterImMenu(&fenster, nullptr);
-  palette.FensterAktiviert(&fenster);
+  Schule().FensterAnmelden(&fenster);
+  Schule().FensterAktivieren(&fenster);
   QTest::keyClick(&palette, Qt::Key_Right, Qt::ShiftModifier);
   QTest::keyClick(&palette, Qt::Key_Left);
   ASSERT_EQ(fenster.fBlaettern.size(), 2u);
@@ -276,11 +276,11 @@ TEST_F(PaletteTest, PfeiltastenBlaetternUndUmschalttastenWerdenGemerkt) {
   EXPECT_EQ(fenster.fBlaettern[1], (std::pair<int, unsigned>{-1, 0u}));
   QKeyEvent druck(QEvent::KeyPress, Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
   QApplication::sendEvent(&palette, &druck);
-  EXPECT_EQ(palette.fShift, static_cast<TUmschaltMenge>(umCtrl | umAlt));
+  EXPECT_EQ(*palette.Umschalttasten(), static_cast<TUmschaltMenge>(umCtrl | umAlt));
   QKeyEvent los(QEvent::KeyRelease, Qt::Key_B, Qt::NoModifier);
   QApplication::sendEvent(&palette, &los);
-  EXPECT_EQ(palette.fShift, 0u);
-  palette.LoescheFensterImMenu(&fenster);
+  EXPECT_EQ(*palette.Umschalttasten(), 0u);
+  Schule().FensterAbmelden(&fenster);
 }
 
 TEST_F(PaletteTest, VoreinstellungenOeffnenIhreDialoge) {
@@ -351,15 +351,15 @@ TEST_F(PaletteTest, WahlImElementmenueOeffnetNachFensterart) {
   TLehrer* cd = Schule().HoleLehrer("CD");
   Schule().SetDirty(false);
   ab->fPlnFenster = &plan;
-  palette.NeuesFensterImMenu(&plan, nullptr);
-  palette.FensterAktiviert(&plan);
+  Schule().FensterAnmelden(&plan);
+  Schule().FensterAktivieren(&plan);
   palette.MenuAnlage();
   palette.ElementMenueZeigen(leh);
   ASSERT_TRUE(palette.OffenesMenue()->Waehle(1));
   EXPECT_EQ(plan.fGezeigt, std::vector<TElement*>{cd});
   EXPECT_FALSE(Schule().fDirty);
   ab->fPlnFenster = nullptr;
-  palette.LoescheFensterImMenu(&plan);
+  Schule().FensterAbmelden(&plan);
 }
 
 TEST_F(PaletteTest, AuswahllisteMitOhne) {
@@ -372,14 +372,14 @@ TEST_F(PaletteTest, AuswahllisteMitOhne) {
     EXPECT_EQ(m->Menue()[0].Text, "ohne");
     m->Waehle(1);
   });
-  EXPECT_TRUE(palette.PopupListe(leh, true, QPoint(10, 10)));
-  EXPECT_EQ(palette.fPopLehrer, ab);
+  auto wahl = palette.ElementWaehlen(leh, true, 10, 10);
+  ASSERT_TRUE(wahl && wahl->Gewaehlt);
+  EXPECT_EQ(wahl->Element, ab);
   QTimer::singleShot(
       0, [] { qobject_cast<TPopupMenue*>(QApplication::activePopupWidget())->Waehle(0); });
-  palette.fPopLehrer = nullptr;
-  EXPECT_TRUE(palette.PopupListe(leh, true, QPoint(10, 10)));
-  EXPECT_TRUE(palette.fPopWahl);
-  EXPECT_EQ(palette.fPopLehrer, nullptr);
+  wahl = palette.ElementWaehlen(leh, true, 10, 10);
+  ASSERT_TRUE(wahl && wahl->Gewaehlt);
+  EXPECT_EQ(wahl->Element, nullptr);
   // Die Mehrfachwahl einer leeren Liste liefert nichts, ohne Fenster.
   EXPECT_TRUE(palette.MultiMenu({}, T("Wahl")).empty());
 }

@@ -85,7 +85,7 @@ class PlanFensterTest : public ::testing::Test {
   // Öffnet das Planfenster und macht es zum aktiven Fenster.
   TPlnForm* Oeffne(TPlanElement* e) {
     TPlnForm* f = NeuesPlanFenster(e);
-    palette.FensterAktiviert(f);
+    Schule().FensterAktivieren(f);
     return f;
   }
 

@@ -125,7 +125,7 @@ TEST_F(PlnFormTest, KopierenDesKlassenplansMitSchalter) {
 
 TEST_F(PlnFormTest, KopierenMitShiftNenntDieKurseDerKopplung) {
   TPlnForm* f = Oeffne(k5a);
-  palette.fShift = umShift;
+  palette.UmschalttastenSetzen(umShift);
   EXPECT_EQ(f->InhaltAlsText(),
             "\tMo\tDi\tMi\tDo\tFr\r\n"
             " 1\tMUE D R1\tMUE D R1\t---\t---\t---\r\n"
@@ -146,7 +146,7 @@ TEST_F(PlnFormTest, KopierenMitShiftNenntDieKurseDerKopplung) {
             " 4\t---\t---\t---\t---\t---\r\n"
             " 5\t---\t---\t---\t---\t---\r\n"
             " 6\t---\t---\t---\t---\t---\r\n");
-  palette.fShift = 0;
+  palette.UmschalttastenSetzen(0);
 }
 
 TEST_F(PlnFormTest, KopieGleichDerAusgabeVonTamrelCli) {
@@ -354,7 +354,7 @@ TEST_F(PlnFormTest, GekoppelteStundeSchiebenMitUndOhneAlt) {
   EXPECT_TRUE(BelegungenStimmen(Schule()));
   // Mit Alt nur der gezogene Kurs (die Zelle zeigt den letzten Kurs der Klasse: KR).
   ASSERT_EQ(f->ZellKurs(1, 4), kKR);
-  palette.fShift = umAlt;
+  palette.UmschalttastenSetzen(umAlt);
   Ziehe(f, 1, 4, 2, 5, Qt::AltModifier);
   EXPECT_NE(kKR->SetzungFinden(1, 2, 5), nullptr);
   EXPECT_EQ(kKR->SetzungFinden(1, 1, 4), nullptr);
@@ -505,7 +505,7 @@ TEST_F(PlnFormTest, ProbeMitStrgMarkiertWasHinpasst) {
 TEST_F(PlnFormTest, LoeschenNurDesRaumsMitAlt) {
   TPlnForm* klasse = Oeffne(k5a);
   TPlnForm* raum = NeuesPlanFenster(r1);
-  palette.FensterAktiviert(klasse);
+  Schule().FensterAktivieren(klasse);
   Werkzeug(TToolArt::LoeschTool);
   DoppelKlick(klasse, 1, 1, Qt::AltModifier);
   ASSERT_NE(kD->SetzungFinden(1, 1, 1), nullptr);
@@ -658,7 +658,7 @@ TEST_F(PlnFormTest, ElementwahlErsetztOderOeffntEinZweitesFenster) {
   EXPECT_EQ(Schule().fAktivesFenster, f);
   EXPECT_EQ(Schule().fToolArt, TToolArt::FixTool);
   ASSERT_EQ(Schule().fFensterListe.size(), 1u);
-  EXPECT_EQ(Schule().fFensterListe[0].Titel.str(), "Plan SCH");
+  EXPECT_EQ(Schule().fFensterListe[0]->Titel(), "Plan SCH");
   // Mit Shift ein zweites Fenster.
   ElementFensterOeffnen(mue, TFensterArt::PFenster, umShift);
   ASSERT_NE(mue->fPlnFenster, nullptr);
@@ -695,13 +695,35 @@ TEST_F(PlnFormTest, SchliessenMeldetAbUndAltSchliesstAlle) {
   EXPECT_EQ(r1->fPlnFenster, nullptr);
   // Mit Alt schließt das Schließen eines Fensters alle.
   TPlnForm* d = Oeffne(r2);
-  palette.fShift = umAlt;
+  palette.UmschalttastenSetzen(umAlt);
   EXPECT_TRUE(d->close());
   EXPECT_TRUE(Schule().fFensterListe.empty());
   EXPECT_EQ(mue->fPlnFenster, nullptr);
   EXPECT_EQ(r2->fPlnFenster, nullptr);
-  EXPECT_EQ(palette.fShift & umAlt, 0u);
+  EXPECT_EQ(*palette.Umschalttasten() & umAlt, 0u);
   (void)a;
+}
+
+TEST_F(PlnFormTest, GleichnamigePlaeneSindAngemeldetUndSchliessenMitDerSchule) {
+  // Lehrer und Raum "A1": zwei Fenster "Plan A1", beide im Fenstermenü.
+  QPointer<TPlnForm> lehrer(Oeffne(Schule().HoleLehrer("A1")));
+  QPointer<TPlnForm> raum(Oeffne(Schule().HoleRaum("A1")));
+  EXPECT_EQ(Schule().fFensterListe, (std::vector<TFenster*>{lehrer.data(), raum.data()}));
+  auto* menue = qobject_cast<QMenu*>(palette.Befehl(T("Fenster/Zwischenablage"))->parent());
+  ASSERT_EQ(menue->actions().size(), 6);
+  EXPECT_EQ(menue->actions()[5]->text(), T("Plan A1"));
+  // Umbenannt: der Eintrag folgt, sobald das Menü aufgeht.
+  TRaum* a1 = Schule().HoleRaum("A1");
+  a1->fKuerzel = "A2";
+  emit menue->aboutToShow();
+  EXPECT_EQ(menue->actions()[5]->text(), T("Plan A2"));
+  a1->fKuerzel = "A1";
+  Schule().SetDirty(false);
+  palette.DateiSchliessenItemClick();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(lehrer.isNull());
+  EXPECT_TRUE(raum.isNull());
+  EXPECT_EQ(menue->actions().size(), 4);
 }
 
 TEST_F(PlnFormTest, GeloeschtesElementSchliesstSeinFenster) {

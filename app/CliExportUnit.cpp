@@ -1,0 +1,149 @@
+#include "app/CliExportUnit.h"
+
+#include <algorithm>
+#include <charconv>
+#include <ostream>
+
+#include "app/KonsoleUnit.h"
+#include "model/SchulUnit.h"
+#include "output/ExportUnit.h"
+#include "persistence/ImportUnit.h"
+#include "persistence/ReadUnit.h"
+#include "persistence/WriteUnit.h"
+#include "settings/StandardUnit.h"
+
+namespace {
+constexpr const char* kExportAufruf =
+    "Aufruf: tamrel-cli export DATEI kurse|wochenplan|lanis|schulmanager AUSGABE "
+    "[--art lehrer|klasse|raum] [--woche N] [--tage N] [--stunden N]\n";
+constexpr const char* kImportAufruf =
+    "Aufruf: tamrel-cli import DATEI KURSLISTE --ausgabe NEU [--unbekannte-anlegen]\n";
+
+bool Zahl(const std::string& text, int von, int bis, int& wert) {
+  int z = 0;
+  const char* ende = text.data() + text.size();
+  const auto [p, fehler] = std::from_chars(text.data(), ende, z);
+  if (text.empty() || fehler != std::errc() || p != ende || z < von || z > bis) return false;
+  wert = z;
+  return true;
+}
+
+int LetzteGesetzteStunde(const TSchule& schule) {
+  int letzte = 0;
+  for (const TKurs* k : schule.fKursMenge)
+    for (const TSetzung* s : k->fSetzungen) letzte = std::max(letzte, s->fStunde);
+  return letzte;
+}
+
+int Falsch(const std::string& meldung, const char* aufruf, std::ostream& fehler) {
+  fehler << meldung << '\n' << aufruf;
+  return 2;
+}
+}  // namespace
+
+int CliExport(const std::vector<std::string>& args, std::ostream& /*aus*/, std::ostream& fehler) {
+  std::vector<std::string> frei;
+  std::string art = "lehrer";
+  int woche = 1, tage = 5, stunden = 0;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--art" || a == "--woche" || a == "--tage" || a == "--stunden") {
+      if (i + 1 >= args.size())
+        return Falsch("Nach " + a + " fehlt ein Wert.", kExportAufruf, fehler);
+      const std::string& wert = args[++i];
+      bool ok = true;
+      if (a == "--art") {
+        art = wert;
+        ok = wert == "lehrer" || wert == "klasse" || wert == "raum";
+      } else if (a == "--woche") {
+        ok = Zahl(wert, 1, MaxWochen, woche);
+      } else if (a == "--tage") {
+        ok = Zahl(wert, 5, MaxTage, tage);
+      } else {
+        ok = Zahl(wert, 1, MaxStunden, stunden);
+      }
+      if (!ok) return Falsch("Ungültiger Wert für " + a + ": " + wert, kExportAufruf, fehler);
+      continue;
+    }
+    if (a.size() > 2 && a[0] == '-' && a[1] == '-')
+      return Falsch("Unbekannte Option: " + a, kExportAufruf, fehler);
+    frei.push_back(a);
+  }
+  if (frei.size() != 3)
+    return Falsch("Es fehlen Datei, Exportart oder Ausgabe.", kExportAufruf, fehler);
+  const std::string& was = frei[1];
+  TExportArt exportArt;
+  if (was == "kurse")
+    exportArt = TExportArt::Kurse;
+  else if (was == "wochenplan")
+    exportArt = art == "lehrer"   ? TExportArt::LehrerPlaene
+                : art == "klasse" ? TExportArt::KlassenPlaene
+                                  : TExportArt::RaumPlaene;
+  else if (was == "lanis")
+    exportArt = TExportArt::Lanis;
+  else if (was == "schulmanager")
+    exportArt = TExportArt::Schulmanager;
+  else
+    return Falsch("Unbekannte Exportart: " + was, kExportAufruf, fehler);
+
+  TKonsolenUmgebung umgebung(fehler);
+  TSchule& schule = Schule();
+  std::string meldung;
+  if (!ReadSchule(frei[0], schule, meldung)) {
+    fehler << meldung << '\n';
+    return 1;
+  }
+  TStandard& st = Standard();
+  if (woche > st.fMaxWocheNeu) {
+    fehler << "Die Schule hat nur " << st.fMaxWocheNeu << " Planversion"
+           << (st.fMaxWocheNeu == 1 ? "" : "en") << ".\n";
+    return 1;
+  }
+  st.fAktuelleWoche = woche;
+  st.fMaxTageNeu = tage;
+  st.fPlnStd = stunden > 0 ? stunden : std::clamp(LetzteGesetzteStunde(schule), 6, MaxStunden);
+  TExport exporter;
+  if (!exporter.ExportToFile(exportArt, frei[2], meldung)) {
+    fehler << meldung << '\n';
+    return 1;
+  }
+  return 0;
+}
+
+int CliImport(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler) {
+  std::vector<std::string> frei;
+  std::string ausgabe;
+  bool anlegen = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--unbekannte-anlegen") {
+      anlegen = true;
+    } else if (a == "--ausgabe") {
+      if (i + 1 >= args.size())
+        return Falsch("Nach --ausgabe fehlt ein Wert.", kImportAufruf, fehler);
+      ausgabe = args[++i];
+    } else if (a.size() > 2 && a[0] == '-' && a[1] == '-') {
+      return Falsch("Unbekannte Option: " + a, kImportAufruf, fehler);
+    } else {
+      frei.push_back(a);
+    }
+  }
+  if (frei.size() != 2 || ausgabe.empty())
+    return Falsch("Es fehlen Datei, Kursliste oder --ausgabe.", kImportAufruf, fehler);
+  TKonsolenUmgebung umgebung(fehler);
+  TSchule& schule = Schule();
+  std::string meldung;
+  if (!ReadSchule(frei[0], schule, meldung)) {
+    fehler << meldung << '\n';
+    return 1;
+  }
+  TImport import(nullptr, anlegen ? TUnbekannte::Anlegen : TUnbekannte::Fragen);
+  const TImportErgebnis e = import.ImportFromFile(frei[1]);
+  if (!e.Importiert) return 1;
+  if (!WriteSchule(ausgabe, schule, meldung)) {
+    fehler << meldung << '\n';
+    return 1;
+  }
+  aus << "Kurse: " << e.Kurse << '\n' << "Stunden: " << e.Stunden << '\n';
+  return 0;
+}

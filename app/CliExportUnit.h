@@ -1,0 +1,21 @@
+// tamrel-cli export und import: dieselben Dateien und derselbe Ablauf wie die Befehle
+// "Datei" › "Export" und "Datei" › "Import..." der Palette.
+//
+//   tamrel-cli export DATEI kurse|wochenplan|lanis|schulmanager AUSGABE
+//                     [--art lehrer|klasse|raum] [--woche N] [--tage N] [--stunden N]
+//   tamrel-cli import DATEI KURSLISTE --ausgabe NEU [--unbekannte-anlegen]
+//
+// export: --art wählt die Pläne von "wochenplan" (Vorgabe lehrer); --woche: die Planversion
+// (Vorgabe 1), --tage: Tage je Woche (5 bis 7, Vorgabe 5), --stunden: Stunden je Tag (Vorgabe:
+// so viele, dass keine gesetzte Stunde fehlt, mindestens 6); die Schuldatei hält sie nicht.
+// import: liest die Kursliste in die Schule DATEI und schreibt sie nach NEU; ohne
+// --unbekannte-anlegen lehnt ein unbekanntes Kürzel den Import ab.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// Die Befehle (args ohne den Befehlsnamen); liefern den Rückgabewert des Prozesses.
+int CliExport(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler);
+int CliImport(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler);

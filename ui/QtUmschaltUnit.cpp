@@ -1,0 +1,17 @@
+#include "ui/QtUmschaltUnit.h"
+
+#include <QGuiApplication>
+
+#include "model/DienstUnit.h"
+#include "ui/QuonGridUnit.h"
+
+unsigned FensterUmschalt() {
+  if (const TFensterDienst* dienst = FensterDienst())
+    if (const std::optional<unsigned> umschalt = dienst->Umschalttasten()) return *umschalt;
+  return TQuonGrid::Umschalt(QGuiApplication::keyboardModifiers(), Qt::NoButton) &
+         (umShift | umAlt | umCtrl);
+}
+
+void FensterUmschaltMerken(unsigned umschalt) {
+  if (TFensterDienst* dienst = FensterDienst()) dienst->UmschalttastenSetzen(umschalt);
+}
