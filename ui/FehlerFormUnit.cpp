@@ -46,10 +46,7 @@ TFehlerForm* TFehlerForm::FehlerInit() {
     form = new TFehlerForm;
     const int index = NeuerFormIndex();
     schule.fFehlerForm = form;
-    if (TTamrelPalette* p = form->Palette())
-      p->NeuesFensterImMenu(form, form);
-    else
-      schule.FensterEintragen("Fehler", form);
+    schule.FensterAnmelden(form);
     form->fAngemeldet = true;
     PositioniereFenster(*form, index);
   }
@@ -102,10 +99,7 @@ void TFehlerForm::Abmelden() {
   if (!SchuleVorhanden()) return;
   TSchule& schule = Schule();
   if (schule.fFehlerForm == this) schule.fFehlerForm = nullptr;
-  if (TTamrelPalette* p = Palette())
-    p->LoescheFensterImMenu(this);
-  else
-    schule.FensterAbmelden(this);
+  schule.FensterAbmelden(this);
   if (schule.fAktivesFenster == this) schule.FensterAbmelden(this);
 }
 
@@ -128,10 +122,7 @@ void TFehlerForm::closeEvent(QCloseEvent* event) {
 
 bool TFehlerForm::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden()) {
-    if (TTamrelPalette* p = Palette())
-      p->FensterAktiviert(this);
-    else
-      Schule().SetAktivesFenster(this);
+    Schule().FensterAktivieren(this);
   }
   return QWidget::event(event);
 }

@@ -27,23 +27,11 @@ namespace {
 
 // Die Auswahlliste der Palette unter dem Knopf.
 TElement* PaletteWahl(TKuerzelArt art, QPushButton* knopf) {
-  auto* p = dynamic_cast<TTamrelPalette*>(FensterDienst());
-  if (!p || !p->PopupListe(art, false, knopf->mapToGlobal(QPoint(0, knopf->height()))))
-    return nullptr;
-  switch (art) {
-    case leh:
-      return p->fPopLehrer;
-    case kla:
-      return p->fPopKlasse;
-    case kop:
-      return p->fPopKopplung;
-    case fac:
-      return p->fPopFach;
-    case rau:
-      return p->fPopRaum;
-    default:
-      return nullptr;
-  }
+  TFensterDienst* d = FensterDienst();
+  if (!d) return nullptr;
+  const QPoint pos = knopf->mapToGlobal(QPoint(0, knopf->height()));
+  const auto wahl = d->ElementWaehlen(art, false, pos.x(), pos.y());
+  return wahl && wahl->Gewaehlt ? wahl->Element : nullptr;
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ TSVForm::TSVForm() : QWidget(nullptr, Qt::Window) {
   connect(SVGrid, &TQuonGrid::MausDruck, this, [this](const TGridMaus& m) {
     fMouseX = m.Pos.x();
     fMouseY = m.Pos.y();
-    if (TTamrelPalette* p = Palette()) p->fShift = m.Umschalt & 7u;
+    if (TFensterDienst* d = FensterDienst()) d->UmschalttastenSetzen(m.Umschalt & 7u);
   });
   auto* spalte = new QVBoxLayout(this);
   spalte->setContentsMargins(4, 4, 4, 4);
@@ -130,10 +130,7 @@ TSVForm* TSVForm::ZeigeSVForm() {
     form = new TSVForm;
     const int index = NeuerFormIndex();
     schule.fSVForm = form;
-    if (TTamrelPalette* p = form->Palette())
-      p->NeuesFensterImMenu(form, form);
-    else
-      schule.FensterEintragen("Stundenverteilung", form);
+    schule.FensterAnmelden(form);
     form->fAngemeldet = true;
     form->ISVForm();
     PositioniereFenster(*form, index);
@@ -235,10 +232,7 @@ void TSVForm::Abmelden() {
   if (!SchuleVorhanden()) return;
   TSchule& schule = Schule();
   if (schule.fSVForm == this) schule.fSVForm = nullptr;
-  if (TTamrelPalette* p = Palette())
-    p->LoescheFensterImMenu(this);
-  else
-    schule.FensterAbmelden(this);
+  schule.FensterAbmelden(this);
   if (schule.fAktivesFenster == this) schule.FensterAbmelden(this);
 }
 
@@ -266,20 +260,19 @@ void TSVForm::resizeEvent(QResizeEvent* event) {
 
 bool TSVForm::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden()) {
-    if (TTamrelPalette* p = Palette())
-      p->FensterAktiviert(this);
-    else
-      Schule().SetAktivesFenster(this);
+    Schule().FensterAktivieren(this);
   }
   return QWidget::event(event);
 }
 
 void TSVForm::keyPressEvent(QKeyEvent* event) {
-  if (TTamrelPalette* p = Palette()) p->fShift = TTamrelPalette::TastenUmschalt(event);
+  if (TFensterDienst* d = FensterDienst())
+    d->UmschalttastenSetzen(TTamrelPalette::TastenUmschalt(event));
   QWidget::keyPressEvent(event);
 }
 
 void TSVForm::keyReleaseEvent(QKeyEvent* event) {
-  if (TTamrelPalette* p = Palette()) p->fShift = TTamrelPalette::TastenUmschalt(event);
+  if (TFensterDienst* d = FensterDienst())
+    d->UmschalttastenSetzen(TTamrelPalette::TastenUmschalt(event));
   QWidget::keyReleaseEvent(event);
 }

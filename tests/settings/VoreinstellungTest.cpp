@@ -20,7 +20,7 @@ TEST_F(VoreinstellungTest, WenigerTageEntferntDieSamstagsstundenErstNachDerFrage
   ASSERT_NE(samstag, nullptr);
   ASSERT_EQ(s.fVertretungsMenge.ListeZahlElemente(), 1);
   TFakeFenster plan(9, "Plan");
-  s.FensterEintragen("Plan", &plan);
+  s.FensterAnmelden(&plan);
 
   TEckWerte w = EckWerteAusStandard();
   w.MaxTage = 5;
