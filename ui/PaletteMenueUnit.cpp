@@ -218,7 +218,8 @@ void TTamrelPalette::MenuesAnlegen() {
   // Fenster
   fFensterMenue = new QMenu(T("Fenster"), this);
   connect(fFensterMenue, &QMenu::aboutToShow, this, [this] { FensterTitelAnpassen(); });
-  Fehlt(fFensterMenue, T("Fenster/Anordnung..."), T("Anordnung..."));
+  Eintrag(fFensterMenue, T("Fenster/Anordnung..."), T("Anordnung..."), {},
+          [this] { AnordnungItemClick(); });
   fFensterMenue->addSeparator();
   Fehlt(fFensterMenue, T("Fenster/Zwischenablage"), T("Zwischenablage"));
   fFensterMenue->addSeparator();

@@ -8,7 +8,7 @@
 
 void TTamrelPalette::VoreinstellungItemClick(const std::string& eintrag) {
   const std::vector<std::string> uebernommen =
-      VoreinstellungZeigen(eintrag, this, fVoreinstellungLauf);
+      VoreinstellungZeigen(eintrag, this, fDialogLauf);
   if (uebernommen.empty()) return;
   // Eckdaten ändern die Anordnung der Knöpfe und die Zahl der Planversionen.
   for (const std::string& e : uebernommen)

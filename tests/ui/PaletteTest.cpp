@@ -79,7 +79,7 @@ class PaletteTest : public ::testing::Test {
       return fOeffnenAntwort;
     });
     // Die Voreinstellungen nach "Neu" schließen ohne Änderung.
-    palette.fVoreinstellungLauf = [this](QDialog& d) {
+    palette.fDialogLauf = [this](QDialog& d) {
       fVoreinstellungen.push_back(d.windowTitle().toStdString());
       d.reject();
     };
