@@ -17,6 +17,7 @@
 #include "ui/ElementMenueUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/SymbolUnit.h"
+#include "ui/ZwischenFormUnit.h"
 
 namespace {
 
@@ -221,7 +222,8 @@ void TTamrelPalette::MenuesAnlegen() {
   Eintrag(fFensterMenue, T("Fenster/Anordnung..."), T("Anordnung..."), {},
           [this] { AnordnungItemClick(); });
   fFensterMenue->addSeparator();
-  Fehlt(fFensterMenue, T("Fenster/Zwischenablage"), T("Zwischenablage"));
+  Eintrag(fFensterMenue, T("Fenster/Zwischenablage"), T("Zwischenablage"), {},
+          [] { TZwischenForm::Zeigen(); });
   fFensterMenue->addSeparator();
 
   // Hilfe
