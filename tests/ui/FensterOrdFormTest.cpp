@@ -5,6 +5,7 @@
 
 #include "PlanFensterHilfe.h"
 #include "ui/FensterOrdFormUnit.h"
+#include "settings/StandardFormUnit.h"
 #include "ui/FensterPlatzUnit.h"
 
 using FensterOrdTest = PlanFensterTest;
@@ -45,4 +46,16 @@ TEST_F(FensterOrdTest, NeuerModusOrdnetAlleFensterUmDerselbeNicht) {
   // Modus 4: das erste Fenster rechts oben, das zweite links unten.
   EXPECT_GT(a->x(), b->x());
   EXPECT_LT(a->y(), b->y());
+}
+
+TEST_F(FensterOrdTest, EckdatenOrdnenMitHintergrundAlleFensterUm) {
+  TPlnForm* a = Oeffne(mue);
+  palette.fDialogLauf = [](QDialog& d) { dynamic_cast<TStandardForm&>(d).OkKnopfClick(); };
+  st.fHintergrundAn = false;
+  a->move(700, 500);
+  palette.Befehl(QString::fromUtf8("Bearbeiten/Voreinstellungen/Eckdaten"))->trigger();
+  EXPECT_EQ(a->pos(), QPoint(700, 500));
+  st.fHintergrundAn = true;
+  palette.Befehl(QString::fromUtf8("Bearbeiten/Voreinstellungen/Eckdaten"))->trigger();
+  EXPECT_NE(a->pos(), QPoint(700, 500));
 }
