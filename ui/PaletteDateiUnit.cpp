@@ -128,6 +128,7 @@ bool TTamrelPalette::DateiOeffnen(const std::string& pfad) {
   fHalter->AlsOffen();
   MenuAnlage();
   NachSchulwechsel();
+  GespeicherteFensterOeffnen();
   Schule().AlleFensterUpdate();
   return true;
 }

@@ -111,6 +111,9 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void AnordnungItemClick();
   // Die Palette nach vorn, dann jedes Fenster der Fensterliste an seinen Platz (Index ab 1).
   void FensterUmordnen();
+  // Nach dem Lesen einer Schule: die gespeicherten Planfenster wieder öffnen (vom letzten Satz
+  // zum ersten, so liegt das erste oben); ihre Sätze sind damit verbraucht, die übrigen bleiben.
+  void GespeicherteFensterOeffnen();
   // "Import...": Dateidialog ab fImportPfad, dann DateiImportieren.
   void ImportItemClick();
   // Der Import ohne Dialog: Fenster "Importieren", die drei Phasen, danach gilt die Schule als

@@ -5,6 +5,9 @@
 
 #include "PlanFensterHilfe.h"
 #include "ui/FensterOrdFormUnit.h"
+#include <QTemporaryDir>
+
+#include "persistence/WriteUnit.h"
 #include "settings/StandardFormUnit.h"
 #include "ui/FensterPlatzUnit.h"
 
@@ -58,4 +61,32 @@ TEST_F(FensterOrdTest, EckdatenOrdnenMitHintergrundAlleFensterUm) {
   st.fHintergrundAn = true;
   palette.Befehl(QString::fromUtf8("Bearbeiten/Voreinstellungen/Eckdaten"))->trigger();
   EXPECT_NE(a->pos(), QPoint(700, 500));
+}
+
+TEST_F(FensterOrdTest, GespeichertePlanfensterKommenBeimOeffnenWiederUndBleibenGleich) {
+  QTemporaryDir ordner;
+  const std::string pfad = ordner.filePath(QStringLiteral("s.tmr")).toStdString();
+  TPlnForm* a = Oeffne(mue);
+  Oeffne(k5a);
+  a->setGeometry(300, 200, a->width() - 40, a->height());
+  std::string fehler;
+  ASSERT_TRUE(WriteSchule(pfad, Schule(), fehler)) << fehler;
+  const auto titel = [] {
+    std::vector<std::string> t;
+    for (const TFenster* f : Schule().fFensterListe) t.push_back(f->Titel());
+    std::sort(t.begin(), t.end());
+    return t;
+  };
+  const std::vector<std::string> vorher = titel();
+  ASSERT_EQ(vorher, (std::vector<std::string>{"Plan 5a", "Plan MUE"}));
+  ASSERT_TRUE(palette.DateiOeffnen(pfad));
+  EXPECT_EQ(titel(), vorher);
+  EXPECT_TRUE(Schule().fGespeicherteFenster.empty());  // verbraucht
+  auto* wieder = dynamic_cast<QWidget*>(Schule().HoleLehrer("MUE")->fPlnFenster);
+  ASSERT_NE(wieder, nullptr);
+  EXPECT_EQ(wieder->geometry().topLeft(), QPoint(300, 200));
+  // Sichern und nochmals öffnen: dieselben Fenster, keines doppelt.
+  ASSERT_TRUE(WriteSchule(pfad, Schule(), fehler)) << fehler;
+  ASSERT_TRUE(palette.DateiOeffnen(pfad));
+  EXPECT_EQ(titel(), vorher);
 }
