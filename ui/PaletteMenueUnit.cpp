@@ -14,13 +14,15 @@
 #include "output/ExportUnit.h"
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
+#include "settings/StandardFormUnit.h"
 #include "ui/AuTabFormUnit.h"
 #include "ui/DepFormUnit.h"
 #include "ui/ElementMenueUnit.h"
 #include "ui/PaletteUnit.h"
-#include "ui/SymbolUnit.h"
 #include "ui/StatistikFormUnit.h"
+#include "ui/SymbolUnit.h"
 #include "ui/UebersichtFormUnit.h"
+#include "ui/ZwischenFormUnit.h"
 
 namespace {
 
@@ -145,18 +147,23 @@ void TTamrelPalette::MenuesAnlegen() {
           [this] { AllesAuswaehlenItemClick(); });
   bearb->addSeparator();
   QMenu* vor = Untermenue(bearb, T("Bearbeiten/Voreinstellungen"), T("Voreinstellungen"));
-  for (const char* t : {"Eckdaten", "Grunddaten", "Deputate", "Pläne", "Kurse", "Planversionen",
-                        "Kalender", "Zeiten", "Kennwort", "Automatik", "Vertretung", "HTML-Farben"})
+  for (const char* t :
+       {"Eckdaten", "Grunddaten", "Deputate", "Pläne", "Kurse", "Planversionen", "Kalender",
+        "Zeiten", "Kennwort", "Automatik", "Vertretung", "HTML-Farben"}) {
     if (std::string_view(t) == "Kalender")
       Eintrag(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t), {},
               [this] { KalenderItemClick(); });
-    else if (QLatin1String(t) == QLatin1String("Automatik"))
+    else if (std::string_view(t) == "Automatik")
       Eintrag(vor, T("Bearbeiten/Voreinstellungen/Automatik"), T(t), {}, [this] {
         TAuTabForm editor(this);
         editor.exec();
       });
+    else if (VoreinstellungVorhanden(t))
+      Eintrag(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t), {},
+              [this, e = std::string(t)] { VoreinstellungItemClick(e); });
     else
       Fehlt(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t));
+  }
   QMenu* wz = Untermenue(bearb, T("Bearbeiten/Werkzeuge"), T("Werkzeuge"));
   fFensterArtItems = new QActionGroup(this);
   fWerkzeugItems = new QActionGroup(this);
@@ -238,9 +245,11 @@ void TTamrelPalette::MenuesAnlegen() {
   // Fenster
   fFensterMenue = new QMenu(T("Fenster"), this);
   connect(fFensterMenue, &QMenu::aboutToShow, this, [this] { FensterTitelAnpassen(); });
-  Fehlt(fFensterMenue, T("Fenster/Anordnung..."), T("Anordnung..."));
+  Eintrag(fFensterMenue, T("Fenster/Anordnung..."), T("Anordnung..."), {},
+          [this] { AnordnungItemClick(); });
   fFensterMenue->addSeparator();
-  Fehlt(fFensterMenue, T("Fenster/Zwischenablage"), T("Zwischenablage"));
+  Eintrag(fFensterMenue, T("Fenster/Zwischenablage"), T("Zwischenablage"), {},
+          [] { TZwischenForm::Zeigen(); });
   fFensterMenue->addSeparator();
 
   // Hilfe
