@@ -24,14 +24,6 @@ bool Zahl(const std::string& text, int von, int bis, int& wert) {
   return true;
 }
 
-// Die letzte Stunde, in der die Schule eine Stunde gesetzt hat (0 ohne Setzungen).
-int LetzteGesetzteStunde(const TSchule& schule) {
-  int letzte = 0;
-  for (const TKurs* k : schule.fKursMenge)
-    for (const TSetzung* s : k->fSetzungen) letzte = std::max(letzte, s->fStunde);
-  return letzte;
-}
-
 TPlanElement* Element(TSchule& schule, const std::string& art, const std::string& kuerzel) {
   const std::string k = Utf8ZuWin1252(kuerzel);
   if (art == "lehrer") return TSchule::HoleElement(schule.fLehrerMenge, k);
@@ -39,6 +31,13 @@ TPlanElement* Element(TSchule& schule, const std::string& art, const std::string
   return TSchule::HoleElement(schule.fRaumMenge, k);
 }
 }  // namespace
+
+int LetzteGesetzteStunde(const TSchule& schule) {
+  int letzte = 0;
+  for (const TKurs* k : schule.fKursMenge)
+    for (const TSetzung* s : k->fSetzungen) letzte = std::max(letzte, s->fStunde);
+  return letzte;
+}
 
 bool PlanAufrufLesen(const std::vector<std::string>& args, TPlanAufruf& aufruf,
                      std::string& fehler) {

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+class TSchule;
+
 struct TPlanAufruf {
   std::string datei;
   std::string art;      // "lehrer", "klasse" oder "raum"
@@ -31,3 +33,5 @@ bool PlanAufrufLesen(const std::vector<std::string>& args, TPlanAufruf& aufruf,
                      std::string& fehler);
 // Der ganze Befehl (args ohne "plan"); liefert den Rückgabewert des Prozesses.
 int CliPlan(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler);
+// Die letzte Stunde, in der die Schule eine Stunde gesetzt hat (0 ohne Setzungen).
+int LetzteGesetzteStunde(const TSchule& schule);

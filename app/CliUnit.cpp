@@ -10,6 +10,7 @@
 #include "app/CliPlanUnit.h"
 #include "app/CliPruefUnit.h"
 #include "app/CliVertretungUnit.h"
+#include "app/CliUebersichtUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
 #include "model/GlobalUnit.h"
@@ -76,6 +77,10 @@ void Hilfe(std::ostream& aus) {
          "  vertretungen DATEI DATUM   schreibt je Vertretung des Tages eine Zeile: Stunde,\n"
          "                             Kurs, Lehrer, Vertreter, Raum, Fach, Zustand (gültig,\n"
          "                             ungültig, frei), getrennt durch Tabulatoren\n"
+         "  uebersicht DATEI lehrer|klassen|raeume [--woche N]\n"
+         "                             schreibt die Übersicht aller Lehrer, Klassen oder Räume\n"
+         "                             als Text mit Tabulatoren, wie \"Kopieren\" im\n"
+         "                             Übersichtsfenster\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -157,6 +162,7 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   if (befehl == "import") return CliImport({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "abwesend") return CliAbwesend({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "vertretungen") return CliVertretungen({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "uebersicht") return CliUebersicht({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;

@@ -5,6 +5,7 @@
 #include "model/KopplUnit.h"
 #include "model/KursUnit.h"
 #include "model/RaumUnit.h"
+#include "model/SchulUnit.h"
 
 void TElement::SetKuerzel(std::string_view s) {
   fKuerzel = s;
@@ -118,6 +119,17 @@ void TElement::FensterUpdate() {
 void TElement::FensterRefresh() {
   if (fGrDatFenster) fGrDatFenster->FensterRefresh();
   if (fDepFenster) fDepFenster->FensterRefresh();
+  // Die Statistik der Art rechnet ihre Zeilen neu.
+  if (SchuleVorhanden()) {
+    const TSchule& s = Schule();
+    TFenster* stat = Art() == leh   ? s.fLeStatForm
+                     : Art() == kla ? s.fKlStatForm
+                     : Art() == fac ? s.fFaStatForm
+                     : Art() == kop ? s.fKoStatForm
+                     : Art() == rau ? s.fRaStatForm
+                                    : nullptr;
+    if (stat) stat->FensterRefresh();
+  }
   SchuleGeaendert();
 }
 

@@ -109,6 +109,7 @@ TUVTab* TSchule::HoleUVTab(std::string_view s) {
 
 void TSchule::ElementLoeschen(TElement* element) {
   if (!element) return;
+  const TKuerzelArt art = element->Art();
   element->Aufloesen();
   // Keine Vertretung behält einen Verweis auf das gelöschte Element; die zuletzt angebotenen
   // Statt-Stunden werden neu gesucht.
@@ -145,6 +146,32 @@ void TSchule::ElementLoeschen(TElement* element) {
     case kur:
       break;
   }
+  // Übersicht und Statistik der Art bauen sich ohne das Element neu auf.
+  std::vector<TFenster*> fenster;
+  switch (art) {
+    case leh:
+      fenster = {fLehrUebForm, fLeStatForm};
+      break;
+    case kla:
+      fenster = {fKlasUebForm, fKlStatForm};
+      break;
+    case kop:
+      fenster = {fKoStatForm};
+      break;
+    case fac:
+      fenster = {fFaStatForm};
+      break;
+    case rau:
+      fenster = {fRaumUebForm, fRaStatForm};
+      break;
+    case uvt:
+      fenster = {fUVStatForm};
+      break;
+    case kur:
+      break;
+  }
+  for (TFenster* f : fenster)
+    if (f) f->FensterUpdate();
   SetDirty(true);
 }
 

@@ -86,8 +86,8 @@ void TTamrelPalette::NeuItemClick() {
   if (fHalter->Offen()) return;
   fHalter->Neu();
   TitelAnpassen();
-  // Die Dialoge der Voreinstellungen für Eckdaten, Grunddaten und Kurse folgen, sobald es sie
-  // gibt; der Kürzeleditor ist da.
+  // Nacheinander die Voreinstellungen für Eckdaten, Grunddaten und Kurse, dann der Kürzeleditor.
+  for (const char* e : {"Eckdaten", "Grunddaten", "Kurse"}) VoreinstellungItemClick(e);
   TKueForm editor(this);
   editor.exec();
   MenuAnlage();
@@ -128,6 +128,7 @@ bool TTamrelPalette::DateiOeffnen(const std::string& pfad) {
   fHalter->AlsOffen();
   MenuAnlage();
   NachSchulwechsel();
+  GespeicherteFensterOeffnen();
   Schule().AlleFensterUpdate();
   return true;
 }

@@ -14,11 +14,15 @@
 #include "output/ExportUnit.h"
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
+#include "settings/StandardFormUnit.h"
 #include "ui/AuTabFormUnit.h"
 #include "ui/DepFormUnit.h"
 #include "ui/ElementMenueUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/StatistikFormUnit.h"
 #include "ui/SymbolUnit.h"
+#include "ui/UebersichtFormUnit.h"
+#include "ui/ZwischenFormUnit.h"
 
 namespace {
 
@@ -143,18 +147,23 @@ void TTamrelPalette::MenuesAnlegen() {
           [this] { AllesAuswaehlenItemClick(); });
   bearb->addSeparator();
   QMenu* vor = Untermenue(bearb, T("Bearbeiten/Voreinstellungen"), T("Voreinstellungen"));
-  for (const char* t : {"Eckdaten", "Grunddaten", "Deputate", "Pläne", "Kurse", "Planversionen",
-                        "Kalender", "Zeiten", "Kennwort", "Automatik", "Vertretung", "HTML-Farben"})
+  for (const char* t :
+       {"Eckdaten", "Grunddaten", "Deputate", "Pläne", "Kurse", "Planversionen", "Kalender",
+        "Zeiten", "Kennwort", "Automatik", "Vertretung", "HTML-Farben"}) {
     if (std::string_view(t) == "Kalender")
       Eintrag(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t), {},
               [this] { KalenderItemClick(); });
-    else if (QLatin1String(t) == QLatin1String("Automatik"))
+    else if (std::string_view(t) == "Automatik")
       Eintrag(vor, T("Bearbeiten/Voreinstellungen/Automatik"), T(t), {}, [this] {
         TAuTabForm editor(this);
         editor.exec();
       });
+    else if (VoreinstellungVorhanden(t))
+      Eintrag(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t), {},
+              [this, e = std::string(t)] { VoreinstellungItemClick(e); });
     else
       Fehlt(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t));
+  }
   QMenu* wz = Untermenue(bearb, T("Bearbeiten/Werkzeuge"), T("Werkzeuge"));
   fFensterArtItems = new QActionGroup(this);
   fWerkzeugItems = new QActionGroup(this);
@@ -205,15 +214,23 @@ void TTamrelPalette::MenuesAnlegen() {
   });
   Fehlt(daten, T("Daten/Parallele Kopplungen"), T("Parallele Kopplungen"));
   QMenu* uvStat = Untermenue(daten, T("Daten/UV-Statistik"), T("UV-Statistik"));
-  for (const char* t : {"Lehrer", "Klassen", "Kopplungen", "Fächer", "Räume", "UV-Tabellen"})
-    Fehlt(uvStat, T("Daten/UV-Statistik/") + T(t), T(t));
+  const std::pair<const char*, TKuerzelArt> statistiken[] = {
+      {"Lehrer", leh}, {"Klassen", kla}, {"Kopplungen", kop}, {"Fächer", fac}, {"Räume", rau}};
+  for (const auto& [t, art] : statistiken)
+    Eintrag(uvStat, T("Daten/UV-Statistik/") + T(t), T(t), {},
+            [art = art] { StatistikZeigen(art); });
+  Fehlt(uvStat, T("Daten/UV-Statistik/UV-Tabellen"), T("UV-Tabellen"));
   QMenu* plaene = Untermenue(daten, T("Daten/Pläne"), T("Pläne"));
   for (const char* t : {"Löschen...", "Komprimieren", "Stundenverteilung", "nicht belegte Räume",
                         "später eingetragene Räume"})
     Fehlt(plaene, T("Daten/Pläne/") + T(t), T(t));
   QMenu* ueb = Untermenue(daten, T("Daten/Übersichten"), T("Übersichten"));
-  for (const char* t : {"Lehrerübersicht", "Klassenübersicht", "Raumübersicht"})
-    Fehlt(ueb, T("Daten/Übersichten/") + T(t), T(t));
+  Eintrag(ueb, T("Daten/Übersichten/Lehrerübersicht"), T("Lehrerübersicht"), {},
+          [] { UebersichtZeigen(leh); });
+  Eintrag(ueb, T("Daten/Übersichten/Klassenübersicht"), T("Klassenübersicht"), {},
+          [] { UebersichtZeigen(kla); });
+  Eintrag(ueb, T("Daten/Übersichten/Raumübersicht"), T("Raumübersicht"), {},
+          [] { UebersichtZeigen(rau); });
   QMenu* vertr = Untermenue(daten, T("Daten/Vertretung"), T("Vertretung"));
   Fehlt(vertr, T("Daten/Vertretung/Heute"), T("Heute"), Strg(Qt::Key_H));
   for (const char* t :
@@ -228,9 +245,11 @@ void TTamrelPalette::MenuesAnlegen() {
   // Fenster
   fFensterMenue = new QMenu(T("Fenster"), this);
   connect(fFensterMenue, &QMenu::aboutToShow, this, [this] { FensterTitelAnpassen(); });
-  Fehlt(fFensterMenue, T("Fenster/Anordnung..."), T("Anordnung..."));
+  Eintrag(fFensterMenue, T("Fenster/Anordnung..."), T("Anordnung..."), {},
+          [this] { AnordnungItemClick(); });
   fFensterMenue->addSeparator();
-  Fehlt(fFensterMenue, T("Fenster/Zwischenablage"), T("Zwischenablage"));
+  Eintrag(fFensterMenue, T("Fenster/Zwischenablage"), T("Zwischenablage"), {},
+          [] { TZwischenForm::Zeigen(); });
   fFensterMenue->addSeparator();
 
   // Hilfe

@@ -104,6 +104,18 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void PapierformatItemClick();
   void FensterDruckenItemClick();
   void PlanDruckItemClick(int art);
+  // "Voreinstellungen" (PaletteVoreinstellungUnit.cpp): öffnet den Dialog des Eintrags und nach
+  // "Wechseln" den gewählten; danach folgen Knöpfe, Versionsknopf und Fenster.
+  void VoreinstellungItemClick(const std::string& eintrag);
+  // Für Tests: führt die Dialoge der Voreinstellungen und der Fensteranordnung aus (statt exec).
+  std::function<void(QDialog&)> fDialogLauf;
+  // "Fenster" › "Anordnung...": nach einem neuen Modus werden alle Fenster neu angeordnet.
+  void AnordnungItemClick();
+  // Die Palette nach vorn, dann jedes Fenster der Fensterliste an seinen Platz (Index ab 1).
+  void FensterUmordnen();
+  // Nach dem Lesen einer Schule: die gespeicherten Planfenster wieder öffnen (vom letzten Satz
+  // zum ersten, so liegt das erste oben); ihre Sätze sind damit verbraucht, die übrigen bleiben.
+  void GespeicherteFensterOeffnen();
   // "Import...": Dateidialog ab fImportPfad, dann DateiImportieren.
   void ImportItemClick();
   // Der Import ohne Dialog: Fenster "Importieren", die drei Phasen, danach gilt die Schule als

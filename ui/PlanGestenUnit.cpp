@@ -21,26 +21,38 @@ bool Passt(const TKurs* kurs, int woche, int vonTag, int vonStd, int tag, int st
 }
 }  // namespace
 
+std::vector<bool> ProbeKandidaten(TKurs* gehoben, int tag, int std,
+                                  const std::vector<TKursZelle>& kandidaten, int woche,
+                                  bool ohneRaum) {
+  if (gehoben) gehoben->AendereBesetzung(-1, tag, std, false, true);
+  std::vector<bool> passt;
+  passt.reserve(kandidaten.size());
+  for (const TKursZelle& z : kandidaten) {
+    const TKurs* kurs = z.Kurs;
+    bool ok = kurs != nullptr;
+    if (kurs && !kurs->fKopplung) {
+      ok = Passt(kurs, woche, z.Tag, z.Std, tag, std, ohneRaum);
+    } else if (kurs) {
+      for (const TKurs* k : GekoppeltInZelle(kurs->fKopplung, -1, z.Tag, z.Std))
+        ok = ok && Passt(k, woche, z.Tag, z.Std, tag, std, ohneRaum);
+    }
+    passt.push_back(ok);
+  }
+  if (gehoben) gehoben->AendereBesetzung(-1, tag, std, true, true);
+  return passt;
+}
+
 std::vector<std::pair<int, int>> ProbeZellen(const TPlanInhalt& plan, int tag, int std,
                                              bool ohneRaum) {
-  TKurs* gehoben = plan.Kurs(tag, std);
-  if (gehoben) gehoben->AendereBesetzung(-1, tag, std, false, true);
-  std::vector<std::pair<int, int>> zellen;
-  const int woche = plan.Woche();
+  std::vector<TKursZelle> kandidaten;
   for (int h = 1; h <= plan.Stunden(); ++h)
-    for (int t = 1; t <= plan.Tage(); ++t) {
-      const TKurs* kurs = plan.Kurs(t, h);
-      if (!kurs) continue;
-      bool ok = true;
-      if (!kurs->fKopplung) {
-        ok = Passt(kurs, woche, t, h, tag, std, ohneRaum);
-      } else {
-        for (const TKurs* k : GekoppeltInZelle(kurs->fKopplung, -1, t, h))
-          ok = ok && Passt(k, woche, t, h, tag, std, ohneRaum);
-      }
-      if (ok) zellen.emplace_back(t, h);
-    }
-  if (gehoben) gehoben->AendereBesetzung(-1, tag, std, true, true);
+    for (int t = 1; t <= plan.Tage(); ++t)
+      if (TKurs* kurs = plan.Kurs(t, h)) kandidaten.push_back({kurs, t, h});
+  const std::vector<bool> passt =
+      ProbeKandidaten(plan.Kurs(tag, std), tag, std, kandidaten, plan.Woche(), ohneRaum);
+  std::vector<std::pair<int, int>> zellen;
+  for (std::size_t i = 0; i < kandidaten.size(); ++i)
+    if (passt[i]) zellen.emplace_back(kandidaten[i].Tag, kandidaten[i].Std);
   return zellen;
 }
 

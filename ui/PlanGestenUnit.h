@@ -24,6 +24,11 @@ struct TKursZelle {
 // zurück. Liefert die passenden Zellen (Tag, Stunde), tageweise von oben.
 std::vector<std::pair<int, int>> ProbeZellen(const TPlanInhalt& plan, int tag, int std,
                                              bool ohneRaum);
+// Dasselbe über beliebige Zellen (die Übersichten: alle Elemente): hebt gehoben (oder nichts)
+// an Tag und Stunde aus, prüft jeden Kandidaten dort und liefert je Kandidat, ob er passt.
+std::vector<bool> ProbeKandidaten(TKurs* gehoben, int tag, int std,
+                                  const std::vector<TKursZelle>& kandidaten, int woche,
+                                  bool ohneRaum);
 
 // Doppelklick mit dem Fixierwerkzeug über die Zellen: die gezeigte Woche im Ein-Wochen-Betrieb,
 // sonst alle Wochen. Der neue Zustand ist das Gegenteil der Fixierung der Stunde in der ersten

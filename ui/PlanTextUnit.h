@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ui/PlanInhaltUnit.h"
 
@@ -15,3 +16,15 @@
 // kopplungsZeilen (Klassenpläne, "Kopieren" mit Shift) nennt dazu die Kurse der Kopplungen in
 // Folgezeilen.
 std::string PlanAlsText(const TPlanInhalt& plan, bool schalterO, bool kopplungsZeilen);
+
+// Eine Zelle einer Textzeile: der Kurs (oder nichts) und Tag und Stunde seiner Stunde.
+struct TTextZelle {
+  const TKurs* Kurs = nullptr;
+  int Tag = 0;
+  int Std = 0;
+};
+// Der Rest einer Zeile nach ihrer Bezeichnung (Windows-1252): je Zelle ein Tabulator und ihr Text
+// wie oben, dann CR LF; mit kopplungsZeilen (nur Klassen) die Folgezeilen der Kopplungen. Die
+// Übersichten schreiben so eine Zeile je Tag und Stunde über alle Elemente.
+std::string PlanZeilenText(TKuerzelArt art, int woche, const std::vector<TTextZelle>& zellen,
+                           bool schalterO, bool kopplungsZeilen);

@@ -78,6 +78,11 @@ class PaletteTest : public ::testing::Test {
       fOeffnenFragen.push_back(ordner);
       return fOeffnenAntwort;
     });
+    // Die Voreinstellungen nach "Neu" schließen ohne Änderung.
+    palette.fDialogLauf = [this](QDialog& d) {
+      fVoreinstellungen.push_back(d.windowTitle().toStdString());
+      d.reject();
+    };
     palette.show();
   }
   ~PaletteTest() override {
@@ -108,6 +113,7 @@ class PaletteTest : public ::testing::Test {
   std::vector<std::pair<std::string, std::string>> fSichernFragen;
   std::optional<std::string> fSichernAntwort;
   std::vector<std::string> fOeffnenFragen;
+  std::vector<std::string> fVoreinstellungen;  // Titel der gezeigten Dialoge
   std::optional<std::string> fOeffnenAntwort;
 };
 
@@ -277,10 +283,23 @@ TEST_F(PaletteTest, PfeiltastenBlaetternUndUmschalttastenWerdenGemerkt) {
   Schule().FensterAbmelden(&fenster);
 }
 
+TEST_F(PaletteTest, VoreinstellungenOeffnenIhreDialoge) {
+  palette.Befehl(T("Bearbeiten/Voreinstellungen/Zeiten"))->trigger();
+  palette.Befehl(T("Bearbeiten/Voreinstellungen/Vertretung"))->trigger();
+  EXPECT_EQ(fVoreinstellungen, (std::vector<std::string>{"Voreinstellung für Zeiten",
+                                                         "Voreinstellung für Vertretungen"}));
+  EXPECT_FALSE(An("Bearbeiten/Voreinstellungen/Planversionen"));  // eine Planversion
+  EXPECT_FALSE(An("Bearbeiten/Voreinstellungen/HTML-Farben"));
+}
+
 TEST_F(PaletteTest, NeuMitKuerzeleditorFuelltDieElementmenues) {
   NeueSchule({{0, T("MUE")}, {0, T("ABC")}, {1, T("5a")}, {5, T("Sek I")}});
   EXPECT_TRUE(palette.Halter().Offen());
   EXPECT_EQ(palette.windowTitle(), T("WinTamrel 3.9.16 [ohne Titel]"));
+  // Vor dem Kürzeleditor die Voreinstellungen für Eckdaten, Grunddaten und Kurse.
+  EXPECT_EQ(fVoreinstellungen, (std::vector<std::string>{"Voreinstellung für Eckdaten",
+                                                         "Voreinstellung für Grunddaten",
+                                                         "Voreinstellung für Kurse"}));
   ASSERT_EQ(palette.ElementMenueModell(leh).size(), 2u);
   EXPECT_EQ(palette.ElementMenueModell(leh)[0].Text, "MUE");
   EXPECT_EQ(palette.ElementMenueModell(leh)[1].Text, "ABC");

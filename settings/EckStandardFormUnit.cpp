@@ -1,0 +1,122 @@
+#include "settings/EckStandardFormUnit.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "ui/QtFarbDialogUnit.h"
+
+TEckStandardForm::TEckStandardForm(QWidget* vater)
+    : TStandardForm("Voreinstellung für Eckdaten", vater) {
+  const TEckWerte w = EckWerteAusStandard();
+  auto* oben = new QHBoxLayout;
+  Inhalt()->addLayout(oben);
+
+  auto* zahlen = new QGroupBox(this);
+  auto* zg = new QGridLayout(zahlen);
+  DivisorFeld = ZahlFeld(zahlen, 1, 100, "DivisorFeld");
+  VorKommaFeld = ZahlFeld(zahlen, 1, 3, "VorKommaFeld");
+  NachKommaFeld = ZahlFeld(zahlen, 0, 3, "NachKommaFeld");
+  VersionFeld = ZahlFeld(zahlen, 1, 54, "VersionFeld");
+  SpeicherFeld = ZahlFeld(zahlen, 0, 60, "SpeicherFeld", 5);
+  MerkeFeld = ZahlFeld(zahlen, 1, 800, "MerkeFeld");
+  int z = 0;
+  zg->addWidget(new QLabel(StdQ("Kleinste\nZeiteinheit"), zahlen), z, 0);
+  zg->addWidget(new QLabel(StdQ("1/"), zahlen), z, 1);
+  zg->addWidget(DivisorFeld, z++, 2);
+  zg->addWidget(new QLabel(StdQ("Vorkommastellen"), zahlen), z, 0);
+  zg->addWidget(VorKommaFeld, z++, 2);
+  zg->addWidget(new QLabel(StdQ("Nachkommastellen"), zahlen), z, 0);
+  zg->addWidget(NachKommaFeld, z++, 2);
+  zg->addWidget(new QLabel(StdQ("Versionszahl"), zahlen), z, 0);
+  zg->addWidget(VersionFeld, z++, 2);
+  zg->addWidget(new QLabel(StdQ("Automatisch\nspeichern nach"), zahlen), z, 0);
+  zg->addWidget(SpeicherFeld, z, 2);
+  zg->addWidget(new QLabel(StdQ("min"), zahlen), z++, 3);
+  zg->addWidget(new QLabel(StdQ("Verwahre\nVertretungen"), zahlen), z, 0);
+  zg->addWidget(MerkeFeld, z, 2);
+  zg->addWidget(new QLabel(StdQ("Tage"), zahlen), z++, 3);
+  oben->addWidget(zahlen);
+
+  auto* rechts = new QVBoxLayout;
+  oben->addLayout(rechts);
+  auto* tage = new QGroupBox(StdQ("Tage pro Woche"), this);
+  auto* tl = new QVBoxLayout(tage);
+  static const char* const kTage[3] = {"5-Tagewoche", "6-Tagewoche", "7-Tagewoche"};
+  for (int i = 0; i < 3; ++i) {
+    TageRadio[i] = new QRadioButton(StdQ(kTage[i]), tage);
+    TageRadio[i]->setObjectName(StdQ("TageRadio") + QString::number(i + 5));
+    tl->addWidget(TageRadio[i]);
+  }
+  rechts->addWidget(tage);
+  auto* palette = new QGroupBox(StdQ("Werkzeugpalette"), this);
+  auto* pl = new QVBoxLayout(palette);
+  PaletteFeld = new QComboBox(palette);
+  PaletteFeld->setObjectName(StdQ("PaletteFeld"));
+  for (const char* t : {"15 X 1 Schalter", "8 X 2 Schalter", "5 X 3 Schalter", "4 X 4 Schalter",
+                        "3 X 5 Schalter", "2 X 8 Schalter", "1 X 15 Schalter"})
+    PaletteFeld->addItem(StdQ(t));
+  pl->addWidget(PaletteFeld);
+  rechts->addWidget(palette);
+  auto* hinter = new QGroupBox(StdQ("Hintergrund"), this);
+  auto* hl = new QHBoxLayout(hinter);
+  HintergrundCheck = new QCheckBox(StdQ("Einschalten"), hinter);
+  HintergrundCheck->setObjectName(StdQ("HintergrundCheck"));
+  FarbKnopf = new QPushButton(StdQ("Ändern"), hinter);
+  FarbKnopf->setObjectName(StdQ("FarbKnopf"));
+  hl->addWidget(HintergrundCheck);
+  hl->addWidget(FarbKnopf);
+  rechts->addWidget(hinter);
+  rechts->addStretch();
+
+  DivisorFeld->setValue(w.Divisor);
+  VorKommaFeld->setValue(w.VorKomma);
+  NachKommaFeld->setValue(w.NachKomma);
+  VersionFeld->setValue(w.MaxWoche);
+  SpeicherFeld->setValue(w.SpeicherZeit);
+  MerkeFeld->setValue(w.VertrMerke);
+  TageRadio[std::clamp(w.MaxTage, 5, 7) - 5]->setChecked(true);
+  PaletteFeld->setCurrentIndex(std::clamp(w.PaletteSchalter, 0, 6));
+  HintergrundCheck->setChecked(w.HintergrundAn);
+  fFarbe = w.HintergrundFarbe;
+  FarbeZeigen();
+  connect(FarbKnopf, &QPushButton::clicked, this, [this] { FarbKnopfClick(); });
+}
+
+TEckWerte TEckStandardForm::Werte() const {
+  TEckWerte w;
+  w.Divisor = DivisorFeld->value();
+  w.VorKomma = VorKommaFeld->value();
+  w.NachKomma = NachKommaFeld->value();
+  w.MaxWoche = VersionFeld->value();
+  w.SpeicherZeit = SpeicherFeld->value();
+  w.VertrMerke = MerkeFeld->value();
+  w.MaxTage = 7;
+  for (int i = 0; i < 3; ++i)
+    if (TageRadio[i]->isChecked()) w.MaxTage = i + 5;
+  w.PaletteSchalter = PaletteFeld->currentIndex();
+  w.HintergrundAn = HintergrundCheck->isChecked();
+  w.HintergrundFarbe = fFarbe;
+  return w;
+}
+
+void TEckStandardForm::FarbKnopfClick() {
+  if (const std::optional<TColor> f = FarbeWaehlen(fFarbe, this)) {
+    fFarbe = *f;
+    FarbeZeigen();
+  }
+}
+
+void TEckStandardForm::FarbeZeigen() {
+  FarbKnopf->setStyleSheet(StdQ("background-color: ") + ZuQColor(fFarbe).name());
+}
+
+void TEckStandardForm::Uebernehmen() {
+  EckdatenUebernehmen(Werte());
+}

@@ -1,0 +1,31 @@
+// "Voreinstellung für Eckdaten": Zeiteinheit, Stellen, Planversionen, Erinnerung ans Sichern,
+// Aufbewahrung der Vertretungen, Tage pro Woche, Werkzeugpalette und Hintergrund.
+#pragma once
+
+#include "settings/StandardFormUnit.h"
+#include "settings/VoreinstellungUnit.h"
+
+class QCheckBox;
+class QComboBox;
+class QRadioButton;
+
+class TEckStandardForm : public TStandardForm {
+ public:
+  explicit TEckStandardForm(QWidget* vater = nullptr);
+
+  TEckWerte Werte() const;
+  void FarbKnopfClick();
+
+  QSpinBox *DivisorFeld, *VorKommaFeld, *NachKommaFeld, *VersionFeld, *SpeicherFeld, *MerkeFeld;
+  QRadioButton* TageRadio[3];
+  QComboBox* PaletteFeld;
+  QCheckBox* HintergrundCheck;
+  QPushButton* FarbKnopf;
+
+ protected:
+  void Uebernehmen() override;
+
+ private:
+  void FarbeZeigen();
+  TColor fFarbe;
+};

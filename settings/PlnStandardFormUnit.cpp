@@ -1,0 +1,100 @@
+#include "settings/PlnStandardFormUnit.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+TPlnStandardForm::TPlnStandardForm(QWidget* vater)
+    : TStandardForm("Voreinstellung für Pläne", vater) {
+  const TPlnWerte w = PlnWerteAusStandard();
+  fSchrift = w.Font;
+  auto* oben = new QHBoxLayout;
+  Inhalt()->addLayout(oben);
+  auto* kuerzel = new QGroupBox(StdQ("Kürzel"), this);
+  auto* kl = new QVBoxLayout(kuerzel);
+  NebenRadio = new QRadioButton(StdQ("nebeneinander"), kuerzel);
+  NebenRadio->setObjectName(StdQ("NebenRadio"));
+  UnterRadio = new QRadioButton(StdQ("untereinander"), kuerzel);
+  UnterRadio->setObjectName(StdQ("UnterRadio"));
+  kl->addWidget(NebenRadio);
+  kl->addWidget(UnterRadio);
+  (w.NebenEinander ? NebenRadio : UnterRadio)->setChecked(true);
+  oben->addWidget(kuerzel);
+  auto* rechts = new QFormLayout;
+  oben->addLayout(rechts);
+  RaumCheck = new QCheckBox(StdQ("Räume anzeigen"), this);
+  RaumCheck->setObjectName(StdQ("RaumCheck"));
+  RaumCheck->setChecked(w.MitRaum);
+  KoppFettCheck = new QCheckBox(StdQ("Kopplungen fett"), this);
+  KoppFettCheck->setObjectName(StdQ("KoppFettCheck"));
+  KoppFettCheck->setChecked(w.KoppFett);
+  StdFeld = ZahlFeld(this, 1, 16, "StdFeld");
+  StdFeld->setValue(w.PlnStd);
+  ManArtFeld = new QComboBox(this);
+  ManArtFeld->setObjectName(StdQ("ManArtFeld"));
+  for (const char* t : {"1", "2 hoch", "2 quer", "3 hoch", "3 quer", "4"})
+    ManArtFeld->addItem(StdQ(t));
+  ManArtFeld->setCurrentIndex(std::clamp(w.ManArt, 0, 5));
+  rechts->addRow(RaumCheck);
+  rechts->addRow(KoppFettCheck);
+  rechts->addRow(StdQ("Std/Tag"), StdFeld);
+  rechts->addRow(StdQ("Manuelle Planfenster"), ManArtFeld);
+
+  auto* schrift = new QGroupBox(StdQ("Schrift"), this);
+  auto* sl = new QHBoxLayout(schrift);
+  SchriftFeld = new QLineEdit(SchriftText(fSchrift), schrift);
+  SchriftFeld->setReadOnly(true);
+  SchriftKnopf = new QPushButton(StdQ("Ändern"), schrift);
+  SchriftKnopf->setObjectName(StdQ("SchriftKnopf"));
+  sl->addWidget(SchriftFeld);
+  sl->addWidget(SchriftKnopf);
+  Inhalt()->addWidget(schrift);
+  Breiten = new TBreitenFeld(this);
+  Breiten->Setze({w.LeBreite, w.KlBreite, w.KoBreite, w.FaBreite, w.RaBreite});
+  Inhalt()->addWidget(Breiten);
+  connect(SchriftKnopf, &QPushButton::clicked, this, [this] { SchriftKnopfClick(); });
+}
+
+void TPlnStandardForm::SchriftKnopfClick() {
+  TSchrift s = fSchrift;
+  if (SchriftWaehlen(s, this)) SetzeSchrift(s);
+}
+
+void TPlnStandardForm::SetzeSchrift(const TSchrift& schrift) {
+  fSchrift = schrift;
+  SchriftFeld->setText(SchriftText(fSchrift));
+  TStandard& s = Standard();
+  const TStandard alt = s;
+  s.fPlnFont = schrift;
+  s.fPlnKoppFett = KoppFettCheck->isChecked();
+  s.BerechnePlnBreite();
+  Breiten->Setze({s.fPlnLeBreite, s.fPlnKlBreite, s.fPlnKoBreite, s.fPlnFaBreite, s.fPlnRaBreite});
+  s = alt;
+}
+
+TPlnWerte TPlnStandardForm::Werte() const {
+  TPlnWerte w;
+  w.NebenEinander = NebenRadio->isChecked();
+  w.MitRaum = RaumCheck->isChecked();
+  w.KoppFett = KoppFettCheck->isChecked();
+  w.PlnStd = StdFeld->value();
+  w.Font = fSchrift;
+  const std::array<int, 5> b = Breiten->Werte();
+  w.LeBreite = b[0];
+  w.KlBreite = b[1];
+  w.KoBreite = b[2];
+  w.FaBreite = b[3];
+  w.RaBreite = b[4];
+  w.ManArt = ManArtFeld->currentIndex();
+  return w;
+}
+
+void TPlnStandardForm::Uebernehmen() {
+  PlanvorgabenUebernehmen(Werte());
+}

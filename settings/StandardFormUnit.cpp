@@ -1,0 +1,178 @@
+#include "settings/StandardFormUnit.h"
+
+#include <QBoxLayout>
+#include <QFontDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "settings/DepStandardFormUnit.h"
+#include "settings/EckStandardFormUnit.h"
+#include "settings/GrDatStandardFormUnit.h"
+#include "settings/KennwortFormUnit.h"
+#include "settings/KursStandardFormUnit.h"
+#include "settings/PlnStandardFormUnit.h"
+#include "settings/StandardUnit.h"
+#include "settings/VersStandardFormUnit.h"
+#include "settings/VertrStandardFormUnit.h"
+#include "settings/VoreinstellungUnit.h"
+#include "settings/ZeitFormUnit.h"
+
+QString StdQ(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+QSpinBox* ZahlFeld(QWidget* vater, int von, int bis, const char* name, int schritt) {
+  auto* s = new QSpinBox(vater);
+  s->setRange(von, bis);
+  s->setSingleStep(schritt);
+  s->setObjectName(StdQ(name));
+  return s;
+}
+
+TStandardForm::TStandardForm(const char* titel, QWidget* vater) : QDialog(vater) {
+  setWindowTitle(StdQ(titel));
+  auto* haupt = new QVBoxLayout(this);
+  fInhalt = new QVBoxLayout;
+  haupt->addLayout(fInhalt);
+  auto* knoepfe = new QHBoxLayout;
+  OkKnopf = new QPushButton(StdQ("Ok"), this);
+  OkKnopf->setObjectName(StdQ("OkKnopf"));
+  OkKnopf->setDefault(true);
+  AbbrechenKnopf = new QPushButton(StdQ("Abbrechen"), this);
+  AbbrechenKnopf->setObjectName(StdQ("AbbrechenKnopf"));
+  WechselKnopf = new QPushButton(StdQ("Wechseln"), this);
+  WechselKnopf->setObjectName(StdQ("WechselKnopf"));
+  knoepfe->addWidget(WechselKnopf);
+  knoepfe->addStretch();
+  knoepfe->addWidget(OkKnopf);
+  knoepfe->addWidget(AbbrechenKnopf);
+  haupt->addLayout(knoepfe);
+  fWechselMenue = new QMenu(this);
+  for (const std::string& e : WechselEintraege()) {
+    QAction* a = fWechselMenue->addAction(QString::fromStdString(e));
+    a->setEnabled(VoreinstellungWaehlbar(e));
+    connect(a, &QAction::triggered, this, [this, e] { Wechseln(e); });
+  }
+  connect(OkKnopf, &QPushButton::clicked, this, [this] { OkKnopfClick(); });
+  connect(AbbrechenKnopf, &QPushButton::clicked, this, [this] { AbbrechenKnopfClick(); });
+  connect(WechselKnopf, &QPushButton::clicked, this, [this] { WechselKnopfClick(); });
+}
+
+void TStandardForm::OkKnopfClick() {
+  Uebernehmen();
+  accept();
+}
+
+void TStandardForm::AbbrechenKnopfClick() {
+  fWechselZiel.clear();
+  reject();
+}
+
+void TStandardForm::WechselKnopfClick() {
+  fWechselMenue->popup(WechselKnopf->mapToGlobal(QPoint(0, WechselKnopf->height())));
+}
+
+void TStandardForm::Wechseln(const std::string& ziel) {
+  if (!VoreinstellungWaehlbar(ziel)) return;
+  fWechselZiel = ziel;
+  OkKnopfClick();
+}
+
+bool VoreinstellungVorhanden(const std::string& eintrag) {
+  for (const char* e : {"Eckdaten", "Grunddaten", "Deputate", "Pläne", "Kurse", "Planversionen",
+                        "Zeiten", "Kennwort", "Vertretung"})
+    if (eintrag == e) return true;
+  return false;
+}
+
+bool VoreinstellungWaehlbar(const std::string& eintrag) {
+  if (eintrag == "Planversionen") return Standard().fMaxWocheNeu > 1;
+  return VoreinstellungVorhanden(eintrag);
+}
+
+std::unique_ptr<TStandardForm> VoreinstellungsDialog(const std::string& eintrag, QWidget* vater) {
+  if (!VoreinstellungWaehlbar(eintrag)) return nullptr;
+  if (eintrag == "Eckdaten") return std::make_unique<TEckStandardForm>(vater);
+  if (eintrag == "Grunddaten") return std::make_unique<TGrDatStandardForm>(vater);
+  if (eintrag == "Deputate") return std::make_unique<TDepStandardForm>(vater);
+  if (eintrag == "Pläne") return std::make_unique<TPlnStandardForm>(vater);
+  if (eintrag == "Kurse") return std::make_unique<TKursStandardForm>(vater);
+  if (eintrag == "Planversionen") return std::make_unique<TVersStandardForm>(vater);
+  if (eintrag == "Zeiten") return std::make_unique<TZeitForm>(vater);
+  if (eintrag == "Kennwort") return std::make_unique<TKennwortForm>(vater);
+  if (eintrag == "Vertretung") return std::make_unique<TVertrStandardForm>(vater);
+  return nullptr;
+}
+
+std::vector<std::string> VoreinstellungZeigen(std::string eintrag, QWidget* vater,
+                                              const TDialogLauf& lauf) {
+  std::vector<std::string> uebernommen;
+  while (!eintrag.empty()) {
+    std::unique_ptr<TStandardForm> dialog = VoreinstellungsDialog(eintrag, vater);
+    if (!dialog) break;
+    if (lauf)
+      lauf(*dialog);
+    else
+      dialog->exec();
+    if (dialog->result() != QDialog::Accepted) break;
+    uebernommen.push_back(eintrag);
+    eintrag = dialog->WechselZiel();
+  }
+  return uebernommen;
+}
+
+TBreitenFeld::TBreitenFeld(QWidget* vater) : QGroupBox(StdQ("Breite der Kürzel"), vater) {
+  auto* g = new QGridLayout(this);
+  static const char* const kArten[5] = {"Lehrer", "Klassen", "Kopplungen", "Fächer", "Räume"};
+  for (int i = 0; i < 5; ++i) {
+    Schieber[i] = new QSlider(Qt::Horizontal, this);
+    Schieber[i]->setRange(13, 69);
+    Schieber[i]->setObjectName(StdQ("BreitenSchieber") + QString::number(i + 1));
+    Muster[i] = new QLineEdit(StdQ("Kürzel"), this);
+    Muster[i]->setReadOnly(true);
+    g->addWidget(new QLabel(StdQ(kArten[i]), this), i, 0);
+    g->addWidget(Schieber[i], i, 1);
+    g->addWidget(Muster[i], i, 2, Qt::AlignLeft);
+    connect(Schieber[i], &QSlider::valueChanged, this,
+            [this, i](int w) { Muster[i]->setFixedWidth(w); });
+  }
+  g->setColumnMinimumWidth(2, 70);
+}
+
+std::array<int, 5> TBreitenFeld::Werte() const {
+  std::array<int, 5> w{};
+  for (int i = 0; i < 5; ++i) w[static_cast<std::size_t>(i)] = Schieber[i]->value();
+  return w;
+}
+
+void TBreitenFeld::Setze(const std::array<int, 5>& werte) {
+  for (int i = 0; i < 5; ++i) {
+    Schieber[i]->setValue(werte[static_cast<std::size_t>(i)]);
+    Muster[i]->setFixedWidth(Schieber[i]->value());
+  }
+}
+
+bool SchriftWaehlen(TSchrift& schrift, QWidget* vater) {
+  bool ok = false;
+  QFont f(QString::fromStdString(schrift.Name), schrift.Groesse);
+  f.setBold(schrift.Fett);
+  f.setItalic(schrift.Kursiv);
+  f.setUnderline(schrift.Unterstrichen);
+  const QFont neu = QFontDialog::getFont(&ok, f, vater, StdQ("Schrift"));
+  if (!ok) return false;
+  schrift.Name = neu.family().toStdString();
+  schrift.Groesse = std::max(1, neu.pointSize());
+  schrift.Fett = neu.bold();
+  schrift.Kursiv = neu.italic();
+  schrift.Unterstrichen = neu.underline();
+  return true;
+}
+
+QString SchriftText(const TSchrift& schrift) {
+  return QString::fromStdString(schrift.Name) + StdQ(", ") + QString::number(schrift.Groesse);
+}

@@ -1,0 +1,406 @@
+#include "settings/VoreinstellungUnit.h"
+
+#include <algorithm>
+
+#include "model/DatumUnit.h"
+#include "model/SchulUnit.h"
+#include "planning/SetzungUnit.h"
+
+namespace {
+std::string Zahl(int n) {
+  return std::to_string(n);
+}
+
+// Eine Woche als Bereich für alle Planversionen (für KopiereSperrung).
+TWochBereich AlleWochen(const TWoElem& e) {
+  TWochBereich b;
+  for (int w = 1; w <= b.WochenZahl(); ++w) b.SetWoche(w, e);
+  return b;
+}
+
+// "Stunden löschen": Ja = 0.
+bool StundenLoeschenFrage(const std::string& zeile) {
+  return Dialog().Frage("Stunden löschen", {zeile, "Sollen diese Stunden gelöscht werden?"},
+                        TMeldungsArt::Frage, {"Ja", "Nein"}, 1, 1) == 0;
+}
+}  // namespace
+
+const std::vector<std::string>& WechselEintraege() {
+  static const std::vector<std::string> e = {
+      "Eckdaten", "Grunddaten", "Deputate", "Pläne",     "Kurse",      "Planversionen",
+      "Kalender", "Zeiten",     "Kennwort", "Automatik", "Vertretung", "HTML-Farben"};
+  return e;
+}
+
+// ---- Eckdaten ----
+
+TEckWerte EckWerteAusStandard() {
+  const TStandard& s = Standard();
+  TEckWerte w;
+  w.Divisor = s.fDivisor;
+  w.VorKomma = s.fVorKomma;
+  w.NachKomma = s.fNachKomma;
+  w.MaxWoche = s.fMaxWocheNeu;
+  w.SpeicherZeit = s.fSpeicherZeit;
+  w.VertrMerke = s.fVertrMerke;
+  w.MaxTage = s.fMaxTageNeu;
+  w.PaletteSchalter = s.fPaletteSchalter;
+  w.HintergrundAn = s.fHintergrundAn;
+  w.HintergrundFarbe = s.fHintergrundFarbe;
+  return w;
+}
+
+int HoechsterVerplanterTag() {
+  int tag = 5;
+  for (const TKurs* k : Schule().fKursMenge)
+    for (const TSetzung* z : k->fSetzungen) tag = std::max(tag, static_cast<int>(z->fTag));
+  return tag;
+}
+
+int HoechsteVerplanteStunde() {
+  int std = 1;
+  for (const TKurs* k : Schule().fKursMenge)
+    for (const TSetzung* z : k->fSetzungen) std = std::max(std, static_cast<int>(z->fStunde));
+  return std;
+}
+
+void SetzungenNachTagEntfernen(int maxTag) {
+  for (TKurs* k : Schule().fKursMenge)
+    for (TSetzung* z : k->fSetzungen.Kopie())
+      if (z->fTag > maxTag) k->SetzungEntfernen(z);
+}
+
+void SetzungenNachStundeEntfernen(int maxStd) {
+  for (TKurs* k : Schule().fKursMenge)
+    for (TSetzung* z : k->fSetzungen.Kopie())
+      if (z->fStunde > maxStd) k->SetzungEntfernen(z);
+}
+
+void EckdatenUebernehmen(const TEckWerte& w) {
+  TStandard& s = Standard();
+  TSchule& schule = Schule();
+  {
+    TBeschaeftigt sanduhr;
+    if (w.MaxWoche > s.fMaxWocheNeu)
+      schule.VersionErweitern(w.MaxWoche);
+    else if (w.MaxWoche < s.fMaxWocheNeu)
+      schule.VersionVerkleinern(w.MaxWoche);
+  }
+  s.fDivisor = w.Divisor;
+  s.fVorKomma = w.VorKomma;
+  s.fNachKomma = w.NachKomma;
+  s.fSpeicherZeit = w.SpeicherZeit;
+  s.fVertrMerke = w.VertrMerke;
+  s.fMaxTageNeu = std::clamp(w.MaxTage, 5, 7);
+  s.fPaletteSchalter = w.PaletteSchalter;
+  s.fHintergrundFarbe = w.HintergrundFarbe;
+  s.fHintergrundAn = w.HintergrundAn;
+  const int hoechster = HoechsterVerplanterTag();
+  if (hoechster > s.fMaxTageNeu) {
+    const std::string tag = s.fMaxTageNeu == 6 ? "Sonntag" : "Samstag oder Sonntag";
+    if (StundenLoeschenFrage("Es sind für " + tag + " Stunden in den Plänen  eingetragen.")) {
+      TBeschaeftigt sanduhr;
+      SetzungenNachTagEntfernen(s.fMaxTageNeu);
+    } else {
+      s.fMaxTageNeu = hoechster;
+    }
+  }
+  s.fSaveZeit = Jetzt();
+  schule.AlleFensterUpdate();
+}
+
+// ---- Grunddaten ----
+
+void GrunddatenUebernehmen(const TGrDatWerte& w) {
+  TStandard& s = Standard();
+  s.fLeSoll = w.LeSoll;
+  s.fKlSoll = w.KlSoll;
+  s.fGrWoElem = w.Sperrung;
+  TSchule& schule = Schule();
+  for (TKuerzelArt art : {TKuerzelArt::leh, TKuerzelArt::kla, TKuerzelArt::rau})
+    for (TElement* e : schule.Elemente(art)) e->FensterRefresh();
+}
+
+void GrunddatenKopieren(const std::vector<TPlanElement*>& elemente, const TGrDatWerte& w,
+                        bool sperrung, bool soll) {
+  const TWochBereich b = AlleWochen(w.Sperrung);
+  for (TPlanElement* e : elemente) {
+    if (sperrung) e->KopiereSperrung(b);
+    if (soll) {
+      if (auto* l = dynamic_cast<TLehrer*>(e))
+        l->KopiereSoll(w.LeSoll);
+      else if (auto* k = dynamic_cast<TKlasse*>(e))
+        k->KopiereSoll(w.KlSoll);
+    }
+    e->FensterRefresh();
+  }
+}
+
+bool GrDatKopierenWaehlbar(bool sperrung, bool sollWaehlbar, bool soll) {
+  return sperrung || (sollWaehlbar && soll);
+}
+
+// ---- Pläne ----
+
+TPlnWerte PlnWerteAusStandard() {
+  const TStandard& s = Standard();
+  TPlnWerte w;
+  w.NebenEinander = s.fNebenEinander;
+  w.MitRaum = s.fMitRaum;
+  w.KoppFett = s.fPlnKoppFett;
+  w.PlnStd = s.fPlnStd;
+  w.Font = s.fPlnFont;
+  w.LeBreite = s.fPlnLeBreite;
+  w.KlBreite = s.fPlnKlBreite;
+  w.KoBreite = s.fPlnKoBreite;
+  w.FaBreite = s.fPlnFaBreite;
+  w.RaBreite = s.fPlnRaBreite;
+  w.ManArt = s.fManArt;
+  return w;
+}
+
+void PlanvorgabenUebernehmen(const TPlnWerte& w) {
+  TStandard& s = Standard();
+  s.fNebenEinander = w.NebenEinander;
+  s.fMitRaum = w.MitRaum;
+  s.fPlnKoppFett = w.KoppFett;
+  s.fPlnStd = std::clamp(w.PlnStd, 1, 16);
+  const int hoechste = HoechsteVerplanteStunde();
+  if (hoechste > s.fPlnStd) {
+    // Stunden hinter der letzten gezeigten Stunde stünden sonst unsichtbar im Plan.
+    if (StundenLoeschenFrage("Es sind nach der " + Zahl(s.fPlnStd) +
+                             ". Stunde Stunden in den Plänen eingetragen.")) {
+      TBeschaeftigt sanduhr;
+      SetzungenNachStundeEntfernen(s.fPlnStd);
+    } else {
+      s.fPlnStd = hoechste;
+    }
+  }
+  // Eine neue Schrift misst die abgeleiteten Maße neu; die Kürzelbreiten sind die der Schieber.
+  const bool neueSchrift = !(s.fPlnFont == w.Font);
+  s.fPlnFont = w.Font;
+  if (neueSchrift) s.BerechnePlnBreite();
+  s.fPlnLeBreite = w.LeBreite;
+  s.fPlnKlBreite = w.KlBreite;
+  s.fPlnKoBreite = w.KoBreite;
+  s.fPlnFaBreite = w.FaBreite;
+  s.fPlnRaBreite = w.RaBreite;
+  s.fManArt = w.ManArt;
+  Schule().AlleFensterUpdate();
+}
+
+// ---- Deputate ----
+
+TDepWerte DepWerteAusStandard() {
+  const TStandard& s = Standard();
+  TDepWerte w;
+  w.Font = s.fDepFont;
+  w.LeBreite = s.fDepLeBreite;
+  w.KlBreite = s.fDepKlBreite;
+  w.KoBreite = s.fDepKoBreite;
+  w.FaBreite = s.fDepFaBreite;
+  w.RaBreite = s.fDepRaBreite;
+  w.MitNullStd = s.fMitNullStd;
+  w.MitKursInfo = s.fMitKursInfo;
+  w.MitStatistik = s.fMitStatistik;
+  w.MitZusatzInfo = s.fMitZusatzInfo;
+  w.Von = s.fDepVon;
+  w.Bis = s.fDepBis;
+  return w;
+}
+
+void DeputatvorgabenUebernehmen(const TDepWerte& w) {
+  TStandard& s = Standard();
+  const bool neueSchrift = !(s.fDepFont == w.Font);
+  s.fDepFont = w.Font;
+  if (neueSchrift) s.BerechneDepBreite();
+  s.fDepLeBreite = w.LeBreite;
+  s.fDepKlBreite = w.KlBreite;
+  s.fDepKoBreite = w.KoBreite;
+  s.fDepFaBreite = w.FaBreite;
+  s.fDepRaBreite = w.RaBreite;
+  s.fMitNullStd = w.MitNullStd;
+  s.fMitKursInfo = w.MitKursInfo;
+  s.fMitStatistik = w.MitStatistik;
+  s.fMitZusatzInfo = w.MitZusatzInfo;
+  s.fDepVon = w.Von;
+  s.fDepBis = w.Bis;
+  Schule().AlleFensterUpdate();
+}
+
+// ---- Kurse ----
+
+TKursWerte KursWerteAusStandard() {
+  const TStandard& s = Standard();
+  TKursWerte w;
+  w.KursStd = s.fKursStd;
+  w.Faktor = s.fFaktor;
+  w.StdProTag = s.fStdProTag;
+  w.EinzelStd = s.fEinzelStd;
+  w.TabellenNr = s.fTabellenNr;
+  w.NichtVerplanen = s.fNichtVerplanen;
+  w.NichtZaehlenKl = s.fNichtZaehlenKl;
+  w.NichtZaehlenLe = s.fNichtZaehlenLe;
+  w.Farbe = s.fKursFarbe;
+  w.NachKlSortiert = s.fNachKlSortiert;
+  w.Sperrung = s.fKuWoElem;
+  return w;
+}
+
+std::optional<int> EinzelStdVorschlag(int kursStd, int stdProTag) {
+  if (kursStd <= 0 || stdProTag < 1) return std::nullopt;
+  return stdProTag == 1 ? kursStd : kursStd % stdProTag;
+}
+
+void KurseNeuSortieren() {
+  TSchule& schule = Schule();
+  for (TKurs* k : schule.fKursMenge) k->BerechneReihe();
+  const auto ordnung = [](const TKurs* a, const TKurs* b) { return KursVergleich(a, b); };
+  schule.fKursMenge.ListeSort(ordnung);
+  for (TKuerzelArt art :
+       {TKuerzelArt::leh, TKuerzelArt::kla, TKuerzelArt::kop, TKuerzelArt::fac, TKuerzelArt::rau})
+    for (TElement* e : schule.Elemente(art)) {
+      if (art == TKuerzelArt::kla)
+        e->fKurse.ListeSort(
+            [](const TKurs* a, const TKurs* b) { return KlassenKursVergleich(a, b); });
+      else
+        e->fKurse.ListeSort(ordnung);
+    }
+}
+
+void KursvorgabenUebernehmen(const TKursWerte& w) {
+  TStandard& s = Standard();
+  const bool umsortieren = s.fNachKlSortiert != w.NachKlSortiert;
+  s.fKuWoElem = w.Sperrung;
+  s.fKursStd = w.KursStd;
+  s.fFaktor = w.Faktor;
+  s.fStdProTag = w.StdProTag;
+  s.fEinzelStd = w.EinzelStd;
+  s.fTabellenNr = w.TabellenNr;
+  s.fNichtVerplanen = w.NichtVerplanen;
+  s.fNichtZaehlenKl = w.NichtZaehlenKl;
+  s.fNichtZaehlenLe = w.NichtZaehlenLe;
+  s.fKursFarbe = w.Farbe;
+  s.fNachKlSortiert = w.NachKlSortiert;
+  if (!umsortieren) return;
+  Dialog().MeldungsFensterZeigen("Die Kurse werden sortiert.");
+  {
+    TBeschaeftigt sanduhr;
+    KurseNeuSortieren();
+    Schule().AlleFensterUpdate();
+  }
+  Dialog().MeldungsFensterSchliessen();
+}
+
+std::vector<TKurs*> KopierKurse() {
+  const TFenster* f = Schule().fAktivesFenster;
+  if (!f || f->FensterArt() < 16 || f->FensterArt() > 20) return {};
+  return f->AusgewaehlteKurse();
+}
+
+void KursEinstellungKopieren(const std::vector<TKurs*>& kurse, const TKursWerte& w,
+                             const TKursKopieWahl& wahl) {
+  const auto an = [&wahl](TKursKopie k) {
+    const auto i = static_cast<std::size_t>(k);
+    return i < wahl.size() && wahl[i];
+  };
+  const TStandard& s = Standard();
+  const TWochBereich sperrung = AlleWochen(w.Sperrung);
+  for (TKurs* k : kurse) {
+    if (an(TKursKopie::Stunden)) {
+      const TWochenSpanne spanne = WochenArgument(s.fEineWoche ? s.fAktuelleWoche : 0);
+      for (int v = spanne.von; v <= spanne.bis; ++v)
+        k->fStunden.SetWochenStunde(v, std::max<std::int32_t>(w.KursStd, k->VerplanteStunden(v)));
+    }
+    if (an(TKursKopie::Faktor)) k->fFaktor = w.Faktor;
+    if (an(TKursKopie::StdProTag)) k->fStdProTag = w.StdProTag;
+    if (an(TKursKopie::EinzelStd)) k->fEinzelStd = w.EinzelStd;
+    if (an(TKursKopie::Tabelle)) k->fTabellenNr = w.TabellenNr;
+    if (an(TKursKopie::Verplanen) && k->fSetzungen.ListeZahlElemente() == 0)
+      k->fNichtVerplanen = w.NichtVerplanen;
+    if (an(TKursKopie::Zaehlen)) {
+      k->fNichtZaehlenKl = w.NichtZaehlenKl;
+      k->fNichtZaehlenLe = w.NichtZaehlenLe;
+    }
+    if (an(TKursKopie::Sperrung)) k->KopiereSperrung(sperrung);
+    if (an(TKursKopie::Farbe)) k->fColor = w.Farbe;
+    Schule().SetDirty(true);
+    k->FensterRefresh();
+  }
+}
+
+// ---- Planversionen ----
+
+bool VersionsvorgabenUebernehmen(bool alleVersionen, int versKuerzel, bool auchPlan) {
+  TStandard& s = Standard();
+  const bool gleich = s.fEineWoche == !alleVersionen;
+  s.fEineWoche = !alleVersionen;
+  s.fVersKuerzel = versKuerzel;
+  s.fVersAuchPlan = auchPlan;
+  return gleich;
+}
+
+// ---- Vertretungen ----
+
+std::string OhneEndLeerzeichen(const std::string& text) {
+  std::size_t n = text.size();
+  while (n > 1 && text[n - 1] == ' ') --n;
+  return text.substr(0, n);
+}
+
+void VertretungsvorgabenUebernehmen(const std::vector<std::string>& bemerkungen,
+                                    const std::vector<std::string>& gruende, bool frei,
+                                    bool bemAuto) {
+  TStandard& s = Standard();
+  for (int i = 1; i <= 20; ++i) {
+    if (static_cast<std::size_t>(i) <= bemerkungen.size())
+      s.fBemBez[i] = OhneEndLeerzeichen(bemerkungen[i - 1]);
+    if (static_cast<std::size_t>(i) <= gruende.size()) {
+      const std::string g = OhneEndLeerzeichen(gruende[i - 1]);
+      s.fGrund[i] = g.empty() ? std::string("-") : g;
+    }
+  }
+  s.fVFrei = frei;
+  s.fVBemAuto = bemAuto;
+}
+
+// ---- Zeiten ----
+
+TZeitBearbeitung::TZeitBearbeitung() : fBez(54 * 16) {
+  const TStandard& s = Standard();
+  for (int v = 1; v <= 54; ++v)
+    for (int h = 1; h <= 16; ++h) fBez[(v - 1) * 16 + (h - 1)] = s.fStdBez[v][h].str();
+}
+
+const std::string& TZeitBearbeitung::Bezeichnung(int version, int std) const {
+  version = std::clamp(version, 1, 54);
+  std = std::clamp(std, 1, 16);
+  return fBez[(version - 1) * 16 + (std - 1)];
+}
+
+void TZeitBearbeitung::Setze(int version, int std, const std::string& text) {
+  if (version < 1 || version > 54 || std < 1 || std > 16) return;
+  fBez[(version - 1) * 16 + (std - 1)] = OhneEndLeerzeichen(text.substr(0, 15));
+}
+
+void TZeitBearbeitung::Uebernehmen() {
+  TStandard& s = Standard();
+  for (int v = 1; v <= 54; ++v)
+    for (int h = 1; h <= 16; ++h) {
+      std::string& b = fBez[(v - 1) * 16 + (h - 1)];
+      if (v <= s.fMaxWocheNeu) b = OhneEndLeerzeichen(b);
+      s.fStdBez[v][h] = b;
+    }
+  s.BerechneDepBreite();
+  s.BerechnePlnBreite();
+  Schule().AlleFensterUpdate();
+}
+
+// ---- Statistikzeitraum ----
+
+TDateTime StatistikDatum(int tag, int monat, int jahr) {
+  monat = std::clamp(monat, 1, 12);
+  const int letzter = TageImMonat(jahr, monat);
+  for (int i = 0; i < 3 && tag > letzter; ++i) --tag;
+  return DatumZuZahl(jahr, monat, std::clamp(tag, 1, letzter));
+}

@@ -1,0 +1,28 @@
+// "Voreinstellung für Zeiten": die Stundenbezeichnungen einer Planversion, Stunden 1 bis 8 links,
+// 9 bis 16 rechts. Der Dialog arbeitet auf einer Kopie; "Ok" übernimmt sie.
+#pragma once
+
+#include "settings/StandardFormUnit.h"
+#include "settings/VoreinstellungUnit.h"
+
+class QTableWidget;
+
+class TZeitForm : public TStandardForm {
+ public:
+  explicit TZeitForm(QWidget* vater = nullptr);
+
+  // Zeigt die Bezeichnungen der Planversion.
+  void VersionFeldChange();
+  // Eine Zelle wurde bearbeitet (Stunde 1..16).
+  void ZeitGeaendert(int std, const QString& text);
+
+  QSpinBox* VersionFeld;
+  QTableWidget* ZeitGrid[2];  // Spalten "Stunde" und "Zeit"
+
+ protected:
+  void Uebernehmen() override;
+
+ private:
+  TZeitBearbeitung fZeiten;
+  bool fFuellen = false;
+};

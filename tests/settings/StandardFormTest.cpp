@@ -1,0 +1,177 @@
+// Mit Qt: die Dialoge der Voreinstellungen, ihr Wechselmenü und die Palette.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include "TestUmgebung.h"
+#include "model/SchulUnit.h"
+#include "settings/DepStandardFormUnit.h"
+#include "settings/EckStandardFormUnit.h"
+#include "settings/KennwortFormUnit.h"
+#include "settings/KennwortUnit.h"
+#include "settings/KursStandardFormUnit.h"
+#include "settings/StandardUnit.h"
+#include "settings/VersStandardFormUnit.h"
+#include "settings/ZeitFormUnit.h"
+#include "ui/PlanFensterHilfe.h"
+
+namespace {
+QString T(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+}  // namespace
+
+TEST(StandardForm, WechselnUebernimmtWieOkUndOeffnetDenGewaehlten) {
+  TTestUmgebung u;
+  std::vector<std::string> titel;
+  const auto uebernommen = VoreinstellungZeigen("Eckdaten", nullptr, [&](QDialog& d) {
+    titel.push_back(d.windowTitle().toStdString());
+    if (auto* eck = dynamic_cast<TEckStandardForm*>(&d)) {
+      // Das Menü: zwölf Einträge; was es noch nicht gibt und "Planversionen" bei einer Version
+      // sind gesperrt.
+      const QList<QAction*> a = eck->WechselMenue()->actions();
+      ASSERT_EQ(a.size(), 12);
+      EXPECT_EQ(a[0]->text(), T("Eckdaten"));
+      EXPECT_EQ(a[11]->text(), T("HTML-Farben"));
+      EXPECT_FALSE(a[5]->isEnabled());  // Planversionen
+      EXPECT_FALSE(a[6]->isEnabled());  // Kalender
+      EXPECT_TRUE(a[8]->isEnabled());   // Kennwort
+      eck->DivisorFeld->setValue(3);
+      eck->Wechseln("Kalender");  // gesperrt: nichts
+      EXPECT_TRUE(eck->WechselZiel().empty());
+      EXPECT_EQ(u.standard.fDivisor, 1);
+      eck->Wechseln("Kennwort");
+    } else if (auto* kw = dynamic_cast<TKennwortForm*>(&d)) {
+      kw->KWFeld->setText(T("geheim"));
+      kw->OkKnopf->click();
+    }
+  });
+  EXPECT_EQ(titel, (std::vector<std::string>{"Voreinstellung für Eckdaten",
+                                             "Voreinstellung für das Kennwort"}));
+  EXPECT_EQ(uebernommen, (std::vector<std::string>{"Eckdaten", "Kennwort"}));
+  EXPECT_EQ(u.standard.fDivisor, 3);
+  EXPECT_TRUE(KennwortPruefen("geheim"));
+
+  // "Abbrechen" ändert nichts.
+  VoreinstellungZeigen("Kennwort", nullptr, [](QDialog& d) {
+    auto& kw = dynamic_cast<TKennwortForm&>(d);
+    kw.KWFeld->setText(T("anders"));
+    kw.AbbrechenKnopf->click();
+  });
+  EXPECT_TRUE(KennwortPruefen("geheim"));
+  // Ein leeres Kennwort löscht es.
+  VoreinstellungZeigen("Kennwort", nullptr,
+                       [](QDialog& d) { dynamic_cast<TKennwortForm&>(d).OkKnopf->click(); });
+  EXPECT_FALSE(KennwortGesetzt());
+}
+
+TEST(StandardForm, EckdatenZeigenUndSpeichernIhreFelder) {
+  TTestUmgebung u;
+  u.standard.fMaxTageNeu = 6;
+  u.standard.fPaletteSchalter = 3;
+  TEckStandardForm f;
+  EXPECT_TRUE(f.TageRadio[1]->isChecked());
+  EXPECT_EQ(f.PaletteFeld->currentText(), T("4 X 4 Schalter"));
+  EXPECT_EQ(f.SpeicherFeld->singleStep(), 5);
+  f.TageRadio[2]->click();
+  f.VersionFeld->setValue(2);
+  f.HintergrundCheck->setChecked(false);
+  f.OkKnopf->click();
+  EXPECT_EQ(u.standard.fMaxTageNeu, 7);
+  EXPECT_EQ(u.standard.fMaxWocheNeu, 2);
+  EXPECT_FALSE(u.standard.fHintergrundAn);
+}
+
+TEST(StandardForm, KursvorgabenOhneDeputatsfensterSperrenDasKopieren) {
+  TTestUmgebung u;
+  TKursStandardForm f;
+  for (QCheckBox* c : f.KopieCheck) EXPECT_FALSE(c->isEnabled());
+  EXPECT_FALSE(f.KopierenKnopf->isEnabled());
+  f.KursStdFeld->setValue(5);
+  f.StdProTagFeld->setValue(2);
+  EXPECT_EQ(f.EinzelStdFeld->value(), 1);
+
+  // Mit Kursen aus dem aktiven Deputatsfenster: "Kopieren", sobald ein Kästchen angehakt ist.
+  TKurs* k = TKurs::IKurs(Schule().HoleLehrer("MUE"), nullptr, nullptr, nullptr, nullptr, 2);
+  struct TDepFenster : TFakeFenster {
+    using TFakeFenster::TFakeFenster;
+    std::vector<TKurs*> AusgewaehlteKurse() const override { return fKurse; }
+    std::vector<TKurs*> fKurse;
+  } dep(16, "Deputat MUE");
+  dep.fKurse = {k};
+  Schule().SetAktivesFenster(&dep);
+  TKursStandardForm g;
+  EXPECT_TRUE(g.KopieCheck[1]->isEnabled());
+  EXPECT_FALSE(g.KopierenKnopf->isEnabled());
+  g.FaktorFeld->setValue(4);
+  g.KopieCheck[1]->setChecked(true);
+  ASSERT_TRUE(g.KopierenKnopf->isEnabled());
+  g.KopierenKnopf->click();
+  EXPECT_EQ(k->fFaktor, 4);
+  g.AbbrechenKnopf->click();
+  EXPECT_EQ(u.standard.fFaktor, 1);
+  Schule().SetAktivesFenster(nullptr);
+}
+
+TEST(StandardForm, PlanversionenKopierenNurZwischenVerschiedenenVersionen) {
+  TTestUmgebung u;
+  Schule().VersionErweitern(3);
+  TVersStandardForm f;
+  EXPECT_FALSE(f.KopierenKnopf->isEnabled());
+  EXPECT_TRUE(f.KuerzelRadio[5]->isChecked());  // Vorgabe "alle Kurse"
+  EXPECT_FALSE(f.KuerzelListe->isEnabled());
+  f.ZuFeld->setValue(3);
+  EXPECT_TRUE(f.KopierenKnopf->isEnabled());
+  f.AlleCheck->setChecked(true);
+  f.OkKnopf->click();
+  EXPECT_TRUE(f.SchalterGeaendert());
+  EXPECT_FALSE(u.standard.fEineWoche);
+}
+
+TEST(StandardForm, StatistikzeitraumKommtMitDemHaekchen) {
+  TTestUmgebung u;
+  TDepStandardForm f;
+  f.fZeitraumWahl = [] {
+    return std::make_optional(std::make_pair(TDateTime{46000.0}, TDateTime{46100.0}));
+  };
+  f.StatistikCheck->click();
+  f.OkKnopf->click();
+  EXPECT_TRUE(u.standard.fMitStatistik);
+  EXPECT_EQ(u.standard.fDepVon, 46000.0);
+  EXPECT_EQ(u.standard.fDepBis, 46100.0);
+}
+
+using ZeitFormTest = PlanFensterTest;
+
+TEST_F(ZeitFormTest, StundenbezeichnungenErscheinenNachOkInDenPlanfenstern) {
+  Schule().VersionErweitern(2);
+  TPlnForm* plan = Oeffne(mue);
+  ASSERT_EQ(plan->PlnGrid->Cells(0, 1), T(" 1"));
+  TZeitForm f;
+  f.ZeitGrid[0]->item(0, 1)->setText(T("8:00–8:45  "));
+  f.ZeitGrid[1]->item(1, 1)->setText(T("15:10"));  // Stunde 10
+  f.VersionFeld->setValue(2);
+  EXPECT_EQ(f.ZeitGrid[0]->item(0, 1)->text(), T(" 1"));
+  f.ZeitGrid[0]->item(0, 1)->setText(T("B-Woche"));
+  f.ZeitGrid[0]->item(1, 1)->setText(T("9→10"));  // kein Zeichen von Windows-1252
+  EXPECT_EQ(u.dialog.fPiepser, 1);
+  EXPECT_EQ(f.ZeitGrid[0]->item(1, 1)->text(), T(" 2"));
+  f.VersionFeld->setValue(1);
+  EXPECT_EQ(f.ZeitGrid[0]->item(0, 1)->text(), T("8:00–8:45"));
+  EXPECT_EQ(plan->PlnGrid->Cells(0, 1), T(" 1"));  // erst "Ok" übernimmt
+  f.OkKnopf->click();
+  EXPECT_EQ(st.fStdBez[1][1].str(),
+            "8:00\x96"
+            "8:45");
+  EXPECT_EQ(st.fStdBez[1][10].str(), "15:10");
+  EXPECT_EQ(st.fStdBez[2][1].str(), "B-Woche");
+  EXPECT_EQ(plan->PlnGrid->Cells(0, 1), T("8:00–8:45"));
+}

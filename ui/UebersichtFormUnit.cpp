@@ -1,0 +1,642 @@
+#include "ui/UebersichtFormUnit.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "model/FensterArtUnit.h"
+#include "model/KursUnit.h"
+#include "model/PlanElemUnit.h"
+#include "model/RaumUnit.h"
+#include "model/SchulUnit.h"
+#include "planning/KonfliktUnit.h"
+#include "planning/TauschFrageUnit.h"
+#include "settings/StandardUnit.h"
+#include "ui/KlasUebFormUnit.h"
+#include "ui/FensterSchliessenUnit.h"
+#include "ui/LehrUebFormUnit.h"
+#include "ui/PaletteUnit.h"
+#include "ui/PlanGestenUnit.h"
+#include "ui/PlnFormUnit.h"
+#include "ui/PopupMenueUnit.h"
+#include "ui/QtFensterPlatzUnit.h"
+#include "ui/QtPlanZelleUnit.h"
+#include "ui/QtUmschaltUnit.h"
+#include "ui/RaumUebFormUnit.h"
+
+namespace {
+QString Q(const std::string& ansi) {
+  return QString::fromStdString(U8(ansi));
+}
+
+constexpr unsigned kTasten = umShift | umAlt | umCtrl;
+}  // namespace
+
+TUebersichtForm::TUebersichtForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  UeberGrid = new TQuonGrid(this);
+  UeberGrid->setObjectName(QStringLiteral("UeberGrid"));
+  UeberGrid->SetMultiSelect(true);
+  UeberGrid->SetColSizing(true);
+  UeberGrid->SetFixedCols(1);
+  UeberGrid->SetFixedRows(1);
+  layout->addWidget(UeberGrid);
+  UeberGrid->SetZeichner(
+      [this](QPainter& p, int col, int row, const QRect& rect, const TZellZustand& zustand) {
+        if (!SchuleVorhanden()) return;
+        if (zustand.Fest) {
+          if (row == 0 && col >= 1) ZeichneKopf(p, rect, col);
+          return;
+        }
+        const bool markiert =
+            zustand.Ausgewaehlt || UeberGrid->Cells(col, row) == TPlnForm::MarkeRechts;
+        ZeichneZelle(p, rect, col, ZellKurs(col, row), row, markiert);
+      });
+  UeberWechselKnopf = new QPushButton(QStringLiteral("o"), UeberGrid->viewport());
+  UeberWechselKnopf->setObjectName(QStringLiteral("UeberWechselKnopf"));
+  UeberWechselKnopf->setFocusPolicy(Qt::NoFocus);
+  connect(UeberWechselKnopf, &QPushButton::clicked, this, [this] { UeberWechselKnopfClick(); });
+  connect(UeberGrid, &TQuonGrid::MausDruck, this, [this](const TGridMaus& m) { MausDruck(m); });
+  connect(UeberGrid, &TQuonGrid::MausLos, this, [this](const TGridMaus& m) { MausLos(m); });
+  connect(UeberGrid, &TQuonGrid::DoppelKlick, this, [this](const TGridMaus& m) { DoppelKlick(m); });
+  connect(UeberGrid, &TQuonGrid::ZiehenUeber, this,
+          [this](const TGridMaus& m, TZiehZiel* ziel) { ZiehenUeber(m, ziel); });
+  connect(UeberGrid, &TQuonGrid::ZiehenEnde, this,
+          [this](const TGridMaus& m, bool abgelegt) { ZiehenEnde(m, abgelegt); });
+  UeberGrid->installEventFilter(this);
+  PositioniereFenster(*this, NeuerFormIndex());
+}
+
+TUebersichtForm::~TUebersichtForm() {
+  if (SchuleVorhanden()) Abmelden();
+}
+
+// ---- Füllen ----
+
+void TUebersichtForm::IUeberForm() {
+  if (!SchuleVorhanden()) return;
+  const TStandard& s = Standard();
+  TSchule& schule = Schule();
+  const bool warAktiv = schule.fAktivesFenster == this;
+  const TToolArt tool = schule.fToolArt;
+  if (UeberPopupMenu) UeberPopupMenu->Schliessen();
+  UeberGrid->SetzeZiehCursor(TamrelCursor(zGriff));
+  const TUebersicht ueb = UebersichtFuellen(UebArt());
+  fTage = ueb.Tage;
+  fStunden = ueb.Stunden;
+  fStartX = fStartY = fFirstX = fFirstY = -1;
+  UeberGrid->DeSelectAll();
+  UeberGrid->SetColCount(ueb.Spalten() + 1);
+  UeberGrid->SetRowCount(ueb.Zeilen() + 1);
+  const int woche = ueb.Woche;
+  UeberGrid->SetCells(0, 0, QStringLiteral(" "));
+  for (int z = 1; z <= ueb.Zeilen(); ++z) {
+    const auto [t, h] = UebTagStd(z, fStunden);
+    const std::string std = woche >= 1 && woche <= MaxWochen ? s.fStdBez[woche][h].str() : "";
+    UeberGrid->SetCells(0, z, Q(s.fTagBez[t].str() + " " + std));
+  }
+  for (int c = 1; c <= ueb.Spalten(); ++c) {
+    UeberGrid->SetCells(c, 0, QString());
+    UeberGrid->SetObjects(c, 0, ueb.Elemente[static_cast<std::size_t>(c - 1)]);
+  }
+  const QFont schrift = PlanSchrift();
+  setFont(schrift);
+  UeberGrid->setFont(schrift);
+  const TKuerzelArt art = UebArt();
+  int breite = PlanSpaltenBreite(art);
+  if (!s.fNebenEinander)
+    breite = QFontMetrics(schrift).horizontalAdvance(QStringLiteral("[88-88]")) + s.PlnMaxBreite();
+  UeberGrid->SetDefaultColWidth(breite);
+  UeberGrid->SetDefaultRowHeight(PlanZeilenHoehe());
+  UeberGrid->SetColWidths(0, s.fPlnStdBreite + s.fPlnTagBreite);
+  UeberGrid->SetRowHeights(0, s.fPlnHoehe);
+  UeberWechselKnopf->setGeometry(UeberGrid->CellRect(0, 0).translated(2, 2));
+  for (int c = 1; c <= ueb.Spalten(); ++c)
+    for (int z = 1; z <= ueb.Zeilen(); ++z) {
+      TKurs* k = ueb.Kurs(c, z);
+      UeberGrid->SetObjects(c, z, k);
+      UeberGrid->SetCells(c, z,
+                          ueb.Gesperrt(c, z) ? TPlnForm::MarkeSperrung
+                          : k                ? TPlnForm::MarkeNormal
+                                             : QString());
+    }
+  setWindowTitle(QString::fromStdString(Titel()));
+  if (!fAngemeldet) Anmelden(warAktiv, tool);
+  Groesse();
+  CursorAnpassen(schule.fToolArt, Umschalt());
+  UeberGrid->viewport()->update();
+}
+
+// Wie ein Planfenster: bis zum unteren Rand des Arbeitsbereichs und zum rechten Rand.
+void TUebersichtForm::Groesse() {
+  QScreen* schirm = screen() ? screen() : QGuiApplication::primaryScreen();
+  const QRect arbeit = schirm ? schirm->availableGeometry() : QRect(0, 0, 1024, 768);
+  const QSize inhalt = UeberGrid->GesamtGroesse();
+  const int rahmen = 2 * UeberGrid->frameWidth();
+  const int balken = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  const QRect innen = geometry();
+  const int maxB = std::max(200, arbeit.right() - innen.left());
+  const int maxH = std::max(100, arbeit.bottom() - innen.top());
+  int b = inhalt.width() + rahmen;
+  int h = inhalt.height() + rahmen;
+  if (h > maxH) b += balken;
+  if (b > maxB) h += balken;
+  resize(std::min(b, maxB), std::min(h, maxH));
+}
+
+// ---- Anmelden ----
+
+// Das Fenster trägt sich an seinem Platz der Schule und (nach Identität) in der Fensterliste ein.
+void TUebersichtForm::Anmelden(bool warAktiv, TToolArt tool) {
+  TSchule& schule = Schule();
+  fPlatz = Platz();
+  schule.*fPlatz = this;
+  schule.FensterAnmelden(this);
+  fAngemeldet = true;
+  if (!warAktiv) return;
+  schule.fToolArt = tool;
+  schule.FensterAktivieren(this);
+}
+
+void TUebersichtForm::Abmelden() {
+  if (UeberPopupMenu) UeberPopupMenu->Schliessen();
+  TSchule& schule = Schule();
+  fAngemeldet = false;
+  // Nimmt das Fenster auch aus seinem Platz und als aktives Fenster.
+  schule.FensterAbmelden(this);
+  if (fPlatz && schule.*fPlatz == this) schule.*fPlatz = nullptr;
+}
+
+void TUebersichtForm::Schliessen() {
+  if (fSchliesst) return;
+  fSchliesst = true;
+  Abmelden();
+  close();
+}
+
+void TUebersichtForm::closeEvent(QCloseEvent* event) {
+  if (!fSchliesst) {
+    if (TTamrelPalette::MenuOffen()) {
+      event->ignore();
+      return;
+    }
+    // Mit Alt: "Fenster schließen" für alle Fenster.
+    if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), Umschalt(), this);
+    fSchliesst = true;
+    if (SchuleVorhanden()) Abmelden();
+  }
+  event->accept();
+}
+
+// ---- Ereignisse ----
+
+bool TUebersichtForm::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden())
+    Schule().FensterAktivieren(this);
+  return QWidget::event(event);
+}
+
+void TUebersichtForm::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (SchuleVorhanden()) CursorAnpassen(Schule().fToolArt, Umschalt());
+}
+
+bool TUebersichtForm::eventFilter(QObject* objekt, QEvent* event) {
+  // Tasten merken nur die Umschalttasten (kein Blättern durch Elemente).
+  if (objekt == UeberGrid && event->type() == QEvent::KeyPress)
+    UmschaltMerken(TTamrelPalette::TastenUmschalt(static_cast<QKeyEvent*>(event)));
+  return QWidget::eventFilter(objekt, event);
+}
+
+unsigned TUebersichtForm::Umschalt() const {
+  return FensterUmschalt() & kTasten;
+}
+
+void TUebersichtForm::UmschaltMerken(TUmschaltMenge umschalt) {
+  FensterUmschaltMerken(umschalt & kTasten);
+}
+
+void TUebersichtForm::CursorAnpassen(TToolArt tool, unsigned umschalt) {
+  const int nummer = ZeigerNummer(FensterArt(), tool, umschalt, 0);
+  if (nummer == zUnveraendert) return;
+  UeberGrid->SetzeCursor(TamrelCursor(nummer));
+}
+
+// ---- Zellen ----
+
+bool TUebersichtForm::DatenZelle(int col, int row) const {
+  return col >= 1 && col < UeberGrid->ColCount() && row >= 1 && row < UeberGrid->RowCount();
+}
+
+TPlanElement* TUebersichtForm::Element(int spalte) const {
+  if (spalte < 1 || spalte >= UeberGrid->ColCount() || !SchuleVorhanden()) return nullptr;
+  auto* e = static_cast<TPlanElement*>(UeberGrid->Objects(spalte, 0));
+  // Nur Elemente, die es noch gibt (ein gelöschtes füllt das Fenster sofort neu).
+  const std::vector<TPlanElement*> alle = UebElemente(UebArt());
+  return std::find(alle.begin(), alle.end(), e) != alle.end() ? e : nullptr;
+}
+
+int TUebersichtForm::Spalte(const TPlanElement* element) const {
+  for (int c = 1; c < UeberGrid->ColCount(); ++c)
+    if (UeberGrid->Objects(c, 0) == element) return c;
+  return 0;
+}
+
+bool TUebersichtForm::Gesperrt(int col, int row) const {
+  const TPlanElement* e = Element(col);
+  const auto [t, h] = UebTagStd(row, fStunden);
+  return e && e->fSperrung.GetWocheTagStd(Standard().fAktuelleWoche, t, h);
+}
+
+QString TUebersichtForm::Marke(int spalte, int zeile) const {
+  return DatenZelle(spalte, zeile) ? UeberGrid->Cells(spalte, zeile) : QString();
+}
+
+TKurs* TUebersichtForm::ZellKurs(int spalte, int zeile) const {
+  if (!DatenZelle(spalte, zeile)) return nullptr;
+  auto* kurs = static_cast<TKurs*>(UeberGrid->Objects(spalte, zeile));
+  if (!kurs) return nullptr;
+  TPlanElement* e = Element(spalte);
+  return e && e->fKurse.ListeElemEnthalten(kurs) ? kurs : nullptr;
+}
+
+QPoint TUebersichtForm::ZellPunkt(int spalte, int zeile) const {
+  return UeberGrid->CellRect(spalte, zeile).center();
+}
+
+QPoint TUebersichtForm::UnterZelle(int col, int row) const {
+  const QRect r = UeberGrid->CellRect(col, row);
+  return UeberGrid->viewport()->mapToGlobal(QPoint(r.left(), r.top() + r.height() / 2));
+}
+
+TUebersicht TUebersichtForm::Inhalt() const {
+  TUebersicht ueb;
+  ueb.Art = UebArt();
+  ueb.Woche = Standard().fAktuelleWoche;
+  ueb.Tage = fTage;
+  ueb.Stunden = fStunden;
+  for (int c = 1; c < UeberGrid->ColCount(); ++c) {
+    TPlanElement* e = Element(c);
+    if (!e) continue;
+    TPlanInhalt plan(ueb.Art, ueb.Woche, fTage, fStunden);
+    for (int z = 1; z < UeberGrid->RowCount(); ++z) {
+      const auto [t, h] = UebTagStd(z, fStunden);
+      plan.SetKurs(t, h, ZellKurs(c, z));
+      plan.SetGesperrt(t, h, UeberGrid->Cells(c, z) == TPlnForm::MarkeSperrung);
+    }
+    ueb.Elemente.push_back(e);
+    ueb.Plaene.push_back(std::move(plan));
+  }
+  return ueb;
+}
+
+void TUebersichtForm::Deselect() {
+  for (int c = 1; c < UeberGrid->ColCount(); ++c)
+    for (int z = 1; z < UeberGrid->RowCount(); ++z)
+      if (UeberGrid->Cells(c, z) == TPlnForm::MarkeRechts)
+        UeberGrid->SetCells(c, z,
+                            Gesperrt(c, z)   ? TPlnForm::MarkeSperrung
+                            : ZellKurs(c, z) ? TPlnForm::MarkeNormal
+                                             : QString());
+  UeberGrid->viewport()->update();
+}
+
+void TUebersichtForm::MarkiereKurs(int col, const TKurs* kurs) {
+  if (!kurs) return;
+  for (int z = 1; z < UeberGrid->RowCount(); ++z)
+    if (UeberGrid->Objects(col, z) == kurs) UeberGrid->SetCells(col, z, TPlnForm::MarkeRechts);
+  UeberGrid->viewport()->update();
+}
+
+std::vector<int> TUebersichtForm::MarkierteZeilen(int col) const {
+  std::vector<int> zeilen;
+  for (int z = 1; z < UeberGrid->RowCount(); ++z)
+    if (UeberGrid->Cells(col, z) == TPlnForm::MarkeRechts) zeilen.push_back(z);
+  return zeilen;
+}
+
+void TUebersichtForm::UebersichtZelle(const TPlanElement* element, int zeile, TKurs* kurs,
+                                      const std::string& /*marke*/) {
+  const int c = Spalte(element);
+  // Nur Zellen im Raster: eine Stunde hinter fMaxTageNeu oder fPlnStd hat hier keinen Platz.
+  if (!c || !DatenZelle(c, zeile)) return;
+  UeberGrid->SetObjects(c, zeile, kurs);
+  UeberGrid->SetCells(c, zeile,
+                      Gesperrt(c, zeile) ? TPlnForm::MarkeSperrung
+                      : kurs             ? TPlnForm::MarkeNormal
+                                         : QString());
+  UeberGrid->viewport()->update();
+}
+
+void TUebersichtForm::KursGeloescht(TKurs* kurs) {
+  for (int c = 1; c < UeberGrid->ColCount(); ++c)
+    for (int z = 1; z < UeberGrid->RowCount(); ++z)
+      if (UeberGrid->Objects(c, z) == kurs) {
+        UeberGrid->SetObjects(c, z, nullptr);
+        UeberGrid->SetCells(c, z, Gesperrt(c, z) ? TPlnForm::MarkeSperrung : QString());
+      }
+  UeberGrid->viewport()->update();
+}
+
+void TUebersichtForm::MarkiereRechtsUeb(TKurs* theKurs, const TPlanElement* element) {
+  UeberGrid->DeSelectAll();
+  Deselect();
+  const int c = Spalte(element);
+  if (!theKurs || !c) return;
+  for (int z : UebRechtsZeilen(*theKurs, Standard().fAktuelleWoche, fTage, fStunden))
+    if (DatenZelle(c, z)) UeberGrid->SetCells(c, z, TPlnForm::MarkeRechts);
+  UeberGrid->viewport()->update();
+}
+
+void TUebersichtForm::MarkiereRechts(TKurs* kurs) {
+  if (!kurs) return;
+  // Die Spalte des Menüs; sonst die des Elements der Art, zu dem der Kurs gehört.
+  TPlanElement* e = Element(fMenuSpalte);
+  if (!e || !e->fKurse.ListeElemEnthalten(kurs)) {
+    e = nullptr;
+    for (int c = 1; c < UeberGrid->ColCount() && !e; ++c)
+      if (TPlanElement* x = Element(c); x && x->fKurse.ListeElemEnthalten(kurs)) e = x;
+  }
+  MarkiereRechtsUeb(kurs, e);
+}
+
+void TUebersichtForm::AllesAuswaehlen() {
+  UeberGrid->SelectAll();
+}
+
+void TUebersichtForm::UeberRefresh() {
+  UeberGrid->viewport()->update();
+  if (SchuleVorhanden() && isVisible()) CursorAnpassen(Schule().fToolArt, Umschalt());
+}
+
+// ---- Zeichnen ----
+
+void TUebersichtForm::ZeichneZelle(QPainter& painter, const QRect& rect, int col, TKurs* kurs,
+                                   int row, bool markiert) {
+  const auto [t, h] = UebTagStd(row, fStunden);
+  const TPlanZelle z =
+      PlanZelleBauen(UebArt(), kurs, Standard().fAktuelleWoche, t, h, SchalterO(),
+                     UeberGrid->Cells(col, row) == TPlnForm::MarkeSperrung, markiert);
+  ZeichnePlanZelle(painter, rect, z, UeberGrid->font(), UeberGrid->palette());
+}
+
+void TUebersichtForm::ZeichneKopf(QPainter& painter, const QRect& rect, int col) {
+  const TPlanElement* e = Element(col);
+  if (!e) return;
+  const TUebKopf kopf = UebKopfBauen(*e);
+  const QFontMetrics fm(UeberGrid->font());
+  painter.fillRect(rect.adjusted(1, 1, -1, -1), UeberGrid->palette().button());
+  const int y = rect.top() + 2 + fm.ascent();
+  int x = rect.left() + 1;
+  painter.setPen(Qt::black);
+  painter.drawText(x, y, QString::fromStdString(kopf.Kuerzel));
+  x += fm.horizontalAdvance(QString::fromStdString(kopf.Kuerzel));
+  painter.setPen(kopf.RestRot ? Qt::red : Qt::black);
+  painter.drawText(x, y, QString::fromStdString(kopf.Rest));
+  painter.setPen(kopf.SpringRot ? Qt::red : Qt::black);
+  painter.drawText(rect.left() + 1 + fm.horizontalAdvance(QString::fromStdString(kopf.Abstand)), y,
+                   QString::fromStdString(kopf.Spring));
+  painter.setPen(Qt::black);
+}
+
+bool TUebersichtForm::SchalterO() const {
+  return UeberWechselKnopf->text() == QStringLiteral("o");
+}
+
+void TUebersichtForm::UeberWechselKnopfClick() {
+  UeberWechselKnopf->setText(SchalterO() ? QStringLiteral("x") : QStringLiteral("o"));
+  UeberGrid->viewport()->update();
+}
+
+std::string TUebersichtForm::Titel() const {
+  const TFensterArtEintrag* e = FensterArtEintrag(FensterArt());
+  return e && e->Titel ? e->Titel : std::string();
+}
+
+TFensterLage TUebersichtForm::Lage() const {
+  const QRect r = geometry();
+  return {r.left(), r.top(), r.width(), r.height()};
+}
+
+std::vector<TKurs*> TUebersichtForm::AusgewaehlteKurse() const {
+  std::vector<TKurs*> kurse;
+  for (const TZelle& z : UeberGrid->AusgewaehlteZellen())
+    if (TKurs* k = ZellKurs(z.Col, z.Row);
+        k && std::find(kurse.begin(), kurse.end(), k) == kurse.end())
+      kurse.push_back(k);
+  return kurse;
+}
+
+std::string TUebersichtForm::InhaltAlsText() const {
+  return UebersichtAlsText(Inhalt(), SchalterO(), (Umschalt() & umShift) != 0);
+}
+
+void TUebersichtForm::DoCopy() {
+  Ablage().SetzeText(InhaltAlsText());
+  if (TFenster* viewer = Schule().fZwischenForm) viewer->FensterUpdate();
+}
+
+void TUebersichtForm::ErzeugeSetzMenu(TMenue& thePopupMenu, TPlanElement* thePlanElement, int std,
+                                      int tag) {
+  if (!thePlanElement ||
+      thePlanElement->fSperrung.GetWocheTagStd(Standard().fAktuelleWoche, tag, std))
+    return;
+  for (TKurs* k : thePlanElement->fKurse.Kopie())
+    k->ErzeugeSetzMenu(thePopupMenu, tag, std, UebArt() != rau);
+}
+
+// ---- Menüs ----
+
+void TUebersichtForm::MenueZeigen(TMenue menue, const QPoint& bildschirmPos) {
+  if (menue.empty()) return;
+  SpaltenUmbrechen(menue, ElementSpaltenLaenge(static_cast<int>(menue.size())));
+  if (UeberPopupMenu) delete UeberPopupMenu.data();
+  auto* popup = new TPopupMenue(std::move(menue), this);
+  UeberPopupMenu = popup;
+  connect(popup, &TPopupMenue::Geschlossen, popup, &QObject::deleteLater);
+  popup->Popup(bildschirmPos);
+  emit MenueGeoeffnet();
+}
+
+// ---- Maus ----
+
+void TUebersichtForm::MausDruck(const TGridMaus& m) {
+  UmschaltMerken(m.Umschalt);
+  fMouseX = m.Pos.x();
+  fMouseY = m.Pos.y();
+  if (m.Doppelt || !DatenZelle(m.Col, m.Row)) return;
+  Deselect();
+  const TToolArt tool = Schule().fToolArt;
+  const bool strg = m.Umschalt & umCtrl;
+  if (tool == TToolArt::SchiebTool && (strg || (m.Umschalt & umShift))) {
+    // Die ganze Zeile (derselbe Tag und dieselbe Stunde für alle Elemente).
+    UeberGrid->DeSelectAll();
+    for (int c = 1; c < UeberGrid->ColCount(); ++c)
+      UeberGrid->SetCells(c, m.Row, TPlnForm::MarkeRechts);
+  } else if (tool == TToolArt::SetzTool && m.Knopf == Qt::RightButton) {
+    UeberGrid->DeSelectAll();
+  }
+  if (tool != TToolArt::SchiebTool || m.Knopf != Qt::LeftButton) return;
+  if (!strg) {
+    TKurs* kurs = ZellKurs(m.Col, m.Row);
+    if (!kurs) return;
+    fStartX = fFirstX = m.Col;
+    fStartY = fFirstY = m.Row;
+    MarkiereKurs(m.Col, kurs);
+    UeberGrid->BeginDrag(true);
+    return;
+  }
+  for (const auto& [c, z] : UebProbeZellen(Inhalt(), m.Col, m.Row, (m.Umschalt & umAlt) != 0))
+    UeberGrid->SetCells(c, z, TPlnForm::MarkeRechts);
+  UeberGrid->viewport()->update();
+}
+
+void TUebersichtForm::MausLos(const TGridMaus& m) {
+  UmschaltMerken(m.Umschalt);
+  fMouseX = m.Pos.x();
+  fMouseY = m.Pos.y();
+  if (UeberPopupMenu) delete UeberPopupMenu.data();
+  if (Schule().fAktivesFenster != this) return;
+  const TToolArt tool = Schule().fToolArt;
+  const bool daten = DatenZelle(m.Col, m.Row);
+  TPlanElement* element = daten ? Element(m.Col) : nullptr;
+  TKurs* kurs = daten ? ZellKurs(m.Col, m.Row) : nullptr;
+  const auto [tag, std] = UebTagStd(m.Row, fStunden);
+  if (tool == TToolArt::ZeigTool && m.Knopf == Qt::RightButton && kurs && element) {
+    Deselect();
+    TMenue menue;
+    const TRaum* filter = UebArt() == rau ? static_cast<const TRaum*>(element) : nullptr;
+    element->ErzeugePlnMenu(menue, (m.Umschalt & umShift) != 0, tag, std, filter, UebArt());
+    MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
+  } else if (tool == TToolArt::SetzTool && m.Knopf == Qt::RightButton && element) {
+    fMenuSpalte = m.Col;
+    TMenue menue;
+    ErzeugeRechtsUebMenu(menue, *element);
+    MenueZeigen(std::move(menue), UeberGrid->viewport()->mapToGlobal(m.Pos));
+  } else if (tool == TToolArt::SetzTool && m.Knopf == Qt::LeftButton && element) {
+    Deselect();
+    fMenuSpalte = m.Col;
+    TMenue menue;
+    if (!kurs) {
+      ErzeugeSetzMenu(menue, element, std, tag);
+    } else if (UebArt() != rau) {
+      if (m.Umschalt & umCtrl)
+        UeberGrid->SetCells(m.Col, m.Row, TPlnForm::MarkeRechts);
+      else
+        MarkiereKurs(m.Col, kurs);
+      ErzeugeRaumUeberSetzMenu(menue, *kurs, MarkierteZeilen(m.Col), fStunden);
+    }
+    MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
+  }
+}
+
+void TUebersichtForm::DoppelKlick(const TGridMaus& m) {
+  UmschaltMerken(m.Umschalt);
+  const TZelle z = UeberGrid->MouseToCell(QPoint(fMouseX, fMouseY));
+  if (!DatenZelle(z.Col, z.Row)) return;
+  TPlanElement* element = Element(z.Col);
+  TKurs* kurs = ZellKurs(z.Col, z.Row);
+  if (!element) return;
+  const auto [tag, std] = UebTagStd(z.Row, fStunden);
+  const unsigned u = m.Umschalt;
+  switch (Schule().fToolArt) {
+    case TToolArt::ZeigTool:
+      if (!kurs) return;
+      if (u & umCtrl) {
+        kurs->ZeigePlanFenster(tag, std);
+      } else if (TFensterDienst* dienst = FensterDienst()) {
+        TDirtyBewahrer bewahrer;
+        dienst->NeuesKursFenster(kurs, element);
+      }
+      return;
+    case TToolArt::LoeschTool:
+      // Nur die geklickte Zelle, nicht die Auswahl des Rasters.
+      if (kurs) StundeLoeschen(kurs, tag, std, (u & umAlt) != 0);
+      return;
+    case TToolArt::FixTool:
+      if (kurs) StundenFixieren({{kurs, tag, std}});
+      UeberRefresh();
+      return;
+    default:
+      return;
+  }
+}
+
+void TUebersichtForm::ZiehenUeber(const TGridMaus& m, TZiehZiel* ziel) {
+  // Die Zielzelle bleibt in der Startspalte: eine Stunde wandert nur in der Zeit.
+  int r = ziel->Akzeptiert ? ziel->Row : m.Row;
+  if (!ziel->Akzeptiert) {
+    const int letzteZeile = UeberGrid->TopRow() + UeberGrid->VisibleRowCount() - 1;
+    const QRect unten = UeberGrid->CellRect(0, letzteZeile);
+    if (r == 0 && UeberGrid->TopRow() > 1) {
+      UeberGrid->SetTopRow(UeberGrid->TopRow() - 1);
+      r = UeberGrid->TopRow();
+    } else if (!unten.isEmpty() && m.Pos.y() > unten.bottom() &&
+               letzteZeile < UeberGrid->RowCount() - 1) {
+      UeberGrid->SetTopRow(UeberGrid->TopRow() + 1);
+      r = UeberGrid->TopRow() + UeberGrid->VisibleRowCount() - 1;
+    }
+  }
+  ziel->Col = fFirstX;
+  ziel->Row = r;
+  ziel->Akzeptiert = DatenZelle(fFirstX, r);
+  if (!ziel->Akzeptiert || (ziel->Col == fStartX && ziel->Row == fStartY)) return;
+  UeberGrid->DeSelectAll();
+  UeberGrid->SetSelectCell(ziel->Col, ziel->Row, true);
+  fStartX = ziel->Col;
+  fStartY = ziel->Row;
+  UeberGrid->ScrollToCell(fStartX, fStartY);
+}
+
+void TUebersichtForm::ZiehenEnde(const TGridMaus& m, bool abgelegt) {
+  UmschaltMerken(m.Umschalt);
+  const int zielY = fStartY, startX = fFirstX, startY = fFirstY;
+  fStartX = fStartY = fFirstX = fFirstY = -1;
+  if (abgelegt && DatenZelle(startX, zielY) && DatenZelle(startX, startY)) {
+    const auto [zt, zs] = UebTagStd(zielY, fStunden);
+    const auto [st, ss] = UebTagStd(startY, fStunden);
+    if (!(m.Umschalt & umShift))
+      StundeSchieben(ZellKurs(startX, startY), zt, zs, st, ss, !(m.Umschalt & umAlt));
+    else if (zielY != startY)
+      StundenTauschen(st, ss, zt, zs);
+  }
+  UeberGrid->DeSelectAll();
+  Deselect();
+}
+
+// ---- Öffnen ----
+
+TUebersichtForm* UebersichtZeigen(TKuerzelArt art) {
+  if (!SchuleVorhanden()) return nullptr;
+  TFenster* TSchule::*platz = art == leh   ? &TSchule::fLehrUebForm
+                              : art == kla ? &TSchule::fKlasUebForm
+                              : art == rau ? &TSchule::fRaumUebForm
+                                           : nullptr;
+  if (!platz) return nullptr;
+  if (auto* offen = dynamic_cast<TUebersichtForm*>(Schule().*platz)) {
+    offen->show();
+    offen->raise();
+    offen->activateWindow();
+    return offen;
+  }
+  TDirtyBewahrer bewahrer;
+  TUebersichtForm* form = nullptr;
+  if (art == leh)
+    form = new TLehrUebForm;
+  else if (art == kla)
+    form = new TKlasUebForm;
+  else
+    form = new TRaumUebForm;
+  form->IUeberForm();
+  form->show();
+  return form;
+}
