@@ -83,7 +83,7 @@ class TPasteUmgebung {
     s.HoleKopplung("K1");
     TKurs::IKurs(s.HoleLehrer("Sch"), s.HoleKlasse("5a"), nullptr, s.HoleFach("M"),
                  s.HoleRaum("R1"), 3);
-    s.FensterEintragen("Fuzz", &fFenster);
+    s.FensterAnmelden(&fFenster);
     s.SetAktivesFenster(&fFenster);
     s.SetDirty(false);
   }

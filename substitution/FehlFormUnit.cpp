@@ -210,12 +210,11 @@ void TFehlForm::ElementKnopfClick() {
   } else if (TTamrelPalette* palette = Palette()) {
     const TKuerzelArt art = fDialog.fArt;
     if (mitStrg) {
-      if (palette->PopupListe(art, false,
-                              ElementKnopf->mapToGlobal(QPoint(0, ElementKnopf->height())))) {
-        TPlanElement* e = art == leh   ? static_cast<TPlanElement*>(palette->fPopLehrer)
-                          : art == kla ? static_cast<TPlanElement*>(palette->fPopKlasse)
-                                       : static_cast<TPlanElement*>(palette->fPopRaum);
-        if (e) gewaehlt.push_back(e);
+      const QPoint pos = ElementKnopf->mapToGlobal(QPoint(0, ElementKnopf->height()));
+      if (TFensterDienst* dienst = FensterDienst()) {
+        const auto wahl = dienst->ElementWaehlen(art, false, pos.x(), pos.y());
+        if (wahl && wahl->Gewaehlt && wahl->Element)
+          gewaehlt.push_back(static_cast<TPlanElement*>(wahl->Element));
       }
     } else {
       for (TElement* e : palette->MultiMenu(Schule().Elemente(art), T(fDialog.ElementText())))
