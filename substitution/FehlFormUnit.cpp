@@ -211,9 +211,11 @@ void TFehlForm::ElementKnopfClick() {
     const TKuerzelArt art = fDialog.fArt;
     if (mitStrg) {
       const QPoint pos = ElementKnopf->mapToGlobal(QPoint(0, ElementKnopf->height()));
-      const auto wahl = palette->ElementWaehlen(art, false, pos.x(), pos.y());
-      if (wahl && wahl->Gewaehlt && wahl->Element)
-        gewaehlt.push_back(static_cast<TPlanElement*>(wahl->Element));
+      if (TFensterDienst* dienst = FensterDienst()) {
+        const auto wahl = dienst->ElementWaehlen(art, false, pos.x(), pos.y());
+        if (wahl && wahl->Gewaehlt && wahl->Element)
+          gewaehlt.push_back(static_cast<TPlanElement*>(wahl->Element));
+      }
     } else {
       for (TElement* e : palette->MultiMenu(Schule().Elemente(art), T(fDialog.ElementText())))
         gewaehlt.push_back(static_cast<TPlanElement*>(e));

@@ -45,10 +45,15 @@ class CliVertretungTest : public ::testing::Test {
 
   TDateTime fMontag = 0;
   std::string fKursD, fKursM;
+  // Je Testfall eigene Dateien: ctest lässt die Fälle gleichzeitig laufen.
+  static std::string Name() {
+    return std::string("cli_vertretung_") +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  }
   const std::string fDatei =
-      (std::filesystem::temp_directory_path() / "cli_vertretung.tmr").string();
+      (std::filesystem::temp_directory_path() / (Name() + ".tmr")).string();
   const std::string fNeu =
-      (std::filesystem::temp_directory_path() / "cli_vertretung_neu.tmr").string();
+      (std::filesystem::temp_directory_path() / (Name() + "_neu.tmr")).string();
 };
 
 TEST_F(CliVertretungTest, AbwesendUndVertretungen) {
