@@ -245,6 +245,21 @@ bool TParTabelle::HatOffeneStunden(int r) const {
   return false;
 }
 
+bool TParTabelle::KlasseDoppelt(int r) const {
+  std::vector<std::pair<const TKlasse*, const TKopplung*>> gesehen;
+  for (int c = 1; c <= fSpalten; ++c) {
+    const TKopplung* kopplung = Kopplung(r, c);
+    if (!kopplung) continue;
+    for (const TKurs* k : kopplung->fKurse)
+      for (const TKlasse* kl : k->fKlassen) {
+        for (const auto& [klasse, andere] : gesehen)
+          if (klasse == kl && andere != kopplung) return true;
+        gesehen.emplace_back(kl, kopplung);
+      }
+  }
+  return false;
+}
+
 TWochBereich TParTabelle::GesperrteZeiten(int r) const {
   TWochBereich bereich(Standard().fMaxWocheNeu);
   for (int w = 1; w <= bereich.WochenZahl(); ++w) {
@@ -284,6 +299,7 @@ TWochBereich TParTabelle::GesperrteZeiten(int r) const {
 }
 
 bool TParTabelle::ZeitFrei(int r, int tag, int std) const {
+  if (KlasseDoppelt(r)) return false;
   const TWochBereich gesperrt = GesperrteZeiten(r);
   const TWochenSpanne spanne = WochenArgument(-1);
   for (int w = spanne.von; w <= spanne.bis; ++w)
@@ -293,7 +309,7 @@ bool TParTabelle::ZeitFrei(int r, int tag, int std) const {
 
 TMenue TParTabelle::ZeitMenue(int r) const {
   TMenue menue;
-  if (!HatOffeneStunden(r)) return menue;
+  if (!HatOffeneStunden(r) || KlasseDoppelt(r)) return menue;
   const TStandard& st = Standard();
   const TWochBereich gesperrt = GesperrteZeiten(r);
   const TWochenSpanne spanne = WochenArgument(-1);
@@ -321,7 +337,7 @@ TMenue TParTabelle::ZeitMenue(int r) const {
 
 int TParTabelle::SetzeZeile(int r, int tag, int std) {
   // Mit Lehrerkonflikten oder ohne offene Stunden gibt es keine gemeinsame Zeit.
-  if (BerechneSchnitt(r) != 0 || !HatOffeneStunden(r)) return 0;
+  if (BerechneSchnitt(r) != 0 || !HatOffeneStunden(r) || KlasseDoppelt(r)) return 0;
   const TWochBereich gesperrt = GesperrteZeiten(r);
   const TWochenSpanne spanne = WochenArgument(-1);
   int neu = 0;

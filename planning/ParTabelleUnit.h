@@ -64,6 +64,9 @@ class TParTabelle {
 
   // Hat ein Kurs der Zeile (zu verplanen) in der Arbeitswoche noch Stunden offen?
   bool HatOffeneStunden(int r) const;
+  // Haben Kurse zweier verschiedener Kopplungen der Zeile eine Klasse gemeinsam? Dann gibt es
+  // keine gemeinsame Zeit: die Klasse säße zweimal in derselben Stunde.
+  bool KlasseDoppelt(int r) const;
   // Die Zellen, in denen die Zeile nicht liegen kann, je Woche des Zyklus. Gezählt werden nur
   // die Kurse, die in dieser Woche noch Stunden offen haben.
   TWochBereich GesperrteZeiten(int r) const;

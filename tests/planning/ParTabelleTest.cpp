@@ -234,4 +234,26 @@ TEST_F(ParTabelleTest, ZeileSetzenNurInFreienWochenOhneDoppelbelegung) {
   EXPECT_TRUE(BelegungenStimmen(s));
 }
 
+TEST_F(ParTabelleTest, ZweiKopplungenMitGemeinsamerKlasseHabenKeineGemeinsameZeit) {
+  // Zwei Kopplungen der Zeile mit der Klasse 5a (verschiedene Lehrer): kein Lehrerkonflikt,
+  // aber die Klasse säße zweimal in derselben Stunde.
+  TKopplung* g1 = Kopplung("G1", l1, fD, k5a);
+  TKopplung* g2 = Kopplung("G2", l2, fM, k5a);
+  TParTabelle t(1, 2, false);
+  Fuelle(t, {{g1, g2}});
+  ASSERT_EQ(t.Schnitt(1), 0);
+  EXPECT_TRUE(t.KlasseDoppelt(1));
+  EXPECT_TRUE(t.ZeitMenue(1).empty());
+  EXPECT_FALSE(t.ZeitFrei(1, 1, 1));
+  EXPECT_EQ(t.SetzeZeile(1, 1, 1), 0);
+  EXPECT_TRUE(PlanVerstoesse(s).empty());
+  // Mit einer anderen Klasse in G2 geht es.
+  TKopplung* g3 = Kopplung("G3", l2, fM, k5b);
+  t.Setze(1, 2, g3);
+  EXPECT_FALSE(t.KlasseDoppelt(1));
+  EXPECT_EQ(t.SetzeZeile(1, 1, 1), 2);
+  EXPECT_TRUE(PlanVerstoesse(s).empty());
+  EXPECT_TRUE(BelegungenStimmen(s));
+}
+
 }  // namespace
