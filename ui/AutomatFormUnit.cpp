@@ -56,6 +56,22 @@ TAutoStartForm::TAutoStartForm(QWidget* parent) : QDialog(parent) {
   g->addWidget(EinzelCheck);
   g->addWidget(FreiCheck);
   layout->addWidget(gruppe);
+  // Nach der Rechnung offene Stunden setzen, indem gesetzte verschoben werden.
+  auto* nachbessern = new QHBoxLayout;
+  NachbessernCheck = new QCheckBox(QStringLiteral("anschließend nachbessern"), this);
+  NachbessernCheck->setObjectName(QStringLiteral("NachbessernCheck"));
+  NachbessernCheck->setChecked(s.fAuNachbessern);
+  NachbessernSpin = new QSpinBox(this);
+  NachbessernSpin->setObjectName(QStringLiteral("NachbessernSpin"));
+  NachbessernSpin->setRange(1, 3600);
+  NachbessernSpin->setSuffix(QStringLiteral(" s"));
+  NachbessernSpin->setValue(std::clamp(s.fAuNachbessernSek, 1, 3600));
+  NachbessernSpin->setEnabled(s.fAuNachbessern);
+  connect(NachbessernCheck, &QCheckBox::toggled, NachbessernSpin, &QSpinBox::setEnabled);
+  nachbessern->addWidget(NachbessernCheck);
+  nachbessern->addWidget(NachbessernSpin);
+  nachbessern->addStretch();
+  layout->addLayout(nachbessern);
   auto* knoepfe = new QHBoxLayout;
   OkKnopf = new QPushButton(QStringLiteral("Ok"), this);
   CancelKnopf = new QPushButton(QStringLiteral("Abbrechen"), this);
@@ -77,6 +93,8 @@ void TAutoStartForm::OkKnopfClick() {
   s.fAuRaumUnwichtig = RaumCheck->isChecked();
   s.fAuEinzelUnwichtig = EinzelCheck->isChecked();
   s.fAuFreiUnwichtig = FreiCheck->isChecked();
+  s.fAuNachbessern = NachbessernCheck->isChecked();
+  s.fAuNachbessernSek = NachbessernSpin->value();
   accept();
 }
 
@@ -96,6 +114,14 @@ TAutomatForm::TAutomatForm(QWidget* parent) : QDialog(parent), fAutomat(*this) {
   nvpFeld->setAlignment(Qt::AlignRight);
   felder->addWidget(RestFeld, 0, 1);
   felder->addWidget(nvpFeld, 1, 1);
+  auto* zeitText = new QLabel(QStringLiteral("nachbessern"), this);
+  ZeitFeld = new QLabel(this);
+  ZeitFeld->setObjectName(QStringLiteral("ZeitFeld"));
+  ZeitFeld->setAlignment(Qt::AlignRight);
+  felder->addWidget(zeitText, 2, 0);
+  felder->addWidget(ZeitFeld, 2, 1);
+  zeitText->setVisible(Standard().fAuNachbessern);
+  ZeitFeld->setVisible(Standard().fAuNachbessern);
   layout->addLayout(felder);
   Fortschrittsbalken = new QProgressBar(this);
   Fortschrittsbalken->setTextVisible(false);
@@ -131,6 +157,13 @@ void TAutomatForm::StartKnopfClick() {
   StartKnopf->setEnabled(false);
   fRechnet = true;
   fAutomat.Rechne();
+  const TStandard& st = Standard();
+  if (st.fAuNachbessern && !fAutomat.Abbruch()) {
+    TNachbessernGrenze grenze;
+    grenze.sekunden = std::clamp(st.fAuNachbessernSek, 1, 3600);
+    Nachbessern(fAutomat.NochZuSetzen(), 0);
+    fAutomat.Nachbessern(grenze);
+  }
   fRechnet = false;
   // Ein "Abbrechen" während der Rechnung schließt das Fenster nach dem Kurs in Arbeit.
   if (fAutomat.Abbruch() || fSchliessenNachRechnen) reject();
@@ -172,6 +205,13 @@ void TAutomatForm::Zustand(TAutomatZustand zustand) {
 }
 
 void TAutomatForm::NachKurs() {
+  repaint();
+  QApplication::processEvents();
+}
+
+void TAutomatForm::Nachbessern(int nochZuSetzen, double sekunden) {
+  RestFeld->setText(QString::number(std::max(0, nochZuSetzen)));
+  ZeitFeld->setText(QString::number(sekunden, 'f', 1) + QStringLiteral(" s"));
   repaint();
   QApplication::processEvents();
 }

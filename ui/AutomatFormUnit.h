@@ -1,5 +1,5 @@
 // Die Fenster der automatischen Planung: der Startdialog "Automatisches Rechnen"
-// (TAutoStartForm) mit den fünf Einstellungen und das modale Planungsfenster TAutomatForm mit
+// (TAutoStartForm) mit den fünf Einstellungen und dem Nachbessern und das modale Planungsfenster TAutomatForm mit
 // "noch zu setzen", "nicht verplanbar", dem Fortschrittsbalken und den Knöpfen "Start",
 // "Abbrechen", "Ok" und "nicht verplanbare Stunden zeigen". Gerechnet wird in planning/AutomatUnit;
 // das Fenster ist dessen Anzeige und lässt zwischen zwei Kursen die Eingaben laufen.
@@ -31,6 +31,8 @@ class TAutoStartForm : public QDialog {
   QCheckBox* RaumCheck = nullptr;
   QCheckBox* EinzelCheck = nullptr;
   QCheckBox* FreiCheck = nullptr;
+  QCheckBox* NachbessernCheck = nullptr;
+  QSpinBox* NachbessernSpin = nullptr;  // Zeitgrenze in Sekunden
   QPushButton* OkKnopf = nullptr;
   QPushButton* CancelKnopf = nullptr;
 };
@@ -52,6 +54,7 @@ class TAutomatForm : public QDialog, public TAutomatAnzeige {
 
   QLabel* RestFeld = nullptr;
   QLabel* nvpFeld = nullptr;
+  QLabel* ZeitFeld = nullptr;  // verstrichene Zeit des Nachbesserns
   QProgressBar* Fortschrittsbalken = nullptr;
   QPushButton* StartKnopf = nullptr;
   QPushButton* CancelKnopf = nullptr;
@@ -64,6 +67,7 @@ class TAutomatForm : public QDialog, public TAutomatAnzeige {
   void Zustand(TAutomatZustand zustand) override;
   void NachKurs() override;
   void Piep() override;
+  void Nachbessern(int nochZuSetzen, double sekunden) override;
 
  private:
   TAutomat fAutomat;

@@ -327,4 +327,30 @@ TEST_F(DepFormTest, AuffrischenEinmalNachDerFolgeMitAuswahl) {
   EXPECT_EQ(f->AusgewaehlteKurse(), std::vector<TKurs*>{kD5b});
 }
 
+TEST_F(DepFormTest, StartdialogMitNachbessernRechnetDanachWeiter) {
+  TKurs* offen = Kurs(web, Schule().HoleFach("M"), {k5b}, {r2}, nullptr, 3, 0xFFFFFF);
+  TDepForm* f = Oeffne(k5b);
+  f->DepGrid->SetSelectRow(Zeile(f, offen), true);
+  Schule().FensterAktivieren(f);
+  QString zeit;
+  ImModalen<TAutoStartForm>("OkKnopf", [](TAutoStartForm* d) {
+    EXPECT_FALSE(d->NachbessernCheck->isChecked());
+    EXPECT_FALSE(d->NachbessernSpin->isEnabled());
+    d->NachbessernCheck->setChecked(true);
+    EXPECT_TRUE(d->NachbessernSpin->isEnabled());
+    d->NachbessernSpin->setValue(3);
+  });
+  ImModalen<TAutomatForm>("StartKnopf", [&zeit](TAutomatForm* a) {
+    ImModalen<TAutomatForm>("OkKnopf", [&zeit](TAutomatForm* b) { zeit = b->ZeitFeld->text(); });
+    (void)a;
+  });
+  palette.Knopf("AutomatKnopf")->click();
+  EXPECT_TRUE(Standard().fAuNachbessern);
+  EXPECT_EQ(Standard().fAuNachbessernSek, 3);
+  // Das Nachbessern lief und zeigte seine Zeit.
+  EXPECT_TRUE(zeit.endsWith(" s")) << zeit.toStdString();
+  EXPECT_EQ(offen->VerplanteStunden(1), 3);
+  EXPECT_TRUE(BelegungenStimmen(Schule()));
+}
+
 }  // namespace
