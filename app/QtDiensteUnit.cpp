@@ -83,8 +83,7 @@ void TQtDialogDienst::BeschaeftigtAus() {
 
 void TQtDialogDienst::MeldungsFensterZeigen(const std::string& text) {
   if (!fMeldungsFenster) {
-    fMeldungsFenster = new QLabel(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
-    fMeldungsFenster->setAttribute(Qt::WA_DeleteOnClose);
+    fMeldungsFenster = std::make_unique<QLabel>(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
     fMeldungsFenster->setMargin(16);
     fMeldungsFenster->setWindowTitle(QStringLiteral("Meldung"));
   }
@@ -95,7 +94,7 @@ void TQtDialogDienst::MeldungsFensterZeigen(const std::string& text) {
 }
 
 void TQtDialogDienst::MeldungsFensterSchliessen() {
-  if (fMeldungsFenster) fMeldungsFenster->close();
+  if (fMeldungsFenster) fMeldungsFenster->hide();
 }
 
 void TQtDialogDienst::EingabenVerarbeiten() {

@@ -25,7 +25,8 @@ class TQtDialogDienst : public TDialogDienst {
   using TDialogDienst::Frage;
 
  private:
-  QPointer<QLabel> fMeldungsFenster;
+  // Gehört dem Dienst: Schließen verbirgt es, der Dienst zerstört es mit sich.
+  std::unique_ptr<QLabel> fMeldungsFenster;
 };
 
 // Der Einstellungsspeicher. Unter Windows die Registrierung des Benutzers (HKEY_CURRENT_USER),

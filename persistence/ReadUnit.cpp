@@ -128,10 +128,10 @@ class TLeser {
     if (version >= 0) throw ELeseFehler(DieDatei(fName) + " ist keine Schuldatei von WinTamrel.");
     if (version > kVersionAlt)
       throw ELeseFehler(DieDatei(fName) +
-                        " kann nicht gelesen werden. Die Version der Daten ist zu alt!");
+                        " kann nicht gelesen werden.\nDie Version der Daten ist zu alt!");
     if (version < kVersionAktuell)
       throw ELeseFehler(DieDatei(fName) +
-                        " kann nicht gelesen werden. Die Version der Daten ist zu neu!");
+                        " kann nicht gelesen werden.\nDie Version der Daten ist zu neu!");
     fAlt = version == kVersionAlt;
   }
 

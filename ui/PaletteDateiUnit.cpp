@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QUrl>
 #include <filesystem>
@@ -122,7 +123,13 @@ bool TTamrelPalette::DateiOeffnen(const std::string& pfad) {
     fHalter->Verwerfen();
     MenuAnlage();
     NachSchulwechsel();
-    Dialog().Meldung("Fehler beim Öffnen", {fehler}, TMeldungsArt::Fehler);
+    // Eine Zeile je Satz der Meldung ("… kann nicht gelesen werden." / "Die Version …").
+    std::vector<std::string> zeilen;
+    for (std::size_t a = 0, e; a <= fehler.size(); a = e + 1) {
+      e = std::min(fehler.find('\n', a), fehler.size());
+      zeilen.push_back(fehler.substr(a, e - a));
+    }
+    Dialog().Meldung("Fehler beim Öffnen", zeilen, TMeldungsArt::Fehler);
     return false;
   }
   fHalter->AlsOffen();

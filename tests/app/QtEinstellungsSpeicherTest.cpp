@@ -187,4 +187,20 @@ TEST(QtDialogDienst, DasMeldungsfensterHeisstMeldung) {
   EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Meldung"));
   EXPECT_EQ(fenster->text(), QString::fromUtf8("Die Kürzel werden sortiert."));
   dienst.MeldungsFensterSchliessen();
+  EXPECT_FALSE(fenster->isVisible());
+  // Ein zweites Mal dasselbe Fenster; mit dem Dienst ist es fort.
+  const auto vorher = QApplication::topLevelWidgets().size();
+  dienst.MeldungsFensterZeigen("Zweite Meldung");
+  EXPECT_TRUE(fenster->isVisible());
+  EXPECT_EQ(QApplication::topLevelWidgets().size(), vorher);
+}
+
+TEST(QtDialogDienst, DasMeldungsfensterVergehtMitDemDienst) {
+  const auto vorher = QApplication::topLevelWidgets().size();
+  {
+    TQtDialogDienst dienst;
+    dienst.MeldungsFensterZeigen("offen gelassen");
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), vorher + 1);
+  }
+  EXPECT_EQ(QApplication::topLevelWidgets().size(), vorher);
 }

@@ -255,11 +255,11 @@ TEST(SchulDateiLesen, Versionen) {
   EXPECT_TRUE(Lies(u, roh.Bytes(), fehler)) << fehler;
   EXPECT_EQ(u.schule().fLehrerMenge.size(), 2u);
   const std::pair<int, const char*> falsch[] = {
-      {-210, "Die Datei „klein.tmr“ kann nicht gelesen werden. Die Version der Daten ist zu alt!"},
-      {-1, "Die Datei „klein.tmr“ kann nicht gelesen werden. Die Version der Daten ist zu alt!"},
-      {-301, "Die Datei „klein.tmr“ kann nicht gelesen werden. Die Version der Daten ist zu neu!"},
+      {-210, "Die Datei „klein.tmr“ kann nicht gelesen werden.\nDie Version der Daten ist zu alt!"},
+      {-1, "Die Datei „klein.tmr“ kann nicht gelesen werden.\nDie Version der Daten ist zu alt!"},
+      {-301, "Die Datei „klein.tmr“ kann nicht gelesen werden.\nDie Version der Daten ist zu neu!"},
       {-32768,
-       "Die Datei „klein.tmr“ kann nicht gelesen werden. Die Version der Daten ist zu neu!"},
+       "Die Datei „klein.tmr“ kann nicht gelesen werden.\nDie Version der Daten ist zu neu!"},
       {0x504B, "Die Datei „klein.tmr“ ist keine Schuldatei von WinTamrel."},
       {0, "Die Datei „klein.tmr“ ist keine Schuldatei von WinTamrel."}};
   for (const auto& [version, meldung] : falsch) {

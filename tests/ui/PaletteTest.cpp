@@ -547,6 +547,19 @@ TEST_F(PaletteTest, UnlesbareDateiLaesstKeineSchuleOffen) {
   EXPECT_FALSE(An("Datei/Datei schließen"));
 }
 
+TEST_F(PaletteTest, ZuNeueDateiNenntDieVersionInEigenerZeile) {
+  QFile f(dir.filePath(T("neu.tmr")));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  const char kopf[] = {'\xD3', '\xFE', '\xFF', '\xFF', 0, 0, 0, 0};  // Version -301
+  f.write(kopf, sizeof kopf);
+  f.close();
+  EXPECT_FALSE(palette.DateiOeffnen(Pfad(T("neu.tmr"))));
+  ASSERT_FALSE(u.dialog.fProtokoll.empty());
+  EXPECT_EQ(u.dialog.fProtokoll.back().Zeilen,
+            (std::vector<std::string>{"Die Datei „neu.tmr“ kann nicht gelesen werden.",
+                                      "Die Version der Daten ist zu neu!"}));
+}
+
 TEST_F(PaletteTest, BeendenSchreibtDieEinstellungen) {
   NeueSchule({{0, T("MUE")}});
   palette.move(140, 90);
