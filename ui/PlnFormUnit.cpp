@@ -23,6 +23,7 @@
 #include "ui/LePlnFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/FensterSchliessenUnit.h"
+#include "ui/PlanAktionUnit.h"
 #include "ui/PlanGestenUnit.h"
 #include "ui/PlanTextUnit.h"
 #include "ui/PopupMenueUnit.h"
@@ -467,6 +468,19 @@ void TPlnForm::MenueZeigen(TMenue menue, const QPoint& bildschirmPos) {
 
 // ---- Maus ----
 
+TMausSchritt TPlnForm::Schritt(const TGridMaus& m, int col, int row) const {
+  TMausSchritt s;
+  s.Tool = Schule().fToolArt;
+  s.Taste = m.Knopf == Qt::LeftButton    ? TMausTaste::Links
+            : m.Knopf == Qt::RightButton ? TMausTaste::Rechts
+                                         : TMausTaste::Andere;
+  s.Umschalt = m.Umschalt;
+  s.DatenZelle = fElement && DatenZelle(col, row);
+  s.HatKurs = s.DatenZelle && ZellKurs(col, row);
+  s.RaumPlan = PlanArt() == rau;
+  return s;
+}
+
 void TPlnForm::MausDruck(const TGridMaus& m) {
   UmschaltMerken(m.Umschalt);
   fMouseX = m.Pos.x();
@@ -474,25 +488,24 @@ void TPlnForm::MausDruck(const TGridMaus& m) {
   // Den Doppelklick hat DoppelKlick schon behandelt.
   if (m.Doppelt || !fElement || !DatenZelle(m.Col, m.Row)) return;
   Deselect();
-  const TToolArt tool = Schule().fToolArt;
-  const bool strg = m.Umschalt & umCtrl;
-  if ((tool == TToolArt::SchiebTool && (strg || (m.Umschalt & umShift))) ||
-      (tool == TToolArt::SetzTool && m.Knopf == Qt::RightButton))
-    PlnGrid->DeSelectAll();
-  if (tool != TToolArt::SchiebTool || m.Knopf != Qt::LeftButton) return;
-  if (!strg) {
-    TKurs* kurs = ZellKurs(m.Col, m.Row);
-    if (!kurs) return;
-    fStartX = fFirstX = m.Col;
-    fStartY = fFirstY = m.Row;
-    MarkiereKurs(kurs);
-    PlnGrid->BeginDrag(true);
-    return;
+  const TMausSchritt s = Schritt(m, m.Col, m.Row);
+  if (DruckHebtAuswahlAuf(s)) PlnGrid->DeSelectAll();
+  switch (AktionBeiDruck(s)) {
+    case TPlanAktion::ZiehenBeginnen:
+      fStartX = fFirstX = m.Col;
+      fStartY = fFirstY = m.Row;
+      MarkiereKurs(ZellKurs(m.Col, m.Row));
+      PlnGrid->BeginDrag(true);
+      return;
+    case TPlanAktion::Probe:
+      // Welche Stunden könnten in die gedrückte Zelle wandern?
+      for (const auto& [t, h] : ProbeZellen(Inhalt(), m.Col, m.Row, (m.Umschalt & umAlt) != 0))
+        PlnGrid->SetCells(t, h, MarkeRechts);
+      PlnGrid->viewport()->update();
+      return;
+    default:
+      return;
   }
-  // Probe: welche Stunden könnten in die gedrückte Zelle wandern?
-  for (const auto& [t, h] : ProbeZellen(Inhalt(), m.Col, m.Row, (m.Umschalt & umAlt) != 0))
-    PlnGrid->SetCells(t, h, MarkeRechts);
-  PlnGrid->viewport()->update();
 }
 
 void TPlnForm::MausLos(const TGridMaus& m) {
@@ -501,32 +514,39 @@ void TPlnForm::MausLos(const TGridMaus& m) {
   fMouseY = m.Pos.y();
   if (PlnPopupMenu) delete PlnPopupMenu.data();
   if (!fElement || Schule().fAktivesFenster != this) return;
-  const TToolArt tool = Schule().fToolArt;
-  const bool daten = DatenZelle(m.Col, m.Row);
-  TKurs* kurs = daten ? ZellKurs(m.Col, m.Row) : nullptr;
-  if (tool == TToolArt::ZeigTool && m.Knopf == Qt::RightButton && kurs) {
-    Deselect();
-    TMenue menue;
-    fElement->ErzeugePlnMenu(menue, (m.Umschalt & umShift) != 0, m.Col, m.Row, RaumFilter(),
-                             PlanArt());
-    MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
-  } else if (tool == TToolArt::SetzTool && m.Knopf == Qt::RightButton) {
-    TMenue menue;
-    fElement->ErzeugeRechtsMenu(menue);
-    MenueZeigen(std::move(menue), PlnGrid->viewport()->mapToGlobal(m.Pos));
-  } else if (tool == TToolArt::SetzTool && m.Knopf == Qt::LeftButton && daten) {
-    Deselect();
-    TMenue menue;
-    if (!kurs) {
+  const TMausSchritt s = Schritt(m, m.Col, m.Row);
+  TKurs* kurs = s.HatKurs ? ZellKurs(m.Col, m.Row) : nullptr;
+  TMenue menue;
+  switch (AktionBeiLos(s)) {
+    case TPlanAktion::KursMenue:
+      Deselect();
+      fElement->ErzeugePlnMenu(menue, (m.Umschalt & umShift) != 0, m.Col, m.Row, RaumFilter(),
+                               PlanArt());
+      MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
+      return;
+    case TPlanAktion::RechtsMenue:
+      fElement->ErzeugeRechtsMenu(menue);
+      MenueZeigen(std::move(menue), PlnGrid->viewport()->mapToGlobal(m.Pos));
+      return;
+    case TPlanAktion::SetzMenue:
+      Deselect();
       ErzeugeSetzMenu(menue, m.Col, m.Row);
-    } else if (PlanArt() != rau) {
+      MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
+      return;
+    case TPlanAktion::RaumSetzMenue:
+      Deselect();
       if (m.Umschalt & umCtrl)
         PlnGrid->SetCells(m.Col, m.Row, MarkeRechts);
       else
         MarkiereKurs(kurs);
       kurs->ErzeugeRaumSetzMenu(menue, MarkierteZellen());
-    }
-    MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
+      MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
+      return;
+    case TPlanAktion::AuswahlAufheben:
+      Deselect();
+      return;
+    default:
+      return;
   }
 }
 
@@ -534,32 +554,32 @@ void TPlnForm::DoppelKlick(const TGridMaus& m) {
   UmschaltMerken(m.Umschalt);
   if (!fElement) return;
   const TZelle z = PlnGrid->MouseToCell(QPoint(fMouseX, fMouseY));
-  if (!DatenZelle(z.Col, z.Row)) return;
-  TKurs* kurs = ZellKurs(z.Col, z.Row);
+  const TMausSchritt s = Schritt(m, z.Col, z.Row);
+  TKurs* kurs = s.HatKurs ? ZellKurs(z.Col, z.Row) : nullptr;
   const unsigned u = m.Umschalt;
   // Löschen und Fixieren wirken auf die ausgewählten Zellen, aber nie an der doppelt
   // geklickten vorbei: gehört sie nicht zur Auswahl (ein Klick mit Alt wählt nichts aus), gilt
   // sie allein.
   std::vector<TZelle> auswahl = PlnGrid->AusgewaehlteZellen();
   if (std::find(auswahl.begin(), auswahl.end(), z) == auswahl.end()) auswahl = {z};
-  switch (Schule().fToolArt) {
-    case TToolArt::ZeigTool:
-      if (!kurs) return;
-      if (u & umCtrl) {
-        kurs->ZeigePlanFenster(z.Col, z.Row);
-      } else if (TFensterDienst* dienst = FensterDienst()) {
+  switch (AktionBeimDoppelklick(s)) {
+    case TPlanAktion::KursPlanFenster:
+      kurs->ZeigePlanFenster(z.Col, z.Row);
+      return;
+    case TPlanAktion::KursFenster:
+      if (TFensterDienst* dienst = FensterDienst()) {
         TDirtyBewahrer bewahrer;
         dienst->NeuesKursFenster(kurs, fElement);
       }
       return;
-    case TToolArt::LoeschTool:
+    case TPlanAktion::StundenLoeschen:
       for (const TZelle& a : auswahl) {
         // Jede Zelle neu lesen: das Löschen einer Stunde ändert andere Zellen mit.
         if (!fElement) return;
         if (TKurs* k = ZellKurs(a.Col, a.Row)) StundeLoeschen(k, a.Col, a.Row, (u & umAlt) != 0);
       }
       return;
-    case TToolArt::FixTool: {
+    case TPlanAktion::StundenFixieren: {
       std::vector<TKursZelle> zellen;
       for (const TZelle& a : auswahl)
         if (TKurs* k = ZellKurs(a.Col, a.Row)) zellen.push_back({k, a.Col, a.Row});
@@ -567,9 +587,12 @@ void TPlnForm::DoppelKlick(const TGridMaus& m) {
       PlanRefresh();
       return;
     }
-    case TToolArt::SchiebTool:
+    case TPlanAktion::KursMarkieren:
       Deselect();
-      if (!(u & umCtrl) && kurs) MarkiereKurs(kurs);
+      MarkiereKurs(kurs);
+      return;
+    case TPlanAktion::AuswahlAufheben:
+      Deselect();
       return;
     default:
       return;

@@ -25,6 +25,7 @@ class TPopupMenue;
 class TPlanElement;
 class TRaum;
 class TTamrelPalette;
+struct TMausSchritt;
 
 class TPlnForm : public QWidget, public TFenster, public TCursorFenster {
   Q_OBJECT
@@ -131,6 +132,8 @@ class TPlnForm : public QWidget, public TFenster, public TCursorFenster {
   void MenueZeigen(TMenue menue, const QPoint& bildschirmPos);
   QPoint UnterZelle(int col, int row) const;
 
+  // Werkzeug, Taste und Umschalttasten des Ereignisses an der Zelle, für die Wahl des Schritts.
+  TMausSchritt Schritt(const TGridMaus& maus, int col, int row) const;
   void MausDruck(const TGridMaus& maus);
   void MausLos(const TGridMaus& maus);
   void DoppelKlick(const TGridMaus& maus);

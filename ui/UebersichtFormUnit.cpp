@@ -22,6 +22,7 @@
 #include "ui/FensterSchliessenUnit.h"
 #include "ui/LehrUebFormUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/PlanAktionUnit.h"
 #include "ui/PlanGestenUnit.h"
 #include "ui/PlnFormUnit.h"
 #include "ui/PopupMenueUnit.h"
@@ -469,35 +470,50 @@ void TUebersichtForm::MenueZeigen(TMenue menue, const QPoint& bildschirmPos) {
 
 // ---- Maus ----
 
+TMausSchritt TUebersichtForm::Schritt(const TGridMaus& m, int col, int row) const {
+  TMausSchritt s;
+  s.Tool = Schule().fToolArt;
+  s.Taste = m.Knopf == Qt::LeftButton    ? TMausTaste::Links
+            : m.Knopf == Qt::RightButton ? TMausTaste::Rechts
+                                         : TMausTaste::Andere;
+  s.Umschalt = m.Umschalt;
+  s.DatenZelle = DatenZelle(col, row) && Element(col);
+  s.HatKurs = s.DatenZelle && ZellKurs(col, row);
+  s.RaumPlan = UebArt() == rau;
+  return s;
+}
+
 void TUebersichtForm::MausDruck(const TGridMaus& m) {
   UmschaltMerken(m.Umschalt);
   fMouseX = m.Pos.x();
   fMouseY = m.Pos.y();
   if (m.Doppelt || !DatenZelle(m.Col, m.Row)) return;
   Deselect();
-  const TToolArt tool = Schule().fToolArt;
-  const bool strg = m.Umschalt & umCtrl;
-  if (tool == TToolArt::SchiebTool && (strg || (m.Umschalt & umShift))) {
-    // Die ganze Zeile (derselbe Tag und dieselbe Stunde für alle Elemente).
+  const TMausSchritt s = Schritt(m, m.Col, m.Row);
+  if (DruckHebtAuswahlAuf(s)) {
     UeberGrid->DeSelectAll();
-    for (int c = 1; c < UeberGrid->ColCount(); ++c)
-      UeberGrid->SetCells(c, m.Row, TPlnForm::MarkeRechts);
-  } else if (tool == TToolArt::SetzTool && m.Knopf == Qt::RightButton) {
-    UeberGrid->DeSelectAll();
+    // Schieben mit Strg oder Umschalt: die ganze Zeile (derselbe Tag und dieselbe Stunde für
+    // alle Elemente).
+    if (s.Tool == TToolArt::SchiebTool)
+      for (int c = 1; c < UeberGrid->ColCount(); ++c)
+        UeberGrid->SetCells(c, m.Row, TPlnForm::MarkeRechts);
   }
-  if (tool != TToolArt::SchiebTool || m.Knopf != Qt::LeftButton) return;
-  if (!strg) {
-    TKurs* kurs = ZellKurs(m.Col, m.Row);
-    if (!kurs) return;
-    fStartX = fFirstX = m.Col;
-    fStartY = fFirstY = m.Row;
-    MarkiereKurs(m.Col, kurs);
-    UeberGrid->BeginDrag(true);
-    return;
+  switch (AktionBeiDruck(s)) {
+    case TPlanAktion::ZiehenBeginnen:
+      fStartX = fFirstX = m.Col;
+      fStartY = fFirstY = m.Row;
+      MarkiereKurs(m.Col, ZellKurs(m.Col, m.Row));
+      UeberGrid->BeginDrag(true);
+      return;
+    case TPlanAktion::Probe:
+      for (const auto& [c, z] :
+           UebProbeZellen(Inhalt(), m.Col, m.Row, (m.Umschalt & umAlt) != 0))
+        UeberGrid->SetCells(c, z, TPlnForm::MarkeRechts);
+      UeberGrid->viewport()->update();
+      return;
+    default:
+      return;
   }
-  for (const auto& [c, z] : UebProbeZellen(Inhalt(), m.Col, m.Row, (m.Umschalt & umAlt) != 0))
-    UeberGrid->SetCells(c, z, TPlnForm::MarkeRechts);
-  UeberGrid->viewport()->update();
 }
 
 void TUebersichtForm::MausLos(const TGridMaus& m) {
@@ -506,67 +522,80 @@ void TUebersichtForm::MausLos(const TGridMaus& m) {
   fMouseY = m.Pos.y();
   if (UeberPopupMenu) delete UeberPopupMenu.data();
   if (Schule().fAktivesFenster != this) return;
-  const TToolArt tool = Schule().fToolArt;
-  const bool daten = DatenZelle(m.Col, m.Row);
-  TPlanElement* element = daten ? Element(m.Col) : nullptr;
-  TKurs* kurs = daten ? ZellKurs(m.Col, m.Row) : nullptr;
+  const TMausSchritt s = Schritt(m, m.Col, m.Row);
+  // Das Element der Spalte; die Menüs brauchen eines.
+  TPlanElement* element = s.DatenZelle ? Element(m.Col) : nullptr;
+  if (!element) return;
+  TKurs* kurs = s.HatKurs ? ZellKurs(m.Col, m.Row) : nullptr;
   const auto [tag, std] = UebTagStd(m.Row, fStunden);
-  if (tool == TToolArt::ZeigTool && m.Knopf == Qt::RightButton && kurs && element) {
-    Deselect();
-    TMenue menue;
-    const TRaum* filter = UebArt() == rau ? static_cast<const TRaum*>(element) : nullptr;
-    element->ErzeugePlnMenu(menue, (m.Umschalt & umShift) != 0, tag, std, filter, UebArt());
-    MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
-  } else if (tool == TToolArt::SetzTool && m.Knopf == Qt::RightButton && element) {
-    fMenuSpalte = m.Col;
-    TMenue menue;
-    ErzeugeRechtsUebMenu(menue, *element);
-    MenueZeigen(std::move(menue), UeberGrid->viewport()->mapToGlobal(m.Pos));
-  } else if (tool == TToolArt::SetzTool && m.Knopf == Qt::LeftButton && element) {
-    Deselect();
-    fMenuSpalte = m.Col;
-    TMenue menue;
-    if (!kurs) {
+  TMenue menue;
+  switch (AktionBeiLos(s)) {
+    case TPlanAktion::KursMenue: {
+      Deselect();
+      const TRaum* filter = UebArt() == rau ? static_cast<const TRaum*>(element) : nullptr;
+      element->ErzeugePlnMenu(menue, (m.Umschalt & umShift) != 0, tag, std, filter, UebArt());
+      MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
+      return;
+    }
+    case TPlanAktion::RechtsMenue:
+      fMenuSpalte = m.Col;
+      ErzeugeRechtsUebMenu(menue, *element);
+      MenueZeigen(std::move(menue), UeberGrid->viewport()->mapToGlobal(m.Pos));
+      return;
+    case TPlanAktion::SetzMenue:
+      Deselect();
+      fMenuSpalte = m.Col;
       ErzeugeSetzMenu(menue, element, std, tag);
-    } else if (UebArt() != rau) {
+      MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
+      return;
+    case TPlanAktion::RaumSetzMenue:
+      Deselect();
+      fMenuSpalte = m.Col;
       if (m.Umschalt & umCtrl)
         UeberGrid->SetCells(m.Col, m.Row, TPlnForm::MarkeRechts);
       else
         MarkiereKurs(m.Col, kurs);
       ErzeugeRaumUeberSetzMenu(menue, *kurs, MarkierteZeilen(m.Col), fStunden);
-    }
-    MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
+      MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
+      return;
+    case TPlanAktion::AuswahlAufheben:
+      Deselect();
+      fMenuSpalte = m.Col;
+      return;
+    default:
+      return;
   }
 }
 
 void TUebersichtForm::DoppelKlick(const TGridMaus& m) {
   UmschaltMerken(m.Umschalt);
   const TZelle z = UeberGrid->MouseToCell(QPoint(fMouseX, fMouseY));
-  if (!DatenZelle(z.Col, z.Row)) return;
+  const TMausSchritt s = Schritt(m, z.Col, z.Row);
+  if (!s.DatenZelle) return;
   TPlanElement* element = Element(z.Col);
-  TKurs* kurs = ZellKurs(z.Col, z.Row);
-  if (!element) return;
+  TKurs* kurs = s.HatKurs ? ZellKurs(z.Col, z.Row) : nullptr;
   const auto [tag, std] = UebTagStd(z.Row, fStunden);
   const unsigned u = m.Umschalt;
-  switch (Schule().fToolArt) {
-    case TToolArt::ZeigTool:
-      if (!kurs) return;
-      if (u & umCtrl) {
-        kurs->ZeigePlanFenster(tag, std);
-      } else if (TFensterDienst* dienst = FensterDienst()) {
+  switch (AktionBeimDoppelklick(s)) {
+    case TPlanAktion::KursPlanFenster:
+      kurs->ZeigePlanFenster(tag, std);
+      return;
+    case TPlanAktion::KursFenster:
+      if (TFensterDienst* dienst = FensterDienst()) {
         TDirtyBewahrer bewahrer;
         dienst->NeuesKursFenster(kurs, element);
       }
       return;
-    case TToolArt::LoeschTool:
+    case TPlanAktion::StundenLoeschen:
       // Nur die geklickte Zelle, nicht die Auswahl des Rasters.
       if (kurs) StundeLoeschen(kurs, tag, std, (u & umAlt) != 0);
       return;
-    case TToolArt::FixTool:
+    case TPlanAktion::StundenFixieren:
       if (kurs) StundenFixieren({{kurs, tag, std}});
       UeberRefresh();
       return;
     default:
+      // Schieben: ein Doppelklick wählt in den Übersichten nichts aus.
       return;
   }
 }

@@ -28,6 +28,7 @@ class TPlanElement;
 class TRaum;
 class TSchule;
 class TTamrelPalette;
+struct TMausSchritt;
 
 class TUebersichtForm : public QWidget, public TFenster, public TCursorFenster {
   Q_OBJECT
@@ -120,6 +121,8 @@ class TUebersichtForm : public QWidget, public TFenster, public TCursorFenster {
   void MenueZeigen(TMenue menue, const QPoint& bildschirmPos);
   QPoint UnterZelle(int col, int row) const;
 
+  // Werkzeug, Taste und Umschalttasten des Ereignisses an der Zelle, für die Wahl des Schritts.
+  TMausSchritt Schritt(const TGridMaus& maus, int col, int row) const;
   void MausDruck(const TGridMaus& maus);
   void MausLos(const TGridMaus& maus);
   void DoppelKlick(const TGridMaus& maus);
