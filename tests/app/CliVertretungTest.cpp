@@ -1,4 +1,6 @@
 // tamrel-cli abwesend und vertretungen: Eintragen wie im Dialog, die Zeilen eines Tages, Fehler.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -48,7 +50,8 @@ class CliVertretungTest : public ::testing::Test {
   // Je Testfall eigene Dateien: ctest lässt die Fälle gleichzeitig laufen.
   static std::string Name() {
     return std::string("cli_vertretung_") +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+           ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+           std::to_string(::getpid());
   }
   const std::string fDatei =
       (std::filesystem::temp_directory_path() / (Name() + ".tmr")).string();

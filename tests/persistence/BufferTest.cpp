@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -498,7 +500,8 @@ class BufferDatei : public ::testing::Test {
   void SetUp() override {
     fOrdner =
         fs::temp_directory_path() /
-        ("tamrel-buffer-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+        ("tamrel-buffer-" + std::to_string(::getpid()) + "-" +
+         std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
          "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(fOrdner);
     fs::create_directories(fOrdner);

@@ -2,6 +2,8 @@
 // die Datei, die der Schreiber dafür liefern muss (von Hand nach dem Dateiaufbau).
 #pragma once
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -288,7 +290,8 @@ class TTestOrdner {
   TTestOrdner() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     fPfad = std::filesystem::temp_directory_path() /
-            (std::string("tamrel-datei-") + info->test_suite_name() + "-" + info->name());
+            (std::string("tamrel-datei-") + info->test_suite_name() + "-" + info->name() + "-" +
+             std::to_string(::getpid()));  // mehrere Testläufe zugleich stören sich nicht
     std::filesystem::remove_all(fPfad);
     std::filesystem::create_directories(fPfad);
   }

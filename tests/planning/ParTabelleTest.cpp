@@ -1,5 +1,7 @@
 // Die Tabelle der parallelen Kopplungen: Konfliktzahlen, Ablage in der Schuldatei, Gesten,
 // freie Zeiten einer Zeile und ihr Setzen, die Suche.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -97,7 +99,8 @@ TEST_F(ParTabelleTest, TabelleUeberstehtSichernUndLesen) {
     t.Setze(3, 4, b);
     t.Setze(1, 2, b);
   }
-  const auto pfad = std::filesystem::temp_directory_path() / "tamrel_par_test.tmr";
+  const auto pfad = std::filesystem::temp_directory_path() /
+                    ("tamrel_par_test_" + std::to_string(::getpid()) + ".tmr");
   std::string fehler;
   ASSERT_TRUE(WriteSchule(pfad.string(), s, fehler)) << fehler;
   u.NeueSchule();
