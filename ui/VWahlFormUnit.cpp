@@ -727,14 +727,26 @@ void TVWahlForm::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+namespace {
+// Die Umschalttasten des Ereignisses für das Hauptfenster (Bit 0 Shift, Bit 1 Alt, Bit 2 Strg).
+void UmschaltMelden(const QKeyEvent* event) {
+  TFensterDienst* d = FensterDienst();
+  if (!d) return;
+  unsigned u = 0;
+  if (event->modifiers() & Qt::ShiftModifier) u |= 1u;
+  if (event->modifiers() & Qt::AltModifier) u |= 2u;
+  if (event->modifiers() & Qt::ControlModifier) u |= 4u;
+  d->UmschalttastenSetzen(u);
+}
+}  // namespace
+
+void TVWahlForm::keyReleaseEvent(QKeyEvent* event) {
+  UmschaltMelden(event);
+  QWidget::keyReleaseEvent(event);
+}
+
 void TVWahlForm::keyPressEvent(QKeyEvent* event) {
-  if (TFensterDienst* d = FensterDienst()) {
-    unsigned u = 0;
-    if (event->modifiers() & Qt::ShiftModifier) u |= 1u;
-    if (event->modifiers() & Qt::AltModifier) u |= 2u;
-    if (event->modifiers() & Qt::ControlModifier) u |= 4u;
-    d->UmschalttastenSetzen(u);
-  }
+  UmschaltMelden(event);
   if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
     Blaettern(event->key() == Qt::Key_Left ? -1 : 1, 0);
     return;

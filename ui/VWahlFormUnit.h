@@ -117,6 +117,7 @@ class TVWahlForm : public QWidget, public TFenster {
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* objekt, QEvent* event) override;
 
  private:

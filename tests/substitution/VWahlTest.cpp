@@ -338,8 +338,13 @@ TEST_F(VWahlTest, StattNachKlasseSuchtZurueckUndVorUndSperrtBeiBesetztemLehrer) 
   b->NeueSetzung(1, 2, 4, r2);  // am Rand: danach hat die 5a frei
   b->NeueSetzung(1, 3, 2, r2);  // Mittwoch, auch am Rand
   Abwesend(l1, Tag(1), 3, 3);
+  // Ein Datum mit Uhrzeit gilt als sein Tag, mittags.
+  Von(pa, Tag(1))->fDatum = std::floor(Tag(1)) + 0.9;
   wahl.IVWahlForm(Von(pa, Tag(1)));
+  EXPECT_EQ(wahl.fDatum, std::floor(Tag(1)) + 0.5);
   TMenue m = wahl.KlassenStattMenu(l2);
+  for (const TStatt* c : Von(pa, Tag(1))->fStattListe)
+    EXPECT_EQ(c->fDatum - std::floor(c->fDatum), 0.5);
   std::vector<std::string> texte;
   for (const auto& e : m) texte.push_back(e.Text);
   EXPECT_EQ(texte, (std::vector<std::string>{"Di, 8. Dez   4", "Di, 1. Dez   4", "Di, 15. Dez   4",

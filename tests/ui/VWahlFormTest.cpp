@@ -13,6 +13,7 @@
 #include "model/DatumUnit.h"
 #include "substitution/KalenderUnit.h"
 #include "substitution/VertretungHilfe.h"
+#include "ui/ElementFensterUnit.h"
 #include "ui/VWahlFormUnit.h"
 
 namespace {
@@ -116,6 +117,12 @@ TEST_F(VWahlFormTest, VertreterWaehlenBlaetternUndSchliessenMitDerVertretung) {
   EXPECT_EQ(v->fFenster, nullptr);
   EXPECT_EQ(form->fWahl.fStd, 4);
   QTest::keyClick(form, Qt::Key_Right);
+  EXPECT_EQ(form->fWahl.fVertretung, v);
+  // "Voriger" der Palette gilt dem aktiven Fenster.
+  s.FensterAktivieren(form);
+  Blaettern(-1, 0);
+  EXPECT_EQ(form->fWahl.fVertretung, Von(pa2, Tag(0)));
+  Blaettern(1, 0);
   EXPECT_EQ(form->fWahl.fVertretung, v);
 
   QTest::mouseClick(form->LoeschenKnopf, Qt::LeftButton);
