@@ -438,7 +438,7 @@ TVWahlForm::TVWahlForm() {
   connect(PlanGrid, &TVWahlGrid::Losgelassen, this,
           [this](int zeile, int, int, Qt::MouseButton knopf, Qt::KeyboardModifiers) {
             const int h = TVWahl::PlanStunde(zeile + 1);
-            if (knopf != Qt::RightButton || h == 0) return;
+            if (knopf != Qt::RightButton || h == 0 || h > static_cast<int>(fPlan.size())) return;
             TKurs* kurs = fPlan[static_cast<std::size_t>(h - 1)].Kurs;
             if (!kurs) return;
             TMenue menue;

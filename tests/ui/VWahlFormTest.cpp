@@ -14,6 +14,7 @@
 #include "substitution/KalenderUnit.h"
 #include "substitution/VertretungHilfe.h"
 #include "ui/ElementFensterUnit.h"
+#include "ui/PopupMenueUnit.h"
 #include "ui/VWahlFormUnit.h"
 
 namespace {
@@ -191,6 +192,13 @@ TEST(VWahlFormBild, BeispielschuleMitDreiFehlendenLehrern) {
   QApplication::processEvents();
   const QString datei = QString::fromUtf8(ordner) + QStringLiteral("/vertretungswahl.png");
   ASSERT_TRUE(form->grab().save(datei));
+  // Die Statt-Suche nach Zeit für den eingetragenen Vertreter, als Menü.
+  TPopupMenue zeit(form->fWahl.ZeitStattMenu());
+  zeit.Popup(form->mapToGlobal(QPoint(0, 0)));
+  if (!zeit.Menue().empty() && zeit.Menue()[0].Aktiv) zeit.OeffneUntermenue(0, true);
+  QApplication::processEvents();
+  ASSERT_TRUE(zeit.grab().save(QString::fromUtf8(ordner) + QStringLiteral("/statt_zeit.png")));
+  zeit.Schliessen();
   Schule().AlleFensterSchliessen();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
