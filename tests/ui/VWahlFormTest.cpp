@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <cstdlib>
 
 #include "app/BeispielSchuleUnit.h"
@@ -146,6 +147,45 @@ TEST_F(VWahlFormTest, VertreterWaehlenBlaetternUndSchliessenMitDerVertretung) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(zeiger.isNull());
   EXPECT_EQ(Von(pa2, Tag(0))->fFenster, nullptr);
+}
+
+TEST_F(VWahlFormTest, KlickAufDenUnterstrichenenLehrerBietetSeineRandstundenAn) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 4);
+  TKurs* b = Kurs(l2, fM, {k5a}, {r2}, nullptr, 4);
+  TSetzung* pa = a->NeueSetzung(1, 2, 3, r1);
+  a->NeueSetzung(1, 2, 1, r1);
+  TSetzung* pb = b->NeueSetzung(1, 2, 4, r2);
+  Abwesend(l1, Tag(1), 3, 3);
+  TVertretung* v = Von(pa, Tag(1));
+  VWahlZeigen(*v);
+  auto* form = dynamic_cast<TVWahlForm*>(s.fVWahlForm);
+  ASSERT_NE(form, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+  ASSERT_EQ(Kuerzel(form->LehrerZeilen()), (std::vector<std::string>{"SCH", "KRA"}));
+  ASSERT_TRUE(form->LehrerZeilen()[0].Unterstrichen);
+  // Das Menü wählt seinen ersten Eintrag, sobald es offen ist: SCH gibt die Stunde heute statt
+  // seiner 4. Stunde.
+  std::string erster;
+  QTimer::singleShot(0, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* m = qobject_cast<TPopupMenue*>(w); m && m->isVisible()) {
+        erster = m->Menue()[0].Text;
+        m->Waehle(0);
+      }
+  });
+  QTest::mouseClick(form->LehrerGrid, Qt::LeftButton, {}, QPoint(10, 8));
+  EXPECT_EQ(erster, U8(DatumText(Tag(1), kKurzesDatum)) + "   4");
+  EXPECT_EQ(v->fLehrer, l2);
+  ASSERT_NE(v->fZu, nullptr);
+  EXPECT_EQ(v->fZu->fSetzung, pb);
+  EXPECT_FALSE(form->StattFeld->text().isEmpty());
+  EXPECT_TRUE(form->StattKnopf->isEnabled());
+  EXPECT_TRUE(VertretungenStimmen(s));
+  // "zeigen" in "statt" zeigt die Partnerin in diesem Fenster.
+  QTest::mouseClick(form->StattKnopf, Qt::LeftButton);
+  EXPECT_EQ(form->fWahl.fVertretung, v->fZu);
+  EXPECT_EQ(form->VerlegtFeld->text().toStdString(),
+            U8(v->ZeitZeile(false) + "  " + v->KursZeile(false)));
 }
 
 // Ein Bild des Fensters auf der Beispielschule mit drei fehlenden Lehrern, nur auf Wunsch
