@@ -183,6 +183,44 @@ TEST_F(VWahlTest, FelderUndModus) {
   EXPECT_FALSE(wahl.StattMenuSichtbar());
 }
 
+TEST_F(VWahlTest, RaumlisteOhneBesetzteGesperrteUndFehlendeRaeume) {
+  TRaum* r4 = s.HoleRaum("R4");
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1, r2}, nullptr, 4);
+  TKurs* b = Kurs(l2, fM, {k5b}, {r2}, nullptr, 4);
+  TSetzung* pa = a->NeueSetzung(1, 1, 3, r1);
+  b->NeueSetzung(1, 1, 3, r2);
+  r3->fSperrung.SetWocheTagStd(1, 1, 3, true);
+  Abwesend(r4, Tag(0), 3, 3);
+  Abwesend(r1, Tag(0), 3, 3);
+  TVertretung* v = Von(pa, Tag(0));
+  v->fLehrer = l1;
+  wahl.IVWahlForm(v);
+  ASSERT_FALSE(wahl.fLehrerModus);
+  EXPECT_EQ(Kuerzel(wahl.RaumListe()), "");  // R1 und R4 fehlen, R2 besetzt, R3 gesperrt
+  // Fehlen die Klassen der Stunde in R2, ist der Raum frei und rot.
+  Abwesend(k5b, Tag(0), 3, 3);
+  auto liste = wahl.RaumListe();
+  ASSERT_EQ(Kuerzel(liste), "R2");
+  EXPECT_TRUE(liste[0].Frei);
+  EXPECT_TRUE(liste[0].Streifen[2].Rot);
+  // Schon von einer Vertretung genutzt: ohne "freie Räume" grün, mit ihnen nicht angeboten.
+  wahl.RaumEintragen(r2);
+  ASSERT_EQ(v->fRaum, r2);
+  TKurs* c = Kurs(l3, fE, {k5a}, {r3}, nullptr, 4);
+  TSetzung* pc = c->NeueSetzung(1, 1, 3, r3);
+  Abwesend(l3, Tag(0), 3, 3);
+  wahl.IVWahlForm(Von(pc, Tag(0)));
+  Von(pc, Tag(0))->fLehrer = l3;
+  Von(pc, Tag(0))->fRaum = nullptr;
+  wahl.IVWahlForm(Von(pc, Tag(0)));
+  EXPECT_EQ(Zeile(wahl.RaumListe(), "R2"), nullptr);
+  st.fVertrFreiCheck = false;
+  liste = wahl.RaumListe();
+  ASSERT_NE(Zeile(liste, "R2"), nullptr);
+  EXPECT_TRUE(Zeile(liste, "R2")->Streifen[2].Gruen);
+  EXPECT_EQ(Kuerzel(liste), "R2");  // gesperrt und fehlend bleiben draußen
+}
+
 TEST_F(VWahlTest, TagesplanVonLehrerUndKlasseUndOhneElement) {
   TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 4);
   TKurs* b = Kurs(l2, fM, {k5a}, {r2}, nullptr, 4);
