@@ -121,9 +121,9 @@ void TVStatForm::Groesse() {
 
 void TVStatForm::TagGeaendert(TDateTime datum) {
   if (std::floor(datum) < std::floor(fVon) || std::floor(datum) > std::floor(fBis)) return;
+  // Die Vertretung selbst kann schon zerstört sein: verglichen wird der Tag der Zeile.
   for (TVStatZeile& z : fZeilen)
-    if (z.Vertretung && std::floor(z.Vertretung->fDatum) == std::floor(datum))
-      z.Vertretung = nullptr;
+    if (std::floor(z.Datum) == std::floor(datum)) z.Vertretung = nullptr;
   if (fNeuAufbau) return;
   fNeuAufbau = true;
   QTimer::singleShot(0, this, [this] {

@@ -74,6 +74,7 @@ std::string Verweis(const TVertretung* v) {
 TVStatZeile MitVertretung(const TElement* element, TVertretung* r, TDateTime tag) {
   TVStatZeile z;
   z.Vertretung = r;
+  z.Datum = tag;
   z.Zellen[0] = K(element);
   z.Zellen[1] = DatumText(tag, "dd.mm.yyyy");
   z.Zellen[2] = r->fSetzung ? StundenLabel(r->fSetzung->fWoche, r->fSetzung->fStunde) : "";
@@ -87,6 +88,7 @@ TVStatZeile MitVertretung(const TElement* element, TVertretung* r, TDateTime tag
 TVStatZeile OhneVertretung(const TElement* element, TDateTime tag, int woche, int s,
                            const TKurs* kurs) {
   TVStatZeile z;
+  z.Datum = tag;
   z.Zellen[0] = K(element);
   z.Zellen[1] = DatumText(tag, "dd.mm.yyyy");
   z.Zellen[2] = StundenLabel(woche, s);

@@ -15,6 +15,7 @@ class TVertretung;
 struct TVStatZeile {
   std::array<std::string, 9> Zellen;  // UTF-8
   TVertretung* Vertretung = nullptr;  // nichts bei Zeilen ohne Vertretung
+  TDateTime Datum = 0;                // der Tag der Zeile, mittags
 };
 
 // Die Kopfzeilen.

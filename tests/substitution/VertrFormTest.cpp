@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QToolButton>
 #include <unistd.h>
 
 #include <algorithm>
@@ -230,6 +231,43 @@ TEST_F(VertrFormTest, SortierungBlaetternUndStrgKnopf) {
   palette.VorigerKnopfClick();
   EXPECT_EQ(f->fDatum, mittwoch);
   EXPECT_EQ(f->fAnzahl, 2);
+}
+
+TEST_F(VertrFormTest, GeloeschteVertretungenErfahrenTagesplanUndUebersicht) {
+  TVertrForm* f = Heute();
+  ASSERT_NE(f, nullptr);
+  MueFehlt(f);
+  ASSERT_EQ(f->fAnzahl, 2);
+  // Die Pfeile der Palette sind für den Tagesplan wählbar.
+  palette.AktualisierePalette();
+  EXPECT_TRUE(palette.Knopf(T("PfeilLinksKnopf"))->isEnabled());
+  // Rechts auf "Bem" zeigt die Bemerkungen der Vertretung.
+  TVertretung* v = f->Vertretung(1);
+  v->fLInfo = "statt Mo 1";
+  QTest::mouseClick(f->VertrGrid->viewport(), Qt::RightButton, Qt::NoModifier,
+                    f->VertrGrid->CellRect(7, 1).center());
+  ASSERT_NE(f->OffenesMenue(), nullptr);
+  ASSERT_EQ(f->OffenesMenue()->Menue().size(), 1u);
+  EXPECT_EQ(f->OffenesMenue()->Menue()[0].Text, "statt Mo 1");
+  f->OffenesMenue()->Schliessen();
+  VStatZeitWahl() = [this] {
+    return std::optional<TVertrZeitraum>(VertrZeitraum(::Heute(), ::Heute()));
+  };
+  palette.Befehl(T("Daten/Vertretung/Vertretungsübersicht für Klassen"))->trigger();
+  auto* ueb = dynamic_cast<TVStatForm*>(Schule().fVKlStatForm);
+  ASSERT_NE(ueb, nullptr);
+  EXPECT_EQ(ueb->FensterArt(), 82);
+  EXPECT_EQ(ueb->StatGrid->Cells(4, 0), T("Lehrer"));
+  ASSERT_EQ(ueb->fZeilen.size(), 2u);
+  EXPECT_EQ(ueb->fZeilen[0].Vertretung, v);
+  // MUE ist wieder da: die Vertretungen verschwinden; beide Fenster vergessen sie.
+  FehlzeitEintragen(mue, f->fDatum, 0, "-");
+  EXPECT_EQ(f->fAnzahl, 0);
+  EXPECT_EQ(f->Vertretung(1), nullptr);
+  for (const TVStatZeile& z : ueb->fZeilen) EXPECT_EQ(z.Vertretung, nullptr);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(ueb->fZeilen.empty());
+  EXPECT_EQ(ueb->StatGrid->RowCount(), 2);
 }
 
 TEST_F(VertrFormTest, SamstagIstVertretungUnnoetig) {
