@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSpinBox>
 #include <QStyle>
@@ -489,6 +490,18 @@ void TVertrForm::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+// Zieht der Benutzer am Rand, rastet die Höhe auf ganze Zeilen ein.
+void TVertrForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (!event->spontaneous() || fEinrasten) return;
+  const int h =
+      VertrEingerasteteHoehe(height(), VertrGrid->DefaultRowHeight() + VertrGrid->GridLineWidth());
+  if (h == height()) return;
+  fEinrasten = true;
+  resize(width(), h);
+  fEinrasten = false;
 }
 
 // ---- TVertrDatForm ----

@@ -80,6 +80,7 @@ class TVertrForm : public QWidget, public TFenster {
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* objekt, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void Anmelden();
@@ -94,6 +95,7 @@ class TVertrForm : public QWidget, public TFenster {
   bool fAngemeldet = false;
   bool fSchliesst = false;
   bool fMitStrg = false;
+  bool fEinrasten = false;
   std::vector<TVertretung*> fZeilen;
 };
 

@@ -154,6 +154,11 @@ std::array<int, 11> VertrSpaltenBreiten(TDateTime datum,
   return b;
 }
 
+int VertrEingerasteteHoehe(int hoehe, int zeile) {
+  zeile = std::max(zeile, 1);
+  return std::max(2, (hoehe - 140) / zeile) * zeile + 140;
+}
+
 void VertrSortieren(int sortArt) {
   Standard().fVertrSortArt = std::clamp(sortArt, 0, 3);
   VertretungenSortieren(Schule());

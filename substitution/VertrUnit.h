@@ -43,6 +43,10 @@ bool VertrAdHoc(const TVertretung& v);
 std::array<int, 11> VertrSpaltenBreiten(TDateTime datum,
                                         const std::function<int(const std::string&)>& breite);
 
+// Die Höhe des Tagesplans nach einem Ziehen am Rand: ganze Zeilen (mindestens zwei) der Höhe
+// zeile und 140 Bildpunkte für Rahmen und Knöpfe.
+int VertrEingerasteteHoehe(int hoehe, int zeile);
+
 // "sortiert nach": merkt die Sortierart und ordnet die Vertretungsliste der Schule neu.
 void VertrSortieren(int sortArt);
 // "Ad hoc setzen" (heute mittags) bzw. "Ad hoc löschen" (heute mittags - 1000 Tage) für die

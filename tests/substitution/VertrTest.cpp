@@ -248,6 +248,11 @@ TEST_F(VertrTest, KlassenUebersichtMitFehlenderKlasse) {
   EXPECT_EQ(VKlStatZeilen(Mi(), Mi())[0].Zellen[4], "KRA");
 }
 
+TEST(VertrFenster, HoeheRastetAufGanzeZeilenEin) {
+  EXPECT_EQ(VertrEingerasteteHoehe(140 + 5 * 19 + 7, 19), 140 + 5 * 19);
+  EXPECT_EQ(VertrEingerasteteHoehe(100, 19), 140 + 2 * 19);  // mindestens zwei Zeilen
+}
+
 TEST(VStatFenster, SchmalerWerdenEndetAnDerMindestbreite) {
   EXPECT_EQ(VStatFensterBreite(1000, 100, 1600, 200), 1000);
   EXPECT_EQ(VStatFensterBreite(1000, 700, 1600, 200), 900);
