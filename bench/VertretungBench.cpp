@@ -11,6 +11,7 @@
 #include "model/DatumUnit.h"
 #include "substitution/FehlzeitUnit.h"
 #include "substitution/KalenderUnit.h"
+#include "substitution/VStatFormUnit.h"
 #include "substitution/VStatUnit.h"
 #include "substitution/VertrFormUnit.h"
 #include "substitution/VertrUnit.h"
@@ -73,6 +74,15 @@ void BM_Lehreruebersicht_Schuljahr(benchmark::State& state) {
   state.counters["Zeilen"] = static_cast<double>(zeilen);
 }
 BENCHMARK(BM_Lehreruebersicht_Schuljahr)->Unit(benchmark::kMillisecond);
+
+void BM_Lehreruebersicht_Fenster(benchmark::State& state) {
+  Stand();
+  TVLeStatForm form;
+  for (auto _ : state) form.IVLeStatForm(kVon, kBis, false);
+  state.counters["Zeilen"] = form.StatGrid->RowCount() - 1;
+  form.Schliessen();
+}
+BENCHMARK(BM_Lehreruebersicht_Fenster)->Unit(benchmark::kMillisecond);
 
 void BM_Klassenuebersicht_Schuljahr(benchmark::State& state) {
   Stand();

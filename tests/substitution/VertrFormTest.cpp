@@ -81,6 +81,8 @@ class VertrFormTest : public PlanFensterTest {
 };
 
 TEST_F(VertrFormTest, DerMorgenVonDerAbwesenheitBisZurMonatsuebersicht) {
+  EXPECT_EQ(palette.Befehl(T("Daten/Vertretung/Heute"))->shortcut(),
+            QKeySequence(static_cast<int>(Qt::CTRL) | Qt::Key_H));
   TVertrForm* f = Heute();
   ASSERT_NE(f, nullptr);
   EXPECT_EQ(f->windowTitle(), T("Vertretungen"));
