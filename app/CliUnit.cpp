@@ -10,6 +10,7 @@
 #include "app/CliPlanUnit.h"
 #include "app/CliPruefUnit.h"
 #include "app/CliVertretungUnit.h"
+#include "app/CliVertrUebersichtUnit.h"
 #include "app/CliUebersichtUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
@@ -81,6 +82,10 @@ void Hilfe(std::ostream& aus) {
          "                             schreibt die Übersicht aller Lehrer, Klassen oder Räume\n"
          "                             als Text mit Tabulatoren, wie \"Kopieren\" im\n"
          "                             Übersichtsfenster\n"
+         "  vertretungsuebersicht DATEI lehrer|klassen VON BIS\n"
+         "                             schreibt die Vertretungsübersicht für Lehrer oder\n"
+         "                             Klassen vom Tag VON bis BIS wie \"Kopieren\" im\n"
+         "                             Übersichtsfenster; Daten als TT.MM.JJJJ\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -163,6 +168,8 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   if (befehl == "abwesend") return CliAbwesend({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "vertretungen") return CliVertretungen({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "uebersicht") return CliUebersicht({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "vertretungsuebersicht")
+    return CliVertrUebersicht({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;

@@ -15,6 +15,9 @@
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
 #include "settings/StandardFormUnit.h"
+#include "substitution/VStatFormUnit.h"
+#include "substitution/VStdFormUnit.h"
+#include "substitution/VertrFormUnit.h"
 #include "ui/AuTabFormUnit.h"
 #include "ui/DepFormUnit.h"
 #include "ui/ElementMenueUnit.h"
@@ -232,11 +235,20 @@ void TTamrelPalette::MenuesAnlegen() {
   Eintrag(ueb, T("Daten/Übersichten/Raumübersicht"), T("Raumübersicht"), {},
           [] { UebersichtZeigen(rau); });
   QMenu* vertr = Untermenue(daten, T("Daten/Vertretung"), T("Vertretung"));
-  Fehlt(vertr, T("Daten/Vertretung/Heute"), T("Heute"), Strg(Qt::Key_H));
-  for (const char* t :
-       {"Morgen", "anderer Tag", "Vertretungsstunden", "Vertretungsübersicht für Lehrer",
-        "Vertretungsübersicht für Klassen", "wöchentlicher Unterrichtsausfall (NRW)"})
-    Fehlt(vertr, T("Daten/Vertretung/") + T(t), T(t));
+  Eintrag(vertr, T("Daten/Vertretung/Heute"), T("Heute"), Strg(Qt::Key_H),
+          [] { VertretungZeigen(Heute()); });
+  Eintrag(vertr, T("Daten/Vertretung/Morgen"), T("Morgen"), {},
+          [] { VertretungZeigen(Heute() + 1); });
+  Eintrag(vertr, T("Daten/Vertretung/anderer Tag"), T("anderer Tag"), {},
+          [] { VertretungAndererTag(); });
+  Eintrag(vertr, T("Daten/Vertretung/Vertretungsstunden"), T("Vertretungsstunden"), {},
+          [] { VStundenZeigen(); });
+  Eintrag(vertr, T("Daten/Vertretung/Vertretungsübersicht für Lehrer"),
+          T("Vertretungsübersicht für Lehrer"), {}, [] { VStatZeigen(leh); });
+  Eintrag(vertr, T("Daten/Vertretung/Vertretungsübersicht für Klassen"),
+          T("Vertretungsübersicht für Klassen"), {}, [] { VStatZeigen(kla); });
+  Fehlt(vertr, T("Daten/Vertretung/wöchentlicher Unterrichtsausfall (NRW)"),
+        T("wöchentlicher Unterrichtsausfall (NRW)"));
   QMenu* pruefen = Untermenue(daten, T("Daten/Prüfen"), T("Prüfen"));
   for (const char* t : {"Konsistenz", "Brücken", "fehlende Räume", "fehlende Stunden",
                         "Versionsunterschiede", "gekoppelte Kurse", "Einzel-/Mehrfachstunden"})

@@ -1,0 +1,36 @@
+// Die Vertretungsübersichten für Lehrer und für Klassen über einen Zeitraum, ohne Fenster: die
+// Kopfzeilen, die Zeilen in der Ordnung Element, Tag, Stunde, Vertretungsliste, und der Text
+// für die Zwischenablage. Die Vertretungen werden vorab nach Tag und Stunde geordnet, so dass
+// auch ein ganzes Schuljahr schnell aufgebaut ist; das Meldungsfenster zeigt den Fortschritt.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/GlobalUnit.h"
+
+class TVertretung;
+
+struct TVStatZeile {
+  std::array<std::string, 9> Zellen;  // UTF-8
+  TVertretung* Vertretung = nullptr;  // nichts bei Zeilen ohne Vertretung
+  TDateTime Datum = 0;                // der Tag der Zeile, mittags
+};
+
+// Die Kopfzeilen.
+const std::array<const char*, 9>& VLeStatKopf();
+const std::array<const char*, 9>& VKlStatKopf();
+// Die Spaltenbreiten in Bildpunkten.
+const std::array<int, 9>& VStatBreiten();
+
+// Die Zeilen der Übersicht von..bis (beide mittags; bis nie vor von).
+std::vector<TVStatZeile> VLeStatZeilen(TDateTime von, TDateTime bis);
+std::vector<TVStatZeile> VKlStatZeilen(TDateTime von, TDateTime bis);
+
+// Die Zeilen (Indizes) mit Tabulatoren verbunden, je Zeile mit CR LF abgeschlossen.
+std::string VStatText(const std::vector<TVStatZeile>& zeilen, const std::vector<int>& auswahl);
+
+// Die Breite eines Fensters, das am linken Rand links steht und nicht über rechterRand ragen
+// soll: in Schritten von 10 Bildpunkten schmaler, aber nie unter minBreite.
+int VStatFensterBreite(int breite, int links, int rechterRand, int minBreite);
