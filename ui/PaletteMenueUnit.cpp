@@ -15,6 +15,7 @@
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
 #include "settings/StandardFormUnit.h"
+#include "substitution/WoAusfallFormUnit.h"
 #include "ui/AuTabFormUnit.h"
 #include "ui/DepFormUnit.h"
 #include "ui/ElementMenueUnit.h"
@@ -235,8 +236,10 @@ void TTamrelPalette::MenuesAnlegen() {
   Fehlt(vertr, T("Daten/Vertretung/Heute"), T("Heute"), Strg(Qt::Key_H));
   for (const char* t :
        {"Morgen", "anderer Tag", "Vertretungsstunden", "Vertretungsübersicht für Lehrer",
-        "Vertretungsübersicht für Klassen", "wöchentlicher Unterrichtsausfall (NRW)"})
+        "Vertretungsübersicht für Klassen"})
     Fehlt(vertr, T("Daten/Vertretung/") + T(t), T(t));
+  Eintrag(vertr, T("Daten/Vertretung/wöchentlicher Unterrichtsausfall (NRW)"),
+          T("wöchentlicher Unterrichtsausfall (NRW)"), {}, [] { WoAusfallZeigen(); });
   QMenu* pruefen = Untermenue(daten, T("Daten/Prüfen"), T("Prüfen"));
   for (const char* t : {"Konsistenz", "Brücken", "fehlende Räume", "fehlende Stunden",
                         "Versionsunterschiede", "gekoppelte Kurse", "Einzel-/Mehrfachstunden"})
