@@ -131,13 +131,10 @@ std::string TWoAusfallForm::Titel() const {
   return e && e->Titel ? e->Titel : std::string();
 }
 
-void TWoAusfallForm::FensterUpdate() {
-  RechneButtonClick();
-}
+// Der Bericht ist ein Stand: er wird nur beim Wechsel der Woche und mit "Rechnen" neu gerechnet.
+void TWoAusfallForm::FensterUpdate() {}
 
-void TWoAusfallForm::FensterRefresh() {
-  RechneButtonClick();
-}
+void TWoAusfallForm::FensterRefresh() {}
 
 TFensterLage TWoAusfallForm::Lage() const {
   const QRect r = geometry();
