@@ -4,6 +4,7 @@
 #include <charconv>
 #include <ostream>
 
+#include "app/CliVertretungUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/SchulUnit.h"
 #include "output/ExportUnit.h"
@@ -14,8 +15,9 @@
 
 namespace {
 constexpr const char* kExportAufruf =
-    "Aufruf: tamrel-cli export DATEI kurse|wochenplan|lanis|schulmanager AUSGABE "
-    "[--art lehrer|klasse|raum] [--woche N] [--tage N] [--stunden N]\n";
+    "Aufruf: tamrel-cli export DATEI kurse|wochenplan|lanis|schulmanager|vertretung AUSGABE "
+    "[--art lehrer|klasse|raum] [--woche N] [--tage N] [--stunden N] "
+    "[--von DATUM --bis DATUM]\n";
 constexpr const char* kImportAufruf =
     "Aufruf: tamrel-cli import DATEI KURSLISTE --ausgabe NEU [--unbekannte-anlegen]\n";
 
@@ -45,8 +47,17 @@ int CliExport(const std::vector<std::string>& args, std::ostream& /*aus*/, std::
   std::vector<std::string> frei;
   std::string art = "lehrer";
   int woche = 1, tage = 5, stunden = 0;
+  TDateTime von = 0, bis = 0;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
+    if (a == "--von" || a == "--bis") {
+      if (i + 1 >= args.size())
+        return Falsch("Nach " + a + " fehlt ein Wert.", kExportAufruf, fehler);
+      const std::string& wert = args[++i];
+      if (!CliDatumLesen(wert, a == "--von" ? von : bis))
+        return Falsch("Ungültiges Datum für " + a + ": " + wert, kExportAufruf, fehler);
+      continue;
+    }
     if (a == "--art" || a == "--woche" || a == "--tage" || a == "--stunden") {
       if (i + 1 >= args.size())
         return Falsch("Nach " + a + " fehlt ein Wert.", kExportAufruf, fehler);
@@ -83,8 +94,12 @@ int CliExport(const std::vector<std::string>& args, std::ostream& /*aus*/, std::
     exportArt = TExportArt::Lanis;
   else if (was == "schulmanager")
     exportArt = TExportArt::Schulmanager;
+  else if (was == "vertretung")
+    exportArt = TExportArt::Vertretungsplan;
   else
     return Falsch("Unbekannte Exportart: " + was, kExportAufruf, fehler);
+  if (exportArt == TExportArt::Vertretungsplan && (von == 0 || bis == 0))
+    return Falsch("Der Vertretungsplan braucht --von und --bis.", kExportAufruf, fehler);
 
   TKonsolenUmgebung umgebung(fehler);
   TSchule& schule = Schule();
@@ -103,6 +118,8 @@ int CliExport(const std::vector<std::string>& args, std::ostream& /*aus*/, std::
   st.fMaxTageNeu = tage;
   st.fPlnStd = stunden > 0 ? stunden : std::clamp(LetzteGesetzteStunde(schule), 6, MaxStunden);
   TExport exporter;
+  // Wie im Dialog "Vertretungsplanexport": bis ist nie vor von.
+  exporter.SetzeZeitraum(von, std::max(von, bis));
   if (!exporter.ExportToFile(exportArt, frei[2], meldung)) {
     fehler << meldung << '\n';
     return 1;

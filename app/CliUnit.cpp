@@ -6,6 +6,7 @@
 #include "app/BeispielSchuleUnit.h"
 #include "app/CliAutomatikUnit.h"
 #include "app/CliDruckUnit.h"
+#include "app/CliAusfallUnit.h"
 #include "app/CliExportUnit.h"
 #include "app/CliPlanUnit.h"
 #include "app/CliPruefUnit.h"
@@ -58,12 +59,13 @@ void Hilfe(std::ostream& aus) {
          "                             schreibt die Pläne (ohne --auswahl: alle) mit den\n"
          "                             Vorgaben des Druckdialogs als PDF-Datei, wie \"Als PDF\n"
          "                             speichern…\"; gibt \"Seiten: N\" und \"Pläne: N\" aus\n"
-         "  export DATEI kurse|wochenplan|lanis|schulmanager AUSGABE\n"
+         "  export DATEI kurse|wochenplan|lanis|schulmanager|vertretung AUSGABE\n"
          "                             [--art lehrer|klasse|raum] [--woche N] [--tage N]\n"
-         "                             [--stunden N]\n"
+         "                             [--stunden N] [--von DATUM --bis DATUM]\n"
          "                             schreibt die Datei wie \"Datei\" > \"Export\": die\n"
          "                             Kursliste, die Wochenpläne (--art, Vorgabe lehrer) als\n"
          "                             Textdatei, die Stunden für Lanis oder Schulmanager (CSV)\n"
+         "                             oder den Vertretungsplan der Tage --von bis --bis (CSV)\n"
          "  import DATEI KURSLISTE --ausgabe NEU [--unbekannte-anlegen]\n"
          "                             importiert eine Kursliste in die Schule und schreibt sie\n"
          "                             nach NEU, gibt \"Kurse: N\" und \"Stunden: N\" aus; ohne\n"
@@ -86,6 +88,11 @@ void Hilfe(std::ostream& aus) {
          "                             schreibt die Vertretungsübersicht für Lehrer oder\n"
          "                             Klassen vom Tag VON bis BIS wie \"Kopieren\" im\n"
          "                             Übersichtsfenster; Daten als TT.MM.JJJJ\n"
+         "  ausfall DATEI --kw N --jahr J [--tage N]\n"
+         "                             schreibt den wöchentlichen Unterrichtsausfall der\n"
+         "                             Kalenderwoche Zeile für Zeile wie das Fenster\n"
+         "                             \"wöchentlicher Unterrichtsausfall\" (Tage je Woche:\n"
+         "                             Vorgabe 5)\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -170,6 +177,7 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   if (befehl == "uebersicht") return CliUebersicht({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "vertretungsuebersicht")
     return CliVertrUebersicht({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "ausfall") return CliAusfall({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;

@@ -160,6 +160,7 @@ void TSchule::DoCopy(bool mitCut, bool shift) {
     case TFensterGruppe::VertrUebersicht:
     case TFensterGruppe::Fehler:
     case TFensterGruppe::Stundenverteilung:
+    case TFensterGruppe::WoAusfall:
       if (mitCut) {
         Dialog().Piep();
         return;

@@ -1,8 +1,11 @@
 #include "output/ExportUnit.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <optional>
 
+#include "model/DatumUnit.h"
 #include "model/FachUnit.h"
 #include "model/KlassenUnit.h"
 #include "model/KopplUnit.h"
@@ -12,6 +15,9 @@
 #include "model/SchulUnit.h"
 #include "persistence/SchulFormatUnit.h"
 #include "settings/StandardUnit.h"
+#include "substitution/FehlDialogUnit.h"
+#include "substitution/KalenderUnit.h"
+#include "substitution/VertretungsPlanungUnit.h"
 
 namespace {
 constexpr char kTab = '\t';
@@ -33,6 +39,8 @@ const std::vector<TExportBefehl>& ExportBefehle() {
        "CSV-Dateien (*.CSV)", "*.csv", "CSV", &TStandard::fImportPfad},
       {TExportArt::Schulmanager, "Schulmanager (csv)", "Stunden Exportieren als",
        "CSV-Dateien (*.CSV)", "*.csv", "CSV", &TStandard::fImportPfad},
+      {TExportArt::Vertretungsplan, "Vertretungsplan...", "Vertretungen exportieren als",
+       "CSV-Dateien (*CSV)", "*csv", "CSV", &TStandard::fVertrExportPfad},
   };
   return befehle;
 }
@@ -47,6 +55,15 @@ void ExportOrdnerMerken(TExportArt art, const std::string& pfad) {
   const std::u8string ordner =
       std::filesystem::absolute(PfadAusUtf8(pfad)).parent_path().u8string();
   Standard().*(ExportBefehl(art).Ordner) = std::string(ordner.begin(), ordner.end());
+}
+
+std::pair<TDateTime, TDateTime> VertretungsZeitraum(TDatum von, TDatum bis) {
+  const TDateTime a = FehltLangDatum(von.Tag, von.Monat, von.Jahr, 0);
+  const TDateTime e = FehltLangDatum(bis.Tag, bis.Monat, bis.Jahr, 0);
+  TStandard& st = Standard();
+  st.fVExpVon = std::floor(a);
+  st.fVExpBis = std::floor(e);
+  return {a, std::max(a, e)};
 }
 
 std::string TextFeld(std::string_view text) {
@@ -288,6 +305,50 @@ void TExport::RasterExport(const std::vector<std::vector<std::string>>& raster,
   }
 }
 
+void TExport::VertretungExport(TDateTime bis, TDateTime von, const std::string& dateiName) {
+  const TSchule& schule = Schule();
+  const double erster = std::floor(von), letzter = std::floor(bis);
+  std::vector<const TVertretung*> liste;
+  for (const TVertretung* v : schule.fVertretungsMenge) {
+    const double tag = std::floor(v->fDatum);
+    if (tag >= erster && tag <= letzter) liste.push_back(v);
+  }
+  std::stable_sort(liste.begin(), liste.end(), [](const TVertretung* a, const TVertretung* b) {
+    return VertretungsVergleich(3, a, b) < 0;
+  });
+  Anfang(dateiName, static_cast<int>(liste.size()));
+  auto zeile = [this](const std::string& text) {
+    fBuffer.WriteStrUTF8(text);
+    fBuffer.WriteByte(kCR);
+    fBuffer.WriteByte('\n');
+  };
+  // Die Kürzel aller Elemente mit einer Abwesenheit an genau diesem Tag, mit "," verbunden.
+  auto fehlende = [](const TEigenListe<TFehl>& menge, TDateTime tag) {
+    std::string kuerzel;
+    for (const TFehl* f : menge) {
+      if (!f->fElement || !GleicherTag(f->fDatum, tag)) continue;
+      if (!kuerzel.empty()) kuerzel += ',';
+      kuerzel += CsvFeld(f->fElement->fKuerzel.str());
+    }
+    return kuerzel;
+  };
+  // Noch kein Tag geschrieben: auch der erste Tag des Zeitraums bekommt seine Kopfzeilen.
+  std::optional<double> letzterTag;
+  for (const TVertretung* v : liste) {
+    ++fAnzahl;
+    const double tag = std::floor(v->fDatum);
+    if (!letzterTag || tag > *letzterTag) {
+      letzterTag = tag;
+      const std::string kopf =
+          DatumText(v->fDatum, "yyyymmdd") + ";" + LangerTagName(WochenTag(v->fDatum)) + ";;;";
+      zeile(kopf + "100;" + fehlende(schule.fFehlLehrerMenge, v->fDatum));
+      zeile(kopf + "101;" + fehlende(schule.fFehlKlassenMenge, v->fDatum));
+    }
+    zeile(v->ExportString());
+    ZeileFertig();
+  }
+}
+
 void TExport::Bauen(TExportArt art, const std::string& dateiName) {
   switch (art) {
     case TExportArt::Kurse:
@@ -308,14 +369,30 @@ void TExport::Bauen(TExportArt art, const std::string& dateiName) {
     case TExportArt::Schulmanager:
       CSVSMExport(dateiName);
       break;
+    case TExportArt::Vertretungsplan:
+      VertretungExport(fBis, fVon, dateiName);
+      break;
   }
 }
 
 bool TExport::ExportToFile(TExportArt art, const std::string& pfad, std::string& fehler) {
+  return Schreiben(
+      pfad, [this, art](const std::string& name) { Bauen(art, name); }, fehler);
+}
+
+bool TExport::VertrUebExportToFile(const std::string& fileName,
+                                   const std::vector<std::vector<std::string>>& raster,
+                                   std::string& fehler) {
+  return Schreiben(
+      fileName, [this, &raster](const std::string& name) { RasterExport(raster, name); }, fehler);
+}
+
+bool TExport::Schreiben(const std::string& pfad,
+                        const std::function<void(const std::string&)>& bauen, std::string& fehler) {
   const std::filesystem::path p = PfadAusUtf8(pfad);
   const std::u8string name = p.filename().u8string();
   try {
-    Bauen(art, std::string(name.begin(), name.end()));
+    bauen(std::string(name.begin(), name.end()));
     fBuffer.InDateiSchreiben(p);
   } catch (const EDateiFehler& e) {
     fehler = e.what();

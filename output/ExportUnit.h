@@ -1,23 +1,36 @@
 // Die Text- und CSV-Exporte des Menüs "Export": Kursliste und Wochenpläne als Textdatei
 // (Tabulator, Byte 29 zwischen Werten eines Feldes, 8-Bit-Zeichen der Datei, CR) und die
 // Stundenlisten "Lanis Stundenplan (csv)" und "Schulmanager (csv)" (";" nach jedem Feld, UTF-8,
-// CR). Jede Datei entsteht ganz im Speicher und wird wie die Schuldatei über eine Zwischendatei
-// abgelegt; die bisherige Datei bleibt bei einem Fehler unverändert.
+// CR), die Vertretungsübersichten als Textdatei und der Vertretungsplan eines Zeitraums (";"
+// zwischen den Feldern, UTF-8, CR LF). Jede Datei entsteht ganz im Speicher und wird wie die
+// Schuldatei über eine Zwischendatei abgelegt; die bisherige Datei bleibt bei einem Fehler
+// unverändert.
 //
 // Kein Text zerreißt ein Feld: In Textdateien werden Tabulator, CR, LF und Byte 29 in einem Text
 // zu Leerzeichen, in den CSV-Dateien ";" zu "," und CR/LF zu Leerzeichen.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "model/DatumUnit.h"
 #include "model/GlobalUnit.h"
 #include "persistence/BufferUnit.h"
 
 // Die Exporte, die das Menü "Export" anbietet und tamrel-cli export schreibt.
-enum class TExportArt { Kurse, LehrerPlaene, KlassenPlaene, RaumPlaene, Lanis, Schulmanager };
+enum class TExportArt {
+  Kurse,
+  LehrerPlaene,
+  KlassenPlaene,
+  RaumPlaene,
+  Lanis,
+  Schulmanager,
+  Vertretungsplan
+};
 
 // Was der Dateidialog eines Exports braucht und wohin er den Ordner zurückschreibt.
 struct TExportBefehl {
@@ -34,6 +47,11 @@ const std::vector<TExportBefehl>& ExportBefehle();
 const TExportBefehl& ExportBefehl(TExportArt art);
 // Merkt den Ordner der gewählten Datei (UTF-8-Pfad) im Feld des Befehls.
 void ExportOrdnerMerken(TExportArt art, const std::string& pfad);
+
+// Der Zeitraum des Vertretungsplanexports aus den Feldern des Dialogs "Vertretungsplanexport":
+// ein ungültiger Tag wird um bis zu drei Tage zurückgenommen, beide Tage kommen nach fVExpVon und
+// fVExpBis. Liefert von (mittags) und das spätere von Ende (mittags) und von.
+std::pair<TDateTime, TDateTime> VertretungsZeitraum(TDatum von, TDatum bis);
 
 // Die Anzeige des Fortschritts (das Fenster "Exportieren"); ohne Anzeige läuft alles still.
 class TExportAnzeige {
@@ -65,6 +83,15 @@ class TExport {
   // letzten. Ein Raster mit weniger als zwei Zeilen gibt eine leere Datei.
   void RasterExport(const std::vector<std::vector<std::string>>& raster,
                     const std::string& dateiName = {});
+  // Der Vertretungsplan der Tage von..bis (mittags): je Vertretung in der Ordnung "Stunden" ihre
+  // Exportzeile; vor der ersten Vertretung jedes Tages die Zeilen der fehlenden Lehrer (100) und
+  // Klassen (101) dieses Tages.
+  void VertretungExport(TDateTime bis, TDateTime von, const std::string& dateiName = {});
+  // Der Zeitraum, den Bauen und ExportToFile dem Vertretungsplan geben.
+  void SetzeZeitraum(TDateTime von, TDateTime bis) {
+    fVon = von;
+    fBis = bis;
+  }
   void Bauen(TExportArt art, const std::string& dateiName = {});
 
   // Baut die Datei und schreibt sie nach pfad (UTF-8). Falsch mit der Meldung (nennt die Datei)
@@ -86,6 +113,16 @@ class TExport {
     return ExportToFile(TExportArt::Schulmanager, fileName, fehler);
   }
 
+  bool VertretungExportToFile(const std::string& fileName, TDateTime bis, TDateTime von,
+                              std::string& fehler) {
+    SetzeZeitraum(von, bis);
+    return ExportToFile(TExportArt::Vertretungsplan, fileName, fehler);
+  }
+  // Eine Vertretungsübersicht (das Raster ihres Fensters) als Textdatei, wie RasterExport.
+  bool VertrUebExportToFile(const std::string& fileName,
+                            const std::vector<std::vector<std::string>>& raster,
+                            std::string& fehler);
+
   const TBuffer& Puffer() const { return fBuffer; }
   int Zeilen() const { return fZeilen; }
   int Nr() const { return fNr; }
@@ -94,10 +131,14 @@ class TExport {
   void Anfang(const std::string& dateiName, int zeilen);
   void ZeileFertig();
   void Stundenzeilen(bool schulmanager);
+  bool Schreiben(const std::string& pfad, const std::function<void(const std::string&)>& bauen,
+                 std::string& fehler);
 
   TExportAnzeige* fAnzeige;
   TBuffer fBuffer;
   std::int32_t fZeilen = 0;
   std::int32_t fNr = 0;
   std::uint32_t fAnzahl = 0;
+  TDateTime fVon = 0;
+  TDateTime fBis = 0;
 };

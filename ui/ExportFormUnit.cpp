@@ -67,7 +67,8 @@ void TExportForm::Fortschritt(int nr) {
   ProgressBar->repaint();
 }
 
-bool ExportBefehlAusfuehren(QWidget* vater, TExportArt art, const TExportDialog& dialog) {
+bool ExportBefehlAusfuehren(QWidget* vater, TExportArt art, const TExportDialog& dialog,
+                            std::optional<std::pair<TDateTime, TDateTime>> zeitraum) {
   const TExportBefehl& befehl = ExportBefehl(art);
   const std::string ordner = Standard().*(befehl.Ordner);
   const std::optional<std::string> pfad =
@@ -88,6 +89,7 @@ bool ExportBefehlAusfuehren(QWidget* vater, TExportArt art, const TExportDialog&
     TExportForm form(vater);
     form.show();
     TExport exporter(&form);
+    if (zeitraum) exporter.SetzeZeitraum(zeitraum->first, zeitraum->second);
     ok = exporter.ExportToFile(art, *pfad, fehler);
     form.close();
   }

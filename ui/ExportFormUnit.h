@@ -33,5 +33,7 @@ using TExportDialog = std::function<std::optional<std::string>(const TExportBefe
 
 // Der Menübefehl: Dateidialog ("Ohne Titel"), Rückfrage vor dem Überschreiben, Ordner merken,
 // Sanduhr, Fenster "Exportieren", Export, Fenster schließen; ein Fehler wird gemeldet. Wahr, wenn
-// die Datei geschrieben wurde. Ohne Dialog gilt der Dateidialog von Qt.
-bool ExportBefehlAusfuehren(QWidget* vater, TExportArt art, const TExportDialog& dialog = {});
+// die Datei geschrieben wurde. Ohne Dialog gilt der Dateidialog von Qt. zeitraum: von und bis des
+// Vertretungsplans.
+bool ExportBefehlAusfuehren(QWidget* vater, TExportArt art, const TExportDialog& dialog = {},
+                            std::optional<std::pair<TDateTime, TDateTime>> zeitraum = {});

@@ -2,6 +2,7 @@
 #include "model/SchulUnit.h"
 #include "output/DruckPlnFormUnit.h"
 #include "output/QtDruckerUnit.h"
+#include "substitution/WoAusfallFormUnit.h"
 #include "ui/FreigabeUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PlnFormUnit.h"
@@ -33,6 +34,10 @@ void TTamrelPalette::PlanDruckItemClick(int art) {
 
 void TTamrelPalette::FensterDruckenItemClick() {
   TFenster* f = Schule().fAktivesFenster;
+  if (f && f->FensterArt() == FensterArt::WoAusfall) {
+    WoAusfallDrucken();
+    return;
+  }
   const int art = f ? FensterDruckArt(f->FensterArt()) : -1;
   if (art >= 0) PlanDruckItemClick(art);
 }

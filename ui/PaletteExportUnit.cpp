@@ -12,6 +12,7 @@
 #include "ui/ImportFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/SchulHalterUnit.h"
+#include "ui/VertrPlanZeitFormUnit.h"
 
 namespace {
 std::optional<std::string> ImportOeffnenMitQt(QWidget* vater, const std::string& ordner) {
@@ -66,6 +67,15 @@ void TTamrelPalette::ExportItemClick(TExportArt art) {
     dialog = [this](const TExportBefehl& b, const std::string& ordner) {
       return fExportDialog(b.Art, ordner);
     };
-  ExportBefehlAusfuehren(this, art, dialog);
+  std::optional<std::pair<TDateTime, TDateTime>> zeitraum;
+  if (art == TExportArt::Vertretungsplan) {
+    const TStandard& st = Standard();
+    const TDatum von = ZahlZuDatum(st.fVExpVon), bis = ZahlZuDatum(st.fVExpBis);
+    const auto felder =
+        fZeitraumDialog ? fZeitraumDialog(von, bis) : VertrPlanZeitAbfragen(this, von, bis);
+    if (!felder) return;
+    zeitraum = VertretungsZeitraum(felder->first, felder->second);
+  }
+  ExportBefehlAusfuehren(this, art, dialog, zeitraum);
   AktualisierePalette();
 }

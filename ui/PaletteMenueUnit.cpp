@@ -18,6 +18,7 @@
 #include "substitution/VStatFormUnit.h"
 #include "substitution/VStdFormUnit.h"
 #include "substitution/VertrFormUnit.h"
+#include "substitution/WoAusfallFormUnit.h"
 #include "ui/AuTabFormUnit.h"
 #include "ui/DepFormUnit.h"
 #include "ui/ElementMenueUnit.h"
@@ -247,8 +248,8 @@ void TTamrelPalette::MenuesAnlegen() {
           T("Vertretungsübersicht für Lehrer"), {}, [] { VStatZeigen(leh); });
   Eintrag(vertr, T("Daten/Vertretung/Vertretungsübersicht für Klassen"),
           T("Vertretungsübersicht für Klassen"), {}, [] { VStatZeigen(kla); });
-  Fehlt(vertr, T("Daten/Vertretung/wöchentlicher Unterrichtsausfall (NRW)"),
-        T("wöchentlicher Unterrichtsausfall (NRW)"));
+  Eintrag(vertr, T("Daten/Vertretung/wöchentlicher Unterrichtsausfall (NRW)"),
+          T("wöchentlicher Unterrichtsausfall (NRW)"), {}, [] { WoAusfallZeigen(); });
   QMenu* pruefen = Untermenue(daten, T("Daten/Prüfen"), T("Prüfen"));
   for (const char* t : {"Konsistenz", "Brücken", "fehlende Räume", "fehlende Stunden",
                         "Versionsunterschiede", "gekoppelte Kurse", "Einzel-/Mehrfachstunden"})

@@ -181,7 +181,9 @@ void TTamrelPalette::AktualisierePalette() {
   SetzeAn(Knopf(T("ManuellKnopf")), f.Manuell);
   SetzeAn(Knopf(T("AutomatKnopf")), f.Automatik);
   SetzeAn(T("Datei/Fenster schließen"), f.FensterSchliessen);
-  SetzeAn(T("Datei/Fenster drucken..."), f.FensterDrucken && FensterDruckArt(lage.AktiveArt) >= 0);
+  SetzeAn(T("Datei/Fenster drucken..."),
+          f.FensterDrucken && (FensterDruckArt(lage.AktiveArt) >= 0 ||
+                               lage.AktiveArt == FensterArt::WoAusfall));
   SetzeAn(T("Bearbeiten/Alles auswählen"), f.AllesAuswaehlen);
   SetzeAn(T("Bearbeiten/Voreinstellungen/Planversionen"), f.Planversionen);
   SetzeAn(T("Daten/Prüfen/Versionsunterschiede"), f.Versionsunterschiede);

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "model/DatumUnit.h"
 #include "model/DienstUnit.h"
 #include "model/MenueUnit.h"
 #include "ui/FreigabeUnit.h"
@@ -61,6 +62,10 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   using TExportPfadDialog =
       std::function<std::optional<std::string>(TExportArt art, const std::string& ordner)>;
   void SetzeExportDialog(TExportPfadDialog dialog) { fExportDialog = std::move(dialog); }
+  // Für Tests: statt des Dialogs "Vertretungsplanexport" diese Felder (nichts: Abbruch).
+  using TZeitraumDialog =
+      std::function<std::optional<std::pair<TDatum, TDatum>>(TDatum von, TDatum bis)>;
+  void SetzeZeitraumDialog(TZeitraumDialog dialog) { fZeitraumDialog = std::move(dialog); }
 
   // ---- Zustand ----
   bool fSpeicherMeldungDa = false;
@@ -242,6 +247,7 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   TSichernDialog fSichernDialog;
   TOeffnenDialog fImportDialog;
   TExportPfadDialog fExportDialog;
+  TZeitraumDialog fZeitraumDialog;
   TPaletteFreigabe fFreigabe;
   QTimer fLeerlauf;
 

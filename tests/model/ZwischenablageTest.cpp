@@ -366,6 +366,14 @@ TEST_F(AblageTest, KopierenOhneFensterPiepstUndAusschneidenImPlanAuch) {
   EXPECT_EQ(viewer.fUpdates, 1);
 }
 
+TEST_F(AblageTest, DerWochenberichtWirdAlsTextKopiert) {
+  TTestFenster bericht(FensterArt::WoAusfall, "wöchentlicher Unterrichtsausfall");
+  bericht.fInhalt = "Ermittlung des wöchentlichen Unterrichtsausfalls\r\n";
+  Aktiviere(schule(), bericht);
+  schule().DoCopy(false, false);
+  EXPECT_EQ(env.ablage.fText, "Ermittlung des wöchentlichen Unterrichtsausfalls\r\n");
+}
+
 TEST_F(AblageTest, AusschneidenImDeputatsfensterFragtUndLoescht) {
   TKurs* k = Beispiel();
   TTestFenster dep(FensterArt::LehrerDeputat, "Deputat L");

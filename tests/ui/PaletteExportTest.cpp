@@ -10,6 +10,7 @@
 #include "output/ExportUnit.h"
 #include "persistence/WriteUnit.h"
 #include "settings/StandardUnit.h"
+#include "substitution/FehlzeitUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/SchulHalterUnit.h"
 
@@ -111,7 +112,7 @@ TEST_F(PaletteExportTest, ImportInOffeneSchuleUndExporte) {
   EXPECT_FALSE(Schule().fDirty);
   EXPECT_EQ(Lies("kurse.txt"), kListe);
 
-  EXPECT_FALSE(An("Datei/Export/Vertretungsplan..."));
+  EXPECT_TRUE(An("Datei/Export/Vertretungsplan..."));
   EXPECT_FALSE(An("Datei/Export/HTML-Dateien..."));
   ASSERT_TRUE(An("Datei/Export/Lanis Stundenplan (csv)"));
   Standard().fImportPfad = "/anfang";
@@ -139,6 +140,46 @@ TEST_F(PaletteExportTest, ImportInOffeneSchuleUndExporte) {
   palette.Befehl(T("Datei/Export/Kurse..."))->trigger();
   EXPECT_EQ(fExportFragen.size(), 4u);
   EXPECT_FALSE(QFile::exists(dir.filePath(T("Ohne Titel.txt"))));
+}
+
+TEST_F(PaletteExportTest, VertretungsplanFragtZeitraumUndMerktIhn) {
+  TExportSchule e = BaueExportSchule();
+  std::string meldung;
+  ASSERT_TRUE(WriteSchule(Pfad("schule.tmr"), Schule(), meldung)) << meldung;
+  ASSERT_TRUE(palette.DateiOeffnen(Pfad("schule.tmr")));
+  TLehrer* mue = Schule().HoleLehrer("M\xDCL");
+  const TDateTime montag = DatumZuZahl(2026, 12, 7) + 0.5;
+  FehlzeitEintragen(mue, montag, StundenMaske(1, 1), "K");
+  ASSERT_EQ(Schule().fVertretungsMenge.size(), 1u);
+  std::vector<std::pair<TDatum, TDatum>> vorgaben;
+  std::optional<std::pair<TDatum, TDatum>> felder;
+  palette.SetzeZeitraumDialog([&](TDatum von, TDatum bis) {
+    vorgaben.push_back({von, bis});
+    return felder;
+  });
+  // Abbrechen im Zeitraum fragt nach keiner Datei.
+  palette.Befehl(T("Datei/Export/Vertretungsplan..."))->trigger();
+  ASSERT_EQ(vorgaben.size(), 1u);
+  EXPECT_EQ(vorgaben[0].first, (TDatum{2014, 1, 1}));
+  EXPECT_EQ(vorgaben[0].second, (TDatum{2014, 3, 1}));
+  EXPECT_TRUE(fExportFragen.empty());
+  // Der 31.11. wird zum 30.11.; beide Tage werden gemerkt.
+  felder = std::pair{TDatum{2026, 11, 31}, TDatum{2026, 12, 7}};
+  Standard().fVertrExportPfad = "/vertretung";
+  fExportAntwort = Pfad("vertretung.csv");
+  palette.Befehl(T("Datei/Export/Vertretungsplan..."))->trigger();
+  ASSERT_EQ(fExportFragen.size(), 1u);
+  EXPECT_EQ(fExportFragen[0].first, TExportArt::Vertretungsplan);
+  EXPECT_EQ(fExportFragen[0].second, "/vertretung");
+  EXPECT_EQ(Standard().fVertrExportPfad, dir.path().toStdString());
+  EXPECT_EQ(Standard().fVExpVon, DatumZuZahl(2026, 11, 30));
+  EXPECT_EQ(Standard().fVExpBis, DatumZuZahl(2026, 12, 7));
+  TExport ex;
+  ex.VertretungExport(montag, DatumZuZahl(2026, 11, 30) + 0.5);
+  const auto& d = ex.Puffer().Daten();
+  EXPECT_EQ(Lies("vertretung.csv"), std::string(d.begin(), d.end()));
+  EXPECT_EQ(Lies("vertretung.csv").substr(0, 28), "20261207;Montag;;;100;M\xC3\x9CL\r\n");
+  (void)e;
 }
 
 }  // namespace

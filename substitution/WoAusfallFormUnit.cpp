@@ -1,0 +1,198 @@
+#include "substitution/WoAusfallFormUnit.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+#include "model/FensterArtUnit.h"
+#include "model/SchulUnit.h"
+#include "output/DruckAusfallFormUnit.h"
+#include "settings/StandardUnit.h"
+#include "ui/FensterSchliessenUnit.h"
+#include "ui/PaletteUnit.h"
+#include "ui/QtFensterPlatzUnit.h"
+#include "ui/QtUmschaltUnit.h"
+
+namespace {
+QString T(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+}  // namespace
+
+std::function<void(TKuerzelArt, TDateTime, TDateTime)> TWoAusfallForm::fUebersichtOeffnen;
+
+TWoAusfallForm::TWoAusfallForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(T("wöchentlicher Unterrichtsausfall"));
+  auto* gitter = new QGridLayout(this);
+  KWSpin = new QSpinBox(this);
+  KWSpin->setObjectName(T("KWSpin"));
+  KWSpin->setRange(1, 53);
+  JahrSpin = new QSpinBox(this);
+  JahrSpin->setObjectName(T("JahrSpin"));
+  JahrSpin->setRange(2018, 2100);
+  auto* kopf = new QHBoxLayout;
+  kopf->addWidget(new QLabel(T("Kalenderwoche"), this));
+  kopf->addWidget(KWSpin);
+  kopf->addSpacing(12);
+  kopf->addWidget(new QLabel(T("Jahr"), this));
+  kopf->addWidget(JahrSpin);
+  kopf->addSpacing(12);
+  VonBisLabel = new QLabel(this);
+  VonBisLabel->setObjectName(T("VonBisLabel"));
+  kopf->addWidget(VonBisLabel);
+  kopf->addStretch();
+  gitter->addLayout(kopf, 0, 0);
+  Inhalt = new QPlainTextEdit(this);
+  Inhalt->setObjectName(T("Inhalt"));
+  Inhalt->setReadOnly(true);
+  Inhalt->setLineWrapMode(QPlainTextEdit::NoWrap);
+  gitter->addWidget(Inhalt, 1, 0);
+  auto* knoepfe = new QHBoxLayout;
+  RechneButton = new QPushButton(T("Rechnen"), this);
+  VULButton = new QPushButton(T("VÜL"), this);
+  VUKButton = new QPushButton(T("VÜK"), this);
+  DruckButton = new QPushButton(T("Drucken..."), this);
+  for (QPushButton* k : {RechneButton, VULButton, VUKButton, DruckButton}) knoepfe->addWidget(k);
+  knoepfe->addStretch();
+  gitter->addLayout(knoepfe, 2, 0);
+  connect(KWSpin, &QSpinBox::valueChanged, this, [this] { WocheGeaendert(); });
+  connect(JahrSpin, &QSpinBox::valueChanged, this, [this] { WocheGeaendert(); });
+  connect(RechneButton, &QPushButton::clicked, this, [this] { RechneButtonClick(); });
+  connect(VULButton, &QPushButton::clicked, this, [this] {
+    if (fUebersichtOeffnen) fUebersichtOeffnen(leh, fBericht.vonDatum, fBericht.bisDatum);
+  });
+  connect(VUKButton, &QPushButton::clicked, this, [this] {
+    if (fUebersichtOeffnen) fUebersichtOeffnen(kla, fBericht.vonDatum, fBericht.bisDatum);
+  });
+  connect(DruckButton, &QPushButton::clicked, this, [this] { Drucken(); });
+  resize(560, 620);
+  PositioniereFenster(*this, NeuerFormIndex());
+  TSchule& schule = Schule();
+  schule.FensterAnmelden(this);
+  fAngemeldet = true;
+}
+
+TWoAusfallForm::~TWoAusfallForm() {
+  if (SchuleVorhanden()) Abmelden();
+}
+
+void TWoAusfallForm::IWoAusfallForm() {
+  int kw = 1, jahr = 2018;
+  IsoWocheUndJahr(Heute(), kw, jahr);
+  {
+    const QSignalBlocker b1(KWSpin), b2(JahrSpin);
+    KWSpin->setValue(kw);
+    JahrSpin->setValue(jahr);
+  }
+  WocheGeaendert();
+}
+
+void TWoAusfallForm::WocheGeaendert() {
+  fBericht.WocheWaehlen(KWSpin->value(), JahrSpin->value());
+  Zeigen();
+}
+
+void TWoAusfallForm::RechneButtonClick() {
+  if (!fBericht.WocheDa()) return;
+  fBericht.Rechnen();
+  Zeigen();
+}
+
+void TWoAusfallForm::Zeigen() {
+  VonBisLabel->setText(QString::fromStdString(fBericht.VonBisText()));
+  QString text;
+  for (const std::string& z : fBericht.Zeilen()) text += QString::fromStdString(z) + T("\n");
+  if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+  if (Inhalt->toPlainText() != text) Inhalt->setPlainText(text);
+  const bool da = fBericht.WocheDa();
+  RechneButton->setEnabled(da);
+  DruckButton->setEnabled(da);
+  VULButton->setEnabled(da && fUebersichtOeffnen != nullptr);
+  VUKButton->setEnabled(da && fUebersichtOeffnen != nullptr);
+}
+
+void TWoAusfallForm::Drucken() {
+  if (!fBericht.WocheDa()) return;
+  DruckAusfallZeigen(fBericht.Zeilen(), this);
+}
+
+int TWoAusfallForm::FensterArt() const {
+  return ::FensterArt::WoAusfall;
+}
+
+std::string TWoAusfallForm::Titel() const {
+  const TFensterArtEintrag* e = FensterArtEintrag(::FensterArt::WoAusfall);
+  return e && e->Titel ? e->Titel : std::string();
+}
+
+// Der Bericht ist ein Stand: er wird nur beim Wechsel der Woche und mit "Rechnen" neu gerechnet.
+void TWoAusfallForm::FensterUpdate() {}
+
+void TWoAusfallForm::FensterRefresh() {}
+
+TFensterLage TWoAusfallForm::Lage() const {
+  const QRect r = geometry();
+  return {r.left(), r.top(), r.width(), r.height()};
+}
+
+std::string TWoAusfallForm::InhaltAlsText() const {
+  return fBericht.Text();
+}
+
+void TWoAusfallForm::Abmelden() {
+  if (!fAngemeldet) return;
+  fAngemeldet = false;
+  Schule().FensterAbmelden(this);
+}
+
+void TWoAusfallForm::Schliessen() {
+  if (fSchliesst) return;
+  fSchliesst = true;
+  Abmelden();
+  close();
+}
+
+void TWoAusfallForm::closeEvent(QCloseEvent* event) {
+  if (!fSchliesst) {
+    if (TTamrelPalette::MenuOffen()) {
+      event->ignore();
+      return;
+    }
+    if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), FensterUmschalt(), this);
+    fSchliesst = true;
+    // Woche und Jahr bleiben für das nächste Mal gemerkt.
+    Standard().fWoAusfallKW = KWSpin->value();
+    Standard().fWoAusfallJahr = JahrSpin->value();
+    if (SchuleVorhanden()) Abmelden();
+  }
+  event->accept();
+}
+
+bool TWoAusfallForm::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden())
+    Schule().FensterAktivieren(this);
+  return QWidget::event(event);
+}
+
+TWoAusfallForm* WoAusfallZeigen() {
+  if (!SchuleVorhanden()) return nullptr;
+  TDirtyBewahrer bewahrer;
+  auto* form = new TWoAusfallForm;
+  form->IWoAusfallForm();
+  form->show();
+  return form;
+}
+
+bool WoAusfallDrucken() {
+  if (!SchuleVorhanden()) return false;
+  auto* form = dynamic_cast<TWoAusfallForm*>(Schule().fAktivesFenster);
+  if (!form) return false;
+  form->Drucken();
+  return true;
+}

@@ -1,0 +1,122 @@
+// Das Fenster "wöchentlicher Unterrichtsausfall" und sein Druckdialog "Drucke Meldung".
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "TestUmgebung.h"
+#include "model/KursUnit.h"
+#include "model/SchulUnit.h"
+#include "output/DruckAusfallFormUnit.h"
+#include "settings/StandardUnit.h"
+#include "substitution/WoAusfallFormUnit.h"
+
+namespace {
+
+class TKeinDrucker : public TSeitenDrucker {
+ public:
+  bool Beginnen(const std::string&, std::string&) override { return false; }
+  bool NeueSeite(std::string&) override { return false; }
+  bool Seite(const TSeite&, const TDruckerMasse&, std::string&) override { return false; }
+  bool Beenden(std::string&) override { return false; }
+  void Abbrechen() override {}
+};
+
+// Eine Plattform, die die Seiten jeder Voransicht festhält.
+class TVorschauPlattform : public TDruckPlattform {
+ public:
+  TDruckerMasse PdfMasse() override { return A4Masse(600); }
+  TTextMetrik& PdfMetrik() override { return fMetrik; }
+  bool PdfSchreiben(const TPrevPrinter&, const std::string&, std::string&) override { return true; }
+  TDruckerMasse DruckerMasse() override { return A4Masse(600); }
+  TTextMetrik& DruckerMetrik() override { return fMetrik; }
+  bool DruckDialog() override { return false; }
+  TSeitenDrucker& Drucker() override { return fDrucker; }
+  std::optional<std::string> PdfDateiWaehlen(const std::string&, const std::string&) override {
+    return std::nullopt;
+  }
+  TVorschauErgebnis Voransicht(TPrevPrinter& seiten) override {
+    fText.clear();
+    for (const TZeichenBefehl& b : seiten.Seite(1)) fText.push_back(b.Text);
+    fSeiten.push_back(seiten.PageCount());
+    return TVorschauErgebnis::Abbrechen;
+  }
+  TFakeMetrik fMetrik;
+  TKeinDrucker fDrucker;
+  std::vector<int> fSeiten;
+  std::vector<std::string> fText;
+};
+
+TEST(WoAusfallFormTest, BeginntMitDieserWocheUndSperrtOhneWoche) {
+  TTestUmgebung u;  // heute: Mittwoch, 9.12.2026
+  u.standard.fMaxTageNeu = 5;
+  TSchule& s = u.schule();
+  TKurs* k =
+      TKurs::IKurs(s.HoleLehrer("MUE"), s.HoleKlasse("5a"), nullptr, s.HoleFach("D"), nullptr, 2);
+  k->NeueSetzung(1, 1, 1, nullptr);
+  TWoAusfallForm* form = WoAusfallZeigen();
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(form->windowTitle().toStdString(), "wöchentlicher Unterrichtsausfall");
+  EXPECT_EQ(form->FensterArt(), 83);
+  EXPECT_EQ(form->KWSpin->value(), 50);
+  EXPECT_EQ(form->JahrSpin->value(), 2026);
+  EXPECT_EQ(form->VonBisLabel->text().toStdString(), "07.12.2026 - 13.12.2026");
+  const std::string text = form->Inhalt->toPlainText().toStdString();
+  EXPECT_NE(text.find("KW: 50   Jahr: 2026   Unterrichtstage: 5\n"), std::string::npos);
+  EXPECT_NE(text.find("1.0 Stunden planmäßiger Unterricht"), std::string::npos);
+  EXPECT_EQ(form->InhaltAlsText(), form->Bericht().Text());
+  EXPECT_TRUE(form->RechneButton->isEnabled());
+  EXPECT_TRUE(form->DruckButton->isEnabled());
+  // "Rechnen" zeigt neue Vertretungen; eine neue Stunde erscheint nach dem Rechnen.
+  k->NeueSetzung(1, 2, 1, nullptr);
+  form->RechneButton->click();
+  EXPECT_NE(form->Inhalt->toPlainText().toStdString().find("2.0 Stunden planmäßiger"),
+            std::string::npos);
+  // Eine Woche, die es nicht gibt: Text und Woche bleiben, die Knöpfe sind aus.
+  form->JahrSpin->setValue(2025);
+  EXPECT_EQ(form->VonBisLabel->text().toStdString(), "08.12.2025 - 14.12.2025");
+  form->KWSpin->setValue(53);
+  EXPECT_EQ(form->VonBisLabel->text().toStdString(), "08.12.2025 - 14.12.2025");
+  EXPECT_NE(form->Inhalt->toPlainText().toStdString().find("KW: 50   Jahr: 2025"),
+            std::string::npos);
+  EXPECT_FALSE(form->RechneButton->isEnabled());
+  EXPECT_FALSE(form->DruckButton->isEnabled());
+  EXPECT_FALSE(form->VULButton->isEnabled());
+  EXPECT_EQ(u.standard.fWoAusfallKW, 53);
+  form->KWSpin->setValue(52);
+  EXPECT_TRUE(form->RechneButton->isEnabled());
+  form->Schliessen();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(u.standard.fWoAusfallKW, 52);
+  EXPECT_EQ(u.standard.fWoAusfallJahr, 2025);
+}
+
+TEST(WoAusfallFormTest, DruckdialogMerktSchriftUndRandUndZeigtDieZeilen) {
+  TTestUmgebung u;
+  u.schule().fDateiName = "/s/Schule.tmr";
+  u.standard.fSchulname = "Realschule";
+  u.standard.fFehlDruckRand = 1;
+  TSchrift schrift = u.standard.fFehlDruckFont;
+  schrift.Name = "Courier";
+  TVorschauPlattform plattform;
+  TDruckAusfallForm dialog({"Ermittlung", "KW: 50"}, plattform);
+  EXPECT_EQ(dialog.windowTitle().toStdString(), "Drucke Meldung");
+  EXPECT_EQ(dialog.RandSpin->value(), 1);
+  EXPECT_EQ(dialog.RandSpin->maximum(), 6);
+  dialog.RandSpin->setValue(3);
+  dialog.SetzeSchrift(schrift);
+  EXPECT_EQ(dialog.SchriftFeld->text().toStdString(), "Courier " + std::to_string(schrift.Groesse));
+  dialog.AnsehenKnopfClick();
+  EXPECT_EQ(plattform.fSeiten, std::vector<int>{1});
+  ASSERT_EQ(plattform.fText.size(), 4u);
+  EXPECT_EQ(plattform.fText[1], "Schule.tmr   Realschule");
+  EXPECT_EQ(plattform.fText[3], "KW: 50");
+  EXPECT_EQ(u.standard.fFehlDruckRand, 3);
+  EXPECT_EQ(u.standard.fFehlDruckFont.Name, "Courier");
+}
+
+}  // namespace
