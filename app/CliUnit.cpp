@@ -7,6 +7,7 @@
 #include "app/CliAutomatikUnit.h"
 #include "app/CliDruckUnit.h"
 #include "app/CliExportUnit.h"
+#include "app/CliHtmlUnit.h"
 #include "app/CliPlanUnit.h"
 #include "app/CliPruefUnit.h"
 #include "app/CliVertretungUnit.h"
@@ -81,6 +82,12 @@ void Hilfe(std::ostream& aus) {
          "                             schreibt die Übersicht aller Lehrer, Klassen oder Räume\n"
          "                             als Text mit Tabulatoren, wie \"Kopieren\" im\n"
          "                             Übersichtsfenster\n"
+         "  html DATEI ORDNER [--ersetzen] [--woche N] [--tage N] [--stunden N]\n"
+         "       [--schulname TEXT]\n"
+         "                             schreibt die Seiten des Planinformationssystems wie\n"
+         "                             \"Datei\" > \"Export\" > \"HTML-Dateien...\" in den neuen\n"
+         "                             Ordner (--ersetzen: auch in einen vorhandenen), gibt\n"
+         "                             \"Dateien: N\" aus\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -163,6 +170,7 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   if (befehl == "abwesend") return CliAbwesend({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "vertretungen") return CliVertretungen({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "uebersicht") return CliUebersicht({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "html") return CliHtml({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;
