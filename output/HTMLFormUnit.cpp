@@ -49,6 +49,7 @@ THTMLForm::THTMLForm(QWidget* parent) : QWidget(parent, Qt::Tool) {
 
 void THTMLForm::Ordner(const std::string& name) {
   OrdnerFeld->setText(QString::fromStdString(name));
+  if (!fSanduhr) fSanduhr.emplace();
   show();
   repaint();
 }
@@ -82,7 +83,6 @@ bool HTMLBefehlAusfuehren(QWidget* vater, const THTMLOrdnerDialog& dialog) {
   const std::filesystem::path voll = std::filesystem::absolute(PfadAusUtf8(*pfad), ec);
   const std::u8string ordner = voll.lexically_normal().parent_path().u8string();
   if (!ec) st.fHTMLPlanPfad = std::string(ordner.begin(), ordner.end());
-  TBeschaeftigt sanduhr;
   THTMLForm form(vater);
   THTMLExport exporter(&form);
   const bool ok = exporter.ExportToFile(*pfad);

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "model/DienstUnit.h"
 #include "output/HTMLUnit.h"
 
 class QLabel;
@@ -18,7 +19,8 @@ class THTMLForm : public QWidget, public THTMLAnzeige {
  public:
   explicit THTMLForm(QWidget* parent = nullptr);
 
-  // Zeigt den Ordner und das Fenster; es erscheint erst, wenn der Ordner bereitsteht.
+  // Zeigt den Ordner, das Fenster und die Sanduhr; beides erst, wenn der Ordner bereitsteht
+  // (eine Rückfrage davor erscheint ohne Sanduhr).
   void Ordner(const std::string& name) override;
   void ListeBeginn(int anzahl) override;
   void Element(const std::string& kuerzel, int nr) override;
@@ -28,6 +30,9 @@ class THTMLForm : public QWidget, public THTMLAnzeige {
   QLabel* KuerzelFeld = nullptr;
   QLabel* ZaehlerFeld = nullptr;
   QProgressBar* ProgressBar = nullptr;
+
+ private:
+  std::optional<TBeschaeftigt> fSanduhr;
 };
 
 // Der Dateidialog: bekommt den Anfangsordner (UTF-8) und liefert den gewählten Pfad des neuen

@@ -21,8 +21,10 @@ TEST(HTMLForm, ZeigtOrdnerKuerzelZaehlerUndFortschritt) {
   THTMLForm form;
   EXPECT_EQ(form.windowTitle().toStdString(), "Exportieren in HTML-Dateien");
   EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(u.dialog.fBeschaeftigt, 0);
   form.Ordner("HTML Ordner");
   EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(u.dialog.fBeschaeftigt, 1);
   EXPECT_EQ(form.OrdnerFeld->text().toStdString(), "HTML Ordner");
   form.ListeBeginn(12);
   form.Element("M\xC3\x9CL", 5);
