@@ -11,6 +11,7 @@
 #include <set>
 
 #include "TestUmgebung.h"
+#include "app/BeispielSchuleUnit.h"
 #include "model/FachUnit.h"
 #include "model/KlassenUnit.h"
 #include "model/KopplUnit.h"
@@ -341,6 +342,27 @@ TEST_F(HTMLTest, DateienInIhrerFolgeMitAnzeige) {
   EXPECT_EQ(namen, erwartet);
   EXPECT_EQ(anzeige.fText,
             "L6 M\xC3\x9CL1 SCH2 A3 B4 C5 F5 D6 L3 5a1 5b2 5c3 L2 R11 R22 L1 REL1 L2 D1 M2 ");
+}
+
+TEST(HTMLBeispielTest, JederVerweisDerBeispielschuleTrifftEineSeite) {
+  TTestUmgebung u;
+  ErzeugeBeispielSchule(Schule(), false);
+  Standard().fMaxTageNeu = 5;
+  Standard().fPlnStd = 10;
+  std::map<std::string, std::string> seiten;
+  THTMLExport().Erzeugen([&](const std::string& n, const std::string& b) { seiten[n] = b; });
+  const TSchule& s = Schule();
+  EXPECT_EQ(seiten.size(), 7 + s.fLehrerMenge.size() + s.fKlassenMenge.size() +
+                               s.fRaumMenge.size() + s.fKopplMenge.size() + s.fFachMenge.size());
+  std::size_t verweise = 0;
+  for (const auto& [name, seite] : seiten) {
+    EXPECT_EQ(seite.find('\n'), std::string::npos) << name;
+    for (const std::string& ziel : Verweise(seite)) {
+      ++verweise;
+      EXPECT_TRUE(ziel == "tamrel.css" || seiten.count(ziel)) << name << " verweist auf " << ziel;
+    }
+  }
+  EXPECT_GT(verweise, 10 * seiten.size());
 }
 
 class HTMLOrdnerTest : public HTMLTest {
