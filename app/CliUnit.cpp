@@ -8,6 +8,7 @@
 #include "app/CliDruckUnit.h"
 #include "app/CliAusfallUnit.h"
 #include "app/CliExportUnit.h"
+#include "app/CliHtmlUnit.h"
 #include "app/CliPlanUnit.h"
 #include "app/CliPruefUnit.h"
 #include "app/CliVertretungUnit.h"
@@ -93,6 +94,12 @@ void Hilfe(std::ostream& aus) {
          "                             Kalenderwoche Zeile für Zeile wie das Fenster\n"
          "                             \"wöchentlicher Unterrichtsausfall\" (Tage je Woche:\n"
          "                             Vorgabe 5)\n"
+         "  html DATEI ORDNER [--ersetzen] [--woche N] [--tage N] [--stunden N]\n"
+         "       [--schulname TEXT]\n"
+         "                             schreibt die Seiten des Planinformationssystems wie\n"
+         "                             \"Datei\" > \"Export\" > \"HTML-Dateien...\" in den neuen\n"
+         "                             Ordner (--ersetzen: auch in einen vorhandenen), gibt\n"
+         "                             \"Dateien: N\" aus\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -178,6 +185,7 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   if (befehl == "vertretungsuebersicht")
     return CliVertrUebersicht({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "ausfall") return CliAusfall({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "html") return CliHtml({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;

@@ -13,6 +13,7 @@
 #include "settings/DepStandardFormUnit.h"
 #include "settings/EckStandardFormUnit.h"
 #include "settings/GrDatStandardFormUnit.h"
+#include "settings/HTMLStandardFormUnit.h"
 #include "settings/KennwortFormUnit.h"
 #include "settings/KursStandardFormUnit.h"
 #include "settings/PlnStandardFormUnit.h"
@@ -85,7 +86,7 @@ void TStandardForm::Wechseln(const std::string& ziel) {
 
 bool VoreinstellungVorhanden(const std::string& eintrag) {
   for (const char* e : {"Eckdaten", "Grunddaten", "Deputate", "Pläne", "Kurse", "Planversionen",
-                        "Zeiten", "Kennwort", "Vertretung"})
+                        "Zeiten", "Kennwort", "Vertretung", "HTML-Farben"})
     if (eintrag == e) return true;
   return false;
 }
@@ -106,6 +107,7 @@ std::unique_ptr<TStandardForm> VoreinstellungsDialog(const std::string& eintrag,
   if (eintrag == "Zeiten") return std::make_unique<TZeitForm>(vater);
   if (eintrag == "Kennwort") return std::make_unique<TKennwortForm>(vater);
   if (eintrag == "Vertretung") return std::make_unique<TVertrStandardForm>(vater);
+  if (eintrag == "HTML-Farben") return std::make_unique<THTMLStandardForm>(vater);
   return nullptr;
 }
 

@@ -12,6 +12,7 @@
 
 #include "model/SchulUnit.h"
 #include "output/ExportUnit.h"
+#include "output/HTMLFormUnit.h"
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
 #include "settings/StandardFormUnit.h"
@@ -23,6 +24,7 @@
 #include "ui/DepFormUnit.h"
 #include "ui/ElementMenueUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/SchulHalterUnit.h"
 #include "ui/StatistikFormUnit.h"
 #include "ui/SymbolUnit.h"
 #include "ui/UebersichtFormUnit.h"
@@ -126,6 +128,11 @@ void TTamrelPalette::MenuesAnlegen() {
     if (befehl)
       Eintrag(export_, T("Datei/Export/") + T(t), T(t), {},
               [this, art = befehl->Art] { ExportItemClick(art); });
+    else if (std::string_view(t) == "HTML-Dateien...")
+      Eintrag(export_, T("Datei/Export/") + T(t), T(t), {}, [this] {
+        if (fHalter->Offen()) HTMLBefehlAusfuehren(this);
+        AktualisierePalette();
+      });
     else
       Fehlt(export_, T("Datei/Export/") + T(t), T(t));
   }

@@ -113,7 +113,7 @@ TEST_F(PaletteExportTest, ImportInOffeneSchuleUndExporte) {
   EXPECT_EQ(Lies("kurse.txt"), kListe);
 
   EXPECT_TRUE(An("Datei/Export/Vertretungsplan..."));
-  EXPECT_FALSE(An("Datei/Export/HTML-Dateien..."));
+  EXPECT_TRUE(An("Datei/Export/HTML-Dateien..."));
   ASSERT_TRUE(An("Datei/Export/Lanis Stundenplan (csv)"));
   Standard().fImportPfad = "/anfang";
   fExportAntwort = Pfad("stunden.csv");

@@ -1,0 +1,102 @@
+#include "app/CliHtmlUnit.h"
+
+#include <algorithm>
+#include <charconv>
+#include <map>
+#include <ostream>
+#include <set>
+
+#include "app/KonsoleUnit.h"
+#include "model/KursUnit.h"
+#include "model/SchulUnit.h"
+#include "output/HTMLUnit.h"
+#include "persistence/ReadUnit.h"
+#include "planning/SetzungUnit.h"
+#include "settings/StandardUnit.h"
+
+namespace {
+constexpr const char* kAufruf =
+    "Aufruf: tamrel-cli html DATEI ORDNER [--ersetzen] [--woche N] [--tage N] [--stunden N] "
+    "[--schulname TEXT]\n";
+
+// Optionen mit Wert und Schalter ohne Wert; weitere kommen hier hinzu.
+const std::set<std::string> kMitWert = {"--woche", "--tage", "--stunden", "--schulname"};
+const std::set<std::string> kSchalter = {"--ersetzen"};
+
+bool Zahl(const std::string& text, int von, int bis, int& wert) {
+  int z = 0;
+  const char* ende = text.data() + text.size();
+  const auto [p, fehler] = std::from_chars(text.data(), ende, z);
+  if (text.empty() || fehler != std::errc() || p != ende || z < von || z > bis) return false;
+  wert = z;
+  return true;
+}
+
+int Falsch(const std::string& meldung, std::ostream& fehler) {
+  fehler << meldung << '\n' << kAufruf;
+  return 2;
+}
+
+int LetzteGesetzteStunde(const TSchule& schule) {
+  int letzte = 0;
+  for (const TKurs* k : schule.fKursMenge)
+    for (const TSetzung* s : k->fSetzungen) letzte = std::max(letzte, s->fStunde);
+  return letzte;
+}
+}  // namespace
+
+int CliHtml(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler) {
+  std::vector<std::string> frei;
+  std::map<std::string, std::string> werte;
+  std::set<std::string> schalter;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (kMitWert.count(a)) {
+      if (i + 1 >= args.size()) return Falsch("Nach " + a + " fehlt ein Wert.", fehler);
+      werte[a] = args[++i];
+    } else if (kSchalter.count(a)) {
+      schalter.insert(a);
+    } else if (a.size() > 2 && a[0] == '-' && a[1] == '-') {
+      return Falsch("Unbekannte Option: " + a, fehler);
+    } else {
+      frei.push_back(a);
+    }
+  }
+  if (frei.size() != 2) return Falsch("Es fehlen Datei oder Ordner.", fehler);
+  if (frei[1].empty()) return Falsch("Der Ordner ist leer.", fehler);
+  int woche = 1, tage = 5, stunden = 0;
+  for (const auto& [option, wert] : werte) {
+    bool ok = true;
+    if (option == "--woche")
+      ok = Zahl(wert, 1, MaxWochen, woche);
+    else if (option == "--tage")
+      ok = Zahl(wert, 5, MaxTage, tage);
+    else if (option == "--stunden")
+      ok = Zahl(wert, 1, MaxStunden, stunden);
+    else if (option == "--schulname")
+      ok = Utf8InWin1252Darstellbar(wert);
+    if (!ok) return Falsch("Ungültiger Wert für " + option + ": " + wert, fehler);
+  }
+
+  TKonsolenUmgebung umgebung(fehler);
+  TSchule& schule = Schule();
+  std::string meldung;
+  if (!ReadSchule(frei[0], schule, meldung)) {
+    fehler << meldung << '\n';
+    return 1;
+  }
+  TStandard& st = Standard();
+  if (woche > st.fMaxWocheNeu) {
+    fehler << "Die Schule hat nur " << st.fMaxWocheNeu << " Planversion"
+           << (st.fMaxWocheNeu == 1 ? "" : "en") << ".\n";
+    return 1;
+  }
+  st.fAktuelleWoche = woche;
+  st.fMaxTageNeu = tage;
+  st.fPlnStd = stunden > 0 ? stunden : std::clamp(LetzteGesetzteStunde(schule), 6, MaxStunden);
+  if (werte.count("--schulname")) st.fSchulname = Utf8ZuWin1252(werte["--schulname"]);
+  THTMLExport exporter;
+  if (!exporter.ExportToFile(frei[1], schalter.count("--ersetzen") > 0)) return 1;
+  aus << "Dateien: " << exporter.Dateien() << '\n';
+  return 0;
+}
