@@ -11,6 +11,8 @@
 #include "app/CliPruefUnit.h"
 #include "app/CliVertretungUnit.h"
 #include "app/CliUebersichtUnit.h"
+#include "app/CliVertrHtmlUnit.h"
+#include "app/CliVertrPlanUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
 #include "model/GlobalUnit.h"
@@ -81,6 +83,16 @@ void Hilfe(std::ostream& aus) {
          "                             schreibt die Übersicht aller Lehrer, Klassen oder Räume\n"
          "                             als Text mit Tabulatoren, wie \"Kopieren\" im\n"
          "                             Übersichtsfenster\n"
+         "  vertretungsplan DATEI DATUM [--vorgabe 1..4] [--pdf AUSGABE.pdf]\n"
+         "                             schreibt Vertretungs- und Ersatzraumplan des Tages wie\n"
+         "                             \"zur Zwischenablage\" im Dialog \"Drucke\n"
+         "                             Vertretungsplan\" (Druckeinstellung, Vorgabe 1), mit\n"
+         "                             --pdf als PDF-Datei und gibt \"Seiten: N\" aus\n"
+         "  html DATEI ORDNER --vertretung DATUM [--vorgabe 1..4] [--tagesordner]\n"
+         "                             schreibt die Vertretungsseiten des Tages wie \"als\n"
+         "                             HTML-Datei\": vp.html und ep.html in ORDNER, mit\n"
+         "                             --tagesordner in \"Vertretung TT-MM-JJJJ\" mit\n"
+         "                             index.html; je geschriebene Datei eine Zeile\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -163,6 +175,9 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   if (befehl == "abwesend") return CliAbwesend({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "vertretungen") return CliVertretungen({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "uebersicht") return CliUebersicht({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "vertretungsplan")
+    return CliVertretungsplan({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "html") return CliHtmlVertretung({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;
