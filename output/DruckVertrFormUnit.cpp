@@ -32,20 +32,29 @@ QString Q(const std::string& utf8) {
 std::string U(const QString& s) {
   return s.toUtf8().toStdString();
 }
+
+// Der senkrechte Pfeilknopf des Datums: nur die Pfeile, ohne Zahl.
+class TUpDown : public QSpinBox {
+ public:
+  using QSpinBox::QSpinBox;
+
+ protected:
+  QString textFromValue(int) const override { return {}; }
+};
 }  // namespace
 
 TDruckVertrForm::TDruckVertrForm(TDruckPlattform& plattform, QWidget* vater)
-    : QDialog(vater, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                         Qt::WindowTitleHint),
+    : QDialog(vater, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       fPlattform(plattform) {
   setWindowTitle(T("Drucke Vertretungsplan"));
   auto* haupt = new QGridLayout(this);
+  haupt->setSizeConstraint(QLayout::SetFixedSize);
 
   auto* datum = new QGroupBox(T("Datum für den Vertretungsplan"), this);
   auto* dl = new QHBoxLayout(datum);
   DatumsFeld = new QLabel(datum);
   DatumsFeld->setMinimumWidth(220);
-  DatumUpDown = new QSpinBox(datum);
+  DatumUpDown = new TUpDown(datum);
   DatumUpDown->setObjectName(T("DatumUpDown"));
   DatumUpDown->setRange(-1000, 1000);
   DatumUpDown->setFixedWidth(22);
