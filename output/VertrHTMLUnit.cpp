@@ -291,7 +291,10 @@ bool VertretungsTagesordner(const std::string& ordner, TDateTime datum,
       {Utf8(o / "index.html"), VertrIndexSeite(datum, getrennt)},
       {Utf8(o / "vp.html"), VertrPlanSeite(datum, memo, p, mitEPlan, false)}};
   if (getrennt) dateien.emplace_back(Utf8(o / "ep.html"), ErsatzraumSeite(datum, memo, p, false));
-  return AlleSchreiben(dateien, geschrieben);
+  if (!AlleSchreiben(dateien, geschrieben)) return false;
+  // Ersetzt: ein Ersatzraumplan, der nicht mehr dazugehört, bleibt nicht stehen.
+  if (!getrennt) fs::remove(o / "ep.html", ec);
+  return true;
 }
 
 bool VertretungsDateien(const std::string& vpPfad, const std::string& epPfad, TDateTime datum,

@@ -113,8 +113,10 @@ TEST_F(VertrHTMLTest, TagesordnerFragtUndErsetzt) {
   EXPECT_FALSE(VertretungsTagesordner(ordner, Tag(0), fMemo, 1));
   EXPECT_NE(Lesen(fs::path(ordner) / "vp.html").find("Bitte beachten"), std::string::npos);
   u.dialog.Antworte("Ersetzen");
+  st.fVertrHTMLGemeinsam = true;
   EXPECT_TRUE(VertretungsTagesordner(ordner, Tag(0), fMemo, 1));
   EXPECT_NE(Lesen(fs::path(ordner) / "vp.html").find("\rNeu\r"), std::string::npos);
+  EXPECT_FALSE(fs::exists(fs::path(ordner) / "ep.html"));
   EXPECT_EQ(u.dialog.fProtokoll.size(), 2u);
   EXPECT_EQ(u.dialog.fProtokoll[0].Knoepfe, (std::vector<std::string>{"Ersetzen", "Abbrechen"}));
   // Kein Zwischenstand bleibt liegen.
