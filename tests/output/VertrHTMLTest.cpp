@@ -163,4 +163,28 @@ TEST_F(VertrHTMLTest, Html4MeldetFehlendePfade) {
   EXPECT_EQ(EinzigeVorgabe(), 3);
 }
 
+// Zwei benachbarte Schultage nebeneinander exportiert: jeder Verweis ihrer Seiten führt zu einer
+// Datei, außer denen zu Tagen, die nicht exportiert wurden.
+TEST_F(VertrHTMLTest, VerweiseZwischenDenTagenFuehrenZuDateien) {
+  st.fVertrHTMLGemeinsam = false;
+  for (int tag : {4, 7})
+    ASSERT_TRUE(VertretungsTagesordner(Pfad(TagesordnerName(Tag(tag))), Tag(tag), fMemo, 1));
+  int gefunden = 0;
+  for (const auto& e : fs::recursive_directory_iterator(fOrdner)) {
+    if (e.path().extension() != ".html") continue;
+    const std::string seite = Lesen(e.path());
+    for (std::size_t a = seite.find("HREF=\""); a != std::string::npos;
+         a = seite.find("HREF=\"", a + 1)) {
+      const std::string ziel = seite.substr(a + 6, seite.find('"', a + 6) - a - 6);
+      if (ziel.find("10-12-2026") != std::string::npos ||
+          ziel.find("15-12-2026") != std::string::npos)
+        continue;  // Donnerstag und Dienstag wurden nicht exportiert
+      EXPECT_TRUE(fs::exists(e.path().parent_path() / ziel)) << e.path() << " -> " << ziel;
+      ++gefunden;
+    }
+  }
+  // Je Tag: index (vp, ep, ein Nachbartag) und die zurück-Verweise von vp und ep.
+  EXPECT_EQ(gefunden, 10);
+}
+
 }  // namespace
