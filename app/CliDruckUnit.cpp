@@ -109,6 +109,10 @@ void CliPdfDienstSetzen(TPdfDienst* dienst) {
   gPdfDienst = dienst;
 }
 
+TPdfDienst* CliPdfDienst() {
+  return gPdfDienst;
+}
+
 int CliDrucken(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler) {
   TDruckAufruf a;
   std::string meldung;

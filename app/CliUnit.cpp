@@ -14,6 +14,8 @@
 #include "app/CliVertretungUnit.h"
 #include "app/CliVertrUebersichtUnit.h"
 #include "app/CliUebersichtUnit.h"
+#include "app/CliVertrHtmlUnit.h"
+#include "app/CliVertrPlanUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
 #include "model/GlobalUnit.h"
@@ -100,6 +102,16 @@ void Hilfe(std::ostream& aus) {
          "                             \"Datei\" > \"Export\" > \"HTML-Dateien...\" in den neuen\n"
          "                             Ordner (--ersetzen: auch in einen vorhandenen), gibt\n"
          "                             \"Dateien: N\" aus\n"
+         "       DATEI ORDNER --vertretung DATUM [--vorgabe 1..4] [--tagesordner]\n"
+         "                             schreibt die Vertretungsseiten des Tages wie \"als\n"
+         "                             HTML-Datei\": vp.html und ep.html in ORDNER, mit\n"
+         "                             --tagesordner in \"Vertretung TT-MM-JJJJ\" mit\n"
+         "                             index.html; je geschriebene Datei eine Zeile\n"
+         "  vertretungsplan DATEI DATUM [--vorgabe 1..4] [--pdf AUSGABE.pdf]\n"
+         "                             schreibt Vertretungs- und Ersatzraumplan des Tages wie\n"
+         "                             \"zur Zwischenablage\" im Dialog \"Drucke\n"
+         "                             Vertretungsplan\" (Druckeinstellung, Vorgabe 1), mit\n"
+         "                             --pdf als PDF-Datei und gibt \"Seiten: N\" aus\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -185,7 +197,15 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   if (befehl == "vertretungsuebersicht")
     return CliVertrUebersicht({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "ausfall") return CliAusfall({args.begin() + 1, args.end()}, aus, fehler);
-  if (befehl == "html") return CliHtml({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "html") {
+    // Mit --vertretung die Vertretungsseiten eines Tages, sonst die Planseiten.
+    for (std::size_t i = 1; i < args.size(); ++i)
+      if (args[i] == "--vertretung")
+        return CliHtmlVertretung({args.begin() + 1, args.end()}, aus, fehler);
+    return CliHtml({args.begin() + 1, args.end()}, aus, fehler);
+  }
+  if (befehl == "vertretungsplan")
+    return CliVertretungsplan({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;

@@ -86,6 +86,7 @@ void TPrevPrinter::NewPage() {
   Font = TSchrift{"Arial", 10};
   Pen = TStift{};
   Brush = TPinsel{};
+  FontFarbe = clBlack;
 }
 
 void TPrevPrinter::DonePrinting() {
@@ -109,6 +110,7 @@ void TPrevPrinter::Aufnehmen(TZeichenArt art, int x1, int y1, int x2, int y2, st
   b.Schrift = Font;
   b.Stift = Pen;
   b.Pinsel = Brush;
+  b.Farbe = FontFarbe;
   fSeiten[static_cast<std::size_t>(fCurrentPage - 1)].push_back(std::move(b));
 }
 

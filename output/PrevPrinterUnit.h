@@ -85,6 +85,7 @@ struct TZeichenBefehl {
   TSchrift Schrift;
   TStift Stift;
   TPinsel Pinsel;
+  TColor Farbe = clBlack;  // Textfarbe
 };
 
 using TSeite = std::vector<TZeichenBefehl>;
@@ -142,6 +143,8 @@ class TPrevPrinter {
   TSchrift Font;
   TStift Pen;
   TPinsel Brush;
+  // Farbe der Texte (jede neue Seite beginnt schwarz).
+  TColor FontFarbe = clBlack;
 
   // Breite des Textes und Höhe von "X" in Druckerpunkten (gerundet) mit Font; -1 ohne aktuelle
   // Seite oder nach DonePrinting.

@@ -73,7 +73,7 @@ void SeiteAbspielen(QPainter& maler, const TSeite& seite, const TDruckerMasse& m
           letzte = b.Schrift;
           schriftGesetzt = true;
         }
-        maler.setPen(QPen(Qt::black));
+        maler.setPen(QPen(Farbe(b.Farbe)));
         const QFontMetricsF fm(maler.font(), maler.device());
         maler.drawText(QPointF(b.X1, b.Y1 + fm.ascent()), Q(b.Text));
         break;

@@ -1,6 +1,8 @@
-// Die Druckbefehle der Palette: "Papierformat...", "Fenster drucken..." und "Drucken › Pläne".
+// Die Druckbefehle der Palette: "Papierformat...", "Fenster drucken...", "Drucken › Pläne"
+// und "Drucken › Vertretung › Vertretungsplan...".
 #include "model/SchulUnit.h"
 #include "output/DruckPlnFormUnit.h"
+#include "output/DruckVertrFormUnit.h"
 #include "output/QtDruckerUnit.h"
 #include "substitution/WoAusfallFormUnit.h"
 #include "ui/FreigabeUnit.h"
@@ -40,4 +42,10 @@ void TTamrelPalette::FensterDruckenItemClick() {
   }
   const int art = f ? FensterDruckArt(f->FensterArt()) : -1;
   if (art >= 0) PlanDruckItemClick(art);
+}
+
+// "Drucken › Vertretung › Vertretungsplan...": für heute (Tagesplan und Vertreterauswahl
+// reichen ihr Datum weiter, sobald es sie gibt).
+void TTamrelPalette::VertrDruckItemClick() {
+  VertrDruckZeigen(Heute(), this);
 }

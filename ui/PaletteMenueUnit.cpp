@@ -114,7 +114,11 @@ void TTamrelPalette::MenuesAnlegen() {
   for (const char* t :
        {"Vertretungsplan...", "Vertretungsstunden...", "Vertretungsübersicht für Lehrer...",
         "Vertretungsübersicht für Klassen..."})
-    Fehlt(dVertr, T("Datei/Drucken/Vertretung/") + T(t), T(t));
+    if (std::string_view(t) == "Vertretungsplan...")
+      Eintrag(dVertr, T("Datei/Drucken/Vertretung/") + T(t), T(t), {},
+              [this] { VertrDruckItemClick(); });
+    else
+      Fehlt(dVertr, T("Datei/Drucken/Vertretung/") + T(t), T(t));
   datei->addSeparator();
   Eintrag(datei, T("Datei/Import..."), T("Import..."), {}, [this] { ImportItemClick(); });
   QMenu* export_ = Untermenue(datei, T("Datei/Export"), T("Export"));

@@ -109,6 +109,7 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void PapierformatItemClick();
   void FensterDruckenItemClick();
   void PlanDruckItemClick(int art);
+  void VertrDruckItemClick();
   // "Voreinstellungen" (PaletteVoreinstellungUnit.cpp): öffnet den Dialog des Eintrags und nach
   // "Wechseln" den gewählten; danach folgen Knöpfe, Versionsknopf und Fenster.
   void VoreinstellungItemClick(const std::string& eintrag);
