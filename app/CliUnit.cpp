@@ -102,7 +102,7 @@ void Hilfe(std::ostream& aus) {
          "                             \"Datei\" > \"Export\" > \"HTML-Dateien...\" in den neuen\n"
          "                             Ordner (--ersetzen: auch in einen vorhandenen), gibt\n"
          "                             \"Dateien: N\" aus\n"
-         "       DATEI ORDNER --vertretung DATUM [--vorgabe 1..4] [--tagesordner]\n"
+         "  html DATEI ORDNER --vertretung DATUM [--vorgabe 1..4] [--tagesordner]\n"
          "                             schreibt die Vertretungsseiten des Tages wie \"als\n"
          "                             HTML-Datei\": vp.html und ep.html in ORDNER, mit\n"
          "                             --tagesordner in \"Vertretung TT-MM-JJJJ\" mit\n"

@@ -1,5 +1,7 @@
 #include "substitution/VertrFormUnit.h"
 
+#include "ui/VWahlFormUnit.h"
+
 #include <QApplication>
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -388,7 +390,10 @@ void TVertrForm::DoppelKlick(const TGridMaus& m) {
   if (Schule().fToolArt == TToolArt::LoeschTool) {
     if (VertrLoeschenFragen(v)) IVertrForm(fDatum);
   } else if (v->fGueltig) {
-    if (auto& haken = VWahlZeigenHaken()) haken(*v);
+    if (auto& haken = VWahlZeigenHaken())
+      haken(*v);
+    else
+      VWahlZeigen(*v);
   } else {
     VertrKlassenAbwesendMelden();
   }

@@ -1,5 +1,7 @@
 #include "ui/VWahlFormUnit.h"
 
+#include "substitution/VertrFormUnit.h"
+
 #include <QApplication>
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -690,7 +692,13 @@ void TVWahlForm::Blaettern(int richtung, unsigned /*umschalt*/) {
   TVertretung* n = fWahl.Nachbar(richtung);
   if (!n) return;
   IVWahlForm(n);
-  if (const auto& markieren = VWahlZeileMarkieren()) markieren(n);
+  if (const auto& markieren = VWahlZeileMarkieren()) {
+    markieren(n);
+  } else if (auto* tag = dynamic_cast<TVertrForm*>(Schule().fVertrForm)) {
+    // Der Tagesplan zeigt die Zeile der neuen Vertretung.
+    for (int i = 1; i <= tag->ZeilenZahl(); ++i)
+      if (tag->Vertretung(i) == n) tag->MarkiereZeile(i);
+  }
 }
 
 void TVWahlForm::Abmelden() {
