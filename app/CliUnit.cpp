@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <ostream>
+#include <sstream>
 
 #include "app/BeispielSchuleUnit.h"
 #include "app/CliAutomatikUnit.h"
@@ -116,6 +117,40 @@ void Hilfe(std::ostream& aus) {
          "  --hilfe                    zeigt diese Hilfe\n";
 }
 
+// Die Zeilen der Hilfe.
+std::vector<std::string> HilfeZeilen() {
+  std::ostringstream text;
+  Hilfe(text);
+  std::vector<std::string> zeilen;
+  std::istringstream ein(text.str());
+  for (std::string z; std::getline(ein, z);) zeilen.push_back(z);
+  return zeilen;
+}
+
+// Der Name des Befehls, den eine Zeile der Hilfe beginnt ("  plan DATEI …" → "plan"); leer bei
+// Folgezeilen und bei den Optionen "--version" und "--hilfe".
+std::string HilfeBefehl(const std::string& zeile) {
+  if (zeile.size() < 3 || zeile.compare(0, 2, "  ") != 0 || zeile[2] == ' ' || zeile[2] == '-')
+    return {};
+  return zeile.substr(2, zeile.find(' ', 2) - 2);
+}
+
+// "tamrel-cli BEFEHL --hilfe": der Abschnitt dieses Befehls aus der Hilfe.
+bool BefehlsHilfe(const std::string& befehl, std::ostream& aus) {
+  bool drin = false, gefunden = false;
+  for (const std::string& zeile : HilfeZeilen()) {
+    const std::string name = HilfeBefehl(zeile);
+    const bool folge = zeile.size() > 2 && zeile.compare(0, 3, "   ") == 0;
+    if (!name.empty()) drin = name == befehl;
+    else if (!folge) drin = false;
+    if (!drin) continue;
+    if (!gefunden) aus << "Aufruf: tamrel-cli " << zeile.substr(2) << '\n';
+    else aus << zeile << '\n';
+    gefunden = true;
+  }
+  return gefunden;
+}
+
 // Liest die Schule in die eingesetzte Schule; bei einem Fehler steht die Meldung auf fehler.
 bool Lesen(const std::string& pfad, std::ostream& fehler) {
   std::string meldung;
@@ -226,10 +261,19 @@ int CliAusfuehren(const std::vector<std::string>& args, std::ostream& aus, std::
     Hilfe(aus);
     return 0;
   }
+  for (std::size_t i = 1; i < args.size(); ++i)
+    if (args[i] == "--hilfe" && BefehlsHilfe(befehl, aus)) return 0;
   try {
     return Befehl(args, aus, fehler);
   } catch (const std::exception& e) {
     fehler << "Interner Fehler: " << e.what() << '\n';
     return 1;
   }
+}
+
+std::vector<std::string> CliBefehle() {
+  std::vector<std::string> befehle;
+  for (const std::string& zeile : HilfeZeilen())
+    if (std::string name = HilfeBefehl(zeile); !name.empty()) befehle.push_back(std::move(name));
+  return befehle;
 }

@@ -1,11 +1,9 @@
 // Die Befehle der Palette zu Datei, Bearbeiten, Kürzeln und Hilfe.
-#include <QDesktopServices>
-#include <QDir>
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <algorithm>
 #include <QGuiApplication>
-#include <QUrl>
 #include <filesystem>
 
 #include "model/DienstUnit.h"
@@ -16,6 +14,8 @@
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/FensterSchliessenUnit.h"
+#include "ui/HandbuchFormUnit.h"
+#include "ui/HandbuchUnit.h"
 #include "ui/KueFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/SchulHalterUnit.h"
@@ -211,33 +211,15 @@ void TTamrelPalette::KuerzelItemClick() {
 
 // ---- Hilfe ----
 
-namespace {
-// Öffnet eine Datei des Startordners mit dem Programm des Systems; fehlt sie, sagt das eine
-// Meldung.
-void StartDateiOeffnen(const std::string& startDir, const char* name, const char* titel) {
-  const QString pfad = QString::fromStdString(startDir) + QString::fromUtf8(name);
-  if (!QFileInfo::exists(pfad)) {
-    Dialog().Meldung(titel,
-                     {std::string("Die Datei „") + name + "“ wurde im Startordner nicht gefunden:",
-                      QDir::toNativeSeparators(pfad).toStdString()},
-                     TMeldungsArt::Fehler);
-    return;
-  }
-  if (!QDesktopServices::openUrl(QUrl::fromLocalFile(pfad)))
-    Dialog().Meldung(titel,
-                     {std::string("Die Datei „") + name + "“ konnte nicht geöffnet werden.",
-                      "Es ist kein Programm zum Anzeigen eingerichtet."},
-                     TMeldungsArt::Fehler);
-}
-}  // namespace
-
+// F1: das Handbuch beim Abschnitt des aktiven Fensters (die Palette selbst, wenn sie vorn ist).
 void TTamrelPalette::HilfeItemClick() {
-  StartDateiOeffnen(fStartDir, "TamrelHilfe3.chm", "WinTamrel Hilfe");
+  int art = FensterArt::Palette;
+  if (QApplication::activeWindow() != this && fHalter->Offen() && Schule().fAktivesFenster)
+    art = Schule().fAktivesFenster->FensterArt();
+  THandbuchForm::Zeigen(this, HandbuchAbschnitt(art));
 }
 
-void TTamrelPalette::HandbuchItemClick() {
-  StartDateiOeffnen(fStartDir, "Tamrel Handbuch.pdf", "Tamrel-Handbuch");
-}
+void TTamrelPalette::HandbuchItemClick() { THandbuchForm::Zeigen(this, {}); }
 
 void TTamrelPalette::UeberItemClick() {
   TUeberForm ueber(fHalter->Offen() ? U8(Schule().fDateiName.str()) : std::string(), this);
