@@ -274,6 +274,8 @@ int CliAusfuehren(const std::vector<std::string>& args, std::ostream& aus, std::
 std::vector<std::string> CliBefehle() {
   std::vector<std::string> befehle;
   for (const std::string& zeile : HilfeZeilen())
-    if (std::string name = HilfeBefehl(zeile); !name.empty()) befehle.push_back(std::move(name));
+    if (std::string name = HilfeBefehl(zeile);
+        !name.empty() && (befehle.empty() || befehle.back() != name))  // "html" hat zwei Formen
+      befehle.push_back(std::move(name));
   return befehle;
 }
