@@ -11,6 +11,7 @@
 #include "app/CliPruefUnit.h"
 #include "app/CliVertretungUnit.h"
 #include "app/CliUebersichtUnit.h"
+#include "app/CliUVUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
 #include "model/GlobalUnit.h"
@@ -81,6 +82,10 @@ void Hilfe(std::ostream& aus) {
          "                             schreibt die Übersicht aller Lehrer, Klassen oder Räume\n"
          "                             als Text mit Tabulatoren, wie \"Kopieren\" im\n"
          "                             Übersichtsfenster\n"
+         "  uvtabelle DATEI NR|KÜRZEL [--schalter o|x]\n"
+         "                             schreibt die UV-Tabelle (Nummer ab 1 oder Kürzel) als\n"
+         "                             Text mit Tabulatoren, wie \"Kopieren\" im Fenster der\n"
+         "                             Tabelle\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -163,6 +168,7 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   if (befehl == "abwesend") return CliAbwesend({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "vertretungen") return CliVertretungen({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "uebersicht") return CliUebersicht({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "uvtabelle") return CliUVTabelle({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;

@@ -214,17 +214,18 @@ TEST_F(UVTabelleTest, DoppelklickAufLeereZelleLegtGenauEinenKursInDieseZelle) {
   ASSERT_TRUE(r.ZeileEinfuegen(2, k5a));  // leere zweite Zeile der 5a
   const int kurse = s.fKursMenge.ListeZahlElemente();
   s.SetDirty(false);
-  TKurs* neu = UVNeuerKurs(r, 1, 2);
+  TKurs* neu = UVNeuerKurs(r, 2, 2);
   ASSERT_NE(neu, nullptr);
-  EXPECT_EQ(r.Kurs(1, 2), neu);  // in die angeklickte Zeile, nicht in die erste freie
-  EXPECT_EQ(neu->fFach, d);
+  EXPECT_EQ(r.Kurs(2, 2), neu);  // in die angeklickte Zeile, nicht in die erste freie
+  EXPECT_EQ(r.Kurs(2, 1), nullptr);
+  EXPECT_EQ(neu->fFach, e);
   EXPECT_EQ(neu->fLehrer, nullptr);
   EXPECT_EQ(neu->fKlassen.ListeNrInhalt(1), k5a);
   EXPECT_EQ(neu->fRaeume.ListeNrInhalt(1), r5a);
   EXPECT_EQ(neu->fStunden.GetWochenStunde(-1), st.fKursStd);
   EXPECT_TRUE(s.fDirty);
   // Ein zweiter Doppelklick auf dieselbe Zelle legt keinen zweiten Kurs an.
-  EXPECT_EQ(UVNeuerKurs(r, 1, 2), nullptr);
+  EXPECT_EQ(UVNeuerKurs(r, 2, 2), nullptr);
   EXPECT_EQ(s.fKursMenge.ListeZahlElemente(), kurse + 1);
   // Kopfzellen und Zellen außerhalb legen nichts an.
   EXPECT_EQ(UVNeuerKurs(r, 0, 1), nullptr);
