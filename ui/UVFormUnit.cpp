@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -307,9 +308,20 @@ void TUVForm::FensterUpdate() {
   IUVForm(fUVTab);
 }
 
+// Kursänderungen: neu zeichnen; einmal, sobald die Ereignisschleife wieder läuft, das Raster mit
+// den geänderten Kursen abgleichen (viele Änderungen in Folge kosten so nur einen Abgleich).
 void TUVForm::FensterRefresh() {
   if (fSchliesst) return;
   UVGrid->viewport()->update();
+  if (fAbgleichGeplant) return;
+  fAbgleichGeplant = true;
+  QTimer::singleShot(0, this, [this] {
+    fAbgleichGeplant = false;
+    if (fSchliesst || !fUVTab || !fRaster.Nachfuehren()) return;
+    const std::vector<TKurs*> auswahl = AusgewaehlteKurse();
+    Uebertragen();
+    for (TKurs* k : auswahl) KursZellenWaehlen(k);
+  });
 }
 
 TFensterLage TUVForm::Lage() const {

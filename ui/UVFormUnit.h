@@ -83,6 +83,7 @@ class TUVForm : public QWidget, public TFenster {
   bool fAngemeldet = false;
   bool fSchliesst = false;
   bool fNachDoppelKlick = false;  // das Loslassen nach einem Doppelklick tut nichts
+  bool fAbgleichGeplant = false;
 };
 
 // Öffnet ein neues UV-Fenster für die Tabelle und zeigt es.

@@ -175,6 +175,32 @@ bool TUVRaster::KursInZelle(int col, int row, TKurs* kurs) {
   return KursEinfuegen(kurs);
 }
 
+bool TUVRaster::Nachfuehren() {
+  bool geaendert = false;
+  for (std::size_t l = 0; l < fLinien.size(); ++l)
+    for (std::size_t e = 0; e < fElemente.size(); ++e) {
+      TKurs*& z = fZellen[l][e];
+      if (z && (KursElement(z) != fElemente[e] ||
+                !Enthalten(z->fKlassen, static_cast<const TKlasse*>(fLinien[l])))) {
+        z = nullptr;
+        geaendert = true;
+      }
+    }
+  std::vector<TKlasse*> klassen;
+  for (TKlasse* k : fLinien)
+    if (std::find(klassen.begin(), klassen.end(), k) == klassen.end()) klassen.push_back(k);
+  for (TKlasse* k : klassen)
+    for (TKurs* kurs : k->fKurse) {
+      const int e = ElementIndex(KursElement(kurs));
+      if (e < 0) continue;
+      bool da = false;
+      for (std::size_t l = 0; l < fLinien.size() && !da; ++l)
+        da = fLinien[l] == k && fZellen[l][static_cast<std::size_t>(e)] == kurs;
+      if (!da) geaendert = InBlock(kurs, k, static_cast<std::size_t>(e)) || geaendert;
+    }
+  return geaendert;
+}
+
 bool TUVRaster::ZeileEinfuegen(int row, TKlasse* klasse) {
   if (!fIstFach || !klasse || row < 1 || row > Zeilen() + 1) return false;
   LinieEinfuegen(static_cast<std::size_t>(row - 1), klasse);

@@ -54,6 +54,12 @@ class TUVRaster {
   // KursEinfuegen. Wahr, wenn er danach in der Tabelle steht.
   bool KursInZelle(int col, int row, TKurs* kurs);
 
+  // Gleicht das Raster mit den Kursen ab, nachdem sie sich anderswo geändert haben: eine Zelle,
+  // deren Kurs nicht mehr zu ihrer Klasse und ihrem Fach bzw. Lehrer passt, wird leer; ein Kurs
+  // einer Klasse der Tabelle, der passt und fehlt, kommt dazu (KursEinfuegen). Leere Zeilen und
+  // Spalten bleiben stehen. Wahr, wenn sich etwas geändert hat.
+  bool Nachfuehren();
+
   // Fügt eine leere Zeile (Fachtabelle) bzw. Spalte (Lehrertabelle) mit der Klasse als Kopf an
   // der Stelle (1 .. Zeilen()+1 bzw. Spalten()+1) ein. Falsch in der anderen Art oder ohne Klasse.
   bool ZeileEinfuegen(int row, TKlasse* klasse);

@@ -93,6 +93,19 @@ TEST_F(UVFormTest, DoppelklickAufLeereZelleEinKursStrgDoppelklickNeueZeile) {
   EXPECT_EQ(f->UVGrid->Objects(2, 3), neu);
 }
 
+TEST_F(UVFormTest, KursaenderungAnderswoGleichtDasFensterAb) {
+  TUVForm* f = OeffneUV();
+  ASSERT_NE(f, nullptr);
+  kD->FachErgaenzen(Schule().HoleFach("M"));
+  kD->FensterUpdate();
+  QCoreApplication::processEvents();
+  // D ist in 5a leer; M hat dort schon SCH: eine zweite Zeile der 5a.
+  ASSERT_EQ(f->UVGrid->RowCount(), 4);
+  EXPECT_EQ(f->UVGrid->Objects(1, 1), nullptr);
+  EXPECT_EQ(f->UVGrid->Objects(2, 2), kD);
+  EXPECT_EQ(f->UVGrid->Objects(0, 2), k5a);
+}
+
 TEST_F(UVFormTest, LoeschenBeiOffenemFensterLaesstKeinenVerweisZurueck) {
   TUVForm* f = OeffneUV();
   ASSERT_NE(f, nullptr);

@@ -156,6 +156,29 @@ TEST_F(UVTabelleTest, ElementeKommenAnIhrenPlatzNachReihe) {
   PruefeZellen(r);
 }
 
+TEST_F(UVTabelleTest, NachfuehrenFolgtKursaenderungenAnderswo) {
+  TKurs* a = Kurs(mue, k5a, d, 4);
+  TUVRaster r;
+  r.Aufbauen(*tab);
+  ASSERT_TRUE(r.ZeileEinfuegen(2, k5a));
+  EXPECT_FALSE(r.Nachfuehren());
+  // Das Fach wechselt im Kursfenster: die Zelle wird leer, der Kurs steht in seiner Spalte.
+  a->FachErgaenzen(m);
+  EXPECT_TRUE(r.Nachfuehren());
+  EXPECT_EQ(r.ZellenVon(a), (std::vector<std::pair<int, int>>{{3, 1}}));
+  // Ein neuer Kurs einer Klasse der Tabelle kommt dazu; die leere Zeile bleibt.
+  TKurs* b = Kurs(sch, k5b, e, 2);
+  EXPECT_TRUE(r.Nachfuehren());
+  EXPECT_EQ(r.Kurs(2, 3), b);
+  EXPECT_EQ(r.Zeilen(), 3);
+  // Eine Klasse fällt aus dem Kurs: er verschwindet aus ihrem Block.
+  b->KlasseErgaenzen(k5a);
+  b->KlasseEntfernen(k5b);
+  EXPECT_TRUE(r.Nachfuehren());
+  EXPECT_EQ(r.ZellenVon(b), (std::vector<std::pair<int, int>>{{2, 1}}));
+  PruefeZellen(r);
+}
+
 TEST_F(UVTabelleTest, KopierenByteFuerByte) {
   TKopplung* ko = s.HoleKopplung("Ko1");
   TKurs* a = Kurs(mue, k5a, d, 4);
