@@ -93,6 +93,39 @@ TEST_F(UVFormTest, DoppelklickAufLeereZelleEinKursStrgDoppelklickNeueZeile) {
   EXPECT_EQ(f->UVGrid->Objects(2, 3), neu);
 }
 
+TEST_F(UVFormTest, ZeigenWaehltAlleZellenDesKursesKursLoeschenEntferntAuswahl) {
+  tab->NeuesFach(Schule().HoleFach("ER"));
+  TUVForm* f = OeffneUV();
+  ASSERT_NE(f, nullptr);
+  ASSERT_EQ(f->UVGrid->Objects(3, 1), kER);
+  ASSERT_EQ(f->UVGrid->Objects(3, 2), kER);
+  Werkzeug(TToolArt::ZeigTool);
+  QTest::mouseClick(f->UVGrid->viewport(), Qt::LeftButton, Qt::NoModifier, f->ZellPunkt(3, 1));
+  ASSERT_TRUE(f->UVPopupMenu);
+  EXPECT_FALSE(f->UVPopupMenu->Menue().empty());
+  EXPECT_TRUE(f->UVGrid->GetSelectCell(3, 1));
+  EXPECT_TRUE(f->UVGrid->GetSelectCell(3, 2));
+  EXPECT_EQ(f->AusgewaehlteKurse(), std::vector<TKurs*>{kER});
+  f->UVPopupMenu->Schliessen();
+  // "Kurs löschen": der verplante Kurs bleibt, wenn der Benutzer ablehnt; sonst ist er fort.
+  u.dialog.Antworte("Nein");
+  Schule().KursEntfernen();
+  EXPECT_TRUE(Schule().fKursMenge.ListeElemEnthalten(kER));
+  f->UVGrid->SetSelectCell(3, 1, true);
+  u.dialog.Antworte("Ja");
+  Schule().KursEntfernen();
+  EXPECT_FALSE(Schule().fKursMenge.ListeElemEnthalten(kER));
+  EXPECT_EQ(f->UVGrid->Objects(3, 1), nullptr);
+  EXPECT_EQ(f->UVGrid->Objects(3, 2), nullptr);
+  // Pläne für eine UV-Tabelle und eine Kopplung: ihr UV- bzw. Deputatsfenster.
+  f->Schliessen();
+  ElementFensterOeffnen(tab, TFensterArt::PFenster, 0);
+  EXPECT_NE(dynamic_cast<TUVForm*>(tab->fDepFenster), nullptr);
+  ElementFensterOeffnen(rel, TFensterArt::PFenster, umShift);
+  ASSERT_NE(rel->fDepFenster, nullptr);
+  EXPECT_EQ(rel->fDepFenster->FensterArt(), FensterArt::KopplungsDeputat);
+}
+
 TEST_F(UVFormTest, KursaenderungAnderswoGleichtDasFensterAb) {
   TUVForm* f = OeffneUV();
   ASSERT_NE(f, nullptr);
