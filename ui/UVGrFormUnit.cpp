@@ -107,8 +107,8 @@ void TUVGrForm::IUVGrForm(TUVTab* theUVTab) {
     if (warAktiv) schule.FensterAktivieren(this);
   }
   InfoFeld->setText(Q(U8(fUVTab->fInfo.str())));
-  InfoFeld->selectAll();
   Fuellen();
+  InfoFeld->selectAll();
 }
 
 void TUVGrForm::Fuellen() {

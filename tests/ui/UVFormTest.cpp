@@ -2,6 +2,7 @@
 // Zeile einfügen, Artwechsel im Datenfenster, Löschen von Kursen, Elementen und der Tabelle bei
 // offenem Fenster, "UV-Statistik".
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -160,9 +161,12 @@ TEST_F(UVFormTest, ArtwechselImDatenfensterBautDasUVFensterSofortUm) {
   TUVForm* f = OeffneUV();
   ASSERT_NE(f, nullptr);
   tab->NeuerLehrer(mue);
+  tab->SetInfo("Sek I");
   ElementFensterOeffnen(tab, TFensterArt::GFenster, umShift);
   auto* g = dynamic_cast<TUVGrForm*>(tab->fGrDatFenster);
   ASSERT_NE(g, nullptr);
+  EXPECT_EQ(g->InfoFeld->text(), "Sek I");
+  EXPECT_EQ(g->InfoFeld->selectedText(), "Sek I");
   EXPECT_EQ(g->Titel(), "Grunddaten UV1");
   EXPECT_TRUE(g->FachRadio->isChecked());
   EXPECT_EQ(g->LinksListe->count(), 2);
@@ -183,6 +187,7 @@ TEST_F(UVFormTest, ArtwechselImDatenfensterBautDasUVFensterSofortUm) {
   g->ListeDoppelKlick(true, 1);
   EXPECT_TRUE(tab->fLehrer.empty());
   EXPECT_EQ(f->UVGrid->RowCount(), 1);
+  f->UVGrid->repaint();
 }
 
 TEST_F(UVFormTest, UVStatistikAusDerPalette) {
