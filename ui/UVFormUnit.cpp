@@ -312,6 +312,11 @@ void TUVForm::FensterUpdate() {
 // den geänderten Kursen abgleichen (viele Änderungen in Folge kosten so nur einen Abgleich).
 void TUVForm::FensterRefresh() {
   if (fSchliesst) return;
+  // Die Listen der Tabelle sofort: ein entferntes Element wird gleich danach zerstört.
+  if (fUVTab && fRaster.ListenAbgleichen(*fUVTab)) {
+    Uebertragen();
+    Groesse();
+  }
   UVGrid->viewport()->update();
   if (fAbgleichGeplant) return;
   fAbgleichGeplant = true;

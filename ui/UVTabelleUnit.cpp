@@ -175,6 +175,33 @@ bool TUVRaster::KursInZelle(int col, int row, TKurs* kurs) {
   return KursEinfuegen(kurs);
 }
 
+bool TUVRaster::ListenAbgleichen(const TUVTab& tab) {
+  if (tab.fIstFach != fIstFach) {
+    Aufbauen(tab);
+    return true;
+  }
+  std::vector<TElement*> soll;
+  if (fIstFach) {
+    for (TFach* f : tab.fFaecher) soll.push_back(f);
+  } else {
+    for (TLehrer* l : tab.fLehrer) soll.push_back(l);
+  }
+  bool geaendert = false;
+  for (TElement* e : std::vector<TElement*>(fElemente))
+    if (std::find(soll.begin(), soll.end(), e) == soll.end()) {
+      ElementEntfernen(e);
+      geaendert = true;
+    }
+  for (TKlasse* k : std::vector<TKlasse*>(fLinien))
+    if (!Enthalten(tab.fKlassen, static_cast<const TKlasse*>(k))) {
+      ElementEntfernen(k);
+      geaendert = true;
+    }
+  for (TElement* e : soll) geaendert = ElementErgaenzen(e) || geaendert;
+  for (TKlasse* k : tab.fKlassen) geaendert = KlasseErgaenzen(k) || geaendert;
+  return geaendert;
+}
+
 bool TUVRaster::Nachfuehren() {
   bool geaendert = false;
   for (std::size_t l = 0; l < fLinien.size(); ++l)

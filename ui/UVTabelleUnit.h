@@ -54,6 +54,10 @@ class TUVRaster {
   // KursEinfuegen. Wahr, wenn er danach in der Tabelle steht.
   bool KursInZelle(int col, int row, TKurs* kurs);
 
+  // Gleicht die Köpfe mit den Listen der Tabelle ab: fehlende Fächer, Lehrer und Klassen kommen
+  // an ihren Platz (FachErgaenzen …), entfernte fallen mit ihren Zeilen oder Spalten weg; eine
+  // andere Art baut neu auf. Wahr, wenn sich etwas geändert hat.
+  bool ListenAbgleichen(const TUVTab& tab);
   // Gleicht das Raster mit den Kursen ab, nachdem sie sich anderswo geändert haben: eine Zelle,
   // deren Kurs nicht mehr zu ihrer Klasse und ihrem Fach bzw. Lehrer passt, wird leer; ein Kurs
   // einer Klasse der Tabelle, der passt und fehlt, kommt dazu (KursEinfuegen). Leere Zeilen und

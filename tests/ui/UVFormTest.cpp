@@ -92,6 +92,12 @@ TEST_F(UVFormTest, DoppelklickAufLeereZelleEinKursStrgDoppelklickNeueZeile) {
   EXPECT_EQ(f->UVGrid->Objects(0, 2), k5a);
   EXPECT_EQ(f->UVGrid->Objects(1, 2), nullptr);
   EXPECT_EQ(f->UVGrid->Objects(2, 3), neu);
+  // Ein neues Fach der Tabelle kommt als Spalte dazu; die eingefügte Zeile bleibt.
+  tab->NeuesFach(Schule().HoleFach("ER"));
+  ASSERT_EQ(f->UVGrid->ColCount(), 4);
+  EXPECT_EQ(f->UVGrid->RowCount(), 4);
+  EXPECT_EQ(f->UVGrid->Objects(3, 1), kER);
+  EXPECT_EQ(f->UVGrid->Objects(3, 3), kER);
 }
 
 TEST_F(UVFormTest, ZeigenWaehltAlleZellenDesKursesKursLoeschenEntferntAuswahl) {

@@ -179,6 +179,29 @@ TEST_F(UVTabelleTest, NachfuehrenFolgtKursaenderungenAnderswo) {
   PruefeZellen(r);
 }
 
+TEST_F(UVTabelleTest, ListenAbgleichenBehaeltEingefuegteZeilen) {
+  TKurs* a = Kurs(mue, k5a, ku, 2);
+  TUVRaster r;
+  r.Aufbauen(*tab);
+  ASSERT_TRUE(r.ZeileEinfuegen(2, k5a));
+  EXPECT_FALSE(r.ListenAbgleichen(*tab));
+  tab->NeuesFach(ku);
+  EXPECT_TRUE(r.ListenAbgleichen(*tab));
+  EXPECT_EQ(r.Spalten(), 4);
+  EXPECT_EQ(r.Zeilen(), 3);  // die leere Zeile der 5a bleibt
+  EXPECT_EQ(r.ZellenVon(a), (std::vector<std::pair<int, int>>{{4, 1}}));
+  tab->KlasseEntfernen(k5a);
+  EXPECT_TRUE(r.ListenAbgleichen(*tab));
+  EXPECT_EQ(r.Zeilen(), 1);
+  EXPECT_EQ(r.ZeilenKopf(1), k5b);
+  EXPECT_FALSE(r.Zeigt(a));
+  tab->fIstFach = false;
+  EXPECT_TRUE(r.ListenAbgleichen(*tab));
+  EXPECT_FALSE(r.IstFach());
+  EXPECT_EQ(r.Zeilen(), 0);
+  EXPECT_EQ(r.Spalten(), 1);
+}
+
 TEST_F(UVTabelleTest, KopierenByteFuerByte) {
   TKopplung* ko = s.HoleKopplung("Ko1");
   TKurs* a = Kurs(mue, k5a, d, 4);
