@@ -179,17 +179,19 @@ void TUVForm::KursLoeschen(TKurs* theKurs) {
 }
 
 void TUVForm::SpalteEinfuegen(int col, TKlasse* theKlasse) {
-  if (fRaster.SpalteEinfuegen(col, theKlasse)) {
-    Uebertragen();
-    Groesse();
-  }
+  if (!fRaster.SpalteEinfuegen(col, theKlasse)) return;
+  UVGrid->InsertCol(col);
+  UVGrid->SetObjects(col, 0, theKlasse);
+  UVGrid->SetCells(col, 0, Q(U8(theKlasse->fKuerzel.str())));
+  Groesse();
 }
 
 void TUVForm::ZeileEinfuegen(int row, TKlasse* theKlasse) {
-  if (fRaster.ZeileEinfuegen(row, theKlasse)) {
-    Uebertragen();
-    Groesse();
-  }
+  if (!fRaster.ZeileEinfuegen(row, theKlasse)) return;
+  UVGrid->InsertRow(row);
+  UVGrid->SetObjects(0, row, theKlasse);
+  UVGrid->SetCells(0, row, Q(U8(theKlasse->fKuerzel.str())));
+  Groesse();
 }
 
 void TUVForm::DoCopy() {
