@@ -17,6 +17,7 @@
 #include "app/CliUebersichtUnit.h"
 #include "app/CliVertrHtmlUnit.h"
 #include "app/CliVertrPlanUnit.h"
+#include "app/CliUVUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
 #include "model/GlobalUnit.h"
@@ -113,6 +114,10 @@ void Hilfe(std::ostream& aus) {
          "                             \"zur Zwischenablage\" im Dialog \"Drucke\n"
          "                             Vertretungsplan\" (Druckeinstellung, Vorgabe 1), mit\n"
          "                             --pdf als PDF-Datei und gibt \"Seiten: N\" aus\n"
+         "  uvtabelle DATEI NR|KÜRZEL [--schalter o|x]\n"
+         "                             schreibt die UV-Tabelle (Nummer ab 1 oder Kürzel) als\n"
+         "                             Text mit Tabulatoren, wie \"Kopieren\" im Fenster der\n"
+         "                             Tabelle\n"
          "  --version                  zeigt die Programmversion\n"
          "  --hilfe                    zeigt diese Hilfe\n";
 }
@@ -241,6 +246,7 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   }
   if (befehl == "vertretungsplan")
     return CliVertretungsplan({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "uvtabelle") return CliUVTabelle({args.begin() + 1, args.end()}, aus, fehler);
   fehler << "Unbekannter Befehl: " << befehl << '\n';
   Hilfe(fehler);
   return 2;

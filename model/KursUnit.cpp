@@ -113,7 +113,16 @@ int KlassenKursVergleich(const TKurs* a, const TKurs* b) {
   return KursVergleich(a, b);
 }
 
+// Jede Kursänderung zeichnet die offenen UV-Tabellen neu (sie zeigen Stunden und Namen der Kurse).
+static void UVTabellenAuffrischen() {
+  if (!SchuleVorhanden()) return;
+  TSchule& schule = Schule();
+  for (TFenster* f : std::vector<TFenster*>(schule.fFensterListe))
+    if (schule.FensterOffen(f) && f->FensterArt() == FensterArt::UVTabelle) f->FensterRefresh();
+}
+
 void TKurs::FensterUpdate() {
+  UVTabellenAuffrischen();
   if (fLehrer) fLehrer->FensterUpdate();
   for (TKlasse* k : fKlassen) k->FensterUpdate();
   if (fKopplung) fKopplung->FensterUpdate();
@@ -123,6 +132,7 @@ void TKurs::FensterUpdate() {
 }
 
 void TKurs::FensterRefresh() {
+  UVTabellenAuffrischen();
   if (fLehrer) fLehrer->FensterRefresh();
   for (TKlasse* k : fKlassen) k->FensterRefresh();
   if (fKopplung) fKopplung->FensterRefresh();

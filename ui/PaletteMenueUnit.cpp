@@ -234,7 +234,8 @@ void TTamrelPalette::MenuesAnlegen() {
   for (const auto& [t, art] : statistiken)
     Eintrag(uvStat, T("Daten/UV-Statistik/") + T(t), T(t), {},
             [art = art] { StatistikZeigen(art); });
-  Fehlt(uvStat, T("Daten/UV-Statistik/UV-Tabellen"), T("UV-Tabellen"));
+  Eintrag(uvStat, T("Daten/UV-Statistik/UV-Tabellen"), T("UV-Tabellen"), {},
+          [] { StatistikZeigen(uvt); });
   QMenu* plaene = Untermenue(daten, T("Daten/Pläne"), T("Pläne"));
   for (const char* t : {"Löschen...", "Komprimieren", "Stundenverteilung", "nicht belegte Räume",
                         "später eingetragene Räume"})

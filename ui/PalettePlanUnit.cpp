@@ -1,9 +1,12 @@
 // Die Planfenster, die die Palette für die Logik und die Elementmenüs öffnet.
 #include "model/PlanElemUnit.h"
+#include "model/UVUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PlnFormUnit.h"
 #include "ui/DepFormUnit.h"
 #include "ui/GrFormUnit.h"
+#include "ui/UVFormUnit.h"
+#include "ui/UVGrFormUnit.h"
 
 void TTamrelPalette::PlanFensterZeigen(TPlanElement* element) {
   if (!element) return;
@@ -18,4 +21,9 @@ void TTamrelPalette::ElementFensterNeu(TElement* element, int art) {
     if (auto* plan = dynamic_cast<TPlanElement*>(element)) NeuesPlanFenster(plan);
   if (art >= FensterArt::LehrerDeputat && art <= FensterArt::RaumDeputat) NeuesDepFenster(element);
   if (art >= FensterArt::LehrerDaten && art <= FensterArt::RaumDaten) NeuesGrFenster(element);
+  if (element && element->Art() == uvt) {
+    auto* tab = static_cast<TUVTab*>(element);
+    if (art == FensterArt::UVTabelle) NeuesUVFenster(tab);
+    if (art == FensterArt::UVDaten) NeuesUVGrFenster(tab);
+  }
 }

@@ -88,6 +88,45 @@ void TQuonGrid::NeueGroesse(int cols, int rows) {
   viewport()->update();
 }
 
+void TQuonGrid::InsertRow(int row) {
+  row = std::clamp(row, 0, fRowCount);
+  NeueGroesse(fColCount, fRowCount + 1);
+  for (int y = fRowCount - 1; y > row; --y)
+    for (int x = 0; x < fColCount; ++x) {
+      fTexte[static_cast<std::size_t>(Index(x, y))] =
+          std::move(fTexte[static_cast<std::size_t>(Index(x, y - 1))]);
+      fObjekte[static_cast<std::size_t>(Index(x, y))] =
+          fObjekte[static_cast<std::size_t>(Index(x, y - 1))];
+    }
+  for (int x = 0; x < fColCount; ++x) {
+    fTexte[static_cast<std::size_t>(Index(x, row))].clear();
+    fObjekte[static_cast<std::size_t>(Index(x, row))] = nullptr;
+  }
+  fHoehen.pop_back();
+  fHoehen.insert(fHoehen.begin() + row, fDefaultRowHeight);
+  RollbalkenAnpassen();
+  viewport()->update();
+}
+
+void TQuonGrid::InsertCol(int col) {
+  col = std::clamp(col, 0, fColCount);
+  NeueGroesse(fColCount + 1, fRowCount);
+  for (int y = 0; y < fRowCount; ++y) {
+    for (int x = fColCount - 1; x > col; --x) {
+      fTexte[static_cast<std::size_t>(Index(x, y))] =
+          std::move(fTexte[static_cast<std::size_t>(Index(x - 1, y))]);
+      fObjekte[static_cast<std::size_t>(Index(x, y))] =
+          fObjekte[static_cast<std::size_t>(Index(x - 1, y))];
+    }
+    fTexte[static_cast<std::size_t>(Index(col, y))].clear();
+    fObjekte[static_cast<std::size_t>(Index(col, y))] = nullptr;
+  }
+  fBreiten.pop_back();
+  fBreiten.insert(fBreiten.begin() + col, fDefaultColWidth);
+  RollbalkenAnpassen();
+  viewport()->update();
+}
+
 void TQuonGrid::SetColCount(int n) {
   NeueGroesse(n, fRowCount);
 }

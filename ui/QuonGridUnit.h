@@ -70,6 +70,10 @@ class TQuonGrid : public QAbstractScrollArea {
   void SetObjects(int col, int row, void* objekt);
   // Leert Texte und Objekte aller Zellen.
   void Leeren();
+  // Fügt eine leere Zeile bzw. Spalte an der Stelle ein (0 .. RowCount bzw. ColCount); die
+  // folgenden rücken mit Texten, Objekten und Maßen weiter; die Auswahl wird leer.
+  void InsertRow(int row);
+  void InsertCol(int col);
 
   int DefaultColWidth() const { return fDefaultColWidth; }
   int DefaultRowHeight() const { return fDefaultRowHeight; }

@@ -22,10 +22,12 @@
 #include "ui/QtUmschaltUnit.h"
 #include "ui/RaStatFormUnit.h"
 #include "ui/StatistikUnit.h"
+#include "ui/UVStatFormUnit.h"
 
 namespace {
 // Spaltenbreiten der Statistiken: Zahlen schmal, Kürzel mittel, Info breit.
-int SpaltenBreite(const std::string& titel) {
+int SpaltenBreite(const std::string& titel, TKuerzelArt art) {
+  if (art == uvt) return titel == "F/L" ? 38 : titel == "UV-Tab." ? 50 : 87;
   if (titel == "Info") return 180;
   if (titel == "Lehrer" || titel == "Klasse" || titel == "Fach" || titel == "Kopplung" ||
       titel == "Raum")
@@ -69,7 +71,7 @@ void TStatistikForm::IStatForm() {
   StatGrid->SetRowCount(std::max(n, 1) + 1);
   for (int c = 0; c < static_cast<int>(titel.size()); ++c) {
     StatGrid->SetCells(c, 0, QString::fromStdString(titel[static_cast<std::size_t>(c)]));
-    StatGrid->SetColWidths(c, SpaltenBreite(titel[static_cast<std::size_t>(c)]));
+    StatGrid->SetColWidths(c, SpaltenBreite(titel[static_cast<std::size_t>(c)], StatArt()));
   }
   if (n == 0) {
     for (int c = 0; c < StatGrid->ColCount(); ++c) StatGrid->SetCells(c, 1, QString());
@@ -181,6 +183,11 @@ void TStatistikForm::DoppelKlick(const TGridMaus& m) {
   TElement* e = Element(z.Row);
   // Eine Zeile ohne Element (leere Schule) tut nichts.
   if (!e) return;
+  // UV-Statistik: das Fenster der Tabelle in der gewählten Fensterart, mit Shift ein neues.
+  if (StatArt() == uvt) {
+    ElementFensterOeffnen(e, Schule().fFensterArt, m.Umschalt & umShift);
+    return;
+  }
   const TFensterArt wahl = (m.Umschalt & umShift) ? TFensterArt::DFenster : TFensterArt::GFenster;
   Schule().fFensterArt = wahl;
   ElementFensterOeffnen(e, wahl, 0);
@@ -237,6 +244,7 @@ TStatistikForm* StatistikZeigen(TKuerzelArt art) {
                               : art == fac ? &TSchule::fFaStatForm
                               : art == kop ? &TSchule::fKoStatForm
                               : art == rau ? &TSchule::fRaStatForm
+                              : art == uvt ? &TSchule::fUVStatForm
                                            : nullptr;
   if (!platz) return nullptr;
   if (auto* offen = dynamic_cast<TStatistikForm*>(Schule().*platz)) {
@@ -259,6 +267,9 @@ TStatistikForm* StatistikZeigen(TKuerzelArt art) {
       break;
     case kop:
       form = new TKoStatForm;
+      break;
+    case uvt:
+      form = new TUVStatForm;
       break;
     default:
       form = new TRaStatForm;

@@ -70,5 +70,5 @@ class TStatistikForm : public QWidget, public TFenster {
   bool fSchliesst = false;
 };
 
-// Öffnet die Statistik der Art (leh, kla, fac, kop, rau) oder holt die offene nach vorn.
+// Öffnet die Statistik der Art (leh, kla, fac, kop, rau, uvt) oder holt die offene nach vorn.
 TStatistikForm* StatistikZeigen(TKuerzelArt art);

@@ -21,6 +21,8 @@ std::vector<std::string> StatTitel(TKuerzelArt art) {
       return {"Kurse", "Kopplung", "Info"};
     case rau:
       return {"Raum", "Info"};
+    case uvt:
+      return {"F/L", "UV-Tab.", "Info"};
     default:
       return {};
   }
@@ -64,6 +66,8 @@ std::vector<std::string> StatZeile(const TElement& element) {
               info};
     case rau:
       return {kuerzel, info};
+    case uvt:
+      return {static_cast<const TUVTab&>(element).fIstFach ? "F" : "L", kuerzel, info};
     default:
       return {};
   }

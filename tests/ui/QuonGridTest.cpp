@@ -76,6 +76,35 @@ TEST_F(QuonGridTest, NeuesRasterOhneAuswahlMitAnkerAnDerErstenDatenzelle) {
   EXPECT_EQ(neu.Row(), 1);
 }
 
+TEST_F(QuonGridTest, ZeileUndSpalteEinfuegenRueckenInhalteWeiter) {
+  int a = 0, b = 0;
+  grid.SetCells(2, 3, QStringLiteral("C3"));
+  grid.SetObjects(2, 3, &a);
+  grid.SetCells(4, 1, QStringLiteral("E1"));
+  grid.SetObjects(4, 1, &b);
+  grid.SetRowHeights(3, 33);
+  grid.SetSelectCell(2, 3, true);
+  grid.InsertRow(2);
+  ASSERT_EQ(grid.RowCount(), 9);
+  EXPECT_EQ(grid.Cells(2, 4), "C3");
+  EXPECT_EQ(grid.Objects(2, 4), &a);
+  EXPECT_EQ(grid.RowHeights(4), 33);
+  EXPECT_EQ(grid.Cells(2, 2), "");
+  EXPECT_EQ(grid.Objects(2, 2), nullptr);
+  EXPECT_EQ(grid.RowHeights(2), 20);
+  EXPECT_EQ(grid.Cells(4, 1), "E1");  // darüber bleibt alles
+  EXPECT_EQ(grid.GetSelectCellCount(), 0);
+  grid.InsertCol(3);
+  ASSERT_EQ(grid.ColCount(), 7);
+  EXPECT_EQ(grid.Cells(5, 1), "E1");
+  EXPECT_EQ(grid.Objects(5, 1), &b);
+  EXPECT_EQ(grid.Cells(2, 4), "C3");
+  EXPECT_EQ(grid.Objects(3, 1), nullptr);
+  grid.InsertRow(grid.RowCount());  // am Ende
+  EXPECT_EQ(grid.RowCount(), 10);
+  EXPECT_EQ(grid.Cells(2, 4), "C3");
+}
+
 TEST_F(QuonGridTest, DruckWaehltNurDieGedrueckteZelleUndSetztDenAnker) {
   Klick(2, 3);
   EXPECT_EQ(Zellen(), (Z{{2, 3}}));
