@@ -18,5 +18,6 @@ class TPdfDienst;
 
 // Der PDF-Dienst, den der Befehl nutzt (tamrel-cli setzt den mit Qt Gui ein). Nicht besessen.
 void CliPdfDienstSetzen(TPdfDienst* dienst);
+TPdfDienst* CliPdfDienst();
 // Der ganze Befehl (args ohne "drucken"); liefert den Rückgabewert des Prozesses.
 int CliDrucken(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler);
