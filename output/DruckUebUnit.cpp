@@ -42,7 +42,9 @@ std::string VersionVorDatei() {
                                      : std::string();
 }
 
-TUebMasse Messen(TUebDruckArt art, const TUebDruckOptionen& o, TPrevPrinter& d) {
+}  // namespace
+
+TUebMasse UebMessen(TUebDruckArt art, const TUebDruckOptionen& o, TPrevPrinter& d) {
   TUebMasse m;
   d.Font = o.Font;
   m.h = d.TextHeight();
@@ -67,6 +69,8 @@ TUebMasse Messen(TUebDruckArt art, const TUebDruckOptionen& o, TPrevPrinter& d) 
   m.Rand[3] = d.RandPunkte(o.RandUn);
   return m;
 }
+
+namespace {
 
 // Kopfzeilen jeder Seite einer Übersicht.
 void UebKopf(TPrevPrinter& d, const TUebDruckOptionen& o, const TUebMasse& m, bool mitDatum) {
@@ -266,7 +270,7 @@ int DruckeUebersicht(TUebDruckArt art, TUebDruckOptionen o, const std::vector<TP
     if (e) elemente.push_back(e);
   if (elemente.empty()) return 0;
   d.NewJob();
-  const TUebMasse m = Messen(art, o, d);
+  const TUebMasse m = UebMessen(art, o, d);
   const TUebLayout l = UebLayoutBerechnen(art, o, m);
   const bool mitDatum = art != TUebDruckArt::Kombination || o.Datum;
   int gedruckt = 0;

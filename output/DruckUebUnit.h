@@ -66,6 +66,9 @@ struct TUebLayout {
   int GitterOben = 0;
 };
 
+// Misst mit der Druckschrift der Optionen (der Rekorder muss aufzeichnen).
+TUebMasse UebMessen(TUebDruckArt art, const TUebDruckOptionen& o, TPrevPrinter& drucker);
+
 // Das Layout als reine Funktion der Optionen und der Maße.
 TUebLayout UebLayoutBerechnen(TUebDruckArt art, const TUebDruckOptionen& o, const TUebMasse& m);
 
