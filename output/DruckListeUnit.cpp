@@ -420,7 +420,7 @@ void EineKonferenz(TListRahmen& r, bool fach, const TKonfDruckOptionen& o,
   TPrevPrinter& d = r.d;
   r.Brauche(10 * r.h);
   std::string titel = fach ? "Fachkonferenz " : "Klassenkonferenz ";
-  if (konf.size() == 1)
+  if (o.Einzeln)
     titel += konf[0]->fKuerzel.str();
   else
     for (const TElement* e : konf) titel += e->fKuerzel.str() + " ";

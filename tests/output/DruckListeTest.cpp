@@ -243,6 +243,11 @@ TEST_F(DruckListeTest, KonferenzEintraegeUndUmbruchBleibenAufDemBlatt) {
     TPrevPrinter q(A4Masse(600), u.metrik);
     DruckeKonferenzen(true, o, {fD}, q);
     EXPECT_EQ(Texte(q.Seite(1)).back(), "[ 4.0 (4) D 5a] ");
+    // Eine gemeinsame Konferenz nennt jedes Fach mit einem Leerzeichen dahinter.
+    o.Einzeln = false;
+    TPrevPrinter g(A4Masse(600), u.metrik);
+    DruckeKonferenzen(true, o, {fD, fE}, g);
+    EXPECT_EQ(Texte(g.Seite(1))[2], "Fachkonferenz D E ");
   }
   // Viele Kurse: die Einträge brechen um; jede umbrochene Zeile prüft den Platz.
   for (int i = 0; i < 60; ++i) Kurs(l1, fD, {k5b}, {r1}, nullptr, 1);
