@@ -7,11 +7,14 @@
 #include <ostream>
 
 #include "app/CliDruckUnit.h"
+#include "app/CliVertretungUnit.h"
 #include "app/KonsoleUnit.h"
+#include "model/DatumUnit.h"
 #include "model/SchulUnit.h"
 #include "output/DruckAuftragUnit.h"
 #include "output/DruckListeUnit.h"
 #include "output/DruckUebUnit.h"
+#include "output/DruckVUebUnit.h"
 #include "persistence/ReadUnit.h"
 #include "planning/ParTabelleUnit.h"
 #include "planning/PruefUnit.h"
@@ -22,11 +25,13 @@ namespace {
 constexpr const char* kAufruf =
     "Aufruf: tamrel-cli drucken DATEI lehreruebersicht|klassenuebersicht|raumuebersicht|"
     "kombinationsuebersicht|faecheruebersicht|deputate|kuerzel|konferenz|reststunden|"
-    "stundenverteilung|vertretungskonten|pruefung|uvtabellen|parallelkopplungen "
-    "--pdf AUSGABE.pdf [--woche N] [--tage N] [--art WAS] [--auswahl KÜRZEL…]\n";
+    "stundenverteilung|vertretungskonten|vertretungsuebersicht-lehrer|"
+    "vertretungsuebersicht-klassen|pruefung|uvtabellen|parallelkopplungen "
+    "--pdf AUSGABE.pdf [--woche N] [--tage N] [--art WAS] [--von DATUM] [--bis DATUM] "
+    "[--auswahl KÜRZEL…]\n";
 
 struct TAufruf {
-  std::string Datei, Art, Pdf, Was;
+  std::string Datei, Art, Pdf, Was, Von, Bis;
   int Woche = 1, Tage = 5;
   bool MitAuswahl = false;
   std::vector<std::string> Auswahl;
@@ -46,7 +51,8 @@ std::vector<std::string> FreieArgumente(const std::vector<std::string>& args) {
   std::vector<std::string> frei;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--pdf" || a == "--woche" || a == "--tage" || a == "--art") {
+    if (a == "--pdf" || a == "--woche" || a == "--tage" || a == "--art" || a == "--von" ||
+        a == "--bis") {
       ++i;
     } else if (a == "--auswahl") {
       while (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) ++i;
@@ -69,7 +75,8 @@ bool Lesen(const std::vector<std::string>& args, TAufruf& a, std::string& fehler
       }
       continue;
     }
-    if (arg == "--pdf" || arg == "--woche" || arg == "--tage" || arg == "--art") {
+    if (arg == "--pdf" || arg == "--woche" || arg == "--tage" || arg == "--art" || arg == "--von" ||
+        arg == "--bis") {
       if (i + 1 >= args.size()) {
         fehler = "Nach " + arg + " fehlt ein Wert.";
         return false;
@@ -80,7 +87,11 @@ bool Lesen(const std::vector<std::string>& args, TAufruf& a, std::string& fehler
         a.Pdf = wert;
       else if (arg == "--art")
         a.Was = wert;
-      else if (arg == "--woche")
+      else if (arg == "--von" || arg == "--bis") {
+        TDateTime datum = 0;
+        ok = CliDatumLesen(wert, datum);
+        (arg == "--von" ? a.Von : a.Bis) = wert;
+      } else if (arg == "--woche")
         ok = Zahl(wert, 1, MaxWochen, a.Woche);
       else
         ok = Zahl(wert, 5, MaxTage, a.Tage);
@@ -164,11 +175,22 @@ std::vector<TElement*> Bereich(TKuerzelArt art, const std::vector<TElement*>& ge
 }  // namespace
 
 const std::vector<std::string>& ListenDruckNamen() {
-  static const std::vector<std::string> kNamen = {
-      "lehreruebersicht",  "klassenuebersicht", "raumuebersicht",    "kombinationsuebersicht",
-      "faecheruebersicht", "deputate",          "kuerzel",           "konferenz",
-      "reststunden",       "stundenverteilung", "vertretungskonten", "pruefung",
-      "uvtabellen",        "parallelkopplungen"};
+  static const std::vector<std::string> kNamen = {"lehreruebersicht",
+                                                  "klassenuebersicht",
+                                                  "raumuebersicht",
+                                                  "kombinationsuebersicht",
+                                                  "faecheruebersicht",
+                                                  "deputate",
+                                                  "kuerzel",
+                                                  "konferenz",
+                                                  "reststunden",
+                                                  "stundenverteilung",
+                                                  "vertretungskonten",
+                                                  "vertretungsuebersicht-lehrer",
+                                                  "vertretungsuebersicht-klassen",
+                                                  "pruefung",
+                                                  "uvtabellen",
+                                                  "parallelkopplungen"};
   return kNamen;
 }
 
@@ -266,6 +288,19 @@ int CliListenDrucken(const std::vector<std::string>& args, std::ostream& aus,
     if (artOk && fehlend.empty()) gedruckt = DruckeStundenverteilung(o, liste, d);
   } else if (art == "vertretungskonten") {
     gedruckt = DruckeVertretungsstunden(LadeVStdDruck(st), d);
+  } else if (art == "vertretungsuebersicht-lehrer" || art == "vertretungsuebersicht-klassen") {
+    // Ohne --von und --bis: heute bis heute, wie im Menü.
+    const bool lehrer = art == "vertretungsuebersicht-lehrer";
+    TDateTime von = Heute() + 0.5, bis = von;
+    if (!a.Von.empty()) CliDatumLesen(a.Von, von);
+    bis = von;
+    if (!a.Bis.empty()) CliDatumLesen(a.Bis, bis);
+    const TDatum dv = ZahlZuDatum(von), db = ZahlZuDatum(bis);
+    const TVUebZeitraum z = VUebZeitraum(dv.Tag, dv.Monat, dv.Jahr, db.Tag, db.Monat, db.Jahr);
+    const std::vector<TElement*> liste = alleOder(lehrer ? leh : kla);
+    if (fehlend.empty())
+      gedruckt = DruckeVertretungsUebersicht(lehrer, LadeVUebDruck(st), PlanElemente(liste), z.Von,
+                                             z.Bis, d);
   } else if (art == "pruefung") {
     // Die Zeilen des Fensters "Fehler" nach allen Prüfungen, in der Folge des Menüs.
     std::vector<std::string> zeilen;

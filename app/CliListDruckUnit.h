@@ -6,7 +6,9 @@
 //
 // ART: lehreruebersicht, klassenuebersicht, raumuebersicht, kombinationsuebersicht,
 // faecheruebersicht, deputate, kuerzel, konferenz, reststunden, stundenverteilung,
-// vertretungskonten, pruefung, uvtabellen, parallelkopplungen.
+// vertretungskonten, vertretungsuebersicht-lehrer, vertretungsuebersicht-klassen, pruefung,
+// uvtabellen, parallelkopplungen.
+// --von, --bis (TT.MM.JJJJ): der Zeitraum der Vertretungsübersichten (ohne: heute).
 // --auswahl: die Elemente (Übersichten, Deputate, Konferenzen), "von" und "bis" (Fächerübersicht,
 // Reststunden, Stundenverteilung) oder die UV-Tabelle; ohne: alle bzw. die erste Tabelle.
 // --art: "für" bzw. "Kürzelart" (deputate: lehrer|klassen|kopplungen|faecher|raeume|alle;

@@ -157,9 +157,34 @@ class TDruckListeForm : public TDruckDialog {
   TEinzelWahl fEinzel;
 };
 
+// "Drucke Vertretungsübersicht für Lehrer" bzw. "… für Klassen".
+class TDruckVUebForm : public TDruckDialog {
+ public:
+  // von, bis: der Zeitraum, mit dem der Dialog beginnt (Menü: heute bis heute).
+  TDruckVUebForm(bool lehrer, TDruckPlattform& plattform, TDateTime von, TDateTime bis,
+                 QWidget* vater = nullptr);
+  std::vector<TPlanElement*> Gewaehlt() const;
+  void ElementAnhaengen(TPlanElement* e);
+  void AlleKnopfClick();
+  // Der Zeitraum aus den Feldern (Tage, die der Monat nicht hat, gesenkt).
+  TDateTime Von() const;
+  TDateTime Bis() const;
+
+  QSpinBox *VonTagSpin, *VonMonatSpin, *VonJahrSpin, *BisTagSpin, *BisMonatSpin, *BisJahrSpin;
+  QListWidget *AuswahlListe, *GewaehltListe;
+  QPushButton* AlleKnopf;
+  QSpinBox* RandSpin;
+
+ private:
+  void OptionenSpeichern() override;
+  TDruckAuftrag Auftrag() const override;
+  bool fLehrer;
+};
+
 // Öffnen modal (für die Palette).
 void UebDruckZeigen(TUebDruckArt art, TMehrfachWahl wahl, QWidget* vater);
 void FUebDruckZeigen(TEinzelWahl wahl, QWidget* vater);
+void VUebDruckZeigen(bool lehrer, TDateTime von, TDateTime bis, QWidget* vater);
 // element: Vorbelegung (Deputate); die Fensterdrucke setzen ihre Quelle in vorher.
 void ListenDruckZeigen(TListenDruck art, TMehrfachWahl mehrfach, TEinzelWahl einzel,
                        TElement* element, QWidget* vater,

@@ -120,9 +120,16 @@ void TTamrelPalette::MenuesAnlegen() {
   for (const char* t :
        {"Vertretungsplan...", "Vertretungsstunden...", "Vertretungsübersicht für Lehrer...",
         "Vertretungsübersicht für Klassen..."}) {
-    if (std::string_view(t) == "Vertretungsstunden...")
+    const std::string_view name(t);
+    if (name == "Vertretungsstunden...")
       Eintrag(dVertr, T("Datei/Drucken/Vertretung/") + T(t), T(t), {},
               [this] { ListenDruckItemClick(int(TListenDruck::VStd)); });
+    else if (name.rfind("Vertretungsübersicht", 0) == 0)
+      // Der Zeitraum beginnt mit heute bis heute.
+      Eintrag(dVertr, T("Datei/Drucken/Vertretung/") + T(t), T(t), {},
+              [this, lehrer = name.find("Lehrer") != std::string_view::npos] {
+                VUebDruckZeigen(lehrer, Heute() + 0.5, Heute() + 0.5, this);
+              });
     else
       Fehlt(dVertr, T("Datei/Drucken/Vertretung/") + T(t), T(t));
   }

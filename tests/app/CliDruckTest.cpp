@@ -151,4 +151,12 @@ TEST_F(CliDruckTest, UebersichtenUndListenBeimNamen) {
   EXPECT_EQ(a.Fehler, "Diese Kürzel gibt es in der Schule nicht: 9z\n");
   a = Cli({"drucken", fDatei, "kuerzel"});
   EXPECT_EQ(a.Code, 2);
+  // Vertretungsübersichten: Kopf und Spaltentitel auch ohne Vertretungen im Zeitraum.
+  a = Cli({"drucken", fDatei, "vertretungsuebersicht-klassen", "--pdf", pdf, "--von", "07.12.2026",
+           "--bis", "11.12.2026"});
+  EXPECT_EQ(a.Code, 0) << a.Fehler;
+  EXPECT_EQ(fPdf.fTexte.back(), "Bemerkung");
+  a = Cli({"drucken", fDatei, "vertretungsuebersicht-lehrer", "--pdf", pdf, "--von", "31.02.2026"});
+  EXPECT_EQ(a.Code, 2);
+  EXPECT_EQ(a.Fehler.substr(0, a.Fehler.find('\n')), "Ungültiger Wert für --von: 31.02.2026");
 }

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "TestUmgebung.h"
+#include "model/DatumUnit.h"
 #include "model/SchulUnit.h"
 #include "output/DruckListeFormUnit.h"
 #include "settings/StandardUnit.h"
@@ -146,4 +147,23 @@ TEST_F(QtDruckListeFormTest, BereichFolgtDerLetztenWahlUndArtWechselSetztZurueck
   Standard().fSVDruckArt = 12;
   TDruckListeForm sv(TListenDruck::SV, plattform, {}, {});
   EXPECT_EQ(sv.ArtWahl(), 4);
+}
+
+TEST_F(QtDruckListeFormTest, VertretungsuebersichtAlleLehrerUndZeitraum) {
+  TLehrer* a = s.HoleLehrer("AB");
+  TLehrer* b = s.HoleLehrer("CD");
+  const TDateTime heute = DatumZuZahl(2027, 2, 10) + 0.5;
+  TDruckVUebForm form(true, plattform, heute, heute);
+  EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Drucke Vertretungsübersicht für Lehrer"));
+  EXPECT_EQ(form.VonTagSpin->maximum(), 31);
+  emit form.AuswahlListe->itemDoubleClicked(form.AuswahlListe->item(1));
+  emit form.AuswahlListe->itemDoubleClicked(form.AuswahlListe->item(1));
+  EXPECT_EQ(form.Gewaehlt(), (std::vector<TPlanElement*>{b, b}));
+  form.AlleKnopfClick();
+  EXPECT_EQ(form.Gewaehlt(), (std::vector<TPlanElement*>{a, b}));
+  form.VonTagSpin->setValue(31);  // Februar: der 28.
+  EXPECT_EQ(ZahlZuDatum(form.Von()), (TDatum{2027, 2, 28}));
+  EXPECT_DOUBLE_EQ(form.Bis(), form.Von());  // "bis" lag davor
+  form.AnsehenKnopfClick();
+  EXPECT_EQ(plattform.fSeiten, std::vector<int>{1});
 }
