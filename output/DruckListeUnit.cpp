@@ -203,12 +203,13 @@ void KursZeilen(TListRahmen& r, const TDepDruckOptionen& o, const TDepSpalten& s
                                                {Kuerzel(k.fKlassen.ListeNrInhalt(1)), s.Kl},
                                                {Kuerzel(k.fKopplung), s.Ko},
                                                {Kuerzel(k.fRaeume.ListeNrInhalt(1)), s.Ra}};
+  // Die rechten Kanten der Klassen- und Raumspalte für die weiteren Zeilen.
   int klRechts = 0, raRechts = 0;
-  for (const auto& [t, b] : texte) {
-    x += b;
-    r.Rechts(x, r.y, U8(t));
-    if (&t == &texte[4].first) klRechts = x;
-    if (&t == &texte[6].first) raRechts = x;
+  for (std::size_t i = 0; i < std::size(texte); ++i) {
+    x += texte[i].second;
+    r.Rechts(x, r.y, U8(texte[i].first));
+    if (i == 4) klRechts = x;
+    if (i == 6) raRechts = x;
   }
   d.Brush = TPinsel{clWhite, false};
   if (o.Zusatz) {

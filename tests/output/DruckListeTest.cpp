@@ -134,6 +134,15 @@ TEST_F(DruckListeTest, EineSeiteProDeputatUndUeberlangeBloeckeBrechenEinmalUm) {
   EXPECT_EQ(std::count(t.begin(), t.end(), "SCH"), 30);
   // Keine Seite trägt nur den Kopf.
   for (int n = 1; n <= q.PageCount(); ++n) EXPECT_GT(Texte(q.Seite(n)).size(), 2u) << n;
+  // Ein Block, höher als das Blatt, oben auf einer frischen Seite: kein weiterer Umbruch.
+  TPrevPrinter leer(Blatt(600), u.metrik);
+  TListRahmen rahmen(leer, o.Font, 1, false);
+  rahmen.Beginnen();
+  rahmen.Brauche(100 * rahmen.h);
+  EXPECT_EQ(leer.PageCount(), 1);
+  rahmen.Zeile();
+  rahmen.Brauche(100 * rahmen.h);
+  EXPECT_EQ(leer.PageCount(), 2);
 }
 
 TEST_F(DruckListeTest, GespeicherteWahlenWerdenGeklemmtBevorSieEtwasWaehlen) {
