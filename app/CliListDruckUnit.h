@@ -10,7 +10,8 @@
 // uvtabellen, parallelkopplungen.
 // --von, --bis (TT.MM.JJJJ): der Zeitraum der Vertretungsübersichten (ohne: heute).
 // --auswahl: die Elemente (Übersichten, Deputate, Konferenzen), "von" und "bis" (Fächerübersicht,
-// Reststunden, Stundenverteilung) oder die UV-Tabelle; ohne: alle bzw. die erste Tabelle.
+// Reststunden, Stundenverteilung) oder die UV-Tabelle; ohne: alle (die Kombination: alle
+// Lehrer) bzw. die erste Tabelle.
 // --art: "für" bzw. "Kürzelart" (deputate: lehrer|klassen|kopplungen|faecher|raeume|alle;
 // reststunden: lehrer|klassen|faecher; stundenverteilung: lehrer|klassen|kopplungen|faecher|
 // raeume; konferenz: faecher|klassen); ohne: die gespeicherte Wahl.
