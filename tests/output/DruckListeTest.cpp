@@ -6,6 +6,7 @@
 
 #include "output/DruckListeUnit.h"
 #include "output/PrevPrinterUnit.h"
+#include "planning/ParTabelleUnit.h"
 #include "planning/PlanHilfe.h"
 #include "planning/SetzungUnit.h"
 
@@ -315,4 +316,42 @@ TEST_F(DruckListeTest, StundenverteilungZaehltEineFesteGekoppelteStundeEinmal) {
   EXPECT_EQ(*(it + 1), "1");
   EXPECT_EQ(std::count(it + 1, t.end(), "1"), 1);
   EXPECT_EQ(std::count(it + 1, t.end(), "0"), 5 * 16 - 1);
+}
+
+TEST_F(DruckListeTest, ParalleleKopplungenMitLehrernUndKonflikten) {
+  TKopplung* g2 = s.HoleKopplung("G2");
+  Kurs(l1, fM, {k5b}, {r2}, g2, 1);
+  TParTabelle t(2, 2, false);
+  t.Setze(1, 1, g);
+  t.Setze(1, 2, g2);
+  t.AlleSchnitte();
+  TListDruckOptionen o = LadeParDruck(st);
+  o.MitLe = o.MitFa = o.MitKonfl = true;
+  TPrevPrinter p(A4Masse(600), u.metrik);
+  ASSERT_EQ(DruckeParallelKopplungen(o, t, p), 2);
+  const std::vector<std::string> texte = Texte(p.Seite(1));
+  EXPECT_EQ((std::vector<std::string>(texte.begin() + 2, texte.end())),
+            (std::vector<std::string>{
+                "Parallele Kopplungen", "1:", "1", "G1", "MUE", "E", "G2", "MUE", "M", "2:", "0",
+                "Konflikte bei der Kopplungsparallelisierung", "Zeile 1:", "MUE", "[G1, G2]"}));
+}
+
+TEST_F(DruckListeTest, KlassendeputatUndAlleKurseOhneKopf) {
+  k5a->fRaum = r2;
+  k5a->fLehrer2 = l2;
+  TDepDruckOptionen o = LadeDepDruck(st);
+  TPrevPrinter p(A4Masse(600), u.metrik);
+  ASSERT_EQ(DruckeDeputate(o, {k5a, fD}, p), 2);
+  const std::vector<std::string> t = Texte(p.Seite(1));
+  EXPECT_EQ(t[2], "Klassendeputat 5a   ( R2 MUE SCH )");
+  EXPECT_EQ(t[4], "Wert");
+  EXPECT_NE(std::find(t.begin(), t.end(), "Fachdeputat D  "), t.end());
+  EXPECT_NE(std::find(t.begin(), t.end(), "Lehrer: 0  Klassen: 1"), t.end());
+  o.Art = 5;
+  TPrevPrinter q(A4Masse(600), u.metrik);
+  ASSERT_EQ(DruckeDeputate(o, {}, q), 1);
+  const std::vector<std::string> tq = Texte(q.Seite(1));
+  EXPECT_EQ((std::vector<std::string>(tq.begin() + 2, tq.begin() + 4)),
+            (std::vector<std::string>{" 4.0", "4"}));
+  EXPECT_EQ(std::find(tq.begin(), tq.end(), "Wert"), tq.end());
 }
