@@ -355,3 +355,31 @@ TEST_F(DruckListeTest, KlassendeputatUndAlleKurseOhneKopf) {
             (std::vector<std::string>{" 4.0", "4"}));
   EXPECT_EQ(std::find(tq.begin(), tq.end(), "Wert"), tq.end());
 }
+
+TEST_F(DruckListeTest, StundenverteilungZeichenSperrungOhneHaekchenFlach) {
+  k5a->fSperrung.SetWocheTagStd(1, 2, 1, true);
+  kD->NeueSetzung(1, 1, 1, r1);
+  TSVDruckOptionen o = LadeSVDruck(st);
+  o.Art = 1;
+  auto zeichne = [&](bool sperr, bool farbe) {
+    o.Sperr = sperr;
+    o.Farbe = farbe;
+    TPrevPrinter p(A4Masse(600), u.metrik);
+    DruckeStundenverteilung(o, {k5a}, p);
+    return p.Seite(1);
+  };
+  auto gefuellt = [](const TSeite& seite, TColor farbe) {
+    int n = 0;
+    for (const TZeichenBefehl& b : seite)
+      if (b.Art == TZeichenArt::Rechteck && !b.Pinsel.Leer && b.Pinsel.Farbe == farbe) ++n;
+    return n;
+  };
+  EXPECT_EQ(gefuellt(zeichne(true, false), 0xC0C0C0), 1);  // Di 1 gesperrt: silbern
+  EXPECT_EQ(gefuellt(zeichne(true, true), 0x008080), 1);   // mit Farbe oliv
+  EXPECT_EQ(gefuellt(zeichne(false, true), 0x008080), 0);  // ohne Sperrungen flach
+  // Mo 1 (Unterricht) ist eine Ellipse oder ein Rechteck in voller Höhe, nie flach.
+  int ellipsen = 0;
+  for (const TZeichenBefehl& b : zeichne(false, false))
+    if (b.Art == TZeichenArt::Ellipse) ++ellipsen;
+  EXPECT_GE(ellipsen, 1);
+}
