@@ -4,6 +4,7 @@
 #include <charconv>
 #include <ostream>
 
+#include "app/CliListDruckUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/SchulUnit.h"
 #include "output/DruckAuftragUnit.h"
@@ -114,6 +115,8 @@ TPdfDienst* CliPdfDienst() {
 }
 
 int CliDrucken(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler) {
+  // Übersichten und Listen haben ihre eigenen Optionen.
+  if (const int rc = CliListenDrucken(args, aus, fehler); rc >= 0) return rc;
   TDruckAufruf a;
   std::string meldung;
   if (!Lesen(args, a, meldung)) {

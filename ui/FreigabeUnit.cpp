@@ -139,5 +139,7 @@ TSchulFreigabe SchulFreigabe(bool schuleOffen, bool geaendert) {
 }
 
 int FensterDruckArt(int art) {
+  if (art == 15) return 5;  // Fehlerliste
+  if (art == 22) return 6;  // parallele Kopplungen
   return art >= 9 && art <= 11 ? art - 9 : -1;
 }

@@ -96,5 +96,6 @@ struct TSchulFreigabe {
 TSchulFreigabe SchulFreigabe(bool schuleOffen, bool geaendert);
 
 // "Fenster drucken..." nach der Art des aktiven Fensters: der Plandruck (0 Lehrer-, 1 Klassen-,
-// 2 Raumpläne) der Planfenster 9, 10, 11; -1, wo es den Druck des Fensters noch nicht gibt.
+// 2 Raumpläne) der Planfenster 9, 10, 11, 5 die Fehlerliste (Fenster 15), 6 die parallelen
+// Kopplungen (Fenster 22); -1, wo es den Druck des Fensters noch nicht gibt.
 int FensterDruckArt(int art);

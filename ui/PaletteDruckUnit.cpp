@@ -1,12 +1,16 @@
 // Die Druckbefehle der Palette: "Papierformat...", "Fenster drucken...", "Drucken › Pläne"
 // und "Drucken › Vertretung › Vertretungsplan...".
 #include "model/SchulUnit.h"
+#include "output/DruckListeFormUnit.h"
 #include "output/DruckPlnFormUnit.h"
 #include "output/DruckVertrFormUnit.h"
 #include "output/QtDruckerUnit.h"
 #include "substitution/WoAusfallFormUnit.h"
+#include "ui/DepFormUnit.h"
+#include "ui/FehlerFormUnit.h"
 #include "ui/FreigabeUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/ParFormUnit.h"
 #include "ui/PlnFormUnit.h"
 
 namespace {
@@ -41,7 +45,65 @@ void TTamrelPalette::FensterDruckenItemClick() {
     return;
   }
   const int art = f ? FensterDruckArt(f->FensterArt()) : -1;
-  if (art >= 0) PlanDruckItemClick(art);
+  if (art >= 0 && art <= 2) PlanDruckItemClick(art);
+  if (auto* fehler = art == 5 ? dynamic_cast<TFehlerForm*>(f) : nullptr) {
+    std::vector<std::string> zeilen;
+    for (const std::string& z : fehler->Zeilen()) zeilen.push_back(U8(z));
+    ListenDruckZeigen(TListenDruck::Fehler, {}, {}, nullptr, this,
+                      [&zeilen](TDruckListeForm& form) { form.fFehlerZeilen = zeilen; });
+  }
+  if (auto* par = art == 6 ? dynamic_cast<TParForm*>(f) : nullptr)
+    ListenDruckZeigen(TListenDruck::Par, {}, {}, nullptr, this,
+                      [par](TDruckListeForm& form) { form.fParTabelle = &par->Tabelle(); });
+}
+
+void TTamrelPalette::UebDruckItemClick(int art) {
+  auto einzel = [this](TKuerzelArt k, const QPoint& pos) -> TElement* {
+    if (!PopupListe(k, false, pos)) return nullptr;
+    return k == fac ? static_cast<TElement*>(fPopFach) : nullptr;
+  };
+  if (art < 0) {
+    FUebDruckZeigen(einzel, this);
+    return;
+  }
+  if (art > 3) return;
+  UebDruckZeigen(
+      static_cast<TUebDruckArt>(art),
+      [this](const std::vector<TElement*>& menge, const QString& titel) {
+        return MultiMenu(menge, titel);
+      },
+      this);
+}
+
+void TTamrelPalette::ListenDruckItemClick(int art) {
+  if (art < 0 || art > int(TListenDruck::Par)) return;
+  auto einzel = [this](TKuerzelArt k, const QPoint& pos) -> TElement* {
+    if (!PopupListe(k, false, pos)) return nullptr;
+    switch (k) {
+      case leh:
+        return fPopLehrer;
+      case kla:
+        return fPopKlasse;
+      case kop:
+        return fPopKopplung;
+      case fac:
+        return fPopFach;
+      case rau:
+        return fPopRaum;
+      default:
+        return nullptr;
+    }
+  };
+  // Die Deputate beginnen mit dem Element des aktiven Deputatsfensters (nicht "alle Kurse").
+  TElement* element = nullptr;
+  if (auto* dep = dynamic_cast<TDepForm*>(Schule().fAktivesFenster))
+    if (dep->FensterArt() != FensterArt::AlleKurse) element = dep->Element();
+  ListenDruckZeigen(
+      static_cast<TListenDruck>(art),
+      [this](const std::vector<TElement*>& menge, const QString& titel) {
+        return MultiMenu(menge, titel);
+      },
+      einzel, element, this);
 }
 
 // "Drucken › Vertretung › Vertretungsplan...": für heute (Tagesplan und Vertreterauswahl

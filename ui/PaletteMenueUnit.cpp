@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "model/SchulUnit.h"
+#include "output/DruckListeFormUnit.h"
 #include "output/ExportUnit.h"
 #include "output/HTMLFormUnit.h"
 #include "planning/UndoUnit.h"
@@ -95,8 +96,10 @@ void TTamrelPalette::MenuesAnlegen() {
   Eintrag(datei, T("Datei/Fenster drucken..."), T("Fenster drucken..."), Strg(Qt::Key_P),
           [this] { FensterDruckenItemClick(); });
   QMenu* drucken = Untermenue(datei, T("Datei/Drucken"), T("Drucken"));
-  Fehlt(drucken, T("Datei/Drucken/Kürzel..."), T("Kürzel..."));
-  Fehlt(drucken, T("Datei/Drucken/Deputate..."), T("Deputate..."));
+  Eintrag(drucken, T("Datei/Drucken/Kürzel..."), T("Kürzel..."), {},
+          [this] { ListenDruckItemClick(int(TListenDruck::Kuerzel)); });
+  Eintrag(drucken, T("Datei/Drucken/Deputate..."), T("Deputate..."), {},
+          [this] { ListenDruckItemClick(int(TListenDruck::Deputate)); });
   QMenu* dPlaene = Untermenue(drucken, T("Datei/Drucken/Pläne"), T("Pläne"));
   int planDruck = 0;
   for (const char* t : {"Lehrerpläne...", "Klassenpläne...", "Raumpläne...",
@@ -104,21 +107,41 @@ void TTamrelPalette::MenuesAnlegen() {
     Eintrag(dPlaene, T("Datei/Drucken/Pläne/") + T(t), T(t), {},
             [this, art = planDruck++] { PlanDruckItemClick(art); });
   QMenu* dUeb = Untermenue(drucken, T("Datei/Drucken/Übersichten"), T("Übersichten"));
-  for (const char* t : {"Lehrer...", "Klassen...", "Räume...", "Fächer...", "Kombination..."})
-    Fehlt(dUeb, T("Datei/Drucken/Übersichten/") + T(t), T(t));
+  // -1: die Fächerübersicht; sonst die Art der Übersicht.
+  for (const auto& [t, art] : {std::pair{"Lehrer...", 0},
+                               {"Klassen...", 1},
+                               {"Räume...", 2},
+                               {"Fächer...", -1},
+                               {"Kombination...", 3}})
+    Eintrag(dUeb, T("Datei/Drucken/Übersichten/") + T(t), T(t), {},
+            [this, art = art] { UebDruckItemClick(art); });
   QMenu* dListen = Untermenue(drucken, T("Datei/Drucken/Listen"), T("Listen"));
-  for (const char* t :
-       {"Reststunden...", "Stundenverteilung...", "Fachkonferenzen...", "Klassenkonferenzen..."})
-    Fehlt(dListen, T("Datei/Drucken/Listen/") + T(t), T(t));
+  for (const auto& [t, art] : {std::pair{"Reststunden...", TListenDruck::Rest},
+                               {"Stundenverteilung...", TListenDruck::SV},
+                               {"Fachkonferenzen...", TListenDruck::FachKonf},
+                               {"Klassenkonferenzen...", TListenDruck::KlassenKonf}})
+    Eintrag(dListen, T("Datei/Drucken/Listen/") + T(t), T(t), {},
+            [this, art = art] { ListenDruckItemClick(int(art)); });
   QMenu* dVertr = Untermenue(drucken, T("Datei/Drucken/Vertretung"), T("Vertretung"));
   for (const char* t :
        {"Vertretungsplan...", "Vertretungsstunden...", "Vertretungsübersicht für Lehrer...",
-        "Vertretungsübersicht für Klassen..."})
-    if (std::string_view(t) == "Vertretungsplan...")
+        "Vertretungsübersicht für Klassen..."}) {
+    const std::string_view name(t);
+    if (name == "Vertretungsplan...")
       Eintrag(dVertr, T("Datei/Drucken/Vertretung/") + T(t), T(t), {},
               [this] { VertrDruckItemClick(); });
+    else if (name == "Vertretungsstunden...")
+      Eintrag(dVertr, T("Datei/Drucken/Vertretung/") + T(t), T(t), {},
+              [this] { ListenDruckItemClick(int(TListenDruck::VStd)); });
+    else if (name.rfind("Vertretungsübersicht", 0) == 0)
+      // Der Zeitraum beginnt mit heute bis heute.
+      Eintrag(dVertr, T("Datei/Drucken/Vertretung/") + T(t), T(t), {},
+              [this, lehrer = name.find("Lehrer") != std::string_view::npos] {
+                VUebDruckZeigen(lehrer, Heute() + 0.5, Heute() + 0.5, this);
+              });
     else
       Fehlt(dVertr, T("Datei/Drucken/Vertretung/") + T(t), T(t));
+  }
   datei->addSeparator();
   Eintrag(datei, T("Datei/Import..."), T("Import..."), {}, [this] { ImportItemClick(); });
   QMenu* export_ = Untermenue(datei, T("Datei/Export"), T("Export"));

@@ -110,6 +110,10 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void FensterDruckenItemClick();
   void PlanDruckItemClick(int art);
   void VertrDruckItemClick();
+  // Übersichtsdrucke (0 Lehrer, 1 Klassen, 2 Räume, 3 Kombination, -1 Fächer) und Listendrucke
+  // (TListenDruck).
+  void UebDruckItemClick(int art);
+  void ListenDruckItemClick(int art);
   // "Voreinstellungen" (PaletteVoreinstellungUnit.cpp): öffnet den Dialog des Eintrags und nach
   // "Wechseln" den gewählten; danach folgen Knöpfe, Versionsknopf und Fenster.
   void VoreinstellungItemClick(const std::string& eintrag);

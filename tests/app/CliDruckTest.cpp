@@ -116,3 +116,47 @@ TEST_F(CliDruckTest, OhneZuDruckendePlaeneKeineDatei) {
   EXPECT_EQ(a.Fehler, "Keine Pläne zu drucken.\n");
   EXPECT_TRUE(fPdf.fPfad.empty());
 }
+
+TEST_F(CliDruckTest, UebersichtenUndListenBeimNamen) {
+  const std::string pdf = fOrdner / "l.pdf";
+  TAufruf a = Cli({"drucken", fDatei, "lehreruebersicht", "--pdf", pdf, "--auswahl", "KRÜ"});
+  EXPECT_EQ(a.Code, 0) << a.Fehler;
+  EXPECT_EQ(a.Aus, "Seiten: 1\n");
+  EXPECT_EQ(fPdf.fPfad, pdf);
+  // Der Lehrer über seiner Spalte, dann seine Stunde Di 8 (Klasse, Fach, Raum).
+  const auto kopf = std::find(fPdf.fTexte.begin(), fPdf.fTexte.end(), "KRÜ");
+  ASSERT_NE(kopf, fPdf.fTexte.end());
+  EXPECT_EQ(std::vector<std::string>(kopf + 1, fPdf.fTexte.end()),
+            (std::vector<std::string>{"5a", "D", "R1"}));
+
+  a = Cli({"drucken", fDatei, "deputate", "--art", "klassen", "--pdf", pdf});
+  EXPECT_EQ(a.Code, 0) << a.Fehler;
+  EXPECT_NE(std::find(fPdf.fTexte.begin(), fPdf.fTexte.end(), "Klassendeputat 5b   ( )"),
+            fPdf.fTexte.end());
+  for (const char* art :
+       {"klassenuebersicht", "raumuebersicht", "kombinationsuebersicht", "faecheruebersicht",
+        "kuerzel", "konferenz", "reststunden", "stundenverteilung", "vertretungskonten", "pruefung",
+        "parallelkopplungen"})
+    EXPECT_EQ(Cli({"drucken", fDatei, art, "--pdf", pdf}).Code, 0) << art;
+
+  // Ohne UV-Tabelle nichts zu drucken; falsche Art und unbekannte Kürzel auf Deutsch.
+  a = Cli({"drucken", fDatei, "uvtabellen", "--pdf", pdf});
+  EXPECT_EQ(a.Code, 1);
+  EXPECT_EQ(a.Fehler, "Nichts zu drucken.\n");
+  a = Cli({"drucken", fDatei, "deputate", "--art", "schueler", "--pdf", pdf});
+  EXPECT_EQ(a.Code, 2);
+  EXPECT_EQ(a.Fehler.substr(0, a.Fehler.find('\n')), "Ungültiger Wert für --art: schueler");
+  a = Cli({"drucken", fDatei, "reststunden", "--pdf", pdf, "--auswahl", "9z"});
+  EXPECT_EQ(a.Code, 1);
+  EXPECT_EQ(a.Fehler, "Diese Kürzel gibt es in der Schule nicht: 9z\n");
+  a = Cli({"drucken", fDatei, "kuerzel"});
+  EXPECT_EQ(a.Code, 2);
+  // Vertretungsübersichten: Kopf und Spaltentitel auch ohne Vertretungen im Zeitraum.
+  a = Cli({"drucken", fDatei, "vertretungsuebersicht-klassen", "--pdf", pdf, "--von", "07.12.2026",
+           "--bis", "11.12.2026"});
+  EXPECT_EQ(a.Code, 0) << a.Fehler;
+  EXPECT_EQ(fPdf.fTexte.back(), "Bemerkung");
+  a = Cli({"drucken", fDatei, "vertretungsuebersicht-lehrer", "--pdf", pdf, "--von", "31.02.2026"});
+  EXPECT_EQ(a.Code, 2);
+  EXPECT_EQ(a.Fehler.substr(0, a.Fehler.find('\n')), "Ungültiger Wert für --von: 31.02.2026");
+}

@@ -178,5 +178,7 @@ TEST(Freigabe, FensterDruckenNachArtDesFensters) {
   EXPECT_EQ(FensterDruckArt(9), 0);
   EXPECT_EQ(FensterDruckArt(10), 1);
   EXPECT_EQ(FensterDruckArt(11), 2);
+  EXPECT_EQ(FensterDruckArt(15), 5);
+  EXPECT_EQ(FensterDruckArt(22), 6);
   for (int art : {0, 8, 12, 16, 61, 83}) EXPECT_EQ(FensterDruckArt(art), -1) << art;
 }
