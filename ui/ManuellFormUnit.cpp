@@ -1,3 +1,4 @@
+#include "ui/QtFensterPlatzUnit.h"
 #include "ui/ManuellFormUnit.h"
 
 #include <QAction>
@@ -316,8 +317,7 @@ int TManuellForm::FensterArt() const {
 }
 
 TFensterLage TManuellForm::Lage() const {
-  const QRect r = geometry();
-  return {r.left(), r.top(), r.width(), r.height()};
+  return FormLage(*this);
 }
 
 void TManuellForm::FensterUpdate() {

@@ -15,7 +15,6 @@
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
 #include "settings/StandardFormUnit.h"
-#include "ui/AuTabFormUnit.h"
 #include "ui/DepFormUnit.h"
 #include "ui/ElementMenueUnit.h"
 #include "ui/PaletteUnit.h"
@@ -154,10 +153,8 @@ void TTamrelPalette::MenuesAnlegen() {
       Eintrag(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t), {},
               [this] { KalenderItemClick(); });
     else if (std::string_view(t) == "Automatik")
-      Eintrag(vor, T("Bearbeiten/Voreinstellungen/Automatik"), T(t), {}, [this] {
-        TAuTabForm editor(this);
-        editor.exec();
-      });
+      Eintrag(vor, T("Bearbeiten/Voreinstellungen/Automatik"), T(t), {},
+              [this] { VoreinstellungItemClick("Automatik"); });
     else if (VoreinstellungVorhanden(t))
       Eintrag(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t), {},
               [this, e = std::string(t)] { VoreinstellungItemClick(e); });

@@ -42,3 +42,39 @@ TEST(FensterSchliessen, MitAltSchliessenAlleUebrigenUndDasAltBitFaellt) {
 }
 
 }  // namespace
+
+namespace {
+
+// Ein Fenster, das beim Schließen die Umschalttasten verstellt (etwa über ein Tastenereignis).
+class TVerstellendesFenster : public TFakeFenster {
+ public:
+  TVerstellendesFenster(TUmschaltDienst& dienst) : TFakeFenster(72), fDienst(dienst) {}
+  void Schliessen() override {
+    TFakeFenster::Schliessen();
+    fDienst.UmschalttastenSetzen(umAlt);
+  }
+  TUmschaltDienst& fDienst;
+};
+
+TEST(FensterSchliessen, MitAltStehenShiftUndStrgDanachWieVorher) {
+  TTestUmgebung u;
+  TUmschaltDienst dienst;
+  TDienste d = EingesetzteDienste();
+  d.Fenster = &dienst;
+  const TDienste alt = DiensteEinsetzen(d);
+  TSchule& s = u.schule();
+  TVerstellendesFenster f(dienst);
+  TFakeFenster weigert(9, "Plan MUE");  // schließt sich nicht: bleibt angemeldet
+  s.FensterAnmelden(&f);
+  s.FensterAnmelden(&weigert);
+  dienst.fUmschalt = umAlt | umShift | umCtrl;
+  EXPECT_TRUE(MitAltAlleSchliessen(s, dienst.fUmschalt, nullptr));
+  EXPECT_EQ(f.fGeschlossen, 1);
+  EXPECT_EQ(weigert.fGeschlossen, 1);
+  EXPECT_EQ(dienst.fUmschalt, static_cast<unsigned>(umShift | umCtrl));
+  s.FensterAbmelden(&f);
+  s.FensterAbmelden(&weigert);
+  DiensteEinsetzen(alt);
+}
+
+}  // namespace
