@@ -1,4 +1,3 @@
-#include "ui/QtFensterPlatzUnit.h"
 #include "ui/ManuellFormUnit.h"
 
 #include <QAction>
@@ -25,6 +24,7 @@
 #include "ui/ManuellLageUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
+#include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtManZeichenUnit.h"
 #include "ui/QtPlanZelleUnit.h"
 #include "ui/QtUmschaltUnit.h"
