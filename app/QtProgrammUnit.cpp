@@ -35,6 +35,7 @@ bool TProgramm::Starten(const QStringList& argumente) {
   fPalette = std::make_unique<TTamrelPalette>();
   if (fOptionen.Oeffnen) fPalette->SetzeOeffnenDialog(fOptionen.Oeffnen);
   if (fOptionen.Sichern) fPalette->SetzeSichernDialog(fOptionen.Sichern);
+  fPalette->HintergrundAnpassen();
   fPalette->show();
 
   const auto abfrage =

@@ -406,12 +406,9 @@ class TLeser {
       s.Lage.Oben = b.ReadInt();
       s.Lage.Breite = b.ReadInt();
       s.Lage.Hoehe = b.ReadInt();
-      // Ältere Dateien führen dasselbe Fenster mehrfach: es bleibt einmal, mit der ersten Lage.
-      std::vector<TFensterSatz>& saetze = fSchule.fGespeicherteFenster;
-      const bool doppelt = std::any_of(saetze.begin(), saetze.end(), [&s](const TFensterSatz& t) {
-        return t.Art == s.Art && t.Titel == s.Titel;
-      });
-      if (FensterArtEintrag(s.Art) && !doppelt) saetze.push_back(s);
+      // Zwei Sätze mit derselben Überschrift können zwei Fenster sein (zwei Lehrer mit einem
+      // Kürzel); welcher Satz welches Fenster öffnet, entscheidet das Wiederöffnen.
+      if (FensterArtEintrag(s.Art)) fSchule.fGespeicherteFenster.push_back(s);
     }
   }
 

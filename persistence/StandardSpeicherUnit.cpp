@@ -129,6 +129,7 @@ void Layout(V& v) {
   v.Pfad("vep", FELD(fVertrExportPfad));
   v.Pfad("hpf", FELD(fHTMLPlanPfad));
   v.Pfad("vpf", FELD(fHTMLVertPfad));
+  v.Bool("fwo", FELD(fFensterWieder));
 
   // Quon1: Eckdaten
   v.Schluessel(1);

@@ -289,20 +289,20 @@ class TSchreiber {
 
   void Fenster() {
     std::vector<TFensterSatz> saetze;
-    // Ein Fenster steht einmal in der Datei: ein gelesener Satz, dessen Fenster wieder offen ist
-    // (gleiche Art und Überschrift), gilt als dieses Fenster.
-    auto schonDa = [&saetze](const TFensterSatz& neu) {
-      return std::any_of(saetze.begin(), saetze.end(), [&neu](const TFensterSatz& s) {
-        return s.Art == neu.Art && s.Titel == neu.Titel;
-      });
-    };
-    for (const TFenster* f : fSchule.fFensterListe)
-      if (f) {
-        const TFensterSatz satz{f->FensterArt(), str255(Utf8ZuWin1252(f->Titel())), f->Lage()};
-        if (!schonDa(satz)) saetze.push_back(satz);
-      }
+    // Jedes offene Fenster einmal, auch zwei mit derselben Überschrift; das zuletzt angemeldete
+    // zuerst, denn der erste Satz wird beim Öffnen das oberste Fenster.
+    for (auto it = fSchule.fFensterListe.rbegin(); it != fSchule.fFensterListe.rend(); ++it)
+      if (const TFenster* f = *it)
+        saetze.push_back({f->FensterArt(), str255(Utf8ZuWin1252(f->Titel())), f->Lage()});
+    // Ein gelesener, nicht wieder geöffneter Satz folgt, außer ein offenes Fenster gleicher Art
+    // und Überschrift steht schon für ihn.
+    const std::size_t offen = saetze.size();
     for (const TFensterSatz& satz : fSchule.fGespeicherteFenster)
-      if (!schonDa(satz)) saetze.push_back(satz);
+      if (std::none_of(saetze.begin(), saetze.begin() + static_cast<std::ptrdiff_t>(offen),
+                       [&satz](const TFensterSatz& s) {
+                         return s.Art == satz.Art && s.Titel == satz.Titel;
+                       }))
+        saetze.push_back(satz);
     Anzahl(saetze.size(), [] { return std::string("Fenster"); });
     for (const TFensterSatz& s : saetze) {
       auto was = [&s] { return "Lage des Fensters " + U8(s.Titel.str()); };

@@ -73,6 +73,9 @@ TEckStandardForm::TEckStandardForm(QWidget* vater)
   hl->addWidget(HintergrundCheck);
   hl->addWidget(FarbKnopf);
   rechts->addWidget(hinter);
+  FensterWiederCheck = new QCheckBox(StdQ("Fenster beim Öffnen wiederherstellen"), this);
+  FensterWiederCheck->setObjectName(StdQ("FensterWiederCheck"));
+  rechts->addWidget(FensterWiederCheck);
   rechts->addStretch();
 
   DivisorFeld->setValue(w.Divisor);
@@ -84,6 +87,7 @@ TEckStandardForm::TEckStandardForm(QWidget* vater)
   TageRadio[std::clamp(w.MaxTage, 5, 7) - 5]->setChecked(true);
   PaletteFeld->setCurrentIndex(std::clamp(w.PaletteSchalter, 0, 6));
   HintergrundCheck->setChecked(w.HintergrundAn);
+  FensterWiederCheck->setChecked(w.FensterWieder);
   fFarbe = w.HintergrundFarbe;
   FarbeZeigen();
   connect(FarbKnopf, &QPushButton::clicked, this, [this] { FarbKnopfClick(); });
@@ -103,6 +107,7 @@ TEckWerte TEckStandardForm::Werte() const {
   w.PaletteSchalter = PaletteFeld->currentIndex();
   w.HintergrundAn = HintergrundCheck->isChecked();
   w.HintergrundFarbe = fFarbe;
+  w.FensterWieder = FensterWiederCheck->isChecked();
   return w;
 }
 

@@ -21,6 +21,7 @@ class TEckStandardForm : public TStandardForm {
   QComboBox* PaletteFeld;
   QCheckBox* HintergrundCheck;
   QPushButton* FarbKnopf;
+  QCheckBox* FensterWiederCheck;  // "Fenster beim Öffnen wiederherstellen"
 
  protected:
   void Uebernehmen() override;

@@ -56,7 +56,7 @@ TStandardForm::TStandardForm(const char* titel, QWidget* vater) : QDialog(vater)
   fWechselMenue = new QMenu(this);
   for (const std::string& e : WechselEintraege()) {
     QAction* a = fWechselMenue->addAction(QString::fromStdString(e));
-    a->setEnabled(VoreinstellungWaehlbar(e));
+    a->setEnabled(WechselWaehlbar(e));
     connect(a, &QAction::triggered, this, [this, e] { Wechseln(e); });
   }
   connect(OkKnopf, &QPushButton::clicked, this, [this] { OkKnopfClick(); });
@@ -79,21 +79,17 @@ void TStandardForm::WechselKnopfClick() {
 }
 
 void TStandardForm::Wechseln(const std::string& ziel) {
-  if (!VoreinstellungWaehlbar(ziel)) return;
+  if (!WechselWaehlbar(ziel)) return;
   fWechselZiel = ziel;
   OkKnopfClick();
 }
 
 bool VoreinstellungVorhanden(const std::string& eintrag) {
-  for (const char* e : {"Eckdaten", "Grunddaten", "Deputate", "Pläne", "Kurse", "Planversionen",
-                        "Zeiten", "Kennwort", "Vertretung", "HTML-Farben"})
-    if (eintrag == e) return true;
-  return false;
+  return WechselDialog(eintrag) == TWechselDialog::Standard;
 }
 
 bool VoreinstellungWaehlbar(const std::string& eintrag) {
-  if (eintrag == "Planversionen") return Standard().fMaxWocheNeu > 1;
-  return VoreinstellungVorhanden(eintrag);
+  return VoreinstellungVorhanden(eintrag) && WechselWaehlbar(eintrag);
 }
 
 std::unique_ptr<TStandardForm> VoreinstellungsDialog(const std::string& eintrag, QWidget* vater) {
@@ -112,11 +108,16 @@ std::unique_ptr<TStandardForm> VoreinstellungsDialog(const std::string& eintrag,
 }
 
 std::vector<std::string> VoreinstellungZeigen(std::string eintrag, QWidget* vater,
-                                              const TDialogLauf& lauf) {
+                                              const TDialogLauf& lauf, std::string* weiter) {
   std::vector<std::string> uebernommen;
+  if (weiter) weiter->clear();
   while (!eintrag.empty()) {
     std::unique_ptr<TStandardForm> dialog = VoreinstellungsDialog(eintrag, vater);
-    if (!dialog) break;
+    if (!dialog) {
+      // Kalender und Automatik zeigt der Aufrufer.
+      if (weiter && WechselWaehlbar(eintrag)) *weiter = eintrag;
+      break;
+    }
     if (lauf)
       lauf(*dialog);
     else

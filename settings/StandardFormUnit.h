@@ -60,9 +60,11 @@ bool VoreinstellungWaehlbar(const std::string& eintrag);
 // Führt einen Dialog modal aus (Tests setzen eine eigene Ausführung ein).
 using TDialogLauf = std::function<void(QDialog&)>;
 // Öffnet den Dialog des Eintrags und nach "Wechseln" den gewählten, bis einer ohne Wechsel
-// schließt. Liefert die Einträge, deren Dialog übernommen wurde, in Folge.
+// schließt. Liefert die Einträge, deren Dialog übernommen wurde, in Folge. Führt "Wechseln" zu
+// einem Dialog, der kein "Voreinstellung für …" ist (Kalender, Automatik), steht er in weiter.
 std::vector<std::string> VoreinstellungZeigen(std::string eintrag, QWidget* vater,
-                                              const TDialogLauf& lauf = {});
+                                              const TDialogLauf& lauf = {},
+                                              std::string* weiter = nullptr);
 
 // Kleine Hilfen der Dialoge.
 QString StdQ(const char* utf8);

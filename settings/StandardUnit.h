@@ -75,6 +75,8 @@ class TStandard {
   int fPaletteLinks = 0;
   int fPaletteTop = 0;
   int fFensterOrd = 1;
+  // Die mit der Schule gespeicherten Fenster beim Öffnen wieder öffnen.
+  bool fFensterWieder = true;
   TStdStrFeld fStdBez;
   TTagStrFeld fTagBez;
   TTagnameFeld fTagName;

@@ -32,6 +32,32 @@ const std::vector<std::string>& WechselEintraege() {
   return e;
 }
 
+std::string WechselEintrag(int index) {
+  const std::vector<std::string>& e = WechselEintraege();
+  if (index < 0 || index >= static_cast<int>(e.size())) return {};
+  return e[static_cast<std::size_t>(index)];
+}
+
+int WechselIndex(const std::string& eintrag) {
+  const std::vector<std::string>& e = WechselEintraege();
+  const auto it = std::find(e.begin(), e.end(), eintrag);
+  return it == e.end() ? -1 : static_cast<int>(it - e.begin());
+}
+
+TWechselDialog WechselDialog(const std::string& eintrag) {
+  if (eintrag == "Kalender") return TWechselDialog::Kalender;
+  if (eintrag == "Automatik") return TWechselDialog::Automatik;
+  for (const char* e : {"Eckdaten", "Grunddaten", "Deputate", "Pläne", "Kurse", "Planversionen",
+                        "Zeiten", "Kennwort", "Vertretung", "HTML-Farben"})
+    if (eintrag == e) return TWechselDialog::Standard;
+  return TWechselDialog::Keiner;
+}
+
+bool WechselWaehlbar(const std::string& eintrag) {
+  if (eintrag == "Planversionen") return Standard().fMaxWocheNeu > 1;
+  return WechselDialog(eintrag) != TWechselDialog::Keiner;
+}
+
 // ---- Eckdaten ----
 
 TEckWerte EckWerteAusStandard() {
@@ -47,6 +73,7 @@ TEckWerte EckWerteAusStandard() {
   w.PaletteSchalter = s.fPaletteSchalter;
   w.HintergrundAn = s.fHintergrundAn;
   w.HintergrundFarbe = s.fHintergrundFarbe;
+  w.FensterWieder = s.fFensterWieder;
   return w;
 }
 
@@ -95,6 +122,7 @@ void EckdatenUebernehmen(const TEckWerte& w) {
   s.fPaletteSchalter = w.PaletteSchalter;
   s.fHintergrundFarbe = w.HintergrundFarbe;
   s.fHintergrundAn = w.HintergrundAn;
+  s.fFensterWieder = w.FensterWieder;
   const int hoechster = HoechsterVerplanterTag();
   if (hoechster > s.fMaxTageNeu) {
     const std::string tag = s.fMaxTageNeu == 6 ? "Sonntag" : "Samstag oder Sonntag";

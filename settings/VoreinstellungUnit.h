@@ -16,6 +16,18 @@ class TPlanElement;
 
 // Das Wechselmenü der Dialoge, in dieser Reihenfolge.
 const std::vector<std::string>& WechselEintraege();
+// Der Eintrag mit dem Index im Wechselmenü (StdWahl: 0 "Eckdaten" … 11 "HTML-Farben"); leer für
+// jeden anderen Index.
+std::string WechselEintrag(int index);
+// Der Index des Eintrags, -1 für einen unbekannten.
+int WechselIndex(const std::string& eintrag);
+// Wer den Dialog eines Eintrags zeigt: die Dialoge "Voreinstellung für …", der Kalender, die
+// Tabellen der Automatik; Keiner, wo es ihn (noch) nicht gibt.
+enum class TWechselDialog { Keiner, Standard, Kalender, Automatik };
+TWechselDialog WechselDialog(const std::string& eintrag);
+// Der Eintrag ist im Wechselmenü wählbar: sein Dialog existiert, "Planversionen" erst ab zwei
+// Planversionen.
+bool WechselWaehlbar(const std::string& eintrag);
 
 // ---- Eckdaten ----
 struct TEckWerte {
@@ -29,6 +41,7 @@ struct TEckWerte {
   int PaletteSchalter = 0;
   bool HintergrundAn = true;
   TColor HintergrundFarbe = clWhite;
+  bool FensterWieder = true;
 };
 TEckWerte EckWerteAusStandard();
 // Der höchste Tag, an dem eine Stunde eines Kurses liegt, mindestens 5.

@@ -1,3 +1,4 @@
+#include "settings/VoreinstellungUnit.h"
 #include "substitution/KalenderFormUnit.h"
 
 #include <QBoxLayout>
@@ -180,7 +181,7 @@ TMenue TKalenderForm::WechselMenu() {
     TMenueEintrag e;
     e.Text = t;
     e.Wert = i;
-    e.Aktiv = i == 6;
+    e.Aktiv = WechselWaehlbar(t);
     m.push_back(std::move(e));
     ++i;
   }

@@ -69,7 +69,7 @@ class TKalenderForm : public QDialog {
   // Das zuletzt geöffnete Menü (Planversionen oder Wechseln), solange es offen ist.
   TPopupMenue* OffenesMenue() const { return fMenue.data(); }
 
-  // Die Einträge des Wechselmenüs; nur "Kalender" hat schon seinen Dialog.
+  // Die Einträge des Wechselmenüs; wählbar, wessen Dialog es gibt.
   static TMenue WechselMenu();
 
  private:

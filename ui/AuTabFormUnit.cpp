@@ -2,12 +2,14 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "model/ToolsUnit.h"
+#include "settings/VoreinstellungUnit.h"
 
 TAuTabForm::TAuTabForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Voreinstellung für die Automatik"));
@@ -50,8 +52,15 @@ TAuTabForm::TAuTabForm(QWidget* parent) : QDialog(parent) {
   rechts->addWidget(CancelKnopf);
   rechts->addWidget(WechselnKnopf);
   haupt->addLayout(rechts);
-  // Die übrigen Einstellungsdialoge gibt es in diesem Ausbau noch nicht.
-  WechselnKnopf->setEnabled(false);
+  fWechselMenue = new QMenu(this);
+  for (const std::string& e : WechselEintraege()) {
+    QAction* a = fWechselMenue->addAction(QString::fromStdString(e));
+    a->setEnabled(WechselWaehlbar(e));
+    connect(a, &QAction::triggered, this, [this, e] { Wechseln(e); });
+  }
+  connect(WechselnKnopf, &QPushButton::clicked, this, [this] {
+    fWechselMenue->popup(WechselnKnopf->mapToGlobal(QPoint(0, WechselnKnopf->height())));
+  });
   connect(TabSpin, &QSpinBox::valueChanged, this, [this] { TabGrid->viewport()->update(); });
   connect(OkKnopf, &QPushButton::clicked, this, [this] {
     fKopie.Uebernehmen();
@@ -65,6 +74,13 @@ TAuTabForm::TAuTabForm(QWidget* parent) : QDialog(parent) {
           [](const TGridMaus& m, TZiehZiel* ziel) { ziel->Akzeptiert = m.Col >= 1 && m.Row >= 1; });
   connect(TabGrid, &TQuonGrid::ZiehenEnde, this,
           [this](const TGridMaus& m, bool abgelegt) { ZiehenEnde(m, abgelegt); });
+}
+
+void TAuTabForm::Wechseln(const std::string& ziel) {
+  if (!WechselWaehlbar(ziel)) return;
+  fWechselZiel = ziel;
+  fKopie.Uebernehmen();
+  accept();
 }
 
 int TAuTabForm::Tabelle() const {

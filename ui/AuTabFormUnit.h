@@ -7,10 +7,12 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 #include "ui/AutoTabelleUnit.h"
 #include "ui/QuonGridUnit.h"
 
+class QMenu;
 class QPushButton;
 class QSpinBox;
 
@@ -30,6 +32,11 @@ class TAuTabForm : public QDialog {
   QPushButton* WechselnKnopf = nullptr;
 
   const TAutoTabellenKopie& Kopie() const { return fKopie; }
+  // "Wechseln": das Menü der Voreinstellungen; ein gewählter Eintrag übernimmt wie "Ok".
+  QMenu* WechselMenue() const { return fWechselMenue; }
+  void Wechseln(const std::string& ziel);
+  // Der über "Wechseln" gewählte Dialog, leer ohne Wechsel.
+  const std::string& WechselZiel() const { return fWechselZiel; }
   int Tabelle() const;
   // Punkte im sichtbaren Bereich (für Tests): Mitte der Zelle, obere und untere Hälfte des
   // Streifens.
@@ -42,6 +49,8 @@ class TAuTabForm : public QDialog {
   void ZiehenEnde(const TGridMaus& maus, bool abgelegt);
 
   TAutoTabellenKopie fKopie;
+  QMenu* fWechselMenue = nullptr;
+  std::string fWechselZiel;
   int fStartTag = 0;
   int fStartStd = 0;
 };

@@ -321,8 +321,7 @@ void TDepForm::FensterUpdate() {
 }
 
 TFensterLage TDepForm::Lage() const {
-  const QRect r = geometry();
-  return {r.left(), r.top(), r.width(), r.height()};
+  return FormLage(*this);
 }
 
 std::vector<TKurs*> TDepForm::AusgewaehlteKurse() const {

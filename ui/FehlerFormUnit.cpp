@@ -1,6 +1,5 @@
 #include "ui/FehlerFormUnit.h"
 
-#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -9,11 +8,9 @@
 #include "model/SchulUnit.h"
 #include "model/ToolsUnit.h"
 #include "planning/PruefUnit.h"
-#include "ui/PaletteUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 
-TFehlerForm::TFehlerForm() {
-  setAttribute(Qt::WA_DeleteOnClose);
+TFehlerForm::TFehlerForm() : TEinzelForm(&TSchule::fFehlerForm) {
   setWindowTitle(QStringLiteral("Fehler"));
   Inhalt = new QPlainTextEdit(this);
   Inhalt->setObjectName(QStringLiteral("Inhalt"));
@@ -40,11 +37,7 @@ TFehlerForm* TFehlerForm::FehlerInit() {
   if (!form) {
     TDirtyBewahrer bewahrer;
     form = new TFehlerForm;
-    const int index = NeuerFormIndex();
-    schule.fFehlerForm = form;
-    schule.FensterAnmelden(form);
-    form->fAngemeldet = true;
-    PositioniereFenster(*form, index);
+    PositioniereFenster(*form, form->Anmelden());
   }
   form->show();
   form->raise();
@@ -72,11 +65,6 @@ int TFehlerForm::FensterArt() const {
   return FensterArt::Fehler;
 }
 
-TFensterLage TFehlerForm::Lage() const {
-  const QRect r = geometry();
-  return {r.left(), r.top(), r.width(), r.height()};
-}
-
 std::string TFehlerForm::InhaltAlsText() const {
   // Mit einer Auswahl die ausgewählten Zeichen, sonst alle Zeilen; Zeilenenden CR LF.
   if (const QTextCursor c = Inhalt->textCursor(); c.hasSelection()) {
@@ -87,39 +75,6 @@ std::string TFehlerForm::InhaltAlsText() const {
   std::string text;
   for (const std::string& z : fZeilen) text += Win1252ZuUtf8(z) + "\r\n";
   return text;
-}
-
-void TFehlerForm::Abmelden() {
-  if (!fAngemeldet) return;
-  fAngemeldet = false;
-  if (!SchuleVorhanden()) return;
-  TSchule& schule = Schule();
-  if (schule.fFehlerForm == this) schule.fFehlerForm = nullptr;
-  schule.FensterAbmelden(this);
-}
-
-void TFehlerForm::Schliessen() {
-  if (fIntern) return;
-  fIntern = true;
-  Abmelden();
-  close();
-}
-
-void TFehlerForm::closeEvent(QCloseEvent* event) {
-  if (!fIntern && TTamrelPalette::MenuOffen()) {
-    event->ignore();
-    return;
-  }
-  fIntern = true;
-  Abmelden();
-  event->accept();
-}
-
-bool TFehlerForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden()) {
-    Schule().FensterAktivieren(this);
-  }
-  return QWidget::event(event);
 }
 
 bool TFehlerForm::eventFilter(QObject* objekt, QEvent* event) {

@@ -3,16 +3,15 @@
 // öffnet den Plan ihres Elements; die Zeilen lassen sich kopieren.
 #pragma once
 
-#include <QWidget>
 #include <string>
 #include <vector>
 
-#include "model/DienstUnit.h"
+#include "ui/EinzelFormUnit.h"
 
 class QPlainTextEdit;
 class TTamrelPalette;
 
-class TFehlerForm : public QWidget, public TFenster {
+class TFehlerForm : public TEinzelForm {
   Q_OBJECT
 
  public:
@@ -35,20 +34,13 @@ class TFehlerForm : public QWidget, public TFenster {
   std::string Titel() const override { return "Fehler"; }
   void FensterUpdate() override {}
   void FensterRefresh() override {}
-  TFensterLage Lage() const override;
-  void Schliessen() override;
   std::string InhaltAlsText() const override;
 
  protected:
-  bool event(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* objekt, QEvent* event) override;
 
  private:
   TFehlerForm();
-  void Abmelden();
 
   std::vector<std::string> fZeilen;
-  bool fAngemeldet = false;
-  bool fIntern = false;
 };

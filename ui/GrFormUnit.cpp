@@ -579,8 +579,7 @@ void TGrForm::FensterUpdate() {
 }
 
 TFensterLage TGrForm::Lage() const {
-  const QRect r = geometry();
-  return {r.left(), r.top(), r.width(), r.height()};
+  return FormLage(*this);
 }
 
 void TGrForm::ElementZeigen(TElement* element) {

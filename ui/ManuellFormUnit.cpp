@@ -24,6 +24,7 @@
 #include "ui/ManuellLageUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
+#include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtManZeichenUnit.h"
 #include "ui/QtPlanZelleUnit.h"
 #include "ui/QtUmschaltUnit.h"
@@ -316,8 +317,7 @@ int TManuellForm::FensterArt() const {
 }
 
 TFensterLage TManuellForm::Lage() const {
-  const QRect r = geometry();
-  return {r.left(), r.top(), r.width(), r.height()};
+  return FormLage(*this);
 }
 
 void TManuellForm::FensterUpdate() {

@@ -135,8 +135,9 @@ bool TTamrelPalette::DateiOeffnen(const std::string& pfad) {
   fHalter->AlsOffen();
   MenuAnlage();
   NachSchulwechsel();
-  GespeicherteFensterOeffnen();
   Schule().AlleFensterUpdate();
+  // Danach: das Neuzeichnen passt die Größe der Fenster an, die Maße aus der Datei gelten zuletzt.
+  GespeicherteFensterOeffnen();
   return true;
 }
 

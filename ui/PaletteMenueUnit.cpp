@@ -192,10 +192,8 @@ void TTamrelPalette::MenuesAnlegen() {
       Eintrag(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t), {},
               [this] { KalenderItemClick(); });
     else if (std::string_view(t) == "Automatik")
-      Eintrag(vor, T("Bearbeiten/Voreinstellungen/Automatik"), T(t), {}, [this] {
-        TAuTabForm editor(this);
-        editor.exec();
-      });
+      Eintrag(vor, T("Bearbeiten/Voreinstellungen/Automatik"), T(t), {},
+              [this] { VoreinstellungItemClick("Automatik"); });
     else if (VoreinstellungVorhanden(t))
       Eintrag(vor, T("Bearbeiten/Voreinstellungen/") + T(t), T(t), {},
               [this, e = std::string(t)] { VoreinstellungItemClick(e); });

@@ -20,6 +20,7 @@
 #include "settings/StandardUnit.h"
 #include "ui/CursorUnit.h"
 #include "ui/ElementFensterUnit.h"
+#include "ui/HintergrundFormUnit.h"
 #include "ui/KursFormUnit.h"
 #include "ui/ManuellFormUnit.h"
 #include "ui/ParFormUnit.h"
@@ -46,6 +47,8 @@ TTamrelPalette::TTamrelPalette(QWidget* parent) : QMainWindow(parent) {
   fStartDir = QDir::currentPath().toStdString() + "/";
   setWindowTitle(QString::fromUtf8(ProgrammTitel));
   setAttribute(Qt::WA_QuitOnClose, true);
+  // Das Hintergrundfenster lebt so lange wie die Palette; gezeigt wird es nach den Einstellungen.
+  fHintergrund = std::make_unique<THintergrund>();
   MenuesAnlegen();
   PflegeBefehleVerbinden();
   KnoepfeAnlegen();
@@ -410,8 +413,18 @@ void TTamrelPalette::NeuesKursFenster(TKurs* kurs, TElement* vater) {
   AktualisierePalette();
 }
 
-// Das Hintergrundfenster gibt es in diesem Ausbau noch nicht.
-void TTamrelPalette::HintergrundNachHinten() {}
+void TTamrelPalette::HintergrundNachHinten() {
+  if (fHintergrund && fHintergrund->isVisible()) fHintergrund->lower();
+}
+
+void TTamrelPalette::HintergrundAnpassen() {
+  const TStandard& s = Standard();
+  fHintergrund->FarbeSetzen(s.fHintergrundFarbe);
+  if (s.fHintergrundAn)
+    fHintergrund->Zeigen();
+  else
+    fHintergrund->hide();
+}
 
 void TTamrelPalette::FensterNachVorne(TFenster* fenster) {
   if (auto it = fFensterWidgets.find(fenster); it != fFensterWidgets.end() && it->second) {

@@ -35,6 +35,7 @@ class TRaum;
 class TSchulHalter;
 class TSchulSpeicherung;
 class TSpeicherErinnerung;
+class THintergrund;
 enum class TExportArt;
 
 class TTamrelPalette : public QMainWindow, public TFensterDienst {
@@ -123,6 +124,9 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void AnordnungItemClick();
   // Die Palette nach vorn, dann jedes Fenster der Fensterliste an seinen Platz (Index ab 1).
   void FensterUmordnen();
+  // Das Hintergrundfenster nach den Einstellungen: Farbe, gezeigt oder verborgen.
+  void HintergrundAnpassen();
+  THintergrund* Hintergrund() const { return fHintergrund.get(); }
   // Nach dem Lesen einer Schule: die gespeicherten Planfenster wieder öffnen (vom letzten Satz
   // zum ersten, so liegt das erste oben); ihre Sätze sind damit verbraucht, die übrigen bleiben.
   void GespeicherteFensterOeffnen();
@@ -248,6 +252,7 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   std::unique_ptr<TSchulHalter> fHalter;
   std::unique_ptr<TSchulSpeicherung> fSpeicherung;
   std::unique_ptr<TSpeicherErinnerung> fErinnerung;
+  std::unique_ptr<THintergrund> fHintergrund;
   TOeffnenDialog fOeffnenDialog;
   TSichernDialog fSichernDialog;
   TOeffnenDialog fImportDialog;

@@ -1,19 +1,68 @@
 // Die Palette und die Dialoge der Voreinstellungen.
 #include <QDialog>
+#include <utility>
 
 #include "model/SchulUnit.h"
 #include "settings/StandardFormUnit.h"
 #include "settings/StandardUnit.h"
+#include "settings/VoreinstellungUnit.h"
+#include "substitution/KalenderFormUnit.h"
+#include "ui/AuTabFormUnit.h"
 #include "ui/PaletteUnit.h"
 
+namespace {
+
+// Einen Dialog ausführen: modal, oder wie ein Test es will.
+void Lauf(QDialog& d, const std::function<void(QDialog&)>& lauf) {
+  if (lauf)
+    lauf(d);
+  else
+    d.exec();
+}
+
+}  // namespace
+
 void TTamrelPalette::VoreinstellungItemClick(const std::string& eintrag) {
-  const std::vector<std::string> uebernommen = VoreinstellungZeigen(eintrag, this, fDialogLauf);
+  // Die Folge über "Wechseln": jeder Dialog nennt den nächsten, bis einer ohne Wechsel schließt.
+  std::vector<std::string> uebernommen;
+  std::string naechster = eintrag;
+  while (!naechster.empty()) {
+    const std::string jetzt = std::exchange(naechster, std::string());
+    switch (WechselDialog(jetzt)) {
+      case TWechselDialog::Standard: {
+        const std::vector<std::string> u =
+            VoreinstellungZeigen(jetzt, this, fDialogLauf, &naechster);
+        uebernommen.insert(uebernommen.end(), u.begin(), u.end());
+        break;
+      }
+      case TWechselDialog::Kalender: {
+        TKalenderForm form(this);
+        form.IKalenderForm();
+        Lauf(form, fDialogLauf);
+        // Nach dem Kalender alle Fenster neu, auch nach "Abbrechen".
+        Schule().AlleFensterUpdate();
+        if (form.result() == QDialog::Accepted) naechster = WechselEintrag(form.fStdWahl);
+        break;
+      }
+      case TWechselDialog::Automatik: {
+        TAuTabForm form(this);
+        Lauf(form, fDialogLauf);
+        if (form.result() == QDialog::Accepted) naechster = form.WechselZiel();
+        break;
+      }
+      case TWechselDialog::Keiner:
+        break;
+    }
+    StdWahl = naechster.empty() ? -1 : WechselIndex(naechster);
+  }
+  StdWahl = -1;
   if (uebernommen.empty()) return;
-  // Eckdaten ändern die Anordnung der Knöpfe und die Zahl der Planversionen; mit Hintergrund
-  // werden danach alle Fenster neu angeordnet.
+  // Eckdaten ändern die Anordnung der Knöpfe und die Zahl der Planversionen; der Hintergrund
+  // nimmt seine Farbe an und kommt oder geht, mit ihm werden alle Fenster neu angeordnet.
   for (const std::string& e : uebernommen)
     if (e == "Eckdaten") {
       AendereForm();
+      HintergrundAnpassen();
       if (Standard().fHintergrundAn) FensterUmordnen();
       break;
     }

@@ -4,25 +4,67 @@
 #include <QWidget>
 
 #include "model/SchulUnit.h"
+#include "settings/StandardUnit.h"
+#include "ui/DepFormUnit.h"
 #include "ui/FensterWiederUnit.h"
+#include "ui/GrFormUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/ParFormUnit.h"
 #include "ui/PlnFormUnit.h"
+#include "ui/SVFormUnit.h"
+#include "ui/StatistikFormUnit.h"
+#include "ui/UebersichtFormUnit.h"
+
+namespace {
+
+QWidget* ZielOeffnen(const TWiederZiel& z) {
+  switch (z.Art) {
+    case TWiederArt::Plan: {
+      auto* element = static_cast<TPlanElement*>(z.Element);
+      if (auto* offen = dynamic_cast<QWidget*>(element->fPlnFenster)) return offen;
+      return NeuesPlanFenster(element);
+    }
+    case TWiederArt::Deputat:
+      return NeuesDepFenster(z.Element);
+    case TWiederArt::Daten:
+      return NeuesGrFenster(z.Element);
+    case TWiederArt::AlleKurse:
+      return AlleKurseFenster();  // ohne eigene Menge: alle Kurse
+    case TWiederArt::Parallel:
+      Standard().fParUeber = true;
+      return TParForm::ZeigeParForm();
+    case TWiederArt::Uebersicht:
+      return UebersichtZeigen(z.Kuerzel);
+    case TWiederArt::Stundenverteilung:
+      return TSVForm::ZeigeSVForm();
+    case TWiederArt::Statistik:
+      return StatistikZeigen(z.Kuerzel);
+    case TWiederArt::Nichts:
+    case TWiederArt::Aufbewahren:
+      break;
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 void TTamrelPalette::GespeicherteFensterOeffnen() {
   TSchule& schule = Schule();
+  // Ausgeschaltet: die Sätze bleiben, wie sie gelesen wurden, und gehen beim Sichern mit.
+  if (!Standard().fFensterWieder) return;
   TDirtyBewahrer bewahrer;
-  std::vector<TFensterSatz> saetze = std::move(schule.fGespeicherteFenster);
+  const std::vector<TFensterSatz> saetze = std::move(schule.fGespeicherteFenster);
   schule.fGespeicherteFenster.clear();
   std::vector<TFensterSatz> uebrig;
-  for (auto it = saetze.rbegin(); it != saetze.rend(); ++it) {
-    TPlanElement* element = PlanFensterElement(schule, *it);
-    if (!element) {
-      // Fensterarten, die hier (noch) nicht wieder aufgehen, bleiben für das Sichern erhalten.
-      if (it->Art < 9 || it->Art > 11) uebrig.insert(uebrig.begin(), *it);
+  // Mit Shift öffnen Elementfenster ein weiteres Fenster, statt das aktive zu ersetzen.
+  const TUmschaltMenge vorher = fShift;
+  UmschalttastenSetzen(vorher | umShift);
+  for (const TWiederZiel& z : WiederZiele(schule, saetze)) {
+    if (z.Art == TWiederArt::Aufbewahren) {
+      uebrig.insert(uebrig.begin(), *z.Satz);
       continue;
     }
-    QWidget* w = dynamic_cast<QWidget*>(element->fPlnFenster);
-    if (!w) w = dynamic_cast<QWidget*>(NeuesPlanFenster(element));
+    QWidget* w = ZielOeffnen(z);
     if (!w) continue;
     QScreen* schirm = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
     const QRect a = schirm ? schirm->availableGeometry() : QRect(0, 0, 1024, 768);
@@ -31,12 +73,13 @@ void TTamrelPalette::GespeicherteFensterOeffnen() {
     const QRect g = w->geometry();
     const int titel = std::max(0, g.top() - w->frameGeometry().top());
     const QSize minimum = w->minimumSizeHint().expandedTo(w->minimumSize());
-    const TFensterLage l = WiederLage({g.left(), g.top(), g.width(), g.height()}, it->Lage,
-                                      {a.left(), a.top() + titel, a.width(), a.height() - titel},
-                                      minimum.width(), minimum.height());
+    const TFensterLage l = WiederLage({g.left(), g.top(), g.width(), g.height()}, z.Satz->Lage,
+                                      {a.left(), a.top(), a.width(), a.height()}, titel,
+                                      minimum.width(), minimum.height(), z.MitBreite, z.MitHoehe);
     w->setGeometry(l.Links, l.Oben, l.Breite, l.Hoehe);
     w->show();
     w->raise();
   }
+  UmschalttastenSetzen(vorher & ~static_cast<TUmschaltMenge>(umShift));
   schule.fGespeicherteFenster = std::move(uebrig);
 }

@@ -1,6 +1,5 @@
 #include "ui/ParFormUnit.h"
 
-#include <QCloseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -28,8 +27,7 @@ constexpr int kKopfBreite = 30;
 
 }  // namespace
 
-TParForm::TParForm() : QWidget(nullptr, Qt::Window) {
-  setAttribute(Qt::WA_DeleteOnClose);
+TParForm::TParForm() : TEinzelForm(&TSchule::fParForm) {
   setWindowTitle(QStringLiteral("Parallele Kopplungen"));
   const TStandard& st = Standard();
   fMitFach = st.fParMitFach;
@@ -102,10 +100,7 @@ TParForm* TParForm::ZeigeParForm() {
   auto* form = dynamic_cast<TParForm*>(schule.fParForm);
   if (!form) {
     form = new TParForm;
-    const int index = NeuerFormIndex();
-    schule.fParForm = form;
-    schule.FensterAnmelden(form);
-    form->fAngemeldet = true;
+    const int index = form->Anmelden();
     form->IParForm();
     PositioniereFenster(*form, index);
   }
@@ -262,11 +257,6 @@ void TParForm::FensterRefresh() {
   FensterUpdate();
 }
 
-TFensterLage TParForm::Lage() const {
-  const QRect r = geometry();
-  return {r.left(), r.top(), r.width(), r.height()};
-}
-
 std::string TParForm::InhaltAlsText() const {
   std::string text = "Konfl.";
   for (int c = 1; c <= fTabelle->Spalten(); ++c) text += "\tSpalte " + std::to_string(c);
@@ -278,47 +268,4 @@ std::string TParForm::InhaltAlsText() const {
     text += "\r\n";
   }
   return text;
-}
-
-void TParForm::Abmelden() {
-  if (!fAngemeldet) return;
-  fAngemeldet = false;
-  if (!SchuleVorhanden()) return;
-  TSchule& schule = Schule();
-  if (schule.fParForm == this) schule.fParForm = nullptr;
-  schule.FensterAbmelden(this);
-}
-
-void TParForm::Schliessen() {
-  if (fIntern) return;
-  fIntern = true;
-  Abmelden();
-  close();
-}
-
-void TParForm::closeEvent(QCloseEvent* event) {
-  if (!fIntern && TTamrelPalette::MenuOffen()) {
-    event->ignore();
-    return;
-  }
-  fIntern = true;
-  Abmelden();
-  event->accept();
-}
-
-bool TParForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden()) {
-    Schule().FensterAktivieren(this);
-  }
-  return QWidget::event(event);
-}
-
-void TParForm::keyPressEvent(QKeyEvent* event) {
-  FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(event));
-  QWidget::keyPressEvent(event);
-}
-
-void TParForm::keyReleaseEvent(QKeyEvent* event) {
-  FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(event));
-  QWidget::keyReleaseEvent(event);
 }

@@ -5,10 +5,9 @@
 #pragma once
 
 #include <QPointer>
-#include <QWidget>
 #include <memory>
 
-#include "model/DienstUnit.h"
+#include "ui/EinzelFormUnit.h"
 #include "model/MenueUnit.h"
 #include "planning/ParTabelleUnit.h"
 
@@ -16,7 +15,7 @@ class TQuonGrid;
 class TPopupMenue;
 struct TGridMaus;
 
-class TParForm : public QWidget, public TFenster {
+class TParForm : public TEinzelForm {
   Q_OBJECT
 
  public:
@@ -44,22 +43,13 @@ class TParForm : public QWidget, public TFenster {
   std::string Titel() const override { return "Parallele Kopplungen"; }
   void FensterUpdate() override;
   void FensterRefresh() override;
-  TFensterLage Lage() const override;
-  void Schliessen() override;
   std::string InhaltAlsText() const override;
 
  signals:
   void MenueGeoeffnet();
 
- protected:
-  bool event(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void keyReleaseEvent(QKeyEvent* event) override;
-
  private:
   TParForm();
-  void Abmelden();
   void Zeichne(QPainter& p, int col, int row, const QRect& rect);
   void MausDruck(const TGridMaus& m);
   void DoppelKlick(const TGridMaus& m);
@@ -71,6 +61,4 @@ class TParForm : public QWidget, public TFenster {
   bool fMitFach = false;
   int fStartR = 0, fStartC = 0;
   bool fKopieren = false;
-  bool fAngemeldet = false;
-  bool fIntern = false;
 };

@@ -424,8 +424,7 @@ std::string TPlnForm::Titel() const {
 }
 
 TFensterLage TPlnForm::Lage() const {
-  const QRect r = geometry();
-  return {r.left(), r.top(), r.width(), r.height()};
+  return FormLage(*this);
 }
 
 std::vector<TKurs*> TPlnForm::AusgewaehlteKurse() const {

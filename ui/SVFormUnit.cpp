@@ -1,7 +1,6 @@
 #include "ui/SVFormUnit.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -62,8 +61,7 @@ void Symbol(QPainter& p, const QRect& zelle, int k, char c, const QColor& grund)
 
 }  // namespace
 
-TSVForm::TSVForm() : QWidget(nullptr, Qt::Window) {
-  setAttribute(Qt::WA_DeleteOnClose);
+TSVForm::TSVForm() : TEinzelForm(&TSchule::fSVForm) {
   setWindowTitle(QStringLiteral("Stundenverteilung"));
   KueGroup = new QGroupBox(this);
   auto* radios = new QHBoxLayout(KueGroup);
@@ -125,10 +123,7 @@ TSVForm* TSVForm::ZeigeSVForm() {
   auto* form = dynamic_cast<TSVForm*>(schule.fSVForm);
   if (!form) {
     form = new TSVForm;
-    const int index = NeuerFormIndex();
-    schule.fSVForm = form;
-    schule.FensterAnmelden(form);
-    form->fAngemeldet = true;
+    const int index = form->Anmelden();
     form->ISVForm();
     PositioniereFenster(*form, index);
   }
@@ -202,11 +197,6 @@ int TSVForm::FensterArt() const {
   return FensterArt::Stundenverteilung;
 }
 
-TFensterLage TSVForm::Lage() const {
-  const QRect r = geometry();
-  return {r.left(), r.top(), r.width(), r.height()};
-}
-
 std::string TSVForm::InhaltAlsText() const {
   std::string text;
   for (int r = 0; r < SVGrid->RowCount(); ++r) {
@@ -223,50 +213,7 @@ std::string TSVForm::InhaltAlsText() const {
   return text;
 }
 
-void TSVForm::Abmelden() {
-  if (!fAngemeldet) return;
-  fAngemeldet = false;
-  if (!SchuleVorhanden()) return;
-  TSchule& schule = Schule();
-  if (schule.fSVForm == this) schule.fSVForm = nullptr;
-  schule.FensterAbmelden(this);
-}
-
-void TSVForm::Schliessen() {
-  if (fIntern) return;
-  fIntern = true;
-  Abmelden();
-  close();
-}
-
-void TSVForm::closeEvent(QCloseEvent* event) {
-  if (!fIntern && TTamrelPalette::MenuOffen()) {
-    event->ignore();
-    return;
-  }
-  fIntern = true;
-  Abmelden();
-  event->accept();
-}
-
 void TSVForm::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (height() < 100) resize(width(), 100);
-}
-
-bool TSVForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden()) {
-    Schule().FensterAktivieren(this);
-  }
-  return QWidget::event(event);
-}
-
-void TSVForm::keyPressEvent(QKeyEvent* event) {
-  FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(event));
-  QWidget::keyPressEvent(event);
-}
-
-void TSVForm::keyReleaseEvent(QKeyEvent* event) {
-  FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(event));
-  QWidget::keyReleaseEvent(event);
 }

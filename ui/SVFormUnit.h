@@ -3,10 +3,9 @@
 // die Springstunden. Es ändert nichts und folgt jeder Änderung des Plans.
 #pragma once
 
-#include <QWidget>
 #include <vector>
 
-#include "model/DienstUnit.h"
+#include "ui/EinzelFormUnit.h"
 #include "planning/SVUnit.h"
 
 class QButtonGroup;
@@ -15,7 +14,7 @@ class QRadioButton;
 class TQuonGrid;
 class TTamrelPalette;
 
-class TSVForm : public QWidget, public TFenster {
+class TSVForm : public TEinzelForm {
   Q_OBJECT
 
  public:
@@ -46,24 +45,15 @@ class TSVForm : public QWidget, public TFenster {
   // Viele Änderungen in Folge (Komprimieren, Pläne löschen) bauen das Fenster einmal neu auf,
   // sobald die Ereignisschleife wieder läuft.
   void FensterRefresh() override;
-  TFensterLage Lage() const override;
-  void Schliessen() override;
   std::string InhaltAlsText() const override;
 
  protected:
-  bool event(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
-  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   TSVForm();
-  void Abmelden();
   int Gruppe() const;
 
   std::vector<TSVZeile> fZeilen;
-  bool fAngemeldet = false;
-  bool fIntern = false;
   bool fRefreshVorgemerkt = false;
 };

@@ -233,8 +233,7 @@ std::string TStatistikForm::Titel() const {
 }
 
 TFensterLage TStatistikForm::Lage() const {
-  const QRect r = geometry();
-  return {r.left(), r.top(), r.width(), r.height()};
+  return FormLage(*this);
 }
 
 TStatistikForm* StatistikZeigen(TKuerzelArt art) {

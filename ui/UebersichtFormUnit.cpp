@@ -424,8 +424,7 @@ std::string TUebersichtForm::Titel() const {
 }
 
 TFensterLage TUebersichtForm::Lage() const {
-  const QRect r = geometry();
-  return {r.left(), r.top(), r.width(), r.height()};
+  return FormLage(*this);
 }
 
 std::vector<TKurs*> TUebersichtForm::AusgewaehlteKurse() const {

@@ -59,8 +59,7 @@ void TZwischenForm::FensterUpdate() {
 }
 
 TFensterLage TZwischenForm::Lage() const {
-  const QRect r = geometry();
-  return {r.left(), r.top(), r.width(), r.height()};
+  return FormLage(*this);
 }
 
 std::string TZwischenForm::InhaltAlsText() const {

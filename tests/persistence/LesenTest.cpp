@@ -239,12 +239,29 @@ TEST(SchulDateiLesen, JedesFensterStehtNachVielemSichernEinmalInDerDatei) {
   EXPECT_EQ(u.schule().fGespeicherteFenster,
             (std::vector<TFensterSatz>{{9, "M\xDCL", {0, 0, 0, 0}},
                                        {21, "alle Kurse", {-5, 0, 640, 480}}}));
-  // Eine Datei, die ein Fenster schon doppelt führt, behält es einmal, mit der ersten Lage.
+  // Zwei offene Fenster mit einer Überschrift kommen beide in die Datei, das zuletzt angemeldete
+  // zuerst (es liegt oben).
+  TFakeFenster links(9, "MÜL"), rechts(9, "MÜL");
+  links.fLage = {1, 2, 3, 4};
+  rechts.fLage = {5, 6, 7, 8};
+  u.schule().FensterAnmelden(&links);
+  u.schule().FensterAnmelden(&rechts);
+  bytes = SchuleAlsBytes(u.schule());
+  u.schule().FensterAbmelden(&links);
+  u.schule().FensterAbmelden(&rechts);
+  ASSERT_TRUE(Lies(u, bytes, fehler)) << fehler;
+  EXPECT_EQ(u.schule().fGespeicherteFenster,
+            (std::vector<TFensterSatz>{{9, "M\xDCL", {5, 6, 7, 8}},
+                                       {9, "M\xDCL", {1, 2, 3, 4}},
+                                       {21, "alle Kurse", {-5, 0, 640, 480}}}));
+  // Zwei Sätze mit einer Überschrift bleiben beide (zwei Lehrer können ein Kürzel teilen); welcher
+  // welches Fenster öffnet, entscheidet das Wiederöffnen.
   TRohDatei roh = KleineSchuleRoh();
   roh.Fenster.push_back({9, "M\xDCL"});
   TSchule& s = GeleseneKleineSchule(u, roh);
-  ASSERT_EQ(s.fGespeicherteFenster.size(), 2u);
+  ASSERT_EQ(s.fGespeicherteFenster.size(), 3u);
   EXPECT_EQ(s.fGespeicherteFenster[0].Lage, (TFensterLage{10, 20, 300, 200}));
+  EXPECT_EQ(s.fGespeicherteFenster[2].Titel, s.fGespeicherteFenster[0].Titel);
 }
 
 TEST(SchulDateiLesen, Versionen) {

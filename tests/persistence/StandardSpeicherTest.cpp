@@ -94,6 +94,7 @@ void Verstellen(TStandard& s) {
   s.fSpeicherZeit = 15;
   s.fHintergrundFarbe = 0x123456;
   s.fHintergrundAn = false;
+  s.fFensterWieder = false;
 
   s.fPlnStd = 16;
   s.fNebenEinander = false;

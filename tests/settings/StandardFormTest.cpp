@@ -42,10 +42,12 @@ TEST(StandardForm, WechselnUebernimmtWieOkUndOeffnetDenGewaehlten) {
       EXPECT_EQ(a[0]->text(), T("Eckdaten"));
       EXPECT_EQ(a[11]->text(), T("HTML-Farben"));
       EXPECT_FALSE(a[5]->isEnabled());  // Planversionen
-      EXPECT_FALSE(a[6]->isEnabled());  // Kalender
+      EXPECT_TRUE(a[6]->isEnabled());   // Kalender
       EXPECT_TRUE(a[8]->isEnabled());   // Kennwort
+      EXPECT_TRUE(a[9]->isEnabled());   // Automatik
+      EXPECT_TRUE(a[11]->isEnabled());   // HTML-Farben
       eck->DivisorFeld->setValue(3);
-      eck->Wechseln("Kalender");  // gesperrt: nichts
+      eck->Wechseln("Planversionen");  // gesperrt: nichts
       EXPECT_TRUE(eck->WechselZiel().empty());
       EXPECT_EQ(u.standard.fDivisor, 1);
       eck->Wechseln("Kennwort");

@@ -280,3 +280,29 @@ TEST_F(VersKopieTest, FixierteStundeEinerAnderenKopplungWirdNieVerdraengt) {
   EXPECT_EQ(kurs->SetzungFinden(2, 2, 2), nullptr);
   EXPECT_TRUE(BelegungenStimmen(s));
 }
+
+TEST(Wechselmenue, FolgeUndWaehlbareDialoge) {
+  TTestUmgebung u;
+  const std::vector<std::string> folge = {"Eckdaten", "Grunddaten",    "Deputate",   "Pläne",
+                                          "Kurse",    "Planversionen", "Kalender",   "Zeiten",
+                                          "Kennwort", "Automatik",     "Vertretung", "HTML-Farben"};
+  ASSERT_EQ(WechselEintraege(), folge);
+  for (int i = 0; i < 12; ++i) {
+    EXPECT_EQ(WechselEintrag(i), folge[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(WechselIndex(folge[static_cast<std::size_t>(i)]), i);
+  }
+  EXPECT_EQ(WechselEintrag(-1), "");
+  EXPECT_EQ(WechselEintrag(12), "");
+  EXPECT_EQ(WechselIndex("Farben"), -1);
+  EXPECT_EQ(WechselDialog("Kalender"), TWechselDialog::Kalender);
+  EXPECT_EQ(WechselDialog("Automatik"), TWechselDialog::Automatik);
+  EXPECT_EQ(WechselDialog("Vertretung"), TWechselDialog::Standard);
+  EXPECT_EQ(WechselDialog("HTML-Farben"), TWechselDialog::Standard);
+  EXPECT_EQ(WechselDialog("Farben"), TWechselDialog::Keiner);
+  // Wählbar ist, was einen Dialog hat; "Planversionen" erst ab zwei Versionen.
+  u.standard.fMaxWocheNeu = 1;
+  for (const std::string& e : folge)
+    EXPECT_EQ(WechselWaehlbar(e), e != "Planversionen") << e;
+  u.standard.fMaxWocheNeu = 2;
+  EXPECT_TRUE(WechselWaehlbar("Planversionen"));
+}

@@ -75,7 +75,9 @@ TEST(KalenderForm, AbbrechenVerwirftUndWechselnBestaetigt) {
   QTest::mouseClick(form.WechselnKnopf, Qt::LeftButton);
   ASSERT_NE(form.OffenesMenue(), nullptr);
   EXPECT_EQ(form.OffenesMenue()->Menue()[6].Text, "Kalender");
-  EXPECT_FALSE(form.OffenesMenue()->Waehle(0));  // "Eckdaten" gibt es noch nicht
+  EXPECT_TRUE(form.OffenesMenue()->Menue()[0].Aktiv);  // "Eckdaten"
+  EXPECT_TRUE(form.OffenesMenue()->Menue()[9].Aktiv);  // "Automatik"
+  EXPECT_FALSE(form.OffenesMenue()->Waehle(11));       // "HTML-Farben" gibt es noch nicht
   ASSERT_TRUE(form.OffenesMenue()->Waehle(6));
   EXPECT_EQ(form.fStdWahl, 6);
   EXPECT_EQ(form.result(), QDialog::Accepted);

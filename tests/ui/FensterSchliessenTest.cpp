@@ -15,12 +15,26 @@ class TUmschaltDienst : public TFakeFensterDienst {
   unsigned fUmschalt = 0;
 };
 
+// Setzt den Dienst für die Dauer eines Falls als Fensterdienst ein.
+class TUmschaltEinsatz {
+ public:
+  explicit TUmschaltEinsatz(TUmschaltDienst& dienst) : fAlt(EingesetzteDienste()) {
+    TDienste d = fAlt;
+    d.Fenster = &dienst;
+    DiensteEinsetzen(d);
+  }
+  ~TUmschaltEinsatz() { DiensteEinsetzen(fAlt); }
+  TUmschaltEinsatz(const TUmschaltEinsatz&) = delete;
+  TUmschaltEinsatz& operator=(const TUmschaltEinsatz&) = delete;
+
+ private:
+  TDienste fAlt;
+};
+
 TEST(FensterSchliessen, MitAltSchliessenAlleUebrigenUndDasAltBitFaellt) {
   TTestUmgebung u;
   TUmschaltDienst dienst;
-  TDienste d = EingesetzteDienste();
-  d.Fenster = &dienst;
-  const TDienste alt = DiensteEinsetzen(d);
+  const TUmschaltEinsatz einsatz(dienst);
   TSchule& s = u.schule();
   TFakeFenster eigenes(9, "Plan A1"), gleichnamig(11, "Plan A1"), anderes(72, "Lehrerstatistik");
   for (TFenster* f : {static_cast<TFenster*>(&eigenes), static_cast<TFenster*>(&gleichnamig),
@@ -38,7 +52,39 @@ TEST(FensterSchliessen, MitAltSchliessenAlleUebrigenUndDasAltBitFaellt) {
   for (TFenster* f : {static_cast<TFenster*>(&eigenes), static_cast<TFenster*>(&gleichnamig),
                       static_cast<TFenster*>(&anderes)})
     s.FensterAbmelden(f);
-  DiensteEinsetzen(alt);
+}
+
+}  // namespace
+
+namespace {
+
+// Ein Fenster, das beim Schließen die Umschalttasten verstellt (etwa über ein Tastenereignis).
+class TVerstellendesFenster : public TFakeFenster {
+ public:
+  TVerstellendesFenster(TUmschaltDienst& dienst) : TFakeFenster(72), fDienst(dienst) {}
+  void Schliessen() override {
+    TFakeFenster::Schliessen();
+    fDienst.UmschalttastenSetzen(umAlt);
+  }
+  TUmschaltDienst& fDienst;
+};
+
+TEST(FensterSchliessen, MitAltStehenShiftUndStrgDanachWieVorher) {
+  TTestUmgebung u;
+  TUmschaltDienst dienst;
+  const TUmschaltEinsatz einsatz(dienst);
+  TSchule& s = u.schule();
+  TVerstellendesFenster f(dienst);
+  TFakeFenster weigert(9, "Plan MUE");  // schließt sich nicht: bleibt angemeldet
+  s.FensterAnmelden(&f);
+  s.FensterAnmelden(&weigert);
+  dienst.fUmschalt = umAlt | umShift | umCtrl;
+  EXPECT_TRUE(MitAltAlleSchliessen(s, dienst.fUmschalt, nullptr));
+  EXPECT_EQ(f.fGeschlossen, 1);
+  EXPECT_EQ(weigert.fGeschlossen, 1);
+  EXPECT_EQ(dienst.fUmschalt, static_cast<unsigned>(umShift | umCtrl));
+  s.FensterAbmelden(&f);
+  s.FensterAbmelden(&weigert);
 }
 
 }  // namespace

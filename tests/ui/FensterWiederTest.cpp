@@ -4,34 +4,111 @@
 
 #include "TestUmgebung.h"
 
+namespace {
+
+using A = TWiederArt;
+
 TEST(FensterWieder, ElementNachDemRestDerUeberschrift) {
   TTestUmgebung u;
   TSchule& s = u.schule();
   TLehrer* mue = s.HoleLehrer("MUE");
   TRaum* a1 = s.HoleRaum("A1");
   s.HoleLehrer("A1");
+  TKopplung* rel = s.HoleKopplung("REL 5");
   EXPECT_EQ(PlanFensterElement(s, {9, "Plan MUE", {}}), mue);
   EXPECT_EQ(PlanFensterElement(s, {11, "Plan A1", {}}), a1);  // Raum, nicht der Lehrer A1
   EXPECT_EQ(PlanFensterElement(s, {9, "Plan XYZ", {}}), nullptr);
   EXPECT_EQ(PlanFensterElement(s, {9, "MUE", {}}), nullptr);  // ohne Leerzeichen
   EXPECT_EQ(PlanFensterElement(s, {31, "Lehrerübersicht", {}}), nullptr);
+  // Deputatsfenster ohne ihre Klammer mit Ist und Soll; Kürzel mit Leerzeichen bleiben ganz.
+  EXPECT_EQ(FensterElement(s, {16, "Deputat MUE [20,0/24,0]", {}}), mue);
+  EXPECT_EQ(FensterElement(s, {18, "Deputat REL 5", {}}), rel);
+  EXPECT_EQ(FensterElement(s, {61, "Grunddaten MUE", {}}), mue);
+  EXPECT_EQ(FensterElement(s, {61, "Grunddaten MUE [1/2]", {}}), nullptr);
 }
 
-TEST(FensterWieder, LageBleibtImArbeitsbereichUndWaechstNie) {
+TEST(FensterWieder, JederSatzOeffnetSeinFensterEinmalVomLetztenZumErsten) {
+  TTestUmgebung u;
+  TSchule& s = u.schule();
+  TLehrer* erster = s.HoleLehrer("A1");
+  TLehrer* zweiter = s.HoleLehrer("B1");
+  zweiter->fKuerzel = "A1";  // zwei Lehrer mit einem Kürzel, der zweite zuletzt in der Liste
+  ASSERT_EQ(s.Elemente(leh).back(), zweiter);
+  TKlasse* k5a = s.HoleKlasse("5a");
+  const std::vector<TFensterSatz> saetze = {
+      {9, "Plan A1", {1, 1, 1, 1}}, {9, "Plan A1", {2, 2, 2, 2}},
+      {9, "Plan A1", {3, 3, 3, 3}}, {17, "Deputat 5a [3/4]", {}},
+      {62, "Grunddaten 5a", {}},    {21, "alle Kurse", {}},
+      {21, "alle Kurse", {}},       {22, "Parallele Kopplungen", {}},
+      {32, "Klassenübersicht", {}}, {71, "Stundenverteilung", {}},
+      {74, "Fachstatistik", {}},    {75, "Kopplungsstatistik", {}},
+      {12, "UV-Tabelle", {}},       {69, "Vertretungen", {}},
+      {77, "UV-Statistik", {}},     {15, "Fehler", {}},
+      {14, "Zwischenablage", {}},   {10, "Plan 6b", {}}};
+  const std::vector<TWiederZiel> z = WiederZiele(s, saetze);
+  ASSERT_EQ(z.size(), saetze.size());
+  // Geöffnet wird vom letzten Satz zum ersten.
+  for (std::size_t i = 0; i < z.size(); ++i) EXPECT_EQ(z[i].Satz, &saetze[saetze.size() - 1 - i]);
+  auto ziel = [&](std::size_t satz) { return z[z.size() - 1 - satz]; };
+  // Der erste Satz bekommt das letzte Element mit dem Kürzel, der zweite das davor; der dritte
+  // findet keines mehr.
+  EXPECT_EQ(ziel(0).Art, A::Plan);
+  EXPECT_EQ(ziel(0).Element, zweiter);
+  EXPECT_EQ(ziel(1).Element, erster);
+  EXPECT_EQ(ziel(2).Art, A::Nichts);
+  EXPECT_TRUE(ziel(0).MitBreite && ziel(0).MitHoehe);
+  EXPECT_EQ(ziel(3).Art, A::Deputat);
+  EXPECT_EQ(ziel(3).Element, k5a);
+  EXPECT_TRUE(!ziel(3).MitBreite && ziel(3).MitHoehe);
+  EXPECT_EQ(ziel(4).Art, A::Daten);
+  EXPECT_TRUE(!ziel(4).MitBreite && !ziel(4).MitHoehe);
+  // Fenster, die es einmal gibt: der erste Satz zählt.
+  EXPECT_EQ(ziel(5).Art, A::AlleKurse);
+  EXPECT_EQ(ziel(6).Art, A::Nichts);
+  EXPECT_EQ(ziel(7).Art, A::Parallel);
+  EXPECT_EQ(ziel(8).Art, A::Uebersicht);
+  EXPECT_EQ(ziel(8).Kuerzel, kla);
+  EXPECT_TRUE(ziel(8).MitBreite && ziel(8).MitHoehe);
+  EXPECT_EQ(ziel(9).Art, A::Stundenverteilung);
+  EXPECT_TRUE(!ziel(9).MitBreite && ziel(9).MitHoehe);
+  // 74 ist die Fach-, 75 die Kopplungsstatistik (nicht die Folge der Elementarten).
+  EXPECT_EQ(ziel(10).Kuerzel, fac);
+  EXPECT_EQ(ziel(11).Kuerzel, kop);
+  for (std::size_t i : {12u, 13u, 14u}) EXPECT_EQ(ziel(i).Art, A::Aufbewahren) << i;
+  for (std::size_t i : {15u, 16u, 17u}) EXPECT_EQ(ziel(i).Art, A::Nichts) << i;
+}
+
+TEST(FensterWieder, LageRelativZumArbeitsbereichBleibtSichtbarUndWaechstNie) {
   const TRechteck arbeit{0, 0, 1600, 1000};
   const TFensterLage jetzt{30, 60, 600, 300};
   // Gespeicherte Lage und kleinere Maße werden übernommen.
-  EXPECT_EQ(WiederLage(jetzt, {100, 120, 500, 250}, arbeit, 100, 80),
+  EXPECT_EQ(WiederLage(jetzt, {100, 120, 500, 250}, arbeit, 20, 100, 80),
             (TFensterLage{100, 120, 500, 250}));
-  // Größere Maße nicht; nie unter das Mindestmaß.
-  EXPECT_EQ(WiederLage(jetzt, {100, 120, 900, 20}, arbeit, 100, 80),
+  // Größere Maße nicht; nie unter das Mindestmaß; nur die erlaubten Maße.
+  EXPECT_EQ(WiederLage(jetzt, {100, 120, 900, 20}, arbeit, 20, 100, 80),
             (TFensterLage{100, 120, 600, 80}));
-  // Weit rechts, unten, links oder über dem Bildschirm: die Lage bleibt, auch bei Werten, die
-  // in 32 Bit überliefen.
-  EXPECT_EQ(WiederLage(jetzt, {1500, 900, 600, 300}, arbeit, 100, 80), jetzt);
-  EXPECT_EQ(WiederLage(jetzt, {-550, -5, 600, 300}, arbeit, 100, 80), jetzt);
-  EXPECT_EQ(WiederLage(jetzt, {INT32_MIN, INT32_MAX, 600, 300}, arbeit, 100, 80), jetzt);
-  // Ein zweiter Bildschirm links vom ersten: der Arbeitsbereich beginnt links von 0.
-  EXPECT_EQ(WiederLage(jetzt, {-1200, 100, 600, 300}, {-1600, 0, 3200, 1000}, 100, 80),
-            (TFensterLage{-1200, 100, 600, 300}));
+  EXPECT_EQ(WiederLage(jetzt, {100, 120, 500, 250}, arbeit, 20, 100, 80, false, true),
+            (TFensterLage{100, 120, 600, 250}));
+  EXPECT_EQ(WiederLage(jetzt, {100, 120, 500, 250}, arbeit, 20, 100, 80, false, false),
+            (TFensterLage{100, 120, 600, 300}));
+  // Genau 200 Bildpunkte rechts bzw. unten reichen nicht, 201 schon.
+  EXPECT_EQ(WiederLage(jetzt, {1400, 800, 600, 300}, arbeit, 20, 100, 80), jetzt);
+  EXPECT_EQ(WiederLage(jetzt, {1399, 799, 600, 300}, arbeit, 20, 100, 80),
+            (TFensterLage{1399, 799, 600, 300}));
+  // Links weit hinaus, die Titelleiste über dem Rand, Werte nahe den Grenzen von 32 Bit.
+  EXPECT_EQ(WiederLage(jetzt, {-401, 19, 600, 300}, arbeit, 20, 100, 80), jetzt);
+  EXPECT_EQ(WiederLage(jetzt, {-400, 20, 600, 300}, arbeit, 20, 100, 80),
+            (TFensterLage{-400, 20, 600, 300}));
+  EXPECT_EQ(WiederLage(jetzt, {INT32_MIN, INT32_MAX, 600, 300}, arbeit, 20, 100, 80), jetzt);
+  EXPECT_EQ(WiederLage(jetzt, {INT32_MAX, INT32_MIN, 600, 300}, arbeit, 20, 100, 80), jetzt);
+  // Der Arbeitsbereich beginnt nicht bei 0 (Leiste oben, zweiter Bildschirm links): die Lage
+  // zählt von seinem Ursprung.
+  EXPECT_EQ(WiederLage(jetzt, {400, 100, 600, 300}, {-1600, 30, 1600, 1000}, 20, 100, 80),
+            (TFensterLage{-1200, 130, 600, 300}));
+  EXPECT_EQ(RelativeLage({-1200, 130, 600, 300}, {-1600, 30, 1600, 1000}),
+            (TFensterLage{400, 100, 600, 300}));
+  EXPECT_EQ(RelativeLage({INT32_MIN, INT32_MAX, 1, 2}, {100, -100, 1, 1}),
+            (TFensterLage{INT32_MIN, INT32_MAX, 1, 2}));
 }
+
+}  // namespace

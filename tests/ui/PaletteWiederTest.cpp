@@ -1,0 +1,107 @@
+// Mit Qt: die mit der Schule gespeicherten Fenster aller Arten kommen beim Öffnen wieder.
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <algorithm>
+
+#include "PlanFensterHilfe.h"
+#include "persistence/WriteUnit.h"
+#include "ui/DepFormUnit.h"
+#include "ui/GrFormUnit.h"
+#include "ui/ParFormUnit.h"
+#include "ui/SVFormUnit.h"
+#include "ui/StatistikFormUnit.h"
+#include "ui/UebersichtFormUnit.h"
+
+namespace {
+
+class PaletteWiederTest : public PlanFensterTest {
+ protected:
+  std::vector<std::pair<int, std::string>> Offen() const {
+    std::vector<std::pair<int, std::string>> t;
+    for (const TFenster* f : Schule().fFensterListe) t.emplace_back(f->FensterArt(), f->Titel());
+    std::sort(t.begin(), t.end());
+    return t;
+  }
+  void Sichern() {
+    std::string fehler;
+    ASSERT_TRUE(WriteSchule(pfad, Schule(), fehler)) << fehler;
+  }
+  QTemporaryDir ordner;
+  const std::string pfad = ordner.filePath(QStringLiteral("s.tmr")).toStdString();
+};
+
+TEST_F(PaletteWiederTest, JedeFensterartKommtWiederAuchZweiMitEinerUeberschrift) {
+  TLehrer* zweiter = Schule().HoleLehrer("ZZ");
+  zweiter->fKuerzel = "MUE";
+  Oeffne(mue);
+  Oeffne(zweiter);
+  Oeffne(k5a);
+  NeuesDepFenster(sch);
+  NeuesGrFenster(k5b);
+  AlleKurseFenster();
+  TParForm::ZeigeParForm();
+  UebersichtZeigen(rau);
+  TSVForm::ZeigeSVForm();
+  StatistikZeigen(kop);
+  const auto vorher = Offen();
+  ASSERT_EQ(vorher.size(), 10u);
+  EXPECT_EQ(std::count(vorher.begin(), vorher.end(), std::pair<int, std::string>(9, "Plan MUE")),
+            2);
+  Sichern();
+  st.fParUeber = false;
+  ASSERT_TRUE(palette.DateiOeffnen(pfad));
+  EXPECT_EQ(Offen(), vorher);
+  EXPECT_TRUE(Schule().fGespeicherteFenster.empty());
+  EXPECT_TRUE(st.fParUeber);
+  EXPECT_EQ(palette.Umschalttasten(), 0u);  // Shift nur während des Öffnens
+  // Beide Lehrer mit dem Kürzel haben wieder ihren Plan.
+  TSchule& s = Schule();
+  int mitPlan = 0;
+  for (TElement* e : s.Elemente(leh))
+    if (e->fKuerzel.str() == "MUE" && static_cast<TPlanElement*>(e)->fPlnFenster) ++mitPlan;
+  EXPECT_EQ(mitPlan, 2);
+  // Sichern und nochmals öffnen: dieselben Fenster, keines doppelt, keines verloren.
+  Sichern();
+  ASSERT_TRUE(palette.DateiOeffnen(pfad));
+  EXPECT_EQ(Offen(), vorher);
+}
+
+TEST_F(PaletteWiederTest, LageUndGroesseNachDerRegelEinFensterDraussenKommtAufDenSchirm) {
+  QWidget* sv = TSVForm::ZeigeSVForm();
+  QWidget* ueb = UebersichtZeigen(leh);
+  const QRect a = QGuiApplication::primaryScreen()->availableGeometry();
+  const QSize svGross = sv->size(), uebGross = ueb->size();
+  sv->setGeometry(a.left() + 40, a.top() + 50, svGross.width() - 30, svGross.height() - 20);
+  ueb->setGeometry(a.right() + 3000, a.bottom() + 3000, uebGross.width() - 30,
+                   uebGross.height() - 20);
+  Sichern();
+  ASSERT_TRUE(palette.DateiOeffnen(pfad));
+  sv = dynamic_cast<QWidget*>(Schule().fSVForm);
+  ueb = dynamic_cast<QWidget*>(Schule().fLehrUebForm);
+  ASSERT_TRUE(sv && ueb);
+  // Die Stundenverteilung nimmt Lage und Höhe, nicht die Breite.
+  EXPECT_EQ(sv->geometry().topLeft(), QPoint(a.left() + 40, a.top() + 50));
+  EXPECT_EQ(sv->height(), svGross.height() - 20);
+  EXPECT_EQ(sv->width(), svGross.width());
+  // Die Übersicht lag weit draußen: sie bleibt, wo das Anordnen sie hinsetzt, und wird kleiner.
+  EXPECT_TRUE(a.contains(ueb->geometry().topLeft())) << ueb->x() << "," << ueb->y();
+  EXPECT_EQ(ueb->size(), QSize(uebGross.width() - 30, uebGross.height() - 20));
+}
+
+TEST_F(PaletteWiederTest, AusgeschaltetBleibenDieSaetzeFuerDasSichern) {
+  Oeffne(mue);
+  StatistikZeigen(leh);
+  Sichern();
+  st.fFensterWieder = false;
+  ASSERT_TRUE(palette.DateiOeffnen(pfad));
+  EXPECT_TRUE(Schule().fFensterListe.empty());
+  ASSERT_EQ(Schule().fGespeicherteFenster.size(), 2u);
+  Sichern();
+  st.fFensterWieder = true;
+  ASSERT_TRUE(palette.DateiOeffnen(pfad));
+  EXPECT_EQ(Offen(),
+            (std::vector<std::pair<int, std::string>>{{9, "Plan MUE"}, {72, "Lehrerstatistik"}}));
+}
+
+}  // namespace
