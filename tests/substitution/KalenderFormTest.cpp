@@ -77,7 +77,9 @@ TEST(KalenderForm, AbbrechenVerwirftUndWechselnBestaetigt) {
   EXPECT_EQ(form.OffenesMenue()->Menue()[6].Text, "Kalender");
   EXPECT_TRUE(form.OffenesMenue()->Menue()[0].Aktiv);  // "Eckdaten"
   EXPECT_TRUE(form.OffenesMenue()->Menue()[9].Aktiv);  // "Automatik"
-  EXPECT_FALSE(form.OffenesMenue()->Waehle(11));       // "HTML-Farben" gibt es noch nicht
+  EXPECT_TRUE(form.OffenesMenue()->Menue()[11].Aktiv);  // "HTML-Farben"
+  u.standard.fMaxWocheNeu = 1;
+  EXPECT_FALSE(form.OffenesMenue()->Waehle(5));  // "Planversionen" erst ab zwei Versionen
   ASSERT_TRUE(form.OffenesMenue()->Waehle(6));
   EXPECT_EQ(form.fStdWahl, 6);
   EXPECT_EQ(form.result(), QDialog::Accepted);

@@ -26,7 +26,8 @@ TEST_F(PaletteVoreinstellungTest, WechselnFuehrtDurchKalenderUndAutomatik) {
       ASSERT_NE(kal->OffenesMenue(), nullptr);
       ASSERT_TRUE(kal->OffenesMenue()->Waehle(9));  // "Automatik"
     } else if (auto* au = dynamic_cast<TAuTabForm*>(&d)) {
-      au->Wechseln("HTML-Farben");  // gibt es nicht: bleibt offen
+      Standard().fMaxWocheNeu = 1;
+      au->Wechseln("Planversionen");  // erst ab zwei Versionen: bleibt offen
       EXPECT_TRUE(au->WechselZiel().empty());
       au->Wechseln("Kennwort");
     } else if (auto* kw = dynamic_cast<TKennwortForm*>(&d)) {
