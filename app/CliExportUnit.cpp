@@ -15,7 +15,8 @@
 
 namespace {
 constexpr const char* kExportAufruf =
-    "Aufruf: tamrel-cli export DATEI kurse|wochenplan|lanis|schulmanager|vertretung AUSGABE "
+    "Aufruf: tamrel-cli export DATEI kurse|wochenplan|lanis|schulmanager|vertretung|"
+    "vertretungsuebersicht-lehrer|vertretungsuebersicht-klassen AUSGABE "
     "[--art lehrer|klasse|raum] [--woche N] [--tage N] [--stunden N] "
     "[--von DATUM --bis DATUM]\n";
 constexpr const char* kImportAufruf =
@@ -96,10 +97,17 @@ int CliExport(const std::vector<std::string>& args, std::ostream& /*aus*/, std::
     exportArt = TExportArt::Schulmanager;
   else if (was == "vertretung")
     exportArt = TExportArt::Vertretungsplan;
+  else if (was == "vertretungsuebersicht-lehrer")
+    exportArt = TExportArt::VertrLeUeb;
+  else if (was == "vertretungsuebersicht-klassen")
+    exportArt = TExportArt::VertrKlUeb;
   else
     return Falsch("Unbekannte Exportart: " + was, kExportAufruf, fehler);
   if (exportArt == TExportArt::Vertretungsplan && (von == 0 || bis == 0))
     return Falsch("Der Vertretungsplan braucht --von und --bis.", kExportAufruf, fehler);
+  if ((exportArt == TExportArt::VertrLeUeb || exportArt == TExportArt::VertrKlUeb) &&
+      (von == 0 || bis == 0))
+    return Falsch("Die Vertretungsübersicht braucht --von und --bis.", kExportAufruf, fehler);
 
   TKonsolenUmgebung umgebung(fehler);
   TSchule& schule = Schule();
@@ -118,7 +126,7 @@ int CliExport(const std::vector<std::string>& args, std::ostream& /*aus*/, std::
   st.fMaxTageNeu = tage;
   st.fPlnStd = stunden > 0 ? stunden : std::clamp(LetzteGesetzteStunde(schule), 6, MaxStunden);
   TExport exporter;
-  // Wie im Dialog "Vertretungsplanexport": bis ist nie vor von.
+  // Wie in den Dialogen "Vertretungsplanexport" und "Vertretungsübersicht": bis ist nie vor von.
   exporter.SetzeZeitraum(von, std::max(von, bis));
   if (!exporter.ExportToFile(exportArt, frei[2], meldung)) {
     fehler << meldung << '\n';

@@ -1,7 +1,8 @@
 // tamrel-cli export und import: dieselben Dateien und derselbe Ablauf wie die Befehle
 // "Datei" › "Export" und "Datei" › "Import..." der Palette.
 //
-//   tamrel-cli export DATEI kurse|wochenplan|lanis|schulmanager|vertretung AUSGABE
+//   tamrel-cli export DATEI kurse|wochenplan|lanis|schulmanager|vertretung|
+//                     vertretungsuebersicht-lehrer|vertretungsuebersicht-klassen AUSGABE
 //                     [--art lehrer|klasse|raum] [--woche N] [--tage N] [--stunden N]
 //                     [--von DATUM --bis DATUM]
 //   tamrel-cli import DATEI KURSLISTE --ausgabe NEU [--unbekannte-anlegen]
@@ -10,6 +11,7 @@
 // (Vorgabe 1), --tage: Tage je Woche (5 bis 7, Vorgabe 5), --stunden: Stunden je Tag (Vorgabe:
 // so viele, dass keine gesetzte Stunde fehlt, mindestens 6); die Schuldatei hält sie nicht.
 // vertretung: der Vertretungsplan der Tage --von bis --bis (TT.MM.JJJJ, beide nötig) als CSV.
+// vertretungsuebersicht-lehrer|-klassen: die Übersicht dieser Tage (beide nötig) als Textdatei.
 // import: liest die Kursliste in die Schule DATEI und schreibt sie nach NEU; ohne
 // --unbekannte-anlegen lehnt ein unbekanntes Kürzel den Import ab.
 #pragma once

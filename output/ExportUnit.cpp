@@ -17,6 +17,7 @@
 #include "settings/StandardUnit.h"
 #include "substitution/FehlDialogUnit.h"
 #include "substitution/KalenderUnit.h"
+#include "substitution/VStatUnit.h"
 #include "substitution/VertretungsPlanungUnit.h"
 
 namespace {
@@ -39,6 +40,10 @@ const std::vector<TExportBefehl>& ExportBefehle() {
        "CSV-Dateien (*.CSV)", "*.csv", "CSV", &TStandard::fImportPfad},
       {TExportArt::Schulmanager, "Schulmanager (csv)", "Stunden Exportieren als",
        "CSV-Dateien (*.CSV)", "*.csv", "CSV", &TStandard::fImportPfad},
+      {TExportArt::VertrLeUeb, "Vertretungsübersicht für Lehrer...", "Exportieren als",
+       "Textdateien (*.TXT)", "*.txt", "TXT", &TStandard::fImportPfad},
+      {TExportArt::VertrKlUeb, "Vertretungsübersicht für Klassen...", "Exportieren als",
+       "Textdateien (*.TXT)", "*.txt", "TXT", &TStandard::fImportPfad},
       {TExportArt::Vertretungsplan, "Vertretungsplan...", "Vertretungen exportieren als",
        "CSV-Dateien (*CSV)", "*csv", "CSV", &TStandard::fVertrExportPfad},
   };
@@ -305,6 +310,11 @@ void TExport::RasterExport(const std::vector<std::vector<std::string>>& raster,
   }
 }
 
+void TExport::VertrUebExport(TKuerzelArt art, TDateTime von, TDateTime bis,
+                             const std::string& dateiName) {
+  RasterExport(VStatRaster(art, von, bis), dateiName);
+}
+
 void TExport::VertretungExport(TDateTime bis, TDateTime von, const std::string& dateiName) {
   const TSchule& schule = Schule();
   const double erster = std::floor(von), letzter = std::floor(bis);
@@ -371,6 +381,12 @@ void TExport::Bauen(TExportArt art, const std::string& dateiName) {
       break;
     case TExportArt::Vertretungsplan:
       VertretungExport(fBis, fVon, dateiName);
+      break;
+    case TExportArt::VertrLeUeb:
+      VertrUebExport(leh, fVon, fBis, dateiName);
+      break;
+    case TExportArt::VertrKlUeb:
+      VertrUebExport(kla, fVon, fBis, dateiName);
       break;
   }
 }

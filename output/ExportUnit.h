@@ -29,7 +29,9 @@ enum class TExportArt {
   RaumPlaene,
   Lanis,
   Schulmanager,
-  Vertretungsplan
+  Vertretungsplan,
+  VertrLeUeb,  // Vertretungsübersicht für Lehrer
+  VertrKlUeb   // Vertretungsübersicht für Klassen
 };
 
 // Was der Dateidialog eines Exports braucht und wohin er den Ordner zurückschreibt.
@@ -87,7 +89,11 @@ class TExport {
   // Exportzeile; vor der ersten Vertretung jedes Tages die Zeilen der fehlenden Lehrer (100) und
   // Klassen (101) dieses Tages.
   void VertretungExport(TDateTime bis, TDateTime von, const std::string& dateiName = {});
-  // Der Zeitraum, den Bauen und ExportToFile dem Vertretungsplan geben.
+  // Die Vertretungsübersicht der Lehrer (leh) oder Klassen (kla) für von..bis (mittags): das
+  // Raster, wie ihr Fenster es zeigt, ohne die Überschriften.
+  void VertrUebExport(TKuerzelArt art, TDateTime von, TDateTime bis,
+                      const std::string& dateiName = {});
+  // Der Zeitraum, den Bauen und ExportToFile dem Vertretungsplan und den Übersichten geben.
   void SetzeZeitraum(TDateTime von, TDateTime bis) {
     fVon = von;
     fBis = bis;

@@ -263,17 +263,18 @@ TVStatForm* VStatOeffnen(TKuerzelArt art, TDateTime von, TDateTime bis) {
   return f;
 }
 
-TVStatForm* VStatZeigen(TKuerzelArt art) {
-  std::optional<TVertrZeitraum> z;
-  if (auto& wahl = VStatZeitWahl()) {
-    z = wahl();
-  } else {
-    QWidget* vater = nullptr;
+std::optional<TVertrZeitraum> VertrUebZeitAbfragen(QWidget* vater) {
+  if (auto& wahl = VStatZeitWahl()) return wahl();
+  if (!vater)
     for (QWidget* w : QApplication::topLevelWidgets())
       if (qobject_cast<TTamrelPalette*>(w)) vater = w;
-    TVertrUebZeit dialog(vater);
-    if (dialog.exec() == QDialog::Accepted) z = dialog.Zeitraum();
-  }
+  TVertrUebZeit dialog(vater);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.Zeitraum();
+}
+
+TVStatForm* VStatZeigen(TKuerzelArt art) {
+  const std::optional<TVertrZeitraum> z = VertrUebZeitAbfragen();
   if (!z) return nullptr;
   return VStatOeffnen(art, z->Von, z->Bis);
 }

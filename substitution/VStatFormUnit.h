@@ -105,5 +105,7 @@ class TVertrUebZeit : public QDialog {
 TVStatForm* VStatZeigen(TKuerzelArt art);
 // Das Fenster für einen Zeitraum ohne Dialog (neu oder wiederverwendet).
 TVStatForm* VStatOeffnen(TKuerzelArt art, TDateTime von, TDateTime bis);
+// Der Dialog "Vertretungsübersicht" (oder sein Ersatz aus VStatZeitWahl); nichts bei "Abbrechen".
+std::optional<TVertrZeitraum> VertrUebZeitAbfragen(QWidget* vater = nullptr);
 // Für Tests: ersetzt den Dialog (nichts: "Abbrechen"). Leer: TVertrUebZeit modal.
 std::function<std::optional<TVertrZeitraum>()>& VStatZeitWahl();

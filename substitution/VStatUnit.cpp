@@ -6,9 +6,11 @@
 
 #include "model/DatumUnit.h"
 #include "model/SchulUnit.h"
+#include "model/ToolsUnit.h"
 #include "planning/SetzungUnit.h"
 #include "settings/StandardUnit.h"
 #include "substitution/KalenderUnit.h"
+#include "substitution/VertrUnit.h"
 
 const std::array<const char*, 9>& VLeStatKopf() {
   static const std::array<const char*, 9> kopf = {
@@ -213,6 +215,22 @@ std::vector<TVStatZeile> VKlStatZeilen(TDateTime von, TDateTime bis) {
     fortschritt.Weiter();
   }
   return zeilen;
+}
+
+std::vector<std::vector<std::string>> VStatRaster(TKuerzelArt art, TDateTime von, TDateTime bis) {
+  const TVertrZeitraum z = VertrZeitraum(von, bis);
+  const std::vector<TVStatZeile> zeilen =
+      art == leh ? VLeStatZeilen(z.Von, z.Bis) : VKlStatZeilen(z.Von, z.Bis);
+  const auto& kopf = art == leh ? VLeStatKopf() : VKlStatKopf();
+  std::vector<std::vector<std::string>> raster;
+  raster.emplace_back();
+  for (const char* k : kopf) raster.back().push_back(Utf8ZuWin1252(k));
+  for (const TVStatZeile& zeile : zeilen) {
+    raster.emplace_back();
+    for (const std::string& zelle : zeile.Zellen) raster.back().push_back(Utf8ZuWin1252(zelle));
+  }
+  if (zeilen.empty()) raster.emplace_back(kopf.size());
+  return raster;
 }
 
 std::string VStatText(const std::vector<TVStatZeile>& zeilen, const std::vector<int>& auswahl) {

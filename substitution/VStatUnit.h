@@ -28,6 +28,10 @@ const std::array<int, 9>& VStatBreiten();
 std::vector<TVStatZeile> VLeStatZeilen(TDateTime von, TDateTime bis);
 std::vector<TVStatZeile> VKlStatZeilen(TDateTime von, TDateTime bis);
 
+// Das Raster des Übersichtsfensters (leh: Lehrer, sonst Klassen) in Windows-1252: Zeile 0 die
+// Überschriften, dann die Zeilen; ohne Zeilen steht wie im Fenster eine leere Zeile darunter.
+std::vector<std::vector<std::string>> VStatRaster(TKuerzelArt art, TDateTime von, TDateTime bis);
+
 // Die Zeilen (Indizes) mit Tabulatoren verbunden, je Zeile mit CR LF abgeschlossen.
 std::string VStatText(const std::vector<TVStatZeile>& zeilen, const std::vector<int>& auswahl);
 

@@ -8,6 +8,7 @@
 #include "persistence/ImportUnit.h"
 #include "persistence/SchulFormatUnit.h"
 #include "settings/StandardUnit.h"
+#include "substitution/VStatFormUnit.h"
 #include "ui/ExportFormUnit.h"
 #include "ui/ImportFormUnit.h"
 #include "ui/PaletteUnit.h"
@@ -75,6 +76,11 @@ void TTamrelPalette::ExportItemClick(TExportArt art) {
         fZeitraumDialog ? fZeitraumDialog(von, bis) : VertrPlanZeitAbfragen(this, von, bis);
     if (!felder) return;
     zeitraum = VertretungsZeitraum(felder->first, felder->second);
+  }
+  if (art == TExportArt::VertrLeUeb || art == TExportArt::VertrKlUeb) {
+    const std::optional<TVertrZeitraum> z = VertrUebZeitAbfragen(this);
+    if (!z) return;
+    zeitraum = std::pair{z->Von, z->Bis};
   }
   ExportBefehlAusfuehren(this, art, dialog, zeitraum);
   AktualisierePalette();

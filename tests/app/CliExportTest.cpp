@@ -12,6 +12,7 @@
 #include "persistence/ReadUnit.h"
 #include "persistence/SchulDateiHilfe.h"
 #include "persistence/WriteUnit.h"
+#include "substitution/FehlzeitUnit.h"
 
 namespace {
 
@@ -93,6 +94,45 @@ TEST_F(CliExportTest, ImportMitUndOhneUnbekannteKuerzel) {
   const TAufruf kaputt = Cli({"import", fDatei, fOrdner / "kaputt.txt", "--ausgabe", neu});
   EXPECT_EQ(kaputt.Code, 1);
   EXPECT_NE(kaputt.Fehler.find("Falsches Format"), std::string::npos);
+}
+
+// Die Vertretungsübersichten: dieselben Bytes wie der Menübefehl für denselben Zeitraum.
+TEST(CliExportUebersicht, SchreibtDieUebersichtDesMenues) {
+  TTestOrdner ordner;
+  const std::string datei = ordner / "schule.tmr", aus = ordner / "ueb.txt";
+  const TDateTime montag = DatumZuZahl(2026, 12, 7) + 0.5;
+  std::string lehrer, klassen;
+  {
+    TTestUmgebung u;
+    const TExportSchule e = BaueExportSchule();
+    FehlzeitEintragen(e.mue, montag, StundenMaske(1, 1), "K");
+    std::string meldung;
+    ASSERT_TRUE(WriteSchule(datei, Schule(), meldung)) << meldung;
+    TExport ex;
+    ex.SetzeZeitraum(montag, montag + 4);
+    ex.Bauen(TExportArt::VertrLeUeb);
+    lehrer.assign(ex.Puffer().Daten().begin(), ex.Puffer().Daten().end());
+    ex.SetzeZeitraum(montag, montag);
+    ex.Bauen(TExportArt::VertrKlUeb);
+    klassen.assign(ex.Puffer().Daten().begin(), ex.Puffer().Daten().end());
+  }
+  ASSERT_EQ(lehrer.substr(0, 15), "M\x86L\t07.12.2026\t");
+  const TAufruf a = Cli({"export", datei, "vertretungsuebersicht-lehrer", aus, "--von",
+                         "07.12.2026", "--bis", "11.12.2026"});
+  EXPECT_EQ(a.Code, 0) << a.Fehler;
+  EXPECT_EQ(Inhalt(aus), lehrer);
+  // bis vor von: ein Tag, wie im Dialog.
+  EXPECT_EQ(Cli({"export", datei, "vertretungsuebersicht-klassen", aus, "--von", "07.12.2026",
+                 "--bis", "01.12.2026"})
+                .Code,
+            0);
+  EXPECT_EQ(Inhalt(aus), klassen);
+  const TAufruf ohne =
+      Cli({"export", datei, "vertretungsuebersicht-lehrer", aus, "--von", "07.12.2026"});
+  EXPECT_EQ(ohne.Code, 2);
+  EXPECT_NE(ohne.Fehler.find("Die Vertretungsübersicht braucht --von und --bis."),
+            std::string::npos)
+      << ohne.Fehler;
 }
 
 }  // namespace

@@ -88,6 +88,40 @@ TEST_F(VertretungExportTest, JederTagBekommtKopfzeilenAuchVor2020) {
   EXPECT_EQ(ex.Zeilen(), 0);
 }
 
+// Die Übersichten als Textdatei: das Raster ihres Fensters ohne die Titelzeile, Tabulatoren, CR
+// und die 8-Bit-Zeichen der Datei.
+TEST_F(VertretungExportTest, UebersichtenByteFuerByte) {
+  Abwesend(l1, Tag(0), 3, 3);
+  Abwesend(l2, Tag(0), 2, 2);
+  Abwesend(k5b, Tag(1), 1, 1);
+  ASSERT_NE(Von(pb1, Tag(0)), nullptr);
+  Von(pb1, Tag(0))->TrageLehrerEin(l3, nullptr);
+  Von(pb1, Tag(0))->fLInfo = "f\xFCr Ma";
+  TExport ex;
+  ex.SetzeZeitraum(Tag(0), Tag(1));
+  ex.Bauen(TExportArt::VertrLeUeb);
+  EXPECT_EQ(Bytes(ex),
+            "MUE\t07.12.2026\t 3\tfehlt (-)\t 0.0\tMUE D 5a\t\t\t\r"
+            "SCH\t07.12.2026\t 2\tfehlt (-)\t 0.0\tSCH M 5a\t\t\tf\x9Fr Ma\r"
+            "KRA\t07.12.2026\t 2\tvertritt\t 1.0\tSCH M 5a\t\t\tf\x9Fr Ma\r");
+  EXPECT_EQ(ex.Zeilen(), 3);
+  ex.Bauen(TExportArt::VertrKlUeb);
+  EXPECT_EQ(Bytes(ex),
+            "5a\t07.12.2026\t 2\tvertritt (-)\tKRA\tSCH M 5a\t\t\tf\x9Fr Ma\r"
+            "5a\t07.12.2026\t 3\tausgefallen (-)\t----\tMUE D 5a\t\t\t\r"
+            "5b\t07.12.2026\t 2\tvertritt (-)\tKRA\tSCH M 5a\t\t\tf\x9Fr Ma\r"
+            "5b\t08.12.2026\t 1\tfehlt (-)\t----\tSCH M 5a\t\t\t\r");
+  // Ohne Vertretung im Zeitraum zeigt das Fenster eine leere Zeile, und die wird geschrieben.
+  ex.SetzeZeitraum(Tag(7), Tag(7));
+  ex.Bauen(TExportArt::VertrLeUeb);
+  EXPECT_EQ(Bytes(ex), "\t\t\t\t\t\t\t\t\r");
+  const TExportBefehl& b = ExportBefehl(TExportArt::VertrKlUeb);
+  EXPECT_STREQ(b.Menue, "Vertretungsübersicht für Klassen...");
+  EXPECT_STREQ(b.Titel, "Exportieren als");
+  EXPECT_STREQ(b.FilterText, "Textdateien (*.TXT)");
+  EXPECT_EQ(b.Ordner, &TStandard::fImportPfad);
+}
+
 TEST_F(VertretungExportTest, DateiUeberZwischendateiUndFehlerNenntDieDatei) {
   Abwesend(l1, Tag(0), 3, 3);
   const std::filesystem::path dir =

@@ -11,6 +11,7 @@
 #include "persistence/WriteUnit.h"
 #include "settings/StandardUnit.h"
 #include "substitution/FehlzeitUnit.h"
+#include "substitution/VStatFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/SchulHalterUnit.h"
 
@@ -180,6 +181,50 @@ TEST_F(PaletteExportTest, VertretungsplanFragtZeitraumUndMerktIhn) {
   EXPECT_EQ(Lies("vertretung.csv"), std::string(d.begin(), d.end()));
   EXPECT_EQ(Lies("vertretung.csv").substr(0, 28), "20261207;Montag;;;100;M\xC3\x9CL\r\n");
   (void)e;
+}
+
+// Die Übersichten fragen nach dem Zeitraum ("Vertretungsübersicht"), dann nach der Textdatei.
+TEST_F(PaletteExportTest, VertretungsuebersichtFragtZeitraumDannDatei) {
+  TExportSchule e = BaueExportSchule();
+  const TDateTime montag = DatumZuZahl(2026, 12, 7) + 0.5;
+  FehlzeitEintragen(e.mue, montag, StundenMaske(1, 1), "K");
+  palette.Halter().AlsOffen();
+  palette.AktualisierePalette();
+  ASSERT_TRUE(An("Datei/Export/Vertretungsübersicht für Lehrer..."));
+  ASSERT_TRUE(An("Datei/Export/Vertretungsübersicht für Klassen..."));
+  int gefragt = 0;
+  std::optional<TVertrZeitraum> zeitraum;
+  VStatZeitWahl() = [&] {
+    ++gefragt;
+    return zeitraum;
+  };
+  // Abbrechen im Zeitraum fragt nach keiner Datei.
+  palette.Befehl(T("Datei/Export/Vertretungsübersicht für Lehrer..."))->trigger();
+  EXPECT_EQ(gefragt, 1);
+  EXPECT_TRUE(fExportFragen.empty());
+  zeitraum = VertrZeitraum(montag, montag + 4);
+  Standard().fImportPfad = "/anfang";
+  fExportAntwort = Pfad("lehrer.txt");
+  palette.Befehl(T("Datei/Export/Vertretungsübersicht für Lehrer..."))->trigger();
+  fExportAntwort = Pfad("klassen.txt");
+  palette.Befehl(T("Datei/Export/Vertretungsübersicht für Klassen..."))->trigger();
+  VStatZeitWahl() = nullptr;
+  EXPECT_EQ(gefragt, 3);
+  ASSERT_EQ(fExportFragen.size(), 2u);
+  EXPECT_EQ(fExportFragen[0].first, TExportArt::VertrLeUeb);
+  EXPECT_EQ(fExportFragen[0].second, "/anfang");
+  EXPECT_EQ(fExportFragen[1].first, TExportArt::VertrKlUeb);
+  EXPECT_EQ(Standard().fImportPfad, dir.path().toStdString());
+  TExport ex;
+  ex.SetzeZeitraum(montag, montag + 4);
+  ex.Bauen(TExportArt::VertrLeUeb);
+  const auto& d = ex.Puffer().Daten();
+  EXPECT_EQ(Lies("lehrer.txt"), std::string(d.begin(), d.end()));
+  EXPECT_EQ(Lies("lehrer.txt").substr(0, 15), "M\x86L\t07.12.2026\t");
+  EXPECT_EQ(Lies("klassen.txt").substr(0, 14), "5a\t07.12.2026\t");
+  // Keine Übersicht bleibt offen.
+  EXPECT_EQ(Schule().fVLeStatForm, nullptr);
+  EXPECT_EQ(Schule().fVKlStatForm, nullptr);
 }
 
 }  // namespace
