@@ -13,6 +13,7 @@
 #include "model/SchulUnit.h"
 #include "output/DruckAusfallFormUnit.h"
 #include "settings/StandardUnit.h"
+#include "substitution/VStatFormUnit.h"
 #include "ui/FensterSchliessenUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
@@ -23,8 +24,6 @@ QString T(const char* utf8) {
   return QString::fromUtf8(utf8);
 }
 }  // namespace
-
-std::function<void(TKuerzelArt, TDateTime, TDateTime)> TWoAusfallForm::fUebersichtOeffnen;
 
 TWoAusfallForm::TWoAusfallForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
@@ -64,12 +63,8 @@ TWoAusfallForm::TWoAusfallForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(KWSpin, &QSpinBox::valueChanged, this, [this] { WocheGeaendert(); });
   connect(JahrSpin, &QSpinBox::valueChanged, this, [this] { WocheGeaendert(); });
   connect(RechneButton, &QPushButton::clicked, this, [this] { RechneButtonClick(); });
-  connect(VULButton, &QPushButton::clicked, this, [this] {
-    if (fUebersichtOeffnen) fUebersichtOeffnen(leh, fBericht.vonDatum, fBericht.bisDatum);
-  });
-  connect(VUKButton, &QPushButton::clicked, this, [this] {
-    if (fUebersichtOeffnen) fUebersichtOeffnen(kla, fBericht.vonDatum, fBericht.bisDatum);
-  });
+  connect(VULButton, &QPushButton::clicked, this, [this] { UebersichtZeigen(leh); });
+  connect(VUKButton, &QPushButton::clicked, this, [this] { UebersichtZeigen(kla); });
   connect(DruckButton, &QPushButton::clicked, this, [this] { Drucken(); });
   resize(560, 620);
   PositioniereFenster(*this, NeuerFormIndex());
@@ -113,8 +108,13 @@ void TWoAusfallForm::Zeigen() {
   const bool da = fBericht.WocheDa();
   RechneButton->setEnabled(da);
   DruckButton->setEnabled(da);
-  VULButton->setEnabled(da && fUebersichtOeffnen != nullptr);
-  VUKButton->setEnabled(da && fUebersichtOeffnen != nullptr);
+  VULButton->setEnabled(da);
+  VUKButton->setEnabled(da);
+}
+
+void TWoAusfallForm::UebersichtZeigen(TKuerzelArt art) {
+  if (!fBericht.WocheDa()) return;
+  VStatOeffnen(art, fBericht.vonDatum, fBericht.bisDatum);
 }
 
 void TWoAusfallForm::Drucken() {

@@ -35,9 +35,9 @@ class TWoAusfallForm : public QWidget, public TFenster {
 
   const TWoAusfall& Bericht() const { return fBericht; }
 
-  // Öffnet die Vertretungsübersicht der Lehrer (leh) oder Klassen (kla) für von..bis; ohne
-  // sie bleiben "VÜL" und "VÜK" aus.
-  static std::function<void(TKuerzelArt, TDateTime, TDateTime)> fUebersichtOeffnen;
+  // "VÜL" (leh) und "VÜK" (kla): die Vertretungsübersicht der Lehrer bzw. Klassen für die Woche
+  // des Berichts (Montag bis Sonntag); nur, wenn es die Woche gibt.
+  void UebersichtZeigen(TKuerzelArt art);
 
   QSpinBox* KWSpin = nullptr;
   QSpinBox* JahrSpin = nullptr;

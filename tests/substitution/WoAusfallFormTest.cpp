@@ -13,6 +13,8 @@
 #include "model/SchulUnit.h"
 #include "output/DruckAusfallFormUnit.h"
 #include "settings/StandardUnit.h"
+#include "model/DatumUnit.h"
+#include "substitution/VStatFormUnit.h"
 #include "substitution/WoAusfallFormUnit.h"
 
 namespace {
@@ -93,6 +95,39 @@ TEST(WoAusfallFormTest, BeginntMitDieserWocheUndSperrtOhneWoche) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(u.standard.fWoAusfallKW, 52);
   EXPECT_EQ(u.standard.fWoAusfallJahr, 2025);
+}
+
+// "VÜL" und "VÜK" zeigen die Übersichten der Berichtswoche, Montag bis Sonntag.
+TEST(WoAusfallFormTest, VULundVUKZeigenDieUebersichtenDerWoche) {
+  TTestUmgebung u;  // heute: Mittwoch, 9.12.2026
+  TWoAusfallForm* form = WoAusfallZeigen();
+  ASSERT_NE(form, nullptr);
+  form->KWSpin->setValue(51);
+  ASSERT_TRUE(form->VULButton->isEnabled());
+  ASSERT_TRUE(form->VUKButton->isEnabled());
+  form->VULButton->click();
+  auto* le = dynamic_cast<TVStatForm*>(u.schule().fVLeStatForm);
+  ASSERT_NE(le, nullptr);
+  EXPECT_EQ(le->FensterArt(), 81);
+  EXPECT_EQ(le->VonZeit(), DatumZuZahl(2026, 12, 14) + 0.5);
+  EXPECT_EQ(le->BisZeit(), DatumZuZahl(2026, 12, 20) + 0.5);
+  EXPECT_EQ(u.schule().fVKlStatForm, nullptr);
+  form->VUKButton->click();
+  auto* kl = dynamic_cast<TVStatForm*>(u.schule().fVKlStatForm);
+  ASSERT_NE(kl, nullptr);
+  EXPECT_EQ(kl->StatArt(), kla);
+  EXPECT_EQ(kl->VonZeit(), le->VonZeit());
+  EXPECT_EQ(kl->BisZeit(), le->BisZeit());
+  // Eine Woche, die es nicht gibt: beide sind aus.
+  form->JahrSpin->setValue(2025);
+  form->KWSpin->setValue(53);
+  EXPECT_FALSE(form->VULButton->isEnabled());
+  EXPECT_FALSE(form->VUKButton->isEnabled());
+  for (TFenster* f :
+       {static_cast<TFenster*>(le), static_cast<TFenster*>(kl), static_cast<TFenster*>(form)})
+    f->Schliessen();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(u.schule().fVLeStatForm, nullptr);
 }
 
 TEST(WoAusfallFormTest, DruckdialogMerktSchriftUndRandUndZeigtDieZeilen) {
