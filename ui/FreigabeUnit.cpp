@@ -139,7 +139,11 @@ TSchulFreigabe SchulFreigabe(bool schuleOffen, bool geaendert) {
 }
 
 int FensterDruckArt(int art) {
-  if (art == 15) return 5;  // Fehlerliste
-  if (art == 22) return 6;  // parallele Kopplungen
+  if (art == 15) return 5;   // Fehlerliste
+  if (art == 22) return 6;   // parallele Kopplungen
+  if (art == 12) return 7;   // UV-Tabelle
+  if (art == 81) return 8;   // Vertretungsübersicht für Lehrer
+  if (art == 82) return 9;   // Vertretungsübersicht für Klassen
+  if (art == 69) return 10;  // Vertretungen eines Tages
   return art >= 9 && art <= 11 ? art - 9 : -1;
 }

@@ -97,5 +97,7 @@ TSchulFreigabe SchulFreigabe(bool schuleOffen, bool geaendert);
 
 // "Fenster drucken..." nach der Art des aktiven Fensters: der Plandruck (0 Lehrer-, 1 Klassen-,
 // 2 Raumpläne) der Planfenster 9, 10, 11, 5 die Fehlerliste (Fenster 15), 6 die parallelen
-// Kopplungen (Fenster 22); -1, wo es den Druck des Fensters noch nicht gibt.
+// Kopplungen (Fenster 22), 7 die UV-Tabelle (Fenster 12), 8 und 9 die Vertretungsübersicht für
+// Lehrer bzw. Klassen (Fenster 81, 82), 10 der Vertretungsplan des Tages (Fenster 69); -1, wo es
+// den Druck des Fensters noch nicht gibt.
 int FensterDruckArt(int art);

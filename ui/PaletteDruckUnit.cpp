@@ -5,6 +5,8 @@
 #include "output/DruckPlnFormUnit.h"
 #include "output/DruckVertrFormUnit.h"
 #include "output/QtDruckerUnit.h"
+#include "substitution/VStatFormUnit.h"
+#include "substitution/VertrFormUnit.h"
 #include "substitution/WoAusfallFormUnit.h"
 #include "ui/DepFormUnit.h"
 #include "ui/FehlerFormUnit.h"
@@ -12,6 +14,7 @@
 #include "ui/PaletteUnit.h"
 #include "ui/ParFormUnit.h"
 #include "ui/PlnFormUnit.h"
+#include "ui/UVFormUnit.h"
 
 namespace {
 // Das Element des aktiven Planfensters der Art (9 Lehrer, 10 Klasse, 11 Raum), sonst nichts.
@@ -55,6 +58,16 @@ void TTamrelPalette::FensterDruckenItemClick() {
   if (auto* par = art == 6 ? dynamic_cast<TParForm*>(f) : nullptr)
     ListenDruckZeigen(TListenDruck::Par, {}, {}, nullptr, this,
                       [par](TDruckListeForm& form) { form.fParTabelle = &par->Tabelle(); });
+  if (auto* uv = art == 7 ? dynamic_cast<TUVForm*>(f) : nullptr)
+    ListenDruckZeigen(TListenDruck::UV, {}, {}, nullptr, this, [uv](TDruckListeForm& form) {
+      form.fUVTab = uv->UVTab();
+      form.fUVKopplung = uv->SchalterO();
+    });
+  // Die Übersichten drucken ihren Zeitraum, die Vertretungen ihren Tag.
+  if (auto* stat = art == 8 || art == 9 ? dynamic_cast<TVStatForm*>(f) : nullptr)
+    VUebDruckZeigen(stat->StatArt() == leh, stat->VonZeit(), stat->BisZeit(), this);
+  if (auto* vertr = art == 10 ? dynamic_cast<TVertrForm*>(f) : nullptr)
+    VertrDruckZeigen(vertr->fDatum, this);
 }
 
 void TTamrelPalette::UebDruckItemClick(int art) {

@@ -180,5 +180,9 @@ TEST(Freigabe, FensterDruckenNachArtDesFensters) {
   EXPECT_EQ(FensterDruckArt(11), 2);
   EXPECT_EQ(FensterDruckArt(15), 5);
   EXPECT_EQ(FensterDruckArt(22), 6);
-  for (int art : {0, 8, 12, 16, 61, 83}) EXPECT_EQ(FensterDruckArt(art), -1) << art;
+  EXPECT_EQ(FensterDruckArt(12), 7);
+  EXPECT_EQ(FensterDruckArt(81), 8);
+  EXPECT_EQ(FensterDruckArt(82), 9);
+  EXPECT_EQ(FensterDruckArt(69), 10);
+  for (int art : {0, 8, 13, 16, 61, 68, 70, 80, 83}) EXPECT_EQ(FensterDruckArt(art), -1) << art;
 }
