@@ -10,21 +10,22 @@
 // Was ein gespeicherter Satz öffnet.
 enum class TWiederArt {
   Nichts,             // kein Fenster (Element fehlt, Satz doppelt, Art ohne Wiederöffnen)
-  Aufbewahren,        // ein Fenster, das es in diesem Programm nicht gibt: der Satz bleibt
   Plan,               // 9..11
+  UVTabelle,          // 12
   Deputat,            // 16..20
-  Daten,              // 61..65
+  Daten,              // 61..66 (66: die Daten einer UV-Tabelle)
   AlleKurse,          // 21
   Parallel,           // 22
   Uebersicht,         // 31..33
+  Vertretungen,       // 69: der Tagesplan von heute
   Stundenverteilung,  // 71
-  Statistik,          // 72..76
+  Statistik,          // 72..77
 };
 
 struct TWiederZiel {
   const TFensterSatz* Satz = nullptr;
   TWiederArt Art = TWiederArt::Nichts;
-  TElement* Element = nullptr;  // Plan, Deputat, Daten
+  TElement* Element = nullptr;  // Plan, UVTabelle, Deputat, Daten
   TKuerzelArt Kuerzel = leh;    // Art des Elements, der Übersicht oder der Statistik
   bool MitBreite = false;       // die Breite aus dem Satz (nur kleiner)
   bool MitHoehe = false;        // die Höhe aus dem Satz (nur kleiner)
@@ -38,7 +39,8 @@ struct TWiederZiel {
 std::vector<TWiederZiel> WiederZiele(const TSchule& schule,
                                      const std::vector<TFensterSatz>& saetze);
 
-// Das Element eines Element-Fensters (Plan 9–11, Deputat 16–20, Daten 61–65): der Rest der
+// Das Element eines Element-Fensters (Plan 9–11, UV-Tabelle 12, Deputat 16–20, Daten 61–66):
+// der Rest der
 // Überschrift nach dem ersten Leerzeichen ist sein Kürzel, bei Deputatsfenstern ohne die
 // angehängte Klammer "[Ist/Soll]"; bei mehreren gleichen das letzte der Liste. Sonst nichts.
 TElement* FensterElement(const TSchule& schule, const TFensterSatz& satz);
