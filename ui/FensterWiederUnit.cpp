@@ -127,6 +127,9 @@ std::vector<TWiederZiel> WiederZiele(const TSchule& schule,
           // Plan und UV-Tabelle nehmen Breite und Höhe, Deputate die Höhe, Daten nichts.
           z.MitBreite = e.Art == TWiederArt::Plan || e.Art == TWiederArt::UVTabelle;
           z.MitHoehe = e.Art != TWiederArt::Daten;
+          z.FensterWahl = e.Art == TWiederArt::Plan    ? TFensterArt::PFenster
+                          : e.Art == TWiederArt::Daten ? TFensterArt::GFenster
+                                                       : TFensterArt::DFenster;
           break;
         }
     } else if (EinzelZiel(satz.Art, z) && !einzelneDa.insert(satz.Art).second) {

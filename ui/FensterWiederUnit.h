@@ -2,6 +2,7 @@
 // öffnet und wohin das Fenster kommt. Reine Logik; die Palette öffnet die Fenster.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "model/SchulUnit.h"
@@ -25,10 +26,11 @@ enum class TWiederArt {
 struct TWiederZiel {
   const TFensterSatz* Satz = nullptr;
   TWiederArt Art = TWiederArt::Nichts;
-  TElement* Element = nullptr;  // Plan, UVTabelle, Deputat, Daten
-  TKuerzelArt Kuerzel = leh;    // Art des Elements, der Übersicht oder der Statistik
-  bool MitBreite = false;       // die Breite aus dem Satz (nur kleiner)
-  bool MitHoehe = false;        // die Höhe aus dem Satz (nur kleiner)
+  TElement* Element = nullptr;             // Plan, UVTabelle, Deputat, Daten
+  TKuerzelArt Kuerzel = leh;               // Art des Elements, der Übersicht oder der Statistik
+  std::optional<TFensterArt> FensterWahl;  // Elementfenster: die Fensterart, die es setzt
+  bool MitBreite = false;                  // die Breite aus dem Satz (nur kleiner)
+  bool MitHoehe = false;                   // die Höhe aus dem Satz (nur kleiner)
 };
 
 // Die Ziele aller Sätze in der Folge des Öffnens: vom letzten Satz zum ersten, so liegt das

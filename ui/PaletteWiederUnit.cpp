@@ -70,6 +70,8 @@ void TTamrelPalette::GespeicherteFensterOeffnen() {
   const TUmschaltMenge vorher = fShift;
   UmschalttastenSetzen(vorher | umShift);
   for (const TWiederZiel& z : WiederZiele(schule, saetze)) {
+    // Ein Elementfenster stellt die Fensterart der Palette auf seine.
+    if (z.FensterWahl) schule.fFensterArt = *z.FensterWahl;
     QWidget* w = ZielOeffnen(z);
     if (!w) continue;
     QScreen* schirm = w->screen() ? w->screen() : QGuiApplication::primaryScreen();

@@ -81,11 +81,16 @@ TEST(FensterWieder, JederSatzOeffnetSeinFensterEinmalVomLetztenZumErsten) {
   EXPECT_EQ(ziel(1).Element, erster);
   EXPECT_EQ(ziel(2).Art, A::Nichts);
   EXPECT_TRUE(ziel(0).MitBreite && ziel(0).MitHoehe);
+  EXPECT_EQ(ziel(0).FensterWahl, TFensterArt::PFenster);
+  EXPECT_EQ(ziel(2).FensterWahl, std::nullopt);
   EXPECT_EQ(ziel(3).Art, A::Deputat);
   EXPECT_EQ(ziel(3).Element, k5a);
   EXPECT_TRUE(!ziel(3).MitBreite && ziel(3).MitHoehe);
+  EXPECT_EQ(ziel(3).FensterWahl, TFensterArt::DFenster);
   EXPECT_EQ(ziel(4).Art, A::Daten);
   EXPECT_TRUE(!ziel(4).MitBreite && !ziel(4).MitHoehe);
+  EXPECT_EQ(ziel(4).FensterWahl, TFensterArt::GFenster);
+  EXPECT_EQ(ziel(5).FensterWahl, std::nullopt);
   // Fenster, die es einmal gibt: der erste Satz zählt.
   EXPECT_EQ(ziel(5).Art, A::AlleKurse);
   EXPECT_EQ(ziel(6).Art, A::Nichts);
@@ -112,6 +117,8 @@ TEST(FensterWieder, JederSatzOeffnetSeinFensterEinmalVomLetztenZumErsten) {
   EXPECT_EQ(ziel(18).Element, o1);
   EXPECT_EQ(ziel(18).Kuerzel, uvt);
   EXPECT_TRUE(!ziel(18).MitBreite && !ziel(18).MitHoehe);
+  EXPECT_EQ(ziel(18).FensterWahl, TFensterArt::GFenster);
+  EXPECT_EQ(ziel(13).FensterWahl, std::nullopt);
   for (std::size_t i : {15u, 16u, 17u, 20u, 21u, 22u, 23u}) EXPECT_EQ(ziel(i).Art, A::Nichts) << i;
   // Gefunden: die Art zu seinem Element, mit Breite und Höhe.
   const std::vector<TFensterSatz> uv = {{12, "UV-Tabelle O1", {}}};
@@ -120,6 +127,7 @@ TEST(FensterWieder, JederSatzOeffnetSeinFensterEinmalVomLetztenZumErsten) {
   EXPECT_EQ(zuv[0].Art, A::UVTabelle);
   EXPECT_EQ(zuv[0].Element, o1);
   EXPECT_TRUE(zuv[0].MitBreite && zuv[0].MitHoehe);
+  EXPECT_EQ(zuv[0].FensterWahl, TFensterArt::DFenster);
 }
 
 TEST(FensterWieder, LageRelativZumArbeitsbereichBleibtSichtbarUndWaechstNie) {

@@ -118,9 +118,9 @@ TEST_F(PaletteWiederTest, UVTabellenIhreDatenIhreStatistikUndDerTagesplanKommenW
   // Am Mittwoch fehlen KRA und WEB: zwei Zeilen im Tagesplan.
   FehlzeitEintragen(kra, Heute(), StundenMaske(1, 6), "K");
   FehlzeitEintragen(web, Heute(), StundenMaske(1, 6), "K");
+  NeuesUVGrFenster(o1);
   NeuesUVFenster(o1);
   NeuesUVFenster(o2);
-  NeuesUVGrFenster(o1);
   StatistikZeigen(uvt);
   VertretungZeigen(Heute());  // Mittwoch, 9.12.2026
   const auto vorher = Offen();
@@ -142,6 +142,8 @@ TEST_F(PaletteWiederTest, UVTabellenIhreDatenIhreStatistikUndDerTagesplanKommenW
   ASSERT_TRUE(palette.DateiOeffnen(pfad));
   EXPECT_EQ(Offen(), vorher);
   TSchule& s = Schule();
+  // Zuletzt kam ein Element als UV-Tabelle: die Palette zeigt Deputate.
+  EXPECT_EQ(s.fFensterArt, TFensterArt::DFenster);
   o1 = s.HoleUVTab("O1");
   uv = dynamic_cast<QWidget*>(o1->fDepFenster);
   vertr = dynamic_cast<QWidget*>(s.fVertrForm);
