@@ -42,9 +42,9 @@ std::vector<TWiederZiel> WiederZiele(const TSchule& schule,
                                      const std::vector<TFensterSatz>& saetze);
 
 // Das Element eines Element-Fensters (Plan 9–11, UV-Tabelle 12, Deputat 16–20, Daten 61–66):
-// der Rest der
-// Überschrift nach dem ersten Leerzeichen ist sein Kürzel, bei Deputatsfenstern ohne die
-// angehängte Klammer "[Ist/Soll]"; bei mehreren gleichen das letzte der Liste. Sonst nichts.
+// der Rest der Überschrift nach dem ersten Leerzeichen ist sein Kürzel, bei Deputatsfenstern
+// ohne die angehängte Klammer "[Ist/Soll]"; bei mehreren gleichen das letzte der Liste. Sonst
+// nichts.
 TElement* FensterElement(const TSchule& schule, const TFensterSatz& satz);
 // Dasselbe für Planfenster.
 TPlanElement* PlanFensterElement(const TSchule& schule, const TFensterSatz& satz);
