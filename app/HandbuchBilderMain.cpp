@@ -1,7 +1,9 @@
 // Macht die Bilder des Handbuchs: startet das Programm auf einer Schuldatei, öffnet nacheinander
 // die wichtigsten Fenster und schreibt von jedem ein Bildschirmfoto (mit Rahmen und Titelleiste,
 // wenn ein Fenstermanager läuft) in den Bildordner. Aufruf (siehe scripts/handbuch-bilder.sh):
-//   tamrel-handbuchbilder SCHULE.tmr BILDORDNER
+//   tamrel-handbuchbilder SCHULE.tmr BILDORDNER [TT.MM.JJJJ]
+// Mit einem Tag werden auch dessen Tagesplan "Vertretungen" und die "Vertretungswahl" für seine
+// erste Vertretung fotografiert.
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -20,7 +22,11 @@
 #include "model/GlobalUnit.h"
 #include "model/SchulUnit.h"
 #include "model/DatumUnit.h"
+#include "model/UVUnit.h"
 #include "settings/StandardUnit.h"
+#include "substitution/VertrFormUnit.h"
+#include "ui/UVFormUnit.h"
+#include "ui/VWahlFormUnit.h"
 
 namespace {
 
@@ -66,7 +72,17 @@ QWidget* LetztesFenster() {
   return liste.empty() ? nullptr : dynamic_cast<QWidget*>(liste.back());
 }
 
-int Bilder(TTamrelPalette& palette, const QString& ordner) {
+// "14.12.2026" als Tag mittags; 0 bei einem falschen Text.
+TDateTime TagAusText(const QString& text) {
+  const QStringList teile = text.split(QLatin1Char('.'));
+  if (teile.size() != 3) return 0;
+  bool ok[3] = {};
+  const int t = teile[0].toInt(&ok[0]), m = teile[1].toInt(&ok[1]), j = teile[2].toInt(&ok[2]);
+  if (!ok[0] || !ok[1] || !ok[2] || t < 1 || t > 31 || m < 1 || m > 12 || j < 1900) return 0;
+  return DatumZuZahl(j, m, t) + 0.5;
+}
+
+int Bilder(TTamrelPalette& palette, const QString& ordner, TDateTime vertretungsTag) {
   int fehler = 0;
   auto foto = [&](QWidget* w, const char* name) {
     if (!Foto(w, ordner + QLatin1Char('/') + QLatin1String(name))) ++fehler;
@@ -98,6 +114,16 @@ int Bilder(TTamrelPalette& palette, const QString& ordner) {
   }
   allesSchliessen();
 
+  // Die erste UV-Tabelle.
+  if (!Schule().fUVTabMenge.empty()) {
+    TUVForm* uv = NeuesUVFenster(Schule().fUVTabMenge[0]);
+    if (uv) uv->setGeometry(60, 140, 1100, 620);
+    foto(uv, "uvtabelle.png");
+  } else {
+    ++fehler;
+  }
+  allesSchliessen();
+
   // Die Lehrerübersicht.
   if (QAction* a = palette.Befehl(QStringLiteral("Daten/Übersichten/Lehrerübersicht"))) {
     a->trigger();
@@ -107,6 +133,29 @@ int Bilder(TTamrelPalette& palette, const QString& ordner) {
     foto(w, "lehreruebersicht.png");
   }
   allesSchliessen();
+
+  // Der Tagesplan eines Tages mit Abwesenheiten und die Wahl des Vertreters für seine erste
+  // Vertretung. Nach den Plänen: der Tagesplan stellt die Planversion auf die seines Tages.
+  if (vertretungsTag > 0) {
+    VertretungZeigen(vertretungsTag);
+    Warten(300);  // erst zeigen und einrichten lassen, dann hinstellen
+    auto* plan = dynamic_cast<TVertrForm*>(Schule().fVertrForm);
+    if (plan) plan->setGeometry(60, 140, 900, 560);
+    foto(plan, "vertretungen.png");
+    TVertretung* erste = plan ? plan->Vertretung(1) : nullptr;
+    if (erste) {
+      VWahlZeigen(*erste);
+      Warten(300);
+      // Neben die Palette, die sonst seine Ecke verdeckt.
+      auto* wahl = dynamic_cast<QWidget*>(Schule().fVWahlForm);
+      if (wahl) wahl->move(60, 140);
+      foto(wahl, "vertretungswahl.png");
+    } else {
+      std::fprintf(stderr, "Keine Vertretung am Tag des Tagesplans\n");
+      ++fehler;
+    }
+    allesSchliessen();
+  }
 
   // Das Kürzelfenster ist modal: das Foto macht ein Zeitgeber, während es offen ist.
   if (QAction* a = palette.Befehl(QStringLiteral("Daten/Kürzel..."))) {
@@ -129,8 +178,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("WinTamrel"));
   const QStringList argumente = app.arguments();
-  if (argumente.size() != 3) {
-    std::fprintf(stderr, "Aufruf: tamrel-handbuchbilder SCHULE.tmr BILDORDNER\n");
+  const TDateTime vertretungsTag = argumente.size() == 4 ? TagAusText(argumente[3]) : 0;
+  if (argumente.size() < 3 || argumente.size() > 4 || (argumente.size() == 4 && !vertretungsTag)) {
+    std::fprintf(stderr, "Aufruf: tamrel-handbuchbilder SCHULE.tmr BILDORDNER [TT.MM.JJJJ]\n");
     return 2;
   }
   const QString ordner = QDir(argumente[2]).absolutePath();
@@ -153,7 +203,7 @@ int main(int argc, char** argv) {
     TProgramm programm(optionen);
     if (programm.Starten({argumente[1]})) {
       QTimer::singleShot(500, [&] {
-        ergebnis = Bilder(*programm.Palette(), ordner) == 0 ? 0 : 1;
+        ergebnis = Bilder(*programm.Palette(), ordner, vertretungsTag) == 0 ? 0 : 1;
         Schule().SetDirty(false);  // nur angesehen: nichts zu sichern
         QApplication::quit();
       });

@@ -15,13 +15,20 @@ trap 'rm -rf "$arbeit"' EXIT
 printf '[Software%%5CWTamrel3%%5CQuon1]\nmtn=5\n\n[Software%%5CWTamrel3%%5CQuon2]\npst=10\n' \
   >"$arbeit/tamrel.ini"
 export TAMREL_EINSTELLUNGEN="$arbeit/tamrel.ini"
+# Für den Tagesplan: drei Lehrer fehlen an einem festen Schultag.
+tag=14.12.2026
+for lehrer in BEC FIE KUR; do
+  "$bau/tamrel-cli" abwesend "$arbeit/Beispielschule.tmr" lehrer "$lehrer" "$tag" \
+    --ausgabe "$arbeit/neu.tmr" >/dev/null
+  mv "$arbeit/neu.tmr" "$arbeit/Beispielschule.tmr"
+done
 mkdir -p docs/bilder
 xvfb-run -a -s "-screen 0 1600x1000x24" bash -c '
   openbox >/dev/null 2>&1 &
   sleep 1
-  "$0" "$1" "$2"
+  "$0" "$1" "$2" "$3"
   status=$?
   kill %1 2>/dev/null || true
-  exit $status' "$bau/tamrel-handbuchbilder" "$arbeit/Beispielschule.tmr" docs/bilder
+  exit $status' "$bau/tamrel-handbuchbilder" "$arbeit/Beispielschule.tmr" docs/bilder "$tag"
 echo "Bilder in docs/bilder:"
 ls -1 docs/bilder

@@ -20,6 +20,8 @@ TElementFenster ElementFensterArt(int art) {
   if (art == LehrerPlan) return {TWiederArt::Plan, leh};
   if (art == KlassenPlan) return {TWiederArt::Plan, kla};
   if (art == RaumPlan) return {TWiederArt::Plan, rau};
+  if (art == UVTabelle) return {TWiederArt::UVTabelle, uvt};
+  if (art == UVDaten) return {TWiederArt::Daten, uvt};
   if (art >= LehrerDeputat && art <= RaumDeputat)
     return {TWiederArt::Deputat, static_cast<TKuerzelArt>(art - LehrerDeputat)};
   if (art >= LehrerDaten && art <= RaumDaten)
@@ -84,14 +86,10 @@ bool EinzelZiel(int art, TWiederZiel& z) {
       return setze(TWiederArt::Statistik, kop, false, true);
     case RaumStatistik:
       return setze(TWiederArt::Statistik, rau, false, true);
-    // Diese Fenster gibt es hier noch nicht: die Allokationstabelle, ihre Daten und ihre
-    // Statistik, die Vertretungen von heute. Ihre Sätze bleiben für das Sichern erhalten.
-    case UVTabelle:
-    case UVDaten:
     case UVStatistik:
+      return setze(TWiederArt::Statistik, uvt, false, true);
     case Vertretungen:
-      z.Art = TWiederArt::Aufbewahren;
-      return true;
+      return setze(TWiederArt::Vertretungen, leh, false, true);
     default:
       return false;
   }
@@ -126,13 +124,15 @@ std::vector<TWiederZiel> WiederZiele(const TSchule& schule,
           z.Art = e.Art;
           z.Kuerzel = e.Kuerzel;
           z.Element = *it;
-          z.MitHoehe = true;
-          z.MitBreite = e.Art == TWiederArt::Plan;
-          if (e.Art == TWiederArt::Daten) z.MitHoehe = false;
+          // Plan und UV-Tabelle nehmen Breite und Höhe, Deputate die Höhe, Daten nichts.
+          z.MitBreite = e.Art == TWiederArt::Plan || e.Art == TWiederArt::UVTabelle;
+          z.MitHoehe = e.Art != TWiederArt::Daten;
+          z.FensterWahl = e.Art == TWiederArt::Plan    ? TFensterArt::PFenster
+                          : e.Art == TWiederArt::Daten ? TFensterArt::GFenster
+                                                       : TFensterArt::DFenster;
           break;
         }
-    } else if (EinzelZiel(satz.Art, z) && z.Art != TWiederArt::Aufbewahren &&
-               !einzelneDa.insert(satz.Art).second) {
+    } else if (EinzelZiel(satz.Art, z) && !einzelneDa.insert(satz.Art).second) {
       z = TWiederZiel{};
       z.Satz = &satz;
     }

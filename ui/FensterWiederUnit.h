@@ -2,6 +2,7 @@
 // öffnet und wohin das Fenster kommt. Reine Logik; die Palette öffnet die Fenster.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "model/SchulUnit.h"
@@ -10,24 +11,26 @@
 // Was ein gespeicherter Satz öffnet.
 enum class TWiederArt {
   Nichts,             // kein Fenster (Element fehlt, Satz doppelt, Art ohne Wiederöffnen)
-  Aufbewahren,        // ein Fenster, das es in diesem Programm nicht gibt: der Satz bleibt
   Plan,               // 9..11
+  UVTabelle,          // 12
   Deputat,            // 16..20
-  Daten,              // 61..65
+  Daten,              // 61..66 (66: die Daten einer UV-Tabelle)
   AlleKurse,          // 21
   Parallel,           // 22
   Uebersicht,         // 31..33
+  Vertretungen,       // 69: der Tagesplan von heute
   Stundenverteilung,  // 71
-  Statistik,          // 72..76
+  Statistik,          // 72..77
 };
 
 struct TWiederZiel {
   const TFensterSatz* Satz = nullptr;
   TWiederArt Art = TWiederArt::Nichts;
-  TElement* Element = nullptr;  // Plan, Deputat, Daten
-  TKuerzelArt Kuerzel = leh;    // Art des Elements, der Übersicht oder der Statistik
-  bool MitBreite = false;       // die Breite aus dem Satz (nur kleiner)
-  bool MitHoehe = false;        // die Höhe aus dem Satz (nur kleiner)
+  TElement* Element = nullptr;             // Plan, UVTabelle, Deputat, Daten
+  TKuerzelArt Kuerzel = leh;               // Art des Elements, der Übersicht oder der Statistik
+  std::optional<TFensterArt> FensterWahl;  // Elementfenster: die Fensterart, die es setzt
+  bool MitBreite = false;                  // die Breite aus dem Satz (nur kleiner)
+  bool MitHoehe = false;                   // die Höhe aus dem Satz (nur kleiner)
 };
 
 // Die Ziele aller Sätze in der Folge des Öffnens: vom letzten Satz zum ersten, so liegt das
@@ -38,9 +41,10 @@ struct TWiederZiel {
 std::vector<TWiederZiel> WiederZiele(const TSchule& schule,
                                      const std::vector<TFensterSatz>& saetze);
 
-// Das Element eines Element-Fensters (Plan 9–11, Deputat 16–20, Daten 61–65): der Rest der
-// Überschrift nach dem ersten Leerzeichen ist sein Kürzel, bei Deputatsfenstern ohne die
-// angehängte Klammer "[Ist/Soll]"; bei mehreren gleichen das letzte der Liste. Sonst nichts.
+// Das Element eines Element-Fensters (Plan 9–11, UV-Tabelle 12, Deputat 16–20, Daten 61–66):
+// der Rest der Überschrift nach dem ersten Leerzeichen ist sein Kürzel, bei Deputatsfenstern
+// ohne die angehängte Klammer "[Ist/Soll]"; bei mehreren gleichen das letzte der Liste. Sonst
+// nichts.
 TElement* FensterElement(const TSchule& schule, const TFensterSatz& satz);
 // Dasselbe für Planfenster.
 TPlanElement* PlanFensterElement(const TSchule& schule, const TFensterSatz& satz);

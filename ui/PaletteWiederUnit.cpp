@@ -3,8 +3,11 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "model/DienstUnit.h"
 #include "model/SchulUnit.h"
+#include "model/UVUnit.h"
 #include "settings/StandardUnit.h"
+#include "substitution/VertrFormUnit.h"
 #include "ui/DepFormUnit.h"
 #include "ui/FensterWiederUnit.h"
 #include "ui/GrFormUnit.h"
@@ -13,6 +16,8 @@
 #include "ui/PlnFormUnit.h"
 #include "ui/SVFormUnit.h"
 #include "ui/StatistikFormUnit.h"
+#include "ui/UVFormUnit.h"
+#include "ui/UVGrFormUnit.h"
 #include "ui/UebersichtFormUnit.h"
 
 namespace {
@@ -24,9 +29,12 @@ QWidget* ZielOeffnen(const TWiederZiel& z) {
       if (auto* offen = dynamic_cast<QWidget*>(element->fPlnFenster)) return offen;
       return NeuesPlanFenster(element);
     }
+    case TWiederArt::UVTabelle:
+      return NeuesUVFenster(static_cast<TUVTab*>(z.Element));
     case TWiederArt::Deputat:
       return NeuesDepFenster(z.Element);
     case TWiederArt::Daten:
+      if (z.Kuerzel == uvt) return NeuesUVGrFenster(static_cast<TUVTab*>(z.Element));
       return NeuesGrFenster(z.Element);
     case TWiederArt::AlleKurse:
       return AlleKurseFenster();  // ohne eigene Menge: alle Kurse
@@ -39,8 +47,11 @@ QWidget* ZielOeffnen(const TWiederZiel& z) {
       return TSVForm::ZeigeSVForm();
     case TWiederArt::Statistik:
       return StatistikZeigen(z.Kuerzel);
+    case TWiederArt::Vertretungen:
+      // Kein Schultag: die Meldung statt des Fensters.
+      VertretungZeigen(Heute());
+      return dynamic_cast<QWidget*>(Schule().fVertrForm);
     case TWiederArt::Nichts:
-    case TWiederArt::Aufbewahren:
       break;
   }
   return nullptr;
@@ -55,15 +66,12 @@ void TTamrelPalette::GespeicherteFensterOeffnen() {
   TDirtyBewahrer bewahrer;
   const std::vector<TFensterSatz> saetze = std::move(schule.fGespeicherteFenster);
   schule.fGespeicherteFenster.clear();
-  std::vector<TFensterSatz> uebrig;
   // Mit Shift öffnen Elementfenster ein weiteres Fenster, statt das aktive zu ersetzen.
   const TUmschaltMenge vorher = fShift;
   UmschalttastenSetzen(vorher | umShift);
   for (const TWiederZiel& z : WiederZiele(schule, saetze)) {
-    if (z.Art == TWiederArt::Aufbewahren) {
-      uebrig.insert(uebrig.begin(), *z.Satz);
-      continue;
-    }
+    // Ein Elementfenster stellt die Fensterart der Palette auf seine.
+    if (z.FensterWahl) schule.fFensterArt = *z.FensterWahl;
     QWidget* w = ZielOeffnen(z);
     if (!w) continue;
     QScreen* schirm = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
@@ -81,5 +89,4 @@ void TTamrelPalette::GespeicherteFensterOeffnen() {
     w->raise();
   }
   UmschalttastenSetzen(vorher & ~static_cast<TUmschaltMenge>(umShift));
-  schule.fGespeicherteFenster = std::move(uebrig);
 }

@@ -126,7 +126,11 @@ TEST_F(VertrFormTest, DerMorgenVonDerAbwesenheitBisZurMonatsuebersicht) {
   ASSERT_TRUE(palette.DateiOeffnen(pfad));
   std::filesystem::remove(pfad);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_EQ(Schule().fVertrForm, nullptr);
+  // Der mitgesicherte Tagesplan kommt für heute wieder, mit denselben Zeilen.
+  auto* wieder = dynamic_cast<TVertrForm*>(Schule().fVertrForm);
+  ASSERT_NE(wieder, nullptr);
+  EXPECT_EQ(wieder->fDatum, ::Heute() + 0.5);
+  EXPECT_EQ(wieder->fAnzahl, 2);
   EXPECT_EQ(Stand(), vorher);
   EXPECT_NE(vorher.find("KRA 2 2 2"), std::string::npos);
   // Die Lehrerübersicht des Monats zählt die Vertretung.

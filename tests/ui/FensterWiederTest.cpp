@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TestUmgebung.h"
+#include "model/UVUnit.h"
 
 namespace {
 
@@ -25,6 +26,13 @@ TEST(FensterWieder, ElementNachDemRestDerUeberschrift) {
   EXPECT_EQ(FensterElement(s, {18, "Deputat REL 5", {}}), rel);
   EXPECT_EQ(FensterElement(s, {61, "Grunddaten MUE", {}}), mue);
   EXPECT_EQ(FensterElement(s, {61, "Grunddaten MUE [1/2]", {}}), nullptr);
+  // UV-Tabellen: ihr Fenster und ihre Daten; ein Lehrer gleichen Kürzels zählt nicht.
+  TUVTab* uv = s.HoleUVTab("MUE");
+  EXPECT_EQ(FensterElement(s, {12, "UV-Tabelle MUE", {}}), uv);
+  EXPECT_EQ(FensterElement(s, {66, "Grunddaten MUE", {}}), uv);
+  EXPECT_EQ(FensterElement(s, {12, "UV-Tabelle MUE [1/2]", {}}), nullptr);
+  EXPECT_EQ(FensterElement(s, {12, "UV-Tabelle", {}}), nullptr);
+  EXPECT_EQ(PlanFensterElement(s, {12, "UV-Tabelle MUE", {}}), nullptr);
 }
 
 TEST(FensterWieder, JederSatzOeffnetSeinFensterEinmalVomLetztenZumErsten) {
@@ -35,16 +43,32 @@ TEST(FensterWieder, JederSatzOeffnetSeinFensterEinmalVomLetztenZumErsten) {
   zweiter->fKuerzel = "A1";  // zwei Lehrer mit einem Kürzel, der zweite zuletzt in der Liste
   ASSERT_EQ(s.Elemente(leh).back(), zweiter);
   TKlasse* k5a = s.HoleKlasse("5a");
-  const std::vector<TFensterSatz> saetze = {
-      {9, "Plan A1", {1, 1, 1, 1}}, {9, "Plan A1", {2, 2, 2, 2}},
-      {9, "Plan A1", {3, 3, 3, 3}}, {17, "Deputat 5a [3/4]", {}},
-      {62, "Grunddaten 5a", {}},    {21, "alle Kurse", {}},
-      {21, "alle Kurse", {}},       {22, "Parallele Kopplungen", {}},
-      {32, "Klassenübersicht", {}}, {71, "Stundenverteilung", {}},
-      {74, "Fachstatistik", {}},    {75, "Kopplungsstatistik", {}},
-      {12, "UV-Tabelle", {}},       {69, "Vertretungen", {}},
-      {77, "UV-Statistik", {}},     {15, "Fehler", {}},
-      {14, "Zwischenablage", {}},   {10, "Plan 6b", {}}};
+  TUVTab* o1 = s.HoleUVTab("O1");
+  const std::vector<TFensterSatz> saetze = {{9, "Plan A1", {1, 1, 1, 1}},
+                                            {9, "Plan A1", {2, 2, 2, 2}},
+                                            {9, "Plan A1", {3, 3, 3, 3}},
+                                            {17, "Deputat 5a [3/4]", {}},
+                                            {62, "Grunddaten 5a", {}},
+                                            {21, "alle Kurse", {}},
+                                            {21, "alle Kurse", {}},
+                                            {22, "Parallele Kopplungen", {}},
+                                            {32, "Klassenübersicht", {}},
+                                            {71, "Stundenverteilung", {}},
+                                            {74, "Fachstatistik", {}},
+                                            {75, "Kopplungsstatistik", {}},
+                                            {12, "UV-Tabelle", {}},
+                                            {69, "Vertretungen", {}},
+                                            {77, "UV-Statistik", {}},
+                                            {15, "Fehler", {}},
+                                            {14, "Zwischenablage", {}},
+                                            {10, "Plan 6b", {}},
+                                            {66, "Grunddaten O1", {}},
+                                            {69, "Vertretungen", {}},
+                                            {67, "Kurs", {}},
+                                            {68, "Manuell", {}},
+                                            {80, "Vertretungswahl", {}},
+                                            {83, "Wochenausfall", {}},
+                                            {12, "UV-Tabelle O2", {}}};
   const std::vector<TWiederZiel> z = WiederZiele(s, saetze);
   ASSERT_EQ(z.size(), saetze.size());
   // Geöffnet wird vom letzten Satz zum ersten.
@@ -57,11 +81,16 @@ TEST(FensterWieder, JederSatzOeffnetSeinFensterEinmalVomLetztenZumErsten) {
   EXPECT_EQ(ziel(1).Element, erster);
   EXPECT_EQ(ziel(2).Art, A::Nichts);
   EXPECT_TRUE(ziel(0).MitBreite && ziel(0).MitHoehe);
+  EXPECT_EQ(ziel(0).FensterWahl, TFensterArt::PFenster);
+  EXPECT_EQ(ziel(2).FensterWahl, std::nullopt);
   EXPECT_EQ(ziel(3).Art, A::Deputat);
   EXPECT_EQ(ziel(3).Element, k5a);
   EXPECT_TRUE(!ziel(3).MitBreite && ziel(3).MitHoehe);
+  EXPECT_EQ(ziel(3).FensterWahl, TFensterArt::DFenster);
   EXPECT_EQ(ziel(4).Art, A::Daten);
   EXPECT_TRUE(!ziel(4).MitBreite && !ziel(4).MitHoehe);
+  EXPECT_EQ(ziel(4).FensterWahl, TFensterArt::GFenster);
+  EXPECT_EQ(ziel(5).FensterWahl, std::nullopt);
   // Fenster, die es einmal gibt: der erste Satz zählt.
   EXPECT_EQ(ziel(5).Art, A::AlleKurse);
   EXPECT_EQ(ziel(6).Art, A::Nichts);
@@ -74,8 +103,31 @@ TEST(FensterWieder, JederSatzOeffnetSeinFensterEinmalVomLetztenZumErsten) {
   // 74 ist die Fach-, 75 die Kopplungsstatistik (nicht die Folge der Elementarten).
   EXPECT_EQ(ziel(10).Kuerzel, fac);
   EXPECT_EQ(ziel(11).Kuerzel, kop);
-  for (std::size_t i : {12u, 13u, 14u}) EXPECT_EQ(ziel(i).Art, A::Aufbewahren) << i;
-  for (std::size_t i : {15u, 16u, 17u}) EXPECT_EQ(ziel(i).Art, A::Nichts) << i;
+  // Die UV-Tabelle nimmt Breite und Höhe, ihre Daten nichts; die UV-Statistik und der Tagesplan
+  // die Höhe; den Tagesplan gibt es einmal.
+  EXPECT_EQ(ziel(12).Art, A::Nichts);  // "UV-Tabelle" ohne Leerzeichen und Kürzel
+  EXPECT_EQ(ziel(24).Art, A::Nichts);  // O2 gibt es nicht
+  EXPECT_EQ(ziel(13).Art, A::Vertretungen);
+  EXPECT_TRUE(!ziel(13).MitBreite && ziel(13).MitHoehe);
+  EXPECT_EQ(ziel(19).Art, A::Nichts);
+  EXPECT_EQ(ziel(14).Art, A::Statistik);
+  EXPECT_EQ(ziel(14).Kuerzel, uvt);
+  EXPECT_TRUE(!ziel(14).MitBreite && ziel(14).MitHoehe);
+  EXPECT_EQ(ziel(18).Art, A::Daten);
+  EXPECT_EQ(ziel(18).Element, o1);
+  EXPECT_EQ(ziel(18).Kuerzel, uvt);
+  EXPECT_TRUE(!ziel(18).MitBreite && !ziel(18).MitHoehe);
+  EXPECT_EQ(ziel(18).FensterWahl, TFensterArt::GFenster);
+  EXPECT_EQ(ziel(13).FensterWahl, std::nullopt);
+  for (std::size_t i : {15u, 16u, 17u, 20u, 21u, 22u, 23u}) EXPECT_EQ(ziel(i).Art, A::Nichts) << i;
+  // Gefunden: die Art zu seinem Element, mit Breite und Höhe.
+  const std::vector<TFensterSatz> uv = {{12, "UV-Tabelle O1", {}}};
+  const std::vector<TWiederZiel> zuv = WiederZiele(s, uv);
+  ASSERT_EQ(zuv.size(), 1u);
+  EXPECT_EQ(zuv[0].Art, A::UVTabelle);
+  EXPECT_EQ(zuv[0].Element, o1);
+  EXPECT_TRUE(zuv[0].MitBreite && zuv[0].MitHoehe);
+  EXPECT_EQ(zuv[0].FensterWahl, TFensterArt::DFenster);
 }
 
 TEST(FensterWieder, LageRelativZumArbeitsbereichBleibtSichtbarUndWaechstNie) {

@@ -5,12 +5,18 @@
 #include <algorithm>
 
 #include "PlanFensterHilfe.h"
+#include "model/UVUnit.h"
 #include "persistence/WriteUnit.h"
+#include "substitution/FehlzeitUnit.h"
+#include "substitution/VertrFormUnit.h"
+#include "substitution/VertrUnit.h"
 #include "ui/DepFormUnit.h"
 #include "ui/GrFormUnit.h"
 #include "ui/ParFormUnit.h"
 #include "ui/SVFormUnit.h"
 #include "ui/StatistikFormUnit.h"
+#include "ui/UVFormUnit.h"
+#include "ui/UVGrFormUnit.h"
 #include "ui/UebersichtFormUnit.h"
 
 namespace {
@@ -102,6 +108,70 @@ TEST_F(PaletteWiederTest, AusgeschaltetBleibenDieSaetzeFuerDasSichern) {
   ASSERT_TRUE(palette.DateiOeffnen(pfad));
   EXPECT_EQ(Offen(),
             (std::vector<std::pair<int, std::string>>{{9, "Plan MUE"}, {72, "Lehrerstatistik"}}));
+}
+
+TEST_F(PaletteWiederTest, UVTabellenIhreDatenIhreStatistikUndDerTagesplanKommenWieder) {
+  TUVTab* o1 = Schule().HoleUVTab("O1");
+  TUVTab* o2 = Schule().HoleUVTab("O2");
+  for (TLehrer* l : {mue, sch, kra, web}) o1->NeuerLehrer(l);
+  for (TKlasse* k : {k5a, k5b}) o1->NeueKlasse(k);
+  // Am Mittwoch fehlen KRA und WEB: zwei Zeilen im Tagesplan.
+  FehlzeitEintragen(kra, Heute(), StundenMaske(1, 6), "K");
+  FehlzeitEintragen(web, Heute(), StundenMaske(1, 6), "K");
+  NeuesUVGrFenster(o1);
+  NeuesUVFenster(o1);
+  NeuesUVFenster(o2);
+  StatistikZeigen(uvt);
+  VertretungZeigen(Heute());  // Mittwoch, 9.12.2026
+  const auto vorher = Offen();
+  ASSERT_EQ(vorher, (std::vector<std::pair<int, std::string>>{{12, "UV-Tabelle O1"},
+                                                              {12, "UV-Tabelle O2"},
+                                                              {66, "Grunddaten O1"},
+                                                              {69, "Vertretungen"},
+                                                              {77, "UV-Statistik"}}));
+  // Die UV-Tabelle nimmt Breite und Höhe aus der Datei, der Tagesplan nur die Höhe.
+  auto* uv = dynamic_cast<QWidget*>(o1->fDepFenster);
+  auto* vertr = dynamic_cast<QWidget*>(Schule().fVertrForm);
+  ASSERT_TRUE(uv && vertr);
+  const QRect a = QGuiApplication::primaryScreen()->availableGeometry();
+  const QSize uvGross = uv->size(), vertrGross = vertr->size();
+  uv->setGeometry(a.left() + 70, a.top() + 80, uvGross.width() - 40, uvGross.height() - 30);
+  vertr->setGeometry(a.left() + 90, a.top() + 60, vertrGross.width() - 40,
+                     vertrGross.height() - 15);
+  Sichern();
+  ASSERT_TRUE(palette.DateiOeffnen(pfad));
+  EXPECT_EQ(Offen(), vorher);
+  TSchule& s = Schule();
+  // Zuletzt kam ein Element als UV-Tabelle: die Palette zeigt Deputate.
+  EXPECT_EQ(s.fFensterArt, TFensterArt::DFenster);
+  o1 = s.HoleUVTab("O1");
+  uv = dynamic_cast<QWidget*>(o1->fDepFenster);
+  vertr = dynamic_cast<QWidget*>(s.fVertrForm);
+  ASSERT_TRUE(uv && vertr && dynamic_cast<TUVGrForm*>(o1->fGrDatFenster));
+  EXPECT_EQ(uv->geometry(),
+            QRect(a.left() + 70, a.top() + 80, uvGross.width() - 40, uvGross.height() - 30));
+  EXPECT_EQ(vertr->geometry().topLeft(), QPoint(a.left() + 90, a.top() + 60));
+  EXPECT_EQ(vertr->height(), vertrGross.height() - 15);
+  EXPECT_EQ(vertr->width(), vertrGross.width());
+  EXPECT_EQ(static_cast<TVertrForm*>(s.fVertrForm)->fDatum, TagMittags(Heute()));
+  // Ein zweites Mal: nichts doppelt, nichts verloren.
+  Sichern();
+  ASSERT_TRUE(palette.DateiOeffnen(pfad));
+  EXPECT_EQ(Offen(), vorher);
+}
+
+TEST_F(PaletteWiederTest, AnEinemSamstagKommtStattDesTagesplansDieMeldung) {
+  VertretungZeigen(Heute());
+  StatistikZeigen(leh);
+  Sichern();
+  u.uhr.fJetzt = 46368.5;  // Samstag, 12.12.2026
+  u.dialog.fProtokoll.clear();
+  u.dialog.Antworte("Ok");
+  ASSERT_TRUE(palette.DateiOeffnen(pfad));
+  EXPECT_EQ(Offen(), (std::vector<std::pair<int, std::string>>{{72, "Lehrerstatistik"}}));
+  EXPECT_EQ(Titel(), std::vector<std::string>{"Vertretung unnötig"});
+  ASSERT_FALSE(u.dialog.fProtokoll.empty());
+  EXPECT_EQ(u.dialog.fProtokoll[0].Zeilen.back(), "Samstag, 12. Dezember 2026");
 }
 
 }  // namespace
