@@ -21,6 +21,7 @@
 #include "substitution/VStdFormUnit.h"
 #include "substitution/VertrFormUnit.h"
 #include "substitution/VertrUnit.h"
+#include "ui/VWahlFormUnit.h"
 #include "ui/PlanFensterHilfe.h"
 
 namespace {
@@ -79,6 +80,41 @@ class VertrFormTest : public PlanFensterTest {
     QTest::mouseClick(f->LehrerKnopf, Qt::LeftButton);
   }
 };
+
+// Ohne Haken: der Doppelklick öffnet die echte "Vertretungswahl"; die Liste zeigt nur, wer da und
+// frei ist, und der gewählte Vertreter steht danach im Tagesplan und auf seinem Konto.
+TEST_F(VertrFormTest, DoppelklickOeffnetDieVertretungswahl) {
+  TVertrForm* f = Heute();
+  ASSERT_NE(f, nullptr);
+  MueFehlt(f);
+  FehlzeitEintragen(sch, f->fDatum, StundenMaske(1, 1), "K");  // SCH fehlt in der 1. Stunde
+  ASSERT_EQ(f->fAnzahl, 2);
+  TVertretung* erste = f->Vertretung(1);
+  ASSERT_NE(erste, nullptr);
+  // Die Liste: alle Lehrer, nicht nur die der Klasse, auch ohne Randstunde.
+  Standard().fVertrLeAuswahl = 2;
+  Standard().fVertrRandCheck = false;
+  Standard().fVertrFreiCheck = true;
+  Doppelt(f, 1);
+  auto* wahl = dynamic_cast<TVWahlForm*>(Schule().fVWahlForm);
+  ASSERT_NE(wahl, nullptr);
+  EXPECT_EQ(erste->fFenster, wahl);
+  std::vector<std::string> kandidaten;
+  for (const TVWahlZeile& z : wahl->LehrerZeilen()) kandidaten.push_back(z.Kuerzel);
+  // MUE und SCH fehlen; KRA und WEB sind in der 1. Stunde frei, in der Folge der Lehrerliste.
+  EXPECT_EQ(kandidaten, (std::vector<std::string>{"KRA", "WEB"}));
+  wahl->LehrerGridDoppel(0);
+  EXPECT_EQ(erste->fLehrer, kra);
+  EXPECT_EQ(kra->fVStunden1, 2);  // der Faktor des Kurses
+  EXPECT_EQ(f->VertrGrid->Cells(8, 1), T("KRA"));
+  // Die Pfeiltaste der Wahl geht zur nächsten gültigen Vertretung des Tages und markiert ihre
+  // Zeile im Tagesplan.
+  wahl->Blaettern(1, 0);
+  EXPECT_EQ(f->Vertretung(2)->fFenster, wahl);
+  wahl->Schliessen();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(Schule().fVWahlForm, nullptr);
+}
 
 TEST_F(VertrFormTest, DerMorgenVonDerAbwesenheitBisZurMonatsuebersicht) {
   EXPECT_EQ(palette.Befehl(T("Daten/Vertretung/Heute"))->shortcut(),

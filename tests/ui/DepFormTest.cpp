@@ -158,18 +158,23 @@ TEST_F(DepFormTest, KopierenUndEinsetzenInAlleKurse) {
   EXPECT_EQ(Schule().fKursMenge.ListeZahlElemente(), vorher + 1);
 }
 
-// Wartet auf das modale Fenster der Art (höchstens zwei Sekunden), ruft vorher und klickt dann
-// den Knopf mit dem Namen.
+// Wartet (bis 30 s, auch auf einer ausgelasteten Maschine) auf den modalen Dialog T, ruft vorher
+// einmal auf und klickt den Knopf, sobald er wählbar ist: ein Klick auf einen noch gesperrten
+// Knopf (etwa "Ok", während die Rechnung läuft) ginge verloren und der Dialog bliebe offen.
 template <class T>
-void ImModalen(const char* knopf, std::function<void(T*)> vorher = {}, int versuche = 100) {
+void ImModalen(const char* knopf, std::function<void(T*)> vorher = {}, int versuche = 1500) {
   QTimer::singleShot(20, [knopf, vorher, versuche] {
     auto* w = dynamic_cast<T*>(QApplication::activeModalWidget());
-    if (!w || !w->isVisible()) {
-      if (versuche > 0) ImModalen<T>(knopf, vorher, versuche - 1);
+    auto* k = w && w->isVisible()
+                  ? w->template findChild<QPushButton*>(QString::fromLatin1(knopf))
+                  : nullptr;
+    if (!w || !w->isVisible() || (k && !k->isEnabled())) {
+      if (versuche > 0) ImModalen<T>(knopf, w && w->isVisible() ? nullptr : vorher, versuche - 1);
+      if (w && w->isVisible() && vorher) vorher(w);
       return;
     }
     if (vorher) vorher(w);
-    if (auto* k = w->template findChild<QPushButton*>(QString::fromLatin1(knopf))) k->click();
+    if (k) k->click();
   });
 }
 
