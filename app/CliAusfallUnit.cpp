@@ -48,9 +48,8 @@ int CliAusfall(const std::vector<std::string>& args, std::ostream& aus, std::ost
   if (frei.size() != 1) return Falsch("Es fehlt die Datei.", fehler);
   if (kw == 0 || jahr == 0) return Falsch("Es fehlen --kw oder --jahr.", fehler);
   TKonsolenUmgebung umgebung(fehler);
-  TSchule& schule = Schule();
   std::string meldung;
-  if (!ReadSchule(frei[0], schule, meldung)) {
+  if (!umgebung.Oeffnen(frei[0], meldung)) {
     fehler << meldung << '\n';
     return 1;
   }

@@ -164,7 +164,7 @@ int CliAutomatik(const std::vector<std::string>& args, std::ostream& aus, std::o
     return 2;
   }
   TKonsolenUmgebung umgebung(fehler);
-  if (!ReadSchule(aufruf.datei, Schule(), meldung)) {
+  if (!umgebung.Oeffnen(aufruf.datei, meldung)) {
     fehler << meldung << '\n';
     return 1;
   }

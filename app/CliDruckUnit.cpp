@@ -134,7 +134,7 @@ int CliDrucken(const std::vector<std::string>& args, std::ostream& aus, std::ost
     return 1;
   }
   TKonsolenUmgebung umgebung(fehler);
-  if (!ReadSchule(a.Datei, Schule(), meldung)) {
+  if (!umgebung.Oeffnen(a.Datei, meldung)) {
     fehler << meldung << '\n';
     return 1;
   }

@@ -110,12 +110,12 @@ int CliExport(const std::vector<std::string>& args, std::ostream& /*aus*/, std::
     return Falsch("Die Vertretungsübersicht braucht --von und --bis.", kExportAufruf, fehler);
 
   TKonsolenUmgebung umgebung(fehler);
-  TSchule& schule = Schule();
   std::string meldung;
-  if (!ReadSchule(frei[0], schule, meldung)) {
+  if (!umgebung.Oeffnen(frei[0], meldung)) {
     fehler << meldung << '\n';
     return 1;
   }
+  TSchule& schule = Schule();
   TStandard& st = Standard();
   if (woche > st.fMaxWocheNeu) {
     fehler << "Die Schule hat nur " << st.fMaxWocheNeu << " Planversion"
@@ -156,12 +156,12 @@ int CliImport(const std::vector<std::string>& args, std::ostream& aus, std::ostr
   if (frei.size() != 2 || ausgabe.empty())
     return Falsch("Es fehlen Datei, Kursliste oder --ausgabe.", kImportAufruf, fehler);
   TKonsolenUmgebung umgebung(fehler);
-  TSchule& schule = Schule();
   std::string meldung;
-  if (!ReadSchule(frei[0], schule, meldung)) {
+  if (!umgebung.Oeffnen(frei[0], meldung)) {
     fehler << meldung << '\n';
     return 1;
   }
+  TSchule& schule = Schule();
   TImport import(nullptr, anlegen ? TUnbekannte::Anlegen : TUnbekannte::Fragen);
   const TImportErgebnis e = import.ImportFromFile(frei[1]);
   if (!e.Importiert) return 1;

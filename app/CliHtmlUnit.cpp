@@ -79,12 +79,12 @@ int CliHtml(const std::vector<std::string>& args, std::ostream& aus, std::ostrea
   }
 
   TKonsolenUmgebung umgebung(fehler);
-  TSchule& schule = Schule();
   std::string meldung;
-  if (!ReadSchule(frei[0], schule, meldung)) {
+  if (!umgebung.Oeffnen(frei[0], meldung)) {
     fehler << meldung << '\n';
     return 1;
   }
+  TSchule& schule = Schule();
   TStandard& st = Standard();
   if (woche > st.fMaxWocheNeu) {
     fehler << "Die Schule hat nur " << st.fMaxWocheNeu << " Planversion"

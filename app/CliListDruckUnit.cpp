@@ -211,7 +211,7 @@ int CliListenDrucken(const std::vector<std::string>& args, std::ostream& aus,
     return 1;
   }
   TKonsolenUmgebung umgebung(fehler);
-  if (!ReadSchule(a.Datei, Schule(), meldung)) {
+  if (!umgebung.Oeffnen(a.Datei, meldung)) {
     fehler << meldung << '\n';
     return 1;
   }

@@ -104,11 +104,11 @@ int CliPlan(const std::vector<std::string>& args, std::ostream& aus, std::ostrea
     return 2;
   }
   TKonsolenUmgebung umgebung(fehler);
-  TSchule& schule = Schule();
-  if (!ReadSchule(aufruf.datei, schule, meldung)) {
+  if (!umgebung.Oeffnen(aufruf.datei, meldung)) {
     fehler << meldung << '\n';
     return 1;
   }
+  TSchule& schule = Schule();
   TStandard& st = Standard();
   if (aufruf.woche > st.fMaxWocheNeu) {
     fehler << "Die Schule hat nur " << st.fMaxWocheNeu << " Planversion"

@@ -79,9 +79,9 @@ bool AufrufLesen(const std::vector<std::string>& args, bool mitWahl, TAufruf& a,
 }
 
 // Schule lesen, alle Planversionen bearbeiten.
-bool Vorbereiten(const TAufruf& a, std::ostream& fehler) {
+bool Vorbereiten(TKonsolenUmgebung& umgebung, const TAufruf& a, std::ostream& fehler) {
   std::string meldung;
-  if (!ReadSchule(a.datei, Schule(), meldung)) {
+  if (!umgebung.Oeffnen(a.datei, meldung)) {
     fehler << meldung << '\n';
     return false;
   }
@@ -112,7 +112,7 @@ int CliPruefen(const std::vector<std::string>& args, std::ostream& aus, std::ost
     return 2;
   }
   TKonsolenUmgebung umgebung(fehler);
-  if (!Vorbereiten(a, fehler)) return 1;
+  if (!Vorbereiten(umgebung, a, fehler)) return 1;
   const bool alle = arten.size() > 1;
   TFehlerArt gesamt = TFehlerArt::kein;
   for (TPruefArt art : arten) {
@@ -134,7 +134,7 @@ int CliKomprimieren(const std::vector<std::string>& args, std::ostream& aus, std
     return 2;
   }
   TKonsolenUmgebung umgebung(fehler);
-  if (!Vorbereiten(a, fehler)) return 1;
+  if (!Vorbereiten(umgebung, a, fehler)) return 1;
   // Hohlstunden je Klasse und Version vor dem Lauf.
   std::vector<std::vector<int>> vorher;
   int maxim = 0;

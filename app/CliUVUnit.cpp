@@ -48,12 +48,12 @@ int CliUVTabelle(const std::vector<std::string>& args, std::ostream& aus, std::o
     return 2;
   }
   TKonsolenUmgebung umgebung(fehler);
-  TSchule& schule = Schule();
   std::string meldung;
-  if (!ReadSchule(frei[0], schule, meldung)) {
+  if (!umgebung.Oeffnen(frei[0], meldung)) {
     fehler << meldung << '\n';
     return 1;
   }
+  TSchule& schule = Schule();
   TUVTab* tab = Tabelle(schule, frei[1]);
   if (!tab) {
     fehler << "Die Schule hat keine UV-Tabelle " << frei[1] << ".\n";

@@ -57,12 +57,12 @@ int CliUebersicht(const std::vector<std::string>& args, std::ostream& aus, std::
     return 2;
   }
   TKonsolenUmgebung umgebung(fehler);
-  TSchule& schule = Schule();
   std::string meldung;
-  if (!ReadSchule(frei[0], schule, meldung)) {
+  if (!umgebung.Oeffnen(frei[0], meldung)) {
     fehler << meldung << '\n';
     return 1;
   }
+  TSchule& schule = Schule();
   TStandard& st = Standard();
   if (woche > st.fMaxWocheNeu) {
     fehler << "Die Schule hat nur " << st.fMaxWocheNeu << " Planversion"

@@ -176,9 +176,9 @@ bool BefehlsHilfe(const std::string& befehl, std::ostream& aus) {
 }
 
 // Liest die Schule in die eingesetzte Schule; bei einem Fehler steht die Meldung auf fehler.
-bool Lesen(const std::string& pfad, std::ostream& fehler) {
+bool Lesen(TKonsolenUmgebung& umgebung, const std::string& pfad, std::ostream& fehler) {
   std::string meldung;
-  if (ReadSchule(pfad, Schule(), meldung)) return true;
+  if (umgebung.Oeffnen(pfad, meldung)) return true;
   fehler << meldung << '\n';
   return false;
 }
@@ -220,7 +220,7 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   if (befehl == "info" || befehl == "kurse") {
     if (n != 1) return Falsch(befehl, fehler);
     TKonsolenUmgebung umgebung(fehler);
-    if (!Lesen(args[1], fehler)) return 1;
+    if (!Lesen(umgebung, args[1], fehler)) return 1;
     if (befehl == "info") {
       Info(aus);
     } else {
@@ -232,7 +232,7 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   if (befehl == "umwandeln") {
     if (n != 2) return Falsch(befehl, fehler);
     TKonsolenUmgebung umgebung(fehler);
-    if (!Lesen(args[1], fehler)) return 1;
+    if (!Lesen(umgebung, args[1], fehler)) return 1;
     return Schreiben(args[2], fehler) ? 0 : 1;
   }
   if (befehl == "beispiel") {

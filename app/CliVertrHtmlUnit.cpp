@@ -63,7 +63,7 @@ int CliHtmlVertretung(const std::vector<std::string>& args, std::ostream& aus,
     return Falsch("Ungültiges Datum: " + datumText + " (TT.MM.JJJJ, 1994 bis 2039)", fehler);
   TKonsolenUmgebung umgebung(fehler);
   std::string meldung;
-  if (!ReadSchule(frei[0], Schule(), meldung)) {
+  if (!umgebung.Oeffnen(frei[0], meldung)) {
     fehler << meldung << '\n';
     return 1;
   }

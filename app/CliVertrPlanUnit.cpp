@@ -54,7 +54,7 @@ int CliVertretungsplan(const std::vector<std::string>& args, std::ostream& aus,
   }
   TKonsolenUmgebung umgebung(fehler);
   std::string meldung;
-  if (!ReadSchule(frei[0], Schule(), meldung)) {
+  if (!umgebung.Oeffnen(frei[0], meldung)) {
     fehler << meldung << '\n';
     return 1;
   }

@@ -37,7 +37,7 @@ int CliVertrUebersicht(const std::vector<std::string>& args, std::ostream& aus,
   TKonsolenUmgebung umgebung(fehler);
   Standard().fMaxTageNeu = 5;
   std::string meldung;
-  if (!ReadSchule(args[0], Schule(), meldung)) {
+  if (!umgebung.Oeffnen(args[0], meldung)) {
     fehler << meldung << '\n';
     return 1;
   }

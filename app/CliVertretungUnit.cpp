@@ -33,9 +33,9 @@ int Falsch(const std::string& meldung, const char* aufruf, std::ostream& fehler)
   return 2;
 }
 
-bool Lesen(const std::string& pfad, std::ostream& fehler) {
+bool Lesen(TKonsolenUmgebung& umgebung, const std::string& pfad, std::ostream& fehler) {
   std::string meldung;
-  if (ReadSchule(pfad, Schule(), meldung)) return true;
+  if (umgebung.Oeffnen(pfad, meldung)) return true;
   fehler << meldung << '\n';
   return false;
 }
@@ -107,7 +107,7 @@ int CliAbwesend(const std::vector<std::string>& args, std::ostream& aus, std::os
   }
   TKonsolenUmgebung umgebung(fehler);
   Standard().fMaxTageNeu = 5;
-  if (!Lesen(frei[0], fehler)) return 1;
+  if (!Lesen(umgebung, frei[0], fehler)) return 1;
   TSchule& schule = Schule();
   const std::string kuerzel = Utf8ZuWin1252(frei[2]);
   TPlanElement* element = nullptr;
@@ -162,7 +162,7 @@ int CliVertretungen(const std::vector<std::string>& args, std::ostream& aus, std
     return Falsch("Ungültiges Datum: " + args[1], kVertretungen, fehler);
   TKonsolenUmgebung umgebung(fehler);
   Standard().fMaxTageNeu = 5;
-  if (!Lesen(args[0], fehler)) return 1;
+  if (!Lesen(umgebung, args[0], fehler)) return 1;
   std::vector<const TVertretung*> tag;
   for (const TVertretung* v : Schule().fVertretungsMenge)
     if (GleicherTag(v->fDatum, datum)) tag.push_back(v);

@@ -47,13 +47,11 @@ TKonsolenUmgebung::TKonsolenUmgebung(std::ostream& fehler, TUhr* uhr) : fDialog(
       TDienste{&fDialog, &fSpeicher, &fAblage, &fMetrik, uhr ? uhr : &fUhr, nullptr});
   fStandard = std::make_unique<TStandard>();
   fAlterStandard = StandardEinsetzen(fStandard.get());
-  fSchule = std::make_unique<TSchule>();
-  fAlteSchule = SchuleEinsetzen(fSchule.get());
+  fHalter = std::make_unique<TSchulHalter>();
 }
 
 TKonsolenUmgebung::~TKonsolenUmgebung() {
-  fSchule.reset();
-  SchuleEinsetzen(fAlteSchule);
+  fHalter.reset();
   StandardEinsetzen(fAlterStandard);
   fStandard.reset();
   DiensteEinsetzen(fAlteDienste);

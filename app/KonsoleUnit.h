@@ -9,6 +9,7 @@
 
 #include "model/DatumUnit.h"
 #include "model/DienstUnit.h"
+#include "ui/SchulHalterUnit.h"
 
 class TStandard;
 class TSchule;
@@ -63,8 +64,10 @@ class TKonsolenUmgebung {
   TKonsolenUmgebung(const TKonsolenUmgebung&) = delete;
   TKonsolenUmgebung& operator=(const TKonsolenUmgebung&) = delete;
 
-  TSchule& Schule() { return *fSchule; }
+  TSchule& Schule() { return fHalter->Schule(); }
   TStandard& Standard() { return *fStandard; }
+  // Öffnet die Schuldatei wie "Öffnen..." im Programm (TSchulHalter::Oeffnen).
+  bool Oeffnen(const std::string& pfad, std::string& fehler) { return fHalter->Oeffnen(pfad, fehler); }
 
  private:
   TKonsolenDialog fDialog;
@@ -73,8 +76,7 @@ class TKonsolenUmgebung {
   TFesteMetrik fMetrik;
   TSystemUhr fUhr;
   std::unique_ptr<TStandard> fStandard;
-  std::unique_ptr<TSchule> fSchule;
+  std::unique_ptr<TSchulHalter> fHalter;  // setzt seine Schule ein und die vorige zurück
   TDienste fAlteDienste;
   TStandard* fAlterStandard;
-  TSchule* fAlteSchule;
 };

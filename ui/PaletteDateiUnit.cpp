@@ -10,7 +10,6 @@
 #include "model/SchulLebenUnit.h"
 #include "model/SchulUnit.h"
 #include "persistence/DateiSpeicherungUnit.h"
-#include "persistence/ReadUnit.h"
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/FensterSchliessenUnit.h"
@@ -112,15 +111,13 @@ bool TTamrelPalette::DateiOeffnen(const std::string& pfad) {
   const std::u8string ordner = std::filesystem::absolute(p).parent_path().u8string();
   Standard().fOpenPfad = std::string(ordner.begin(), ordner.end());
   // In eine frische, leere Schule lesen; misslingt das, bleibt keine halb gelesene zurück.
-  fHalter->Verwerfen();
   std::string fehler;
   bool gelesen = false;
   {
     TBeschaeftigt sanduhr;
-    gelesen = ReadSchule(pfad, Schule(), fehler);
+    gelesen = fHalter->Oeffnen(pfad, fehler);
   }
   if (!gelesen) {
-    fHalter->Verwerfen();
     MenuAnlage();
     NachSchulwechsel();
     // Eine Zeile je Satz der Meldung ("… kann nicht gelesen werden." / "Die Version …").
@@ -132,7 +129,6 @@ bool TTamrelPalette::DateiOeffnen(const std::string& pfad) {
     Dialog().Meldung("Fehler beim Öffnen", zeilen, TMeldungsArt::Fehler);
     return false;
   }
-  fHalter->AlsOffen();
   MenuAnlage();
   NachSchulwechsel();
   Schule().AlleFensterUpdate();

@@ -4,6 +4,7 @@
 #include "model/GlobalUnit.h"
 #include "model/SchulLebenUnit.h"
 #include "model/SchulUnit.h"
+#include "persistence/ReadUnit.h"
 
 TSchulHalter::TSchulHalter() : fSchule(std::make_unique<TSchule>()) {
   fVorher = SchuleEinsetzen(fSchule.get());
@@ -29,6 +30,16 @@ void TSchulHalter::Verwerfen() {
   SchuleEinsetzen(fSchule.get());
   fOffen = false;
   fSchule->SetDirty(false);
+}
+
+bool TSchulHalter::Oeffnen(const std::string& pfad, std::string& fehler) {
+  Verwerfen();
+  if (ReadSchule(pfad, *fSchule, fehler)) {
+    fOffen = true;
+    return true;
+  }
+  Verwerfen();
+  return false;
 }
 
 bool TSchulHalter::Schliessen(TSchulSpeicherung& speicherung, bool neinLoeschtDirty) {

@@ -25,6 +25,9 @@ class TSchulHalter {
   void Verwerfen();
   // Nach dem Lesen einer Datei: die Schule gilt als offen.
   void AlsOffen() { fOffen = true; }
+  // "Öffnen": liest die Datei in eine frische, leere Schule; nur wenn das gelingt, gilt sie als
+  // offen, sonst bleibt die leere Schule (keine halb gelesene) und fehler nennt den Grund.
+  bool Oeffnen(const std::string& pfad, std::string& fehler);
   // "Datei schließen": fragt bei geänderten Daten "Daten sichern?" (mit neinLoeschtDirty löscht
   // "Nein" das Kennzeichen) und ersetzt die Schule dann durch eine leere. Falsch, wenn das
   // gewählte Sichern abgebrochen wurde oder misslang: dann bleibt alles, wie es war.

@@ -1,12 +1,24 @@
 // Die Schule des Programms: einsetzen, "Neu", schließen mit und ohne Sichern, zurückgeben.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 
 #include "TestUmgebung.h"
 #include "model/SchulLebenUnit.h"
 #include "model/SchulUnit.h"
+#include "persistence/WriteUnit.h"
 #include "ui/SchulHalterUnit.h"
 
 namespace {
+std::vector<std::uint8_t> DateiBytes(const std::string& pfad) {
+  std::ifstream ein(pfad, std::ios::binary);
+  return {std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>()};
+}
+
 class TSpeicherung : public TSchulSpeicherung {
  public:
   bool Schreiben(const str255& name) override {
@@ -67,4 +79,34 @@ TEST(SchulHalter, SchliessenFragtUndErsetztDieSchule) {
   h.Neu();
   EXPECT_TRUE(h.Schliessen(sp, false));
   EXPECT_EQ(u.dialog.fProtokoll.size(), 2u);
+}
+
+TEST(SchulHalter, OeffnenBehaeltNurEineGanzGeleseneSchule) {
+  TTestUmgebung u;
+  const std::string gut = ::testing::TempDir() + "halter_gut_" + std::to_string(::getpid()) + ".tmr";
+  const std::string kaputt =
+      ::testing::TempDir() + "halter_kaputt_" + std::to_string(::getpid()) + ".tmr";
+  TSchulHalter h;
+  h.Schule().HoleLehrer("MUE");
+  std::string fehler;
+  ASSERT_TRUE(WriteSchule(gut, h.Schule(), fehler)) << fehler;
+  {
+    std::vector<std::uint8_t> bytes = DateiBytes(gut);
+    bytes.resize(bytes.size() / 2);  // mitten im Kürzelteil abgeschnitten
+    std::ofstream aus(kaputt, std::ios::binary);
+    aus.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
+  h.Verwerfen();
+  ASSERT_TRUE(h.Oeffnen(gut, fehler)) << fehler;
+  EXPECT_TRUE(h.Offen());
+  EXPECT_EQ(&Schule(), &h.Schule());
+  EXPECT_EQ(Schule().fLehrerMenge.size(), 1u);
+  // Misslingt das Lesen, bleibt weder die alte noch eine halb gelesene Schule, sondern eine leere.
+  EXPECT_FALSE(h.Oeffnen(kaputt, fehler));
+  EXPECT_NE(fehler.find("halter_kaputt_"), std::string::npos) << fehler;
+  EXPECT_FALSE(h.Offen());
+  EXPECT_TRUE(Schule().fLehrerMenge.empty());
+  EXPECT_FALSE(Schule().fDirty);
+  std::remove(gut.c_str());
+  std::remove(kaputt.c_str());
 }
