@@ -14,6 +14,7 @@
 #include "output/DruckListeFormUnit.h"
 #include "output/ExportUnit.h"
 #include "output/HTMLFormUnit.h"
+#include "planning/PruefUnit.h"
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
 #include "settings/StandardFormUnit.h"
@@ -25,6 +26,7 @@
 #include "ui/DepFormUnit.h"
 #include "ui/ElementMenueUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/ParFormUnit.h"
 #include "ui/SchulHalterUnit.h"
 #include "ui/StatistikFormUnit.h"
 #include "ui/SymbolUnit.h"
@@ -133,14 +135,11 @@ void TTamrelPalette::MenuesAnlegen() {
     else if (name == "Vertretungsstunden...")
       Eintrag(dVertr, T("Datei/Drucken/Vertretung/") + T(t), T(t), {},
               [this] { ListenDruckItemClick(int(TListenDruck::VStd)); });
-    else if (name.rfind("Vertretungsübersicht", 0) == 0)
-      // Der Zeitraum beginnt mit heute bis heute.
+    else  // die beiden Vertretungsübersichten; der Zeitraum beginnt mit heute bis heute
       Eintrag(dVertr, T("Datei/Drucken/Vertretung/") + T(t), T(t), {},
               [this, lehrer = name.find("Lehrer") != std::string_view::npos] {
                 VUebDruckZeigen(lehrer, Heute() + 0.5, Heute() + 0.5, this);
               });
-    else
-      Fehlt(dVertr, T("Datei/Drucken/Vertretung/") + T(t), T(t));
   }
   datei->addSeparator();
   Eintrag(datei, T("Datei/Import..."), T("Import..."), {}, [this] { ImportItemClick(); });
@@ -248,7 +247,10 @@ void TTamrelPalette::MenuesAnlegen() {
     else
       AlleKurseFenster();
   });
-  Fehlt(daten, T("Daten/Parallele Kopplungen"), T("Parallele Kopplungen"));
+  Eintrag(daten, T("Daten/Parallele Kopplungen"), T("Parallele Kopplungen"), {}, [this] {
+    TParForm::ParItemClick(this);
+    AktualisierePalette();
+  });
   QMenu* uvStat = Untermenue(daten, T("Daten/UV-Statistik"), T("UV-Statistik"));
   const std::pair<const char*, TKuerzelArt> statistiken[] = {
       {"Lehrer", leh}, {"Klassen", kla}, {"Kopplungen", kop}, {"Fächer", fac}, {"Räume", rau}};
@@ -258,9 +260,16 @@ void TTamrelPalette::MenuesAnlegen() {
   Eintrag(uvStat, T("Daten/UV-Statistik/UV-Tabellen"), T("UV-Tabellen"), {},
           [] { StatistikZeigen(uvt); });
   QMenu* plaene = Untermenue(daten, T("Daten/Pläne"), T("Pläne"));
-  for (const char* t : {"Löschen...", "Komprimieren", "Stundenverteilung", "nicht belegte Räume",
-                        "später eingetragene Räume"})
-    Fehlt(plaene, T("Daten/Pläne/") + T(t), T(t));
+  Eintrag(plaene, T("Daten/Pläne/Löschen..."), T("Löschen..."), {},
+          [this] { PlaeneLoeschenItemClick(); });
+  Eintrag(plaene, T("Daten/Pläne/Komprimieren"), T("Komprimieren"), {},
+          [this] { KomprimierenItemClick(); });
+  Eintrag(plaene, T("Daten/Pläne/Stundenverteilung"), T("Stundenverteilung"), {},
+          [this] { StundenverteilungItemClick(); });
+  Eintrag(plaene, T("Daten/Pläne/nicht belegte Räume"), T("nicht belegte Räume"), {},
+          [this] { RaeumeLoeschenItemClick(false); });
+  Eintrag(plaene, T("Daten/Pläne/später eingetragene Räume"), T("später eingetragene Räume"), {},
+          [this] { RaeumeLoeschenItemClick(true); });
   QMenu* ueb = Untermenue(daten, T("Daten/Übersichten"), T("Übersichten"));
   Eintrag(ueb, T("Daten/Übersichten/Lehrerübersicht"), T("Lehrerübersicht"), {},
           [] { UebersichtZeigen(leh); });
@@ -284,9 +293,14 @@ void TTamrelPalette::MenuesAnlegen() {
   Eintrag(vertr, T("Daten/Vertretung/wöchentlicher Unterrichtsausfall (NRW)"),
           T("wöchentlicher Unterrichtsausfall (NRW)"), {}, [] { WoAusfallZeigen(); });
   QMenu* pruefen = Untermenue(daten, T("Daten/Prüfen"), T("Prüfen"));
-  for (const char* t : {"Konsistenz", "Brücken", "fehlende Räume", "fehlende Stunden",
-                        "Versionsunterschiede", "gekoppelte Kurse", "Einzel-/Mehrfachstunden"})
-    Fehlt(pruefen, T("Daten/Prüfen/") + T(t), T(t));
+  const std::pair<const char*, TPruefArt> pruefungen[] = {
+      {"Konsistenz", TPruefArt::Konsistenz},          {"Brücken", TPruefArt::Bruecken},
+      {"fehlende Räume", TPruefArt::FehlRaum},        {"fehlende Stunden", TPruefArt::FehlStunden},
+      {"Versionsunterschiede", TPruefArt::Versionen}, {"gekoppelte Kurse", TPruefArt::Kopplungen},
+      {"Einzel-/Mehrfachstunden", TPruefArt::Einzel}};
+  for (const auto& [t, art] : pruefungen)
+    Eintrag(pruefen, T("Daten/Prüfen/") + T(t), T(t), {},
+            [this, art = art] { PruefenItemClick(static_cast<int>(art)); });
 
   // Fenster
   fFensterMenue = new QMenu(T("Fenster"), this);

@@ -12,33 +12,6 @@
 #include "ui/PlLoeschFormUnit.h"
 #include "ui/SVFormUnit.h"
 
-void TTamrelPalette::PflegeBefehleVerbinden() {
-  const auto verbinde = [this](const char* pfad, std::function<void()> aktion) {
-    QAction* a = Befehl(QString::fromUtf8(pfad));
-    if (!a) return;
-    fFehlende.erase(std::remove(fFehlende.begin(), fFehlende.end(), a), fFehlende.end());
-    a->setEnabled(true);
-    connect(a, &QAction::triggered, this, [aktion = std::move(aktion)] { aktion(); });
-  };
-  const std::pair<const char*, TPruefArt> pruefungen[] = {
-      {"Konsistenz", TPruefArt::Konsistenz},          {"Brücken", TPruefArt::Bruecken},
-      {"fehlende Räume", TPruefArt::FehlRaum},        {"fehlende Stunden", TPruefArt::FehlStunden},
-      {"Versionsunterschiede", TPruefArt::Versionen}, {"gekoppelte Kurse", TPruefArt::Kopplungen},
-      {"Einzel-/Mehrfachstunden", TPruefArt::Einzel}};
-  for (const auto& [text, art] : pruefungen)
-    verbinde((std::string("Daten/Prüfen/") + text).c_str(),
-             [this, art] { PruefenItemClick(static_cast<int>(art)); });
-  verbinde("Daten/Pläne/Löschen...", [this] { PlaeneLoeschenItemClick(); });
-  verbinde("Daten/Pläne/Komprimieren", [this] { KomprimierenItemClick(); });
-  verbinde("Daten/Pläne/Stundenverteilung", [this] { StundenverteilungItemClick(); });
-  verbinde("Daten/Pläne/nicht belegte Räume", [this] { RaeumeLoeschenItemClick(false); });
-  verbinde("Daten/Pläne/später eingetragene Räume", [this] { RaeumeLoeschenItemClick(true); });
-  verbinde("Daten/Parallele Kopplungen", [this] {
-    TParForm::ParItemClick(this);
-    AktualisierePalette();
-  });
-}
-
 void TTamrelPalette::PruefenItemClick(int art) {
   const auto pruefung = static_cast<TPruefArt>(art);
   // Nur die Konsistenzprüfung ändert Daten (ihre Ausbesserungen).

@@ -50,7 +50,6 @@ TTamrelPalette::TTamrelPalette(QWidget* parent) : QMainWindow(parent) {
   // Das Hintergrundfenster lebt so lange wie die Palette; gezeigt wird es nach den Einstellungen.
   fHintergrund = std::make_unique<THintergrund>();
   MenuesAnlegen();
-  PflegeBefehleVerbinden();
   KnoepfeAnlegen();
   AendereForm();
 

@@ -223,7 +223,6 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   // Aufbau (PaletteMenueUnit.cpp).
   void MenuesAnlegen();
   void KnoepfeAnlegen();
-  void PflegeBefehleVerbinden();
   QMenu* Untermenue(QMenu* menu, const QString& pfad, const QString& text);
   QAction* Eintrag(QMenu* menu, const QString& pfad, const QString& text, const QKeySequence& taste,
                    std::function<void()> aktion);
