@@ -12,13 +12,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-QString QText(const std::string& utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-std::string StdText(const QString& text) {
-  return text.toUtf8().toStdString();
-}
+#include "ui/QtTextUnit.h"
 
 namespace {
 QMessageBox::Icon Symbol(TMeldungsArt art) {
@@ -37,17 +31,17 @@ QMessageBox::Icon Symbol(TMeldungsArt art) {
 
 QString Verbinde(const std::vector<std::string>& zeilen) {
   QStringList liste;
-  for (const auto& z : zeilen) liste << QText(z);
+  for (const auto& z : zeilen) liste << T(z);
   return liste.join('\n');
 }
 }  // namespace
 
 int TQtDialogDienst::Frage(const TFrage& frage) {
-  QMessageBox box(Symbol(frage.Art), QText(frage.Titel), Verbinde(frage.Zeilen),
-                  QMessageBox::NoButton, QApplication::activeWindow());
+  QMessageBox box(Symbol(frage.Art), T(frage.Titel), Verbinde(frage.Zeilen), QMessageBox::NoButton,
+                  QApplication::activeWindow());
   std::vector<QPushButton*> knoepfe;
   for (const auto& k : frage.Knoepfe)
-    knoepfe.push_back(box.addButton(QText(k), QMessageBox::ActionRole));
+    knoepfe.push_back(box.addButton(T(k), QMessageBox::ActionRole));
   if (knoepfe.empty())
     knoepfe.push_back(box.addButton(QStringLiteral("Ok"), QMessageBox::AcceptRole));
   const int n = static_cast<int>(knoepfe.size());
@@ -63,7 +57,7 @@ int TQtDialogDienst::Frage(const TFrage& frage) {
 
 void TQtDialogDienst::Meldung(const std::string& titel, const std::vector<std::string>& zeilen,
                               TMeldungsArt art) {
-  QMessageBox box(Symbol(art), QText(titel), Verbinde(zeilen), QMessageBox::NoButton,
+  QMessageBox box(Symbol(art), T(titel), Verbinde(zeilen), QMessageBox::NoButton,
                   QApplication::activeWindow());
   box.addButton(QStringLiteral("Ok"), QMessageBox::AcceptRole);
   box.exec();
@@ -87,7 +81,7 @@ void TQtDialogDienst::MeldungsFensterZeigen(const std::string& text) {
     fMeldungsFenster->setMargin(16);
     fMeldungsFenster->setWindowTitle(QStringLiteral("Meldung"));
   }
-  fMeldungsFenster->setText(QText(text));
+  fMeldungsFenster->setText(T(text));
   fMeldungsFenster->adjustSize();
   fMeldungsFenster->show();
   fMeldungsFenster->repaint();
@@ -141,21 +135,20 @@ TQtEinstellungsSpeicher::~TQtEinstellungsSpeicher() = default;
 std::optional<std::string> TQtEinstellungsSpeicher::Lesen(const std::string& schluessel,
                                                           const std::string& name) {
   QSettings& e = fDaten->fEinstellungen;
-  e.beginGroup(QText(schluessel));
-  const QVariant wert = e.value(QText(name));
+  e.beginGroup(T(schluessel));
+  const QVariant wert = e.value(T(name));
   e.endGroup();
   if (!wert.isValid()) return std::nullopt;
   // Von Hand eingetragene Werte mit Kommas liest Qt als Liste.
-  if (wert.typeId() == QMetaType::QStringList)
-    return StdText(wert.toStringList().join(QLatin1Char(',')));
-  return StdText(wert.toString());
+  if (wert.typeId() == QMetaType::QStringList) return U(wert.toStringList().join(QLatin1Char(',')));
+  return U(wert.toString());
 }
 
 void TQtEinstellungsSpeicher::Schreiben(const std::string& schluessel, const std::string& name,
                                         const std::string& wert) {
   QSettings& e = fDaten->fEinstellungen;
-  e.beginGroup(QText(schluessel));
-  e.setValue(QText(name), QText(wert));
+  e.beginGroup(T(schluessel));
+  e.setValue(T(name), T(wert));
   e.endGroup();
 }
 
@@ -165,25 +158,25 @@ bool TQtEinstellungsSpeicher::Sichern() {
 }
 
 std::string TQtZwischenablage::Text() {
-  return StdText(QApplication::clipboard()->text());
+  return U(QApplication::clipboard()->text());
 }
 
 void TQtZwischenablage::SetzeText(const std::string& text) {
-  QString t = QText(text);
+  QString t = T(text);
   t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   t.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
   QApplication::clipboard()->setText(t);
 }
 
 double TQtTextMetrik::TextBreite(const TSchrift& schrift, const std::string& text) {
-  QFont f(QText(schrift.Name), schrift.Groesse);
+  QFont f(T(schrift.Name), schrift.Groesse);
   f.setBold(schrift.Fett);
   f.setItalic(schrift.Kursiv);
-  return QFontMetricsF(f).horizontalAdvance(QText(text));
+  return QFontMetricsF(f).horizontalAdvance(T(text));
 }
 
 double TQtTextMetrik::TextHoehe(const TSchrift& schrift) {
-  QFont f(QText(schrift.Name), schrift.Groesse);
+  QFont f(T(schrift.Name), schrift.Groesse);
   f.setBold(schrift.Fett);
   return QFontMetricsF(f).height();
 }

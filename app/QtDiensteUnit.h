@@ -8,9 +8,6 @@
 
 #include "model/DienstUnit.h"
 
-QString QText(const std::string& utf8);
-std::string StdText(const QString& text);
-
 class TQtDialogDienst : public TDialogDienst {
  public:
   int Frage(const TFrage& frage) override;

@@ -11,15 +11,7 @@
 #include "output/DruckAusfallUnit.h"
 #include "output/QtDruckerUnit.h"
 #include "settings/StandardUnit.h"
-
-namespace {
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-QString Q(const std::string& utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-}  // namespace
+#include "ui/QtTextUnit.h"
 
 TDruckAusfallForm::TDruckAusfallForm(std::vector<std::string> zeilen, TDruckPlattform& plattform,
                                      QWidget* vater)
@@ -58,7 +50,7 @@ TDruckAusfallForm::TDruckAusfallForm(std::vector<std::string> zeilen, TDruckPlat
 
   connect(aendern, &QPushButton::clicked, this, [this] {
     bool ok = false;
-    QFont f(Q(fSchrift.Name), fSchrift.Groesse);
+    QFont f(T(fSchrift.Name), fSchrift.Groesse);
     f.setBold(fSchrift.Fett);
     f.setItalic(fSchrift.Kursiv);
     const QFont neu = QFontDialog::getFont(&ok, f, this, T("Schrift"));
@@ -81,7 +73,7 @@ TDruckAusfallForm::TDruckAusfallForm(std::vector<std::string> zeilen, TDruckPlat
 
 void TDruckAusfallForm::SetzeSchrift(const TSchrift& schrift) {
   fSchrift = schrift;
-  SchriftFeld->setText(Q(fSchrift.Name) + T(" ") + QString::number(fSchrift.Groesse));
+  SchriftFeld->setText(T(fSchrift.Name) + T(" ") + QString::number(fSchrift.Groesse));
 }
 
 TDruckAuftrag TDruckAusfallForm::Auftrag() {

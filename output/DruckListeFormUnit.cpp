@@ -15,21 +15,15 @@
 #include "model/SchulUnit.h"
 #include "output/QtDruckerUnit.h"
 #include "settings/StandardUnit.h"
+#include "ui/QtTextUnit.h"
 
 namespace {
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-QString Q(const std::string& utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 void* Zeiger(QListWidgetItem* item) {
   return item->data(Qt::UserRole).value<void*>();
 }
 
 QListWidgetItem* Eintrag(QListWidget* liste, TElement* e, int zeile = -1) {
-  auto* item = new QListWidgetItem(Q(U8(e->fKuerzel.str())));
+  auto* item = new QListWidgetItem(T(U8(e->fKuerzel.str())));
   item->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(e)));
   if (zeile < 0)
     liste->addItem(item);
@@ -107,7 +101,7 @@ QWidget* TDruckDialog::SchriftGruppe() {
   sl->addWidget(aendern);
   connect(aendern, &QPushButton::clicked, this, [this] {
     bool ok = false;
-    QFont f(Q(fSchrift.Name), fSchrift.Groesse);
+    QFont f(T(fSchrift.Name), fSchrift.Groesse);
     f.setBold(fSchrift.Fett);
     f.setItalic(fSchrift.Kursiv);
     const QFont neu = QFontDialog::getFont(&ok, f, this, T("Schrift"));
@@ -141,7 +135,7 @@ QLayout* TDruckDialog::Knopfzeile() {
 }
 
 void TDruckDialog::SchriftZeigen() {
-  SchriftFeld->setText(Q(fSchrift.Name) + T(" ") + QString::number(fSchrift.Groesse));
+  SchriftFeld->setText(T(fSchrift.Name) + T(" ") + QString::number(fSchrift.Groesse));
 }
 
 void TDruckDialog::DruckFreigeben(bool frei) {
@@ -384,8 +378,8 @@ void TDruckListeForm::ArtGeaendert() {
     const std::vector<TElement*> alle = Schule().Elemente(ElementArt());
     fVon = alle.empty() ? nullptr : alle.front();
     fBis = alle.empty() ? nullptr : alle.back();
-    VonKnopf->setText(fVon ? Q(U8(fVon->fKuerzel.str())) : QString());
-    BisKnopf->setText(fBis ? Q(U8(fBis->fKuerzel.str())) : QString());
+    VonKnopf->setText(fVon ? T(U8(fVon->fKuerzel.str())) : QString());
+    BisKnopf->setText(fBis ? T(U8(fBis->fKuerzel.str())) : QString());
   }
   bool frei = true;
   switch (fArt) {
@@ -415,8 +409,8 @@ void TDruckListeForm::BereichWaehlen(bool von, TElement* e) {
   if (!VonKnopf || !e) return;
   (von ? fVon : fBis) = e;
   BereichAbgleichen(ElementArt(), fVon, fBis, von);
-  VonKnopf->setText(fVon ? Q(U8(fVon->fKuerzel.str())) : QString());
-  BisKnopf->setText(fBis ? Q(U8(fBis->fKuerzel.str())) : QString());
+  VonKnopf->setText(fVon ? T(U8(fVon->fKuerzel.str())) : QString());
+  BisKnopf->setText(fBis ? T(U8(fBis->fKuerzel.str())) : QString());
 }
 
 std::vector<TElement*> TDruckListeForm::Gewaehlt() const {

@@ -22,15 +22,9 @@
 #include "output/DruckAuftragUnit.h"
 #include "output/QtDruckerUnit.h"
 #include "settings/StandardUnit.h"
+#include "ui/QtTextUnit.h"
 
 namespace {
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-QString Q(const std::string& utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QSpinBox* Zahlfeld(QWidget* vater, int von, int bis, const char* name) {
   auto* s = new QSpinBox(vater);
   s->setRange(von, bis);
@@ -175,7 +169,7 @@ TDruckPlnForm::TDruckPlnForm(TPlanDruckArt art, TDruckPlattform& plattform, TMeh
   sl->addWidget(aendern);
   connect(aendern, &QPushButton::clicked, this, [this] {
     bool ok = false;
-    QFont f(Q(fSchrift.Name), fSchrift.Groesse);
+    QFont f(T(fSchrift.Name), fSchrift.Groesse);
     f.setBold(fSchrift.Fett);
     f.setItalic(fSchrift.Kursiv);
     const QFont neu = QFontDialog::getFont(&ok, f, this, T("Schrift"));
@@ -234,16 +228,16 @@ TDruckPlnForm::TDruckPlnForm(TPlanDruckArt art, TDruckPlattform& plattform, TMeh
 }
 
 void TDruckPlnForm::SchriftZeigen() {
-  SchriftFeld->setText(Q(fSchrift.Name) + T(" ") + QString::number(fSchrift.Groesse));
+  SchriftFeld->setText(T(fSchrift.Name) + T(" ") + QString::number(fSchrift.Groesse));
 }
 
 void TDruckPlnForm::Beschriften() {
   const TStandard& s = Standard();
   const int woche = std::clamp(s.fAktuelleWoche, 1, MaxWochen);
-  vonTagLabel->setText(Q(U8(s.fTagName[vonTagUpDown->value()].str())));
-  bisTagLabel->setText(Q(U8(s.fTagName[bisTagUpDown->value()].str())));
-  vonStdLabel->setText(Q(U8(s.fStdBez[woche][vonStdUpDown->value()].str())));
-  bisStdLabel->setText(Q(U8(s.fStdBez[woche][bisStdUpDown->value()].str())));
+  vonTagLabel->setText(T(U8(s.fTagName[vonTagUpDown->value()].str())));
+  bisTagLabel->setText(T(U8(s.fTagName[bisTagUpDown->value()].str())));
+  vonStdLabel->setText(T(U8(s.fStdBez[woche][vonStdUpDown->value()].str())));
+  bisStdLabel->setText(T(U8(s.fStdBez[woche][bisStdUpDown->value()].str())));
 }
 
 // "von" nie hinter "bis": das Höchste von "von" ist "bis", das Kleinste von "bis" ist "von".
@@ -267,7 +261,7 @@ void TDruckPlnForm::SetzeOptionen(const TPlanDruckOptionen& o) {
   bisTagUpDown->setValue(o.BisTag);
   vonStdUpDown->setValue(o.VonStd);
   bisStdUpDown->setValue(o.BisStd);
-  BemFeld->setText(Q(U8(o.Bem)));
+  BemFeld->setText(T(U8(o.Bem)));
   for (int i = 0; i < 4; ++i) MitCheck[i]->setChecked(o.Mit[i]);
   stattCheck->setChecked(o.Statt);
   SperrCheck->setChecked(o.Sperr);
@@ -331,7 +325,7 @@ std::vector<TPlanElement*> TDruckPlnForm::Elemente() const {
 
 void TDruckPlnForm::ElementAnhaengen(TPlanElement* e) {
   if (!e) return;
-  auto* item = new QListWidgetItem(Q(U8(e->fKuerzel.str())), KuerzelGrid);
+  auto* item = new QListWidgetItem(T(U8(e->fKuerzel.str())), KuerzelGrid);
   item->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(e)));
 }
 

@@ -15,15 +15,9 @@
 #include "output/DruckListeFormUnit.h"
 #include "output/QtDruckerUnit.h"
 #include "settings/StandardUnit.h"
+#include "ui/QtTextUnit.h"
 
 namespace {
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-QString Q(const std::string& utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QSpinBox* Zahlfeld(QWidget* vater, int von, int bis, const char* name) {
   auto* s = new QSpinBox(vater);
   s->setRange(von, bis);
@@ -177,10 +171,10 @@ void TDruckUebForm::BereichAnpassen() {
   vonStdUpDown->setMaximum(bisStdUpDown->value());
   bisStdUpDown->setMinimum(vonStdUpDown->value());
   const int woche = std::clamp(s.fAktuelleWoche, 1, MaxWochen);
-  vonTagLabel->setText(Q(U8(s.fTagName[vonTagUpDown->value()].str())));
-  bisTagLabel->setText(Q(U8(s.fTagName[bisTagUpDown->value()].str())));
-  vonStdLabel->setText(Q(U8(s.fStdBez[woche][vonStdUpDown->value()].str())));
-  bisStdLabel->setText(Q(U8(s.fStdBez[woche][bisStdUpDown->value()].str())));
+  vonTagLabel->setText(T(U8(s.fTagName[vonTagUpDown->value()].str())));
+  bisTagLabel->setText(T(U8(s.fTagName[bisTagUpDown->value()].str())));
+  vonStdLabel->setText(T(U8(s.fStdBez[woche][vonStdUpDown->value()].str())));
+  bisStdLabel->setText(T(U8(s.fStdBez[woche][bisStdUpDown->value()].str())));
   fSperre = alt;
 }
 
@@ -192,7 +186,7 @@ void TDruckUebForm::SetzeOptionen(const TUebDruckOptionen& o) {
   bisTagUpDown->setValue(o.BisTag);
   vonStdUpDown->setValue(o.VonStd);
   bisStdUpDown->setValue(o.BisStd);
-  BemFeld->setText(Q(U8(o.Bem)));
+  BemFeld->setText(T(U8(o.Bem)));
   for (int i = 0; i < 4; ++i) MitCheck[i]->setChecked(o.Mit[i]);
   stattCheck->setChecked(o.Statt);
   SperrCheck->setChecked(o.Sperr);
@@ -244,7 +238,7 @@ std::vector<TPlanElement*> TDruckUebForm::Elemente() const {
 
 void TDruckUebForm::ElementAnhaengen(TPlanElement* e) {
   if (!e) return;
-  auto* item = new QListWidgetItem(Q(U8(e->fKuerzel.str())), KuerzelGrid);
+  auto* item = new QListWidgetItem(T(U8(e->fKuerzel.str())), KuerzelGrid);
   item->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(e)));
 }
 
@@ -340,8 +334,8 @@ TDruckFUebForm::TDruckFUebForm(TDruckPlattform& plattform, TEinzelWahl wahl, QWi
 void TDruckFUebForm::FachWaehlen(bool von, TFach* f) {
   if (f) (von ? fVon : fBis) = f;
   FUebBereichAbgleichen(fVon, fBis, von);
-  VonKnopf->setText(fVon ? Q(U8(fVon->fKuerzel.str())) : QString());
-  BisKnopf->setText(fBis ? Q(U8(fBis->fKuerzel.str())) : QString());
+  VonKnopf->setText(fVon ? T(U8(fVon->fKuerzel.str())) : QString());
+  BisKnopf->setText(fBis ? T(U8(fBis->fKuerzel.str())) : QString());
 }
 
 void TDruckFUebForm::SetzeOptionen(const TFUebDruckOptionen& o) {
@@ -353,7 +347,7 @@ void TDruckFUebForm::SetzeOptionen(const TFUebDruckOptionen& o) {
   stattCheck->setChecked(o.Statt);
   KoCheck->setChecked(o.Ko);
   DatumCheck->setChecked(o.Datum);
-  BemFeld->setText(Q(U8(o.Bem)));
+  BemFeld->setText(T(U8(o.Bem)));
   RandSpin->setValue(o.Rand);
   fSchrift = o.Font;
   SchriftZeigen();

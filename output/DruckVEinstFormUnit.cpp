@@ -11,15 +11,9 @@
 #include <QRadioButton>
 
 #include "output/DruckVertrDialogUnit.h"
+#include "ui/QtTextUnit.h"
 
 namespace {
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-QString Q(const std::string& utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QButtonGroup* Auswahl(QWidget* vater, QGridLayout* layout, int zeile, const char* titel,
                       std::initializer_list<const char*> texte) {
   auto* box = new QGroupBox(T(titel), vater);
@@ -163,7 +157,7 @@ void TDruckVEinstForm::IDruckVEinstForm(int i) {
   LehrerBezGroup->button(e.LehrerBez != 0 ? 1 : 0)->setChecked(true);
   BemArtGroup->button(e.BemArt != 0 ? 1 : 0)->setChecked(true);
   BemPosGroup->button(e.BemPos == 1 ? 1 : 0)->setChecked(true);
-  PfadFeld->setText(Q(e.HTMLPfad));
+  PfadFeld->setText(T(e.HTMLPfad));
   fSperre = false;
   Freigeben();
 }
@@ -214,7 +208,7 @@ void TDruckVEinstForm::Freigeben() {
 
 void TDruckVEinstForm::TestKnopfClick() {
   const TPfadTest t = PfadTesten(PfadFeld->text().toUtf8().toStdString());
-  ErgebnisLabel->setText(Q(t.Text));
+  ErgebnisLabel->setText(T(t.Text));
   ErgebnisLabel->setStyleSheet(t.Gruen ? T("color: green") : T("color: red"));
 }
 

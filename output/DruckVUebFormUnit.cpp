@@ -14,15 +14,9 @@
 #include "output/DruckVUebUnit.h"
 #include "output/QtDruckerUnit.h"
 #include "settings/StandardUnit.h"
+#include "ui/QtTextUnit.h"
 
 namespace {
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-QString Q(const std::string& utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QSpinBox* Zahlfeld(QWidget* vater, int von, int bis, int wert) {
   auto* s = new QSpinBox(vater);
   s->setRange(von, bis);
@@ -31,7 +25,7 @@ QSpinBox* Zahlfeld(QWidget* vater, int von, int bis, int wert) {
 }
 
 void Eintrag(QListWidget* liste, TPlanElement* e) {
-  auto* item = new QListWidgetItem(Q(U8(e->fKuerzel.str())), liste);
+  auto* item = new QListWidgetItem(T(U8(e->fKuerzel.str())), liste);
   item->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(e)));
 }
 

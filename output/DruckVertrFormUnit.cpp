@@ -21,18 +21,9 @@
 #include "output/VertrHTMLUnit.h"
 #include "settings/StandardUnit.h"
 #include "substitution/KalenderUnit.h"
+#include "ui/QtTextUnit.h"
 
 namespace {
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-QString Q(const std::string& utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-std::string U(const QString& s) {
-  return s.toUtf8().toStdString();
-}
-
 // Der senkrechte Pfeilknopf des Datums: nur die Pfeile, ohne Zahl.
 class TUpDown : public QSpinBox {
  public:
@@ -80,7 +71,7 @@ TDruckVertrForm::TDruckVertrForm(TDruckPlattform& plattform, QWidget* vater)
   connect(SchriftButton, &QPushButton::clicked, this, [this] {
     TSchrift& f = Standard().fVertrDruckFont;
     bool ok = false;
-    QFont alt(Q(f.Name), f.Groesse);
+    QFont alt(T(f.Name), f.Groesse);
     const QFont neu = QFontDialog::getFont(&ok, alt, this, T("Schrift"));
     if (!ok) return;
     f.Name = U(neu.family());
@@ -181,19 +172,19 @@ void TDruckVertrForm::IDruckVertrForm(TDateTime datum) {
 
 void TDruckVertrForm::SchriftZeigen() {
   const TSchrift& f = Standard().fVertrDruckFont;
-  SchriftFeld->setText(Q(f.Name) + T(" ") + QString::number(f.Groesse));
+  SchriftFeld->setText(T(f.Name) + T(" ") + QString::number(f.Groesse));
 }
 
 void TDruckVertrForm::MemoZeigen() {
   fSperre = true;
   QStringList zeilen;
-  for (const std::string& z : fZustand.Memo()) zeilen << Q(U8(z));
+  for (const std::string& z : fZustand.Memo()) zeilen << T(U8(z));
   Memo->setPlainText(zeilen.join(QChar('\n')));
   fSperre = false;
 }
 
 void TDruckVertrForm::AusgabenFreigeben() {
-  DatumsFeld->setText(Q(fZustand.DatumsText()));
+  DatumsFeld->setText(T(fZustand.DatumsText()));
   const bool frei = fZustand.AusgabenFrei();
   for (QPushButton* k : {OkKnopf, ZwischenKnopf, PreviewKnopf, PdfKnopf, HTMLKnopf, HTML4Knopf})
     k->setEnabled(frei);
@@ -258,7 +249,7 @@ std::optional<std::string> TDruckVertrForm::DateiWaehlen(const QString& titel,
   if (fDateiWahl) return fDateiWahl(vorschlag);
   TStandard& st = Standard();
   const QString start =
-      Q(st.fHTMLVertPfad.empty() ? vorschlag : st.fHTMLVertPfad + "/" + vorschlag);
+      T(st.fHTMLVertPfad.empty() ? vorschlag : st.fHTMLVertPfad + "/" + vorschlag);
   const QString gewaehlt =
       ordner ? QFileDialog::getSaveFileName(this, titel, start)
              : QFileDialog::getSaveFileName(this, titel, start, T("HTML-Dateien (*.HTML)"));

@@ -9,12 +9,9 @@
 #include "model/DienstUnit.h"
 #include "persistence/SchulFormatUnit.h"
 #include "settings/StandardUnit.h"
+#include "ui/QtTextUnit.h"
 
 namespace {
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-
 std::optional<std::string> OrdnerMitQt(QWidget* vater, const std::string& ordner) {
   QFileDialog dialog(vater, T("Exportieren in den Ordner"), QString::fromStdString(ordner));
   dialog.setFileMode(QFileDialog::AnyFile);

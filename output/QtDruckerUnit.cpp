@@ -9,12 +9,9 @@
 #include <QProgressDialog>
 
 #include "output/PrevFormUnit.h"
+#include "ui/QtTextUnit.h"
 
 namespace {
-QString Q(const std::string& utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 std::string DruckerName(const QPrinter& p) {
   const QString n = p.printerName();
   return n.isEmpty() ? std::string("(kein Drucker eingerichtet)") : n.toStdString();
@@ -25,7 +22,7 @@ class TQtPapierDrucker : public TSeitenDrucker {
  public:
   explicit TQtPapierDrucker(QPrinter& drucker) : fDrucker(drucker) {}
   bool Beginnen(const std::string& titel, std::string& fehler) override {
-    fDrucker.setDocName(Q(titel));
+    fDrucker.setDocName(T(titel));
     if (fMaler.begin(&fDrucker)) return true;
     fehler = "Der Drucker \u201E" + DruckerName(fDrucker) +
              "\u201C l\u00E4sst sich nicht ansprechen; es wurde nichts gedruckt.";
@@ -73,7 +70,7 @@ class TQtFortschritt : public TDruckFortschritt {
       fDialog->setWindowModality(Qt::ApplicationModal);
       fDialog->setAttribute(Qt::WA_DeleteOnClose);
     }
-    fDialog->setLabelText(Q(text));
+    fDialog->setLabelText(T(text));
     fDialog->setValue(0);  // zeigt die Anzeige, sobald die Aufzeichnung länger dauert
     QApplication::processEvents();
   }
@@ -172,7 +169,7 @@ std::optional<std::string> TQtDruckPlattform::PdfDateiWaehlen(const std::string&
                                                               const std::string& vorschlag) {
   if (fTestPdfPfad) return fTestPdfPfad;
   const QString start =
-      ordner.empty() ? Q(vorschlag) : Q(ordner) + QStringLiteral("/") + Q(vorschlag);
+      ordner.empty() ? T(vorschlag) : T(ordner) + QStringLiteral("/") + T(vorschlag);
   QString pfad = QFileDialog::getSaveFileName(fVater, QStringLiteral("Als PDF speichern"), start,
                                               QStringLiteral("PDF-Dateien (*.pdf)"));
   if (pfad.isEmpty()) return std::nullopt;

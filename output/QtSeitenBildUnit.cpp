@@ -16,11 +16,9 @@
 #include <QSaveFile>
 #include <QString>
 
-namespace {
-QString Q(const std::string& utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
+#include "ui/QtTextUnit.h"
 
+namespace {
 QColor Farbe(TColor c) {
   return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
                 static_cast<int>((c >> 16) & 0xFF));
@@ -28,7 +26,7 @@ QColor Farbe(TColor c) {
 
 // Die Schrift so groß, dass sie auf dem Gerät bei ppi Punkten je Zoll ihre Punktgröße hat.
 QFont Schrift(const TSchrift& s, double ppi, double geraetDpi) {
-  QFont f(Q(s.Name));
+  QFont f(T(s.Name));
   f.setPointSizeF(s.Groesse * ppi / (geraetDpi > 0 ? geraetDpi : ppi));
   f.setBold(s.Fett);
   f.setItalic(s.Kursiv);
@@ -56,7 +54,7 @@ QRectF Rechteck(const TZeichenBefehl& b) {
 }
 
 QString DateiText(const std::string& pfad) {
-  return QStringLiteral("Die PDF-Datei \u201E") + Q(pfad) + QStringLiteral("\u201C");
+  return QStringLiteral("Die PDF-Datei \u201E") + T(pfad) + QStringLiteral("\u201C");
 }
 }  // namespace
 
@@ -75,7 +73,7 @@ void SeiteAbspielen(QPainter& maler, const TSeite& seite, const TDruckerMasse& m
         }
         maler.setPen(QPen(Farbe(b.Farbe)));
         const QFontMetricsF fm(maler.font(), maler.device());
-        maler.drawText(QPointF(b.X1, b.Y1 + fm.ascent()), Q(b.Text));
+        maler.drawText(QPointF(b.X1, b.Y1 + fm.ascent()), T(b.Text));
         break;
       }
       case TZeichenArt::Linie:
@@ -102,7 +100,7 @@ void SeiteAbspielen(QPainter& maler, const TSeite& seite, const TDruckerMasse& m
 
 double TQtGeraeteMetrik::TextBreite(const TSchrift& schrift, const std::string& text) {
   const double dpi = fGeraet->logicalDpiY();
-  return QFontMetricsF(Schrift(schrift, dpi, dpi), fGeraet).horizontalAdvance(Q(text));
+  return QFontMetricsF(Schrift(schrift, dpi, dpi), fGeraet).horizontalAdvance(T(text));
 }
 
 double TQtGeraeteMetrik::TextHoehe(const TSchrift& schrift) {
@@ -155,7 +153,7 @@ TTextMetrik& TQtPdfDienst::PdfMetrik() {
 bool TQtPdfDienst::PdfSchreiben(const TPrevPrinter& seiten, const std::string& pfad,
                                 std::string& fehler) {
   GuiOhneBildschirmSicherstellen();
-  const QString ziel = Q(pfad);
+  const QString ziel = T(pfad);
   if (seiten.PageCount() == 0) {
     fehler = (DateiText(pfad) + QStringLiteral(" wurde nicht geschrieben: Es gibt keine Seite."))
                  .toStdString();
@@ -182,7 +180,7 @@ bool TQtPdfDienst::PdfSchreiben(const TPrevPrinter& seiten, const std::string& p
   {
     QPdfWriter schreiber(&datei);
     schreiber.setCreator(QStringLiteral("Tamrel"));
-    schreiber.setTitle(Q(seiten.Title));
+    schreiber.setTitle(T(seiten.Title));
     schreiber.setResolution(m.pYppi);
     const QSizeF blatt(m.BlattBreite * 72.0 / m.pXppi, m.BlattHoehe * 72.0 / m.pYppi);
     schreiber.setPageLayout(QPageLayout(QPageSize(blatt, QPageSize::Point), QPageLayout::Portrait,

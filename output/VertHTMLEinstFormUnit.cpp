@@ -13,14 +13,9 @@
 
 #include "model/ToolsUnit.h"
 #include "settings/StandardUnit.h"
+#include "ui/QtTextUnit.h"
 
 namespace {
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-QString Q(const std::string& utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 QSpinBox* Zahl(QWidget* vater, int von, int bis, int wert) {
   auto* s = new QSpinBox(vater);
   s->setRange(von, bis);
@@ -101,7 +96,7 @@ TVertHTMLEinstForm::TVertHTMLEinstForm(QWidget* vater) : QDialog(vater) {
     haupt->addWidget(c);
 
   auto* css = new QHBoxLayout;
-  CSSPfad = new QLineEdit(Q(U8(st.fVertrCSS)), this);
+  CSSPfad = new QLineEdit(T(U8(st.fVertrCSS)), this);
   css->addWidget(new QLabel(T("Pfad zur css-Datei"), this));
   css->addWidget(CSSPfad, 1);
   haupt->addLayout(css);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "settings/StatZeitFormUnit.h"
+#include "ui/QtTextUnit.h"
 
 TDepStandardForm::TDepStandardForm(QWidget* vater)
     : TStandardForm("Voreinstellung für Deputate", vater) {
@@ -14,12 +15,12 @@ TDepStandardForm::TDepStandardForm(QWidget* vater)
   fSchrift = w.Font;
   fVon = w.Von;
   fBis = w.Bis;
-  auto* schrift = new QGroupBox(StdQ("Schrift"), this);
+  auto* schrift = new QGroupBox(T("Schrift"), this);
   auto* sl = new QHBoxLayout(schrift);
   SchriftFeld = new QLineEdit(SchriftText(fSchrift), schrift);
   SchriftFeld->setReadOnly(true);
-  SchriftKnopf = new QPushButton(StdQ("Ändern"), schrift);
-  SchriftKnopf->setObjectName(StdQ("SchriftKnopf"));
+  SchriftKnopf = new QPushButton(T("Ändern"), schrift);
+  SchriftKnopf->setObjectName(T("SchriftKnopf"));
   sl->addWidget(SchriftFeld);
   sl->addWidget(SchriftKnopf);
   Inhalt()->addWidget(schrift);
@@ -27,8 +28,8 @@ TDepStandardForm::TDepStandardForm(QWidget* vater)
   Breiten->Setze({w.LeBreite, w.KlBreite, w.KoBreite, w.FaBreite, w.RaBreite});
   Inhalt()->addWidget(Breiten);
   const auto haken = [this](const char* text, const char* name, bool an) {
-    auto* c = new QCheckBox(StdQ(text), this);
-    c->setObjectName(StdQ(name));
+    auto* c = new QCheckBox(T(text), this);
+    c->setObjectName(T(name));
     c->setChecked(an);
     Inhalt()->addWidget(c);
     return c;

@@ -11,6 +11,7 @@
 #include <QSpinBox>
 
 #include "ui/QtFarbDialogUnit.h"
+#include "ui/QtTextUnit.h"
 
 TEckStandardForm::TEckStandardForm(QWidget* vater)
     : TStandardForm("Voreinstellung für Eckdaten", vater) {
@@ -27,54 +28,54 @@ TEckStandardForm::TEckStandardForm(QWidget* vater)
   SpeicherFeld = ZahlFeld(zahlen, 0, 60, "SpeicherFeld", 5);
   MerkeFeld = ZahlFeld(zahlen, 1, 800, "MerkeFeld");
   int z = 0;
-  zg->addWidget(new QLabel(StdQ("Kleinste\nZeiteinheit"), zahlen), z, 0);
-  zg->addWidget(new QLabel(StdQ("1/"), zahlen), z, 1);
+  zg->addWidget(new QLabel(T("Kleinste\nZeiteinheit"), zahlen), z, 0);
+  zg->addWidget(new QLabel(T("1/"), zahlen), z, 1);
   zg->addWidget(DivisorFeld, z++, 2);
-  zg->addWidget(new QLabel(StdQ("Vorkommastellen"), zahlen), z, 0);
+  zg->addWidget(new QLabel(T("Vorkommastellen"), zahlen), z, 0);
   zg->addWidget(VorKommaFeld, z++, 2);
-  zg->addWidget(new QLabel(StdQ("Nachkommastellen"), zahlen), z, 0);
+  zg->addWidget(new QLabel(T("Nachkommastellen"), zahlen), z, 0);
   zg->addWidget(NachKommaFeld, z++, 2);
-  zg->addWidget(new QLabel(StdQ("Versionszahl"), zahlen), z, 0);
+  zg->addWidget(new QLabel(T("Versionszahl"), zahlen), z, 0);
   zg->addWidget(VersionFeld, z++, 2);
-  zg->addWidget(new QLabel(StdQ("Automatisch\nspeichern nach"), zahlen), z, 0);
+  zg->addWidget(new QLabel(T("Automatisch\nspeichern nach"), zahlen), z, 0);
   zg->addWidget(SpeicherFeld, z, 2);
-  zg->addWidget(new QLabel(StdQ("min"), zahlen), z++, 3);
-  zg->addWidget(new QLabel(StdQ("Verwahre\nVertretungen"), zahlen), z, 0);
+  zg->addWidget(new QLabel(T("min"), zahlen), z++, 3);
+  zg->addWidget(new QLabel(T("Verwahre\nVertretungen"), zahlen), z, 0);
   zg->addWidget(MerkeFeld, z, 2);
-  zg->addWidget(new QLabel(StdQ("Tage"), zahlen), z++, 3);
+  zg->addWidget(new QLabel(T("Tage"), zahlen), z++, 3);
   oben->addWidget(zahlen);
 
   auto* rechts = new QVBoxLayout;
   oben->addLayout(rechts);
-  auto* tage = new QGroupBox(StdQ("Tage pro Woche"), this);
+  auto* tage = new QGroupBox(T("Tage pro Woche"), this);
   auto* tl = new QVBoxLayout(tage);
   static const char* const kTage[3] = {"5-Tagewoche", "6-Tagewoche", "7-Tagewoche"};
   for (int i = 0; i < 3; ++i) {
-    TageRadio[i] = new QRadioButton(StdQ(kTage[i]), tage);
-    TageRadio[i]->setObjectName(StdQ("TageRadio") + QString::number(i + 5));
+    TageRadio[i] = new QRadioButton(T(kTage[i]), tage);
+    TageRadio[i]->setObjectName(T("TageRadio") + QString::number(i + 5));
     tl->addWidget(TageRadio[i]);
   }
   rechts->addWidget(tage);
-  auto* palette = new QGroupBox(StdQ("Werkzeugpalette"), this);
+  auto* palette = new QGroupBox(T("Werkzeugpalette"), this);
   auto* pl = new QVBoxLayout(palette);
   PaletteFeld = new QComboBox(palette);
-  PaletteFeld->setObjectName(StdQ("PaletteFeld"));
+  PaletteFeld->setObjectName(T("PaletteFeld"));
   for (const char* t : {"15 X 1 Schalter", "8 X 2 Schalter", "5 X 3 Schalter", "4 X 4 Schalter",
                         "3 X 5 Schalter", "2 X 8 Schalter", "1 X 15 Schalter"})
-    PaletteFeld->addItem(StdQ(t));
+    PaletteFeld->addItem(T(t));
   pl->addWidget(PaletteFeld);
   rechts->addWidget(palette);
-  auto* hinter = new QGroupBox(StdQ("Hintergrund"), this);
+  auto* hinter = new QGroupBox(T("Hintergrund"), this);
   auto* hl = new QHBoxLayout(hinter);
-  HintergrundCheck = new QCheckBox(StdQ("Einschalten"), hinter);
-  HintergrundCheck->setObjectName(StdQ("HintergrundCheck"));
-  FarbKnopf = new QPushButton(StdQ("Ändern"), hinter);
-  FarbKnopf->setObjectName(StdQ("FarbKnopf"));
+  HintergrundCheck = new QCheckBox(T("Einschalten"), hinter);
+  HintergrundCheck->setObjectName(T("HintergrundCheck"));
+  FarbKnopf = new QPushButton(T("Ändern"), hinter);
+  FarbKnopf->setObjectName(T("FarbKnopf"));
   hl->addWidget(HintergrundCheck);
   hl->addWidget(FarbKnopf);
   rechts->addWidget(hinter);
-  FensterWiederCheck = new QCheckBox(StdQ("Fenster beim Öffnen wiederherstellen"), this);
-  FensterWiederCheck->setObjectName(StdQ("FensterWiederCheck"));
+  FensterWiederCheck = new QCheckBox(T("Fenster beim Öffnen wiederherstellen"), this);
+  FensterWiederCheck->setObjectName(T("FensterWiederCheck"));
   rechts->addWidget(FensterWiederCheck);
   rechts->addStretch();
 
@@ -119,7 +120,7 @@ void TEckStandardForm::FarbKnopfClick() {
 }
 
 void TEckStandardForm::FarbeZeigen() {
-  FarbKnopf->setStyleSheet(StdQ("background-color: ") + ZuQColor(fFarbe).name());
+  FarbKnopf->setStyleSheet(T("background-color: ") + ZuQColor(fFarbe).name());
 }
 
 void TEckStandardForm::Uebernehmen() {

@@ -10,6 +10,7 @@
 #include <QSpinBox>
 
 #include "model/SchulUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/SperrQuonGridUnit.h"
 
 TGrDatStandardForm::TGrDatStandardForm(QWidget* vater)
@@ -21,16 +22,16 @@ TGrDatStandardForm::TGrDatStandardForm(QWidget* vater)
 
   auto* links = new QVBoxLayout;
   oben->addLayout(links);
-  auto* soll = new QGroupBox(StdQ("Sollstunden für"), this);
+  auto* soll = new QGroupBox(T("Sollstunden für"), this);
   auto* sf = new QFormLayout(soll);
   LeSollFeld = ZahlFeld(soll, 1, 200 * std::max(1, s.fDivisor), "LeSollFeld");
   KlSollFeld = ZahlFeld(soll, 1, 200 * std::max(1, s.fDivisor), "KlSollFeld");
   LeSollFeld->setValue(s.fLeSoll);
   KlSollFeld->setValue(s.fKlSoll);
-  sf->addRow(StdQ("Lehrer"), LeSollFeld);
-  sf->addRow(StdQ("Klassen"), KlSollFeld);
+  sf->addRow(T("Lehrer"), LeSollFeld);
+  sf->addRow(T("Klassen"), KlSollFeld);
   links->addWidget(soll);
-  auto* sperr = new QGroupBox(StdQ("Sperrung"), this);
+  auto* sperr = new QGroupBox(T("Sperrung"), this);
   auto* sl = new QVBoxLayout(sperr);
   SperrFeld = new TSperrFeld(sperr);
   SperrFeld->SperrGrid->SetzeBereiche(&fSperrung, nullptr);
@@ -38,28 +39,28 @@ TGrDatStandardForm::TGrDatStandardForm(QWidget* vater)
   sl->addWidget(SperrFeld);
   links->addWidget(sperr);
 
-  auto* kopie = new QGroupBox(StdQ("Kopieren"), this);
+  auto* kopie = new QGroupBox(T("Kopieren"), this);
   auto* kl = new QVBoxLayout(kopie);
-  auto* art = new QGroupBox(StdQ("Kürzel für"), kopie);
+  auto* art = new QGroupBox(T("Kürzel für"), kopie);
   auto* al = new QHBoxLayout(art);
   static const char* const kArten[3] = {"Lehrer", "Klassen", "Räume"};
   for (int i = 0; i < 3; ++i) {
-    ArtRadio[i] = new QRadioButton(StdQ(kArten[i]), art);
-    ArtRadio[i]->setObjectName(StdQ("ArtRadio") + QString::number(i));
+    ArtRadio[i] = new QRadioButton(T(kArten[i]), art);
+    ArtRadio[i]->setObjectName(T("ArtRadio") + QString::number(i));
     al->addWidget(ArtRadio[i]);
     connect(ArtRadio[i], &QRadioButton::clicked, this, [this, i] { ArtRadioClick(i); });
   }
   kl->addWidget(art);
   KuerzelListe = new QListWidget(kopie);
-  KuerzelListe->setObjectName(StdQ("KuerzelListe"));
+  KuerzelListe->setObjectName(T("KuerzelListe"));
   KuerzelListe->setSelectionMode(QAbstractItemView::ExtendedSelection);
   kl->addWidget(KuerzelListe);
-  SperrCheck = new QCheckBox(StdQ("Sperrung"), kopie);
-  SperrCheck->setObjectName(StdQ("SperrCheck"));
-  SollCheck = new QCheckBox(StdQ("Soll"), kopie);
-  SollCheck->setObjectName(StdQ("SollCheck"));
-  KopierenKnopf = new QPushButton(StdQ("Kopieren"), kopie);
-  KopierenKnopf->setObjectName(StdQ("KopierenKnopf"));
+  SperrCheck = new QCheckBox(T("Sperrung"), kopie);
+  SperrCheck->setObjectName(T("SperrCheck"));
+  SollCheck = new QCheckBox(T("Soll"), kopie);
+  SollCheck->setObjectName(T("SollCheck"));
+  KopierenKnopf = new QPushButton(T("Kopieren"), kopie);
+  KopierenKnopf->setObjectName(T("KopierenKnopf"));
   kl->addWidget(SperrCheck);
   kl->addWidget(SollCheck);
   kl->addWidget(KopierenKnopf);

@@ -6,12 +6,13 @@
 
 #include "model/ToolsUnit.h"
 #include "settings/KennwortUnit.h"
+#include "ui/QtTextUnit.h"
 
 TKennwortForm::TKennwortForm(QWidget* vater)
     : TStandardForm("Voreinstellung für das Kennwort", vater) {
-  Inhalt()->addWidget(new QLabel(StdQ("Geben Sie das neue Kennwort ein!"), this));
+  Inhalt()->addWidget(new QLabel(T("Geben Sie das neue Kennwort ein!"), this));
   KWFeld = new QLineEdit(this);
-  KWFeld->setObjectName(StdQ("KWFeld"));
+  KWFeld->setObjectName(T("KWFeld"));
   KWFeld->setMaxLength(static_cast<int>(kKennwortLaenge));
   Inhalt()->addWidget(KWFeld);
 }

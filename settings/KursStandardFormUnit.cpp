@@ -9,6 +9,7 @@
 #include <QSpinBox>
 
 #include "ui/QtFarbDialogUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/SperrQuonGridUnit.h"
 
 TKursStandardForm::TKursStandardForm(QWidget* vater)
@@ -26,32 +27,32 @@ TKursStandardForm::TKursStandardForm(QWidget* vater)
   StdProTagFeld = ZahlFeld(werte, 1, 16, "StdProTagFeld");
   EinzelStdFeld = ZahlFeld(werte, 0, 7, "EinzelStdFeld");
   TabellenFeld = ZahlFeld(werte, 1, 4, "TabellenFeld");
-  wf->addRow(StdQ("Kurs-Stunden"), KursStdFeld);
-  wf->addRow(StdQ("Faktor"), FaktorFeld);
-  wf->addRow(StdQ("Stunden pro Tag"), StdProTagFeld);
-  wf->addRow(StdQ("Einzelstunden"), EinzelStdFeld);
-  wf->addRow(StdQ("Automatik-Tab."), TabellenFeld);
-  VerplanenCheck = new QCheckBox(StdQ("nicht verplanen"), werte);
-  ZaehlenKlCheck = new QCheckBox(StdQ("nicht zählen Klassen"), werte);
-  ZaehlenLeCheck = new QCheckBox(StdQ("nicht zählen Lehrer"), werte);
-  FarbKnopf = new QPushButton(StdQ("Farbe ändern"), werte);
-  FarbKnopf->setObjectName(StdQ("FarbKnopf"));
+  wf->addRow(T("Kurs-Stunden"), KursStdFeld);
+  wf->addRow(T("Faktor"), FaktorFeld);
+  wf->addRow(T("Stunden pro Tag"), StdProTagFeld);
+  wf->addRow(T("Einzelstunden"), EinzelStdFeld);
+  wf->addRow(T("Automatik-Tab."), TabellenFeld);
+  VerplanenCheck = new QCheckBox(T("nicht verplanen"), werte);
+  ZaehlenKlCheck = new QCheckBox(T("nicht zählen Klassen"), werte);
+  ZaehlenLeCheck = new QCheckBox(T("nicht zählen Lehrer"), werte);
+  FarbKnopf = new QPushButton(T("Farbe ändern"), werte);
+  FarbKnopf->setObjectName(T("FarbKnopf"));
   wf->addRow(VerplanenCheck);
   wf->addRow(ZaehlenKlCheck);
   wf->addRow(ZaehlenLeCheck);
   wf->addRow(FarbKnopf);
-  auto* sortierung = new QGroupBox(StdQ("Kurse in Listen"), werte);
+  auto* sortierung = new QGroupBox(T("Kurse in Listen"), werte);
   auto* sl = new QVBoxLayout(sortierung);
-  KlassenRadio = new QRadioButton(StdQ("nach Klassen sortieren"), sortierung);
-  KlassenRadio->setObjectName(StdQ("KlassenRadio"));
-  LehrerRadio = new QRadioButton(StdQ("nach Lehrern sortieren"), sortierung);
-  LehrerRadio->setObjectName(StdQ("LehrerRadio"));
+  KlassenRadio = new QRadioButton(T("nach Klassen sortieren"), sortierung);
+  KlassenRadio->setObjectName(T("KlassenRadio"));
+  LehrerRadio = new QRadioButton(T("nach Lehrern sortieren"), sortierung);
+  LehrerRadio->setObjectName(T("LehrerRadio"));
   sl->addWidget(KlassenRadio);
   sl->addWidget(LehrerRadio);
   wf->addRow(sortierung);
   oben->addWidget(werte);
 
-  auto* sperr = new QGroupBox(StdQ("Sperrung"), this);
+  auto* sperr = new QGroupBox(T("Sperrung"), this);
   auto* spl = new QVBoxLayout(sperr);
   SperrFeld = new TSperrFeld(sperr);
   SperrFeld->SperrGrid->SetzeBereiche(&fSperrung, nullptr);
@@ -60,7 +61,7 @@ TKursStandardForm::TKursStandardForm(QWidget* vater)
   spl->addStretch();
   oben->addWidget(sperr);
 
-  auto* kopie = new QGroupBox(StdQ("Einstellung kopieren"), this);
+  auto* kopie = new QGroupBox(T("Einstellung kopieren"), this);
   auto* kl = new QVBoxLayout(kopie);
   static const char* const kKopien[kKursKopien] = {"Kurs-Stunden",
                                                    "Faktor",
@@ -72,14 +73,14 @@ TKursStandardForm::TKursStandardForm(QWidget* vater)
                                                    "Sperrung",
                                                    "Farbe"};
   for (int i = 0; i < kKursKopien; ++i) {
-    KopieCheck[i] = new QCheckBox(StdQ(kKopien[i]), kopie);
-    KopieCheck[i]->setObjectName(StdQ("KopieCheck") + QString::number(i + 1));
+    KopieCheck[i] = new QCheckBox(T(kKopien[i]), kopie);
+    KopieCheck[i]->setObjectName(T("KopieCheck") + QString::number(i + 1));
     KopieCheck[i]->setEnabled(!fKurse.empty());
     kl->addWidget(KopieCheck[i]);
     connect(KopieCheck[i], &QCheckBox::toggled, this, [this] { Freigeben(); });
   }
-  KopierenKnopf = new QPushButton(StdQ("Kopieren"), kopie);
-  KopierenKnopf->setObjectName(StdQ("KopierenKnopf"));
+  KopierenKnopf = new QPushButton(T("Kopieren"), kopie);
+  KopierenKnopf->setObjectName(T("KopierenKnopf"));
   kl->addWidget(KopierenKnopf);
   kl->addStretch();
   oben->addWidget(kopie);
@@ -113,7 +114,7 @@ void TKursStandardForm::FarbKnopfClick() {
 }
 
 void TKursStandardForm::FarbeZeigen() {
-  FarbKnopf->setStyleSheet(StdQ("background-color: ") + ZuQColor(fFarbe).name());
+  FarbKnopf->setStyleSheet(T("background-color: ") + ZuQColor(fFarbe).name());
 }
 
 void TKursStandardForm::Freigeben() {

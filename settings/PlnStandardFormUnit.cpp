@@ -10,48 +10,50 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "ui/QtTextUnit.h"
+
 TPlnStandardForm::TPlnStandardForm(QWidget* vater)
     : TStandardForm("Voreinstellung für Pläne", vater) {
   const TPlnWerte w = PlnWerteAusStandard();
   fSchrift = w.Font;
   auto* oben = new QHBoxLayout;
   Inhalt()->addLayout(oben);
-  auto* kuerzel = new QGroupBox(StdQ("Kürzel"), this);
+  auto* kuerzel = new QGroupBox(T("Kürzel"), this);
   auto* kl = new QVBoxLayout(kuerzel);
-  NebenRadio = new QRadioButton(StdQ("nebeneinander"), kuerzel);
-  NebenRadio->setObjectName(StdQ("NebenRadio"));
-  UnterRadio = new QRadioButton(StdQ("untereinander"), kuerzel);
-  UnterRadio->setObjectName(StdQ("UnterRadio"));
+  NebenRadio = new QRadioButton(T("nebeneinander"), kuerzel);
+  NebenRadio->setObjectName(T("NebenRadio"));
+  UnterRadio = new QRadioButton(T("untereinander"), kuerzel);
+  UnterRadio->setObjectName(T("UnterRadio"));
   kl->addWidget(NebenRadio);
   kl->addWidget(UnterRadio);
   (w.NebenEinander ? NebenRadio : UnterRadio)->setChecked(true);
   oben->addWidget(kuerzel);
   auto* rechts = new QFormLayout;
   oben->addLayout(rechts);
-  RaumCheck = new QCheckBox(StdQ("Räume anzeigen"), this);
-  RaumCheck->setObjectName(StdQ("RaumCheck"));
+  RaumCheck = new QCheckBox(T("Räume anzeigen"), this);
+  RaumCheck->setObjectName(T("RaumCheck"));
   RaumCheck->setChecked(w.MitRaum);
-  KoppFettCheck = new QCheckBox(StdQ("Kopplungen fett"), this);
-  KoppFettCheck->setObjectName(StdQ("KoppFettCheck"));
+  KoppFettCheck = new QCheckBox(T("Kopplungen fett"), this);
+  KoppFettCheck->setObjectName(T("KoppFettCheck"));
   KoppFettCheck->setChecked(w.KoppFett);
   StdFeld = ZahlFeld(this, 1, 16, "StdFeld");
   StdFeld->setValue(w.PlnStd);
   ManArtFeld = new QComboBox(this);
-  ManArtFeld->setObjectName(StdQ("ManArtFeld"));
+  ManArtFeld->setObjectName(T("ManArtFeld"));
   for (const char* t : {"1", "2 hoch", "2 quer", "3 hoch", "3 quer", "4"})
-    ManArtFeld->addItem(StdQ(t));
+    ManArtFeld->addItem(T(t));
   ManArtFeld->setCurrentIndex(std::clamp(w.ManArt, 0, 5));
   rechts->addRow(RaumCheck);
   rechts->addRow(KoppFettCheck);
-  rechts->addRow(StdQ("Std/Tag"), StdFeld);
-  rechts->addRow(StdQ("Manuelle Planfenster"), ManArtFeld);
+  rechts->addRow(T("Std/Tag"), StdFeld);
+  rechts->addRow(T("Manuelle Planfenster"), ManArtFeld);
 
-  auto* schrift = new QGroupBox(StdQ("Schrift"), this);
+  auto* schrift = new QGroupBox(T("Schrift"), this);
   auto* sl = new QHBoxLayout(schrift);
   SchriftFeld = new QLineEdit(SchriftText(fSchrift), schrift);
   SchriftFeld->setReadOnly(true);
-  SchriftKnopf = new QPushButton(StdQ("Ändern"), schrift);
-  SchriftKnopf->setObjectName(StdQ("SchriftKnopf"));
+  SchriftKnopf = new QPushButton(T("Ändern"), schrift);
+  SchriftKnopf->setObjectName(T("SchriftKnopf"));
   sl->addWidget(SchriftFeld);
   sl->addWidget(SchriftKnopf);
   Inhalt()->addWidget(schrift);

@@ -22,32 +22,29 @@
 #include "settings/VertrStandardFormUnit.h"
 #include "settings/VoreinstellungUnit.h"
 #include "settings/ZeitFormUnit.h"
-
-QString StdQ(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
+#include "ui/QtTextUnit.h"
 
 QSpinBox* ZahlFeld(QWidget* vater, int von, int bis, const char* name, int schritt) {
   auto* s = new QSpinBox(vater);
   s->setRange(von, bis);
   s->setSingleStep(schritt);
-  s->setObjectName(StdQ(name));
+  s->setObjectName(T(name));
   return s;
 }
 
 TStandardForm::TStandardForm(const char* titel, QWidget* vater) : QDialog(vater) {
-  setWindowTitle(StdQ(titel));
+  setWindowTitle(T(titel));
   auto* haupt = new QVBoxLayout(this);
   fInhalt = new QVBoxLayout;
   haupt->addLayout(fInhalt);
   auto* knoepfe = new QHBoxLayout;
-  OkKnopf = new QPushButton(StdQ("Ok"), this);
-  OkKnopf->setObjectName(StdQ("OkKnopf"));
+  OkKnopf = new QPushButton(T("Ok"), this);
+  OkKnopf->setObjectName(T("OkKnopf"));
   OkKnopf->setDefault(true);
-  AbbrechenKnopf = new QPushButton(StdQ("Abbrechen"), this);
-  AbbrechenKnopf->setObjectName(StdQ("AbbrechenKnopf"));
-  WechselKnopf = new QPushButton(StdQ("Wechseln"), this);
-  WechselKnopf->setObjectName(StdQ("WechselKnopf"));
+  AbbrechenKnopf = new QPushButton(T("Abbrechen"), this);
+  AbbrechenKnopf->setObjectName(T("AbbrechenKnopf"));
+  WechselKnopf = new QPushButton(T("Wechseln"), this);
+  WechselKnopf->setObjectName(T("WechselKnopf"));
   knoepfe->addWidget(WechselKnopf);
   knoepfe->addStretch();
   knoepfe->addWidget(OkKnopf);
@@ -129,16 +126,16 @@ std::vector<std::string> VoreinstellungZeigen(std::string eintrag, QWidget* vate
   return uebernommen;
 }
 
-TBreitenFeld::TBreitenFeld(QWidget* vater) : QGroupBox(StdQ("Breite der Kürzel"), vater) {
+TBreitenFeld::TBreitenFeld(QWidget* vater) : QGroupBox(T("Breite der Kürzel"), vater) {
   auto* g = new QGridLayout(this);
   static const char* const kArten[5] = {"Lehrer", "Klassen", "Kopplungen", "Fächer", "Räume"};
   for (int i = 0; i < 5; ++i) {
     Schieber[i] = new QSlider(Qt::Horizontal, this);
     Schieber[i]->setRange(13, 69);
-    Schieber[i]->setObjectName(StdQ("BreitenSchieber") + QString::number(i + 1));
-    Muster[i] = new QLineEdit(StdQ("Kürzel"), this);
+    Schieber[i]->setObjectName(T("BreitenSchieber") + QString::number(i + 1));
+    Muster[i] = new QLineEdit(T("Kürzel"), this);
     Muster[i]->setReadOnly(true);
-    g->addWidget(new QLabel(StdQ(kArten[i]), this), i, 0);
+    g->addWidget(new QLabel(T(kArten[i]), this), i, 0);
     g->addWidget(Schieber[i], i, 1);
     g->addWidget(Muster[i], i, 2, Qt::AlignLeft);
     connect(Schieber[i], &QSlider::valueChanged, this,
@@ -166,7 +163,7 @@ bool SchriftWaehlen(TSchrift& schrift, QWidget* vater) {
   f.setBold(schrift.Fett);
   f.setItalic(schrift.Kursiv);
   f.setUnderline(schrift.Unterstrichen);
-  const QFont neu = QFontDialog::getFont(&ok, f, vater, StdQ("Schrift"));
+  const QFont neu = QFontDialog::getFont(&ok, f, vater, T("Schrift"));
   if (!ok) return false;
   schrift.Name = neu.family().toStdString();
   schrift.Groesse = std::max(1, neu.pointSize());
@@ -177,5 +174,5 @@ bool SchriftWaehlen(TSchrift& schrift, QWidget* vater) {
 }
 
 QString SchriftText(const TSchrift& schrift) {
-  return QString::fromStdString(schrift.Name) + StdQ(", ") + QString::number(schrift.Groesse);
+  return QString::fromStdString(schrift.Name) + T(", ") + QString::number(schrift.Groesse);
 }

@@ -67,7 +67,6 @@ std::vector<std::string> VoreinstellungZeigen(std::string eintrag, QWidget* vate
                                               std::string* weiter = nullptr);
 
 // Kleine Hilfen der Dialoge.
-QString StdQ(const char* utf8);
 QSpinBox* ZahlFeld(QWidget* vater, int von, int bis, const char* name, int schritt = 1);
 
 // Fünf Schieber 13..69 für die Breiten der Kürzel von Lehrern, Klassen, Kopplungen, Fächern und

@@ -13,6 +13,7 @@
 #include "model/SchulUnit.h"
 #include "settings/VersKopieUnit.h"
 #include "settings/VoreinstellungUnit.h"
+#include "ui/QtTextUnit.h"
 
 namespace {
 const TKuerzelArt kArten[5] = {TKuerzelArt::leh, TKuerzelArt::kla, TKuerzelArt::kop,
@@ -24,15 +25,15 @@ TVersStandardForm::TVersStandardForm(QWidget* vater)
   const TStandard& s = Standard();
   auto* schalter = new QHBoxLayout;
   AlleCheck = new QCheckBox(this);
-  AlleCheck->setObjectName(StdQ("AlleCheck"));
+  AlleCheck->setObjectName(T("AlleCheck"));
   AlleCheck->setChecked(!s.fEineWoche);
   schalter->addWidget(AlleCheck);
   schalter->addWidget(
-      new QLabel(StdQ("Aktionen möglichst\nfür alle Planversionen\ngleichzeitig ausführen"), this));
+      new QLabel(T("Aktionen möglichst\nfür alle Planversionen\ngleichzeitig ausführen"), this));
   schalter->addStretch();
   Inhalt()->addLayout(schalter);
 
-  auto* kopie = new QGroupBox(StdQ("Planversion kopieren"), this);
+  auto* kopie = new QGroupBox(T("Planversion kopieren"), this);
   auto* kl = new QHBoxLayout(kopie);
   auto* links = new QVBoxLayout;
   kl->addLayout(links);
@@ -41,18 +42,18 @@ TVersStandardForm::TVersStandardForm(QWidget* vater)
   static const char* const kTexte[6] = {"Lehrer", "Klassen", "Kopplungen",
                                         "Fächer", "Räume",   "alle Kurse"};
   for (int i = 0; i < 6; ++i) {
-    KuerzelRadio[i] = new QRadioButton(StdQ(kTexte[i]), art);
-    KuerzelRadio[i]->setObjectName(StdQ("KuerzelRadio") + QString::number(i));
+    KuerzelRadio[i] = new QRadioButton(T(kTexte[i]), art);
+    KuerzelRadio[i]->setObjectName(T("KuerzelRadio") + QString::number(i));
     al->addWidget(KuerzelRadio[i]);
     connect(KuerzelRadio[i], &QRadioButton::clicked, this, [this, i] { KuerzelRadioClick(i); });
   }
   links->addWidget(art);
   auto* umfang = new QGroupBox(kopie);
   auto* ul = new QVBoxLayout(umfang);
-  DeputatRadio = new QRadioButton(StdQ("nur Deputate"), umfang);
-  DeputatRadio->setObjectName(StdQ("DeputatRadio"));
-  PlanRadio = new QRadioButton(StdQ("auch Pläne"), umfang);
-  PlanRadio->setObjectName(StdQ("PlanRadio"));
+  DeputatRadio = new QRadioButton(T("nur Deputate"), umfang);
+  DeputatRadio->setObjectName(T("DeputatRadio"));
+  PlanRadio = new QRadioButton(T("auch Pläne"), umfang);
+  PlanRadio->setObjectName(T("PlanRadio"));
   ul->addWidget(DeputatRadio);
   ul->addWidget(PlanRadio);
   (s.fVersAuchPlan ? PlanRadio : DeputatRadio)->setChecked(true);
@@ -62,14 +63,14 @@ TVersStandardForm::TVersStandardForm(QWidget* vater)
   ZuFeld = ZahlFeld(kopie, 1, std::max(1, s.fMaxWocheNeu), "ZuFeld");
   VonFeld->setValue(s.fAktuelleWoche);
   ZuFeld->setValue(s.fAktuelleWoche);
-  versionen->addRow(StdQ("von Version"), VonFeld);
-  versionen->addRow(StdQ("zu Version"), ZuFeld);
+  versionen->addRow(T("von Version"), VonFeld);
+  versionen->addRow(T("zu Version"), ZuFeld);
   links->addLayout(versionen);
-  KopierenKnopf = new QPushButton(StdQ("Kopieren"), kopie);
-  KopierenKnopf->setObjectName(StdQ("KopierenKnopf"));
+  KopierenKnopf = new QPushButton(T("Kopieren"), kopie);
+  KopierenKnopf->setObjectName(T("KopierenKnopf"));
   links->addWidget(KopierenKnopf);
   KuerzelListe = new QListWidget(kopie);
-  KuerzelListe->setObjectName(StdQ("KuerzelListe"));
+  KuerzelListe->setObjectName(T("KuerzelListe"));
   KuerzelListe->setSelectionMode(QAbstractItemView::ExtendedSelection);
   kl->addWidget(KuerzelListe);
   Inhalt()->addWidget(kopie);

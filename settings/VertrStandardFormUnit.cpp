@@ -9,6 +9,7 @@
 
 #include "settings/StandardUnit.h"
 #include "settings/VoreinstellungUnit.h"
+#include "ui/QtTextUnit.h"
 
 namespace {
 // Begrenzt die Eingabe einer Spalte auf ihre Länge.
@@ -26,11 +27,8 @@ class TLaengenDelegate : public QStyledItemDelegate {
   int fLaenge;
 };
 
-QString Zelle(const std::string& ansi) {
-  return QString::fromStdString(Win1252ZuUtf8(ansi));
-}
 std::string Text(const QTableWidgetItem* item) {
-  return item ? Utf8ZuWin1252(item->text().toStdString()) : std::string();
+  return item ? Ansi(item->text()) : std::string();
 }
 }  // namespace
 
@@ -38,22 +36,22 @@ TVertrStandardForm::TVertrStandardForm(QWidget* vater)
     : TStandardForm("Voreinstellung für Vertretungen", vater) {
   const TStandard& s = Standard();
   BemGrid = new QTableWidget(20, 2, this);
-  BemGrid->setObjectName(StdQ("BemGrid"));
-  BemGrid->setHorizontalHeaderLabels({StdQ("Bemerkungen für Vertretungen"), StdQ("Grund")});
+  BemGrid->setObjectName(T("BemGrid"));
+  BemGrid->setHorizontalHeaderLabels({T("Bemerkungen für Vertretungen"), T("Grund")});
   BemGrid->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   BemGrid->setItemDelegateForColumn(0, new TLaengenDelegate(31, BemGrid));
   BemGrid->setItemDelegateForColumn(1, new TLaengenDelegate(1, BemGrid));
   for (int i = 1; i <= 20; ++i) {
-    BemGrid->setItem(i - 1, 0, new QTableWidgetItem(Zelle(s.fBemBez[i].str())));
-    BemGrid->setItem(i - 1, 1, new QTableWidgetItem(Zelle(s.fGrund[i].str())));
+    BemGrid->setItem(i - 1, 0, new QTableWidgetItem(AnsiText(s.fBemBez[i].str())));
+    BemGrid->setItem(i - 1, 1, new QTableWidgetItem(AnsiText(s.fGrund[i].str())));
   }
   BemGrid->setMinimumSize(360, 420);
   Inhalt()->addWidget(BemGrid);
-  FreiCheck = new QCheckBox(StdQ("Das Wort \"frei\" bei Freistunden eintragen"), this);
-  FreiCheck->setObjectName(StdQ("FreiCheck"));
+  FreiCheck = new QCheckBox(T("Das Wort \"frei\" bei Freistunden eintragen"), this);
+  FreiCheck->setObjectName(T("FreiCheck"));
   FreiCheck->setChecked(s.fVFrei);
-  BemAutoCheck = new QCheckBox(StdQ("Bemerkungen automatisch erzeugen"), this);
-  BemAutoCheck->setObjectName(StdQ("BemAutoCheck"));
+  BemAutoCheck = new QCheckBox(T("Bemerkungen automatisch erzeugen"), this);
+  BemAutoCheck->setObjectName(T("BemAutoCheck"));
   BemAutoCheck->setChecked(s.fVBemAuto);
   Inhalt()->addWidget(FreiCheck);
   Inhalt()->addWidget(BemAutoCheck);

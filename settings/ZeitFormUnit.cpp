@@ -9,6 +9,7 @@
 #include <QTableWidget>
 
 #include "model/ToolsUnit.h"
+#include "ui/QtTextUnit.h"
 
 namespace {
 // Die Maske einer Bezeichnung: 15 Stellen, die erste muss belegt sein.
@@ -29,15 +30,15 @@ TZeitForm::TZeitForm(QWidget* vater) : TStandardForm("Voreinstellung für Zeiten
   auto* version = new QFormLayout;
   VersionFeld = ZahlFeld(this, 1, std::max(1, s.fMaxWocheNeu), "VersionFeld");
   VersionFeld->setValue(s.fAktuelleWoche);
-  version->addRow(StdQ("Planversion"), VersionFeld);
+  version->addRow(T("Planversion"), VersionFeld);
   Inhalt()->addLayout(version);
   auto* tafeln = new QHBoxLayout;
   Inhalt()->addLayout(tafeln);
   for (int t = 0; t < 2; ++t) {
     QTableWidget* g = new QTableWidget(8, 2, this);
     ZeitGrid[t] = g;
-    g->setObjectName(StdQ(t == 0 ? "ZeitGrid1" : "ZeitGrid2"));
-    g->setHorizontalHeaderLabels({StdQ("Stunde"), StdQ("Zeit")});
+    g->setObjectName(T(t == 0 ? "ZeitGrid1" : "ZeitGrid2"));
+    g->setHorizontalHeaderLabels({T("Stunde"), T("Zeit")});
     g->verticalHeader()->hide();
     g->setItemDelegateForColumn(1, new TZeitDelegate(g));
     g->setColumnWidth(0, 50);

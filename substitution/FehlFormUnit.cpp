@@ -15,12 +15,9 @@
 #include "substitution/VertretungsPlanungUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
+#include "ui/QtTextUnit.h"
 
 namespace {
-QString T(const std::string& utf8) {
-  return QString::fromStdString(utf8);
-}
-
 TTamrelPalette* Palette() {
   for (QWidget* w : QApplication::topLevelWidgets())
     if (auto* p = qobject_cast<TTamrelPalette*>(w)) return p;

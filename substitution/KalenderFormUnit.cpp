@@ -12,12 +12,7 @@
 
 #include "model/ToolsUnit.h"
 #include "ui/PopupMenueUnit.h"
-
-namespace {
-QString T(const std::string& ansi) {
-  return QString::fromStdString(Win1252ZuUtf8(ansi));
-}
-}  // namespace
+#include "ui/QtTextUnit.h"
 
 // ---- TKalenderGrid ----
 
@@ -61,7 +56,7 @@ void TKalenderGrid::paintEvent(QPaintEvent*) {
       p.drawLine(z.topRight(), z.bottomRight());
       p.setPen(fModell.Rot(c, r) ? Qt::red : Qt::black);
       const std::string ohne = ferien ? text.substr(1) : text;
-      p.drawText(z.adjusted(1, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, T(ohne));
+      p.drawText(z.adjusted(1, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, AnsiText(ohne));
     }
 }
 
@@ -151,7 +146,7 @@ void TKalenderForm::IKalenderForm() {
 }
 
 void TKalenderForm::Auffrischen() {
-  MonatsFeld->setText(T(fModell.MonatsText()));
+  MonatsFeld->setText(AnsiText(fModell.MonatsText()));
   KalenderGrid->update();
 }
 

@@ -10,15 +10,7 @@
 #include "model/SchulUnit.h"
 #include "substitution/VStdUnit.h"
 #include "ui/PaletteUnit.h"
-
-namespace {
-QString T(const std::string& utf8) {
-  return QString::fromStdString(utf8);
-}
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-}  // namespace
+#include "ui/QtTextUnit.h"
 
 TVStdForm::TVStdForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(T("Vertretene Stunden"));

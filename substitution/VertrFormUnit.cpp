@@ -1,5 +1,6 @@
 #include "substitution/VertrFormUnit.h"
 
+#include "ui/QtTextUnit.h"
 #include "ui/VWahlFormUnit.h"
 
 #include <QApplication>
@@ -39,13 +40,6 @@
 #include "ui/QtUmschaltUnit.h"
 
 namespace {
-QString T(const std::string& utf8) {
-  return QString::fromStdString(utf8);
-}
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-
 TTamrelPalette* Palette() {
   for (QWidget* w : QApplication::topLevelWidgets())
     if (auto* p = qobject_cast<TTamrelPalette*>(w)) return p;

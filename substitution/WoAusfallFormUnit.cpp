@@ -17,13 +17,8 @@
 #include "ui/FensterSchliessenUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
-
-namespace {
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-}  // namespace
 
 TWoAusfallForm::TWoAusfallForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);

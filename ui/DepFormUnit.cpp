@@ -20,14 +20,12 @@
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtPlanZelleUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
 
 using Deputat::TSpalte;
 
 namespace {
-QString Q(const std::string& ansi) {
-  return QString::fromStdString(U8(ansi));
-}
 constexpr unsigned kTasten = umShift | umAlt | umCtrl;
 }  // namespace
 
@@ -148,7 +146,7 @@ void TDepForm::ZeileAendern(int row) {
   TKurs* k = ZeilenKurs(row);
   if (!k) return;
   for (std::size_t c = 0; c < fSpalten.size(); ++c)
-    DepGrid->SetCells(static_cast<int>(c), row, Q(Deputat::ZellText(*k, fSpalten[c].Art)));
+    DepGrid->SetCells(static_cast<int>(c), row, AnsiText(Deputat::ZellText(*k, fSpalten[c].Art)));
 }
 
 // Breite: alle Spalten mit ihren Linien, Rahmen und Rollbalken; Höhe: so viele Zeilen, wie

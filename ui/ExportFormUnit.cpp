@@ -9,12 +9,9 @@
 
 #include "model/DienstUnit.h"
 #include "settings/StandardUnit.h"
+#include "ui/QtTextUnit.h"
 
 namespace {
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-
 // "Textdateien (*.TXT)" mit "*.txt": beide Schreibweisen in einem Filter.
 QString Filter(const TExportBefehl& b) {
   QString text = T(b.FilterText);

@@ -28,15 +28,13 @@
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
 #include "ui/SperrQuonGridUnit.h"
 
 namespace {
-QString Q(const std::string& ansi) {
-  return QString::fromStdString(U8(ansi));
-}
 QString KuerzelOderOhne(const TElement* e) {
-  return e ? Q(e->fKuerzel.str()) : QStringLiteral("ohne");
+  return e ? AnsiText(e->fKuerzel.str()) : QStringLiteral("ohne");
 }
 
 // Die Auswahlliste der Art unter dem Knopf; nichts bei Abbruch oder ohne Fensterdienst.
@@ -330,7 +328,7 @@ void TGrForm::Aufbauen() {
     const std::string utf8 = t.toStdString();
     if (!KursFeld::InfoZulaessig(utf8)) {
       Dialog().Piep();
-      InfoFeld->setText(Q(fElement->fInfo.str()));
+      InfoFeld->setText(AnsiText(fElement->fInfo.str()));
       return;
     }
     fElement->SetInfo(Utf8ZuWin1252(utf8));
@@ -345,20 +343,20 @@ void TGrForm::Fuellen() {
   fFuellt = true;
   const TKuerzelArt art = fElement->Art();
   if (InfoFeld && !InfoFeld->hasFocus()) {
-    InfoFeld->setText(Q(fElement->fInfo.str()));
+    InfoFeld->setText(AnsiText(fElement->fInfo.str()));
     InfoFeld->selectAll();
   }
   if (art == leh || art == kla) {
     auto* e = static_cast<TSollElement*>(fElement);
-    SollFeld->setText(Q(GrundDaten::SollText(*e)));
-    IstFeld->setText(Q(GrundDaten::IstText(*e) + "  " + GrundDaten::IstWertText(*e)));
+    SollFeld->setText(AnsiText(GrundDaten::SollText(*e)));
+    IstFeld->setText(AnsiText(GrundDaten::IstText(*e) + "  " + GrundDaten::IstWertText(*e)));
     TRaum* raum = art == leh ? static_cast<TLehrer*>(e)->fRaum : static_cast<TKlasse*>(e)->fRaum;
     RaumKnopf->setText(KuerzelOderOhne(raum));
   }
   if (art == leh) {
     auto* l = static_cast<TLehrer*>(fElement);
     FachListe->clear();
-    for (const std::string& z : GrundDaten::FachZeilen(*l)) FachListe->addItem(Q(z));
+    for (const std::string& z : GrundDaten::FachZeilen(*l)) FachListe->addItem(AnsiText(z));
     FreierTagCheck->setChecked(l->fFreierTag);
   }
   if (art == kla) {
@@ -368,7 +366,7 @@ void TGrForm::Fuellen() {
     const int aktuell = KursListe->currentRow();
     KursListe->clear();
     for (const GrundDaten::TKursZeile& z : GrundDaten::KursZeilen(*k)) {
-      auto* item = new QListWidgetItem(Q(z.Text), KursListe);
+      auto* item = new QListWidgetItem(AnsiText(z.Text), KursListe);
       if (z.Rot) item->setForeground(QColor(255, 0, 0));
     }
     if (aktuell >= 0 && aktuell < KursListe->count()) KursListe->setCurrentRow(aktuell);
@@ -383,14 +381,14 @@ void TGrForm::Fuellen() {
     };
     LehrerListe->clear();
     for (const TLehrer* l : f->fLehrer)
-      LehrerListe->addItem(Q(rechts(f->LehrerSumme(l)) + " " + l->fKuerzel.str()));
+      LehrerListe->addItem(AnsiText(rechts(f->LehrerSumme(l)) + " " + l->fKuerzel.str()));
     KlassenListe->clear();
     for (const TKlasse* k : f->fKlassen)
-      KlassenListe->addItem(Q(rechts(f->KlassenSumme(k)) + " " + k->fKuerzel.str()));
-    FachSummen->setText(Q("Klassen ( " + StundenText(f->StundenSumme(-1, false, kla)) + " ) " +
-                          StundenText(f->FaktorSumme(-1, false, kla)) + "   Lehrer ( " +
-                          StundenText(f->StundenSumme(-1, false, leh)) + " ) " +
-                          StundenText(f->FaktorSumme(-1, false, leh))));
+      KlassenListe->addItem(AnsiText(rechts(f->KlassenSumme(k)) + " " + k->fKuerzel.str()));
+    FachSummen->setText(AnsiText("Klassen ( " + StundenText(f->StundenSumme(-1, false, kla)) +
+                                 " ) " + StundenText(f->FaktorSumme(-1, false, kla)) +
+                                 "   Lehrer ( " + StundenText(f->StundenSumme(-1, false, leh)) +
+                                 " ) " + StundenText(f->FaktorSumme(-1, false, leh))));
   }
   if (SperrFeld) {
     auto* p = static_cast<TPlanElement*>(fElement);

@@ -4,11 +4,7 @@
 #include <QLabel>
 #include <QProgressBar>
 
-namespace {
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-}  // namespace
+#include "ui/QtTextUnit.h"
 
 TImportForm::TImportForm(QWidget* parent) : QWidget(parent, Qt::Tool) {
   setWindowTitle(T("Importieren"));

@@ -11,18 +11,7 @@
 #include "model/ElementUnit.h"
 #include "model/ToolsUnit.h"
 #include "ui/KuerzelUnit.h"
-
-namespace {
-
-QString Q8(const std::string& ansi) {
-  return QString::fromStdString(U8(ansi));
-}
-
-std::string Ansi(const QString& text) {
-  return Utf8ZuWin1252(text.toStdString());
-}
-
-}  // namespace
+#include "ui/QtTextUnit.h"
 
 QValidator::State TWin1252Pruefer::validate(QString& eingabe, int& /*pos*/) const {
   return Utf8InWin1252Darstellbar(eingabe.toStdString()) ? Acceptable : Invalid;
@@ -33,7 +22,7 @@ QValidator::State TWin1252Pruefer::validate(QString& eingabe, int& /*pos*/) cons
 TKueAendForm::TKueAendForm(TElement* element, QWidget* parent)
     : QDialog(parent), fElement(element) {
   setWindowTitle(QStringLiteral("Kürzel ändern"));
-  KueFeld = new QLineEdit(Q8(element->fKuerzel.str()), this);
+  KueFeld = new QLineEdit(AnsiText(element->fKuerzel.str()), this);
   KueFeld->setValidator(new TWin1252Pruefer(KueFeld));
   OkKnopf = new QPushButton(QStringLiteral("Ok"), this);
   AbbrechenKnopf = new QPushButton(QStringLiteral("Abbrechen"), this);
@@ -160,7 +149,7 @@ void TKueForm::Fuellen() {
   KueGrid->Leeren();
   KueGrid->SetRowCount(std::max<int>(1, static_cast<int>(liste.size())));
   for (std::size_t i = 0; i < liste.size(); ++i) {
-    KueGrid->SetCells(0, static_cast<int>(i), Q8(liste[i]->fKuerzel.str()));
+    KueGrid->SetCells(0, static_cast<int>(i), AnsiText(liste[i]->fKuerzel.str()));
     KueGrid->SetObjects(0, static_cast<int>(i), liste[i]);
   }
 }
@@ -219,7 +208,7 @@ void TKueForm::NeuKnopfClick() {
     const bool leereZeile = KueGrid->RowCount() == 1 && !KueGrid->Objects(0, 0);
     const int zeile = leereZeile ? 0 : KueGrid->RowCount();
     if (!leereZeile) KueGrid->SetRowCount(zeile + 1);
-    KueGrid->SetCells(0, zeile, Q8(e->fKuerzel.str()));
+    KueGrid->SetCells(0, zeile, AnsiText(e->fKuerzel.str()));
     KueGrid->SetObjects(0, zeile, e);
     KueGrid->ScrollToCell(0, zeile);
   }
@@ -234,8 +223,8 @@ void TKueForm::AendernKnopfClick() {
   TKueAendForm dialog(e, this);
   dialog.exec();
   for (int r = 0; r < KueGrid->RowCount(); ++r)
-    if (KueGrid->Objects(0, r) == e) KueGrid->SetCells(0, r, Q8(e->fKuerzel.str()));
-  KueFeld->setText(Q8(e->fKuerzel.str()));
+    if (KueGrid->Objects(0, r) == e) KueGrid->SetCells(0, r, AnsiText(e->fKuerzel.str()));
+  KueFeld->setText(AnsiText(e->fKuerzel.str()));
   Fokus();
 }
 
@@ -300,7 +289,7 @@ void TKueForm::NachMaus(int zeile) {
   TElement* e = zeile >= 0 ? static_cast<TElement*>(KueGrid->Objects(0, zeile)) : nullptr;
   {
     const QSignalBlocker sperre(KueFeld);
-    KueFeld->setText(e ? Q8(e->fKuerzel.str()) : QString());
+    KueFeld->setText(e ? AnsiText(e->fKuerzel.str()) : QString());
   }
   if (e) {
     ZeileWaehlen(zeile);

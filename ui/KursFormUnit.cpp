@@ -32,18 +32,11 @@
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtFarbDialogUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/QuonGridUnit.h"
 #include "ui/SperrQuonGridUnit.h"
 
 namespace {
-
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-
-QString Q(const std::string& utf8) {
-  return QString::fromStdString(utf8);
-}
 
 // Das Hauptfenster als Eltern der Fenster, wenn der Fensterdienst eines ist.
 QWidget* Hauptfenster() {
@@ -115,7 +108,7 @@ template <class L>
 void ListeFuellen(TQuonGrid* grid, const std::vector<std::string>& zeilen, const L& elemente) {
   grid->SetRowCount(static_cast<int>(zeilen.size()));
   for (int i = 0; i < static_cast<int>(zeilen.size()); ++i) {
-    grid->SetCells(0, i, Q(zeilen[static_cast<std::size_t>(i)]));
+    grid->SetCells(0, i, T(zeilen[static_cast<std::size_t>(i)]));
     grid->SetObjects(0, i,
                      i < elemente.ListeZahlElemente() ? elemente.ListeNrInhalt(i + 1) : nullptr);
   }
@@ -340,9 +333,9 @@ void TKursForm::Fuellen() {
   const bool vorher = fFuellen;
   fFuellen = true;
   TKurs& k = *fKurs;
-  SetzeText(LehrerFeld, k.fLehrer ? Q(U8(k.fLehrer->fKuerzel.str())) : QString());
-  SetzeText(FachFeld, k.fFach ? Q(U8(k.fFach->fKuerzel.str())) : QString());
-  SetzeText(Kopplfeld, k.fKopplung ? Q(U8(k.fKopplung->fKuerzel.str())) : QString());
+  SetzeText(LehrerFeld, k.fLehrer ? T(U8(k.fLehrer->fKuerzel.str())) : QString());
+  SetzeText(FachFeld, k.fFach ? T(U8(k.fFach->fKuerzel.str())) : QString());
+  SetzeText(Kopplfeld, k.fKopplung ? T(U8(k.fKopplung->fKuerzel.str())) : QString());
   ListeFuellen(KlGrid, KursFeld::KlassenZeilen(k), k.fKlassen);
   if (fZiehRaum < 0) ListeFuellen(RaGrid, KursFeld::RaumZeilen(k), k.fRaeume);
 
@@ -350,7 +343,7 @@ void TKursForm::Fuellen() {
   std::string info = k.fInfo.str();
   for (char& c : info)
     if (static_cast<unsigned char>(c) < 0x20) c = ' ';
-  SetzeText(InfoFeld, Q(U8(info)));
+  SetzeText(InfoFeld, T(U8(info)));
   // Gesetzte Stunden derselben Wochen, deren Stunden das Stundenfeld zeigt.
   SetzeText(VerplantFeld, QString::number(k.VerplanteStunden(-1)));
 
@@ -367,7 +360,7 @@ void TKursForm::Fuellen() {
                {std::min(0, k.fEinzelStd), std::max(MaxTage, k.fEinzelStd), 1, k.fEinzelStd});
   SetzeBereich(TabelleSpin,
                {std::min(1, k.fTabellenNr), std::max(4, k.fTabellenNr), 1, k.fTabellenNr});
-  SetzeText(WertFeld, Q(k.WertText(-1)));
+  SetzeText(WertFeld, T(k.WertText(-1)));
 
   QPalette farbe = FarbFeld->palette();
   farbe.setColor(QPalette::Window, ZuQColor(k.fColor));
@@ -661,7 +654,7 @@ void TKursForm::MarkiertenTextLoeschen() {
 
 void TKursForm::TextEinsetzen(const std::string& text) {
   // Der Prüfer des Feldes lehnt ab, was ein Kursinfo nicht fassen kann.
-  InfoFeld->insert(Q(text));
+  InfoFeld->insert(T(text));
 }
 
 void TKursForm::KursGeloescht(TKurs* kurs) {

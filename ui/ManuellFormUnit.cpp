@@ -27,17 +27,10 @@
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtManZeichenUnit.h"
 #include "ui/QtPlanZelleUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
 
 namespace {
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-
-QString Q(const std::string& ansi) {
-  return QString::fromStdString(U8(ansi));
-}
-
 constexpr unsigned kTasten = umShift | umAlt | umCtrl;
 
 std::size_t Index(int tag, int std) {
@@ -62,9 +55,9 @@ QString Ecke(const TPlanElement* e) {
 QString Ueberschrift(const TPlanElement* e) {
   if (!e) return T("–");
   const char* art = e->Art() == leh ? "Lehrer " : e->Art() == kla ? "Klasse " : "Raum ";
-  QString text = T(art) + Q(e->fKuerzel.str());
+  QString text = T(art) + AnsiText(e->fKuerzel.str());
   if (!e->fInfo.str().empty() && e->fInfo.str() != e->fKuerzel.str())
-    text += T("  ") + Q(e->fInfo.str());
+    text += T("  ") + AnsiText(e->fInfo.str());
   return text;
 }
 
@@ -430,8 +423,9 @@ void TManuellForm::TafelnEinrichten() {
     g->SetColWidths(0, s.fPlnStdBreite);
     g->SetRowHeights(0, s.fPlnHoehe);
     for (int h = 1; h <= stunden; ++h)
-      g->SetCells(0, h, woche >= 1 && woche <= MaxWochen ? Q(s.fStdBez[woche][h].str()) : "");
-    for (int d = 1; d <= tage; ++d) g->SetCells(d, 0, Q(s.fTagBez[d].str()));
+      g->SetCells(0, h,
+                  woche >= 1 && woche <= MaxWochen ? AnsiText(s.fStdBez[woche][h].str()) : "");
+    for (int d = 1; d <= tage; ++d) g->SetCells(d, 0, AnsiText(s.fTagBez[d].str()));
     g->SetzeZiehCursor(TamrelCursor(zGriff));
   }
   fInhaltVeraltet = true;
@@ -464,7 +458,7 @@ void TManuellForm::LinksFuellen() {
   if (!fPlanung) return;
   const TManuellPlanung& p = *fPlanung;
   const TKurs* k = p.fKurs;
-  auto kuerzel = [](const TElement* e) { return e ? Q(e->fKuerzel.str()) : T("ohne"); };
+  auto kuerzel = [](const TElement* e) { return e ? AnsiText(e->fKuerzel.str()) : T("ohne"); };
   SetzeText(StundenFeld, QString::number(p.Stunden()));
   SetzeText(RestFeld, QString::number(p.Rest()));
   SetzeText(LehrerFeld, kuerzel(k ? k->fLehrer : nullptr));

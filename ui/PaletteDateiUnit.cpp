@@ -17,18 +17,11 @@
 #include "ui/HandbuchUnit.h"
 #include "ui/KueFormUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/SchulHalterUnit.h"
 #include "ui/UeberFormUnit.h"
 
 namespace {
-
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-
-QString Q(const std::string& utf8) {
-  return QString::fromStdString(utf8);
-}
 
 // Die Dateien der Schule: "Tamrel-Dateien (*.TMR)|*.tmr", als Filter für beide Schreibweisen.
 const QString& SchulFilter() {
@@ -37,7 +30,7 @@ const QString& SchulFilter() {
 }
 
 std::optional<std::string> OeffnenMitQt(QWidget* vater, const std::string& ordner) {
-  QFileDialog dialog(vater, T("WinTamrel-Datei öffnen"), Q(ordner), SchulFilter());
+  QFileDialog dialog(vater, T("WinTamrel-Datei öffnen"), T(ordner), SchulFilter());
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setDefaultSuffix(T("tmr"));
@@ -47,11 +40,11 @@ std::optional<std::string> OeffnenMitQt(QWidget* vater, const std::string& ordne
 
 std::optional<std::string> SichernMitQt(QWidget* vater, const std::string& vorschlag,
                                         const std::string& ordner) {
-  QFileDialog dialog(vater, T("Sichern als"), Q(ordner), SchulFilter());
+  QFileDialog dialog(vater, T("Sichern als"), T(ordner), SchulFilter());
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(T("tmr"));
-  dialog.selectFile(Q(vorschlag));
+  dialog.selectFile(T(vorschlag));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().first().toStdString();
 }
@@ -65,7 +58,7 @@ std::optional<std::string> TTamrelPalette::SichernPfadErfragen(const std::string
   std::optional<std::string> pfad =
       fSichernDialog ? fSichernDialog(vorschlag, ordner) : SichernMitQt(this, vorschlag, ordner);
   if (!pfad || pfad->empty()) return std::nullopt;
-  const QFileInfo info(Q(*pfad));
+  const QFileInfo info(T(*pfad));
   if (info.suffix().isEmpty()) {
     const QString mitEndung = info.filePath() + T(".tmr");
     if (QFileInfo::exists(mitEndung) &&

@@ -27,6 +27,7 @@
 #include "ui/ElementMenueUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/ParFormUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/SchulHalterUnit.h"
 #include "ui/StatistikFormUnit.h"
 #include "ui/SymbolUnit.h"
@@ -34,10 +35,6 @@
 #include "ui/ZwischenFormUnit.h"
 
 namespace {
-
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 QKeySequence Strg(int taste) {
   return QKeySequence(static_cast<int>(Qt::CTRL) | taste);

@@ -25,13 +25,10 @@
 #include "ui/ManuellFormUnit.h"
 #include "ui/ParFormUnit.h"
 #include "ui/PopupMenueUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/SchulHalterUnit.h"
 
 namespace {
-
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 TUmschaltMenge Umschalt(Qt::KeyboardModifiers tasten) {
   TUmschaltMenge m = 0;

@@ -10,6 +10,7 @@
 #include "settings/StandardUnit.h"
 #include "ui/ElementMenueUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
 #include "ui/ParStartFormUnit.h"
 #include "ui/ParSuchFormUnit.h"
@@ -18,10 +19,6 @@
 #include "ui/QuonGridUnit.h"
 
 namespace {
-
-QString Q8(const std::string& ansi) {
-  return QString::fromStdString(Win1252ZuUtf8(ansi));
-}
 
 constexpr int kKopfBreite = 30;
 
@@ -151,7 +148,8 @@ void TParForm::Zeichne(QPainter& p, int col, int row, const QRect& rect) {
     f.setUnderline(fTabelle->Fest(row, col));
     p.setFont(f);
     p.setPen(fTabelle->ZelleRot(row, col) ? Qt::red : Qt::black);
-    p.drawText(innen, Qt::AlignVCenter | Qt::AlignLeft, Q8(fTabelle->ZellText(row, col, fMitFach)));
+    p.drawText(innen, Qt::AlignVCenter | Qt::AlignLeft,
+               AnsiText(fTabelle->ZellText(row, col, fMitFach)));
   }
   p.restore();
 }

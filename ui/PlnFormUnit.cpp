@@ -28,6 +28,7 @@
 #include "ui/PlanTextUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
 #include "ui/QtPlanZelleUnit.h"
 #include "ui/RaPlnFormUnit.h"
@@ -37,10 +38,6 @@ const QString TPlnForm::MarkeRechts = QStringLiteral("R");
 const QString TPlnForm::MarkeSperrung = QStringLiteral("*sperrung*");
 
 namespace {
-QString Q(const std::string& ansi) {
-  return QString::fromStdString(U8(ansi));
-}
-
 constexpr unsigned kTasten = umShift | umAlt | umCtrl;
 }  // namespace
 
@@ -106,8 +103,9 @@ void TPlnForm::IPlnForm(TPlanElement* element) {
   const int woche = s.fAktuelleWoche;
   PlnGrid->SetCells(0, 0, QStringLiteral(" "));
   for (int h = 1; h <= stunden; ++h)
-    PlnGrid->SetCells(0, h, woche >= 1 && woche <= MaxWochen ? Q(s.fStdBez[woche][h].str()) : "");
-  for (int t = 1; t <= tage; ++t) PlnGrid->SetCells(t, 0, Q(s.fTagBez[t].str()));
+    PlnGrid->SetCells(0, h,
+                      woche >= 1 && woche <= MaxWochen ? AnsiText(s.fStdBez[woche][h].str()) : "");
+  for (int t = 1; t <= tage; ++t) PlnGrid->SetCells(t, 0, AnsiText(s.fTagBez[t].str()));
   const QFont schrift = PlanSchrift();
   setFont(schrift);
   PlnGrid->setFont(schrift);

@@ -12,15 +12,12 @@
 #include "model/ToolsUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QuonGridUnit.h"
 
 namespace {
-
-QString Q8(const std::string& ansi) {
-  return QString::fromStdString(Win1252ZuUtf8(ansi));
-}
 
 // Ein Buchstabe des Tagescodes als Zeichen an der Stelle k (1 = erste Stunde).
 void Symbol(QPainter& p, const QRect& zelle, int k, char c, const QColor& grund) {
@@ -160,12 +157,12 @@ void TSVForm::FuelleSVGrid() {
   SVGrid->Leeren();
   SVGrid->SetRowCount(1 + std::max<int>(1, static_cast<int>(fZeilen.size())));
   SVGrid->SetCells(0, 0, QStringLiteral("Kürzel"));
-  for (int t = 1; t <= tage; ++t) SVGrid->SetCells(t, 0, Q8(st.fTagBez[t].str()));
+  for (int t = 1; t <= tage; ++t) SVGrid->SetCells(t, 0, AnsiText(st.fTagBez[t].str()));
   SVGrid->SetCells(tage + 1, 0, QStringLiteral("Sprstd."));
   int row = 1;
   for (const TSVZeile& z : fZeilen) {
     SVGrid->SetObjects(0, row, z.Element);
-    SVGrid->SetCells(0, row, Q8(z.Kuerzel));
+    SVGrid->SetCells(0, row, AnsiText(z.Kuerzel));
     SVGrid->SetCells(tage + 1, row, QString::number(z.SpringStd));
     ++row;
   }

@@ -21,14 +21,12 @@
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtPlanZelleUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
 
 namespace {
 constexpr unsigned kTasten = umShift | umAlt | umCtrl;
 
-QString Q(const std::string& utf8) {
-  return QString::fromStdString(utf8);
-}
 }  // namespace
 
 TUVForm::TUVForm(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -87,7 +85,7 @@ void TUVForm::IUVForm(TUVTab* theUVTab) {
     fUVTab = theUVTab;
   }
   fUVTab->fDepFenster = this;
-  const QString titel = Q(Titel());
+  const QString titel = T(Titel());
   if (fAngemeldet && titel != windowTitle()) {
     // Unter der neuen Überschrift ins Fenstermenü.
     fAngemeldet = false;
@@ -119,16 +117,16 @@ void TUVForm::Uebertragen() {
   UVGrid->SetDefaultRowHeight(s.fPlnHoehe);
   UVGrid->SetDefaultColWidth((fach ? s.PlnLeKoBreite() : s.PlnFaKoBreite()) + s.fPlnWertBreite);
   UVGrid->SetColWidths(0, (fach ? s.fPlnKlBreite : s.fPlnLeBreite) + s.fPlnWertBreite);
-  UVGrid->SetCells(0, 0, Q(UVEcke(fach)));
+  UVGrid->SetCells(0, 0, T(UVEcke(fach)));
   for (int c = 1; c <= fRaster.Spalten(); ++c) {
     TElement* e = fRaster.SpaltenKopf(c);
     UVGrid->SetObjects(c, 0, e);
-    UVGrid->SetCells(c, 0, e ? Q(U8(e->fKuerzel.str())) : QString());
+    UVGrid->SetCells(c, 0, e ? T(U8(e->fKuerzel.str())) : QString());
   }
   for (int r = 1; r <= fRaster.Zeilen(); ++r) {
     TElement* e = fRaster.ZeilenKopf(r);
     UVGrid->SetObjects(0, r, e);
-    UVGrid->SetCells(0, r, e ? Q(U8(e->fKuerzel.str())) : QString());
+    UVGrid->SetCells(0, r, e ? T(U8(e->fKuerzel.str())) : QString());
     for (int c = 1; c <= fRaster.Spalten(); ++c) {
       TKurs* k = fRaster.Kurs(c, r);
       UVGrid->SetObjects(c, r, k);
@@ -182,7 +180,7 @@ void TUVForm::SpalteEinfuegen(int col, TKlasse* theKlasse) {
   if (!fRaster.SpalteEinfuegen(col, theKlasse)) return;
   UVGrid->InsertCol(col);
   UVGrid->SetObjects(col, 0, theKlasse);
-  UVGrid->SetCells(col, 0, Q(U8(theKlasse->fKuerzel.str())));
+  UVGrid->SetCells(col, 0, T(U8(theKlasse->fKuerzel.str())));
   Groesse();
 }
 
@@ -190,7 +188,7 @@ void TUVForm::ZeileEinfuegen(int row, TKlasse* theKlasse) {
   if (!fRaster.ZeileEinfuegen(row, theKlasse)) return;
   UVGrid->InsertRow(row);
   UVGrid->SetObjects(0, row, theKlasse);
-  UVGrid->SetCells(0, row, Q(U8(theKlasse->fKuerzel.str())));
+  UVGrid->SetCells(0, row, T(U8(theKlasse->fKuerzel.str())));
   Groesse();
 }
 
@@ -228,14 +226,14 @@ void TUVForm::Zeichne(QPainter& p, int col, int row, const QRect& rect, const TZ
     p.setFont(UVGrid->font());
     if (!kopf.MitRest) {
       p.setPen(Qt::black);
-      p.drawText(rect.adjusted(1, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, Q(kopf.Kuerzel));
+      p.drawText(rect.adjusted(1, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, T(kopf.Kuerzel));
       return;
     }
     p.setPen(kopf.RestRot ? rot : QColor(Qt::black));
-    p.drawText(rect.adjusted(1, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, Q(kopf.Rest));
+    p.drawText(rect.adjusted(1, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, T(kopf.Rest));
     p.setPen(Qt::black);
     p.drawText(rect.adjusted(s.fPlnWertBreite + 4, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-               Q(kopf.Kuerzel));
+               T(kopf.Kuerzel));
     punktLinie();
     return;
   }
@@ -253,10 +251,10 @@ void TUVForm::Zeichne(QPainter& p, int col, int row, const QRect& rect, const TZ
   f.setItalic(bild.Kursiv);
   p.setFont(f);
   p.setPen(bild.WertRot ? rot : text);
-  p.drawText(rect.adjusted(1, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, Q(bild.Wert));
+  p.drawText(rect.adjusted(1, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, T(bild.Wert));
   p.setPen(text);
   p.drawText(rect.adjusted(s.fPlnWertBreite + 4, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop,
-             Q(bild.Name));
+             T(bild.Name));
   punktLinie();
 }
 

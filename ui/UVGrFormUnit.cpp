@@ -17,14 +17,11 @@
 #include "ui/MenuFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
 #include "ui/UVTabelleUnit.h"
 
 namespace {
-QString Q(const std::string& utf8) {
-  return QString::fromStdString(utf8);
-}
-
 const char* MehrfachTitel(TKuerzelArt art) {
   return art == kla ? "Klassen" : art == leh ? "Lehrer" : "Fächer";
 }
@@ -72,7 +69,7 @@ TUVGrForm::TUVGrForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     const std::string utf8 = t.toStdString();
     if (!KursFeld::InfoZulaessig(utf8)) {
       Dialog().Piep();
-      InfoFeld->setText(Q(U8(fUVTab->fInfo.str())));
+      InfoFeld->setText(T(U8(fUVTab->fInfo.str())));
       return;
     }
     fUVTab->SetInfo(Utf8ZuWin1252(utf8));
@@ -100,13 +97,13 @@ void TUVGrForm::IUVGrForm(TUVTab* theUVTab) {
     fUVTab->fGrDatFenster = nullptr;
   fUVTab = theUVTab;
   fUVTab->fGrDatFenster = this;
-  setWindowTitle(Q(Titel()));
+  setWindowTitle(T(Titel()));
   if (!fAngemeldet) {
     schule.FensterAnmelden(this);
     fAngemeldet = true;
     if (warAktiv) schule.FensterAktivieren(this);
   }
-  InfoFeld->setText(Q(U8(fUVTab->fInfo.str())));
+  InfoFeld->setText(T(U8(fUVTab->fInfo.str())));
   Fuellen();
   InfoFeld->selectAll();
 }
@@ -118,16 +115,16 @@ void TUVGrForm::Fuellen() {
   FachRadio->setChecked(fach);
   LehrerRadio->setChecked(!fach);
   const TUVListenTitel t = UVListenTitel(fach);
-  LinksTitel->setText(Q(t.Links));
-  LinksKnopf->setText(Q(t.LinksKnopf));
-  RechtsTitel->setText(Q(t.Rechts));
-  RechtsKnopf->setText(Q(t.RechtsKnopf));
+  LinksTitel->setText(T(t.Links));
+  LinksKnopf->setText(T(t.LinksKnopf));
+  RechtsTitel->setText(T(t.Rechts));
+  RechtsKnopf->setText(T(t.RechtsKnopf));
   for (bool links : {true, false}) {
     QListWidget* liste = links ? LinksListe : RechtsListe;
     liste->clear();
-    for (TElement* e : UVListe(*fUVTab, links)) liste->addItem(Q(U8(e->fKuerzel.str())));
+    for (TElement* e : UVListe(*fUVTab, links)) liste->addItem(T(U8(e->fKuerzel.str())));
   }
-  if (!InfoFeld->hasFocus()) InfoFeld->setText(Q(U8(fUVTab->fInfo.str())));
+  if (!InfoFeld->hasFocus()) InfoFeld->setText(T(U8(fUVTab->fInfo.str())));
   fFuellt = false;
 }
 

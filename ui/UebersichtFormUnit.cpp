@@ -28,14 +28,11 @@
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtPlanZelleUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
 #include "ui/RaumUebFormUnit.h"
 
 namespace {
-QString Q(const std::string& ansi) {
-  return QString::fromStdString(U8(ansi));
-}
-
 constexpr unsigned kTasten = umShift | umAlt | umCtrl;
 }  // namespace
 
@@ -103,7 +100,7 @@ void TUebersichtForm::IUeberForm() {
   for (int z = 1; z <= ueb.Zeilen(); ++z) {
     const auto [t, h] = UebTagStd(z, fStunden);
     const std::string std = woche >= 1 && woche <= MaxWochen ? s.fStdBez[woche][h].str() : "";
-    UeberGrid->SetCells(0, z, Q(s.fTagBez[t].str() + " " + std));
+    UeberGrid->SetCells(0, z, AnsiText(s.fTagBez[t].str() + " " + std));
   }
   for (int c = 1; c <= ueb.Spalten(); ++c) {
     UeberGrid->SetCells(c, 0, QString());

@@ -29,15 +29,7 @@
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtPlanZelleUnit.h"
-
-namespace {
-QString T(const std::string& utf8) {
-  return QString::fromStdString(utf8);
-}
-QString A(const std::string& ansi) {
-  return QString::fromStdString(U8(ansi));
-}
-}  // namespace
+#include "ui/QtTextUnit.h"
 
 std::function<void(TVertretung*)>& VWahlZeileMarkieren() {
   static std::function<void(TVertretung*)> markieren;
@@ -278,14 +270,15 @@ TVWahlForm::TVWahlForm() {
     }
     p.setPen(zeile.Rot ? QColor(255, 0, 0) : QColor(Qt::black));
     if (c == 0) {
-      p.drawText(z.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, A(zeile.Stunde));
+      p.drawText(z.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, AnsiText(zeile.Stunde));
     } else if (zeile.Kurs) {
       for (int i = 0; i < 3; ++i)
         p.drawText(QRect(z.left() + (i == 0   ? 2
                                      : i == 1 ? 50
                                               : 100),
                          z.top(), 48, z.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter, A(zeile.Texte[static_cast<std::size_t>(i)]));
+                   Qt::AlignLeft | Qt::AlignVCenter,
+                   AnsiText(zeile.Texte[static_cast<std::size_t>(i)]));
     }
   };
   const auto listeZeichnen = [this](const std::vector<TVWahlZeile>& liste, TVWahlGrid* grid) {
@@ -309,9 +302,11 @@ TVWahlForm::TVWahlForm() {
                : gewaehlt ? palette().color(QPalette::HighlightedText)
                           : QColor(Qt::black));
       if (c == 0)
-        p.drawText(z.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, A(zeile.Kuerzel));
+        p.drawText(z.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                   AnsiText(zeile.Kuerzel));
       else
-        p.drawText(z.adjusted(0, 0, -3, 0), Qt::AlignRight | Qt::AlignVCenter, A(zeile.Konto));
+        p.drawText(z.adjusted(0, 0, -3, 0), Qt::AlignRight | Qt::AlignVCenter,
+                   AnsiText(zeile.Konto));
     };
   };
   LehrerGrid->fZeichnen = listeZeichnen(fLehrer, LehrerGrid);
@@ -355,7 +350,7 @@ TVWahlForm::TVWahlForm() {
       const std::string utf8 = text.toStdString();
       // Was Windows-1252 nicht fassen kann, nimmt das Feld nicht an.
       if (!Utf8InWin1252Darstellbar(utf8)) {
-        feld->setText(A(bem.str()));
+        feld->setText(AnsiText(bem.str()));
         QApplication::beep();
         return;
       }
@@ -510,8 +505,8 @@ void TVWahlForm::VertretungAendern() {
   LehrerFeld->setText(T(fWahl.LehrerText()));
   FachFeld->setText(T(fWahl.FachText()));
   RaumFeld->setText(T(fWahl.RaumText()));
-  if (!InfoFeldL->hasFocus()) InfoFeldL->setText(A(v->fLInfo.str()));
-  if (!InfoFeldS->hasFocus()) InfoFeldS->setText(A(v->fSInfo.str()));
+  if (!InfoFeldL->hasFocus()) InfoFeldL->setText(AnsiText(v->fLInfo.str()));
+  if (!InfoFeldS->hasFocus()) InfoFeldS->setText(AnsiText(v->fSInfo.str()));
   AnrechnenCheck->setChecked(v->fAngerechnet);
   StattFeld->setText(T(fWahl.StattText()));
   StattKnopf->setEnabled(v->fZu != nullptr);
@@ -524,11 +519,11 @@ void TVWahlForm::VertretungAendern() {
 void TVWahlForm::TagesPlanAendern() {
   fPlan = fWahl.TagesPlan();
   const TPlanElement* e = fWahl.PlanElement();
-  PlnKuerzelFeld->setText(e ? A(e->fKuerzel.str()) : QString());
+  PlnKuerzelFeld->setText(e ? AnsiText(e->fKuerzel.str()) : QString());
   const TRaum* stamm = nullptr;
   if (e && e->Art() == leh) stamm = static_cast<const TLehrer*>(e)->fRaum;
   if (e && e->Art() == kla) stamm = static_cast<const TKlasse*>(e)->fRaum;
-  PlnRaumFeld->setText(stamm ? A(stamm->fKuerzel.str()) : QString());
+  PlnRaumFeld->setText(stamm ? AnsiText(stamm->fKuerzel.str()) : QString());
   PlanGrid->fAuswahl = fWahl.fStd - 1;
   PlanGrid->update();
 }

@@ -8,11 +8,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-namespace {
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
+#include "ui/QtTextUnit.h"
 
+namespace {
 QSpinBox* Zahlfeld(QWidget* vater, int von, int bis, int wert, const char* name) {
   auto* s = new QSpinBox(vater);
   s->setRange(von, bis);

@@ -22,12 +22,7 @@
 #include "settings/VersStandardFormUnit.h"
 #include "settings/ZeitFormUnit.h"
 #include "ui/PlanFensterHilfe.h"
-
-namespace {
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-}  // namespace
+#include "ui/QtTextUnit.h"
 
 TEST(StandardForm, WechselnUebernimmtWieOkUndOeffnetDenGewaehlten) {
   TTestUmgebung u;

@@ -21,14 +21,11 @@
 #include "substitution/VStdFormUnit.h"
 #include "substitution/VertrFormUnit.h"
 #include "substitution/VertrUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/VWahlFormUnit.h"
 #include "ui/PlanFensterHilfe.h"
 
 namespace {
-
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 // Vertretungen und Konten als Text: was nach Sichern und Lesen gleich sein muss.
 std::string Stand() {

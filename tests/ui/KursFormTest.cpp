@@ -29,14 +29,11 @@
 #include "ui/KursFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/QuonGridUnit.h"
 #include "ui/SperrQuonGridUnit.h"
 
 namespace {
-
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 // Wählt im nächsten Aufklappmenü den Eintrag des Objekts; merkt sich die Texte des Menüs.
 void WaehleImMenue(const void* objekt, std::vector<std::string>* texte = nullptr) {

@@ -15,12 +15,9 @@
 #include "model/KlassenUnit.h"
 #include "planning/UndoUnit.h"
 #include "ui/ManuellFormUnit.h"
+#include "ui/QtTextUnit.h"
 
 namespace {
-
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 using TStundenBild = std::vector<std::tuple<const TKurs*, int, int, int, const TRaum*, bool>>;
 TStundenBild Bild(const TSchule& s) {

@@ -13,13 +13,10 @@
 #include "substitution/FehlzeitUnit.h"
 #include "substitution/VStatFormUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/SchulHalterUnit.h"
 
 namespace {
-
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 class PaletteExportTest : public ::testing::Test {
  protected:

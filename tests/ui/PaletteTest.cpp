@@ -24,14 +24,11 @@
 #include "ui/KueFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/SchulHalterUnit.h"
 #include "ui/UeberFormUnit.h"
 
 namespace {
-
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 // Führt f aus, sobald ein modales Fenster der Klasse D offen ist.
 template <class D>

@@ -15,15 +15,12 @@
 #include "ui/FehlerFormUnit.h"
 #include "ui/KompFormUnit.h"
 #include "ui/PlLoeschFormUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/QuonGridUnit.h"
 #include "ui/SVFormUnit.h"
 #include "ui/SperrQuonGridUnit.h"
 
 namespace {
-
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 class PflegeFormTest : public PlanFensterTest {
  protected:

@@ -14,13 +14,10 @@
 #include "ui/ElementFensterUnit.h"
 #include "ui/KlPlnFormUnit.h"
 #include "ui/LePlnFormUnit.h"
+#include "ui/QtTextUnit.h"
 #include "ui/RaPlnFormUnit.h"
 
 namespace {
-
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 using PlnFormTest = PlanFensterTest;
 

@@ -1,14 +1,11 @@
 // Die Statistikfenster: Öffnen aus dem Menü, ganze Zeilen kopieren, Löschen eines Elements,
 // Doppelklick auf eine leere Zeile.
 #include "PlanFensterHilfe.h"
+#include "ui/QtTextUnit.h"
 #include "ui/StatistikFormUnit.h"
 #include "ui/StatistikUnit.h"
 
 namespace {
-
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 class StatistikFormTest : public PlanFensterTest {
  protected:

@@ -1,12 +1,9 @@
 // Die Übersichtsfenster: Öffnen aus dem Menü, Kopieren, Mausgesten, Löschen eines Elements.
 #include "PlanFensterHilfe.h"
+#include "ui/QtTextUnit.h"
 #include "ui/UebersichtFormUnit.h"
 
 namespace {
-
-QString T(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
 
 class UebersichtFormTest : public PlanFensterTest {
  protected:
