@@ -499,8 +499,10 @@ TEST_F(KursTest, PlanRefreshZeichnetPlaeneUndUebersichtenOhneAenderung) {
   TKlasse* k = schule.HoleKlasse("5a");
   TRaum* r = schule.HoleRaum("R");
   TKurs* kurs = TKurs::IKurs(l, k, nullptr, nullptr, r, 2);
-  TTestFenster lPlan(9, "Plan L"), kPlan(10, "Plan 5a"), rPlan(11, "Plan R"),
-      ueb(32, "Übersicht für Klassen"), manuell(68, "Manuell"), stat(72, "Lehrerstatistik");
+  TTestFenster lPlan(FensterArt::LehrerPlan, "Plan L"), kPlan(FensterArt::KlassenPlan, "Plan 5a"),
+      rPlan(FensterArt::RaumPlan, "Plan R"),
+      ueb(FensterArt::KlassenUebersicht, "Übersicht für Klassen"),
+      manuell(FensterArt::Manuell, "Manuell"), stat(FensterArt::LehrerStatistik, "Lehrerstatistik");
   l->fPlnFenster = &lPlan;
   k->fPlnFenster = &kPlan;
   r->fPlnFenster = &rPlan;
@@ -518,7 +520,7 @@ TEST_F(KursTest, PlanRefreshZeichnetPlaeneUndUebersichtenOhneAenderung) {
 
 TEST_F(KursTest, FensterRefreshErreichtAlleKurseUndDasKursfenster) {
   TKurs* kurs = TKurs::IKurs(nullptr, nullptr, nullptr, nullptr, nullptr, 2);
-  TTestFenster alle(21, "alle Kurse"), kursFenster(67, "Kurs");
+  TTestFenster alle(FensterArt::AlleKurse, "alle Kurse"), kursFenster(FensterArt::Kurs, "Kurs");
   schule.fKursDepForm = &alle;
   schule.fKursForm = &kursFenster;
   kurs->FensterRefresh();

@@ -180,28 +180,31 @@ TEST_F(SchuleTest, SetzeKalenderUebergehtWochenUndPlanversionenAusserhalb) {
 }
 
 TEST_F(SchuleTest, FensterartenAlsDaten) {
-  ASSERT_NE(FensterArtEintrag(31), nullptr);
-  EXPECT_STREQ(FensterArtEintrag(31)->Titel, "Übersicht für Lehrer");
-  EXPECT_STREQ(FensterArtEintrag(83)->Titel, "wöchentlicher Unterrichtsausfall");
-  EXPECT_STREQ(FensterArtEintrag(82)->Titel, "Vertretungsübersicht für Klassen");
-  EXPECT_STREQ(FensterArtEintrag(77)->Titel, "UV-Statistik");
-  EXPECT_EQ(FensterArtEintrag(9)->Titel, nullptr);  // nennt das Element
+  ASSERT_NE(FensterArtEintrag(FensterArt::LehrerUebersicht), nullptr);
+  EXPECT_STREQ(FensterArtEintrag(FensterArt::LehrerUebersicht)->Titel, "Übersicht für Lehrer");
+  EXPECT_STREQ(FensterArtEintrag(FensterArt::WoAusfall)->Titel, "wöchentlicher Unterrichtsausfall");
+  EXPECT_STREQ(FensterArtEintrag(FensterArt::VertrUebKlassen)->Titel,
+               "Vertretungsübersicht für Klassen");
+  EXPECT_STREQ(FensterArtEintrag(FensterArt::UVStatistik)->Titel, "UV-Statistik");
+  EXPECT_EQ(FensterArtEintrag(FensterArt::LehrerPlan)->Titel, nullptr);  // nennt das Element
   EXPECT_EQ(FensterArtEintrag(99), nullptr);
   EXPECT_EQ(FensterArtEintrag(13), nullptr);
   std::vector<int> neu;
   for (const auto& e : FensterArten())
     if (e.AlleUpdate) neu.push_back(e.Art);
+  // Die Kennzahlen, wie sie in der Schuldatei stehen.
   const std::vector<int> erwartet = {9,  10, 11, 12, 14, 16, 17, 18, 19, 20, 21, 22,
                                      31, 32, 33, 61, 62, 63, 64, 65, 66, 67, 68, 69,
                                      71, 72, 73, 74, 75, 76, 77, 80, 81, 82};
   EXPECT_EQ(neu, erwartet);
-  EXPECT_TRUE(FensterInGruppe(20, TFensterGruppe::Deputat));
-  EXPECT_FALSE(FensterInGruppe(21, TFensterGruppe::Deputat));
+  EXPECT_TRUE(FensterInGruppe(FensterArt::RaumDeputat, TFensterGruppe::Deputat));
+  EXPECT_FALSE(FensterInGruppe(FensterArt::AlleKurse, TFensterGruppe::Deputat));
 }
 
 TEST_F(SchuleTest, FensterlisteNachIdentitaetNichtNachUeberschrift) {
   // Lehrer und Raum "A1": zwei Planfenster mit derselben Überschrift.
-  TTestFenster a(9, "Plan A1"), b(11, "Plan A1"), c(72, "Lehrerstatistik");
+  TTestFenster a(FensterArt::LehrerPlan, "Plan A1"), b(FensterArt::RaumPlan, "Plan A1"),
+      c(FensterArt::LehrerStatistik, "Lehrerstatistik");
   schule.FensterAnmelden(&a);
   schule.FensterAnmelden(&b);
   schule.FensterAnmelden(&a);  // zweimal angemeldet: einmal eingetragen
@@ -223,8 +226,8 @@ TEST_F(SchuleTest, FensterlisteNachIdentitaetNichtNachUeberschrift) {
 }
 
 TEST_F(SchuleTest, AlleFensterUpdateBautNachArtNeuUndStapeltInListenfolge) {
-  TTestFenster plan(9, "Plan L"), fehler(15, "Fehler"), ausfall(83, "Ausfall"),
-      dep(21, "alle Kurse");
+  TTestFenster plan(FensterArt::LehrerPlan, "Plan L"), fehler(FensterArt::Fehler, "Fehler"),
+      ausfall(FensterArt::WoAusfall, "Ausfall"), dep(FensterArt::AlleKurse, "alle Kurse");
   for (TTestFenster* f : {&plan, &fehler, &ausfall, &dep}) schule.FensterAnmelden(f);
   schule.SetDirty(false);
   schule.AlleFensterUpdate();
@@ -239,7 +242,7 @@ TEST_F(SchuleTest, AlleFensterUpdateBautNachArtNeuUndStapeltInListenfolge) {
 
 TEST_F(SchuleTest, AlleFensterUpdateBehaeltDasAenderungskennzeichenUndStelltEsWiederHer) {
   TLehrer* l = schule.HoleLehrer("L");
-  TTestFenster daten(61, "Lehrer L");
+  TTestFenster daten(FensterArt::LehrerDaten, "Lehrer L");
   l->fGrDatFenster = &daten;
   schule.FensterAnmelden(&daten);
   schule.SetDirty(false);
@@ -262,7 +265,8 @@ TEST_F(SchuleTest, AlleFensterUpdateBehaeltDasAenderungskennzeichenUndStelltEsWi
 }
 
 TEST_F(SchuleTest, AlleFensterSchliessenSchliesstJedesFensterEinmal) {
-  TTestFenster stat(72, "Lehrerstatistik"), plan(9, "Plan L");
+  TTestFenster stat(FensterArt::LehrerStatistik, "Lehrerstatistik"),
+      plan(FensterArt::LehrerPlan, "Plan L");
   schule.fLeStatForm = &stat;
   schule.FensterAnmelden(&stat);
   schule.FensterAnmelden(&plan);
@@ -276,7 +280,7 @@ TEST_F(SchuleTest, AlleFensterSchliessenSchliesstJedesFensterEinmal) {
 }
 
 TEST_F(SchuleTest, ZerstoerenSchliesstDieFenster) {
-  TTestFenster plan(9, "Plan L");
+  TTestFenster plan(FensterArt::LehrerPlan, "Plan L");
   schule.FensterAnmelden(&plan);
   env.NeueSchule();
   EXPECT_EQ(plan.fGeschlossen, 1);
@@ -287,7 +291,7 @@ TEST_F(SchuleTest, KursEntfernenLoeschtAusgewaehlteKurseDieGeaendertWerdenDuerfe
   TKurs* frei = TKurs::IKurs(l, nullptr, nullptr, nullptr, nullptr, 2);
   TKurs* verplant = TKurs::IKurs(l, nullptr, nullptr, nullptr, nullptr, 2);
   verplant->NeueSetzung(1, 1, 1, nullptr);
-  TTestFenster dep(16, "Deputat L");
+  TTestFenster dep(FensterArt::LehrerDeputat, "Deputat L");
   dep.fAuswahl = {frei, verplant, frei};
   Aktiviere(schule, dep);
   env.dialog.Antworte("Nein");
@@ -297,7 +301,7 @@ TEST_F(SchuleTest, KursEntfernenLoeschtAusgewaehlteKurseDieGeaendertWerdenDuerfe
   EXPECT_EQ(env.dialog.fProtokoll.size(), 1u);  // nur der verplante Kurs fragt
   EXPECT_EQ(dep.fUpdates, 1);
 
-  TTestFenster uv(12, "UV T"), plan(9, "Plan L");
+  TTestFenster uv(FensterArt::UVTabelle, "UV T"), plan(FensterArt::LehrerPlan, "Plan L");
   uv.fAuswahl = {verplant};
   plan.fAuswahl = {verplant};
   Aktiviere(schule, plan);
@@ -385,7 +389,7 @@ TEST_F(VertretungsListeTest, LoeschenLoestVerweiseUndNimmtDieStattPartnerinMit) 
   TVertretung* dritte = Neu(12.5);
   gedeckt->fZu = eigene;  // gedeckt statt der eigenen Stunde
   eigene->fVon = gedeckt;
-  TTestFenster wahl(80, "Vertretungswahl");
+  TTestFenster wahl(FensterArt::VertretungsWahl, "Vertretungswahl");
   eigene->fFenster = &wahl;
   eigene->fStattListe.ListeAnhaengen(std::make_unique<TStatt>());
   schule.VertretungLoeschen(eigene);

@@ -208,8 +208,8 @@ TEST(SchulDateiLesen, KleineSchuleMitAllenFeldern) {
   EXPECT_EQ(s.fParListe->fSpalten, 2);
   EXPECT_EQ(s.fParListe->fListe, (std::vector<TKopplung*>{rel5, nullptr}));
   EXPECT_EQ(s.fGespeicherteFenster,
-            (std::vector<TFensterSatz>{{9, "M\xDCL", {10, 20, 300, 200}},
-                                       {21, "alle Kurse", {-5, 0, 640, 480}}}));
+            (std::vector<TFensterSatz>{{FensterArt::LehrerPlan, "M\xDCL", {10, 20, 300, 200}},
+                                       {FensterArt::AlleKurse, "alle Kurse", {-5, 0, 640, 480}}}));
 
   // Wieder geschrieben: dieselben Bytes.
   EXPECT_EQ(SchuleAlsBytes(s), KleineSchuleRoh().Bytes());
@@ -229,7 +229,7 @@ TEST(SchulDateiLesen, JedesFensterStehtNachVielemSichernEinmalInDerDatei) {
   for (int runde = 0; runde < 3; ++runde) {
     std::string fehler;
     ASSERT_TRUE(Lies(u, bytes, fehler)) << fehler;
-    TFakeFenster plan(9, "MÜL");
+    TFakeFenster plan(FensterArt::LehrerPlan, "MÜL");
     u.schule().FensterAnmelden(&plan);
     bytes = SchuleAlsBytes(u.schule());
     u.schule().FensterAbmelden(&plan);
@@ -237,11 +237,11 @@ TEST(SchulDateiLesen, JedesFensterStehtNachVielemSichernEinmalInDerDatei) {
   std::string fehler;
   ASSERT_TRUE(Lies(u, bytes, fehler)) << fehler;
   EXPECT_EQ(u.schule().fGespeicherteFenster,
-            (std::vector<TFensterSatz>{{9, "M\xDCL", {0, 0, 0, 0}},
-                                       {21, "alle Kurse", {-5, 0, 640, 480}}}));
+            (std::vector<TFensterSatz>{{FensterArt::LehrerPlan, "M\xDCL", {0, 0, 0, 0}},
+                                       {FensterArt::AlleKurse, "alle Kurse", {-5, 0, 640, 480}}}));
   // Zwei offene Fenster mit einer Überschrift kommen beide in die Datei, das zuletzt angemeldete
   // zuerst (es liegt oben).
-  TFakeFenster links(9, "MÜL"), rechts(9, "MÜL");
+  TFakeFenster links(FensterArt::LehrerPlan, "MÜL"), rechts(FensterArt::LehrerPlan, "MÜL");
   links.fLage = {1, 2, 3, 4};
   rechts.fLage = {5, 6, 7, 8};
   u.schule().FensterAnmelden(&links);
@@ -251,13 +251,13 @@ TEST(SchulDateiLesen, JedesFensterStehtNachVielemSichernEinmalInDerDatei) {
   u.schule().FensterAbmelden(&rechts);
   ASSERT_TRUE(Lies(u, bytes, fehler)) << fehler;
   EXPECT_EQ(u.schule().fGespeicherteFenster,
-            (std::vector<TFensterSatz>{{9, "M\xDCL", {5, 6, 7, 8}},
-                                       {9, "M\xDCL", {1, 2, 3, 4}},
-                                       {21, "alle Kurse", {-5, 0, 640, 480}}}));
+            (std::vector<TFensterSatz>{{FensterArt::LehrerPlan, "M\xDCL", {5, 6, 7, 8}},
+                                       {FensterArt::LehrerPlan, "M\xDCL", {1, 2, 3, 4}},
+                                       {FensterArt::AlleKurse, "alle Kurse", {-5, 0, 640, 480}}}));
   // Zwei Sätze mit einer Überschrift bleiben beide (zwei Lehrer können ein Kürzel teilen); welcher
   // welches Fenster öffnet, entscheidet das Wiederöffnen.
   TRohDatei roh = KleineSchuleRoh();
-  roh.Fenster.push_back({9, "M\xDCL"});
+  roh.Fenster.push_back({FensterArt::LehrerPlan, "M\xDCL"});
   TSchule& s = GeleseneKleineSchule(u, roh);
   ASSERT_EQ(s.fGespeicherteFenster.size(), 3u);
   EXPECT_EQ(s.fGespeicherteFenster[0].Lage, (TFensterLage{10, 20, 300, 200}));
@@ -525,7 +525,7 @@ TEST(SchulDateiLesen, WerteAusserhalbIhresBereichsWerdenAusgebessert) {
   roh.Kurse[0].Tabelle = 0;
   roh.Kurse[1].Tabelle = 5;
   roh.Fenster.push_back({2, "gibt es nicht"});
-  roh.Fenster.push_back({69, "Vertretungen"});
+  roh.Fenster.push_back({FensterArt::Vertretungen, "Vertretungen"});
   roh.Fenster.push_back({-1, "auch nicht"});
   roh.ParZeilen = 0;
   roh.ParSpalten = 5;
@@ -538,7 +538,7 @@ TEST(SchulDateiLesen, WerteAusserhalbIhresBereichsWerdenAusgebessert) {
   EXPECT_EQ(s.fKursMenge[0]->fTabellenNr, 1);
   EXPECT_EQ(s.fKursMenge[1]->fTabellenNr, 1);
   ASSERT_EQ(s.fGespeicherteFenster.size(), 3u);
-  EXPECT_EQ(s.fGespeicherteFenster[2].Art, 69);
+  EXPECT_EQ(s.fGespeicherteFenster[2].Art, FensterArt::Vertretungen);
   EXPECT_EQ(s.fParListe->fZeilen, 1);
   EXPECT_EQ(s.fParListe->fSpalten, 1);
   EXPECT_EQ(s.fParListe->fListe, std::vector<TKopplung*>{nullptr});

@@ -84,7 +84,7 @@ struct TRohFehl {
 };
 
 struct TRohFenster {
-  int Art = 9;
+  int Art = FensterArt::LehrerPlan;
   std::string Titel;
   int Links = 0, Oben = 0, Breite = 100, Hoehe = 100;
 };

@@ -32,7 +32,7 @@ struct TKleineSchule {
   TUVTab *uv1 = nullptr, *uv2 = nullptr;
   TKurs *k1 = nullptr, *k2 = nullptr;
   TVertretung *v1 = nullptr, *v2 = nullptr;
-  TFakeFenster fenster{9, "MÜL"};
+  TFakeFenster fenster{FensterArt::LehrerPlan, "MÜL"};
   // Das Fenster meldet sich ab, bevor es vergeht.
   ~TKleineSchule() {
     if (SchuleVorhanden()) Schule().FensterAbmelden(&fenster);
@@ -159,7 +159,7 @@ inline void BaueKleineSchule(TSchule& s, TKleineSchule& k) {
 
   k.fenster.fLage = {10, 20, 300, 200};
   s.FensterAnmelden(&k.fenster);
-  s.fGespeicherteFenster.push_back({21, "alle Kurse", {-5, 0, 640, 480}});
+  s.fGespeicherteFenster.push_back({FensterArt::AlleKurse, "alle Kurse", {-5, 0, 640, 480}});
 
   k.mue->fLetzteAenderung = 46000.5;
   k.sch->fLetzteAenderung = 0;  // nie geändert: wird als 1.1.1904 gespeichert
@@ -280,7 +280,8 @@ inline TRohDatei KleineSchuleRoh() {
   r.ParZeilen = 1;
   r.ParSpalten = 2;
   r.Par = {1, -1};
-  r.Fenster = {{9, "M\xDCL", 10, 20, 300, 200}, {21, "alle Kurse", -5, 0, 640, 480}};
+  r.Fenster = {{FensterArt::LehrerPlan, "M\xDCL", 10, 20, 300, 200},
+               {FensterArt::AlleKurse, "alle Kurse", -5, 0, 640, 480}};
   return r;
 }
 

@@ -220,7 +220,8 @@ namespace {
 // Ein Manuellfenster, dessen Neuzeichnen seine Konfliktlisten neu baut (hier: leert).
 class TManuellFenster : public TFakeFenster, public TManuellProtokoll {
  public:
-  explicit TManuellFenster(TKonfliktListe& liste) : TFakeFenster(68, "Manuell"), fListe(liste) {}
+  explicit TManuellFenster(TKonfliktListe& liste)
+      : TFakeFenster(FensterArt::Manuell, "Manuell"), fListe(liste) {}
   void FensterRefresh() override {
     TFakeFenster::FensterRefresh();
     fListe.ListeLeeren();

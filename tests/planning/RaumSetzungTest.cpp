@@ -37,7 +37,8 @@ TEST_F(RaumSetzungTest, FreierRaumIstDerErsteWederGesperrtNochBesetzte) {
 
 TEST_F(RaumSetzungTest, RaumAendernUndEntfernenFuehrenDieRaumbelegung) {
   TKurs* kurs = Kurs(l1, fD, {k5a}, {r1, r2}, nullptr, 2);
-  TZellenFenster r1Plan(11), r2Plan(11), ueb(33);
+  TZellenFenster r1Plan(FensterArt::RaumPlan), r2Plan(FensterArt::RaumPlan),
+      ueb(FensterArt::RaumUebersicht);
   r1->fPlnFenster = &r1Plan;
   r2->fPlnFenster = &r2Plan;
   s.fRaumUebForm = &ueb;

@@ -76,7 +76,7 @@ TEST_F(SetzbarTest, RechtsWahlBerechnetDieMoeglichenZellenUndLaesstSieMarkieren)
   voll->NeueSetzung(1, 4, 4, nullptr);          // voll verplant: hindert nicht
   l3->fSperrung.SetWocheTagStd(1, 3, 3, true);  // Sperre von "voll": zählt nicht
   r1->fSperrung.SetWocheTagStd(1, 1, 1, true);
-  TZellenFenster plan(10);
+  TZellenFenster plan(FensterArt::KlassenPlan);
   kurs->RechtsWahl(r1, &plan);
   EXPECT_EQ(plan.fMarkiert, std::vector<TKurs*>{kurs});
   const TWochBereich& u1 = kurs->fSetzungUnmoeglich;

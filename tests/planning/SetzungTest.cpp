@@ -130,7 +130,9 @@ TEST_F(SetzungTest, PlanfensterUndUebersichtenZeigenDieZellenDerAktuellenWoche) 
   st.fMaxTageNeu = 5;
   TKurs* a = Kurs(l1, fD, {k5a}, {r1}, g, 3);
   TKurs* b = Kurs(l2, fE, {k5a}, {r2}, g, 3);
-  TZellenFenster lPlan(9), kPlan(10), rPlan(11), lUeb(31), kUeb(32), rUeb(33);
+  TZellenFenster lPlan(FensterArt::LehrerPlan), kPlan(FensterArt::KlassenPlan),
+      rPlan(FensterArt::RaumPlan), lUeb(FensterArt::LehrerUebersicht),
+      kUeb(FensterArt::KlassenUebersicht), rUeb(FensterArt::RaumUebersicht);
   l1->fPlnFenster = &lPlan;
   k5a->fPlnFenster = &kPlan;
   r1->fPlnFenster = &rPlan;

@@ -51,7 +51,7 @@ TEST_F(UndoTest, DreiSchritteWerdenInUmgekehrterFolgeZurueckgenommen) {
   EXPECT_EQ(u.fenster.fUndoBefehle, (std::vector<bool>{true, true, true}));
 
   // Die Reihenfolge zeigt sich in den Planfenstern: erst C weg, dann B zurück, dann A weg.
-  TZellenFenster plan5a(10), plan5b(10);
+  TZellenFenster plan5a(FensterArt::KlassenPlan), plan5b(FensterArt::KlassenPlan);
   k5a->fPlnFenster = &plan5a;
   k5b->fPlnFenster = &plan5b;
   Widerrufen();

@@ -102,7 +102,7 @@ TEST(StandardForm, KursvorgabenOhneDeputatsfensterSperrenDasKopieren) {
     using TFakeFenster::TFakeFenster;
     std::vector<TKurs*> AusgewaehlteKurse() const override { return fKurse; }
     std::vector<TKurs*> fKurse;
-  } dep(16, "Deputat MUE");
+  } dep(FensterArt::LehrerDeputat, "Deputat MUE");
   dep.fKurse = {k};
   Schule().SetAktivesFenster(&dep);
   TKursStandardForm g;

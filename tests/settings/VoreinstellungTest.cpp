@@ -19,7 +19,7 @@ TEST_F(VoreinstellungTest, WenigerTageEntferntDieSamstagsstundenErstNachDerFrage
   TSetzung* samstag = kurs->NeueSetzung(1, 6, 2, r1);
   ASSERT_NE(samstag, nullptr);
   ASSERT_EQ(s.fVertretungsMenge.ListeZahlElemente(), 1);
-  TFakeFenster plan(9, "Plan");
+  TFakeFenster plan(FensterArt::LehrerPlan, "Plan");
   s.FensterAnmelden(&plan);
 
   TEckWerte w = EckWerteAusStandard();

@@ -174,7 +174,7 @@ TEST_F(VertrFormTest, DerMorgenVonDerAbwesenheitBisZurMonatsuebersicht) {
   palette.Befehl(T("Daten/Vertretung/Vertretungsübersicht für Lehrer"))->trigger();
   auto* ueb = dynamic_cast<TVStatForm*>(Schule().fVLeStatForm);
   ASSERT_NE(ueb, nullptr);
-  EXPECT_EQ(ueb->FensterArt(), 81);
+  EXPECT_EQ(ueb->FensterArt(), FensterArt::VertrUebLehrer);
   EXPECT_EQ(ueb->StatGrid->Cells(8, 0), T("Bemerkung"));
   int zeile = 0;
   for (int r = 1; r < ueb->StatGrid->RowCount(); ++r)
@@ -295,7 +295,7 @@ TEST_F(VertrFormTest, GeloeschteVertretungenErfahrenTagesplanUndUebersicht) {
   palette.Befehl(T("Daten/Vertretung/Vertretungsübersicht für Klassen"))->trigger();
   auto* ueb = dynamic_cast<TVStatForm*>(Schule().fVKlStatForm);
   ASSERT_NE(ueb, nullptr);
-  EXPECT_EQ(ueb->FensterArt(), 82);
+  EXPECT_EQ(ueb->FensterArt(), FensterArt::VertrUebKlassen);
   EXPECT_EQ(ueb->StatGrid->Cells(4, 0), T("Lehrer"));
   ASSERT_EQ(ueb->fZeilen.size(), 2u);
   EXPECT_EQ(ueb->fZeilen[0].Vertretung, v);

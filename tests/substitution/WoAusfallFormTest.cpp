@@ -63,7 +63,7 @@ TEST(WoAusfallFormTest, BeginntMitDieserWocheUndSperrtOhneWoche) {
   TWoAusfallForm* form = WoAusfallZeigen();
   ASSERT_NE(form, nullptr);
   EXPECT_EQ(form->windowTitle().toStdString(), "wöchentlicher Unterrichtsausfall");
-  EXPECT_EQ(form->FensterArt(), 83);
+  EXPECT_EQ(form->FensterArt(), FensterArt::WoAusfall);
   EXPECT_EQ(form->KWSpin->value(), 50);
   EXPECT_EQ(form->JahrSpin->value(), 2026);
   EXPECT_EQ(form->VonBisLabel->text().toStdString(), "07.12.2026 - 13.12.2026");
@@ -108,7 +108,7 @@ TEST(WoAusfallFormTest, VULundVUKZeigenDieUebersichtenDerWoche) {
   form->VULButton->click();
   auto* le = dynamic_cast<TVStatForm*>(u.schule().fVLeStatForm);
   ASSERT_NE(le, nullptr);
-  EXPECT_EQ(le->FensterArt(), 81);
+  EXPECT_EQ(le->FensterArt(), FensterArt::VertrUebLehrer);
   EXPECT_EQ(le->VonZeit(), DatumZuZahl(2026, 12, 14) + 0.5);
   EXPECT_EQ(le->BisZeit(), DatumZuZahl(2026, 12, 20) + 0.5);
   EXPECT_EQ(u.schule().fVKlStatForm, nullptr);

@@ -101,25 +101,25 @@ TEST_F(ElementFenster, KennzahlenNachWahl) {
   TRaum* r = s.HoleRaum("R1");
   TUVTab* uv = s.HoleUVTab("UV");
   using F = TFensterArt;
-  EXPECT_EQ(ElementFensterKennung(lehrer[0], F::GFenster), 61);
-  EXPECT_EQ(ElementFensterKennung(uv, F::GFenster), 66);
-  EXPECT_EQ(ElementFensterKennung(lehrer[0], F::DFenster), 16);
-  EXPECT_EQ(ElementFensterKennung(r, F::DFenster), 20);
-  EXPECT_EQ(ElementFensterKennung(uv, F::DFenster), 12);
-  EXPECT_EQ(ElementFensterKennung(lehrer[0], F::PFenster), 9);
-  EXPECT_EQ(ElementFensterKennung(k, F::PFenster), 10);
-  EXPECT_EQ(ElementFensterKennung(r, F::PFenster), 11);
+  EXPECT_EQ(ElementFensterKennung(lehrer[0], F::GFenster), FensterArt::LehrerDaten);
+  EXPECT_EQ(ElementFensterKennung(uv, F::GFenster), FensterArt::UVDaten);
+  EXPECT_EQ(ElementFensterKennung(lehrer[0], F::DFenster), FensterArt::LehrerDeputat);
+  EXPECT_EQ(ElementFensterKennung(r, F::DFenster), FensterArt::RaumDeputat);
+  EXPECT_EQ(ElementFensterKennung(uv, F::DFenster), FensterArt::UVTabelle);
+  EXPECT_EQ(ElementFensterKennung(lehrer[0], F::PFenster), FensterArt::LehrerPlan);
+  EXPECT_EQ(ElementFensterKennung(k, F::PFenster), FensterArt::KlassenPlan);
+  EXPECT_EQ(ElementFensterKennung(r, F::PFenster), FensterArt::RaumPlan);
   // Ohne Plan: das Deputatsfenster (für UV-Tabellen ihr UV-Fenster).
-  EXPECT_EQ(ElementFensterKennung(ko, F::PFenster), 18);
-  EXPECT_EQ(ElementFensterKennung(f, F::PFenster), 19);
-  EXPECT_EQ(ElementFensterKennung(uv, F::PFenster), 12);
-  EXPECT_EQ(FensterWahlVon(12), F::DFenster);
-  EXPECT_FALSE(FensterWahlVon(21).has_value());
-  EXPECT_FALSE(FensterWahlVon(67).has_value());
+  EXPECT_EQ(ElementFensterKennung(ko, F::PFenster), FensterArt::KopplungsDeputat);
+  EXPECT_EQ(ElementFensterKennung(f, F::PFenster), FensterArt::FachDeputat);
+  EXPECT_EQ(ElementFensterKennung(uv, F::PFenster), FensterArt::UVTabelle);
+  EXPECT_EQ(FensterWahlVon(FensterArt::UVTabelle), F::DFenster);
+  EXPECT_FALSE(FensterWahlVon(FensterArt::AlleKurse).has_value());
+  EXPECT_FALSE(FensterWahlVon(FensterArt::Kurs).has_value());
 }
 
 TEST_F(ElementFenster, WahlErsetztDasAktivePlanfensterEinesAnderenLehrers) {
-  TElementFenster& plan = Offen(9, lehrer[0]);
+  TElementFenster& plan = Offen(FensterArt::LehrerPlan, lehrer[0]);
   ElementFensterOeffnen(lehrer[1], TFensterArt::PFenster, 0);
   EXPECT_EQ(dienst.fNeu.size(), 1u);
   EXPECT_EQ(plan.fElement, lehrer[1]);
@@ -129,28 +129,28 @@ TEST_F(ElementFenster, WahlErsetztDasAktivePlanfensterEinesAnderenLehrers) {
 }
 
 TEST_F(ElementFenster, MitShiftEinZweitesPlanfenster) {
-  TElementFenster& plan = Offen(9, lehrer[0]);
+  TElementFenster& plan = Offen(FensterArt::LehrerPlan, lehrer[0]);
   ElementFensterOeffnen(lehrer[1], TFensterArt::PFenster, umShift);
   ASSERT_EQ(dienst.fNeu.size(), 2u);
   EXPECT_EQ(plan.fElement, lehrer[0]);
   EXPECT_EQ(dienst.fNeu[1]->fElement, lehrer[1]);
-  EXPECT_EQ(dienst.fNeu[1]->fArt, 9);
+  EXPECT_EQ(dienst.fNeu[1]->fArt, FensterArt::LehrerPlan);
 }
 
 TEST_F(ElementFenster, AndereArtOderKeinFensterOeffnetNeu) {
   ElementFensterOeffnen(lehrer[0], TFensterArt::GFenster, 0);
   ASSERT_EQ(dienst.fNeu.size(), 1u);
-  EXPECT_EQ(dienst.fNeu[0]->fArt, 61);
+  EXPECT_EQ(dienst.fNeu[0]->fArt, FensterArt::LehrerDaten);
   // Aktiv ist nun das Datenfenster; die Wahl "Deputat" öffnet daneben ein Deputatsfenster.
   ElementFensterOeffnen(lehrer[1], TFensterArt::DFenster, 0);
   ASSERT_EQ(dienst.fNeu.size(), 2u);
-  EXPECT_EQ(dienst.fNeu[1]->fArt, 16);
+  EXPECT_EQ(dienst.fNeu[1]->fArt, FensterArt::LehrerDeputat);
   EXPECT_EQ(dienst.fNeu[0]->fElement, lehrer[0]);
 }
 
 TEST_F(ElementFenster, VorhandenesFensterKommtNachVorn) {
-  TElementFenster& b = Offen(9, lehrer[1]);
-  TElementFenster& a = Offen(9, lehrer[0]);  // aktiv
+  TElementFenster& b = Offen(FensterArt::LehrerPlan, lehrer[1]);
+  TElementFenster& a = Offen(FensterArt::LehrerPlan, lehrer[0]);  // aktiv
   dienst.fStapel.clear();
   ElementFensterOeffnen(lehrer[1], TFensterArt::PFenster, umShift);
   EXPECT_EQ(dienst.fStapel, std::vector<std::string>{"CD"});
@@ -162,18 +162,18 @@ TEST_F(ElementFenster, VorhandenesFensterKommtNachVorn) {
 }
 
 TEST_F(ElementFenster, FensterartKnopfWechseltDasFensterDesElements) {
-  TElementFenster& plan = Offen(9, lehrer[2]);
+  TElementFenster& plan = Offen(FensterArt::LehrerPlan, lehrer[2]);
   FensterArtWaehlen(TFensterArt::GFenster, 0);
   EXPECT_EQ(s.fFensterArt, TFensterArt::GFenster);
   EXPECT_EQ(plan.fGeschlossen, 1);
   ASSERT_EQ(dienst.fNeu.size(), 2u);
-  EXPECT_EQ(dienst.fNeu[1]->fArt, 61);
+  EXPECT_EQ(dienst.fNeu[1]->fArt, FensterArt::LehrerDaten);
   EXPECT_EQ(dienst.fNeu[1]->fElement, lehrer[2]);
   // Mit Shift bleibt das Datenfenster offen, daneben kommt das Deputat.
   FensterArtWaehlen(TFensterArt::DFenster, umShift);
   EXPECT_EQ(dienst.fNeu[1]->fGeschlossen, 0);
   ASSERT_EQ(dienst.fNeu.size(), 3u);
-  EXPECT_EQ(dienst.fNeu[2]->fArt, 16);
+  EXPECT_EQ(dienst.fNeu[2]->fArt, FensterArt::LehrerDeputat);
   // "Deputate" bei aktivem Deputatsfenster: nichts zu wechseln.
   FensterArtWaehlen(TFensterArt::DFenster, 0);
   EXPECT_EQ(dienst.fNeu.size(), 3u);
@@ -182,7 +182,7 @@ TEST_F(ElementFenster, FensterartKnopfWechseltDasFensterDesElements) {
 
 TEST_F(ElementFenster, PlaeneGibtEsNurFuerLehrerKlassenRaeume) {
   TFach* f = s.HoleFach("M");
-  TElementFenster& daten = Offen(64, f);
+  TElementFenster& daten = Offen(FensterArt::FachDaten, f);
   FensterArtWaehlen(TFensterArt::PFenster, 0);
   EXPECT_EQ(s.fFensterArt, TFensterArt::PFenster);
   EXPECT_EQ(daten.fGeschlossen, 0);
@@ -190,7 +190,7 @@ TEST_F(ElementFenster, PlaeneGibtEsNurFuerLehrerKlassenRaeume) {
 }
 
 TEST_F(ElementFenster, NaechsterNachDemLetztenLehrerIstDerErste) {
-  TElementFenster& plan = Offen(9, lehrer[2]);
+  TElementFenster& plan = Offen(FensterArt::LehrerPlan, lehrer[2]);
   Blaettern(1, 0);
   EXPECT_EQ(plan.fElement, lehrer[0]);
   Blaettern(-1, 0);
@@ -200,9 +200,9 @@ TEST_F(ElementFenster, NaechsterNachDemLetztenLehrerIstDerErste) {
 }
 
 TEST_F(ElementFenster, AndereFensterDesElementsGehenMit) {
-  TElementFenster& daten = Offen(61, lehrer[0]);
-  TElementFenster& dep = Offen(16, lehrer[0]);
-  TElementFenster& plan = Offen(9, lehrer[0]);  // aktiv
+  TElementFenster& daten = Offen(FensterArt::LehrerDaten, lehrer[0]);
+  TElementFenster& dep = Offen(FensterArt::LehrerDeputat, lehrer[0]);
+  TElementFenster& plan = Offen(FensterArt::LehrerPlan, lehrer[0]);  // aktiv
   dienst.fStapel.clear();
   Blaettern(1, 0);
   EXPECT_EQ(plan.fElement, lehrer[1]);
@@ -225,7 +225,7 @@ TEST_F(ElementFenster, MitStrgNurLehrerMitStundenOhneRaum) {
   ASSERT_TRUE(lehrer[2]->RaumFehltImPlan());
   ASSERT_FALSE(lehrer[1]->RaumFehltImPlan());
   s.SetDirty(false);
-  TElementFenster& plan = Offen(9, lehrer[0]);
+  TElementFenster& plan = Offen(FensterArt::LehrerPlan, lehrer[0]);
   Blaettern(1, umCtrl);
   EXPECT_EQ(plan.fElement, lehrer[2]);
   // Kein anderer fehlt ein Raum: einmal herum, es bleibt beim Lehrer.
@@ -238,7 +238,7 @@ TEST_F(ElementFenster, MitStrgNurLehrerMitStundenOhneRaum) {
 
 TEST_F(ElementFenster, FensterOhneElementBlaetternSelbst) {
   struct TKursFenster : TFakeFenster {
-    TKursFenster() : TFakeFenster(67, "Kurs") {}
+    TKursFenster() : TFakeFenster(FensterArt::Kurs, "Kurs") {}
     void Blaettern(int r, unsigned u) override { fAufrufe.push_back({r, u}); }
     std::vector<std::pair<int, unsigned>> fAufrufe;
   } kurs;

@@ -36,7 +36,9 @@ TEST(FensterSchliessen, MitAltSchliessenAlleUebrigenUndDasAltBitFaellt) {
   TUmschaltDienst dienst;
   const TUmschaltEinsatz einsatz(dienst);
   TSchule& s = u.schule();
-  TFakeFenster eigenes(9, "Plan A1"), gleichnamig(11, "Plan A1"), anderes(72, "Lehrerstatistik");
+  TFakeFenster eigenes(FensterArt::LehrerPlan, "Plan A1"),
+      gleichnamig(FensterArt::RaumPlan, "Plan A1"),
+      anderes(FensterArt::LehrerStatistik, "Lehrerstatistik");
   for (TFenster* f : {static_cast<TFenster*>(&eigenes), static_cast<TFenster*>(&gleichnamig),
                       static_cast<TFenster*>(&anderes)})
     s.FensterAnmelden(f);
@@ -61,7 +63,8 @@ namespace {
 // Ein Fenster, das beim Schließen die Umschalttasten verstellt (etwa über ein Tastenereignis).
 class TVerstellendesFenster : public TFakeFenster {
  public:
-  TVerstellendesFenster(TUmschaltDienst& dienst) : TFakeFenster(72), fDienst(dienst) {}
+  TVerstellendesFenster(TUmschaltDienst& dienst)
+      : TFakeFenster(FensterArt::LehrerStatistik), fDienst(dienst) {}
   void Schliessen() override {
     TFakeFenster::Schliessen();
     fDienst.UmschalttastenSetzen(umAlt);
@@ -75,7 +78,8 @@ TEST(FensterSchliessen, MitAltStehenShiftUndStrgDanachWieVorher) {
   const TUmschaltEinsatz einsatz(dienst);
   TSchule& s = u.schule();
   TVerstellendesFenster f(dienst);
-  TFakeFenster weigert(9, "Plan MUE");  // schließt sich nicht: bleibt angemeldet
+  TFakeFenster weigert(FensterArt::LehrerPlan,
+                       "Plan MUE");  // schließt sich nicht: bleibt angemeldet
   s.FensterAnmelden(&f);
   s.FensterAnmelden(&weigert);
   dienst.fUmschalt = umAlt | umShift | umCtrl;

@@ -16,23 +16,25 @@ TEST(FensterWieder, ElementNachDemRestDerUeberschrift) {
   TRaum* a1 = s.HoleRaum("A1");
   s.HoleLehrer("A1");
   TKopplung* rel = s.HoleKopplung("REL 5");
-  EXPECT_EQ(PlanFensterElement(s, {9, "Plan MUE", {}}), mue);
-  EXPECT_EQ(PlanFensterElement(s, {11, "Plan A1", {}}), a1);  // Raum, nicht der Lehrer A1
-  EXPECT_EQ(PlanFensterElement(s, {9, "Plan XYZ", {}}), nullptr);
-  EXPECT_EQ(PlanFensterElement(s, {9, "MUE", {}}), nullptr);  // ohne Leerzeichen
-  EXPECT_EQ(PlanFensterElement(s, {31, "Lehrerübersicht", {}}), nullptr);
+  EXPECT_EQ(PlanFensterElement(s, {FensterArt::LehrerPlan, "Plan MUE", {}}), mue);
+  EXPECT_EQ(PlanFensterElement(s, {FensterArt::RaumPlan, "Plan A1", {}}),
+            a1);  // Raum, nicht der Lehrer A1
+  EXPECT_EQ(PlanFensterElement(s, {FensterArt::LehrerPlan, "Plan XYZ", {}}), nullptr);
+  EXPECT_EQ(PlanFensterElement(s, {FensterArt::LehrerPlan, "MUE", {}}),
+            nullptr);  // ohne Leerzeichen
+  EXPECT_EQ(PlanFensterElement(s, {FensterArt::LehrerUebersicht, "Lehrerübersicht", {}}), nullptr);
   // Deputatsfenster ohne ihre Klammer mit Ist und Soll; Kürzel mit Leerzeichen bleiben ganz.
-  EXPECT_EQ(FensterElement(s, {16, "Deputat MUE [20,0/24,0]", {}}), mue);
-  EXPECT_EQ(FensterElement(s, {18, "Deputat REL 5", {}}), rel);
-  EXPECT_EQ(FensterElement(s, {61, "Grunddaten MUE", {}}), mue);
-  EXPECT_EQ(FensterElement(s, {61, "Grunddaten MUE [1/2]", {}}), nullptr);
+  EXPECT_EQ(FensterElement(s, {FensterArt::LehrerDeputat, "Deputat MUE [20,0/24,0]", {}}), mue);
+  EXPECT_EQ(FensterElement(s, {FensterArt::KopplungsDeputat, "Deputat REL 5", {}}), rel);
+  EXPECT_EQ(FensterElement(s, {FensterArt::LehrerDaten, "Grunddaten MUE", {}}), mue);
+  EXPECT_EQ(FensterElement(s, {FensterArt::LehrerDaten, "Grunddaten MUE [1/2]", {}}), nullptr);
   // UV-Tabellen: ihr Fenster und ihre Daten; ein Lehrer gleichen Kürzels zählt nicht.
   TUVTab* uv = s.HoleUVTab("MUE");
-  EXPECT_EQ(FensterElement(s, {12, "UV-Tabelle MUE", {}}), uv);
-  EXPECT_EQ(FensterElement(s, {66, "Grunddaten MUE", {}}), uv);
-  EXPECT_EQ(FensterElement(s, {12, "UV-Tabelle MUE [1/2]", {}}), nullptr);
-  EXPECT_EQ(FensterElement(s, {12, "UV-Tabelle", {}}), nullptr);
-  EXPECT_EQ(PlanFensterElement(s, {12, "UV-Tabelle MUE", {}}), nullptr);
+  EXPECT_EQ(FensterElement(s, {FensterArt::UVTabelle, "UV-Tabelle MUE", {}}), uv);
+  EXPECT_EQ(FensterElement(s, {FensterArt::UVDaten, "Grunddaten MUE", {}}), uv);
+  EXPECT_EQ(FensterElement(s, {FensterArt::UVTabelle, "UV-Tabelle MUE [1/2]", {}}), nullptr);
+  EXPECT_EQ(FensterElement(s, {FensterArt::UVTabelle, "UV-Tabelle", {}}), nullptr);
+  EXPECT_EQ(PlanFensterElement(s, {FensterArt::UVTabelle, "UV-Tabelle MUE", {}}), nullptr);
 }
 
 TEST(FensterWieder, JederSatzOeffnetSeinFensterEinmalVomLetztenZumErsten) {
@@ -44,31 +46,32 @@ TEST(FensterWieder, JederSatzOeffnetSeinFensterEinmalVomLetztenZumErsten) {
   ASSERT_EQ(s.Elemente(leh).back(), zweiter);
   TKlasse* k5a = s.HoleKlasse("5a");
   TUVTab* o1 = s.HoleUVTab("O1");
-  const std::vector<TFensterSatz> saetze = {{9, "Plan A1", {1, 1, 1, 1}},
-                                            {9, "Plan A1", {2, 2, 2, 2}},
-                                            {9, "Plan A1", {3, 3, 3, 3}},
-                                            {17, "Deputat 5a [3/4]", {}},
-                                            {62, "Grunddaten 5a", {}},
-                                            {21, "alle Kurse", {}},
-                                            {21, "alle Kurse", {}},
-                                            {22, "Parallele Kopplungen", {}},
-                                            {32, "Klassenübersicht", {}},
-                                            {71, "Stundenverteilung", {}},
-                                            {74, "Fachstatistik", {}},
-                                            {75, "Kopplungsstatistik", {}},
-                                            {12, "UV-Tabelle", {}},
-                                            {69, "Vertretungen", {}},
-                                            {77, "UV-Statistik", {}},
-                                            {15, "Fehler", {}},
-                                            {14, "Zwischenablage", {}},
-                                            {10, "Plan 6b", {}},
-                                            {66, "Grunddaten O1", {}},
-                                            {69, "Vertretungen", {}},
-                                            {67, "Kurs", {}},
-                                            {68, "Manuell", {}},
-                                            {80, "Vertretungswahl", {}},
-                                            {83, "Wochenausfall", {}},
-                                            {12, "UV-Tabelle O2", {}}};
+  const std::vector<TFensterSatz> saetze = {
+      {FensterArt::LehrerPlan, "Plan A1", {1, 1, 1, 1}},
+      {FensterArt::LehrerPlan, "Plan A1", {2, 2, 2, 2}},
+      {FensterArt::LehrerPlan, "Plan A1", {3, 3, 3, 3}},
+      {FensterArt::KlassenDeputat, "Deputat 5a [3/4]", {}},
+      {FensterArt::KlassenDaten, "Grunddaten 5a", {}},
+      {FensterArt::AlleKurse, "alle Kurse", {}},
+      {FensterArt::AlleKurse, "alle Kurse", {}},
+      {FensterArt::ParalleleKopplungen, "Parallele Kopplungen", {}},
+      {FensterArt::KlassenUebersicht, "Klassenübersicht", {}},
+      {FensterArt::Stundenverteilung, "Stundenverteilung", {}},
+      {FensterArt::FachStatistik, "Fachstatistik", {}},
+      {FensterArt::KopplungsStatistik, "Kopplungsstatistik", {}},
+      {FensterArt::UVTabelle, "UV-Tabelle", {}},
+      {FensterArt::Vertretungen, "Vertretungen", {}},
+      {FensterArt::UVStatistik, "UV-Statistik", {}},
+      {FensterArt::Fehler, "Fehler", {}},
+      {FensterArt::Zwischenablage, "Zwischenablage", {}},
+      {FensterArt::KlassenPlan, "Plan 6b", {}},
+      {FensterArt::UVDaten, "Grunddaten O1", {}},
+      {FensterArt::Vertretungen, "Vertretungen", {}},
+      {FensterArt::Kurs, "Kurs", {}},
+      {FensterArt::Manuell, "Manuell", {}},
+      {FensterArt::VertretungsWahl, "Vertretungswahl", {}},
+      {FensterArt::WoAusfall, "Wochenausfall", {}},
+      {FensterArt::UVTabelle, "UV-Tabelle O2", {}}};
   const std::vector<TWiederZiel> z = WiederZiele(s, saetze);
   ASSERT_EQ(z.size(), saetze.size());
   // Geöffnet wird vom letzten Satz zum ersten.
@@ -121,7 +124,7 @@ TEST(FensterWieder, JederSatzOeffnetSeinFensterEinmalVomLetztenZumErsten) {
   EXPECT_EQ(ziel(13).FensterWahl, std::nullopt);
   for (std::size_t i : {15u, 16u, 17u, 20u, 21u, 22u, 23u}) EXPECT_EQ(ziel(i).Art, A::Nichts) << i;
   // Gefunden: die Art zu seinem Element, mit Breite und Höhe.
-  const std::vector<TFensterSatz> uv = {{12, "UV-Tabelle O1", {}}};
+  const std::vector<TFensterSatz> uv = {{FensterArt::UVTabelle, "UV-Tabelle O1", {}}};
   const std::vector<TWiederZiel> zuv = WiederZiele(s, uv);
   ASSERT_EQ(zuv.size(), 1u);
   EXPECT_EQ(zuv[0].Art, A::UVTabelle);

@@ -51,14 +51,29 @@ TFensterArt NeueFensterArt(int art, TFensterArt alt) {
 
 TEST(Freigabe, KnoepfeNachFensterart) {
   const std::vector<std::pair<std::vector<int>, std::string>> tabelle = {
-      {{9, 10, 11}, "++++++-+-+"},  {{12}, "+++---++++"},
-      {{14, 15, 71}, "----------"}, {{16, 17, 18, 19, 20}, "++++-+++++"},
-      {{21}, "-+++-+++++"},         {{22}, "-++++---+-"},
-      {{31, 32, 33}, ".++++--+-+"}, {{61, 62}, "+-+--+----"},
-      {{63, 64, 65}, "+----+----"}, {{66}, "+-+-------"},
-      {{67}, "+-++------"},         {{68}, "+++++----+"},
-      {{69}, "+++------+"},         {{72, 73, 74, 75, 76, 77, 81, 82}, "---------+"},
-      {{80}, "+---------"},         {{83}, ".........."},
+      {{FensterArt::LehrerPlan, FensterArt::KlassenPlan, FensterArt::RaumPlan}, "++++++-+-+"},
+      {{FensterArt::UVTabelle}, "+++---++++"},
+      {{FensterArt::Zwischenablage, FensterArt::Fehler, FensterArt::Stundenverteilung},
+       "----------"},
+      {{FensterArt::LehrerDeputat, FensterArt::KlassenDeputat, FensterArt::KopplungsDeputat,
+        FensterArt::FachDeputat, FensterArt::RaumDeputat},
+       "++++-+++++"},
+      {{FensterArt::AlleKurse}, "-+++-+++++"},
+      {{FensterArt::ParalleleKopplungen}, "-++++---+-"},
+      {{FensterArt::LehrerUebersicht, FensterArt::KlassenUebersicht, FensterArt::RaumUebersicht},
+       ".++++--+-+"},
+      {{FensterArt::LehrerDaten, FensterArt::KlassenDaten}, "+-+--+----"},
+      {{FensterArt::KopplungsDaten, FensterArt::FachDaten, FensterArt::RaumDaten}, "+----+----"},
+      {{FensterArt::UVDaten}, "+-+-------"},
+      {{FensterArt::Kurs}, "+-++------"},
+      {{FensterArt::Manuell}, "+++++----+"},
+      {{FensterArt::Vertretungen}, "+++------+"},
+      {{FensterArt::LehrerStatistik, FensterArt::KlassenStatistik, FensterArt::FachStatistik,
+        FensterArt::KopplungsStatistik, FensterArt::RaumStatistik, FensterArt::UVStatistik,
+        FensterArt::VertrUebLehrer, FensterArt::VertrUebKlassen},
+       "---------+"},
+      {{FensterArt::VertretungsWahl}, "+---------"},
+      {{FensterArt::WoAusfall}, ".........."},
   };
   for (const auto& [arten, muster] : tabelle)
     for (int art : arten) EXPECT_EQ(Zeile(art), muster) << "Fensterart " << art;
@@ -67,11 +82,23 @@ TEST(Freigabe, KnoepfeNachFensterart) {
 TEST(Freigabe, FensterartKnopfNachFensterart) {
   using F = TFensterArt;
   for (F alt : {F::GFenster, F::DFenster, F::PFenster}) {
-    for (int art : {9, 10, 11, 31, 32, 33, 69, 80})
+    for (int art :
+         {FensterArt::LehrerPlan, FensterArt::KlassenPlan, FensterArt::RaumPlan,
+          FensterArt::LehrerUebersicht, FensterArt::KlassenUebersicht, FensterArt::RaumUebersicht,
+          FensterArt::Vertretungen, FensterArt::VertretungsWahl})
       EXPECT_EQ(NeueFensterArt(art, alt), F::PFenster);
-    for (int art : {12, 16, 17, 18, 19, 20, 21}) EXPECT_EQ(NeueFensterArt(art, alt), F::DFenster);
-    for (int art : {14, 61, 62, 63, 64, 65, 66}) EXPECT_EQ(NeueFensterArt(art, alt), F::GFenster);
-    for (int art : {15, 22, 67, 68, 71, 72, 77, 81, 82, 83})
+    for (int art : {FensterArt::UVTabelle, FensterArt::LehrerDeputat, FensterArt::KlassenDeputat,
+                    FensterArt::KopplungsDeputat, FensterArt::FachDeputat, FensterArt::RaumDeputat,
+                    FensterArt::AlleKurse})
+      EXPECT_EQ(NeueFensterArt(art, alt), F::DFenster);
+    for (int art : {FensterArt::Zwischenablage, FensterArt::LehrerDaten, FensterArt::KlassenDaten,
+                    FensterArt::KopplungsDaten, FensterArt::FachDaten, FensterArt::RaumDaten,
+                    FensterArt::UVDaten})
+      EXPECT_EQ(NeueFensterArt(art, alt), F::GFenster);
+    for (int art : {FensterArt::Fehler, FensterArt::ParalleleKopplungen, FensterArt::Kurs,
+                    FensterArt::Manuell, FensterArt::Stundenverteilung, FensterArt::LehrerStatistik,
+                    FensterArt::UVStatistik, FensterArt::VertrUebLehrer,
+                    FensterArt::VertrUebKlassen, FensterArt::WoAusfall})
       EXPECT_EQ(NeueFensterArt(art, alt), alt);
   }
 }
@@ -81,28 +108,32 @@ TEST(Freigabe, WerkzeugWirdZuZeigenWoEsNichtGilt) {
   const W alle[] = {W::ZeigTool, W::SetzTool, W::LoeschTool, W::SchiebTool, W::FixTool};
   // Planfenster, Prüfergebnisse, Parallelkopplungen, Übersichten, Kurs, Manuell, Statistik:
   // jedes Werkzeug bleibt.
-  for (int art : {9, 15, 22, 31, 67, 68, 71, 72, 81, 83})
+  for (int art : {FensterArt::LehrerPlan, FensterArt::Fehler, FensterArt::ParalleleKopplungen,
+                  FensterArt::LehrerUebersicht, FensterArt::Kurs, FensterArt::Manuell,
+                  FensterArt::Stundenverteilung, FensterArt::LehrerStatistik,
+                  FensterArt::VertrUebLehrer, FensterArt::WoAusfall})
     for (W w : alle) EXPECT_EQ(NeuesWerkzeug(art, w), w) << art;
   // UV-Tabelle und Vertretungen: Schieben und Fixieren werden Zeigen.
-  for (int art : {12, 69}) {
+  for (int art : {FensterArt::UVTabelle, FensterArt::Vertretungen}) {
     EXPECT_EQ(NeuesWerkzeug(art, W::SetzTool), W::SetzTool);
     EXPECT_EQ(NeuesWerkzeug(art, W::LoeschTool), W::LoeschTool);
     EXPECT_EQ(NeuesWerkzeug(art, W::SchiebTool), W::ZeigTool);
     EXPECT_EQ(NeuesWerkzeug(art, W::FixTool), W::ZeigTool);
   }
   // Deputate und "alle Kurse": nur Fixieren wird Zeigen.
-  for (int art : {16, 20, 21}) {
+  for (int art : {FensterArt::LehrerDeputat, FensterArt::RaumDeputat, FensterArt::AlleKurse}) {
     EXPECT_EQ(NeuesWerkzeug(art, W::SchiebTool), W::SchiebTool);
     EXPECT_EQ(NeuesWerkzeug(art, W::FixTool), W::ZeigTool);
   }
   // Lehrer-, Klassen-, UV-Daten: alles außer Zeigen und Löschen wird Zeigen.
-  for (int art : {61, 62, 66}) {
+  for (int art : {FensterArt::LehrerDaten, FensterArt::KlassenDaten, FensterArt::UVDaten}) {
     EXPECT_EQ(NeuesWerkzeug(art, W::LoeschTool), W::LoeschTool);
     EXPECT_EQ(NeuesWerkzeug(art, W::SetzTool), W::ZeigTool);
     EXPECT_EQ(NeuesWerkzeug(art, W::SchiebTool), W::ZeigTool);
   }
   // Zwischenablage, Kopplungs-, Fach-, Raumdaten, Vertretungswahl: immer Zeigen.
-  for (int art : {14, 63, 64, 65, 80})
+  for (int art : {FensterArt::Zwischenablage, FensterArt::KopplungsDaten, FensterArt::FachDaten,
+                  FensterArt::RaumDaten, FensterArt::VertretungsWahl})
     for (W w : alle) EXPECT_EQ(NeuesWerkzeug(art, w), W::ZeigTool) << art;
 }
 
@@ -121,7 +152,8 @@ TEST(Freigabe, OhneAktivesFensterIstFastAllesAus) {
 }
 
 TEST(Freigabe, MitAktivemFensterSchliessenUndDrucken) {
-  for (int art : {9, 14, 67, 83}) {
+  for (int art : {FensterArt::LehrerPlan, FensterArt::Zwischenablage, FensterArt::Kurs,
+                  FensterArt::WoAusfall}) {
     const TPaletteFreigabe f = NeueFreigabe(Vorher(false), {art, 1});
     EXPECT_TRUE(f.FensterSchliessen) << art;
     EXPECT_TRUE(f.FensterDrucken) << art;
@@ -129,7 +161,7 @@ TEST(Freigabe, MitAktivemFensterSchliessenUndDrucken) {
 }
 
 TEST(Freigabe, PlanversionenNurBeiMehrerenVersionen) {
-  for (int aktiv : {0, 9}) {
+  for (int aktiv : {0, FensterArt::LehrerPlan}) {
     const TPaletteFreigabe eine = NeueFreigabe(Vorher(true), {aktiv, 1});
     EXPECT_FALSE(eine.Planversionen);
     EXPECT_FALSE(eine.Versionsunterschiede);
@@ -141,18 +173,18 @@ TEST(Freigabe, PlanversionenNurBeiMehrerenVersionen) {
 
 TEST(Freigabe, WerkzeugeintraegeFolgenDenKnoepfenMitAusnahmen) {
   // Planfenster: "Manuell" ist als Knopf an, als Eintrag aus.
-  TPaletteFreigabe p = NeueFreigabe(Vorher(false), {10, 1});
+  TPaletteFreigabe p = NeueFreigabe(Vorher(false), {FensterArt::KlassenPlan, 1});
   EXPECT_TRUE(p.Manuell);
   EXPECT_FALSE(p.WzManuell);
   EXPECT_TRUE(p.WzNeuerKurs);
   EXPECT_TRUE(p.WzSetzen && p.WzLoeschen && p.WzSchieben && p.WzFixieren);
   EXPECT_FALSE(p.WzKursLoeschen);
   // Übersichten: "Neuer Kurs" aus, "Manuell" an; Vor/Nächster bleibt, der Eintrag folgt.
-  TPaletteFreigabe u = NeueFreigabe(Vorher(true), {31, 1});
+  TPaletteFreigabe u = NeueFreigabe(Vorher(true), {FensterArt::LehrerUebersicht, 1});
   EXPECT_FALSE(u.WzNeuerKurs);
   EXPECT_TRUE(u.WzManuell);
   // Deputat: alles wie die Knöpfe.
-  TPaletteFreigabe d = NeueFreigabe(Vorher(false), {16, 1});
+  TPaletteFreigabe d = NeueFreigabe(Vorher(false), {FensterArt::LehrerDeputat, 1});
   EXPECT_EQ(d.WzNeuerKurs, d.NeuerKurs);
   EXPECT_EQ(d.WzKursLoeschen, d.KursLoeschen);
   EXPECT_EQ(d.WzFixieren, d.Fixieren);
@@ -175,14 +207,16 @@ TEST(Freigabe, SchulBefehle) {
 }
 
 TEST(Freigabe, FensterDruckenNachArtDesFensters) {
-  EXPECT_EQ(FensterDruckArt(9), 0);
-  EXPECT_EQ(FensterDruckArt(10), 1);
-  EXPECT_EQ(FensterDruckArt(11), 2);
-  EXPECT_EQ(FensterDruckArt(15), 5);
-  EXPECT_EQ(FensterDruckArt(22), 6);
-  EXPECT_EQ(FensterDruckArt(12), 7);
-  EXPECT_EQ(FensterDruckArt(81), 8);
-  EXPECT_EQ(FensterDruckArt(82), 9);
-  EXPECT_EQ(FensterDruckArt(69), 10);
-  for (int art : {0, 8, 13, 16, 61, 68, 70, 80, 83}) EXPECT_EQ(FensterDruckArt(art), -1) << art;
+  EXPECT_EQ(FensterDruckArt(FensterArt::LehrerPlan), 0);
+  EXPECT_EQ(FensterDruckArt(FensterArt::KlassenPlan), 1);
+  EXPECT_EQ(FensterDruckArt(FensterArt::RaumPlan), 2);
+  EXPECT_EQ(FensterDruckArt(FensterArt::Fehler), 5);
+  EXPECT_EQ(FensterDruckArt(FensterArt::ParalleleKopplungen), 6);
+  EXPECT_EQ(FensterDruckArt(FensterArt::UVTabelle), 7);
+  EXPECT_EQ(FensterDruckArt(FensterArt::VertrUebLehrer), 8);
+  EXPECT_EQ(FensterDruckArt(FensterArt::VertrUebKlassen), 9);
+  EXPECT_EQ(FensterDruckArt(FensterArt::Vertretungen), 10);
+  for (int art : {0, 8, 13, FensterArt::LehrerDeputat, FensterArt::LehrerDaten, FensterArt::Manuell,
+                  70, FensterArt::VertretungsWahl, FensterArt::WoAusfall})
+    EXPECT_EQ(FensterDruckArt(art), -1) << art;
 }

@@ -143,7 +143,7 @@ TEST_F(KursFormTest, OeffnenFuelltAlleFelderUndLaesstDieSchuleUngeaendert) {
   ASSERT_NE(f, nullptr);
   EXPECT_TRUE(f->isVisible());
   EXPECT_EQ(f->windowTitle(), T("Kurs"));
-  EXPECT_EQ(f->FensterArt(), 67);
+  EXPECT_EQ(f->FensterArt(), FensterArt::Kurs);
   EXPECT_EQ(f->fKurs, kurs);
   EXPECT_TRUE(s.FensterOffen(f));
   EXPECT_EQ(FensterEintraege(T("Kurs")), 1);

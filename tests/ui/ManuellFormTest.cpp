@@ -92,7 +92,7 @@ TEST_F(ManuellFormTest, OeffnenAusDerAuswahlImKlassenplan) {
   EXPECT_EQ(p->fKurse.Kopie(), (std::vector<TKurs*>{kD, kM}));
   EXPECT_EQ(p->fKurs, kD);
   EXPECT_EQ(f->windowTitle(), T("Manuell"));
-  EXPECT_EQ(f->FensterArt(), 68);
+  EXPECT_EQ(f->FensterArt(), FensterArt::Manuell);
   EXPECT_EQ(Schule().fAktivesFenster, f);
   EXPECT_EQ(Schule().fToolArt, TToolArt::SchiebTool);
   EXPECT_TRUE(Merken());

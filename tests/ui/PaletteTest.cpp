@@ -104,7 +104,7 @@ class PaletteTest : public ::testing::Test {
   std::string Pfad(const QString& name) const { return dir.filePath(name).toStdString(); }
 
   TTestUmgebung u;
-  TTestFenster fenster{9, "MUE"};  // lebt länger als die Palette
+  TTestFenster fenster{FensterArt::LehrerPlan, "MUE"};  // lebt länger als die Palette
   TTamrelPalette palette;
   QTemporaryDir dir;
   std::vector<std::pair<std::string, std::string>> fSichernFragen;
@@ -247,7 +247,7 @@ TEST_F(PaletteTest, FreigabenNachDemAktivenFenster) {
   // Werkzeug "Fixieren", dann ein Datenfenster: nur Zeigen und Löschen bleiben.
   palette.Knopf(T("FixKnopf"))->click();
   EXPECT_EQ(Schule().fToolArt, TToolArt::FixTool);
-  fenster.fArt = 61;
+  fenster.fArt = FensterArt::LehrerDaten;
   palette.AktualisierePalette();
   EXPECT_EQ(Schule().fToolArt, TToolArt::ZeigTool);
   EXPECT_TRUE(palette.Knopf(T("ZeigKnopf"))->isChecked());
@@ -263,7 +263,7 @@ TEST_F(PaletteTest, FreigabenNachDemAktivenFenster) {
 }
 
 TEST_F(PaletteTest, PfeiltastenBlaetternUndUmschalttastenWerdenGemerkt) {
-  fenster.fArt = 67;  // Kursfenster: blättert selbst
+  fenster.fArt = FensterArt::Kurs;  // Kursfenster: blättert selbst
   Schule().FensterAnmelden(&fenster);
   Schule().FensterAktivieren(&fenster);
   QTest::keyClick(&palette, Qt::Key_Right, Qt::ShiftModifier);
@@ -344,7 +344,7 @@ TEST_F(PaletteTest, WahlImElementmenueOeffnetNachFensterart) {
     using TTestFenster::TTestFenster;
     void ElementZeigen(TElement* e) override { fGezeigt.push_back(e); }
     std::vector<TElement*> fGezeigt;
-  } plan{9, "AB"};
+  } plan{FensterArt::LehrerPlan, "AB"};
   TLehrer* ab = Schule().HoleLehrer("AB");
   TLehrer* cd = Schule().HoleLehrer("CD");
   Schule().SetDirty(false);

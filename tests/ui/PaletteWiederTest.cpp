@@ -52,7 +52,8 @@ TEST_F(PaletteWiederTest, JedeFensterartKommtWiederAuchZweiMitEinerUeberschrift)
   StatistikZeigen(kop);
   const auto vorher = Offen();
   ASSERT_EQ(vorher.size(), 10u);
-  EXPECT_EQ(std::count(vorher.begin(), vorher.end(), std::pair<int, std::string>(9, "Plan MUE")),
+  EXPECT_EQ(std::count(vorher.begin(), vorher.end(),
+                       std::pair<int, std::string>(FensterArt::LehrerPlan, "Plan MUE")),
             2);
   Sichern();
   st.fParUeber = false;
@@ -106,8 +107,9 @@ TEST_F(PaletteWiederTest, AusgeschaltetBleibenDieSaetzeFuerDasSichern) {
   Sichern();
   st.fFensterWieder = true;
   ASSERT_TRUE(palette.DateiOeffnen(pfad));
-  EXPECT_EQ(Offen(),
-            (std::vector<std::pair<int, std::string>>{{9, "Plan MUE"}, {72, "Lehrerstatistik"}}));
+  EXPECT_EQ(Offen(), (std::vector<std::pair<int, std::string>>{
+                         {FensterArt::LehrerPlan, "Plan MUE"},
+                         {FensterArt::LehrerStatistik, "Lehrerstatistik"}}));
 }
 
 TEST_F(PaletteWiederTest, UVTabellenIhreDatenIhreStatistikUndDerTagesplanKommenWieder) {
@@ -124,11 +126,12 @@ TEST_F(PaletteWiederTest, UVTabellenIhreDatenIhreStatistikUndDerTagesplanKommenW
   StatistikZeigen(uvt);
   VertretungZeigen(Heute());  // Mittwoch, 9.12.2026
   const auto vorher = Offen();
-  ASSERT_EQ(vorher, (std::vector<std::pair<int, std::string>>{{12, "UV-Tabelle O1"},
-                                                              {12, "UV-Tabelle O2"},
-                                                              {66, "Grunddaten O1"},
-                                                              {69, "Vertretungen"},
-                                                              {77, "UV-Statistik"}}));
+  ASSERT_EQ(vorher,
+            (std::vector<std::pair<int, std::string>>{{FensterArt::UVTabelle, "UV-Tabelle O1"},
+                                                      {FensterArt::UVTabelle, "UV-Tabelle O2"},
+                                                      {FensterArt::UVDaten, "Grunddaten O1"},
+                                                      {FensterArt::Vertretungen, "Vertretungen"},
+                                                      {FensterArt::UVStatistik, "UV-Statistik"}}));
   // Die UV-Tabelle nimmt Breite und Höhe aus der Datei, der Tagesplan nur die Höhe.
   auto* uv = dynamic_cast<QWidget*>(o1->fDepFenster);
   auto* vertr = dynamic_cast<QWidget*>(Schule().fVertrForm);
@@ -168,7 +171,9 @@ TEST_F(PaletteWiederTest, AnEinemSamstagKommtStattDesTagesplansDieMeldung) {
   u.dialog.fProtokoll.clear();
   u.dialog.Antworte("Ok");
   ASSERT_TRUE(palette.DateiOeffnen(pfad));
-  EXPECT_EQ(Offen(), (std::vector<std::pair<int, std::string>>{{72, "Lehrerstatistik"}}));
+  EXPECT_EQ(
+      Offen(),
+      (std::vector<std::pair<int, std::string>>{{FensterArt::LehrerStatistik, "Lehrerstatistik"}}));
   EXPECT_EQ(Titel(), std::vector<std::string>{"Vertretung unnötig"});
   ASSERT_FALSE(u.dialog.fProtokoll.empty());
   EXPECT_EQ(u.dialog.fProtokoll[0].Zeilen.back(), "Samstag, 12. Dezember 2026");

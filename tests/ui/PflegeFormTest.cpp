@@ -43,7 +43,7 @@ TEST_F(PflegeFormTest, FehlerSammeltZeilenBisZumSchliessen) {
   Menue("Daten/Prüfen/Brücken");
   TFehlerForm* f = Fehler();
   ASSERT_TRUE(f);
-  EXPECT_EQ(f->FensterArt(), 15);
+  EXPECT_EQ(f->FensterArt(), FensterArt::Fehler);
   EXPECT_EQ(f->windowTitle(), T("Fehler"));
   EXPECT_TRUE(Schule().FensterOffen(f));
   EXPECT_EQ(f->Inhalt->toPlainText(), T("Der Kurs MUE D 5a hat {1} Mo eine Brücke."));
@@ -114,7 +114,7 @@ TEST_F(PflegeFormTest, StundenverteilungFolgtDemPlan) {
   Menue("Daten/Pläne/Stundenverteilung");
   TSVForm* f = SV();
   ASSERT_TRUE(f);
-  EXPECT_EQ(f->FensterArt(), 71);
+  EXPECT_EQ(f->FensterArt(), FensterArt::Stundenverteilung);
   EXPECT_EQ(f->windowTitle(), T("Stundenverteilung"));
   EXPECT_EQ(f->SVGrid->RowCount(), 5);
   EXPECT_EQ(f->SVGrid->Cells(0, 0), T("Kürzel"));

@@ -24,7 +24,7 @@ using PlnFormTest = PlanFensterTest;
 TEST_F(PlnFormTest, LehrerplanZeigtStundenBeschriftungenUndSperrungen) {
   TPlnForm* f = Oeffne(mue);
   ASSERT_NE(dynamic_cast<TLePlnForm*>(f), nullptr);
-  EXPECT_EQ(f->FensterArt(), 9);
+  EXPECT_EQ(f->FensterArt(), FensterArt::LehrerPlan);
   EXPECT_EQ(f->windowTitle(), T("Plan MUE"));
   EXPECT_EQ(mue->fPlnFenster, f);
   EXPECT_EQ(f->PlnGrid->ColCount(), 6);
@@ -80,7 +80,7 @@ TEST_F(PlnFormTest, StundenHinterDerLetztenPlanstundeFehlen) {
 TEST_F(PlnFormTest, RaumplanZeigtNurStundenImRaum) {
   TPlnForm* f = Oeffne(r1);
   ASSERT_NE(dynamic_cast<TRaPlnForm*>(f), nullptr);
-  EXPECT_EQ(f->FensterArt(), 11);
+  EXPECT_EQ(f->FensterArt(), FensterArt::RaumPlan);
   EXPECT_EQ(f->ZellKurs(1, 1), kD);
   EXPECT_EQ(f->ZellKurs(4, 2), kD5b);
   EXPECT_EQ(f->ZellKurs(1, 2), nullptr);  // SCH M liegt in R2

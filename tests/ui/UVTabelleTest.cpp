@@ -332,7 +332,8 @@ TEST_F(UVTabelleTest, LoeschenNimmtLehrerNurGeaendertenKursen) {
 }
 
 TEST_F(UVTabelleTest, ArtwechselBautFensterSofortNeuUndStatistikzeile) {
-  TFakeFenster uvFenster(12), datenFenster(66), statistik(77);
+  TFakeFenster uvFenster(FensterArt::UVTabelle), datenFenster(FensterArt::UVDaten),
+      statistik(FensterArt::UVStatistik);
   tab->fDepFenster = &uvFenster;
   tab->fGrDatFenster = &datenFenster;
   s.fUVStatForm = &statistik;

@@ -32,7 +32,7 @@ class UebersichtFormTest : public PlanFensterTest {
 TEST_F(UebersichtFormTest, OeffnenEinmalUndKopieren) {
   TUebersichtForm* f = Oeffne("Lehrerübersicht", &TSchule::fLehrUebForm);
   ASSERT_NE(f, nullptr);
-  EXPECT_EQ(f->FensterArt(), 31);
+  EXPECT_EQ(f->FensterArt(), FensterArt::LehrerUebersicht);
   EXPECT_EQ(f->windowTitle(), T("Übersicht für Lehrer"));
   EXPECT_EQ(f->UeberGrid->ColCount(), 5);   // MUE, SCH, KRA, WEB
   EXPECT_EQ(f->UeberGrid->RowCount(), 31);  // 5 Tage × 6 Stunden

@@ -35,7 +35,7 @@ class UebersichtTest : public ::testing::Test {
 
 // Zählt, wie oft die Schule das Fenster neu aufbauen lässt.
 struct TZaehlFenster : TFenster {
-  int FensterArt() const override { return 31; }
+  int FensterArt() const override { return FensterArt::LehrerUebersicht; }
   std::string Titel() const override { return "Übersicht für Lehrer"; }
   void FensterUpdate() override { ++updates; }
   void FensterRefresh() override {}

@@ -72,7 +72,7 @@ TEST_F(VWahlFormTest, VertreterWaehlenBlaetternUndSchliessenMitDerVertretung) {
   VWahlZeigen(*v);
   auto* form = dynamic_cast<TVWahlForm*>(s.fVWahlForm);
   ASSERT_NE(form, nullptr);
-  EXPECT_EQ(form->FensterArt(), 80);
+  EXPECT_EQ(form->FensterArt(), FensterArt::VertretungsWahl);
   EXPECT_EQ(v->fFenster, form);
   VWahlZeigen(*v);
   EXPECT_EQ(s.fVWahlForm, form);

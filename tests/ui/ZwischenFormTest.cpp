@@ -13,7 +13,7 @@ TEST_F(ZwischenFormTest, ZeigtDenTextEinmalUndBehaeltIhnOhneText) {
   befehl->trigger();
   auto* f = dynamic_cast<TZwischenForm*>(Schule().fZwischenForm);
   ASSERT_NE(f, nullptr);
-  EXPECT_EQ(f->FensterArt(), 14);
+  EXPECT_EQ(f->FensterArt(), FensterArt::Zwischenablage);
   EXPECT_TRUE(Schule().FensterAngemeldet(f));
   EXPECT_EQ(f->Inhalt->toPlainText(), QString::fromUtf8("MUE\tD\n"));
   // Ein zweiter Aufruf holt dasselbe Fenster nach vorn.
