@@ -23,7 +23,7 @@
 #include "model/MenueUnit.h"
 #include "planning/ManuellUnit.h"
 #include "ui/CursorUnit.h"
-#include "ui/PlanInhaltUnit.h"
+#include "planning/PlanInhaltUnit.h"
 #include "ui/QuonGridUnit.h"
 
 class QFrame;

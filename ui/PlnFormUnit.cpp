@@ -24,11 +24,12 @@
 #include "ui/PaletteUnit.h"
 #include "ui/FensterSchliessenUnit.h"
 #include "ui/PlanAktionUnit.h"
-#include "ui/PlanGestenUnit.h"
+#include "planning/PlanGestenUnit.h"
 #include "ui/PlanTextUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtUmschaltUnit.h"
+#include "ui/PlanZelleUnit.h"
 #include "ui/QtPlanZelleUnit.h"
 #include "ui/RaPlnFormUnit.h"
 
@@ -139,16 +140,12 @@ void TPlnForm::KurseEintragen() {
   for (TKurs* k : fElement->fKurse) PlnKursEintrag(k);
 }
 
-void TPlnForm::PlnKursEintrag(TKurs* theKurs) {
-  if (!theKurs) return;
-  const int woche = Standard().fAktuelleWoche;
-  for (const TSetzung* s : theKurs->fSetzungen) {
-    if (s->fWoche != woche || !DatenZelle(s->fTag, s->fStunde)) continue;
-    if (PlanArt() == rau &&
-        static_cast<const void*>(s->fRaum) != static_cast<const void*>(fElement))
-      continue;
-    PlnGrid->SetCells(s->fTag, s->fStunde, MarkeNormal);
-    PlnGrid->SetObjects(s->fTag, s->fStunde, theKurs);
+void TPlnForm::PlnKursEintrag(TKurs* kurs) {
+  if (!kurs || !fElement) return;
+  for (const auto& [t, h] : KursZellen(*kurs, *fElement, Standard().fAktuelleWoche,
+                                       PlnGrid->ColCount() - 1, PlnGrid->RowCount() - 1)) {
+    PlnGrid->SetCells(t, h, MarkeNormal);
+    PlnGrid->SetObjects(t, h, kurs);
   }
 }
 

@@ -17,7 +17,7 @@
 #include "model/DienstUnit.h"
 #include "model/MenueUnit.h"
 #include "ui/CursorUnit.h"
-#include "ui/PlanInhaltUnit.h"
+#include "planning/PlanInhaltUnit.h"
 #include "ui/QuonGridUnit.h"
 
 class QPushButton;

@@ -8,7 +8,7 @@
 #include "model/RaumUnit.h"
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
-#include "ui/PlanGestenUnit.h"
+#include "planning/PlanGestenUnit.h"
 #include "ui/PlanTextUnit.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "model/MenueUnit.h"
-#include "ui/PlanInhaltUnit.h"
+#include "planning/PlanInhaltUnit.h"
 
 class TKurs;
 class TPlanElement;
