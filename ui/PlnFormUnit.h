@@ -37,6 +37,8 @@ class TPlnForm : public QWidget, public TFenster, public TCursorFenster {
   static const QString MarkeNormal;    // "N"
   static const QString MarkeRechts;    // "R"
   static const QString MarkeSperrung;  // "*sperrung*"
+  // Die Marke einer Datenzelle: "*sperrung*" vor "N" für eine Stunde, sonst leer.
+  static QString ZellMarke(bool gesperrt, bool stunde);
 
   // ---- Steuerelemente und Zustand ----
   TQuonGrid* PlnGrid = nullptr;
@@ -130,7 +132,6 @@ class TPlnForm : public QWidget, public TFenster, public TCursorFenster {
   void MenuAustragen();
   void Abmelden();
   void MenueZeigen(TMenue menue, const QPoint& bildschirmPos);
-  QPoint UnterZelle(int col, int row) const;
 
   // Werkzeug, Taste und Umschalttasten des Ereignisses an der Zelle, für die Wahl des Schritts.
   TMausSchritt Schritt(const TGridMaus& maus, int col, int row) const;
