@@ -212,8 +212,7 @@ void TManuellForm::Aufbauen() {
   }
 }
 
-TManuellForm* TManuellForm::IManuellForm(const std::vector<TKurs*>& theKursListe,
-                                         bool ohneKonflikte) {
+TManuellForm* TManuellForm::IManuellForm(const std::vector<TKurs*>& kursListe, bool ohneKonflikte) {
   if (!SchuleVorhanden()) return nullptr;
   TSchule& schule = Schule();
   if (auto* offen = dynamic_cast<TManuellForm*>(schule.fManuellForm)) {
@@ -222,10 +221,10 @@ TManuellForm* TManuellForm::IManuellForm(const std::vector<TKurs*>& theKursListe
     offen->activateWindow();
     return offen;
   }
-  if (theKursListe.empty()) return nullptr;
+  if (kursListe.empty()) return nullptr;
   TDirtyBewahrer bewahrer;
   auto* form = new TManuellForm;
-  form->fPlanung = std::make_unique<TManuellPlanung>(theKursListe, ohneKonflikte);
+  form->fPlanung = std::make_unique<TManuellPlanung>(kursListe, ohneKonflikte);
   form->fPlanung->fAnzeigen = [form] { form->Anzeigen(); };
   // Die Befehle gelten nun dem Protokoll; es ist noch leer.
   if (TFensterDienst* d = FensterDienst()) {

@@ -422,10 +422,9 @@ void TPlnForm::DoCopy() {
   TextAblegen(InhaltAlsText());
 }
 
-void TPlnForm::ErzeugeSetzMenu(TMenue& thePopupMenu, int tag, int std) {
+void TPlnForm::ErzeugeSetzMenu(TMenue& menue, int tag, int std) {
   if (!fElement || Gesperrt(tag, std)) return;
-  for (TKurs* k : fElement->fKurse.Kopie())
-    k->ErzeugeSetzMenu(thePopupMenu, tag, std, PlanArt() != rau);
+  for (TKurs* k : fElement->fKurse.Kopie()) k->ErzeugeSetzMenu(menue, tag, std, PlanArt() != rau);
 }
 
 // ---- Menüs ----

@@ -61,7 +61,7 @@ class TPlnForm : public QWidget, public TFenster, public TCursorFenster {
   // Zeichnet das Raster neu, ohne zu füllen.
   virtual void PlanRefresh();
   // Die Stunden eines Kurses in der gezeigten Woche eintragen (Marke "N", Objekt der Kurs).
-  virtual void PlnKursEintrag(TKurs* theKurs);
+  virtual void PlnKursEintrag(TKurs* kurs);
   // Jede Datenzelle wieder "N" (gesperrte "*sperrung*"): hebt alle Marken "R" auf.
   void Deselect();
   // Legt den Plan als Text in die Zwischenablage.
@@ -106,7 +106,7 @@ class TPlnForm : public QWidget, public TFenster, public TCursorFenster {
   virtual void KurseEintragen();
   // Füllt das Menü einer leeren Zelle (Setzwerkzeug): nichts, wenn das Element dort gesperrt ist,
   // sonst die Einträge jedes Kurses des Elements (mit Raumwahl außer im Raumplan).
-  virtual void ErzeugeSetzMenu(TMenue& thePopupMenu, int tag, int std);
+  virtual void ErzeugeSetzMenu(TMenue& menue, int tag, int std);
   // Zeichnet die Datenzelle (Hintergrund und Kürzel der Stunde).
   virtual void ZeichneZelle(QPainter& painter, const QRect& rect, int col, TKurs* kurs, int row,
                             bool markiert);

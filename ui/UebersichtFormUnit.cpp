@@ -270,12 +270,12 @@ void TUebersichtForm::KursGeloescht(TKurs* kurs) {
   UeberGrid->viewport()->update();
 }
 
-void TUebersichtForm::MarkiereRechtsUeb(TKurs* theKurs, const TPlanElement* element) {
+void TUebersichtForm::MarkiereRechtsUeb(TKurs* kurs, const TPlanElement* element) {
   UeberGrid->DeSelectAll();
   Deselect();
   const int c = Spalte(element);
-  if (!theKurs || !c) return;
-  for (int z : UebRechtsZeilen(*theKurs, Standard().fAktuelleWoche, fTage, fStunden))
+  if (!kurs || !c) return;
+  for (int z : UebRechtsZeilen(*kurs, Standard().fAktuelleWoche, fTage, fStunden))
     if (DatenZelle(c, z)) UeberGrid->SetCells(c, z, TPlnForm::MarkeRechts);
   UeberGrid->viewport()->update();
 }
@@ -356,13 +356,9 @@ void TUebersichtForm::DoCopy() {
   TextAblegen(InhaltAlsText());
 }
 
-void TUebersichtForm::ErzeugeSetzMenu(TMenue& thePopupMenu, TPlanElement* thePlanElement, int std,
-                                      int tag) {
-  if (!thePlanElement ||
-      thePlanElement->fSperrung.GetWocheTagStd(Standard().fAktuelleWoche, tag, std))
-    return;
-  for (TKurs* k : thePlanElement->fKurse.Kopie())
-    k->ErzeugeSetzMenu(thePopupMenu, tag, std, UebArt() != rau);
+void TUebersichtForm::ErzeugeSetzMenu(TMenue& menue, TPlanElement* element, int std, int tag) {
+  if (!element || element->fSperrung.GetWocheTagStd(Standard().fAktuelleWoche, tag, std)) return;
+  for (TKurs* k : element->fKurse.Kopie()) k->ErzeugeSetzMenu(menue, tag, std, UebArt() != rau);
 }
 
 // ---- Menüs ----

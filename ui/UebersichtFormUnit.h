@@ -56,7 +56,7 @@ class TUebersichtForm : public TEinzelForm, public TCursorFenster {
   virtual void UeberRefresh();
   void Deselect();
   // Markiert in der Spalte des Elements jede Zeile, in der der Kurs gesetzt werden kann.
-  void MarkiereRechtsUeb(TKurs* theKurs, const TPlanElement* element);
+  void MarkiereRechtsUeb(TKurs* kurs, const TPlanElement* element);
   void DoCopy();
   bool SchalterO() const;
   void UeberWechselKnopfClick();
@@ -96,8 +96,7 @@ class TUebersichtForm : public TEinzelForm, public TCursorFenster {
   virtual void ZeichneZelle(QPainter& painter, const QRect& rect, int col, TKurs* kurs, int row,
                             bool markiert);
   // Das Menü einer leeren Zelle im Setzwerkzeug: nichts, wenn das Element dort gesperrt ist.
-  virtual void ErzeugeSetzMenu(TMenue& thePopupMenu, TPlanElement* thePlanElement, int std,
-                               int tag);
+  virtual void ErzeugeSetzMenu(TMenue& menue, TPlanElement* element, int std, int tag);
 
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* objekt, QEvent* event) override;
