@@ -98,16 +98,16 @@ int TKomprimierer::HohlSumme() {
   return summe;
 }
 
-void TKomprimierer::NeueKlasse(TKlasse* theKlasse) {
-  fKlasse = theKlasse;
+void TKomprimierer::NeueKlasse(TKlasse* klasse) {
+  fKlasse = klasse;
   fVersion = 1;
   fHohl = fKlasse ? fKlasse->HohlStunden(1, fMaxim, fMaximum) : 0;
   Zeigen();
   Dialog().EingabenVerarbeiten();
 }
 
-void TKomprimierer::NeueVersion(int theVersion) {
-  fVersion = theVersion;
+void TKomprimierer::NeueVersion(int version) {
+  fVersion = version;
   fHohl = fKlasse ? fKlasse->HohlStunden(fVersion, fMaxim, fMaximum) : 0;
   Zeigen();
   Dialog().EingabenVerarbeiten();

@@ -32,8 +32,8 @@ class TKomprimierer {
   void Abbrechen() { fAbbruch = true; }
   void NaechsteKlasse() { fNext = true; }
 
-  void NeueKlasse(TKlasse* theKlasse);
-  void NeueVersion(int theVersion);
+  void NeueKlasse(TKlasse* klasse);
+  void NeueVersion(int version);
   // Ein Durchgang über die Lücken der aktuellen Klasse in der Woche.
   void KompressKlasse(int woche);
 

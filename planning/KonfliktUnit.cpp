@@ -192,8 +192,8 @@ int TKurs::FuelleKonfliktListeMitRaum(int neuTag, int neuStd, int /*altTag*/, in
   return Fuellen(*this, neuTag, neuStd, konfliktListe, neuRaum, myKopplung, myKurs);
 }
 
-int TKurs::ManKonfliktListe(int tag, int std, TKonfliktListe& konfliktListe, const TRaum* theRaum) {
-  return Fuellen(*this, tag, std, konfliktListe, theRaum, fKopplung, this);
+int TKurs::ManKonfliktListe(int tag, int std, TKonfliktListe& konfliktListe, const TRaum* raum) {
+  return Fuellen(*this, tag, std, konfliktListe, raum, fKopplung, this);
 }
 
 void TKurs::ManKoRaumKonflikt(int tag, int std, TKonfliktListe& konfliktListe) {

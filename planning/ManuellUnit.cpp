@@ -85,14 +85,14 @@ TManuellPlanung::TManuellPlanung(const std::vector<TKurs*>& kurse, bool ohneKonf
 
 TManuellPlanung::~TManuellPlanung() = default;
 
-void TManuellPlanung::SetzeAktuellenKurs(TKurs* theKurs) {
-  TManuellProtokoll::SetzeAktuellenKurs(theKurs);
-  fKlasse = theKurs ? theKurs->fKlassen.ListeNrInhalt(1) : nullptr;
-  fKopplung = theKurs ? theKurs->fKopplung : nullptr;
+void TManuellPlanung::SetzeAktuellenKurs(TKurs* kurs) {
+  TManuellProtokoll::SetzeAktuellenKurs(kurs);
+  fKlasse = kurs ? kurs->fKlassen.ListeNrInhalt(1) : nullptr;
+  fKopplung = kurs ? kurs->fKopplung : nullptr;
   fRaum = nullptr;
-  if (theKurs) {
-    fRaum = theKurs->VerplanterRaum();
-    if (!fRaum) fRaum = theKurs->fRaeume.ListeNrInhalt(1);
+  if (kurs) {
+    fRaum = kurs->VerplanterRaum();
+    if (!fRaum) fRaum = kurs->fRaeume.ListeNrInhalt(1);
   }
   TafelnBelegen();
   fVeraltet = true;

@@ -72,7 +72,7 @@ class TManuellPlanung : public TManuellProtokoll {
 
   // Der Kurs wird aktuell: Klasse, Kopplung und Raum nach dem Kurs; Tafel 1 zeigt die Klasse,
   // die nächsten Lehrer und Raum (soweit vorhanden und Tafeln da sind); Tafel 1 wird aktiv.
-  void SetzeAktuellenKurs(TKurs* theKurs) override;
+  void SetzeAktuellenKurs(TKurs* kurs) override;
   // Nimmt den Kurs in die Liste und macht ihn aktuell.
   void Zeigen(TKurs* kurs);
 

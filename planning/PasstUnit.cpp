@@ -103,15 +103,15 @@ bool TKurs::PasstInMitRaum(int neuTag, int neuStd, int altTag, int altStd,
 }
 
 bool TKurs::ManOhneKonflPasstIn(int tag, int std, TKonfliktListe& konfliktListe, bool mitKopplung,
-                                TRaum* theRaum) {
+                                TRaum* raum) {
   int schwere = 0;
   if (mitKopplung && fKopplung) {
     for (TKurs* k : fKopplung->fKurse.Kopie()) {
-      const TRaum* raum = k == this ? theRaum : k->FreierRaum(-1, tag, std);
-      schwere = std::max(schwere, k->ManKonfliktListe(tag, std, konfliktListe, raum));
+      const TRaum* kursRaum = k == this ? raum : k->FreierRaum(-1, tag, std);
+      schwere = std::max(schwere, k->ManKonfliktListe(tag, std, konfliktListe, kursRaum));
     }
   } else {
-    schwere = ManKonfliktListe(tag, std, konfliktListe, theRaum);
+    schwere = ManKonfliktListe(tag, std, konfliktListe, raum);
   }
   return Verdraengen(Kopie(konfliktListe), schwere, tag, std, true);
 }

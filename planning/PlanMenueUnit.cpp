@@ -72,7 +72,7 @@ THindernis ErstesHindernis(const TRaum* r, const TKurs* kurs,
 }
 }  // namespace
 
-void TKurs::ErzeugeSetzMenu(TMenue& thePopupMenu, int tag, int std, bool mitRaum) {
+void TKurs::ErzeugeSetzMenu(TMenue& menue, int tag, int std, bool mitRaum) {
   const int woche = Standard().fAktuelleWoche;
   const int offen = RestStunden(woche);
   if (fNichtVerplanen || offen < 1) return;
@@ -92,10 +92,10 @@ void TKurs::ErzeugeSetzMenu(TMenue& thePopupMenu, int tag, int std, bool mitRaum
                                   [this, tag, std](TRaum* r) { SetzMitRaum(tag, std, r); });
   else
     e.Aktion = [this, tag, std] { SetzImRaum(tag, std); };
-  thePopupMenu.push_back(std::move(e));
+  menue.push_back(std::move(e));
 }
 
-void TKurs::ErzeugeRechtsMenu(TMenue& thePopupMenu, TElement* element) {
+void TKurs::ErzeugeRechtsMenu(TMenue& menue, TElement* element) {
   if (fNichtVerplanen) return;
   const int offen = RestStunden(Standard().fAktuelleWoche);
   TMenueEintrag e = Eintrag(U8("[" + ZahlText(offen) + "] " + OhneRaumZeile()), 0, this, {});
@@ -107,11 +107,10 @@ void TKurs::ErzeugeRechtsMenu(TMenue& thePopupMenu, TElement* element) {
                                                   : nullptr;
     RechtsWahl(r, fenster);
   });
-  thePopupMenu.push_back(std::move(e));
+  menue.push_back(std::move(e));
 }
 
-void TKurs::ErzeugeRaumSetzMenu(TMenue& thePopupMenu,
-                                const std::vector<std::pair<int, int>>& zellen) {
+void TKurs::ErzeugeRaumSetzMenu(TMenue& menue, const std::vector<std::pair<int, int>>& zellen) {
   if (zellen.empty()) return;
   for (TRaum* r : Schule().fRaumMenge) {
     const bool eigener = fRaeume.ListeElemEnthalten(r);
@@ -123,11 +122,11 @@ void TKurs::ErzeugeRaumSetzMenu(TMenue& thePopupMenu,
       text = "[" + r->fKuerzel.str() + "]";
     else
       continue;
-    thePopupMenu.push_back(Eintrag(U8(text), 0, r, [this, r, zellen] { RaumSetzen(r, zellen); }));
+    menue.push_back(Eintrag(U8(text), 0, r, [this, r, zellen] { RaumSetzen(r, zellen); }));
   }
 }
 
-void TKurs::ErzeugePlnMenu(TMenue& dasPopMenu, bool mitInfo, int tag, int std, const TRaum* theRaum,
+void TKurs::ErzeugePlnMenu(TMenue& menue, bool mitInfo, int tag, int std, const TRaum* raum,
                            int art) {
   const TStandard& s = Standard();
   std::vector<int> wochen;
@@ -140,38 +139,38 @@ void TKurs::ErzeugePlnMenu(TMenue& dasPopMenu, bool mitInfo, int tag, int std, c
   const int wert = ZellWert(tag, std);
   for (int w : wochen) {
     const TSetzung* setzung = SetzungFinden(w, tag, std);
-    if (!setzung || (theRaum && setzung->fRaum != theRaum)) continue;
+    if (!setzung || (raum && setzung->fRaum != raum)) continue;
     auto aktion = [this, tag, std] { KursImKlPlanWechseln(tag, std); };
     if (jeKlasse) {
       for (const TKlasse* k : fKlassen)
-        dasPopMenu.push_back(Eintrag(U8(WochenZeile(w, tag, std, mitInfo, k)), wert, this, aktion));
+        menue.push_back(Eintrag(U8(WochenZeile(w, tag, std, mitInfo, k)), wert, this, aktion));
     } else {
-      dasPopMenu.push_back(Eintrag(U8(WochenZeile(w, tag, std, mitInfo)), wert, this, aktion));
+      menue.push_back(Eintrag(U8(WochenZeile(w, tag, std, mitInfo)), wert, this, aktion));
     }
   }
 }
 
-void TKurs::ErzeugePlnKoppMenu(TMenue& dasPopMenu, bool mitInfo, int tag, int std) {
+void TKurs::ErzeugePlnKoppMenu(TMenue& menue, bool mitInfo, int tag, int std) {
   const TStandard& s = Standard();
   if (!s.fEineWoche || !SetzungFinden(s.fAktuelleWoche, tag, std)) return;
   for (TKurs* k : MitKopplung(this))
-    dasPopMenu.push_back(Eintrag(U8(k->WochenZeile(s.fAktuelleWoche, tag, std, mitInfo)),
-                                 ZellWert(tag, std), k, {}));
+    menue.push_back(Eintrag(U8(k->WochenZeile(s.fAktuelleWoche, tag, std, mitInfo)),
+                            ZellWert(tag, std), k, {}));
 }
 
-void TKurs::SetzMitRaum(int tag, int std, TRaum* theRaum) {
+void TKurs::SetzMitRaum(int tag, int std, TRaum* raum) {
   const TStandard& s = Standard();
   const TWochenSpanne spanne = WochenArgument(-1);
   bool ohneRaum = false;
   for (int w = spanne.von; w <= spanne.bis; ++w) {
-    NeueSetzung(w, tag, std, theRaum);
+    NeueSetzung(w, tag, std, raum);
     if (!fKopplung) continue;
     for (TKurs* k : fKopplung->fKurse.Kopie()) {
       if (k == this) continue;
-      TRaum* raum = k->FreierRaum(w, tag, std);
-      TSetzung* neu = k->NeueSetzung(w, tag, std, raum);
+      TRaum* freierRaum = k->FreierRaum(w, tag, std);
+      TSetzung* neu = k->NeueSetzung(w, tag, std, freierRaum);
       // Ein Kurs ganz ohne Räume liegt immer ohne Raum; das ist keine Warnung wert.
-      if (neu && !raum && !k->fRaeume.empty() && w == s.fAktuelleWoche) ohneRaum = true;
+      if (neu && !freierRaum && !k->fRaeume.empty() && w == s.fAktuelleWoche) ohneRaum = true;
     }
   }
   if (ohneRaum)
@@ -183,9 +182,9 @@ void TKurs::SetzImRaum(int tag, int std) {
   SetzMitRaum(tag, std, AktiverPlanRaum());
 }
 
-void TKurs::RaumSetzen(TRaum* theRaum, const std::vector<std::pair<int, int>>& zellen) {
-  if (!theRaum) return;
-  for (const auto& [tag, std] : zellen) RSetzen(theRaum, -1, tag, std);
+void TKurs::RaumSetzen(TRaum* raum, const std::vector<std::pair<int, int>>& zellen) {
+  if (!raum) return;
+  for (const auto& [tag, std] : zellen) RSetzen(raum, -1, tag, std);
   FensterRefresh();
   PlanRefresh();
 }
@@ -198,22 +197,22 @@ void TKurs::KursImKlPlanWechseln(int tag, int std) {
 
 // --- TPlanElement ----------------------------------------------------------------------------
 
-void TPlanElement::ErzeugePlnMenu(TMenue& dasPopMenu, bool mitInfo, int tag, int std,
-                                  const TRaum* theRaum, int art) {
-  for (TKurs* k : fKurse.Kopie()) k->ErzeugePlnMenu(dasPopMenu, mitInfo, tag, std, theRaum, art);
+void TPlanElement::ErzeugePlnMenu(TMenue& menue, bool mitInfo, int tag, int std, const TRaum* raum,
+                                  int art) {
+  for (TKurs* k : fKurse.Kopie()) k->ErzeugePlnMenu(menue, mitInfo, tag, std, raum, art);
 }
 
-void TPlanElement::ErzeugePlnKoppMenu(TMenue& dasPopMenu, bool mitInfo, int tag, int std) {
+void TPlanElement::ErzeugePlnKoppMenu(TMenue& menue, bool mitInfo, int tag, int std) {
   std::vector<const TKopplung*> gefragt;
   for (TKurs* k : fKurse.Kopie()) {
     if (k->fKopplung) {
       if (std::find(gefragt.begin(), gefragt.end(), k->fKopplung) != gefragt.end()) continue;
       gefragt.push_back(k->fKopplung);
     }
-    k->ErzeugePlnKoppMenu(dasPopMenu, mitInfo, tag, std);
+    k->ErzeugePlnKoppMenu(menue, mitInfo, tag, std);
   }
 }
 
-void TPlanElement::ErzeugeRechtsMenu(TMenue& thePopupMenu) {
-  for (TKurs* k : fKurse.Kopie()) k->ErzeugeRechtsMenu(thePopupMenu, this);
+void TPlanElement::ErzeugeRechtsMenu(TMenue& menue) {
+  for (TKurs* k : fKurse.Kopie()) k->ErzeugeRechtsMenu(menue, this);
 }

@@ -44,14 +44,14 @@ bool Frei(const TKurs& kurs, const TKopplung* kopplung, int w, int tag, std::uin
 }
 }  // namespace
 
-bool TKurs::SetzungPossible(int woche, int tag, int std, const TRaum* theRaum) const {
+bool TKurs::SetzungPossible(int woche, int tag, int std, const TRaum* raum) const {
   if (tag < 1 || tag > MaxTage || std < 1 || std > MaxStunden) return false;
   const std::uint32_t bit = 1u << (std - 1);
   const TWochenSpanne spanne = WochenArgument(woche);
   if (spanne.bis < spanne.von) return false;  // keine Woche des Zyklus
   for (int w = spanne.von; w <= spanne.bis; ++w) {
     if (!Frei(*this, fKopplung, w, tag, bit)) return false;
-    if (theRaum && BelegtOderGesperrt(*theRaum, w, tag, bit)) return false;
+    if (raum && BelegtOderGesperrt(*raum, w, tag, bit)) return false;
   }
   return true;
 }
@@ -68,7 +68,7 @@ bool TKurs::IstSetzbar(int woche, int tag, int std, const TKopplung* myKopplung)
   return true;
 }
 
-void TKurs::BerechneSetzungUnmoeglich(const TRaum* theRaum) {
+void TKurs::BerechneSetzungUnmoeglich(const TRaum* raum) {
   const TStandard& s = Standard();
   TWoElem* ziel = fSetzungUnmoeglich.GetWoche(s.fAktuelleWoche);
   if (!ziel) return;
@@ -82,19 +82,19 @@ void TKurs::BerechneSetzungUnmoeglich(const TRaum* theRaum) {
   TWoElem unmoeglich;
   for (int t = 1; t <= std::min(s.fMaxTageNeu, MaxTage); ++t)
     for (int h = 1; h <= MaxStunden; ++h) {
-      bool nein = !SetzungPossible(-1, t, h, theRaum);
+      bool nein = !SetzungPossible(-1, t, h, raum);
       for (const TKurs* k : andere) nein = nein || !k->SetzungPossible(-1, t, h, nullptr);
       unmoeglich.SetTagStd(t, h, nein);
     }
   *ziel = unmoeglich;
 }
 
-void TKurs::RechtsWahl(const TRaum* theRaum, TFenster* fenster) {
-  BerechneSetzungUnmoeglich(theRaum);
+void TKurs::RechtsWahl(const TRaum* raum, TFenster* fenster) {
+  BerechneSetzungUnmoeglich(raum);
   if (fenster) fenster->MarkiereRechts(this);
 }
 
-void TKurs::RechtsUebWahl(const TRaum* theRaum, TFenster* fenster) {
-  BerechneSetzungUnmoeglich(theRaum);
+void TKurs::RechtsUebWahl(const TRaum* raum, TFenster* fenster) {
+  BerechneSetzungUnmoeglich(raum);
   if (fenster) fenster->MarkiereRechts(this);
 }

@@ -4,16 +4,16 @@
 #include "model/SchulUnit.h"
 #include "planning/SetzungAnzeigeUnit.h"
 
-TRaum* TKurs::RaumFinden(int dieWoche, int derTag, int dieStd) const {
-  const TWochenSpanne spanne = WochenArgument(dieWoche);
+TRaum* TKurs::RaumFinden(int woche, int tag, int stunde) const {
+  const TWochenSpanne spanne = WochenArgument(woche);
   if (spanne.Einzeln()) {
-    const TSetzung* s = SetzungFinden(spanne.von, derTag, dieStd);
+    const TSetzung* s = SetzungFinden(spanne.von, tag, stunde);
     return s ? s->fRaum : nullptr;
   }
   // Über mehrere Wochen: der Raum, den alle Stunden mit Raum gemeinsam haben.
   TRaum* gemeinsam = nullptr;
   for (const TSetzung* s : fSetzungen) {
-    if (s->fTag != derTag || s->fStunde != dieStd || !s->fRaum) continue;
+    if (s->fTag != tag || s->fStunde != stunde || !s->fRaum) continue;
     if (s->fWoche < spanne.von || s->fWoche > spanne.bis) continue;
     if (!gemeinsam)
       gemeinsam = s->fRaum;
@@ -31,29 +31,29 @@ TRaum* TKurs::FreierRaum(int woche, int tag, int std) const {
   return nullptr;
 }
 
-void TKurs::AendereRaumInSetzung(TSetzung* theSetzung, TRaum* theRaum) {
-  if (!theSetzung || fSetzungen.ListeElemNr(theSetzung) == 0) return;
-  if (theSetzung->fRaum == theRaum) return;
-  if (theSetzung->fRaum) EntferneRaumInSetzung(theSetzung);
-  if (!theRaum) return;
-  const int w = theSetzung->fWoche, t = theSetzung->fTag, h = theSetzung->fStunde;
-  theSetzung->fRaum = theRaum;
-  theRaum->MerkeZeit();
-  theRaum->fBesetzung.SetWocheTagStd(w, t, h, true);
-  ZeigeRaumZelle(theRaum, w, t, h, this);
-  theRaum->PlanRefresh();
+void TKurs::AendereRaumInSetzung(TSetzung* setzung, TRaum* raum) {
+  if (!setzung || fSetzungen.ListeElemNr(setzung) == 0) return;
+  if (setzung->fRaum == raum) return;
+  if (setzung->fRaum) EntferneRaumInSetzung(setzung);
+  if (!raum) return;
+  const int w = setzung->fWoche, t = setzung->fTag, h = setzung->fStunde;
+  setzung->fRaum = raum;
+  raum->MerkeZeit();
+  raum->fBesetzung.SetWocheTagStd(w, t, h, true);
+  ZeigeRaumZelle(raum, w, t, h, this);
+  raum->PlanRefresh();
   PlanRefresh();
   SchuleGeaendert();
 }
 
-void TKurs::EntferneRaumInSetzung(TSetzung* theSetzung) {
-  if (!theSetzung || !theSetzung->fRaum) return;
-  TRaum* raum = theSetzung->fRaum;
-  const int w = theSetzung->fWoche, t = theSetzung->fTag, h = theSetzung->fStunde;
+void TKurs::EntferneRaumInSetzung(TSetzung* setzung) {
+  if (!setzung || !setzung->fRaum) return;
+  TRaum* raum = setzung->fRaum;
+  const int w = setzung->fWoche, t = setzung->fTag, h = setzung->fStunde;
   raum->MerkeZeit();
   raum->fBesetzung.SetWocheTagStd(w, t, h, false);
   ZeigeRaumZelle(raum, w, t, h, nullptr);
-  theSetzung->fRaum = nullptr;
+  setzung->fRaum = nullptr;
   raum->PlanRefresh();
   PlanRefresh();
   SchuleGeaendert();
@@ -65,17 +65,17 @@ void TKurs::LoescheRaumInSetzung(int woche, int tag, int std) {
     if (TSetzung* s = SetzungFinden(w, tag, std); s && s->fRaum) EntferneRaumInSetzung(s);
 }
 
-void TKurs::RaumAenderung(TRaum* theRaum, int woche, int tag, int std) {
-  if (!theRaum) return;
+void TKurs::RaumAenderung(TRaum* raum, int woche, int tag, int std) {
+  if (!raum) return;
   const TWochenSpanne spanne = WochenArgument(woche);
   bool gesetzt = false;
   for (int w = spanne.von; w <= spanne.bis; ++w)
     if (TSetzung* s = SetzungFinden(w, tag, std)) {
-      AendereRaumInSetzung(s, theRaum);
+      AendereRaumInSetzung(s, raum);
       gesetzt = true;
     }
   // Ein beim Planen gewählter Raum wird einer des Kurses.
-  if (gesetzt && fRaeume.ListeElemNr(theRaum) == 0) RaumErgaenzen(theRaum, true);
+  if (gesetzt && fRaeume.ListeElemNr(raum) == 0) RaumErgaenzen(raum, true);
 }
 
 bool TKurs::RaumTausch(TKurs* myKurs, int woche, int tag, int std) {
@@ -108,17 +108,17 @@ bool TKurs::RaumTausch(TKurs* myKurs, int woche, int tag, int std) {
   return true;
 }
 
-void TKurs::RSetzen(TRaum* theRaum, int woche, int tag, int std) {
-  if (!theRaum) return;
+void TKurs::RSetzen(TRaum* raum, int woche, int tag, int std) {
+  if (!raum) return;
   const TWochenSpanne spanne = WochenArgument(woche);
   for (int w = spanne.von; w <= spanne.bis; ++w) {
     if (!SetzungFinden(w, tag, std)) continue;
-    TKurs* anderer = theRaum->FindeKurs(w, tag, std);
+    TKurs* anderer = raum->FindeKurs(w, tag, std);
     if (anderer == this) continue;  // schon in dem Raum
     if (anderer)
       RaumTausch(anderer, w, tag, std);
     else
-      RaumAenderung(theRaum, w, tag, std);
+      RaumAenderung(raum, w, tag, std);
   }
   SchuleGeaendert();
 }

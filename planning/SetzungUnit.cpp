@@ -19,10 +19,10 @@
 
 // --- TSetzung --------------------------------------------------------------------------------
 
-bool TSetzung::AmRand(const TKlasse* theKlasse) const {
+bool TSetzung::AmRand(const TKlasse* klasse) const {
   if (fStunde <= 1 || fStunde >= 16) return true;
-  if (!theKlasse) return false;
-  const std::uint32_t tag = theKlasse->fBesetzung.GetWocheTag(fWoche, fTag) & 0xFFFFu;
+  if (!klasse) return false;
+  const std::uint32_t tag = klasse->fBesetzung.GetWocheTag(fWoche, fTag) & 0xFFFFu;
   const std::uint32_t davor = (1u << (fStunde - 1)) - 1u;          // Stunden 1..fStunde-1
   const std::uint32_t danach = 0xFFFFu & ~((1u << fStunde) - 1u);  // fStunde+1..16
   return (tag & danach) == 0 || (tag & davor) == 0;
@@ -137,7 +137,7 @@ void Verschiebe(TKurs& kurs, int neuTag, int neuStd, int altTag, int altStd, boo
 
 // --- Setzen und Entfernen --------------------------------------------------------------------
 
-TSetzung* TKurs::NeueSetzung(int woche, int tag, int std, TRaum* theRaum) {
+TSetzung* TKurs::NeueSetzung(int woche, int tag, int std, TRaum* raum) {
   const TWochenSpanne spanne = WochenArgument(woche);
   if (!spanne.Einzeln() || spanne.von > fBesetzung.WochenZahl()) return nullptr;
   if (tag < 1 || tag > MaxTage || std < 1 || std > MaxStunden) return nullptr;
@@ -150,7 +150,7 @@ TSetzung* TKurs::NeueSetzung(int woche, int tag, int std, TRaum* theRaum) {
   setzung->fWoche = woche;
   setzung->fTag = tag;
   setzung->fStunde = std;
-  setzung->fRaum = theRaum;
+  setzung->fRaum = raum;
   fSetzungen.ListeAnhaengen(std::move(neu));
   fBesetzung.SetWocheTagStd(woche, tag, std, true);
   if (fLehrer) {
@@ -161,31 +161,31 @@ TSetzung* TKurs::NeueSetzung(int woche, int tag, int std, TRaum* theRaum) {
     k->fBesetzung.SetWocheTagStd(woche, tag, std, true);
     k->MerkeZeit();
   }
-  if (theRaum) {
-    theRaum->fBesetzung.SetWocheTagStd(woche, tag, std, true);
-    theRaum->MerkeZeit();
+  if (raum) {
+    raum->fBesetzung.SetWocheTagStd(woche, tag, std, true);
+    raum->MerkeZeit();
   }
   VertretungenAnlegen(this, setzung);
   if (Merken()) ManuellProtokoll()->Merke(this, setzung, TUndoArt::hin);
-  ZeigeNeueSetzung(this, woche, tag, std, theRaum);
+  ZeigeNeueSetzung(this, woche, tag, std, raum);
   PlanRefresh();
   FensterRefresh();
   SchuleGeaendert();
   return setzung;
 }
 
-void TKurs::SetzungEntfernen(TSetzung* theSetzung) {
-  if (!theSetzung || fSetzungen.ListeElemNr(theSetzung) == 0) return;
-  if (Merken()) ManuellProtokoll()->Merke(this, theSetzung, TUndoArt::weg);
-  const int w = theSetzung->fWoche, t = theSetzung->fTag, h = theSetzung->fStunde;
-  TRaum* raum = theSetzung->fRaum;
+void TKurs::SetzungEntfernen(TSetzung* setzung) {
+  if (!setzung || fSetzungen.ListeElemNr(setzung) == 0) return;
+  if (Merken()) ManuellProtokoll()->Merke(this, setzung, TUndoArt::weg);
+  const int w = setzung->fWoche, t = setzung->fTag, h = setzung->fStunde;
+  TRaum* raum = setzung->fRaum;
   // Die Vertretungen der Stunde gehen mit ihr (aus beiden Listen), und kein angebotener
   // Statt-Kandidat zeigt mehr auf sie.
-  for (TVertretung* v : theSetzung->fVertretungen.Kopie()) Schule().VertretungLoeschen(v);
+  for (TVertretung* v : setzung->fVertretungen.Kopie()) Schule().VertretungLoeschen(v);
   for (TVertretung* v : Schule().fVertretungsMenge)
     for (TStatt* st : v->fStattListe.Kopie())
-      if (st->fSetzung == theSetzung) v->fStattListe.ListeElemEntfernen(st);
-  fSetzungen.ListeElemEntfernen(theSetzung);
+      if (st->fSetzung == setzung) v->fStattListe.ListeElemEntfernen(st);
+  fSetzungen.ListeElemEntfernen(setzung);
   fBesetzung.SetWocheTagStd(w, t, h, SetzungFinden(w, t, h) != nullptr);
   if (fLehrer) {
     // Ein Lehrer gibt nur eine Stunde zugleich: die Zelle wird gelöscht.

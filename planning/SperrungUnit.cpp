@@ -6,23 +6,23 @@
 #include "model/RaumUnit.h"
 #include "model/SchulUnit.h"
 
-void TKurs::KopiereSperrung(const TWochBereich& theWoBereich) {
+void TKurs::KopiereSperrung(const TWochBereich& woBereich) {
   const TWochenSpanne spanne = WochenArgument(-1);
   for (int w = spanne.von; w <= spanne.bis; ++w)
     for (int t = 1; t <= MaxTage; ++t) {
       const std::uint32_t alt = fSperrung.GetWocheTag(w, t);
-      const std::uint32_t neu = theWoBereich.GetWocheTag(w, t) & ~fBesetzung.GetWocheTag(w, t);
+      const std::uint32_t neu = woBereich.GetWocheTag(w, t) & ~fBesetzung.GetWocheTag(w, t);
       fSperrung.SetWocheTag(w, t, (alt & ~0xFFFFu) | (neu & 0xFFFFu));
     }
   SchuleGeaendert();
 }
 
-bool TKurs::IstGesperrt(int woche, int tag, int std, const TRaum* theRaum) const {
+bool TKurs::IstGesperrt(int woche, int tag, int std, const TRaum* raum) const {
   if (fSperrung.GetWocheTagStd(woche, tag, std)) return true;
   if (fLehrer && fLehrer->fSperrung.GetWocheTagStd(woche, tag, std)) return true;
   for (const TKlasse* k : fKlassen)
     if (k->fSperrung.GetWocheTagStd(woche, tag, std)) return true;
-  return theRaum && theRaum->fSperrung.GetWocheTagStd(woche, tag, std);
+  return raum && raum->fSperrung.GetWocheTagStd(woche, tag, std);
 }
 
 bool TKurs::IstFixiert(int woche, int tag, int std) const {
@@ -34,10 +34,10 @@ bool TKurs::IstFixiert(int woche, int tag, int std) const {
   return false;
 }
 
-void TKurs::EntSperre(int woche, int tag, int std, TRaum* theRaum) {
+void TKurs::EntSperre(int woche, int tag, int std, TRaum* raum) {
   if (fLehrer) fLehrer->fSperrung.SetWocheTagStd(woche, tag, std, false);
   for (TKlasse* k : fKlassen) k->fSperrung.SetWocheTagStd(woche, tag, std, false);
-  if (theRaum) theRaum->fSperrung.SetWocheTagStd(woche, tag, std, false);
+  if (raum) raum->fSperrung.SetWocheTagStd(woche, tag, std, false);
   SchuleGeaendert();
 }
 

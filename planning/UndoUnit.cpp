@@ -60,40 +60,40 @@ TManuellProtokoll::~TManuellProtokoll() {
   if (gProtokoll == this) gProtokoll = nullptr;
 }
 
-void TManuellProtokoll::Merke(TKurs* theKurs, const TSetzung* theSetzung, TUndoArt theArt) {
-  if (!theKurs || !theSetzung) return;
+void TManuellProtokoll::Merke(TKurs* kurs, const TSetzung* setzung, TUndoArt art) {
+  if (!kurs || !setzung) return;
   auto e = std::make_unique<TUndoElement>();
-  e->fArt = theArt;
-  e->fWoche = theSetzung->fWoche;
-  e->fTag = theSetzung->fTag;
-  e->fStd = theSetzung->fStunde;
-  e->fRaum = theSetzung->fRaum;
-  e->fFix = theSetzung->fFixiert;
-  e->fKurs = theKurs;
+  e->fArt = art;
+  e->fWoche = setzung->fWoche;
+  e->fTag = setzung->fTag;
+  e->fStd = setzung->fStunde;
+  e->fRaum = setzung->fRaum;
+  e->fFix = setzung->fFixiert;
+  e->fKurs = kurs;
   fUndoListe.ListeAnhaengen(std::move(e));
-  if (theArt == TUndoArt::weg) KursAufnehmen(theKurs);
+  if (art == TUndoArt::weg) KursAufnehmen(kurs);
   BefehleFreigeben(true);
 }
 
-void TManuellProtokoll::KursAufnehmen(TKurs* theKurs) {
-  if (theKurs && fKurse.ListeElemNr(theKurs) == 0) fKurse.ListeAnhaengen(theKurs);
+void TManuellProtokoll::KursAufnehmen(TKurs* kurs) {
+  if (kurs && fKurse.ListeElemNr(kurs) == 0) fKurse.ListeAnhaengen(kurs);
 }
 
-void TManuellProtokoll::SetzeAktuellenKurs(TKurs* theKurs) {
-  fKurs = theKurs;
+void TManuellProtokoll::SetzeAktuellenKurs(TKurs* kurs) {
+  fKurs = kurs;
 }
 
-void TManuellProtokoll::KursVergessen(TKurs* theKurs) {
-  if (!theKurs) return;
+void TManuellProtokoll::KursVergessen(TKurs* kurs) {
+  if (!kurs) return;
   for (TUndoElement* e : fUndoListe.Kopie())
-    if (e->fKurs == theKurs) fUndoListe.ListeElemEntfernen(e);
-  const int nr = fKurse.ListeElemNr(theKurs);
+    if (e->fKurs == kurs) fUndoListe.ListeElemEntfernen(e);
+  const int nr = fKurse.ListeElemNr(kurs);
   if (nr == 0) {
-    if (fKurs == theKurs) SetzeAktuellenKurs(nullptr);
+    if (fKurs == kurs) SetzeAktuellenKurs(nullptr);
     return;
   }
-  fKurse.ListeElemEntfernen(theKurs);
-  if (fKurs == theKurs) {
+  fKurse.ListeElemEntfernen(kurs);
+  if (fKurs == kurs) {
     // Der nächste der Liste (er rückt an die Stelle des gelöschten), am Ende wieder der erste.
     TKurs* naechster = fKurse.ListeNrInhalt(nr);
     if (!naechster) naechster = fKurse.ListeNrInhalt(1);
@@ -101,9 +101,9 @@ void TManuellProtokoll::KursVergessen(TKurs* theKurs) {
   }
 }
 
-void TManuellProtokoll::RaumVergessen(const TRaum* theRaum) {
+void TManuellProtokoll::RaumVergessen(const TRaum* raum) {
   for (TUndoElement* e : fUndoListe)
-    if (e->fRaum == theRaum) e->fRaum = nullptr;
+    if (e->fRaum == raum) e->fRaum = nullptr;
 }
 
 void TManuellProtokoll::Widerrufen() {

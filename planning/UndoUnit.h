@@ -45,16 +45,16 @@ class TManuellProtokoll {
 
   // Zeichnet einen Schritt auf; bei weg kommt der Kurs in die Kursliste. Macht "Widerrufen" und
   // "Löschen" wählbar.
-  void Merke(TKurs* theKurs, const TSetzung* theSetzung, TUndoArt theArt);
+  void Merke(TKurs* kurs, const TSetzung* setzung, TUndoArt art);
   // Nimmt einen Kurs in die Kursliste auf, wenn er fehlt.
-  void KursAufnehmen(TKurs* theKurs);
+  void KursAufnehmen(TKurs* kurs);
   // Macht den Kurs zum aktuellen. Das Fenster überschreibt es, um sich neu aufzubauen.
-  virtual void SetzeAktuellenKurs(TKurs* theKurs);
+  virtual void SetzeAktuellenKurs(TKurs* kurs);
   // Ein Kurs wird gelöscht: seine Schritte verschwinden aus dem Protokoll, er aus der Kursliste;
   // war er der aktuelle, wird der nächste der Liste aktuell (nichts, wenn die Liste leer wird).
-  void KursVergessen(TKurs* theKurs);
+  void KursVergessen(TKurs* kurs);
   // Ein Raum wird gelöscht: kein Schritt behält ihn.
-  void RaumVergessen(const TRaum* theRaum);
+  void RaumVergessen(const TRaum* raum);
 
   // Alle Schritte vom letzten zum ersten zurücknehmen, das Protokoll leeren, die Befehle sperren
   // und den ersten Kurs der Liste aktuell machen.

@@ -8,7 +8,7 @@
 #include "substitution/FehlzeitUnit.h"
 #include "substitution/KalenderUnit.h"
 
-void TFehlDialog::IFehlForm(TDateTime datum, TKuerzelArt art, TFehl* theFehl) {
+void TFehlDialog::IFehlForm(TDateTime datum, TKuerzelArt art, TFehl* fehl) {
   fDatum = std::floor(datum) + 0.5;
   fArt = art;
   fTag = WochenTag(fDatum);
@@ -28,7 +28,7 @@ void TFehlDialog::IFehlForm(TDateTime datum, TKuerzelArt art, TFehl* theFehl) {
       z.Maske = MaskenText(f->fZeit);
       z.Fehl = f;
       fZeilen.push_back(z);
-      if (f == theFehl) {
+      if (f == fehl) {
         fAuswahl = static_cast<int>(fZeilen.size()) - 1;
         fOben = fAuswahl;
       }

@@ -22,7 +22,7 @@ struct TFehlZeile {
 class TFehlDialog {
  public:
   // IFehlForm: Tag, Art (leh, kla, rau) und die Abwesenheit, deren Zeile gewählt wird.
-  void IFehlForm(TDateTime datum, TKuerzelArt art, TFehl* theFehl);
+  void IFehlForm(TDateTime datum, TKuerzelArt art, TFehl* fehl);
 
   TDateTime fDatum = 0;
   TKuerzelArt fArt = leh;

@@ -163,8 +163,8 @@ TFehlForm::TFehlForm(QWidget* parent) : QDialog(parent) {
   connect(AbbrechenKnopf, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TFehlForm::IFehlForm(TDateTime datum, TKuerzelArt art, TFehl* theFehl) {
-  fDialog.IFehlForm(datum, art, theFehl);
+void TFehlForm::IFehlForm(TDateTime datum, TKuerzelArt art, TFehl* fehl) {
+  fDialog.IFehlForm(datum, art, fehl);
   setWindowTitle(T(fDialog.Titel()));
   ElementKnopf->setText(T(fDialog.ElementText()));
   DatumFeld->setText(T(fDialog.DatumsText()));

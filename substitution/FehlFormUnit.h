@@ -45,7 +45,7 @@ class TFehlForm : public QDialog {
 
  public:
   explicit TFehlForm(QWidget* parent = nullptr);
-  void IFehlForm(TDateTime datum, TKuerzelArt art, TFehl* theFehl);
+  void IFehlForm(TDateTime datum, TKuerzelArt art, TFehl* fehl);
 
   TFehlDialog fDialog;
   // Wahl der Elemente für "Lehrer"/"Klassen"/"Räume" (mit Strg: eines); leer: die Auswahllisten

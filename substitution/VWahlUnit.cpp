@@ -92,10 +92,10 @@ void TVWahl::Loesen() {
   fVertretung = nullptr;
 }
 
-void TVWahl::IVWahlForm(TVertretung* theVertretung) {
-  if (fVertretung != theVertretung) Loesen();
-  if (!theVertretung) return;
-  fVertretung = theVertretung;
+void TVWahl::IVWahlForm(TVertretung* vertretung) {
+  if (fVertretung != vertretung) Loesen();
+  if (!vertretung) return;
+  fVertretung = vertretung;
   fVertretung->fFenster = fFenster;
   fDatum = Mittag(fVertretung->fDatum);
   const TSetzung* p = fVertretung->fSetzung;

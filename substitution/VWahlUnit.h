@@ -59,7 +59,7 @@ class TVWahl {
 
   // Zeigt die Vertretung: löst die vorige, setzt Datum und Lage, die Monatskonten der Lehrer
   // und wählt den Modus (Raumwechsel: Raumauswahl, sonst Lehrerauswahl).
-  void IVWahlForm(TVertretung* theVertretung);
+  void IVWahlForm(TVertretung* vertretung);
   // Löst die Vertretung (ihr fFenster wird nichts).
   void Loesen();
 

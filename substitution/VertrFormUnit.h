@@ -52,7 +52,7 @@ class TVertrForm : public QWidget, public TFenster {
   // nichts). Leer: TFehlForm modal.
   std::function<void(TKuerzelArt, TFehl*)> fFehlDialog;
 
-  void IVertrForm(TDateTime theDatum);
+  void IVertrForm(TDateTime datum);
   // Die Vertretung der Zeile (1..), oder nichts.
   TVertretung* Vertretung(int row) const;
   void MarkiereZeile(int i);

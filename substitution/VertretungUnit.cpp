@@ -142,7 +142,7 @@ void TVertretung::MacheGueltig() {
 
 // --- Lehrer ----------------------------------------------------------------------------------
 
-bool TVertretung::TrageLehrerEin(TLehrer* theLehrer, const TStatt* statt) {
+bool TVertretung::TrageLehrerEin(TLehrer* lehrer, const TStatt* statt) {
   if (!fKurs || !fSetzung) return false;
   const TDateTime d = fDatum;
   const int h = Stunde();
@@ -155,7 +155,7 @@ bool TVertretung::TrageLehrerEin(TLehrer* theLehrer, const TStatt* statt) {
       Lastschrift(alt, Faktor(this), d);
     fAngerechnet = false;
     ZuLoeschen(this);
-    fLehrer = theLehrer ? theLehrer : statt->fLehrer;
+    fLehrer = lehrer ? lehrer : statt->fLehrer;
     fFach = kurs2->fFach;
     if (TRaum* raum = setzung2->fRaum; raum && raum != fRaum && !raum->Abwesend(d, h) &&
                                        !raum->VertrittSchon(d, h) && !raum->Besetzt(d, h)) {
@@ -170,40 +170,40 @@ bool TVertretung::TrageLehrerEin(TLehrer* theLehrer, const TStatt* statt) {
     Refresh();
     return true;
   }
-  if (!theLehrer) {
+  if (!lehrer) {
     if (!fLehrer) return false;
     Loeschen(true);
     return true;
   }
-  if (theLehrer == fLehrer) return false;
+  if (lehrer == fLehrer) return false;
   const int w = fSetzung->fWoche, t = fSetzung->fTag;
-  const std::string k = U8(theLehrer->fKuerzel.str());
+  const std::string k = U8(lehrer->fKuerzel.str());
   std::string meldung;
-  if (theLehrer->VertrittSchon(d, h))
+  if (lehrer->VertrittSchon(d, h))
     meldung = "Lehrer " + k + " vertritt schon.";
-  else if (theLehrer->Abwesend(d, h))
+  else if (lehrer->Abwesend(d, h))
     meldung = "Lehrer " + k + " fehlt.";
-  else if (theLehrer->fSperrung.GetWocheTagStd(w, t, h))
+  else if (lehrer->fSperrung.GetWocheTagStd(w, t, h))
     meldung = "Lehrer " + k + " ist gesperrt.";
-  else if ((theLehrer->fBesetzung.GetWocheTag(w, t) & 0xFFFFu) == 0)
+  else if ((lehrer->fBesetzung.GetWocheTag(w, t) & 0xFFFFu) == 0)
     meldung = "Lehrer " + k + " hat diesen Tag frei.";
   if (!meldung.empty() && Dialog().Frage("Lehrer fehlt", {meldung, "Trotzdem einsetzen?"},
                                          TMeldungsArt::Frage, {"Ja", "Nein"}, 1, 1) != 0)
     return false;
   if (TLehrer* alt = Vertreter(this); alt && (fAngerechnet || !fGueltig) && !KlassenFehlen())
     Lastschrift(alt, Faktor(this), d);
-  const bool abwesend = theLehrer->Abwesend(d, h);
+  const bool abwesend = lehrer->Abwesend(d, h);
   if (!abwesend) fAngerechnet = true;
   ZuLoeschen(this);
-  if (TKurs* eigener = theLehrer->FindeKurs(w, t, h);
-      eigener && eigener != fKurs && !theLehrer->VertrittSchon(d, h) && !abwesend) {
+  if (TKurs* eigener = lehrer->FindeKurs(w, t, h);
+      eigener && eigener != fKurs && !lehrer->VertrittSchon(d, h) && !abwesend) {
     eigener->SetzeStattVertretung(this);
-    if (!theLehrer->WurdeFrei(d, h)) fAngerechnet = false;
+    if (!lehrer->WurdeFrei(d, h)) fAngerechnet = false;
   }
-  fLehrer = theLehrer;
+  fLehrer = lehrer;
   fFrei = false;
   fAdHoc = HeuteMittag();
-  if (fAngerechnet && !KlassenFehlen()) Gutschrift(theLehrer, Faktor(this), d);
+  if (fAngerechnet && !KlassenFehlen()) Gutschrift(lehrer, Faktor(this), d);
   if (fFenster) FuelleBemerkung();
   Refresh();
   return true;
@@ -211,27 +211,27 @@ bool TVertretung::TrageLehrerEin(TLehrer* theLehrer, const TStatt* statt) {
 
 // --- Raum ------------------------------------------------------------------------------------
 
-bool TVertretung::TrageRaumEin(TRaum* theRaum) {
-  if (!fSetzung || theRaum == fRaum) return false;
-  if (!theRaum) {
+bool TVertretung::TrageRaumEin(TRaum* raum) {
+  if (!fSetzung || raum == fRaum) return false;
+  if (!raum) {
     fRaum = nullptr;
     Refresh();
     return true;
   }
   const TDateTime d = fDatum;
   const int w = fSetzung->fWoche, t = fSetzung->fTag, h = Stunde();
-  const std::string k = U8(theRaum->fKuerzel.str());
+  const std::string k = U8(raum->fKuerzel.str());
   std::string meldung;
   bool abwesend = false;
-  const TKurs* dort = theRaum->FindeKurs(w, t, h);
+  const TKurs* dort = raum->FindeKurs(w, t, h);
   if (dort && dort != fKurs && !dort->AlleKlassenAbwesend(d, h, nullptr)) {
     meldung = "In Raum " + k + " ist Unterricht.";
-  } else if (theRaum->VertrittSchon(d, h)) {
+  } else if (raum->VertrittSchon(d, h)) {
     meldung = "Raum " + k + " ist schon eingesetzt.";
-  } else if (theRaum->Abwesend(d, h)) {
+  } else if (raum->Abwesend(d, h)) {
     meldung = "Raum " + k + " ist nicht verfügbar.";
     abwesend = true;
-  } else if (theRaum->fSperrung.GetWocheTagStd(w, t, h)) {
+  } else if (raum->fSperrung.GetWocheTagStd(w, t, h)) {
     meldung = "Raum " + k + " ist gesperrt.";
   }
   if (!meldung.empty() && Dialog().Frage("Raum ist besetzt", {meldung, "Trotzdem einsetzen?"},
@@ -240,15 +240,15 @@ bool TVertretung::TrageRaumEin(TRaum* theRaum) {
   if (abwesend) {
     // Ein Raumwechsel, den erst die Abwesenheit dieses Raums nötig machte, entfällt mit ihr:
     // danach wird nichts mehr in die gelöschte Vertretung geschrieben.
-    const bool entfaellt = fSetzung->fRaum == theRaum && fKurs && fLehrer == fKurs->fLehrer;
-    theRaum->FehltNichtMehrIn(d, h);
+    const bool entfaellt = fSetzung->fRaum == raum && fKurs && fLehrer == fKurs->fLehrer;
+    raum->FehltNichtMehrIn(d, h);
     if (entfaellt || !Gelistet(this)) {
       VertretungsFensterAuffrischen();
       Schule().SetDirty(true);
       return false;
     }
   }
-  fRaum = theRaum;
+  fRaum = raum;
   fAdHoc = HeuteMittag();
   Refresh();
   return true;
@@ -299,28 +299,28 @@ void TVertretung::Anrechnen(bool angerechnet) {
   Refresh();
 }
 
-void TVertretung::SetzeFach(TFach* theFach) {
-  if (theFach == fFach) return;
-  fFach = theFach;
+void TVertretung::SetzeFach(TFach* fach) {
+  if (fach == fFach) return;
+  fFach = fach;
   fAdHoc = HeuteMittag();
   Refresh();
 }
 
 // --- "Wie am" --------------------------------------------------------------------------------
 
-void TVertretung::ErzeugeWieMenu(TMenue& thePopup) {
+void TVertretung::ErzeugeWieMenu(TMenue& menue) {
   if (!fSetzung) return;
-  TMenue menue;
+  TMenue eintraege;
   for (TVertretung* o : fSetzung->fVertretungen) {
     if (o == this || !Vertreter(o)) continue;
     TMenueEintrag e;
     e.Text = U8(o->ZeitZeile(false) + " " + o->fLehrer->fKuerzel.str());
     e.Objekt = o;
     e.Aktion = [this, o] { WieAuswahl(o); };
-    menue.push_back(std::move(e));
+    eintraege.push_back(std::move(e));
   }
-  SpaltenUmbrechen(menue, ElementSpaltenLaenge(static_cast<int>(menue.size())));
-  for (auto& e : menue) thePopup.push_back(std::move(e));
+  SpaltenUmbrechen(eintraege, ElementSpaltenLaenge(static_cast<int>(eintraege.size())));
+  for (auto& e : eintraege) menue.push_back(std::move(e));
 }
 
 void TVertretung::WieAuswahl(TVertretung* andere) {
@@ -343,12 +343,12 @@ void TVertretung::WieAuswahl(TVertretung* andere) {
   Refresh();
 }
 
-void TVertretung::ErzeugeInfoMenu(TMenue& thePopup) const {
+void TVertretung::ErzeugeInfoMenu(TMenue& menue) const {
   for (const TBemString* bem : {&fLInfo, &fSInfo}) {
     if (bem->empty()) continue;
     TMenueEintrag e;
     e.Text = U8(bem->str());
-    thePopup.push_back(std::move(e));
+    menue.push_back(std::move(e));
   }
 }
 

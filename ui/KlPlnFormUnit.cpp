@@ -8,10 +8,10 @@ TKlPlnForm::TKlPlnForm(QWidget* parent) : TPlnForm(parent) {
   PlanWechselKnopf->setToolTip(QStringLiteral("Lehrer oder Kopplung anzeigen"));
 }
 
-void TKlPlnForm::IKlPlnForm(TKlasse* theKlasse) {
-  if (!theKlasse) return;
-  fKlasse = theKlasse;
-  IPlnForm(theKlasse);
+void TKlPlnForm::IKlPlnForm(TKlasse* klasse) {
+  if (!klasse) return;
+  fKlasse = klasse;
+  IPlnForm(klasse);
 }
 
 void TKlPlnForm::ElementZeigen(TElement* element) {

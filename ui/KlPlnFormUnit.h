@@ -14,7 +14,7 @@ class TKlPlnForm : public TPlnForm {
   TKlasse* fKlasse = nullptr;
 
   // Füllt das Fenster für die Klasse (oder zeigt künftig sie statt der bisherigen).
-  void IKlPlnForm(TKlasse* theKlasse);
+  void IKlPlnForm(TKlasse* klasse);
 
   int FensterArt() const override { return FensterArt::KlassenPlan; }
   TKuerzelArt PlanArt() const override { return kla; }

@@ -6,8 +6,7 @@
 
 class TKlasUebForm : public TUebersichtForm {
  public:
-  explicit TKlasUebForm(QWidget* parent = nullptr) : TUebersichtForm(parent) {}
+  TKlasUebForm() : TUebersichtForm(&TSchule::fKlasUebForm) {}
   int FensterArt() const override { return FensterArt::KlassenUebersicht; }
   TKuerzelArt UebArt() const override { return kla; }
-  TFenster* TSchule::*Platz() const override { return &TSchule::fKlasUebForm; }
 };

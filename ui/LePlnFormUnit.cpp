@@ -8,10 +8,10 @@ TLePlnForm::TLePlnForm(QWidget* parent) : TPlnForm(parent) {
   PlanWechselKnopf->setToolTip(QStringLiteral("Klasse oder Kopplung anzeigen"));
 }
 
-void TLePlnForm::ILePlnForm(TLehrer* theLehrer) {
-  if (!theLehrer) return;
-  fLehrer = theLehrer;
-  IPlnForm(theLehrer);
+void TLePlnForm::ILePlnForm(TLehrer* lehrer) {
+  if (!lehrer) return;
+  fLehrer = lehrer;
+  IPlnForm(lehrer);
 }
 
 void TLePlnForm::ElementZeigen(TElement* element) {

@@ -14,7 +14,7 @@ class TLePlnForm : public TPlnForm {
   TLehrer* fLehrer = nullptr;
 
   // Füllt das Fenster für den Lehrer (oder zeigt künftig ihn statt des bisherigen).
-  void ILePlnForm(TLehrer* theLehrer);
+  void ILePlnForm(TLehrer* lehrer);
 
   int FensterArt() const override { return FensterArt::LehrerPlan; }
   TKuerzelArt PlanArt() const override { return leh; }

@@ -6,8 +6,7 @@
 
 class TLehrUebForm : public TUebersichtForm {
  public:
-  explicit TLehrUebForm(QWidget* parent = nullptr) : TUebersichtForm(parent) {}
+  TLehrUebForm() : TUebersichtForm(&TSchule::fLehrUebForm) {}
   int FensterArt() const override { return FensterArt::LehrerUebersicht; }
   TKuerzelArt UebArt() const override { return leh; }
-  TFenster* TSchule::*Platz() const override { return &TSchule::fLehrUebForm; }
 };

@@ -26,6 +26,7 @@
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtManZeichenUnit.h"
+#include "ui/PlanZelleUnit.h"
 #include "ui/QtPlanZelleUnit.h"
 #include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
@@ -204,8 +205,7 @@ void TManuellForm::Aufbauen() {
   }
 }
 
-TManuellForm* TManuellForm::IManuellForm(const std::vector<TKurs*>& theKursListe,
-                                         bool ohneKonflikte) {
+TManuellForm* TManuellForm::IManuellForm(const std::vector<TKurs*>& kursListe, bool ohneKonflikte) {
   if (!SchuleVorhanden()) return nullptr;
   TSchule& schule = Schule();
   if (auto* offen = dynamic_cast<TManuellForm*>(schule.fManuellForm)) {
@@ -214,10 +214,10 @@ TManuellForm* TManuellForm::IManuellForm(const std::vector<TKurs*>& theKursListe
     offen->activateWindow();
     return offen;
   }
-  if (theKursListe.empty()) return nullptr;
+  if (kursListe.empty()) return nullptr;
   TDirtyBewahrer bewahrer;
   auto* form = new TManuellForm;
-  form->fPlanung = std::make_unique<TManuellPlanung>(theKursListe, ohneKonflikte);
+  form->fPlanung = std::make_unique<TManuellPlanung>(kursListe, ohneKonflikte);
   form->fPlanung->fAnzeigen = [form] { form->Anzeigen(); };
   // Die Befehle gelten nun dem Protokoll; es ist noch leer.
   if (TFensterDienst* d = FensterDienst()) {

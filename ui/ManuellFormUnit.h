@@ -23,7 +23,7 @@
 #include "model/MenueUnit.h"
 #include "planning/ManuellUnit.h"
 #include "ui/CursorUnit.h"
-#include "ui/PlanInhaltUnit.h"
+#include "planning/PlanInhaltUnit.h"
 #include "ui/QuonGridUnit.h"
 
 class QFrame;
@@ -42,7 +42,7 @@ class TManuellForm : public QWidget, public TFenster, public TCursorFenster {
   // "Manuell": legt das Fenster mit den Kursen an (der erste wird aktuell), setzt das Werkzeug
   // "Schieben", trägt es ins Fenstermenü ein und zeigt es neben der Palette. Ist schon eines
   // offen, kommt es nur nach vorn. ohneKonflikte: Konflikte werden nicht gezeigt.
-  static TManuellForm* IManuellForm(const std::vector<TKurs*>& theKursListe, bool ohneKonflikte);
+  static TManuellForm* IManuellForm(const std::vector<TKurs*>& kursListe, bool ohneKonflikte);
 
   // Die Logik des Fensters; nichts, sobald es geschlossen ist.
   TManuellPlanung* Planung() const { return fPlanung.get(); }

@@ -5,6 +5,7 @@
 #include "model/KopplUnit.h"
 #include "model/KursUnit.h"
 #include "settings/StandardUnit.h"
+#include "ui/PlanZelleUnit.h"
 
 namespace {
 constexpr const char* kZeilenEnde = "\r\n";

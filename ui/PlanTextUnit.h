@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/PlanInhaltUnit.h"
+#include "planning/PlanInhaltUnit.h"
 
 // Der Plan als Text (UTF-8, jede Zeile mit CR LF):
 //  - die erste Zeile: je Tag ein Tabulator und die Tagesbezeichnung;

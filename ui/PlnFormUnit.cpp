@@ -9,7 +9,6 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "model/KlassenUnit.h"
@@ -24,12 +23,14 @@
 #include "ui/PaletteUnit.h"
 #include "ui/FensterSchliessenUnit.h"
 #include "ui/PlanAktionUnit.h"
-#include "ui/PlanGestenUnit.h"
+#include "planning/PlanGestenUnit.h"
 #include "ui/PlanTextUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
+#include "ui/QtPlanRasterUnit.h"
 #include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
+#include "ui/PlanZelleUnit.h"
 #include "ui/QtPlanZelleUnit.h"
 #include "ui/RaPlnFormUnit.h"
 
@@ -37,31 +38,17 @@ const QString TPlnForm::MarkeNormal = QStringLiteral("N");
 const QString TPlnForm::MarkeRechts = QStringLiteral("R");
 const QString TPlnForm::MarkeSperrung = QStringLiteral("*sperrung*");
 
-namespace {
-constexpr unsigned kTasten = umShift | umAlt | umCtrl;
-}  // namespace
 
 TPlnForm::TPlnForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  PlnGrid = new TQuonGrid(this);
-  PlnGrid->setObjectName(QStringLiteral("PlnGrid"));
-  PlnGrid->SetMultiSelect(true);
-  PlnGrid->SetColSizing(true);
-  PlnGrid->SetFixedCols(1);
-  PlnGrid->SetFixedRows(1);
-  layout->addWidget(PlnGrid);
+  PlnGrid = PlanRasterAnlegen(*this, QStringLiteral("PlnGrid"));
   PlnGrid->SetZeichner(
       [this](QPainter& p, int col, int row, const QRect& rect, const TZellZustand& zustand) {
         if (zustand.Fest || !fElement) return;
         const bool markiert = zustand.Ausgewaehlt || PlnGrid->Cells(col, row) == MarkeRechts;
         ZeichneZelle(p, rect, col, ZellKurs(col, row), row, markiert);
       });
-  PlanWechselKnopf = new QPushButton(QStringLiteral("o"), PlnGrid->viewport());
-  PlanWechselKnopf->setObjectName(QStringLiteral("PlanWechselKnopf"));
-  PlanWechselKnopf->setFocusPolicy(Qt::NoFocus);
+  PlanWechselKnopf = WechselKnopfAnlegen(*PlnGrid, QStringLiteral("PlanWechselKnopf"));
   connect(PlanWechselKnopf, &QPushButton::clicked, this, [this] { PlanWechselKnopfClick(); });
   connect(PlnGrid, &TQuonGrid::MausDruck, this, [this](const TGridMaus& m) { MausDruck(m); });
   connect(PlnGrid, &TQuonGrid::MausLos, this, [this](const TGridMaus& m) { MausLos(m); });
@@ -137,16 +124,12 @@ void TPlnForm::KurseEintragen() {
   for (TKurs* k : fElement->fKurse) PlnKursEintrag(k);
 }
 
-void TPlnForm::PlnKursEintrag(TKurs* theKurs) {
-  if (!theKurs) return;
-  const int woche = Standard().fAktuelleWoche;
-  for (const TSetzung* s : theKurs->fSetzungen) {
-    if (s->fWoche != woche || !DatenZelle(s->fTag, s->fStunde)) continue;
-    if (PlanArt() == rau &&
-        static_cast<const void*>(s->fRaum) != static_cast<const void*>(fElement))
-      continue;
-    PlnGrid->SetCells(s->fTag, s->fStunde, MarkeNormal);
-    PlnGrid->SetObjects(s->fTag, s->fStunde, theKurs);
+void TPlnForm::PlnKursEintrag(TKurs* kurs) {
+  if (!kurs || !fElement) return;
+  for (const auto& [t, h] : KursZellen(*kurs, *fElement, Standard().fAktuelleWoche,
+                                       PlnGrid->ColCount() - 1, PlnGrid->RowCount() - 1)) {
+    PlnGrid->SetCells(t, h, MarkeNormal);
+    PlnGrid->SetObjects(t, h, kurs);
   }
 }
 
@@ -290,11 +273,11 @@ bool TPlnForm::eventFilter(QObject* objekt, QEvent* event) {
 // ---- Umschalttasten ----
 
 unsigned TPlnForm::Umschalt() const {
-  return FensterUmschalt() & kTasten;
+  return PlanUmschalt();
 }
 
 void TPlnForm::UmschaltMerken(TUmschaltMenge umschalt) {
-  FensterUmschaltMerken(umschalt & kTasten);
+  PlanUmschaltMerken(umschalt);
 }
 
 void TPlnForm::CursorAnpassen(TToolArt tool, unsigned umschalt) {
@@ -329,9 +312,8 @@ QPoint TPlnForm::ZellPunkt(int tag, int std) const {
   return PlnGrid->CellRect(tag, std).center();
 }
 
-QPoint TPlnForm::UnterZelle(int col, int row) const {
-  const QRect r = PlnGrid->CellRect(col, row);
-  return PlnGrid->viewport()->mapToGlobal(QPoint(r.left(), r.top() + r.height() / 2));
+QString TPlnForm::ZellMarke(bool gesperrt, bool stunde) {
+  return gesperrt ? MarkeSperrung : stunde ? MarkeNormal : QString();
 }
 
 TPlanInhalt TPlnForm::Inhalt() const {
@@ -371,7 +353,7 @@ std::vector<std::pair<int, int>> TPlnForm::MarkierteZellen() const {
 void TPlnForm::PlanZelle(int tag, int std, TKurs* kurs, const std::string& /*marke*/) {
   if (!DatenZelle(tag, std)) return;
   PlnGrid->SetObjects(tag, std, kurs);
-  PlnGrid->SetCells(tag, std, Gesperrt(tag, std) ? MarkeSperrung : kurs ? MarkeNormal : QString());
+  PlnGrid->SetCells(tag, std, ZellMarke(Gesperrt(tag, std), kurs != nullptr));
   PlnGrid->viewport()->update();
 }
 
@@ -409,12 +391,11 @@ void TPlnForm::ZeichneZelle(QPainter& painter, const QRect& rect, int col, TKurs
 }
 
 bool TPlnForm::SchalterO() const {
-  return PlanWechselKnopf->text() == QStringLiteral("o");
+  return WechselKnopfO(*PlanWechselKnopf);
 }
 
 void TPlnForm::PlanWechselKnopfClick() {
-  PlanWechselKnopf->setText(SchalterO() ? QStringLiteral("x") : QStringLiteral("o"));
-  PlnGrid->viewport()->update();
+  WechselKnopfUmschalten(*PlanWechselKnopf, *PlnGrid);
 }
 
 std::string TPlnForm::Titel() const {
@@ -426,12 +407,7 @@ TFensterLage TPlnForm::Lage() const {
 }
 
 std::vector<TKurs*> TPlnForm::AusgewaehlteKurse() const {
-  std::vector<TKurs*> kurse;
-  for (const TZelle& z : PlnGrid->AusgewaehlteZellen())
-    if (TKurs* k = ZellKurs(z.Col, z.Row);
-        k && std::find(kurse.begin(), kurse.end(), k) == kurse.end())
-      kurse.push_back(k);
-  return kurse;
+  return AuswahlKurse(*PlnGrid, [this](int t, int h) { return ZellKurs(t, h); });
 }
 
 std::string TPlnForm::InhaltAlsText() const {
@@ -440,42 +416,25 @@ std::string TPlnForm::InhaltAlsText() const {
 }
 
 void TPlnForm::DoCopy() {
-  Ablage().SetzeText(InhaltAlsText());
-  if (TFenster* viewer = Schule().fZwischenForm) viewer->FensterUpdate();
+  TextAblegen(InhaltAlsText());
 }
 
-void TPlnForm::ErzeugeSetzMenu(TMenue& thePopupMenu, int tag, int std) {
+void TPlnForm::ErzeugeSetzMenu(TMenue& menue, int tag, int std) {
   if (!fElement || Gesperrt(tag, std)) return;
-  for (TKurs* k : fElement->fKurse.Kopie())
-    k->ErzeugeSetzMenu(thePopupMenu, tag, std, PlanArt() != rau);
+  for (TKurs* k : fElement->fKurse.Kopie()) k->ErzeugeSetzMenu(menue, tag, std, PlanArt() != rau);
 }
 
 // ---- Menüs ----
 
 void TPlnForm::MenueZeigen(TMenue menue, const QPoint& bildschirmPos) {
-  if (menue.empty()) return;
-  SpaltenUmbrechen(menue, ElementSpaltenLaenge(static_cast<int>(menue.size())));
-  if (PlnPopupMenu) delete PlnPopupMenu.data();
-  auto* popup = new TPopupMenue(std::move(menue), this);
-  PlnPopupMenu = popup;
-  connect(popup, &TPopupMenue::Geschlossen, popup, &QObject::deleteLater);
-  popup->Popup(bildschirmPos);
-  emit MenueGeoeffnet();
+  if (ZellMenueZeigen(*this, PlnPopupMenu, std::move(menue), bildschirmPos)) emit MenueGeoeffnet();
 }
 
 // ---- Maus ----
 
 TMausSchritt TPlnForm::Schritt(const TGridMaus& m, int col, int row) const {
-  TMausSchritt s;
-  s.Tool = Schule().fToolArt;
-  s.Taste = m.Knopf == Qt::LeftButton    ? TMausTaste::Links
-            : m.Knopf == Qt::RightButton ? TMausTaste::Rechts
-                                         : TMausTaste::Andere;
-  s.Umschalt = m.Umschalt;
-  s.DatenZelle = fElement && DatenZelle(col, row);
-  s.HatKurs = s.DatenZelle && ZellKurs(col, row);
-  s.RaumPlan = PlanArt() == rau;
-  return s;
+  const bool daten = fElement && DatenZelle(col, row);
+  return MausSchritt(m, daten, daten && ZellKurs(col, row), PlanArt() == rau);
 }
 
 void TPlnForm::MausDruck(const TGridMaus& m) {
@@ -519,7 +478,7 @@ void TPlnForm::MausLos(const TGridMaus& m) {
       Deselect();
       fElement->ErzeugePlnMenu(menue, (m.Umschalt & umShift) != 0, m.Col, m.Row, RaumFilter(),
                                PlanArt());
-      MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
+      MenueZeigen(std::move(menue), UnterZelle(*PlnGrid, m.Col, m.Row));
       return;
     case TPlanAktion::RechtsMenue:
       fElement->ErzeugeRechtsMenu(menue);
@@ -528,7 +487,7 @@ void TPlnForm::MausLos(const TGridMaus& m) {
     case TPlanAktion::SetzMenue:
       Deselect();
       ErzeugeSetzMenu(menue, m.Col, m.Row);
-      MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
+      MenueZeigen(std::move(menue), UnterZelle(*PlnGrid, m.Col, m.Row));
       return;
     case TPlanAktion::RaumSetzMenue:
       Deselect();
@@ -537,7 +496,7 @@ void TPlnForm::MausLos(const TGridMaus& m) {
       else
         MarkiereKurs(kurs);
       kurs->ErzeugeRaumSetzMenu(menue, MarkierteZellen());
-      MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
+      MenueZeigen(std::move(menue), UnterZelle(*PlnGrid, m.Col, m.Row));
       return;
     case TPlanAktion::AuswahlAufheben:
       Deselect();
@@ -599,38 +558,11 @@ void TPlnForm::DoppelKlick(const TGridMaus& m) {
 void TPlnForm::ZiehenUeber(const TGridMaus& m, TZiehZiel* ziel) {
   if (!ziel->Akzeptiert) {
     // Über den Kopfzellen oder hinter dem sichtbaren Bereich: eine Zeile bzw. Spalte weiter.
-    int c = m.Col;
-    int r = m.Row;
-    const int letzteZeile = PlnGrid->TopRow() + PlnGrid->VisibleRowCount() - 1;
-    const int letzteSpalte = PlnGrid->LeftCol() + PlnGrid->VisibleColCount() - 1;
-    const QRect unten = PlnGrid->CellRect(0, letzteZeile);
-    const QRect rechts = PlnGrid->CellRect(letzteSpalte, 0);
-    if (r == 0 && PlnGrid->TopRow() > 1) {
-      PlnGrid->SetTopRow(PlnGrid->TopRow() - 1);
-      r = PlnGrid->TopRow();
-    } else if (!unten.isEmpty() && m.Pos.y() > unten.bottom() &&
-               letzteZeile < PlnGrid->RowCount() - 1) {
-      PlnGrid->SetTopRow(PlnGrid->TopRow() + 1);
-      r = PlnGrid->TopRow() + PlnGrid->VisibleRowCount() - 1;
-    }
-    if (c == 0 && PlnGrid->LeftCol() > 1) {
-      PlnGrid->SetLeftCol(PlnGrid->LeftCol() - 1);
-      c = PlnGrid->LeftCol();
-    } else if (!rechts.isEmpty() && m.Pos.x() > rechts.right() &&
-               letzteSpalte < PlnGrid->ColCount() - 1) {
-      PlnGrid->SetLeftCol(PlnGrid->LeftCol() + 1);
-      c = PlnGrid->LeftCol() + PlnGrid->VisibleColCount() - 1;
-    }
-    ziel->Col = c;
-    ziel->Row = r;
-    ziel->Akzeptiert = DatenZelle(c, r);
+    ziel->Row = ZiehZeileRollen(*PlnGrid, m, m.Row);
+    ziel->Col = ZiehSpalteRollen(*PlnGrid, m, m.Col);
+    ziel->Akzeptiert = DatenZelle(ziel->Col, ziel->Row);
   }
-  if (!ziel->Akzeptiert || (ziel->Col == fStartX && ziel->Row == fStartY)) return;
-  PlnGrid->DeSelectAll();
-  PlnGrid->SetSelectCell(ziel->Col, ziel->Row, true);
-  fStartX = ziel->Col;
-  fStartY = ziel->Row;
-  PlnGrid->ScrollToCell(fStartX, fStartY);
+  ZiehZielWaehlen(*PlnGrid, *ziel, fStartX, fStartY);
 }
 
 void TPlnForm::ZiehenEnde(const TGridMaus& m, bool abgelegt) {

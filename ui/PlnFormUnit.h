@@ -17,7 +17,7 @@
 #include "model/DienstUnit.h"
 #include "model/MenueUnit.h"
 #include "ui/CursorUnit.h"
-#include "ui/PlanInhaltUnit.h"
+#include "planning/PlanInhaltUnit.h"
 #include "ui/QuonGridUnit.h"
 
 class QPushButton;
@@ -37,6 +37,8 @@ class TPlnForm : public QWidget, public TFenster, public TCursorFenster {
   static const QString MarkeNormal;    // "N"
   static const QString MarkeRechts;    // "R"
   static const QString MarkeSperrung;  // "*sperrung*"
+  // Die Marke einer Datenzelle: "*sperrung*" vor "N" für eine Stunde, sonst leer.
+  static QString ZellMarke(bool gesperrt, bool stunde);
 
   // ---- Steuerelemente und Zustand ----
   TQuonGrid* PlnGrid = nullptr;
@@ -59,7 +61,7 @@ class TPlnForm : public QWidget, public TFenster, public TCursorFenster {
   // Zeichnet das Raster neu, ohne zu füllen.
   virtual void PlanRefresh();
   // Die Stunden eines Kurses in der gezeigten Woche eintragen (Marke "N", Objekt der Kurs).
-  virtual void PlnKursEintrag(TKurs* theKurs);
+  virtual void PlnKursEintrag(TKurs* kurs);
   // Jede Datenzelle wieder "N" (gesperrte "*sperrung*"): hebt alle Marken "R" auf.
   void Deselect();
   // Legt den Plan als Text in die Zwischenablage.
@@ -104,7 +106,7 @@ class TPlnForm : public QWidget, public TFenster, public TCursorFenster {
   virtual void KurseEintragen();
   // Füllt das Menü einer leeren Zelle (Setzwerkzeug): nichts, wenn das Element dort gesperrt ist,
   // sonst die Einträge jedes Kurses des Elements (mit Raumwahl außer im Raumplan).
-  virtual void ErzeugeSetzMenu(TMenue& thePopupMenu, int tag, int std);
+  virtual void ErzeugeSetzMenu(TMenue& menue, int tag, int std);
   // Zeichnet die Datenzelle (Hintergrund und Kürzel der Stunde).
   virtual void ZeichneZelle(QPainter& painter, const QRect& rect, int col, TKurs* kurs, int row,
                             bool markiert);
@@ -130,7 +132,6 @@ class TPlnForm : public QWidget, public TFenster, public TCursorFenster {
   void MenuAustragen();
   void Abmelden();
   void MenueZeigen(TMenue menue, const QPoint& bildschirmPos);
-  QPoint UnterZelle(int col, int row) const;
 
   // Werkzeug, Taste und Umschalttasten des Ereignisses an der Zelle, für die Wahl des Schritts.
   TMausSchritt Schritt(const TGridMaus& maus, int col, int row) const;

@@ -1,5 +1,5 @@
 // Das Zeichnen einer Stundenzelle der Pläne (Planfenster, Manuellfenster). Was in der Zelle
-// steht und wo, rechnet ui/PlanInhaltUnit (PlanZelleBauen); hier wird nur gemalt.
+// steht und wo, rechnet ui/PlanZelleUnit (PlanZelleBauen); hier wird nur gemalt.
 //
 //   TPlanZelle z = PlanZelleBauen(leh, kurs, woche, tag, std, kopplungZeigen, gesperrt, markiert);
 //   ZeichnePlanZelle(painter, rechteck, z, PlanSchrift(), grid->palette());
@@ -9,7 +9,7 @@
 #include <QFont>
 
 #include "model/DienstUnit.h"
-#include "ui/PlanInhaltUnit.h"
+#include "ui/PlanZelleUnit.h"
 
 class QPainter;
 class QPalette;

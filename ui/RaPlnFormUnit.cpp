@@ -8,10 +8,10 @@ TRaPlnForm::TRaPlnForm(QWidget* parent) : TPlnForm(parent) {
   PlanWechselKnopf->setToolTip(QStringLiteral("Klasse oder Kopplung anzeigen"));
 }
 
-void TRaPlnForm::IRaPlnForm(TRaum* theRaum) {
-  if (!theRaum) return;
-  fRaum = theRaum;
-  IPlnForm(theRaum);
+void TRaPlnForm::IRaPlnForm(TRaum* raum) {
+  if (!raum) return;
+  fRaum = raum;
+  IPlnForm(raum);
   PlnGrid->FocusCell(1, 1);
 }
 

@@ -14,7 +14,7 @@ class TRaPlnForm : public TPlnForm {
   TRaum* fRaum = nullptr;
 
   // Füllt das Fenster für den Raum (oder zeigt künftig ihn statt des bisherigen).
-  void IRaPlnForm(TRaum* theRaum);
+  void IRaPlnForm(TRaum* raum);
 
   int FensterArt() const override { return FensterArt::RaumPlan; }
   TKuerzelArt PlanArt() const override { return rau; }

@@ -6,8 +6,7 @@
 
 class TRaumUebForm : public TUebersichtForm {
  public:
-  explicit TRaumUebForm(QWidget* parent = nullptr) : TUebersichtForm(parent) {}
+  TRaumUebForm() : TUebersichtForm(&TSchule::fRaumUebForm) {}
   int FensterArt() const override { return FensterArt::RaumUebersicht; }
   TKuerzelArt UebArt() const override { return rau; }
-  TFenster* TSchule::*Platz() const override { return &TSchule::fRaumUebForm; }
 };

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "model/FensterArtUnit.h"
@@ -23,31 +22,20 @@
 #include "ui/LehrUebFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PlanAktionUnit.h"
-#include "ui/PlanGestenUnit.h"
+#include "planning/PlanGestenUnit.h"
 #include "ui/PlnFormUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
+#include "ui/QtPlanRasterUnit.h"
+#include "ui/PlanZelleUnit.h"
 #include "ui/QtPlanZelleUnit.h"
 #include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
 #include "ui/RaumUebFormUnit.h"
 
-namespace {
-constexpr unsigned kTasten = umShift | umAlt | umCtrl;
-}  // namespace
 
-TUebersichtForm::TUebersichtForm(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setAttribute(Qt::WA_DeleteOnClose);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  UeberGrid = new TQuonGrid(this);
-  UeberGrid->setObjectName(QStringLiteral("UeberGrid"));
-  UeberGrid->SetMultiSelect(true);
-  UeberGrid->SetColSizing(true);
-  UeberGrid->SetFixedCols(1);
-  UeberGrid->SetFixedRows(1);
-  layout->addWidget(UeberGrid);
+TUebersichtForm::TUebersichtForm(TFenster* TSchule::*platz) : TEinzelForm(platz) {
+  UeberGrid = PlanRasterAnlegen(*this, QStringLiteral("UeberGrid"));
   UeberGrid->SetZeichner(
       [this](QPainter& p, int col, int row, const QRect& rect, const TZellZustand& zustand) {
         if (!SchuleVorhanden()) return;
@@ -59,9 +47,7 @@ TUebersichtForm::TUebersichtForm(QWidget* parent) : QWidget(parent, Qt::Window) 
             zustand.Ausgewaehlt || UeberGrid->Cells(col, row) == TPlnForm::MarkeRechts;
         ZeichneZelle(p, rect, col, ZellKurs(col, row), row, markiert);
       });
-  UeberWechselKnopf = new QPushButton(QStringLiteral("o"), UeberGrid->viewport());
-  UeberWechselKnopf->setObjectName(QStringLiteral("UeberWechselKnopf"));
-  UeberWechselKnopf->setFocusPolicy(Qt::NoFocus);
+  UeberWechselKnopf = WechselKnopfAnlegen(*UeberGrid, QStringLiteral("UeberWechselKnopf"));
   connect(UeberWechselKnopf, &QPushButton::clicked, this, [this] { UeberWechselKnopfClick(); });
   connect(UeberGrid, &TQuonGrid::MausDruck, this, [this](const TGridMaus& m) { MausDruck(m); });
   connect(UeberGrid, &TQuonGrid::MausLos, this, [this](const TGridMaus& m) { MausLos(m); });
@@ -74,18 +60,12 @@ TUebersichtForm::TUebersichtForm(QWidget* parent) : QWidget(parent, Qt::Window) 
   PositioniereFenster(*this, NeuerFormIndex());
 }
 
-TUebersichtForm::~TUebersichtForm() {
-  if (SchuleVorhanden()) Abmelden();
-}
-
 // ---- Füllen ----
 
 void TUebersichtForm::IUeberForm() {
   if (!SchuleVorhanden()) return;
   const TStandard& s = Standard();
   TSchule& schule = Schule();
-  const bool warAktiv = schule.fAktivesFenster == this;
-  const TToolArt tool = schule.fToolArt;
   if (UeberPopupMenu) UeberPopupMenu->Schliessen();
   UeberGrid->SetzeZiehCursor(TamrelCursor(zGriff));
   const TUebersicht ueb = UebersichtFuellen(UebArt());
@@ -122,13 +102,10 @@ void TUebersichtForm::IUeberForm() {
     for (int z = 1; z <= ueb.Zeilen(); ++z) {
       TKurs* k = ueb.Kurs(c, z);
       UeberGrid->SetObjects(c, z, k);
-      UeberGrid->SetCells(c, z,
-                          ueb.Gesperrt(c, z) ? TPlnForm::MarkeSperrung
-                          : k                ? TPlnForm::MarkeNormal
-                                             : QString());
+      UeberGrid->SetCells(c, z, TPlnForm::ZellMarke(ueb.Gesperrt(c, z), k != nullptr));
     }
   setWindowTitle(QString::fromStdString(Titel()));
-  if (!fAngemeldet) Anmelden(warAktiv, tool);
+  Anmelden();
   Groesse();
   CursorAnpassen(schule.fToolArt, Umschalt());
   UeberGrid->viewport()->update();
@@ -151,56 +128,11 @@ void TUebersichtForm::Groesse() {
   resize(std::min(b, maxB), std::min(h, maxH));
 }
 
-// ---- Anmelden ----
-
-// Das Fenster trägt sich an seinem Platz der Schule und (nach Identität) in der Fensterliste ein.
-void TUebersichtForm::Anmelden(bool warAktiv, TToolArt tool) {
-  TSchule& schule = Schule();
-  fPlatz = Platz();
-  schule.*fPlatz = this;
-  schule.FensterAnmelden(this);
-  fAngemeldet = true;
-  if (!warAktiv) return;
-  schule.fToolArt = tool;
-  schule.FensterAktivieren(this);
-}
-
-void TUebersichtForm::Abmelden() {
-  if (UeberPopupMenu) UeberPopupMenu->Schliessen();
-  TSchule& schule = Schule();
-  fAngemeldet = false;
-  // Nimmt das Fenster auch aus seinem Platz und als aktives Fenster.
-  schule.FensterAbmelden(this);
-  if (fPlatz && schule.*fPlatz == this) schule.*fPlatz = nullptr;
-}
+// ---- Schließen und Ereignisse ----
 
 void TUebersichtForm::Schliessen() {
-  if (fSchliesst) return;
-  fSchliesst = true;
-  Abmelden();
-  close();
-}
-
-void TUebersichtForm::closeEvent(QCloseEvent* event) {
-  if (!fSchliesst) {
-    if (TTamrelPalette::MenuOffen()) {
-      event->ignore();
-      return;
-    }
-    // Mit Alt: "Fenster schließen" für alle Fenster.
-    if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), Umschalt(), this);
-    fSchliesst = true;
-    if (SchuleVorhanden()) Abmelden();
-  }
-  event->accept();
-}
-
-// ---- Ereignisse ----
-
-bool TUebersichtForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden())
-    Schule().FensterAktivieren(this);
-  return QWidget::event(event);
+  if (UeberPopupMenu) UeberPopupMenu->Schliessen();
+  TEinzelForm::Schliessen();
 }
 
 void TUebersichtForm::showEvent(QShowEvent* event) {
@@ -216,11 +148,11 @@ bool TUebersichtForm::eventFilter(QObject* objekt, QEvent* event) {
 }
 
 unsigned TUebersichtForm::Umschalt() const {
-  return FensterUmschalt() & kTasten;
+  return PlanUmschalt();
 }
 
 void TUebersichtForm::UmschaltMerken(TUmschaltMenge umschalt) {
-  FensterUmschaltMerken(umschalt & kTasten);
+  PlanUmschaltMerken(umschalt);
 }
 
 void TUebersichtForm::CursorAnpassen(TToolArt tool, unsigned umschalt) {
@@ -271,11 +203,6 @@ QPoint TUebersichtForm::ZellPunkt(int spalte, int zeile) const {
   return UeberGrid->CellRect(spalte, zeile).center();
 }
 
-QPoint TUebersichtForm::UnterZelle(int col, int row) const {
-  const QRect r = UeberGrid->CellRect(col, row);
-  return UeberGrid->viewport()->mapToGlobal(QPoint(r.left(), r.top() + r.height() / 2));
-}
-
 TUebersicht TUebersichtForm::Inhalt() const {
   TUebersicht ueb;
   ueb.Art = UebArt();
@@ -301,10 +228,7 @@ void TUebersichtForm::Deselect() {
   for (int c = 1; c < UeberGrid->ColCount(); ++c)
     for (int z = 1; z < UeberGrid->RowCount(); ++z)
       if (UeberGrid->Cells(c, z) == TPlnForm::MarkeRechts)
-        UeberGrid->SetCells(c, z,
-                            Gesperrt(c, z)   ? TPlnForm::MarkeSperrung
-                            : ZellKurs(c, z) ? TPlnForm::MarkeNormal
-                                             : QString());
+        UeberGrid->SetCells(c, z, TPlnForm::ZellMarke(Gesperrt(c, z), ZellKurs(c, z) != nullptr));
   UeberGrid->viewport()->update();
 }
 
@@ -328,10 +252,7 @@ void TUebersichtForm::UebersichtZelle(const TPlanElement* element, int zeile, TK
   // Nur Zellen im Raster: eine Stunde hinter fMaxTageNeu oder fPlnStd hat hier keinen Platz.
   if (!c || !DatenZelle(c, zeile)) return;
   UeberGrid->SetObjects(c, zeile, kurs);
-  UeberGrid->SetCells(c, zeile,
-                      Gesperrt(c, zeile) ? TPlnForm::MarkeSperrung
-                      : kurs             ? TPlnForm::MarkeNormal
-                                         : QString());
+  UeberGrid->SetCells(c, zeile, TPlnForm::ZellMarke(Gesperrt(c, zeile), kurs != nullptr));
   UeberGrid->viewport()->update();
 }
 
@@ -340,17 +261,17 @@ void TUebersichtForm::KursGeloescht(TKurs* kurs) {
     for (int z = 1; z < UeberGrid->RowCount(); ++z)
       if (UeberGrid->Objects(c, z) == kurs) {
         UeberGrid->SetObjects(c, z, nullptr);
-        UeberGrid->SetCells(c, z, Gesperrt(c, z) ? TPlnForm::MarkeSperrung : QString());
+        UeberGrid->SetCells(c, z, TPlnForm::ZellMarke(Gesperrt(c, z), false));
       }
   UeberGrid->viewport()->update();
 }
 
-void TUebersichtForm::MarkiereRechtsUeb(TKurs* theKurs, const TPlanElement* element) {
+void TUebersichtForm::MarkiereRechtsUeb(TKurs* kurs, const TPlanElement* element) {
   UeberGrid->DeSelectAll();
   Deselect();
   const int c = Spalte(element);
-  if (!theKurs || !c) return;
-  for (int z : UebRechtsZeilen(*theKurs, Standard().fAktuelleWoche, fTage, fStunden))
+  if (!kurs || !c) return;
+  for (int z : UebRechtsZeilen(*kurs, Standard().fAktuelleWoche, fTage, fStunden))
     if (DatenZelle(c, z)) UeberGrid->SetCells(c, z, TPlnForm::MarkeRechts);
   UeberGrid->viewport()->update();
 }
@@ -407,12 +328,11 @@ void TUebersichtForm::ZeichneKopf(QPainter& painter, const QRect& rect, int col)
 }
 
 bool TUebersichtForm::SchalterO() const {
-  return UeberWechselKnopf->text() == QStringLiteral("o");
+  return WechselKnopfO(*UeberWechselKnopf);
 }
 
 void TUebersichtForm::UeberWechselKnopfClick() {
-  UeberWechselKnopf->setText(SchalterO() ? QStringLiteral("x") : QStringLiteral("o"));
-  UeberGrid->viewport()->update();
+  WechselKnopfUmschalten(*UeberWechselKnopf, *UeberGrid);
 }
 
 std::string TUebersichtForm::Titel() const {
@@ -420,17 +340,8 @@ std::string TUebersichtForm::Titel() const {
   return e && e->Titel ? e->Titel : std::string();
 }
 
-TFensterLage TUebersichtForm::Lage() const {
-  return FormLage(*this);
-}
-
 std::vector<TKurs*> TUebersichtForm::AusgewaehlteKurse() const {
-  std::vector<TKurs*> kurse;
-  for (const TZelle& z : UeberGrid->AusgewaehlteZellen())
-    if (TKurs* k = ZellKurs(z.Col, z.Row);
-        k && std::find(kurse.begin(), kurse.end(), k) == kurse.end())
-      kurse.push_back(k);
-  return kurse;
+  return AuswahlKurse(*UeberGrid, [this](int c, int z) { return ZellKurs(c, z); });
 }
 
 std::string TUebersichtForm::InhaltAlsText() const {
@@ -438,45 +349,26 @@ std::string TUebersichtForm::InhaltAlsText() const {
 }
 
 void TUebersichtForm::DoCopy() {
-  Ablage().SetzeText(InhaltAlsText());
-  if (TFenster* viewer = Schule().fZwischenForm) viewer->FensterUpdate();
+  TextAblegen(InhaltAlsText());
 }
 
-void TUebersichtForm::ErzeugeSetzMenu(TMenue& thePopupMenu, TPlanElement* thePlanElement, int std,
-                                      int tag) {
-  if (!thePlanElement ||
-      thePlanElement->fSperrung.GetWocheTagStd(Standard().fAktuelleWoche, tag, std))
-    return;
-  for (TKurs* k : thePlanElement->fKurse.Kopie())
-    k->ErzeugeSetzMenu(thePopupMenu, tag, std, UebArt() != rau);
+void TUebersichtForm::ErzeugeSetzMenu(TMenue& menue, TPlanElement* element, int std, int tag) {
+  if (!element || element->fSperrung.GetWocheTagStd(Standard().fAktuelleWoche, tag, std)) return;
+  for (TKurs* k : element->fKurse.Kopie()) k->ErzeugeSetzMenu(menue, tag, std, UebArt() != rau);
 }
 
 // ---- Menüs ----
 
 void TUebersichtForm::MenueZeigen(TMenue menue, const QPoint& bildschirmPos) {
-  if (menue.empty()) return;
-  SpaltenUmbrechen(menue, ElementSpaltenLaenge(static_cast<int>(menue.size())));
-  if (UeberPopupMenu) delete UeberPopupMenu.data();
-  auto* popup = new TPopupMenue(std::move(menue), this);
-  UeberPopupMenu = popup;
-  connect(popup, &TPopupMenue::Geschlossen, popup, &QObject::deleteLater);
-  popup->Popup(bildschirmPos);
-  emit MenueGeoeffnet();
+  if (ZellMenueZeigen(*this, UeberPopupMenu, std::move(menue), bildschirmPos))
+    emit MenueGeoeffnet();
 }
 
 // ---- Maus ----
 
 TMausSchritt TUebersichtForm::Schritt(const TGridMaus& m, int col, int row) const {
-  TMausSchritt s;
-  s.Tool = Schule().fToolArt;
-  s.Taste = m.Knopf == Qt::LeftButton    ? TMausTaste::Links
-            : m.Knopf == Qt::RightButton ? TMausTaste::Rechts
-                                         : TMausTaste::Andere;
-  s.Umschalt = m.Umschalt;
-  s.DatenZelle = DatenZelle(col, row) && Element(col);
-  s.HatKurs = s.DatenZelle && ZellKurs(col, row);
-  s.RaumPlan = UebArt() == rau;
-  return s;
+  const bool daten = DatenZelle(col, row) && Element(col);
+  return MausSchritt(m, daten, daten && ZellKurs(col, row), UebArt() == rau);
 }
 
 void TUebersichtForm::MausDruck(const TGridMaus& m) {
@@ -502,8 +394,7 @@ void TUebersichtForm::MausDruck(const TGridMaus& m) {
       UeberGrid->BeginDrag(true);
       return;
     case TPlanAktion::Probe:
-      for (const auto& [c, z] :
-           UebProbeZellen(Inhalt(), m.Col, m.Row, (m.Umschalt & umAlt) != 0))
+      for (const auto& [c, z] : UebProbeZellen(Inhalt(), m.Col, m.Row, (m.Umschalt & umAlt) != 0))
         UeberGrid->SetCells(c, z, TPlnForm::MarkeRechts);
       UeberGrid->viewport()->update();
       return;
@@ -530,7 +421,7 @@ void TUebersichtForm::MausLos(const TGridMaus& m) {
       Deselect();
       const TRaum* filter = UebArt() == rau ? static_cast<const TRaum*>(element) : nullptr;
       element->ErzeugePlnMenu(menue, (m.Umschalt & umShift) != 0, tag, std, filter, UebArt());
-      MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
+      MenueZeigen(std::move(menue), UnterZelle(*UeberGrid, m.Col, m.Row));
       return;
     }
     case TPlanAktion::RechtsMenue:
@@ -542,7 +433,7 @@ void TUebersichtForm::MausLos(const TGridMaus& m) {
       Deselect();
       fMenuSpalte = m.Col;
       ErzeugeSetzMenu(menue, element, std, tag);
-      MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
+      MenueZeigen(std::move(menue), UnterZelle(*UeberGrid, m.Col, m.Row));
       return;
     case TPlanAktion::RaumSetzMenue:
       Deselect();
@@ -552,7 +443,7 @@ void TUebersichtForm::MausLos(const TGridMaus& m) {
       else
         MarkiereKurs(m.Col, kurs);
       ErzeugeRaumUeberSetzMenu(menue, *kurs, MarkierteZeilen(m.Col), fStunden);
-      MenueZeigen(std::move(menue), UnterZelle(m.Col, m.Row));
+      MenueZeigen(std::move(menue), UnterZelle(*UeberGrid, m.Col, m.Row));
       return;
     case TPlanAktion::AuswahlAufheben:
       Deselect();
@@ -598,28 +489,11 @@ void TUebersichtForm::DoppelKlick(const TGridMaus& m) {
 
 void TUebersichtForm::ZiehenUeber(const TGridMaus& m, TZiehZiel* ziel) {
   // Die Zielzelle bleibt in der Startspalte: eine Stunde wandert nur in der Zeit.
-  int r = ziel->Akzeptiert ? ziel->Row : m.Row;
-  if (!ziel->Akzeptiert) {
-    const int letzteZeile = UeberGrid->TopRow() + UeberGrid->VisibleRowCount() - 1;
-    const QRect unten = UeberGrid->CellRect(0, letzteZeile);
-    if (r == 0 && UeberGrid->TopRow() > 1) {
-      UeberGrid->SetTopRow(UeberGrid->TopRow() - 1);
-      r = UeberGrid->TopRow();
-    } else if (!unten.isEmpty() && m.Pos.y() > unten.bottom() &&
-               letzteZeile < UeberGrid->RowCount() - 1) {
-      UeberGrid->SetTopRow(UeberGrid->TopRow() + 1);
-      r = UeberGrid->TopRow() + UeberGrid->VisibleRowCount() - 1;
-    }
-  }
+  const int r = ziel->Akzeptiert ? ziel->Row : ZiehZeileRollen(*UeberGrid, m, m.Row);
   ziel->Col = fFirstX;
   ziel->Row = r;
   ziel->Akzeptiert = DatenZelle(fFirstX, r);
-  if (!ziel->Akzeptiert || (ziel->Col == fStartX && ziel->Row == fStartY)) return;
-  UeberGrid->DeSelectAll();
-  UeberGrid->SetSelectCell(ziel->Col, ziel->Row, true);
-  fStartX = ziel->Col;
-  fStartY = ziel->Row;
-  UeberGrid->ScrollToCell(fStartX, fStartY);
+  ZiehZielWaehlen(*UeberGrid, *ziel, fStartX, fStartY);
 }
 
 void TUebersichtForm::ZiehenEnde(const TGridMaus& m, bool abgelegt) {

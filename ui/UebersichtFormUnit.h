@@ -19,6 +19,7 @@
 #include "model/DienstUnit.h"
 #include "model/MenueUnit.h"
 #include "ui/CursorUnit.h"
+#include "ui/EinzelFormUnit.h"
 #include "ui/QuonGridUnit.h"
 #include "ui/UebersichtUnit.h"
 
@@ -30,12 +31,10 @@ class TSchule;
 class TTamrelPalette;
 struct TMausSchritt;
 
-class TUebersichtForm : public QWidget, public TFenster, public TCursorFenster {
+class TUebersichtForm : public TEinzelForm, public TCursorFenster {
   Q_OBJECT
 
  public:
-  ~TUebersichtForm() override;
-
   // ---- Steuerelemente und Zustand ----
   TQuonGrid* UeberGrid = nullptr;
   QPushButton* UeberWechselKnopf = nullptr;  // "o": Kopplungen zeigen, "x": Klasse bzw. Lehrer
@@ -49,8 +48,6 @@ class TUebersichtForm : public QWidget, public TFenster, public TCursorFenster {
 
   // leh, kla oder rau.
   virtual TKuerzelArt UebArt() const = 0;
-  // Der Platz der Übersicht in der Schule (fLehrUebForm ...).
-  virtual TFenster* TSchule::*Platz() const = 0;
 
   // Füllt das Fenster neu (Woche, Einstellungen, Elemente).
   void IUeberForm();
@@ -59,7 +56,7 @@ class TUebersichtForm : public QWidget, public TFenster, public TCursorFenster {
   virtual void UeberRefresh();
   void Deselect();
   // Markiert in der Spalte des Elements jede Zeile, in der der Kurs gesetzt werden kann.
-  void MarkiereRechtsUeb(TKurs* theKurs, const TPlanElement* element);
+  void MarkiereRechtsUeb(TKurs* kurs, const TPlanElement* element);
   void DoCopy();
   bool SchalterO() const;
   void UeberWechselKnopfClick();
@@ -67,7 +64,7 @@ class TUebersichtForm : public QWidget, public TFenster, public TCursorFenster {
   // ---- TFenster ----
   std::string Titel() const override;
   void FensterRefresh() override { UeberRefresh(); }
-  TFensterLage Lage() const override;
+  // Schließt auch ein offenes Zellmenü.
   void Schliessen() override;
   std::vector<TKurs*> AusgewaehlteKurse() const override;
   std::string InhaltAlsText() const override;
@@ -92,17 +89,15 @@ class TUebersichtForm : public QWidget, public TFenster, public TCursorFenster {
   void MenueGeoeffnet();
 
  protected:
-  explicit TUebersichtForm(QWidget* parent = nullptr);
+  // platz: der Platz der Übersicht in der Schule (&TSchule::fLehrUebForm ...).
+  explicit TUebersichtForm(TFenster* TSchule::*platz);
 
   // Zeichnet die Datenzelle (wie im Planfenster der Art).
   virtual void ZeichneZelle(QPainter& painter, const QRect& rect, int col, TKurs* kurs, int row,
                             bool markiert);
   // Das Menü einer leeren Zelle im Setzwerkzeug: nichts, wenn das Element dort gesperrt ist.
-  virtual void ErzeugeSetzMenu(TMenue& thePopupMenu, TPlanElement* thePlanElement, int std,
-                               int tag);
+  virtual void ErzeugeSetzMenu(TMenue& menue, TPlanElement* element, int std, int tag);
 
-  bool event(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* objekt, QEvent* event) override;
 
@@ -116,10 +111,7 @@ class TUebersichtForm : public QWidget, public TFenster, public TCursorFenster {
   std::vector<int> MarkierteZeilen(int col) const;
   void ZeichneKopf(QPainter& painter, const QRect& rect, int col);
   void Groesse();
-  void Anmelden(bool warAktiv, TToolArt tool);
-  void Abmelden();
   void MenueZeigen(TMenue menue, const QPoint& bildschirmPos);
-  QPoint UnterZelle(int col, int row) const;
 
   // Werkzeug, Taste und Umschalttasten des Ereignisses an der Zelle, für die Wahl des Schritts.
   TMausSchritt Schritt(const TGridMaus& maus, int col, int row) const;
@@ -132,10 +124,6 @@ class TUebersichtForm : public QWidget, public TFenster, public TCursorFenster {
   int fStunden = 6;     // fPlnStd beim Füllen
   int fTage = 5;        // fMaxTageNeu beim Füllen
   int fMenuSpalte = 0;  // die Spalte des letzten Menüs des Setzwerkzeugs
-  // Der Platz in der Schule, beim Anmelden gemerkt (im Destruktor gibt es Platz() nicht mehr).
-  TFenster* TSchule::*fPlatz = nullptr;
-  bool fAngemeldet = false;
-  bool fSchliesst = false;
 };
 
 // Öffnet die Übersicht der Art (leh, kla, rau) oder holt die offene nach vorn.

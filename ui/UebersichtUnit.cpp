@@ -8,7 +8,7 @@
 #include "model/RaumUnit.h"
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
-#include "ui/PlanGestenUnit.h"
+#include "planning/PlanGestenUnit.h"
 #include "ui/PlanTextUnit.h"
 
 namespace {
@@ -136,14 +136,14 @@ std::vector<int> UebRechtsZeilen(const TKurs& kurs, int woche, int tage, int stu
   return zeilen;
 }
 
-void ErzeugeRechtsUebMenu(TMenue& thePopupMenu, TPlanElement& element) {
+void ErzeugeRechtsUebMenu(TMenue& menue, TPlanElement& element) {
   // Ohne Element wählt der Eintrag das aktive Fenster, also die Übersicht, nicht das Planfenster.
-  for (TKurs* k : element.fKurse.Kopie()) k->ErzeugeRechtsMenu(thePopupMenu, nullptr);
+  for (TKurs* k : element.fKurse.Kopie()) k->ErzeugeRechtsMenu(menue, nullptr);
 }
 
-void ErzeugeRaumUeberSetzMenu(TMenue& thePopupMenu, TKurs& kurs, const std::vector<int>& zeilen,
+void ErzeugeRaumUeberSetzMenu(TMenue& menue, TKurs& kurs, const std::vector<int>& zeilen,
                               int stunden) {
   std::vector<std::pair<int, int>> zellen;
   for (int z : zeilen) zellen.push_back(UebTagStd(z, stunden));
-  kurs.ErzeugeRaumSetzMenu(thePopupMenu, zellen);
+  kurs.ErzeugeRaumSetzMenu(menue, zellen);
 }

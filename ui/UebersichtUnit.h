@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "model/MenueUnit.h"
-#include "ui/PlanInhaltUnit.h"
+#include "planning/PlanInhaltUnit.h"
 
 class TKurs;
 class TPlanElement;
@@ -72,8 +72,8 @@ std::vector<int> UebRechtsZeilen(const TKurs& kurs, int woche, int tage, int stu
 
 // Setzwerkzeug, rechte Taste: je Kurs des Elements der Eintrag wie im Planfenster; die Wahl
 // markiert die möglichen Zellen im aktiven Fenster (der Übersicht, RechtsUebWahl).
-void ErzeugeRechtsUebMenu(TMenue& thePopupMenu, TPlanElement& element);
+void ErzeugeRechtsUebMenu(TMenue& menue, TPlanElement& element);
 // Setzwerkzeug auf einer Stunde: die Räume für die markierten Zeilen der Spalte (wie
 // ErzeugeRaumSetzMenu mit Tag und Stunde jeder Zeile).
-void ErzeugeRaumUeberSetzMenu(TMenue& thePopupMenu, TKurs& kurs, const std::vector<int>& zeilen,
+void ErzeugeRaumUeberSetzMenu(TMenue& menue, TKurs& kurs, const std::vector<int>& zeilen,
                               int stunden);

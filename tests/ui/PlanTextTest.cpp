@@ -1,12 +1,13 @@
-// Der Inhalt eines Plans ohne Fenster: Füllen, Teile einer Zelle, Text für die Zwischenablage.
+// Ein Plan ohne Fenster: Teile einer Zelle, Text für die Zwischenablage.
 #include <gtest/gtest.h>
 
 #include "BelegungsPruefung.h"
 #include "TestUmgebung.h"
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
-#include "ui/PlanInhaltUnit.h"
+#include "planning/PlanInhaltUnit.h"
 #include "ui/PlanTextUnit.h"
+#include "ui/PlanZelleUnit.h"
 
 namespace {
 
@@ -38,33 +39,6 @@ class PlanTextTest : public ::testing::Test {
   TRaum *r1, *r2;
   TKopplung *g, *h;
 };
-
-TEST_F(PlanTextTest, FuellenNachKurslisteMitSperrungen) {
-  TKurs* d = Kurs(mue, "D", k5a, r1, nullptr);
-  TKurs* m = Kurs(sch, "M", k5a, r2, nullptr);
-  d->RaumErgaenzen(r2, false);
-  d->NeueSetzung(1, 1, 1, r1);
-  m->NeueSetzung(1, 1, 1, r2);  // teilt sich die Zelle der Klasse
-  d->NeueSetzung(1, 2, 3, r2);
-  d->NeueSetzung(1, 3, 4, r1);  // hinter der letzten Planstunde
-  k5a->fSperrung.SetWocheTagStd(1, 3, 1, true);
-  const TPlanInhalt klasse = PlanFuellen(*k5a);
-  EXPECT_EQ(klasse.Art(), kla);
-  EXPECT_EQ(klasse.Tage(), 3);
-  EXPECT_EQ(klasse.Stunden(), 3);
-  EXPECT_EQ(klasse.Kurs(1, 1), m);  // der spätere Kurs der Liste
-  EXPECT_EQ(klasse.Kurs(2, 3), d);
-  EXPECT_EQ(klasse.Kurs(3, 4), nullptr);
-  EXPECT_TRUE(klasse.Gesperrt(3, 1));
-  EXPECT_FALSE(klasse.Gesperrt(1, 1));
-  const TPlanInhalt raum = PlanFuellen(*r1);
-  EXPECT_EQ(raum.Kurs(1, 1), d);
-  EXPECT_EQ(raum.Kurs(2, 3), nullptr);  // diese Stunde liegt in R2
-  const TPlanInhalt raum2 = PlanFuellen(*r2, 1, 5, 6);
-  EXPECT_EQ(raum2.Kurs(2, 3), d);
-  EXPECT_EQ(raum2.Kurs(1, 1), m);
-  EXPECT_EQ(raum2.Kurs(6, 1), nullptr);
-}
 
 TEST_F(PlanTextTest, TeileUndLageEinerZelle) {
   TKurs* k = Kurs(mue, "D", k5a, r1, g);

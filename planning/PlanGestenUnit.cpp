@@ -1,4 +1,4 @@
-#include "ui/PlanGestenUnit.h"
+#include "planning/PlanGestenUnit.h"
 
 #include <algorithm>
 

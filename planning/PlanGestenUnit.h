@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "planning/KonfliktUnit.h"  // StundeLoeschen
-#include "ui/PlanInhaltUnit.h"
+#include "planning/PlanInhaltUnit.h"
 
 class TKurs;
 

@@ -1,63 +1,7 @@
-#include "ui/PlanInhaltUnit.h"
-
-#include <algorithm>
+#include "ui/PlanZelleUnit.h"
 
 #include "model/KursUnit.h"
-#include "model/PlanElemUnit.h"
 #include "settings/StandardUnit.h"
-
-TPlanInhalt::TPlanInhalt(TKuerzelArt art, int woche, int tage, int stunden)
-    : fArt(art),
-      fWoche(woche),
-      fTage(std::clamp(tage, 0, MaxTage)),
-      fStunden(std::clamp(stunden, 0, MaxStunden)),
-      fKurse(static_cast<std::size_t>(fTage * fStunden), nullptr),
-      fGesperrt(static_cast<std::size_t>(fTage * fStunden), false) {}
-
-std::size_t TPlanInhalt::Index(int tag, int std) const {
-  return static_cast<std::size_t>((tag - 1) * fStunden + (std - 1));
-}
-
-TKurs* TPlanInhalt::Kurs(int tag, int std) const {
-  return Enthaelt(tag, std) ? fKurse[Index(tag, std)] : nullptr;
-}
-
-void TPlanInhalt::SetKurs(int tag, int std, TKurs* kurs) {
-  if (Enthaelt(tag, std)) fKurse[Index(tag, std)] = kurs;
-}
-
-bool TPlanInhalt::Gesperrt(int tag, int std) const {
-  return Enthaelt(tag, std) && fGesperrt[Index(tag, std)];
-}
-
-void TPlanInhalt::SetGesperrt(int tag, int std, bool gesperrt) {
-  if (Enthaelt(tag, std)) fGesperrt[Index(tag, std)] = gesperrt;
-}
-
-TKuerzelArt PlanArt(const TPlanElement& element) {
-  return element.Art();
-}
-
-TPlanInhalt PlanFuellen(const TPlanElement& element, int woche, int tage, int stunden) {
-  const TKuerzelArt art = PlanArt(element);
-  TPlanInhalt plan(art, woche, tage, stunden);
-  for (TKurs* k : element.fKurse)
-    for (const TSetzung* s : k->fSetzungen) {
-      if (s->fWoche != woche || !plan.Enthaelt(s->fTag, s->fStunde)) continue;
-      if (art == rau && static_cast<const void*>(s->fRaum) != static_cast<const void*>(&element))
-        continue;
-      plan.SetKurs(s->fTag, s->fStunde, k);
-    }
-  for (int t = 1; t <= plan.Tage(); ++t)
-    for (int h = 1; h <= plan.Stunden(); ++h)
-      plan.SetGesperrt(t, h, element.fSperrung.GetWocheTagStd(woche, t, h));
-  return plan;
-}
-
-TPlanInhalt PlanFuellen(const TPlanElement& element) {
-  const TStandard& s = Standard();
-  return PlanFuellen(element, s.fAktuelleWoche, s.fMaxTageNeu, s.fPlnStd);
-}
 
 std::array<int, 3> ZellTeilArten(TKuerzelArt planArt, const TKurs& kurs, bool kopplungZeigen,
                                  bool mitDrittem) {

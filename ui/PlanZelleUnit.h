@@ -1,55 +1,13 @@
-// Was ein Plan zeigt, ohne Fenster: die Stunden eines Lehrers, einer Klasse oder eines Raums in
-// einer Woche, die Kürzel einer Stundenzelle und ihre Lage. Die Planfenster, das Manuellfenster,
-// die Textausgabe des Plans und tamrel-cli rechnen damit.
+// Wie eine Stundenzelle der Pläne aussieht, ohne Fenster: die Kürzel ihrer Teile, ihre Lage und
+// die Maße der Spalten und Zeilen. Gemalt wird in ui/QtPlanZelleUnit.
 #pragma once
 
 #include <array>
 #include <string>
-#include <vector>
 
-#include "model/GlobalUnit.h"
+#include "planning/PlanInhaltUnit.h"
 
 class TKurs;
-class TPlanElement;
-
-// Der Inhalt eines Plans: je Zelle (Tag 1..Tage, Stunde 1..Stunden) der gezeigte Kurs und ob das
-// Element dort in der Woche gesperrt ist.
-class TPlanInhalt {
- public:
-  TPlanInhalt(TKuerzelArt art = leh, int woche = 1, int tage = 5, int stunden = 6);
-
-  TKuerzelArt Art() const { return fArt; }
-  int Woche() const { return fWoche; }
-  int Tage() const { return fTage; }
-  int Stunden() const { return fStunden; }
-  bool Enthaelt(int tag, int std) const {
-    return tag >= 1 && tag <= fTage && std >= 1 && std <= fStunden;
-  }
-  // Der Kurs der Zelle; nichts außerhalb des Plans.
-  TKurs* Kurs(int tag, int std) const;
-  void SetKurs(int tag, int std, TKurs* kurs);
-  bool Gesperrt(int tag, int std) const;
-  void SetGesperrt(int tag, int std, bool gesperrt);
-
- private:
-  std::size_t Index(int tag, int std) const;
-  TKuerzelArt fArt;
-  int fWoche;
-  int fTage;
-  int fStunden;
-  std::vector<TKurs*> fKurse;
-  std::vector<bool> fGesperrt;
-};
-
-// Die Plan-Art eines Elements: leh, kla oder rau (andere Elemente haben keinen Plan).
-TKuerzelArt PlanArt(const TPlanElement& element);
-
-// Der Plan des Elements in der Woche mit tage Tagen und stunden Stunden. Lehrer und Klassen: jede
-// Setzung ihrer Kurse in der Folge der Kursliste (ein späterer Kurs überschreibt einen früheren
-// in derselben Zelle); Räume: nur Setzungen in diesem Raum. Dazu die Sperrungen des Elements.
-TPlanInhalt PlanFuellen(const TPlanElement& element, int woche, int tage, int stunden);
-// Dasselbe für die gezeigte Woche (fAktuelleWoche) mit fMaxTageNeu Tagen und fPlnStd Stunden.
-TPlanInhalt PlanFuellen(const TPlanElement& element);
 
 // Die Kürzelarten der drei Teile A, B, C einer Stundenzelle (TKuerzelArt; -1: der Teil fehlt):
 //   Lehrer: Klasse (Kopplung), Fach, Raum;  Klasse: Lehrer (Kopplung), Fach, Raum;
