@@ -1,10 +1,10 @@
 #include "app/CliDruckUnit.h"
 
 #include <algorithm>
-#include <charconv>
 #include <ostream>
 
 #include "app/CliListDruckUnit.h"
+#include "app/CliSchulUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/SchulUnit.h"
 #include "output/DruckAuftragUnit.h"
@@ -30,22 +30,6 @@ constexpr TArtName kArten[] = {{"lehrerplaene", TPlanDruckArt::Lehrer},
                                {"raumplaene", TPlanDruckArt::Raeume},
                                {"kopplungsplaene-lehrer", TPlanDruckArt::KoppLehrer},
                                {"kopplungsplaene-klassen", TPlanDruckArt::KoppKlassen}};
-
-bool Zahl(const std::string& text, int von, int bis, int& wert) {
-  int z = 0;
-  const char* ende = text.data() + text.size();
-  const auto [p, f] = std::from_chars(text.data(), ende, z);
-  if (text.empty() || f != std::errc() || p != ende || z < von || z > bis) return false;
-  wert = z;
-  return true;
-}
-
-int LetzteGesetzteStunde(const TSchule& schule) {
-  int letzte = 0;
-  for (const TKurs* k : schule.fKursMenge)
-    for (const TSetzung* s : k->fSetzungen) letzte = std::max(letzte, s->fStunde);
-  return letzte;
-}
 
 struct TDruckAufruf {
   std::string Datei, Art, Pdf;
@@ -77,9 +61,9 @@ bool Lesen(const std::vector<std::string>& args, TDruckAufruf& a, std::string& f
       if (arg == "--pdf")
         a.Pdf = wert;
       else if (arg == "--woche")
-        ok = Zahl(wert, 1, MaxWochen, a.Woche);
+        ok = CliZahl(wert, 1, MaxWochen, a.Woche);
       else
-        ok = Zahl(wert, 5, MaxTage, a.Tage);
+        ok = CliZahl(wert, 5, MaxTage, a.Tage);
       if (!ok) {
         fehler = "Ungültiger Wert für " + arg + ": " + wert;
         return false;
@@ -134,19 +118,9 @@ int CliDrucken(const std::vector<std::string>& args, std::ostream& aus, std::ost
     return 1;
   }
   TKonsolenUmgebung umgebung(fehler);
-  if (!umgebung.Oeffnen(a.Datei, meldung)) {
-    fehler << meldung << '\n';
-    return 1;
-  }
+  if (!CliSchuleOeffnen(umgebung, a.Datei, fehler)) return 1;
+  if (!CliPlanwocheEinstellen(a.Woche, a.Tage, 0, fehler)) return 1;
   TStandard& st = Standard();
-  if (a.Woche > st.fMaxWocheNeu) {
-    fehler << "Die Schule hat nur " << st.fMaxWocheNeu << " Planversion"
-           << (st.fMaxWocheNeu == 1 ? "" : "en") << ".\n";
-    return 1;
-  }
-  st.fAktuelleWoche = a.Woche;
-  st.fMaxTageNeu = a.Tage;
-  st.fPlnStd = std::clamp(LetzteGesetzteStunde(Schule()), 6, MaxStunden);
   std::vector<std::string> fehlend;
   const std::vector<TPlanElement*> liste =
       a.MitAuswahl ? PlanElemente(art->Art, a.Auswahl, &fehlend) : AllePlanElemente(art->Art);

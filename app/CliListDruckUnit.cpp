@@ -1,12 +1,12 @@
 #include "app/CliListDruckUnit.h"
 
 #include <algorithm>
-#include <charconv>
 #include <functional>
 #include <map>
 #include <ostream>
 
 #include "app/CliDruckUnit.h"
+#include "app/CliSchulUnit.h"
 #include "app/CliVertretungUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/DatumUnit.h"
@@ -36,15 +36,6 @@ struct TAufruf {
   bool MitAuswahl = false;
   std::vector<std::string> Auswahl;
 };
-
-bool Zahl(const std::string& text, int von, int bis, int& wert) {
-  int z = 0;
-  const char* ende = text.data() + text.size();
-  const auto [p, f] = std::from_chars(text.data(), ende, z);
-  if (text.empty() || f != std::errc() || p != ende || z < von || z > bis) return false;
-  wert = z;
-  return true;
-}
 
 // Die freien Argumente (Datei, Art) ohne die Werte der Optionen.
 std::vector<std::string> FreieArgumente(const std::vector<std::string>& args) {
@@ -92,9 +83,9 @@ bool Lesen(const std::vector<std::string>& args, TAufruf& a, std::string& fehler
         ok = CliDatumLesen(wert, datum);
         (arg == "--von" ? a.Von : a.Bis) = wert;
       } else if (arg == "--woche")
-        ok = Zahl(wert, 1, MaxWochen, a.Woche);
+        ok = CliZahl(wert, 1, MaxWochen, a.Woche);
       else
-        ok = Zahl(wert, 5, MaxTage, a.Tage);
+        ok = CliZahl(wert, 5, MaxTage, a.Tage);
       if (!ok) {
         fehler = "Ungültiger Wert für " + arg + ": " + wert;
         return false;
@@ -211,22 +202,9 @@ int CliListenDrucken(const std::vector<std::string>& args, std::ostream& aus,
     return 1;
   }
   TKonsolenUmgebung umgebung(fehler);
-  if (!umgebung.Oeffnen(a.Datei, meldung)) {
-    fehler << meldung << '\n';
-    return 1;
-  }
+  if (!CliSchuleOeffnen(umgebung, a.Datei, fehler)) return 1;
+  if (!CliPlanwocheEinstellen(a.Woche, a.Tage, 0, fehler)) return 1;
   TStandard& st = Standard();
-  if (a.Woche > st.fMaxWocheNeu) {
-    fehler << "Die Schule hat nur " << st.fMaxWocheNeu << " Planversion"
-           << (st.fMaxWocheNeu == 1 ? "" : "en") << ".\n";
-    return 1;
-  }
-  st.fAktuelleWoche = a.Woche;
-  st.fMaxTageNeu = a.Tage;
-  int letzte = 0;
-  for (const TKurs* k : Schule().fKursMenge)
-    for (const TSetzung* s : k->fSetzungen) letzte = std::max(letzte, s->fStunde);
-  st.fPlnStd = std::clamp(letzte, 6, MaxStunden);
 
   std::vector<std::string> fehlend;
   bool artOk = true;
