@@ -11,7 +11,7 @@
 #include <QSpinBox>
 
 TPlnStandardForm::TPlnStandardForm(QWidget* vater)
-    : TStandardForm("Voreinstellung für Pläne", vater) {
+    : TSchriftStandardForm("Voreinstellung für Pläne", vater) {
   const TPlnWerte w = PlnWerteAusStandard();
   fSchrift = w.Font;
   auto* oben = new QHBoxLayout;
@@ -46,36 +46,14 @@ TPlnStandardForm::TPlnStandardForm(QWidget* vater)
   rechts->addRow(StdQ("Std/Tag"), StdFeld);
   rechts->addRow(StdQ("Manuelle Planfenster"), ManArtFeld);
 
-  auto* schrift = new QGroupBox(StdQ("Schrift"), this);
-  auto* sl = new QHBoxLayout(schrift);
-  SchriftFeld = new QLineEdit(SchriftText(fSchrift), schrift);
-  SchriftFeld->setReadOnly(true);
-  SchriftKnopf = new QPushButton(StdQ("Ändern"), schrift);
-  SchriftKnopf->setObjectName(StdQ("SchriftKnopf"));
-  sl->addWidget(SchriftFeld);
-  sl->addWidget(SchriftKnopf);
-  Inhalt()->addWidget(schrift);
-  Breiten = new TBreitenFeld(this);
-  Breiten->Setze({w.LeBreite, w.KlBreite, w.KoBreite, w.FaBreite, w.RaBreite});
-  Inhalt()->addWidget(Breiten);
-  connect(SchriftKnopf, &QPushButton::clicked, this, [this] { SchriftKnopfClick(); });
+  SchriftUndBreitenAnlegen({w.LeBreite, w.KlBreite, w.KoBreite, w.FaBreite, w.RaBreite});
 }
 
-void TPlnStandardForm::SchriftKnopfClick() {
-  TSchrift s = fSchrift;
-  if (SchriftWaehlen(s, this)) SetzeSchrift(s);
-}
-
-void TPlnStandardForm::SetzeSchrift(const TSchrift& schrift) {
-  fSchrift = schrift;
-  SchriftFeld->setText(SchriftText(fSchrift));
-  TStandard& s = Standard();
-  const TStandard alt = s;
+std::array<int, 5> TPlnStandardForm::BreitenMessen(TStandard& s, const TSchrift& schrift) const {
   s.fPlnFont = schrift;
   s.fPlnKoppFett = KoppFettCheck->isChecked();
   s.BerechnePlnBreite();
-  Breiten->Setze({s.fPlnLeBreite, s.fPlnKlBreite, s.fPlnKoBreite, s.fPlnFaBreite, s.fPlnRaBreite});
-  s = alt;
+  return {s.fPlnLeBreite, s.fPlnKlBreite, s.fPlnKoBreite, s.fPlnFaBreite, s.fPlnRaBreite};
 }
 
 TPlnWerte TPlnStandardForm::Werte() const {
