@@ -21,6 +21,7 @@
 #include "substitution/VertrFormUnit.h"
 #include "ui/FensterSchliessenUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/QtFensterHilfeUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtUmschaltUnit.h"
 
@@ -36,17 +37,13 @@ QString T(const char* utf8) {
 TVStatForm::TVStatForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
   VertretungsHakenSetzen();
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  StatGrid = new TQuonGrid(this);
-  StatGrid->setObjectName(QStringLiteral("StatGrid"));
+  StatGrid = FensterGitter(this, "StatGrid");
   StatGrid->SetColCount(9);
   StatGrid->SetRowCount(2);
   StatGrid->SetFixedCols(0);
   StatGrid->SetFixedRows(1);
   StatGrid->SetRowSelect(true);
   StatGrid->SetMultiSelect(true);
-  layout->addWidget(StatGrid);
   connect(StatGrid, &TQuonGrid::MausDruck, this, [](const TGridMaus& m) {
     FensterUmschaltMerken(m.Umschalt & (umShift | umAlt | umCtrl));
   });

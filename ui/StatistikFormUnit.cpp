@@ -18,6 +18,7 @@
 #include "ui/LeStatFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
+#include "ui/QtFensterHilfeUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtUmschaltUnit.h"
 #include "ui/RaStatFormUnit.h"
@@ -38,15 +39,11 @@ int SpaltenBreite(const std::string& titel, TKuerzelArt art) {
 
 TStatistikForm::TStatistikForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  StatGrid = new TQuonGrid(this);
-  StatGrid->setObjectName(QStringLiteral("StatGrid"));
+  StatGrid = FensterGitter(this, "StatGrid");
   StatGrid->SetRowSelect(true);
   StatGrid->SetMultiSelect(true);
   StatGrid->SetFixedCols(0);
   StatGrid->SetFixedRows(1);
-  layout->addWidget(StatGrid);
   connect(StatGrid, &TQuonGrid::MausDruck, this, [this](const TGridMaus& m) {
     fMouseX = m.Pos.x();
     fMouseY = m.Pos.y();
@@ -202,11 +199,7 @@ void TStatistikForm::MausLos(const TGridMaus& m) {
   TMenue menue;
   kopplung->ErzeugeKopplMenu(menue, (m.Umschalt & umShift) != 0);
   if (menue.empty()) return;
-  if (StatPopupMenu) delete StatPopupMenu.data();
-  auto* popup = new TPopupMenue(std::move(menue), this);
-  StatPopupMenu = popup;
-  connect(popup, &TPopupMenue::Geschlossen, popup, &QObject::deleteLater);
-  popup->Popup(StatGrid->viewport()->mapToGlobal(m.Pos));
+  MenueOeffnen(StatPopupMenu, std::move(menue), this, StatGrid->viewport()->mapToGlobal(m.Pos));
   emit MenueGeoeffnet();
 }
 

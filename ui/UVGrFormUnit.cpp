@@ -16,6 +16,7 @@
 #include "ui/KursFeldUnit.h"
 #include "ui/MenuFormUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/QtFensterHilfeUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtUmschaltUnit.h"
 #include "ui/UVTabelleUnit.h"
@@ -221,14 +222,9 @@ bool TUVGrForm::event(QEvent* event) {
 }
 
 bool TUVGrForm::eventFilter(QObject* objekt, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && objekt != InfoFeld) {
-    auto* taste = static_cast<QKeyEvent*>(event);
-    const int richtung = taste->key() == Qt::Key_Left ? -1 : taste->key() == Qt::Key_Right ? 1 : 0;
-    if (richtung != 0) {
-      if (TFensterDienst* dienst = FensterDienst()) dienst->VorigerNaechster(richtung);
-      return true;
-    }
-  }
+  if (event->type() == QEvent::KeyPress && objekt != InfoFeld &&
+      PfeilBlaettern(*static_cast<QKeyEvent*>(event)))
+    return true;
   return QWidget::eventFilter(objekt, event);
 }
 
