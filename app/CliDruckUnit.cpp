@@ -5,6 +5,7 @@
 
 #include "app/CliListDruckUnit.h"
 #include "app/CliSchulUnit.h"
+#include "app/CliVertretungUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/SchulUnit.h"
 #include "output/DruckAuftragUnit.h"
@@ -31,14 +32,10 @@ constexpr TArtName kArten[] = {{"lehrerplaene", TPlanDruckArt::Lehrer},
                                {"kopplungsplaene-lehrer", TPlanDruckArt::KoppLehrer},
                                {"kopplungsplaene-klassen", TPlanDruckArt::KoppKlassen}};
 
-struct TDruckAufruf {
-  std::string Datei, Art, Pdf;
-  int Woche = 1, Tage = 5;
-  bool MitAuswahl = false;
-  std::vector<std::string> Auswahl;
-};
+}  // namespace
 
-bool Lesen(const std::vector<std::string>& args, TDruckAufruf& a, std::string& fehler) {
+bool DruckAufrufLesen(const std::vector<std::string>& args, bool listen, TDruckAufruf& a,
+                      std::string& fehler) {
   std::vector<std::string> frei;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -51,19 +48,27 @@ bool Lesen(const std::vector<std::string>& args, TDruckAufruf& a, std::string& f
       }
       continue;
     }
-    if (arg == "--pdf" || arg == "--woche" || arg == "--tage") {
+    const bool listenOption = arg == "--art" || arg == "--von" || arg == "--bis";
+    if (arg == "--pdf" || arg == "--woche" || arg == "--tage" || (listen && listenOption)) {
       if (i + 1 >= args.size()) {
         fehler = "Nach " + arg + " fehlt ein Wert.";
         return false;
       }
       const std::string& wert = args[++i];
       bool ok = true;
-      if (arg == "--pdf")
+      if (arg == "--pdf") {
         a.Pdf = wert;
-      else if (arg == "--woche")
+      } else if (arg == "--art") {
+        a.Was = wert;
+      } else if (arg == "--von" || arg == "--bis") {
+        TDateTime datum = 0;
+        ok = CliDatumLesen(wert, datum);
+        (arg == "--von" ? a.Von : a.Bis) = wert;
+      } else if (arg == "--woche") {
         ok = CliZahl(wert, 1, MaxWochen, a.Woche);
-      else
+      } else {
         ok = CliZahl(wert, 5, MaxTage, a.Tage);
+      }
       if (!ok) {
         fehler = "Ungültiger Wert für " + arg + ": " + wert;
         return false;
@@ -88,7 +93,6 @@ bool Lesen(const std::vector<std::string>& args, TDruckAufruf& a, std::string& f
   }
   return true;
 }
-}  // namespace
 
 void CliPdfDienstSetzen(TPdfDienst* dienst) {
   gPdfDienst = dienst;
@@ -103,7 +107,7 @@ int CliDrucken(const std::vector<std::string>& args, std::ostream& aus, std::ost
   if (const int rc = CliListenDrucken(args, aus, fehler); rc >= 0) return rc;
   TDruckAufruf a;
   std::string meldung;
-  if (!Lesen(args, a, meldung)) {
+  if (!DruckAufrufLesen(args, false, a, meldung)) {
     fehler << meldung << '\n' << kAufruf;
     return 2;
   }
