@@ -176,11 +176,7 @@ void TVStatForm::Schliessen() {
 
 void TVStatForm::closeEvent(QCloseEvent* event) {
   if (!fSchliesst) {
-    if (TTamrelPalette::MenuOffen()) {
-      event->ignore();
-      return;
-    }
-    if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), FensterUmschalt(), this);
+    if (!VonHandSchliessen(event, this)) return;
     fSchliesst = true;
     if (SchuleVorhanden() && fAngemeldet) Abmelden();
   }

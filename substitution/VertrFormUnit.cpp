@@ -1,5 +1,6 @@
 #include "substitution/VertrFormUnit.h"
 
+#include "ui/QtFensterHilfeUnit.h"
 #include "ui/VWahlFormUnit.h"
 
 #include <QApplication>
@@ -458,11 +459,7 @@ void TVertrForm::Schliessen() {
 
 void TVertrForm::closeEvent(QCloseEvent* event) {
   if (!fSchliesst) {
-    if (TTamrelPalette::MenuOffen()) {
-      event->ignore();
-      return;
-    }
-    if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), FensterUmschalt(), this);
+    if (!VonHandSchliessen(event, this)) return;
     fSchliesst = true;
     if (SchuleVorhanden() && fAngemeldet) Abmelden();
   }

@@ -252,12 +252,7 @@ void TDepForm::Schliessen() {
 
 void TDepForm::closeEvent(QCloseEvent* event) {
   if (!fSchliesst) {
-    if (TTamrelPalette::MenuOffen()) {
-      event->ignore();
-      return;
-    }
-    // Mit Alt: "Fenster schließen" für alle Fenster.
-    if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), FensterUmschalt(), this);
+    if (!VonHandSchliessen(event, this)) return;
     fSchliesst = true;
     Abmelden();
   }
