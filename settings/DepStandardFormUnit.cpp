@@ -51,12 +51,7 @@ void TDepStandardForm::StatistikCheckClick() {
 TDepWerte TDepStandardForm::Werte() const {
   TDepWerte w;
   w.Font = fSchrift;
-  const std::array<int, 5> b = Breiten->Werte();
-  w.LeBreite = b[0];
-  w.KlBreite = b[1];
-  w.KoBreite = b[2];
-  w.FaBreite = b[3];
-  w.RaBreite = b[4];
+  BreitenLesen(w);
   w.MitNullStd = NullStdCheck->isChecked();
   w.MitKursInfo = KursInfoCheck->isChecked();
   w.MitStatistik = StatistikCheck->isChecked();

@@ -63,12 +63,7 @@ TPlnWerte TPlnStandardForm::Werte() const {
   w.KoppFett = KoppFettCheck->isChecked();
   w.PlnStd = StdFeld->value();
   w.Font = fSchrift;
-  const std::array<int, 5> b = Breiten->Werte();
-  w.LeBreite = b[0];
-  w.KlBreite = b[1];
-  w.KoBreite = b[2];
-  w.FaBreite = b[3];
-  w.RaBreite = b[4];
+  BreitenLesen(w);
   w.ManArt = ManArtFeld->currentIndex();
   return w;
 }

@@ -23,6 +23,16 @@ class TSchriftStandardForm : public TStandardForm {
   TSchriftStandardForm(const char* titel, QWidget* vater);
   // Hängt die Schriftgruppe (mit fSchrift) und die Breiten an Inhalt().
   void SchriftUndBreitenAnlegen(const std::array<int, 5>& breiten);
+  // Die Breiten der Schieber nach w (TDepWerte, TPlnWerte).
+  template <class W>
+  void BreitenLesen(W& w) const {
+    const std::array<int, 5> b = Breiten->Werte();
+    w.LeBreite = b[0];
+    w.KlBreite = b[1];
+    w.KoBreite = b[2];
+    w.FaBreite = b[3];
+    w.RaBreite = b[4];
+  }
   // Misst die Breiten mit der Schrift in s (die Einstellungen; danach wieder wie vorher).
   virtual std::array<int, 5> BreitenMessen(TStandard& s, const TSchrift& schrift) const = 0;
 
