@@ -162,6 +162,25 @@ QWidget* TBereichsDruckDialog::RandGruppe() {
   return rand;
 }
 
+void TBereichsDruckDialog::ArtHaekchenAnlegen(QWidget* gruppe, QGridLayout* og,
+                                              const char* const (&mit)[4], const char* statt,
+                                              bool zeigen,
+                                              const std::function<void(int)>& abgleichen) {
+  static const char* const kMitNamen[4] = {"MitCheck1", "MitCheck2", "MitCheck3", "KoCheck"};
+  for (int i = 0; i < 4; ++i) {
+    MitCheck[i] = DruckHaekchen(gruppe, mit[i], kMitNamen[i]);
+    if (zeigen) og->addWidget(MitCheck[i], i, 0);
+    MitCheck[i]->setVisible(zeigen);
+  }
+  stattCheck = DruckHaekchen(gruppe, statt, "stattCheck");
+  if (zeigen) og->addWidget(stattCheck, 4, 0);
+  stattCheck->setVisible(zeigen);
+  for (int i = -1; i < 4; ++i)
+    connect(i < 0 ? stattCheck : MitCheck[i], &QCheckBox::toggled, this, [this, i, abgleichen] {
+      if (!fSperre) abgleichen(i);
+    });
+}
+
 void TBereichsDruckDialog::KuerzelListe(QWidget* gruppe, QBoxLayout* ll) {
   KuerzelGrid = new QListWidget(gruppe);
   KuerzelGrid->setObjectName(QStringLiteral("KuerzelGrid"));

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <vector>
 
 #include "output/DruckAuftragUnit.h"
 
 class QBoxLayout;
 class QCheckBox;
+class QGridLayout;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -68,6 +70,11 @@ class TBereichsDruckDialog : public TDruckDialog {
   using TDruckDialog::TDruckDialog;
   QWidget* BereichGruppe();
   QWidget* RandGruppe();
+  // Die Häkchen der Elementarten (MitCheck, Spalte 0) und darunter "Kopplung statt …", nur mit
+  // zeigen sichtbar; eine Änderung gleicht abgleichen(stelle) ab (-1: "statt"), nicht beim Setzen.
+  void ArtHaekchenAnlegen(QWidget* gruppe, QGridLayout* og, const char* const (&mit)[4],
+                          const char* statt, bool zeigen,
+                          const std::function<void(int)>& abgleichen);
   // Legt KuerzelGrid in gruppe an und hängt es an ll.
   void KuerzelListe(QWidget* gruppe, QBoxLayout* ll);
   // Die Namen der Tage und Stunden neben "von" und "bis" (Stunden der aktuellen Planversion).

@@ -57,19 +57,11 @@ TDruckPlnForm::TDruckPlnForm(TPlanDruckArt art, TDruckPlattform& plattform, TMeh
   // Häkchen.
   auto* optionen = new QGroupBox(this);
   auto* og = new QGridLayout(optionen);
-  static const char* const kMitNamen[4] = {"MitCheck1", "MitCheck2", "MitCheck3", "KoCheck"};
-  for (int i = 0; i < 4; ++i) {
-    MitCheck[i] = DruckHaekchen(optionen, texte.Mit[i], kMitNamen[i]);
-    if (!koppl) og->addWidget(MitCheck[i], i, 0);
-    MitCheck[i]->setVisible(!koppl);
-    connect(MitCheck[i], &QCheckBox::toggled, this, [this, i] {
-      if (fSperre) return;
-      TPlanDruckOptionen o = Optionen();
-      HaekchenAbgleichen(fArt, o, i);
-      SetzeOptionen(o);
-    });
-  }
-  stattCheck = DruckHaekchen(optionen, texte.Statt, "stattCheck");
+  ArtHaekchenAnlegen(optionen, og, texte.Mit, texte.Statt, !koppl, [this](int stelle) {
+    TPlanDruckOptionen o = Optionen();
+    HaekchenAbgleichen(fArt, o, stelle);
+    SetzeOptionen(o);
+  });
   SperrCheck = DruckHaekchen(optionen, "mit Sperrungen", "SperrCheck");
   FixCheck = DruckHaekchen(optionen, "mit Fixierungen", "FixCheck");
   fettCheck = DruckHaekchen(optionen, "Kopplungen fett", "fettCheck");
@@ -80,22 +72,14 @@ TDruckPlnForm::TDruckPlnForm(TPlanDruckArt art, TDruckPlattform& plattform, TMeh
   VersionenCheck = DruckHaekchen(optionen, "alle Planversionen", "VersionenCheck");
   KoBezCheck = DruckHaekchen(optionen, "mit Kopplungsbezeichnung", "KoBezCheck");
   int zeile = 0;
-  if (!koppl) og->addWidget(stattCheck, 4, 0);
   for (QCheckBox* c : {SperrCheck, FixCheck, fettCheck, alleCheck, DatumCheck})
     og->addWidget(c, zeile++, 1);
   if (!koppl) og->addWidget(EineCheck, zeile++, 1);
   og->addWidget(FarbCheck, zeile++, 1);
   if (koppl) og->addWidget(KoBezCheck, zeile++, 1);
   og->addWidget(VersionenCheck, zeile++, 1);
-  stattCheck->setVisible(!koppl);
   EineCheck->setVisible(!koppl);
   KoBezCheck->setVisible(koppl);
-  connect(stattCheck, &QCheckBox::toggled, this, [this] {
-    if (fSperre) return;
-    TPlanDruckOptionen o = Optionen();
-    HaekchenAbgleichen(fArt, o, -1);
-    SetzeOptionen(o);
-  });
   connect(alleCheck, &QCheckBox::clicked, this, [this] { AlleCheckClick(); });
   haupt->addWidget(optionen, 1, 0, 1, 2);
 

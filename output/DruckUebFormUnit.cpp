@@ -43,25 +43,9 @@ TDruckUebForm::TDruckUebForm(TUebDruckArt art, TDruckPlattform& plattform, TMehr
 
   auto* optionen = new QGroupBox(this);
   auto* og = new QGridLayout(optionen);
-  static const char* const kMitNamen[4] = {"MitCheck1", "MitCheck2", "MitCheck3", "KoCheck"};
-  for (int i = 0; i < 4; ++i) {
-    MitCheck[i] = DruckHaekchen(optionen, texte.Mit[i], kMitNamen[i]);
-    MitCheck[i]->setVisible(!kombi);
-    if (!kombi) og->addWidget(MitCheck[i], i, 0);
-    connect(MitCheck[i], &QCheckBox::toggled, this, [this, i] {
-      if (fSperre) return;
-      TUebDruckOptionen o = Optionen();
-      UebHaekchenAbgleichen(fArt, o, i);
-      SetzeOptionen(o);
-    });
-  }
-  stattCheck = DruckHaekchen(optionen, texte.Statt, "stattCheck");
-  stattCheck->setVisible(!kombi);
-  if (!kombi) og->addWidget(stattCheck, 4, 0);
-  connect(stattCheck, &QCheckBox::toggled, this, [this] {
-    if (fSperre) return;
+  ArtHaekchenAnlegen(optionen, og, texte.Mit, texte.Statt, !kombi, [this](int stelle) {
     TUebDruckOptionen o = Optionen();
-    UebHaekchenAbgleichen(fArt, o, -1);
+    UebHaekchenAbgleichen(fArt, o, stelle);
     SetzeOptionen(o);
   });
   SperrCheck = DruckHaekchen(optionen, "mit Sperrungen", "SperrCheck");
