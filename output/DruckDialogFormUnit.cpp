@@ -19,12 +19,6 @@
 #include "output/QtDruckerUnit.h"
 #include "settings/StandardUnit.h"
 
-namespace {
-QString Q(const std::string& utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-}  // namespace
-
 QSpinBox* DruckZahlfeld(QWidget* vater, int von, int bis, const char* name) {
   auto* s = new QSpinBox(vater);
   s->setRange(von, bis);
@@ -54,7 +48,7 @@ QWidget* TDruckDialog::SchriftGruppe() {
   sl->addWidget(aendern);
   connect(aendern, &QPushButton::clicked, this, [this] {
     bool ok = false;
-    QFont f(Q(fSchrift.Name), fSchrift.Groesse);
+    QFont f(QString::fromStdString(fSchrift.Name), fSchrift.Groesse);
     f.setBold(fSchrift.Fett);
     f.setItalic(fSchrift.Kursiv);
     const QFont neu = QFontDialog::getFont(&ok, f, this, QStringLiteral("Schrift"));
@@ -89,7 +83,8 @@ QLayout* TDruckDialog::Knopfzeile() {
 }
 
 void TDruckDialog::SchriftZeigen() {
-  SchriftFeld->setText(Q(fSchrift.Name) + QStringLiteral(" ") + QString::number(fSchrift.Groesse));
+  SchriftFeld->setText(QString::fromStdString(fSchrift.Name) + QStringLiteral(" ") +
+                       QString::number(fSchrift.Groesse));
 }
 
 void TDruckDialog::DruckFreigeben(bool frei) {
@@ -192,10 +187,10 @@ void TBereichsDruckDialog::KuerzelListe(QWidget* gruppe, QBoxLayout* ll) {
 void TBereichsDruckDialog::Beschriften() {
   const TStandard& s = Standard();
   const int woche = std::clamp(s.fAktuelleWoche, 1, MaxWochen);
-  vonTagLabel->setText(Q(U8(s.fTagName[vonTagUpDown->value()].str())));
-  bisTagLabel->setText(Q(U8(s.fTagName[bisTagUpDown->value()].str())));
-  vonStdLabel->setText(Q(U8(s.fStdBez[woche][vonStdUpDown->value()].str())));
-  bisStdLabel->setText(Q(U8(s.fStdBez[woche][bisStdUpDown->value()].str())));
+  vonTagLabel->setText(QString::fromStdString(U8(s.fTagName[vonTagUpDown->value()].str())));
+  bisTagLabel->setText(QString::fromStdString(U8(s.fTagName[bisTagUpDown->value()].str())));
+  vonStdLabel->setText(QString::fromStdString(U8(s.fStdBez[woche][vonStdUpDown->value()].str())));
+  bisStdLabel->setText(QString::fromStdString(U8(s.fStdBez[woche][bisStdUpDown->value()].str())));
 }
 
 std::vector<TPlanElement*> TBereichsDruckDialog::Elemente() const {
@@ -208,7 +203,7 @@ std::vector<TPlanElement*> TBereichsDruckDialog::Elemente() const {
 
 void TBereichsDruckDialog::ElementAnhaengen(TPlanElement* e) {
   if (!e) return;
-  auto* item = new QListWidgetItem(Q(U8(e->fKuerzel.str())), KuerzelGrid);
+  auto* item = new QListWidgetItem(QString::fromStdString(U8(e->fKuerzel.str())), KuerzelGrid);
   item->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(e)));
 }
 
@@ -222,7 +217,7 @@ void TBereichsDruckDialog::GemeinsamSetzen(const O& o) {
   bisTagUpDown->setValue(o.BisTag);
   vonStdUpDown->setValue(o.VonStd);
   bisStdUpDown->setValue(o.BisStd);
-  BemFeld->setText(Q(U8(o.Bem)));
+  BemFeld->setText(QString::fromStdString(U8(o.Bem)));
   for (int i = 0; i < 4; ++i) MitCheck[i]->setChecked(o.Mit[i]);
   stattCheck->setChecked(o.Statt);
   SperrCheck->setChecked(o.Sperr);

@@ -11,12 +11,12 @@ TSchriftStandardForm::TSchriftStandardForm(const char* titel, QWidget* vater)
     : TStandardForm(titel, vater) {}
 
 void TSchriftStandardForm::SchriftUndBreitenAnlegen(const std::array<int, 5>& breiten) {
-  auto* schrift = new QGroupBox(StdQ("Schrift"), this);
+  auto* schrift = new QGroupBox(QStringLiteral("Schrift"), this);
   auto* sl = new QHBoxLayout(schrift);
   SchriftFeld = new QLineEdit(SchriftText(fSchrift), schrift);
   SchriftFeld->setReadOnly(true);
-  SchriftKnopf = new QPushButton(StdQ("Ändern"), schrift);
-  SchriftKnopf->setObjectName(StdQ("SchriftKnopf"));
+  SchriftKnopf = new QPushButton(QString::fromUtf8("Ändern"), schrift);
+  SchriftKnopf->setObjectName(QStringLiteral("SchriftKnopf"));
   sl->addWidget(SchriftFeld);
   sl->addWidget(SchriftKnopf);
   Inhalt()->addWidget(schrift);
