@@ -37,8 +37,7 @@ int SpaltenBreite(const std::string& titel, TKuerzelArt art) {
 }
 }  // namespace
 
-TStatistikForm::TStatistikForm(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setAttribute(Qt::WA_DeleteOnClose);
+TStatistikForm::TStatistikForm(TFenster* TSchule::*platz) : TEinzelForm(platz) {
   StatGrid = FensterGitter(this, "StatGrid");
   StatGrid->SetRowSelect(true);
   StatGrid->SetMultiSelect(true);
@@ -55,7 +54,7 @@ TStatistikForm::TStatistikForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 TStatistikForm::~TStatistikForm() {
-  if (SchuleVorhanden()) Abmelden();
+  if (StatPopupMenu) StatPopupMenu->Schliessen();
 }
 
 void TStatistikForm::IStatForm() {
@@ -79,7 +78,7 @@ void TStatistikForm::IStatForm() {
     ZeileAendern(r);
   }
   setWindowTitle(QString::fromStdString(Titel()));
-  if (!fAngemeldet) Anmelden();
+  if (!Angemeldet()) Anmelden();
   Groesse();
   StatGrid->viewport()->update();
 }
@@ -133,42 +132,15 @@ void TStatistikForm::Groesse() {
   resize(b, hoehe(zeilen));
 }
 
-void TStatistikForm::Anmelden() {
-  TSchule& schule = Schule();
-  fPlatz = Platz();
-  schule.*fPlatz = this;
-  schule.FensterAnmelden(this);
-  fAngemeldet = true;
-}
-
-void TStatistikForm::Abmelden() {
-  if (StatPopupMenu) StatPopupMenu->Schliessen();
-  TSchule& schule = Schule();
-  fAngemeldet = false;
-  schule.FensterAbmelden(this);
-  if (fPlatz && schule.*fPlatz == this) schule.*fPlatz = nullptr;
-}
-
+// Mit der Statistik schließt auch ihr Kursmenü.
 void TStatistikForm::Schliessen() {
-  if (fSchliesst) return;
-  fSchliesst = true;
-  Abmelden();
-  close();
+  if (StatPopupMenu) StatPopupMenu->Schliessen();
+  TEinzelForm::Schliessen();
 }
 
 void TStatistikForm::closeEvent(QCloseEvent* event) {
-  if (!fSchliesst) {
-    if (!VonHandSchliessen(event, this)) return;
-    fSchliesst = true;
-    if (SchuleVorhanden()) Abmelden();
-  }
-  event->accept();
-}
-
-bool TStatistikForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden())
-    Schule().FensterAktivieren(this);
-  return QWidget::event(event);
+  TEinzelForm::closeEvent(event);
+  if (event->isAccepted() && StatPopupMenu) StatPopupMenu->Schliessen();
 }
 
 void TStatistikForm::DoppelKlick(const TGridMaus& m) {
@@ -219,10 +191,6 @@ void TStatistikForm::AllesAuswaehlen() {
 std::string TStatistikForm::Titel() const {
   const TFensterArtEintrag* e = FensterArtEintrag(FensterArt());
   return e && e->Titel ? e->Titel : std::string();
-}
-
-TFensterLage TStatistikForm::Lage() const {
-  return FormLage(*this);
 }
 
 TStatistikForm* StatistikZeigen(TKuerzelArt art) {
