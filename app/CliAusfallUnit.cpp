@@ -1,8 +1,8 @@
 #include "app/CliAusfallUnit.h"
 
-#include <charconv>
 #include <ostream>
 
+#include "app/CliSchulUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/SchulUnit.h"
 #include "persistence/ReadUnit.h"
@@ -11,15 +11,6 @@
 
 namespace {
 constexpr const char* kAufruf = "Aufruf: tamrel-cli ausfall DATEI --kw N --jahr J [--tage N]\n";
-
-bool Zahl(const std::string& text, int von, int bis, int& wert) {
-  int z = 0;
-  const char* ende = text.data() + text.size();
-  const auto [p, fehler] = std::from_chars(text.data(), ende, z);
-  if (text.empty() || fehler != std::errc() || p != ende || z < von || z > bis) return false;
-  wert = z;
-  return true;
-}
 
 int Falsch(const std::string& meldung, std::ostream& fehler) {
   fehler << meldung << '\n' << kAufruf;
@@ -35,9 +26,9 @@ int CliAusfall(const std::vector<std::string>& args, std::ostream& aus, std::ost
     if (a == "--kw" || a == "--jahr" || a == "--tage") {
       if (i + 1 >= args.size()) return Falsch("Nach " + a + " fehlt ein Wert.", fehler);
       const std::string& wert = args[++i];
-      const bool ok = a == "--kw"     ? Zahl(wert, 1, 53, kw)
-                      : a == "--jahr" ? Zahl(wert, 2018, 2100, jahr)
-                                      : Zahl(wert, 5, MaxTage, tage);
+      const bool ok = a == "--kw"     ? CliZahl(wert, 1, 53, kw)
+                      : a == "--jahr" ? CliZahl(wert, 2018, 2100, jahr)
+                                      : CliZahl(wert, 5, MaxTage, tage);
       if (!ok) return Falsch("Ungültiger Wert für " + a + ": " + wert, fehler);
       continue;
     }
@@ -48,11 +39,7 @@ int CliAusfall(const std::vector<std::string>& args, std::ostream& aus, std::ost
   if (frei.size() != 1) return Falsch("Es fehlt die Datei.", fehler);
   if (kw == 0 || jahr == 0) return Falsch("Es fehlen --kw oder --jahr.", fehler);
   TKonsolenUmgebung umgebung(fehler);
-  std::string meldung;
-  if (!umgebung.Oeffnen(frei[0], meldung)) {
-    fehler << meldung << '\n';
-    return 1;
-  }
+  if (!CliSchuleOeffnen(umgebung, frei[0], fehler)) return 1;
   Standard().fMaxTageNeu = tage;
   TWoAusfall bericht;
   if (!bericht.WocheWaehlen(kw, jahr)) {

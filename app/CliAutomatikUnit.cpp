@@ -1,9 +1,9 @@
 #include "app/CliAutomatikUnit.h"
 
 #include <cctype>
-#include <charconv>
 #include <ostream>
 
+#include "app/CliSchulUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/KlassenUnit.h"
 #include "model/KursUnit.h"
@@ -25,15 +25,6 @@ class TStilleAnzeige : public TAutomatAnzeige {
   void NachKurs() override {}
   void Piep() override {}
 };
-
-bool Zahl(const std::string& text, int von, int bis, int& wert) {
-  int z = 0;
-  const char* ende = text.data() + text.size();
-  const auto [p, fehler] = std::from_chars(text.data(), ende, z);
-  if (fehler != std::errc() || p != ende || z < von || z > bis) return false;
-  wert = z;
-  return true;
-}
 
 bool IstOption(const std::string& a) {
   return a.size() > 2 && a[0] == '-' && a[1] == '-';
@@ -60,7 +51,7 @@ bool AutomatikAufrufLesen(const std::vector<std::string>& args, TAutomatikAufruf
       if (i + 1 < args.size() && !args[i + 1].empty() &&
           std::isdigit(static_cast<unsigned char>(args[i + 1][0]))) {
         const std::string& wert = args[++i];
-        if (!Zahl(wert, 1, 3600, aufruf.sekunden)) {
+        if (!CliZahl(wert, 1, 3600, aufruf.sekunden)) {
           fehler = "Ungültige Zahl der Sekunden: " + wert + " (erlaubt sind 1 bis 3600).";
           return false;
         }
@@ -75,10 +66,10 @@ bool AutomatikAufrufLesen(const std::vector<std::string>& args, TAutomatikAufruf
       const std::string& wert = args[++i];
       if (a == "--ausgabe") {
         aufruf.ausgabe = wert;
-      } else if (a == "--prozent" && !Zahl(wert, 1, 100, aufruf.prozent)) {
+      } else if (a == "--prozent" && !CliZahl(wert, 1, 100, aufruf.prozent)) {
         fehler = "Ungültige Prozentzahl: " + wert + " (erlaubt sind 1 bis 100).";
         return false;
-      } else if (a == "--tage" && !Zahl(wert, 5, 7, aufruf.tage)) {
+      } else if (a == "--tage" && !CliZahl(wert, 5, 7, aufruf.tage)) {
         fehler = "Ungültige Zahl der Tage: " + wert + " (erlaubt sind 5, 6 und 7).";
         return false;
       }
@@ -164,10 +155,7 @@ int CliAutomatik(const std::vector<std::string>& args, std::ostream& aus, std::o
     return 2;
   }
   TKonsolenUmgebung umgebung(fehler);
-  if (!umgebung.Oeffnen(aufruf.datei, meldung)) {
-    fehler << meldung << '\n';
-    return 1;
-  }
+  if (!CliSchuleOeffnen(umgebung, aufruf.datei, fehler)) return 1;
   // Alle Planversionen; die Woche des heutigen Tages entscheidet nichts.
   TStandard& st = Standard();
   st.fEineWoche = false;

@@ -1,10 +1,11 @@
 #include "app/CliDruckUnit.h"
 
 #include <algorithm>
-#include <charconv>
 #include <ostream>
 
 #include "app/CliListDruckUnit.h"
+#include "app/CliSchulUnit.h"
+#include "app/CliVertretungUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/SchulUnit.h"
 #include "output/DruckAuftragUnit.h"
@@ -31,30 +32,10 @@ constexpr TArtName kArten[] = {{"lehrerplaene", TPlanDruckArt::Lehrer},
                                {"kopplungsplaene-lehrer", TPlanDruckArt::KoppLehrer},
                                {"kopplungsplaene-klassen", TPlanDruckArt::KoppKlassen}};
 
-bool Zahl(const std::string& text, int von, int bis, int& wert) {
-  int z = 0;
-  const char* ende = text.data() + text.size();
-  const auto [p, f] = std::from_chars(text.data(), ende, z);
-  if (text.empty() || f != std::errc() || p != ende || z < von || z > bis) return false;
-  wert = z;
-  return true;
-}
+}  // namespace
 
-int LetzteGesetzteStunde(const TSchule& schule) {
-  int letzte = 0;
-  for (const TKurs* k : schule.fKursMenge)
-    for (const TSetzung* s : k->fSetzungen) letzte = std::max(letzte, s->fStunde);
-  return letzte;
-}
-
-struct TDruckAufruf {
-  std::string Datei, Art, Pdf;
-  int Woche = 1, Tage = 5;
-  bool MitAuswahl = false;
-  std::vector<std::string> Auswahl;
-};
-
-bool Lesen(const std::vector<std::string>& args, TDruckAufruf& a, std::string& fehler) {
+bool DruckAufrufLesen(const std::vector<std::string>& args, bool listen, TDruckAufruf& a,
+                      std::string& fehler) {
   std::vector<std::string> frei;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -67,19 +48,27 @@ bool Lesen(const std::vector<std::string>& args, TDruckAufruf& a, std::string& f
       }
       continue;
     }
-    if (arg == "--pdf" || arg == "--woche" || arg == "--tage") {
+    const bool listenOption = arg == "--art" || arg == "--von" || arg == "--bis";
+    if (arg == "--pdf" || arg == "--woche" || arg == "--tage" || (listen && listenOption)) {
       if (i + 1 >= args.size()) {
         fehler = "Nach " + arg + " fehlt ein Wert.";
         return false;
       }
       const std::string& wert = args[++i];
       bool ok = true;
-      if (arg == "--pdf")
+      if (arg == "--pdf") {
         a.Pdf = wert;
-      else if (arg == "--woche")
-        ok = Zahl(wert, 1, MaxWochen, a.Woche);
-      else
-        ok = Zahl(wert, 5, MaxTage, a.Tage);
+      } else if (arg == "--art") {
+        a.Was = wert;
+      } else if (arg == "--von" || arg == "--bis") {
+        TDateTime datum = 0;
+        ok = CliDatumLesen(wert, datum);
+        (arg == "--von" ? a.Von : a.Bis) = wert;
+      } else if (arg == "--woche") {
+        ok = CliZahl(wert, 1, MaxWochen, a.Woche);
+      } else {
+        ok = CliZahl(wert, 5, MaxTage, a.Tage);
+      }
       if (!ok) {
         fehler = "Ungültiger Wert für " + arg + ": " + wert;
         return false;
@@ -104,7 +93,6 @@ bool Lesen(const std::vector<std::string>& args, TDruckAufruf& a, std::string& f
   }
   return true;
 }
-}  // namespace
 
 void CliPdfDienstSetzen(TPdfDienst* dienst) {
   gPdfDienst = dienst;
@@ -119,7 +107,7 @@ int CliDrucken(const std::vector<std::string>& args, std::ostream& aus, std::ost
   if (const int rc = CliListenDrucken(args, aus, fehler); rc >= 0) return rc;
   TDruckAufruf a;
   std::string meldung;
-  if (!Lesen(args, a, meldung)) {
+  if (!DruckAufrufLesen(args, false, a, meldung)) {
     fehler << meldung << '\n' << kAufruf;
     return 2;
   }
@@ -134,19 +122,9 @@ int CliDrucken(const std::vector<std::string>& args, std::ostream& aus, std::ost
     return 1;
   }
   TKonsolenUmgebung umgebung(fehler);
-  if (!umgebung.Oeffnen(a.Datei, meldung)) {
-    fehler << meldung << '\n';
-    return 1;
-  }
+  if (!CliSchuleOeffnen(umgebung, a.Datei, fehler)) return 1;
+  if (!CliPlanwocheEinstellen(a.Woche, a.Tage, 0, fehler)) return 1;
   TStandard& st = Standard();
-  if (a.Woche > st.fMaxWocheNeu) {
-    fehler << "Die Schule hat nur " << st.fMaxWocheNeu << " Planversion"
-           << (st.fMaxWocheNeu == 1 ? "" : "en") << ".\n";
-    return 1;
-  }
-  st.fAktuelleWoche = a.Woche;
-  st.fMaxTageNeu = a.Tage;
-  st.fPlnStd = std::clamp(LetzteGesetzteStunde(Schule()), 6, MaxStunden);
   std::vector<std::string> fehlend;
   const std::vector<TPlanElement*> liste =
       a.MitAuswahl ? PlanElemente(art->Art, a.Auswahl, &fehlend) : AllePlanElemente(art->Art);

@@ -16,6 +16,19 @@
 
 class TPdfDienst;
 
+// Die Argumente der Druckbefehle: DATEI ART --pdf AUSGABE.pdf [--woche N] [--tage N]
+// [--auswahl KÜRZEL…], mit listen auch [--art WAS] [--von DATUM] [--bis DATUM] (die Daten
+// geprüft und als Text behalten).
+struct TDruckAufruf {
+  std::string Datei, Art, Pdf, Was, Von, Bis;
+  int Woche = 1, Tage = 5;
+  bool MitAuswahl = false;
+  std::vector<std::string> Auswahl;
+};
+// Falsch mit einer deutschen Meldung.
+bool DruckAufrufLesen(const std::vector<std::string>& args, bool listen, TDruckAufruf& a,
+                      std::string& fehler);
+
 // Der PDF-Dienst, den der Befehl nutzt (tamrel-cli setzt den mit Qt Gui ein). Nicht besessen.
 void CliPdfDienstSetzen(TPdfDienst* dienst);
 // Der eingesetzte PDF-Dienst oder nichts.

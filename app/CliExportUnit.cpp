@@ -1,9 +1,9 @@
 #include "app/CliExportUnit.h"
 
 #include <algorithm>
-#include <charconv>
 #include <ostream>
 
+#include "app/CliSchulUnit.h"
 #include "app/CliVertretungUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/SchulUnit.h"
@@ -21,22 +21,6 @@ constexpr const char* kExportAufruf =
     "[--von DATUM --bis DATUM]\n";
 constexpr const char* kImportAufruf =
     "Aufruf: tamrel-cli import DATEI KURSLISTE --ausgabe NEU [--unbekannte-anlegen]\n";
-
-bool Zahl(const std::string& text, int von, int bis, int& wert) {
-  int z = 0;
-  const char* ende = text.data() + text.size();
-  const auto [p, fehler] = std::from_chars(text.data(), ende, z);
-  if (text.empty() || fehler != std::errc() || p != ende || z < von || z > bis) return false;
-  wert = z;
-  return true;
-}
-
-int LetzteGesetzteStunde(const TSchule& schule) {
-  int letzte = 0;
-  for (const TKurs* k : schule.fKursMenge)
-    for (const TSetzung* s : k->fSetzungen) letzte = std::max(letzte, s->fStunde);
-  return letzte;
-}
 
 int Falsch(const std::string& meldung, const char* aufruf, std::ostream& fehler) {
   fehler << meldung << '\n' << aufruf;
@@ -68,11 +52,11 @@ int CliExport(const std::vector<std::string>& args, std::ostream& /*aus*/, std::
         art = wert;
         ok = wert == "lehrer" || wert == "klasse" || wert == "raum";
       } else if (a == "--woche") {
-        ok = Zahl(wert, 1, MaxWochen, woche);
+        ok = CliZahl(wert, 1, MaxWochen, woche);
       } else if (a == "--tage") {
-        ok = Zahl(wert, 5, MaxTage, tage);
+        ok = CliZahl(wert, 5, MaxTage, tage);
       } else {
-        ok = Zahl(wert, 1, MaxStunden, stunden);
+        ok = CliZahl(wert, 1, MaxStunden, stunden);
       }
       if (!ok) return Falsch("Ungültiger Wert für " + a + ": " + wert, kExportAufruf, fehler);
       continue;
@@ -110,21 +94,9 @@ int CliExport(const std::vector<std::string>& args, std::ostream& /*aus*/, std::
     return Falsch("Die Vertretungsübersicht braucht --von und --bis.", kExportAufruf, fehler);
 
   TKonsolenUmgebung umgebung(fehler);
+  if (!CliSchuleOeffnen(umgebung, frei[0], fehler)) return 1;
+  if (!CliPlanwocheEinstellen(woche, tage, stunden, fehler)) return 1;
   std::string meldung;
-  if (!umgebung.Oeffnen(frei[0], meldung)) {
-    fehler << meldung << '\n';
-    return 1;
-  }
-  TSchule& schule = Schule();
-  TStandard& st = Standard();
-  if (woche > st.fMaxWocheNeu) {
-    fehler << "Die Schule hat nur " << st.fMaxWocheNeu << " Planversion"
-           << (st.fMaxWocheNeu == 1 ? "" : "en") << ".\n";
-    return 1;
-  }
-  st.fAktuelleWoche = woche;
-  st.fMaxTageNeu = tage;
-  st.fPlnStd = stunden > 0 ? stunden : std::clamp(LetzteGesetzteStunde(schule), 6, MaxStunden);
   TExport exporter;
   // Wie in den Dialogen "Vertretungsplanexport" und "Vertretungsübersicht": bis ist nie vor von.
   exporter.SetzeZeitraum(von, std::max(von, bis));
@@ -156,12 +128,9 @@ int CliImport(const std::vector<std::string>& args, std::ostream& aus, std::ostr
   if (frei.size() != 2 || ausgabe.empty())
     return Falsch("Es fehlen Datei, Kursliste oder --ausgabe.", kImportAufruf, fehler);
   TKonsolenUmgebung umgebung(fehler);
-  std::string meldung;
-  if (!umgebung.Oeffnen(frei[0], meldung)) {
-    fehler << meldung << '\n';
-    return 1;
-  }
+  if (!CliSchuleOeffnen(umgebung, frei[0], fehler)) return 1;
   TSchule& schule = Schule();
+  std::string meldung;
   TImport import(nullptr, anlegen ? TUnbekannte::Anlegen : TUnbekannte::Fragen);
   const TImportErgebnis e = import.ImportFromFile(frei[1]);
   if (!e.Importiert) return 1;

@@ -1,11 +1,11 @@
 #include "app/CliHtmlUnit.h"
 
 #include <algorithm>
-#include <charconv>
 #include <map>
 #include <ostream>
 #include <set>
 
+#include "app/CliSchulUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/KursUnit.h"
 #include "model/SchulUnit.h"
@@ -23,25 +23,9 @@ constexpr const char* kAufruf =
 const std::set<std::string> kMitWert = {"--woche", "--tage", "--stunden", "--schulname"};
 const std::set<std::string> kSchalter = {"--ersetzen"};
 
-bool Zahl(const std::string& text, int von, int bis, int& wert) {
-  int z = 0;
-  const char* ende = text.data() + text.size();
-  const auto [p, fehler] = std::from_chars(text.data(), ende, z);
-  if (text.empty() || fehler != std::errc() || p != ende || z < von || z > bis) return false;
-  wert = z;
-  return true;
-}
-
 int Falsch(const std::string& meldung, std::ostream& fehler) {
   fehler << meldung << '\n' << kAufruf;
   return 2;
-}
-
-int LetzteGesetzteStunde(const TSchule& schule) {
-  int letzte = 0;
-  for (const TKurs* k : schule.fKursMenge)
-    for (const TSetzung* s : k->fSetzungen) letzte = std::max(letzte, s->fStunde);
-  return letzte;
 }
 }  // namespace
 
@@ -68,33 +52,20 @@ int CliHtml(const std::vector<std::string>& args, std::ostream& aus, std::ostrea
   for (const auto& [option, wert] : werte) {
     bool ok = true;
     if (option == "--woche")
-      ok = Zahl(wert, 1, MaxWochen, woche);
+      ok = CliZahl(wert, 1, MaxWochen, woche);
     else if (option == "--tage")
-      ok = Zahl(wert, 5, MaxTage, tage);
+      ok = CliZahl(wert, 5, MaxTage, tage);
     else if (option == "--stunden")
-      ok = Zahl(wert, 1, MaxStunden, stunden);
+      ok = CliZahl(wert, 1, MaxStunden, stunden);
     else if (option == "--schulname")
       ok = Utf8InWin1252Darstellbar(wert);
     if (!ok) return Falsch("Ungültiger Wert für " + option + ": " + wert, fehler);
   }
 
   TKonsolenUmgebung umgebung(fehler);
-  std::string meldung;
-  if (!umgebung.Oeffnen(frei[0], meldung)) {
-    fehler << meldung << '\n';
-    return 1;
-  }
-  TSchule& schule = Schule();
-  TStandard& st = Standard();
-  if (woche > st.fMaxWocheNeu) {
-    fehler << "Die Schule hat nur " << st.fMaxWocheNeu << " Planversion"
-           << (st.fMaxWocheNeu == 1 ? "" : "en") << ".\n";
-    return 1;
-  }
-  st.fAktuelleWoche = woche;
-  st.fMaxTageNeu = tage;
-  st.fPlnStd = stunden > 0 ? stunden : std::clamp(LetzteGesetzteStunde(schule), 6, MaxStunden);
-  if (werte.count("--schulname")) st.fSchulname = Utf8ZuWin1252(werte["--schulname"]);
+  if (!CliSchuleOeffnen(umgebung, frei[0], fehler)) return 1;
+  if (!CliPlanwocheEinstellen(woche, tage, stunden, fehler)) return 1;
+  if (werte.count("--schulname")) Standard().fSchulname = Utf8ZuWin1252(werte["--schulname"]);
   THTMLExport exporter;
   if (!exporter.ExportToFile(frei[1], schalter.count("--ersetzen") > 0)) return 1;
   aus << "Dateien: " << exporter.Dateien() << '\n';

@@ -1,12 +1,12 @@
 #include "app/CliListDruckUnit.h"
 
 #include <algorithm>
-#include <charconv>
 #include <functional>
 #include <map>
 #include <ostream>
 
 #include "app/CliDruckUnit.h"
+#include "app/CliSchulUnit.h"
 #include "app/CliVertretungUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/DatumUnit.h"
@@ -30,22 +30,6 @@ constexpr const char* kAufruf =
     "--pdf AUSGABE.pdf [--woche N] [--tage N] [--art WAS] [--von DATUM] [--bis DATUM] "
     "[--auswahl KÜRZEL…]\n";
 
-struct TAufruf {
-  std::string Datei, Art, Pdf, Was, Von, Bis;
-  int Woche = 1, Tage = 5;
-  bool MitAuswahl = false;
-  std::vector<std::string> Auswahl;
-};
-
-bool Zahl(const std::string& text, int von, int bis, int& wert) {
-  int z = 0;
-  const char* ende = text.data() + text.size();
-  const auto [p, f] = std::from_chars(text.data(), ende, z);
-  if (text.empty() || f != std::errc() || p != ende || z < von || z > bis) return false;
-  wert = z;
-  return true;
-}
-
 // Die freien Argumente (Datei, Art) ohne die Werte der Optionen.
 std::vector<std::string> FreieArgumente(const std::vector<std::string>& args) {
   std::vector<std::string> frei;
@@ -61,63 +45,6 @@ std::vector<std::string> FreieArgumente(const std::vector<std::string>& args) {
     }
   }
   return frei;
-}
-
-bool Lesen(const std::vector<std::string>& args, TAufruf& a, std::string& fehler) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--auswahl") {
-      a.MitAuswahl = true;
-      while (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) a.Auswahl.push_back(args[++i]);
-      if (a.Auswahl.empty()) {
-        fehler = "Nach --auswahl fehlen die Kürzel.";
-        return false;
-      }
-      continue;
-    }
-    if (arg == "--pdf" || arg == "--woche" || arg == "--tage" || arg == "--art" || arg == "--von" ||
-        arg == "--bis") {
-      if (i + 1 >= args.size()) {
-        fehler = "Nach " + arg + " fehlt ein Wert.";
-        return false;
-      }
-      const std::string& wert = args[++i];
-      bool ok = true;
-      if (arg == "--pdf")
-        a.Pdf = wert;
-      else if (arg == "--art")
-        a.Was = wert;
-      else if (arg == "--von" || arg == "--bis") {
-        TDateTime datum = 0;
-        ok = CliDatumLesen(wert, datum);
-        (arg == "--von" ? a.Von : a.Bis) = wert;
-      } else if (arg == "--woche")
-        ok = Zahl(wert, 1, MaxWochen, a.Woche);
-      else
-        ok = Zahl(wert, 5, MaxTage, a.Tage);
-      if (!ok) {
-        fehler = "Ungültiger Wert für " + arg + ": " + wert;
-        return false;
-      }
-      continue;
-    }
-    if (arg.rfind("--", 0) == 0) {
-      fehler = "Unbekannte Option: " + arg;
-      return false;
-    }
-  }
-  const std::vector<std::string> frei = FreieArgumente(args);
-  if (frei.size() != 2) {
-    fehler = "Es fehlen Datei oder Art.";
-    return false;
-  }
-  a.Datei = frei[0];
-  a.Art = frei[1];
-  if (a.Pdf.empty()) {
-    fehler = "Es fehlt --pdf AUSGABE.pdf.";
-    return false;
-  }
-  return true;
 }
 
 // Sucht die Kürzel in den Arten (der Reihe nach); fehlende kommen in fehlend.
@@ -199,9 +126,9 @@ int CliListenDrucken(const std::vector<std::string>& args, std::ostream& aus,
   const std::vector<std::string> frei = FreieArgumente(args);
   const auto& namen = ListenDruckNamen();
   if (frei.size() < 2 || std::find(namen.begin(), namen.end(), frei[1]) == namen.end()) return -1;
-  TAufruf a;
+  TDruckAufruf a;
   std::string meldung;
-  if (!Lesen(args, a, meldung)) {
+  if (!DruckAufrufLesen(args, true, a, meldung)) {
     fehler << meldung << '\n' << kAufruf;
     return 2;
   }
@@ -211,22 +138,9 @@ int CliListenDrucken(const std::vector<std::string>& args, std::ostream& aus,
     return 1;
   }
   TKonsolenUmgebung umgebung(fehler);
-  if (!umgebung.Oeffnen(a.Datei, meldung)) {
-    fehler << meldung << '\n';
-    return 1;
-  }
+  if (!CliSchuleOeffnen(umgebung, a.Datei, fehler)) return 1;
+  if (!CliPlanwocheEinstellen(a.Woche, a.Tage, 0, fehler)) return 1;
   TStandard& st = Standard();
-  if (a.Woche > st.fMaxWocheNeu) {
-    fehler << "Die Schule hat nur " << st.fMaxWocheNeu << " Planversion"
-           << (st.fMaxWocheNeu == 1 ? "" : "en") << ".\n";
-    return 1;
-  }
-  st.fAktuelleWoche = a.Woche;
-  st.fMaxTageNeu = a.Tage;
-  int letzte = 0;
-  for (const TKurs* k : Schule().fKursMenge)
-    for (const TSetzung* s : k->fSetzungen) letzte = std::max(letzte, s->fStunde);
-  st.fPlnStd = std::clamp(letzte, 6, MaxStunden);
 
   std::vector<std::string> fehlend;
   bool artOk = true;

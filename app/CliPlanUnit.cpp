@@ -1,9 +1,9 @@
 #include "app/CliPlanUnit.h"
 
 #include <algorithm>
-#include <charconv>
 #include <ostream>
 
+#include "app/CliSchulUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/SchulUnit.h"
 #include "persistence/ReadUnit.h"
@@ -15,15 +15,6 @@ constexpr const char* kAufruf =
     "Aufruf: tamrel-cli plan DATEI lehrer|klasse|raum KÜRZEL [--woche N] [--tage N] "
     "[--stunden N] [--schalter o|x] [--kopplungen]\n";
 
-bool Zahl(const std::string& text, int von, int bis, int& wert) {
-  int z = 0;
-  const char* ende = text.data() + text.size();
-  const auto [p, fehler] = std::from_chars(text.data(), ende, z);
-  if (text.empty() || fehler != std::errc() || p != ende || z < von || z > bis) return false;
-  wert = z;
-  return true;
-}
-
 TPlanElement* Element(TSchule& schule, const std::string& art, const std::string& kuerzel) {
   const std::string k = Utf8ZuWin1252(kuerzel);
   if (art == "lehrer") return TSchule::HoleElement(schule.fLehrerMenge, k);
@@ -31,13 +22,6 @@ TPlanElement* Element(TSchule& schule, const std::string& art, const std::string
   return TSchule::HoleElement(schule.fRaumMenge, k);
 }
 }  // namespace
-
-int LetzteGesetzteStunde(const TSchule& schule) {
-  int letzte = 0;
-  for (const TKurs* k : schule.fKursMenge)
-    for (const TSetzung* s : k->fSetzungen) letzte = std::max(letzte, s->fStunde);
-  return letzte;
-}
 
 bool PlanAufrufLesen(const std::vector<std::string>& args, TPlanAufruf& aufruf,
                      std::string& fehler) {
@@ -57,11 +41,11 @@ bool PlanAufrufLesen(const std::vector<std::string>& args, TPlanAufruf& aufruf,
       const std::string& wert = args[++i];
       bool ok = true;
       if (a == "--woche")
-        ok = Zahl(wert, 1, MaxWochen, aufruf.woche);
+        ok = CliZahl(wert, 1, MaxWochen, aufruf.woche);
       else if (a == "--tage")
-        ok = Zahl(wert, 5, MaxTage, aufruf.tage);
+        ok = CliZahl(wert, 5, MaxTage, aufruf.tage);
       else if (a == "--stunden")
-        ok = Zahl(wert, 1, MaxStunden, aufruf.stunden);
+        ok = CliZahl(wert, 1, MaxStunden, aufruf.stunden);
       else if (wert == "o" || wert == "x")
         aufruf.schalterO = wert == "o";
       else
@@ -104,18 +88,9 @@ int CliPlan(const std::vector<std::string>& args, std::ostream& aus, std::ostrea
     return 2;
   }
   TKonsolenUmgebung umgebung(fehler);
-  if (!umgebung.Oeffnen(aufruf.datei, meldung)) {
-    fehler << meldung << '\n';
-    return 1;
-  }
-  TSchule& schule = Schule();
-  TStandard& st = Standard();
-  if (aufruf.woche > st.fMaxWocheNeu) {
-    fehler << "Die Schule hat nur " << st.fMaxWocheNeu << " Planversion"
-           << (st.fMaxWocheNeu == 1 ? "" : "en") << ".\n";
-    return 1;
-  }
-  TPlanElement* element = Element(schule, aufruf.art, aufruf.kuerzel);
+  if (!CliSchuleOeffnen(umgebung, aufruf.datei, fehler)) return 1;
+  if (!CliPlanwocheEinstellen(aufruf.woche, aufruf.tage, aufruf.stunden, fehler)) return 1;
+  TPlanElement* element = Element(Schule(), aufruf.art, aufruf.kuerzel);
   if (!element) {
     const char* name = aufruf.art == "lehrer"   ? "Lehrer"
                        : aufruf.art == "klasse" ? "Klasse"
@@ -123,10 +98,6 @@ int CliPlan(const std::vector<std::string>& args, std::ostream& aus, std::ostrea
     fehler << name << " \"" << aufruf.kuerzel << "\" gibt es in der Schule nicht.\n";
     return 1;
   }
-  st.fAktuelleWoche = aufruf.woche;
-  st.fMaxTageNeu = aufruf.tage;
-  st.fPlnStd =
-      aufruf.stunden > 0 ? aufruf.stunden : std::clamp(LetzteGesetzteStunde(schule), 6, MaxStunden);
   aus << PlanAlsText(PlanFuellen(*element), aufruf.schalterO, aufruf.kopplungen);
   return 0;
 }

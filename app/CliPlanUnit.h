@@ -33,5 +33,3 @@ bool PlanAufrufLesen(const std::vector<std::string>& args, TPlanAufruf& aufruf,
                      std::string& fehler);
 // Der ganze Befehl (args ohne "plan"); liefert den Rückgabewert des Prozesses.
 int CliPlan(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler);
-// Die letzte Stunde, in der die Schule eine Stunde gesetzt hat (0 ohne Setzungen).
-int LetzteGesetzteStunde(const TSchule& schule);

@@ -3,6 +3,7 @@
 #include <map>
 #include <ostream>
 
+#include "app/CliSchulUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/KlassenUnit.h"
 #include "model/SchulUnit.h"
@@ -80,11 +81,7 @@ bool AufrufLesen(const std::vector<std::string>& args, bool mitWahl, TAufruf& a,
 
 // Schule lesen, alle Planversionen bearbeiten.
 bool Vorbereiten(TKonsolenUmgebung& umgebung, const TAufruf& a, std::ostream& fehler) {
-  std::string meldung;
-  if (!umgebung.Oeffnen(a.datei, meldung)) {
-    fehler << meldung << '\n';
-    return false;
-  }
+  if (!CliSchuleOeffnen(umgebung, a.datei, fehler)) return false;
   TStandard& st = Standard();
   st.fEineWoche = false;
   st.fMaxTageNeu = a.tage;

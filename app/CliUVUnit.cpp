@@ -3,6 +3,7 @@
 #include <charconv>
 #include <ostream>
 
+#include "app/CliSchulUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/SchulUnit.h"
 #include "persistence/ReadUnit.h"
@@ -48,11 +49,7 @@ int CliUVTabelle(const std::vector<std::string>& args, std::ostream& aus, std::o
     return 2;
   }
   TKonsolenUmgebung umgebung(fehler);
-  std::string meldung;
-  if (!umgebung.Oeffnen(frei[0], meldung)) {
-    fehler << meldung << '\n';
-    return 1;
-  }
+  if (!CliSchuleOeffnen(umgebung, frei[0], fehler)) return 1;
   TSchule& schule = Schule();
   TUVTab* tab = Tabelle(schule, frei[1]);
   if (!tab) {

@@ -1,10 +1,10 @@
 #include "app/CliUebersichtUnit.h"
 
 #include <algorithm>
-#include <charconv>
 #include <ostream>
 
 #include "app/CliPlanUnit.h"
+#include "app/CliSchulUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/SchulUnit.h"
 #include "persistence/ReadUnit.h"
@@ -14,15 +14,6 @@
 namespace {
 constexpr const char* kAufruf =
     "Aufruf: tamrel-cli uebersicht DATEI lehrer|klassen|raeume [--woche N]\n";
-
-bool Zahl(const std::string& text, int von, int bis, int& wert) {
-  int z = 0;
-  const char* ende = text.data() + text.size();
-  const auto [p, fehler] = std::from_chars(text.data(), ende, z);
-  if (text.empty() || fehler != std::errc() || p != ende || z < von || z > bis) return false;
-  wert = z;
-  return true;
-}
 }  // namespace
 
 int CliUebersicht(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler) {
@@ -35,7 +26,7 @@ int CliUebersicht(const std::vector<std::string>& args, std::ostream& aus, std::
         fehler << "Nach --woche fehlt ein Wert.\n" << kAufruf;
         return 2;
       }
-      if (!Zahl(args[++i], 1, MaxWochen, woche)) {
+      if (!CliZahl(args[++i], 1, MaxWochen, woche)) {
         fehler << "Ungültiger Wert für --woche: " << args[i] << '\n' << kAufruf;
         return 2;
       }
@@ -57,21 +48,8 @@ int CliUebersicht(const std::vector<std::string>& args, std::ostream& aus, std::
     return 2;
   }
   TKonsolenUmgebung umgebung(fehler);
-  std::string meldung;
-  if (!umgebung.Oeffnen(frei[0], meldung)) {
-    fehler << meldung << '\n';
-    return 1;
-  }
-  TSchule& schule = Schule();
-  TStandard& st = Standard();
-  if (woche > st.fMaxWocheNeu) {
-    fehler << "Die Schule hat nur " << st.fMaxWocheNeu << " Planversion"
-           << (st.fMaxWocheNeu == 1 ? "" : "en") << ".\n";
-    return 1;
-  }
-  st.fAktuelleWoche = woche;
-  st.fMaxTageNeu = 5;
-  st.fPlnStd = std::clamp(LetzteGesetzteStunde(schule), 6, MaxStunden);
+  if (!CliSchuleOeffnen(umgebung, frei[0], fehler)) return 1;
+  if (!CliPlanwocheEinstellen(woche, 5, 0, fehler)) return 1;
   const TKuerzelArt k = art == "lehrer" ? leh : art == "klassen" ? kla : rau;
   aus << UebersichtAlsText(UebersichtFuellen(k), true, false);
   return 0;

@@ -12,6 +12,7 @@
 #include "app/CliHtmlUnit.h"
 #include "app/CliPlanUnit.h"
 #include "app/CliPruefUnit.h"
+#include "app/CliSchulUnit.h"
 #include "app/CliVertretungUnit.h"
 #include "app/CliVertrUebersichtUnit.h"
 #include "app/CliUebersichtUnit.h"
@@ -177,10 +178,7 @@ bool BefehlsHilfe(const std::string& befehl, std::ostream& aus) {
 
 // Liest die Schule in die eingesetzte Schule; bei einem Fehler steht die Meldung auf fehler.
 bool Lesen(TKonsolenUmgebung& umgebung, const std::string& pfad, std::ostream& fehler) {
-  std::string meldung;
-  if (umgebung.Oeffnen(pfad, meldung)) return true;
-  fehler << meldung << '\n';
-  return false;
+  return CliSchuleOeffnen(umgebung, pfad, fehler);
 }
 
 bool Schreiben(const std::string& pfad, std::ostream& fehler) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "app/CliSchulUnit.h"
 #include "app/CliVertretungUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/SchulUnit.h"
@@ -45,9 +46,7 @@ int CliHtmlVertretung(const std::vector<std::string>& args, std::ostream& aus,
       const std::string& wert = args[++i];
       if (a == "--vertretung") {
         datumText = wert;
-      } else if (wert.size() == 1 && wert[0] >= '1' && wert[0] <= '4') {
-        vorgabe = wert[0] - '0';
-      } else {
+      } else if (!CliVorgabeLesen(wert, vorgabe)) {
         return Falsch("Die Druckeinstellung muss 1, 2, 3 oder 4 sein.", fehler);
       }
       continue;
@@ -62,11 +61,7 @@ int CliHtmlVertretung(const std::vector<std::string>& args, std::ostream& aus,
   if (!CliDatumLesen(datumText, datum))
     return Falsch("Ungültiges Datum: " + datumText + " (TT.MM.JJJJ, 1994 bis 2039)", fehler);
   TKonsolenUmgebung umgebung(fehler);
-  std::string meldung;
-  if (!umgebung.Oeffnen(frei[0], meldung)) {
-    fehler << meldung << '\n';
-    return 1;
-  }
+  if (!CliSchuleOeffnen(umgebung, frei[0], fehler)) return 1;
   TStandard& st = Standard();
   st.fMaxTageNeu = 5;
   const std::vector<std::string> memo = st.fVMemo[1];

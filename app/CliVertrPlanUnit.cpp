@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "app/CliDruckUnit.h"
+#include "app/CliSchulUnit.h"
 #include "app/CliVertretungUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/SchulUnit.h"
@@ -33,9 +34,7 @@ int CliVertretungsplan(const std::vector<std::string>& args, std::ostream& aus,
       const std::string& wert = args[++i];
       if (a == "--pdf") {
         pdf = wert;
-      } else if (wert.size() == 1 && wert[0] >= '1' && wert[0] <= '4') {
-        vorgabe = wert[0] - '0';
-      } else {
+      } else if (!CliVorgabeLesen(wert, vorgabe)) {
         return Falsch("Die Druckeinstellung muss 1, 2, 3 oder 4 sein.", fehler);
       }
       continue;
@@ -53,11 +52,7 @@ int CliVertretungsplan(const std::vector<std::string>& args, std::ostream& aus,
     return 1;
   }
   TKonsolenUmgebung umgebung(fehler);
-  std::string meldung;
-  if (!umgebung.Oeffnen(frei[0], meldung)) {
-    fehler << meldung << '\n';
-    return 1;
-  }
+  if (!CliSchuleOeffnen(umgebung, frei[0], fehler)) return 1;
   Standard().fMaxTageNeu = 5;
   const std::vector<std::string> memo = Standard().fVMemo[1];
   if (pdf.empty()) {
@@ -67,6 +62,7 @@ int CliVertretungsplan(const std::vector<std::string>& args, std::ostream& aus,
   TPdfDienst& dienst = *CliPdfDienst();
   TPrevPrinter drucker(dienst.PdfMasse(), dienst.PdfMetrik());
   DruckeVertretungsplan(drucker, datum, memo, vorgabe);
+  std::string meldung;
   if (!dienst.PdfSchreiben(drucker, pdf, meldung)) {
     fehler << meldung << '\n';
     return 1;

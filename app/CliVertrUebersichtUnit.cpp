@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "app/CliVertretungUnit.h"
+#include "app/CliSchulUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/SchulUnit.h"
 #include "persistence/ReadUnit.h"
@@ -36,11 +37,7 @@ int CliVertrUebersicht(const std::vector<std::string>& args, std::ostream& aus,
   }
   TKonsolenUmgebung umgebung(fehler);
   Standard().fMaxTageNeu = 5;
-  std::string meldung;
-  if (!umgebung.Oeffnen(args[0], meldung)) {
-    fehler << meldung << '\n';
-    return 1;
-  }
+  if (!CliSchuleOeffnen(umgebung, args[0], fehler)) return 1;
   const TVertrZeitraum z = VertrZeitraum(von, bis);
   const std::vector<TVStatZeile> zeilen =
       art == "lehrer" ? VLeStatZeilen(z.Von, z.Bis) : VKlStatZeilen(z.Von, z.Bis);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <ostream>
 
+#include "app/CliSchulUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/DatumUnit.h"
 #include "model/SchulUnit.h"
@@ -31,13 +32,6 @@ bool Zahl(std::string_view text, int& wert) {
 int Falsch(const std::string& meldung, const char* aufruf, std::ostream& fehler) {
   fehler << meldung << '\n' << aufruf;
   return 2;
-}
-
-bool Lesen(TKonsolenUmgebung& umgebung, const std::string& pfad, std::ostream& fehler) {
-  std::string meldung;
-  if (umgebung.Oeffnen(pfad, meldung)) return true;
-  fehler << meldung << '\n';
-  return false;
 }
 
 std::string Kuerzel(const TElement* e) {
@@ -107,7 +101,7 @@ int CliAbwesend(const std::vector<std::string>& args, std::ostream& aus, std::os
   }
   TKonsolenUmgebung umgebung(fehler);
   Standard().fMaxTageNeu = 5;
-  if (!Lesen(umgebung, frei[0], fehler)) return 1;
+  if (!CliSchuleOeffnen(umgebung, frei[0], fehler)) return 1;
   TSchule& schule = Schule();
   const std::string kuerzel = Utf8ZuWin1252(frei[2]);
   TPlanElement* element = nullptr;
@@ -162,7 +156,7 @@ int CliVertretungen(const std::vector<std::string>& args, std::ostream& aus, std
     return Falsch("Ungültiges Datum: " + args[1], kVertretungen, fehler);
   TKonsolenUmgebung umgebung(fehler);
   Standard().fMaxTageNeu = 5;
-  if (!Lesen(umgebung, args[0], fehler)) return 1;
+  if (!CliSchuleOeffnen(umgebung, args[0], fehler)) return 1;
   std::vector<const TVertretung*> tag;
   for (const TVertretung* v : Schule().fVertretungsMenge)
     if (GleicherTag(v->fDatum, datum)) tag.push_back(v);

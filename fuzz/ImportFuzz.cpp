@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "app/KonsoleUnit.h"
+#include "fuzz/FuzzUmgebung.h"
 #include "fuzz/FuzzZiel.h"
 #include "model/SchulUnit.h"
 #include "output/ExportUnit.h"
@@ -22,52 +22,21 @@
 
 namespace {
 
-class TStillerDialog : public TDialogDienst {
- public:
-  int Frage(const TFrage& frage) override { return frage.StandardKnopf; }
-  void Meldung(const std::string&, const std::vector<std::string>&, TMeldungsArt) override {}
-  void Piep() override {}
-  void BeschaeftigtAn() override {}
-  void BeschaeftigtAus() override {}
-  void MeldungsFensterZeigen(const std::string&) override {}
-  void MeldungsFensterSchliessen() override {}
-  void EingabenVerarbeiten() override {}
-  using TDialogDienst::Frage;
-};
-
-class TFesteUhr : public TUhr {
- public:
-  TDateTime Jetzt() override { return 46365.5; }
-};
-
+// Dazu eine frische Schule.
 class TUmgebung {
  public:
-  TUmgebung()
-      : fAlt(DiensteEinsetzen(TDienste{&fDialog, &fSpeicher, &fAblage, &fMetrik, &fUhr, nullptr})),
-        fStandard(std::make_unique<TStandard>()),
-        fAlterStandard(StandardEinsetzen(fStandard.get())),
-        fSchule(std::make_unique<TSchule>()),
-        fAlteSchule(SchuleEinsetzen(fSchule.get())) {
-    fStandard->fMaxTageNeu = 5;
+  TUmgebung() : fSchule(std::make_unique<TSchule>()), fAlteSchule(SchuleEinsetzen(fSchule.get())) {
+    fDienste.Einstellungen().fMaxTageNeu = 5;
   }
   ~TUmgebung() {
     fSchule.reset();
     SchuleEinsetzen(fAlteSchule);
-    StandardEinsetzen(fAlterStandard);
-    DiensteEinsetzen(fAlt);
   }
   TUmgebung(const TUmgebung&) = delete;
   TUmgebung& operator=(const TUmgebung&) = delete;
 
  private:
-  TStillerDialog fDialog;
-  TSpeicherImSpeicher fSpeicher;
-  TAblageImSpeicher fAblage;
-  TFesteMetrik fMetrik;
-  TFesteUhr fUhr;
-  TDienste fAlt;
-  std::unique_ptr<TStandard> fStandard;
-  TStandard* fAlterStandard;
+  TFuzzUmgebung fDienste{46365.5};
   std::unique_ptr<TSchule> fSchule;
   TSchule* fAlteSchule;
 };

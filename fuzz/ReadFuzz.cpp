@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/KonsoleUnit.h"
+#include "fuzz/FuzzUmgebung.h"
 #include "fuzz/FuzzZiel.h"
 #include "model/FensterArtUnit.h"
 #include "model/SchulUnit.h"
@@ -24,51 +24,6 @@
 #include "settings/StandardUnit.h"
 
 namespace {
-
-class TStillerDialog : public TDialogDienst {
- public:
-  int Frage(const TFrage& frage) override { return frage.StandardKnopf; }
-  void Meldung(const std::string&, const std::vector<std::string>&, TMeldungsArt) override {}
-  void Piep() override {}
-  void BeschaeftigtAn() override {}
-  void BeschaeftigtAus() override {}
-  void MeldungsFensterZeigen(const std::string&) override {}
-  void MeldungsFensterSchliessen() override {}
-  void EingabenVerarbeiten() override {}
-  using TDialogDienst::Frage;
-};
-
-class TFesteUhr : public TUhr {
- public:
-  TDateTime Jetzt() override { return 51200.5; }  // Februar 2040
-};
-
-// Setzt Dienste, Einstellungen und eine Schule ein und räumt sie wieder ab.
-class TUmgebung {
- public:
-  TUmgebung()
-      : fAlt(DiensteEinsetzen(TDienste{&fDialog, &fSpeicher, &fAblage, &fMetrik, &fUhr, nullptr})),
-        fStandard(std::make_unique<TStandard>()),
-        fAlterStandard(StandardEinsetzen(fStandard.get())) {
-    fStandard->fVertrMerke = 30000;
-  }
-  ~TUmgebung() {
-    StandardEinsetzen(fAlterStandard);
-    DiensteEinsetzen(fAlt);
-  }
-  TUmgebung(const TUmgebung&) = delete;
-  TUmgebung& operator=(const TUmgebung&) = delete;
-
- private:
-  TStillerDialog fDialog;
-  TSpeicherImSpeicher fSpeicher;
-  TAblageImSpeicher fAblage;
-  TFesteMetrik fMetrik;
-  TFesteUhr fUhr;
-  TDienste fAlt;
-  std::unique_ptr<TStandard> fStandard;
-  TStandard* fAlterStandard;
-};
 
 // Eine Schule, die für ihre Lebenszeit Schule() ist.
 class TEingesetzteSchule {
@@ -184,7 +139,8 @@ void PruefeSchule(TSchule& s) {
 }  // namespace
 
 TAMREL_FUZZ_ZIEL(ReadFuzz) {
-  TUmgebung umgebung;
+  TFuzzUmgebung umgebung(51200.5);  // Februar 2040
+  umgebung.Einstellungen().fVertrMerke = 30000;
   std::vector<std::uint8_t> eins;
   {
     TEingesetzteSchule schule;

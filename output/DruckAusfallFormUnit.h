@@ -8,33 +8,27 @@
 
 #include "model/DienstUnit.h"
 #include "output/DruckAuftragUnit.h"
+#include "output/DruckDialogFormUnit.h"
 
-class QLineEdit;
-class QPushButton;
 class QSpinBox;
 
-class TDruckAusfallForm : public QDialog {
+class TDruckAusfallForm : public TDruckDialog {
  public:
   TDruckAusfallForm(std::vector<std::string> zeilen, TDruckPlattform& plattform,
                     QWidget* vater = nullptr);
 
-  void OkKnopfClick();
-  void AnsehenKnopfClick();
-  void PdfKnopfClick();
   // Die Schrift, wie sie das Feld zeigt (nach "Ändern").
   void SetzeSchrift(const TSchrift& schrift);
 
-  QLineEdit* SchriftFeld = nullptr;
   QSpinBox* RandSpin = nullptr;
-  QPushButton *OkKnopf, *AnsehenKnopf, *PapierKnopf, *PdfKnopf, *AbbrechenKnopf;
 
  private:
+  void SchriftGeaendert() override;
   // Schrift und Rand in die Einstellungen; der Auftrag für die Zeilen.
-  TDruckAuftrag Auftrag();
+  void OptionenSpeichern() override;
+  TDruckAuftrag Auftrag() const override;
 
   std::vector<std::string> fZeilen;
-  TDruckPlattform& fPlattform;
-  TSchrift fSchrift;
 };
 
 // Öffnet den Dialog modal für die Zeilen des Berichts.

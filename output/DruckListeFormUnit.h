@@ -24,35 +24,8 @@ class QGridLayout;
 // Ein Element der Art aus dem Elementmenü der Palette an der Stelle; nichts bei Abbruch.
 using TEinzelWahl = std::function<TElement*(TKuerzelArt, const QPoint&)>;
 
-// Was jeder dieser Dialoge hat: Schrift mit "Ändern", die Knopfzeile und den Druckablauf.
-class TDruckDialog : public QDialog {
- public:
-  TDruckDialog(TDruckPlattform& plattform, QWidget* vater);
-
-  void OkKnopfClick();
-  void AnsehenKnopfClick();
-  void PdfKnopfClick();
-
-  QLineEdit* SchriftFeld = nullptr;
-  QPushButton *OkKnopf = nullptr, *AnsehenKnopf = nullptr, *PapierKnopf = nullptr,
-              *PdfKnopf = nullptr, *AbbrechenKnopf = nullptr;
-
- protected:
-  // Die Schriftgruppe und die Knopfzeile ans Ende des Rasters.
-  QWidget* SchriftGruppe();
-  QLayout* Knopfzeile();
-  void SchriftZeigen();
-  // Ohne Inhalt (keine Elemente der Art) sind "Ok", "Ansehen" und "Als PDF speichern…" aus.
-  void DruckFreigeben(bool frei);
-  virtual void OptionenSpeichern() = 0;
-  virtual TDruckAuftrag Auftrag() const = 0;
-
-  TDruckPlattform& fPlattform;
-  TSchrift fSchrift;
-};
-
 // "Drucke Lehrer-/Klassen-/Raum-/Kombinationsübersichten".
-class TDruckUebForm : public TDruckDialog {
+class TDruckUebForm : public TBereichsDruckDialog {
  public:
   TDruckUebForm(TUebDruckArt art, TDruckPlattform& plattform, TMehrfachWahl wahl,
                 QWidget* vater = nullptr);
@@ -60,18 +33,10 @@ class TDruckUebForm : public TDruckDialog {
   TUebDruckArt Art() const { return fArt; }
   TUebDruckOptionen Optionen() const;
   void SetzeOptionen(const TUebDruckOptionen& o);
-  std::vector<TPlanElement*> Elemente() const;
-  void ElementAnhaengen(TPlanElement* e);
   // "Auswahl" (art: die Art der Kombination; sonst die eigene).
   void AuswahlKnopfClick(TKuerzelArt art);
 
-  QSpinBox *vonTagUpDown, *vonStdUpDown, *bisTagUpDown, *bisStdUpDown;
-  QLabel *vonTagLabel, *vonStdLabel, *bisTagLabel, *bisStdLabel;
-  QLineEdit* BemFeld;
-  QCheckBox* MitCheck[4];
-  QCheckBox *stattCheck, *SperrCheck, *FixCheck, *fettCheck, *FarbCheck, *unterCheck, *DatumCheck;
-  QSpinBox *LinksSpin, *RechtsSpin, *ObenSpin, *UntenSpin;
-  QListWidget* KuerzelGrid;
+  QCheckBox* unterCheck;
 
  private:
   void OptionenSpeichern() override;
@@ -80,7 +45,6 @@ class TDruckUebForm : public TDruckDialog {
 
   TUebDruckArt fArt;
   TMehrfachWahl fWahl;
-  bool fSperre = false;
 };
 
 // "Drucke Fächerübersichten".

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "output/DruckAuftragUnit.h"
+#include "output/DruckDialogFormUnit.h"
 #include "output/DruckPlnUnit.h"
 
 class QCheckBox;
@@ -26,7 +27,7 @@ class TElement;
 using TMehrfachWahl =
     std::function<std::vector<TElement*>(const std::vector<TElement*>&, const QString&)>;
 
-class TDruckPlnForm : public QDialog {
+class TDruckPlnForm : public TBereichsDruckDialog {
  public:
   // element: kommt in die erste Zeile der Liste (aus dem aktiven Planfenster), sonst leer.
   TDruckPlnForm(TPlanDruckArt art, TDruckPlattform& plattform, TMehrfachWahl wahl,
@@ -36,42 +37,24 @@ class TDruckPlnForm : public QDialog {
   // Die Optionen, wie die Felder sie gerade zeigen.
   TPlanDruckOptionen Optionen() const;
   void SetzeOptionen(const TPlanDruckOptionen& o);
-  std::vector<TPlanElement*> Elemente() const;
-  void ElementAnhaengen(TPlanElement* e);
 
-  void OkKnopfClick();
-  void AnsehenKnopfClick();
-  void PdfKnopfClick();
   void AuswahlKnopfClick();
   void AlleCheckClick();
   // Für Tests: statt des Dialogs "Geänderte Pläne" dieser Zeitpunkt (nichts: Abbruch).
   std::function<std::optional<TDateTime>(TDateTime)> fZeitWahl;
 
-  QSpinBox *vonTagUpDown, *vonStdUpDown, *bisTagUpDown, *bisStdUpDown;
-  QLabel *vonTagLabel, *vonStdLabel, *bisTagLabel, *bisStdLabel;
-  QLineEdit* BemFeld;
-  QCheckBox* MitCheck[4];
-  QCheckBox *stattCheck, *SperrCheck, *FixCheck, *fettCheck, *alleCheck, *DatumCheck, *EineCheck,
-      *FarbCheck, *VersionenCheck, *KoBezCheck;
+  QCheckBox *alleCheck, *EineCheck, *VersionenCheck, *KoBezCheck;
   QRadioButton *StundenLinksRadio, *TageLinksRadio, *NebenRadio, *UnterRadio;
-  QSpinBox *LinksSpin, *RechtsSpin, *ObenSpin, *UntenSpin;
-  QLineEdit* SchriftFeld;
-  QListWidget* KuerzelGrid;
-  QPushButton *OkKnopf, *AnsehenKnopf, *PapierKnopf, *PdfKnopf, *AbbrechenKnopf, *AuswahlKnopf;
+  QPushButton* AuswahlKnopf;
 
  private:
-  TDruckAuftrag Auftrag() const;
-  void OptionenSpeichern();
+  TDruckAuftrag Auftrag() const override;
+  void OptionenSpeichern() override;
   void BereichAnpassen();
-  void Beschriften();
-  void SchriftZeigen();
 
   TPlanDruckArt fArt;
-  TDruckPlattform& fPlattform;
   TMehrfachWahl fWahl;
-  TSchrift fSchrift;
   TDateTime fAb = 0;
-  bool fSperre = false;
 };
 
 // "Geänderte Pläne": der Zeitpunkt, nach dem geänderte Pläne gedruckt werden.

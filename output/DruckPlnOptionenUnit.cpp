@@ -5,6 +5,7 @@
 
 #include "model/DatumUnit.h"
 #include "model/SchulUnit.h"
+#include "output/DruckOptionenUnit.h"
 #include "output/DruckPlnUnit.h"
 #include "settings/StandardUnit.h"
 
@@ -152,45 +153,16 @@ TFelder Felder(TPlanDruckArt art, TStandard& s) {
           &s.fKoKlPlnDruckAb};
 }
 
-// Überträgt in beide Richtungen: nach (optionen ← felder) oder zurück.
-template <class A, class B>
-void Tausch(A* feld, B& wert, bool laden) {
-  if (!feld) return;
-  if (laden)
-    wert = *feld;
-  else
-    *feld = wert;
-}
-
 void Uebertragen(TPlanDruckArt art, TPlanDruckOptionen& o, TStandard& s, bool laden) {
   TFelder f = Felder(art, s);
-  Tausch(f.Font, o.Font, laden);
-  Tausch(f.VonTag, o.VonTag, laden);
-  Tausch(f.VonStd, o.VonStd, laden);
-  Tausch(f.BisTag, o.BisTag, laden);
-  Tausch(f.BisStd, o.BisStd, laden);
-  Tausch(f.Neben, o.Neben, laden);
-  Tausch(f.Links, o.Links, laden);
-  if (laden)
-    o.Bem = f.Bem->str();
-  else
-    *f.Bem = o.Bem;
-  for (int i = 0; i < 4; ++i) Tausch(f.Mit[i], o.Mit[i], laden);
-  Tausch(f.Statt, o.Statt, laden);
-  Tausch(f.Sperr, o.Sperr, laden);
-  Tausch(f.Fix, o.Fix, laden);
-  Tausch(f.Fett, o.Fett, laden);
-  Tausch(f.Alle, o.Alle, laden);
-  Tausch(f.Datum, o.Datum, laden);
-  Tausch(f.EineSeite, o.EineSeite, laden);
-  Tausch(f.Farbe, o.Farbe, laden);
-  Tausch(f.Versionen, o.Versionen, laden);
-  Tausch(f.MitKoBez, o.MitKoBez, laden);
-  Tausch(f.RandLi, o.RandLi, laden);
-  Tausch(f.RandRe, o.RandRe, laden);
-  Tausch(f.RandOb, o.RandOb, laden);
-  Tausch(f.RandUn, o.RandUn, laden);
-  Tausch(f.Ab, o.Ab, laden);
+  GemeinsameOptionenTauschen(f, o, laden);
+  OptionTauschen(f.Neben, o.Neben, laden);
+  OptionTauschen(f.Links, o.Links, laden);
+  OptionTauschen(f.Alle, o.Alle, laden);
+  OptionTauschen(f.EineSeite, o.EineSeite, laden);
+  OptionTauschen(f.Versionen, o.Versionen, laden);
+  OptionTauschen(f.MitKoBez, o.MitKoBez, laden);
+  OptionTauschen(f.Ab, o.Ab, laden);
 }
 
 const TPlanDruckTexte kTexte[5] = {
@@ -248,13 +220,7 @@ int StattStelle(TPlanDruckArt art) {
 }
 
 void HaekchenAbgleichen(TPlanDruckArt art, TPlanDruckOptionen& o, int stelle) {
-  const int ersetzt = StattStelle(art);
-  if (stelle == 3 && o.Mit[3]) o.Statt = false;
-  if (stelle == ersetzt && !o.Mit[ersetzt]) o.Statt = false;
-  if (stelle == -1 && o.Statt) {
-    o.Mit[3] = false;
-    o.Mit[ersetzt] = true;
-  }
+  StattAbgleichen(o, StattStelle(art), stelle);
 }
 
 void BereichKlemmen(TPlanDruckOptionen& o) {

@@ -18,19 +18,6 @@
 #include "ui/QtTextUnit.h"
 
 namespace {
-QSpinBox* Zahlfeld(QWidget* vater, int von, int bis, const char* name) {
-  auto* s = new QSpinBox(vater);
-  s->setRange(von, bis);
-  s->setObjectName(T(name));
-  return s;
-}
-
-QCheckBox* Haekchen(QWidget* vater, const char* text, const char* name) {
-  auto* c = new QCheckBox(T(text), vater);
-  c->setObjectName(T(name));
-  return c;
-}
-
 const char* PdfName(TUebDruckArt art) {
   static const char* const kNamen[4] = {"Lehrerübersicht.pdf", "Klassenübersicht.pdf",
                                         "Raumübersicht.pdf", "Kombinationsübersicht.pdf"};
@@ -40,68 +27,27 @@ const char* PdfName(TUebDruckArt art) {
 
 TDruckUebForm::TDruckUebForm(TUebDruckArt art, TDruckPlattform& plattform, TMehrfachWahl wahl,
                              QWidget* vater)
-    : TDruckDialog(plattform, vater), fArt(art), fWahl(std::move(wahl)) {
+    : TBereichsDruckDialog(plattform, vater), fArt(art), fWahl(std::move(wahl)) {
   const TUebDruckTexte& texte = UebDruckTexte(art);
   const bool kombi = art == TUebDruckArt::Kombination;
   setWindowTitle(T(texte.Titel));
   auto* haupt = new QGridLayout(this);
 
-  auto* bereich = new QGroupBox(this);
-  auto* bg = new QGridLayout(bereich);
-  vonTagUpDown = Zahlfeld(bereich, 1, 7, "vonTagUpDown");
-  vonStdUpDown = Zahlfeld(bereich, 1, 16, "vonStdUpDown");
-  bisTagUpDown = Zahlfeld(bereich, 1, 7, "bisTagUpDown");
-  bisStdUpDown = Zahlfeld(bereich, 1, 16, "bisStdUpDown");
-  vonTagLabel = new QLabel(bereich);
-  vonStdLabel = new QLabel(bereich);
-  bisTagLabel = new QLabel(bereich);
-  bisStdLabel = new QLabel(bereich);
-  bg->addWidget(new QLabel(T("von"), bereich), 0, 0);
-  bg->addWidget(vonTagUpDown, 0, 1);
-  bg->addWidget(vonTagLabel, 0, 2);
-  bg->addWidget(vonStdUpDown, 0, 3);
-  bg->addWidget(vonStdLabel, 0, 4);
-  bg->addWidget(new QLabel(T("bis"), bereich), 1, 0);
-  bg->addWidget(bisTagUpDown, 1, 1);
-  bg->addWidget(bisTagLabel, 1, 2);
-  bg->addWidget(bisStdUpDown, 1, 3);
-  bg->addWidget(bisStdLabel, 1, 4);
-  bg->addWidget(new QLabel(T("Bemerkung"), bereich), 2, 0);
-  BemFeld = new QLineEdit(bereich);
-  BemFeld->setObjectName(T("BemFeld"));
-  BemFeld->setMaxLength(61);
-  bg->addWidget(BemFeld, 2, 1, 1, 4);
-  haupt->addWidget(bereich, 0, 0, 1, 2);
+  haupt->addWidget(BereichGruppe(), 0, 0, 1, 2);
 
   auto* optionen = new QGroupBox(this);
   auto* og = new QGridLayout(optionen);
-  static const char* const kMitNamen[4] = {"MitCheck1", "MitCheck2", "MitCheck3", "KoCheck"};
-  for (int i = 0; i < 4; ++i) {
-    MitCheck[i] = Haekchen(optionen, texte.Mit[i], kMitNamen[i]);
-    MitCheck[i]->setVisible(!kombi);
-    if (!kombi) og->addWidget(MitCheck[i], i, 0);
-    connect(MitCheck[i], &QCheckBox::toggled, this, [this, i] {
-      if (fSperre) return;
-      TUebDruckOptionen o = Optionen();
-      UebHaekchenAbgleichen(fArt, o, i);
-      SetzeOptionen(o);
-    });
-  }
-  stattCheck = Haekchen(optionen, texte.Statt, "stattCheck");
-  stattCheck->setVisible(!kombi);
-  if (!kombi) og->addWidget(stattCheck, 4, 0);
-  connect(stattCheck, &QCheckBox::toggled, this, [this] {
-    if (fSperre) return;
+  ArtHaekchenAnlegen(optionen, og, texte.Mit, texte.Statt, !kombi, [this](int stelle) {
     TUebDruckOptionen o = Optionen();
-    UebHaekchenAbgleichen(fArt, o, -1);
+    UebHaekchenAbgleichen(fArt, o, stelle);
     SetzeOptionen(o);
   });
-  SperrCheck = Haekchen(optionen, "mit Sperrungen", "SperrCheck");
-  FixCheck = Haekchen(optionen, "mit Fixierungen", "FixCheck");
-  fettCheck = Haekchen(optionen, "Kopplungen fett", "fettCheck");
-  FarbCheck = Haekchen(optionen, "mit Farbe", "FarbCheck");
-  unterCheck = Haekchen(optionen, "untereinander", "unterCheck");
-  DatumCheck = Haekchen(optionen, "mit Datum", "DatumCheck");
+  SperrCheck = DruckHaekchen(optionen, "mit Sperrungen", "SperrCheck");
+  FixCheck = DruckHaekchen(optionen, "mit Fixierungen", "FixCheck");
+  fettCheck = DruckHaekchen(optionen, "Kopplungen fett", "fettCheck");
+  FarbCheck = DruckHaekchen(optionen, "mit Farbe", "FarbCheck");
+  unterCheck = DruckHaekchen(optionen, "untereinander", "unterCheck");
+  DatumCheck = DruckHaekchen(optionen, "mit Datum", "DatumCheck");
   DatumCheck->setVisible(kombi);
   int zeile = 0;
   for (QCheckBox* c : {SperrCheck, FixCheck, fettCheck, FarbCheck, unterCheck})
@@ -109,26 +55,13 @@ TDruckUebForm::TDruckUebForm(TUebDruckArt art, TDruckPlattform& plattform, TMehr
   if (kombi) og->addWidget(DatumCheck, zeile++, 1);
   haupt->addWidget(optionen, 1, 0, 1, 2);
 
-  auto* rand = new QGroupBox(T("Rand [cm]"), this);
-  auto* rf = new QFormLayout(rand);
-  LinksSpin = Zahlfeld(rand, 0, 6, "LinksSpin");
-  RechtsSpin = Zahlfeld(rand, 0, 6, "RechtsSpin");
-  ObenSpin = Zahlfeld(rand, 0, 6, "ObenSpin");
-  UntenSpin = Zahlfeld(rand, 0, 6, "UntenSpin");
-  rf->addRow(T("links"), LinksSpin);
-  rf->addRow(T("rechts"), RechtsSpin);
-  rf->addRow(T("oben"), ObenSpin);
-  rf->addRow(T("unten"), UntenSpin);
+  QWidget* rand = RandGruppe();
   haupt->addWidget(SchriftGruppe(), 2, 0);
   haupt->addWidget(rand, 2, 1);
 
   auto* liste = new QGroupBox(T(texte.Liste), this);
   auto* ll = new QVBoxLayout(liste);
-  KuerzelGrid = new QListWidget(liste);
-  KuerzelGrid->setObjectName(T("KuerzelGrid"));
-  ll->addWidget(KuerzelGrid);
-  connect(KuerzelGrid, &QListWidget::itemDoubleClicked, this,
-          [this](QListWidgetItem* item) { delete KuerzelGrid->takeItem(KuerzelGrid->row(item)); });
+  KuerzelListe(liste, ll);
   if (kombi) {
     const std::pair<const char*, TKuerzelArt> knoepfe[] = {
         {"Lehrer", leh}, {"Klassen", kla}, {"Räume", rau}};
@@ -163,83 +96,29 @@ TDruckUebForm::TDruckUebForm(TUebDruckArt art, TDruckPlattform& plattform, TMehr
 }
 
 void TDruckUebForm::BereichAnpassen() {
-  const TStandard& s = Standard();
   const bool alt = fSperre;
   fSperre = true;
   vonTagUpDown->setMaximum(bisTagUpDown->value());
   bisTagUpDown->setMinimum(vonTagUpDown->value());
   vonStdUpDown->setMaximum(bisStdUpDown->value());
   bisStdUpDown->setMinimum(vonStdUpDown->value());
-  const int woche = std::clamp(s.fAktuelleWoche, 1, MaxWochen);
-  vonTagLabel->setText(T(U8(s.fTagName[vonTagUpDown->value()].str())));
-  bisTagLabel->setText(T(U8(s.fTagName[bisTagUpDown->value()].str())));
-  vonStdLabel->setText(T(U8(s.fStdBez[woche][vonStdUpDown->value()].str())));
-  bisStdLabel->setText(T(U8(s.fStdBez[woche][bisStdUpDown->value()].str())));
+  Beschriften();
   fSperre = alt;
 }
 
 void TDruckUebForm::SetzeOptionen(const TUebDruckOptionen& o) {
   fSperre = true;
-  for (QSpinBox* s : {vonTagUpDown, bisTagUpDown}) s->setRange(1, 7);
-  for (QSpinBox* s : {vonStdUpDown, bisStdUpDown}) s->setRange(1, 16);
-  vonTagUpDown->setValue(o.VonTag);
-  bisTagUpDown->setValue(o.BisTag);
-  vonStdUpDown->setValue(o.VonStd);
-  bisStdUpDown->setValue(o.BisStd);
-  BemFeld->setText(T(U8(o.Bem)));
-  for (int i = 0; i < 4; ++i) MitCheck[i]->setChecked(o.Mit[i]);
-  stattCheck->setChecked(o.Statt);
-  SperrCheck->setChecked(o.Sperr);
-  FixCheck->setChecked(o.Fix);
-  fettCheck->setChecked(o.Fett);
-  FarbCheck->setChecked(o.Farbe);
+  GemeinsamSetzen(o);
   unterCheck->setChecked(o.Unter);
-  DatumCheck->setChecked(o.Datum);
-  LinksSpin->setValue(o.RandLi);
-  RechtsSpin->setValue(o.RandRe);
-  ObenSpin->setValue(o.RandOb);
-  UntenSpin->setValue(o.RandUn);
-  fSchrift = o.Font;
-  SchriftZeigen();
   BereichAnpassen();
   fSperre = false;
 }
 
 TUebDruckOptionen TDruckUebForm::Optionen() const {
   TUebDruckOptionen o = LadeUebDruck(fArt, Standard());
-  o.VonTag = vonTagUpDown->value();
-  o.BisTag = bisTagUpDown->value();
-  o.VonStd = vonStdUpDown->value();
-  o.BisStd = bisStdUpDown->value();
-  o.Bem = Utf8ZuWin1252(BemFeld->text().toStdString());
-  for (int i = 0; i < 4; ++i) o.Mit[i] = MitCheck[i]->isChecked();
-  o.Statt = stattCheck->isChecked();
-  o.Sperr = SperrCheck->isChecked();
-  o.Fix = FixCheck->isChecked();
-  o.Fett = fettCheck->isChecked();
-  o.Farbe = FarbCheck->isChecked();
+  GemeinsamLesen(o);
   o.Unter = unterCheck->isChecked();
-  o.Datum = DatumCheck->isChecked();
-  o.RandLi = LinksSpin->value();
-  o.RandRe = RechtsSpin->value();
-  o.RandOb = ObenSpin->value();
-  o.RandUn = UntenSpin->value();
-  o.Font = fSchrift;
   return o;
-}
-
-std::vector<TPlanElement*> TDruckUebForm::Elemente() const {
-  std::vector<TPlanElement*> aus;
-  for (int i = 0; i < KuerzelGrid->count(); ++i)
-    aus.push_back(
-        static_cast<TPlanElement*>(KuerzelGrid->item(i)->data(Qt::UserRole).value<void*>()));
-  return aus;
-}
-
-void TDruckUebForm::ElementAnhaengen(TPlanElement* e) {
-  if (!e) return;
-  auto* item = new QListWidgetItem(T(U8(e->fKuerzel.str())), KuerzelGrid);
-  item->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(e)));
 }
 
 void TDruckUebForm::AuswahlKnopfClick(TKuerzelArt art) {
@@ -290,13 +169,13 @@ TDruckFUebForm::TDruckFUebForm(TDruckPlattform& plattform, TEinzelWahl wahl, QWi
   haupt->addWidget(faecher, 0, 0, 1, 2);
   auto* optionen = new QGroupBox(this);
   auto* og = new QVBoxLayout(optionen);
-  KueCheck = Haekchen(optionen, "mit Lehrerkürzel", "KueCheck");
-  NameCheck = Haekchen(optionen, "mit Lehrername", "NameCheck");
-  KlCheck = Haekchen(optionen, "mit Klasse", "KlCheck");
-  RaCheck = Haekchen(optionen, "mit Raum", "RaCheck");
-  stattCheck = Haekchen(optionen, "Kopplung statt Klasse", "stattCheck");
-  KoCheck = Haekchen(optionen, "mit Kopplung", "KoCheck");
-  DatumCheck = Haekchen(optionen, "mit Datum", "DatumCheck");
+  KueCheck = DruckHaekchen(optionen, "mit Lehrerkürzel", "KueCheck");
+  NameCheck = DruckHaekchen(optionen, "mit Lehrername", "NameCheck");
+  KlCheck = DruckHaekchen(optionen, "mit Klasse", "KlCheck");
+  RaCheck = DruckHaekchen(optionen, "mit Raum", "RaCheck");
+  stattCheck = DruckHaekchen(optionen, "Kopplung statt Klasse", "stattCheck");
+  KoCheck = DruckHaekchen(optionen, "mit Kopplung", "KoCheck");
+  DatumCheck = DruckHaekchen(optionen, "mit Datum", "DatumCheck");
   for (QCheckBox* c : {KueCheck, NameCheck, KlCheck, RaCheck, stattCheck, KoCheck, DatumCheck})
     og->addWidget(c);
   const std::pair<QCheckBox*, int> spiel[] = {{KlCheck, 0}, {KoCheck, 1}, {stattCheck, -1}};
@@ -316,7 +195,7 @@ TDruckFUebForm::TDruckFUebForm(TDruckPlattform& plattform, TEinzelWahl wahl, QWi
   haupt->addLayout(bem, 2, 0, 1, 2);
   auto* rand = new QHBoxLayout;
   rand->addWidget(new QLabel(T("linker Rand [cm]"), this));
-  RandSpin = Zahlfeld(this, 0, 6, "RandSpin");
+  RandSpin = DruckZahlfeld(this, 0, 6, "RandSpin");
   rand->addWidget(RandSpin);
   haupt->addLayout(rand, 3, 0);
   haupt->addWidget(SchriftGruppe(), 4, 0, 1, 2);

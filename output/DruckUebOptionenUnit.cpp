@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/SchulUnit.h"
+#include "output/DruckOptionenUnit.h"
 #include "output/DruckUebUnit.h"
 #include "settings/StandardUnit.h"
 
@@ -98,42 +99,15 @@ TFelder Felder(TUebDruckArt art, TStandard& s) {
           &s.fKoUebDruckRandUn};
 }
 
-template <class A, class B>
-void Tausch(A* feld, B& wert, bool laden) {
-  if (!feld) return;
-  if (laden)
-    wert = *feld;
-  else
-    *feld = wert;
-}
-
 void Uebertragen(TUebDruckArt art, TUebDruckOptionen& o, TStandard& s, bool laden) {
   TFelder f = Felder(art, s);
-  Tausch(f.Font, o.Font, laden);
-  Tausch(f.VonTag, o.VonTag, laden);
-  Tausch(f.VonStd, o.VonStd, laden);
-  Tausch(f.BisTag, o.BisTag, laden);
-  Tausch(f.BisStd, o.BisStd, laden);
-  if (laden)
-    o.Bem = f.Bem->str();
-  else
-    *f.Bem = o.Bem;
-  for (int i = 0; i < 4; ++i) Tausch(f.Mit[i], o.Mit[i], laden);
+  GemeinsameOptionenTauschen(f, o, laden);
+  OptionTauschen(f.Unter, o.Unter, laden);
+  // Die Kombination hat weder die Häkchen der Elementarten noch "statt".
   if (art == TUebDruckArt::Kombination && laden) {
     for (bool& m : o.Mit) m = false;
     o.Statt = false;
   }
-  Tausch(f.Statt, o.Statt, laden);
-  Tausch(f.Sperr, o.Sperr, laden);
-  Tausch(f.Fix, o.Fix, laden);
-  Tausch(f.Fett, o.Fett, laden);
-  Tausch(f.Farbe, o.Farbe, laden);
-  Tausch(f.Unter, o.Unter, laden);
-  Tausch(f.Datum, o.Datum, laden);
-  Tausch(f.RandLi, o.RandLi, laden);
-  Tausch(f.RandRe, o.RandRe, laden);
-  Tausch(f.RandOb, o.RandOb, laden);
-  Tausch(f.RandUn, o.RandUn, laden);
 }
 
 const TUebDruckTexte kTexte[4] = {
@@ -182,13 +156,7 @@ int UebStattStelle(TUebDruckArt art) {
 
 void UebHaekchenAbgleichen(TUebDruckArt art, TUebDruckOptionen& o, int stelle) {
   if (art == TUebDruckArt::Kombination) return;
-  const int ersetzt = UebStattStelle(art);
-  if (stelle == 3 && o.Mit[3]) o.Statt = false;
-  if (stelle == ersetzt && !o.Mit[ersetzt]) o.Statt = false;
-  if (stelle == -1 && o.Statt) {
-    o.Mit[3] = false;
-    o.Mit[ersetzt] = true;
-  }
+  StattAbgleichen(o, UebStattStelle(art), stelle);
 }
 
 const TUebDruckTexte& UebDruckTexte(TUebDruckArt art) {

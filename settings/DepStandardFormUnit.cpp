@@ -2,31 +2,18 @@
 
 #include <QBoxLayout>
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPushButton>
 
+#include "settings/StandardUnit.h"
 #include "settings/StatZeitFormUnit.h"
 #include "ui/QtTextUnit.h"
 
 TDepStandardForm::TDepStandardForm(QWidget* vater)
-    : TStandardForm("Voreinstellung für Deputate", vater) {
+    : TSchriftStandardForm("Voreinstellung für Deputate", vater) {
   const TDepWerte w = DepWerteAusStandard();
   fSchrift = w.Font;
   fVon = w.Von;
   fBis = w.Bis;
-  auto* schrift = new QGroupBox(T("Schrift"), this);
-  auto* sl = new QHBoxLayout(schrift);
-  SchriftFeld = new QLineEdit(SchriftText(fSchrift), schrift);
-  SchriftFeld->setReadOnly(true);
-  SchriftKnopf = new QPushButton(T("Ändern"), schrift);
-  SchriftKnopf->setObjectName(T("SchriftKnopf"));
-  sl->addWidget(SchriftFeld);
-  sl->addWidget(SchriftKnopf);
-  Inhalt()->addWidget(schrift);
-  Breiten = new TBreitenFeld(this);
-  Breiten->Setze({w.LeBreite, w.KlBreite, w.KoBreite, w.FaBreite, w.RaBreite});
-  Inhalt()->addWidget(Breiten);
+  SchriftUndBreitenAnlegen({w.LeBreite, w.KlBreite, w.KoBreite, w.FaBreite, w.RaBreite});
   const auto haken = [this](const char* text, const char* name, bool an) {
     auto* c = new QCheckBox(T(text), this);
     c->setObjectName(T(name));
@@ -38,25 +25,13 @@ TDepStandardForm::TDepStandardForm(QWidget* vater)
   KursInfoCheck = haken("mit Kursinformationen", "KursInfoCheck", w.MitKursInfo);
   ZusatzCheck = haken("mit Zusatzinformationen", "ZusatzCheck", w.MitZusatzInfo);
   StatistikCheck = haken("mit Statistik", "StatistikCheck", w.MitStatistik);
-  connect(SchriftKnopf, &QPushButton::clicked, this, [this] { SchriftKnopfClick(); });
   connect(StatistikCheck, &QCheckBox::clicked, this, [this] { StatistikCheckClick(); });
 }
 
-void TDepStandardForm::SchriftKnopfClick() {
-  TSchrift s = fSchrift;
-  if (SchriftWaehlen(s, this)) SetzeSchrift(s);
-}
-
-void TDepStandardForm::SetzeSchrift(const TSchrift& schrift) {
-  fSchrift = schrift;
-  SchriftFeld->setText(SchriftText(fSchrift));
-  // Gemessen mit der neuen Schrift; die Einstellungen ändert erst "Ok".
-  TStandard& s = Standard();
-  const TStandard alt = s;
+std::array<int, 5> TDepStandardForm::BreitenMessen(TStandard& s, const TSchrift& schrift) const {
   s.fDepFont = schrift;
   s.BerechneDepBreite();
-  Breiten->Setze({s.fDepLeBreite, s.fDepKlBreite, s.fDepKoBreite, s.fDepFaBreite, s.fDepRaBreite});
-  s = alt;
+  return {s.fDepLeBreite, s.fDepKlBreite, s.fDepKoBreite, s.fDepFaBreite, s.fDepRaBreite};
 }
 
 void TDepStandardForm::StatistikCheckClick() {
@@ -77,12 +52,7 @@ void TDepStandardForm::StatistikCheckClick() {
 TDepWerte TDepStandardForm::Werte() const {
   TDepWerte w;
   w.Font = fSchrift;
-  const std::array<int, 5> b = Breiten->Werte();
-  w.LeBreite = b[0];
-  w.KlBreite = b[1];
-  w.KoBreite = b[2];
-  w.FaBreite = b[3];
-  w.RaBreite = b[4];
+  BreitenLesen(w);
   w.MitNullStd = NullStdCheck->isChecked();
   w.MitKursInfo = KursInfoCheck->isChecked();
   w.MitStatistik = StatistikCheck->isChecked();

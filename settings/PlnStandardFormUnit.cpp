@@ -1,4 +1,5 @@
 #include "settings/PlnStandardFormUnit.h"
+#include "ui/QtTextUnit.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -10,10 +11,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include "ui/QtTextUnit.h"
-
 TPlnStandardForm::TPlnStandardForm(QWidget* vater)
-    : TStandardForm("Voreinstellung für Pläne", vater) {
+    : TSchriftStandardForm("Voreinstellung für Pläne", vater) {
   const TPlnWerte w = PlnWerteAusStandard();
   fSchrift = w.Font;
   auto* oben = new QHBoxLayout;
@@ -48,36 +47,14 @@ TPlnStandardForm::TPlnStandardForm(QWidget* vater)
   rechts->addRow(T("Std/Tag"), StdFeld);
   rechts->addRow(T("Manuelle Planfenster"), ManArtFeld);
 
-  auto* schrift = new QGroupBox(T("Schrift"), this);
-  auto* sl = new QHBoxLayout(schrift);
-  SchriftFeld = new QLineEdit(SchriftText(fSchrift), schrift);
-  SchriftFeld->setReadOnly(true);
-  SchriftKnopf = new QPushButton(T("Ändern"), schrift);
-  SchriftKnopf->setObjectName(T("SchriftKnopf"));
-  sl->addWidget(SchriftFeld);
-  sl->addWidget(SchriftKnopf);
-  Inhalt()->addWidget(schrift);
-  Breiten = new TBreitenFeld(this);
-  Breiten->Setze({w.LeBreite, w.KlBreite, w.KoBreite, w.FaBreite, w.RaBreite});
-  Inhalt()->addWidget(Breiten);
-  connect(SchriftKnopf, &QPushButton::clicked, this, [this] { SchriftKnopfClick(); });
+  SchriftUndBreitenAnlegen({w.LeBreite, w.KlBreite, w.KoBreite, w.FaBreite, w.RaBreite});
 }
 
-void TPlnStandardForm::SchriftKnopfClick() {
-  TSchrift s = fSchrift;
-  if (SchriftWaehlen(s, this)) SetzeSchrift(s);
-}
-
-void TPlnStandardForm::SetzeSchrift(const TSchrift& schrift) {
-  fSchrift = schrift;
-  SchriftFeld->setText(SchriftText(fSchrift));
-  TStandard& s = Standard();
-  const TStandard alt = s;
+std::array<int, 5> TPlnStandardForm::BreitenMessen(TStandard& s, const TSchrift& schrift) const {
   s.fPlnFont = schrift;
   s.fPlnKoppFett = KoppFettCheck->isChecked();
   s.BerechnePlnBreite();
-  Breiten->Setze({s.fPlnLeBreite, s.fPlnKlBreite, s.fPlnKoBreite, s.fPlnFaBreite, s.fPlnRaBreite});
-  s = alt;
+  return {s.fPlnLeBreite, s.fPlnKlBreite, s.fPlnKoBreite, s.fPlnFaBreite, s.fPlnRaBreite};
 }
 
 TPlnWerte TPlnStandardForm::Werte() const {
@@ -87,12 +64,7 @@ TPlnWerte TPlnStandardForm::Werte() const {
   w.KoppFett = KoppFettCheck->isChecked();
   w.PlnStd = StdFeld->value();
   w.Font = fSchrift;
-  const std::array<int, 5> b = Breiten->Werte();
-  w.LeBreite = b[0];
-  w.KlBreite = b[1];
-  w.KoBreite = b[2];
-  w.FaBreite = b[3];
-  w.RaBreite = b[4];
+  BreitenLesen(w);
   w.ManArt = ManArtFeld->currentIndex();
   return w;
 }

@@ -21,37 +21,31 @@
 #include "substitution/VertrFormUnit.h"
 #include "ui/FensterSchliessenUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/QtFensterHilfeUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
-#include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
+#include "ui/QtTextUnit.h"
 
-TVStatForm::TVStatForm(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setAttribute(Qt::WA_DeleteOnClose);
+TVStatForm::TVStatForm(TFenster* TSchule::*platz) : TEinzelForm(platz) {
   VertretungsHakenSetzen();
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  StatGrid = new TQuonGrid(this);
-  StatGrid->setObjectName(QStringLiteral("StatGrid"));
+  StatGrid = FensterGitter(this, "StatGrid");
   StatGrid->SetColCount(9);
   StatGrid->SetRowCount(2);
   StatGrid->SetFixedCols(0);
   StatGrid->SetFixedRows(1);
   StatGrid->SetRowSelect(true);
   StatGrid->SetMultiSelect(true);
-  layout->addWidget(StatGrid);
   connect(StatGrid, &TQuonGrid::MausDruck, this, [](const TGridMaus& m) {
     FensterUmschaltMerken(m.Umschalt & (umShift | umAlt | umCtrl));
   });
   PositioniereFenster(*this, NeuerFormIndex());
 }
 
-TVStatForm::~TVStatForm() {
-  if (SchuleVorhanden() && fAngemeldet) Abmelden();
-}
+TVStatForm::~TVStatForm() = default;
 
-TFenster* TSchule::*TVStatForm::Platz() const {
-  return StatArt() == leh ? &TSchule::fVLeStatForm : &TSchule::fVKlStatForm;
-}
+TVLeStatForm::TVLeStatForm() : TVStatForm(&TSchule::fVLeStatForm) {}
+
+TVKlStatForm::TVKlStatForm() : TVStatForm(&TSchule::fVKlStatForm) {}
 
 void TVStatForm::IVStatForm(TDateTime Von, TDateTime Bis, bool mitShow) {
   if (!SchuleVorhanden()) return;
@@ -77,7 +71,7 @@ void TVStatForm::IVStatForm(TDateTime Von, TDateTime Bis, bool mitShow) {
           c, r + 1, T(fZeilen[static_cast<std::size_t>(r)].Zellen[static_cast<std::size_t>(c)]));
   StatGrid->SetTopRow(1);
   setWindowTitle(T(Titel()));
-  if (!fAngemeldet) Anmelden();
+  if (!Angemeldet()) Anmelden();
   Groesse();
   StatGrid->viewport()->update();
   if (mitShow) {
@@ -145,47 +139,6 @@ void TVStatForm::AllesAuswaehlen() {
 TFensterLage TVStatForm::Lage() const {
   const QRect g = geometry();
   return {g.x(), g.y(), g.width(), g.height()};
-}
-
-void TVStatForm::Anmelden() {
-  TSchule& s = Schule();
-  s.*Platz() = this;
-  s.FensterAnmelden(this);
-  fAngemeldet = true;
-}
-
-void TVStatForm::Abmelden() {
-  TSchule& s = Schule();
-  fAngemeldet = false;
-  s.FensterAbmelden(this);
-  TFenster* TSchule::*platz = StatArt() == leh ? &TSchule::fVLeStatForm : &TSchule::fVKlStatForm;
-  if (s.*platz == this) s.*platz = nullptr;
-}
-
-void TVStatForm::Schliessen() {
-  if (fSchliesst) return;
-  fSchliesst = true;
-  if (fAngemeldet) Abmelden();
-  close();
-}
-
-void TVStatForm::closeEvent(QCloseEvent* event) {
-  if (!fSchliesst) {
-    if (TTamrelPalette::MenuOffen()) {
-      event->ignore();
-      return;
-    }
-    if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), FensterUmschalt(), this);
-    fSchliesst = true;
-    if (SchuleVorhanden() && fAngemeldet) Abmelden();
-  }
-  event->accept();
-}
-
-bool TVStatForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden())
-    Schule().FensterAktivieren(this);
-  return QWidget::event(event);
 }
 
 // ---- TVertrUebZeit ----

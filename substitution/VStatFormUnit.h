@@ -12,13 +12,14 @@
 #include "model/GlobalUnit.h"
 #include "substitution/VertrUnit.h"
 #include "substitution/VStatUnit.h"
+#include "ui/EinzelFormUnit.h"
 #include "ui/QuonGridUnit.h"
 
 class QSpinBox;
 class QPushButton;
 class TSchule;
 
-class TVStatForm : public QWidget, public TFenster {
+class TVStatForm : public TEinzelForm {
   Q_OBJECT
 
  public:
@@ -44,30 +45,24 @@ class TVStatForm : public QWidget, public TFenster {
   std::string Titel() const override;
   void FensterUpdate() override { IVStatForm(fVon, fBis, false); }
   void FensterRefresh() override { FensterUpdate(); }
+  // Die Lage auf dem Bildschirm (nicht wie die anderen Einzelfenster im Arbeitsbereich).
   TFensterLage Lage() const override;
-  void Schliessen() override;
   std::string InhaltAlsText() const override;
   void AllesAuswaehlen() override;
 
  protected:
-  explicit TVStatForm(QWidget* parent);
-  bool event(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  // platz: &TSchule::fVLeStatForm bzw. &TSchule::fVKlStatForm.
+  explicit TVStatForm(TFenster* TSchule::*platz);
 
  private:
-  TFenster* TSchule::*Platz() const;
-  void Anmelden();
-  void Abmelden();
   void Groesse();
-  bool fAngemeldet = false;
-  bool fSchliesst = false;
   bool fNeuAufbau = false;
 };
 
 class TVLeStatForm : public TVStatForm {
   Q_OBJECT
  public:
-  explicit TVLeStatForm(QWidget* parent = nullptr) : TVStatForm(parent) {}
+  TVLeStatForm();
   TKuerzelArt StatArt() const override { return leh; }
   int FensterArt() const override { return 81; }
   void IVLeStatForm(TDateTime Von, TDateTime Bis, bool mitShow) { IVStatForm(Von, Bis, mitShow); }
@@ -76,7 +71,7 @@ class TVLeStatForm : public TVStatForm {
 class TVKlStatForm : public TVStatForm {
   Q_OBJECT
  public:
-  explicit TVKlStatForm(QWidget* parent = nullptr) : TVStatForm(parent) {}
+  TVKlStatForm();
   TKuerzelArt StatArt() const override { return kla; }
   int FensterArt() const override { return 82; }
   void IVKlStatForm(TDateTime Von, TDateTime Bis, bool mitShow) { IVStatForm(Von, Bis, mitShow); }

@@ -126,8 +126,16 @@ class TFortschritt {
 
 }  // namespace
 
-std::vector<TVStatZeile> VLeStatZeilen(TDateTime von, TDateTime bis) {
-  TSchule& schule = Schule();
+namespace {
+// Die Vertretungen einer Stunde (nullptr: keine an dem Tag).
+using TStundenVertr = const std::vector<TVertretung*>*;
+
+// Die Zeilen einer Übersicht: für jedes Element der Menge jeden Tag des Zeitraums, an dem es
+// Vertretungen gibt oder Klassen fehlen, jede Stunde. stunde(element, tag (mittags), Planversion,
+// Wochentag, Stunde, Vertretungen der Stunde, ob Klassen fehlen, zeilen) hängt ihre Zeilen an.
+template <class E, class F>
+std::vector<TVStatZeile> StatZeilen(const TEigenListe<E>& menge, TDateTime von, TDateTime bis,
+                                    F stunde) {
   von = std::floor(von) + 0.5;
   bis = std::max(std::floor(bis) + 0.5, von);
   const std::map<long long, TTagStunden> tage = NachTagUndStunde(von, bis);
@@ -135,8 +143,8 @@ std::vector<TVStatZeile> VLeStatZeilen(TDateTime von, TDateTime bis) {
   const long long erster = static_cast<long long>(std::floor(von));
   const long long letzter = static_cast<long long>(std::floor(bis));
   std::vector<TVStatZeile> zeilen;
-  TFortschritt fortschritt(schule.fLehrerMenge.ListeZahlElemente());
-  for (TLehrer* t : schule.fLehrerMenge) {
+  TFortschritt fortschritt(menge.ListeZahlElemente());
+  for (E* element : menge) {
     for (long long tag = erster; tag <= letzter; ++tag) {
       const TDateTime e = tag + 0.5;
       const auto vertr = tage.find(tag);
@@ -145,8 +153,25 @@ std::vector<TVStatZeile> VLeStatZeilen(TDateTime von, TDateTime bis) {
       const int woche = PlanversionAm(e);
       const int wt = WochenTag(e);
       for (int s = 1; s <= 16; ++s) {
-        if (vertr != tage.end()) {
-          for (TVertretung* r : vertr->second[static_cast<std::size_t>(s)]) {
+        const TStundenVertr v =
+            vertr != tage.end() ? &vertr->second[static_cast<std::size_t>(s)] : nullptr;
+        stunde(element, e, woche, wt, s, v, ausfall, zeilen);
+      }
+    }
+    fortschritt.Weiter();
+  }
+  return zeilen;
+}
+}  // namespace
+
+std::vector<TVStatZeile> VLeStatZeilen(TDateTime von, TDateTime bis) {
+  TSchule& schule = Schule();
+  return StatZeilen(
+      schule.fLehrerMenge, von, bis,
+      [&schule](TLehrer* t, TDateTime e, int woche, int wt, int s, TStundenVertr vertr,
+                bool ausfall, std::vector<TVStatZeile>& zeilen) {
+        if (vertr) {
+          for (TVertretung* r : *vertr) {
             if (!r->fGueltig || !r->fKurs) continue;
             TLehrer* kursLehrer = r->fKurs->fLehrer;
             if (kursLehrer == r->fLehrer || (t != r->fLehrer && t != kursLehrer)) continue;
@@ -157,7 +182,7 @@ std::vector<TVStatZeile> VLeStatZeilen(TDateTime von, TDateTime bis) {
             zeilen.push_back(std::move(z));
           }
         }
-        if (!ausfall) continue;
+        if (!ausfall) return;
         const TKurs* kurs = t->FindeKurs(woche, wt, s);
         if (kurs && kurs->AlleKlassenAbwesend(e, s, nullptr) && !t->Abwesend(e, s)) {
           TVStatZeile z = OhneVertretung(t, e, woche, s, kurs);
@@ -165,35 +190,18 @@ std::vector<TVStatZeile> VLeStatZeilen(TDateTime von, TDateTime bis) {
           z.Zellen[4] = StundenText(-static_cast<std::int64_t>(kurs->fFaktor));
           zeilen.push_back(std::move(z));
         }
-      }
-    }
-    fortschritt.Weiter();
-  }
-  return zeilen;
+      });
 }
 
 std::vector<TVStatZeile> VKlStatZeilen(TDateTime von, TDateTime bis) {
   TSchule& schule = Schule();
-  von = std::floor(von) + 0.5;
-  bis = std::max(std::floor(bis) + 0.5, von);
-  const std::map<long long, TTagStunden> tage = NachTagUndStunde(von, bis);
-  const std::map<long long, bool> klassenFehlen = KlassenFehlTage(von, bis);
-  const long long erster = static_cast<long long>(std::floor(von));
-  const long long letzter = static_cast<long long>(std::floor(bis));
-  std::vector<TVStatZeile> zeilen;
-  TFortschritt fortschritt(schule.fKlassenMenge.ListeZahlElemente());
-  for (TKlasse* k : schule.fKlassenMenge) {
-    for (long long tag = erster; tag <= letzter; ++tag) {
-      const TDateTime e = tag + 0.5;
-      const auto vertr = tage.find(tag);
-      const bool ausfall = klassenFehlen.count(tag) > 0;
-      if (vertr == tage.end() && !ausfall) continue;
-      const int woche = PlanversionAm(e);
-      const int wt = WochenTag(e);
-      for (int s = 1; s <= 16; ++s) {
+  return StatZeilen(
+      schule.fKlassenMenge, von, bis,
+      [&schule](TKlasse* k, TDateTime e, int woche, int wt, int s, TStundenVertr vertr,
+                bool ausfall, std::vector<TVStatZeile>& zeilen) {
         const bool fehlt = ausfall && k->Abwesend(e, s);
-        if (vertr != tage.end() && !fehlt) {
-          for (TVertretung* r : vertr->second[static_cast<std::size_t>(s)]) {
+        if (vertr && !fehlt) {
+          for (TVertretung* r : *vertr) {
             if (!r->fGueltig || !r->fKurs || !r->fKurs->fKlassen.ListeElemEnthalten(k)) continue;
             TVStatZeile z = MitVertretung(k, r, e);
             const TLehrer* kl = r->fKurs->fLehrer;
@@ -203,18 +211,14 @@ std::vector<TVStatZeile> VKlStatZeilen(TDateTime von, TDateTime bis) {
             zeilen.push_back(std::move(z));
           }
         }
-        if (!fehlt) continue;
+        if (!fehlt) return;
         if (const TKurs* kurs = k->FindeKurs(woche, wt, s)) {
           TVStatZeile z = OhneVertretung(k, e, woche, s, kurs);
           z.Zellen[3] = "fehlt " + U8(schule.FehlGrund(e, k));
           z.Zellen[4] = "----";
           zeilen.push_back(std::move(z));
         }
-      }
-    }
-    fortschritt.Weiter();
-  }
-  return zeilen;
+      });
 }
 
 std::vector<std::vector<std::string>> VStatRaster(TKuerzelArt art, TDateTime von, TDateTime bis) {

@@ -1,6 +1,6 @@
 #include "substitution/VertrFormUnit.h"
 
-#include "ui/QtTextUnit.h"
+#include "ui/QtFensterHilfeUnit.h"
 #include "ui/VWahlFormUnit.h"
 
 #include <QApplication>
@@ -38,6 +38,7 @@
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtUmschaltUnit.h"
+#include "ui/QtTextUnit.h"
 
 namespace {
 TTamrelPalette* Palette() {
@@ -152,10 +153,10 @@ TVertrForm::~TVertrForm() {
   if (SchuleVorhanden() && fAngemeldet) Abmelden();
 }
 
-void TVertrForm::IVertrForm(TDateTime datum) {
+void TVertrForm::IVertrForm(TDateTime theDatum) {
   if (!SchuleVorhanden()) return;
   TDirtyBewahrer bewahrer;
-  const TDateTime d = TagMittags(datum);
+  const TDateTime d = TagMittags(theDatum);
   if (PlanversionFolgen(d)) {
     if (TTamrelPalette* p = Palette()) p->AktualisierePalette();
     if (!fAngemeldet) Anmelden();
@@ -452,11 +453,7 @@ void TVertrForm::Schliessen() {
 
 void TVertrForm::closeEvent(QCloseEvent* event) {
   if (!fSchliesst) {
-    if (TTamrelPalette::MenuOffen()) {
-      event->ignore();
-      return;
-    }
-    if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), FensterUmschalt(), this);
+    if (!VonHandSchliessen(event, this)) return;
     fSchliesst = true;
     if (SchuleVorhanden() && fAngemeldet) Abmelden();
   }

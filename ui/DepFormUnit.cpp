@@ -18,6 +18,7 @@
 #include "ui/MenuFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
+#include "ui/QtFensterHilfeUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtPlanZelleUnit.h"
 #include "ui/QtTextUnit.h"
@@ -31,16 +32,12 @@ constexpr unsigned kTasten = umShift | umAlt | umCtrl;
 
 TDepForm::TDepForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  DepGrid = new TQuonGrid(this);
-  DepGrid->setObjectName(QStringLiteral("DepGrid"));
+  DepGrid = FensterGitter(this, "DepGrid");
   DepGrid->SetRowSelect(true);
   DepGrid->SetMultiSelect(true);
   DepGrid->SetColSizing(true);
   DepGrid->SetFixedCols(0);
   DepGrid->SetFixedRows(1);
-  layout->addWidget(DepGrid);
   DepGrid->SetZeichner([this](QPainter& p, int col, int row, const QRect& rect,
                               const TZellZustand& z) { Zeichne(p, col, row, rect, z); });
   connect(DepGrid, &TQuonGrid::MausDruck, this, [this](const TGridMaus& m) { MausDruck(m); });
@@ -253,12 +250,7 @@ void TDepForm::Schliessen() {
 
 void TDepForm::closeEvent(QCloseEvent* event) {
   if (!fSchliesst) {
-    if (TTamrelPalette::MenuOffen()) {
-      event->ignore();
-      return;
-    }
-    // Mit Alt: "Fenster schließen" für alle Fenster.
-    if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), FensterUmschalt(), this);
+    if (!VonHandSchliessen(event, this)) return;
     fSchliesst = true;
     Abmelden();
   }
@@ -356,23 +348,16 @@ bool TDepForm::eventFilter(QObject* objekt, QEvent* event) {
   if (objekt == DepGrid && event->type() == QEvent::KeyPress) {
     auto* taste = static_cast<QKeyEvent*>(event);
     FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(taste) & kTasten);
-    const int richtung = taste->key() == Qt::Key_Left ? -1 : taste->key() == Qt::Key_Right ? 1 : 0;
-    if (richtung != 0) {
-      if (TFensterDienst* dienst = FensterDienst()) dienst->VorigerNaechster(richtung);
-      return true;
-    }
+    if (PfeilBlaettern(*taste)) return true;
   }
   return QWidget::eventFilter(objekt, event);
 }
 
 void TDepForm::MenueZeigen(TMenue menue, int col, int row) {
   if (menue.empty()) return;
-  if (DepPopupMenu) delete DepPopupMenu.data();
-  auto* popup = new TPopupMenue(std::move(menue), this);
-  DepPopupMenu = popup;
-  connect(popup, &TPopupMenue::Geschlossen, popup, &QObject::deleteLater);
   const QRect r = DepGrid->CellRect(col, row);
-  popup->Popup(DepGrid->viewport()->mapToGlobal(QPoint(r.left(), r.top() + r.height() / 2)));
+  MenueOeffnen(DepPopupMenu, std::move(menue), this,
+               DepGrid->viewport()->mapToGlobal(QPoint(r.left(), r.top() + r.height() / 2)));
   emit MenueGeoeffnet();
 }
 

@@ -6,8 +6,7 @@
 
 class TFaStatForm : public TStatistikForm {
  public:
-  explicit TFaStatForm(QWidget* parent = nullptr) : TStatistikForm(parent) {}
+  TFaStatForm() : TStatistikForm(&TSchule::fFaStatForm) {}
   int FensterArt() const override { return FensterArt::FachStatistik; }
   TKuerzelArt StatArt() const override { return fac; }
-  TFenster* TSchule::*Platz() const override { return &TSchule::fFaStatForm; }
 };

@@ -27,6 +27,7 @@
 #include "ui/MenuFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
+#include "ui/QtFensterHilfeUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
@@ -297,11 +298,8 @@ void TGrForm::Aufbauen() {
       p->ErzeugePlnMenu(menue, (m.Umschalt & umShift) != 0, tag, std,
                         p->Art() == rau ? static_cast<TRaum*>(p) : nullptr, p->Art());
       if (menue.empty()) return;
-      if (fPlanMenue) delete fPlanMenue.data();
-      auto* popup = new TPopupMenue(std::move(menue), this);
-      fPlanMenue = popup;
-      connect(popup, &TPopupMenue::Geschlossen, popup, &QObject::deleteLater);
-      popup->Popup(SperrFeld->SperrGrid->viewport()->mapToGlobal(m.Pos));
+      MenueOeffnen(fPlanMenue, std::move(menue), this,
+                   SperrFeld->SperrGrid->viewport()->mapToGlobal(m.Pos));
     });
     connect(SperrFeld->SperrGrid, &TSperrGrid::SperrungGeaendert, this, [this](int) {
       SchuleGeaendert();
@@ -551,14 +549,9 @@ bool TGrForm::event(QEvent* event) {
 }
 
 bool TGrForm::eventFilter(QObject* objekt, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && objekt != InfoFeld) {
-    auto* taste = static_cast<QKeyEvent*>(event);
-    const int richtung = taste->key() == Qt::Key_Left ? -1 : taste->key() == Qt::Key_Right ? 1 : 0;
-    if (richtung != 0) {
-      if (TFensterDienst* dienst = FensterDienst()) dienst->VorigerNaechster(richtung);
-      return true;
-    }
-  }
+  if (event->type() == QEvent::KeyPress && objekt != InfoFeld &&
+      PfeilBlaettern(*static_cast<QKeyEvent*>(event)))
+    return true;
   return QWidget::eventFilter(objekt, event);
 }
 

@@ -6,8 +6,7 @@
 
 class TKlStatForm : public TStatistikForm {
  public:
-  explicit TKlStatForm(QWidget* parent = nullptr) : TStatistikForm(parent) {}
+  TKlStatForm() : TStatistikForm(&TSchule::fKlStatForm) {}
   int FensterArt() const override { return FensterArt::KlassenStatistik; }
   TKuerzelArt StatArt() const override { return kla; }
-  TFenster* TSchule::*Platz() const override { return &TSchule::fKlStatForm; }
 };

@@ -6,8 +6,7 @@
 
 class TKoStatForm : public TStatistikForm {
  public:
-  explicit TKoStatForm(QWidget* parent = nullptr) : TStatistikForm(parent) {}
+  TKoStatForm() : TStatistikForm(&TSchule::fKoStatForm) {}
   int FensterArt() const override { return FensterArt::KopplungsStatistik; }
   TKuerzelArt StatArt() const override { return kop; }
-  TFenster* TSchule::*Platz() const override { return &TSchule::fKoStatForm; }
 };

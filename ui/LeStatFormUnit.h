@@ -6,8 +6,7 @@
 
 class TLeStatForm : public TStatistikForm {
  public:
-  explicit TLeStatForm(QWidget* parent = nullptr) : TStatistikForm(parent) {}
+  TLeStatForm() : TStatistikForm(&TSchule::fLeStatForm) {}
   int FensterArt() const override { return FensterArt::LehrerStatistik; }
   TKuerzelArt StatArt() const override { return leh; }
-  TFenster* TSchule::*Platz() const override { return &TSchule::fLeStatForm; }
 };

@@ -6,8 +6,7 @@
 
 class TRaStatForm : public TStatistikForm {
  public:
-  explicit TRaStatForm(QWidget* parent = nullptr) : TStatistikForm(parent) {}
+  TRaStatForm() : TStatistikForm(&TSchule::fRaStatForm) {}
   int FensterArt() const override { return FensterArt::RaumStatistik; }
   TKuerzelArt StatArt() const override { return rau; }
-  TFenster* TSchule::*Platz() const override { return &TSchule::fRaStatForm; }
 };

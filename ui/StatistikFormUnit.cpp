@@ -18,6 +18,7 @@
 #include "ui/LeStatFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
+#include "ui/QtFensterHilfeUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtUmschaltUnit.h"
 #include "ui/RaStatFormUnit.h"
@@ -36,17 +37,12 @@ int SpaltenBreite(const std::string& titel, TKuerzelArt art) {
 }
 }  // namespace
 
-TStatistikForm::TStatistikForm(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setAttribute(Qt::WA_DeleteOnClose);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  StatGrid = new TQuonGrid(this);
-  StatGrid->setObjectName(QStringLiteral("StatGrid"));
+TStatistikForm::TStatistikForm(TFenster* TSchule::*platz) : TEinzelForm(platz) {
+  StatGrid = FensterGitter(this, "StatGrid");
   StatGrid->SetRowSelect(true);
   StatGrid->SetMultiSelect(true);
   StatGrid->SetFixedCols(0);
   StatGrid->SetFixedRows(1);
-  layout->addWidget(StatGrid);
   connect(StatGrid, &TQuonGrid::MausDruck, this, [this](const TGridMaus& m) {
     fMouseX = m.Pos.x();
     fMouseY = m.Pos.y();
@@ -58,7 +54,7 @@ TStatistikForm::TStatistikForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 TStatistikForm::~TStatistikForm() {
-  if (SchuleVorhanden()) Abmelden();
+  if (StatPopupMenu) StatPopupMenu->Schliessen();
 }
 
 void TStatistikForm::IStatForm() {
@@ -82,7 +78,7 @@ void TStatistikForm::IStatForm() {
     ZeileAendern(r);
   }
   setWindowTitle(QString::fromStdString(Titel()));
-  if (!fAngemeldet) Anmelden();
+  if (!Angemeldet()) Anmelden();
   Groesse();
   StatGrid->viewport()->update();
 }
@@ -136,46 +132,15 @@ void TStatistikForm::Groesse() {
   resize(b, hoehe(zeilen));
 }
 
-void TStatistikForm::Anmelden() {
-  TSchule& schule = Schule();
-  fPlatz = Platz();
-  schule.*fPlatz = this;
-  schule.FensterAnmelden(this);
-  fAngemeldet = true;
-}
-
-void TStatistikForm::Abmelden() {
-  if (StatPopupMenu) StatPopupMenu->Schliessen();
-  TSchule& schule = Schule();
-  fAngemeldet = false;
-  schule.FensterAbmelden(this);
-  if (fPlatz && schule.*fPlatz == this) schule.*fPlatz = nullptr;
-}
-
+// Mit der Statistik schließt auch ihr Kursmenü.
 void TStatistikForm::Schliessen() {
-  if (fSchliesst) return;
-  fSchliesst = true;
-  Abmelden();
-  close();
+  if (StatPopupMenu) StatPopupMenu->Schliessen();
+  TEinzelForm::Schliessen();
 }
 
 void TStatistikForm::closeEvent(QCloseEvent* event) {
-  if (!fSchliesst) {
-    if (TTamrelPalette::MenuOffen()) {
-      event->ignore();
-      return;
-    }
-    if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), FensterUmschalt(), this);
-    fSchliesst = true;
-    if (SchuleVorhanden()) Abmelden();
-  }
-  event->accept();
-}
-
-bool TStatistikForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden())
-    Schule().FensterAktivieren(this);
-  return QWidget::event(event);
+  TEinzelForm::closeEvent(event);
+  if (event->isAccepted() && StatPopupMenu) StatPopupMenu->Schliessen();
 }
 
 void TStatistikForm::DoppelKlick(const TGridMaus& m) {
@@ -202,11 +167,7 @@ void TStatistikForm::MausLos(const TGridMaus& m) {
   TMenue menue;
   kopplung->ErzeugeKopplMenu(menue, (m.Umschalt & umShift) != 0);
   if (menue.empty()) return;
-  if (StatPopupMenu) delete StatPopupMenu.data();
-  auto* popup = new TPopupMenue(std::move(menue), this);
-  StatPopupMenu = popup;
-  connect(popup, &TPopupMenue::Geschlossen, popup, &QObject::deleteLater);
-  popup->Popup(StatGrid->viewport()->mapToGlobal(m.Pos));
+  MenueOeffnen(StatPopupMenu, std::move(menue), this, StatGrid->viewport()->mapToGlobal(m.Pos));
   emit MenueGeoeffnet();
 }
 
@@ -230,10 +191,6 @@ void TStatistikForm::AllesAuswaehlen() {
 std::string TStatistikForm::Titel() const {
   const TFensterArtEintrag* e = FensterArtEintrag(FensterArt());
   return e && e->Titel ? e->Titel : std::string();
-}
-
-TFensterLage TStatistikForm::Lage() const {
-  return FormLage(*this);
 }
 
 TStatistikForm* StatistikZeigen(TKuerzelArt art) {

@@ -5,20 +5,20 @@
 #pragma once
 
 #include <QPointer>
-#include <QWidget>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "model/DienstUnit.h"
 #include "model/GlobalUnit.h"
+#include "ui/EinzelFormUnit.h"
 #include "ui/QuonGridUnit.h"
 
 class TElement;
 class TPopupMenue;
 class TSchule;
 
-class TStatistikForm : public QWidget, public TFenster {
+class TStatistikForm : public TEinzelForm {
   Q_OBJECT
 
  public:
@@ -30,7 +30,6 @@ class TStatistikForm : public QWidget, public TFenster {
   std::int32_t fMouseY = 0;
 
   virtual TKuerzelArt StatArt() const = 0;
-  virtual TFenster* TSchule::*Platz() const = 0;
 
   // Füllt das Fenster (I…StatForm).
   void IStatForm();
@@ -44,7 +43,6 @@ class TStatistikForm : public QWidget, public TFenster {
   void DoCopy();
 
   std::string Titel() const override;
-  TFensterLage Lage() const override;
   void Schliessen() override;
   std::string InhaltAlsText() const override;
   void AllesAuswaehlen() override;
@@ -53,21 +51,14 @@ class TStatistikForm : public QWidget, public TFenster {
   void MenueGeoeffnet();
 
  protected:
-  explicit TStatistikForm(QWidget* parent = nullptr);
-  bool event(QEvent* event) override;
+  // platz: der Platz der Statistik in der Schule (&TSchule::fLeStatForm ...).
+  explicit TStatistikForm(TFenster* TSchule::*platz);
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void Anmelden();
-  void Abmelden();
   void Groesse();
   void DoppelKlick(const TGridMaus& maus);
   void MausLos(const TGridMaus& maus);
-
-  // Der Platz in der Schule, beim Anmelden gemerkt (im Destruktor gibt es Platz() nicht mehr).
-  TFenster* TSchule::*fPlatz = nullptr;
-  bool fAngemeldet = false;
-  bool fSchliesst = false;
 };
 
 // Öffnet die Statistik der Art (leh, kla, fac, kop, rau, uvt) oder holt die offene nach vorn.

@@ -19,6 +19,7 @@
 #include "ui/FensterSchliessenUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
+#include "ui/QtFensterHilfeUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtPlanZelleUnit.h"
 #include "ui/QtTextUnit.h"
@@ -31,15 +32,11 @@ constexpr unsigned kTasten = umShift | umAlt | umCtrl;
 
 TUVForm::TUVForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  UVGrid = new TQuonGrid(this);
-  UVGrid->setObjectName(QStringLiteral("UVGrid"));
+  UVGrid = FensterGitter(this, "UVGrid");
   UVGrid->SetRowSelect(false);
   UVGrid->SetMultiSelect(true);
   UVGrid->SetFixedCols(1);
   UVGrid->SetFixedRows(1);
-  layout->addWidget(UVGrid);
   UVWechselKnopf = new QToolButton(UVGrid);
   UVWechselKnopf->setObjectName(QStringLiteral("UVWechselKnopf"));
   UVWechselKnopf->setText(QStringLiteral("o"));
@@ -282,11 +279,7 @@ void TUVForm::Schliessen() {
 
 void TUVForm::closeEvent(QCloseEvent* event) {
   if (!fSchliesst) {
-    if (TTamrelPalette::MenuOffen()) {
-      event->ignore();
-      return;
-    }
-    if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), FensterUmschalt(), this);
+    if (!VonHandSchliessen(event, this)) return;
     fSchliesst = true;
     if (SchuleVorhanden()) Abmelden();
   }
@@ -370,23 +363,16 @@ bool TUVForm::eventFilter(QObject* objekt, QEvent* event) {
       (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
     auto* taste = static_cast<QKeyEvent*>(event);
     FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(taste) & kTasten);
-    const int richtung = taste->key() == Qt::Key_Left ? -1 : taste->key() == Qt::Key_Right ? 1 : 0;
-    if (richtung != 0 && event->type() == QEvent::KeyPress) {
-      if (TFensterDienst* dienst = FensterDienst()) dienst->VorigerNaechster(richtung);
-      return true;
-    }
+    if (event->type() == QEvent::KeyPress && PfeilBlaettern(*taste)) return true;
   }
   return QWidget::eventFilter(objekt, event);
 }
 
 void TUVForm::MenueZeigen(TMenue menue, int col, int row) {
   if (menue.empty()) return;
-  if (UVPopupMenu) delete UVPopupMenu.data();
-  auto* popup = new TPopupMenue(std::move(menue), this);
-  UVPopupMenu = popup;
-  connect(popup, &TPopupMenue::Geschlossen, popup, &QObject::deleteLater);
   const QRect r = UVGrid->CellRect(col, row);
-  popup->Popup(UVGrid->viewport()->mapToGlobal(QPoint(r.left(), r.top() + r.height() / 2)));
+  MenueOeffnen(UVPopupMenu, std::move(menue), this,
+               UVGrid->viewport()->mapToGlobal(QPoint(r.left(), r.top() + r.height() / 2)));
   emit MenueGeoeffnet();
 }
 

@@ -16,6 +16,7 @@
 #include "ui/KursFeldUnit.h"
 #include "ui/MenuFormUnit.h"
 #include "ui/PaletteUnit.h"
+#include "ui/QtFensterHilfeUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
@@ -200,11 +201,7 @@ void TUVGrForm::Schliessen() {
 
 void TUVGrForm::closeEvent(QCloseEvent* event) {
   if (!fSchliesst) {
-    if (TTamrelPalette::MenuOffen()) {
-      event->ignore();
-      return;
-    }
-    if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), FensterUmschalt(), this);
+    if (!VonHandSchliessen(event, this)) return;
     fSchliesst = true;
     if (SchuleVorhanden()) Abmelden();
   }
@@ -218,14 +215,9 @@ bool TUVGrForm::event(QEvent* event) {
 }
 
 bool TUVGrForm::eventFilter(QObject* objekt, QEvent* event) {
-  if (event->type() == QEvent::KeyPress && objekt != InfoFeld) {
-    auto* taste = static_cast<QKeyEvent*>(event);
-    const int richtung = taste->key() == Qt::Key_Left ? -1 : taste->key() == Qt::Key_Right ? 1 : 0;
-    if (richtung != 0) {
-      if (TFensterDienst* dienst = FensterDienst()) dienst->VorigerNaechster(richtung);
-      return true;
-    }
-  }
+  if (event->type() == QEvent::KeyPress && objekt != InfoFeld &&
+      PfeilBlaettern(*static_cast<QKeyEvent*>(event)))
+    return true;
   return QWidget::eventFilter(objekt, event);
 }
 

@@ -8,8 +8,7 @@
 
 class TUVStatForm : public TStatistikForm {
  public:
-  explicit TUVStatForm(QWidget* parent = nullptr) : TStatistikForm(parent) {}
+  TUVStatForm() : TStatistikForm(&TSchule::fUVStatForm) {}
   int FensterArt() const override { return FensterArt::UVStatistik; }
   TKuerzelArt StatArt() const override { return uvt; }
-  TFenster* TSchule::*Platz() const override { return &TSchule::fUVStatForm; }
 };

@@ -12,6 +12,7 @@
 #include <fstream>
 
 #include "TestUmgebung.h"
+#include "VorschauPlattform.h"
 #include "model/SchulUnit.h"
 #include "output/DruckPlnFormUnit.h"
 #include "output/PrevFormUnit.h"
@@ -24,37 +25,6 @@ std::string Inhalt(const std::string& pfad) {
   std::ifstream f(pfad, std::ios::binary);
   return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
-
-class TKeinDrucker : public TSeitenDrucker {
- public:
-  bool Beginnen(const std::string&, std::string&) override { return false; }
-  bool NeueSeite(std::string&) override { return false; }
-  bool Seite(const TSeite&, const TDruckerMasse&, std::string&) override { return false; }
-  bool Beenden(std::string&) override { return false; }
-  void Abbrechen() override {}
-};
-
-// Eine Plattform, die die Voransichten zählt.
-class TZaehlPlattform : public TDruckPlattform {
- public:
-  TDruckerMasse PdfMasse() override { return A4Masse(600); }
-  TTextMetrik& PdfMetrik() override { return fMetrik; }
-  bool PdfSchreiben(const TPrevPrinter&, const std::string&, std::string&) override { return true; }
-  TDruckerMasse DruckerMasse() override { return A4Masse(600); }
-  TTextMetrik& DruckerMetrik() override { return fMetrik; }
-  bool DruckDialog() override { return false; }
-  TSeitenDrucker& Drucker() override { return fDrucker; }
-  std::optional<std::string> PdfDateiWaehlen(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  TVorschauErgebnis Voransicht(TPrevPrinter& seiten) override {
-    fSeiten.push_back(seiten.PageCount());
-    return TVorschauErgebnis::Abbrechen;
-  }
-  TFakeMetrik fMetrik;
-  TKeinDrucker fDrucker;
-  std::vector<int> fSeiten;
-};
 
 class QtDruckFormTest : public ::testing::Test {
  protected:
@@ -142,7 +112,7 @@ TEST_F(QtDruckFormTest, PlanDruckDialogLaedtSpeichertUndVerknuepftHaekchen) {
   u.standard.fMaxTageNeu = 5;
   u.standard.fPlnStd = 8;
   u.standard.fLPlnDruckBisStd = 12;  // mehr, als der Plan hat: geklemmt
-  TZaehlPlattform plattform;
+  TVorschauPlattform plattform;
   std::vector<QString> titel;
   TDruckPlnForm form(
       TPlanDruckArt::Lehrer, plattform,

@@ -11,48 +11,18 @@
 #include <QTest>
 
 #include "TestUmgebung.h"
+#include "VorschauPlattform.h"
 #include "model/DatumUnit.h"
 #include "model/SchulUnit.h"
 #include "output/DruckListeFormUnit.h"
 #include "settings/StandardUnit.h"
 
 namespace {
-class TKeinDrucker : public TSeitenDrucker {
- public:
-  bool Beginnen(const std::string&, std::string&) override { return false; }
-  bool NeueSeite(std::string&) override { return false; }
-  bool Seite(const TSeite&, const TDruckerMasse&, std::string&) override { return false; }
-  bool Beenden(std::string&) override { return false; }
-  void Abbrechen() override {}
-};
-
-// Zählt die Seiten jeder Voransicht.
-class TZaehlPlattform : public TDruckPlattform {
- public:
-  TDruckerMasse PdfMasse() override { return A4Masse(600); }
-  TTextMetrik& PdfMetrik() override { return fMetrik; }
-  bool PdfSchreiben(const TPrevPrinter&, const std::string&, std::string&) override { return true; }
-  TDruckerMasse DruckerMasse() override { return A4Masse(600); }
-  TTextMetrik& DruckerMetrik() override { return fMetrik; }
-  bool DruckDialog() override { return false; }
-  TSeitenDrucker& Drucker() override { return fDrucker; }
-  std::optional<std::string> PdfDateiWaehlen(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  TVorschauErgebnis Voransicht(TPrevPrinter& seiten) override {
-    fSeiten.push_back(seiten.PageCount());
-    return TVorschauErgebnis::Abbrechen;
-  }
-  TFakeMetrik fMetrik;
-  TKeinDrucker fDrucker;
-  std::vector<int> fSeiten;
-};
-
 class QtDruckListeFormTest : public ::testing::Test {
  protected:
   TTestUmgebung u;
   TSchule& s = u.schule();
-  TZaehlPlattform plattform;
+  TVorschauPlattform plattform;
 };
 }  // namespace
 

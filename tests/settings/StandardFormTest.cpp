@@ -18,6 +18,7 @@
 #include "settings/KennwortFormUnit.h"
 #include "settings/KennwortUnit.h"
 #include "settings/KursStandardFormUnit.h"
+#include "settings/PlnStandardFormUnit.h"
 #include "settings/StandardUnit.h"
 #include "settings/VersStandardFormUnit.h"
 #include "settings/ZeitFormUnit.h"
@@ -40,7 +41,7 @@ TEST(StandardForm, WechselnUebernimmtWieOkUndOeffnetDenGewaehlten) {
       EXPECT_TRUE(a[6]->isEnabled());   // Kalender
       EXPECT_TRUE(a[8]->isEnabled());   // Kennwort
       EXPECT_TRUE(a[9]->isEnabled());   // Automatik
-      EXPECT_TRUE(a[11]->isEnabled());   // HTML-Farben
+      EXPECT_TRUE(a[11]->isEnabled());  // HTML-Farben
       eck->DivisorFeld->setValue(3);
       eck->Wechseln("Planversionen");  // gesperrt: nichts
       EXPECT_TRUE(eck->WechselZiel().empty());
@@ -144,6 +145,37 @@ TEST(StandardForm, StatistikzeitraumKommtMitDemHaekchen) {
   EXPECT_TRUE(u.standard.fMitStatistik);
   EXPECT_EQ(u.standard.fDepVon, 46000.0);
   EXPECT_EQ(u.standard.fDepBis, 46100.0);
+}
+
+// Eine neue Schrift misst die Breiten neu (Pläne mit "Kopplungen fett" des Dialogs); die
+// Einstellungen ändert erst "Ok".
+TEST(StandardForm, NeueSchriftMisstDieBreitenOhneDieEinstellungen) {
+  TTestUmgebung u;
+  u.schule().HoleKopplung("Religion");
+  TSchrift gross = u.standard.fDepFont;
+  gross.Groesse += 6;
+  const TStandard vorher = u.standard;
+  TDepStandardForm dep;
+  dep.SetzeSchrift(gross);
+  TStandard erwartet = vorher;
+  erwartet.fDepFont = gross;
+  erwartet.BerechneDepBreite(u.metrik);
+  EXPECT_EQ(dep.Breiten->Werte(),
+            (std::array<int, 5>{erwartet.fDepLeBreite, erwartet.fDepKlBreite, erwartet.fDepKoBreite,
+                                erwartet.fDepFaBreite, erwartet.fDepRaBreite}));
+  EXPECT_EQ(dep.SchriftFeld->text(), SchriftText(gross));
+
+  TPlnStandardForm pln;
+  pln.KoppFettCheck->setChecked(!vorher.fPlnKoppFett);
+  pln.SetzeSchrift(gross);
+  erwartet.fPlnFont = gross;
+  erwartet.fPlnKoppFett = !vorher.fPlnKoppFett;
+  erwartet.BerechnePlnBreite(u.metrik);
+  EXPECT_EQ(pln.Breiten->Werte()[2], erwartet.fPlnKoBreite);
+  EXPECT_EQ(u.standard.fDepFont, vorher.fDepFont);
+  EXPECT_EQ(u.standard.fPlnFont, vorher.fPlnFont);
+  EXPECT_EQ(u.standard.fDepKoBreite, vorher.fDepKoBreite);
+  EXPECT_EQ(u.standard.fPlnKoBreite, vorher.fPlnKoBreite);
 }
 
 using ZeitFormTest = PlanFensterTest;

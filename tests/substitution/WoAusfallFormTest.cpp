@@ -9,6 +9,7 @@
 #include <QSpinBox>
 
 #include "TestUmgebung.h"
+#include "VorschauPlattform.h"
 #include "model/KursUnit.h"
 #include "model/SchulUnit.h"
 #include "output/DruckAusfallFormUnit.h"
@@ -18,40 +19,6 @@
 #include "substitution/WoAusfallFormUnit.h"
 
 namespace {
-
-class TKeinDrucker : public TSeitenDrucker {
- public:
-  bool Beginnen(const std::string&, std::string&) override { return false; }
-  bool NeueSeite(std::string&) override { return false; }
-  bool Seite(const TSeite&, const TDruckerMasse&, std::string&) override { return false; }
-  bool Beenden(std::string&) override { return false; }
-  void Abbrechen() override {}
-};
-
-// Eine Plattform, die die Seiten jeder Voransicht festhält.
-class TVorschauPlattform : public TDruckPlattform {
- public:
-  TDruckerMasse PdfMasse() override { return A4Masse(600); }
-  TTextMetrik& PdfMetrik() override { return fMetrik; }
-  bool PdfSchreiben(const TPrevPrinter&, const std::string&, std::string&) override { return true; }
-  TDruckerMasse DruckerMasse() override { return A4Masse(600); }
-  TTextMetrik& DruckerMetrik() override { return fMetrik; }
-  bool DruckDialog() override { return false; }
-  TSeitenDrucker& Drucker() override { return fDrucker; }
-  std::optional<std::string> PdfDateiWaehlen(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  TVorschauErgebnis Voransicht(TPrevPrinter& seiten) override {
-    fText.clear();
-    for (const TZeichenBefehl& b : seiten.Seite(1)) fText.push_back(b.Text);
-    fSeiten.push_back(seiten.PageCount());
-    return TVorschauErgebnis::Abbrechen;
-  }
-  TFakeMetrik fMetrik;
-  TKeinDrucker fDrucker;
-  std::vector<int> fSeiten;
-  std::vector<std::string> fText;
-};
 
 TEST(WoAusfallFormTest, BeginntMitDieserWocheUndSperrtOhneWoche) {
   TTestUmgebung u;  // heute: Mittwoch, 9.12.2026

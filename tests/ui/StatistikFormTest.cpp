@@ -1,9 +1,12 @@
 // Die Statistikfenster: Öffnen aus dem Menü, ganze Zeilen kopieren, Löschen eines Elements,
-// Doppelklick auf eine leere Zeile.
+// Doppelklick auf eine leere Zeile, Schließen von Hand.
+#include <QPointer>
+
 #include "PlanFensterHilfe.h"
-#include "ui/QtTextUnit.h"
+#include "model/FensterArtUnit.h"
 #include "ui/StatistikFormUnit.h"
 #include "ui/StatistikUnit.h"
+#include "ui/QtTextUnit.h"
 
 namespace {
 
@@ -95,3 +98,33 @@ TEST_F(StatistikFormTest, DoppelklickWaehltDatenOderMitShiftDeputatsfenster) {
 }
 
 }  // namespace
+
+// Von Hand schließt sich eine Statistik nicht, solange ein Aufklappmenü der Palette offen ist;
+// mit Alt schließt sie alle Fenster der Liste mit.
+TEST_F(StatistikFormTest, SchliessenNichtBeiOffenemMenueMitAltAlleFenster) {
+  palette.show();
+  palette.MenuAnlage();
+  QPointer<TStatistikForm> f = Oeffne("Lehrer", &TSchule::fLeStatForm);
+  ASSERT_NE(f, nullptr);
+  palette.ElementMenueZeigen(leh);
+  ASSERT_TRUE(TTamrelPalette::MenuOffen());
+  f->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_NE(f, nullptr);
+  EXPECT_TRUE(f->isVisible());
+  EXPECT_EQ(Schule().fLeStatForm, f.data());
+  palette.OffenesMenue()->Schliessen();
+  ASSERT_FALSE(TTamrelPalette::MenuOffen());
+
+  TFakeFenster anderes(FensterArt::LehrerPlan, "Plan MUE");
+  Schule().FensterAnmelden(&anderes);
+  QTest::keyPress(&palette, Qt::Key_Alt, Qt::AltModifier);
+  f->close();
+  QTest::keyRelease(&palette, Qt::Key_Alt, Qt::NoModifier);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(f, nullptr);
+  EXPECT_EQ(Schule().fLeStatForm, nullptr);
+  EXPECT_EQ(anderes.fGeschlossen, 1);
+  Schule().FensterAbmelden(&anderes);
+  palette.hide();
+}
