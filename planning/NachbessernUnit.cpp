@@ -19,10 +19,12 @@
 #include "model/RaumUnit.h"
 #include "model/ToolsUnit.h"
 #include "planning/AutomatUnit.h"
+#include "planning/NachbessernRegelUnit.h"
 #include "settings/StandardUnit.h"
 
 namespace {
 constexpr std::uint32_t kGanzerTag = 0xFFFFu;  // Stunden 1..16
+constexpr long kRueckkehr = 400;  // Züge ohne besseren Stand, bis die Wanderung zu ihm zurückkehrt
 
 std::uint32_t Wort(const TWochBereich& b, int w, int t) {
   return b.GetWocheTag(w, t) & kGanzerTag;
@@ -30,6 +32,13 @@ std::uint32_t Wort(const TWochBereich& b, int w, int t) {
 
 std::uint32_t Bit(int std) {
   return 1u << (std - 1);
+}
+
+// Die Stunden des Wortes liegen lückenlos (auch: keine).
+bool Lueckenlos(std::uint32_t wort) {
+  if (!wort) return true;
+  const std::uint32_t ab = wort >> std::countr_zero(wort);
+  return (ab & (ab + 1)) == 0;
 }
 
 struct TOrt {
@@ -94,6 +103,7 @@ struct TNachbesserung::TDaten {
     tage = std::clamp(st.fMaxTageNeu, 1, MaxTage);
     stunden = std::clamp(st.fPlnStd, 1, MaxStunden);
     raeumeWichtig = !st.fAuRaumUnwichtig;
+    einzelWichtig = !st.fAuEinzelUnwichtig;
     wochen = WochenArgument(-1);
     for (int t = 1; t <= 4; ++t)
       for (int h = 1; h <= MaxStunden; ++h)
@@ -163,8 +173,11 @@ struct TNachbesserung::TDaten {
     if (!ImPlan(x)) return std::nullopt;
     const int g = Gruppe(x);
     for (const TKurs* k : gruppen[static_cast<std::size_t>(g)])
-      if (const TSetzung* s = k->SetzungFinden(o.woche, o.tag, o.std))
+      if (const TSetzung* s = k->SetzungFinden(o.woche, o.tag, o.std)) {
         if (s->fFixiert || !ImPlan(k)) return std::nullopt;
+        // Aus der Mitte eines Blocks genommen, zerfiele der Tag.
+        if (!Lueckenlos(Wort(k->fBesetzung, o.woche, o.tag) & ~Bit(o.std))) return std::nullopt;
+      }
     return TEinheit{g, o};
   }
 
@@ -179,6 +192,34 @@ struct TNachbesserung::TDaten {
     const std::uint32_t verbunden = verbindungen[static_cast<std::size_t>(g)][o.tag];
     for (int h = erste; h < letzte; ++h)
       if (!(verbunden & Bit(h))) return false;
+    return !einzelWichtig || EinzelErreichbar(k, o);
+  }
+
+  // Die Woche des Kurses kann mit der neuen Stunde noch die Einzelstundenbedingung erfüllen.
+  bool EinzelErreichbar(const TKurs* k, const TOrt& o) const {
+    TFeld<int, 1, MaxTage> zahl{};
+    for (int t = 1; t <= tage; ++t) zahl[t] = std::popcount(Wort(k->fBesetzung, o.woche, t));
+    ++zahl[o.tag];
+    return EinzelBedingungErreichbar(zahl, tage, k->fStunden.GetWochenStunde(o.woche),
+                                     k->fStdProTag, k->fEinzelStd);
+  }
+
+  // Merkt die Woche des Kurses vor ihrer ersten Änderung in diesem Schritt.
+  void Beruehre(TKurs* k, int w) {
+    for (const TBeruehrt& b : beruehrt)
+      if (b.kurs == k && b.woche == w) return;
+    const TWoElem* e = k->fBesetzung.GetWoche(w);
+    beruehrt.push_back({k, w, e ? *e : TWoElem{}});
+  }
+
+  // Jede Woche, die dieser Schritt änderte, erfüllt die Einzelstundenbedingung wie nach der
+  // Automatik (TAutomat::WocheStimmt), oder sie ist wieder wie vorher.
+  bool WochenStimmen() const {
+    for (const TBeruehrt& b : beruehrt) {
+      if (TAutomat::WocheStimmt(*b.kurs, b.woche)) continue;
+      const TWoElem* e = b.kurs->fBesetzung.GetWoche(b.woche);
+      if (!(e ? *e == b.vorher : b.vorher.Leer())) return false;
+    }
     return true;
   }
 
@@ -334,6 +375,7 @@ struct TNachbesserung::TDaten {
 
   void Entferne(const TEinheit& e) {
     for (TKurs* k : Kurse(e)) {
+      Beruehre(k, e.ort.woche);
       TSetzung* s = k->SetzungFinden(e.ort.woche, e.ort.tag, e.ort.std);
       protokoll.push_back({false, k, e.ort, s->fRaum});
       k->SetzungEntfernen(s);
@@ -347,6 +389,7 @@ struct TNachbesserung::TDaten {
     std::vector<TRaum*> wahl;
     RaeumeWaehlen(kurse, o, false, keine, wahl);
     for (std::size_t i = 0; i < kurse.size(); ++i) {
+      Beruehre(kurse[i], o.woche);
       if (!kurse[i]->NeueSetzung(o.woche, o.tag, o.std, wahl[i])) continue;
       protokoll.push_back({true, kurse[i], o, wahl[i]});
       ++gesetzt;
@@ -389,11 +432,14 @@ struct TNachbesserung::TDaten {
       if (e == 0) continue;
       const TOrt o{w, (e - 1) % 7 + 1, (e - 1) / 7 + 1};
       if (o.tag > tage || o.std > stunden) continue;
-      if (std::find(verboten.begin(), verboten.end(), TEinheit{g, o}) != verboten.end()) continue;
+      if (wandernd ? Tabu(zurueck, {g, o})
+                   : std::find(verboten.begin(), verboten.end(), TEinheit{g, o}) != verboten.end())
+        continue;
       TBewertung b = Bewerte(g, kurse, o);
       if (!b.moeglich) continue;
       const auto gesetztHier = [&](const TEinheit& x) {
-        return std::find(bewegt.begin(), bewegt.end(), x) != bewegt.end();
+        return wandernd ? Tabu(schutz, x)
+                        : std::find(bewegt.begin(), bewegt.end(), x) != bewegt.end();
       };
       if (std::any_of(b.weg.begin(), b.weg.end(), gesetztHier)) continue;
       liste.push_back({std::move(b), o, n});
@@ -408,8 +454,8 @@ struct TNachbesserung::TDaten {
   // Setzt eine Stunde jeder offenen Einheit in offen (Gruppe, Woche); Verdrängte kommen dazu.
   // Gelingt es nicht bis zur Tiefe, ist alles wie vorher.
   bool Kette(std::vector<std::pair<int, int>> offen, int tiefe) {
-    if (offen.empty()) return true;
-    if (tiefe >= kTiefe) return false;
+    if (offen.empty()) return !einzelWichtig || WochenStimmen();
+    if (tiefe >= (einzelWichtig ? 2 * kTiefe : kTiefe)) return false;
     const auto [g, w] = offen.back();
     offen.pop_back();
     const std::vector<TKurs*> kurse = Offene(g, w);
@@ -430,6 +476,8 @@ struct TNachbesserung::TDaten {
       }
       Setze(kurse, k.ort);
       bewegt.push_back({g, k.ort});
+      // Zählt die Einzelstundenbedingung, wird die Woche in dieser Kette ganz gesetzt.
+      if (einzelWichtig && !Offene(g, w).empty()) weiter.emplace_back(g, w);
       if (Kette(weiter, tiefe + 1)) return true;
       Zuruecknehmen(marke);
       verboten.resize(verbotenVorher);
@@ -445,9 +493,55 @@ struct TNachbesserung::TDaten {
     ++naechste;
     verboten.clear();
     bewegt.clear();
+    beruehrt.clear();
     const std::size_t marke = protokoll.size();
     if (!Kette({{g, w}}, 0)) return false;
     protokoll.resize(marke);  // gelungen: bleibt
+    return true;
+  }
+
+  // --- Wanderung ------------------------------------------------------------------------------
+
+  static long Schluessel(const TEinheit& e) {
+    return ((static_cast<long>(e.gruppe) * 64 + e.ort.woche) * 8 + e.ort.tag) * 17 + e.ort.std;
+  }
+
+  bool Tabu(const std::unordered_map<long, long>& liste, const TEinheit& e) const {
+    const auto it = liste.find(Schluessel(e));
+    return it != liste.end() && it->second > zug;
+  }
+
+  // Ein Zug: die nächste offene Einheit nimmt die billigste Zelle, auch wenn dort Stunden weichen
+  // müssen; die Verdrängten sind als Nächste dran. Falsch, wenn nichts mehr offen ist.
+  bool Zug() {
+    ++schritt;
+    ++zug;
+    if (stapel.empty()) {
+      if (!ReiheAufbauen()) return false;
+      stapel.push_back(reihe[runde++ % reihe.size()]);
+    }
+    const auto [g, w] = stapel.back();
+    stapel.pop_back();
+    const std::vector<TKurs*> kurse = Offene(g, w);
+    if (kurse.empty()) return true;
+    const std::vector<TKandidat> kandidaten = Kandidaten(g, w, kurse);
+    // Nur Züge, die nicht mehr Stunden verdrängen, als sie setzen: die Zahl sinkt nie.
+    const auto tragbar = [&](const TKandidat& k) {
+      std::size_t weg = 0;
+      for (const TEinheit& e : k.bewertung.weg) weg += Kurse(e).size();
+      return weg <= kurse.size();
+    };
+    const auto it = std::find_if(kandidaten.begin(), kandidaten.end(), tragbar);
+    if (it == kandidaten.end()) return true;
+    const TKandidat& k = *it;
+    for (const TEinheit& e : k.bewertung.weg) {
+      Entferne(e);
+      zurueck[Schluessel(e)] = zug + kTabuZurueck;
+      if (std::find(stapel.begin(), stapel.end(), std::pair(e.gruppe, w)) == stapel.end())
+        stapel.emplace_back(e.gruppe, w);
+    }
+    Setze(kurse, k.ort);
+    schutz[Schluessel({g, k.ort})] = zug + kTabuSchutz;
     return true;
   }
 
@@ -466,12 +560,26 @@ struct TNachbesserung::TDaten {
   }
 
   static constexpr int kTiefe = 8;
+  static constexpr long kTabuZurueck = 40, kTabuSchutz = 12;
+  bool wandernd = false;
+  long zug = 0;
+  std::size_t runde = 0;
+  std::vector<std::pair<int, int>> stapel;  // Gruppe, Woche: verdrängt, als Nächste dran
+  std::unordered_map<long, long> zurueck;   // Einheit darf bis Zug … nicht in die Zelle
+  std::unordered_map<long, long> schutz;    // Einheit darf bis Zug … nicht verdrängt werden
   static constexpr std::array<int, 2> kBreite = {3, 2};
 
   TAutomatAnzeige& anzeige;
   const bool& abbruch;
   int tage = 5, stunden = 16;
   bool raeumeWichtig = false;
+  bool einzelWichtig = false;
+  struct TBeruehrt {
+    TKurs* kurs;
+    int woche;
+    TWoElem vorher;
+  };
+  std::vector<TBeruehrt> beruehrt;  // Wochen, die der Schritt änderte, wie sie vorher waren
   TWochenSpanne wochen;
   TFeld<TFeld<int, 1, 112>, 1, 4> ordnung{};  // Ordnungszahl -> Eintrag 7·(Stunde − 1) + Tag
   std::vector<std::vector<TKurs*>> gruppen;
@@ -515,8 +623,9 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
   bool offenDa = d.ReiheAufbauen();
   while (offenDa && !d.abbruch) {
     if (grenze.schritte >= 0 && d.schritt >= grenze.schritte) break;
-    if (ohneErfolg >= std::max<long>(grenze.ohneFortschritt, static_cast<long>(d.reihe.size())))
-      break;
+    // Ohne Einzelstundenbedingung geht es nach einer Runde ohne Erfolg ans Wandern.
+    const long runde = static_cast<long>(d.reihe.size());
+    if (ohneErfolg >= (d.einzelWichtig ? std::max(grenze.ohneFortschritt, runde) : runde)) break;
     if (d.Schritt()) {
       ohneErfolg = 0;
       offenDa = d.ReiheAufbauen();
@@ -525,6 +634,38 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
     }
     if (d.schritt % 8 == 0) melden();
     if (grenze.sekunden > 0 && sekunden() >= grenze.sekunden) break;
+  }
+  // Gelingt keine Kette mehr: wandern, den besten Stand halten. Die Einzelstundenbedingung
+  // verlangt ganze Wochen; dort bleibt es bei den Ketten.
+  const auto zeitUm = [&] {
+    return (grenze.schritte >= 0 && d.schritt >= grenze.schritte) ||
+           (grenze.sekunden > 0 && sekunden() >= grenze.sekunden);
+  };
+  if (offenDa && !d.einzelWichtig && !d.abbruch && !zeitUm()) {
+    d.wandernd = true;
+    d.protokoll.clear();
+    int bestes = d.gesetzt;
+    long ohne = 0;
+    const long grenzeOhne =
+        50 * std::max<long>(grenze.ohneFortschritt, static_cast<long>(d.reihe.size()));
+    while (!d.abbruch && !zeitUm() && ohne < grenzeOhne) {
+      if (!d.Zug()) break;
+      if (d.gesetzt > bestes || (d.gesetzt == bestes && d.stapel.empty())) {
+        if (d.gesetzt > bestes) ohne = 0;
+        bestes = d.gesetzt;
+        d.protokoll.clear();
+      }
+      ++ohne;
+      // Lange nichts Besseres: zurück zum besten Stand.
+      if (ohne % kRueckkehr == 0 && d.gesetzt < bestes) {
+        d.Zuruecknehmen(0);
+        d.stapel.clear();
+      }
+      if (d.schritt % 8 == 0) melden();
+    }
+    if (d.gesetzt < bestes) d.Zuruecknehmen(0);
+    d.protokoll.clear();
+    d.wandernd = false;
   }
   ergebnis.abgebrochen = d.abbruch;
   ergebnis.schritte = d.schritt;

@@ -113,6 +113,30 @@ TEST_F(NachbessernTest, AbbrechenUndZeitgrenzeEndenVorDemNaechstenSchritt) {
   EXPECT_TRUE(PlanRegelnStimmen(s));
 }
 
+// Zählt die Einzelstundenbedingung (fAuEinzelUnwichtig aus), setzt das Nachbessern eine Woche
+// nur so, wie die Automatik sie behielte. X (2 Stunden, 2 pro Tag, keine einzeln) kann nur
+// Montag 1–2 als Doppelstunde; dort liegt Montag 1 schon Y. Die Automatik setzt X nicht (zwei
+// Einzelstunden nähme sie zurück); das Nachbessern verschiebt Y und setzt X in einem Schritt ganz.
+TEST_F(AutomatikTest, NachbessernHaeltDieEinzelstundenbedingung) {
+  st.fAuEinzelUnwichtig = false;
+  for (int t = 1; t <= 7; ++t)
+    for (int h = 1; h <= 16; ++h)
+      if (!(t == 1 && h <= 2) && !(t == 2 && h == 1)) k5a->fSperrung.SetWocheTagStd(1, t, h, true);
+  TKurs* x = AuKurs(l1, fD, {k5a}, {}, nullptr, 2, 2, 0, 3);
+  TKurs* y = AuKurs(l2, fM, {k5a}, {}, nullptr, 1, 1, 1, 4);
+  y->NeueSetzung(1, 1, 1, nullptr);
+  Rechne({x, y});
+  ASSERT_TRUE(x->fSetzungen.empty());
+  ASSERT_EQ(Stunden(y), (Z{"1.1"}));
+  TNachbessernGrenze grenze;
+  grenze.schritte = 1;
+  const TNachbessernErgebnis e = automat.Nachbessern(grenze);
+  EXPECT_EQ(Stunden(x), (Z{"1.1", "1.2"}));
+  EXPECT_EQ(Stunden(y), (Z{"2.1"}));
+  EXPECT_EQ(e.nachher, 3);
+  EXPECT_TRUE(PlanRegelnStimmen(s, {x, y}));
+}
+
 // Die kleine Beispielschule ohne Setzungen, Räume wichtig: die Automatik lässt Stunden offen.
 class NachbessernBeispielTest : public ::testing::Test {
  protected:
@@ -122,12 +146,13 @@ class NachbessernBeispielTest : public ::testing::Test {
     std::string plan;
   };
 
-  static TLauf Lauf(long schritte) {
+  static TLauf Lauf(long schritte, bool einzelWichtig = false) {
     TTestUmgebung u;
     TSchule& s = u.schule();
     ErzeugeBeispielSchule(s, false);
     u.standard.fEineWoche = false;
     u.standard.fAuRaumUnwichtig = false;
+    u.standard.fAuEinzelUnwichtig = !einzelWichtig;
     for (TKurs* k : s.fKursMenge) k->AlleSetzungenEntfernen();
     TTestAnzeige anzeige;
     TAutomat automat(anzeige);
@@ -163,6 +188,11 @@ TEST_F(NachbessernBeispielTest, JederHaltHinterlaesstEinenGueltigenPlanNieMitWen
     vorher = lauf.ergebnis.nachher;
   }
   EXPECT_GT(vorher, Lauf(0).automatik);  // es wurde etwas gesetzt
+  // Mit der Einzelstundenbedingung (Lauf prüft sie über alle Kurse).
+  for (long schritte : {1L, 5L, 40L}) {
+    const TLauf lauf = Lauf(schritte, true);
+    EXPECT_GE(lauf.ergebnis.nachher, lauf.automatik) << schritte;
+  }
 }
 
 TEST_F(NachbessernBeispielTest, ZweiLaeufeGebenDenselbenPlan) {
