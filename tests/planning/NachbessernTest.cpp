@@ -137,6 +137,24 @@ TEST_F(AutomatikTest, NachbessernHaeltDieEinzelstundenbedingung) {
   EXPECT_TRUE(PlanRegelnStimmen(s, {x, y}));
 }
 
+// Verdrängt wird nur vom Rand eines Blocks: Z liegt Montag 1–3, B kann nur Montag 2. Nähme B die
+// mittlere Stunde, zerfiele Z's Montag; B bleibt offen.
+TEST_F(AutomatikTest, NachbessernNimmtKeineStundeAusDerMitteEinesBlocks) {
+  TKurs* z = AuKurs(l1, fD, {k5b}, {}, nullptr, 3, 3, 0, 2);
+  TKurs* b = AuKurs(l2, fM, {k5b}, {}, nullptr, 1, 1, 1, 4);
+  for (int t = 1; t <= 7; ++t)
+    for (int h = 1; h <= 16; ++h)
+      if (!(t == 1 && h == 2)) l2->fSperrung.SetWocheTagStd(1, t, h, true);
+  Rechne({z});
+  ASSERT_EQ(Stunden(z), (Z{"1.1", "1.2", "1.3"}));
+  Rechne({z, b});
+  ASSERT_TRUE(b->fSetzungen.empty());
+  automat.Nachbessern({});
+  EXPECT_EQ(Stunden(z), (Z{"1.1", "1.2", "1.3"}));
+  EXPECT_TRUE(b->fSetzungen.empty());
+  EXPECT_TRUE(PlanRegelnStimmen(s, {z, b}));
+}
+
 // Die kleine Beispielschule ohne Setzungen, Räume wichtig: die Automatik lässt Stunden offen.
 class NachbessernBeispielTest : public ::testing::Test {
  protected:
