@@ -545,6 +545,79 @@ struct TNachbesserung::TDaten {
     return true;
   }
 
+  // --- Hohlstunden ----------------------------------------------------------------------------
+
+  // Die Hohlstunden der Klassen der Kurse an einem Tag der Woche.
+  static int KlassenLuecken(const std::vector<TKurs*>& kurse, int w, int t) {
+    std::vector<const TKlasse*> klassen;
+    for (const TKurs* k : kurse)
+      for (const TKlasse* kl : k->fKlassen)
+        if (std::find(klassen.begin(), klassen.end(), kl) == klassen.end()) klassen.push_back(kl);
+    int n = 0;
+    for (const TKlasse* kl : klassen)
+      n += Luecken(Wort(kl->fBesetzung, w, t), Wort(kl->fSperrung, w, t));
+    return n;
+  }
+
+  // Verschiebt die Stunden der Einheit in die freie Zelle, die die Hohlstunden ihrer Klassen am
+  // meisten senkt; ohne eine solche bleibt alles, wie es war. Wahr, wenn verschoben wurde.
+  bool LueckeSchliessen(const TEinheit& e) {
+    const std::vector<TKurs*> kurse = Kurse(e);
+    if (kurse.empty() || !Beweglich(kurse.front(), e.ort)) return false;
+    bool mitRaum = true;
+    for (const TKurs* k : kurse)
+      if (!k->fRaeume.empty() && !k->SetzungFinden(e.ort.woche, e.ort.tag, e.ort.std)->fRaum)
+        mitRaum = false;
+    const int w = e.ort.woche;
+    const int vorher = KlassenLuecken(kurse, w, e.ort.tag);
+    const std::size_t marke = protokoll.size();
+    beruehrt.clear();
+    Entferne(e);
+    const int durchEntfernen = KlassenLuecken(kurse, w, e.ort.tag) - vorher;
+    std::optional<TOrt> ziel;
+    int besteAenderung = 0;
+    for (int t = 1; t <= tage; ++t)
+      for (int h = 1; h <= stunden; ++h) {
+        const TOrt o{w, t, h};
+        if (o == e.ort) continue;
+        const TBewertung b = Bewerte(e.gruppe, kurse, o);
+        if (!b.moeglich || !b.weg.empty()) continue;
+        const int aenderung = durchEntfernen + b.luecken;
+        if (aenderung >= besteAenderung) continue;
+        // Wer einen Raum hatte, behält einen.
+        std::vector<TEinheit> keine;
+        std::vector<TRaum*> wahl;
+        if (mitRaum && !raeumeWichtig && !RaeumeWaehlen(kurse, o, false, keine, wahl)) continue;
+        ziel = o;
+        besteAenderung = aenderung;
+      }
+    if (ziel) Setze(kurse, *ziel);
+    if (!ziel || (einzelWichtig && !WochenStimmen())) {
+      Zuruecknehmen(marke);
+      return false;
+    }
+    protokoll.resize(marke);
+    return true;
+  }
+
+  // Ein Durchgang über alle gesetzten Einheiten der Rechnung; falsch, wenn nichts verschoben wurde
+  // oder weiter die Frage ist (Abbruch, Zeit).
+  template <class TWeiter>
+  bool LueckenDurchgang(const TWeiter& weiter) {
+    bool verschoben = false;
+    for (std::size_t g = 0; g < gruppen.size(); ++g)
+      for (int w = wochen.von; w <= wochen.bis; ++w)
+        for (int t = 1; t <= tage; ++t)
+          for (int h = 1; h <= stunden; ++h) {
+            if (!weiter()) return false;
+            const TEinheit e{static_cast<int>(g), {w, t, h}};
+            bool da = false;
+            for (const TKurs* k : gruppen[g]) da = da || (ImPlan(k) && k->SetzungFinden(w, t, h));
+            if (da && LueckeSchliessen(e)) verschoben = true;
+          }
+    return verschoben;
+  }
+
   // Die offenen Einheiten in fester Folge (Gruppe, dann Woche); falsch, wenn keine offen ist.
   bool ReiheAufbauen() {
     reihe.clear();
@@ -615,6 +688,8 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
   ergebnis.vorher = d.gesetzt;
   const TDateTime anfang = Jetzt();
   const auto sekunden = [&] { return (Jetzt() - anfang) * 86400.0; };
+  // Ein Fünftel der Zeit bleibt für die Hohlstunden.
+  const double frist = grenze.sekunden * 0.8;
   const auto melden = [&] {
     d.anzeige.Nachbessern(std::max(0, offen - (d.gesetzt - ergebnis.vorher)), sekunden());
   };
@@ -633,13 +708,13 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
       ++ohneErfolg;
     }
     if (d.schritt % 8 == 0) melden();
-    if (grenze.sekunden > 0 && sekunden() >= grenze.sekunden) break;
+    if (grenze.sekunden > 0 && sekunden() >= frist) break;
   }
   // Gelingt keine Kette mehr: wandern, den besten Stand halten. Die Einzelstundenbedingung
   // verlangt ganze Wochen; dort bleibt es bei den Ketten.
   const auto zeitUm = [&] {
     return (grenze.schritte >= 0 && d.schritt >= grenze.schritte) ||
-           (grenze.sekunden > 0 && sekunden() >= grenze.sekunden);
+           (grenze.sekunden > 0 && sekunden() >= frist);
   };
   if (offenDa && !d.einzelWichtig && !d.abbruch && !zeitUm()) {
     d.wandernd = true;
@@ -666,6 +741,13 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
     if (d.gesetzt < bestes) d.Zuruecknehmen(0);
     d.protokoll.clear();
     d.wandernd = false;
+  }
+  // Zum Schluss die Hohlstunden der Klassen: Stunden in freie Zellen, wo es sie senkt.
+  if (!d.abbruch && !(grenze.schritte >= 0 && d.schritt >= grenze.schritte)) {
+    const auto weiter = [&] {
+      return !d.abbruch && !(grenze.sekunden > 0 && sekunden() >= grenze.sekunden);
+    };
+    for (int durchgang = 0; durchgang < 8 && d.LueckenDurchgang(weiter); ++durchgang) melden();
   }
   ergebnis.abgebrochen = d.abbruch;
   ergebnis.schritte = d.schritt;

@@ -5,6 +5,7 @@
 #include "AutomatikHilfe.h"
 #include "PlanRegelPruefung.h"
 #include "app/BeispielSchuleUnit.h"
+#include "model/KlassenUnit.h"
 
 namespace {
 using Z = std::vector<std::string>;
@@ -153,6 +154,24 @@ TEST_F(AutomatikTest, NachbessernNimmtKeineStundeAusDerMitteEinesBlocks) {
   EXPECT_EQ(Stunden(z), (Z{"1.1", "1.2", "1.3"}));
   EXPECT_TRUE(b->fSetzungen.empty());
   EXPECT_TRUE(PlanRegelnStimmen(s, {z, b}));
+}
+
+// Zum Schluss schließt das Nachbessern Hohlstunden: 5b hat Montag 1 und 3, also eine Hohlstunde;
+// die erste freie Zelle, die sie schließt, ist Montag 2.
+TEST_F(AutomatikTest, NachbessernSchliesstHohlstunden) {
+  TKurs* p = AuKurs(l1, fD, {k5b}, {}, nullptr, 1, 1, 1, 4);
+  TKurs* q = AuKurs(l2, fM, {k5b}, {}, nullptr, 1, 1, 1, 4);
+  q->NeueSetzung(1, 1, 1, nullptr);
+  p->NeueSetzung(1, 1, 3, nullptr);
+  Rechne({p, q});
+  int maxim = 0;
+  TTagFeld maximum{};
+  ASSERT_EQ(k5b->HohlStunden(1, maxim, maximum), 1);
+  automat.Nachbessern({});
+  EXPECT_EQ(Stunden(q), (Z{"1.1"}));
+  EXPECT_EQ(Stunden(p), (Z{"1.2"}));
+  EXPECT_EQ(k5b->HohlStunden(1, maxim, maximum), 0);
+  EXPECT_TRUE(PlanRegelnStimmen(s, {p, q}));
 }
 
 // Die kleine Beispielschule ohne Setzungen, Räume wichtig: die Automatik lässt Stunden offen.
