@@ -24,7 +24,6 @@
 
 namespace {
 constexpr std::uint32_t kGanzerTag = 0xFFFFu;  // Stunden 1..16
-constexpr long kRueckkehr = 400;  // Züge ohne besseren Stand, bis die Wanderung zu ihm zurückkehrt
 
 std::uint32_t Wort(const TWochBereich& b, int w, int t) {
   return b.GetWocheTag(w, t) & kGanzerTag;
@@ -432,14 +431,11 @@ struct TNachbesserung::TDaten {
       if (e == 0) continue;
       const TOrt o{w, (e - 1) % 7 + 1, (e - 1) / 7 + 1};
       if (o.tag > tage || o.std > stunden) continue;
-      if (wandernd ? Tabu(zurueck, {g, o})
-                   : std::find(verboten.begin(), verboten.end(), TEinheit{g, o}) != verboten.end())
-        continue;
+      if (std::find(verboten.begin(), verboten.end(), TEinheit{g, o}) != verboten.end()) continue;
       TBewertung b = Bewerte(g, kurse, o);
       if (!b.moeglich) continue;
       const auto gesetztHier = [&](const TEinheit& x) {
-        return wandernd ? Tabu(schutz, x)
-                        : std::find(bewegt.begin(), bewegt.end(), x) != bewegt.end();
+        return std::find(bewegt.begin(), bewegt.end(), x) != bewegt.end();
       };
       if (std::any_of(b.weg.begin(), b.weg.end(), gesetztHier)) continue;
       liste.push_back({std::move(b), o, n});
@@ -461,10 +457,16 @@ struct TNachbesserung::TDaten {
     const std::vector<TKurs*> kurse = Offene(g, w);
     if (kurse.empty()) return Kette(offen, tiefe);
     const std::vector<TKandidat> kandidaten = Kandidaten(g, w, kurse);
-    const int breite =
-        tiefe < static_cast<int>(kBreite.size()) ? kBreite[static_cast<std::size_t>(tiefe)] : 1;
-    for (std::size_t i = 0; i < kandidaten.size() && static_cast<int>(i) < breite; ++i) {
+    // Breit: jede Zelle, wenn die Verdrängten danach gleich eine freie Zelle finden.
+    const std::size_t breite = breit ? (tiefe == 0 ? kandidaten.size() : 1)
+                               : tiefe < static_cast<int>(kBreite.size())
+                                   ? kBreite[static_cast<std::size_t>(tiefe)]
+                                   : 1;
+    std::size_t versucht = 0;
+    for (std::size_t i = 0; i < kandidaten.size() && versucht < breite; ++i) {
       const TKandidat& k = kandidaten[i];
+      if (breit && tiefe > 0 && !k.bewertung.weg.empty()) continue;
+      ++versucht;
       const std::size_t marke = protokoll.size(), verbotenVorher = verboten.size(),
                         bewegtVorher = bewegt.size();
       std::vector<std::pair<int, int>> weiter = offen;
@@ -497,51 +499,6 @@ struct TNachbesserung::TDaten {
     const std::size_t marke = protokoll.size();
     if (!Kette({{g, w}}, 0)) return false;
     protokoll.resize(marke);  // gelungen: bleibt
-    return true;
-  }
-
-  // --- Wanderung ------------------------------------------------------------------------------
-
-  static long Schluessel(const TEinheit& e) {
-    return ((static_cast<long>(e.gruppe) * 64 + e.ort.woche) * 8 + e.ort.tag) * 17 + e.ort.std;
-  }
-
-  bool Tabu(const std::unordered_map<long, long>& liste, const TEinheit& e) const {
-    const auto it = liste.find(Schluessel(e));
-    return it != liste.end() && it->second > zug;
-  }
-
-  // Ein Zug: die nächste offene Einheit nimmt die billigste Zelle, auch wenn dort Stunden weichen
-  // müssen; die Verdrängten sind als Nächste dran. Falsch, wenn nichts mehr offen ist.
-  bool Zug() {
-    ++schritt;
-    ++zug;
-    if (stapel.empty()) {
-      if (!ReiheAufbauen()) return false;
-      stapel.push_back(reihe[runde++ % reihe.size()]);
-    }
-    const auto [g, w] = stapel.back();
-    stapel.pop_back();
-    const std::vector<TKurs*> kurse = Offene(g, w);
-    if (kurse.empty()) return true;
-    const std::vector<TKandidat> kandidaten = Kandidaten(g, w, kurse);
-    // Nur Züge, die nicht mehr Stunden verdrängen, als sie setzen: die Zahl sinkt nie.
-    const auto tragbar = [&](const TKandidat& k) {
-      std::size_t weg = 0;
-      for (const TEinheit& e : k.bewertung.weg) weg += Kurse(e).size();
-      return weg <= kurse.size();
-    };
-    const auto it = std::find_if(kandidaten.begin(), kandidaten.end(), tragbar);
-    if (it == kandidaten.end()) return true;
-    const TKandidat& k = *it;
-    for (const TEinheit& e : k.bewertung.weg) {
-      Entferne(e);
-      zurueck[Schluessel(e)] = zug + kTabuZurueck;
-      if (std::find(stapel.begin(), stapel.end(), std::pair(e.gruppe, w)) == stapel.end())
-        stapel.emplace_back(e.gruppe, w);
-    }
-    Setze(kurse, k.ort);
-    schutz[Schluessel({g, k.ort})] = zug + kTabuSchutz;
     return true;
   }
 
@@ -633,13 +590,7 @@ struct TNachbesserung::TDaten {
   }
 
   static constexpr int kTiefe = 8;
-  static constexpr long kTabuZurueck = 40, kTabuSchutz = 12;
-  bool wandernd = false;
-  long zug = 0;
-  std::size_t runde = 0;
-  std::vector<std::pair<int, int>> stapel;  // Gruppe, Woche: verdrängt, als Nächste dran
-  std::unordered_map<long, long> zurueck;   // Einheit darf bis Zug … nicht in die Zelle
-  std::unordered_map<long, long> schutz;    // Einheit darf bis Zug … nicht verdrängt werden
+  bool breit = false;
   static constexpr std::array<int, 2> kBreite = {3, 2};
 
   TAutomatAnzeige& anzeige;
@@ -694,54 +645,27 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
     d.anzeige.Nachbessern(std::max(0, offen - (d.gesetzt - ergebnis.vorher)), sekunden());
   };
   melden();
-  long ohneErfolg = 0;
   bool offenDa = d.ReiheAufbauen();
-  while (offenDa && !d.abbruch) {
-    if (grenze.schritte >= 0 && d.schritt >= grenze.schritte) break;
-    // Ohne Einzelstundenbedingung geht es nach einer Runde ohne Erfolg ans Wandern.
-    const long runde = static_cast<long>(d.reihe.size());
-    if (ohneErfolg >= (d.einzelWichtig ? std::max(grenze.ohneFortschritt, runde) : runde)) break;
-    if (d.Schritt()) {
-      ohneErfolg = 0;
-      offenDa = d.ReiheAufbauen();
-    } else {
-      ++ohneErfolg;
-    }
-    if (d.schritt % 8 == 0) melden();
-    if (grenze.sekunden > 0 && sekunden() >= frist) break;
-  }
-  // Gelingt keine Kette mehr: wandern, den besten Stand halten. Die Einzelstundenbedingung
-  // verlangt ganze Wochen; dort bleibt es bei den Ketten.
-  const auto zeitUm = [&] {
-    return (grenze.schritte >= 0 && d.schritt >= grenze.schritte) ||
-           (grenze.sekunden > 0 && sekunden() >= frist);
-  };
-  if (offenDa && !d.einzelWichtig && !d.abbruch && !zeitUm()) {
-    d.wandernd = true;
-    d.protokoll.clear();
-    int bestes = d.gesetzt;
-    long ohne = 0;
-    const long grenzeOhne =
-        50 * std::max<long>(grenze.ohneFortschritt, static_cast<long>(d.reihe.size()));
-    while (!d.abbruch && !zeitUm() && ohne < grenzeOhne) {
-      if (!d.Zug()) break;
-      if (d.gesetzt > bestes || (d.gesetzt == bestes && d.stapel.empty())) {
-        if (d.gesetzt > bestes) ohne = 0;
-        bestes = d.gesetzt;
-        d.protokoll.clear();
-      }
-      ++ohne;
-      // Lange nichts Besseres: zurück zum besten Stand.
-      if (ohne % kRueckkehr == 0 && d.gesetzt < bestes) {
-        d.Zuruecknehmen(0);
-        d.stapel.clear();
+  // Erst breite Ketten aus einer Verdrängung, dann tiefe und schmale.
+  for (const bool breit : {true, false}) {
+    d.breit = breit;
+    long ohneErfolg = 0;
+    while (offenDa && !d.abbruch) {
+      if (grenze.schritte >= 0 && d.schritt >= grenze.schritte) break;
+      // Breit: eine Runde ohne Erfolg; sonst auch mehr, die Strafen ändern die Ketten.
+      const long runde = static_cast<long>(d.reihe.size());
+      if (ohneErfolg >= (breit ? runde : std::max(grenze.ohneFortschritt, runde))) break;
+      if (d.Schritt()) {
+        ohneErfolg = 0;
+        offenDa = d.ReiheAufbauen();
+      } else {
+        ++ohneErfolg;
       }
       if (d.schritt % 8 == 0) melden();
+      if (grenze.sekunden > 0 && sekunden() >= frist) break;
     }
-    if (d.gesetzt < bestes) d.Zuruecknehmen(0);
-    d.protokoll.clear();
-    d.wandernd = false;
   }
+  d.breit = false;
   // Zum Schluss die Hohlstunden der Klassen: Stunden in freie Zellen, wo es sie senkt.
   if (!d.abbruch && !(grenze.schritte >= 0 && d.schritt >= grenze.schritte)) {
     const auto weiter = [&] {
