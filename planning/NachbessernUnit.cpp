@@ -504,15 +504,34 @@ struct TNachbesserung::TDaten {
 
   // --- Hohlstunden ----------------------------------------------------------------------------
 
-  // Die Hohlstunden der Klassen der Kurse an einem Tag der Woche.
-  static int KlassenLuecken(const std::vector<TKurs*>& kurse, int w, int t) {
+  // Die Hohlstunden der Klasse am Tag wie TKlasse::HohlStunden (freie, nicht gesperrte Stunden
+  // vor der letzten nicht fixierten), mit einer weiteren nicht fixierten Stunde dazu.
+  static int Hohl(const TKlasse* kl, int w, int t, std::uint32_t dazu) {
+    std::uint32_t beweglich = dazu;
+    for (const TKurs* k : kl->fKurse)
+      for (const TSetzung* s : k->fSetzungen)
+        if (s->fWoche == w && s->fTag == t && !s->fFixiert && s->fStunde >= 1 &&
+            s->fStunde <= MaxStunden)
+          beweglich |= Bit(s->fStunde);
+    if (!beweglich) return 0;
+    const int letzte = 32 - std::countl_zero(beweglich);
+    const std::uint32_t belegt = Wort(kl->fBesetzung, w, t) | dazu;
+    return std::popcount(~(belegt | Wort(kl->fSperrung, w, t)) & ((1u << (letzte - 1)) - 1));
+  }
+
+  // Die Klassen der Kurse, jede einmal.
+  static std::vector<const TKlasse*> Klassen(const std::vector<TKurs*>& kurse) {
     std::vector<const TKlasse*> klassen;
     for (const TKurs* k : kurse)
       for (const TKlasse* kl : k->fKlassen)
         if (std::find(klassen.begin(), klassen.end(), kl) == klassen.end()) klassen.push_back(kl);
+    return klassen;
+  }
+
+  static int KlassenLuecken(const std::vector<const TKlasse*>& klassen, int w, int t,
+                            std::uint32_t dazu = 0) {
     int n = 0;
-    for (const TKlasse* kl : klassen)
-      n += Luecken(Wort(kl->fBesetzung, w, t), Wort(kl->fSperrung, w, t));
+    for (const TKlasse* kl : klassen) n += Hohl(kl, w, t, dazu);
     return n;
   }
 
@@ -526,11 +545,14 @@ struct TNachbesserung::TDaten {
       if (!k->fRaeume.empty() && !k->SetzungFinden(e.ort.woche, e.ort.tag, e.ort.std)->fRaum)
         mitRaum = false;
     const int w = e.ort.woche;
-    const int vorher = KlassenLuecken(kurse, w, e.ort.tag);
+    const std::vector<const TKlasse*> klassen = Klassen(kurse);
+    const int vorher = KlassenLuecken(klassen, w, e.ort.tag);
     const std::size_t marke = protokoll.size();
     beruehrt.clear();
     Entferne(e);
-    const int durchEntfernen = KlassenLuecken(kurse, w, e.ort.tag) - vorher;
+    TFeld<int, 1, MaxTage> ohne{};  // je Tag die Hohlstunden ohne die Einheit
+    for (int t = 1; t <= tage; ++t) ohne[t] = KlassenLuecken(klassen, w, t);
+    const int durchEntfernen = ohne[e.ort.tag] - vorher;
     std::optional<TOrt> ziel;
     int besteAenderung = 0;
     for (int t = 1; t <= tage; ++t)
@@ -539,7 +561,7 @@ struct TNachbesserung::TDaten {
         if (o == e.ort) continue;
         const TBewertung b = Bewerte(e.gruppe, kurse, o);
         if (!b.moeglich || !b.weg.empty()) continue;
-        const int aenderung = durchEntfernen + b.luecken;
+        const int aenderung = durchEntfernen + KlassenLuecken(klassen, w, t, Bit(h)) - ohne[t];
         if (aenderung >= besteAenderung) continue;
         // Wer einen Raum hatte, behält einen.
         std::vector<TEinheit> keine;
