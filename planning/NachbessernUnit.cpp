@@ -45,6 +45,17 @@ struct TOrt {
   bool operator==(const TOrt&) const = default;
 };
 
+// Die Zelle ist im Bereich gesetzt.
+bool Hat(const TWochBereich& b, const TOrt& o) {
+  return (Wort(b, o.woche, o.tag) & Bit(o.std)) != 0;
+}
+
+// Die Stunde des Kurses in der Zelle; erst die Belegung, sie ist schneller gefragt als die Liste.
+TSetzung* Liegt(const TKurs* k, const TOrt& o) {
+  if (!Hat(k->fBesetzung, o)) return nullptr;
+  return k->SetzungFinden(o.woche, o.tag, o.std);
+}
+
 // Die Stunden einer Gruppe (Kopplung oder einzelner Kurs) in einer Zelle.
 struct TEinheit {
   int gruppe = -1;
@@ -172,7 +183,7 @@ struct TNachbesserung::TDaten {
     if (!ImPlan(x)) return std::nullopt;
     const int g = Gruppe(x);
     for (const TKurs* k : gruppen[static_cast<std::size_t>(g)])
-      if (const TSetzung* s = k->SetzungFinden(o.woche, o.tag, o.std)) {
+      if (const TSetzung* s = Liegt(k, o)) {
         if (s->fFixiert || !ImPlan(k)) return std::nullopt;
         // Aus der Mitte eines Blocks genommen, zerfiele der Tag.
         if (!Lueckenlos(Wort(k->fBesetzung, o.woche, o.tag) & ~Bit(o.std))) return std::nullopt;
@@ -242,16 +253,15 @@ struct TNachbesserung::TDaten {
     for (std::size_t i = 0; i < kurse.size(); ++i) {
       std::vector<TOption> frei, besetzt;
       for (TRaum* r : kurse[i]->fRaeume) {
-        if (r->fSperrung.GetWocheTagStd(o.woche, o.tag, o.std)) continue;
-        if (!r->fBesetzung.GetWocheTagStd(o.woche, o.tag, o.std)) {
+        if (Hat(r->fSperrung, o)) continue;
+        if (!Hat(r->fBesetzung, o)) {
           frei.push_back({r, std::nullopt});
           continue;
         }
         if (!verdraengen) continue;
         const TKurs* inhaber = nullptr;
         for (const TKurs* x : r->fKurse)
-          if (const TSetzung* s = x->SetzungFinden(o.woche, o.tag, o.std); s && s->fRaum == r)
-            inhaber = x;
+          if (const TSetzung* s = Liegt(x, o); s && s->fRaum == r) inhaber = x;
         if (!inhaber) continue;
         const std::optional<TEinheit> e = Beweglich(inhaber, o);
         if (!e) continue;
@@ -327,7 +337,7 @@ struct TNachbesserung::TDaten {
         if (Wort(l->fSperrung, o.woche, o.tag) & bit) return scheitert(THindernis::Gesperrt);
         if (Wort(l->fBesetzung, o.woche, o.tag) & bit)
           for (const TKurs* x : l->fKurse)
-            if (x->SetzungFinden(o.woche, o.tag, o.std))
+            if (Liegt(x, o))
               if (const auto h = verdraenge(x, THindernis::Fest)) return scheitert(*h);
       }
     }
@@ -342,7 +352,7 @@ struct TNachbesserung::TDaten {
       if (!(Wort(kl->fBesetzung, o.woche, o.tag) & bit)) continue;
       for (const TKurs* x : kl->fKurse) {
         if (kopplung && x->fKopplung == kopplung) continue;
-        if (x->SetzungFinden(o.woche, o.tag, o.std))
+        if (Liegt(x, o))
           if (const auto h = verdraenge(x, THindernis::Fest)) return scheitert(*h);
       }
     }
@@ -366,7 +376,7 @@ struct TNachbesserung::TDaten {
   std::vector<TKurs*> Kurse(const TEinheit& e) const {
     std::vector<TKurs*> kurse;
     for (TKurs* k : gruppen[static_cast<std::size_t>(e.gruppe)])
-      if (k->SetzungFinden(e.ort.woche, e.ort.tag, e.ort.std)) kurse.push_back(k);
+      if (Liegt(k, e.ort)) kurse.push_back(k);
     return kurse;
   }
 
@@ -375,7 +385,7 @@ struct TNachbesserung::TDaten {
   void Entferne(const TEinheit& e) {
     for (TKurs* k : Kurse(e)) {
       Beruehre(k, e.ort.woche);
-      TSetzung* s = k->SetzungFinden(e.ort.woche, e.ort.tag, e.ort.std);
+      TSetzung* s = Liegt(k, e.ort);
       protokoll.push_back({false, k, e.ort, s->fRaum});
       k->SetzungEntfernen(s);
       --gesetzt;
@@ -402,7 +412,7 @@ struct TNachbesserung::TDaten {
       protokoll.pop_back();
       const TOrt& o = a.ort;
       if (a.gesetzt) {
-        if (TSetzung* s = a.kurs->SetzungFinden(o.woche, o.tag, o.std)) {
+        if (TSetzung* s = Liegt(a.kurs, o)) {
           a.kurs->SetzungEntfernen(s);
           --gesetzt;
         }
@@ -542,8 +552,7 @@ struct TNachbesserung::TDaten {
     if (kurse.empty() || !Beweglich(kurse.front(), e.ort)) return false;
     bool mitRaum = true;
     for (const TKurs* k : kurse)
-      if (!k->fRaeume.empty() && !k->SetzungFinden(e.ort.woche, e.ort.tag, e.ort.std)->fRaum)
-        mitRaum = false;
+      if (!k->fRaeume.empty() && !Liegt(k, e.ort)->fRaum) mitRaum = false;
     const int w = e.ort.woche;
     const std::vector<const TKlasse*> klassen = Klassen(kurse);
     const int vorher = KlassenLuecken(klassen, w, e.ort.tag);
@@ -591,7 +600,7 @@ struct TNachbesserung::TDaten {
             if (!weiter()) return false;
             const TEinheit e{static_cast<int>(g), {w, t, h}};
             bool da = false;
-            for (const TKurs* k : gruppen[g]) da = da || (ImPlan(k) && k->SetzungFinden(w, t, h));
+            for (const TKurs* k : gruppen[g]) da = da || (ImPlan(k) && Liegt(k, {w, t, h}));
             if (da && LueckeSchliessen(e)) verschoben = true;
           }
     return verschoben;
