@@ -27,9 +27,9 @@
 // Zellen, nach denen die Bedingung noch erreichbar ist (NachbessernRegelUnit), und gilt nur, wenn
 // jede Woche, die sie änderte, danach TAutomat::WocheStimmt erfüllt oder wieder wie vorher ist.
 //
-// Die Rechnung ist bestimmt (kein Zufall; die Uhr entscheidet nur, wann sie endet). Ein Schritt ist
-// eine Kette oder ein Zug gegen Hohlstunden: er gelingt oder lässt alles, wie es war. Nach jedem
-// Schritt ist der Plan gültig, und nie sind weniger Stunden gesetzt als vorher.
+// Die Rechnung ist bestimmt (kein Zufall; die Uhr entscheidet nur, wann sie endet). Jede Kette und
+// jeder Zug gegen Hohlstunden gelingt oder lässt alles, wie es war. Danach ist der Plan gültig,
+// und nie sind weniger Stunden gesetzt als vorher.
 #pragma once
 
 #include <memory>
@@ -41,7 +41,7 @@ class TAutomatAnzeige;
 
 struct TNachbessernGrenze {
   double sekunden = 10;  // nach der eingesetzten Uhr; 0 oder weniger: ohne Zeitgrenze
-  long schritte = -1;    // höchstens so viele Schritte; negativ: ohne Grenze
+  long schritte = -1;    // höchstens so viele Ketten, dann keine Hohlstunden; negativ: ohne Grenze
   // Nach so vielen misslungenen tiefen Ketten hintereinander (mindestens einer je offener
   // Einheit) enden die Ketten; die breiten enden nach einer Runde ohne Erfolg.
   long ohneFortschritt = 200;
