@@ -699,7 +699,9 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
   d.breit = false;
   // Zum Schluss die Hohlstunden der Klassen: Stunden in freie Zellen, wo es sie senkt.
   if (!d.abbruch && !(grenze.schritte >= 0 && d.schritt >= grenze.schritte)) {
+    long gefragt = 0;
     const auto weiter = [&] {
+      if (++gefragt % 512 == 0) melden();  // auch hier darf "Abbrechen" kommen
       return !d.abbruch && !(grenze.sekunden > 0 && sekunden() >= grenze.sekunden);
     };
     for (int durchgang = 0; durchgang < 8 && d.LueckenDurchgang(weiter); ++durchgang) melden();
