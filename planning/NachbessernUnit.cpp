@@ -19,6 +19,7 @@
 #include "model/RaumUnit.h"
 #include "model/ToolsUnit.h"
 #include "planning/AutomatUnit.h"
+#include "planning/NachbessernRegelUnit.h"
 #include "settings/StandardUnit.h"
 
 namespace {
@@ -32,10 +33,28 @@ std::uint32_t Bit(int std) {
   return 1u << (std - 1);
 }
 
+// Die Stunden des Wortes liegen lückenlos (auch: keine).
+bool Lueckenlos(std::uint32_t wort) {
+  if (!wort) return true;
+  const std::uint32_t ab = wort >> std::countr_zero(wort);
+  return (ab & (ab + 1)) == 0;
+}
+
 struct TOrt {
   int woche = 0, tag = 0, std = 0;
   bool operator==(const TOrt&) const = default;
 };
+
+// Die Zelle ist im Bereich gesetzt.
+bool Hat(const TWochBereich& b, const TOrt& o) {
+  return (Wort(b, o.woche, o.tag) & Bit(o.std)) != 0;
+}
+
+// Die Stunde des Kurses in der Zelle; erst die Belegung, sie ist schneller gefragt als die Liste.
+TSetzung* Liegt(const TKurs* k, const TOrt& o) {
+  if (!Hat(k->fBesetzung, o)) return nullptr;
+  return k->SetzungFinden(o.woche, o.tag, o.std);
+}
 
 // Die Stunden einer Gruppe (Kopplung oder einzelner Kurs) in einer Zelle.
 struct TEinheit {
@@ -94,6 +113,7 @@ struct TNachbesserung::TDaten {
     tage = std::clamp(st.fMaxTageNeu, 1, MaxTage);
     stunden = std::clamp(st.fPlnStd, 1, MaxStunden);
     raeumeWichtig = !st.fAuRaumUnwichtig;
+    einzelWichtig = !st.fAuEinzelUnwichtig;
     wochen = WochenArgument(-1);
     for (int t = 1; t <= 4; ++t)
       for (int h = 1; h <= MaxStunden; ++h)
@@ -163,8 +183,11 @@ struct TNachbesserung::TDaten {
     if (!ImPlan(x)) return std::nullopt;
     const int g = Gruppe(x);
     for (const TKurs* k : gruppen[static_cast<std::size_t>(g)])
-      if (const TSetzung* s = k->SetzungFinden(o.woche, o.tag, o.std))
+      if (const TSetzung* s = Liegt(k, o)) {
         if (s->fFixiert || !ImPlan(k)) return std::nullopt;
+        // Aus der Mitte eines Blocks genommen, zerfiele der Tag.
+        if (!Lueckenlos(Wort(k->fBesetzung, o.woche, o.tag) & ~Bit(o.std))) return std::nullopt;
+      }
     return TEinheit{g, o};
   }
 
@@ -179,6 +202,34 @@ struct TNachbesserung::TDaten {
     const std::uint32_t verbunden = verbindungen[static_cast<std::size_t>(g)][o.tag];
     for (int h = erste; h < letzte; ++h)
       if (!(verbunden & Bit(h))) return false;
+    return !einzelWichtig || EinzelErreichbar(k, o);
+  }
+
+  // Die Woche des Kurses kann mit der neuen Stunde noch die Einzelstundenbedingung erfüllen.
+  bool EinzelErreichbar(const TKurs* k, const TOrt& o) const {
+    TFeld<int, 1, MaxTage> zahl{};
+    for (int t = 1; t <= tage; ++t) zahl[t] = std::popcount(Wort(k->fBesetzung, o.woche, t));
+    ++zahl[o.tag];
+    return EinzelBedingungErreichbar(zahl, tage, k->fStunden.GetWochenStunde(o.woche),
+                                     k->fStdProTag, k->fEinzelStd);
+  }
+
+  // Merkt die Woche des Kurses vor ihrer ersten Änderung in diesem Schritt.
+  void Beruehre(TKurs* k, int w) {
+    for (const TBeruehrt& b : beruehrt)
+      if (b.kurs == k && b.woche == w) return;
+    const TWoElem* e = k->fBesetzung.GetWoche(w);
+    beruehrt.push_back({k, w, e ? *e : TWoElem{}});
+  }
+
+  // Jede Woche, die dieser Schritt änderte, erfüllt die Einzelstundenbedingung wie nach der
+  // Automatik (TAutomat::WocheStimmt), oder sie ist wieder wie vorher.
+  bool WochenStimmen() const {
+    for (const TBeruehrt& b : beruehrt) {
+      if (TAutomat::WocheStimmt(*b.kurs, b.woche)) continue;
+      const TWoElem* e = b.kurs->fBesetzung.GetWoche(b.woche);
+      if (!(e ? *e == b.vorher : b.vorher.Leer())) return false;
+    }
     return true;
   }
 
@@ -202,16 +253,15 @@ struct TNachbesserung::TDaten {
     for (std::size_t i = 0; i < kurse.size(); ++i) {
       std::vector<TOption> frei, besetzt;
       for (TRaum* r : kurse[i]->fRaeume) {
-        if (r->fSperrung.GetWocheTagStd(o.woche, o.tag, o.std)) continue;
-        if (!r->fBesetzung.GetWocheTagStd(o.woche, o.tag, o.std)) {
+        if (Hat(r->fSperrung, o)) continue;
+        if (!Hat(r->fBesetzung, o)) {
           frei.push_back({r, std::nullopt});
           continue;
         }
         if (!verdraengen) continue;
         const TKurs* inhaber = nullptr;
         for (const TKurs* x : r->fKurse)
-          if (const TSetzung* s = x->SetzungFinden(o.woche, o.tag, o.std); s && s->fRaum == r)
-            inhaber = x;
+          if (const TSetzung* s = Liegt(x, o); s && s->fRaum == r) inhaber = x;
         if (!inhaber) continue;
         const std::optional<TEinheit> e = Beweglich(inhaber, o);
         if (!e) continue;
@@ -287,7 +337,7 @@ struct TNachbesserung::TDaten {
         if (Wort(l->fSperrung, o.woche, o.tag) & bit) return scheitert(THindernis::Gesperrt);
         if (Wort(l->fBesetzung, o.woche, o.tag) & bit)
           for (const TKurs* x : l->fKurse)
-            if (x->SetzungFinden(o.woche, o.tag, o.std))
+            if (Liegt(x, o))
               if (const auto h = verdraenge(x, THindernis::Fest)) return scheitert(*h);
       }
     }
@@ -302,7 +352,7 @@ struct TNachbesserung::TDaten {
       if (!(Wort(kl->fBesetzung, o.woche, o.tag) & bit)) continue;
       for (const TKurs* x : kl->fKurse) {
         if (kopplung && x->fKopplung == kopplung) continue;
-        if (x->SetzungFinden(o.woche, o.tag, o.std))
+        if (Liegt(x, o))
           if (const auto h = verdraenge(x, THindernis::Fest)) return scheitert(*h);
       }
     }
@@ -326,7 +376,7 @@ struct TNachbesserung::TDaten {
   std::vector<TKurs*> Kurse(const TEinheit& e) const {
     std::vector<TKurs*> kurse;
     for (TKurs* k : gruppen[static_cast<std::size_t>(e.gruppe)])
-      if (k->SetzungFinden(e.ort.woche, e.ort.tag, e.ort.std)) kurse.push_back(k);
+      if (Liegt(k, e.ort)) kurse.push_back(k);
     return kurse;
   }
 
@@ -334,7 +384,8 @@ struct TNachbesserung::TDaten {
 
   void Entferne(const TEinheit& e) {
     for (TKurs* k : Kurse(e)) {
-      TSetzung* s = k->SetzungFinden(e.ort.woche, e.ort.tag, e.ort.std);
+      Beruehre(k, e.ort.woche);
+      TSetzung* s = Liegt(k, e.ort);
       protokoll.push_back({false, k, e.ort, s->fRaum});
       k->SetzungEntfernen(s);
       --gesetzt;
@@ -347,6 +398,7 @@ struct TNachbesserung::TDaten {
     std::vector<TRaum*> wahl;
     RaeumeWaehlen(kurse, o, false, keine, wahl);
     for (std::size_t i = 0; i < kurse.size(); ++i) {
+      Beruehre(kurse[i], o.woche);
       if (!kurse[i]->NeueSetzung(o.woche, o.tag, o.std, wahl[i])) continue;
       protokoll.push_back({true, kurse[i], o, wahl[i]});
       ++gesetzt;
@@ -360,7 +412,7 @@ struct TNachbesserung::TDaten {
       protokoll.pop_back();
       const TOrt& o = a.ort;
       if (a.gesetzt) {
-        if (TSetzung* s = a.kurs->SetzungFinden(o.woche, o.tag, o.std)) {
+        if (TSetzung* s = Liegt(a.kurs, o)) {
           a.kurs->SetzungEntfernen(s);
           --gesetzt;
         }
@@ -408,17 +460,23 @@ struct TNachbesserung::TDaten {
   // Setzt eine Stunde jeder offenen Einheit in offen (Gruppe, Woche); Verdrängte kommen dazu.
   // Gelingt es nicht bis zur Tiefe, ist alles wie vorher.
   bool Kette(std::vector<std::pair<int, int>> offen, int tiefe) {
-    if (offen.empty()) return true;
-    if (tiefe >= kTiefe) return false;
+    if (offen.empty()) return !einzelWichtig || WochenStimmen();
+    if (tiefe >= (einzelWichtig ? 2 * kTiefe : kTiefe)) return false;
     const auto [g, w] = offen.back();
     offen.pop_back();
     const std::vector<TKurs*> kurse = Offene(g, w);
     if (kurse.empty()) return Kette(offen, tiefe);
     const std::vector<TKandidat> kandidaten = Kandidaten(g, w, kurse);
-    const int breite =
-        tiefe < static_cast<int>(kBreite.size()) ? kBreite[static_cast<std::size_t>(tiefe)] : 1;
-    for (std::size_t i = 0; i < kandidaten.size() && static_cast<int>(i) < breite; ++i) {
+    // Breit: jede Zelle, wenn die Verdrängten danach gleich eine freie Zelle finden.
+    const std::size_t breite = breit ? (tiefe == 0 ? kandidaten.size() : 1)
+                               : tiefe < static_cast<int>(kBreite.size())
+                                   ? kBreite[static_cast<std::size_t>(tiefe)]
+                                   : 1;
+    std::size_t versucht = 0;
+    for (std::size_t i = 0; i < kandidaten.size() && versucht < breite; ++i) {
       const TKandidat& k = kandidaten[i];
+      if (breit && tiefe > 0 && !k.bewertung.weg.empty()) continue;
+      ++versucht;
       const std::size_t marke = protokoll.size(), verbotenVorher = verboten.size(),
                         bewegtVorher = bewegt.size();
       std::vector<std::pair<int, int>> weiter = offen;
@@ -430,6 +488,8 @@ struct TNachbesserung::TDaten {
       }
       Setze(kurse, k.ort);
       bewegt.push_back({g, k.ort});
+      // Zählt die Einzelstundenbedingung, wird die Woche in dieser Kette ganz gesetzt.
+      if (einzelWichtig && !Offene(g, w).empty()) weiter.emplace_back(g, w);
       if (Kette(weiter, tiefe + 1)) return true;
       Zuruecknehmen(marke);
       verboten.resize(verbotenVorher);
@@ -445,10 +505,105 @@ struct TNachbesserung::TDaten {
     ++naechste;
     verboten.clear();
     bewegt.clear();
+    beruehrt.clear();
     const std::size_t marke = protokoll.size();
     if (!Kette({{g, w}}, 0)) return false;
     protokoll.resize(marke);  // gelungen: bleibt
     return true;
+  }
+
+  // --- Hohlstunden ----------------------------------------------------------------------------
+
+  // Die Hohlstunden der Klasse am Tag wie TKlasse::HohlStunden (freie, nicht gesperrte Stunden
+  // vor der letzten nicht fixierten), mit einer weiteren nicht fixierten Stunde dazu.
+  static int Hohl(const TKlasse* kl, int w, int t, std::uint32_t dazu) {
+    std::uint32_t beweglich = dazu;
+    for (const TKurs* k : kl->fKurse)
+      for (const TSetzung* s : k->fSetzungen)
+        if (s->fWoche == w && s->fTag == t && !s->fFixiert && s->fStunde >= 1 &&
+            s->fStunde <= MaxStunden)
+          beweglich |= Bit(s->fStunde);
+    if (!beweglich) return 0;
+    const int letzte = 32 - std::countl_zero(beweglich);
+    const std::uint32_t belegt = Wort(kl->fBesetzung, w, t) | dazu;
+    return std::popcount(~(belegt | Wort(kl->fSperrung, w, t)) & ((1u << (letzte - 1)) - 1));
+  }
+
+  // Die Klassen der Kurse, jede einmal.
+  static std::vector<const TKlasse*> Klassen(const std::vector<TKurs*>& kurse) {
+    std::vector<const TKlasse*> klassen;
+    for (const TKurs* k : kurse)
+      for (const TKlasse* kl : k->fKlassen)
+        if (std::find(klassen.begin(), klassen.end(), kl) == klassen.end()) klassen.push_back(kl);
+    return klassen;
+  }
+
+  static int KlassenLuecken(const std::vector<const TKlasse*>& klassen, int w, int t,
+                            std::uint32_t dazu = 0) {
+    int n = 0;
+    for (const TKlasse* kl : klassen) n += Hohl(kl, w, t, dazu);
+    return n;
+  }
+
+  // Verschiebt die Stunden der Einheit in die freie Zelle, die die Hohlstunden ihrer Klassen am
+  // meisten senkt; ohne eine solche bleibt alles, wie es war. Wahr, wenn verschoben wurde.
+  bool LueckeSchliessen(const TEinheit& e) {
+    const std::vector<TKurs*> kurse = Kurse(e);
+    if (kurse.empty() || !Beweglich(kurse.front(), e.ort)) return false;
+    bool mitRaum = true;
+    for (const TKurs* k : kurse)
+      if (!k->fRaeume.empty() && !Liegt(k, e.ort)->fRaum) mitRaum = false;
+    const int w = e.ort.woche;
+    const std::vector<const TKlasse*> klassen = Klassen(kurse);
+    const int vorher = KlassenLuecken(klassen, w, e.ort.tag);
+    const std::size_t marke = protokoll.size();
+    beruehrt.clear();
+    Entferne(e);
+    TFeld<int, 1, MaxTage> ohne{};  // je Tag die Hohlstunden ohne die Einheit
+    for (int t = 1; t <= tage; ++t) ohne[t] = KlassenLuecken(klassen, w, t);
+    const int durchEntfernen = ohne[e.ort.tag] - vorher;
+    std::optional<TOrt> ziel;
+    int besteAenderung = 0;
+    for (int t = 1; t <= tage; ++t)
+      for (int h = 1; h <= stunden; ++h) {
+        const TOrt o{w, t, h};
+        if (o == e.ort) continue;
+        const TBewertung b = Bewerte(e.gruppe, kurse, o);
+        if (!b.moeglich || !b.weg.empty()) continue;
+        const int aenderung = durchEntfernen + KlassenLuecken(klassen, w, t, Bit(h)) - ohne[t];
+        if (aenderung >= besteAenderung) continue;
+        // Wer einen Raum hatte, behält einen.
+        std::vector<TEinheit> keine;
+        std::vector<TRaum*> wahl;
+        if (mitRaum && !raeumeWichtig && !RaeumeWaehlen(kurse, o, false, keine, wahl)) continue;
+        ziel = o;
+        besteAenderung = aenderung;
+      }
+    if (ziel) Setze(kurse, *ziel);
+    if (!ziel || (einzelWichtig && !WochenStimmen())) {
+      Zuruecknehmen(marke);
+      return false;
+    }
+    protokoll.resize(marke);
+    return true;
+  }
+
+  // Ein Durchgang über alle gesetzten Einheiten der Rechnung; falsch, wenn nichts verschoben wurde
+  // oder weiter die Frage ist (Abbruch, Zeit).
+  template <class TWeiter>
+  bool LueckenDurchgang(const TWeiter& weiter) {
+    bool verschoben = false;
+    for (std::size_t g = 0; g < gruppen.size(); ++g)
+      for (int w = wochen.von; w <= wochen.bis; ++w)
+        for (int t = 1; t <= tage; ++t)
+          for (int h = 1; h <= stunden; ++h) {
+            if (!weiter()) return false;
+            const TEinheit e{static_cast<int>(g), {w, t, h}};
+            bool da = false;
+            for (const TKurs* k : gruppen[g]) da = da || (ImPlan(k) && Liegt(k, {w, t, h}));
+            if (da && LueckeSchliessen(e)) verschoben = true;
+          }
+    return verschoben;
   }
 
   // Die offenen Einheiten in fester Folge (Gruppe, dann Woche); falsch, wenn keine offen ist.
@@ -466,12 +621,20 @@ struct TNachbesserung::TDaten {
   }
 
   static constexpr int kTiefe = 8;
+  bool breit = false;
   static constexpr std::array<int, 2> kBreite = {3, 2};
 
   TAutomatAnzeige& anzeige;
   const bool& abbruch;
   int tage = 5, stunden = 16;
   bool raeumeWichtig = false;
+  bool einzelWichtig = false;
+  struct TBeruehrt {
+    TKurs* kurs;
+    int woche;
+    TWoElem vorher;
+  };
+  std::vector<TBeruehrt> beruehrt;  // Wochen, die der Schritt änderte, wie sie vorher waren
   TWochenSpanne wochen;
   TFeld<TFeld<int, 1, 112>, 1, 4> ordnung{};  // Ordnungszahl -> Eintrag 7·(Stunde − 1) + Tag
   std::vector<std::vector<TKurs*>> gruppen;
@@ -507,24 +670,41 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
   ergebnis.vorher = d.gesetzt;
   const TDateTime anfang = Jetzt();
   const auto sekunden = [&] { return (Jetzt() - anfang) * 86400.0; };
+  // Ein Fünftel der Zeit bleibt für die Hohlstunden.
+  const double frist = grenze.sekunden * 0.8;
   const auto melden = [&] {
     d.anzeige.Nachbessern(std::max(0, offen - (d.gesetzt - ergebnis.vorher)), sekunden());
   };
   melden();
-  long ohneErfolg = 0;
   bool offenDa = d.ReiheAufbauen();
-  while (offenDa && !d.abbruch) {
-    if (grenze.schritte >= 0 && d.schritt >= grenze.schritte) break;
-    if (ohneErfolg >= std::max<long>(grenze.ohneFortschritt, static_cast<long>(d.reihe.size())))
-      break;
-    if (d.Schritt()) {
-      ohneErfolg = 0;
-      offenDa = d.ReiheAufbauen();
-    } else {
-      ++ohneErfolg;
+  // Erst breite Ketten aus einer Verdrängung, dann tiefe und schmale.
+  for (const bool breit : {true, false}) {
+    d.breit = breit;
+    long ohneErfolg = 0;
+    while (offenDa && !d.abbruch) {
+      if (grenze.schritte >= 0 && d.schritt >= grenze.schritte) break;
+      // Breit: eine Runde ohne Erfolg; sonst auch mehr, die Strafen ändern die Ketten.
+      const long runde = static_cast<long>(d.reihe.size());
+      if (ohneErfolg >= (breit ? runde : std::max(grenze.ohneFortschritt, runde))) break;
+      if (d.Schritt()) {
+        ohneErfolg = 0;
+        offenDa = d.ReiheAufbauen();
+      } else {
+        ++ohneErfolg;
+      }
+      if (d.schritt % 8 == 0) melden();
+      if (grenze.sekunden > 0 && sekunden() >= frist) break;
     }
-    if (d.schritt % 8 == 0) melden();
-    if (grenze.sekunden > 0 && sekunden() >= grenze.sekunden) break;
+  }
+  d.breit = false;
+  // Zum Schluss die Hohlstunden der Klassen: Stunden in freie Zellen, wo es sie senkt.
+  if (!d.abbruch && !(grenze.schritte >= 0 && d.schritt >= grenze.schritte)) {
+    long gefragt = 0;
+    const auto weiter = [&] {
+      if (++gefragt % 512 == 0) melden();  // auch hier darf "Abbrechen" kommen
+      return !d.abbruch && !(grenze.sekunden > 0 && sekunden() >= grenze.sekunden);
+    };
+    for (int durchgang = 0; durchgang < 8 && d.LueckenDurchgang(weiter); ++durchgang) melden();
   }
   ergebnis.abgebrochen = d.abbruch;
   ergebnis.schritte = d.schritt;

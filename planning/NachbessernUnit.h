@@ -1,25 +1,35 @@
 // Das Nachbessern nach der automatischen Planung: setzt die Stunden, die offen blieben, indem es
-// schon gesetzte Stunden verschiebt.
+// schon gesetzte Stunden verschiebt, und schließt danach Hohlstunden der Klassen.
 //
-// Verfahren: Verdrängungsketten mit Rücksetzen. Eine offene Einheit (ein Kurs, oder die offenen
-// Kurse einer Kopplung, in einer Woche) nimmt eine Zelle; stehen dort bewegliche Stunden im Weg
-// (Kurse der Rechnung, nicht fixiert, mit der ganzen Kopplung), werden sie verdrängt und suchen
-// ihrerseits eine Zelle, bis keine Stunde mehr offen ist. Gelingt das nicht bis zur Tiefe der
-// Kette, wird die Kette zurückgenommen; in jeder Tiefe werden die billigsten Zellen versucht
-// (weniger Breite, je tiefer). Eine Zelle kostet die verdrängten Stunden, gewichtet mit der Zahl,
-// wie oft ihre Einheit schon verdrängt wurde; bei gleichen Kosten entscheiden die Hohlstunden der
-// Klassen und dann die Prioritätstabelle des Kurses. In einer Kette kehrt keine Einheit in die
-// Zelle zurück, aus der sie verdrängt wurde, und keine gesetzte wird wieder verdrängt.
+// Verfahren, in drei Runden (die ersten beiden bis vier Fünftel der Zeit):
+// 1. Breite Ketten: eine offene Einheit (ein Kurs, oder die offenen Kurse einer Kopplung, in einer
+//    Woche) versucht jede mögliche Zelle; stehen dort bewegliche Stunden im Weg (Kurse der
+//    Rechnung, nicht fixiert, mit der ganzen Kopplung, nur vom Rand eines Blocks), werden sie
+//    verdrängt, und jede muss gleich eine freie Zelle finden.
+// 2. Verdrängungsketten mit Rücksetzen: die Verdrängten suchen ihrerseits eine Zelle und dürfen
+//    weiter verdrängen, bis keine Stunde mehr offen ist; gelingt das nicht bis zur Tiefe der
+//    Kette, wird sie zurückgenommen. In jeder Tiefe werden die billigsten Zellen versucht
+//    (weniger Breite, je tiefer). Eine Zelle kostet die verdrängten Stunden, gewichtet mit der
+//    Zahl, wie oft ihre Einheit schon verdrängt wurde; bei gleichen Kosten entscheiden die
+//    Hohlstunden der Klassen und dann die Prioritätstabelle des Kurses. In einer Kette kehrt keine
+//    Einheit in die Zelle zurück, aus der sie verdrängt wurde, und keine gesetzte wird wieder
+//    verdrängt.
+// 3. Hohlstunden: jede gesetzte Einheit zieht in die freie Zelle, die die Hohlstunden ihrer
+//    Klassen (wie TKlasse::HohlStunden) am meisten senkt, wenn es eine gibt; Durchgänge, bis sich
+//    nichts mehr bessert.
 //
 // Es gelten dieselben Regeln wie beim Setzen der Automatik: gesperrte Zellen von Kurs, Lehrer,
 // Klassen und Räumen, keine Doppelbelegung, die Kurse einer Kopplung in denselben Zellen mit
 // verschiedenen Räumen, höchstens fStdProTag Stunden am Tag und mehrere nur als Block über
 // verbundene Zellen der Tabelle, nur Zellen des Rasters. Zählen die Räume (fAuRaumUnwichtig aus),
-// bekommt jede Stunde eines Kurses mit Räumen einen; sonst einen, wenn einer frei ist.
+// bekommt jede Stunde eines Kurses mit Räumen einen; sonst einen, wenn einer frei ist. Zählt die
+// Einzelstundenbedingung (fAuEinzelUnwichtig aus), setzt eine Kette die offene Woche ganz, nur in
+// Zellen, nach denen die Bedingung noch erreichbar ist (NachbessernRegelUnit), und gilt nur, wenn
+// jede Woche, die sie änderte, danach TAutomat::WocheStimmt erfüllt oder wieder wie vorher ist.
 //
-// Die Rechnung ist bestimmt (kein Zufall; die Uhr entscheidet nur, wann sie endet). Ein Schritt ist
-// eine Kette: sie gelingt (eine Stunde mehr) oder lässt alles, wie es war. Nach jedem Schritt ist
-// der Plan gültig, und nie sind weniger Stunden gesetzt als vorher.
+// Die Rechnung ist bestimmt (kein Zufall; die Uhr entscheidet nur, wann sie endet). Jede Kette und
+// jeder Zug gegen Hohlstunden gelingt oder lässt alles, wie es war. Danach ist der Plan gültig,
+// und nie sind weniger Stunden gesetzt als vorher.
 #pragma once
 
 #include <memory>
@@ -31,9 +41,9 @@ class TAutomatAnzeige;
 
 struct TNachbessernGrenze {
   double sekunden = 10;  // nach der eingesetzten Uhr; 0 oder weniger: ohne Zeitgrenze
-  long schritte = -1;    // höchstens so viele Schritte; negativ: ohne Grenze
-  // Nach so vielen misslungenen Ketten hintereinander (mindestens einer je offener Einheit)
-  // endet die Rechnung.
+  long schritte = -1;    // höchstens so viele Ketten, dann keine Hohlstunden; negativ: ohne Grenze
+  // Nach so vielen misslungenen tiefen Ketten hintereinander (mindestens einer je offener
+  // Einheit) enden die Ketten; die breiten enden nach einer Runde ohne Erfolg.
   long ohneFortschritt = 200;
 };
 

@@ -9,6 +9,7 @@
 
 #include "BelegungsPruefung.h"
 #include "model/SchulUnit.h"
+#include "planning/AutomatUnit.h"
 #include "settings/StandardUnit.h"
 
 namespace {
@@ -117,5 +118,10 @@ std::string TagesFehler(const TKurs* k, int wochen) {
         }
   for (const TKurs* k : gerechnet)
     if (std::string f = TagesFehler(k, wochen); !f.empty()) return fehler(f);
+  if (!st.fAuEinzelUnwichtig)
+    for (const TKurs* k : gerechnet)
+      for (int w = 1; w <= wochen; ++w)
+        if (k->VerplanteStunden(w) > 0 && !TAutomat::WocheStimmt(*k, w))
+          return fehler(Name(k) + " {" + std::to_string(w) + "}: Einzelstundenbedingung verletzt");
   return ::testing::AssertionSuccess();
 }

@@ -21,7 +21,9 @@ class TKurs;
 //    Zelle eines Kurses mit weniger (gleich viele Stunden: dieselben Zellen).
 // Für die Kurse in gerechnet zusätzlich die Tage: höchstens fStdProTag Stunden (gekoppelt: das
 // größte der Kopplung), lückenlos, mehrere Stunden nur über verbundene Zellen der Tabelle des
-// Kurses (gekoppelt: der Tabelle eines Kurses der Kopplung) und nie bis in die Stunde 16.
+// Kurses (gekoppelt: der Tabelle eines Kurses der Kopplung) und nie bis in die Stunde 16; ist
+// fAuEinzelUnwichtig aus, erfüllt jede Woche mit Stunden die Einzelstundenbedingung
+// (TAutomat::WocheStimmt), wie nach einer Rechnung von einem Plan ohne diese Stunden.
 // Meldet die erste Verletzung mit Kürzel, Woche, Tag und Stunde.
 ::testing::AssertionResult PlanRegelnStimmen(const TSchule& schule,
                                              const std::vector<TKurs*>& gerechnet = {});

@@ -5,6 +5,7 @@
 #include "AutomatikHilfe.h"
 #include "PlanRegelPruefung.h"
 #include "app/BeispielSchuleUnit.h"
+#include "model/KlassenUnit.h"
 
 namespace {
 using Z = std::vector<std::string>;
@@ -113,6 +114,66 @@ TEST_F(NachbessernTest, AbbrechenUndZeitgrenzeEndenVorDemNaechstenSchritt) {
   EXPECT_TRUE(PlanRegelnStimmen(s));
 }
 
+// Zählt die Einzelstundenbedingung (fAuEinzelUnwichtig aus), setzt das Nachbessern eine Woche
+// nur so, wie die Automatik sie behielte. X (2 Stunden, 2 pro Tag, keine einzeln) kann nur
+// Montag 1–2 als Doppelstunde; dort liegt Montag 1 schon Y. Die Automatik setzt X nicht (zwei
+// Einzelstunden nähme sie zurück); das Nachbessern verschiebt Y und setzt X in einem Schritt ganz.
+TEST_F(AutomatikTest, NachbessernHaeltDieEinzelstundenbedingung) {
+  st.fAuEinzelUnwichtig = false;
+  for (int t = 1; t <= 7; ++t)
+    for (int h = 1; h <= 16; ++h)
+      if (!(t == 1 && h <= 2) && !(t == 2 && h == 1)) k5a->fSperrung.SetWocheTagStd(1, t, h, true);
+  TKurs* x = AuKurs(l1, fD, {k5a}, {}, nullptr, 2, 2, 0, 3);
+  TKurs* y = AuKurs(l2, fM, {k5a}, {}, nullptr, 1, 1, 1, 4);
+  y->NeueSetzung(1, 1, 1, nullptr);
+  Rechne({x, y});
+  ASSERT_TRUE(x->fSetzungen.empty());
+  ASSERT_EQ(Stunden(y), (Z{"1.1"}));
+  TNachbessernGrenze grenze;
+  grenze.schritte = 1;
+  const TNachbessernErgebnis e = automat.Nachbessern(grenze);
+  EXPECT_EQ(Stunden(x), (Z{"1.1", "1.2"}));
+  EXPECT_EQ(Stunden(y), (Z{"2.1"}));
+  EXPECT_EQ(e.nachher, 3);
+  EXPECT_TRUE(PlanRegelnStimmen(s, {x, y}));
+}
+
+// Verdrängt wird nur vom Rand eines Blocks: Z liegt Montag 1–3, B kann nur Montag 2. Nähme B die
+// mittlere Stunde, zerfiele Z's Montag; B bleibt offen.
+TEST_F(AutomatikTest, NachbessernNimmtKeineStundeAusDerMitteEinesBlocks) {
+  TKurs* z = AuKurs(l1, fD, {k5b}, {}, nullptr, 3, 3, 0, 2);
+  TKurs* b = AuKurs(l2, fM, {k5b}, {}, nullptr, 1, 1, 1, 4);
+  for (int t = 1; t <= 7; ++t)
+    for (int h = 1; h <= 16; ++h)
+      if (!(t == 1 && h == 2)) l2->fSperrung.SetWocheTagStd(1, t, h, true);
+  Rechne({z});
+  ASSERT_EQ(Stunden(z), (Z{"1.1", "1.2", "1.3"}));
+  Rechne({z, b});
+  ASSERT_TRUE(b->fSetzungen.empty());
+  automat.Nachbessern({});
+  EXPECT_EQ(Stunden(z), (Z{"1.1", "1.2", "1.3"}));
+  EXPECT_TRUE(b->fSetzungen.empty());
+  EXPECT_TRUE(PlanRegelnStimmen(s, {z, b}));
+}
+
+// Zum Schluss schließt das Nachbessern Hohlstunden: 5b hat Montag 1 und 3, also eine Hohlstunde;
+// die erste freie Zelle, die sie schließt, ist Montag 2.
+TEST_F(AutomatikTest, NachbessernSchliesstHohlstunden) {
+  TKurs* p = AuKurs(l1, fD, {k5b}, {}, nullptr, 1, 1, 1, 4);
+  TKurs* q = AuKurs(l2, fM, {k5b}, {}, nullptr, 1, 1, 1, 4);
+  q->NeueSetzung(1, 1, 1, nullptr);
+  p->NeueSetzung(1, 1, 3, nullptr);
+  Rechne({p, q});
+  int maxim = 0;
+  TTagFeld maximum{};
+  ASSERT_EQ(k5b->HohlStunden(1, maxim, maximum), 1);
+  automat.Nachbessern({});
+  EXPECT_EQ(Stunden(q), (Z{"1.1"}));
+  EXPECT_EQ(Stunden(p), (Z{"1.2"}));
+  EXPECT_EQ(k5b->HohlStunden(1, maxim, maximum), 0);
+  EXPECT_TRUE(PlanRegelnStimmen(s, {p, q}));
+}
+
 // Die kleine Beispielschule ohne Setzungen, Räume wichtig: die Automatik lässt Stunden offen.
 class NachbessernBeispielTest : public ::testing::Test {
  protected:
@@ -122,12 +183,13 @@ class NachbessernBeispielTest : public ::testing::Test {
     std::string plan;
   };
 
-  static TLauf Lauf(long schritte) {
+  static TLauf Lauf(long schritte, bool einzelWichtig = false) {
     TTestUmgebung u;
     TSchule& s = u.schule();
     ErzeugeBeispielSchule(s, false);
     u.standard.fEineWoche = false;
     u.standard.fAuRaumUnwichtig = false;
+    u.standard.fAuEinzelUnwichtig = !einzelWichtig;
     for (TKurs* k : s.fKursMenge) k->AlleSetzungenEntfernen();
     TTestAnzeige anzeige;
     TAutomat automat(anzeige);
@@ -163,10 +225,16 @@ TEST_F(NachbessernBeispielTest, JederHaltHinterlaesstEinenGueltigenPlanNieMitWen
     vorher = lauf.ergebnis.nachher;
   }
   EXPECT_GT(vorher, Lauf(0).automatik);  // es wurde etwas gesetzt
+  // Mit der Einzelstundenbedingung (Lauf prüft sie über alle Kurse).
+  for (long schritte : {1L, 5L, 40L}) {
+    const TLauf lauf = Lauf(schritte, true);
+    EXPECT_GE(lauf.ergebnis.nachher, lauf.automatik) << schritte;
+  }
 }
 
+// Bis zum Ende gerechnet, mit den Zügen gegen Hohlstunden.
 TEST_F(NachbessernBeispielTest, ZweiLaeufeGebenDenselbenPlan) {
-  const TLauf eins = Lauf(40), zwei = Lauf(40);
+  const TLauf eins = Lauf(-1), zwei = Lauf(-1);
   EXPECT_EQ(eins.ergebnis.nachher, zwei.ergebnis.nachher);
   EXPECT_EQ(eins.plan, zwei.plan);
 }
