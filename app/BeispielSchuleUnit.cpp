@@ -162,7 +162,7 @@ class TBeispiel {
     fFachraum[Mu] = fachraeume("Mu", "Musikraum", 2, 3);
     fFachraum[Ku] = fachraeume("Ku", "Kunstraum", 2, 3);
     fFachraum[Inf] = fachraeume("Inf", "Informatikraum", 2, 3);
-    fFachraum[Sp] = fachraeume("TH", "Sporthalle", 3, 5);
+    fFachraum[Sp] = fachraeume("TH", "Sporthalle", 3, 7);
 
     for (int j = 5; j <= 10; ++j) Jahrgang(j);
     Oberstufe(11, "EF", true);

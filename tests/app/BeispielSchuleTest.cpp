@@ -161,6 +161,34 @@ TEST(BeispielSchule, GrosseSchuleFuerMessungen) {
   EXPECT_GE(stunden, 2000);
   EXPECT_GE(Setzungen(s), 2000);
   OhneKonflikte(s);
+
+  // Die Hallen reichen für den Sport: je Woche nicht mehr Sportstunden als freie Hallenzellen,
+  // und keine Sportkopplung braucht mehr Hallen zugleich, als es gibt.
+  auto halle = [](const TRaum* r) { return U8(r->fKuerzel.str()).rfind("TH", 0) == 0; };
+  std::vector<const TRaum*> hallen;
+  for (const TRaum* r : s.fRaumMenge)
+    if (halle(r)) hallen.push_back(r);
+  auto sport = [&](const TKurs* k) {
+    if (k->fRaeume.ListeZahlElemente() == 0) return false;
+    for (const TRaum* r : k->fRaeume)
+      if (!halle(r)) return false;
+    return true;
+  };
+  for (int w = 1; w <= 2; ++w) {
+    int bedarf = 0, frei = 0;
+    for (const TKurs* k : s.fKursMenge)
+      if (sport(k)) bedarf += k->fStunden.GetWochenStunde(w);
+    for (const TRaum* r : hallen)
+      for (int t = 1; t <= u.standard.fMaxTageNeu; ++t)
+        for (int h = 1; h <= u.standard.fPlnStd; ++h)
+          frei += r->fSperrung.GetWocheTagStd(w, t, h) ? 0 : 1;
+    EXPECT_LE(bedarf, frei) << "Woche " << w;
+  }
+  for (const TKopplung* ko : s.fKopplMenge) {
+    std::size_t n = 0;
+    for (const TKurs* k : ko->fKurse) n += sport(k) ? 1 : 0;
+    EXPECT_LE(n, hallen.size()) << U8(ko->fKuerzel.str());
+  }
 }
 
 TEST(BeispielSchule, KnappeSchuleHatMehrSchienenUndKnappeLehrkraefte) {
