@@ -31,15 +31,11 @@ void NeuEinordnen(Liste& liste, TKurs* kurs, const Ordnung& ordnung) {
   liste.ListeEinfuegen(std::move(halter), ordnung);
 }
 
-// Nach geänderten Sortierschlüsseln: die Kursliste der Schule und die Listen der Elemente
-// bleiben in Kursreihenfolge.
-void InKursfolge(TKurs* kurs) {
-  if (kurs->fLehrer) NeuEinordnen(kurs->fLehrer->fKurse, kurs, KursOrdnung());
-  for (TKlasse* k : kurs->fKlassen) NeuEinordnen(k->fKurse, kurs, KlassenKursOrdnung());
-  if (kurs->fKopplung) NeuEinordnen(kurs->fKopplung->fKurse, kurs, KursOrdnung());
-  if (kurs->fFach) NeuEinordnen(kurs->fFach->fKurse, kurs, KursOrdnung());
-  for (TRaum* r : kurs->fRaeume) NeuEinordnen(r->fKurse, kurs, KursOrdnung());
-  if (SchuleVorhanden()) NeuEinordnen(Schule().fKursMenge, kurs, KursOrdnung());
+// Die Kursliste eines Elements: an seinen Platz, wenn er darin steht, sonst dort eingefügt.
+template <class Ordnung>
+void Einordnen(TListe<TKurs>& liste, TKurs* kurs, const Ordnung& ordnung) {
+  if (liste.ListeElemEnthalten(kurs)) liste.ListeHerausnehmen();
+  liste.ListeEinfuegen(kurs, ordnung);
 }
 }  // namespace
 
@@ -70,12 +66,7 @@ TKurs* TKurs::IKurs(TLehrer* einLehrer, TKlasse* eineKlasse, TKopplung* eineKopp
   k->fNichtZaehlenKl = s.fNichtZaehlenKl;
   k->fColor = s.fKursFarbe;
   k->fBewertung = 0;
-  k->BerechneReihe();
-  if (einLehrer) einLehrer->fKurse.ListeEinfuegen(k, KursOrdnung());
-  if (eineKlasse) eineKlasse->fKurse.ListeEinfuegen(k, KlassenKursOrdnung());
-  if (eineKopplung) eineKopplung->fKurse.ListeEinfuegen(k, KursOrdnung());
-  if (einFach) einFach->fKurse.ListeEinfuegen(k, KursOrdnung());
-  if (einRaum) einRaum->fKurse.ListeEinfuegen(k, KursOrdnung());
+  k->ElementeEintragen();
   Schule().KursAufnehmen(std::move(neu));
   if (einFach && eineKlasse) einFach->NeueKlasse(eineKlasse);
   k->FensterUpdate();
@@ -95,6 +86,16 @@ void TKurs::BerechneReihe() {
   }
   fReihe1 += fFach ? fFach->fReihe : -1;
   fReihe2 -= fStunden.GetWochenStunde(0) * 1000;
+}
+
+void TKurs::ElementeEintragen() {
+  BerechneReihe();
+  if (fLehrer) Einordnen(fLehrer->fKurse, this, KursOrdnung());
+  for (TKlasse* k : fKlassen) Einordnen(k->fKurse, this, KlassenKursOrdnung());
+  if (fKopplung) Einordnen(fKopplung->fKurse, this, KursOrdnung());
+  if (fFach) Einordnen(fFach->fKurse, this, KursOrdnung());
+  for (TRaum* r : fRaeume) Einordnen(r->fKurse, this, KursOrdnung());
+  if (SchuleVorhanden()) NeuEinordnen(Schule().fKursMenge, this, KursOrdnung());
 }
 
 int KursVergleich(const TKurs* a, const TKurs* b) {
@@ -161,13 +162,11 @@ void TKurs::PlanRefresh() {
 void TKurs::LehrerErgaenzen(TLehrer* theLehrer) {
   LehrerEntfernen();
   fLehrer = theLehrer;
-  BerechneReihe();
+  ElementeEintragen();
   if (fLehrer) {
-    fLehrer->fKurse.ListeEinfuegen(this, KursOrdnung());
     fLehrer->FensterUpdate();
     if (fKopplung) fKopplung->LeKopDoppeltTest(fLehrer);
   }
-  InKursfolge(this);
   FensterRefresh();
 }
 
@@ -184,11 +183,8 @@ void TKurs::KlasseErgaenzen(TKlasse* theKlasse) {
   if (!theKlasse || fKlassen.ListeElemEnthalten(theKlasse)) return;
   fKlassen.ListeEinfuegen(theKlasse,
                           [](const TKlasse* a, const TKlasse* b) { return ReihenVergleich(a, b); });
-  BerechneReihe();
-  if (!theKlasse->fKurse.ListeElemEnthalten(this))
-    theKlasse->fKurse.ListeEinfuegen(this, KlassenKursOrdnung());
+  ElementeEintragen();
   if (fFach) fFach->NeueKlasse(theKlasse);
-  InKursfolge(this);
   theKlasse->FensterUpdate();
   FensterRefresh();
 }
@@ -204,13 +200,11 @@ void TKurs::KlasseEntfernen(TKlasse* theKlasse) {
 void TKurs::KopplungErgaenzen(TKopplung* theKopplung) {
   KopplungEntfernen();
   fKopplung = theKopplung;
-  BerechneReihe();
+  ElementeEintragen();
   if (fKopplung) {
-    fKopplung->fKurse.ListeEinfuegen(this, KursOrdnung());
     fKopplung->FensterUpdate();
     if (fLehrer) fKopplung->LeKopDoppeltTest(fLehrer);
   }
-  InKursfolge(this);
   FensterRefresh();
 }
 
@@ -226,13 +220,11 @@ void TKurs::KopplungEntfernen() {
 void TKurs::FachErgaenzen(TFach* theFach) {
   FachEntfernen();
   fFach = theFach;
-  BerechneReihe();
+  ElementeEintragen();
   if (fFach) {
-    fFach->fKurse.ListeEinfuegen(this, KursOrdnung());
     for (TKlasse* k : fKlassen) fFach->NeueKlasse(k);
     fFach->FensterUpdate();
   }
-  InKursfolge(this);
   FensterRefresh();
 }
 
@@ -250,6 +242,9 @@ void TKurs::RaumErgaenzen(TRaum* theRaum, bool spaeter) {
   if (!theRaum || fRaeume.ListeElemEnthalten(theRaum)) return;
   fRaeume.ListeAnhaengen(theRaum);
   if (spaeter) fRaumErgaenzt.ListeAnhaengen(theRaum);
+  // Ein Raum ändert die Sortierschlüssel nicht; der Kurs kommt nur in die Liste dieses Raums. Die
+  // Konsistenzprüfung bessert mit RaumErgaenzen einen fehlenden Raum aus und soll jede weitere
+  // fehlende Verknüpfung selbst finden und melden.
   BerechneReihe();
   if (!theRaum->fKurse.ListeElemEnthalten(this))
     theRaum->fKurse.ListeEinfuegen(this, KursOrdnung());

@@ -69,6 +69,11 @@ class TKurs {
 
   // Sortierschlüssel aus Klasse, Lehrer, Fach und Gesamtstunden.
   void BerechneReihe();
+  // Berechnet die Sortierschlüssel und trägt den Kurs in Kursreihenfolge in die Kursliste seines
+  // Lehrers, jeder seiner Klassen, seiner Kopplung, seines Fachs und jedes seiner Räume ein; wo er
+  // schon steht, und in der Kursliste der Schule, rückt er an seinen Platz. Still: ohne Fenster
+  // und ohne Änderungsmarke.
+  void ElementeEintragen();
 
   // Verknüpfungen; jede hält beide Seiten aktuell.
   void LehrerErgaenzen(TLehrer* theLehrer);
