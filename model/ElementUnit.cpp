@@ -17,7 +17,7 @@ void TElement::SetInfo(std::string_view s) {
   SchuleGeaendert();
 }
 
-std::int32_t TElement::Belastung(int dieWoche, bool ohneKopp, int art, bool mitFaktor) const {
+std::int32_t TElement::Belastung(int woche, bool ohneKopp, int art, bool mitFaktor) const {
   std::int32_t summe = 0;
   std::vector<const TKopplung*> gezaehlt;
   for (const TKurs* k : fKurse) {
@@ -35,48 +35,48 @@ std::int32_t TElement::Belastung(int dieWoche, bool ohneKopp, int art, bool mitF
                         ((art == leh || art == fac) && !k->fNichtZaehlenLe);
     if (!zaehlt) continue;
     if (!k->fKopplung || ohneKopp) {
-      summe += gewicht * k->fStunden.GetWochenStunde(dieWoche);
+      summe += gewicht * k->fStunden.GetWochenStunde(woche);
       continue;
     }
     bool schon = false;
     for (const TKopplung* g : gezaehlt) schon = schon || g == k->fKopplung;
     if (schon) continue;
     gezaehlt.push_back(k->fKopplung);
-    if (const TKurs* groesster = k->fKopplung->GroessterKopplungsKurs(dieWoche, mitFaktor))
-      summe += gewicht * groesster->fStunden.GetWochenStunde(dieWoche);
+    if (const TKurs* groesster = k->fKopplung->GroessterKopplungsKurs(woche, mitFaktor))
+      summe += gewicht * groesster->fStunden.GetWochenStunde(woche);
   }
   return summe;
 }
 
-std::int32_t TElement::StundenSumme(int dieWoche, bool ohneKopp, int art) const {
-  return Belastung(dieWoche, ohneKopp, art, false);
+std::int32_t TElement::StundenSumme(int woche, bool ohneKopp, int art) const {
+  return Belastung(woche, ohneKopp, art, false);
 }
 
-std::int32_t TElement::FaktorSumme(int dieWoche, bool ohneKopp, int art) const {
-  return Belastung(dieWoche, ohneKopp, art, true);
+std::int32_t TElement::FaktorSumme(int woche, bool ohneKopp, int art) const {
+  return Belastung(woche, ohneKopp, art, true);
 }
 
-std::int32_t TElement::nzSumme(int dieWoche, int art) const {
+std::int32_t TElement::nzSumme(int woche, int art) const {
   std::int32_t summe = 0;
   for (const TKurs* k : fKurse) {
     const bool nichtGezaehlt =
         (art == leh && k->fNichtZaehlenLe) || (art == kla && k->fNichtZaehlenKl);
-    if (nichtGezaehlt) summe += k->fStunden.GetWochenStunde(dieWoche) * k->fFaktor;
+    if (nichtGezaehlt) summe += k->fStunden.GetWochenStunde(woche) * k->fFaktor;
   }
   return summe;
 }
 
-std::int32_t TElement::nvpSumme(int dieWoche) const {
+std::int32_t TElement::nvpSumme(int woche) const {
   std::int32_t summe = 0;
   for (const TKurs* k : fKurse)
-    if (k->fNichtVerplanen) summe += k->fStunden.GetWochenStunde(dieWoche) * k->fFaktor;
+    if (k->fNichtVerplanen) summe += k->fStunden.GetWochenStunde(woche) * k->fFaktor;
   return summe;
 }
 
-std::int32_t TElement::IstSumme(int dieWoche) const {
+std::int32_t TElement::IstSumme(int woche) const {
   std::int32_t summe = 0;
   for (const TKurs* k : fKurse)
-    if (k->fLehrer) summe += k->fStunden.GetWochenStunde(dieWoche) * k->fFaktor;
+    if (k->fLehrer) summe += k->fStunden.GetWochenStunde(woche) * k->fFaktor;
   return summe;
 }
 

@@ -35,14 +35,14 @@ class TElement {
   void SetInfo(std::string_view s);
 
   // Belastung des Elements (ungewichtet / mit fFaktor gewichtet); Art: leh, kla oder fac.
-  std::int32_t StundenSumme(int dieWoche, bool ohneKopp, int art) const;
-  std::int32_t FaktorSumme(int dieWoche, bool ohneKopp, int art) const;
+  std::int32_t StundenSumme(int woche, bool ohneKopp, int art) const;
+  std::int32_t FaktorSumme(int woche, bool ohneKopp, int art) const;
   // Summe Stunden·Faktor der Kurse, die für diese Seite nicht zählen.
-  std::int32_t nzSumme(int dieWoche, int art) const;
+  std::int32_t nzSumme(int woche, int art) const;
   // Summe Stunden·Faktor der Kurse "nicht verplanen".
-  std::int32_t nvpSumme(int dieWoche) const;
+  std::int32_t nvpSumme(int woche) const;
   // Summe Stunden·Faktor der Kurse mit Lehrer.
-  std::int32_t IstSumme(int dieWoche) const;
+  std::int32_t IstSumme(int woche) const;
   // Wahr, wenn ein Kurs des Elements eine gesetzte Stunde hat.
   bool IstVerplant() const;
   // Der erste Kurs mit einer Setzung in der Zelle (bei Räumen nur in diesem Raum), oder nichts.
@@ -59,7 +59,7 @@ class TElement {
   virtual void Aufloesen();
 
  protected:
-  std::int32_t Belastung(int dieWoche, bool ohneKopp, int art, bool mitFaktor) const;
+  std::int32_t Belastung(int woche, bool ohneKopp, int art, bool mitFaktor) const;
   // Schließt die Fenster des Elements.
   virtual void FensterSchliessen();
 };

@@ -5,57 +5,57 @@
 #include "model/LehrerUnit.h"
 #include "model/SchulUnit.h"
 
-std::int32_t TFach::LehrerSumme(const TLehrer* einLehrer) const {
+std::int32_t TFach::LehrerSumme(const TLehrer* lehrer) const {
   std::int32_t summe = 0;
   for (const TKurs* k : fKurse)
-    if (k->fLehrer == einLehrer) summe += k->fStunden.GetWochenStunde(-1);
+    if (k->fLehrer == lehrer) summe += k->fStunden.GetWochenStunde(-1);
   return summe;
 }
 
-std::int32_t TFach::KlassenSumme(const TKlasse* eineKlasse) const {
+std::int32_t TFach::KlassenSumme(const TKlasse* klasse) const {
   std::int32_t summe = 0;
   for (const TKurs* k : fKurse)
-    if (k->fKlassen.ListeElemNr(eineKlasse) > 0) summe += k->fStunden.GetWochenStunde(-1);
+    if (k->fKlassen.ListeElemNr(klasse) > 0) summe += k->fStunden.GetWochenStunde(-1);
   return summe;
 }
 
-void TFach::NeuerLehrer(TLehrer* theLehrer) {
-  if (!theLehrer) return;
-  if (NachReiheEinfuegen(fLehrer, theLehrer)) {
+void TFach::NeuerLehrer(TLehrer* lehrer) {
+  if (!lehrer) return;
+  if (NachReiheEinfuegen(fLehrer, lehrer)) {
     if (fGrDatFenster) fGrDatFenster->FensterUpdate();
-    theLehrer->NeuesFach(this);
+    lehrer->NeuesFach(this);
   }
   SchuleGeaendert();
 }
 
-void TFach::NeueKlasse(TKlasse* theKlasse) {
-  if (!theKlasse) return;
-  if (NachReiheEinfuegen(fKlassen, theKlasse) && fGrDatFenster) fGrDatFenster->FensterUpdate();
+void TFach::NeueKlasse(TKlasse* klasse) {
+  if (!klasse) return;
+  if (NachReiheEinfuegen(fKlassen, klasse) && fGrDatFenster) fGrDatFenster->FensterUpdate();
   SchuleGeaendert();
 }
 
-void TFach::LehrerEntfernen(TLehrer* theLehrer) {
-  if (fLehrer.ListeElemEntfernen(theLehrer)) {
+void TFach::LehrerEntfernen(TLehrer* lehrer) {
+  if (fLehrer.ListeElemEntfernen(lehrer)) {
     if (fGrDatFenster) fGrDatFenster->FensterUpdate();
     SchuleGeaendert();
   }
-  if (fPopLehrer == theLehrer) fPopLehrer = nullptr;
+  if (fPopLehrer == lehrer) fPopLehrer = nullptr;
 }
 
-void TFach::KlasseEntfernen(TKlasse* theKlasse) {
+void TFach::KlasseEntfernen(TKlasse* klasse) {
   for (const TKurs* k : fKurse)
-    if (k->fKlassen.ListeElemNr(theKlasse) > 0) return;
-  if (fKlassen.ListeElemEntfernen(theKlasse)) {
+    if (k->fKlassen.ListeElemNr(klasse) > 0) return;
+  if (fKlassen.ListeElemEntfernen(klasse)) {
     if (fGrDatFenster) fGrDatFenster->FensterUpdate();
     SchuleGeaendert();
   }
 }
 
-std::string TFach::KursPopZeile(const TLehrer* theLehrer, std::int32_t rest) const {
+std::string TFach::KursPopZeile(const TLehrer* lehrer, std::int32_t rest) const {
   std::int32_t dies = 0;
   for (const TKurs* k : fKurse)
-    if (k->fLehrer == theLehrer) dies += k->fStunden.GetWochenStunde(0) * k->fFaktor;
-  const std::int32_t andere = (theLehrer ? theLehrer->GetSoll(0) : 0) - dies - rest;
+    if (k->fLehrer == lehrer) dies += k->fStunden.GetWochenStunde(0) * k->fFaktor;
+  const std::int32_t andere = (lehrer ? lehrer->GetSoll(0) : 0) - dies - rest;
   return "[" + StundenText(dies) + " ]-[" + StundenText(andere) + " ]-[" + StundenText(rest) +
          " ]  " + fKuerzel.str();
 }

@@ -18,15 +18,15 @@ class TFach : public TElement {
 
   TKuerzelArt Art() const override { return fac; }
 
-  std::int32_t LehrerSumme(const TLehrer* einLehrer) const;
-  std::int32_t KlassenSumme(const TKlasse* eineKlasse) const;
-  void NeuerLehrer(TLehrer* theLehrer);
-  void NeueKlasse(TKlasse* theKlasse);
-  void LehrerEntfernen(TLehrer* theLehrer);
+  std::int32_t LehrerSumme(const TLehrer* lehrer) const;
+  std::int32_t KlassenSumme(const TKlasse* klasse) const;
+  void NeuerLehrer(TLehrer* lehrer);
+  void NeueKlasse(TKlasse* klasse);
+  void LehrerEntfernen(TLehrer* lehrer);
   // Nur, wenn kein Kurs des Fachs die Klasse enthält.
-  void KlasseEntfernen(TKlasse* theKlasse);
+  void KlasseEntfernen(TKlasse* klasse);
   // Eintrag der Fächerauswahl eines Lehrers.
-  std::string KursPopZeile(const TLehrer* theLehrer, std::int32_t rest) const;
+  std::string KursPopZeile(const TLehrer* lehrer, std::int32_t rest) const;
   TMenue LehrerPopupFuellen();
   TMenue KlassenPopupFuellen();
   void MerkePopLehrer(TLehrer* l) { fPopLehrer = l; }

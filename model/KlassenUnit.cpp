@@ -10,26 +10,26 @@ TKlasse::TKlasse() {
   fSoll.SetWochenStunde(0, Standard().fKlSoll);
 }
 
-std::int32_t TKlasse::FachSumme(const TFach* einFach) const {
+std::int32_t TKlasse::FachSumme(const TFach* fach) const {
   std::int32_t summe = 0;
   for (const TKurs* k : fKurse)
-    if (k->fFach == einFach) summe += k->fStunden.GetWochenStunde(-1);
+    if (k->fFach == fach) summe += k->fStunden.GetWochenStunde(-1);
   return summe;
 }
 
-void TKlasse::NeuerRaum(TRaum* theRaum) {
+void TKlasse::NeuerRaum(TRaum* raum) {
   for (TKurs* k : fKurse.Kopie()) {
     if (fRaum) {
       if (!k->fRaeume.ListeElemEnthalten(fRaum)) continue;
       if (!k->VerplantImRaum(fRaum)) k->RaumEntfernen(fRaum);
     }
-    if (theRaum && !k->fRaeume.ListeElemEnthalten(theRaum)) k->RaumErgaenzen(theRaum, false);
+    if (raum && !k->fRaeume.ListeElemEnthalten(raum)) k->RaumErgaenzen(raum, false);
   }
 }
 
-int TKlasse::HohlStunden(int theWoche, int& maxim, TTagFeld& maximum) const {
+int TKlasse::HohlStunden(int woche, int& maxim, TTagFeld& maximum) const {
   const TStandard& s = Standard();
-  const TWochenSpanne spanne = WochenArgument(theWoche);
+  const TWochenSpanne spanne = WochenArgument(woche);
   // Wahr, wenn in der Zelle eine nicht fixierte Setzung eines Kurses der Klasse liegt.
   auto nichtFixiertBesetzt = [&](int tag, int std) {
     for (const TKurs* k : fKurse)
@@ -46,11 +46,11 @@ int TKlasse::HohlStunden(int theWoche, int& maxim, TTagFeld& maximum) const {
   for (int t = 1; t <= std::min(s.fMaxTageNeu, 7); ++t) {
     int j = 0;
     for (int h = 16; h >= 1 && !j; --h)
-      if (fBesetzung.GetWocheTagStd(theWoche, t, h) && nichtFixiertBesetzt(t, h)) j = h;
+      if (fBesetzung.GetWocheTagStd(woche, t, h) && nichtFixiertBesetzt(t, h)) j = h;
     maximum[t - 1] = j;
     maxim = std::max(maxim, j);
     for (int h = 1; h < j; ++h)
-      if (!fBesetzung.GetWocheTagStd(theWoche, t, h) && !fSperrung.GetWocheTagStd(theWoche, t, h))
+      if (!fBesetzung.GetWocheTagStd(woche, t, h) && !fSperrung.GetWocheTagStd(woche, t, h))
         ++summe;
   }
   return summe;

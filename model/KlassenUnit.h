@@ -22,10 +22,10 @@ class TKlasse : public TSollElement {
 
   TKuerzelArt Art() const override { return kla; }
 
-  std::int32_t FachSumme(const TFach* einFach) const;
-  void NeuerRaum(TRaum* theRaum);
+  std::int32_t FachSumme(const TFach* fach) const;
+  void NeuerRaum(TRaum* raum);
   // Hohlstunden der Woche; maxim und Maximum erhalten die letzten nicht fixierten Stunden.
-  int HohlStunden(int theWoche, int& maxim, TTagFeld& maximum) const;
+  int HohlStunden(int woche, int& maxim, TTagFeld& maximum) const;
   // "Neuer Kurs": ein Kurs mit der Klasse und ihrem Stammraum und den Vorgabestunden; öffnet das
   // Kursfenster.
   TKurs* NeuerKurs();

@@ -4,11 +4,11 @@
 #include "model/LehrerUnit.h"
 #include "model/SchulUnit.h"
 
-TKurs* TKopplung::GroessterKopplungsKurs(int dieWoche, bool mitFaktor) const {
+TKurs* TKopplung::GroessterKopplungsKurs(int woche, bool mitFaktor) const {
   TKurs* groesster = nullptr;
   std::int64_t bester = 0;
   for (TKurs* k : fKurse) {
-    const std::int64_t wert = static_cast<std::int64_t>(k->fStunden.GetWochenStunde(dieWoche)) *
+    const std::int64_t wert = static_cast<std::int64_t>(k->fStunden.GetWochenStunde(woche)) *
                               (mitFaktor ? k->fFaktor : 1);
     if (!groesster || wert > bester) {
       groesster = k;
@@ -25,14 +25,14 @@ bool TKopplung::IstVerplant() const {
   return true;
 }
 
-void TKopplung::LeKopDoppeltTest(const TLehrer* theLehrer) const {
-  if (!theLehrer) return;
+void TKopplung::LeKopDoppeltTest(const TLehrer* lehrer) const {
+  if (!lehrer) return;
   int anzahl = 0;
   for (const TKurs* k : fKurse)
-    if (k->fLehrer == theLehrer) ++anzahl;
+    if (k->fLehrer == lehrer) ++anzahl;
   if (anzahl >= 2)
     Dialog().Meldung("Lehrer doppelt in Kopplung",
-                     {"Lehrer " + U8(theLehrer->fKuerzel.str()) + " ist mehrfach in " +
+                     {"Lehrer " + U8(lehrer->fKuerzel.str()) + " ist mehrfach in " +
                       U8(fKuerzel.str()) + " Kopplung"},
                      TMeldungsArt::Warnung);
 }
@@ -52,11 +52,11 @@ TKurs* TKopplung::NeuerKurs() {
   return NeuerKursMitFenster(nullptr, nullptr, this, nullptr, nullptr);
 }
 
-void TKopplung::ErzeugeKopplMenu(TMenue& thePopup, bool mitInfo) const {
+void TKopplung::ErzeugeKopplMenu(TMenue& menue, bool mitInfo) const {
   for (TKurs* k : fKurse) {
     TMenueEintrag e;
     e.Text = U8(k->Zeile(-1, 0, 0, mitInfo, kop));
     e.Objekt = k;
-    thePopup.push_back(std::move(e));
+    menue.push_back(std::move(e));
   }
 }

@@ -11,15 +11,15 @@ class TKopplung : public TElement {
   TKuerzelArt Art() const override { return kop; }
 
   // Der Kurs mit den meisten Stunden der Woche (mal Faktor, wenn mitFaktor); der erste gewinnt.
-  TKurs* GroessterKopplungsKurs(int dieWoche, bool mitFaktor) const;
+  TKurs* GroessterKopplungsKurs(int woche, bool mitFaktor) const;
   // Jeder zu verplanende Kurs hat so viele gesetzte wie geplante Stunden.
   bool IstVerplant() const;
   // Warnt, wenn zwei oder mehr Kurse der Kopplung diesen Lehrer haben.
-  void LeKopDoppeltTest(const TLehrer* theLehrer) const;
+  void LeKopDoppeltTest(const TLehrer* lehrer) const;
   // "Neuer Kurs": ein Kurs mit der Kopplung und den Vorgabestunden; öffnet das Kursfenster.
   TKurs* NeuerKurs();
   // Je Kurs ein Eintrag mit seiner Zeile (Arbeitswoche, ohne Zelle); Objekt ist der Kurs.
-  void ErzeugeKopplMenu(TMenue& thePopup, bool mitInfo) const;
+  void ErzeugeKopplMenu(TMenue& menue, bool mitInfo) const;
 
   void Aufloesen() override;
 };

@@ -71,37 +71,36 @@ void TKurs::ErzeugeTabMenu(TMenue& menue) {
     menue.push_back(Eintrag(ZahlText(v), v, v == fTabellenNr, this, [this, v] { PopTabelle(v); }));
 }
 
-void TKurs::ErzeugeKlassenMenu(TMenue& dasPopMenu, bool mitInfo) {
+void TKurs::ErzeugeKlassenMenu(TMenue& menue, bool mitInfo) {
   const bool loeschen = Schule().fToolArt == TToolArt::LoeschTool;
   for (TKlasse* k : fKlassen) {
     std::function<void()> aktion;
     if (loeschen) aktion = [this, k] { PopLoeschKlasse(k); };
-    dasPopMenu.push_back(Eintrag(ElementText(k, mitInfo), 0, false, k, std::move(aktion)));
+    menue.push_back(Eintrag(ElementText(k, mitInfo), 0, false, k, std::move(aktion)));
   }
 }
 
-void TKurs::ErzeugeRaumMenu(TMenue& dasPopMenu, bool mitInfo) {
+void TKurs::ErzeugeRaumMenu(TMenue& menue, bool mitInfo) {
   const bool loeschen = Schule().fToolArt == TToolArt::LoeschTool;
   for (TRaum* r : fRaeume) {
     std::function<void()> aktion;
     if (loeschen) aktion = [this, r] { PopLoeschRaum(r); };
-    dasPopMenu.push_back(
-        Eintrag(ElementText(r, mitInfo), 0, VerplantImRaum(r), r, std::move(aktion)));
+    menue.push_back(Eintrag(ElementText(r, mitInfo), 0, VerplantImRaum(r), r, std::move(aktion)));
   }
 }
 
-void TKurs::ErzeugeKopplungsMenu(TMenue& dasPopMenu, bool mitInfo, int woche, int tag, int std) {
+void TKurs::ErzeugeKopplungsMenu(TMenue& menue, bool mitInfo, int woche, int tag, int std) {
   std::vector<TKurs*> kurse;
   if (fKopplung)
     kurse = fKopplung->fKurse.Kopie();
   else
     kurse.push_back(this);
   for (TKurs* k : kurse)
-    dasPopMenu.push_back(Eintrag(U8(k->Zeile(woche, tag, std, mitInfo, leh)), 0, false, k, {}));
+    menue.push_back(Eintrag(U8(k->Zeile(woche, tag, std, mitInfo, leh)), 0, false, k, {}));
 }
 
-void TKurs::ErzeugeKursMenu(TMenue& dasPopMenu, bool mitInfo) {
-  ErzeugeKopplungsMenu(dasPopMenu, mitInfo, 0, 0, 0);
+void TKurs::ErzeugeKursMenu(TMenue& menue, bool mitInfo) {
+  ErzeugeKopplungsMenu(menue, mitInfo, 0, 0, 0);
 }
 
 void TKurs::PopFaktor(std::int32_t wert) {

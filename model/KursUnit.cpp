@@ -31,15 +31,11 @@ void NeuEinordnen(Liste& liste, TKurs* kurs, const Ordnung& ordnung) {
   liste.ListeEinfuegen(std::move(halter), ordnung);
 }
 
-// Nach geänderten Sortierschlüsseln: die Kursliste der Schule und die Listen der Elemente
-// bleiben in Kursreihenfolge.
-void InKursfolge(TKurs* kurs) {
-  if (kurs->fLehrer) NeuEinordnen(kurs->fLehrer->fKurse, kurs, KursOrdnung());
-  for (TKlasse* k : kurs->fKlassen) NeuEinordnen(k->fKurse, kurs, KlassenKursOrdnung());
-  if (kurs->fKopplung) NeuEinordnen(kurs->fKopplung->fKurse, kurs, KursOrdnung());
-  if (kurs->fFach) NeuEinordnen(kurs->fFach->fKurse, kurs, KursOrdnung());
-  for (TRaum* r : kurs->fRaeume) NeuEinordnen(r->fKurse, kurs, KursOrdnung());
-  if (SchuleVorhanden()) NeuEinordnen(Schule().fKursMenge, kurs, KursOrdnung());
+// Die Kursliste eines Elements: an seinen Platz, wenn er darin steht, sonst dort eingefügt.
+template <class Ordnung>
+void Einordnen(TListe<TKurs>& liste, TKurs* kurs, const Ordnung& ordnung) {
+  if (liste.ListeElemEnthalten(kurs)) liste.ListeHerausnehmen();
+  liste.ListeEinfuegen(kurs, ordnung);
 }
 }  // namespace
 
@@ -50,17 +46,17 @@ TKurs::TKurs() : fLfdNr(++gLetzteLfdNr) {
 
 TKurs::~TKurs() = default;
 
-TKurs* TKurs::IKurs(TLehrer* einLehrer, TKlasse* eineKlasse, TKopplung* eineKopplung,
-                    TFach* einFach, TRaum* einRaum, std::int32_t dieStunden) {
+TKurs* TKurs::IKurs(TLehrer* lehrer, TKlasse* klasse, TKopplung* kopplung, TFach* fach, TRaum* raum,
+                    std::int32_t stunden) {
   auto neu = std::make_unique<TKurs>();
   TKurs* k = neu.get();
   const TStandard& s = Standard();
-  k->fLehrer = einLehrer;
-  k->fKopplung = eineKopplung;
-  k->fFach = einFach;
-  if (eineKlasse) k->fKlassen.ListeAnhaengen(eineKlasse);
-  if (einRaum) k->fRaeume.ListeAnhaengen(einRaum);
-  k->fStunden.SetWochenStunde(-1, dieStunden);
+  k->fLehrer = lehrer;
+  k->fKopplung = kopplung;
+  k->fFach = fach;
+  if (klasse) k->fKlassen.ListeAnhaengen(klasse);
+  if (raum) k->fRaeume.ListeAnhaengen(raum);
+  k->fStunden.SetWochenStunde(-1, stunden);
   k->fStdProTag = s.fStdProTag;
   k->fEinzelStd = s.fEinzelStd;
   k->fTabellenNr = s.fTabellenNr;
@@ -70,14 +66,9 @@ TKurs* TKurs::IKurs(TLehrer* einLehrer, TKlasse* eineKlasse, TKopplung* eineKopp
   k->fNichtZaehlenKl = s.fNichtZaehlenKl;
   k->fColor = s.fKursFarbe;
   k->fBewertung = 0;
-  k->BerechneReihe();
-  if (einLehrer) einLehrer->fKurse.ListeEinfuegen(k, KursOrdnung());
-  if (eineKlasse) eineKlasse->fKurse.ListeEinfuegen(k, KlassenKursOrdnung());
-  if (eineKopplung) eineKopplung->fKurse.ListeEinfuegen(k, KursOrdnung());
-  if (einFach) einFach->fKurse.ListeEinfuegen(k, KursOrdnung());
-  if (einRaum) einRaum->fKurse.ListeEinfuegen(k, KursOrdnung());
+  k->ElementeEintragen();
   Schule().KursAufnehmen(std::move(neu));
-  if (einFach && eineKlasse) einFach->NeueKlasse(eineKlasse);
+  if (fach && klasse) fach->NeueKlasse(klasse);
   k->FensterUpdate();
   return k;
 }
@@ -95,6 +86,16 @@ void TKurs::BerechneReihe() {
   }
   fReihe1 += fFach ? fFach->fReihe : -1;
   fReihe2 -= fStunden.GetWochenStunde(0) * 1000;
+}
+
+void TKurs::ElementeEintragen() {
+  BerechneReihe();
+  if (fLehrer) Einordnen(fLehrer->fKurse, this, KursOrdnung());
+  for (TKlasse* k : fKlassen) Einordnen(k->fKurse, this, KlassenKursOrdnung());
+  if (fKopplung) Einordnen(fKopplung->fKurse, this, KursOrdnung());
+  if (fFach) Einordnen(fFach->fKurse, this, KursOrdnung());
+  for (TRaum* r : fRaeume) Einordnen(r->fKurse, this, KursOrdnung());
+  if (SchuleVorhanden()) NeuEinordnen(Schule().fKursMenge, this, KursOrdnung());
 }
 
 int KursVergleich(const TKurs* a, const TKurs* b) {
@@ -158,16 +159,14 @@ void TKurs::PlanRefresh() {
     if (f) f->FensterRefresh();
 }
 
-void TKurs::LehrerErgaenzen(TLehrer* theLehrer) {
+void TKurs::LehrerErgaenzen(TLehrer* lehrer) {
   LehrerEntfernen();
-  fLehrer = theLehrer;
-  BerechneReihe();
+  fLehrer = lehrer;
+  ElementeEintragen();
   if (fLehrer) {
-    fLehrer->fKurse.ListeEinfuegen(this, KursOrdnung());
     fLehrer->FensterUpdate();
     if (fKopplung) fKopplung->LeKopDoppeltTest(fLehrer);
   }
-  InKursfolge(this);
   FensterRefresh();
 }
 
@@ -180,37 +179,32 @@ void TKurs::LehrerEntfernen() {
   SchuleGeaendert();
 }
 
-void TKurs::KlasseErgaenzen(TKlasse* theKlasse) {
-  if (!theKlasse || fKlassen.ListeElemEnthalten(theKlasse)) return;
-  fKlassen.ListeEinfuegen(theKlasse,
+void TKurs::KlasseErgaenzen(TKlasse* klasse) {
+  if (!klasse || fKlassen.ListeElemEnthalten(klasse)) return;
+  fKlassen.ListeEinfuegen(klasse,
                           [](const TKlasse* a, const TKlasse* b) { return ReihenVergleich(a, b); });
-  BerechneReihe();
-  if (!theKlasse->fKurse.ListeElemEnthalten(this))
-    theKlasse->fKurse.ListeEinfuegen(this, KlassenKursOrdnung());
-  if (fFach) fFach->NeueKlasse(theKlasse);
-  InKursfolge(this);
-  theKlasse->FensterUpdate();
+  ElementeEintragen();
+  if (fFach) fFach->NeueKlasse(klasse);
+  klasse->FensterUpdate();
   FensterRefresh();
 }
 
-void TKurs::KlasseEntfernen(TKlasse* theKlasse) {
-  if (!fKlassen.ListeElemEntfernen(theKlasse)) return;
-  theKlasse->fKurse.ListeElemEntfernen(this);
-  if (fFach) fFach->KlasseEntfernen(theKlasse);
-  theKlasse->FensterUpdate();
+void TKurs::KlasseEntfernen(TKlasse* klasse) {
+  if (!fKlassen.ListeElemEntfernen(klasse)) return;
+  klasse->fKurse.ListeElemEntfernen(this);
+  if (fFach) fFach->KlasseEntfernen(klasse);
+  klasse->FensterUpdate();
   FensterRefresh();
 }
 
-void TKurs::KopplungErgaenzen(TKopplung* theKopplung) {
+void TKurs::KopplungErgaenzen(TKopplung* kopplung) {
   KopplungEntfernen();
-  fKopplung = theKopplung;
-  BerechneReihe();
+  fKopplung = kopplung;
+  ElementeEintragen();
   if (fKopplung) {
-    fKopplung->fKurse.ListeEinfuegen(this, KursOrdnung());
     fKopplung->FensterUpdate();
     if (fLehrer) fKopplung->LeKopDoppeltTest(fLehrer);
   }
-  InKursfolge(this);
   FensterRefresh();
 }
 
@@ -223,16 +217,14 @@ void TKurs::KopplungEntfernen() {
   SchuleGeaendert();
 }
 
-void TKurs::FachErgaenzen(TFach* theFach) {
+void TKurs::FachErgaenzen(TFach* fach) {
   FachEntfernen();
-  fFach = theFach;
-  BerechneReihe();
+  fFach = fach;
+  ElementeEintragen();
   if (fFach) {
-    fFach->fKurse.ListeEinfuegen(this, KursOrdnung());
     for (TKlasse* k : fKlassen) fFach->NeueKlasse(k);
     fFach->FensterUpdate();
   }
-  InKursfolge(this);
   FensterRefresh();
 }
 
@@ -246,36 +238,38 @@ void TKurs::FachEntfernen() {
   SchuleGeaendert();
 }
 
-void TKurs::RaumErgaenzen(TRaum* theRaum, bool spaeter) {
-  if (!theRaum || fRaeume.ListeElemEnthalten(theRaum)) return;
-  fRaeume.ListeAnhaengen(theRaum);
-  if (spaeter) fRaumErgaenzt.ListeAnhaengen(theRaum);
+void TKurs::RaumErgaenzen(TRaum* raum, bool spaeter) {
+  if (!raum || fRaeume.ListeElemEnthalten(raum)) return;
+  fRaeume.ListeAnhaengen(raum);
+  if (spaeter) fRaumErgaenzt.ListeAnhaengen(raum);
+  // Ein Raum ändert die Sortierschlüssel nicht; der Kurs kommt nur in die Liste dieses Raums. Die
+  // Konsistenzprüfung bessert mit RaumErgaenzen einen fehlenden Raum aus und soll jede weitere
+  // fehlende Verknüpfung selbst finden und melden.
   BerechneReihe();
-  if (!theRaum->fKurse.ListeElemEnthalten(this))
-    theRaum->fKurse.ListeEinfuegen(this, KursOrdnung());
-  theRaum->FensterUpdate();
+  if (!raum->fKurse.ListeElemEnthalten(this)) raum->fKurse.ListeEinfuegen(this, KursOrdnung());
+  raum->FensterUpdate();
   FensterRefresh();
 }
 
-void TKurs::RaumEntfernen(TRaum* theRaum) {
-  if (!theRaum || !fRaeume.ListeElemEnthalten(theRaum)) return;
+void TKurs::RaumEntfernen(TRaum* raum) {
+  if (!raum || !fRaeume.ListeElemEnthalten(raum)) return;
   for (TSetzung* s : fSetzungen.Kopie())
-    if (s->fRaum == theRaum) EntferneRaumInSetzung(s);
-  theRaum->fKurse.ListeElemEntfernen(this);
-  fRaeume.ListeElemEntfernen(theRaum);
-  fRaumErgaenzt.ListeElemEntfernen(theRaum);
-  theRaum->FensterUpdate();
+    if (s->fRaum == raum) EntferneRaumInSetzung(s);
+  raum->fKurse.ListeElemEntfernen(this);
+  fRaeume.ListeElemEntfernen(raum);
+  fRaumErgaenzt.ListeElemEntfernen(raum);
+  raum->FensterUpdate();
   FensterRefresh();
 }
 
-std::int32_t TKurs::VerplanteStunden(int theWoche) const {
-  const TWochenSpanne s = WochenArgument(theWoche);
+std::int32_t TKurs::VerplanteStunden(int woche) const {
+  const TWochenSpanne s = WochenArgument(woche);
   const int tage = std::min(Standard().fMaxTageNeu, 7);
   std::int32_t summe = 0;
   for (int w = s.von; w <= s.bis; ++w) {
-    const TWoElem* woche = fBesetzung.GetWoche(w);
-    if (!woche) continue;
-    for (int t = 1; t <= tage; ++t) summe += std::popcount(woche->GetTag(t) & 0xFFFFu);
+    const TWoElem* belegt = fBesetzung.GetWoche(w);
+    if (!belegt) continue;
+    for (int t = 1; t <= tage; ++t) summe += std::popcount(belegt->GetTag(t) & 0xFFFFu);
   }
   return summe;
 }
@@ -284,15 +278,15 @@ std::int32_t TKurs::RestStunden(int woche) const {
   return fStunden.GetWochenStunde(woche) - VerplanteStunden(woche);
 }
 
-TSetzung* TKurs::SetzungFinden(int dieWoche, int derTag, int dieStd) const {
+TSetzung* TKurs::SetzungFinden(int woche, int tag, int stunde) const {
   for (TSetzung* s : fSetzungen)
-    if (s->Liegt(dieWoche, derTag, dieStd)) return s;
+    if (s->Liegt(woche, tag, stunde)) return s;
   return nullptr;
 }
 
-bool TKurs::VerplantImRaum(const TRaum* theRaum) const {
+bool TKurs::VerplantImRaum(const TRaum* raum) const {
   for (const TSetzung* s : fSetzungen)
-    if (s->fRaum == theRaum) return true;
+    if (s->fRaum == raum) return true;
   return false;
 }
 
@@ -358,8 +352,8 @@ std::int32_t TKurs::StatistikSumme() const {
   return summe;
 }
 
-std::string TKurs::WertText(int dieWoche) const {
-  return StundenText(static_cast<std::int64_t>(fStunden.GetWochenStunde(dieWoche)) * fFaktor);
+std::string TKurs::WertText(int woche) const {
+  return StundenText(static_cast<std::int64_t>(fStunden.GetWochenStunde(woche)) * fFaktor);
 }
 
 bool TKurs::NichtVerplant() {
@@ -374,25 +368,25 @@ bool TKurs::NichtVerplant() {
   return fSetzungen.empty();
 }
 
-bool TKurs::KursNichtImRaum(TRaum* theRaum) {
-  if (!theRaum || !VerplantImRaum(theRaum)) return true;
+bool TKurs::KursNichtImRaum(TRaum* raum) {
+  if (!raum || !VerplantImRaum(raum)) return true;
   const int antwort = Dialog().Frage(
       "Kurs im Raumplan",
-      {"Der Kurs", U8(OhneRaumZeile()), "ist schon im Plan", "von Raum",
-       U8(theRaum->fKuerzel.str()), "Soll der Raum trotzdem aus", "dem Kurs entfernt werden?"},
+      {"Der Kurs", U8(OhneRaumZeile()), "ist schon im Plan", "von Raum", U8(raum->fKuerzel.str()),
+       "Soll der Raum trotzdem aus", "dem Kurs entfernt werden?"},
       TMeldungsArt::Frage, {"Ja", "Nein"}, 1, 1);
   if (antwort == 0)
     for (TSetzung* s : fSetzungen.Kopie())
-      if (s->fRaum == theRaum) EntferneRaumInSetzung(s);
-  return !VerplantImRaum(theRaum);
+      if (s->fRaum == raum) EntferneRaumInSetzung(s);
+  return !VerplantImRaum(raum);
 }
 
-void TKurs::PopLoeschKlasse(TKlasse* theKlasse) {
-  if (NichtVerplant()) KlasseEntfernen(theKlasse);
+void TKurs::PopLoeschKlasse(TKlasse* klasse) {
+  if (NichtVerplant()) KlasseEntfernen(klasse);
 }
 
-void TKurs::PopLoeschRaum(TRaum* theRaum) {
-  if (KursNichtImRaum(theRaum)) RaumEntfernen(theRaum);
+void TKurs::PopLoeschRaum(TRaum* raum) {
+  if (KursNichtImRaum(raum)) RaumEntfernen(raum);
 }
 
 void TKurs::ZeigePlanFenster(int tag, int std) {
@@ -405,10 +399,9 @@ void TKurs::ZeigePlanFenster(int tag, int std) {
   if (fLehrer) dienst->PlanFensterZeigen(fLehrer);
 }
 
-TKurs* NeuerKursMitFenster(TLehrer* einLehrer, TKlasse* eineKlasse, TKopplung* eineKopplung,
-                           TFach* einFach, TRaum* einRaum) {
-  TKurs* kurs =
-      TKurs::IKurs(einLehrer, eineKlasse, eineKopplung, einFach, einRaum, Standard().fKursStd);
+TKurs* NeuerKursMitFenster(TLehrer* lehrer, TKlasse* klasse, TKopplung* kopplung, TFach* fach,
+                           TRaum* raum) {
+  TKurs* kurs = TKurs::IKurs(lehrer, klasse, kopplung, fach, raum, Standard().fKursStd);
   if (TFensterDienst* d = FensterDienst()) d->NeuesKursFenster(kurs, nullptr);
   SchuleGeaendert();
   return kurs;

@@ -18,9 +18,9 @@ void LetztesBlankWeg(std::string& text) {
 }
 }  // namespace
 
-std::string TKurs::OhneRaumZeile(const TKlasse* theKlasse) const {
-  const TKlasse* klasse = theKlasse ? theKlasse : fKlassen.ListeNrInhalt(1);
-  std::string text = MitBlank(fLehrer) + MitBlank(fFach) + MitBlank(klasse) + MitBlank(fKopplung);
+std::string TKurs::OhneRaumZeile(const TKlasse* klasse) const {
+  const TKlasse* genannt = klasse ? klasse : fKlassen.ListeNrInhalt(1);
+  std::string text = MitBlank(fLehrer) + MitBlank(fFach) + MitBlank(genannt) + MitBlank(fKopplung);
   LetztesBlankWeg(text);
   return text;
 }
@@ -46,42 +46,40 @@ std::string TKurs::MitRaumZeile() const {
 namespace {
 // Der Raum, den Kurz- und Wahlzeile nennen: in einer Woche und Zelle mit Setzungen der Raum der
 // Setzung dort (nichts, wenn sie keinen hat oder es keine gibt), sonst der erste Raum.
-const TRaum* ZeilenRaum(const TKurs& k, int dieWoche, int derTag, int dieStd) {
-  if (dieWoche > 0 && derTag != 0 && !k.fSetzungen.empty()) {
-    const TSetzung* s = k.SetzungFinden(dieWoche, derTag, dieStd);
+const TRaum* ZeilenRaum(const TKurs& k, int woche, int tag, int stunde) {
+  if (woche > 0 && tag != 0 && !k.fSetzungen.empty()) {
+    const TSetzung* s = k.SetzungFinden(woche, tag, stunde);
     return s ? s->fRaum : nullptr;
   }
   return k.fRaeume.ListeNrInhalt(1);
 }
 }  // namespace
 
-std::string TKurs::KurzZeile(int dieWoche, int derTag, int dieStd, const TKlasse* theKlasse) const {
-  std::string text = OhneRaumZeile(theKlasse);
+std::string TKurs::KurzZeile(int woche, int tag, int stunde, const TKlasse* klasse) const {
+  std::string text = OhneRaumZeile(klasse);
   if (fRaeume.empty()) return text;
   if (!text.empty()) text += ' ';
-  if (const TRaum* raum = ZeilenRaum(*this, dieWoche, derTag, dieStd)) text += raum->fKuerzel.str();
+  if (const TRaum* raum = ZeilenRaum(*this, woche, tag, stunde)) text += raum->fKuerzel.str();
   return text;
 }
 
-std::string TKurs::Zeile(int dieWoche, int derTag, int dieStd, bool mitInfo, int art) const {
+std::string TKurs::Zeile(int woche, int tag, int stunde, bool mitInfo, int art) const {
   const bool nichtGezaehlt = (art == leh && fNichtZaehlenLe) || (art == kla && fNichtZaehlenKl);
-  std::string text = nichtGezaehlt ? StundenText(0) : WertText(dieWoche);
-  text += " (" + ZahlText(fStunden.GetWochenStunde(dieWoche)) + ") ";
-  text += KurzZeile(dieWoche, derTag, dieStd, nullptr);
+  std::string text = nichtGezaehlt ? StundenText(0) : WertText(woche);
+  text += " (" + ZahlText(fStunden.GetWochenStunde(woche)) + ") ";
+  text += KurzZeile(woche, tag, stunde, nullptr);
   if (mitInfo) text += " [" + fInfo.str() + "]";
   return text;
 }
 
-std::string TKurs::WochenZeile(int dieWoche, int derTag, int dieStd, bool mitInfo,
-                               const TKlasse* theKlasse) const {
-  std::string text =
-      "{" + ZahlText(dieWoche) + "} " + KurzZeile(dieWoche, derTag, dieStd, theKlasse);
+std::string TKurs::WochenZeile(int woche, int tag, int stunde, bool mitInfo,
+                               const TKlasse* klasse) const {
+  std::string text = "{" + ZahlText(woche) + "} " + KurzZeile(woche, tag, stunde, klasse);
   if (mitInfo) text += " [" + fInfo.str() + "]";
   return text;
 }
 
-std::string TKurs::WahlZeile(int dieWoche, int derTag, int dieStd, int art1, int art2,
-                             int art3) const {
+std::string TKurs::WahlZeile(int woche, int tag, int stunde, int art1, int art2, int art3) const {
   auto teil = [&](int art) -> std::string {
     switch (art) {
       case leh:
@@ -93,8 +91,7 @@ std::string TKurs::WahlZeile(int dieWoche, int derTag, int dieStd, int art1, int
       case fac:
         return MitBlank(fFach);
       case rau:
-        return fRaeume.empty() ? std::string()
-                               : MitBlank(ZeilenRaum(*this, dieWoche, derTag, dieStd));
+        return fRaeume.empty() ? std::string() : MitBlank(ZeilenRaum(*this, woche, tag, stunde));
       default:
         return {};
     }

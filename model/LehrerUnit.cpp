@@ -15,34 +15,34 @@ TLehrer::TLehrer() {
   fSoll.SetWochenStunde(0, Standard().fLeSoll);
 }
 
-std::int32_t TLehrer::FachSumme(const TFach* einFach) const {
+std::int32_t TLehrer::FachSumme(const TFach* fach) const {
   std::int32_t summe = 0;
   for (const TKurs* k : fKurse)
-    if (k->fFach == einFach) summe += k->fStunden.GetWochenStunde(-1);
+    if (k->fFach == fach) summe += k->fStunden.GetWochenStunde(-1);
   return summe;
 }
 
-void TLehrer::NeuesFach(TFach* theFach) {
-  if (!theFach) return;
-  if (NachReiheEinfuegen(fFaecher, theFach)) {
+void TLehrer::NeuesFach(TFach* fach) {
+  if (!fach) return;
+  if (NachReiheEinfuegen(fFaecher, fach)) {
     if (fGrDatFenster) fGrDatFenster->FensterUpdate();
-    theFach->NeuerLehrer(this);
+    fach->NeuerLehrer(this);
   }
   SchuleGeaendert();
 }
 
-bool TLehrer::FachEntfernen(TFach* theFach) {
+bool TLehrer::FachEntfernen(TFach* fach) {
   TStandard& s = Standard();
   const bool eineWoche = s.fEineWoche;
   s.fEineWoche = false;
   bool erfolg = false;
-  if (FachSumme(theFach) > 0) {
+  if (FachSumme(fach) > 0) {
     Dialog().Meldung("Fehler", {"Erst müssen die zugehörigen Kurse gelöscht werden!"},
                      TMeldungsArt::Fehler);
   } else {
-    fFaecher.ListeElemEntfernen(theFach);
+    fFaecher.ListeElemEntfernen(fach);
     if (fGrDatFenster) fGrDatFenster->FensterUpdate();
-    if (theFach) theFach->LehrerEntfernen(this);
+    if (fach) fach->LehrerEntfernen(this);
     erfolg = true;
   }
   s.fEineWoche = eineWoche;
@@ -50,28 +50,27 @@ bool TLehrer::FachEntfernen(TFach* theFach) {
   return erfolg;
 }
 
-void TLehrer::NeuerRaum(TRaum* theRaum) {
+void TLehrer::NeuerRaum(TRaum* raum) {
   for (TKurs* k : fKurse.Kopie()) {
     if (fRaum) {
       if (!k->fRaeume.ListeElemEnthalten(fRaum)) continue;
       if (!k->VerplantImRaum(fRaum)) k->RaumEntfernen(fRaum);
     }
-    if (theRaum && !k->fRaeume.ListeElemEnthalten(theRaum)) k->RaumErgaenzen(theRaum, false);
+    if (raum && !k->fRaeume.ListeElemEnthalten(raum)) k->RaumErgaenzen(raum, false);
   }
 }
 
-bool TLehrer::HatUnterrichtInKlasse(const TKlasse* theElement) const {
+bool TLehrer::HatUnterrichtInKlasse(const TKlasse* klasse) const {
   for (const TKurs* k : fKurse)
-    if (k->fKlassen.ListeZahlElemente() == 1 && k->fKlassen[0] == theElement) return true;
+    if (k->fKlassen.ListeZahlElemente() == 1 && k->fKlassen[0] == klasse) return true;
   return false;
 }
 
-bool TLehrer::HatUnterrichtAmRand(const TKlasse* theElement) const {
+bool TLehrer::HatUnterrichtAmRand(const TKlasse* klasse) const {
   for (const TKurs* k : fKurse) {
-    if (k->fKopplung || k->fKlassen.ListeZahlElemente() != 1 || k->fKlassen[0] != theElement)
-      continue;
+    if (k->fKopplung || k->fKlassen.ListeZahlElemente() != 1 || k->fKlassen[0] != klasse) continue;
     for (const TSetzung* s : k->fSetzungen)
-      if (s->AmRand(theElement)) return true;
+      if (s->AmRand(klasse)) return true;
   }
   return false;
 }

@@ -28,18 +28,18 @@ class TLehrer : public TSollElement {
   TKuerzelArt Art() const override { return leh; }
 
   // Wochenstunden (ungewichtet, Arbeitswoche) seiner Kurse in dem Fach.
-  std::int32_t FachSumme(const TFach* einFach) const;
+  std::int32_t FachSumme(const TFach* fach) const;
   // Nimmt das Fach auf (nach fReihe) und trägt sich beim Fach ein.
-  void NeuesFach(TFach* theFach);
+  void NeuesFach(TFach* fach);
   // Entfernt das Fach; verweigert mit Meldung, solange er es noch unterrichtet. Wahr bei Erfolg.
-  bool FachEntfernen(TFach* theFach);
+  bool FachEntfernen(TFach* fach);
   // Neuer Stammraum für die Kurse (fRaum setzt der Aufrufer).
-  void NeuerRaum(TRaum* theRaum);
-  // Hat einen Kurs, dessen einzige Klasse theElement ist.
-  bool HatUnterrichtInKlasse(const TKlasse* theElement) const;
-  // Hat einen ungekoppelten Kurs, dessen einzige Klasse theElement ist, mit einer Stunde am Rand
+  void NeuerRaum(TRaum* raum);
+  // Hat einen Kurs, dessen einzige Klasse die gegebene ist.
+  bool HatUnterrichtInKlasse(const TKlasse* klasse) const;
+  // Hat einen ungekoppelten Kurs, dessen einzige Klasse die gegebene ist, mit einer Stunde am Rand
   // des Tages der Klasse.
-  bool HatUnterrichtAmRand(const TKlasse* theElement) const;
+  bool HatUnterrichtAmRand(const TKlasse* klasse) const;
   // Vertritt an dem Tag in der Stunde schon (gültige Vertretung für den Kurs eines anderen).
   bool VertrittSchon(TDateTime datum, int std) const;
   // Sein erster Kurs in der Zelle des Tages fällt aus, weil alle Klassen fehlen.
@@ -55,7 +55,7 @@ class TLehrer : public TSollElement {
   bool HatKursNichtAngerechnet() const;
   // Die Fächerauswahl: je Fach ein Eintrag (KursPopZeile des Fachs), Spaltenumbruch.
   TMenue FachPopupFuellen();
-  void MerkePopFach(TFach* theFach) { fPopFach = theFach; }
+  void MerkePopFach(TFach* fach) { fPopFach = fach; }
   // "Neuer Kurs": ein Kurs mit dem Lehrer und seinem Stammraum und den Vorgabestunden; öffnet das
   // Kursfenster.
   TKurs* NeuerKurs();

@@ -4,9 +4,9 @@ TParListe::TParListe() {
   Entleeren();
 }
 
-void TParListe::Loesche(const TKopplung* theKopplung) {
+void TParListe::Loesche(const TKopplung* kopplung) {
   for (auto& eintrag : fListe)
-    if (eintrag == theKopplung) eintrag = nullptr;
+    if (eintrag == kopplung) eintrag = nullptr;
 }
 
 void TParListe::Entleeren() {

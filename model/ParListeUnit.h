@@ -15,7 +15,7 @@ class TParListe {
   std::vector<TKopplung*> fListe;
 
   // Ersetzt jedes Vorkommen der Kopplung durch einen leeren Eintrag.
-  void Loesche(const TKopplung* theKopplung);
+  void Loesche(const TKopplung* kopplung);
   // Ein neues leeres Raster.
   void Entleeren();
 };

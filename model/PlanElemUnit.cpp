@@ -12,29 +12,29 @@ TPlanElement::TPlanElement() {
   for (int w = 1; w <= fSperrung.WochenZahl(); ++w) fSperrung.SetWoche(w, s.fGrWoElem);
 }
 
-void TPlanElement::KopiereSperrung(const TWochBereich& theWoBereich) {
+void TPlanElement::KopiereSperrung(const TWochBereich& bereich) {
   const TWochenSpanne s = WochenArgument(-1);
   for (int w = s.von; w <= s.bis; ++w)
     for (int t = 1; t <= 7; ++t)
       for (int h = 1; h <= 16; ++h)
         fSperrung.SetWocheTagStd(
-            w, t, h, theWoBereich.GetWocheTagStd(w, t, h) && !fBesetzung.GetWocheTagStd(w, t, h));
+            w, t, h, bereich.GetWocheTagStd(w, t, h) && !fBesetzung.GetWocheTagStd(w, t, h));
   SchuleGeaendert();
 }
 
 TListe<TKurs> TPlanElement::KurseFinden(int woche, int tag, int std,
-                                        const TElement* theElement) const {
+                                        const TElement* element) const {
   TListe<TKurs> liste;
   if (!fBesetzung.GetWocheTagStd(woche, tag, std)) return liste;
   const TWochenSpanne s = WochenArgument(woche);
   for (TKurs* k : fKurse) {
     if (!k->fBesetzung.GetWocheTagStd(woche, tag, std)) continue;
-    if (theElement) {
+    if (element) {
       bool imRaum = false;
       for (int w = s.von; w <= s.bis && !imRaum; ++w) {
         const TSetzung* setzung = k->SetzungFinden(w, tag, std);
         imRaum = setzung &&
-                 static_cast<const void*>(setzung->fRaum) == static_cast<const void*>(theElement);
+                 static_cast<const void*>(setzung->fRaum) == static_cast<const void*>(element);
       }
       if (!imRaum) continue;
     }

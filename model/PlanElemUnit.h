@@ -19,10 +19,10 @@ class TPlanElement : public TElement {
   TFenster* fPlnFenster = nullptr;
   TDateTime fLetzteAenderung = 0;
 
-  // Gesperrt := in theWoBereich gesetzt und nicht besetzt (Arbeitswoche); markiert geändert.
-  void KopiereSperrung(const TWochBereich& theWoBereich);
-  // Die Kurse mit einer Setzung in der Zelle (bei theElement nur solche in diesem Raum).
-  TListe<TKurs> KurseFinden(int woche, int tag, int std, const TElement* theElement) const;
+  // Gesperrt := in bereich gesetzt und nicht besetzt (Arbeitswoche); markiert geändert.
+  void KopiereSperrung(const TWochBereich& bereich);
+  // Die Kurse mit einer Setzung in der Zelle (bei element nur solche in diesem Raum).
+  TListe<TKurs> KurseFinden(int woche, int tag, int std, const TElement* element) const;
   // Der Tag als 16 Buchstaben: F frei, S gesperrt, E/G/K/L Unterricht, U Lücke.
   std::string SVZeile(int woche, int tag) const;
   // Lücken in der aktuellen Woche.
@@ -34,10 +34,9 @@ class TPlanElement : public TElement {
   bool Abwesend(TDateTime datum, int std) const;
   // Menüs der Planfenster: jeder Kurs des Elements trägt seine Einträge ein
   // (planning/PlanMenueUnit.cpp).
-  void ErzeugePlnMenu(TMenue& dasPopMenu, bool mitInfo, int tag, int std, const TRaum* theRaum,
-                      int art);
-  void ErzeugePlnKoppMenu(TMenue& dasPopMenu, bool mitInfo, int tag, int std);
-  void ErzeugeRechtsMenu(TMenue& thePopupMenu);
+  void ErzeugePlnMenu(TMenue& menue, bool mitInfo, int tag, int std, const TRaum* raum, int art);
+  void ErzeugePlnKoppMenu(TMenue& menue, bool mitInfo, int tag, int std);
+  void ErzeugeRechtsMenu(TMenue& menue);
   // Zeichnet das Planfenster neu.
   void PlanRefresh();
   // Stempelt die Zeit der letzten Planänderung.

@@ -516,13 +516,13 @@ TEigenListe<TFehl>* TSchule::FehlMenge(TKuerzelArt art) {
   }
 }
 
-std::string TSchule::FehlGrund(TDateTime datum, const TPlanElement* thePlanElem) const {
-  if (!thePlanElem) return "(-)";
-  const TEigenListe<TFehl>* menge = const_cast<TSchule*>(this)->FehlMenge(thePlanElem->Art());
+std::string TSchule::FehlGrund(TDateTime datum, const TPlanElement* element) const {
+  if (!element) return "(-)";
+  const TEigenListe<TFehl>* menge = const_cast<TSchule*>(this)->FehlMenge(element->Art());
   if (!menge) return "(-)";
   const TFehl* letzte = nullptr;
   for (const TFehl* f : *menge)
-    if (f->fElement == thePlanElem && std::floor(f->fDatum) == std::floor(datum)) letzte = f;
+    if (f->fElement == element && std::floor(f->fDatum) == std::floor(datum)) letzte = f;
   if (!letzte) return "(-)";
   return "(" + letzte->fGrund.str() + ")";
 }

@@ -192,7 +192,7 @@ class TSchule {
   // Abwesenheiten.
   TEigenListe<TFehl>* FehlMenge(TKuerzelArt art);
   // "(" Grund ")" der letzten Abwesenheit des Elements an dem Tag, sonst "(-)".
-  std::string FehlGrund(TDateTime datum, const TPlanElement* thePlanElem) const;
+  std::string FehlGrund(TDateTime datum, const TPlanElement* element) const;
 
  private:
   void SetzeAufWochen(int n);

@@ -17,8 +17,8 @@ std::int32_t TSollElement::GetSoll(int woche) const {
   return fSoll.GetWochenStunde(woche);
 }
 
-void TSollElement::KopiereSoll(std::int32_t theSoll) {
-  fSoll.SetWochenStunde(-1, theSoll);
+void TSollElement::KopiereSoll(std::int32_t soll) {
+  fSoll.SetWochenStunde(-1, soll);
   SchuleGeaendert();
 }
 
@@ -27,14 +27,14 @@ void TSollElement::AendereSoll(std::int32_t n) {
   FensterRefresh();
 }
 
-std::string TSollElement::KursPopZeile(const TFach* theFach, int art) const {
+std::string TSollElement::KursPopZeile(const TFach* fach, int art) const {
   std::int32_t dies = 0, andere = 0;
   for (const TKurs* k : fKurse) {
     const bool nichtGezaehlt =
         (art == leh && k->fNichtZaehlenLe) || (art == kla && k->fNichtZaehlenKl);
     if (nichtGezaehlt) continue;
     const std::int32_t wert = k->fStunden.GetWochenStunde(0) * k->fFaktor;
-    if (k->fFach == theFach)
+    if (k->fFach == fach)
       dies += wert;
     else
       andere += wert;

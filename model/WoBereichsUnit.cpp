@@ -62,20 +62,20 @@ bool TWochBereich::GetWocheTagStd(int woche, int tag, int std) const {
   return false;
 }
 
-void TWochBereich::ReinigeSperrung(TWochBereich& theSperrung) const {
-  const int n = std::min({Standard().fMaxWocheNeu, WochenZahl(), theSperrung.WochenZahl()});
+void TWochBereich::ReinigeSperrung(TWochBereich& sperrung) const {
+  const int n = std::min({Standard().fMaxWocheNeu, WochenZahl(), sperrung.WochenZahl()});
   for (int w = 1; w <= n; ++w)
     for (int t = 1; t <= 7; ++t) {
       const std::uint32_t hier = GetWocheTag(w, t) & 0xFFFFu;
-      theSperrung.SetWocheTag(w, t, theSperrung.GetWocheTag(w, t) & ~hier);
+      sperrung.SetWocheTag(w, t, sperrung.GetWocheTag(w, t) & ~hier);
     }
 }
 
-void TWochBereich::OrBereich(const TWochBereich& theBereich) {
-  const int n = std::min({Standard().fMaxWocheNeu, WochenZahl(), theBereich.WochenZahl()});
+void TWochBereich::OrBereich(const TWochBereich& bereich) {
+  const int n = std::min({Standard().fMaxWocheNeu, WochenZahl(), bereich.WochenZahl()});
   for (int w = 1; w <= n; ++w)
     for (int t = 1; t <= 7; ++t)
-      SetWocheTag(w, t, GetWocheTag(w, t) | (theBereich.GetWocheTag(w, t) & 0xFFFFu));
+      SetWocheTag(w, t, GetWocheTag(w, t) | (bereich.GetWocheTag(w, t) & 0xFFFFu));
 }
 
 void TWochBereich::AndOrBereich(const TWochBereich& a, const TWochBereich& b) {

@@ -24,10 +24,10 @@ class TWochBereich {
   void SetWocheTagStd(int woche, int tag, int std, bool wert);
   // Woche nach dem Wochenargument (0: ODER über alle Wochen).
   bool GetWocheTagStd(int woche, int tag, int std) const;
-  // Löscht in theSperrung jede Zelle, die hier gesetzt ist.
-  void ReinigeSperrung(TWochBereich& theSperrung) const;
-  // Setzt hier jede Zelle, die in theBereich gesetzt ist.
-  void OrBereich(const TWochBereich& theBereich);
+  // Löscht in sperrung jede Zelle, die hier gesetzt ist.
+  void ReinigeSperrung(TWochBereich& sperrung) const;
+  // Setzt hier jede Zelle, die in bereich gesetzt ist.
+  void OrBereich(const TWochBereich& bereich);
   // Für jede Zelle: hier := hier UND (A ODER B).
   void AndOrBereich(const TWochBereich& a, const TWochBereich& b);
   // Wahr, wenn jedes Tageswort (Tage 1..fMaxTageNeu) in allen Wochen gleich ist.

@@ -312,9 +312,8 @@ TImportErgebnis TImport::ImportAusBytes(const std::vector<std::uint8_t>& daten,
       // Eine weitere Zeile desselben Kurses: nur ihre Klasse zählt.
       if (!kurs || !klasse || kurs->fKlassen.ListeElemEnthalten(klasse)) continue;
       kurs->fKlassen.ListeAnhaengen(klasse);
-      if (!klasse->fKurse.ListeElemEnthalten(kurs))
-        klasse->fKurse.ListeEinfuegen(
-            kurs, [](const TKurs* a, const TKurs* b) { return KlassenKursVergleich(a, b); });
+      // Die erste Klasse eines Kurses ohne Klasse ändert seine Sortierschlüssel.
+      kurs->ElementeEintragen();
       if (kurs->fFach) kurs->fFach->NeueKlasse(klasse);
       for (const TSetzung* s : kurs->fSetzungen) {
         klasse->fBesetzung.SetWocheTagStd(s->fWoche, s->fTag, s->fStunde, true);

@@ -23,10 +23,6 @@ std::string Zahl(std::int64_t z) {
   return std::to_string(z);
 }
 
-auto KursOrdnung() {
-  return [](const TKurs* a, const TKurs* b) { return KursVergleich(a, b); };
-}
-
 // Setzungen eines Kurses nach Tag, dann Stunde.
 int SetzungsOrdnung(const TSetzung* a, const TSetzung* b) {
   if (a->fTag != b->fTag) return a->fTag < b->fTag ? -1 : 1;
@@ -290,24 +286,15 @@ class TLeser {
     k->fLehrer = lehrer;
     k->fKopplung = kopplung;
     k->fFach = fach;
-    k->BerechneReihe();
-    if (lehrer) {
-      lehrer->fKurse.ListeEinfuegen(k, KursOrdnung());
-      if (fach) {
-        NachReiheEinfuegen(lehrer->fFaecher, fach);
-        NachReiheEinfuegen(fach->fLehrer, lehrer);
-      }
+    // In Kursreihenfolge bei den Elementen und in der Kursliste der Schule, auch wenn die Sätze
+    // der Datei in anderer Folge stehen.
+    k->ElementeEintragen();
+    if (lehrer && fach) {
+      NachReiheEinfuegen(lehrer->fFaecher, fach);
+      NachReiheEinfuegen(fach->fLehrer, lehrer);
     }
-    for (TKlasse* kl : k->fKlassen) {
-      if (!Enthalten(kl->fKurse, k))
-        kl->fKurse.ListeEinfuegen(
-            k, [](const TKurs* a, const TKurs* c) { return KlassenKursVergleich(a, c); });
-      if (fach) NachReiheEinfuegen(fach->fKlassen, kl);
-    }
-    if (kopplung) kopplung->fKurse.ListeEinfuegen(k, KursOrdnung());
-    if (fach) fach->fKurse.ListeEinfuegen(k, KursOrdnung());
-    for (TRaum* r : k->fRaeume)
-      if (!Enthalten(r->fKurse, k)) r->fKurse.ListeEinfuegen(k, KursOrdnung());
+    if (fach)
+      for (TKlasse* kl : k->fKlassen) NachReiheEinfuegen(fach->fKlassen, kl);
   }
 
   void Setzung(TKurs* k, TFach* fach) {

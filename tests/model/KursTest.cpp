@@ -1,6 +1,8 @@
 // Kurse: Anlegen, Reihenfolge, Stunden, Räume, Statistik, Fragen vor dem Ändern, Löschen.
 #include <gtest/gtest.h>
 
+#include <deque>
+
 #include "model/KursHilfe.h"
 #include "model/DatumUnit.h"
 
@@ -131,6 +133,53 @@ TEST_F(KursTest, ErgaenzenHaeltDieSchuleUndJedesElementInKursfolge) {
   x->KlasseErgaenzen(schule.HoleKlasse("5b"));
   y->KopplungErgaenzen(ko);
   EXPECT_TRUE(alleInFolge());
+}
+
+TEST_F(KursTest, ElementeEintragenOrdnetStillInJedeListeEin) {
+  TLehrer* a = schule.HoleLehrer("A");
+  TKlasse* k5 = schule.HoleKlasse("5a");
+  TKlasse* k6 = schule.HoleKlasse("6a");
+  TKopplung* ko = schule.HoleKopplung("K");
+  TFach* m = schule.HoleFach("M");
+  TRaum* r = schule.HoleRaum("R");
+  TKurs* y = TKurs::IKurs(a, k6, ko, m, r, 2);
+  TKurs* z = TKurs::IKurs(a, k5, ko, m, r, 2);
+  TKurs* x = TKurs::IKurs(nullptr, nullptr, nullptr, nullptr, nullptr, 2);
+  ASSERT_EQ(schule.fKursMenge[0], x);  // ohne Elemente vorn
+  // Die Verknüpfungen des Kurses gesetzt, wie sie beim Lesen entstehen: die Elemente kennen ihn
+  // noch nicht.
+  x->fLehrer = a;
+  x->fKopplung = ko;
+  x->fFach = m;
+  x->fKlassen.ListeAnhaengen(k5);
+  x->fKlassen.ListeAnhaengen(k6);
+  x->fRaeume.ListeAnhaengen(r);
+  std::deque<TFakeFenster> fenster;
+  const std::vector<TElement*> elemente{a, k5, k6, ko, m, r};
+  for (TElement* e : elemente) e->fDepFenster = &fenster.emplace_back(0);
+  schule.SetDirty(false);
+  const int sichernAufrufe = env.fenster.fSichernAufrufe;
+
+  x->ElementeEintragen();
+  x->ElementeEintragen();  // ein zweites Mal: nichts doppelt
+
+  // 5a vor 6a, bei gleichen Schlüsseln die Folge des Anlegens.
+  const std::vector<TKurs*> zxy{z, x, y};
+  EXPECT_EQ(schule.fKursMenge.Kopie(), zxy);
+  for (TElement* e : std::vector<TElement*>{a, ko, m, r})
+    EXPECT_EQ(e->fKurse.Kopie(), zxy) << e->fKuerzel.str();
+  EXPECT_EQ(k5->fKurse.Kopie(), (std::vector<TKurs*>{z, x}));
+  EXPECT_EQ(k6->fKurse.Kopie(), (std::vector<TKurs*>{x, y}));
+  EXPECT_FALSE(schule.fDirty);
+  EXPECT_EQ(env.fenster.fSichernAufrufe, sichernAufrufe);
+  for (const TFakeFenster& f : fenster) EXPECT_EQ(f.fUpdates + f.fRefreshs, 0);
+  EXPECT_TRUE(env.dialog.fProtokoll.empty());
+
+  // Dagegen meldet das Ergänzen: Fenster und Änderungsmarke.
+  x->FachErgaenzen(m);
+  EXPECT_GT(fenster[4].fUpdates + fenster[4].fRefreshs, 0);
+  EXPECT_TRUE(schule.fDirty);
+  for (TElement* e : elemente) e->fDepFenster = nullptr;
 }
 
 TEST_F(KursTest, WocheNullSummiertUndVerplanteStundenZaehlenJeWoche) {

@@ -6,6 +6,8 @@
 
 #include "BelegungsPruefung.h"
 #include "TestUmgebung.h"
+#include "model/FachUnit.h"
+#include "model/KlassenUnit.h"
 #include "output/ExportSchuleHilfe.h"
 #include "output/ExportUnit.h"
 #include "persistence/ImportUnit.h"
@@ -212,6 +214,21 @@ TEST_F(ImportTest, FolgezeilenZweiteSetzungInDerZelleUndDateiende) {
   EXPECT_TRUE(k13->fNichtZaehlenLe);
   EXPECT_TRUE(k13->fBesetzung.GetWocheTagStd(1, 3, 4));
   EXPECT_TRUE(BelegungenStimmen(s));
+}
+
+TEST_F(ImportTest, ErsteKlasseAusFolgezeileOrdnetDenKursEin) {
+  // Kurs 1 beginnt ohne Klasse und bekommt 5a erst aus seiner Folgezeile: danach steht er hinter
+  // dem klassenlosen Kurs 2, in der Kursliste der Schule wie bei Lehrer und Fach.
+  const std::string text = Zeile("1", "A", "") + Zeile("1", "A", "5a") + Zeile("2", "B", "");
+  ASSERT_TRUE(Import(text).Importiert) << Letzte().Text();
+  const TSchule& s = Schule();
+  ASSERT_EQ(s.fKursMenge.size(), 2u);
+  const TKurs* eins = s.fKursMenge[1];
+  ASSERT_EQ(eins->OhneRaumZeile(), "A D 5a");
+  EXPECT_EQ(s.fKursMenge[0]->OhneRaumZeile(), "B D");
+  EXPECT_EQ(eins->fReihe1, eins->fKlassen[0]->fReihe * 1000 + eins->fFach->fReihe);
+  EXPECT_EQ(eins->fFach->fKurse.Kopie(), s.fKursMenge.Kopie());
+  EXPECT_EQ(eins->fKlassen[0]->fKurse.ListeElemNr(eins), 1);
 }
 
 TEST_F(ImportTest, LeereDateiUndUtf8) {
