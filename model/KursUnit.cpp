@@ -114,6 +114,20 @@ int KlassenKursVergleich(const TKurs* a, const TKurs* b) {
   return KursVergleich(a, b);
 }
 
+void KurseNeuSortieren() {
+  TSchule& schule = Schule();
+  for (TKurs* k : schule.fKursMenge) k->BerechneReihe();
+  schule.fKursMenge.ListeSort(KursOrdnung());
+  for (TKuerzelArt art :
+       {TKuerzelArt::leh, TKuerzelArt::kla, TKuerzelArt::kop, TKuerzelArt::fac, TKuerzelArt::rau})
+    for (TElement* e : schule.Elemente(art)) {
+      if (art == TKuerzelArt::kla)
+        e->fKurse.ListeSort(KlassenKursOrdnung());
+      else
+        e->fKurse.ListeSort(KursOrdnung());
+    }
+}
+
 // Jede Kursänderung zeichnet die offenen UV-Tabellen neu (sie zeigen Stunden und Namen der Kurse).
 static void UVTabellenAuffrischen() {
   if (!SchuleVorhanden()) return;

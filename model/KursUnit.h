@@ -283,3 +283,6 @@ int KursVergleich(const TKurs* a, const TKurs* b);
 // Die Variante für die Kursliste einer Klasse: bei Sortierung nach Klassen entscheidet bei
 // verschiedenen Fächern das Fach (ein Kurs ohne Fach zuerst).
 int KlassenKursVergleich(const TKurs* a, const TKurs* b);
+// Sortierschlüssel aller Kurse neu; die Kursliste der Schule und jedes Lehrers, jeder Klasse,
+// Kopplung, jedes Fachs und Raums neu sortiert (nach einer Änderung der Sortierart).
+void KurseNeuSortieren();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 #include <string>
+#include <vector>
 
 #include "model/FachUnit.h"
 #include "model/KlassenUnit.h"
@@ -63,14 +64,6 @@ bool SperrungReinigen(const TWochBereich& belegt, TWochBereich& sperrung) {
   return !(vorher == sperrung);
 }
 
-auto KursFolge() {
-  return [](const TKurs* a, const TKurs* b) { return KursVergleich(a, b); };
-}
-
-auto KlassenKursFolge() {
-  return [](const TKurs* a, const TKurs* b) { return KlassenKursVergleich(a, b); };
-}
-
 class TKonsistenz {
  public:
   TKonsistenz(TSchule& schule, const TFehlerAusgabe& aus) : fSchule(schule), fAus(aus) {}
@@ -126,9 +119,6 @@ class TKonsistenz {
           // sich; so bleibt beim Löschen des Kurses kein Verweis im Raum zurück.
           k.RaumErgaenzen(r, true);
           Reparatur();
-        } else if (!r->fKurse.ListeElemEnthalten(&k)) {
-          r->fKurse.ListeEinfuegen(&k, KursFolge());
-          Reparatur();
         }
       }
     }
@@ -141,27 +131,28 @@ class TKonsistenz {
         k.fStunden.SetWochenStunde(w, zahl[static_cast<std::size_t>(w)]);
         Reparatur();
       }
-    // Der Kurs steht in den Kurslisten seiner Elemente.
-    auto aufnehmen = [&](TElement* e, bool klasse) {
-      if (!e || e->fKurse.ListeElemEnthalten(&k)) return;
-      if (klasse)
-        e->fKurse.ListeEinfuegen(&k, KlassenKursFolge());
-      else
-        e->fKurse.ListeEinfuegen(&k, KursFolge());
-      Reparatur();
-    };
-    aufnehmen(k.fLehrer, false);
-    aufnehmen(k.fKopplung, false);
-    aufnehmen(k.fFach, false);
-    for (TKlasse* kl : k.fKlassen.Kopie()) aufnehmen(kl, true);
-    for (TRaum* r : k.fRaeume.Kopie()) aufnehmen(r, false);
-    for (TRaum* r : k.fRaumErgaenzt.Kopie()) {
-      aufnehmen(r, false);
+    // Ein später ergänzter Raum gehört auch zu den Räumen des Kurses.
+    for (TRaum* r : k.fRaumErgaenzt.Kopie())
       if (!k.fRaeume.ListeElemEnthalten(r)) {
         k.fRaeume.ListeAnhaengen(r);
         Reparatur();
       }
-    }
+    // Der Kurs steht in den Kurslisten seiner Elemente: jede fehlende Verknüpfung zählt als
+    // Reparatur, eingetragen werden sie zusammen.
+    std::vector<TElement*> fehlend;
+    auto pruefen = [&](TElement* e) {
+      if (e && !e->fKurse.ListeElemEnthalten(&k) &&
+          std::find(fehlend.begin(), fehlend.end(), e) == fehlend.end())
+        fehlend.push_back(e);
+    };
+    pruefen(k.fLehrer);
+    pruefen(k.fKopplung);
+    pruefen(k.fFach);
+    for (TKlasse* kl : k.fKlassen) pruefen(kl);
+    for (TRaum* r : k.fRaeume) pruefen(r);
+    if (fehlend.empty()) return;
+    k.ElementeEintragen();
+    for (std::size_t i = 0; i < fehlend.size(); ++i) Reparatur();
   }
 
   // Lehrer und Räume: eine frische Belegung aus den Setzungen ihrer Kurse.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/DatumUnit.h"
+#include "model/KursUnit.h"
 #include "model/SchulUnit.h"
 #include "planning/SetzungUnit.h"
 
@@ -278,22 +279,6 @@ TKursWerte KursWerteAusStandard() {
 std::optional<int> EinzelStdVorschlag(int kursStd, int stdProTag) {
   if (kursStd <= 0 || stdProTag < 1) return std::nullopt;
   return stdProTag == 1 ? kursStd : kursStd % stdProTag;
-}
-
-void KurseNeuSortieren() {
-  TSchule& schule = Schule();
-  for (TKurs* k : schule.fKursMenge) k->BerechneReihe();
-  const auto ordnung = [](const TKurs* a, const TKurs* b) { return KursVergleich(a, b); };
-  schule.fKursMenge.ListeSort(ordnung);
-  for (TKuerzelArt art :
-       {TKuerzelArt::leh, TKuerzelArt::kla, TKuerzelArt::kop, TKuerzelArt::fac, TKuerzelArt::rau})
-    for (TElement* e : schule.Elemente(art)) {
-      if (art == TKuerzelArt::kla)
-        e->fKurse.ListeSort(
-            [](const TKurs* a, const TKurs* b) { return KlassenKursVergleich(a, b); });
-      else
-        e->fKurse.ListeSort(ordnung);
-    }
 }
 
 void KursvorgabenUebernehmen(const TKursWerte& w) {

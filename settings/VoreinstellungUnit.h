@@ -110,8 +110,6 @@ struct TKursWerte {
 TKursWerte KursWerteAusStandard();
 // Vorschlag der Einzelstunden nach einer Änderung von "Stunden pro Tag"; nichts bei 0 Stunden.
 std::optional<int> EinzelStdVorschlag(int kursStd, int stdProTag);
-// Sortierschlüssel aller Kurse neu, Kursliste der Schule und jedes Elements neu sortiert.
-void KurseNeuSortieren();
 // "Ok": speichert; bei geänderter Sortierung "Die Kurse werden sortiert." und neu sortieren.
 void KursvorgabenUebernehmen(const TKursWerte& w);
 // Die neun Kästchen des Kopierwerkzeugs, in der Reihenfolge des Kopierens.

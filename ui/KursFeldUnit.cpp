@@ -123,15 +123,9 @@ bool NvpAendern(TKurs& kurs, bool an, bool auffrischen) {
   if (kurs.fNichtVerplanen == an) return true;
   kurs.fNichtVerplanen = an;
   if (!an && kurs.HatNegativeStunden()) kurs.EntferneNegativeStunden();
-  // Neu einsortieren, damit die Kursliste der Schule geordnet bleibt.
-  TSchule& schule = Schule();
-  if (schule.fKursMenge.ListeElemEnthalten(&kurs)) {
-    std::unique_ptr<TKurs> halter = schule.fKursMenge.ListeHerausnehmen();
-    kurs.BerechneReihe();
-    schule.KursAufnehmen(std::move(halter));
-  } else {
-    kurs.BerechneReihe();
-  }
+  // Die Sortierschlüssel hängen an den Stunden (gestrichene negative, zuvor geänderte): der Kurs
+  // rückt in der Kursliste der Schule und in denen seiner Elemente an seinen Platz.
+  kurs.ElementeEintragen();
   Nachher(kurs, auffrischen);
   return true;
 }

@@ -87,6 +87,26 @@ TEST_F(PruefTest, KonsistenzBessertAusUndMarkiertGeaendert) {
   EXPECT_FALSE(s.fDirty);
 }
 
+TEST_F(PruefTest, FehlendeKurslisteneintraegeJeEinmalAusgebessertAnIhremPlatz) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 4);
+  TKurs* b = Kurs(l1, fD, {k5a}, {r1}, nullptr, 2);
+  for (TElement* e : std::initializer_list<TElement*>{l1, k5a, fD, r1})
+    e->fKurse.ListeElemEntfernen(a);
+  a->fRaeume.ListeAnhaengen(r1);  // doppelt: nur eine Reparatur
+  s.SetDirty(false);
+  u.dialog.fPiepser = 0;
+  EXPECT_TRUE(Zeilen(KonsistenzTest, TFehlerArt::klein).empty());
+  EXPECT_EQ(u.dialog.fPiepser, 4);
+  EXPECT_TRUE(s.fDirty);
+  // Mehr Stunden zuerst, in jeder Liste einmal.
+  const std::vector<TKurs*> folge{a, b};
+  for (TElement* e : std::initializer_list<TElement*>{l1, k5a, fD, r1})
+    EXPECT_EQ(e->fKurse.Kopie(), folge) << e->fKuerzel.str();
+  u.dialog.fPiepser = 0;
+  EXPECT_TRUE(Zeilen(KonsistenzTest, TFehlerArt::kein).empty());
+  EXPECT_EQ(u.dialog.fPiepser, 0);
+}
+
 TEST_F(PruefTest, BrueckenFehlendeRaeumeUndStunden) {
   TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 4);
   TKurs* b = Kurs(l2, fM, {k5b}, {}, nullptr, 3);

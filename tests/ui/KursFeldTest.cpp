@@ -123,6 +123,12 @@ TEST_F(KursFeldTest, NichtVerplanenErlaubtNegativeStundenUndSortiertNeu) {
   EXPECT_EQ(schule.fKursMenge.ListeElemNr(zweiter), 1);
   EXPECT_EQ(schule.fKursMenge.ListeElemNr(kurs), 2);
   EXPECT_EQ(schule.fKursMenge.ListeZahlElemente(), 2);
+  // Ebenso bei Lehrer, Klasse, Fach und Raum, einmal.
+  const std::vector<TKurs*> folge{zweiter, kurs};
+  EXPECT_EQ(mue->fKurse.Kopie(), folge);
+  EXPECT_EQ(k5a->fKurse.Kopie(), folge);
+  EXPECT_EQ(ma->fKurse.Kopie(), folge);
+  EXPECT_EQ(r101->fKurse.Kopie(), std::vector<TKurs*>{kurs});
   // Ein verplanbarer Kurs bekommt keine negativen Stunden.
   EXPECT_FALSE(KursFeld::StundenAendern(*kurs, -1, false));
   // Mit Setzungen lässt sich der Schalter nicht ändern.
