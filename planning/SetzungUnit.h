@@ -30,7 +30,7 @@ class TSetzung {
 
   // Die Stunde liegt am Rand des Tages der Klasse: alle späteren Stunden (bis 16) oder alle
   // früheren (ab 1) sind für die Klasse frei. Stunde 1 und 16 liegen immer am Rand.
-  bool AmRand(const TKlasse* theKlasse) const;
+  bool AmRand(const TKlasse* klasse) const;
   // Das Datum passt nicht zu der Stunde: anderer Wochentag, andere Woche des Zyklus, Ferientag,
   // oder die Stunde hat an dem Tag schon eine Vertretung.
   bool UngeeigneterTag(TDateTime datum) const;

@@ -153,10 +153,10 @@ TVertrForm::~TVertrForm() {
   if (SchuleVorhanden() && fAngemeldet) Abmelden();
 }
 
-void TVertrForm::IVertrForm(TDateTime theDatum) {
+void TVertrForm::IVertrForm(TDateTime datum) {
   if (!SchuleVorhanden()) return;
   TDirtyBewahrer bewahrer;
-  const TDateTime d = TagMittags(theDatum);
+  const TDateTime d = TagMittags(datum);
   if (PlanversionFolgen(d)) {
     if (TTamrelPalette* p = Palette()) p->AktualisierePalette();
     if (!fAngemeldet) Anmelden();

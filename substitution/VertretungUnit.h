@@ -59,10 +59,10 @@ class TVertretung {
   // Trägt einen Vertreter ein, einfach (statt = nichts) oder statt einer eigenen Stunde. Jede
   // Behinderung ist eine Frage "Lehrer fehlt"; falsch, wenn der Benutzer mit "Nein" abbricht
   // oder nichts zu tun war (derselbe Vertreter).
-  bool TrageLehrerEin(TLehrer* theLehrer, const TStatt* statt);
+  bool TrageLehrerEin(TLehrer* lehrer, const TStatt* statt);
   // Trägt einen Raum ein (nichts: keiner). Behinderungen fragen "Raum ist besetzt"; falsch bei
   // "Nein" oder wenn die Vertretung dabei wegfällt.
-  bool TrageRaumEin(TRaum* theRaum);
+  bool TrageRaumEin(TRaum* raum);
   // "Frei": die Stunde fällt aus; falsch, wenn sie es schon tat.
   bool Frei();
   // "Löschen": im Lehrermodus den Vertreter, sonst den Raum austragen.
@@ -70,14 +70,14 @@ class TVertretung {
   // "Anrechnen": das Kästchen; bucht beim Vertreter um.
   void Anrechnen(bool angerechnet);
   // "Fach": ein anderes Fach für diesen Tag.
-  void SetzeFach(TFach* theFach);
+  void SetzeFach(TFach* fach);
   // "Wie am": je andere Vertretung derselben Setzung mit Vertreter ein Eintrag
   // (ZeitZeile + " " + Kürzel des Vertreters, UTF-8); Aktion: WieAuswahl.
-  void ErzeugeWieMenu(TMenue& thePopup);
+  void ErzeugeWieMenu(TMenue& menue);
   // Übernimmt Lehrer, Fach und Raum einer anderen Vertretung derselben Stunde.
   void WieAuswahl(TVertretung* andere);
   // Die Bemerkungen als Menüeinträge (nur nicht leere, UTF-8).
-  void ErzeugeInfoMenu(TMenue& thePopup) const;
+  void ErzeugeInfoMenu(TMenue& menue) const;
 
   // Texte (Windows-1252).
   std::string ZeitZeile(bool alsBemerkung) const;

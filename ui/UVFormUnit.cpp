@@ -69,17 +69,17 @@ bool TUVForm::SchalterO() const {
 
 // ---- Aufbau ----
 
-void TUVForm::IUVForm(TUVTab* theUVTab) {
-  if (!theUVTab) return;
+void TUVForm::IUVForm(TUVTab* tab) {
+  if (!tab) return;
   TSchule& schule = Schule();
   const bool warAktiv = schule.fAktivesFenster == this;
-  if (theUVTab != fUVTab) {
+  if (tab != fUVTab) {
     if (fAngemeldet) {
       fAngemeldet = false;
       schule.FensterAbmelden(this);
     }
     if (fUVTab && fUVTab->fDepFenster == this) fUVTab->fDepFenster = nullptr;
-    fUVTab = theUVTab;
+    fUVTab = tab;
   }
   fUVTab->fDepFenster = this;
   const QString titel = T(Titel());
@@ -164,28 +164,28 @@ void TUVForm::Groesse() {
 
 // ---- Operationen ----
 
-void TUVForm::KursEinfuegen(TKurs* theKurs) {
-  if (fRaster.KursEinfuegen(theKurs)) Uebertragen();
+void TUVForm::KursEinfuegen(TKurs* kurs) {
+  if (fRaster.KursEinfuegen(kurs)) Uebertragen();
 }
 
-void TUVForm::KursLoeschen(TKurs* theKurs) {
-  fRaster.KursLoeschen(theKurs);
+void TUVForm::KursLoeschen(TKurs* kurs) {
+  fRaster.KursLoeschen(kurs);
   Uebertragen();
 }
 
-void TUVForm::SpalteEinfuegen(int col, TKlasse* theKlasse) {
-  if (!fRaster.SpalteEinfuegen(col, theKlasse)) return;
+void TUVForm::SpalteEinfuegen(int col, TKlasse* klasse) {
+  if (!fRaster.SpalteEinfuegen(col, klasse)) return;
   UVGrid->InsertCol(col);
-  UVGrid->SetObjects(col, 0, theKlasse);
-  UVGrid->SetCells(col, 0, T(U8(theKlasse->fKuerzel.str())));
+  UVGrid->SetObjects(col, 0, klasse);
+  UVGrid->SetCells(col, 0, T(U8(klasse->fKuerzel.str())));
   Groesse();
 }
 
-void TUVForm::ZeileEinfuegen(int row, TKlasse* theKlasse) {
-  if (!fRaster.ZeileEinfuegen(row, theKlasse)) return;
+void TUVForm::ZeileEinfuegen(int row, TKlasse* klasse) {
+  if (!fRaster.ZeileEinfuegen(row, klasse)) return;
   UVGrid->InsertRow(row);
-  UVGrid->SetObjects(0, row, theKlasse);
-  UVGrid->SetCells(0, row, T(U8(theKlasse->fKuerzel.str())));
+  UVGrid->SetObjects(0, row, klasse);
+  UVGrid->SetCells(0, row, T(U8(klasse->fKuerzel.str())));
   Groesse();
 }
 

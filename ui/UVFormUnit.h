@@ -33,16 +33,16 @@ class TUVForm : public QWidget, public TFenster {
   std::int32_t fMouseY = 0;
 
   // (Neu) aufbauen für die Tabelle.
-  void IUVForm(TUVTab* theUVTab);
+  void IUVForm(TUVTab* tab);
   TUVTab* UVTab() const { return fUVTab; }
   const TUVRaster& Raster() const { return fRaster; }
   // Knopf "o": gekoppelte Kurse nennen ihre Kopplung.
   bool SchalterO() const;
 
-  void KursEinfuegen(TKurs* theKurs);
-  void KursLoeschen(TKurs* theKurs);
-  void SpalteEinfuegen(int col, TKlasse* theKlasse);
-  void ZeileEinfuegen(int row, TKlasse* theKlasse);
+  void KursEinfuegen(TKurs* kurs);
+  void KursLoeschen(TKurs* kurs);
+  void SpalteEinfuegen(int col, TKlasse* klasse);
+  void ZeileEinfuegen(int row, TKlasse* klasse);
   void DoCopy();
   // Mitte einer Zelle im sichtbaren Bereich (für Mausereignisse der Tests).
   QPoint ZellPunkt(int col, int row) const;

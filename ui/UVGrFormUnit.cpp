@@ -86,17 +86,16 @@ TUVGrForm::~TUVGrForm() {
   if (SchuleVorhanden()) Abmelden();
 }
 
-void TUVGrForm::IUVGrForm(TUVTab* theUVTab) {
-  if (!theUVTab) return;
+void TUVGrForm::IUVGrForm(TUVTab* tab) {
+  if (!tab) return;
   TSchule& schule = Schule();
   const bool warAktiv = schule.fAktivesFenster == this;
-  if (fAngemeldet && theUVTab != fUVTab) {
+  if (fAngemeldet && tab != fUVTab) {
     fAngemeldet = false;
     schule.FensterAbmelden(this);
   }
-  if (fUVTab && fUVTab != theUVTab && fUVTab->fGrDatFenster == this)
-    fUVTab->fGrDatFenster = nullptr;
-  fUVTab = theUVTab;
+  if (fUVTab && fUVTab != tab && fUVTab->fGrDatFenster == this) fUVTab->fGrDatFenster = nullptr;
+  fUVTab = tab;
   fUVTab->fGrDatFenster = this;
   setWindowTitle(T(Titel()));
   if (!fAngemeldet) {

@@ -23,7 +23,7 @@ class TUVGrForm : public QWidget, public TFenster {
   explicit TUVGrForm(QWidget* parent = nullptr);
   ~TUVGrForm() override;
 
-  void IUVGrForm(TUVTab* theUVTab);
+  void IUVGrForm(TUVTab* tab);
   TUVTab* UVTab() const { return fUVTab; }
 
   QLineEdit* InfoFeld = nullptr;

@@ -468,8 +468,8 @@ TVWahlForm* TVWahlForm::Holen() {
 
 // ---- Anzeigen ----
 
-void TVWahlForm::IVWahlForm(TVertretung* theVertretung) {
-  fWahl.IVWahlForm(theVertretung);
+void TVWahlForm::IVWahlForm(TVertretung* vertretung) {
+  fWahl.IVWahlForm(vertretung);
   if (!fWahl.fVertretung) return;
   const TStandard& st = Standard();
   StdFeld->setText(T(fWahl.StdText()));

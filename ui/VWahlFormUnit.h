@@ -69,7 +69,7 @@ class TVWahlForm : public QWidget, public TFenster {
 
   // Das offene Fenster, oder ein neues (angemeldet, an seinem Platz).
   static TVWahlForm* Holen();
-  void IVWahlForm(TVertretung* theVertretung);
+  void IVWahlForm(TVertretung* vertretung);
 
   TVWahl fWahl{this};
 
