@@ -72,8 +72,7 @@ void VertretungsHakenSetzen() {
 
 // ---- TVertrForm ----
 
-TVertrForm::TVertrForm(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setAttribute(Qt::WA_DeleteOnClose);
+TVertrForm::TVertrForm() : TEinzelForm(&TSchule::fVertrForm) {
   setObjectName(QStringLiteral("VertrForm"));
   VertretungsHakenSetzen();
   auto* layout = new QVBoxLayout(this);
@@ -150,7 +149,7 @@ TVertrForm::TVertrForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 TVertrForm::~TVertrForm() {
-  if (SchuleVorhanden() && fAngemeldet) Abmelden();
+  Abmelden();
 }
 
 void TVertrForm::IVertrForm(TDateTime datum) {
@@ -159,7 +158,7 @@ void TVertrForm::IVertrForm(TDateTime datum) {
   const TDateTime d = TagMittags(datum);
   if (PlanversionFolgen(d)) {
     if (TTamrelPalette* p = Palette()) p->AktualisierePalette();
-    if (!fAngemeldet) Anmelden();
+    if (!Angemeldet()) Anmelden();
     Schule().AlleFensterUpdate();
   }
   fDatum = d;
@@ -178,7 +177,7 @@ void TVertrForm::IVertrForm(TDateTime datum) {
     VertrGrid->SetColWidths(c, breiten[static_cast<std::size_t>(c)]);
     VertrGrid->SetCells(c, 0, T(VertrKopf()[static_cast<std::size_t>(c)]));
   }
-  if (!fAngemeldet) Anmelden();
+  if (!Angemeldet()) Anmelden();
   FensterUpdate();
 }
 
@@ -426,44 +425,11 @@ TFensterLage TVertrForm::Lage() const {
   return {g.x(), g.y(), g.width(), g.height()};
 }
 
-void TVertrForm::Anmelden() {
-  TSchule& s = Schule();
-  s.fVertrForm = this;
-  s.FensterAnmelden(this);
-  fAngemeldet = true;
-}
-
-void TVertrForm::Abmelden() {
+void TVertrForm::BeimAbmelden() {
   if (VertrPopup) VertrPopup->Schliessen();
-  TSchule& s = Schule();
   TStandard& st = Standard();
   st.fVertrLeft = pos().x();
   st.fVertrTop = pos().y();
-  fAngemeldet = false;
-  s.FensterAbmelden(this);
-  if (s.fVertrForm == this) s.fVertrForm = nullptr;
-}
-
-void TVertrForm::Schliessen() {
-  if (fSchliesst) return;
-  fSchliesst = true;
-  if (fAngemeldet) Abmelden();
-  close();
-}
-
-void TVertrForm::closeEvent(QCloseEvent* event) {
-  if (!fSchliesst) {
-    if (!VonHandSchliessen(event, this)) return;
-    fSchliesst = true;
-    if (SchuleVorhanden() && fAngemeldet) Abmelden();
-  }
-  event->accept();
-}
-
-bool TVertrForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden())
-    Schule().FensterAktivieren(this);
-  return QWidget::event(event);
 }
 
 bool TVertrForm::eventFilter(QObject* objekt, QEvent* event) {
@@ -485,7 +451,7 @@ void TVertrForm::keyPressEvent(QKeyEvent* event) {
     Blaettern(event->key() == Qt::Key_Left ? -1 : 1, 0);
     return;
   }
-  QWidget::keyPressEvent(event);
+  TEinzelForm::keyPressEvent(event);
 }
 
 // Zieht der Benutzer am Rand, rastet die Höhe auf ganze Zeilen ein.

@@ -13,6 +13,7 @@
 #include "model/DienstUnit.h"
 #include "model/GlobalUnit.h"
 #include "model/MenueUnit.h"
+#include "ui/EinzelFormUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/QuonGridUnit.h"
 
@@ -24,11 +25,11 @@ class QSpinBox;
 class TFehl;
 class TVertretung;
 
-class TVertrForm : public QWidget, public TFenster {
+class TVertrForm : public TEinzelForm {
   Q_OBJECT
 
  public:
-  explicit TVertrForm(QWidget* parent = nullptr);
+  TVertrForm();
   ~TVertrForm() override;
 
   static constexpr int kArt = 69;
@@ -71,20 +72,17 @@ class TVertrForm : public QWidget, public TFenster {
   void FensterUpdate() override;
   void FensterRefresh() override;
   TFensterLage Lage() const override;
-  void Schliessen() override;
   void AllesAuswaehlen() override;
   void Blaettern(int richtung, unsigned umschalt) override;
 
  protected:
-  bool event(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  // Merkt die Lage in den Einstellungen und schließt ein offenes Menü.
+  void BeimAbmelden() override;
   bool eventFilter(QObject* objekt, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void Anmelden();
-  void Abmelden();
   void Groesse();
   void Zeichnen(QPainter& p, int col, int row, const QRect& rect, const TZellZustand& zustand);
   void DoppelKlick(const TGridMaus& maus);
@@ -92,8 +90,6 @@ class TVertrForm : public QWidget, public TFenster {
   void MenueZeigen(TMenue menue, const QPoint& bildschirm);
   void FehlDialogOeffnen(TKuerzelArt art, TFehl* fehl);
 
-  bool fAngemeldet = false;
-  bool fSchliesst = false;
   bool fMitStrg = false;
   bool fEinrasten = false;
   std::vector<TVertretung*> fZeilen;

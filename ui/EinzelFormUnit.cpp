@@ -29,6 +29,7 @@ int TEinzelForm::Anmelden() {
 
 void TEinzelForm::Abmelden() {
   if (!fAngemeldet) return;
+  if (SchuleVorhanden()) BeimAbmelden();
   fAngemeldet = false;
   if (SchuleVorhanden()) Schule().FensterAbmelden(this);
 }

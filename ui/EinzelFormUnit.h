@@ -1,7 +1,7 @@
 // Ein Fenster, das es für die Schule höchstens einmal gibt ("Fehler", "Stundenverteilung",
-// "Parallele Kopplungen"): es steht auf seinem Platz in der Schule, solange es angemeldet ist.
-// Die Klasse übernimmt das Anmelden und Abmelden, das Schließen von außen und von Hand, das
-// Aktivieren, die Umschalttasten und die Lage für die Schuldatei.
+// "Parallele Kopplungen", "Vertretungen"): es steht auf seinem Platz in der Schule, solange es
+// angemeldet ist. Die Klasse übernimmt das Anmelden und Abmelden, das Schließen von außen und von
+// Hand, das Aktivieren, die Umschalttasten und die Lage für die Schuldatei.
 #pragma once
 
 #include <QWidget>
@@ -28,6 +28,10 @@ class TEinzelForm : public QWidget, public TFenster {
   bool Angemeldet() const { return fAngemeldet; }
   // Meldet das Fenster ab (einmal; die Schule leert dabei seinen Platz).
   void Abmelden();
+  // Läuft beim Abmelden, solange das Fenster noch angemeldet ist: etwa um die Lage zu merken
+  // oder ein offenes Menü zu schließen. Aus dem Destruktor von TEinzelForm erreicht der Aufruf
+  // die abgeleitete Klasse nicht mehr; sie meldet sich deshalb in ihrem eigenen Destruktor ab.
+  virtual void BeimAbmelden() {}
 
   bool event(QEvent* event) override;
   // Nicht bei offenem Aufklappmenü der Palette; mit Alt schließen alle Fenster.

@@ -359,3 +359,40 @@ TEST_F(VertrFormTest, VertreteneStundenAufAbUndRuecksetzen) {
 }
 
 }  // namespace
+
+TEST_F(VertrFormTest, SchliessenMerktDieLageSchliesstDasMenueUndMitAltAlleFenster) {
+  QPointer<TVertrForm> f = Heute();
+  ASSERT_NE(f, nullptr);
+  MueFehlt(f);
+  f->move(137, 91);
+  const QPoint lage = f->pos();
+  ASSERT_NE(st.fVertrLeft, lage.x());
+  // Bei offenem Menü (hier dem eigenen) schließt es sich nicht von Hand.
+  QTest::mouseClick(f->LehrerKnopf, Qt::LeftButton, Qt::ControlModifier);
+  QPointer<TPopupMenue> menue = f->OffenesMenue();
+  ASSERT_NE(menue, nullptr);
+  f->close();
+  ASSERT_NE(f, nullptr);
+  EXPECT_TRUE(f->isVisible());
+  // Von außen geschlossen: das Menü geht mit, die Lage steht in den Einstellungen.
+  f->Schliessen();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(f, nullptr);
+  EXPECT_EQ(menue, nullptr);
+  EXPECT_EQ(Schule().fVertrForm, nullptr);
+  EXPECT_EQ(st.fVertrLeft, lage.x());
+  EXPECT_EQ(st.fVertrTop, lage.y());
+  // Von Hand mit Alt: alle Fenster schließen, der Tagesplan meldet sich ab.
+  f = Heute();
+  ASSERT_NE(f, nullptr);
+  TFakeFenster anderes(FensterArt::LehrerPlan, "Plan MUE");
+  Schule().FensterAnmelden(&anderes);
+  QTest::keyPress(&palette, Qt::Key_Alt, Qt::AltModifier);
+  f->close();
+  QTest::keyRelease(&palette, Qt::Key_Alt, Qt::NoModifier);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(f, nullptr);
+  EXPECT_EQ(anderes.fGeschlossen, 1);
+  EXPECT_EQ(Schule().fVertrForm, nullptr);
+  Schule().FensterAbmelden(&anderes);
+}
