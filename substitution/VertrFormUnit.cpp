@@ -1,13 +1,11 @@
 #include "substitution/VertrFormUnit.h"
 
-#include "ui/QtFensterHilfeUnit.h"
 #include "ui/VWahlFormUnit.h"
 
 #include <QApplication>
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -34,7 +32,6 @@
 #include "substitution/KalenderUnit.h"
 #include "substitution/VStatFormUnit.h"
 #include "substitution/VertrUnit.h"
-#include "ui/FensterSchliessenUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtUmschaltUnit.h"

@@ -1,7 +1,6 @@
 #include "ui/KursFeldUnit.h"
 
 #include <algorithm>
-#include <memory>
 #include <utility>
 
 #include "model/FachUnit.h"
