@@ -36,7 +36,7 @@ TVStatForm::TVStatForm(TFenster* TSchule::*platz) : TEinzelForm(platz) {
   StatGrid->SetRowSelect(true);
   StatGrid->SetMultiSelect(true);
   connect(StatGrid, &TQuonGrid::MausDruck, this, [](const TGridMaus& m) {
-    FensterUmschaltMerken(m.Umschalt & (umShift | umAlt | umCtrl));
+    FensterUmschaltMerken(m.Umschalt & umTasten);
   });
   PositioniereFenster(*this, NeuerFormIndex());
 }

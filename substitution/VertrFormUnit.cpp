@@ -135,7 +135,7 @@ TVertrForm::TVertrForm() : TEinzelForm(&TSchule::fVertrForm) {
   connect(SortGroup, &QButtonGroup::idClicked, this, [this](int i) { SortGroupClick(i); });
   connect(InaktivCheck, &QCheckBox::clicked, this, [this] { InaktivCheckClick(); });
   connect(VertrGrid, &TQuonGrid::MausDruck, this, [](const TGridMaus& m) {
-    FensterUmschaltMerken(m.Umschalt & (umShift | umAlt | umCtrl));
+    FensterUmschaltMerken(m.Umschalt & umTasten);
   });
   connect(VertrGrid, &TQuonGrid::MausLos, this, [this](const TGridMaus& m) { MausLos(m); });
   connect(VertrGrid, &TQuonGrid::DoppelKlick, this, [this](const TGridMaus& m) { DoppelKlick(m); });

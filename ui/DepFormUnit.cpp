@@ -26,10 +26,6 @@
 
 using Deputat::TSpalte;
 
-namespace {
-constexpr unsigned kTasten = umShift | umAlt | umCtrl;
-}  // namespace
-
 TDepForm::TDepForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
   DepGrid = FensterGitter(this, "DepGrid");
@@ -347,7 +343,7 @@ bool TDepForm::event(QEvent* event) {
 bool TDepForm::eventFilter(QObject* objekt, QEvent* event) {
   if (objekt == DepGrid && event->type() == QEvent::KeyPress) {
     auto* taste = static_cast<QKeyEvent*>(event);
-    FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(taste) & kTasten);
+    FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(taste) & umTasten);
     if (PfeilBlaettern(*taste)) return true;
   }
   return QWidget::eventFilter(objekt, event);
@@ -362,7 +358,7 @@ void TDepForm::MenueZeigen(TMenue menue, int col, int row) {
 }
 
 void TDepForm::MausDruck(const TGridMaus& m) {
-  FensterUmschaltMerken(m.Umschalt & kTasten);
+  FensterUmschaltMerken(m.Umschalt & umTasten);
   fZiehSpalte = -1;
   fZiehKurs = nullptr;
   if (m.Doppelt || m.Knopf != Qt::LeftButton || Schule().fToolArt != TToolArt::SchiebTool) return;
@@ -376,7 +372,7 @@ void TDepForm::MausDruck(const TGridMaus& m) {
 }
 
 void TDepForm::MausLos(const TGridMaus& m) {
-  FensterUmschaltMerken(m.Umschalt & kTasten);
+  FensterUmschaltMerken(m.Umschalt & umTasten);
   if (DepPopupMenu) delete DepPopupMenu.data();
   if (m.Col < 0 || m.Col >= static_cast<int>(fSpalten.size())) return;
   const TSpalte art = fSpalten[static_cast<std::size_t>(m.Col)].Art;

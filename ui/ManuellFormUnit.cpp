@@ -32,7 +32,6 @@
 #include "ui/QtUmschaltUnit.h"
 
 namespace {
-constexpr unsigned kTasten = umShift | umAlt | umCtrl;
 
 std::size_t Index(int tag, int std) {
   return static_cast<std::size_t>((tag - 1) * MaxStunden + (std - 1));
@@ -607,11 +606,11 @@ void TManuellForm::RollenAngleichen(int nr) {
 // ---- Umschalttasten und Zeiger ----
 
 unsigned TManuellForm::Umschalt() const {
-  return FensterUmschalt() & kTasten;
+  return FensterUmschalt() & umTasten;
 }
 
 void TManuellForm::UmschaltMerken(TUmschaltMenge umschalt) {
-  FensterUmschaltMerken(umschalt & kTasten);
+  FensterUmschaltMerken(umschalt & umTasten);
 }
 
 void TManuellForm::CursorAnpassen(TToolArt tool, unsigned umschalt) {

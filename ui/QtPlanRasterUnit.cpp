@@ -10,10 +10,6 @@
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtUmschaltUnit.h"
 
-namespace {
-constexpr unsigned kTasten = umShift | umAlt | umCtrl;
-}  // namespace
-
 TQuonGrid* PlanRasterAnlegen(QWidget& fenster, const QString& name) {
   auto* layout = new QVBoxLayout(&fenster);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -45,11 +41,11 @@ void WechselKnopfUmschalten(QPushButton& knopf, TQuonGrid& raster) {
 }
 
 unsigned PlanUmschalt() {
-  return FensterUmschalt() & kTasten;
+  return FensterUmschalt() & umTasten;
 }
 
 void PlanUmschaltMerken(TUmschaltMenge umschalt) {
-  FensterUmschaltMerken(umschalt & kTasten);
+  FensterUmschaltMerken(umschalt & umTasten);
 }
 
 TMausSchritt MausSchritt(const TGridMaus& m, bool datenZelle, bool hatKurs, bool raumPlan) {

@@ -9,7 +9,7 @@ unsigned FensterUmschalt() {
   if (const TFensterDienst* dienst = FensterDienst())
     if (const std::optional<unsigned> umschalt = dienst->Umschalttasten()) return *umschalt;
   return TQuonGrid::Umschalt(QGuiApplication::keyboardModifiers(), Qt::NoButton) &
-         (umShift | umAlt | umCtrl);
+         umTasten;
 }
 
 void FensterUmschaltMerken(unsigned umschalt) {

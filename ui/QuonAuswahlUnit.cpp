@@ -179,7 +179,7 @@ bool TQuonAuswahl::MausLos(int col, int row, TUmschaltMenge /*umschalt*/) {
 
 bool TQuonAuswahl::TasteLos(TNavTaste taste, TUmschaltMenge umschalt, int col, int row) {
   if (taste == TNavTaste::Andere) return false;
-  const TUmschaltMenge tasten = umschalt & (umShift | umAlt | umCtrl);
+  const TUmschaltMenge tasten = umschalt & umTasten;
   if (!IstDatenZelle(col, row)) return false;
   if (tasten == 0) {
     DeSelectAll();

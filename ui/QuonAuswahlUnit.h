@@ -17,6 +17,8 @@ enum TUmschalt : unsigned {
   umDoppel = 64,
 };
 using TUmschaltMenge = unsigned;
+// Nur die Umschalttasten (Shift, Alt, Strg), ohne Maustasten und Doppelklick.
+inline constexpr TUmschaltMenge umTasten = umShift | umAlt | umCtrl;
 
 // Tasten, nach deren Loslassen die Auswahl der aktuellen Zelle folgt.
 enum class TNavTaste { Andere, BildAuf, BildAb, Ende, Pos1, Links, Oben, Rechts, Unten };

@@ -46,7 +46,7 @@ TStatistikForm::TStatistikForm(TFenster* TSchule::*platz) : TEinzelForm(platz) {
   connect(StatGrid, &TQuonGrid::MausDruck, this, [this](const TGridMaus& m) {
     fMouseX = m.Pos.x();
     fMouseY = m.Pos.y();
-    FensterUmschaltMerken(m.Umschalt & (umShift | umAlt | umCtrl));
+    FensterUmschaltMerken(m.Umschalt & umTasten);
   });
   connect(StatGrid, &TQuonGrid::MausLos, this, [this](const TGridMaus& m) { MausLos(m); });
   connect(StatGrid, &TQuonGrid::DoppelKlick, this, [this](const TGridMaus& m) { DoppelKlick(m); });

@@ -25,11 +25,6 @@
 #include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
 
-namespace {
-constexpr unsigned kTasten = umShift | umAlt | umCtrl;
-
-}  // namespace
-
 TUVForm::TUVForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
   UVGrid = FensterGitter(this, "UVGrid");
@@ -51,7 +46,7 @@ TUVForm::TUVForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(UVGrid, &TQuonGrid::MausDruck, this, [this](const TGridMaus& m) {
     fMouseX = m.Pos.x();
     fMouseY = m.Pos.y();
-    FensterUmschaltMerken(m.Umschalt & kTasten);
+    FensterUmschaltMerken(m.Umschalt & umTasten);
   });
   connect(UVGrid, &TQuonGrid::MausLos, this, [this](const TGridMaus& m) { MausLos(m); });
   connect(UVGrid, &TQuonGrid::DoppelKlick, this, [this](const TGridMaus& m) { DoppelKlick(m); });
@@ -362,7 +357,7 @@ bool TUVForm::eventFilter(QObject* objekt, QEvent* event) {
   if (objekt == UVGrid &&
       (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
     auto* taste = static_cast<QKeyEvent*>(event);
-    FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(taste) & kTasten);
+    FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(taste) & umTasten);
     if (event->type() == QEvent::KeyPress && PfeilBlaettern(*taste)) return true;
   }
   return QWidget::eventFilter(objekt, event);
@@ -383,7 +378,7 @@ void TUVForm::KursZellenWaehlen(const TKurs* kurs) {
 void TUVForm::MausLos(const TGridMaus& m) {
   fMouseX = m.Pos.x();
   fMouseY = m.Pos.y();
-  FensterUmschaltMerken(m.Umschalt & kTasten);
+  FensterUmschaltMerken(m.Umschalt & umTasten);
   if (fNachDoppelKlick) {
     fNachDoppelKlick = false;
     return;
