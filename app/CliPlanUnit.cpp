@@ -8,7 +8,7 @@
 #include "model/SchulUnit.h"
 #include "persistence/ReadUnit.h"
 #include "settings/StandardUnit.h"
-#include "ui/PlanTextUnit.h"
+#include "output/PlanTextUnit.h"
 
 namespace {
 constexpr const char* kAufruf =

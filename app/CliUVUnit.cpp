@@ -7,7 +7,7 @@
 #include "app/KonsoleUnit.h"
 #include "model/SchulUnit.h"
 #include "persistence/ReadUnit.h"
-#include "ui/UVTabelleUnit.h"
+#include "model/UVTabelleUnit.h"
 
 namespace {
 constexpr const char* kAufruf = "Aufruf: tamrel-cli uvtabelle DATEI NR|KÜRZEL [--schalter o|x]\n";

@@ -9,7 +9,7 @@
 #include "model/SchulUnit.h"
 #include "persistence/ReadUnit.h"
 #include "settings/StandardUnit.h"
-#include "ui/UebersichtUnit.h"
+#include "output/UebersichtUnit.h"
 
 namespace {
 constexpr const char* kAufruf =

@@ -9,7 +9,7 @@
 
 #include "model/DatumUnit.h"
 #include "model/DienstUnit.h"
-#include "ui/SchulHalterUnit.h"
+#include "persistence/SchulHalterUnit.h"
 
 class TStandard;
 class TSchule;
@@ -67,7 +67,9 @@ class TKonsolenUmgebung {
   TSchule& Schule() { return fHalter->Schule(); }
   TStandard& Standard() { return *fStandard; }
   // Öffnet die Schuldatei wie "Öffnen..." im Programm (TSchulHalter::Oeffnen).
-  bool Oeffnen(const std::string& pfad, std::string& fehler) { return fHalter->Oeffnen(pfad, fehler); }
+  bool Oeffnen(const std::string& pfad, std::string& fehler) {
+    return fHalter->Oeffnen(pfad, fehler);
+  }
 
  private:
   TKonsolenDialog fDialog;

@@ -8,7 +8,7 @@
 #include "BenchUmgebung.h"
 #include "GrosseSchule.h"
 #include "ui/LehrUebFormUnit.h"
-#include "ui/UebersichtUnit.h"
+#include "output/UebersichtUnit.h"
 
 namespace {
 struct TStand {

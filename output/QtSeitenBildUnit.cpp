@@ -16,8 +16,6 @@
 #include <QSaveFile>
 #include <QString>
 
-#include "ui/QtTextUnit.h"
-
 namespace {
 QColor Farbe(TColor c) {
   return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
@@ -26,7 +24,7 @@ QColor Farbe(TColor c) {
 
 // Die Schrift so groß, dass sie auf dem Gerät bei ppi Punkten je Zoll ihre Punktgröße hat.
 QFont Schrift(const TSchrift& s, double ppi, double geraetDpi) {
-  QFont f(T(s.Name));
+  QFont f(QString::fromStdString(s.Name));
   f.setPointSizeF(s.Groesse * ppi / (geraetDpi > 0 ? geraetDpi : ppi));
   f.setBold(s.Fett);
   f.setItalic(s.Kursiv);
@@ -54,7 +52,8 @@ QRectF Rechteck(const TZeichenBefehl& b) {
 }
 
 QString DateiText(const std::string& pfad) {
-  return QStringLiteral("Die PDF-Datei \u201E") + T(pfad) + QStringLiteral("\u201C");
+  return QStringLiteral("Die PDF-Datei \u201E") + QString::fromStdString(pfad) +
+         QStringLiteral("\u201C");
 }
 }  // namespace
 
@@ -73,7 +72,7 @@ void SeiteAbspielen(QPainter& maler, const TSeite& seite, const TDruckerMasse& m
         }
         maler.setPen(QPen(Farbe(b.Farbe)));
         const QFontMetricsF fm(maler.font(), maler.device());
-        maler.drawText(QPointF(b.X1, b.Y1 + fm.ascent()), T(b.Text));
+        maler.drawText(QPointF(b.X1, b.Y1 + fm.ascent()), QString::fromStdString(b.Text));
         break;
       }
       case TZeichenArt::Linie:
@@ -100,7 +99,8 @@ void SeiteAbspielen(QPainter& maler, const TSeite& seite, const TDruckerMasse& m
 
 double TQtGeraeteMetrik::TextBreite(const TSchrift& schrift, const std::string& text) {
   const double dpi = fGeraet->logicalDpiY();
-  return QFontMetricsF(Schrift(schrift, dpi, dpi), fGeraet).horizontalAdvance(T(text));
+  return QFontMetricsF(Schrift(schrift, dpi, dpi), fGeraet)
+      .horizontalAdvance(QString::fromStdString(text));
 }
 
 double TQtGeraeteMetrik::TextHoehe(const TSchrift& schrift) {
@@ -153,7 +153,7 @@ TTextMetrik& TQtPdfDienst::PdfMetrik() {
 bool TQtPdfDienst::PdfSchreiben(const TPrevPrinter& seiten, const std::string& pfad,
                                 std::string& fehler) {
   GuiOhneBildschirmSicherstellen();
-  const QString ziel = T(pfad);
+  const QString ziel = QString::fromStdString(pfad);
   if (seiten.PageCount() == 0) {
     fehler = (DateiText(pfad) + QStringLiteral(" wurde nicht geschrieben: Es gibt keine Seite."))
                  .toStdString();
@@ -180,7 +180,7 @@ bool TQtPdfDienst::PdfSchreiben(const TPrevPrinter& seiten, const std::string& p
   {
     QPdfWriter schreiber(&datei);
     schreiber.setCreator(QStringLiteral("Tamrel"));
-    schreiber.setTitle(T(seiten.Title));
+    schreiber.setTitle(QString::fromStdString(seiten.Title));
     schreiber.setResolution(m.pYppi);
     const QSizeF blatt(m.BlattBreite * 72.0 / m.pXppi, m.BlattHoehe * 72.0 / m.pYppi);
     schreiber.setPageLayout(QPageLayout(QPageSize(blatt, QPageSize::Point), QPageLayout::Portrait,

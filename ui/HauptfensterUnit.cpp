@@ -2,7 +2,6 @@
 
 #include "model/DienstUnit.h"
 #include "model/ToolsUnit.h"
-#include "persistence/SchulFormatUnit.h"
 #include "persistence/StandardSpeicherUnit.h"
 #include "settings/StandardUnit.h"
 
@@ -20,8 +19,4 @@ bool EinstellungenSichern(int links, int oben) {
                     "Die Änderungen dieser Sitzung an den Voreinstellungen gehen verloren."},
                    TMeldungsArt::Fehler);
   return false;
-}
-
-std::string ProgrammTitelZeile(bool schuleOffen, const std::string& dateiName1252) {
-  return schuleOffen ? TitelMitSchule(U8(dateiName1252)) : std::string(ProgrammTitel);
 }

@@ -1,5 +1,5 @@
 // Was die Palette als Hauptfenster ohne Fenster-Code braucht: ihre Lage aus den Einstellungen,
-// das Zurückschreiben der Einstellungen am Ende und die Titelzeile.
+// das Zurückschreiben der Einstellungen am Ende.
 #pragma once
 
 #include <string>
@@ -10,6 +10,3 @@ int PaletteKoordinate(int wert, int grenze);
 // Am Ende: die Lage der Palette in die Einstellungen, dann alle Einstellungen in den
 // Einstellungsspeicher. Misslingt das Schreiben, sagt eine Meldung es; dann falsch.
 bool EinstellungenSichern(int links, int oben);
-
-// Die Titelzeile: "WinTamrel 3.9.16" ohne Schule, sonst mit dem Dateinamen in Klammern (UTF-8).
-std::string ProgrammTitelZeile(bool schuleOffen, const std::string& dateiName1252);

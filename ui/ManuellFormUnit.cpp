@@ -26,7 +26,7 @@
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtManZeichenUnit.h"
-#include "ui/PlanZelleUnit.h"
+#include "output/PlanZelleUnit.h"
 #include "ui/QtPlanZelleUnit.h"
 #include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"

@@ -18,7 +18,7 @@
 #include "ui/KueFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/QtTextUnit.h"
-#include "ui/SchulHalterUnit.h"
+#include "persistence/SchulHalterUnit.h"
 #include "ui/UeberFormUnit.h"
 
 namespace {
@@ -209,7 +209,9 @@ void TTamrelPalette::HilfeItemClick() {
   THandbuchForm::Zeigen(this, HandbuchAbschnitt(art));
 }
 
-void TTamrelPalette::HandbuchItemClick() { THandbuchForm::Zeigen(this, {}); }
+void TTamrelPalette::HandbuchItemClick() {
+  THandbuchForm::Zeigen(this, {});
+}
 
 void TTamrelPalette::UeberItemClick() {
   TUeberForm ueber(fHalter->Offen() ? U8(Schule().fDateiName.str()) : std::string(), this);

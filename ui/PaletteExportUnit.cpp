@@ -12,7 +12,7 @@
 #include "ui/ExportFormUnit.h"
 #include "ui/ImportFormUnit.h"
 #include "ui/PaletteUnit.h"
-#include "ui/SchulHalterUnit.h"
+#include "persistence/SchulHalterUnit.h"
 #include "ui/VertrPlanZeitFormUnit.h"
 
 namespace {

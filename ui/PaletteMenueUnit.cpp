@@ -28,7 +28,7 @@
 #include "ui/PaletteUnit.h"
 #include "ui/ParFormUnit.h"
 #include "ui/QtTextUnit.h"
-#include "ui/SchulHalterUnit.h"
+#include "persistence/SchulHalterUnit.h"
 #include "ui/StatistikFormUnit.h"
 #include "ui/SymbolUnit.h"
 #include "ui/UebersichtFormUnit.h"

@@ -26,7 +26,7 @@
 #include "ui/ParFormUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtTextUnit.h"
-#include "ui/SchulHalterUnit.h"
+#include "persistence/SchulHalterUnit.h"
 
 namespace {
 
@@ -181,8 +181,8 @@ void TTamrelPalette::AktualisierePalette() {
   SetzeAn(Knopf(T("AutomatKnopf")), f.Automatik);
   SetzeAn(T("Datei/Fenster schließen"), f.FensterSchliessen);
   SetzeAn(T("Datei/Fenster drucken..."),
-          f.FensterDrucken && (FensterDruckArt(lage.AktiveArt) >= 0 ||
-                               lage.AktiveArt == FensterArt::WoAusfall));
+          f.FensterDrucken &&
+              (FensterDruckArt(lage.AktiveArt) >= 0 || lage.AktiveArt == FensterArt::WoAusfall));
   SetzeAn(T("Bearbeiten/Alles auswählen"), f.AllesAuswaehlen);
   SetzeAn(T("Bearbeiten/Voreinstellungen/Planversionen"), f.Planversionen);
   SetzeAn(T("Daten/Prüfen/Versionsunterschiede"), f.Versionsunterschiede);

@@ -24,20 +24,19 @@
 #include "ui/FensterSchliessenUnit.h"
 #include "ui/PlanAktionUnit.h"
 #include "planning/PlanGestenUnit.h"
-#include "ui/PlanTextUnit.h"
+#include "output/PlanTextUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtPlanRasterUnit.h"
 #include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
-#include "ui/PlanZelleUnit.h"
+#include "output/PlanZelleUnit.h"
 #include "ui/QtPlanZelleUnit.h"
 #include "ui/RaPlnFormUnit.h"
 
 const QString TPlnForm::MarkeNormal = QStringLiteral("N");
 const QString TPlnForm::MarkeRechts = QStringLiteral("R");
 const QString TPlnForm::MarkeSperrung = QStringLiteral("*sperrung*");
-
 
 TPlnForm::TPlnForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);

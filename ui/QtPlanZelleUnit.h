@@ -9,7 +9,7 @@
 #include <QFont>
 
 #include "model/DienstUnit.h"
-#include "ui/PlanZelleUnit.h"
+#include "output/PlanZelleUnit.h"
 
 class QPainter;
 class QPalette;

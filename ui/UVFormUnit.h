@@ -13,7 +13,7 @@
 
 #include "model/DienstUnit.h"
 #include "ui/QuonGridUnit.h"
-#include "ui/UVTabelleUnit.h"
+#include "model/UVTabelleUnit.h"
 
 class QToolButton;
 class TPopupMenue;

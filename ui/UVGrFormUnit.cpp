@@ -20,7 +20,7 @@
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
-#include "ui/UVTabelleUnit.h"
+#include "model/UVTabelleUnit.h"
 
 namespace {
 const char* MehrfachTitel(TKuerzelArt art) {

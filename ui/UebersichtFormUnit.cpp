@@ -27,12 +27,11 @@
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtFensterPlatzUnit.h"
 #include "ui/QtPlanRasterUnit.h"
-#include "ui/PlanZelleUnit.h"
+#include "output/PlanZelleUnit.h"
 #include "ui/QtPlanZelleUnit.h"
 #include "ui/QtTextUnit.h"
 #include "ui/QtUmschaltUnit.h"
 #include "ui/RaumUebFormUnit.h"
-
 
 TUebersichtForm::TUebersichtForm(TFenster* TSchule::*platz) : TEinzelForm(platz) {
   UeberGrid = PlanRasterAnlegen(*this, QStringLiteral("UeberGrid"));

@@ -21,7 +21,7 @@
 #include "ui/CursorUnit.h"
 #include "ui/EinzelFormUnit.h"
 #include "ui/QuonGridUnit.h"
-#include "ui/UebersichtUnit.h"
+#include "output/UebersichtUnit.h"
 
 class QPushButton;
 class TPopupMenue;

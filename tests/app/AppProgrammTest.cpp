@@ -15,7 +15,7 @@
 #include "persistence/WriteUnit.h"
 #include "settings/KennwortUnit.h"
 #include "settings/StandardUnit.h"
-#include "ui/SchulHalterUnit.h"
+#include "persistence/SchulHalterUnit.h"
 
 namespace {
 

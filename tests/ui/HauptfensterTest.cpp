@@ -1,4 +1,4 @@
-// Die Palette als Hauptfenster ohne Fenster-Code: Lage, Titelzeile, Einstellungen am Ende.
+// Die Palette als Hauptfenster ohne Fenster-Code: Lage und Einstellungen am Ende.
 #include <gtest/gtest.h>
 
 #include "TestUmgebung.h"
@@ -11,12 +11,6 @@ TEST(Hauptfenster, PaletteKoordinate) {
   EXPECT_EQ(PaletteKoordinate(974, 1024), 974);
   EXPECT_EQ(PaletteKoordinate(975, 1024), 0);
   EXPECT_EQ(PaletteKoordinate(-1, 1024), 0);
-}
-
-TEST(Hauptfenster, Titelzeile) {
-  EXPECT_EQ(ProgrammTitelZeile(false, "Plan.tmr"), "WinTamrel 3.9.16");
-  EXPECT_EQ(ProgrammTitelZeile(true, "ohne Titel"), "WinTamrel 3.9.16 [ohne Titel]");
-  EXPECT_EQ(ProgrammTitelZeile(true, "Sch\xFCler.tmr"), "WinTamrel 3.9.16 [Schüler.tmr]");
 }
 
 TEST(Hauptfenster, EinstellungenMitLageGeschriebenUndWiederGelesen) {

@@ -14,7 +14,7 @@
 #include "substitution/VStatFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/QtTextUnit.h"
-#include "ui/SchulHalterUnit.h"
+#include "persistence/SchulHalterUnit.h"
 
 namespace {
 

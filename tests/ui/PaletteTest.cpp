@@ -25,7 +25,7 @@
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
 #include "ui/QtTextUnit.h"
-#include "ui/SchulHalterUnit.h"
+#include "persistence/SchulHalterUnit.h"
 #include "ui/UeberFormUnit.h"
 
 namespace {

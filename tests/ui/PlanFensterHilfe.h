@@ -17,7 +17,7 @@
 #include "ui/PaletteUnit.h"
 #include "ui/PlnFormUnit.h"
 #include "ui/PopupMenueUnit.h"
-#include "ui/SchulHalterUnit.h"
+#include "persistence/SchulHalterUnit.h"
 
 // Lehrer MUE, SCH, KRA, WEB; Klassen 5a, 5b; Räume R1..R4; Fächer D, M, ER, KR; Kopplung REL.
 // Kurse (eine Woche, fünf Tage, sechs Stunden):

@@ -6,7 +6,7 @@
 #include "TestUmgebung.h"
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
-#include "ui/UebersichtUnit.h"
+#include "output/UebersichtUnit.h"
 
 namespace {
 

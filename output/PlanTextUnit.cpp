@@ -1,11 +1,11 @@
-#include "ui/PlanTextUnit.h"
+#include "output/PlanTextUnit.h"
 
 #include <algorithm>
 
 #include "model/KopplUnit.h"
 #include "model/KursUnit.h"
 #include "settings/StandardUnit.h"
-#include "ui/PlanZelleUnit.h"
+#include "output/PlanZelleUnit.h"
 
 namespace {
 constexpr const char* kZeilenEnde = "\r\n";

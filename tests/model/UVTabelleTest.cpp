@@ -8,7 +8,7 @@
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/StatistikUnit.h"
-#include "ui/UVTabelleUnit.h"
+#include "model/UVTabelleUnit.h"
 
 namespace {
 

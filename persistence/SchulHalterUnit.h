@@ -8,6 +8,9 @@
 class TSchule;
 class TSchulSpeicherung;
 
+// Die Titelzeile: "WinTamrel 3.9.16" ohne Schule, sonst mit dem Dateinamen in Klammern (UTF-8).
+std::string ProgrammTitelZeile(bool schuleOffen, const std::string& dateiName1252);
+
 class TSchulHalter {
  public:
   // Legt eine leere Schule an und setzt sie ein (die bisher eingesetzte kommt am Ende zurück).

@@ -1,4 +1,4 @@
-#include "ui/UebersichtUnit.h"
+#include "output/UebersichtUnit.h"
 
 #include <algorithm>
 
@@ -9,7 +9,7 @@
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
 #include "planning/PlanGestenUnit.h"
-#include "ui/PlanTextUnit.h"
+#include "output/PlanTextUnit.h"
 
 namespace {
 constexpr const char* kZeilenEnde = "\r\n";

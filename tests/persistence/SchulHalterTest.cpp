@@ -11,7 +11,7 @@
 #include "model/SchulLebenUnit.h"
 #include "model/SchulUnit.h"
 #include "persistence/WriteUnit.h"
-#include "ui/SchulHalterUnit.h"
+#include "persistence/SchulHalterUnit.h"
 
 namespace {
 std::vector<std::uint8_t> DateiBytes(const std::string& pfad) {
@@ -83,7 +83,8 @@ TEST(SchulHalter, SchliessenFragtUndErsetztDieSchule) {
 
 TEST(SchulHalter, OeffnenBehaeltNurEineGanzGeleseneSchule) {
   TTestUmgebung u;
-  const std::string gut = ::testing::TempDir() + "halter_gut_" + std::to_string(::getpid()) + ".tmr";
+  const std::string gut =
+      ::testing::TempDir() + "halter_gut_" + std::to_string(::getpid()) + ".tmr";
   const std::string kaputt =
       ::testing::TempDir() + "halter_kaputt_" + std::to_string(::getpid()) + ".tmr";
   TSchulHalter h;
@@ -94,7 +95,8 @@ TEST(SchulHalter, OeffnenBehaeltNurEineGanzGeleseneSchule) {
     std::vector<std::uint8_t> bytes = DateiBytes(gut);
     bytes.resize(bytes.size() / 2);  // mitten im Kürzelteil abgeschnitten
     std::ofstream aus(kaputt, std::ios::binary);
-    aus.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    aus.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
   }
   h.Verwerfen();
   ASSERT_TRUE(h.Oeffnen(gut, fehler)) << fehler;
@@ -109,4 +111,10 @@ TEST(SchulHalter, OeffnenBehaeltNurEineGanzGeleseneSchule) {
   EXPECT_FALSE(Schule().fDirty);
   std::remove(gut.c_str());
   std::remove(kaputt.c_str());
+}
+
+TEST(SchulHalter, Titelzeile) {
+  EXPECT_EQ(ProgrammTitelZeile(false, "Plan.tmr"), "WinTamrel 3.9.16");
+  EXPECT_EQ(ProgrammTitelZeile(true, "ohne Titel"), "WinTamrel 3.9.16 [ohne Titel]");
+  EXPECT_EQ(ProgrammTitelZeile(true, "Sch\xFCler.tmr"), "WinTamrel 3.9.16 [Schüler.tmr]");
 }

@@ -6,8 +6,8 @@
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
 #include "planning/PlanInhaltUnit.h"
-#include "ui/PlanTextUnit.h"
-#include "ui/PlanZelleUnit.h"
+#include "output/PlanTextUnit.h"
+#include "output/PlanZelleUnit.h"
 
 namespace {
 

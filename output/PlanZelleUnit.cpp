@@ -1,4 +1,4 @@
-#include "ui/PlanZelleUnit.h"
+#include "output/PlanZelleUnit.h"
 
 #include "model/KursUnit.h"
 #include "settings/StandardUnit.h"

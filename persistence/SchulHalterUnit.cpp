@@ -1,10 +1,11 @@
-#include "ui/SchulHalterUnit.h"
+#include "persistence/SchulHalterUnit.h"
 
-#include "ui/HauptfensterUnit.h"
 #include "model/GlobalUnit.h"
 #include "model/SchulLebenUnit.h"
 #include "model/SchulUnit.h"
 #include "persistence/ReadUnit.h"
+#include "persistence/SchulFormatUnit.h"
+#include "model/ToolsUnit.h"
 
 TSchulHalter::TSchulHalter() : fSchule(std::make_unique<TSchule>()) {
   fVorher = SchuleEinsetzen(fSchule.get());
@@ -46,6 +47,10 @@ bool TSchulHalter::Schliessen(TSchulSpeicherung& speicherung, bool neinLoeschtDi
   if (!SchuleSchliessen(*fSchule, speicherung, neinLoeschtDirty)) return false;
   Verwerfen();
   return true;
+}
+
+std::string ProgrammTitelZeile(bool schuleOffen, const std::string& dateiName1252) {
+  return schuleOffen ? TitelMitSchule(U8(dateiName1252)) : std::string(ProgrammTitel);
 }
 
 std::string TSchulHalter::Titel() const {

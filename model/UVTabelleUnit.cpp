@@ -1,4 +1,4 @@
-#include "ui/UVTabelleUnit.h"
+#include "model/UVTabelleUnit.h"
 
 #include <algorithm>
 
