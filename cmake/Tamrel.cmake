@@ -1,9 +1,9 @@
-# Aufteilung der Quellen: Jeder Ordner liefert Logik-Einheiten (nur C++-Standardbibliothek)
-# und Fenster-Einheiten (Qt Widgets). Fenster-Einheiten erkennt man am Namen vor "Unit":
-# Qt…, …Form, …Palette…, …QuonGrid…, …Popup…, …Cursor…, …Symbol… (SchulFormatUnit ist Logik).
-# Dieses eine Muster gilt für den Bau, die Tests (…Test.cpp) und die Grenzprüfung.
-set(TAMREL_FENSTER_ARTEN "^Qt[A-Za-z0-9]*|Form|Palette[A-Za-z0-9]*|QuonGrid[A-Za-z0-9]*|Popup[A-Za-z0-9]*|Cursor[A-Za-z0-9]*|Symbol[A-Za-z0-9]*")
-set(TAMREL_FENSTER_MUSTER "(${TAMREL_FENSTER_ARTEN})Unit\\.cpp$")
+# Aufteilung der Quellen: Der Ordner einer Datei ist ihre Schicht. Jeder Ordner hält oben seine
+# Logik-Einheiten (nur C++-Standardbibliothek) und in seinem Unterordner fenster/ die Fenster-Einheiten
+# (Qt Widgets). Dieselbe Regel gilt für den Bau, die Tests (tests/<ordner>/fenster/) und die
+# Grenzprüfung (tests/grenze.sh).
+# Übergang: Fenster-Einheiten, die noch nicht in fenster/ stehen, erkennt das alte Namensmuster.
+set(TAMREL_ALT_MUSTER "(^Qt[A-Za-z0-9]*|Form|Palette[A-Za-z0-9]*|QuonGrid[A-Za-z0-9]*|Popup[A-Za-z0-9]*|Cursor[A-Za-z0-9]*|Symbol[A-Za-z0-9]*)Unit\\.cpp$")
 # Die eine Einheit mit Qt Gui (ohne Widgets), die auch tamrel-cli bindet: das Abspielen der
 # Druckseiten und das Schreiben von PDF-Dateien.
 set(TAMREL_GUI_EINHEIT "QtSeitenBildUnit.cpp")
@@ -21,15 +21,16 @@ set_property(GLOBAL PROPERTY TAMREL_FENSTER_OBJEKTE "")
 
 function(tamrel_ordner ordner)
   file(GLOB quellen CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${ordner}/*.cpp)
+  file(GLOB fenster_quellen CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${ordner}/fenster/*.cpp)
+  list(FILTER fenster_quellen EXCLUDE REGEX "Main\\.cpp$")
   set(logik_quellen)
-  set(fenster_quellen)
   foreach(q ${quellen})
     get_filename_component(name ${q} NAME)
     if(name MATCHES "Main\\.cpp$")
       continue()
     elseif(name STREQUAL "${TAMREL_GUI_EINHEIT}")
       set_property(GLOBAL APPEND PROPERTY TAMREL_GUI_QUELLEN ${q})
-    elseif(name MATCHES "${TAMREL_FENSTER_MUSTER}")
+    elseif(name MATCHES "${TAMREL_ALT_MUSTER}")
       list(APPEND fenster_quellen ${q})
     else()
       list(APPEND logik_quellen ${q})
