@@ -24,7 +24,7 @@
 #include "model/DatumUnit.h"
 #include "model/UVUnit.h"
 #include "settings/StandardUnit.h"
-#include "substitution/VertrFormUnit.h"
+#include "substitution/fenster/VertrFormUnit.h"
 #include "ui/UVFormUnit.h"
 #include "ui/VWahlFormUnit.h"
 

@@ -11,9 +11,9 @@
 #include "model/DatumUnit.h"
 #include "substitution/FehlzeitUnit.h"
 #include "substitution/KalenderUnit.h"
-#include "substitution/VStatFormUnit.h"
+#include "substitution/fenster/VStatFormUnit.h"
 #include "substitution/VStatUnit.h"
-#include "substitution/VertrFormUnit.h"
+#include "substitution/fenster/VertrFormUnit.h"
 #include "substitution/VertrUnit.h"
 #include "substitution/VertretungsPlanungUnit.h"
 

@@ -8,7 +8,7 @@
 #include "persistence/ImportUnit.h"
 #include "persistence/SchulFormatUnit.h"
 #include "settings/StandardUnit.h"
-#include "substitution/VStatFormUnit.h"
+#include "substitution/fenster/VStatFormUnit.h"
 #include "ui/ExportFormUnit.h"
 #include "ui/ImportFormUnit.h"
 #include "ui/PaletteUnit.h"

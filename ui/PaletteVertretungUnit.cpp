@@ -1,6 +1,6 @@
 // Befehle der Palette für die Vertretungsplanung.
 #include "model/SchulUnit.h"
-#include "substitution/KalenderFormUnit.h"
+#include "substitution/fenster/KalenderFormUnit.h"
 #include "ui/PaletteUnit.h"
 
 void TTamrelPalette::KalenderItemClick() {

@@ -6,7 +6,7 @@
 #include "settings/StandardFormUnit.h"
 #include "settings/StandardUnit.h"
 #include "settings/VoreinstellungUnit.h"
-#include "substitution/KalenderFormUnit.h"
+#include "substitution/fenster/KalenderFormUnit.h"
 #include "ui/AuTabFormUnit.h"
 #include "ui/PaletteUnit.h"
 

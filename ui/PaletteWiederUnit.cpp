@@ -7,7 +7,7 @@
 #include "model/SchulUnit.h"
 #include "model/UVUnit.h"
 #include "settings/StandardUnit.h"
-#include "substitution/VertrFormUnit.h"
+#include "substitution/fenster/VertrFormUnit.h"
 #include "ui/DepFormUnit.h"
 #include "ui/FensterWiederUnit.h"
 #include "ui/GrFormUnit.h"

@@ -1,6 +1,6 @@
 #include "ui/VWahlFormUnit.h"
 
-#include "substitution/VertrFormUnit.h"
+#include "substitution/fenster/VertrFormUnit.h"
 
 #include <QApplication>
 #include <QBoxLayout>

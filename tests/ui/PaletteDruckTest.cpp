@@ -11,8 +11,8 @@
 #include "output/DruckListeFormUnit.h"
 #include "output/DruckPlnFormUnit.h"
 #include "output/DruckVertrFormUnit.h"
-#include "substitution/VStatFormUnit.h"
-#include "substitution/VertrFormUnit.h"
+#include "substitution/fenster/VStatFormUnit.h"
+#include "substitution/fenster/VertrFormUnit.h"
 #include "ui/ElementFensterUnit.h"
 #include "ui/UVFormUnit.h"
 

@@ -11,7 +11,7 @@
 #include "persistence/WriteUnit.h"
 #include "settings/StandardUnit.h"
 #include "substitution/FehlzeitUnit.h"
-#include "substitution/VStatFormUnit.h"
+#include "substitution/fenster/VStatFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/QtTextUnit.h"
 #include "persistence/SchulHalterUnit.h"

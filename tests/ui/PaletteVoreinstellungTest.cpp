@@ -7,7 +7,7 @@
 #include "PlanFensterHilfe.h"
 #include "settings/EckStandardFormUnit.h"
 #include "settings/KennwortFormUnit.h"
-#include "substitution/KalenderFormUnit.h"
+#include "substitution/fenster/KalenderFormUnit.h"
 #include "ui/AuTabFormUnit.h"
 #include "ui/HintergrundFormUnit.h"
 

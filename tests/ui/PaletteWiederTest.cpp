@@ -8,7 +8,7 @@
 #include "model/UVUnit.h"
 #include "persistence/WriteUnit.h"
 #include "substitution/FehlzeitUnit.h"
-#include "substitution/VertrFormUnit.h"
+#include "substitution/fenster/VertrFormUnit.h"
 #include "substitution/VertrUnit.h"
 #include "ui/DepFormUnit.h"
 #include "ui/GrFormUnit.h"

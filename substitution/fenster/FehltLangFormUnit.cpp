@@ -1,4 +1,4 @@
-#include "substitution/FehltLangFormUnit.h"
+#include "substitution/fenster/FehltLangFormUnit.h"
 
 #include <QBoxLayout>
 #include <QGroupBox>

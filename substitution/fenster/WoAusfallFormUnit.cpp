@@ -1,4 +1,4 @@
-#include "substitution/WoAusfallFormUnit.h"
+#include "substitution/fenster/WoAusfallFormUnit.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -13,7 +13,7 @@
 #include "model/SchulUnit.h"
 #include "output/DruckAusfallFormUnit.h"
 #include "settings/StandardUnit.h"
-#include "substitution/VStatFormUnit.h"
+#include "substitution/fenster/VStatFormUnit.h"
 #include "ui/FensterSchliessenUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/QtFensterPlatzUnit.h"

@@ -1,4 +1,4 @@
-#include "substitution/VStdFormUnit.h"
+#include "substitution/fenster/VStdFormUnit.h"
 
 #include <QApplication>
 #include <QBoxLayout>

@@ -13,7 +13,7 @@
 #include "model/DatumUnit.h"
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
-#include "substitution/KalenderFormUnit.h"
+#include "substitution/fenster/KalenderFormUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
 

@@ -1,4 +1,4 @@
-#include "substitution/VertrFormUnit.h"
+#include "substitution/fenster/VertrFormUnit.h"
 
 #include "ui/VWahlFormUnit.h"
 
@@ -27,10 +27,10 @@
 #include "model/SchulUnit.h"
 #include "planning/SetzungUnit.h"
 #include "settings/StandardUnit.h"
-#include "substitution/FehlFormUnit.h"
+#include "substitution/fenster/FehlFormUnit.h"
 #include "substitution/FehlUnit.h"
 #include "substitution/KalenderUnit.h"
-#include "substitution/VStatFormUnit.h"
+#include "substitution/fenster/VStatFormUnit.h"
 #include "substitution/VertrUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"

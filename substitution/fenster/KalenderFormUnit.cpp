@@ -1,5 +1,5 @@
 #include "settings/VoreinstellungUnit.h"
-#include "substitution/KalenderFormUnit.h"
+#include "substitution/fenster/KalenderFormUnit.h"
 
 #include <QBoxLayout>
 #include <algorithm>

@@ -11,8 +11,8 @@
 #include "model/DatumUnit.h"
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
-#include "substitution/FehlFormUnit.h"
-#include "substitution/FehltLangFormUnit.h"
+#include "substitution/fenster/FehlFormUnit.h"
+#include "substitution/fenster/FehltLangFormUnit.h"
 #include "substitution/FehlzeitUnit.h"
 #include "ui/PopupMenueUnit.h"
 

@@ -1,4 +1,4 @@
-#include "substitution/VStatFormUnit.h"
+#include "substitution/fenster/VStatFormUnit.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -18,7 +18,7 @@
 #include "model/DatumUnit.h"
 #include "model/SchulUnit.h"
 #include "substitution/KalenderUnit.h"
-#include "substitution/VertrFormUnit.h"
+#include "substitution/fenster/VertrFormUnit.h"
 #include "ui/FensterSchliessenUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/QtFensterHilfeUnit.h"

@@ -15,8 +15,8 @@
 #include "output/DruckAusfallFormUnit.h"
 #include "settings/StandardUnit.h"
 #include "model/DatumUnit.h"
-#include "substitution/VStatFormUnit.h"
-#include "substitution/WoAusfallFormUnit.h"
+#include "substitution/fenster/VStatFormUnit.h"
+#include "substitution/fenster/WoAusfallFormUnit.h"
 
 namespace {
 

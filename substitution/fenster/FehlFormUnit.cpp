@@ -1,4 +1,4 @@
-#include "substitution/FehlFormUnit.h"
+#include "substitution/fenster/FehlFormUnit.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -11,7 +11,7 @@
 #include <QScrollBar>
 
 #include "model/SchulUnit.h"
-#include "substitution/FehltLangFormUnit.h"
+#include "substitution/fenster/FehltLangFormUnit.h"
 #include "substitution/VertretungsPlanungUnit.h"
 #include "ui/PaletteUnit.h"
 #include "ui/PopupMenueUnit.h"
