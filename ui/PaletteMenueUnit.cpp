@@ -11,9 +11,9 @@
 #include <string_view>
 
 #include "model/SchulUnit.h"
-#include "output/DruckListeFormUnit.h"
+#include "output/fenster/DruckListeFormUnit.h"
 #include "output/ExportUnit.h"
-#include "output/HTMLFormUnit.h"
+#include "output/fenster/HTMLFormUnit.h"
 #include "planning/PruefUnit.h"
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"

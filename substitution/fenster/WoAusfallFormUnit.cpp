@@ -11,7 +11,7 @@
 
 #include "model/FensterArtUnit.h"
 #include "model/SchulUnit.h"
-#include "output/DruckAusfallFormUnit.h"
+#include "output/fenster/DruckAusfallFormUnit.h"
 #include "settings/StandardUnit.h"
 #include "substitution/fenster/VStatFormUnit.h"
 #include "ui/FensterSchliessenUnit.h"

@@ -8,9 +8,9 @@
 
 #include "PlanFensterHilfe.h"
 #include "model/DatumUnit.h"
-#include "output/DruckListeFormUnit.h"
-#include "output/DruckPlnFormUnit.h"
-#include "output/DruckVertrFormUnit.h"
+#include "output/fenster/DruckListeFormUnit.h"
+#include "output/fenster/DruckPlnFormUnit.h"
+#include "output/fenster/DruckVertrFormUnit.h"
 #include "substitution/fenster/VStatFormUnit.h"
 #include "substitution/fenster/VertrFormUnit.h"
 #include "ui/ElementFensterUnit.h"

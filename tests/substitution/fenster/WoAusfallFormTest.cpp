@@ -12,7 +12,7 @@
 #include "VorschauPlattform.h"
 #include "model/KursUnit.h"
 #include "model/SchulUnit.h"
-#include "output/DruckAusfallFormUnit.h"
+#include "output/fenster/DruckAusfallFormUnit.h"
 #include "settings/StandardUnit.h"
 #include "model/DatumUnit.h"
 #include "substitution/fenster/VStatFormUnit.h"

@@ -1,4 +1,4 @@
-#include "output/PrevFormUnit.h"
+#include "output/fenster/PrevFormUnit.h"
 
 #include <QBoxLayout>
 #include <QFrame>

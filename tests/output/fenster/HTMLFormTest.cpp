@@ -8,7 +8,7 @@
 
 #include "TestUmgebung.h"
 #include "output/ExportSchuleHilfe.h"
-#include "output/HTMLFormUnit.h"
+#include "output/fenster/HTMLFormUnit.h"
 #include "persistence/SchulDateiHilfe.h"
 #include "settings/StandardFormUnit.h"
 #include "settings/StandardUnit.h"

@@ -9,7 +9,7 @@
 
 #include "output/DruckAuftragUnit.h"
 #include "output/DruckListeUnit.h"
-#include "output/DruckPlnFormUnit.h"
+#include "output/fenster/DruckPlnFormUnit.h"
 #include "output/DruckUebUnit.h"
 
 class QCheckBox;

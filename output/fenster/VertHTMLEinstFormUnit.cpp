@@ -1,4 +1,4 @@
-#include "output/VertHTMLEinstFormUnit.h"
+#include "output/fenster/VertHTMLEinstFormUnit.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

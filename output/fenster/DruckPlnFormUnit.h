@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "output/DruckAuftragUnit.h"
-#include "output/DruckDialogFormUnit.h"
+#include "output/fenster/DruckDialogFormUnit.h"
 #include "output/DruckPlnUnit.h"
 
 class QCheckBox;

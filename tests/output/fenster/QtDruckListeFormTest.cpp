@@ -14,7 +14,7 @@
 #include "VorschauPlattform.h"
 #include "model/DatumUnit.h"
 #include "model/SchulUnit.h"
-#include "output/DruckListeFormUnit.h"
+#include "output/fenster/DruckListeFormUnit.h"
 #include "settings/StandardUnit.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "output/DruckPlnFormUnit.h"
+#include "output/fenster/DruckPlnFormUnit.h"
 
 #include <cmath>
 
@@ -18,7 +18,7 @@
 #include "model/DatumUnit.h"
 #include "model/SchulUnit.h"
 #include "output/DruckAuftragUnit.h"
-#include "output/QtDruckerUnit.h"
+#include "output/fenster/QtDruckerUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/QtTextUnit.h"
 

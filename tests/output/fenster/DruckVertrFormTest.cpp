@@ -11,8 +11,8 @@
 
 #include "TestUmgebung.h"
 #include "model/DatumUnit.h"
-#include "output/DruckVEinstFormUnit.h"
-#include "output/DruckVertrFormUnit.h"
+#include "output/fenster/DruckVEinstFormUnit.h"
+#include "output/fenster/DruckVertrFormUnit.h"
 #include "settings/StandardUnit.h"
 
 namespace {

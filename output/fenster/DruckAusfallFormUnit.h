@@ -8,7 +8,7 @@
 
 #include "model/DienstUnit.h"
 #include "output/DruckAuftragUnit.h"
-#include "output/DruckDialogFormUnit.h"
+#include "output/fenster/DruckDialogFormUnit.h"
 
 class QSpinBox;
 

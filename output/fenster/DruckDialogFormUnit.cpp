@@ -1,4 +1,4 @@
-#include "output/DruckDialogFormUnit.h"
+#include "output/fenster/DruckDialogFormUnit.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -16,7 +16,7 @@
 #include "model/PlanElemUnit.h"
 #include "output/DruckPlnUnit.h"
 #include "output/DruckUebUnit.h"
-#include "output/QtDruckerUnit.h"
+#include "output/fenster/QtDruckerUnit.h"
 #include "settings/StandardUnit.h"
 
 QSpinBox* DruckZahlfeld(QWidget* vater, int von, int bis, const char* name) {

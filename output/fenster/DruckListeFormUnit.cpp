@@ -1,4 +1,4 @@
-#include "output/DruckListeFormUnit.h"
+#include "output/fenster/DruckListeFormUnit.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -13,7 +13,7 @@
 #include <QSpinBox>
 
 #include "model/SchulUnit.h"
-#include "output/QtDruckerUnit.h"
+#include "output/fenster/QtDruckerUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/QtTextUnit.h"
 

@@ -1,4 +1,4 @@
-#include "output/DruckAusfallFormUnit.h"
+#include "output/fenster/DruckAusfallFormUnit.h"
 
 #include <QBoxLayout>
 #include <QFormLayout>
@@ -7,7 +7,7 @@
 #include <QSpinBox>
 
 #include "output/DruckAusfallUnit.h"
-#include "output/QtDruckerUnit.h"
+#include "output/fenster/QtDruckerUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/QtTextUnit.h"
 

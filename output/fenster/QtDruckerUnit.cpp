@@ -1,4 +1,4 @@
-#include "output/QtDruckerUnit.h"
+#include "output/fenster/QtDruckerUnit.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -8,7 +8,7 @@
 #include <QPrinter>
 #include <QProgressDialog>
 
-#include "output/PrevFormUnit.h"
+#include "output/fenster/PrevFormUnit.h"
 #include "ui/QtTextUnit.h"
 
 namespace {

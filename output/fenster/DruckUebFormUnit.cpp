@@ -12,8 +12,8 @@
 #include <QTimer>
 
 #include "model/SchulUnit.h"
-#include "output/DruckListeFormUnit.h"
-#include "output/QtDruckerUnit.h"
+#include "output/fenster/DruckListeFormUnit.h"
+#include "output/fenster/QtDruckerUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/QtTextUnit.h"
 

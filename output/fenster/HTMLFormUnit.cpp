@@ -1,4 +1,4 @@
-#include "output/HTMLFormUnit.h"
+#include "output/fenster/HTMLFormUnit.h"
 
 #include <QFileDialog>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "output/DruckVEinstFormUnit.h"
+#include "output/fenster/DruckVEinstFormUnit.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>

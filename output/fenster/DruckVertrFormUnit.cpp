@@ -1,4 +1,4 @@
-#include "output/DruckVertrFormUnit.h"
+#include "output/fenster/DruckVertrFormUnit.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -14,10 +14,10 @@
 
 #include "model/DienstUnit.h"
 #include "model/ToolsUnit.h"
-#include "output/DruckVEinstFormUnit.h"
+#include "output/fenster/DruckVEinstFormUnit.h"
 #include "output/DruckVertrUnit.h"
-#include "output/QtDruckerUnit.h"
-#include "output/VertHTMLEinstFormUnit.h"
+#include "output/fenster/QtDruckerUnit.h"
+#include "output/fenster/VertHTMLEinstFormUnit.h"
 #include "output/VertrHTMLUnit.h"
 #include "settings/StandardUnit.h"
 #include "substitution/KalenderUnit.h"

@@ -10,9 +10,9 @@
 
 #include "model/DatumUnit.h"
 #include "model/SchulUnit.h"
-#include "output/DruckListeFormUnit.h"
+#include "output/fenster/DruckListeFormUnit.h"
 #include "output/DruckVUebUnit.h"
-#include "output/QtDruckerUnit.h"
+#include "output/fenster/QtDruckerUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/QtTextUnit.h"
 
