@@ -17,7 +17,7 @@
 #include "planning/PruefUnit.h"
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
-#include "settings/StandardFormUnit.h"
+#include "settings/fenster/StandardFormUnit.h"
 #include "substitution/fenster/VStatFormUnit.h"
 #include "substitution/fenster/VStdFormUnit.h"
 #include "substitution/fenster/VertrFormUnit.h"

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "model/SchulUnit.h"
-#include "settings/StandardFormUnit.h"
+#include "settings/fenster/StandardFormUnit.h"
 #include "settings/StandardUnit.h"
 #include "settings/VoreinstellungUnit.h"
 #include "substitution/fenster/KalenderFormUnit.h"

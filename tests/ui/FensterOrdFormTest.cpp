@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 #include "persistence/WriteUnit.h"
-#include "settings/StandardFormUnit.h"
+#include "settings/fenster/StandardFormUnit.h"
 #include "ui/FensterPlatzUnit.h"
 
 using FensterOrdTest = PlanFensterTest;

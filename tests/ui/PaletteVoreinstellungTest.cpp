@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "PlanFensterHilfe.h"
-#include "settings/EckStandardFormUnit.h"
-#include "settings/KennwortFormUnit.h"
+#include "settings/fenster/EckStandardFormUnit.h"
+#include "settings/fenster/KennwortFormUnit.h"
 #include "substitution/fenster/KalenderFormUnit.h"
 #include "ui/AuTabFormUnit.h"
 #include "ui/HintergrundFormUnit.h"

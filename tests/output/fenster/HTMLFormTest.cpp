@@ -10,7 +10,7 @@
 #include "output/ExportSchuleHilfe.h"
 #include "output/fenster/HTMLFormUnit.h"
 #include "persistence/SchulDateiHilfe.h"
-#include "settings/StandardFormUnit.h"
+#include "settings/fenster/StandardFormUnit.h"
 #include "settings/StandardUnit.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // der Dialog verweist nur auf sie und ändert nichts.
 #pragma once
 
-#include "settings/StandardFormUnit.h"
+#include "settings/fenster/StandardFormUnit.h"
 
 class THTMLStandardForm : public TStandardForm {
  public:

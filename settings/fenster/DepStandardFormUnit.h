@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-#include "settings/SchriftStandardFormUnit.h"
+#include "settings/fenster/SchriftStandardFormUnit.h"
 #include "settings/VoreinstellungUnit.h"
 
 class QCheckBox;

@@ -2,7 +2,7 @@
 // Aufbewahrung der Vertretungen, Tage pro Woche, Werkzeugpalette und Hintergrund.
 #pragma once
 
-#include "settings/StandardFormUnit.h"
+#include "settings/fenster/StandardFormUnit.h"
 #include "settings/VoreinstellungUnit.h"
 
 class QCheckBox;

@@ -1,4 +1,4 @@
-#include "settings/KursStandardFormUnit.h"
+#include "settings/fenster/KursStandardFormUnit.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // "Voreinstellung für Vertretungen": die 20 Bemerkungen und Gründe der Vertretungsplanung.
 #pragma once
 
-#include "settings/StandardFormUnit.h"
+#include "settings/fenster/StandardFormUnit.h"
 
 class QCheckBox;
 class QTableWidget;

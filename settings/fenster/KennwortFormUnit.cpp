@@ -1,4 +1,4 @@
-#include "settings/KennwortFormUnit.h"
+#include "settings/fenster/KennwortFormUnit.h"
 
 #include <QBoxLayout>
 #include <QLabel>

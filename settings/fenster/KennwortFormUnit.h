@@ -1,7 +1,7 @@
 // "Voreinstellung für das Kennwort": das Startkennwort; leer löscht es.
 #pragma once
 
-#include "settings/StandardFormUnit.h"
+#include "settings/fenster/StandardFormUnit.h"
 
 class QLineEdit;
 

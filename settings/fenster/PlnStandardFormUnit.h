@@ -2,7 +2,7 @@
 // Schrift und Breiten der Planfenster, Anordnung der Manuellfenster.
 #pragma once
 
-#include "settings/SchriftStandardFormUnit.h"
+#include "settings/fenster/SchriftStandardFormUnit.h"
 #include "settings/VoreinstellungUnit.h"
 
 class QCheckBox;

@@ -1,10 +1,10 @@
-#include "settings/DepStandardFormUnit.h"
+#include "settings/fenster/DepStandardFormUnit.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
 
 #include "settings/StandardUnit.h"
-#include "settings/StatZeitFormUnit.h"
+#include "settings/fenster/StatZeitFormUnit.h"
 #include "ui/QtTextUnit.h"
 
 TDepStandardForm::TDepStandardForm(QWidget* vater)

@@ -1,4 +1,4 @@
-#include "settings/ZeitFormUnit.h"
+#include "settings/fenster/ZeitFormUnit.h"
 
 #include <QBoxLayout>
 #include <QFormLayout>

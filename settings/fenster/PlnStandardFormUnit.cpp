@@ -1,4 +1,4 @@
-#include "settings/PlnStandardFormUnit.h"
+#include "settings/fenster/PlnStandardFormUnit.h"
 #include "ui/QtTextUnit.h"
 
 #include <QBoxLayout>

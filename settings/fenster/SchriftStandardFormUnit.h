@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "settings/StandardFormUnit.h"
+#include "settings/fenster/StandardFormUnit.h"
 
 class QLineEdit;
 class TStandard;

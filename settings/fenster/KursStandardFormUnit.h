@@ -3,7 +3,7 @@
 #pragma once
 
 #include "model/WoBereichsUnit.h"
-#include "settings/StandardFormUnit.h"
+#include "settings/fenster/StandardFormUnit.h"
 #include "settings/VoreinstellungUnit.h"
 
 class QCheckBox;

@@ -1,4 +1,4 @@
-#include "settings/HTMLStandardFormUnit.h"
+#include "settings/fenster/HTMLStandardFormUnit.h"
 
 #include <QBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "settings/StatZeitFormUnit.h"
+#include "settings/fenster/StatZeitFormUnit.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -7,7 +7,7 @@
 #include <QSpinBox>
 
 #include "model/DatumUnit.h"
-#include "settings/StandardFormUnit.h"
+#include "settings/fenster/StandardFormUnit.h"
 #include "settings/VoreinstellungUnit.h"
 #include "ui/QtTextUnit.h"
 

@@ -2,7 +2,7 @@
 // einer Planversion in eine andere.
 #pragma once
 
-#include "settings/StandardFormUnit.h"
+#include "settings/fenster/StandardFormUnit.h"
 
 class QCheckBox;
 class QListWidget;

@@ -1,4 +1,4 @@
-#include "settings/VertrStandardFormUnit.h"
+#include "settings/fenster/VertrStandardFormUnit.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

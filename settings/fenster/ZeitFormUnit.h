@@ -2,7 +2,7 @@
 // 9 bis 16 rechts. Der Dialog arbeitet auf einer Kopie; "Ok" übernimmt sie.
 #pragma once
 
-#include "settings/StandardFormUnit.h"
+#include "settings/fenster/StandardFormUnit.h"
 #include "settings/VoreinstellungUnit.h"
 
 class QTableWidget;

@@ -1,4 +1,4 @@
-#include "settings/SchriftStandardFormUnit.h"
+#include "settings/fenster/SchriftStandardFormUnit.h"
 
 #include <QBoxLayout>
 #include <QGroupBox>

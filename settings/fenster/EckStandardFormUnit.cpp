@@ -1,4 +1,4 @@
-#include "settings/EckStandardFormUnit.h"
+#include "settings/fenster/EckStandardFormUnit.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

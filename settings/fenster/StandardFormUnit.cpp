@@ -1,4 +1,4 @@
-#include "settings/StandardFormUnit.h"
+#include "settings/fenster/StandardFormUnit.h"
 
 #include <QBoxLayout>
 #include <QFontDialog>
@@ -10,18 +10,18 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "settings/DepStandardFormUnit.h"
-#include "settings/EckStandardFormUnit.h"
-#include "settings/GrDatStandardFormUnit.h"
-#include "settings/HTMLStandardFormUnit.h"
-#include "settings/KennwortFormUnit.h"
-#include "settings/KursStandardFormUnit.h"
-#include "settings/PlnStandardFormUnit.h"
+#include "settings/fenster/DepStandardFormUnit.h"
+#include "settings/fenster/EckStandardFormUnit.h"
+#include "settings/fenster/GrDatStandardFormUnit.h"
+#include "settings/fenster/HTMLStandardFormUnit.h"
+#include "settings/fenster/KennwortFormUnit.h"
+#include "settings/fenster/KursStandardFormUnit.h"
+#include "settings/fenster/PlnStandardFormUnit.h"
 #include "settings/StandardUnit.h"
-#include "settings/VersStandardFormUnit.h"
-#include "settings/VertrStandardFormUnit.h"
+#include "settings/fenster/VersStandardFormUnit.h"
+#include "settings/fenster/VertrStandardFormUnit.h"
 #include "settings/VoreinstellungUnit.h"
-#include "settings/ZeitFormUnit.h"
+#include "settings/fenster/ZeitFormUnit.h"
 #include "ui/QtTextUnit.h"
 
 QSpinBox* ZahlFeld(QWidget* vater, int von, int bis, const char* name, int schritt) {

@@ -1,4 +1,4 @@
-#include "settings/VersStandardFormUnit.h"
+#include "settings/fenster/VersStandardFormUnit.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "settings/GrDatStandardFormUnit.h"
+#include "settings/fenster/GrDatStandardFormUnit.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
