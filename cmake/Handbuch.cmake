@@ -15,6 +15,6 @@ endfunction()
 
 # Die Bilder des Handbuchs macht scripts/handbuch-bilder.sh mit diesem Programm aus der
 # Beispielschule; es wird nur auf Verlangen gebaut.
-add_executable(tamrel-handbuchbilder EXCLUDE_FROM_ALL app/HandbuchBilderMain.cpp)
+add_executable(tamrel-handbuchbilder EXCLUDE_FROM_ALL app/fenster/HandbuchBilderMain.cpp)
 target_link_libraries(tamrel-handbuchbilder PRIVATE fenster logik tamrel_optionen)
 set_target_properties(tamrel-handbuchbilder PROPERTIES AUTOMOC ON)

@@ -5,7 +5,7 @@ include(GNUInstallDirs)
 # Das Programmzeichen entsteht mit dem Programm aus demselben SVG-Text, den es zeigt.
 set(TAMREL_SYMBOL_GROESSEN 16 24 32 48 64 128 256)
 set(symbole ${CMAKE_BINARY_DIR}/symbole)
-add_executable(tamrel-symbole app/SymbolDateienMain.cpp)
+add_executable(tamrel-symbole app/fenster/SymbolDateienMain.cpp)
 target_link_libraries(tamrel-symbole PRIVATE fenster tamrel_optionen)
 add_dependencies(tamrel tamrel-symbole)
 add_custom_command(TARGET tamrel POST_BUILD

@@ -9,8 +9,8 @@
 #include <QStyle>
 #include <QTimer>
 
-#include "app/KWFormUnit.h"
-#include "app/StartFormUnit.h"
+#include "app/fenster/KWFormUnit.h"
+#include "app/fenster/StartFormUnit.h"
 
 namespace {
 QStringList Texte(const QWidget& w) {

@@ -1,4 +1,4 @@
-#include "app/StartFormUnit.h"
+#include "app/fenster/StartFormUnit.h"
 
 #include <QBoxLayout>
 #include <QEventLoop>

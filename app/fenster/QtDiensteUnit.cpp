@@ -1,4 +1,4 @@
-#include "app/QtDiensteUnit.h"
+#include "app/fenster/QtDiensteUnit.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,14 +1,14 @@
-#include "app/QtProgrammUnit.h"
+#include "app/fenster/QtProgrammUnit.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
-#include "app/KWFormUnit.h"
+#include "app/fenster/KWFormUnit.h"
 #include "app/ProgrammUnit.h"
-#include "app/QtDiensteUnit.h"
-#include "app/StartFormUnit.h"
+#include "app/fenster/QtDiensteUnit.h"
+#include "app/fenster/StartFormUnit.h"
 #include "model/DatumUnit.h"
 #include "persistence/StandardSpeicherUnit.h"
 #include "settings/StandardUnit.h"

@@ -1,7 +1,7 @@
 // Start des Programms mit Fenstern.
 #include <QApplication>
 
-#include "app/QtProgrammUnit.h"
+#include "app/fenster/QtProgrammUnit.h"
 
 int main(int argc, char** argv) {
   // Freie Fenster und Platzierung nach Koordinaten brauchen X11; unter Wayland über XWayland.

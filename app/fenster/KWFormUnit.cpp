@@ -1,4 +1,4 @@
-#include "app/KWFormUnit.h"
+#include "app/fenster/KWFormUnit.h"
 
 #include <QBoxLayout>
 #include <QLabel>

@@ -8,7 +8,7 @@
 
 #include "TestUmgebung.h"
 #include "app/BeispielSchuleUnit.h"
-#include "app/QtProgrammUnit.h"
+#include "app/fenster/QtProgrammUnit.h"
 #include "model/SchulUnit.h"
 #include "persistence/EinstellungsWerteUnit.h"
 #include "persistence/StandardSpeicherUnit.h"

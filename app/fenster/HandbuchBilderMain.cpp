@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "app/QtDiensteUnit.h"
-#include "app/QtProgrammUnit.h"
+#include "app/fenster/QtDiensteUnit.h"
+#include "app/fenster/QtProgrammUnit.h"
 #include "model/DienstUnit.h"
 #include "model/GlobalUnit.h"
 #include "model/SchulUnit.h"

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/QtDiensteUnit.h"
+#include "app/fenster/QtDiensteUnit.h"
 #include "common/TestUmgebung.h"
 #include "model/ToolsUnit.h"
 #include "persistence/StandardSpeicherUnit.h"
