@@ -7,7 +7,7 @@
 
 #include "BenchUmgebung.h"
 #include "GrosseSchule.h"
-#include "ui/LehrUebFormUnit.h"
+#include "ui/fenster/LehrUebFormUnit.h"
 #include "output/UebersichtUnit.h"
 
 namespace {

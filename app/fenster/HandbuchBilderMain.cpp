@@ -25,8 +25,8 @@
 #include "model/UVUnit.h"
 #include "settings/StandardUnit.h"
 #include "substitution/fenster/VertrFormUnit.h"
-#include "ui/UVFormUnit.h"
-#include "ui/VWahlFormUnit.h"
+#include "ui/fenster/UVFormUnit.h"
+#include "ui/fenster/VWahlFormUnit.h"
 
 namespace {
 

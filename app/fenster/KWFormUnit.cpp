@@ -6,7 +6,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 
-#include "ui/KueFormUnit.h"
+#include "ui/fenster/KueFormUnit.h"
 
 namespace {
 // Verdeckt jedes Zeichen des Kennworts mit "*".

@@ -12,7 +12,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 namespace {
 QMessageBox::Icon Symbol(TMeldungsArt art) {

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/PaletteUnit.h"
+#include "ui/fenster/PaletteUnit.h"
 
 class QApplication;
 class TStandard;

@@ -8,8 +8,8 @@
 #include <QTimer>
 
 #include "model/GlobalUnit.h"
-#include "ui/SymbolUnit.h"
-#include "ui/UeberFormUnit.h"
+#include "ui/fenster/SymbolUnit.h"
+#include "ui/fenster/UeberFormUnit.h"
 
 TStartForm::TStartForm()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {

@@ -8,7 +8,7 @@
 #include <QSvgRenderer>
 #include <cstdio>
 
-#include "ui/SymbolUnit.h"
+#include "ui/fenster/SymbolUnit.h"
 
 namespace {
 constexpr int kGroessen[] = {16, 24, 32, 48, 64, 128, 256};

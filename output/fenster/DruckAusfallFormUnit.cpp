@@ -9,7 +9,7 @@
 #include "output/DruckAusfallUnit.h"
 #include "output/fenster/QtDruckerUnit.h"
 #include "settings/StandardUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 TDruckAusfallForm::TDruckAusfallForm(std::vector<std::string> zeilen, TDruckPlattform& plattform,
                                      QWidget* vater)

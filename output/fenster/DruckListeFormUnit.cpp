@@ -15,7 +15,7 @@
 #include "model/SchulUnit.h"
 #include "output/fenster/QtDruckerUnit.h"
 #include "settings/StandardUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 namespace {
 void* Zeiger(QListWidgetItem* item) {

@@ -20,7 +20,7 @@
 #include "output/DruckAuftragUnit.h"
 #include "output/fenster/QtDruckerUnit.h"
 #include "settings/StandardUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 namespace {
 const char* PdfName(TPlanDruckArt art) {

@@ -15,7 +15,7 @@
 #include "output/fenster/DruckListeFormUnit.h"
 #include "output/fenster/QtDruckerUnit.h"
 #include "settings/StandardUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 namespace {
 const char* PdfName(TUebDruckArt art) {

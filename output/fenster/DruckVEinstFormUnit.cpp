@@ -11,7 +11,7 @@
 #include <QRadioButton>
 
 #include "output/DruckVertrDialogUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 namespace {
 QButtonGroup* Auswahl(QWidget* vater, QGridLayout* layout, int zeile, const char* titel,

@@ -14,7 +14,7 @@
 #include "output/DruckVUebUnit.h"
 #include "output/fenster/QtDruckerUnit.h"
 #include "settings/StandardUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 namespace {
 QSpinBox* Zahlfeld(QWidget* vater, int von, int bis, int wert) {

@@ -21,7 +21,7 @@
 #include "output/VertrHTMLUnit.h"
 #include "settings/StandardUnit.h"
 #include "substitution/KalenderUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 namespace {
 // Der senkrechte Pfeilknopf des Datums: nur die Pfeile, ohne Zahl.

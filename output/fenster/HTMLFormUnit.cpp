@@ -9,7 +9,7 @@
 #include "model/DienstUnit.h"
 #include "persistence/SchulFormatUnit.h"
 #include "settings/StandardUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 namespace {
 std::optional<std::string> OrdnerMitQt(QWidget* vater, const std::string& ordner) {

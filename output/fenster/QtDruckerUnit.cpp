@@ -9,7 +9,7 @@
 #include <QProgressDialog>
 
 #include "output/fenster/PrevFormUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 namespace {
 std::string DruckerName(const QPrinter& p) {

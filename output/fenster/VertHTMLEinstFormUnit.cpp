@@ -13,7 +13,7 @@
 
 #include "model/ToolsUnit.h"
 #include "settings/StandardUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 namespace {
 QSpinBox* Zahl(QWidget* vater, int von, int bis, int wert) {

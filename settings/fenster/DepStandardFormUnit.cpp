@@ -5,7 +5,7 @@
 
 #include "settings/StandardUnit.h"
 #include "settings/fenster/StatZeitFormUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 TDepStandardForm::TDepStandardForm(QWidget* vater)
     : TSchriftStandardForm("Voreinstellung für Deputate", vater) {

@@ -10,8 +10,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include "ui/QtFarbDialogUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtFarbDialogUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 TEckStandardForm::TEckStandardForm(QWidget* vater)
     : TStandardForm("Voreinstellung für Eckdaten", vater) {

@@ -10,8 +10,8 @@
 #include <QSpinBox>
 
 #include "model/SchulUnit.h"
-#include "ui/QtTextUnit.h"
-#include "ui/SperrQuonGridUnit.h"
+#include "ui/fenster/QtTextUnit.h"
+#include "ui/fenster/SperrQuonGridUnit.h"
 
 TGrDatStandardForm::TGrDatStandardForm(QWidget* vater)
     : TStandardForm("Voreinstellung für Grunddaten", vater) {

@@ -3,7 +3,7 @@
 #include <QBoxLayout>
 #include <QLabel>
 
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 THTMLStandardForm::THTMLStandardForm(QWidget* vater)
     : TStandardForm("Voreinstellung für HTML-Farben", vater) {

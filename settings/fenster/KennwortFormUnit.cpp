@@ -6,7 +6,7 @@
 
 #include "model/ToolsUnit.h"
 #include "settings/KennwortUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 TKennwortForm::TKennwortForm(QWidget* vater)
     : TStandardForm("Voreinstellung für das Kennwort", vater) {

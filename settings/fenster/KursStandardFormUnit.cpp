@@ -8,9 +8,9 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include "ui/QtFarbDialogUnit.h"
-#include "ui/QtTextUnit.h"
-#include "ui/SperrQuonGridUnit.h"
+#include "ui/fenster/QtFarbDialogUnit.h"
+#include "ui/fenster/QtTextUnit.h"
+#include "ui/fenster/SperrQuonGridUnit.h"
 
 TKursStandardForm::TKursStandardForm(QWidget* vater)
     : TStandardForm("Voreinstellung für Kurse", vater), fKurse(KopierKurse()) {

@@ -1,5 +1,5 @@
 #include "settings/fenster/PlnStandardFormUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

@@ -22,7 +22,7 @@
 #include "settings/fenster/VertrStandardFormUnit.h"
 #include "settings/VoreinstellungUnit.h"
 #include "settings/fenster/ZeitFormUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 QSpinBox* ZahlFeld(QWidget* vater, int von, int bis, const char* name, int schritt) {
   auto* s = new QSpinBox(vater);

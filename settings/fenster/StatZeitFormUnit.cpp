@@ -9,7 +9,7 @@
 #include "model/DatumUnit.h"
 #include "settings/fenster/StandardFormUnit.h"
 #include "settings/VoreinstellungUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 TStatZeitForm::TStatZeitForm(QWidget* vater) : QDialog(vater) {
   setWindowTitle(T("Statistikzeitraum"));

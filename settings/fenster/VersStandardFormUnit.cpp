@@ -13,7 +13,7 @@
 #include "model/SchulUnit.h"
 #include "settings/VersKopieUnit.h"
 #include "settings/VoreinstellungUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 namespace {
 const TKuerzelArt kArten[5] = {TKuerzelArt::leh, TKuerzelArt::kla, TKuerzelArt::kop,

@@ -9,7 +9,7 @@
 
 #include "settings/StandardUnit.h"
 #include "settings/VoreinstellungUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 namespace {
 // Begrenzt die Eingabe einer Spalte auf ihre Länge.

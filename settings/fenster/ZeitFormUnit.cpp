@@ -9,7 +9,7 @@
 #include <QTableWidget>
 
 #include "model/ToolsUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 namespace {
 // Die Maske einer Bezeichnung: 15 Stellen, die erste muss belegt sein.

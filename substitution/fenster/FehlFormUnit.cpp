@@ -13,9 +13,9 @@
 #include "model/SchulUnit.h"
 #include "substitution/fenster/FehltLangFormUnit.h"
 #include "substitution/VertretungsPlanungUnit.h"
-#include "ui/PaletteUnit.h"
-#include "ui/PopupMenueUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/PaletteUnit.h"
+#include "ui/fenster/PopupMenueUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 namespace {
 TTamrelPalette* Palette() {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "substitution/FehlDialogUnit.h"
-#include "ui/PopupMenueUnit.h"
+#include "ui/fenster/PopupMenueUnit.h"
 
 class QLabel;
 class QPushButton;

@@ -11,8 +11,8 @@
 #include <QToolButton>
 
 #include "model/ToolsUnit.h"
-#include "ui/PopupMenueUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/PopupMenueUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 // ---- TKalenderGrid ----
 

@@ -5,7 +5,7 @@
 #include <QPointer>
 
 #include "substitution/KalenderDialogUnit.h"
-#include "ui/PopupMenueUnit.h"
+#include "ui/fenster/PopupMenueUnit.h"
 
 class QLabel;
 class QPushButton;

@@ -20,11 +20,11 @@
 #include "substitution/KalenderUnit.h"
 #include "substitution/fenster/VertrFormUnit.h"
 #include "ui/FensterSchliessenUnit.h"
-#include "ui/PaletteUnit.h"
-#include "ui/QtFensterHilfeUnit.h"
-#include "ui/QtFensterPlatzUnit.h"
-#include "ui/QtUmschaltUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/PaletteUnit.h"
+#include "ui/fenster/QtFensterHilfeUnit.h"
+#include "ui/fenster/QtFensterPlatzUnit.h"
+#include "ui/fenster/QtUmschaltUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 TVStatForm::TVStatForm(TFenster* TSchule::*platz) : TEinzelForm(platz) {
   VertretungsHakenSetzen();

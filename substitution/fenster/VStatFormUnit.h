@@ -12,8 +12,8 @@
 #include "model/GlobalUnit.h"
 #include "substitution/VertrUnit.h"
 #include "substitution/VStatUnit.h"
-#include "ui/EinzelFormUnit.h"
-#include "ui/QuonGridUnit.h"
+#include "ui/fenster/EinzelFormUnit.h"
+#include "ui/fenster/QuonGridUnit.h"
 
 class QSpinBox;
 class QPushButton;

@@ -9,8 +9,8 @@
 
 #include "model/SchulUnit.h"
 #include "substitution/VStdUnit.h"
-#include "ui/PaletteUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/PaletteUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 TVStdForm::TVStdForm(QWidget* parent) : QDialog(parent) {
   setWindowTitle(T("Vertretene Stunden"));

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-#include "ui/QuonGridUnit.h"
+#include "ui/fenster/QuonGridUnit.h"
 
 class QPushButton;
 class QSpinBox;

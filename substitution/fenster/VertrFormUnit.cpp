@@ -1,6 +1,6 @@
 #include "substitution/fenster/VertrFormUnit.h"
 
-#include "ui/VWahlFormUnit.h"
+#include "ui/fenster/VWahlFormUnit.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -32,10 +32,10 @@
 #include "substitution/KalenderUnit.h"
 #include "substitution/fenster/VStatFormUnit.h"
 #include "substitution/VertrUnit.h"
-#include "ui/PaletteUnit.h"
-#include "ui/PopupMenueUnit.h"
-#include "ui/QtUmschaltUnit.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/PaletteUnit.h"
+#include "ui/fenster/PopupMenueUnit.h"
+#include "ui/fenster/QtUmschaltUnit.h"
+#include "ui/fenster/QtTextUnit.h"
 
 namespace {
 TTamrelPalette* Palette() {

@@ -13,9 +13,9 @@
 #include "model/DienstUnit.h"
 #include "model/GlobalUnit.h"
 #include "model/MenueUnit.h"
-#include "ui/EinzelFormUnit.h"
-#include "ui/PopupMenueUnit.h"
-#include "ui/QuonGridUnit.h"
+#include "ui/fenster/EinzelFormUnit.h"
+#include "ui/fenster/PopupMenueUnit.h"
+#include "ui/fenster/QuonGridUnit.h"
 
 class QButtonGroup;
 class QCheckBox;

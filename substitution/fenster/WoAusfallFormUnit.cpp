@@ -15,10 +15,10 @@
 #include "settings/StandardUnit.h"
 #include "substitution/fenster/VStatFormUnit.h"
 #include "ui/FensterSchliessenUnit.h"
-#include "ui/PaletteUnit.h"
-#include "ui/QtFensterPlatzUnit.h"
-#include "ui/QtTextUnit.h"
-#include "ui/QtUmschaltUnit.h"
+#include "ui/fenster/PaletteUnit.h"
+#include "ui/fenster/QtFensterPlatzUnit.h"
+#include "ui/fenster/QtTextUnit.h"
+#include "ui/fenster/QtUmschaltUnit.h"
 
 TWoAusfallForm::TWoAusfallForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);

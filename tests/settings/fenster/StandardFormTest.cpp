@@ -22,8 +22,8 @@
 #include "settings/StandardUnit.h"
 #include "settings/fenster/VersStandardFormUnit.h"
 #include "settings/fenster/ZeitFormUnit.h"
-#include "ui/PlanFensterHilfe.h"
-#include "ui/QtTextUnit.h"
+#include "ui/fenster/PlanFensterHilfe.h"
+#include "ui/fenster/QtTextUnit.h"
 
 TEST(StandardForm, WechselnUebernimmtWieOkUndOeffnetDenGewaehlten) {
   TTestUmgebung u;

@@ -14,7 +14,7 @@
 #include "substitution/fenster/FehlFormUnit.h"
 #include "substitution/fenster/FehltLangFormUnit.h"
 #include "substitution/FehlzeitUnit.h"
-#include "ui/PopupMenueUnit.h"
+#include "ui/fenster/PopupMenueUnit.h"
 
 namespace {
 

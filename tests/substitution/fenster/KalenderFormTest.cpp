@@ -14,8 +14,8 @@
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
 #include "substitution/fenster/KalenderFormUnit.h"
-#include "ui/PaletteUnit.h"
-#include "ui/PopupMenueUnit.h"
+#include "ui/fenster/PaletteUnit.h"
+#include "ui/fenster/PopupMenueUnit.h"
 
 namespace {
 

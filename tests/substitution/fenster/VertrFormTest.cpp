@@ -21,9 +21,9 @@
 #include "substitution/fenster/VStdFormUnit.h"
 #include "substitution/fenster/VertrFormUnit.h"
 #include "substitution/VertrUnit.h"
-#include "ui/QtTextUnit.h"
-#include "ui/VWahlFormUnit.h"
-#include "ui/PlanFensterHilfe.h"
+#include "ui/fenster/QtTextUnit.h"
+#include "ui/fenster/VWahlFormUnit.h"
+#include "ui/fenster/PlanFensterHilfe.h"
 
 namespace {
 

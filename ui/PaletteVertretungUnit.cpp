@@ -1,9 +1,0 @@
-// Befehle der Palette für die Vertretungsplanung.
-#include "model/SchulUnit.h"
-#include "substitution/fenster/KalenderFormUnit.h"
-#include "ui/PaletteUnit.h"
-
-void TTamrelPalette::KalenderItemClick() {
-  // Über "Wechseln" folgt der gewählte Dialog.
-  VoreinstellungItemClick("Kalender");
-}

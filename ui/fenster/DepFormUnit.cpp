@@ -1,0 +1,477 @@
+#include "ui/fenster/DepFormUnit.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "model/KursUnit.h"
+#include "model/SchulUnit.h"
+#include "settings/StandardUnit.h"
+#include "ui/FensterSchliessenUnit.h"
+#include "ui/fenster/MenuFormUnit.h"
+#include "ui/fenster/PaletteUnit.h"
+#include "ui/fenster/PopupMenueUnit.h"
+#include "ui/fenster/QtFensterHilfeUnit.h"
+#include "ui/fenster/QtFensterPlatzUnit.h"
+#include "ui/fenster/QtPlanZelleUnit.h"
+#include "ui/fenster/QtTextUnit.h"
+#include "ui/fenster/QtUmschaltUnit.h"
+
+using Deputat::TSpalte;
+
+TDepForm::TDepForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  DepGrid = FensterGitter(this, "DepGrid");
+  DepGrid->SetRowSelect(true);
+  DepGrid->SetMultiSelect(true);
+  DepGrid->SetColSizing(true);
+  DepGrid->SetFixedCols(0);
+  DepGrid->SetFixedRows(1);
+  DepGrid->SetZeichner([this](QPainter& p, int col, int row, const QRect& rect,
+                              const TZellZustand& z) { Zeichne(p, col, row, rect, z); });
+  connect(DepGrid, &TQuonGrid::MausDruck, this, [this](const TGridMaus& m) { MausDruck(m); });
+  connect(DepGrid, &TQuonGrid::MausLos, this, [this](const TGridMaus& m) { MausLos(m); });
+  connect(DepGrid, &TQuonGrid::DoppelKlick, this, [this](const TGridMaus& m) { DoppelKlick(m); });
+  connect(DepGrid, &TQuonGrid::ZiehenUeber, this,
+          [this](const TGridMaus& m, TZiehZiel* ziel) { ZiehenUeber(m, ziel); });
+  connect(DepGrid, &TQuonGrid::ZiehenEnde, this,
+          [this](const TGridMaus& m, bool abgelegt) { ZiehenEnde(m, abgelegt); });
+  DepGrid->installEventFilter(this);
+  PositioniereFenster(*this, NeuerFormIndex());
+}
+
+TDepForm::~TDepForm() {
+  if (SchuleVorhanden()) Abmelden();
+}
+
+// ---- Aufbau ----
+
+void TDepForm::IDepForm() {
+  const TStandard& s = Standard();
+  const QFont schrift = SchriftVon(s.fDepFont);
+  setFont(schrift);
+  DepGrid->setFont(schrift);
+  fSpalten = Deputat::Spalten();
+  DepGrid->SetColCount(static_cast<int>(fSpalten.size()));
+  DepGrid->SetRowCount(2);
+  DepGrid->Leeren();
+  DepGrid->SetDefaultRowHeight(s.fDepHoehe);
+  for (std::size_t c = 0; c < fSpalten.size(); ++c) {
+    DepGrid->SetColWidths(static_cast<int>(c), fSpalten[c].Breite);
+    DepGrid->SetCells(static_cast<int>(c), 0, QString::fromStdString(fSpalten[c].Titel));
+  }
+  // Die Filter gelten ab dem Öffnen; ein Neuaufbau liest die Tasten nicht wieder.
+  if (!fAngemeldet) fFilter = Deputat::FilterAus(FensterUmschalt());
+}
+
+void TDepForm::IElementDepForm(TElement* element) {
+  if (!element) return;
+  const bool warAktiv = Schule().fAktivesFenster == this;
+  if (element != fElement) {
+    MenuAustragen();
+    if (fElement && fElement->fDepFenster == this) fElement->fDepFenster = nullptr;
+    fElement = element;
+  }
+  fAlleKurse = false;
+  IDepForm();
+  fElement->fDepFenster = this;
+  setWindowTitle(QString::fromStdString(Titel()));
+  if (!fAngemeldet) MenuEintragen(warAktiv);
+  Fuellen();
+  Groesse();
+}
+
+void TDepForm::IKursDepForm(const std::vector<TKurs*>& menge) {
+  const bool warAktiv = Schule().fAktivesFenster == this;
+  fAlleKurse = true;
+  fEigeneMenge = !menge.empty();
+  fMenge = menge;
+  IDepForm();
+  Schule().fKursDepForm = this;
+  setWindowTitle(QString::fromStdString(Titel()));
+  if (!fAngemeldet) MenuEintragen(warAktiv);
+  Fuellen();
+  Groesse();
+}
+
+bool TDepForm::KursLebt(const TKurs* kurs) const {
+  if (!kurs) return false;
+  if (fElement) return fElement->fKurse.ListeElemEnthalten(const_cast<TKurs*>(kurs));
+  return Schule().fKursMenge.ListeElemEnthalten(const_cast<TKurs*>(kurs));
+}
+
+void TDepForm::Fuellen() {
+  std::vector<TKurs*> kurse;
+  if (fElement) {
+    kurse = fElement->fKurse.Kopie();
+  } else if (fEigeneMenge) {
+    // Nur Kurse, die es noch gibt.
+    for (TKurs* k : fMenge)
+      if (KursLebt(k)) kurse.push_back(k);
+    fMenge = kurse;
+  } else {
+    for (TKurs* k : Schule().fKursMenge) kurse.push_back(k);
+  }
+  fZeilen = Deputat::Zeilen(kurse, fFilter);
+  DepGrid->SetRowCount(std::max(2, ZeilenZahl() + 1));
+  for (int r = 1; r < DepGrid->RowCount(); ++r) {
+    DepGrid->SetObjects(0, r, nullptr);
+    for (int c = 0; c < DepGrid->ColCount(); ++c) DepGrid->SetCells(c, r, QString());
+  }
+  for (int r = 1; r <= ZeilenZahl(); ++r) {
+    DepGrid->SetObjects(0, r, fZeilen[static_cast<std::size_t>(r - 1)]);
+    DepGrid->SetCells(0, r, QStringLiteral("X"));
+    ZeileAendern(r);
+  }
+  // Die Auswahl unter die letzte Zeile.
+  DepGrid->DeSelectAll();
+  DepGrid->viewport()->update();
+}
+
+void TDepForm::ZeileAendern(int row) {
+  TKurs* k = ZeilenKurs(row);
+  if (!k) return;
+  for (std::size_t c = 0; c < fSpalten.size(); ++c)
+    DepGrid->SetCells(static_cast<int>(c), row, AnsiText(Deputat::ZellText(*k, fSpalten[c].Art)));
+}
+
+// Breite: alle Spalten mit ihren Linien, Rahmen und Rollbalken; Höhe: so viele Zeilen, wie
+// unter der Oberkante in den Arbeitsbereich passen, mindestens eine.
+void TDepForm::Groesse() {
+  const int balken = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  const int rahmen = 2 * DepGrid->frameWidth();
+  int b = rahmen + balken;
+  for (int c = 0; c < DepGrid->ColCount(); ++c) b += DepGrid->ColWidths(c) + 1;
+  QScreen* schirm = screen() ? screen() : QGuiApplication::primaryScreen();
+  const QRect arbeit = schirm ? schirm->availableGeometry() : QRect(0, 0, 1024, 768);
+  const int frei = arbeit.bottom() - geometry().top() - rahmen;
+  const int zeile = DepGrid->RowHeights(1) + 1;
+  const int zeilen = std::clamp((frei - DepGrid->RowHeights(0) - 1) / std::max(1, zeile), 1,
+                                std::max(1, DepGrid->RowCount() - 1));
+  resize(b, rahmen + DepGrid->RowHeights(0) + 1 + zeilen * zeile);
+}
+
+TKurs* TDepForm::ZeilenKurs(int row) const {
+  if (row < 1 || row > ZeilenZahl()) return nullptr;
+  TKurs* k = fZeilen[static_cast<std::size_t>(row - 1)];
+  return KursLebt(k) ? k : nullptr;
+}
+
+int TDepForm::SpalteVon(TSpalte art) const {
+  for (std::size_t c = 0; c < fSpalten.size(); ++c)
+    if (fSpalten[c].Art == art) return static_cast<int>(c);
+  return -1;
+}
+
+QPoint TDepForm::ZellPunkt(int col, int row) const {
+  return DepGrid->CellRect(col, row).center();
+}
+
+// ---- Zeichnen ----
+
+void TDepForm::Zeichne(QPainter& p, int col, int row, const QRect& rect, const TZellZustand& z) {
+  if (col < 0 || col >= static_cast<int>(fSpalten.size())) return;
+  const QPalette& farben = DepGrid->palette();
+  TKurs* k = row >= 1 ? ZeilenKurs(row) : nullptr;
+  const TSpalte art = fSpalten[static_cast<std::size_t>(col)].Art;
+  const Deputat::TZellStil stil = k ? Deputat::Stil(*k, art) : Deputat::TZellStil{};
+  QColor grund = Qt::white;
+  QColor text = Qt::black;
+  if (z.Fest) {
+    grund = farben.color(QPalette::Button);
+  } else if (z.Ausgewaehlt) {
+    grund = farben.color(QPalette::Highlight);
+    text = farben.color(QPalette::HighlightedText);
+  } else if (k) {
+    grund = FarbeVon(k->fColor);
+  }
+  if (stil.Rot) text = QColor(255, 0, 0);
+  p.fillRect(rect, grund);
+  if (z.Fest) {
+    p.setPen(farben.color(QPalette::Light));
+    p.drawLine(rect.topLeft(), rect.topRight());
+    p.drawLine(rect.topLeft(), rect.bottomLeft());
+    p.setPen(farben.color(QPalette::Dark));
+    p.drawLine(rect.bottomLeft(), rect.bottomRight());
+    p.drawLine(rect.topRight(), rect.bottomRight());
+  }
+  QFont f = DepGrid->font();
+  f.setBold(stil.Fett);
+  p.setFont(f);
+  p.setPen(text);
+  p.drawText(rect.adjusted(1, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, DepGrid->Cells(col, row));
+}
+
+// ---- Fenstermenü und Abmelden ----
+
+// Hier, an einer Stelle, meldet sich das Fenster bei der Schule an (nach seiner Identität).
+void TDepForm::MenuEintragen(bool warAktiv) {
+  TSchule& schule = Schule();
+  schule.FensterAnmelden(this);
+  fAngemeldet = true;
+  if (warAktiv) schule.FensterAktivieren(this);
+}
+
+void TDepForm::MenuAustragen() {
+  if (!fAngemeldet) return;
+  fAngemeldet = false;
+  Schule().FensterAbmelden(this);
+}
+
+void TDepForm::Abmelden() {
+  if (DepPopupMenu) DepPopupMenu->Schliessen();
+  MenuAustragen();
+  TSchule& schule = Schule();
+  if (schule.fAktivesFenster == this) schule.FensterAbmelden(this);
+  if (fElement && fElement->fDepFenster == this) fElement->fDepFenster = nullptr;
+  if (schule.fKursDepForm == this) schule.fKursDepForm = nullptr;
+  fElement = nullptr;
+  fZeilen.clear();
+  fMenge.clear();
+}
+
+void TDepForm::Schliessen() {
+  if (fSchliesst) return;
+  fSchliesst = true;
+  Abmelden();
+  close();
+}
+
+void TDepForm::closeEvent(QCloseEvent* event) {
+  if (!fSchliesst) {
+    if (!VonHandSchliessen(event, this)) return;
+    fSchliesst = true;
+    Abmelden();
+  }
+  event->accept();
+}
+
+// ---- TFenster ----
+
+int TDepForm::FensterArt() const {
+  if (fAlleKurse || !fElement) return FensterArt::AlleKurse;
+  return FensterArt::LehrerDeputat + fElement->Art();
+}
+
+std::string TDepForm::Titel() const {
+  if (!fAlleKurse && !fElement) return windowTitle().toStdString();
+  return U8(Deputat::Titel(fAlleKurse ? nullptr : fElement));
+}
+
+void TDepForm::FensterRefresh() {
+  if (fNeuaufbauGeplant || fSchliesst) return;
+  fNeuaufbauGeplant = true;
+  QTimer::singleShot(0, this, [this] {
+    fNeuaufbauGeplant = false;
+    FensterUpdate();
+  });
+}
+
+void TDepForm::FensterUpdate() {
+  if (fSchliesst) return;
+  // Die ausgewählten Kurse bleiben ausgewählt, soweit sie noch im Fenster stehen.
+  const std::vector<TKurs*> auswahl = AusgewaehlteKurse();
+  auto auswahlZurueck = [this, &auswahl] {
+    for (int r = 1; r <= ZeilenZahl(); ++r)
+      if (std::find(auswahl.begin(), auswahl.end(), fZeilen[static_cast<std::size_t>(r - 1)]) !=
+          auswahl.end())
+        DepGrid->SetSelectRow(r, true);
+  };
+  if (fAlleKurse) {
+    if (Schule().fKurseEinsetzen) return;
+    IDepForm();
+    Fuellen();
+    auswahlZurueck();
+    return;
+  }
+  if (!fElement) return;
+  IDepForm();
+  const QString t = QString::fromStdString(Titel());
+  if (t != windowTitle()) {
+    // Die Überschrift nennt Deputat und Soll: unter der neuen ins Fenstermenü. Aktiv bleibt
+    // es dabei.
+    const bool warAktiv = Schule().fAktivesFenster == this;
+    MenuAustragen();
+    setWindowTitle(t);
+    MenuEintragen(warAktiv);
+  }
+  Fuellen();
+  auswahlZurueck();
+}
+
+TFensterLage TDepForm::Lage() const {
+  return FormLage(*this);
+}
+
+std::vector<TKurs*> TDepForm::AusgewaehlteKurse() const {
+  std::vector<TKurs*> kurse;
+  for (int r : DepGrid->AusgewaehlteZeilen())
+    if (TKurs* k = ZeilenKurs(r); k && std::find(kurse.begin(), kurse.end(), k) == kurse.end())
+      kurse.push_back(k);
+  return kurse;
+}
+
+void TDepForm::ElementZeigen(TElement* element) {
+  if (!fAlleKurse) IElementDepForm(element);
+}
+
+void TDepForm::AllesAuswaehlen() {
+  for (int r = 1; r <= ZeilenZahl(); ++r) DepGrid->SetSelectRow(r, true);
+}
+
+void TDepForm::KursGeloescht(TKurs* kurs) {
+  fZeilen.erase(std::remove(fZeilen.begin(), fZeilen.end(), kurs), fZeilen.end());
+  fMenge.erase(std::remove(fMenge.begin(), fMenge.end(), kurs), fMenge.end());
+  if (fZiehKurs == kurs) fZiehKurs = nullptr;
+}
+
+// ---- Ereignisse ----
+
+bool TDepForm::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && (fElement || fAlleKurse) && SchuleVorhanden())
+    Schule().FensterAktivieren(this);
+  return QWidget::event(event);
+}
+
+bool TDepForm::eventFilter(QObject* objekt, QEvent* event) {
+  if (objekt == DepGrid && event->type() == QEvent::KeyPress) {
+    auto* taste = static_cast<QKeyEvent*>(event);
+    FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(taste) & umTasten);
+    if (PfeilBlaettern(*taste)) return true;
+  }
+  return QWidget::eventFilter(objekt, event);
+}
+
+void TDepForm::MenueZeigen(TMenue menue, int col, int row) {
+  if (menue.empty()) return;
+  const QRect r = DepGrid->CellRect(col, row);
+  MenueOeffnen(DepPopupMenu, std::move(menue), this,
+               DepGrid->viewport()->mapToGlobal(QPoint(r.left(), r.top() + r.height() / 2)));
+  emit MenueGeoeffnet();
+}
+
+void TDepForm::MausDruck(const TGridMaus& m) {
+  FensterUmschaltMerken(m.Umschalt & umTasten);
+  fZiehSpalte = -1;
+  fZiehKurs = nullptr;
+  if (m.Doppelt || m.Knopf != Qt::LeftButton || Schule().fToolArt != TToolArt::SchiebTool) return;
+  if (m.Col < 0 || m.Col >= static_cast<int>(fSpalten.size())) return;
+  TKurs* k = ZeilenKurs(m.Row);
+  if (!k || !Deputat::ZiehSpalte(fSpalten[static_cast<std::size_t>(m.Col)].Art)) return;
+  fZiehSpalte = m.Col;
+  fZiehKurs = k;
+  fZiehZeile = m.Row;
+  DepGrid->BeginDrag(true);
+}
+
+void TDepForm::MausLos(const TGridMaus& m) {
+  FensterUmschaltMerken(m.Umschalt & umTasten);
+  if (DepPopupMenu) delete DepPopupMenu.data();
+  if (m.Col < 0 || m.Col >= static_cast<int>(fSpalten.size())) return;
+  const TSpalte art = fSpalten[static_cast<std::size_t>(m.Col)].Art;
+  if (m.Row == 0) {
+    Deputat::Sortieren(fZeilen, art);
+    for (int r = 1; r <= ZeilenZahl(); ++r) {
+      DepGrid->SetObjects(0, r, fZeilen[static_cast<std::size_t>(r - 1)]);
+      ZeileAendern(r);
+    }
+    DepGrid->viewport()->update();
+    return;
+  }
+  if (Schule().fAktivesFenster != this) return;
+  TKurs* k = ZeilenKurs(m.Row);
+  if (!k) return;
+  const bool strg = (m.Umschalt & umCtrl) != 0;
+  const Deputat::TAktion aktion =
+      Deputat::MausAktion(Schule().fToolArt, m.Knopf == Qt::RightButton, strg, art, *k);
+  if (aktion == Deputat::TAktion::Nichts) return;
+  const int row = m.Row;
+  auto zeileWaehlen = [this, row] {
+    DepGrid->DeSelectAll();
+    if (row <= ZeilenZahl()) DepGrid->SetSelectRow(row, true);
+  };
+  if (aktion == Deputat::TAktion::KlassenMehrfach || aktion == Deputat::TAktion::RaeumeMehrfach) {
+    const bool klassen = aktion == Deputat::TAktion::KlassenMehrfach;
+    TMenuForm form(Schule().Elemente(klassen ? kla : rau),
+                   klassen ? QStringLiteral("Klassen") : QStringLiteral("Räume"), this);
+    const std::vector<TElement*> wahl =
+        form.exec() == QDialog::Accepted ? form.Ergebnis() : std::vector<TElement*>{};
+    // Der Kurs kann inzwischen fort sein.
+    if (KursLebt(k)) Deputat::AktionAusfuehren(aktion, *k, wahl);
+    zeileWaehlen();
+    return;
+  }
+  TMenue menue = Deputat::AktionsMenue(aktion, *k);
+  if (!menue.empty()) {
+    MenueZeigen(std::move(menue), m.Col, m.Row);
+  } else {
+    Deputat::AktionAusfuehren(aktion, *k);
+  }
+  zeileWaehlen();
+}
+
+void TDepForm::DoppelKlick(const TGridMaus& m) {
+  if (Schule().fToolArt != TToolArt::ZeigTool) return;
+  TKurs* k = ZeilenKurs(m.Row);
+  if (!k) return;
+  if (TFensterDienst* dienst = FensterDienst()) {
+    TDirtyBewahrer bewahrer;
+    dienst->NeuesKursFenster(k, fElement);
+  }
+}
+
+void TDepForm::ZiehenUeber(const TGridMaus& m, TZiehZiel* ziel) {
+  const int erste = DepGrid->TopRow();
+  const int letzte = erste + DepGrid->VisibleRowCount() - 1;
+  if (m.Row == erste && erste > 1) DepGrid->SetTopRow(erste - 1);
+  if (m.Row >= letzte && letzte < DepGrid->RowCount() - 1) DepGrid->SetTopRow(erste + 1);
+  ziel->Col = fZiehSpalte;
+  ziel->Akzeptiert = m.Row >= 1 && ZeilenKurs(m.Row) != nullptr;
+  DepGrid->DeSelectAll();
+  if (fZiehZeile >= 1) DepGrid->SetSelectRow(fZiehZeile, true);
+  if (ziel->Akzeptiert) DepGrid->SetSelectCell(fZiehSpalte, m.Row, true);
+}
+
+void TDepForm::ZiehenEnde(const TGridMaus& m, bool abgelegt) {
+  TKurs* von = fZiehKurs;
+  const int spalte = fZiehSpalte;
+  fZiehKurs = nullptr;
+  fZiehSpalte = -1;
+  fZiehZeile = -1;
+  if (!abgelegt || !von || spalte < 0 || !KursLebt(von)) return;
+  // Das Ziel ist der Kurs, der beim Loslassen in der Zeile steht; Titelzeile, leere Zeilen und
+  // der Startkurs selbst tun nichts.
+  TKurs* nach = ZeilenKurs(m.Row);
+  if (!nach || nach == von) return;
+  Deputat::Uebertragen(*von, *nach, fSpalten[static_cast<std::size_t>(spalte)].Art);
+}
+
+// ---- Neue Fenster ----
+
+TDepForm* NeuesDepFenster(TElement* element) {
+  if (!element) return nullptr;
+  TDirtyBewahrer bewahrer;
+  auto* f = new TDepForm;
+  f->IElementDepForm(element);
+  f->show();
+  return f;
+}
+
+TDepForm* AlleKurseFenster(const std::vector<TKurs*>& kurse) {
+  TDirtyBewahrer bewahrer;
+  TSchule& schule = Schule();
+  auto* offen = dynamic_cast<TDepForm*>(schule.fKursDepForm);
+  TDepForm* f = offen ? offen : new TDepForm;
+  f->IKursDepForm(kurse);
+  f->show();
+  f->raise();
+  f->activateWindow();
+  return f;
+}

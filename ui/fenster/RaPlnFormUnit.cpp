@@ -1,0 +1,24 @@
+#include "ui/fenster/RaPlnFormUnit.h"
+
+#include <QPushButton>
+
+#include "model/RaumUnit.h"
+
+TRaPlnForm::TRaPlnForm(QWidget* parent) : TPlnForm(parent) {
+  PlanWechselKnopf->setToolTip(QStringLiteral("Klasse oder Kopplung anzeigen"));
+}
+
+void TRaPlnForm::IRaPlnForm(TRaum* raum) {
+  if (!raum) return;
+  fRaum = raum;
+  IPlnForm(raum);
+  PlnGrid->FocusCell(1, 1);
+}
+
+void TRaPlnForm::ElementZeigen(TElement* element) {
+  if (auto* e = dynamic_cast<TRaum*>(element)) IRaPlnForm(e);
+}
+
+const TRaum* TRaPlnForm::RaumFilter() const {
+  return fRaum;
+}
