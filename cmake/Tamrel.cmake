@@ -2,8 +2,6 @@
 # Logik-Einheiten (nur C++-Standardbibliothek) und in seinem Unterordner fenster/ die Fenster-Einheiten
 # (Qt Widgets). Dieselbe Regel gilt für den Bau, die Tests (tests/<ordner>/fenster/) und die
 # Grenzprüfung (tests/grenze.sh).
-# Übergang: Fenster-Einheiten, die noch nicht in fenster/ stehen, erkennt das alte Namensmuster.
-set(TAMREL_ALT_MUSTER "(^Qt[A-Za-z0-9]*|Form|Palette[A-Za-z0-9]*|QuonGrid[A-Za-z0-9]*|Popup[A-Za-z0-9]*|Cursor[A-Za-z0-9]*|Symbol[A-Za-z0-9]*)Unit\\.cpp$")
 # Die eine Einheit mit Qt Gui (ohne Widgets), die auch tamrel-cli bindet: das Abspielen der
 # Druckseiten und das Schreiben von PDF-Dateien.
 set(TAMREL_GUI_EINHEIT "QtSeitenBildUnit.cpp")
@@ -30,8 +28,6 @@ function(tamrel_ordner ordner)
       continue()
     elseif(name STREQUAL "${TAMREL_GUI_EINHEIT}")
       set_property(GLOBAL APPEND PROPERTY TAMREL_GUI_QUELLEN ${q})
-    elseif(name MATCHES "${TAMREL_ALT_MUSTER}")
-      list(APPEND fenster_quellen ${q})
     else()
       list(APPEND logik_quellen ${q})
     endif()
