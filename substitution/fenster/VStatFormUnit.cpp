@@ -35,9 +35,8 @@ TVStatForm::TVStatForm(TFenster* TSchule::*platz) : TEinzelForm(platz) {
   StatGrid->SetFixedRows(1);
   StatGrid->SetRowSelect(true);
   StatGrid->SetMultiSelect(true);
-  connect(StatGrid, &TQuonGrid::MausDruck, this, [](const TGridMaus& m) {
-    FensterUmschaltMerken(m.Umschalt & umTasten);
-  });
+  connect(StatGrid, &TQuonGrid::MausDruck, this,
+          [](const TGridMaus& m) { FensterUmschaltMerken(m.Umschalt & umTasten); });
   PositioniereFenster(*this, NeuerFormIndex());
 }
 

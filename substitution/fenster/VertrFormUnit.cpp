@@ -134,9 +134,8 @@ TVertrForm::TVertrForm() : TEinzelForm(&TSchule::fVertrForm) {
   connect(AdHocLoeschKnopf, &QPushButton::clicked, this, [this] { AdHocLoeschKnopfClick(); });
   connect(SortGroup, &QButtonGroup::idClicked, this, [this](int i) { SortGroupClick(i); });
   connect(InaktivCheck, &QCheckBox::clicked, this, [this] { InaktivCheckClick(); });
-  connect(VertrGrid, &TQuonGrid::MausDruck, this, [](const TGridMaus& m) {
-    FensterUmschaltMerken(m.Umschalt & umTasten);
-  });
+  connect(VertrGrid, &TQuonGrid::MausDruck, this,
+          [](const TGridMaus& m) { FensterUmschaltMerken(m.Umschalt & umTasten); });
   connect(VertrGrid, &TQuonGrid::MausLos, this, [this](const TGridMaus& m) { MausLos(m); });
   connect(VertrGrid, &TQuonGrid::DoppelKlick, this, [this](const TGridMaus& m) { DoppelKlick(m); });
 

@@ -1,8 +1,9 @@
 // Die Fenster der automatischen Planung: der Startdialog "Automatisches Rechnen"
-// (TAutoStartForm) mit den fünf Einstellungen und dem Nachbessern und das modale Planungsfenster TAutomatForm mit
-// "noch zu setzen", "nicht verplanbar", dem Fortschrittsbalken und den Knöpfen "Start",
-// "Abbrechen", "Ok" und "nicht verplanbare Stunden zeigen". Gerechnet wird in planning/AutomatUnit;
-// das Fenster ist dessen Anzeige und lässt zwischen zwei Kursen die Eingaben laufen.
+// (TAutoStartForm) mit den fünf Einstellungen und dem Nachbessern und das modale Planungsfenster
+// TAutomatForm mit "noch zu setzen", "nicht verplanbar", dem Fortschrittsbalken und den Knöpfen
+// "Start", "Abbrechen", "Ok" und "nicht verplanbare Stunden zeigen". Gerechnet wird in
+// planning/AutomatUnit; das Fenster ist dessen Anzeige und lässt zwischen zwei Kursen die Eingaben
+// laufen.
 #pragma once
 
 #include <QDialog>

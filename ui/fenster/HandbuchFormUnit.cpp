@@ -28,7 +28,8 @@ THandbuchForm::THandbuchForm(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     fBrowser->document()->setMarkdown(QString::fromUtf8(datei.readAll()));
     fHatText = true;
   } else {
-    fBrowser->setPlainText(QStringLiteral("Das Handbuch ist in dieses Programm nicht eingebunden."));
+    fBrowser->setPlainText(
+        QStringLiteral("Das Handbuch ist in dieses Programm nicht eingebunden."));
   }
   resize(820, 900);
 }

@@ -8,8 +8,7 @@
 unsigned FensterUmschalt() {
   if (const TFensterDienst* dienst = FensterDienst())
     if (const std::optional<unsigned> umschalt = dienst->Umschalttasten()) return *umschalt;
-  return TQuonGrid::Umschalt(QGuiApplication::keyboardModifiers(), Qt::NoButton) &
-         umTasten;
+  return TQuonGrid::Umschalt(QGuiApplication::keyboardModifiers(), Qt::NoButton) & umTasten;
 }
 
 void FensterUmschaltMerken(unsigned umschalt) {

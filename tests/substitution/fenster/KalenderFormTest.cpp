@@ -75,8 +75,8 @@ TEST(KalenderForm, AbbrechenVerwirftUndWechselnBestaetigt) {
   QTest::mouseClick(form.WechselnKnopf, Qt::LeftButton);
   ASSERT_NE(form.OffenesMenue(), nullptr);
   EXPECT_EQ(form.OffenesMenue()->Menue()[6].Text, "Kalender");
-  EXPECT_TRUE(form.OffenesMenue()->Menue()[0].Aktiv);  // "Eckdaten"
-  EXPECT_TRUE(form.OffenesMenue()->Menue()[9].Aktiv);  // "Automatik"
+  EXPECT_TRUE(form.OffenesMenue()->Menue()[0].Aktiv);   // "Eckdaten"
+  EXPECT_TRUE(form.OffenesMenue()->Menue()[9].Aktiv);   // "Automatik"
   EXPECT_TRUE(form.OffenesMenue()->Menue()[11].Aktiv);  // "HTML-Farben"
   u.standard.fMaxWocheNeu = 1;
   EXPECT_FALSE(form.OffenesMenue()->Waehle(5));  // "Planversionen" erst ab zwei Versionen

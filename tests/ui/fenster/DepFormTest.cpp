@@ -165,9 +165,8 @@ template <class T>
 void ImModalen(const char* knopf, std::function<void(T*)> vorher = {}, int versuche = 1500) {
   QTimer::singleShot(20, [knopf, vorher, versuche] {
     auto* w = dynamic_cast<T*>(QApplication::activeModalWidget());
-    auto* k = w && w->isVisible()
-                  ? w->template findChild<QPushButton*>(QString::fromLatin1(knopf))
-                  : nullptr;
+    auto* k = w && w->isVisible() ? w->template findChild<QPushButton*>(QString::fromLatin1(knopf))
+                                  : nullptr;
     if (!w || !w->isVisible() || (k && !k->isEnabled())) {
       if (versuche > 0) ImModalen<T>(knopf, w && w->isVisible() ? nullptr : vorher, versuche - 1);
       if (w && w->isVisible() && vorher) vorher(w);
