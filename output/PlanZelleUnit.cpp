@@ -20,13 +20,14 @@ std::array<int, 3> ZellTeilArten(TKuerzelArt planArt, const TKurs& kurs, bool ko
 
 std::array<int, 3> ZellTeilBreiten(TKuerzelArt planArt) {
   const TStandard& s = Standard();
+  constexpr int r = 2 * ZellRand;
   switch (planArt) {
     case leh:
-      return {s.PlnKlKoBreite(), s.fPlnFaBreite, s.fPlnRaBreite};
+      return {s.PlnKlKoBreite() + r, s.fPlnFaBreite + r, s.fPlnRaBreite + r};
     case kla:
-      return {s.PlnLeKoBreite(), s.fPlnFaBreite, s.fPlnRaBreite};
+      return {s.PlnLeKoBreite() + r, s.fPlnFaBreite + r, s.fPlnRaBreite + r};
     case rau:
-      return {s.fPlnLeBreite, s.PlnKlKoBreite(), s.fPlnFaBreite};
+      return {s.fPlnLeBreite + r, s.PlnKlKoBreite() + r, s.fPlnFaBreite + r};
     default:
       return {0, 0, 0};
   }
@@ -34,7 +35,7 @@ std::array<int, 3> ZellTeilBreiten(TKuerzelArt planArt) {
 
 int PlanSpaltenBreite(TKuerzelArt planArt) {
   const TStandard& s = Standard();
-  if (!s.fNebenEinander) return s.PlnMaxBreite();
+  if (!s.fNebenEinander) return s.PlnMaxBreite() + 2 * ZellRand;
   const std::array<int, 3> b = ZellTeilBreiten(planArt);
   return b[0] + b[1] + (s.fMitRaum ? b[2] : 0);
 }
@@ -59,7 +60,7 @@ TPlanZelle PlanZelleBauen(TKuerzelArt planArt, const TKurs* kurs, int woche, int
   z.Unterstrichen = setzung && setzung->fFixiert;
   const std::array<int, 3> arten = ZellTeilArten(planArt, *kurs, kopplungZeigen, s.fMitRaum);
   const std::array<int, 3> breiten = ZellTeilBreiten(planArt);
-  int x = 2;
+  int x = ZellRand;
   for (int i = 0; i < 3; ++i) {
     const auto ui = static_cast<std::size_t>(i);
     if (s.fNebenEinander) {
@@ -67,7 +68,7 @@ TPlanZelle PlanZelleBauen(TKuerzelArt planArt, const TKurs* kurs, int woche, int
       z.Y[ui] = 2;
       x += breiten[ui];
     } else {
-      z.X[ui] = 2;
+      z.X[ui] = ZellRand;
       z.Y[ui] = i * s.fPlnHoehe + 2;
     }
     if (arten[ui] >= 0) z.Texte[ui] = U8(kurs->WahlZeile(woche, tag, std, arten[ui], -1, -1));

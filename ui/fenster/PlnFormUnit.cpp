@@ -95,7 +95,7 @@ void TPlnForm::IPlnForm(TPlanElement* element) {
   const QFont schrift = PlanSchrift();
   setFont(schrift);
   PlnGrid->setFont(schrift);
-  PlnGrid->SetDefaultColWidth(s.PlnMaxBreite());
+  PlnGrid->SetDefaultColWidth(PlanSpaltenBreite(PlanArt()));
   PlnGrid->SetDefaultRowHeight(PlanZeilenHoehe());
   for (int t = 1; t <= tage; ++t)
     for (int h = 1; h <= stunden; ++h) {

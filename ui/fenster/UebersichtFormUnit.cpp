@@ -1,6 +1,7 @@
 #include "ui/fenster/UebersichtFormUnit.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -89,9 +90,18 @@ void TUebersichtForm::IUeberForm() {
   setFont(schrift);
   UeberGrid->setFont(schrift);
   const TKuerzelArt art = UebArt();
+  const QFontMetrics masse(schrift);
   int breite = PlanSpaltenBreite(art);
   if (!s.fNebenEinander)
-    breite = QFontMetrics(schrift).horizontalAdvance(QStringLiteral("[88-88]")) + s.PlnMaxBreite();
+    breite = masse.horizontalAdvance(QStringLiteral("[88-88]")) + s.PlnMaxBreite();
+  // Die Kopfzellen zeigen Kürzel, Reststunden und Springstunden ganz.
+  for (const TPlanElement* e : ueb.Elemente) {
+    if (!e) continue;
+    const TUebKopf kopf = UebKopfBauen(*e);
+    breite = std::max(breite, 1 + masse.horizontalAdvance(QString::fromStdString(kopf.Abstand)) +
+                                  masse.horizontalAdvance(QString::fromStdString(kopf.Spring)) +
+                                  ZellRand);
+  }
   UeberGrid->SetDefaultColWidth(breite);
   UeberGrid->SetDefaultRowHeight(PlanZeilenHoehe());
   UeberGrid->SetColWidths(0, s.fPlnStdBreite + s.fPlnTagBreite);
