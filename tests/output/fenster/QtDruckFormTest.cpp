@@ -162,3 +162,42 @@ TEST_F(QtDruckFormTest, PlanDruckDialogLaedtSpeichertUndVerknuepftHaekchen) {
   ASSERT_EQ(form.Elemente().size(), 1u);
   EXPECT_EQ(form.Elemente()[0]->fKuerzel.str(), "SCH");
 }
+
+// Aus dem Menü (ohne Planfenster) beginnt die Liste mit allen Klassen, danach mit der zuletzt
+// gedruckten Auswahl; ein gelöschtes Element kommt nicht zurück, ohne Gemerktes wieder alle.
+TEST_F(QtDruckFormTest, ElementlisteBeginntMitLetzterAuswahlSonstMitAllen) {
+  TSchule& s = u.schule();
+  for (const char* k : {"5a", "5b", "6a"}) s.HoleKlasse(k);
+  s.HoleLehrer("MUE");
+  u.standard.fMaxTageNeu = 5;
+  TVorschauPlattform plattform;
+  auto kuerzel = [](const TBereichsDruckDialog& f) {
+    std::vector<std::string> k;
+    for (TPlanElement* e : f.Elemente()) k.push_back(e->fKuerzel.str());
+    return k;
+  };
+  {
+    TDruckPlnForm form(TPlanDruckArt::Klassen, plattform, nullptr, nullptr);
+    EXPECT_EQ(kuerzel(form), (std::vector<std::string>{"5a", "5b", "6a"}));
+    form.AnsehenKnopf->click();
+    EXPECT_EQ(plattform.fSeiten, std::vector<int>{1});  // gedruckt, nicht "Keine Pläne …"
+    emit form.KuerzelGrid->itemDoubleClicked(form.KuerzelGrid->item(0));
+    form.AnsehenKnopf->click();  // gemerkt: 5b, 6a
+  }
+  {
+    TDruckPlnForm form(TPlanDruckArt::Klassen, plattform, nullptr, nullptr);
+    EXPECT_EQ(kuerzel(form), (std::vector<std::string>{"5b", "6a"}));
+    // Andere Drucke merken sich ihre eigene Liste.
+    TDruckPlnForm lehrer(TPlanDruckArt::Lehrer, plattform, nullptr, nullptr);
+    EXPECT_EQ(kuerzel(lehrer), std::vector<std::string>{"MUE"});
+  }
+  s.ElementLoeschen(s.HoleKlasse("5b"));
+  {
+    TDruckPlnForm form(TPlanDruckArt::Klassen, plattform, nullptr, nullptr);
+    EXPECT_EQ(kuerzel(form), std::vector<std::string>{"6a"});
+    emit form.KuerzelGrid->itemDoubleClicked(form.KuerzelGrid->item(0));
+    form.AnsehenKnopf->click();  // leer gedruckt: nichts gemerkt
+  }
+  TDruckPlnForm form(TPlanDruckArt::Klassen, plattform, nullptr, nullptr);
+  EXPECT_EQ(kuerzel(form), (std::vector<std::string>{"5a", "6a"}));
+}
