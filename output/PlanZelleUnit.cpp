@@ -1,6 +1,12 @@
 #include "output/PlanZelleUnit.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "model/DienstUnit.h"
+#include "model/ElementUnit.h"
 #include "model/KursUnit.h"
+#include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
 
 std::array<int, 3> ZellTeilArten(TKuerzelArt planArt, const TKurs& kurs, bool kopplungZeigen,
@@ -38,6 +44,25 @@ int PlanSpaltenBreite(TKuerzelArt planArt) {
   if (!s.fNebenEinander) return s.PlnMaxBreite() + 2 * ZellRand;
   const std::array<int, 3> b = ZellTeilBreiten(planArt);
   return b[0] + b[1] + (s.fMitRaum ? b[2] : 0);
+}
+
+void PlanBreitenAnpassen() {
+  TStandard& s = Standard();
+  if (!SchuleVorhanden() || !EingesetzteDienste().Metrik) return;
+  TSchrift schrift = s.fPlnFont;
+  if (s.fPlnKoppFett) schrift.Fett = true;
+  TTextMetrik& metrik = Metrik();
+  auto heben = [&](int& breite, TKuerzelArt art) {
+    for (const TElement* e : Schule().Elemente(art)) {
+      const double b = metrik.TextBreite(schrift, U8(e->fKuerzel.str()));
+      breite = std::max(breite, static_cast<int>(std::ceil(b - 1e-6)));
+    }
+  };
+  heben(s.fPlnLeBreite, leh);
+  heben(s.fPlnKlBreite, kla);
+  heben(s.fPlnKoBreite, kop);
+  heben(s.fPlnFaBreite, fac);
+  heben(s.fPlnRaBreite, rau);
 }
 
 int PlanZeilenHoehe() {

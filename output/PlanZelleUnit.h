@@ -27,6 +27,10 @@ std::array<int, 3> ZellTeilBreiten(TKuerzelArt planArt);
 // Breite einer Tagesspalte: nebeneinander die Summe der gezeigten Teile, sonst PlnMaxBreite mit
 // dem Innenabstand.
 int PlanSpaltenBreite(TKuerzelArt planArt);
+// Hebt die Kürzelbreiten der Pläne (fPlnLeBreite … fPlnRaBreite) auf die gemessene Breite des
+// breitesten Kürzels jeder Art in der Schrift der Pläne (fett mit fPlnKoppFett), wo sie schmaler
+// sind; breitere Einstellungen bleiben. So passt jedes Kürzel auch vor dem ersten Messen.
+void PlanBreitenAnpassen();
 // Höhe einer Stundenzeile: fPlnHoehe nebeneinander, sonst drei (mit Raum) oder zwei Zeilen.
 int PlanZeilenHoehe();
 

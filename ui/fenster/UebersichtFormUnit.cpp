@@ -86,6 +86,7 @@ void TUebersichtForm::IUeberForm() {
     UeberGrid->SetCells(c, 0, QString());
     UeberGrid->SetObjects(c, 0, ueb.Elemente[static_cast<std::size_t>(c - 1)]);
   }
+  PlanBreitenAnpassen();
   const QFont schrift = PlanSchrift();
   setFont(schrift);
   UeberGrid->setFont(schrift);
