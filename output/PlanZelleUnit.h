@@ -16,12 +16,21 @@ class TKurs;
 // gekoppelt ist. Teil C nur mit mitDrittem.
 std::array<int, 3> ZellTeilArten(TKuerzelArt planArt, const TKurs& kurs, bool kopplungZeigen,
                                  bool mitDrittem);
-// Die Breiten der Teile nebeneinander (Pixel, aus den Einstellungen): Lehrer PlnKlKoBreite,
-// fPlnFaBreite, fPlnRaBreite; Klasse PlnLeKoBreite, fPlnFaBreite, fPlnRaBreite; Raum
-// fPlnLeBreite, PlnKlKoBreite, fPlnFaBreite.
+// Innenabstand eines Teils: das Kürzel steht ZellRand Pixel hinter dem Anfang seines Teils und
+// endet spätestens ZellRand Pixel vor dem nächsten. Die Breiten der Einstellungen sind die der
+// Kürzel selbst; jeder Teil ist um zweimal ZellRand breiter.
+inline constexpr int ZellRand = 2;
+// Die Breiten der Teile nebeneinander (Pixel): die Kürzelbreiten der Einstellungen (Lehrer
+// PlnKlKoBreite, fPlnFaBreite, fPlnRaBreite; Klasse PlnLeKoBreite, fPlnFaBreite, fPlnRaBreite;
+// Raum fPlnLeBreite, PlnKlKoBreite, fPlnFaBreite), jede mit dem Innenabstand.
 std::array<int, 3> ZellTeilBreiten(TKuerzelArt planArt);
-// Breite einer Tagesspalte: nebeneinander die Summe der gezeigten Teile, sonst PlnMaxBreite.
+// Breite einer Tagesspalte: nebeneinander die Summe der gezeigten Teile, sonst PlnMaxBreite mit
+// dem Innenabstand.
 int PlanSpaltenBreite(TKuerzelArt planArt);
+// Hebt die Kürzelbreiten der Pläne (fPlnLeBreite … fPlnRaBreite) auf die gemessene Breite des
+// breitesten Kürzels jeder Art in der Schrift der Pläne (fett mit fPlnKoppFett), wo sie schmaler
+// sind; breitere Einstellungen bleiben. So passt jedes Kürzel auch vor dem ersten Messen.
+void PlanBreitenAnpassen();
 // Höhe einer Stundenzeile: fPlnHoehe nebeneinander, sonst drei (mit Raum) oder zwei Zeilen.
 int PlanZeilenHoehe();
 
@@ -38,7 +47,7 @@ struct TPlanZelle {
 };
 // Baut eine Datenzelle: kurs ist der Kurs der Zelle oder nichts; die Stunde ist seine Setzung in
 // der Woche an Tag und Stunde. Nebeneinander (fNebenEinander) liegen die Teile bei x = 2,
-// 2 + Breite A, 2 + Breite A + Breite B und y = 2, sonst untereinander bei x = 2 und
-// y = 2, fPlnHoehe + 2, 2 · fPlnHoehe + 2. Teil C nur mit fMitRaum.
+// 2 + Breite A, 2 + Breite A + Breite B (die Breiten von ZellTeilBreiten) und y = 2, sonst
+// untereinander bei x = 2 und y = 2, fPlnHoehe + 2, 2 · fPlnHoehe + 2. Teil C nur mit fMitRaum.
 TPlanZelle PlanZelleBauen(TKuerzelArt planArt, const TKurs* kurs, int woche, int tag, int std,
                           bool kopplungZeigen, bool gesperrt, bool markiert);

@@ -44,7 +44,9 @@ bool TSchulHalter::Oeffnen(const std::string& pfad, std::string& fehler) {
 }
 
 bool TSchulHalter::Schliessen(TSchulSpeicherung& speicherung, bool neinLoeschtDirty) {
-  if (!SchuleSchliessen(*fSchule, speicherung, neinLoeschtDirty)) return false;
+  // Ohne offene Schule gibt es nichts zu sichern: die leere Schule ist nur ein Platzhalter, auch
+  // wenn eine Einstellung (etwa die Versionszahl) sie berührt hat.
+  if (fOffen && !SchuleSchliessen(*fSchule, speicherung, neinLoeschtDirty)) return false;
   Verwerfen();
   return true;
 }

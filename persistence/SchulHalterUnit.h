@@ -33,7 +33,8 @@ class TSchulHalter {
   bool Oeffnen(const std::string& pfad, std::string& fehler);
   // "Datei schließen": fragt bei geänderten Daten "Daten sichern?" (mit neinLoeschtDirty löscht
   // "Nein" das Kennzeichen) und ersetzt die Schule dann durch eine leere. Falsch, wenn das
-  // gewählte Sichern abgebrochen wurde oder misslang: dann bleibt alles, wie es war.
+  // gewählte Sichern abgebrochen wurde oder misslang: dann bleibt alles, wie es war. Ohne offene
+  // Schule wird nie gefragt.
   bool Schliessen(TSchulSpeicherung& speicherung, bool neinLoeschtDirty);
 
   // Die Titelzeile des Programms (UTF-8).

@@ -7,7 +7,9 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/DienstUnit.h"
@@ -71,6 +73,9 @@ class TStandard {
   // Programmlauf, Fenster und Wochenraster
   bool fEineWoche = true;
   int fAktuelleWoche = 1;
+  // Die zuletzt gedruckte Elementliste je Plan- und Übersichtsdruck (Art und Kürzel in
+  // Listenfolge); nur für die Laufzeit, nicht gespeichert.
+  std::map<std::string, std::vector<std::pair<int, std::string>>> fDruckAuswahl;
   int fPaletteSchalter = 0;
   int fPaletteLinks = 0;
   int fPaletteTop = 0;
@@ -181,7 +186,7 @@ class TStandard {
   TSchrift fLPlnDruckFont;
   int fLPlnDruckVonTag = 1, fLPlnDruckVonStd = 1, fLPlnDruckBisTag = 5, fLPlnDruckBisStd = 9;
   int fLPlnDruckNeben = 0, fLPlnDruckLinks = 0;
-  TBemString fLPlnDruckBem = "Bemerkung";
+  TBemString fLPlnDruckBem;
   bool fLPlnDruckKl = true, fLPlnDruckFa = true, fLPlnDruckRa = true;
   bool fLPlnDruckKo = false, fLPlnDruckStatt = true;
   bool fLPlnDruckSperr = true, fLPlnDruckFix = true, fLPlnDruckFett = false;
@@ -194,7 +199,7 @@ class TStandard {
   TSchrift fKPlnDruckFont;
   int fKPlnDruckVonTag = 1, fKPlnDruckVonStd = 1, fKPlnDruckBisTag = 5, fKPlnDruckBisStd = 9;
   int fKPlnDruckNeben = 0, fKPlnDruckLinks = 0;
-  TBemString fKPlnDruckBem = "Bemerkung";
+  TBemString fKPlnDruckBem;
   bool fKPlnDruckLe = true, fKPlnDruckFa = true, fKPlnDruckRa = true;
   bool fKPlnDruckKo = false, fKPlnDruckStatt = true;
   bool fKPlnDruckSperr = true, fKPlnDruckFix = true, fKPlnDruckFett = false;
@@ -207,7 +212,7 @@ class TStandard {
   TSchrift fRPlnDruckFont;
   int fRPlnDruckVonTag = 1, fRPlnDruckVonStd = 1, fRPlnDruckBisTag = 5, fRPlnDruckBisStd = 9;
   int fRPlnDruckNeben = 0, fRPlnDruckLinks = 0;
-  TBemString fRPlnDruckBem = "Bemerkung";
+  TBemString fRPlnDruckBem;
   bool fRPlnDruckKl = true, fRPlnDruckFa = true, fRPlnDruckLe = true;
   bool fRPlnDruckKo = false, fRPlnDruckStatt = true;
   bool fRPlnDruckSperr = true, fRPlnDruckFix = true, fRPlnDruckFett = false;
@@ -221,7 +226,7 @@ class TStandard {
   int fKoLePlnDruckVonTag = 1, fKoLePlnDruckVonStd = 1, fKoLePlnDruckBisTag = 5,
       fKoLePlnDruckBisStd = 9;
   int fKoLePlnDruckLinks = 0;
-  TBemString fKoLePlnDruckBem = "Bemerkung";
+  TBemString fKoLePlnDruckBem;
   bool fKoLePlnDruckSperr = true, fKoLePlnDruckFix = true, fKoLePlnDruckFett = false;
   bool fKoLePlnDruckAlle = true, fKoLePlnDruckDatum = true;
   int fKoLePlnDruckRandLi = 1, fKoLePlnDruckRandRe = 0, fKoLePlnDruckRandOb = 1,
@@ -235,7 +240,7 @@ class TStandard {
   int fKoKlPlnDruckVonTag = 1, fKoKlPlnDruckVonStd = 1, fKoKlPlnDruckBisTag = 5,
       fKoKlPlnDruckBisStd = 9;
   int fKoKlPlnDruckLinks = 0;
-  TBemString fKoKlPlnDruckBem = "Bemerkung";
+  TBemString fKoKlPlnDruckBem;
   bool fKoKlPlnDruckSperr = true, fKoKlPlnDruckFix = true, fKoKlPlnDruckFett = false;
   bool fKoKlPlnDruckAlle = true, fKoKlPlnDruckDatum = true;
   int fKoKlPlnDruckRandLi = 1, fKoKlPlnDruckRandRe = 0, fKoKlPlnDruckRandOb = 1,
@@ -247,7 +252,7 @@ class TStandard {
   // Druck der Lehrerübersicht
   TSchrift fLUebDruckFont;
   int fLUebDruckVonTag = 1, fLUebDruckVonStd = 1, fLUebDruckBisTag = 5, fLUebDruckBisStd = 9;
-  TBemString fLUebDruckBem = "Bemerkung";
+  TBemString fLUebDruckBem;
   bool fLUebDruckKl = true, fLUebDruckFa = true, fLUebDruckRa = true;
   bool fLUebDruckKo = false, fLUebDruckStatt = true;
   bool fLUebDruckSperr = true, fLUebDruckFix = true, fLUebDruckFett = false;
@@ -257,7 +262,7 @@ class TStandard {
   // Druck der Klassenübersicht
   TSchrift fKUebDruckFont;
   int fKUebDruckVonTag = 1, fKUebDruckVonStd = 1, fKUebDruckBisTag = 5, fKUebDruckBisStd = 9;
-  TBemString fKUebDruckBem = "Bemerkung";
+  TBemString fKUebDruckBem;
   bool fKUebDruckLe = true, fKUebDruckFa = true, fKUebDruckRa = true;
   bool fKUebDruckKo = false, fKUebDruckStatt = true;
   bool fKUebDruckSperr = true, fKUebDruckFix = true, fKUebDruckFett = false;
@@ -267,7 +272,7 @@ class TStandard {
   // Druck der Raumübersicht
   TSchrift fRUebDruckFont;
   int fRUebDruckVonTag = 1, fRUebDruckVonStd = 1, fRUebDruckBisTag = 5, fRUebDruckBisStd = 9;
-  TBemString fRUebDruckBem = "Bemerkung";
+  TBemString fRUebDruckBem;
   bool fRUebDruckKl = true, fRUebDruckFa = true, fRUebDruckLe = true;
   bool fRUebDruckKo = false, fRUebDruckStatt = true;
   bool fRUebDruckSperr = true, fRUebDruckFix = true, fRUebDruckFett = false;
@@ -277,7 +282,7 @@ class TStandard {
   // Druck der gemischten Übersicht (Lehrer, Klassen und Räume)
   TSchrift fKoUebDruckFont;
   int fKoUebDruckVonTag = 1, fKoUebDruckVonStd = 1, fKoUebDruckBisTag = 5, fKoUebDruckBisStd = 9;
-  TBemString fKoUebDruckBem = "Bemerkung";
+  TBemString fKoUebDruckBem;
   bool fKoUebDruckSperr = true, fKoUebDruckFix = true, fKoUebDruckFett = false;
   bool fKoUebDruckDatum = true;
   int fKoUebDruckRandLi = 1, fKoUebDruckRandRe = 0, fKoUebDruckRandOb = 1, fKoUebDruckRandUn = 0;
@@ -285,7 +290,7 @@ class TStandard {
 
   // Druck der Fachübersicht
   TSchrift fFUebDruckFont;
-  TBemString fFUebDruckBem = "Bemerkung";
+  TBemString fFUebDruckBem;
   bool fFUebDruckKue = true, fFUebDruckName = true, fFUebDruckKl = true, fFUebDruckRa = true;
   bool fFUebDruckKo = false, fFUebDruckStatt = true, fFUebDruckdate = true;
   int fFUebDruckRand = 1;

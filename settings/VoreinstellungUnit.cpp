@@ -8,10 +8,6 @@
 #include "planning/SetzungUnit.h"
 
 namespace {
-std::string Zahl(int n) {
-  return std::to_string(n);
-}
-
 // Eine Woche als Bereich für alle Planversionen (für KopiereSperrung).
 TWochBereich AlleWochen(const TWoElem& e) {
   TWochBereich b;
@@ -85,23 +81,10 @@ int HoechsterVerplanterTag() {
   return tag;
 }
 
-int HoechsteVerplanteStunde() {
-  int std = 1;
-  for (const TKurs* k : Schule().fKursMenge)
-    for (const TSetzung* z : k->fSetzungen) std = std::max(std, static_cast<int>(z->fStunde));
-  return std;
-}
-
 void SetzungenNachTagEntfernen(int maxTag) {
   for (TKurs* k : Schule().fKursMenge)
     for (TSetzung* z : k->fSetzungen.Kopie())
       if (z->fTag > maxTag) k->SetzungEntfernen(z);
-}
-
-void SetzungenNachStundeEntfernen(int maxStd) {
-  for (TKurs* k : Schule().fKursMenge)
-    for (TSetzung* z : k->fSetzungen.Kopie())
-      if (z->fStunde > maxStd) k->SetzungEntfernen(z);
 }
 
 void EckdatenUebernehmen(const TEckWerte& w) {
@@ -193,18 +176,9 @@ void PlanvorgabenUebernehmen(const TPlnWerte& w) {
   s.fNebenEinander = w.NebenEinander;
   s.fMitRaum = w.MitRaum;
   s.fPlnKoppFett = w.KoppFett;
+  // Std/Tag begrenzt nur, was Pläne zeigen und drucken: Stunden dahinter bleiben gesetzt und
+  // erscheinen wieder, sobald der Wert steigt.
   s.fPlnStd = std::clamp(w.PlnStd, 1, 16);
-  const int hoechste = HoechsteVerplanteStunde();
-  if (hoechste > s.fPlnStd) {
-    // Stunden hinter der letzten gezeigten Stunde stünden sonst unsichtbar im Plan.
-    if (StundenLoeschenFrage("Es sind nach der " + Zahl(s.fPlnStd) +
-                             ". Stunde Stunden in den Plänen eingetragen.")) {
-      TBeschaeftigt sanduhr;
-      SetzungenNachStundeEntfernen(s.fPlnStd);
-    } else {
-      s.fPlnStd = hoechste;
-    }
-  }
   // Eine neue Schrift misst die abgeleiteten Maße neu; die Kürzelbreiten sind die der Schieber.
   const bool neueSchrift = !(s.fPlnFont == w.Font);
   s.fPlnFont = w.Font;
@@ -350,6 +324,8 @@ bool VersionsvorgabenUebernehmen(bool alleVersionen, int versKuerzel, bool auchP
   s.fEineWoche = !alleVersionen;
   s.fVersKuerzel = versKuerzel;
   s.fVersAuchPlan = auchPlan;
+  // Deputate, Statistiken und Pläne zählen nun eine oder alle Versionen (Woche -1).
+  if (SchuleVorhanden()) Schule().AlleFensterUpdate();
   return gleich;
 }
 

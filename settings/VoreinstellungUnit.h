@@ -46,11 +46,8 @@ struct TEckWerte {
 TEckWerte EckWerteAusStandard();
 // Der höchste Tag, an dem eine Stunde eines Kurses liegt, mindestens 5.
 int HoechsterVerplanterTag();
-// Die höchste Stunde, an der eine Stunde eines Kurses liegt, mindestens 1.
-int HoechsteVerplanteStunde();
-// Entfernt jede Setzung hinter dem Tag bzw. der Stunde vollständig (Belegungen, Vertretungen).
+// Entfernt jede Setzung hinter dem Tag vollständig (Belegungen, Vertretungen).
 void SetzungenNachTagEntfernen(int maxTag);
-void SetzungenNachStundeEntfernen(int maxStd);
 // "Ok" der Eckdaten: Planversionen anpassen, Werte speichern, bei verplanten Tagen hinter der
 // neuen Tageszahl "Stunden löschen" fragen; fSaveZeit auf jetzt; alle Fenster neu.
 void EckdatenUebernehmen(const TEckWerte& w);

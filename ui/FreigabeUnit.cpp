@@ -133,7 +133,8 @@ TSchulFreigabe SchulFreigabe(bool schuleOffen, bool geaendert) {
   TSchulFreigabe f;
   f.Neu = !schuleOffen;
   f.MitSchule = schuleOffen;
-  f.Sichern = geaendert;
+  // Nur eine offene Schule wird gesichert, nie die leere Schule ohne Datei.
+  f.Sichern = schuleOffen && geaendert;
   f.Import = true;
   return f;
 }

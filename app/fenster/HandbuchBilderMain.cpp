@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -24,6 +25,8 @@
 #include "model/DatumUnit.h"
 #include "model/UVUnit.h"
 #include "settings/StandardUnit.h"
+#include "output/fenster/DruckPlnFormUnit.h"
+#include "output/fenster/PrevFormUnit.h"
 #include "substitution/fenster/VertrFormUnit.h"
 #include "ui/fenster/UVFormUnit.h"
 #include "ui/fenster/VWahlFormUnit.h"
@@ -86,6 +89,28 @@ int Bilder(TTamrelPalette& palette, const QString& ordner, TDateTime vertretungs
   int fehler = 0;
   auto foto = [&](QWidget* w, const char* name) {
     if (!Foto(w, ordner + QLatin1Char('/') + QLatin1String(name))) ++fehler;
+  };
+  // Ein modaler Dialog: der Zeitgeber fotografiert ihn, während er offen ist, macht danach, was
+  // dabei noch zu tun ist (etwa einen weiteren Dialog öffnen), und schließt ihn.
+  auto modal = [&](const std::function<void()>& oeffnen, const char* name,
+                   const std::function<void(QWidget*)>& dabei = {}) {
+    QTimer::singleShot(900, [&, name, dabei] {
+      QWidget* w = QApplication::activeModalWidget();
+      if (w) w->move(60, 140);
+      foto(w, name);
+      if (w && dabei) dabei(w);
+      if (w) w->close();
+    });
+    oeffnen();
+    Warten(200);
+  };
+  auto befehl = [&](const char* pfad) {
+    if (QAction* a = palette.Befehl(QString::fromUtf8(pfad))) {
+      a->trigger();
+    } else {
+      std::fprintf(stderr, "Kein Befehl %s\n", pfad);
+      ++fehler;
+    }
   };
   auto allesSchliessen = [&] {
     Schule().AlleFensterSchliessen();
@@ -157,14 +182,52 @@ int Bilder(TTamrelPalette& palette, const QString& ordner, TDateTime vertretungs
     allesSchliessen();
   }
 
-  // Das Kürzelfenster ist modal: das Foto macht ein Zeitgeber, während es offen ist.
-  if (QAction* a = palette.Befehl(QStringLiteral("Daten/Kürzel..."))) {
-    QTimer::singleShot(800, [&] {
-      QWidget* w = QApplication::activeModalWidget();
-      foto(w, "kuerzel.png");
-      if (w) w->close();
-    });
-    a->trigger();
+  // Das Kürzelfenster und die Dialoge sind modal.
+  modal([&] { befehl("Daten/Kürzel..."); }, "kuerzel.png");
+  modal([&] { befehl("Bearbeiten/Voreinstellungen/Eckdaten"); }, "eckdaten.png");
+
+  // Alle Kurse der Schule (Strg+U).
+  befehl("Daten/Kurse");
+  Warten(300);
+  if (QWidget* w = LetztesFenster()) w->setGeometry(60, 140, 760, 620);
+  foto(LetztesFenster(), "allekurse.png");
+  allesSchliessen();
+
+  // Die Prüfung "fehlende Stunden" mit ihren Befunden; die Meldung "Prüfergebnis" schließt ein
+  // Zeitgeber.
+  QTimer::singleShot(900, [] {
+    if (QWidget* w = QApplication::activeModalWidget()) w->close();
+  });
+  befehl("Daten/Prüfen/fehlende Stunden");
+  Warten(300);
+  if (QWidget* w = LetztesFenster()) w->setGeometry(60, 140, 760, 480);
+  foto(LetztesFenster(), "pruefen.png");
+  allesSchliessen();
+
+  // Der Druck der Klassenpläne und seine Voransicht (aus dem Druckdialog mit "Ansehen").
+  modal([&] { befehl("Datei/Drucken/Pläne/Klassenpläne..."); }, "klassenplaene-drucken.png",
+        [&](QWidget* w) {
+          auto* druck = dynamic_cast<TDruckPlnForm*>(w);
+          if (!druck) return;
+          QTimer::singleShot(900, [&] {
+            QWidget* v = QApplication::activeModalWidget();
+            if (v) v->setGeometry(60, 60, 1300, 900);
+            Warten(300);
+            foto(v, "voransicht.png");
+            if (v) v->close();
+          });
+          druck->AnsehenKnopf->click();
+        });
+
+  // Am Morgen: "fehlender Lehrer" im Tagesplan trägt eine Abwesenheit ein.
+  if (vertretungsTag > 0) {
+    VertretungZeigen(vertretungsTag);
+    Warten(300);
+    if (auto* plan = dynamic_cast<TVertrForm*>(Schule().fVertrForm)) {
+      plan->setGeometry(60, 140, 900, 560);
+      modal([&] { plan->LehrerKnopf->click(); }, "fehlende-lehrer.png");
+    }
+    allesSchliessen();
   }
   return fehler;
 }

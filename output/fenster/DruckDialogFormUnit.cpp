@@ -1,5 +1,7 @@
 #include "output/fenster/DruckDialogFormUnit.h"
 
+#include "output/DruckAuswahlUnit.h"
+
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QFontDialog>
@@ -199,6 +201,15 @@ std::vector<TPlanElement*> TBereichsDruckDialog::Elemente() const {
     aus.push_back(
         static_cast<TPlanElement*>(KuerzelGrid->item(i)->data(Qt::UserRole).value<void*>()));
   return aus;
+}
+
+void TBereichsDruckDialog::ListeVorgeben(const std::string& druck,
+                                         const std::vector<TPlanElement*>& alle) {
+  for (TPlanElement* e : DruckAuswahlVorgabe(druck, alle)) ElementAnhaengen(e);
+}
+
+void TBereichsDruckDialog::ListeMerken(const std::string& druck) const {
+  DruckAuswahlMerken(druck, Elemente());
 }
 
 void TBereichsDruckDialog::ElementAnhaengen(TPlanElement* e) {

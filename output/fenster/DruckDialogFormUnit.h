@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "output/DruckAuftragUnit.h"
@@ -77,6 +78,9 @@ class TBereichsDruckDialog : public TDruckDialog {
                           const std::function<void(int)>& abgleichen);
   // Legt KuerzelGrid in gruppe an und hängt es an ll.
   void KuerzelListe(QWidget* gruppe, QBoxLayout* ll);
+  // Die Liste beginnt mit der zuletzt gedruckten Auswahl des Drucks, sonst mit alle.
+  void ListeVorgeben(const std::string& druck, const std::vector<TPlanElement*>& alle);
+  void ListeMerken(const std::string& druck) const;
   // Die Namen der Tage und Stunden neben "von" und "bis" (Stunden der aktuellen Planversion).
   void Beschriften();
   // Die Werte, die die Optionen beider Arten haben (TPlanDruckOptionen, TUebDruckOptionen).

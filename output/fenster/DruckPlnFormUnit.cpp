@@ -40,6 +40,12 @@ const char* PdfName(TPlanDruckArt art) {
 }
 }  // namespace
 
+namespace {
+std::string AuswahlName(TPlanDruckArt art) {
+  return "Pln" + std::to_string(static_cast<int>(art));
+}
+}  // namespace
+
 TDruckPlnForm::TDruckPlnForm(TPlanDruckArt art, TDruckPlattform& plattform, TMehrfachWahl wahl,
                              TPlanElement* element, QWidget* vater)
     : TBereichsDruckDialog(plattform, vater), fArt(art), fWahl(std::move(wahl)) {
@@ -120,7 +126,10 @@ TDruckPlnForm::TDruckPlnForm(TPlanDruckArt art, TDruckPlattform& plattform, TMeh
   TPlanDruckOptionen o = LadePlanDruck(art, Standard());
   BereichKlemmen(o);
   SetzeOptionen(o);
-  if (element) ElementAnhaengen(element);
+  if (element)
+    ElementAnhaengen(element);
+  else
+    ListeVorgeben(AuswahlName(art), AllePlanElemente(art));
 }
 
 // "von" nie hinter "bis": das Höchste von "von" ist "bis", das Kleinste von "bis" ist "von".
@@ -183,6 +192,7 @@ void TDruckPlnForm::AlleCheckClick() {
 
 void TDruckPlnForm::OptionenSpeichern() {
   SpeicherePlanDruck(fArt, Optionen(), Standard());
+  ListeMerken(AuswahlName(fArt));
 }
 
 TDruckAuftrag TDruckPlnForm::Auftrag() const {

@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QTimer>
 
+#include "model/PlanElemUnit.h"
 #include "model/SchulUnit.h"
 #include "output/fenster/DruckListeFormUnit.h"
 #include "output/fenster/QtDruckerUnit.h"
@@ -22,6 +23,10 @@ const char* PdfName(TUebDruckArt art) {
   static const char* const kNamen[4] = {"Lehrerübersicht.pdf", "Klassenübersicht.pdf",
                                         "Raumübersicht.pdf", "Kombinationsübersicht.pdf"};
   return kNamen[static_cast<int>(art)];
+}
+
+std::string AuswahlName(TUebDruckArt art) {
+  return "Ueb" + std::to_string(static_cast<int>(art));
 }
 }  // namespace
 
@@ -86,6 +91,13 @@ TDruckUebForm::TDruckUebForm(TUebDruckArt art, TDruckPlattform& plattform, TMehr
     connect(s, &QSpinBox::valueChanged, this,
             [this] { QTimer::singleShot(10, this, [this] { BereichAnpassen(); }); });
   SetzeOptionen(LadeUebDruck(art, Standard()));
+  std::vector<TPlanElement*> alle;
+  if (!kombi) {
+    static const TKuerzelArt kArt[3] = {leh, kla, rau};
+    for (TElement* e : Schule().Elemente(kArt[static_cast<int>(art)]))
+      if (auto* p = dynamic_cast<TPlanElement*>(e)) alle.push_back(p);
+  }
+  ListeVorgeben(AuswahlName(art), alle);
   if (kombi) {
     DruckFreigeben(!Schule().fLehrerMenge.empty() || !Schule().fKlassenMenge.empty() ||
                    !Schule().fRaumMenge.empty());
@@ -133,6 +145,7 @@ void TDruckUebForm::AuswahlKnopfClick(TKuerzelArt art) {
 
 void TDruckUebForm::OptionenSpeichern() {
   SpeichereUebDruck(fArt, Optionen(), Standard());
+  ListeMerken(AuswahlName(fArt));
 }
 
 TDruckAuftrag TDruckUebForm::Auftrag() const {

@@ -1,7 +1,13 @@
 #include "output/fenster/PrevFormUnit.h"
 
 #include <QBoxLayout>
-#include <QFrame>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWheelEvent>
 #include <QGroupBox>
 #include <QIntValidator>
 #include <QLabel>
@@ -10,10 +16,12 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+#include <iterator>
+
 #include "output/QtSeitenBildUnit.h"
 
 namespace {
-constexpr int kTafelBreite = 484, kTafelHoehe = 395;
 constexpr int kRahmenBreite = 150, kRahmenHoehe = 120;
 }  // namespace
 
@@ -69,6 +77,15 @@ class TPreviewForm::TFlaeche : public QWidget {
     fZiehen = false;
     fForm->Loslassen(e->position().toPoint());
   }
+  void wheelEvent(QWheelEvent* e) override {
+    // Strg+Mausrad zoomt; sonst rollt die Tafel.
+    if (e->modifiers() & Qt::ControlModifier) {
+      if (e->angleDelta().y() != 0) fForm->StufeWeiter(e->angleDelta().y() > 0);
+      e->accept();
+      return;
+    }
+    e->ignore();
+  }
 
  private:
   TPreviewForm* fForm;
@@ -95,14 +112,35 @@ TPreviewForm::TPreviewForm(QWidget* vater) : QDialog(vater) {
     k->setAutoDefault(false);
     spalte->addWidget(k);
   }
+  auto* groesse = new QLabel(QStringLiteral("Größe"), ansicht);
+  ZoomFeld = new QComboBox(ansicht);
+  ZoomFeld->setObjectName(QStringLiteral("ZoomFeld"));
+  ZoomFeld->addItem(QStringLiteral("ganze Seite"), StufeGanzeSeite);
+  ZoomFeld->addItem(QStringLiteral("Seitenbreite"), StufeSeitenbreite);
+  for (int p : VorschauProzente) ZoomFeld->addItem(QStringLiteral("%1 %").arg(p), p);
+  spalte->insertWidget(2, groesse);
+  spalte->insertWidget(3, ZoomFeld);
   spalte->addStretch();
-  haupt->addWidget(ansicht);
-  fTafel = new QFrame(this);
-  fTafel->setFixedSize(kTafelBreite, kTafelHoehe);
-  fTafel->setFrameShape(QFrame::StyledPanel);
-  fFlaeche = new TFlaeche(this, fTafel);
-  haupt->addWidget(fTafel);
+  // Die Knöpfe behalten ihre Größe; allen übrigen Platz bekommt die Seite.
+  ansicht->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+  haupt->addWidget(ansicht, 0);
+  fTafel = new QScrollArea(this);
+  fTafel->setObjectName(QStringLiteral("Tafel"));
+  fTafel->setWidgetResizable(false);
+  fTafel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  fTafel->setBackgroundRole(QPalette::Dark);
+  fInhalt = new QWidget;
+  fFlaeche = new TFlaeche(this, fInhalt);
+  fTafel->setWidget(fInhalt);
+  haupt->addWidget(fTafel, 1);
+  setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+  // Groß genug, um eine Seite zu lesen: drei Viertel des Arbeitsbereichs.
+  QScreen* schirm = QGuiApplication::primaryScreen();
+  const QRect arbeit = schirm ? schirm->availableGeometry() : QRect(0, 0, 1024, 768);
+  resize(std::max(640, arbeit.width() * 3 / 4), std::max(480, arbeit.height() * 9 / 10));
 
+  connect(ZoomFeld, &QComboBox::activated, this,
+          [this](int i) { StufeSetzen(ZoomFeld->itemData(i).toInt()); });
   connect(NextKnopf, &QPushButton::clicked, this, [this] { NextKnopfClick(); });
   connect(CancelKnopf, &QPushButton::clicked, this, [this] {
     fErgebnis = TVorschauErgebnis::Abbrechen;
@@ -129,25 +167,86 @@ void TPreviewForm::IPreviewForm(TPrevPrinter& seiten) {
   DisplayPage(1);
 }
 
-void TPreviewForm::Einpassen() {
-  const TVorschauLage l = VorschauEinpassen(fSeiten ? fSeiten->PageSize() : TPunkt{210, 297},
-                                            kTafelBreite, kTafelHoehe);
+double TPreviewForm::Dpi() const {
+  return std::max(1, logicalDpiX());
+}
+
+void TPreviewForm::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  // Ganze Seite und Seitenbreite folgen dem Fenster; Prozentstufen bleiben so groß.
+  Anordnen();
+}
+
+void TPreviewForm::Anordnen() {
+  if (!fFlaeche) return;
+  const TDruckerMasse m = fSeiten ? fSeiten->Masse() : A4Masse();
+  // Der ganze Platz der Tafel ohne Bildlaufleisten; bei Seitenbreite kommt eine senkrechte hinzu,
+  // ohne dass die Seite breiter wird als der Platz neben ihr.
+  const int rahmen = 2 * fTafel->frameWidth();
+  const QSize platz(std::max(1, fTafel->width() - rahmen), std::max(1, fTafel->height() - rahmen));
+  int breite = platz.width();
+  const int hoehe = platz.height();
+  if (fStufe == StufeSeitenbreite)
+    breite -= fTafel->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, fTafel);
+  const TVorschauLage l = VorschauGroesse(m, fStufe, breite, hoehe, Dpi());
   fFlaeche->setGeometry(l.Links, l.Oben, l.Breite, l.Hoehe);
-  fFlaeche->setCursor(Qt::CrossCursor);
+  fInhalt->resize(std::max(breite, l.Links + l.Breite + 5), std::max(hoehe, l.Oben + l.Hoehe + 5));
+  fFlaeche->update();
+}
+
+void TPreviewForm::StufeSetzen(int stufe) {
+  fStufe = stufe;
+  fZoom = stufe != StufeGanzeSeite;
+  fFlaeche->setCursor(fZoom ? Qt::SizeAllCursor : Qt::CrossCursor);
+  Anordnen();
+  ZoomFeldZeigen();
+}
+
+void TPreviewForm::StufeWeiter(bool groesser) {
+  const TDruckerMasse m = fSeiten ? fSeiten->Masse() : A4Masse();
+  const TVorschauLage jetzt{fFlaeche->x(), fFlaeche->y(), fFlaeche->width(), fFlaeche->height()};
+  const int prozent = fStufe > 0 ? fStufe : VorschauProzent(m, jetzt, Dpi());
+  if (!groesser && prozent <= VorschauProzente[0]) {
+    StufeSetzen(StufeGanzeSeite);
+    return;
+  }
+  StufeSetzen(VorschauStufeWeiter(prozent, groesser));
+}
+
+void TPreviewForm::ZoomFeldZeigen() {
+  // Die festen Stufen; eine Stufe aus dem Klick steht als eigener Eintrag dahinter.
+  const int fest = 2 + static_cast<int>(std::size(VorschauProzente));
+  while (ZoomFeld->count() > fest) ZoomFeld->removeItem(ZoomFeld->count() - 1);
+  int i = ZoomFeld->findData(fStufe);
+  if (i < 0) {
+    ZoomFeld->addItem(QStringLiteral("%1 %").arg(fStufe), fStufe);
+    i = ZoomFeld->count() - 1;
+  }
+  ZoomFeld->setCurrentIndex(i);
+}
+
+void TPreviewForm::Einpassen() {
   fZoom = false;
+  StufeSetzen(StufeGanzeSeite);
 }
 
 void TPreviewForm::Loslassen(QPoint p) {
   if (fZoom) {
     Einpassen();
   } else {
+    // 2,5fach: der Punkt unter der Ecke des Rahmens landet 25 Punkte von der linken oberen Ecke
+    // der Tafel.
+    const TDruckerMasse m = fSeiten ? fSeiten->Masse() : A4Masse();
     const TVorschauLage alt{fFlaeche->x(), fFlaeche->y(), fFlaeche->width(), fFlaeche->height()};
     const TVorschauLage neu = VorschauZoom(alt, p.x(), p.y());
-    fFlaeche->hide();
-    fFlaeche->setGeometry(neu.Links, neu.Oben, neu.Breite, neu.Hoehe);
-    fFlaeche->show();
-    fFlaeche->setCursor(Qt::SizeAllCursor);
+    const int prozent = std::max(1, VorschauProzent(m, {0, 0, neu.Breite, neu.Hoehe}, Dpi()));
+    fStufe = prozent;
     fZoom = true;
+    fFlaeche->setCursor(Qt::SizeAllCursor);
+    Anordnen();
+    ZoomFeldZeigen();
+    fTafel->horizontalScrollBar()->setValue(fFlaeche->x() + static_cast<int>(p.x() * 2.5) - 25);
+    fTafel->verticalScrollBar()->setValue(fFlaeche->y() + static_cast<int>(p.y() * 2.5) - 25);
   }
   DisplayPage(AktuelleSeite());
 }

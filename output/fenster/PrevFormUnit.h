@@ -1,5 +1,7 @@
-// "Voransicht": blättert durch die aufgezeichneten Seiten, zoomt mit Klick und Ziehen in einen
-// Ausschnitt und liefert, ob gedruckt, als PDF gespeichert oder abgebrochen werden soll.
+// "Voransicht": blättert durch die aufgezeichneten Seiten, zeigt die Seite im ganzen Platz des
+// Fensters ("ganze Seite", "Seitenbreite", 100 % und größer, mit Bildlaufleisten, Mausrad und
+// Strg+Mausrad), zoomt mit Klick und Ziehen in einen Ausschnitt und liefert, ob gedruckt, als PDF
+// gespeichert oder abgebrochen werden soll. Die Knöpfe behalten ihre Größe.
 #pragma once
 
 #include <QDialog>
@@ -8,9 +10,10 @@
 #include "output/DruckAuftragUnit.h"
 #include "output/VorschauUnit.h"
 
+class QComboBox;
 class QLineEdit;
 class QPushButton;
-class QFrame;
+class QScrollArea;
 
 class TPreviewForm : public QDialog {
  public:
@@ -27,25 +30,41 @@ class TPreviewForm : public QDialog {
   void DisplayPage(int n);
   int AktuelleSeite() const;
   bool Gezoomt() const { return fZoom; }
-  // Für Tests: die Malfläche.
+  // Die Stufe (StufeGanzeSeite, StufeSeitenbreite oder Prozent) und ihr Wechsel.
+  int Stufe() const { return fStufe; }
+  void StufeSetzen(int stufe);
+  // Strg+Mausrad: eine Prozentstufe größer oder kleiner (unter 100 % die ganze Seite).
+  void StufeWeiter(bool groesser);
+  // Für Tests: die Malfläche und der Bereich mit den Bildlaufleisten.
   QWidget* Flaeche() const;
+  QScrollArea* Tafel() const { return fTafel; }
 
   QLineEdit* NrFeld = nullptr;
   QPushButton* NextKnopf = nullptr;
   QPushButton* CancelKnopf = nullptr;
   QPushButton* DruckKnopf = nullptr;
   QPushButton* PdfKnopf = nullptr;
+  QComboBox* ZoomFeld = nullptr;  // "ganze Seite", "Seitenbreite", "100 %" …
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   class TFlaeche;
   friend class TFlaeche;
   void Einpassen();
   void Loslassen(QPoint p);
+  // Legt die Fläche nach der Stufe in die Tafel.
+  void Anordnen();
+  void ZoomFeldZeigen();
+  double Dpi() const;
 
   TPrevPrinter* fSeiten = nullptr;
   std::unique_ptr<TVorschau> fVorschau;
   TVorschauErgebnis fErgebnis = TVorschauErgebnis::Abbrechen;
-  QFrame* fTafel = nullptr;
+  QScrollArea* fTafel = nullptr;
+  QWidget* fInhalt = nullptr;  // trägt die Fläche in der Tafel
   TFlaeche* fFlaeche = nullptr;
   bool fZoom = false;
+  int fStufe = StufeGanzeSeite;
 };

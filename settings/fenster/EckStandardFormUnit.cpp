@@ -1,5 +1,6 @@
 #include "settings/fenster/EckStandardFormUnit.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,6 +11,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "settings/StandardUnit.h"
+#include "ui/fenster/HintergrundFormUnit.h"
 #include "ui/fenster/QtFarbDialogUnit.h"
 #include "ui/fenster/QtTextUnit.h"
 
@@ -112,11 +115,27 @@ TEckWerte TEckStandardForm::Werte() const {
   return w;
 }
 
+namespace {
+// Der Hintergrund des Programms nimmt die Farbe an (nur, wenn es ihn gibt).
+void HintergrundFaerben(TColor farbe) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* h = qobject_cast<THintergrund*>(w)) h->FarbeSetzen(farbe);
+}
+}  // namespace
+
 void TEckStandardForm::FarbKnopfClick() {
-  if (const std::optional<TColor> f = FarbeWaehlen(fFarbe, this)) {
-    fFarbe = *f;
-    FarbeZeigen();
-  }
+  if (const std::optional<TColor> f = FarbeWaehlen(fFarbe, this)) FarbeSetzen(*f);
+}
+
+void TEckStandardForm::FarbeSetzen(TColor farbe) {
+  fFarbe = farbe;
+  FarbeZeigen();
+  HintergrundFaerben(farbe);
+}
+
+void TEckStandardForm::reject() {
+  HintergrundFaerben(Standard().fHintergrundFarbe);
+  TStandardForm::reject();
 }
 
 void TEckStandardForm::FarbeZeigen() {

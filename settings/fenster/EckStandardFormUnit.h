@@ -15,6 +15,10 @@ class TEckStandardForm : public TStandardForm {
 
   TEckWerte Werte() const;
   void FarbKnopfClick();
+  // Die gewählte Hintergrundfarbe: der Knopf und ein gezeigter Hintergrund nehmen sie sofort an;
+  // "Abbrechen" stellt die gespeicherte Farbe wieder her, "Ok" speichert sie.
+  void FarbeSetzen(TColor farbe);
+  void reject() override;
 
   QSpinBox *DivisorFeld, *VorKommaFeld, *NachKommaFeld, *VersionFeld, *SpeicherFeld, *MerkeFeld;
   QRadioButton* TageRadio[3];

@@ -138,8 +138,11 @@ TBreitenFeld::TBreitenFeld(QWidget* vater) : QGroupBox(T("Breite der Kürzel"), 
     g->addWidget(new QLabel(T(kArten[i]), this), i, 0);
     g->addWidget(Schieber[i], i, 1);
     g->addWidget(Muster[i], i, 2, Qt::AlignLeft);
-    connect(Schieber[i], &QSlider::valueChanged, this,
-            [this, i](int w) { Muster[i]->setFixedWidth(w); });
+    connect(Schieber[i], &QSlider::valueChanged, this, [this, i](int w) {
+      Muster[i]->setFixedWidth(w);
+      // Das Muster zeigt, was vom Anfang des Kürzels in die Breite passt.
+      Muster[i]->setCursorPosition(0);
+    });
   }
   g->setColumnMinimumWidth(2, 70);
 }
@@ -154,6 +157,7 @@ void TBreitenFeld::Setze(const std::array<int, 5>& werte) {
   for (int i = 0; i < 5; ++i) {
     Schieber[i]->setValue(werte[static_cast<std::size_t>(i)]);
     Muster[i]->setFixedWidth(Schieber[i]->value());
+    Muster[i]->setCursorPosition(0);
   }
 }
 

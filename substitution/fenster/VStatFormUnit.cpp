@@ -62,13 +62,10 @@ void TVStatForm::IVStatForm(TDateTime Von, TDateTime Bis, bool mitShow) {
     StatGrid->SetColWidths(c, VStatBreiten()[static_cast<std::size_t>(c)]);
     StatGrid->SetCells(c, 1, QString());
   }
-  // Gefüllt wird ans Ende gerollt: die Zellen oberhalb des Sichtbaren kosten dann nichts.
-  StatGrid->SetTopRow(StatGrid->RowCount() - 1);
   for (int r = 0; r < n; ++r)
     for (int c = 0; c < 9; ++c)
       StatGrid->SetCells(
           c, r + 1, T(fZeilen[static_cast<std::size_t>(r)].Zellen[static_cast<std::size_t>(c)]));
-  StatGrid->SetTopRow(1);
   setWindowTitle(T(Titel()));
   if (!Angemeldet()) Anmelden();
   Groesse();

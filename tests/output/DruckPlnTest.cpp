@@ -97,6 +97,20 @@ TEST_F(DruckPlnTest, LehrerplanMitKopfTitelRahmenUndZelltextenInFolge) {
   EXPECT_EQ(d2->Y1, zy + 10);
 }
 
+TEST_F(DruckPlnTest, VorgabenDruckenKeineBemerkung) {
+  for (TPlanDruckArt art : {TPlanDruckArt::Lehrer, TPlanDruckArt::Klassen, TPlanDruckArt::Raeume,
+                            TPlanDruckArt::KoppLehrer, TPlanDruckArt::KoppKlassen}) {
+    o = LadePlanDruck(art, st);
+    const bool klasse = art == TPlanDruckArt::Klassen || art == TPlanDruckArt::KoppKlassen;
+    const TSeite seite = Drucke(art, {klasse ? static_cast<TPlanElement*>(k5a) : l1});
+    const std::vector<std::string> t = Texte(seite);
+    ASSERT_GE(t.size(), 3u);
+    EXPECT_EQ(std::count(t.begin(), t.end(), "Bemerkung"), 0) << static_cast<int>(art);
+    // Die dritte Zeile ist gleich der Titel des Plans, keine leere Bemerkung davor.
+    EXPECT_EQ(t[2].substr(0, 3), klasse ? "5a " : "MUE") << static_cast<int>(art);
+  }
+}
+
 TEST_F(DruckPlnTest, LayoutIstReineFunktionUndMindestensEinPlanJeBlatt) {
   TPlanMasse m;
   m.h = 12;

@@ -326,6 +326,22 @@ TEST_F(DruckTest, VoransichtPasstEinZoomtUndSchliesstAufDerLetztenSeite) {
   m.Breite = 4760;
   EXPECT_EQ(VorschauSeite(m, 2480), (TRechteck{50, 0, 50 + 2380, 3507}));
 
+  // Die Stufen in einer Tafel von 1000 × 800 bei 96 Punkten je Zoll: ganze Seite wie eingepasst,
+  // Seitenbreite mit 5 Punkten Rand, 100 % so groß wie das Blatt (A4: 794 × 1122), mittig, solange
+  // es schmaler ist.
+  const TDruckerMasse a4 = A4Masse(600);
+  EXPECT_EQ(VorschauGroesse(a4, StufeGanzeSeite, 1000, 800, 96),
+            VorschauEinpassen({a4.BlattBreite, a4.BlattHoehe}, 1000, 800));
+  EXPECT_EQ(VorschauGroesse(a4, StufeSeitenbreite, 1000, 800, 96),
+            (TVorschauLage{5, 5, 990, a4.BlattHoehe * 990 / a4.BlattBreite}));
+  EXPECT_EQ(VorschauGroesse(a4, 100, 1000, 800, 96), (TVorschauLage{103, 5, 794, 1122}));
+  EXPECT_EQ(VorschauGroesse(a4, 200, 1000, 800, 96), (TVorschauLage{5, 5, 1587, 2245}));
+  EXPECT_EQ(VorschauProzent(a4, {0, 0, 1587, 2245}, 96), 200);
+  EXPECT_EQ(VorschauStufeWeiter(100, true), 150);
+  EXPECT_EQ(VorschauStufeWeiter(237, true), 300);
+  EXPECT_EQ(VorschauStufeWeiter(400, true), 400);  // größte Stufe bleibt
+  EXPECT_EQ(VorschauStufeWeiter(237, false), 200);
+
   TVorschau v(2);
   EXPECT_TRUE(v.Naechste());
   EXPECT_EQ(v.Seite(), 2);

@@ -57,15 +57,16 @@ TEST_F(PlanTextTest, TeileUndLageEinerZelle) {
   EXPECT_TRUE(z.Fett);
   EXPECT_TRUE(z.Unterstrichen);
   EXPECT_EQ(z.Texte, (std::array<std::string, 3>{"G1", "D", "R1"}));
-  EXPECT_EQ(z.X, (std::array<int, 3>{2, 27, 37}));  // Klasse/Kopplung 25, Fach 10
+  // Jeder Teil mit 2 Pixeln vor und hinter seinem Kürzel: Klasse/Kopplung 25 + 4, Fach 10 + 4.
+  EXPECT_EQ(z.X, (std::array<int, 3>{2, 31, 45}));
   EXPECT_EQ(z.Y, (std::array<int, 3>{2, 2, 2}));
   z = PlanZelleBauen(kla, k, 1, 2, 2, false, false, true);
   EXPECT_EQ(z.Texte, (std::array<std::string, 3>{"MUE", "D", "R1"}));
   EXPECT_TRUE(z.Markiert);
-  EXPECT_EQ(PlanSpaltenBreite(kla), 25 + 10 + 12);
+  EXPECT_EQ(PlanSpaltenBreite(kla), 25 + 10 + 12 + 3 * 4);
   z = PlanZelleBauen(rau, k, 1, 2, 2, true, false, false);
   EXPECT_EQ(z.Texte, (std::array<std::string, 3>{"MUE", "G1", "D"}));
-  EXPECT_EQ(z.X, (std::array<int, 3>{2, 22, 47}));
+  EXPECT_EQ(z.X, (std::array<int, 3>{2, 26, 55}));
   // Untereinander, ohne Raum: zwei Teile, Zeilenhöhe zweimal fPlnHoehe.
   st.fNebenEinander = false;
   st.fMitRaum = false;
@@ -77,7 +78,7 @@ TEST_F(PlanTextTest, TeileUndLageEinerZelle) {
   EXPECT_FALSE(z.Fett);
   EXPECT_TRUE(z.Gesperrt);
   EXPECT_EQ(PlanZeilenHoehe(), 34);
-  EXPECT_EQ(PlanSpaltenBreite(leh), st.PlnMaxBreite());
+  EXPECT_EQ(PlanSpaltenBreite(leh), st.PlnMaxBreite() + 4);
   // Ohne Kurs: nur Hintergrund.
   z = PlanZelleBauen(leh, nullptr, 1, 2, 2, true, true, false);
   EXPECT_FALSE(z.Stunde);

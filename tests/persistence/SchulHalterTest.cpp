@@ -12,6 +12,9 @@
 #include "model/SchulUnit.h"
 #include "persistence/WriteUnit.h"
 #include "persistence/SchulHalterUnit.h"
+#include "settings/StandardUnit.h"
+#include "settings/VoreinstellungUnit.h"
+#include "ui/FreigabeUnit.h"
 
 namespace {
 std::vector<std::uint8_t> DateiBytes(const std::string& pfad) {
@@ -117,4 +120,28 @@ TEST(SchulHalter, Titelzeile) {
   EXPECT_EQ(ProgrammTitelZeile(false, "Plan.tmr"), "WinTamrel 3.9.16");
   EXPECT_EQ(ProgrammTitelZeile(true, "ohne Titel"), "WinTamrel 3.9.16 [ohne Titel]");
   EXPECT_EQ(ProgrammTitelZeile(true, "Sch\xFCler.tmr"), "WinTamrel 3.9.16 [Schüler.tmr]");
+}
+
+// Ohne offene Schule berührt eine neue Versionszahl (Eckdaten) nur die leere Platzhalter-Schule:
+// "Sichern" bleibt aus, Schließen und Beenden fragen nicht und schreiben keine leere Schuldatei.
+TEST(SchulHalter, OhneOffeneSchuleWirdNieGefragtOderGesichert) {
+  TTestUmgebung u;
+  TSchulHalter h;
+  TSpeicherung sp;
+  TEckWerte w = EckWerteAusStandard();
+  w.MaxWoche = 2;
+  EckdatenUebernehmen(w);
+  EXPECT_EQ(Standard().fMaxWocheNeu, 2);
+  EXPECT_FALSE(SchulFreigabe(h.Offen(), Schule().fDirty).Sichern);
+  EXPECT_TRUE(h.Schliessen(sp, true));
+  EXPECT_TRUE(sp.fAufrufe.empty());
+  EXPECT_TRUE(u.dialog.fProtokoll.empty());
+  // Danach geöffnet und geändert: wie immer gefragt.
+  h.Neu();
+  w.MaxWoche = 3;
+  EckdatenUebernehmen(w);
+  EXPECT_TRUE(SchulFreigabe(h.Offen(), Schule().fDirty).Sichern);
+  u.dialog.Antworte("Nein");
+  EXPECT_TRUE(h.Schliessen(sp, true));
+  EXPECT_EQ(u.dialog.fProtokoll.size(), 1u);
 }

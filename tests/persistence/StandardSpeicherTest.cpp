@@ -403,7 +403,7 @@ TEST(StandardSpeicher, SchluesselUndTexteDerVorgaben) {
   EXPECT_EQ(wert(10, "K121"), "2020202020202020");
   EXPECT_EQ(wert(10, "F1"), "0000000000000000");
   EXPECT_EQ(wert(10, "F111"), "0000000000000000");
-  EXPECT_EQ(wert(13, "lbm"), "Bemerkung");
+  EXPECT_EQ(wert(13, "lbm"), "");
   EXPECT_EQ(wert(13, "d1s"), "0");
   EXPECT_EQ(wert(13, "lrl"), "1");
   EXPECT_EQ(wert(13, "lrr"), "0");

@@ -58,8 +58,12 @@ TEST(Standard, VorgabenNachDemErzeugen) {
   EXPECT_EQ(s.fKPlnDruckBisStd, 9);
   EXPECT_TRUE(s.fRPlnDruckLe && s.fRPlnDruckKl && s.fRPlnDruckFa);
   EXPECT_TRUE(s.fKUebDruckLe && s.fKUebDruckRa);
-  EXPECT_EQ(s.fLPlnDruckBem.str(), "Bemerkung");
-  EXPECT_EQ(s.fFUebDruckBem.str(), "Bemerkung");
+  // Ohne eigene Bemerkung trägt kein Plan und keine Übersicht eine Bemerkungszeile.
+  for (const TBemString* bem :
+       {&s.fLPlnDruckBem, &s.fKPlnDruckBem, &s.fRPlnDruckBem, &s.fKoLePlnDruckBem,
+        &s.fKoKlPlnDruckBem, &s.fLUebDruckBem, &s.fKUebDruckBem, &s.fRUebDruckBem,
+        &s.fKoUebDruckBem, &s.fFUebDruckBem})
+    EXPECT_EQ(bem->str(), "");
   EXPECT_FALSE(s.fKPlnDruckKo);
   EXPECT_TRUE(s.fRUebDruckStatt);
   EXPECT_TRUE(s.fKoKlPlnDruckMitKoBez && s.fKoLePlnDruckMitKoBez);

@@ -1,6 +1,7 @@
 #include "settings/VoreinstellungUnit.h"
 
 #include "planning/PlanHilfe.h"
+#include "planning/PlanInhaltUnit.h"
 #include "settings/VersKopieUnit.h"
 
 class VoreinstellungTest : public PlanTest {
@@ -74,24 +75,24 @@ TEST_F(VoreinstellungTest, SonntagsstundenNennenBeiSechsTagenNurDenSonntag) {
   EXPECT_TRUE(BelegungenStimmen(s));
 }
 
-TEST_F(VoreinstellungTest, WenigerStundenProTagFragenUndEntfernenDieSpaetenStunden) {
+// "Std/Tag" begrenzt nur, was Pläne zeigen: gesenkt fragt es nicht, lehnt nichts ab und löscht
+// keine Stunde (auch keine Vertretung); gehoben zeigt der Plan die späten Stunden wieder.
+TEST_F(VoreinstellungTest, WenigerStundenProTagBehaeltDieSpaetenStunden) {
   TKurs* kurs = Kurs(l1, fD, {k5a}, {r1}, nullptr, 3);
   kurs->NeueSetzung(1, 1, 1, r1);
   kurs->NeueSetzung(1, 2, 8, r1);
   TPlnWerte w = PlnWerteAusStandard();
   st.fPlnStd = 9;
   w.PlnStd = 6;
-  u.dialog.Antworte("Nein");
   PlanvorgabenUebernehmen(w);
-  EXPECT_EQ(u.dialog.fProtokoll.at(0).Zeilen.at(0),
-            "Es sind nach der 6. Stunde Stunden in den Plänen eingetragen.");
-  EXPECT_EQ(st.fPlnStd, 8);
-  EXPECT_EQ(Setzungen(), 2);
-  u.dialog.Antworte("Ja");
-  PlanvorgabenUebernehmen(w);
+  EXPECT_TRUE(u.dialog.fProtokoll.empty());
   EXPECT_EQ(st.fPlnStd, 6);
-  EXPECT_EQ(Setzungen(), 1);
+  EXPECT_EQ(Setzungen(), 2);
   EXPECT_TRUE(BelegungenStimmen(s));
+  EXPECT_EQ(PlanFuellen(*l1).Enthaelt(2, 8), false);  // nicht gezeigt
+  w.PlnStd = 9;
+  PlanvorgabenUebernehmen(w);
+  EXPECT_EQ(PlanFuellen(*l1).Kurs(2, 8), kurs);
 }
 
 TEST_F(VoreinstellungTest, GeaenderteSortierungSortiertAlleKurslistenUnterDerMeldung) {
@@ -171,10 +172,16 @@ TEST_F(VoreinstellungTest, StatistikzeitraumUndVertretungstexte) {
   EXPECT_EQ(st.fBemBez[3].str(), "Bemerkung3");
   EXPECT_EQ(st.fGrund[1].str(), "K");
   EXPECT_FALSE(st.fVFrei || st.fVBemAuto);
+  // "Planversionen": ein offenes Deputat zählt danach die Stunden aller Versionen (Woche -1).
+  TFakeFenster deputat(FensterArt::LehrerDeputat, "Deputat");
+  s.FensterAnmelden(&deputat);
   EXPECT_TRUE(VersionsvorgabenUebernehmen(false, 2, false));
+  const int vorher = deputat.fUpdates;
   EXPECT_FALSE(VersionsvorgabenUebernehmen(true, 2, false));
   EXPECT_FALSE(st.fEineWoche);
   EXPECT_EQ(st.fVersKuerzel, 2);
+  EXPECT_GT(deputat.fUpdates, vorher);
+  s.FensterAbmelden(&deputat);
 }
 
 TEST_F(VoreinstellungTest, GrunddatenUndIhrKopierwerkzeug) {
@@ -301,8 +308,7 @@ TEST(Wechselmenue, FolgeUndWaehlbareDialoge) {
   EXPECT_EQ(WechselDialog("Farben"), TWechselDialog::Keiner);
   // Wählbar ist, was einen Dialog hat; "Planversionen" erst ab zwei Versionen.
   u.standard.fMaxWocheNeu = 1;
-  for (const std::string& e : folge)
-    EXPECT_EQ(WechselWaehlbar(e), e != "Planversionen") << e;
+  for (const std::string& e : folge) EXPECT_EQ(WechselWaehlbar(e), e != "Planversionen") << e;
   u.standard.fMaxWocheNeu = 2;
   EXPECT_TRUE(WechselWaehlbar("Planversionen"));
 }

@@ -1,6 +1,7 @@
 #include "ui/fenster/DepFormUnit.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -11,6 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "model/ElementUnit.h"
 #include "model/KursUnit.h"
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
@@ -25,6 +27,43 @@
 #include "ui/fenster/QtUmschaltUnit.h"
 
 using Deputat::TSpalte;
+
+namespace {
+// Die Breite einer Spalte: die der Einstellungen, mindestens so breit, dass ihr Titel und jedes
+// Kürzel, das sie zeigen kann, ganz hineinpassen, auch fett (mehrere Klassen oder Räume), mit
+// einem Pixel davor und drei dahinter.
+int SpaltenBreite(const Deputat::TSpaltenDef& spalte, const QFont& schrift) {
+  QFont fett = schrift;
+  fett.setBold(true);
+  const QFontMetrics masse(fett);
+  int breite =
+      std::max(spalte.Breite, masse.horizontalAdvance(QString::fromStdString(spalte.Titel)));
+  int art = -1;
+  switch (spalte.Art) {
+    case TSpalte::Lehrer:
+      art = leh;
+      break;
+    case TSpalte::Fach:
+      art = fac;
+      break;
+    case TSpalte::Klasse:
+      art = kla;
+      break;
+    case TSpalte::Kopplung:
+      art = kop;
+      break;
+    case TSpalte::Raum:
+      art = rau;
+      break;
+    default:
+      break;
+  }
+  if (art >= 0 && SchuleVorhanden())
+    for (const TElement* e : Schule().Elemente(static_cast<TKuerzelArt>(art)))
+      breite = std::max(breite, masse.horizontalAdvance(AnsiText(e->fKuerzel.str())));
+  return breite + 4;
+}
+}  // namespace
 
 TDepForm::TDepForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   setAttribute(Qt::WA_DeleteOnClose);
@@ -64,7 +103,7 @@ void TDepForm::IDepForm() {
   DepGrid->Leeren();
   DepGrid->SetDefaultRowHeight(s.fDepHoehe);
   for (std::size_t c = 0; c < fSpalten.size(); ++c) {
-    DepGrid->SetColWidths(static_cast<int>(c), fSpalten[c].Breite);
+    DepGrid->SetColWidths(static_cast<int>(c), SpaltenBreite(fSpalten[c], schrift));
     DepGrid->SetCells(static_cast<int>(c), 0, QString::fromStdString(fSpalten[c].Titel));
   }
   // Die Filter gelten ab dem Öffnen; ein Neuaufbau liest die Tasten nicht wieder.
@@ -155,6 +194,8 @@ void TDepForm::Groesse() {
   const int zeile = DepGrid->RowHeights(1) + 1;
   const int zeilen = std::clamp((frei - DepGrid->RowHeights(0) - 1) / std::max(1, zeile), 1,
                                 std::max(1, DepGrid->RowCount() - 1));
+  // Schmaler zeigte es nicht alle Spalten (auch nicht nach dem Wiederherstellen aus der Datei).
+  setMinimumWidth(b);
   resize(b, rahmen + DepGrid->RowHeights(0) + 1 + zeilen * zeile);
 }
 

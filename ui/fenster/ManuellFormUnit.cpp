@@ -443,7 +443,7 @@ void TManuellForm::Anzeigen() {
     if (s.fNebenEinander && e)
       for (int d = 1; d <= tage; ++d) t.Grid->SetColWidths(d, PlanSpaltenBreite(PlanArt(*e)));
     else
-      for (int d = 1; d <= tage; ++d) t.Grid->SetColWidths(d, s.PlnMaxBreite());
+      for (int d = 1; d <= tage; ++d) t.Grid->SetColWidths(d, s.PlnMaxBreite() + 2 * ZellRand);
     const bool aktiv = nr == fPlanung->fAktiv;
     t.Rahmen->setFrameShadow(aktiv ? QFrame::Raised : QFrame::Sunken);
     t.Rahmen->setLineWidth(aktiv ? 3 : 1);

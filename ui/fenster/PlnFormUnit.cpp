@@ -92,10 +92,11 @@ void TPlnForm::IPlnForm(TPlanElement* element) {
     PlnGrid->SetCells(0, h,
                       woche >= 1 && woche <= MaxWochen ? AnsiText(s.fStdBez[woche][h].str()) : "");
   for (int t = 1; t <= tage; ++t) PlnGrid->SetCells(t, 0, AnsiText(s.fTagBez[t].str()));
+  PlanBreitenAnpassen();
   const QFont schrift = PlanSchrift();
   setFont(schrift);
   PlnGrid->setFont(schrift);
-  PlnGrid->SetDefaultColWidth(s.PlnMaxBreite());
+  PlnGrid->SetDefaultColWidth(PlanSpaltenBreite(PlanArt()));
   PlnGrid->SetDefaultRowHeight(PlanZeilenHoehe());
   for (int t = 1; t <= tage; ++t)
     for (int h = 1; h <= stunden; ++h) {

@@ -31,6 +31,31 @@ QColor SperrFarbe() {
   return QColor(128, 128, 128);
 }
 
+QFont ZellSchrift(const QFont& schrift, const TPlanZelle& z) {
+  QFont f = schrift;
+  f.setBold(schrift.bold() || z.Fett);
+  f.setUnderline(schrift.underline() || z.Unterstrichen);
+  return f;
+}
+
+int ZellTeilPlatz(const TPlanZelle& z, std::size_t i, int zellBreite) {
+  if (i >= z.Texte.size()) return 0;
+  int platz = zellBreite - z.X[i];
+  // Nebeneinander endet ein Teil vor dem nächsten, statt mit dessen Kürzel zu einem Wort zu
+  // verschmelzen.
+  if (i + 1 < z.Texte.size() && z.Y[i + 1] == z.Y[i] && z.X[i + 1] > z.X[i])
+    platz = std::min(platz, z.X[i + 1] - z.X[i] - ZellRand);
+  return std::max(0, platz);
+}
+
+QString ZellTeilText(const TPlanZelle& z, std::size_t i, int zellBreite, const QFont& schrift) {
+  if (i >= z.Texte.size() || z.Texte[i].empty()) return {};
+  const int platz = ZellTeilPlatz(z, i, zellBreite);
+  if (platz <= 0) return {};
+  return QFontMetrics(schrift).elidedText(QString::fromStdString(z.Texte[i]), Qt::ElideRight,
+                                          platz);
+}
+
 void ZeichnePlanZelle(QPainter& p, const QRect& rect, const TPlanZelle& z, const QFont& schrift,
                       const QPalette& farben) {
   p.save();
@@ -47,23 +72,14 @@ void ZeichnePlanZelle(QPainter& p, const QRect& rect, const TPlanZelle& z, const
   }
   p.fillRect(rect, hinten);
   if (z.Stunde) {
-    QFont f = schrift;
-    f.setBold(schrift.bold() || z.Fett);
-    f.setUnderline(schrift.underline() || z.Unterstrichen);
+    const QFont f = ZellSchrift(schrift, z);
     p.setFont(f);
     p.setPen(vorn);
-    const QFontMetrics masse(f);
     for (std::size_t i = 0; i < z.Texte.size(); ++i) {
-      if (z.Texte[i].empty()) continue;
-      // Nebeneinander endet ein Teil vor dem nächsten: zu lange Kürzel werden gekürzt ("…"),
-      // statt mit dem nächsten Kürzel zu einem Wort zu verschmelzen.
-      int breite = rect.width() - z.X[i];
-      if (i + 1 < z.Texte.size() && z.Y[i + 1] == z.Y[i] && z.X[i + 1] > z.X[i])
-        breite = std::min(breite, z.X[i + 1] - z.X[i] - 2);
-      if (breite <= 0) continue;
-      const QString text =
-          masse.elidedText(QString::fromStdString(z.Texte[i]), Qt::ElideRight, breite);
-      p.drawText(QRect(rect.left() + z.X[i], rect.top() + z.Y[i], breite, rect.height()),
+      const QString text = ZellTeilText(z, i, rect.width(), f);
+      if (text.isEmpty()) continue;
+      p.drawText(QRect(rect.left() + z.X[i], rect.top() + z.Y[i], ZellTeilPlatz(z, i, rect.width()),
+                       rect.height()),
                  Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     }
   }

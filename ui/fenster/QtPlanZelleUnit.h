@@ -7,6 +7,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QString>
+#include <cstddef>
 
 #include "model/DienstUnit.h"
 #include "output/PlanZelleUnit.h"
@@ -23,6 +25,15 @@ QFont SchriftVon(const TSchrift& schrift);
 QFont PlanSchrift();
 // Das Grau gesperrter Zellen ohne Stunde (128, 128, 128).
 QColor SperrFarbe();
+
+// Die Schrift der Kürzel einer Stundenzelle: fett und unterstrichen nach der Zelle.
+QFont ZellSchrift(const QFont& schrift, const TPlanZelle& zelle);
+// Der Platz für das Kürzel des Teils i in einer Zelle der Breite zellBreite: bis zum Rand der
+// Zelle, nebeneinander bis ZellRand vor dem nächsten Teil.
+int ZellTeilPlatz(const TPlanZelle& zelle, std::size_t i, int zellBreite);
+// Das Kürzel des Teils i, wie es gezeichnet wird: gekürzt ("…"), wenn es nicht in seinen Platz
+// passt; leer ohne Platz.
+QString ZellTeilText(const TPlanZelle& zelle, std::size_t i, int zellBreite, const QFont& schrift);
 
 // Zeichnet eine Datenzelle:
 //  1. Hintergrund: die Hervorhebungsfarbe der Palette, wenn markiert; sonst die Farbe des Kurses

@@ -35,6 +35,21 @@ TNavTaste NavTaste(int key) {
   }
 }
 
+// Die erste Zelle ab von (höchstens bis), ab der die Zelle bis ganz in platz passt: von ihrer
+// Kante bis zum Ende von bis (ohne die letzte Linie) nicht mehr als platz. Binär gesucht.
+int ErsteVor(const TRasterMasse& m, int von, int bis, int platz) {
+  auto rand = [&](int ab) { return m.Abstand(ab, bis) + m.Mass(bis); };
+  int lo = von, hi = bis;
+  while (lo < hi) {
+    const int mitte = lo + (hi - lo) / 2;
+    if (rand(mitte) > platz)
+      lo = mitte + 1;
+    else
+      hi = mitte;
+  }
+  return lo;
+}
+
 // Farbe der Gitterlinien zwischen Datenzellen und zwischen Kopfzellen.
 const QColor LinienFarbe(192, 192, 192);
 const QColor KopfLinienFarbe(128, 128, 128);
@@ -44,8 +59,8 @@ const QColor KopfLinienFarbe(128, 128, 128);
 TQuonGrid::TQuonGrid(QWidget* parent) : QAbstractScrollArea(parent) {
   fTexte.assign(static_cast<std::size_t>(fColCount * fRowCount), QString());
   fObjekte.assign(static_cast<std::size_t>(fColCount * fRowCount), nullptr);
-  fBreiten.assign(static_cast<std::size_t>(fColCount), fDefaultColWidth);
-  fHoehen.assign(static_cast<std::size_t>(fRowCount), fDefaultRowHeight);
+  fBreiten = TRasterMasse(fColCount, fDefaultColWidth, fLinie);
+  fHoehen = TRasterMasse(fRowCount, fDefaultRowHeight, fLinie);
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setMouseTracking(true);
   viewport()->setAutoFillBackground(false);
@@ -74,8 +89,8 @@ void TQuonGrid::NeueGroesse(int cols, int rows) {
     }
   fTexte = std::move(texte);
   fObjekte = std::move(objekte);
-  fBreiten.resize(static_cast<std::size_t>(cols), fDefaultColWidth);
-  fHoehen.resize(static_cast<std::size_t>(rows), fDefaultRowHeight);
+  fBreiten.Groesse(cols, fDefaultColWidth);
+  fHoehen.Groesse(rows, fDefaultRowHeight);
   fColCount = cols;
   fRowCount = rows;
   fFixedCols = std::min(fFixedCols, cols);
@@ -102,8 +117,7 @@ void TQuonGrid::InsertRow(int row) {
     fTexte[static_cast<std::size_t>(Index(x, row))].clear();
     fObjekte[static_cast<std::size_t>(Index(x, row))] = nullptr;
   }
-  fHoehen.pop_back();
-  fHoehen.insert(fHoehen.begin() + row, fDefaultRowHeight);
+  fHoehen.Einschieben(row, fDefaultRowHeight);
   RollbalkenAnpassen();
   viewport()->update();
 }
@@ -121,8 +135,7 @@ void TQuonGrid::InsertCol(int col) {
     fTexte[static_cast<std::size_t>(Index(col, y))].clear();
     fObjekte[static_cast<std::size_t>(Index(col, y))] = nullptr;
   }
-  fBreiten.pop_back();
-  fBreiten.insert(fBreiten.begin() + col, fDefaultColWidth);
+  fBreiten.Einschieben(col, fDefaultColWidth);
   RollbalkenAnpassen();
   viewport()->update();
 }
@@ -181,53 +194,52 @@ void TQuonGrid::Leeren() {
 
 void TQuonGrid::SetDefaultColWidth(int breite) {
   fDefaultColWidth = std::max(0, breite);
-  std::fill(fBreiten.begin(), fBreiten.end(), fDefaultColWidth);
+  fBreiten.AlleSetzen(fDefaultColWidth);
   RollbalkenAnpassen();
   viewport()->update();
 }
 
 void TQuonGrid::SetDefaultRowHeight(int hoehe) {
   fDefaultRowHeight = std::max(0, hoehe);
-  std::fill(fHoehen.begin(), fHoehen.end(), fDefaultRowHeight);
+  fHoehen.AlleSetzen(fDefaultRowHeight);
   RollbalkenAnpassen();
   viewport()->update();
 }
 
 int TQuonGrid::ColWidths(int col) const {
   if (col < 0 || col >= fColCount) return 0;
-  return fBreiten[static_cast<std::size_t>(col)];
+  return fBreiten.Mass(col);
 }
 
 int TQuonGrid::RowHeights(int row) const {
   if (row < 0 || row >= fRowCount) return 0;
-  return fHoehen[static_cast<std::size_t>(row)];
+  return fHoehen.Mass(row);
 }
 
 void TQuonGrid::SetColWidths(int col, int breite) {
   if (col < 0 || col >= fColCount) return;
-  fBreiten[static_cast<std::size_t>(col)] = std::max(0, breite);
+  fBreiten.SetzeMass(col, breite);
   RollbalkenAnpassen();
   viewport()->update();
 }
 
 void TQuonGrid::SetRowHeights(int row, int hoehe) {
   if (row < 0 || row >= fRowCount) return;
-  fHoehen[static_cast<std::size_t>(row)] = std::max(0, hoehe);
+  fHoehen.SetzeMass(row, hoehe);
   RollbalkenAnpassen();
   viewport()->update();
 }
 
 void TQuonGrid::SetGridLineWidth(int breite) {
   fLinie = std::max(0, breite);
+  fBreiten.SetzeLinie(fLinie);
+  fHoehen.SetzeLinie(fLinie);
   RollbalkenAnpassen();
   viewport()->update();
 }
 
 QSize TQuonGrid::GesamtGroesse() const {
-  int b = 0, h = 0;
-  for (int w : fBreiten) b += w + fLinie;
-  for (int z : fHoehen) h += z + fLinie;
-  return {b, h};
+  return {static_cast<int>(fBreiten.Summe()), static_cast<int>(fHoehen.Summe())};
 }
 
 QSize TQuonGrid::viewportSizeHint() const {
@@ -242,71 +254,43 @@ void TQuonGrid::SetRowSelect(bool an) {
 // ---- Geometrie ----
 
 int TQuonGrid::FesteBreite() const {
-  int b = 0;
-  for (int c = 0; c < fFixedCols; ++c) b += ColWidths(c) + fLinie;
-  return b;
+  return static_cast<int>(fBreiten.Abstand(0, fFixedCols));
 }
 
 int TQuonGrid::FesteHoehe() const {
-  int h = 0;
-  for (int r = 0; r < fFixedRows; ++r) h += RowHeights(r) + fLinie;
-  return h;
+  return static_cast<int>(fHoehen.Abstand(0, fFixedRows));
 }
 
 int TQuonGrid::SpaltenLinks(int col) const {
   if (col < 0 || col >= fColCount) return -1;
-  int x = 0;
-  if (col < fFixedCols) {
-    for (int c = 0; c < col; ++c) x += ColWidths(c) + fLinie;
-    return x;
-  }
+  if (col < fFixedCols) return static_cast<int>(fBreiten.Abstand(0, col));
   if (col < fLeftCol) return -1;
-  x = FesteBreite();
-  for (int c = fLeftCol; c < col; ++c) x += ColWidths(c) + fLinie;
-  return x;
+  return static_cast<int>(FesteBreite() + fBreiten.Abstand(fLeftCol, col));
 }
 
 int TQuonGrid::ZeileOben(int row) const {
   if (row < 0 || row >= fRowCount) return -1;
-  int y = 0;
-  if (row < fFixedRows) {
-    for (int r = 0; r < row; ++r) y += RowHeights(r) + fLinie;
-    return y;
-  }
+  if (row < fFixedRows) return static_cast<int>(fHoehen.Abstand(0, row));
   if (row < fTopRow) return -1;
-  y = FesteHoehe();
-  for (int r = fTopRow; r < row; ++r) y += RowHeights(r) + fLinie;
-  return y;
+  return static_cast<int>(FesteHoehe() + fHoehen.Abstand(fTopRow, row));
 }
 
 // Spalte an x; jenseits des sichtbaren Bereichs wird weitergezählt, als wären die Spalten
 // dort gezeichnet. -1: links außerhalb; -2: rechts hinter der letzten Spalte.
 int TQuonGrid::SpalteAn(int x) const {
   if (x < 0) return -1;
-  int rechts = 0;
-  for (int c = 0; c < fFixedCols; ++c) {
-    rechts += ColWidths(c) + fLinie;
-    if (x < rechts) return c;
-  }
-  for (int c = fLeftCol; c < fColCount; ++c) {
-    rechts += ColWidths(c) + fLinie;
-    if (x < rechts) return c;
-  }
-  return -2;
+  const int fest = fBreiten.ZelleAn(0, x);
+  if (fest < fFixedCols) return fest;
+  const int c = fBreiten.ZelleAn(fLeftCol, x - FesteBreite());
+  return c < fColCount ? c : -2;
 }
 
 int TQuonGrid::ZeileAn(int y) const {
   if (y < 0) return -1;
-  int unten = 0;
-  for (int r = 0; r < fFixedRows; ++r) {
-    unten += RowHeights(r) + fLinie;
-    if (y < unten) return r;
-  }
-  for (int r = fTopRow; r < fRowCount; ++r) {
-    unten += RowHeights(r) + fLinie;
-    if (y < unten) return r;
-  }
-  return -2;
+  const int fest = fHoehen.ZelleAn(0, y);
+  if (fest < fFixedRows) return fest;
+  const int r = fHoehen.ZelleAn(fTopRow, y - FesteHoehe());
+  return r < fRowCount ? r : -2;
 }
 
 TZelle TQuonGrid::MouseToCell(const QPoint& pos) const {
@@ -424,30 +408,16 @@ void TQuonGrid::ScrollToCell(int col, int row) {
       SetLeftCol(col);
     } else {
       // Nach links rollen, bis die Spalte ganz zu sehen ist (oder sie die erste ist).
-      int links = fLeftCol;
       const int platz = viewport()->width() - FesteBreite();
-      auto rechterRand = [&](int ab) {
-        int x = 0;
-        for (int c = ab; c <= col; ++c) x += ColWidths(c) + (c < col ? fLinie : 0);
-        return x;
-      };
-      while (links < col && rechterRand(links) > platz) ++links;
-      SetLeftCol(links);
+      SetLeftCol(ErsteVor(fBreiten, fLeftCol, col, platz));
     }
   }
   if (row >= fFixedRows && row < fRowCount) {
     if (row < fTopRow) {
       SetTopRow(row);
     } else {
-      int oben = fTopRow;
       const int platz = viewport()->height() - FesteHoehe();
-      auto untererRand = [&](int ab) {
-        int y = 0;
-        for (int r = ab; r <= row; ++r) y += RowHeights(r) + (r < row ? fLinie : 0);
-        return y;
-      };
-      while (oben < row && untererRand(oben) > platz) ++oben;
-      SetTopRow(oben);
+      SetTopRow(ErsteVor(fHoehen, fTopRow, row, platz));
     }
   }
 }

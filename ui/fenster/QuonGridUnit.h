@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ui/QuonAuswahlUnit.h"
+#include "ui/RasterMassUnit.h"
 
 class QPainter;
 
@@ -221,8 +222,8 @@ class TQuonGrid : public QAbstractScrollArea {
   std::vector<void*> fObjekte;
   int fDefaultColWidth = 64;
   int fDefaultRowHeight = 24;
-  std::vector<int> fBreiten;
-  std::vector<int> fHoehen;
+  TRasterMasse fBreiten;  // Spaltenbreiten mit der Linie nach jeder Spalte
+  TRasterMasse fHoehen;   // Zeilenhöhen ebenso
   int fLinie = 1;
   bool fColSizing = false;
 

@@ -1,6 +1,7 @@
 #include "ui/fenster/UebersichtFormUnit.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -85,13 +86,23 @@ void TUebersichtForm::IUeberForm() {
     UeberGrid->SetCells(c, 0, QString());
     UeberGrid->SetObjects(c, 0, ueb.Elemente[static_cast<std::size_t>(c - 1)]);
   }
+  PlanBreitenAnpassen();
   const QFont schrift = PlanSchrift();
   setFont(schrift);
   UeberGrid->setFont(schrift);
   const TKuerzelArt art = UebArt();
+  const QFontMetrics masse(schrift);
   int breite = PlanSpaltenBreite(art);
   if (!s.fNebenEinander)
-    breite = QFontMetrics(schrift).horizontalAdvance(QStringLiteral("[88-88]")) + s.PlnMaxBreite();
+    breite = masse.horizontalAdvance(QStringLiteral("[88-88]")) + s.PlnMaxBreite();
+  // Die Kopfzellen zeigen Kürzel, Reststunden und Springstunden ganz.
+  for (const TPlanElement* e : ueb.Elemente) {
+    if (!e) continue;
+    const TUebKopf kopf = UebKopfBauen(*e);
+    breite = std::max(breite, 1 + masse.horizontalAdvance(QString::fromStdString(kopf.Abstand)) +
+                                  masse.horizontalAdvance(QString::fromStdString(kopf.Spring)) +
+                                  ZellRand);
+  }
   UeberGrid->SetDefaultColWidth(breite);
   UeberGrid->SetDefaultRowHeight(PlanZeilenHoehe());
   UeberGrid->SetColWidths(0, s.fPlnStdBreite + s.fPlnTagBreite);

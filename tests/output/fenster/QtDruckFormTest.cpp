@@ -1,7 +1,13 @@
 // Mit Qt: PDF-Dateien über eine temporäre Datei, die Voransicht und der Druckdialog der Pläne.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <cmath>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,6 +22,7 @@
 #include "model/SchulUnit.h"
 #include "output/fenster/DruckPlnFormUnit.h"
 #include "output/fenster/PrevFormUnit.h"
+#include "output/VorschauUnit.h"
 #include "output/QtSeitenBildUnit.h"
 #include "persistence/SchulDateiHilfe.h"
 #include "settings/StandardUnit.h"
@@ -83,13 +90,53 @@ TEST_F(QtDruckFormTest, VoransichtBlaettertZoomtUndSchliesstAufDerLetztenSeite) 
   form.IPreviewForm(p);
   EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Voransicht"));
   EXPECT_EQ(form.NrFeld->text(), QStringLiteral("1"));
+  form.resize(900, 700);
+  form.show();
+  QApplication::processEvents();
+  // Ganze Seite: das Blatt füllt die Höhe des sichtbaren Bereichs bis auf 5 Punkte Rand.
+  QWidget* knoepfe = form.NextKnopf->parentWidget();
+  const int knopfBreite = knoepfe->width();
+  auto sicht = [&] { return form.Tafel()->viewport()->size(); };
+  EXPECT_EQ(form.Stufe(), StufeGanzeSeite);
+  EXPECT_EQ(form.Flaeche()->height(), sicht().height() - 10);
+  EXPECT_GT(form.Flaeche()->height(), 500);
+  // Ein größeres Fenster gibt der Seite den Platz; die Knöpfe bleiben so breit.
+  form.resize(1500, 1000);
+  QApplication::processEvents();
+  EXPECT_EQ(form.Flaeche()->height(), sicht().height() - 10);
+  EXPECT_GT(form.Flaeche()->height(), 800);
+  EXPECT_EQ(knoepfe->width(), knopfBreite);
   const QRect fit = form.Flaeche()->geometry();
-  EXPECT_EQ(fit.height(), 385);
+
+  // Seitenbreite: so breit wie der Bereich (neben der Bildlaufleiste), zu rollen.
+  form.ZoomFeld->setCurrentIndex(1);
+  emit form.ZoomFeld->activated(1);
+  QApplication::processEvents();
+  EXPECT_EQ(form.Stufe(), StufeSeitenbreite);
+  EXPECT_LE(form.Flaeche()->width(), sicht().width() - 10);
+  EXPECT_GT(form.Flaeche()->width(), sicht().width() - 40);
+  EXPECT_GT(form.Tafel()->verticalScrollBar()->maximum(), 0);
+  // 100 %: das Blatt so groß wie auf Papier; Strg+Mausrad eine Stufe weiter.
+  form.ZoomFeld->setCurrentIndex(2);
+  emit form.ZoomFeld->activated(2);
+  const int a4 = static_cast<int>(std::lround(210 / 25.4 * form.logicalDpiX()));
+  EXPECT_NEAR(form.Flaeche()->width(), a4, 1);
+  QWheelEvent rad(QPointF(20, 20), form.Flaeche()->mapToGlobal(QPointF(20, 20)), QPoint(),
+                  QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(form.Flaeche(), &rad);
+  EXPECT_EQ(form.Stufe(), 150);
+  EXPECT_EQ(form.ZoomFeld->currentText(), QStringLiteral("150 %"));
+  EXPECT_NEAR(form.Flaeche()->width(), a4 * 3 / 2, 2);
+
+  // Der Klick auf die ganze Seite zoomt 2,5fach mit Bildlaufleisten; der zweite passt wieder ein.
+  form.StufeSetzen(StufeGanzeSeite);
+  EXPECT_EQ(form.Flaeche()->geometry(), fit);
   QTest::mouseClick(form.Flaeche(), Qt::LeftButton, {}, QPoint(13, 9));
   EXPECT_TRUE(form.Gezoomt());
-  EXPECT_EQ(form.Flaeche()->geometry(), QRect(-8, 2, 680, 962));
+  EXPECT_NEAR(form.Flaeche()->width(), fit.width() * 5 / 2, 3);
+  EXPECT_GT(form.Tafel()->horizontalScrollBar()->maximum(), 0);
   QTest::mouseClick(form.Flaeche(), Qt::LeftButton, {}, QPoint(50, 50));
-  EXPECT_FALSE(form.Gezoomt());  // zweiter Klick: wieder eingepasst
+  EXPECT_FALSE(form.Gezoomt());
   EXPECT_EQ(form.Flaeche()->geometry(), fit);
 
   form.show();
@@ -161,4 +208,43 @@ TEST_F(QtDruckFormTest, PlanDruckDialogLaedtSpeichertUndVerknuepftHaekchen) {
   emit form.KuerzelGrid->itemDoubleClicked(erste);
   ASSERT_EQ(form.Elemente().size(), 1u);
   EXPECT_EQ(form.Elemente()[0]->fKuerzel.str(), "SCH");
+}
+
+// Aus dem Menü (ohne Planfenster) beginnt die Liste mit allen Klassen, danach mit der zuletzt
+// gedruckten Auswahl; ein gelöschtes Element kommt nicht zurück, ohne Gemerktes wieder alle.
+TEST_F(QtDruckFormTest, ElementlisteBeginntMitLetzterAuswahlSonstMitAllen) {
+  TSchule& s = u.schule();
+  for (const char* k : {"5a", "5b", "6a"}) s.HoleKlasse(k);
+  s.HoleLehrer("MUE");
+  u.standard.fMaxTageNeu = 5;
+  TVorschauPlattform plattform;
+  auto kuerzel = [](const TBereichsDruckDialog& f) {
+    std::vector<std::string> k;
+    for (TPlanElement* e : f.Elemente()) k.push_back(e->fKuerzel.str());
+    return k;
+  };
+  {
+    TDruckPlnForm form(TPlanDruckArt::Klassen, plattform, nullptr, nullptr);
+    EXPECT_EQ(kuerzel(form), (std::vector<std::string>{"5a", "5b", "6a"}));
+    form.AnsehenKnopf->click();
+    EXPECT_EQ(plattform.fSeiten, std::vector<int>{1});  // gedruckt, nicht "Keine Pläne …"
+    emit form.KuerzelGrid->itemDoubleClicked(form.KuerzelGrid->item(0));
+    form.AnsehenKnopf->click();  // gemerkt: 5b, 6a
+  }
+  {
+    TDruckPlnForm form(TPlanDruckArt::Klassen, plattform, nullptr, nullptr);
+    EXPECT_EQ(kuerzel(form), (std::vector<std::string>{"5b", "6a"}));
+    // Andere Drucke merken sich ihre eigene Liste.
+    TDruckPlnForm lehrer(TPlanDruckArt::Lehrer, plattform, nullptr, nullptr);
+    EXPECT_EQ(kuerzel(lehrer), std::vector<std::string>{"MUE"});
+  }
+  s.ElementLoeschen(s.HoleKlasse("5b"));
+  {
+    TDruckPlnForm form(TPlanDruckArt::Klassen, plattform, nullptr, nullptr);
+    EXPECT_EQ(kuerzel(form), std::vector<std::string>{"6a"});
+    emit form.KuerzelGrid->itemDoubleClicked(form.KuerzelGrid->item(0));
+    form.AnsehenKnopf->click();  // leer gedruckt: nichts gemerkt
+  }
+  TDruckPlnForm form(TPlanDruckArt::Klassen, plattform, nullptr, nullptr);
+  EXPECT_EQ(kuerzel(form), (std::vector<std::string>{"5a", "6a"}));
 }

@@ -36,8 +36,9 @@ TEST_F(QtDruckListeFormTest, UebersichtAuswahlListeHaekchenUndAnsehen) {
                        return std::vector<TElement*>{menge[1], menge[0], menge[1]};
                      });
   EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Drucke Lehrerübersichten"));
-  EXPECT_EQ(form.KuerzelGrid->count(), 0);
-  // Eine leere Liste druckt nichts: keine Voransicht.
+  // Ohne gemerkte Auswahl beginnt die Liste mit allen Lehrern; leer gemacht druckt sie nichts.
+  EXPECT_EQ(form.Elemente(), (std::vector<TPlanElement*>{a, b}));
+  for (int i = 0; i < 2; ++i) emit form.KuerzelGrid->itemDoubleClicked(form.KuerzelGrid->item(0));
   form.AnsehenKnopfClick();
   EXPECT_TRUE(plattform.fSeiten.empty());
   form.AuswahlKnopfClick(leh);

@@ -15,6 +15,7 @@
 #include "model/SchulUnit.h"
 #include "settings/fenster/DepStandardFormUnit.h"
 #include "settings/fenster/EckStandardFormUnit.h"
+#include "ui/fenster/HintergrundFormUnit.h"
 #include "settings/fenster/KennwortFormUnit.h"
 #include "settings/KennwortUnit.h"
 #include "settings/fenster/KursStandardFormUnit.h"
@@ -86,6 +87,28 @@ TEST(StandardForm, EckdatenZeigenUndSpeichernIhreFelder) {
   EXPECT_EQ(u.standard.fMaxTageNeu, 7);
   EXPECT_EQ(u.standard.fMaxWocheNeu, 2);
   EXPECT_FALSE(u.standard.fHintergrundAn);
+}
+
+// Die Hintergrundfarbe wirkt sofort auf den Hintergrund; "Abbrechen" nimmt sie zurück, "Ok"
+// speichert sie.
+TEST(StandardForm, HintergrundfarbeWirktSofortUndAbbrechenNimmtSieZurueck) {
+  TTestUmgebung u;
+  THintergrund hintergrund;
+  hintergrund.FarbeSetzen(u.standard.fHintergrundFarbe);
+  {
+    TEckStandardForm f;
+    f.FarbeSetzen(0x00FF00);
+    EXPECT_EQ(hintergrund.Farbe(), 0x00FF00u);
+    EXPECT_EQ(u.standard.fHintergrundFarbe, clWhite);
+    f.AbbrechenKnopf->click();
+    EXPECT_EQ(hintergrund.Farbe(), clWhite);
+    EXPECT_EQ(u.standard.fHintergrundFarbe, clWhite);
+  }
+  TEckStandardForm f;
+  f.FarbeSetzen(0x0000FF);
+  f.OkKnopf->click();
+  EXPECT_EQ(hintergrund.Farbe(), 0x0000FFu);
+  EXPECT_EQ(u.standard.fHintergrundFarbe, 0x0000FFu);
 }
 
 TEST(StandardForm, KursvorgabenOhneDeputatsfensterSperrenDasKopieren) {

@@ -358,3 +358,33 @@ TEST_F(DepFormTest, StartdialogMitNachbessernRechnetDanachWeiter) {
 }
 
 }  // namespace
+
+namespace {
+// Ein Deputatsfenster mit den Spaltenbreiten der Vorgabe (40 Pixel) und nach "Zeiten" (gemessen):
+// kein Spaltentitel und kein Kürzel ist abgeschnitten, auch fett nicht; ein wiederhergestelltes
+// Fenster wird nie schmaler als seine Spalten.
+TEST_F(DepFormTest, SpaltentitelUndKuerzelPassenUndDasFensterBleibtBreitGenug) {
+  Schule().HoleKopplung("Religion-7");
+  auto pruefe = [&](TDepForm* f) {
+    QFont fett = f->DepGrid->font();
+    fett.setBold(true);
+    const QFontMetrics masse(fett);
+    for (int c = 0; c < f->DepGrid->ColCount(); ++c)
+      for (int r = 0; r < f->DepGrid->RowCount(); ++r)
+        EXPECT_LE(1 + masse.horizontalAdvance(f->DepGrid->Cells(c, r)), f->DepGrid->ColWidths(c))
+            << f->DepGrid->Cells(c, r).toStdString();
+    int spalten = 0;
+    for (int c = 0; c < f->DepGrid->ColCount(); ++c) spalten += f->DepGrid->ColWidths(c);
+    EXPECT_GE(f->minimumWidth(), spalten);
+  };
+  TDepForm* f = Oeffne(mue);
+  ASSERT_NE(f, nullptr);
+  ASSERT_EQ(st.fDepKoBreite, 40);
+  pruefe(f);
+  st.BerechneDepBreite(u.metrik);  // gemessen: genau die Textbreiten
+  f->FensterUpdate();
+  pruefe(f);
+  f->resize(100, f->height());
+  EXPECT_GE(f->width(), f->minimumWidth());
+}
+}  // namespace

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "PlanFensterHilfe.h"
+#include "output/PlanZelleUnit.h"
 #include "app/CliUnit.h"
 #include "model/KopplUnit.h"
 #include "persistence/WriteUnit.h"
@@ -42,8 +43,10 @@ TEST_F(PlnFormTest, LehrerplanZeigtStundenBeschriftungenUndSperrungen) {
   EXPECT_EQ(f->Marke(5, 1), T("*sperrung*"));
   EXPECT_EQ(f->PlanWechselKnopf->text(), T("o"));
   EXPECT_EQ(f->PlanWechselKnopf->toolTip(), T("Klasse oder Kopplung anzeigen"));
-  // Spalten nebeneinander: Klasse/Kopplung + Fach + Raum; die Stundenspalte fPlnStdBreite.
-  EXPECT_EQ(f->PlnGrid->ColWidths(1), st.PlnKlKoBreite() + st.fPlnFaBreite + st.fPlnRaBreite);
+  // Spalten nebeneinander: Klasse/Kopplung + Fach + Raum, jeder Teil mit 2 Pixeln Innenabstand
+  // vor und hinter seinem Kürzel; die Stundenspalte fPlnStdBreite.
+  EXPECT_EQ(f->PlnGrid->ColWidths(1),
+            st.PlnKlKoBreite() + st.fPlnFaBreite + st.fPlnRaBreite + 3 * 2 * ZellRand);
   EXPECT_EQ(f->PlnGrid->ColWidths(0), st.fPlnStdBreite);
   EXPECT_EQ(f->PlnGrid->RowHeights(1), st.fPlnHoehe);
   // Im Fenstermenü und in der Fensterliste; es ist das aktive Fenster.
@@ -775,8 +778,9 @@ TEST_F(PlnFormTest, ZuLangeKuerzelLaufenNichtInDenNaechstenTeil) {
   QApplication::processEvents();
   const QImage bild = f->PlnGrid->viewport()->grab().toImage();
   const QRect r = f->PlnGrid->CellRect(3, 3);
-  // Vor dem Fach (Teil B bei PlnLeKoBreite + 2) bleibt ein Streifen in der Kursfarbe frei.
-  const int x = r.left() + 2 + st.PlnLeKoBreite() - 1;
+  // Vor dem Fach (Teil B bei 2 + PlnLeKoBreite + 2 · ZellRand) bleibt ein Streifen in der
+  // Kursfarbe frei.
+  const int x = r.left() + 2 + st.PlnLeKoBreite() + 2 * ZellRand - 1;
   for (int y = r.top() + 1; y < r.bottom(); ++y)
     EXPECT_EQ(bild.pixelColor(x, y), QColor(255, 0, 255)) << y;
 }
