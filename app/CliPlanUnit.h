@@ -21,9 +21,9 @@ struct TPlanAufruf {
   std::string datei;
   std::string art;      // "lehrer", "klasse" oder "raum"
   std::string kuerzel;  // UTF-8
-  int woche = 1;
-  int tage = 5;
-  int stunden = 0;  // 0: nach den gesetzten Stunden
+  int woche = 0;        // 0: wie eingestellt
+  int tage = 0;         // 0: wie eingestellt
+  int stunden = 0;      // 0: wie eingestellt
   bool schalterO = true;
   bool kopplungen = false;
 };
