@@ -20,6 +20,7 @@
 #include "app/BeispielSchuleUnit.h"
 #include "app/CliAufruf.h"
 #include "app/CliDruckUnit.h"
+#include "app/CliVertretungUnit.h"
 #include "app/KonsoleUnit.h"
 #include "model/AblageUnit.h"
 #include "model/DatumUnit.h"
@@ -674,4 +675,18 @@ TEST_F(CliWieMenueTest, Html4SchreibtWasDerDialogSchreibt) {
   EXPECT_EQ(b.Code, 1);
   EXPECT_NE(b.Fehler.find("HTML4Warnung: Für den HTML4-Vertretungsplan"), std::string::npos);
   EXPECT_FALSE(fs::exists(fOrdner.Pfad() / "cli"));
+}
+
+// "heute" und "morgen" nach der Uhr der Befehle.
+TEST_F(CliWieMenueTest, HeuteUndMorgen) {
+  TDateTime d = 0;
+  ASSERT_TRUE(CliDatumLesen("heute", d));
+  EXPECT_EQ(d, kTag);
+  ASSERT_TRUE(CliDatumLesen("morgen", d));
+  EXPECT_EQ(d, kTag + 1);
+  EXPECT_FALSE(CliDatumLesen("Heute", d));
+  const TAufruf heute = Aufruf({"vertretungsplan", fDatei, "heute"});
+  ASSERT_EQ(heute.Code, 0) << heute.Fehler;
+  EXPECT_EQ(heute.Aus, Aufruf({"vertretungsplan", fDatei, "09.12.2026"}).Aus);
+  EXPECT_NE(heute.Aus.find("Mittwoch"), std::string::npos);
 }
