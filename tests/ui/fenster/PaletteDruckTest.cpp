@@ -10,15 +10,18 @@
 
 #include "PlanFensterHilfe.h"
 #include "model/DatumUnit.h"
-#include "output/fenster/DruckPlnFormUnit.h"
-#include "substitution/FehlzeitUnit.h"
-#include "substitution/VertretungUnit.h"
+#include "output/fenster/DruckAusfallFormUnit.h"
 #include "output/fenster/DruckListeFormUnit.h"
 #include "output/fenster/DruckPlnFormUnit.h"
 #include "output/fenster/DruckVertrFormUnit.h"
+#include "substitution/FehlzeitUnit.h"
+#include "substitution/VertretungUnit.h"
 #include "substitution/fenster/VStatFormUnit.h"
 #include "substitution/fenster/VertrFormUnit.h"
+#include "substitution/fenster/WoAusfallFormUnit.h"
 #include "ui/ElementFensterUnit.h"
+#include "ui/fenster/FehlerFormUnit.h"
+#include "ui/fenster/ParFormUnit.h"
 #include "ui/fenster/SVFormUnit.h"
 #include "ui/fenster/UVFormUnit.h"
 #include "ui/fenster/VWahlFormUnit.h"
@@ -221,6 +224,24 @@ TEST_F(PaletteDruckTest, FensterDruckenInJederFensterart) {
                              EXPECT_EQ(d.ArtWahl(), i);
                            });
   }
+  // Die Fehlerliste mit den Zeilen ihres Fensters, die parallelen Kopplungen mit ihrer Tabelle,
+  // der wöchentliche Unterrichtsausfall mit seinem Druck.
+  kD->NeueSetzung(1, 1, 3, r1);  // Montag 1 und 3: eine Brücke
+  palette.Befehl(QString::fromUtf8("Daten/Prüfen/Brücken"))->trigger();
+  auto* fehler = dynamic_cast<TFehlerForm*>(Schule().fFehlerForm);
+  ASSERT_NE(fehler, nullptr);
+  StrgP<TDruckListeForm>(fensterDrucken, fehler, "Fehler", [fehler](TDruckListeForm& d) {
+    EXPECT_EQ(d.Art(), TListenDruck::Fehler);
+    ASSERT_EQ(d.fFehlerZeilen.size(), fehler->Zeilen().size());
+    EXPECT_EQ(d.fFehlerZeilen[0], U8(fehler->Zeilen()[0]));
+  });
+  TParForm* par = TParForm::ZeigeParForm();
+  StrgP<TDruckListeForm>(fensterDrucken, par, "parallele Kopplungen", [par](TDruckListeForm& d) {
+    EXPECT_EQ(d.Art(), TListenDruck::Par);
+    EXPECT_EQ(d.fParTabelle, &par->Tabelle());
+  });
+  StrgP<TDruckAusfallForm>(fensterDrucken, WoAusfallZeigen(), "Unterrichtsausfall",
+                           [](TDruckAusfallForm& d) { EXPECT_TRUE(d.isModal()); });
   // Daten- und übrige Statistikfenster: der Druckdialog der Plattform (abgebrochen).
   ElementFensterOeffnen(k5a, TFensterArt::GFenster, 0);
   StrgP<QPrintDialog>(fensterDrucken, k5a->fGrDatFenster, "Klassendaten", [](QPrintDialog&) {});
