@@ -159,8 +159,8 @@ int CliAutomatik(const std::vector<std::string>& args, std::ostream& aus, std::o
   // Alle Planversionen; die Woche des heutigen Tages entscheidet nichts.
   TStandard& st = Standard();
   st.fEineWoche = false;
-  st.fMaxTageNeu = aufruf.tage;
-  st.fAuProzent = aufruf.prozent;
+  if (aufruf.tage > 0) st.fMaxTageNeu = aufruf.tage;
+  if (aufruf.prozent > 0) st.fAuProzent = aufruf.prozent;
   std::vector<TKurs*> kurse;
   if (!AutomatikKurse(Schule(), aufruf.kuerzel, kurse, meldung)) {
     fehler << meldung << '\n';

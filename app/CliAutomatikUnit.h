@@ -24,9 +24,9 @@ class TKurs;
 
 struct TAutomatikAufruf {
   std::string datei;
-  std::string ausgabe;  // leer: nichts schreiben
-  int prozent = 100;
-  int tage = 5;
+  std::string ausgabe;               // leer: nichts schreiben
+  int prozent = 0;                   // 0: wie eingestellt
+  int tage = 0;                      // 0: wie eingestellt
   std::vector<std::string> kuerzel;  // UTF-8; leer: alle Kurse
   bool nachbessern = false;
   int sekunden = 10;  // Zeitgrenze des Nachbesserns

@@ -20,7 +20,7 @@ TPdfDienst* gPdfDienst = nullptr;
 constexpr const char* kAufruf =
     "Aufruf: tamrel-cli drucken DATEI lehrerplaene|klassenplaene|raumplaene|"
     "kopplungsplaene-lehrer|kopplungsplaene-klassen --pdf AUSGABE.pdf [--woche N] [--tage N] "
-    "[--auswahl KÜRZEL…]\n";
+    "[--stunden N] [--auswahl KÜRZEL…]\n";
 
 struct TArtName {
   const char* Name;
@@ -48,8 +48,10 @@ bool DruckAufrufLesen(const std::vector<std::string>& args, bool listen, TDruckA
       }
       continue;
     }
-    const bool listenOption = arg == "--art" || arg == "--von" || arg == "--bis";
-    if (arg == "--pdf" || arg == "--woche" || arg == "--tage" || (listen && listenOption)) {
+    const bool listenOption =
+        arg == "--art" || arg == "--von" || arg == "--bis" || arg == "--schalter";
+    if (arg == "--pdf" || arg == "--woche" || arg == "--tage" || arg == "--stunden" ||
+        (listen && listenOption)) {
       if (i + 1 >= args.size()) {
         fehler = "Nach " + arg + " fehlt ein Wert.";
         return false;
@@ -60,14 +62,19 @@ bool DruckAufrufLesen(const std::vector<std::string>& args, bool listen, TDruckA
         a.Pdf = wert;
       } else if (arg == "--art") {
         a.Was = wert;
+      } else if (arg == "--schalter") {
+        ok = wert == "o" || wert == "x";
+        a.SchalterO = wert == "o";
       } else if (arg == "--von" || arg == "--bis") {
         TDateTime datum = 0;
         ok = CliDatumLesen(wert, datum);
         (arg == "--von" ? a.Von : a.Bis) = wert;
       } else if (arg == "--woche") {
         ok = CliZahl(wert, 1, MaxWochen, a.Woche);
-      } else {
+      } else if (arg == "--tage") {
         ok = CliZahl(wert, 5, MaxTage, a.Tage);
+      } else {
+        ok = CliZahl(wert, 1, MaxStunden, a.Stunden);
       }
       if (!ok) {
         fehler = "Ungültiger Wert für " + arg + ": " + wert;
@@ -102,6 +109,10 @@ TPdfDienst* CliPdfDienst() {
   return gPdfDienst;
 }
 
+TDruckerMasse CliPdfMasse() {
+  return PapierMasse(GemerktesPapier(), gPdfDienst ? gPdfDienst->PdfMasse().pXppi : 600);
+}
+
 int CliDrucken(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler) {
   // Übersichten und Listen haben ihre eigenen Optionen.
   if (const int rc = CliListenDrucken(args, aus, fehler); rc >= 0) return rc;
@@ -123,7 +134,7 @@ int CliDrucken(const std::vector<std::string>& args, std::ostream& aus, std::ost
   }
   TKonsolenUmgebung umgebung(fehler);
   if (!CliSchuleOeffnen(umgebung, a.Datei, fehler)) return 1;
-  if (!CliPlanwocheEinstellen(a.Woche, a.Tage, 0, fehler)) return 1;
+  if (!CliPlanwocheEinstellen(a.Woche, a.Tage, a.Stunden, fehler)) return 1;
   TStandard& st = Standard();
   std::vector<std::string> fehlend;
   const std::vector<TPlanElement*> liste =
@@ -134,7 +145,7 @@ int CliDrucken(const std::vector<std::string>& args, std::ostream& aus, std::ost
     fehler << '\n';
     return 1;
   }
-  TPrevPrinter drucker(gPdfDienst->PdfMasse(), gPdfDienst->PdfMetrik());
+  TPrevPrinter drucker(CliPdfMasse(), gPdfDienst->PdfMetrik());
   const int plaene = DruckePlaene(art->Art, LadePlanDruck(art->Art, st), liste, drucker);
   if (plaene == 0) {
     fehler << "Keine Pläne zu drucken.\n";

@@ -31,7 +31,7 @@ int Falsch(const std::string& meldung, const char* aufruf, std::ostream& fehler)
 int CliExport(const std::vector<std::string>& args, std::ostream& /*aus*/, std::ostream& fehler) {
   std::vector<std::string> frei;
   std::string art = "lehrer";
-  int woche = 1, tage = 5, stunden = 0;
+  int woche = 0, tage = 0, stunden = 0;  // 0: wie eingestellt
   TDateTime von = 0, bis = 0;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];

@@ -7,9 +7,8 @@
 //                     [--von DATUM --bis DATUM]
 //   tamrel-cli import DATEI KURSLISTE --ausgabe NEU [--unbekannte-anlegen]
 //
-// export: --art wählt die Pläne von "wochenplan" (Vorgabe lehrer); --woche: die Planversion
-// (Vorgabe 1), --tage: Tage je Woche (5 bis 7, Vorgabe 5), --stunden: Stunden je Tag (Vorgabe:
-// so viele, dass keine gesetzte Stunde fehlt, mindestens 6); die Schuldatei hält sie nicht.
+// export: --art wählt die Pläne von "wochenplan" (Vorgabe lehrer); --woche, --tage, --stunden:
+// Planversion, Tage je Woche (5 bis 7) und Stunden je Tag statt der Einstellungen.
 // vertretung: der Vertretungsplan der Tage --von bis --bis (TT.MM.JJJJ, beide nötig) als CSV.
 // vertretungsuebersicht-lehrer|-klassen: die Übersicht dieser Tage (beide nötig) als Textdatei.
 // import: liest die Kursliste in die Schule DATEI und schreibt sie nach NEU; ohne

@@ -48,7 +48,7 @@ int CliHtml(const std::vector<std::string>& args, std::ostream& aus, std::ostrea
   }
   if (frei.size() != 2) return Falsch("Es fehlen Datei oder Ordner.", fehler);
   if (frei[1].empty()) return Falsch("Der Ordner ist leer.", fehler);
-  int woche = 1, tage = 5, stunden = 0;
+  int woche = 0, tage = 0, stunden = 0;  // 0: wie eingestellt
   for (const auto& [option, wert] : werte) {
     bool ok = true;
     if (option == "--woche")

@@ -5,10 +5,9 @@
 //                   [--schulname TEXT]
 //
 // ORDNER wird angelegt; einen vorhandenen Ordner nimmt der Befehl nur mit --ersetzen (dann
-// werden die Seiten darin ersetzt, eine eigene tamrel.css bleibt). --woche: die Planversion
-// (Vorgabe 1), --tage: Tage je Woche (5 bis 7, Vorgabe 5), --stunden: Stunden je Tag (Vorgabe:
-// so viele, dass keine gesetzte Stunde fehlt, mindestens 6), --schulname: die Überschrift der
-// Seiten; die Schuldatei hält sie nicht. Ausgabe: "Dateien: N".
+// werden die Seiten darin ersetzt und die eigenen über den neuen Anzahlen entfernt, eine eigene
+// tamrel.css bleibt). --woche, --tage, --stunden und --schulname legen sich über die
+// Einstellungen. Ausgabe: "Dateien: N".
 #pragma once
 
 #include <iosfwd>

@@ -11,6 +11,7 @@
 #include "app/KonsoleUnit.h"
 #include "model/DatumUnit.h"
 #include "model/SchulUnit.h"
+#include "model/UVTabelleUnit.h"
 #include "output/DruckAuftragUnit.h"
 #include "output/DruckListeUnit.h"
 #include "output/DruckUebUnit.h"
@@ -27,7 +28,8 @@ constexpr const char* kAufruf =
     "kombinationsuebersicht|faecheruebersicht|deputate|kuerzel|konferenz|reststunden|"
     "stundenverteilung|vertretungskonten|vertretungsuebersicht-lehrer|"
     "vertretungsuebersicht-klassen|pruefung|uvtabellen|parallelkopplungen "
-    "--pdf AUSGABE.pdf [--woche N] [--tage N] [--art WAS] [--von DATUM] [--bis DATUM] "
+    "--pdf AUSGABE.pdf [--woche N] [--tage N] [--stunden N] [--art WAS] [--von DATUM] "
+    "[--bis DATUM] "
     "[--auswahl KÜRZEL…]\n";
 
 // Die freien Argumente (Datei, Art) ohne die Werte der Optionen.
@@ -35,8 +37,8 @@ std::vector<std::string> FreieArgumente(const std::vector<std::string>& args) {
   std::vector<std::string> frei;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--pdf" || a == "--woche" || a == "--tage" || a == "--art" || a == "--von" ||
-        a == "--bis") {
+    if (a == "--pdf" || a == "--woche" || a == "--tage" || a == "--stunden" || a == "--art" ||
+        a == "--von" || a == "--bis") {
       ++i;
     } else if (a == "--auswahl") {
       while (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) ++i;
@@ -139,12 +141,12 @@ int CliListenDrucken(const std::vector<std::string>& args, std::ostream& aus,
   }
   TKonsolenUmgebung umgebung(fehler);
   if (!CliSchuleOeffnen(umgebung, a.Datei, fehler)) return 1;
-  if (!CliPlanwocheEinstellen(a.Woche, a.Tage, 0, fehler)) return 1;
+  if (!CliPlanwocheEinstellen(a.Woche, a.Tage, a.Stunden, fehler)) return 1;
   TStandard& st = Standard();
 
   std::vector<std::string> fehlend;
   bool artOk = true;
-  TPrevPrinter d(pdf->PdfMasse(), pdf->PdfMetrik());
+  TPrevPrinter d(CliPdfMasse(), pdf->PdfMetrik());
   int gedruckt = 0;
   const std::string& art = a.Art;
   auto auswahl = [&](std::initializer_list<TKuerzelArt> arten) {
@@ -226,9 +228,15 @@ int CliListenDrucken(const std::vector<std::string>& args, std::ostream& aus,
     }
     gedruckt = DruckeFehlerliste(LadeFehlDruck(st), zeilen, d);
   } else if (art == "uvtabellen") {
+    // Jede Tabelle, wie ihr Fenster sie beim Öffnen zeigt, nacheinander.
     const std::vector<TElement*> t = alleOder(uvt);
-    if (fehlend.empty() && !t.empty())
-      gedruckt = DruckeUVTabelle(LadeUVDruck(st), static_cast<TUVTab*>(t.front()), false, d);
+    std::vector<TUVRaster> raster(t.size());
+    std::vector<TUVDruckTabelle> tabellen;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+      raster[i].Aufbauen(*static_cast<TUVTab*>(t[i]));
+      tabellen.push_back({static_cast<TUVTab*>(t[i]), &raster[i]});
+    }
+    if (fehlend.empty()) gedruckt = DruckeUVTabellen(LadeUVDruck(st), tabellen, a.SchalterO, d);
   } else if (art == "parallelkopplungen") {
     TParTabelle tabelle(Schule().fParListe->fZeilen, Schule().fParListe->fSpalten, true);
     gedruckt = DruckeParallelKopplungen(LadeParDruck(st), tabelle, d);

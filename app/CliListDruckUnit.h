@@ -1,8 +1,8 @@
 // tamrel-cli drucken mit den Übersichten und Listen: dieselben Zeichenroutinen und Vorgaben
 // der Druckdialoge, als PDF-Datei.
 //
-//   tamrel-cli drucken DATEI ART --pdf AUSGABE.pdf [--woche N] [--tage N] [--art WAS]
-//                      [--auswahl KÜRZEL…]
+//   tamrel-cli drucken DATEI ART --pdf AUSGABE.pdf [--woche N] [--tage N] [--stunden N]
+//                      [--art WAS] [--schalter o|x] [--auswahl KÜRZEL…]
 //
 // ART: lehreruebersicht, klassenuebersicht, raumuebersicht, kombinationsuebersicht,
 // faecheruebersicht, deputate, kuerzel, konferenz, reststunden, stundenverteilung,
@@ -10,8 +10,8 @@
 // uvtabellen, parallelkopplungen.
 // --von, --bis (TT.MM.JJJJ): der Zeitraum der Vertretungsübersichten (ohne: heute).
 // --auswahl: die Elemente (Übersichten, Deputate, Konferenzen), "von" und "bis" (Fächerübersicht,
-// Reststunden, Stundenverteilung) oder die UV-Tabelle; ohne: alle (die Kombination: alle
-// Lehrer) bzw. die erste Tabelle.
+// Reststunden, Stundenverteilung) oder die UV-Tabellen; ohne: alle (die Kombination: alle
+// Lehrer). --schalter: der Umschalter der UV-Fenster (Vorgabe o).
 // --art: "für" bzw. "Kürzelart" (deputate: lehrer|klassen|kopplungen|faecher|raeume|alle;
 // reststunden: lehrer|klassen|faecher; stundenverteilung: lehrer|klassen|kopplungen|faecher|
 // raeume; konferenz: faecher|klassen); ohne: die gespeicherte Wahl.

@@ -4,9 +4,8 @@
 //   tamrel-cli plan DATEI lehrer|klasse|raum KÜRZEL [--woche N] [--tage N] [--stunden N]
 //                       [--schalter o|x] [--kopplungen]
 //
-// --woche: die Planversion (Vorgabe 1); --tage: Tage je Woche (5 bis 7, Vorgabe 5; die Schuldatei
-// hält sie nicht); --stunden: Stunden je Tag (1 bis 16; Vorgabe: so viele, dass keine gesetzte
-// Stunde der Schule fehlt, mindestens 6); --schalter: "o" nennt gekoppelte Stunden mit ihrer
+// --woche, --tage (5 bis 7), --stunden (1 bis 16): Planversion, Tage je Woche und Stunden je Tag
+// statt der Einstellungen; --schalter: "o" nennt gekoppelte Stunden mit ihrer
 // Kopplung (wie der Knopf des Planfensters beim Öffnen), "x" mit Klasse bzw. Lehrer;
 // --kopplungen: im Klassenplan die Kurse der Kopplungen in Folgezeilen (wie Kopieren mit Shift).
 #pragma once
@@ -21,9 +20,9 @@ struct TPlanAufruf {
   std::string datei;
   std::string art;      // "lehrer", "klasse" oder "raum"
   std::string kuerzel;  // UTF-8
-  int woche = 1;
-  int tage = 5;
-  int stunden = 0;  // 0: nach den gesetzten Stunden
+  int woche = 0;        // 0: wie eingestellt
+  int tage = 0;         // 0: wie eingestellt
+  int stunden = 0;      // 0: wie eingestellt
   bool schalterO = true;
   bool kopplungen = false;
 };

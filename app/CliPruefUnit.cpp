@@ -18,9 +18,10 @@ namespace {
 
 constexpr const char* kPruefAufruf =
     "Aufruf: tamrel-cli pruefen DATEI "
-    "[konsistenz|bruecken|raeume|stunden|versionen|kopplungen|einzel|alle] [--tage N]\n";
+    "[konsistenz|bruecken|raeume|stunden|versionen|kopplungen|einzel|alle] [--woche N] "
+    "[--tage N]\n";
 constexpr const char* kKompAufruf =
-    "Aufruf: tamrel-cli komprimieren DATEI --ausgabe NEU [--tage N]\n";
+    "Aufruf: tamrel-cli komprimieren DATEI --ausgabe NEU [--woche N] [--tage N]\n";
 
 const std::map<std::string, TPruefArt>& PruefNamen() {
   static const std::map<std::string, TPruefArt> namen = {
@@ -35,7 +36,7 @@ struct TAufruf {
   std::string datei;
   std::string wahl;  // Prüfung bzw. leer
   std::string ausgabe;
-  int tage = 5;
+  TCliRaster raster;  // 0: wie eingestellt
 };
 
 // Liest DATEI, ein freies Wort (wenn erlaubt), --tage und --ausgabe; falsch mit Meldung.
@@ -44,20 +45,24 @@ bool AufrufLesen(const std::vector<std::string>& args, bool mitWahl, TAufruf& a,
   std::vector<std::string> frei;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& x = args[i];
-    if (x == "--tage" || x == "--ausgabe") {
+    if (x == "--tage") {
+      const std::string wert = i + 1 < args.size() ? args[i + 1] : std::string();
+      if (!wert.empty() && wert != "5" && wert != "6" && wert != "7") {
+        meldung = "Ungültige Zahl der Tage: " + wert + " (erlaubt sind 5, 6 und 7).";
+        return false;
+      }
+    }
+    if (x == "--tage" || x == "--woche") {
+      CliRasterOption(args, i, a.raster, meldung);
+      if (!meldung.empty()) return false;
+      continue;
+    }
+    if (x == "--ausgabe") {
       if (i + 1 >= args.size()) {
         meldung = "Nach " + x + " fehlt ein Wert.";
         return false;
       }
-      const std::string& wert = args[++i];
-      if (x == "--ausgabe") {
-        a.ausgabe = wert;
-      } else if (wert == "5" || wert == "6" || wert == "7") {
-        a.tage = wert[0] - '0';
-      } else {
-        meldung = "Ungültige Zahl der Tage: " + wert + " (erlaubt sind 5, 6 und 7).";
-        return false;
-      }
+      a.ausgabe = args[++i];
       continue;
     }
     if (x.size() > 2 && x[0] == '-' && x[1] == '-') {
@@ -79,13 +84,13 @@ bool AufrufLesen(const std::vector<std::string>& args, bool mitWahl, TAufruf& a,
   return true;
 }
 
-// Schule lesen, alle Planversionen bearbeiten.
-bool Vorbereiten(TKonsolenUmgebung& umgebung, const TAufruf& a, std::ostream& fehler) {
+// Schule lesen, die Optionen über die Einstellungen legen; alleVersionen: alle Planversionen
+// bearbeiten (Komprimieren), auch wenn nur eine eingestellt ist.
+bool Vorbereiten(TKonsolenUmgebung& umgebung, const TAufruf& a, bool alleVersionen,
+                 std::ostream& fehler) {
   if (!CliSchuleOeffnen(umgebung, a.datei, fehler)) return false;
-  TStandard& st = Standard();
-  st.fEineWoche = false;
-  st.fMaxTageNeu = a.tage;
-  return true;
+  if (alleVersionen) Standard().fEineWoche = false;
+  return CliRasterEinstellen(a.raster, fehler);
 }
 
 }  // namespace
@@ -109,7 +114,7 @@ int CliPruefen(const std::vector<std::string>& args, std::ostream& aus, std::ost
     return 2;
   }
   TKonsolenUmgebung umgebung(fehler);
-  if (!Vorbereiten(umgebung, a, fehler)) return 1;
+  if (!Vorbereiten(umgebung, a, false, fehler)) return 1;
   const bool alle = arten.size() > 1;
   TFehlerArt gesamt = TFehlerArt::kein;
   for (TPruefArt art : arten) {
@@ -131,7 +136,7 @@ int CliKomprimieren(const std::vector<std::string>& args, std::ostream& aus, std
     return 2;
   }
   TKonsolenUmgebung umgebung(fehler);
-  if (!Vorbereiten(umgebung, a, fehler)) return 1;
+  if (!Vorbereiten(umgebung, a, true, fehler)) return 1;
   // Hohlstunden je Klasse und Version vor dem Lauf.
   std::vector<std::vector<int>> vorher;
   int maxim = 0;

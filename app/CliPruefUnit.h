@@ -2,7 +2,7 @@
 // Fenster, mit demselben Code wie die Menübefehle.
 //
 //   tamrel-cli pruefen DATEI [konsistenz|bruecken|raeume|stunden|versionen|kopplungen|einzel|alle]
-//                      [--tage N]
+//                      [--woche N] [--tage N]
 //
 // Schreibt die Zeilen, die das Fenster "Fehler" zeigte, eine je Zeile, dann
 // "Ergebnis: keine Fehler|kleinere Fehler|größere Fehler". Ohne Prüfung oder mit "alle" laufen
@@ -10,11 +10,11 @@
 // ist 0 bei jedem Ergebnis, 1 nur, wenn die Datei nicht gelesen werden kann. Die Ausbesserungen
 // der Konsistenzprüfung werden nicht geschrieben.
 //
-//   tamrel-cli komprimieren DATEI --ausgabe NEU [--tage N]
+//   tamrel-cli komprimieren DATEI --ausgabe NEU [--woche N] [--tage N]
 //
 // Komprimiert jede Klasse in allen Planversionen, gibt je Klasse und Version die Hohlstunden
 // davor und danach, dann die Zusammenfassung aus und schreibt das Ergebnis nach NEU.
-// --tage: Tage pro Woche (5 bis 7, Vorgabe 5; die Schuldatei hält sie nicht).
+// --woche, --tage: Planversion und Tage pro Woche (5 bis 7) statt der Einstellungen.
 #pragma once
 
 #include <iosfwd>

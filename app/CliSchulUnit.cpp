@@ -5,9 +5,7 @@
 #include <ostream>
 
 #include "app/KonsoleUnit.h"
-#include "model/KursUnit.h"
 #include "model/SchulUnit.h"
-#include "planning/SetzungUnit.h"
 #include "settings/StandardUnit.h"
 
 bool CliZahl(const std::string& text, int von, int bis, int& wert) {
@@ -25,18 +23,27 @@ bool CliVorgabeLesen(const std::string& text, int& vorgabe) {
   return true;
 }
 
-int LetzteGesetzteStunde(const TSchule& schule) {
-  int letzte = 0;
-  for (const TKurs* k : schule.fKursMenge)
-    for (const TSetzung* s : k->fSetzungen) letzte = std::max(letzte, s->fStunde);
-  return letzte;
-}
-
 bool CliSchuleOeffnen(TKonsolenUmgebung& umgebung, const std::string& datei, std::ostream& fehler) {
   std::string meldung;
   if (umgebung.Oeffnen(datei, meldung)) return true;
   fehler << meldung << '\n';
   return false;
+}
+
+bool CliRasterOption(const std::vector<std::string>& args, std::size_t& i, TCliRaster& raster,
+                     std::string& fehler) {
+  const std::string& a = args[i];
+  if (a != "--woche" && a != "--tage" && a != "--stunden") return false;
+  if (i + 1 >= args.size()) {
+    fehler = "Nach " + a + " fehlt ein Wert.";
+    return true;
+  }
+  const std::string& wert = args[++i];
+  const bool ok = a == "--woche"  ? CliZahl(wert, 1, MaxWochen, raster.Woche)
+                  : a == "--tage" ? CliZahl(wert, 5, MaxTage, raster.Tage)
+                                  : CliZahl(wert, 1, MaxStunden, raster.Stunden);
+  if (!ok) fehler = "Ungültiger Wert für " + a + ": " + wert;
+  return true;
 }
 
 bool CliPlanwocheEinstellen(int woche, int tage, int stunden, std::ostream& fehler) {
@@ -46,8 +53,8 @@ bool CliPlanwocheEinstellen(int woche, int tage, int stunden, std::ostream& fehl
            << (st.fMaxWocheNeu == 1 ? "" : "en") << ".\n";
     return false;
   }
-  st.fAktuelleWoche = woche;
-  st.fMaxTageNeu = tage;
-  st.fPlnStd = stunden > 0 ? stunden : std::clamp(LetzteGesetzteStunde(Schule()), 6, MaxStunden);
+  if (woche > 0) st.fAktuelleWoche = woche;
+  if (tage > 0) st.fMaxTageNeu = tage;
+  if (stunden > 0) st.fPlnStd = stunden;
   return true;
 }

@@ -10,7 +10,8 @@
 #include "model/UVTabelleUnit.h"
 
 namespace {
-constexpr const char* kAufruf = "Aufruf: tamrel-cli uvtabelle DATEI NR|KÜRZEL [--schalter o|x]\n";
+constexpr const char* kAufruf =
+    "Aufruf: tamrel-cli uvtabelle DATEI NR|KÜRZEL [--schalter o|x] [--woche N]\n";
 
 // Die Tabelle nach Nummer (ab 1) oder Kürzel; nichts, wenn es sie nicht gibt.
 TUVTab* Tabelle(const TSchule& schule, const std::string& wahl) {
@@ -28,8 +29,15 @@ TUVTab* Tabelle(const TSchule& schule, const std::string& wahl) {
 int CliUVTabelle(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler) {
   std::vector<std::string> frei;
   bool schalterO = true;
+  TCliRaster raster;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
+    std::string meldung;
+    if (CliRasterOption(args, i, raster, meldung)) {
+      if (meldung.empty()) continue;
+      fehler << meldung << '\n' << kAufruf;
+      return 2;
+    }
     if (a == "--schalter") {
       if (i + 1 >= args.size() || (args[i + 1] != "o" && args[i + 1] != "x")) {
         fehler << "Nach --schalter steht o oder x.\n" << kAufruf;
@@ -50,14 +58,15 @@ int CliUVTabelle(const std::vector<std::string>& args, std::ostream& aus, std::o
   }
   TKonsolenUmgebung umgebung(fehler);
   if (!CliSchuleOeffnen(umgebung, frei[0], fehler)) return 1;
+  if (!CliRasterEinstellen(raster, fehler)) return 1;
   TSchule& schule = Schule();
   TUVTab* tab = Tabelle(schule, frei[1]);
   if (!tab) {
     fehler << "Die Schule hat keine UV-Tabelle " << frei[1] << ".\n";
     return 1;
   }
-  TUVRaster raster;
-  raster.Aufbauen(*tab);
-  aus << UVAlsText(raster, schalterO);
+  TUVRaster tabelle;
+  tabelle.Aufbauen(*tab);
+  aus << UVAlsText(tabelle, schalterO);
   return 0;
 }

@@ -13,21 +13,26 @@
 
 namespace {
 constexpr const char* kAufruf =
-    "Aufruf: tamrel-cli uebersicht DATEI lehrer|klassen|raeume [--woche N]\n";
+    "Aufruf: tamrel-cli uebersicht DATEI lehrer|klassen|raeume [--woche N] [--tage N] "
+    "[--stunden N]\n";
 }  // namespace
 
 int CliUebersicht(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler) {
   std::vector<std::string> frei;
-  int woche = 1;
+  int woche = 0, tage = 0, stunden = 0;  // 0: wie eingestellt
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    if (a == "--woche") {
+    if (a == "--woche" || a == "--tage" || a == "--stunden") {
       if (i + 1 >= args.size()) {
-        fehler << "Nach --woche fehlt ein Wert.\n" << kAufruf;
+        fehler << "Nach " << a << " fehlt ein Wert.\n" << kAufruf;
         return 2;
       }
-      if (!CliZahl(args[++i], 1, MaxWochen, woche)) {
-        fehler << "Ungültiger Wert für --woche: " << args[i] << '\n' << kAufruf;
+      const std::string& wert = args[++i];
+      const bool ok = a == "--woche"  ? CliZahl(wert, 1, MaxWochen, woche)
+                      : a == "--tage" ? CliZahl(wert, 5, MaxTage, tage)
+                                      : CliZahl(wert, 1, MaxStunden, stunden);
+      if (!ok) {
+        fehler << "Ungültiger Wert für " << a << ": " << wert << '\n' << kAufruf;
         return 2;
       }
       continue;
@@ -49,7 +54,7 @@ int CliUebersicht(const std::vector<std::string>& args, std::ostream& aus, std::
   }
   TKonsolenUmgebung umgebung(fehler);
   if (!CliSchuleOeffnen(umgebung, frei[0], fehler)) return 1;
-  if (!CliPlanwocheEinstellen(woche, 5, 0, fehler)) return 1;
+  if (!CliPlanwocheEinstellen(woche, tage, stunden, fehler)) return 1;
   const TKuerzelArt k = art == "lehrer" ? leh : art == "klassen" ? kla : rau;
   aus << UebersichtAlsText(UebersichtFuellen(k), true, false);
   return 0;

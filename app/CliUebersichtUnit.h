@@ -1,10 +1,10 @@
 // tamrel-cli uebersicht: die Übersicht aller Lehrer, Klassen oder Räume als Text, Byte für Byte so,
 // wie "Kopieren" im Übersichtsfenster sie in die Zwischenablage legt (Tabulatoren, CR LF).
 //
-//   tamrel-cli uebersicht DATEI lehrer|klassen|raeume [--woche N]
+//   tamrel-cli uebersicht DATEI lehrer|klassen|raeume [--woche N] [--tage N] [--stunden N]
 //
-// --woche: die Planversion (Vorgabe 1). Fünf Tage; so viele Stunden je Tag, dass keine gesetzte
-// Stunde der Schule fehlt, mindestens 6. Gekoppelte Stunden nennen ihre Kopplung (Knopf "o").
+// Tage und Stunden wie eingestellt, --woche, --tage, --stunden legen sich darüber. Gekoppelte
+// Stunden nennen ihre Kopplung (Knopf "o").
 #pragma once
 
 #include <iosfwd>

@@ -28,8 +28,16 @@
 #include "settings/StandardUnit.h"
 
 namespace {
+TEinstellungsQuelle gEinstellungsQuelle;
+
 void Hilfe(std::ostream& aus) {
-  aus << "Aufruf: tamrel-cli BEFEHL [ARGUMENTE]\n"
+  aus << "Aufruf: tamrel-cli [--einstellungen DATEI] BEFEHL [ARGUMENTE]\n"
+         "Jeder Befehl liest die Einstellungen des Programms, ohne sie zu ändern: die Datei aus\n"
+         "--einstellungen (an beliebiger Stelle), sonst die Datei aus TAMREL_EINSTELLUNGEN oder\n"
+         "die Einstellungen des Benutzers (unter Windows die Registrierung); ohne Einstellungen\n"
+         "gelten die Vorgaben wie beim ersten Programmstart. --woche (Planversion, sonst die des\n"
+         "heutigen Tages), --tage und --stunden legen einzelne Werte darüber. Daten als\n"
+         "TT.MM.JJJJ, heute oder morgen.\n"
          "Befehle:\n"
          "  info DATEI                 zeigt die Anzahlen der Schule, eine Zeile je Anzahl\n"
          "  kurse DATEI                schreibt alle Kurse im Kursformat der Zwischenablage\n"
@@ -39,47 +47,53 @@ void Hilfe(std::ostream& aus) {
          "                             schreibt die Beispielschule (--gross: die große;\n"
          "                             --knapp: Lehrkräfte zu 95 % ausgelastet, mehr Schienen)\n"
          "  pruefen DATEI [konsistenz|bruecken|raeume|stunden|versionen|kopplungen|einzel|alle]\n"
-         "                [--tage N]   schreibt die Zeilen des Fensters \"Fehler\", dann\n"
+         "                [--woche N] [--tage N]\n"
+         "                             schreibt die Zeilen des Fensters \"Fehler\", dann\n"
          "                             \"Ergebnis: keine Fehler|kleinere Fehler|größere Fehler\"\n"
          "                             (ohne Prüfung: alle in der Folge des Menüs)\n"
-         "  komprimieren DATEI --ausgabe NEU [--tage N]\n"
+         "  komprimieren DATEI --ausgabe NEU [--woche N] [--tage N]\n"
          "                             schließt die Lücken der Klassenpläne in allen\n"
          "                             Planversionen, gibt die Hohlstunden je Klasse davor und\n"
          "                             danach aus und schreibt das Ergebnis nach NEU\n"
          "  automatik DATEI [--ausgabe NEU] [--prozent N] [--tage N] [--kurse KÜRZEL…]\n"
          "            [--nachbessern [SEKUNDEN]]\n"
          "                             plant die offenen Stunden aller Kurse (mit --kurse: der\n"
-         "                             Lehrer und Klassen) in allen Planversionen, gibt\n"
-         "                             \"gesetzt: N\", \"nicht verplanbar: N\" und je Kurs mit\n"
-         "                             offenen Stunden \"offen: N KURS\" aus und schreibt das\n"
-         "                             Ergebnis nach NEU; --tage: Tage pro Woche (Vorgabe 5);\n"
-         "                             --nachbessern: danach höchstens SEKUNDEN (Vorgabe 10)\n"
-         "                             nachbessern, mit \"nachgebessert: N\"\n"
+         "                             Lehrer und Klassen) in allen Planversionen im Raster der\n"
+         "                             Einstellungen, gibt \"gesetzt: N\", \"nicht verplanbar:\n"
+         "                             N\" und je Kurs mit offenen Stunden \"offen: N KURS\" aus\n"
+         "                             und schreibt das Ergebnis nach NEU; --prozent, --tage:\n"
+         "                             statt der Einstellungen; --nachbessern: danach höchstens\n"
+         "                             SEKUNDEN (Vorgabe 10) nachbessern, mit \"nachgebessert: "
+         "N\"\n"
          "  plan DATEI lehrer|klasse|raum KÜRZEL [--woche N] [--tage N] [--stunden N]\n"
          "                             [--schalter o|x] [--kopplungen]\n"
          "                             schreibt den Plan als Text mit Tabulatoren, wie\n"
          "                             \"Kopieren\" im Planfenster\n"
          "  drucken DATEI lehrerplaene|klassenplaene|raumplaene|kopplungsplaene-lehrer|\n"
          "          kopplungsplaene-klassen --pdf AUSGABE.pdf [--woche N] [--tage N]\n"
-         "          [--auswahl KÜRZEL…]\n"
+         "          [--stunden N] [--auswahl KÜRZEL…]\n"
          "                             schreibt die Pläne (ohne --auswahl: alle) mit den\n"
-         "                             Vorgaben des Druckdialogs als PDF-Datei, wie \"Als PDF\n"
-         "                             speichern…\"; gibt \"Seiten: N\" und \"Pläne: N\" aus\n"
+         "                             Druckoptionen und dem Papierformat des Programms als\n"
+         "                             PDF-Datei, wie \"Als PDF speichern…\"; gibt \"Seiten: N\"\n"
+         "                             und \"Pläne: N\" aus\n"
          "  drucken DATEI lehreruebersicht|klassenuebersicht|raumuebersicht|\n"
          "          kombinationsuebersicht|faecheruebersicht|deputate|kuerzel|konferenz|\n"
          "          reststunden|stundenverteilung|vertretungskonten|\n"
          "          vertretungsuebersicht-lehrer|vertretungsuebersicht-klassen|pruefung|\n"
          "          uvtabellen|parallelkopplungen --pdf AUSGABE.pdf [--woche N] [--tage N]\n"
-         "          [--art WAS] [--von DATUM] [--bis DATUM] [--auswahl KÜRZEL…]\n"
-         "                             schreibt Übersichten und Listen mit den Vorgaben ihres\n"
-         "                             Druckdialogs als PDF-Datei; --auswahl: die Elemente,\n"
-         "                             \"von\" und \"bis\" oder die UV-Tabelle (ohne: alle bzw.\n"
-         "                             die erste); --art: \"für\" bzw. \"Kürzelart\" (deputate\n"
-         "                             lehrer|klassen|kopplungen|faecher|raeume|alle,\n"
-         "                             reststunden lehrer|klassen|faecher, stundenverteilung\n"
-         "                             wie deputate ohne alle, konferenz faecher|klassen);\n"
-         "                             --von/--bis: Zeitraum der Vertretungsübersichten\n"
-         "                             (Vorgabe heute); gibt \"Seiten: N\" aus\n"
+         "          [--stunden N] [--art WAS] [--von DATUM] [--bis DATUM] [--schalter o|x]\n"
+         "          [--auswahl KÜRZEL…]\n"
+         "                             schreibt Übersichten und Listen mit den Optionen ihres\n"
+         "                             Druckdialogs und dem Papierformat als PDF-Datei;\n"
+         "                             --auswahl: die Elemente, \"von\" und \"bis\" oder die\n"
+         "                             UV-Tabellen (ohne: alle); --art: \"für\" bzw.\n"
+         "                             \"Kürzelart\" (deputate lehrer|klassen|kopplungen|\n"
+         "                             faecher|raeume|alle, reststunden lehrer|klassen|faecher,\n"
+         "                             stundenverteilung wie deputate ohne alle, konferenz\n"
+         "                             faecher|klassen; ohne: wie im Dialog zuletzt);\n"
+         "                             --von/--bis: Zeitraum der Vertretungsübersichten (Vorgabe\n"
+         "                             heute); --schalter: der Umschalter der UV-Fenster\n"
+         "                             (Vorgabe o); gibt \"Seiten: N\" aus\n"
          "  export DATEI kurse|wochenplan|lanis|schulmanager|vertretung|\n"
          "                             vertretungsuebersicht-lehrer|\n"
          "                             vertretungsuebersicht-klassen AUSGABE\n"
@@ -96,45 +110,56 @@ void Hilfe(std::ostream& aus) {
          "                             nach NEU, gibt \"Kurse: N\" und \"Stunden: N\" aus; ohne\n"
          "                             --unbekannte-anlegen lehnt ein unbekanntes Kürzel ab\n"
          "  abwesend DATEI lehrer|klasse|raum KÜRZEL DATUM [--bis DATUM] [--stunden N-M]\n"
-         "                             [--grund X] --ausgabe NEU\n"
+         "                             [--grund X] [--tage N] --ausgabe NEU\n"
          "                             trägt eine Abwesenheit ein wie die Abwesenheitsdialoge\n"
          "                             (ohne --stunden den ganzen Tag; --bis wie \"längere\n"
-         "                             Fehlzeit\" an den folgenden Schultagen, fünf je Woche),\n"
-         "                             gibt je Tag \"TT.MM.JJJJ<Tab>Stunden\" aus und schreibt\n"
-         "                             die Schule nach NEU; Daten als TT.MM.JJJJ\n"
+         "                             Fehlzeit\" an den folgenden Schultagen), gibt je Tag\n"
+         "                             \"TT.MM.JJJJ<Tab>Stunden\" aus und schreibt die Schule\n"
+         "                             nach NEU\n"
          "  vertretungen DATEI DATUM   schreibt je Vertretung des Tages eine Zeile: Stunde,\n"
          "                             Kurs, Lehrer, Vertreter, Raum, Fach, Zustand (gültig,\n"
          "                             ungültig, frei), getrennt durch Tabulatoren\n"
-         "  uebersicht DATEI lehrer|klassen|raeume [--woche N]\n"
+         "  uebersicht DATEI lehrer|klassen|raeume [--woche N] [--tage N] [--stunden N]\n"
          "                             schreibt die Übersicht aller Lehrer, Klassen oder Räume\n"
          "                             als Text mit Tabulatoren, wie \"Kopieren\" im\n"
          "                             Übersichtsfenster\n"
-         "  vertretungsuebersicht DATEI lehrer|klassen VON BIS\n"
+         "  vertretungsuebersicht DATEI lehrer|klassen VON BIS [--woche N] [--tage N]\n"
          "                             schreibt die Vertretungsübersicht für Lehrer oder\n"
          "                             Klassen vom Tag VON bis BIS wie \"Kopieren\" im\n"
-         "                             Übersichtsfenster; Daten als TT.MM.JJJJ\n"
-         "  ausfall DATEI --kw N --jahr J [--tage N]\n"
+         "                             Übersichtsfenster\n"
+         "  ausfall DATEI --kw N --jahr J [--pdf AUSGABE.pdf] [--woche N] [--tage N]\n"
          "                             schreibt den wöchentlichen Unterrichtsausfall der\n"
          "                             Kalenderwoche Zeile für Zeile wie das Fenster\n"
-         "                             \"wöchentlicher Unterrichtsausfall\" (Tage je Woche:\n"
-         "                             Vorgabe 5)\n"
+         "                             \"wöchentlicher Unterrichtsausfall\", mit --pdf seinen\n"
+         "                             Druck als PDF-Datei (dann \"Seiten: N\")\n"
          "  html DATEI ORDNER [--ersetzen] [--woche N] [--tage N] [--stunden N]\n"
          "       [--schulname TEXT]\n"
          "                             schreibt die Seiten des Planinformationssystems wie\n"
          "                             \"Datei\" > \"Export\" > \"HTML-Dateien...\" in den neuen\n"
-         "                             Ordner (--ersetzen: auch in einen vorhandenen), gibt\n"
+         "                             Ordner (--ersetzen: auch in einen vorhandenen; eigene\n"
+         "                             Seiten über den neuen Anzahlen fallen weg), gibt\n"
          "                             \"Dateien: N\" aus\n"
-         "  html DATEI ORDNER --vertretung DATUM [--vorgabe 1..4] [--tagesordner]\n"
+         "  html DATEI ORDNER --vertretung DATUM [--vorgabe 1..4] [--tagesordner] [--woche N]\n"
+         "       [--tage N]\n"
          "                             schreibt die Vertretungsseiten des Tages wie \"als\n"
-         "                             HTML-Datei\": vp.html und ep.html in ORDNER, mit\n"
-         "                             --tagesordner in \"Vertretung TT-MM-JJJJ\" mit\n"
-         "                             index.html; je geschriebene Datei eine Zeile\n"
-         "  vertretungsplan DATEI DATUM [--vorgabe 1..4] [--pdf AUSGABE.pdf]\n"
+         "                             HTML-Datei\" (ohne --vorgabe: die eine angehakte\n"
+         "                             Druckeinstellung): vp.html und ep.html in ORDNER, mit\n"
+         "                             Tagesordner (--tagesordner oder \"mit Tagesordner\" in den\n"
+         "                             Einstellungen) in \"Vertretung TT-MM-JJJJ\" mit "
+         "index.html;\n"
+         "                             dazu die Stilvorlage; je geschriebene Datei eine Zeile\n"
+         "  html4 DATEI DATUM [--woche N] [--tage N]\n"
+         "                             schreibt wie \"HTML 4\" je Druckeinstellung ihre\n"
+         "                             Vertretungsseite nach ihrem \"Pfad zur HTML-Datei\" (alle\n"
+         "                             vier angehakt); je geschriebene Datei eine Zeile\n"
+         "  vertretungsplan DATEI DATUM [--vorgabe 1..4] [--pdf AUSGABE.pdf] [--woche N]\n"
+         "                  [--tage N]\n"
          "                             schreibt Vertretungs- und Ersatzraumplan des Tages wie\n"
          "                             \"zur Zwischenablage\" im Dialog \"Drucke\n"
-         "                             Vertretungsplan\" (Druckeinstellung, Vorgabe 1), mit\n"
-         "                             --pdf als PDF-Datei und gibt \"Seiten: N\" aus\n"
-         "  uvtabelle DATEI NR|KÜRZEL [--schalter o|x]\n"
+         "                             Vertretungsplan\" (ohne --vorgabe: die angehakten\n"
+         "                             Druckeinstellungen), mit --pdf als PDF-Datei und gibt\n"
+         "                             \"Seiten: N\" aus\n"
+         "  uvtabelle DATEI NR|KÜRZEL [--schalter o|x] [--woche N]\n"
          "                             schreibt die UV-Tabelle (Nummer ab 1 oder Kürzel) als\n"
          "                             Text mit Tabulatoren, wie \"Kopieren\" im Fenster der\n"
          "                             Tabelle\n"
@@ -166,11 +191,15 @@ bool BefehlsHilfe(const std::string& befehl, std::ostream& aus) {
   for (const std::string& zeile : HilfeZeilen()) {
     const std::string name = HilfeBefehl(zeile);
     const bool folge = zeile.size() > 2 && zeile.compare(0, 3, "   ") == 0;
-    if (!name.empty()) drin = name == befehl;
-    else if (!folge) drin = false;
+    if (!name.empty())
+      drin = name == befehl;
+    else if (!folge)
+      drin = false;
     if (!drin) continue;
-    if (!gefunden) aus << "Aufruf: tamrel-cli " << zeile.substr(2) << '\n';
-    else aus << zeile << '\n';
+    if (!gefunden)
+      aus << "Aufruf: tamrel-cli " << zeile.substr(2) << '\n';
+    else
+      aus << zeile << '\n';
     gefunden = true;
   }
   return gefunden;
@@ -261,6 +290,7 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
         return CliHtmlVertretung({args.begin() + 1, args.end()}, aus, fehler);
     return CliHtml({args.begin() + 1, args.end()}, aus, fehler);
   }
+  if (befehl == "html4") return CliHtml4({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "vertretungsplan")
     return CliVertretungsplan({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "uvtabelle") return CliUVTabelle({args.begin() + 1, args.end()}, aus, fehler);
@@ -270,7 +300,31 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
 }
 }  // namespace
 
-int CliAusfuehren(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler) {
+void CliEinstellungsQuelleSetzen(TEinstellungsQuelle quelle) {
+  gEinstellungsQuelle = std::move(quelle);
+}
+
+int CliAusfuehren(const std::vector<std::string>& alle, std::ostream& aus, std::ostream& fehler) {
+  // "--einstellungen DATEI" gilt für jeden Befehl und steht an beliebiger Stelle.
+  std::vector<std::string> args;
+  std::string datei;
+  bool mitDatei = false;
+  for (std::size_t i = 0; i < alle.size(); ++i) {
+    if (alle[i] != "--einstellungen") {
+      args.push_back(alle[i]);
+      continue;
+    }
+    if (i + 1 >= alle.size() || alle[i + 1].empty()) {
+      fehler << "Nach --einstellungen fehlt die Datei.\n";
+      return 2;
+    }
+    if (mitDatei) {
+      fehler << "--einstellungen steht zweimal.\n";
+      return 2;
+    }
+    datei = alle[++i];
+    mitDatei = true;
+  }
   if (args.empty()) {
     Hilfe(fehler);
     return 2;
@@ -287,6 +341,25 @@ int CliAusfuehren(const std::vector<std::string>& args, std::ostream& aus, std::
   for (std::size_t i = 1; i < args.size(); ++i)
     if (args[i] == "--hilfe" && BefehlsHilfe(befehl, aus)) return 0;
   try {
+    std::unique_ptr<TEinstellungsSpeicher> einstellungen;
+    if (gEinstellungsQuelle) {
+      std::string meldung;
+      einstellungen = gEinstellungsQuelle(datei, meldung);
+      if (!einstellungen) {
+        fehler << meldung << '\n';
+        return 1;
+      }
+    } else if (mitDatei) {
+      fehler << "Einstellungsdateien kann dieses Programm nicht lesen.\n";
+      return 1;
+    }
+    struct TEinsetzen {
+      explicit TEinsetzen(TEinstellungsSpeicher* s) : fAlt(KonsolenEinstellungen()) {
+        KonsolenEinstellungenSetzen(s);
+      }
+      ~TEinsetzen() { KonsolenEinstellungenSetzen(fAlt); }
+      TEinstellungsSpeicher* fAlt;
+    } einsetzen(einstellungen.get());
     return Befehl(args, aus, fehler);
   } catch (const std::exception& e) {
     fehler << "Interner Fehler: " << e.what() << '\n';

@@ -14,7 +14,8 @@
 
 namespace {
 constexpr const char* kAufruf =
-    "Aufruf: tamrel-cli vertretungsplan DATEI DATUM [--vorgabe 1..4] [--pdf AUSGABE.pdf]\n";
+    "Aufruf: tamrel-cli vertretungsplan DATEI DATUM [--vorgabe 1..4] [--pdf AUSGABE.pdf] "
+    "[--woche N] [--tage N]\n";
 
 int Falsch(const std::string& meldung, std::ostream& fehler) {
   fehler << meldung << '\n' << kAufruf;
@@ -26,9 +27,15 @@ int CliVertretungsplan(const std::vector<std::string>& args, std::ostream& aus,
                        std::ostream& fehler) {
   std::vector<std::string> frei;
   std::string pdf;
-  int vorgabe = 1;
+  int vorgabe = 0;  // 0: die im Dialog angehakten Einstellungen
+  TCliRaster raster;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
+    std::string meldung;
+    if (CliRasterOption(args, i, raster, meldung)) {
+      if (!meldung.empty()) return Falsch(meldung, fehler);
+      continue;
+    }
     if (a == "--vorgabe" || a == "--pdf") {
       if (i + 1 >= args.size()) return Falsch("Nach " + a + " fehlt ein Wert.", fehler);
       const std::string& wert = args[++i];
@@ -53,14 +60,14 @@ int CliVertretungsplan(const std::vector<std::string>& args, std::ostream& aus,
   }
   TKonsolenUmgebung umgebung(fehler);
   if (!CliSchuleOeffnen(umgebung, frei[0], fehler)) return 1;
-  Standard().fMaxTageNeu = 5;
+  if (!CliRasterEinstellen(raster, fehler)) return 1;
   const std::vector<std::string> memo = Standard().fVMemo[1];
   if (pdf.empty()) {
     aus << VertretungsplanText(datum, memo, vorgabe);
     return 0;
   }
   TPdfDienst& dienst = *CliPdfDienst();
-  TPrevPrinter drucker(dienst.PdfMasse(), dienst.PdfMetrik());
+  TPrevPrinter drucker(CliPdfMasse(), dienst.PdfMetrik());
   DruckeVertretungsplan(drucker, datum, memo, vorgabe);
   std::string meldung;
   if (!dienst.PdfSchreiben(drucker, pdf, meldung)) {

@@ -2,9 +2,11 @@
 // mit Tabulatoren, genau wie "zur Zwischenablage" im Dialog "Drucke Vertretungsplan", oder mit
 // --pdf als PDF-Datei wie "Ansehen" und "Als PDF speichern…".
 //
-//   tamrel-cli vertretungsplan DATEI DATUM [--vorgabe 1..4] [--pdf AUSGABE.pdf]
+//   tamrel-cli vertretungsplan DATEI DATUM [--vorgabe 1..4] [--pdf AUSGABE.pdf] [--woche N]
+//                              [--tage N]
 //
-// DATUM als TT.MM.JJJJ; --vorgabe: die Druckeinstellung (Vorgabe 1). Die allgemeine Bemerkung
+// DATUM als TT.MM.JJJJ, heute oder morgen; --vorgabe: die Druckeinstellung (ohne: die im Dialog
+// angehakten). Die allgemeine Bemerkung
 // ist Bemerkung Nr. 1 der Einstellungen. Mit --pdf: "Seiten: N".
 #pragma once
 

@@ -20,7 +20,7 @@
 namespace {
 constexpr const char* kAbwesend =
     "Aufruf: tamrel-cli abwesend DATEI lehrer|klasse|raum KÜRZEL DATUM [--bis DATUM] "
-    "[--stunden N-M] [--grund X] --ausgabe NEU\n";
+    "[--stunden N-M] [--grund X] [--tage N] --ausgabe NEU\n";
 constexpr const char* kVertretungen = "Aufruf: tamrel-cli vertretungen DATEI DATUM\n";
 
 bool Zahl(std::string_view text, int& wert) {
@@ -40,6 +40,10 @@ std::string Kuerzel(const TElement* e) {
 }  // namespace
 
 bool CliDatumLesen(const std::string& text, TDateTime& datum) {
+  if (text == "heute" || text == "morgen") {
+    datum = std::floor(KonsolenJetzt()) + (text == "morgen" ? 1.5 : 0.5);
+    return true;
+  }
   const std::size_t p1 = text.find('.');
   const std::size_t p2 = p1 == std::string::npos ? p1 : text.find('.', p1 + 1);
   if (p2 == std::string::npos) return false;
@@ -58,8 +62,15 @@ int CliAbwesend(const std::vector<std::string>& args, std::ostream& aus, std::os
   std::string bis, stunden, ausgabe;
   std::string grund;
   bool mitGrund = false;
+  TCliRaster raster;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
+    if (a == "--tage") {
+      std::string meldung;
+      CliRasterOption(args, i, raster, meldung);
+      if (!meldung.empty()) return Falsch(meldung, kAbwesend, fehler);
+      continue;
+    }
     if (a == "--bis" || a == "--stunden" || a == "--grund" || a == "--ausgabe") {
       if (i + 1 >= args.size()) return Falsch("Nach " + a + " fehlt ein Wert.", kAbwesend, fehler);
       const std::string& wert = args[++i];
@@ -100,8 +111,8 @@ int CliAbwesend(const std::vector<std::string>& args, std::ostream& aus, std::os
     maske = StundenMaske(von, bisStd);
   }
   TKonsolenUmgebung umgebung(fehler);
-  Standard().fMaxTageNeu = 5;
   if (!CliSchuleOeffnen(umgebung, frei[0], fehler)) return 1;
+  if (!CliRasterEinstellen(raster, fehler)) return 1;
   TSchule& schule = Schule();
   const std::string kuerzel = Utf8ZuWin1252(frei[2]);
   TPlanElement* element = nullptr;
@@ -155,7 +166,6 @@ int CliVertretungen(const std::vector<std::string>& args, std::ostream& aus, std
   if (!CliDatumLesen(args[1], datum))
     return Falsch("Ungültiges Datum: " + args[1], kVertretungen, fehler);
   TKonsolenUmgebung umgebung(fehler);
-  Standard().fMaxTageNeu = 5;
   if (!CliSchuleOeffnen(umgebung, args[0], fehler)) return 1;
   std::vector<const TVertretung*> tag;
   for (const TVertretung* v : Schule().fVertretungsMenge)

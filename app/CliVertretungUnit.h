@@ -21,7 +21,8 @@
 
 #include "model/GlobalUnit.h"
 
-// Liest "TT.MM.JJJJ" (Jahr 1994..2039); falsch bei einem ungültigen Datum.
+// Liest "TT.MM.JJJJ" (Jahr 1994..2039), "heute" oder "morgen" (der Tag nach heute); falsch bei
+// einem ungültigen Datum. Das Datum steht mittags.
 bool CliDatumLesen(const std::string& text, TDateTime& datum);
 
 int CliAbwesend(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler);

@@ -3,7 +3,31 @@
 #include <ostream>
 
 #include "model/SchulUnit.h"
+#include "persistence/StandardSpeicherUnit.h"
 #include "settings/StandardUnit.h"
+
+namespace {
+TEinstellungsSpeicher* gEinstellungen = nullptr;
+TUhr* gUhr = nullptr;
+}  // namespace
+
+void KonsolenEinstellungenSetzen(TEinstellungsSpeicher* quelle) {
+  gEinstellungen = quelle;
+}
+
+TEinstellungsSpeicher* KonsolenEinstellungen() {
+  return gEinstellungen;
+}
+
+void KonsolenUhrSetzen(TUhr* uhr) {
+  gUhr = uhr;
+}
+
+TDateTime KonsolenJetzt() {
+  if (gUhr) return gUhr->Jetzt();
+  TSystemUhr uhr;
+  return uhr.Jetzt();
+}
 
 int TKonsolenDialog::Frage(const TFrage& frage) {
   fFehler << frage.Titel << ":";
@@ -25,8 +49,8 @@ void TKonsolenDialog::Meldung(const std::string& titel, const std::vector<std::s
 std::optional<std::string> TSpeicherImSpeicher::Lesen(const std::string& schluessel,
                                                       const std::string& name) {
   auto it = fWerte.find({schluessel, name});
-  if (it == fWerte.end()) return std::nullopt;
-  return it->second;
+  if (it != fWerte.end()) return it->second;
+  return fQuelle ? fQuelle->Lesen(schluessel, name) : std::nullopt;
 }
 
 void TSpeicherImSpeicher::Schreiben(const std::string& schluessel, const std::string& name,
@@ -43,10 +67,14 @@ double TFesteMetrik::TextHoehe(const TSchrift& schrift) {
 }
 
 TKonsolenUmgebung::TKonsolenUmgebung(std::ostream& fehler, TUhr* uhr) : fDialog(fehler) {
-  fAlteDienste = DiensteEinsetzen(
-      TDienste{&fDialog, &fSpeicher, &fAblage, &fMetrik, uhr ? uhr : &fUhr, nullptr});
+  fAlteDienste = DiensteEinsetzen(TDienste{&fDialog, &fSpeicher, &fAblage, &fMetrik,
+                                           uhr    ? uhr
+                                           : gUhr ? gUhr
+                                                  : &fUhr,
+                                           nullptr});
   fStandard = std::make_unique<TStandard>();
   fAlterStandard = StandardEinsetzen(fStandard.get());
+  LoadStandard(*fStandard, fSpeicher);
   fHalter = std::make_unique<TSchulHalter>();
 }
 

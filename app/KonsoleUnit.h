@@ -1,5 +1,6 @@
 // Dienste für den Lauf ohne Fenster: Meldungen auf den Fehlerkanal, Fragen mit dem
-// Standardknopf beantwortet, Einstellungen und Zwischenablage im Speicher.
+// Standardknopf beantwortet, Zwischenablage im Speicher. Die Einstellungen sind die des Benutzers
+// (oder einer Einstellungsdatei), nur gelesen: was der Lauf ändert, bleibt im Speicher.
 #pragma once
 
 #include <iosfwd>
@@ -32,14 +33,29 @@ class TKonsolenDialog : public TDialogDienst {
   std::ostream& fFehler;
 };
 
+// Geschriebene Werte bleiben im Speicher; was dort nicht steht, kommt aus der Quelle (nie
+// beschrieben, nicht besessen; ohne Quelle gelten die Vorgaben).
 class TSpeicherImSpeicher : public TEinstellungsSpeicher {
  public:
+  explicit TSpeicherImSpeicher(TEinstellungsSpeicher* quelle = nullptr) : fQuelle(quelle) {}
   std::optional<std::string> Lesen(const std::string& schluessel, const std::string& name) override;
   void Schreiben(const std::string& schluessel, const std::string& name,
                  const std::string& wert) override;
   bool Sichern() override { return true; }
   std::map<std::pair<std::string, std::string>, std::string> fWerte;
+
+ private:
+  TEinstellungsSpeicher* fQuelle;
 };
+
+// Die Einstellungen, die die Befehle lesen (tamrel-cli setzt sie für jeden Aufruf ein); nichts:
+// die Vorgaben wie beim ersten Programmstart. Nicht besessen.
+void KonsolenEinstellungenSetzen(TEinstellungsSpeicher* quelle);
+TEinstellungsSpeicher* KonsolenEinstellungen();
+// Die Uhr der Befehle (für Tests); nichts: die Systemuhr. Nicht besessen.
+void KonsolenUhrSetzen(TUhr* uhr);
+// Jetzt nach dieser Uhr (auch vor der Umgebung, etwa beim Lesen von "heute").
+TDateTime KonsolenJetzt();
 
 class TAblageImSpeicher : public TZwischenablage {
  public:
@@ -55,10 +71,12 @@ class TFesteMetrik : public TTextMetrik {
   double TextHoehe(const TSchrift& schrift) override;
 };
 
-// Richtet Einstellungen, Schule und Dienste für einen Lauf ohne Fenster ein und räumt sie ab.
+// Richtet Einstellungen, Schule und Dienste für einen Lauf ohne Fenster ein und räumt sie ab. Die
+// Einstellungen werden wie beim Programmstart geladen (LoadStandard), aus den eingesetzten
+// Konsoleneinstellungen.
 class TKonsolenUmgebung {
  public:
-  // Ohne Uhr gilt die Systemuhr.
+  // Ohne Uhr gilt die mit KonsolenUhrSetzen eingesetzte, sonst die Systemuhr.
   explicit TKonsolenUmgebung(std::ostream& fehler, TUhr* uhr = nullptr);
   ~TKonsolenUmgebung();
   TKonsolenUmgebung(const TKonsolenUmgebung&) = delete;
@@ -73,7 +91,7 @@ class TKonsolenUmgebung {
 
  private:
   TKonsolenDialog fDialog;
-  TSpeicherImSpeicher fSpeicher;
+  TSpeicherImSpeicher fSpeicher{KonsolenEinstellungen()};
   TAblageImSpeicher fAblage;
   TFesteMetrik fMetrik;
   TSystemUhr fUhr;

@@ -2,9 +2,9 @@
 # Logik-Einheiten (nur C++-Standardbibliothek) und in seinem Unterordner fenster/ die Fenster-Einheiten
 # (Qt Widgets). Dieselbe Regel gilt für den Bau, die Tests (tests/<ordner>/fenster/) und die
 # Grenzprüfung (tests/grenze.sh).
-# Die eine Einheit mit Qt Gui (ohne Widgets), die auch tamrel-cli bindet: das Abspielen der
-# Druckseiten und das Schreiben von PDF-Dateien.
-set(TAMREL_GUI_EINHEIT "QtSeitenBildUnit.cpp")
+# Die zwei Einheiten mit Qt Core und Qt Gui (ohne Widgets), die auch tamrel-cli bindet: das
+# Abspielen der Druckseiten mit dem Schreiben von PDF-Dateien, und der Einstellungsspeicher.
+set(TAMREL_GUI_EINHEITEN "QtSeitenBildUnit.cpp;QtEinstellungsSpeicherUnit.cpp")
 
 add_library(tamrel_optionen INTERFACE)
 target_include_directories(tamrel_optionen INTERFACE ${CMAKE_SOURCE_DIR})
@@ -26,7 +26,7 @@ function(tamrel_ordner ordner)
     get_filename_component(name ${q} NAME)
     if(name MATCHES "Main\\.cpp$")
       continue()
-    elseif(name STREQUAL "${TAMREL_GUI_EINHEIT}")
+    elseif(name IN_LIST TAMREL_GUI_EINHEITEN)
       set_property(GLOBAL APPEND PROPERTY TAMREL_GUI_QUELLEN ${q})
     else()
       list(APPEND logik_quellen ${q})

@@ -1,5 +1,7 @@
 #include "output/DruckAuftragUnit.h"
 
+#include <charconv>
+
 namespace {
 constexpr const char* kSchluessel = "Software\\WTamrel3\\Druck";
 
@@ -32,6 +34,49 @@ std::string PdfOrdner() {
 void PdfOrdnerMerken(const std::string& pfad) {
   const auto pos = pfad.find_last_of('/');
   if (pos != std::string::npos) Speicher().Schreiben(kSchluessel, "PdfOrdner", pfad.substr(0, pos));
+}
+
+namespace {
+// Eine Zahl von..bis aus dem Speicher, sonst nichts.
+std::optional<int> GemerkteZahl(const char* name, int von, int bis) {
+  const std::optional<std::string> text = Speicher().Lesen(kSchluessel, name);
+  if (!text) return std::nullopt;
+  int wert = 0;
+  const char* ende = text->data() + text->size();
+  const auto [p, fehler] = std::from_chars(text->data(), ende, wert);
+  if (text->empty() || fehler != std::errc() || p != ende || wert < von || wert > bis)
+    return std::nullopt;
+  return wert;
+}
+}  // namespace
+
+TPapier GemerktesPapier() {
+  TPapier p;
+  // Von einer Briefmarke bis A0 und etwas darüber.
+  const std::optional<int> b = GemerkteZahl("PapierBreite", 100, 15000);
+  const std::optional<int> h = GemerkteZahl("PapierHoehe", 100, 15000);
+  if (b && h) {
+    p.Breite = *b;
+    p.Hoehe = *h;
+  }
+  p.Quer = Speicher().Lesen(kSchluessel, "PapierQuer").value_or("0") == "1";
+  return p;
+}
+
+void PapierMerken(const TPapier& papier) {
+  Speicher().Schreiben(kSchluessel, "PapierBreite", std::to_string(papier.Breite));
+  Speicher().Schreiben(kSchluessel, "PapierHoehe", std::to_string(papier.Hoehe));
+  Speicher().Schreiben(kSchluessel, "PapierQuer", papier.Quer ? "1" : "0");
+}
+
+TDruckerMasse PapierMasse(const TPapier& papier, int ppi) {
+  TDruckerMasse m;
+  m.pXppi = m.pYppi = ppi;
+  const int b = static_cast<int>(papier.Breite / 10.0 * ppi / 25.4);
+  const int h = static_cast<int>(papier.Hoehe / 10.0 * ppi / 25.4);
+  m.Breite = m.BlattBreite = papier.Quer ? h : b;
+  m.Hoehe = m.BlattHoehe = papier.Quer ? b : h;
+  return m;
 }
 
 bool DruckOk(TDruckPlattform& plattform, const TDruckAuftrag& auftrag) {

@@ -71,3 +71,19 @@ bool SeitenAlsPdf(TDruckPlattform& plattform, const TPrevPrinter& seiten,
 // Der zuletzt für PDF-Dateien gewählte Ordner (UTF-8) im Einstellungsspeicher.
 std::string PdfOrdner();
 void PdfOrdnerMerken(const std::string& pfad);
+
+// Das Papierformat aus "Papierformat...": die Blattgröße hochkant in Zehntelmillimetern und die
+// Lage. Das Programm merkt es sich im Einstellungsspeicher, damit es beim nächsten Start und in
+// tamrel-cli wieder gilt. Vorgabe: DIN A4 hochkant.
+struct TPapier {
+  int Breite = 2100;
+  int Hoehe = 2970;
+  bool Quer = false;
+  friend bool operator==(const TPapier&, const TPapier&) = default;
+};
+// Das gemerkte Papierformat; fehlende oder unbrauchbare Werte ergeben A4 hochkant.
+TPapier GemerktesPapier();
+void PapierMerken(const TPapier& papier);
+// Die Maße der PDF-Blätter für das Papier: das ganze Blatt bei ppi Punkten je Zoll (auf ganze
+// Punkte abgeschnitten), quer mit vertauschten Seiten.
+TDruckerMasse PapierMasse(const TPapier& papier, int ppi = 600);

@@ -15,6 +15,7 @@ class TElement;
 class TFach;
 class TKlasse;
 class TUVTab;
+class TUVRaster;
 class TParTabelle;
 class TStandard;
 
@@ -144,6 +145,17 @@ struct TKacheln {
   int Spaltengruppen = 0, Zeilengruppen = 0;
 };
 TKacheln KachelnBerechnen(int spalten, int zeilen, int n, int m);
-// kopplungKnopf: der Umschalter des Fensters zeigt "o" (Kopplung statt Lehrer bzw. Fach).
-int DruckeUVTabelle(TListDruckOptionen o, const TUVTab* tab, bool kopplungKnopf, TPrevPrinter& d);
+// Eine UV-Tabelle mit dem Raster ihres Fensters (mit seinen Blöcken und leeren Zeilen bzw.
+// Spalten); ein frisch aufgebautes Raster ist das, was ein neu geöffnetes Fenster zeigt.
+struct TUVDruckTabelle {
+  const TUVTab* Tab = nullptr;
+  const TUVRaster* Raster = nullptr;
+};
+// Druckt die Tabellen nacheinander, jede ab einer neuen Seite, in Kacheln; kopplungKnopf: der
+// Umschalter des Fensters zeigt "o" (Kopplung statt Lehrer bzw. Fach). Liefert die Zahl der
+// Kacheln (0 ohne Aufzeichnung).
+int DruckeUVTabellen(TListDruckOptionen o, const std::vector<TUVDruckTabelle>& tabellen,
+                     bool kopplungKnopf, TPrevPrinter& d);
+int DruckeUVTabelle(TListDruckOptionen o, const TUVTab* tab, const TUVRaster& raster,
+                    bool kopplungKnopf, TPrevPrinter& d);
 int DruckeParallelKopplungen(TListDruckOptionen o, const TParTabelle& tabelle, TPrevPrinter& d);

@@ -204,6 +204,10 @@ void Anhaengen(const TEigenListe<T>& menge, std::vector<TPlanElement*>& aus) {
 }
 }  // namespace
 
+TSchrift& PlanDruckSchrift(TPlanDruckArt art, TStandard& s) {
+  return *Felder(art, s).Font;
+}
+
 TPlanDruckOptionen LadePlanDruck(TPlanDruckArt art, const TStandard& standard) {
   TPlanDruckOptionen o;
   Uebertragen(art, o, const_cast<TStandard&>(standard), true);

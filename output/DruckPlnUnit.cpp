@@ -58,7 +58,7 @@ TPlanMasse Messen(TPlanDruckArt art, const TPlanDruckOptionen& o, TPrevPrinter& 
   TPlanMasse m;
   d.Font = o.Font;
   m.h = d.TextHeight();
-  d.Font.Fett = o.Fett;
+  d.Font.Fett = o.Font.Fett || o.Fett;
   const bool koppl = IstKoppDruck(art);
   for (int i = 0; i < 4; ++i) {
     int kuerzelArt = i;
@@ -203,12 +203,12 @@ void EinPlan(TPlanDruckArt art, const TPlanDruckOptionen& o, const TPlanLayout& 
   const bool ohneArt = !(o.Mit[0] || o.Mit[1] || o.Mit[2] || o.Mit[3]);
   for (TKurs* k : e->fKurse) {
     d.Brush = TPinsel{o.Farbe ? k->fColor : clWhite, false};
-    d.Font.Fett = o.Fett && k->fKopplung;
+    d.Font.Fett = o.Font.Fett || (o.Fett && k->fKopplung);
     for (TSetzung* s : k->fSetzungen) {
       if (s->fWoche != version || !ImBereich(o, s->fTag, s->fStunde)) continue;
       if (raum && s->fRaum != raum) continue;
       if (nurErster && !belegt.insert({s->fTag, s->fStunde}).second) continue;
-      d.Font.Unterstrichen = o.Fix && s->fFixiert;
+      d.Font.Unterstrichen = o.Font.Unterstrichen || (o.Fix && s->fFixiert);
       const int zx = x0 + SpalteVon(o, s->fTag, s->fStunde) * l.ZellBreite;
       const int zy = oben[static_cast<std::size_t>(ZeileVon(o, s->fTag, s->fStunde))];
       d.FillRect({zx + 11, zy + 11, zx + l.ZellBreite - 11, zy + l.ZellHoehe - 11});
@@ -230,10 +230,10 @@ void EinPlan(TPlanDruckArt art, const TPlanDruckOptionen& o, const TPlanLayout& 
           }
         }
       }
-      d.Font.Unterstrichen = false;
+      d.Font.Unterstrichen = o.Font.Unterstrichen;
     }
     d.Brush = TPinsel{clWhite, false};
-    d.Font.Fett = false;
+    d.Font.Fett = o.Font.Fett;
   }
 }
 
@@ -305,23 +305,23 @@ void EinKoppPlan(TPlanDruckArt art, const TPlanDruckOptionen& o, const TPlanLayo
     int linie = 0;
     const TKopplung* kop = o.MitKoBez ? ErsteKopplung(zeilen) : nullptr;
     if (kop) {
-      d.Font.Fett = o.Fett;
+      d.Font.Fett = o.Font.Fett || o.Fett;
       const std::string name = U8(kop->fKuerzel.str());
       d.TextOut(zx + 10 + (l.ZellBreite - d.TextWidth(name) - 20) / 2, top + 10, name);
-      d.Font.Fett = false;
+      d.Font.Fett = o.Font.Fett;
       linie = 1;
     }
     for (const TKoppZeile& z : zeilen) {
       const int ly = top + 10 + linie * h;
       d.Brush = TPinsel{o.Farbe ? z.Kurs->fColor : clWhite, false};
       d.FillRect({zx + 11, ly + 1, zx + l.ZellBreite - 11, ly + h});
-      d.Font.Fett = o.Fett && z.Kurs->fKopplung;
-      d.Font.Unterstrichen = o.Fix && z.Setzung->fFixiert;
+      d.Font.Fett = o.Font.Fett || (o.Fett && z.Kurs->fKopplung);
+      d.Font.Unterstrichen = o.Font.Unterstrichen || (o.Fix && z.Setzung->fFixiert);
       d.TextOut(zx + 10, ly, U8(z.Erster));
       d.TextOut(zx + 10 + l.Spalte[0], ly, U8(Kuerzel(z.Kurs->fFach)));
       d.TextOut(zx + 10 + l.Spalte[0] + l.Spalte[1], ly, U8(Kuerzel(z.Setzung->fRaum)));
-      d.Font.Fett = false;
-      d.Font.Unterstrichen = false;
+      d.Font.Fett = o.Font.Fett;
+      d.Font.Unterstrichen = o.Font.Unterstrichen;
       d.Brush = TPinsel{clWhite, false};
       ++linie;
     }

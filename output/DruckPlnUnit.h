@@ -38,6 +38,8 @@ struct TPlanDruckOptionen {
 };
 
 TPlanDruckOptionen LadePlanDruck(TPlanDruckArt art, const TStandard& standard);
+// Die Schrift der Gruppe ("Ändern" speichert sie sofort).
+TSchrift& PlanDruckSchrift(TPlanDruckArt art, TStandard& standard);
 void SpeicherePlanDruck(TPlanDruckArt art, const TPlanDruckOptionen& o, TStandard& standard);
 
 // Die Stelle in Mit[], deren Text "Kopplung statt …" ersetzt (Klasse bzw. Lehrer).

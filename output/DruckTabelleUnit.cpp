@@ -3,6 +3,7 @@
 #include <map>
 
 #include "model/SchulUnit.h"
+#include "model/UVTabelleUnit.h"
 #include "output/DrBreiteUnit.h"
 #include "output/DruckListeUnit.h"
 #include "output/PrevPrinterUnit.h"
@@ -60,103 +61,93 @@ TKacheln KachelnBerechnen(int spalten, int zeilen, int n, int m) {
 
 // --- UV-Tabelle ---
 
-namespace {
-// Der Kurs einer Zelle: Fachtabellen Klasse (Zeile) und Fach (Spalte), sonst Lehrer (Zeile) und
-// Klasse (Spalte); der erste in der Kursfolge des Zeilenelements.
-const TKurs* UVKurs(const TUVTab& tab, const TElement* zeile, const TElement* spalte,
-                    const TKlasse*& klasse) {
-  klasse = static_cast<const TKlasse*>(tab.fIstFach ? zeile : spalte);
-  for (const TKurs* k : zeile->fKurse) {
-    const bool passt = tab.fIstFach ? k->fFach == spalte : k->fLehrer == zeile;
-    if (!passt) continue;
-    for (const TKlasse* kl : k->fKlassen)
-      if (kl == klasse) return k;
-  }
-  return nullptr;
-}
-}  // namespace
-
-int DruckeUVTabelle(TListDruckOptionen o, const TUVTab* tab, bool kopplungKnopf, TPrevPrinter& d) {
-  if (!tab) return 0;
-  std::vector<const TElement*> zeilen, spalten;
-  if (tab->fIstFach) {
-    for (const TKlasse* k : tab->fKlassen) zeilen.push_back(k);
-    for (const TFach* f : tab->fFaecher) spalten.push_back(f);
-  } else {
-    for (const TLehrer* l : tab->fLehrer) zeilen.push_back(l);
-    for (const TKlasse* k : tab->fKlassen) spalten.push_back(k);
-  }
+int DruckeUVTabellen(TListDruckOptionen o, const std::vector<TUVDruckTabelle>& tabellen,
+                     bool kopplungKnopf, TPrevPrinter& d) {
+  std::vector<TUVDruckTabelle> da;
+  for (const TUVDruckTabelle& t : tabellen)
+    if (t.Tab && t.Raster) da.push_back(t);
+  if (da.empty()) return 0;
   TListRahmen r(d, o.Font, o.Rand, true);
   r.Beginnen();
   const int h = r.h;
-  d.Font.Fett = o.Fett;
+  // Die Breiten wie gedruckt: fett, wenn Kopplungen fett gedruckt werden.
+  d.Font.Fett = o.Font.Fett || o.Fett;
   const int RH = h + 10;
   const int leW = DrKueBreite(0, d) + 20, klW = DrKueBreite(1, d) + 20;
   const int koW = DrKueBreite(2, d) + 20, faW = DrKueBreite(3, d) + 20;
   const int NW = d.TextWidth(StundenText(99LL * std::max(Standard().fDivisor, 1))) + 10;
-  const int CW = tab->fIstFach ? std::max({std::max(leW, koW) + NW, klW, faW})
-                               : std::max({std::max(faW, koW) + NW, leW + NW, klW});
   d.Font = o.Font;
-  const TKacheln k =
-      KachelnBerechnen(static_cast<int>(spalten.size()), static_cast<int>(zeilen.size()),
-                       (r.Breite - r.Links - 50) / CW - 1, (r.Unten - r.Oben - 8 * h) / RH - 1);
-  const std::string titel = U8(("UV-Tabelle " + tab->fKuerzel.str()).substr(0, 22));
   const int x0 = r.Links, y0 = r.Oben + 4 * h;
-  auto kasten = [&](int x, int y) { d.Rectangle({x, y, x + CW, y + RH}); };
+  int kacheln = 0;
   bool erste = true;
-  for (int sg = 0; sg < k.Spaltengruppen && !d.Abgebrochen(); ++sg)
-    for (int zg = 0; zg < k.Zeilengruppen && !d.Abgebrochen(); ++zg) {
-      if (!erste) r.NeueSeite();
-      erste = false;
-      d.Font = o.Font;
-      d.TextOut(r.Links, r.Oben + 3 * h, titel);
-      d.Brush = TPinsel{clWhite, false};
-      kasten(x0, y0);
-      const std::size_t s0 = static_cast<std::size_t>(sg * k.N);
-      const std::size_t z0 = static_cast<std::size_t>(zg * k.M);
-      const std::size_t s1 = std::min(spalten.size(), s0 + static_cast<std::size_t>(k.N));
-      const std::size_t z1 = std::min(zeilen.size(), z0 + static_cast<std::size_t>(k.M));
-      for (std::size_t c = s0; c < s1; ++c) {
-        const int x = x0 + static_cast<int>(c - s0 + 1) * CW;
-        kasten(x, y0);
-        d.TextOut(x + 10, y0 + 5, U8(spalten[c]->fKuerzel.str()));
-      }
-      for (std::size_t z = z0; z < z1; ++z) {
-        const int y = y0 + static_cast<int>(z - z0 + 1) * RH;
-        const TElement* zeile = zeilen[z];
+  for (const TUVDruckTabelle& t : da) {
+    const TUVRaster& raster = *t.Raster;
+    const bool istFach = raster.IstFach();
+    const int CW = istFach ? std::max({std::max(leW, koW) + NW, klW, faW})
+                           : std::max({std::max(faW, koW) + NW, leW + NW, klW});
+    const TKacheln k =
+        KachelnBerechnen(raster.Spalten(), raster.Zeilen(), (r.Breite - r.Links - 50) / CW - 1,
+                         (r.Unten - r.Oben - 8 * h) / RH - 1);
+    const std::string titel = U8(("UV-Tabelle " + t.Tab->fKuerzel.str()).substr(0, 22));
+    auto kasten = [&](int x, int y) { d.Rectangle({x, y, x + CW, y + RH}); };
+    for (int sg = 0; sg < k.Spaltengruppen && !d.Abgebrochen(); ++sg)
+      for (int zg = 0; zg < k.Zeilengruppen && !d.Abgebrochen(); ++zg) {
+        if (!erste) r.NeueSeite();
+        erste = false;
+        ++kacheln;
         d.Font = o.Font;
+        d.TextOut(r.Links, r.Oben + 3 * h, titel);
         d.Brush = TPinsel{clWhite, false};
-        kasten(x0, y);
-        d.TextOut(x0 + 10, y + 5, U8(zeile->fKuerzel.str()));
-        if (zeile->Art() == leh) {
-          const auto* l = static_cast<const TLehrer*>(zeile);
-          d.TextOut(x0 + 10 + leW, y + 5,
-                    StundenText(l->GetSoll(-1) - l->FaktorSumme(-1, false, leh)));
+        kasten(x0, y0);
+        const int s0 = sg * k.N + 1, s1 = std::min(raster.Spalten(), sg * k.N + k.N);
+        const int z0 = zg * k.M + 1, z1 = std::min(raster.Zeilen(), zg * k.M + k.M);
+        for (int c = s0; c <= s1; ++c) {
+          const int x = x0 + (c - s0 + 1) * CW;
+          kasten(x, y0);
+          d.TextOut(x + 10, y0 + 5, U8(Kuerzel(raster.SpaltenKopf(c))));
         }
-        for (std::size_t c = s0; c < s1; ++c) {
-          const int x = x0 + static_cast<int>(c - s0 + 1) * CW;
-          d.Brush = TPinsel{clWhite, false};
-          kasten(x, y);
-          const TKlasse* klasse = nullptr;
-          const TKurs* kurs = UVKurs(*tab, zeile, spalten[c], klasse);
-          if (!kurs) continue;
-          d.Brush = TPinsel{o.Farbe ? kurs->fColor : clWhite, false};
-          d.FillRect({x + 11, y + 11, x + CW - 11, y + RH - 11});
-          d.Font.Fett = o.Fett && kurs->fKopplung;
-          d.Font.Kursiv = kurs->fKlassen.ListeNrInhalt(1) != klasse;
-          d.TextOut(x + 10, y + 5,
-                    StundenText(static_cast<std::int64_t>(kurs->fStunden.GetWochenStunde(-1)) *
-                                kurs->fFaktor));
-          const std::string rest = kopplungKnopf && kurs->fKopplung ? Kuerzel(kurs->fKopplung)
-                                   : tab->fIstFach                  ? Kuerzel(kurs->fLehrer)
-                                                                    : Kuerzel(kurs->fFach);
-          d.TextOut(x + 10 + NW, y + 5, U8(rest));
+        for (int z = z0; z <= z1; ++z) {
+          const int y = y0 + (z - z0 + 1) * RH;
+          const TElement* zeile = raster.ZeilenKopf(z);
           d.Font = o.Font;
+          d.Brush = TPinsel{clWhite, false};
+          kasten(x0, y);
+          d.TextOut(x0 + 10, y + 5, U8(Kuerzel(zeile)));
+          if (zeile && zeile->Art() == leh) {
+            const auto* l = static_cast<const TLehrer*>(zeile);
+            d.TextOut(x0 + 10 + leW, y + 5,
+                      StundenText(l->GetSoll(-1) - l->FaktorSumme(-1, false, leh)));
+          }
+          for (int c = s0; c <= s1; ++c) {
+            const int x = x0 + (c - s0 + 1) * CW;
+            d.Brush = TPinsel{clWhite, false};
+            kasten(x, y);
+            const TKurs* kurs = raster.Kurs(c, z);
+            if (!kurs) continue;
+            const TKlasse* klasse = raster.KlasseVon(c, z);
+            d.Brush = TPinsel{o.Farbe ? kurs->fColor : clWhite, false};
+            d.FillRect({x + 11, y + 11, x + CW - 11, y + RH - 11});
+            d.Font.Fett = o.Font.Fett || (o.Fett && kurs->fKopplung);
+            d.Font.Kursiv = o.Font.Kursiv || kurs->fKlassen.ListeNrInhalt(1) != klasse;
+            d.TextOut(x + 10, y + 5,
+                      StundenText(static_cast<std::int64_t>(kurs->fStunden.GetWochenStunde(-1)) *
+                                  kurs->fFaktor));
+            const std::string rest = kopplungKnopf && kurs->fKopplung ? Kuerzel(kurs->fKopplung)
+                                     : istFach                        ? Kuerzel(kurs->fLehrer)
+                                                                      : Kuerzel(kurs->fFach);
+            d.TextOut(x + 10 + NW, y + 5, U8(rest));
+            d.Font = o.Font;
+          }
         }
       }
-    }
+  }
   d.DonePrinting();
-  return d.PageCount() == 0 ? 0 : k.Spaltengruppen * k.Zeilengruppen;
+  return d.PageCount() == 0 ? 0 : kacheln;
+}
+
+int DruckeUVTabelle(TListDruckOptionen o, const TUVTab* tab, const TUVRaster& raster,
+                    bool kopplungKnopf, TPrevPrinter& d) {
+  return DruckeUVTabellen(o, {TUVDruckTabelle{tab, &raster}}, kopplungKnopf, d);
 }
 
 // --- Parallele Kopplungen ---

@@ -130,6 +130,10 @@ const TUebDruckTexte kTexte[4] = {
 };
 }  // namespace
 
+TSchrift& UebDruckSchrift(TUebDruckArt art, TStandard& s) {
+  return *Felder(art, s).Font;
+}
+
 void UebBereichKlemmen(TUebDruckOptionen& o) {
   o.VonTag = std::clamp(o.VonTag, 1, MaxTage);
   o.VonStd = std::clamp(o.VonStd, 1, MaxStunden);

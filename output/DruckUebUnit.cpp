@@ -48,7 +48,7 @@ TUebMasse UebMessen(TUebDruckArt art, const TUebDruckOptionen& o, TPrevPrinter& 
   TUebMasse m;
   d.Font = o.Font;
   m.h = d.TextHeight();
-  d.Font.Fett = o.Fett;
+  d.Font.Fett = o.Font.Fett || o.Fett;
   if (art == TUebDruckArt::Kombination) {
     for (int a : {0, 1, 2, 3, 4}) m.Kombi = std::max(m.Kombi, DrKueBreite(a, d));
   } else {
@@ -182,14 +182,14 @@ void ElementSpalte(TUebDruckArt art, const TUebDruckOptionen& o, const TUebLayou
   std::set<std::pair<int, int>> belegt;
   for (const TKurs* k : e->fKurse) {
     d.Brush = TPinsel{o.Farbe ? k->fColor : clWhite, false};
-    d.Font.Fett = o.Fett && k->fKopplung;
+    d.Font.Fett = o.Font.Fett || (o.Fett && k->fKopplung);
     for (const TSetzung* s : k->fSetzungen) {
       if (s->fWoche != version || s->fTag < b.d1 || s->fTag > b.d2 || s->fStunde < o.VonStd ||
           s->fStunde > o.BisStd)
         continue;
       if (raum && s->fRaum != raum) continue;
       if (nurErster && !belegt.insert({s->fTag, s->fStunde}).second) continue;
-      d.Font.Unterstrichen = o.Fix && s->fFixiert;
+      d.Font.Unterstrichen = o.Font.Unterstrichen || (o.Fix && s->fFixiert);
       const int y = zeileOben(s->fTag, s->fStunde);
       d.FillRect({x + 11, y + 11, x + l.ZellBreite - 11, y + l.ZellHoehe - 11});
       if (ohneArt) {
@@ -210,10 +210,10 @@ void ElementSpalte(TUebDruckArt art, const TUebDruckOptionen& o, const TUebLayou
           }
         }
       }
-      d.Font.Unterstrichen = false;
+      d.Font.Unterstrichen = o.Font.Unterstrichen;
     }
     d.Brush = TPinsel{clWhite, false};
-    d.Font.Fett = false;
+    d.Font.Fett = o.Font.Fett;
   }
 }
 }  // namespace
@@ -356,10 +356,17 @@ int DruckeFaecherUebersicht(const TFUebDruckOptionen& oEin, const TFach* von, co
   for (int nr = a; nr <= z && !d.Abgebrochen(); ++nr) {
     const TFach* f = faecher.ListeNrInhalt(nr);
     if (titelGedruckt != f) {
-      y += h;
-      d.TextOut(g.Links, y, U8(FachTitel(f)));
-      y += 2 * h;
-      titelGedruckt = f;
+      // Der Titel braucht Platz wie eine Zeile: sonst beginnt er eine neue Seite (auch eine Folge
+      // von Fächern ohne Stunden läuft so nicht über das Blatt hinaus).
+      if (g.Unten - y < 5 * h) {
+        d.NewPage();
+        kopf(f);
+      } else {
+        y += h;
+        d.TextOut(g.Links, y, U8(FachTitel(f)));
+        y += 2 * h;
+        titelGedruckt = f;
+      }
     }
     ++zahl;
     for (int tag = 1; tag <= Standard().fMaxTageNeu; ++tag)

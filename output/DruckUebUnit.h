@@ -35,6 +35,8 @@ struct TUebDruckOptionen {
 // Laden klemmt: Tage 1..7, Stunden 1..16, ein "bis" vor "von" wird auf "von" angehoben,
 // Ränder 0..6.
 TUebDruckOptionen LadeUebDruck(TUebDruckArt art, const TStandard& standard);
+// Die Schrift der Gruppe ("Ändern" speichert sie sofort).
+TSchrift& UebDruckSchrift(TUebDruckArt art, TStandard& standard);
 void SpeichereUebDruck(TUebDruckArt art, const TUebDruckOptionen& o, TStandard& standard);
 void UebBereichKlemmen(TUebDruckOptionen& o);
 // Die Stelle in Mit[], die "Kopplung statt …" ersetzt.

@@ -1,5 +1,6 @@
-// Die Drucke der Vertretungsübersichten für Lehrer und für Klassen: die Zeilen eines Zeitraums
-// aus den Vertretungen der Schule, in neun Spalten unter dem Listenkopf.
+// Die Drucke der Vertretungsübersichten für Lehrer und für Klassen: die Zeilen, die das
+// Übersichtsfenster und der Textexport für den Zeitraum zeigen (VStatUnit), für die gewählten
+// Elemente, in neun Spalten unter dem Listenkopf.
 #pragma once
 
 #include <string>
@@ -11,15 +12,8 @@
 
 class TPlanElement;
 
-// Eine Zeile (UTF-8), neun Texte.
-using TVUebZeile = std::vector<std::string>;
-
 // Die Spaltentitel der Lehrer- bzw. Klassenübersicht.
 std::vector<std::string> VUebTitel(bool lehrer);
-// Die Zeilen für die Elemente (Lehrer bzw. Klassen, in Listenfolge) von "von" bis "bis"
-// (mittags); Tag für Tag, Stunde für Stunde.
-std::vector<TVUebZeile> VUebZeilen(bool lehrer, const std::vector<TPlanElement*>& elemente,
-                                   TDateTime von, TDateTime bis);
 
 // Der Zeitraum aus den Feldern: Tag (1..31), Monat und Jahr (1994..2039) werden geklemmt, ein
 // Tag, den der Monat nicht hat, wird gesenkt, bis es ihn gibt; "von" mittags, "bis" mittags und
@@ -30,8 +24,9 @@ struct TVUebZeitraum {
 TVUebZeitraum VUebZeitraum(int vonTag, int vonMonat, int vonJahr, int bisTag, int bisMonat,
                            int bisJahr);
 
-// Zeigt "Die Vertretungsübersicht wird angelegt.", baut die Zeilen und druckt Kopf und
-// Spaltentitel auch ohne Zeilen; 0 nur ohne Aufzeichnung.
+// Baut die Zeilen mit "Die Vertretungsübersicht wird angelegt. (n %)" in der Fortschrittsanzeige
+// der Aufzeichnung ("Abbrechen" verwirft den Druck) und druckt Kopf und Spaltentitel auch ohne
+// Zeilen; 0 nur ohne Aufzeichnung oder nach "Abbrechen".
 int DruckeVertretungsUebersicht(bool lehrer, TListDruckOptionen o,
                                 const std::vector<TPlanElement*>& elemente, TDateTime von,
                                 TDateTime bis, TPrevPrinter& d);

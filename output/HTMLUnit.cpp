@@ -429,6 +429,30 @@ void THTMLExport::Erzeugen(const THTMLAblage& ablage) {
   }
 }
 
+std::vector<std::string> HTMLAlteSeiten(const std::vector<std::string>& namen) {
+  struct TArt {
+    TKuerzelArt Art;
+    const char* Vorsilbe;
+  };
+  static const TArt kArten[] = {{leh, "lpl"}, {kla, "kpl"}, {rau, "rpl"}, {kop, "ko"}, {fac, "fa"}};
+  std::vector<std::string> alt;
+  for (const std::string& name : namen) {
+    for (const TArt& a : kArten) {
+      const std::string vor = a.Vorsilbe;
+      if (name.size() <= vor.size() + 5 || name.compare(0, vor.size(), vor) != 0 ||
+          name.compare(name.size() - 5, 5, ".html") != 0)
+        continue;
+      const std::string zahl = name.substr(vor.size(), name.size() - vor.size() - 5);
+      // Nur die Namen, die der Export selbst schreibt: eine Zahl ab 1 ohne führende Null.
+      if (zahl.empty() || zahl.size() > 9 || zahl[0] == '0' ||
+          zahl.find_first_not_of("0123456789") != std::string::npos)
+        continue;
+      if (std::stoi(zahl) > static_cast<int>(Schule().Elemente(a.Art).size())) alt.push_back(name);
+    }
+  }
+  return alt;
+}
+
 bool THTMLExport::ExportToFile(const std::string& pfad, bool ersetzen) {
   namespace fs = std::filesystem;
   fDateien = 0;
@@ -470,5 +494,14 @@ bool THTMLExport::ExportToFile(const std::string& pfad, bool ersetzen) {
   } catch (const EDateiFehler& e) {
     return warnung({e.what(), "Ordner: " + ordnerText});
   }
+  // Die eigenen Seiten eines früheren Exports über den neuen Anzahlen (der Lehrer, der gegangen
+  // ist) verweisen auf Seiten, die es nicht mehr gibt: sie gehen. Andere Dateien bleiben.
+  std::vector<std::string> namen;
+  for (const fs::directory_entry& e : fs::directory_iterator(ordner, ec))
+    if (e.is_regular_file(ec)) namen.push_back(DateiNameUtf8(e.path()));
+  for (const std::string& name : HTMLAlteSeiten(namen))
+    if (!fs::remove(ordner / PfadAusUtf8(name), ec) || ec)
+      return warnung({"Die alte Seite \u201E" + name + "\u201C kann nicht entfernt werden.",
+                      "Ordner: " + ordnerText});
   return true;
 }

@@ -15,6 +15,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/GlobalUnit.h"
 
@@ -47,6 +48,10 @@ std::string HTMLElementSeite(TKuerzelArt art, int nr);
 // Der Dateiname der Liste ("lpl.html") bzw. des Elements nr ("lpl3.html").
 std::string HTMLDateiName(TKuerzelArt art, int nr = 0);
 
+// Unter den Dateinamen eines Ordners die Seiten, die der Export selbst schreibt ("lpl" + n +
+// ".html" usw.), deren Nummer über der heutigen Zahl der Elemente ihrer Art liegt.
+std::vector<std::string> HTMLAlteSeiten(const std::vector<std::string>& namen);
+
 class THTMLExport {
  public:
   static constexpr const char* Titel = "Exportieren in HTML-Dateien";
@@ -58,7 +63,8 @@ class THTMLExport {
 
   // Der Menübefehl nach dem Dateidialog: pfad (UTF-8) ist der neue Ordner. Er wird angelegt;
   // einen vorhandenen Ordner nimmt der Export nach der Rückfrage oder mit ersetzen, dann werden
-  // die Seiten darin ersetzt. Jeder Fehler wird über den Dialogdienst gemeldet und nennt den
+  // die Seiten darin ersetzt und die eigenen Seiten über den neuen Anzahlen entfernt (andere
+  // Dateien bleiben). Jeder Fehler wird über den Dialogdienst gemeldet und nennt den
   // Ordner oder die Datei. Wahr, wenn jede Datei geschrieben wurde.
   bool ExportToFile(const std::string& pfad, bool ersetzen = false);
   // Die Zahl der zuletzt geschriebenen Dateien (die Stilvorlage mitgezählt).

@@ -67,6 +67,11 @@ bool TPrevPrinter::Abgebrochen() {
   return fAbgebrochen;
 }
 
+bool TPrevPrinter::Weiter(const std::string& text) {
+  if (Zeichnet()) Melden(text);
+  return !Abgebrochen();
+}
+
 void TPrevPrinter::NewJob() {
   TBeschaeftigt sanduhr;
   fSeiten.clear();

@@ -185,6 +185,9 @@ class TPrevPrinter {
   // Der Benutzer hat die Aufzeichnung abgebrochen: Druckroutinen hören auf; DonePrinting
   // verwirft dann alle Seiten, damit nichts Halbes gedruckt wird.
   bool Abgebrochen();
+  // Eine lange Vorarbeit während der Aufzeichnung: text in der Fortschrittsanzeige (statt
+  // "Seite n wird aufgezeichnet."); falsch, sobald der Benutzer abgebrochen hat.
+  bool Weiter(const std::string& text);
 
   // Die Standard-Seitenkopfzeilen am oberen Rand: mit Datum Tag, Monat, Jahr und Uhrzeit vor
   // "Seite n", darunter Dateiname und Schulname. vorDatei steht vor dem Dateinamen (etwa die

@@ -7,6 +7,7 @@
 #include "model/DienstUnit.h"
 #include "model/ToolsUnit.h"
 #include "output/DruckVertrUnit.h"
+#include "output/HTMLStilUnit.h"
 #include "persistence/BufferUnit.h"
 #include "settings/StandardUnit.h"
 #include "substitution/KalenderUnit.h"
@@ -86,10 +87,32 @@ void Fehler(const std::string& text) {
   Dialog().Meldung("HTML-Export", {text}, TMeldungsArt::Fehler);
 }
 
-// Schreibt die Seiten der Reihe nach; bei der ersten misslungenen Meldung und falsch.
-bool AlleSchreiben(const std::vector<std::pair<std::string, std::string>>& dateien,
+// Die Stilvorlage, auf die die Seiten verweisen (fVertrCSS), kommt wie bei den Planseiten in
+// jeden Ordner einer Seite, in dem sie fehlt; nur wenn fVertrCSS ein bloßer Dateiname ist (kein
+// Pfad, keine Adresse). Eine vorhandene Datei bleibt, wie sie ist.
+void StilvorlageDazu(std::vector<std::pair<std::string, std::string>>& dateien) {
+  const std::string name = Win1252ZuUtf8(Standard().fVertrCSS);
+  if (name.empty() || name.find_first_of("/\\:") != std::string::npos || name == "." ||
+      name == "..")
+    return;
+  std::vector<fs::path> ordner;
+  for (const auto& d : dateien) {
+    const fs::path o = Pfad(d.first).parent_path();
+    if (std::find(ordner.begin(), ordner.end(), o) == ordner.end()) ordner.push_back(o);
+  }
+  for (const fs::path& o : ordner) {
+    std::error_code ec;
+    if (!fs::exists(o / Pfad(name), ec))
+      dateien.emplace_back(Utf8(o / Pfad(name)), HTMLStilvorlage());
+  }
+}
+
+// Schreibt die Seiten der Reihe nach, dazu die Stilvorlage; bei der ersten misslungenen Meldung
+// und falsch.
+bool AlleSchreiben(std::vector<std::pair<std::string, std::string>> dateien,
                    std::vector<std::string>* geschrieben) {
   std::string fehler;
+  StilvorlageDazu(dateien);
   // Erst alle Ordner prüfen: keine Datei wird geschrieben, wenn eine nicht geschrieben werden kann.
   for (const auto& d : dateien) {
     std::error_code ec;

@@ -71,6 +71,7 @@ TEckWerte EckWerteAusStandard() {
   w.HintergrundAn = s.fHintergrundAn;
   w.HintergrundFarbe = s.fHintergrundFarbe;
   w.FensterWieder = s.fFensterWieder;
+  w.Schulname = s.fSchulname;
   return w;
 }
 
@@ -107,6 +108,8 @@ void EckdatenUebernehmen(const TEckWerte& w) {
   s.fHintergrundFarbe = w.HintergrundFarbe;
   s.fHintergrundAn = w.HintergrundAn;
   s.fFensterWieder = w.FensterWieder;
+  // Der Name der Schule steht in Zeile 2 der Druckköpfe und über jeder HTML-Seite.
+  s.fSchulname = w.Schulname.substr(0, 80);
   const int hoechster = HoechsterVerplanterTag();
   if (hoechster > s.fMaxTageNeu) {
     const std::string tag = s.fMaxTageNeu == 6 ? "Sonntag" : "Samstag oder Sonntag";

@@ -42,6 +42,7 @@ struct TEckWerte {
   bool HintergrundAn = true;
   TColor HintergrundFarbe = clWhite;
   bool FensterWieder = true;
+  std::string Schulname;  // Windows-1252, höchstens 80 Zeichen
 };
 TEckWerte EckWerteAusStandard();
 // Der höchste Tag, an dem eine Stunde eines Kurses liegt, mindestens 5.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 
 #include "model/DatumUnit.h"
 #include "model/SchulUnit.h"
@@ -135,7 +136,7 @@ using TStundenVertr = const std::vector<TVertretung*>*;
 // Wochentag, Stunde, Vertretungen der Stunde, ob Klassen fehlen, zeilen) hängt ihre Zeilen an.
 template <class E, class F>
 std::vector<TVStatZeile> StatZeilen(const TEigenListe<E>& menge, TDateTime von, TDateTime bis,
-                                    F stunde) {
+                                    const TVStatAuswahl& auswahl, F stunde) {
   von = std::floor(von) + 0.5;
   bis = std::max(std::floor(bis) + 0.5, von);
   const std::map<long long, TTagStunden> tage = NachTagUndStunde(von, bis);
@@ -143,8 +144,14 @@ std::vector<TVStatZeile> StatZeilen(const TEigenListe<E>& menge, TDateTime von, 
   const long long erster = static_cast<long long>(std::floor(von));
   const long long letzter = static_cast<long long>(std::floor(bis));
   std::vector<TVStatZeile> zeilen;
-  TFortschritt fortschritt(menge.ListeZahlElemente());
+  std::optional<TFortschritt> fortschritt;
+  if (!auswahl.Weiter) fortschritt.emplace(menge.ListeZahlElemente());
+  int fertig = 0;
   for (E* element : menge) {
+    if (auswahl.Nimm && !auswahl.Nimm(element)) {
+      ++fertig;
+      continue;
+    }
     for (long long tag = erster; tag <= letzter; ++tag) {
       const TDateTime e = tag + 0.5;
       const auto vertr = tage.find(tag);
@@ -158,16 +165,26 @@ std::vector<TVStatZeile> StatZeilen(const TEigenListe<E>& menge, TDateTime von, 
         stunde(element, e, woche, wt, s, v, ausfall, zeilen);
       }
     }
-    fortschritt.Weiter();
+    ++fertig;
+    if (fortschritt) fortschritt->Weiter();
+    if (auswahl.Weiter && !auswahl.Weiter(fertig, menge.ListeZahlElemente())) break;
   }
   return zeilen;
 }
 }  // namespace
 
 std::vector<TVStatZeile> VLeStatZeilen(TDateTime von, TDateTime bis) {
+  return VLeStatZeilen(von, bis, TVStatAuswahl{});
+}
+
+std::vector<TVStatZeile> VKlStatZeilen(TDateTime von, TDateTime bis) {
+  return VKlStatZeilen(von, bis, TVStatAuswahl{});
+}
+
+std::vector<TVStatZeile> VLeStatZeilen(TDateTime von, TDateTime bis, const TVStatAuswahl& auswahl) {
   TSchule& schule = Schule();
   return StatZeilen(
-      schule.fLehrerMenge, von, bis,
+      schule.fLehrerMenge, von, bis, auswahl,
       [&schule](TLehrer* t, TDateTime e, int woche, int wt, int s, TStundenVertr vertr,
                 bool ausfall, std::vector<TVStatZeile>& zeilen) {
         if (vertr) {
@@ -193,10 +210,10 @@ std::vector<TVStatZeile> VLeStatZeilen(TDateTime von, TDateTime bis) {
       });
 }
 
-std::vector<TVStatZeile> VKlStatZeilen(TDateTime von, TDateTime bis) {
+std::vector<TVStatZeile> VKlStatZeilen(TDateTime von, TDateTime bis, const TVStatAuswahl& auswahl) {
   TSchule& schule = Schule();
   return StatZeilen(
-      schule.fKlassenMenge, von, bis,
+      schule.fKlassenMenge, von, bis, auswahl,
       [&schule](TKlasse* k, TDateTime e, int woche, int wt, int s, TStundenVertr vertr,
                 bool ausfall, std::vector<TVStatZeile>& zeilen) {
         const bool fehlt = ausfall && k->Abwesend(e, s);

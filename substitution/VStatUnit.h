@@ -5,11 +5,13 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "model/GlobalUnit.h"
 
+class TElement;
 class TVertretung;
 
 struct TVStatZeile {
@@ -27,6 +29,16 @@ const std::array<int, 9>& VStatBreiten();
 // Die Zeilen der Übersicht von..bis (beide mittags; bis nie vor von).
 std::vector<TVStatZeile> VLeStatZeilen(TDateTime von, TDateTime bis);
 std::vector<TVStatZeile> VKlStatZeilen(TDateTime von, TDateTime bis);
+
+// Für den Druck: nur die Elemente, die nimm nimmt (leer: alle), in der Folge der Liste der
+// Schule; weiter (fertig, gesamt) statt des Meldungsfensters nach jedem Element, falsch bricht
+// ab (die Zeilen bis dahin bleiben).
+struct TVStatAuswahl {
+  std::function<bool(const TElement*)> Nimm;
+  std::function<bool(int fertig, int gesamt)> Weiter;
+};
+std::vector<TVStatZeile> VLeStatZeilen(TDateTime von, TDateTime bis, const TVStatAuswahl& auswahl);
+std::vector<TVStatZeile> VKlStatZeilen(TDateTime von, TDateTime bis, const TVStatAuswahl& auswahl);
 
 // Das Raster des Übersichtsfensters (leh: Lehrer, sonst Klassen) in Windows-1252: Zeile 0 die
 // Überschriften, dann die Zeilen; ohne Zeilen steht wie im Fenster eine leere Zeile darunter.

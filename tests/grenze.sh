@@ -7,13 +7,14 @@
 #    auch tamrel-cli nicht, dessen Quellen alle in app/ oben stehen);
 #  - die Kopfdateien des Modells haben nur die heutigen Verweise in andere Ordner;
 #  - tamrel-cli ist nicht mit Qt Widgets, Qt Print Support oder Qt Svg gebunden.
-# Die eine Ausnahme ist output/QtSeitenBildUnit (Abspielen der Druckseiten, PDF-Dateien): sie und
-# damit tamrel-cli dürfen Qt Core und Qt Gui nutzen, nie Qt Widgets oder Qt Print Support.
+# Die Ausnahmen sind output/QtSeitenBildUnit (Abspielen der Druckseiten, PDF-Dateien) und
+# persistence/QtEinstellungsSpeicherUnit (die Einstellungen des Benutzers): sie und damit
+# tamrel-cli dürfen Qt Core und Qt Gui nutzen, nie Qt Widgets oder Qt Print Support.
 # Aufruf: grenze.sh QUELLEN [TAMREL-CLI]
 set -u
 quellen=$1
 cli=${2:-}
-ausnahme='^output/QtSeitenBildUnit\.(h|cpp)$'
+ausnahme='^(output/QtSeitenBildUnit|persistence/QtEinstellungsSpeicherUnit)\.(h|cpp)$'
 fehler=0
 cd "$quellen" || exit 2
 while IFS= read -r datei; do
@@ -37,12 +38,13 @@ while IFS= read -r verweis; do
   fi
 done < <(grep -H -o -E '^\s*#\s*include\s*"[a-z]+/[A-Za-z0-9]+\.h"' model/*.h |
   sed -E 's/:\s*#\s*include\s*"/:/; s/"$//' | grep -v -E ':model/')
-# Die Ausnahme bindet nur Kopfdateien aus Qt Core und Qt Gui ein.
-erlaubt='QBuffer|QBrush|QColor|QDir|QFileInfo|QFont|QFontMetricsF|QGuiApplication|QPageLayout|QPageSize|QPainter|QPdfWriter|QPen|QSaveFile|QString'
-for datei in output/QtSeitenBildUnit.h output/QtSeitenBildUnit.cpp; do
+# Die Ausnahmen binden nur Kopfdateien aus Qt Core und Qt Gui ein.
+erlaubt='QBuffer|QBrush|QColor|QDir|QFileInfo|QFont|QFontMetricsF|QGuiApplication|QPageLayout|QPageSize|QPainter|QPdfWriter|QPen|QSaveFile|QSettings|QStandardPaths|QString|QVariant'
+for datei in output/QtSeitenBildUnit.h output/QtSeitenBildUnit.cpp \
+  persistence/QtEinstellungsSpeicherUnit.h persistence/QtEinstellungsSpeicherUnit.cpp; do
   [ -f "$datei" ] || continue
   if grep -n -E '^\s*#\s*include\s*[<"]Q' "$datei" | grep -v -E "[<\"]($erlaubt)[>\"]"; then
-    echo "Die Qt-Gui-Einheit bindet mehr als Qt Core und Qt Gui ein: $datei"
+    echo "Die Qt-Einheit bindet mehr als Qt Core und Qt Gui ein: $datei"
     fehler=1
   fi
 done

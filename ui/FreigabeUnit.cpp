@@ -139,12 +139,25 @@ TSchulFreigabe SchulFreigabe(bool schuleOffen, bool geaendert) {
   return f;
 }
 
-int FensterDruckArt(int art) {
-  if (art == 15) return 5;   // Fehlerliste
-  if (art == 22) return 6;   // parallele Kopplungen
-  if (art == 12) return 7;   // UV-Tabelle
-  if (art == 81) return 8;   // Vertretungsübersicht für Lehrer
-  if (art == 82) return 9;   // Vertretungsübersicht für Klassen
-  if (art == 69) return 10;  // Vertretungen eines Tages
-  return art >= 9 && art <= 11 ? art - 9 : -1;
+TFensterDruckWahl FensterDruck(int art) {
+  using D = TFensterDruck;
+  namespace A = FensterArt;
+  if (Zwischen(art, A::LehrerPlan, A::RaumPlan)) return {D::Plaene, art - A::LehrerPlan};
+  if (art == A::UVTabelle) return {D::UVTabelle, 0};
+  if (art == A::Fehler) return {D::Fehlerliste, 0};
+  if (Zwischen(art, A::LehrerDeputat, A::AlleKurse)) return {D::Deputate, art - A::LehrerDeputat};
+  if (art == A::ParalleleKopplungen) return {D::ParKopplungen, 0};
+  if (Zwischen(art, A::LehrerUebersicht, A::RaumUebersicht))
+    return {D::Uebersicht, art - A::LehrerUebersicht};
+  if (Zwischen(art, A::LehrerDaten, A::Kurs) ||
+      Zwischen(art, A::KopplungsStatistik, A::UVStatistik))
+    return {D::Bild, 0};
+  if (art == A::Vertretungen || art == A::VertretungsWahl) return {D::Vertretungsplan, 0};
+  if (art == A::Stundenverteilung) return {D::Stundenverteilung, 0};
+  if (Zwischen(art, A::LehrerStatistik, A::FachStatistik))
+    return {D::Reststunden, art - A::LehrerStatistik};
+  if (art == A::VertrUebLehrer || art == A::VertrUebKlassen)
+    return {D::VertrUebersicht, art - A::VertrUebLehrer};
+  if (art == A::WoAusfall) return {D::WoAusfall, 0};
+  return {};
 }

@@ -95,9 +95,25 @@ struct TSchulFreigabe {
 };
 TSchulFreigabe SchulFreigabe(bool schuleOffen, bool geaendert);
 
-// "Fenster drucken..." nach der Art des aktiven Fensters: der Plandruck (0 Lehrer-, 1 Klassen-,
-// 2 Raumpläne) der Planfenster 9, 10, 11, 5 die Fehlerliste (Fenster 15), 6 die parallelen
-// Kopplungen (Fenster 22), 7 die UV-Tabelle (Fenster 12), 8 und 9 die Vertretungsübersicht für
-// Lehrer bzw. Klassen (Fenster 81, 82), 10 der Vertretungsplan des Tages (Fenster 69); -1, wo es
-// den Druck des Fensters noch nicht gibt.
-int FensterDruckArt(int art);
+// Was "Fenster drucken..." für die Art des aktiven Fensters öffnet.
+enum class TFensterDruck {
+  Keiner,             // kein Druck (der Menüeintrag ist aus)
+  Plaene,             // Planfenster 9, 10, 11: Lehrer-, Klassen-, Raumpläne (Art 0, 1, 2)
+  UVTabelle,          // 12: die UV-Tabelle des Fensters
+  Fehlerliste,        // 15: die Zeilen des Fensters "Fehler"
+  Deputate,           // 16..21: Deputate, "für" = Art (0 Lehrer … 4 Räume, 5 alle Kurse)
+  ParKopplungen,      // 22: die parallelen Kopplungen
+  Uebersicht,         // 31, 32, 33: Lehrer-, Klassen-, Raumübersicht (Art 0, 1, 2)
+  Bild,               // 61..67, 75..77: Druckdialog der Plattform, dann ein Bild des Fensters
+  Vertretungsplan,    // 69, 80: der Vertretungsplan für das Datum des Fensters
+  Stundenverteilung,  // 71: die Stundenverteilung der Art, die das Fenster zeigt
+  Reststunden,      // 72, 73, 74: Reststunden, "Kürzelart" = Art (0 Lehrer, 1 Klassen, 2 Fächer)
+  VertrUebersicht,  // 81, 82: die Vertretungsübersicht des Zeitraums (Art 0 Lehrer, 1 Klassen)
+  WoAusfall,        // 83: der wöchentliche Unterrichtsausfall
+};
+struct TFensterDruckWahl {
+  TFensterDruck Druck = TFensterDruck::Keiner;
+  int Art = 0;
+  friend bool operator==(const TFensterDruckWahl&, const TFensterDruckWahl&) = default;
+};
+TFensterDruckWahl FensterDruck(int fensterArt);

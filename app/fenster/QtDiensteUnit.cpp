@@ -3,14 +3,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QDir>
-#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 
 #include "ui/fenster/QtTextUnit.h"
 
@@ -93,68 +89,6 @@ void TQtDialogDienst::MeldungsFensterSchliessen() {
 
 void TQtDialogDienst::EingabenVerarbeiten() {
   QCoreApplication::processEvents();
-}
-
-struct TQtEinstellungsSpeicher::Daten {
-  Daten(const QString& pfad, QSettings::Format format) : fEinstellungen(pfad, format) {}
-  QSettings fEinstellungen;
-};
-
-QString TQtEinstellungsSpeicher::StandardPfad() {
-  const QByteArray umgebung = qgetenv("TAMREL_EINSTELLUNGEN");
-  if (!umgebung.isEmpty()) return QString::fromLocal8Bit(umgebung);
-  const QString ordner = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-  return ordner + QStringLiteral("/Tamrel/tamrel.ini");
-}
-
-TQtEinstellungsSpeicher::TQtEinstellungsSpeicher() {
-#ifdef Q_OS_WIN
-  // Die Registrierung des Benutzers; die Schlüssel ("Software\WTamrel3\Quon0" …) liegen
-  // direkt unter HKEY_CURRENT_USER.
-  if (qEnvironmentVariableIsEmpty("TAMREL_EINSTELLUNGEN")) {
-    fDaten = std::make_unique<Daten>(QStringLiteral("HKEY_CURRENT_USER"), QSettings::NativeFormat);
-    return;
-  }
-#endif
-  const QString pfad = StandardPfad();
-  QDir().mkpath(QFileInfo(pfad).absolutePath());
-  fDaten = std::make_unique<Daten>(pfad, QSettings::IniFormat);
-}
-
-TQtEinstellungsSpeicher::TQtEinstellungsSpeicher(const QString& pfad)
-    : fDaten(std::make_unique<Daten>(pfad, QSettings::IniFormat)) {
-  QDir().mkpath(QFileInfo(pfad).absolutePath());
-}
-
-TQtEinstellungsSpeicher::~TQtEinstellungsSpeicher() = default;
-
-// Der Schlüssel ist eine Gruppe. In der INI-Datei bleibt der Rückstrich Teil des Namens
-// (Qt schreibt ihn als %5C), jeder Schlüssel ist also eine eigene Gruppe; in der Registrierung
-// trennt er die Unterschlüssel. Jeder Wert wird als Zeichenkette geschrieben; Qt maskiert
-// Zeilenumbrüche, Anführungszeichen, führende Leerzeichen und "@".
-std::optional<std::string> TQtEinstellungsSpeicher::Lesen(const std::string& schluessel,
-                                                          const std::string& name) {
-  QSettings& e = fDaten->fEinstellungen;
-  e.beginGroup(T(schluessel));
-  const QVariant wert = e.value(T(name));
-  e.endGroup();
-  if (!wert.isValid()) return std::nullopt;
-  // Von Hand eingetragene Werte mit Kommas liest Qt als Liste.
-  if (wert.typeId() == QMetaType::QStringList) return U(wert.toStringList().join(QLatin1Char(',')));
-  return U(wert.toString());
-}
-
-void TQtEinstellungsSpeicher::Schreiben(const std::string& schluessel, const std::string& name,
-                                        const std::string& wert) {
-  QSettings& e = fDaten->fEinstellungen;
-  e.beginGroup(T(schluessel));
-  e.setValue(T(name), T(wert));
-  e.endGroup();
-}
-
-bool TQtEinstellungsSpeicher::Sichern() {
-  fDaten->fEinstellungen.sync();
-  return fDaten->fEinstellungen.status() == QSettings::NoError;
 }
 
 std::string TQtZwischenablage::Text() {

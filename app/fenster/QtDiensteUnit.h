@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "model/DienstUnit.h"
+#include "persistence/QtEinstellungsSpeicherUnit.h"
 
 class TQtDialogDienst : public TDialogDienst {
  public:
@@ -24,26 +25,6 @@ class TQtDialogDienst : public TDialogDienst {
  private:
   // Gehört dem Dienst: Schließen verbirgt es, der Dienst zerstört es mit sich.
   std::unique_ptr<QLabel> fMeldungsFenster;
-};
-
-// Der Einstellungsspeicher. Unter Windows die Registrierung des Benutzers (HKEY_CURRENT_USER),
-// sonst eine INI-Datei im Konfigurationsordner des Benutzers mit einer Gruppe je Schlüssel.
-// Die Umgebungsvariable TAMREL_EINSTELLUNGEN nennt stattdessen eine INI-Datei (auch unter
-// Windows); der Konstruktor mit Pfad nimmt immer diese INI-Datei.
-class TQtEinstellungsSpeicher : public TEinstellungsSpeicher {
- public:
-  TQtEinstellungsSpeicher();
-  explicit TQtEinstellungsSpeicher(const QString& pfad);
-  ~TQtEinstellungsSpeicher() override;
-  std::optional<std::string> Lesen(const std::string& schluessel, const std::string& name) override;
-  void Schreiben(const std::string& schluessel, const std::string& name,
-                 const std::string& wert) override;
-  bool Sichern() override;
-  static QString StandardPfad();
-
- private:
-  struct Daten;
-  std::unique_ptr<Daten> fDaten;
 };
 
 class TQtZwischenablage : public TZwischenablage {

@@ -14,6 +14,7 @@
 TDruckAusfallForm::TDruckAusfallForm(std::vector<std::string> zeilen, TDruckPlattform& plattform,
                                      QWidget* vater)
     : TDruckDialog(plattform, vater), fZeilen(std::move(zeilen)) {
+  fSchriftEinstellung = &Standard().fFehlDruckFont;
   setWindowTitle(T("Drucke Meldung"));
   auto* haupt = new QVBoxLayout(this);
   haupt->addWidget(SchriftGruppe());
@@ -33,11 +34,6 @@ TDruckAusfallForm::TDruckAusfallForm(std::vector<std::string> zeilen, TDruckPlat
 void TDruckAusfallForm::SetzeSchrift(const TSchrift& schrift) {
   fSchrift = schrift;
   SchriftZeigen();
-}
-
-// "Ändern" merkt die Schrift sofort in den Einstellungen.
-void TDruckAusfallForm::SchriftGeaendert() {
-  Standard().fFehlDruckFont = fSchrift;
 }
 
 void TDruckAusfallForm::OptionenSpeichern() {

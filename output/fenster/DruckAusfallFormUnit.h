@@ -23,7 +23,6 @@ class TDruckAusfallForm : public TDruckDialog {
   QSpinBox* RandSpin = nullptr;
 
  private:
-  void SchriftGeaendert() override;
   // Schrift und Rand in die Einstellungen; der Auftrag für die Zeilen.
   void OptionenSpeichern() override;
   TDruckAuftrag Auftrag() const override;

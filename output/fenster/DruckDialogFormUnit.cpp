@@ -59,6 +59,7 @@ QWidget* TDruckDialog::SchriftGruppe() {
     fSchrift.Groesse = std::max(1, neu.pointSize());
     fSchrift.Fett = neu.bold();
     fSchrift.Kursiv = neu.italic();
+    if (fSchriftEinstellung) *fSchriftEinstellung = fSchrift;
     SchriftZeigen();
     SchriftGeaendert();
   });

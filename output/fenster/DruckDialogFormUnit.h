@@ -41,7 +41,7 @@ class TDruckDialog : public QDialog {
   QWidget* SchriftGruppe();
   QLayout* Knopfzeile();
   void SchriftZeigen();
-  // Nach "Ändern" mit der neuen Schrift in fSchrift.
+  // Nach "Ändern" mit der neuen Schrift in fSchrift; sie steht dann schon in fSchriftEinstellung.
   virtual void SchriftGeaendert() {}
   // Ohne Inhalt (keine Elemente der Art) sind "Ok", "Ansehen" und "Als PDF speichern…" aus.
   void DruckFreigeben(bool frei);
@@ -50,6 +50,9 @@ class TDruckDialog : public QDialog {
 
   TDruckPlattform& fPlattform;
   TSchrift fSchrift;
+  // Die Schrift der Optionsgruppe in den Einstellungen: eine mit "Ändern" gewählte Schrift kommt
+  // sofort dorthin und geht mit "Abbrechen" nicht verloren.
+  TSchrift* fSchriftEinstellung = nullptr;
 };
 
 // Die Plan- und Übersichtsdrucke: Tage und Stunden "von"/"bis" mit "Bemerkung", die Häkchen, die

@@ -147,6 +147,12 @@ TDruckListeForm::TDruckListeForm(TListenDruck art, TDruckPlattform& plattform,
       fArt(art),
       fMehrfach(std::move(mehrfach)),
       fEinzel(std::move(einzel)) {
+  TStandard& einst = Standard();
+  TSchrift* const kSchrift[] = {
+      &einst.fKueDruckFont,  &einst.fDepDruckFont, &einst.fFaKonfDruckFont, &einst.fKlKonfDruckFont,
+      &einst.fRestDruckFont, &einst.fSVDruckFont,  &einst.fVStdDruckFont,   &einst.fFehlDruckFont,
+      &einst.fUVDruckFont,   &einst.fParDruckFont};
+  fSchriftEinstellung = kSchrift[static_cast<int>(art)];
   const TListenTexte& texte = Texte(art);
   setWindowTitle(T(texte.Titel));
   auto* haupt = new QGridLayout(this);
@@ -454,9 +460,9 @@ TDruckAuftrag TDruckListeForm::Auftrag() const {
       };
       break;
     case TListenDruck::UV:
-      a.Zeichnen = [o = LadeUVDruck(st), t = fUVTab, k = fUVKopplung](TPrevPrinter& p) {
-        return DruckeUVTabelle(o, t, k, p);
-      };
+      // Das Raster des Fensters, mit seinen Blöcken und leeren Zeilen bzw. Spalten.
+      a.Zeichnen = [o = LadeUVDruck(st), t = fUVTab, r = fUVRaster, k = fUVKopplung](
+                       TPrevPrinter& p) { return t ? DruckeUVTabelle(o, t, r, k, p) : 0; };
       break;
     case TListenDruck::Par:
       a.Zeichnen = [o = LadeParDruck(st), t = fParTabelle](TPrevPrinter& p) {

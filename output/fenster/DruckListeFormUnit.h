@@ -11,6 +11,7 @@
 #include "output/DruckListeUnit.h"
 #include "output/fenster/DruckPlnFormUnit.h"
 #include "output/DruckUebUnit.h"
+#include "model/UVTabelleUnit.h"
 
 class QCheckBox;
 class QLabel;
@@ -100,6 +101,7 @@ class TDruckListeForm : public TDruckDialog {
   // Die Quellen der drei Fensterdrucke.
   std::vector<std::string> fFehlerZeilen;  // UTF-8
   const TUVTab* fUVTab = nullptr;
+  TUVRaster fUVRaster;  // das Raster des Fensters
   bool fUVKopplung = false;
   TParTabelle* fParTabelle = nullptr;
 
@@ -145,10 +147,13 @@ class TDruckVUebForm : public TDruckDialog {
   bool fLehrer;
 };
 
-// Öffnen modal (für die Palette).
-void UebDruckZeigen(TUebDruckArt art, TMehrfachWahl wahl, QWidget* vater);
+// Öffnen modal (für die Palette). vorbelegt: die Liste, mit der der Übersichtsdruck beginnt
+// (aus einem Übersichtsfenster dessen Elemente); alle: die Vertretungsübersicht beginnt mit
+// allen Lehrern bzw. Klassen (aus ihrem Fenster).
+void UebDruckZeigen(TUebDruckArt art, TMehrfachWahl wahl, QWidget* vater,
+                    const std::vector<TPlanElement*>& vorbelegt = {});
 void FUebDruckZeigen(TEinzelWahl wahl, QWidget* vater);
-void VUebDruckZeigen(bool lehrer, TDateTime von, TDateTime bis, QWidget* vater);
+void VUebDruckZeigen(bool lehrer, TDateTime von, TDateTime bis, QWidget* vater, bool alle = false);
 // element: Vorbelegung (Deputate); die Fensterdrucke setzen ihre Quelle in vorher.
 void ListenDruckZeigen(TListenDruck art, TMehrfachWahl mehrfach, TEinzelWahl einzel,
                        TElement* element, QWidget* vater,

@@ -49,6 +49,7 @@ std::string AuswahlName(TPlanDruckArt art) {
 TDruckPlnForm::TDruckPlnForm(TPlanDruckArt art, TDruckPlattform& plattform, TMehrfachWahl wahl,
                              TPlanElement* element, QWidget* vater)
     : TBereichsDruckDialog(plattform, vater), fArt(art), fWahl(std::move(wahl)) {
+  fSchriftEinstellung = &PlanDruckSchrift(art, Standard());
   const TPlanDruckTexte& texte = PlanDruckTexte(art);
   const bool koppl = IstKoppDruck(art);
   setWindowTitle(T(texte.Titel));

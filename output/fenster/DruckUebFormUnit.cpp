@@ -33,6 +33,7 @@ std::string AuswahlName(TUebDruckArt art) {
 TDruckUebForm::TDruckUebForm(TUebDruckArt art, TDruckPlattform& plattform, TMehrfachWahl wahl,
                              QWidget* vater)
     : TBereichsDruckDialog(plattform, vater), fArt(art), fWahl(std::move(wahl)) {
+  fSchriftEinstellung = &UebDruckSchrift(art, Standard());
   const TUebDruckTexte& texte = UebDruckTexte(art);
   const bool kombi = art == TUebDruckArt::Kombination;
   setWindowTitle(T(texte.Titel));
@@ -162,6 +163,7 @@ TDruckAuftrag TDruckUebForm::Auftrag() const {
 
 TDruckFUebForm::TDruckFUebForm(TDruckPlattform& plattform, TEinzelWahl wahl, QWidget* vater)
     : TDruckDialog(plattform, vater), fWahl(std::move(wahl)) {
+  fSchriftEinstellung = &Standard().fFUebDruckFont;
   setWindowTitle(T("Drucke Fächerübersichten"));
   auto* haupt = new QGridLayout(this);
   auto* faecher = new QGroupBox(T("für Fach"), this);
@@ -274,9 +276,11 @@ TDruckAuftrag TDruckFUebForm::Auftrag() const {
   return a;
 }
 
-void UebDruckZeigen(TUebDruckArt art, TMehrfachWahl wahl, QWidget* vater) {
+void UebDruckZeigen(TUebDruckArt art, TMehrfachWahl wahl, QWidget* vater,
+                    const std::vector<TPlanElement*>& vorbelegt) {
   TQtDruckPlattform plattform(vater);
   TDruckUebForm form(art, plattform, std::move(wahl), vater);
+  for (TPlanElement* e : vorbelegt) form.ElementAnhaengen(e);
   form.exec();
 }
 

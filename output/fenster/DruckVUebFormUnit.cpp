@@ -40,6 +40,7 @@ std::vector<TPlanElement*> Elemente(bool lehrer) {
 TDruckVUebForm::TDruckVUebForm(bool lehrer, TDruckPlattform& plattform, TDateTime von,
                                TDateTime bis, QWidget* vater)
     : TDruckDialog(plattform, vater), fLehrer(lehrer) {
+  fSchriftEinstellung = &Standard().fVUebDruckFont;
   setWindowTitle(lehrer ? T("Drucke Vertretungsübersicht für Lehrer")
                         : T("Drucke Vertretungsübersicht für Klassen"));
   auto* haupt = new QGridLayout(this);
@@ -137,8 +138,9 @@ TDruckAuftrag TDruckVUebForm::Auftrag() const {
   return a;
 }
 
-void VUebDruckZeigen(bool lehrer, TDateTime von, TDateTime bis, QWidget* vater) {
+void VUebDruckZeigen(bool lehrer, TDateTime von, TDateTime bis, QWidget* vater, bool alle) {
   TQtDruckPlattform plattform(vater);
   TDruckVUebForm form(lehrer, plattform, von, bis, vater);
+  if (alle) form.AlleKnopfClick();
   form.exec();
 }

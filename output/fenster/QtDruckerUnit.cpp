@@ -3,15 +3,38 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QPageSetupDialog>
+#include <QPageSize>
 #include <QPainter>
+#include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <algorithm>
+#include <cmath>
 
 #include "output/fenster/PrevFormUnit.h"
 #include "ui/fenster/QtTextUnit.h"
 
 namespace {
+// Das Papier des Druckers (Blatt hochkant in Zehntelmillimetern, Lage).
+TPapier PapierVon(const QPrinter& drucker) {
+  const QPageLayout layout = drucker.pageLayout();
+  const QSizeF mm = layout.pageSize().size(QPageSize::Millimeter);
+  TPapier p;
+  p.Breite = static_cast<int>(std::lround(mm.width() * 10));
+  p.Hoehe = static_cast<int>(std::lround(mm.height() * 10));
+  p.Quer = layout.orientation() == QPageLayout::Landscape;
+  return p;
+}
+
+// Stellt das gemerkte Papier am Drucker ein (eine Normgröße wird als solche erkannt).
+void PapierEinstellen(QPrinter& drucker, const TPapier& p) {
+  const QPageSize groesse(QSizeF(p.Breite / 10.0, p.Hoehe / 10.0), QPageSize::Millimeter, QString(),
+                          QPageSize::FuzzyMatch);
+  drucker.setPageSize(groesse);
+  drucker.setPageOrientation(p.Quer ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
 std::string DruckerName(const QPrinter& p) {
   const QString n = p.printerName();
   return n.isEmpty() ? std::string("(kein Drucker eingerichtet)") : n.toStdString();
@@ -103,12 +126,17 @@ TQtDruckPlattform::~TQtDruckPlattform() = default;
 
 QPrinter& TQtDruckPlattform::ProgrammDrucker() {
   static QPrinter drucker(QPrinter::HighResolution);
+  // Beim ersten Gebrauch das Papierformat, das das Programm zuletzt gewählt hat.
+  static const bool eingestellt =
+      (PapierEinstellen(drucker, EingesetzteDienste().Speicher ? GemerktesPapier() : TPapier{}),
+       true);
+  (void)eingestellt;
   return drucker;
 }
 
 void TQtDruckPlattform::Papierformat(QWidget* vater) {
   QPageSetupDialog dialog(&ProgrammDrucker(), vater);
-  dialog.exec();
+  if (dialog.exec() == QDialog::Accepted) PapierMerken(PapierVon(ProgrammDrucker()));
 }
 
 TDruckerMasse TQtDruckPlattform::Masse(QPrinter& drucker) {
@@ -125,6 +153,22 @@ TDruckerMasse TQtDruckPlattform::Masse(QPrinter& drucker) {
   m.Breite = druck.width();
   m.Hoehe = druck.height();
   return m;
+}
+
+bool TQtDruckPlattform::FensterBildDrucken(QWidget* fenster, QWidget* vater) {
+  if (!fenster) return false;
+  QPrinter& drucker = ProgrammDrucker();
+  QPrintDialog dialog(&drucker, vater);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  const QPixmap bild = fenster->grab();
+  QPainter maler;
+  if (bild.isNull() || !maler.begin(&drucker)) return false;
+  const QRect seite = maler.viewport();
+  const double gross = drucker.resolution() / 96.0;
+  const double s = std::min(
+      {gross, seite.width() / double(bild.width()), seite.height() / double(bild.height())});
+  maler.drawPixmap(QRect(0, 0, int(bild.width() * s), int(bild.height() * s)), bild);
+  return maler.end();
 }
 
 TDruckerMasse TQtDruckPlattform::DruckerMasse() {
@@ -144,13 +188,10 @@ TSeitenDrucker& TQtDruckPlattform::Drucker() {
   return fDaten->Papier;
 }
 
-// PDF-Blätter haben das Papierformat des Druckers, ohne unbedruckbaren Rand, bei 600 Punkten.
+// PDF-Blätter haben das Papierformat des Druckers, ohne unbedruckbaren Rand, bei 600 Punkten;
+// tamrel-cli rechnet mit dem gemerkten Papier ebenso (PapierMasse).
 TDruckerMasse TQtDruckPlattform::PdfMasse() {
-  const QPageLayout layout = ProgrammDrucker().pageLayout();
-  const QRect blatt = layout.fullRectPixels(600);
-  TDruckerMasse m = A4Masse(600);
-  m.Breite = m.BlattBreite = blatt.width();
-  m.Hoehe = m.BlattHoehe = blatt.height();
+  const TDruckerMasse m = PapierMasse(PapierVon(ProgrammDrucker()), 600);
   if (!(m == fDaten->Pdf.PdfMasse())) fDaten->Pdf.SetzePdfMasse(m);
   return m;
 }

@@ -25,6 +25,10 @@ class TQtDruckPlattform : public TDruckPlattform {
   static void Papierformat(QWidget* vater);
   // Die Maße eines Druckers in seinen Punkten.
   static TDruckerMasse Masse(QPrinter& drucker);
+  // "Fenster drucken..." der Daten- und Statistikfenster: der Druckdialog der Plattform, dann
+  // ein Bild des Fensters, so groß es auf das Blatt passt (nie größer als auf dem Bildschirm
+  // mal der Auflösung des Druckers durch 96). Wahr, wenn gedruckt wurde.
+  static bool FensterBildDrucken(QWidget* fenster, QWidget* vater);
 
   TDruckerMasse DruckerMasse() override;
   TTextMetrik& DruckerMetrik() override;

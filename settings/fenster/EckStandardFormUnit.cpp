@@ -7,18 +7,30 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 
 #include "settings/StandardUnit.h"
 #include "ui/fenster/HintergrundFormUnit.h"
+#include "ui/fenster/KueFormUnit.h"
 #include "ui/fenster/QtFarbDialogUnit.h"
 #include "ui/fenster/QtTextUnit.h"
 
 TEckStandardForm::TEckStandardForm(QWidget* vater)
     : TStandardForm("Voreinstellung für Eckdaten", vater) {
   const TEckWerte w = EckWerteAusStandard();
+  // Der Name der Schule für die Köpfe der Drucke und die HTML-Seiten.
+  auto* name = new QHBoxLayout;
+  SchulnameFeld = new QLineEdit(this);
+  SchulnameFeld->setObjectName(T("SchulnameFeld"));
+  SchulnameFeld->setMaxLength(80);
+  SchulnameFeld->setValidator(new TWin1252Pruefer(SchulnameFeld));
+  SchulnameFeld->setText(AnsiText(w.Schulname));
+  name->addWidget(new QLabel(T("Schulname"), this));
+  name->addWidget(SchulnameFeld, 1);
+  Inhalt()->addLayout(name);
   auto* oben = new QHBoxLayout;
   Inhalt()->addLayout(oben);
 
@@ -112,6 +124,7 @@ TEckWerte TEckStandardForm::Werte() const {
   w.HintergrundAn = HintergrundCheck->isChecked();
   w.HintergrundFarbe = fFarbe;
   w.FensterWieder = FensterWiederCheck->isChecked();
+  w.Schulname = Utf8ZuWin1252(U(SchulnameFeld->text()));
   return w;
 }
 

@@ -1,5 +1,5 @@
-// "Voreinstellung für Eckdaten": Zeiteinheit, Stellen, Planversionen, Erinnerung ans Sichern,
-// Aufbewahrung der Vertretungen, Tage pro Woche, Werkzeugpalette und Hintergrund.
+// "Voreinstellung für Eckdaten": Schulname, Zeiteinheit, Stellen, Planversionen, Erinnerung ans
+// Sichern, Aufbewahrung der Vertretungen, Tage pro Woche, Werkzeugpalette und Hintergrund.
 #pragma once
 
 #include "settings/fenster/StandardFormUnit.h"
@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QRadioButton;
 
 class TEckStandardForm : public TStandardForm {
@@ -26,6 +27,7 @@ class TEckStandardForm : public TStandardForm {
   QCheckBox* HintergrundCheck;
   QPushButton* FarbKnopf;
   QCheckBox* FensterWiederCheck;  // "Fenster beim Öffnen wiederherstellen"
+  QLineEdit* SchulnameFeld;       // "Schulname" (80 Zeichen, Windows-1252)
 
  protected:
   void Uebernehmen() override;

@@ -45,7 +45,7 @@ class CliAusfallTest : public ::testing::Test {
 };
 
 TEST_F(CliAusfallTest, AusfallSchreibtDieZeilenDesFensters) {
-  const TAufruf a = Cli({"ausfall", fDatei, "--kw", "50", "--jahr", "2026"});
+  const TAufruf a = Cli({"ausfall", fDatei, "--kw", "50", "--jahr", "2026", "--tage", "5"});
   ASSERT_EQ(a.Code, 0) << a.Fehler;
   EXPECT_EQ(a.Aus,
             "Ermittlung des wöchentlichen Unterrichtsausfalls\n"

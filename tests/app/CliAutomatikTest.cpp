@@ -87,8 +87,9 @@ TEST(CliAutomatik, ArgumenteInBeliebigerFolge) {
   EXPECT_EQ(a.kuerzel, (Args{"MUE", "5a"}));
   ASSERT_TRUE(AutomatikAufrufLesen({"s.tmr"}, a, fehler));
   EXPECT_EQ(a.ausgabe, "");
-  EXPECT_EQ(a.prozent, 100);
-  EXPECT_EQ(a.tage, 5);
+  // Ohne Optionen gelten die Einstellungen.
+  EXPECT_EQ(a.prozent, 0);
+  EXPECT_EQ(a.tage, 0);
   EXPECT_TRUE(a.kuerzel.empty());
 }
 
@@ -197,15 +198,17 @@ TEST(CliAutomatik, PlantDieBeispielschuleUndSchreibtDasErgebnis) {
   int setzungenVorher = 0;
   Plan(ordner / "B.tmr", setzungenVorher);
 
-  const TAufruf nur = Cli({"automatik", ordner / "B.tmr"});
+  const TAufruf nur = Cli({"automatik", ordner / "B.tmr", "--tage", "5"});
   ASSERT_EQ(nur.Code, 0) << nur.Fehler;
   EXPECT_TRUE(nur.Fehler.empty());
   EXPECT_EQ(DateiInhalt(ordner / "B.tmr"), vorher);  // ohne --ausgabe wird nichts geschrieben
   const int gesetzt = Gesetzt(nur.Aus);
   EXPECT_GT(gesetzt, 290);
 
-  const TAufruf eins = Cli({"automatik", ordner / "B.tmr", "--ausgabe", ordner / "N1.tmr"});
-  const TAufruf zwei = Cli({"automatik", "--ausgabe", ordner / "N2.tmr", ordner / "B.tmr"});
+  const TAufruf eins =
+      Cli({"automatik", ordner / "B.tmr", "--ausgabe", ordner / "N1.tmr", "--tage", "5"});
+  const TAufruf zwei =
+      Cli({"automatik", "--tage", "5", "--ausgabe", ordner / "N2.tmr", ordner / "B.tmr"});
   ASSERT_EQ(eins.Code, 0) << eins.Fehler;
   ASSERT_EQ(zwei.Code, 0) << zwei.Fehler;
   EXPECT_EQ(eins.Aus, nur.Aus);
@@ -220,8 +223,8 @@ TEST(CliAutomatik, PlantDieBeispielschuleUndSchreibtDasErgebnis) {
 TEST(CliAutomatik, NurDieKurseEinerKlasseUndIhrerKopplungen) {
   TTestOrdner ordner;
   ASSERT_EQ(Cli({"beispiel", ordner / "B.tmr"}).Code, 0);
-  const TAufruf a =
-      Cli({"automatik", ordner / "B.tmr", "--kurse", "10c", "--ausgabe", ordner / "N.tmr"});
+  const TAufruf a = Cli({"automatik", ordner / "B.tmr", "--kurse", "10c", "--ausgabe",
+                         ordner / "N.tmr", "--tage", "5"});
   ASSERT_EQ(a.Code, 0) << a.Fehler;
   EXPECT_GT(Gesetzt(a.Aus), 0);
   // Kurse ohne 10c und ohne Kopplung mit einem Kurs der 10c bleiben, wie sie waren.

@@ -58,11 +58,14 @@ class CliDruckTest : public ::testing::Test {
 
 TEST_F(CliDruckTest, SchreibtDieGewaehltenPlaeneUndMeldetSeiten) {
   const std::string pdf = fOrdner / "kl.pdf";
+  // Ohne Einstellungen: sechs Stunden am Tag, die Stunde Di 8 fehlt wie im Druck des Programms.
   TAufruf a = Cli({"drucken", fDatei, "klassenplaene", "--pdf", pdf});
   EXPECT_EQ(a.Code, 0) << a.Fehler;
   EXPECT_EQ(a.Aus, "Seiten: 1\nPläne: 2\n");
   EXPECT_EQ(fPdf.fPfad, pdf);
-  // Die gesetzte Stunde Di 8 ist gedruckt: die Stunden reichen bis zur letzten gesetzten.
+  EXPECT_EQ(std::find(fPdf.fTexte.begin(), fPdf.fTexte.end(), " 8"), fPdf.fTexte.end());
+  a = Cli({"drucken", fDatei, "klassenplaene", "--pdf", pdf, "--stunden", "8"});
+  EXPECT_EQ(a.Code, 0) << a.Fehler;
   EXPECT_NE(std::find(fPdf.fTexte.begin(), fPdf.fTexte.end(), "KRÜ"), fPdf.fTexte.end());
   EXPECT_NE(std::find(fPdf.fTexte.begin(), fPdf.fTexte.end(), " 8"), fPdf.fTexte.end());
 

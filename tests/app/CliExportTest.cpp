@@ -24,14 +24,16 @@ std::string Inhalt(const std::string& pfad) {
 class CliExportTest : public ::testing::Test {
  protected:
   CliExportTest() {
+    {
+      TTestUmgebung u;
+      BaueExportSchule();
+      std::string meldung;
+      EXPECT_TRUE(WriteSchule(fDatei, Schule(), meldung)) << meldung;
+    }
+    // Was das Programm beim ersten Start (ohne Einstellungen) für die Datei schreibt.
     TTestUmgebung u;
-    BaueExportSchule();
     std::string meldung;
-    EXPECT_TRUE(WriteSchule(fDatei, Schule(), meldung)) << meldung;
-    // Was der Menübefehl mit den Einstellungen schreibt, die tamrel-cli annimmt (fünf Tage, sechs
-    // Stunden, Stunden " 1" bis " 6").
-    Standard().fPlnStd = 6;
-    Standard().fStdBez[1][2] = " 2";
+    EXPECT_TRUE(ReadSchule(fDatei, Schule(), meldung)) << meldung;
     for (TExportArt art :
          {TExportArt::Kurse, TExportArt::KlassenPlaene, TExportArt::Schulmanager}) {
       TExport ex;
@@ -45,7 +47,9 @@ class CliExportTest : public ::testing::Test {
   std::vector<std::string> fMenue;
 };
 
-TEST_F(CliExportTest, SchreibtDieDateienDesMenues) {
+// Ohne Einstellungen die Vorgaben wie beim ersten Programmstart: sieben Tage, sechs Stunden,
+// " 1" bis " 6"; --tage und --stunden legen sich darüber.
+TEST_F(CliExportTest, OhneEinstellungenDieVorgabenDesErstenStarts) {
   const std::string kurse = fOrdner / "kurse.txt", plaene = fOrdner / "plaene.txt",
                     sm = fOrdner / "sm.csv";
   EXPECT_EQ(Cli({"export", fDatei, "kurse", kurse}).Code, 0);
@@ -53,8 +57,12 @@ TEST_F(CliExportTest, SchreibtDieDateienDesMenues) {
   const TAufruf p = Cli({"export", fDatei, "wochenplan", plaene, "--art", "klasse"});
   EXPECT_EQ(p.Code, 0) << p.Fehler;
   EXPECT_EQ(Inhalt(plaene), fMenue[1]);
+  EXPECT_NE(Inhalt(plaene).find("\tMo\tDi\tMi\tDo\tFr\tSa\tSo\r 1\t"), std::string::npos);
   EXPECT_EQ(Cli({"export", fDatei, "schulmanager", sm}).Code, 0);
   EXPECT_EQ(Inhalt(sm), fMenue[2]);
+  ASSERT_EQ(Cli({"export", fDatei, "wochenplan", plaene, "--tage", "5", "--stunden", "1"}).Code, 0);
+  EXPECT_NE(Inhalt(plaene).find("\tMo\tDi\tMi\tDo\tFr\t\r 1\t"), std::string::npos);
+  EXPECT_EQ(Inhalt(plaene).find(" 2\t"), std::string::npos);
 }
 
 TEST_F(CliExportTest, FalscheArgumenteUndFehler) {

@@ -12,6 +12,7 @@
 #include "model/SchulUnit.h"
 #include "output/ExportSchuleHilfe.h"
 #include "output/HTMLUnit.h"
+#include "persistence/ReadUnit.h"
 #include "persistence/SchulDateiHilfe.h"
 #include "persistence/WriteUnit.h"
 
@@ -26,14 +27,17 @@ std::string Inhalt(const fs::path& pfad) {
 class CliHtmlTest : public ::testing::Test {
  protected:
   CliHtmlTest() {
+    {
+      TTestUmgebung u;
+      BaueExportSchule();
+      std::string meldung;
+      EXPECT_TRUE(WriteSchule(fDatei, Schule(), meldung)) << meldung;
+    }
+    // Was der Menübefehl beim ersten Programmstart (ohne Einstellungen) schreibt, mit dem
+    // Schulnamen, den der Aufruf über die Einstellungen legt.
     TTestUmgebung u;
-    BaueExportSchule();
     std::string meldung;
-    EXPECT_TRUE(WriteSchule(fDatei, Schule(), meldung)) << meldung;
-    // Was der Menübefehl mit den Einstellungen schreibt, die tamrel-cli annimmt (fünf Tage, sechs
-    // Stunden, Stunden " 1" bis " 6") und mit dem Schulnamen des Aufrufs.
-    Standard().fPlnStd = 6;
-    Standard().fStdBez[1][2] = " 2";
+    EXPECT_TRUE(ReadSchule(fDatei, Schule(), meldung)) << meldung;
     Standard().fSchulname =
         "Gymnasium S\xFC"
         "d";

@@ -43,7 +43,7 @@ class CliPlanTest : public ::testing::Test {
 };
 
 TEST_F(CliPlanTest, KlassenplanDerErstenWoche) {
-  const TAufruf a = Cli({"plan", fDatei, "klasse", "5a", "--stunden", "3"});
+  const TAufruf a = Cli({"plan", fDatei, "klasse", "5a", "--stunden", "3", "--tage", "5"});
   EXPECT_EQ(a.Code, 0) << a.Fehler;
   EXPECT_EQ(a.Aus,
             "\tMo\tDi\tMi\tDo\tFr\r\n"
@@ -62,14 +62,20 @@ TEST_F(CliPlanTest, KlassenplanDerErstenWoche) {
             " 3\t---\t---\t---\t---\t---\t---\t---\r\n");
 }
 
-TEST_F(CliPlanTest, OhneStundenzahlFehltKeineGesetzteStunde) {
-  // In Woche 2 liegt eine Stunde in der 8. Stunde: acht Zeilen.
+// Ohne Optionen gilt das Raster der Einstellungen wie im Planfenster: ohne Einstellungen die
+// Vorgaben des ersten Programmstarts (sieben Tage, sechs Stunden), die Stunde in der 8. Stunde
+// fehlt also wie im Fenster; --stunden zeigt sie.
+TEST_F(CliPlanTest, OhneOptionenDasRasterDerEinstellungen) {
   const TAufruf a = Cli({"plan", fDatei, "lehrer", "KRÜ", "--woche", "2"});
   EXPECT_EQ(a.Code, 0) << a.Fehler;
-  EXPECT_NE(a.Aus.find(" 8\t---\t5a D R1\t---\t---\t---\r\n"), std::string::npos) << a.Aus;
-  EXPECT_EQ(std::count(a.Aus.begin(), a.Aus.end(), '\n'), 9);
+  EXPECT_EQ(a.Aus.find("5a D R1"), std::string::npos) << a.Aus;
+  EXPECT_EQ(a.Aus.rfind("\tMo\tDi\tMi\tDo\tFr\tSa\tSo\r\n", 0), 0u) << a.Aus;
+  EXPECT_EQ(std::count(a.Aus.begin(), a.Aus.end(), '\n'), 7);
+  const TAufruf acht = Cli({"plan", fDatei, "lehrer", "KRÜ", "--woche", "2", "--stunden", "8"});
+  EXPECT_NE(acht.Aus.find(" 8\t---\t5a D R1\t---\t---\t---\t---\t---\r\n"), std::string::npos)
+      << acht.Aus;
   // Raumplan der ersten Woche: Lehrer, Klasse, Fach.
-  const TAufruf r = Cli({"plan", fDatei, "raum", "R1", "--stunden", "1"});
+  const TAufruf r = Cli({"plan", fDatei, "raum", "R1", "--stunden", "1", "--tage", "5"});
   EXPECT_EQ(r.Aus, "\tMo\tDi\tMi\tDo\tFr\r\n 1\tKRÜ 5a D\t---\t---\t---\t---\r\n");
 }
 
@@ -124,8 +130,9 @@ TEST_F(CliPlanTest, HilfeNenntDenBefehl) {
   EXPECT_EQ(aufruf.kuerzel, "Q1");
   EXPECT_TRUE(aufruf.kopplungen);
   EXPECT_FALSE(aufruf.schalterO);
-  EXPECT_EQ(aufruf.woche, 1);
-  EXPECT_EQ(aufruf.tage, 5);
+  // Ohne Optionen nichts über die Einstellungen gelegt.
+  EXPECT_EQ(aufruf.woche, 0);
+  EXPECT_EQ(aufruf.tage, 0);
   EXPECT_EQ(aufruf.stunden, 0);
 }
 

@@ -61,7 +61,9 @@ TEST_F(CliUVTest, FalscheArgumenteUndFehler) {
   EXPECT_EQ(a.Fehler, "Die Schule hat keine UV-Tabelle 3.\n");
   EXPECT_EQ(Cli({"uvtabelle", fDatei}).Code, 2);
   EXPECT_EQ(Cli({"uvtabelle", fDatei, "1", "--schalter", "y"}).Code, 2);
-  EXPECT_EQ(Cli({"uvtabelle", fDatei, "1", "--woche", "1"}).Code, 2);
+  EXPECT_EQ(Cli({"uvtabelle", fDatei, "1", "--woche", "0"}).Code, 2);
+  EXPECT_EQ(Cli({"uvtabelle", fDatei, "1", "--farbe"}).Code, 2);
+  EXPECT_EQ(Cli({"uvtabelle", fDatei, "1", "--woche", "2"}).Code, 1);
   EXPECT_EQ(Cli({"uvtabelle", fOrdner / "fehlt.tmr", "1"}).Code, 1);
   EXPECT_NE(Cli({"--hilfe"}).Aus.find("uvtabelle DATEI NR|KÜRZEL"), std::string::npos);
 }

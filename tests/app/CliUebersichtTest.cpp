@@ -32,7 +32,7 @@ class CliUebersichtTest : public ::testing::Test {
 };
 
 TEST_F(CliUebersichtTest, LehrerUndRaeume) {
-  TAufruf a = Cli({"uebersicht", fDatei, "lehrer"});
+  TAufruf a = Cli({"uebersicht", fDatei, "lehrer", "--tage", "5"});
   ASSERT_EQ(a.Code, 0) << a.Fehler;
   EXPECT_EQ(a.Aus.rfind(std::string("\tKRÜ\tSCH\r\n"
                                     "Mo  1\t5a D R1\t---\r\n"
@@ -42,6 +42,10 @@ TEST_F(CliUebersichtTest, LehrerUndRaeume) {
   // 5 Tage × 6 Stunden und die Kopfzeile.
   EXPECT_EQ(std::count(a.Aus.begin(), a.Aus.end(), '\n'), 31);
   EXPECT_NE(a.Aus.find("Di  2\t5a D R1\t---\r\n"), std::string::npos);
+  // Ohne --tage die sieben Tage der Vorgaben, mit --stunden weniger Stunden.
+  EXPECT_EQ(std::count_if(a.Aus.begin(), a.Aus.end(), [](char c) { return c == '\n'; }), 31);
+  a = Cli({"uebersicht", fDatei, "lehrer", "--stunden", "2"});
+  EXPECT_EQ(std::count(a.Aus.begin(), a.Aus.end(), '\n'), 15);
   a = Cli({"uebersicht", fDatei, "raeume", "--woche", "1"});
   ASSERT_EQ(a.Code, 0) << a.Fehler;
   EXPECT_EQ(a.Aus.rfind(std::string("\tR1\r\nMo  1\tKRÜ 5a D\r\n"), 0), 0u);

@@ -69,16 +69,24 @@ TEST_F(CliVertrPlanTest, TextWieZwischenablage) {
 }
 
 TEST_F(CliVertrPlanTest, HtmlSeitenDesTages) {
-  const TAufruf a =
-      Cli({"html", fDatei, fOrdner.string(), "--vertretung", Datum(), "--tagesordner"});
+  // Wie "als HTML-Datei": ohne --vorgabe muss genau eine Einstellung angehakt sein (die
+  // Vorgaben haken alle vier an).
+  const TAufruf vier = Cli({"html", fDatei, fOrdner.string(), "--vertretung", Datum()});
+  EXPECT_EQ(vier.Code, 1);
+  EXPECT_EQ(vier.Fehler,
+            "Meldung: Für den HTML-Vertretungsplan darf nur eine Druckeinstellung "
+            "ausgwählt sein.\n");
+  const TAufruf a = Cli({"html", fDatei, fOrdner.string(), "--vertretung", Datum(), "--tagesordner",
+                         "--vorgabe", "1"});
   ASSERT_EQ(a.Code, 0) << a.Fehler;
   const fs::path tag = fOrdner / ("Vertretung " + DatumText(fMontag, "dd-mm-yyyy"));
+  // Mit der Stilvorlage der Seiten, wie bei den Planseiten.
   EXPECT_EQ(a.Aus, (tag / "index.html").string() + "\n" + (tag / "vp.html").string() + "\n" +
-                       (tag / "ep.html").string() + "\n");
+                       (tag / "ep.html").string() + "\n" + (tag / "tamrel.css").string() + "\n");
   EXPECT_GT(fs::file_size(tag / "vp.html"), 0u);
   // Noch einmal: der Tagesordner wird ersetzt (die Frage steht auf der Fehlerausgabe).
-  const TAufruf b =
-      Cli({"html", fDatei, fOrdner.string(), "--vertretung", Datum(), "--tagesordner"});
+  const TAufruf b = Cli({"html", fDatei, fOrdner.string(), "--vertretung", Datum(), "--tagesordner",
+                         "--vorgabe", "1"});
   EXPECT_EQ(b.Code, 0) << b.Fehler;
   EXPECT_NE(b.Fehler.find("[Ersetzen]"), std::string::npos);
   EXPECT_EQ(Cli({"html", fDatei, (fOrdner / "fehlt").string(), "--vertretung", Datum()}).Code, 1);

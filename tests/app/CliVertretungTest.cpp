@@ -53,15 +53,14 @@ class CliVertretungTest : public ::testing::Test {
            ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
            std::to_string(::getpid());
   }
-  const std::string fDatei =
-      (std::filesystem::temp_directory_path() / (Name() + ".tmr")).string();
+  const std::string fDatei = (std::filesystem::temp_directory_path() / (Name() + ".tmr")).string();
   const std::string fNeu =
       (std::filesystem::temp_directory_path() / (Name() + "_neu.tmr")).string();
 };
 
 TEST_F(CliVertretungTest, AbwesendUndVertretungen) {
   const TAufruf a = Cli({"abwesend", fDatei, "lehrer", "MÜ", Datum(0), "--stunden", "3-4", "--bis",
-                         Datum(7), "--grund", "K", "--ausgabe", fNeu});
+                         Datum(7), "--grund", "K", "--ausgabe", fNeu, "--tage", "5"});
   ASSERT_EQ(a.Code, 0) << a.Fehler;
   const std::string maske = "--++------------";
   std::string erwartet;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "model/UVTabelleUnit.h"
 #include "output/DruckListeUnit.h"
 #include "output/PrevPrinterUnit.h"
 #include "planning/ParTabelleUnit.h"
@@ -205,22 +206,84 @@ TEST_F(DruckListeTest, KachelnGenauZweiBreitSindZweiGruppen) {
   EXPECT_EQ(eng.N, 1);
   EXPECT_EQ(eng.M, 1);
   EXPECT_EQ(eng.Spaltengruppen, 4);
-  // Die UV-Tabelle Lehrer/Klassen: Titel, Kopfzeile, Restsoll und Zelle.
+  // Die UV-Tabelle Lehrer/Klassen: Titel, Kopfzeile, Restsoll und Zellen; MUE hat in 5a zwei
+  // Kurse, der Block der 5a ist zwei Spalten breit.
   TUVTab* tab = s.HoleUVTab("UV1");
   tab->NeuerLehrer(l1);
   tab->NeueKlasse(k5a);
   tab->NeueKlasse(k5b);
   TPrevPrinter p(A4Masse(600), u.metrik);
-  ASSERT_EQ(DruckeUVTabelle(LadeUVDruck(st), tab, false, p), 1);
+  TUVRaster raster;
+  raster.Aufbauen(*tab);
+  ASSERT_EQ(DruckeUVTabelle(LadeUVDruck(st), tab, raster, false, p), 1);
   const std::vector<std::string> t = Texte(p.Seite(1));
   EXPECT_EQ((std::vector<std::string>(t.begin() + 2, t.end())),
-            (std::vector<std::string>{"UV-Tabelle UV1", "5a", "5b", "MUE", "-1.0", " 4.0", "D",
-                                      " 2.0", "E"}));
+            (std::vector<std::string>{"UV-Tabelle UV1", "5a", "5a", "5b", "MUE", "-1.0", " 4.0",
+                                      "D", " 2.0", "E", " 2.0", "E"}));
   // E ist in 5b nicht die erste Klasse: kursiv.
   int kursiv = 0;
   for (const TZeichenBefehl& b : p.Seite(1))
     if (b.Art == TZeichenArt::Text && b.Schrift.Kursiv) ++kursiv;
   EXPECT_EQ(kursiv, 2);
+}
+
+// Der UV-Druck zeigt das Raster des Fensters: ein Klassenblock aus zwei Zeilen für die zwei
+// Sportkurse der 5a, beide Fächer eines Lehrers in derselben Klasse, und die leere Zeile, die
+// der Benutzer im Fenster eingefügt hat. Jede Zelle des Rasters steht in ihrem Kasten.
+TEST_F(DruckListeTest, UVTabelleDrucktDasRasterDesFensters) {
+  TFach* sp = s.HoleFach("Sp");
+  TKurs* sp1 = Kurs(l2, sp, {k5a}, {}, nullptr, 2);
+  TKurs* sp2 = Kurs(l3, sp, {k5a}, {}, nullptr, 2);
+  TUVTab* tab = s.HoleUVTab("UV2");
+  tab->fIstFach = true;
+  for (TFach* f : {fD, fE, sp}) tab->NeuesFach(f);
+  tab->NeueKlasse(k5a);
+  tab->NeueKlasse(k5b);
+  TUVRaster raster;
+  raster.Aufbauen(*tab);
+  ASSERT_TRUE(raster.ZeileEinfuegen(3, k5a));  // wie Strg+Doppelklick im Fenster
+  ASSERT_EQ(raster.Zeilen(), 4);               // 5a, 5a, 5a (leer), 5b
+  ASSERT_EQ(raster.Spalten(), 3);
+  ASSERT_EQ(raster.Kurs(3, 1), sp1);
+  ASSERT_EQ(raster.Kurs(3, 2), sp2);
+
+  st.fUVDruckFont.Groesse = 10;
+  TPrevPrinter p(A4Masse(600), u.metrik);
+  ASSERT_EQ(DruckeUVTabelle(LadeUVDruck(st), tab, raster, false, p), 1);
+  const TSeite& seite = p.Seite(1);
+  // Die Kästen der Zeilenköpfe: vier Zeilen, drei davon 5a.
+  std::vector<const TZeichenBefehl*> koepfe;
+  for (const TZeichenBefehl& b : seite)
+    if (b.Art == TZeichenArt::Text && (b.Text == "5a" || b.Text == "5b")) koepfe.push_back(&b);
+  ASSERT_EQ(koepfe.size(), 4u);
+  EXPECT_EQ(koepfe[0]->Text, "5a");
+  EXPECT_EQ(koepfe[2]->Text, "5a");
+  EXPECT_EQ(koepfe[3]->Text, "5b");
+  const int x0 = koepfe[0]->X1, zeile = koepfe[1]->Y1 - koepfe[0]->Y1;
+  const TZeichenBefehl* dKopf = TextBei(seite, "D");
+  const TZeichenBefehl* spKopf = TextBei(seite, "Sp");
+  ASSERT_NE(dKopf, nullptr);
+  ASSERT_NE(spKopf, nullptr);
+  const int spalte = TextBei(seite, "E")->X1 - dKopf->X1;
+  // Zelle (Spalte, Zeile) des Rasters: der Lehrer des Kurses steht dort.
+  auto lehrerIn = [&](int c, int r) -> std::string {
+    for (const TZeichenBefehl& b : seite)
+      if (b.Art == TZeichenArt::Text && b.X1 > x0 + c * spalte && b.X1 < x0 + (c + 1) * spalte &&
+          b.Y1 == koepfe[0]->Y1 + (r - 1) * zeile &&
+          (b.Text == "MUE" || b.Text == "SCH" || b.Text == "KRA"))
+        return b.Text;
+    return {};
+  };
+  for (int r = 1; r <= raster.Zeilen(); ++r)
+    for (int c = 1; c <= raster.Spalten(); ++c) {
+      const TKurs* k = raster.Kurs(c, r);
+      EXPECT_EQ(lehrerIn(c, r), k ? k->fLehrer->fKuerzel.str() : std::string()) << c << ',' << r;
+    }
+  EXPECT_EQ(lehrerIn(3, 1), "SCH");
+  EXPECT_EQ(lehrerIn(3, 2), "KRA");  // die zweite Sportgruppe
+  EXPECT_EQ(lehrerIn(1, 1), "MUE");  // MUE in 5a mit Deutsch …
+  EXPECT_EQ(lehrerIn(2, 1), "MUE");  // … und Englisch
+  EXPECT_EQ(lehrerIn(2, 4), "MUE");  // Englisch auch in 5b (nicht erste Klasse: kursiv)
 }
 
 TEST_F(DruckListeTest, LeereListenDruckenKeineSeite) {
@@ -230,7 +293,7 @@ TEST_F(DruckListeTest, LeereListenDruckenKeineSeite) {
   EXPECT_EQ(DruckeReststunden(LadeRestDruck(st), {}, p), 0);
   EXPECT_EQ(DruckeStundenverteilung(LadeSVDruck(st), {nullptr}, p), 0);
   EXPECT_EQ(DruckeFehlerliste(LadeFehlDruck(st), {}, p), 0);
-  EXPECT_EQ(DruckeUVTabelle(LadeUVDruck(st), nullptr, false, p), 0);
+  EXPECT_EQ(DruckeUVTabellen(LadeUVDruck(st), {}, false, p), 0);
   TKueDruckOptionen k = LadeKueDruck(st);
   for (bool& a : k.Art) a = false;
   EXPECT_EQ(DruckeKuerzel(k, p), 0);

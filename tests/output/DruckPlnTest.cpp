@@ -344,3 +344,28 @@ TEST_F(DruckPlnTest, MesshilfenNachArtUndSchrift) {
   st.fStdBez[1][16] = "16. Std";
   EXPECT_EQ(DrStdBreite(1, p), 35);
 }
+
+// Eine fette oder kursive Druckschrift bleibt in jeder Zelle, vor und nach einem Kurs mit
+// Kopplung; auch in den Kopplungsplänen.
+TEST_F(DruckPlnTest, AuszeichnungDerDruckschriftBleibtInDenZellen) {
+  for (TPlanDruckArt art : {TPlanDruckArt::Lehrer, TPlanDruckArt::KoppLehrer}) {
+    o = LadePlanDruck(art, st);
+    o.Datum = false;
+    o.Font.Fett = o.Font.Kursiv = true;
+    const TSeite seite = Drucke(art, {l1});
+    int texte = 0;
+    for (const TZeichenBefehl& b : seite)
+      if (b.Art == TZeichenArt::Text) {
+        EXPECT_TRUE(b.Schrift.Fett) << b.Text;
+        EXPECT_TRUE(b.Schrift.Kursiv) << b.Text;
+        ++texte;
+      }
+    EXPECT_GT(texte, 10);
+    // Nach dem Kurs in der Kopplung (E) steht D noch fett.
+    const TZeichenBefehl* d = nullptr;
+    for (const TZeichenBefehl& b : seite)
+      if (b.Art == TZeichenArt::Text && b.Text == "D") d = &b;
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(d->Schrift.Fett);
+  }
+}

@@ -351,3 +351,24 @@ TEST_F(DruckTest, VoransichtPasstEinZoomtUndSchliesstAufDerLetztenSeite) {
   TVorschau eine(1);
   EXPECT_FALSE(eine.Naechste());
 }
+
+// Das gemerkte Papierformat: Vorgabe A4 hochkant wie bisher, A3 quer mit vertauschten Seiten,
+// unbrauchbare Werte ergeben wieder A4.
+TEST_F(DruckTest, GemerktesPapierUndSeineMasse) {
+  EXPECT_EQ(GemerktesPapier(), TPapier{});
+  EXPECT_EQ(PapierMasse(GemerktesPapier()), A4Masse(600));
+  PapierMerken(TPapier{2970, 4200, true});
+  EXPECT_EQ(u.speicher.fWerte.at({"Software\\WTamrel3\\Druck", "PapierQuer"}), "1");
+  const TPapier a3 = GemerktesPapier();
+  EXPECT_EQ(a3, (TPapier{2970, 4200, true}));
+  const TDruckerMasse m = PapierMasse(a3, 600);
+  EXPECT_EQ(m.BlattBreite, 9921);  // 420 mm bei 600 Punkten je Zoll, abgeschnitten
+  EXPECT_EQ(m.BlattHoehe, 7015);   // 297 mm
+  EXPECT_EQ(m.Breite, m.BlattBreite);
+  EXPECT_EQ(m.Hoehe, m.BlattHoehe);
+  EXPECT_EQ(PapierMasse(TPapier{2100, 2970, true}), A4Masse(600, true));
+  u.speicher.fWerte[{"Software\\WTamrel3\\Druck", "PapierBreite"}] = "breit";
+  EXPECT_EQ(GemerktesPapier(), (TPapier{2100, 2970, true}));
+  u.speicher.fWerte[{"Software\\WTamrel3\\Druck", "PapierBreite"}] = "-5";
+  EXPECT_EQ(GemerktesPapier().Breite, 2100);
+}

@@ -272,3 +272,49 @@ TEST_F(DruckUebTest, FaecheruebersichtKursfolgeVorStundeTitelOhneStundenUndOhneF
   EXPECT_EQ(DruckeFaecherUebersicht(f, nullptr, nullptr, q), 0);
   EXPECT_EQ(q.PageCount(), 0);
 }
+
+// Eine fette, kursive oder unterstrichene Druckschrift bleibt in jeder Zelle so, auch mit und
+// nach Kopplungen fett und Fixierungen; nur die Auszeichnungen kommen hinzu.
+TEST_F(DruckUebTest, AuszeichnungDerDruckschriftBleibtInDenZellen) {
+  o.Font.Fett = o.Font.Kursiv = true;
+  o.Fett = true;
+  Drucke(TUebDruckArt::Lehrer, {l1, l2});
+  int zellen = 0;
+  for (const TZeichenBefehl& b : fSeiten[0])
+    if (b.Art == TZeichenArt::Text) {
+      EXPECT_TRUE(b.Schrift.Fett) << b.Text;
+      EXPECT_TRUE(b.Schrift.Kursiv) << b.Text;
+      zellen += b.Text == "5a";
+    }
+  EXPECT_EQ(zellen, 3);  // die drei Deutschstunden; gekoppelt steht G1 da
+  o.Font.Fett = false;
+  o.Font.Unterstrichen = true;
+  Drucke(TUebDruckArt::Klassen, {k5a});
+  for (const TZeichenBefehl& b : fSeiten[0]) {
+    if (b.Art == TZeichenArt::Text) {
+      EXPECT_TRUE(b.Schrift.Unterstrichen) << b.Text;
+    }
+  }
+}
+
+// Eine lange Folge von Fächern ohne Stunden: jeder Titel steht auf dem Blatt, die Titel gehen auf
+// der nächsten Seite weiter.
+TEST_F(DruckUebTest, FaecheruebersichtTitelOhneStundenBleibenAufDemBlatt) {
+  for (int i = 0; i < 40; ++i) s.HoleFach("Z" + std::to_string(10 + i));
+  TFUebDruckOptionen f = LadeFUebDruck(st);
+  f.Bem.clear();
+  TDruckerMasse klein = A4Masse(600);
+  klein.Hoehe = klein.BlattHoehe = 900;
+  TPrevPrinter p(klein, u.metrik);
+  const auto& faecher = s.fFachMenge;
+  ASSERT_GT(DruckeFaecherUebersicht(f, faecher[0], faecher[faecher.size() - 1], p), 0);
+  ASSERT_GT(p.PageCount(), 2);
+  int titel = 0;
+  for (int n = 1; n <= p.PageCount(); ++n)
+    for (const TZeichenBefehl& b : p.Seite(n))
+      if (b.Art == TZeichenArt::Text) {
+        EXPECT_LE(b.Y1 + 12, klein.Hoehe) << b.Text << " auf Seite " << n;
+        titel += b.Text.rfind("Z", 0) == 0;
+      }
+  EXPECT_EQ(titel, 40);
+}

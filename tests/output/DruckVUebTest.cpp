@@ -1,12 +1,16 @@
-// Die Drucke der Vertretungsübersichten: Zeilen aus den Vertretungen, neun Spalten, der
-// Zeitraum aus den Feldern.
+// Die Drucke der Vertretungsübersichten: die Zeilen des Übersichtsfensters für die gewählten
+// Elemente, neun Spalten, Fortschritt und "Abbrechen", der Zeitraum aus den Feldern.
 #include <gtest/gtest.h>
+
+#include <map>
 
 #include "model/DatumUnit.h"
 #include "output/DruckVUebUnit.h"
 #include "output/PrevPrinterUnit.h"
 #include "planning/PlanHilfe.h"
 #include "planning/SetzungUnit.h"
+#include "substitution/KalenderUnit.h"
+#include "substitution/VStatUnit.h"
 #include "substitution/VertretungUnit.h"
 
 namespace {
@@ -17,58 +21,146 @@ std::vector<std::string> Texte(const TSeite& seite) {
   return t;
 }
 
+// Die gedruckten Zeilen aller Seiten unter den Kopfzeilen: die Texte einer Höhe, von links.
+std::vector<std::vector<std::string>> DruckZeilen(const TPrevPrinter& p) {
+  std::vector<std::vector<std::string>> zeilen;
+  for (int n = 1; n <= p.PageCount(); ++n) {
+    std::map<int, std::map<int, std::string>> nachHoehe;
+    for (const TZeichenBefehl& b : p.Seite(n))
+      if (b.Art == TZeichenArt::Text && !b.Text.empty()) nachHoehe[b.Y1][b.X1] = b.Text;
+    int i = 0;
+    for (const auto& [y, texte] : nachHoehe) {
+      if (i++ < 2) continue;  // Seitenkopf: "Seite n", Datei und Schulname
+      zeilen.emplace_back();
+      for (const auto& [x, t] : texte) zeilen.back().push_back(t);
+    }
+  }
+  return zeilen;
+}
+
+// Bricht ab, sobald der Druck nach dem Abbrechen fragt, und merkt sich die Texte.
+class TAbbrecher : public TDruckFortschritt {
+ public:
+  void Zeigen(const std::string& text) override { fTexte.push_back(text); }
+  bool Abgebrochen() override { return fAbbrechen; }
+  void Schliessen() override {}
+  bool fAbbrechen = false;
+  std::vector<std::string> fTexte;
+};
+
 class DruckVUebTest : public PlanTest {
  protected:
   DruckVUebTest() {
     st.fMaxTageNeu = 5;
+    s.fDateiName = "Test.tmr";
+    st.fSchulname = "Schule";
     kD = Kurs(l1, fD, {k5a}, {r1}, nullptr, 2);
     setzung = kD->NeueSetzung(1, 1, 2, r1);
-    auto v = std::make_unique<TVertretung>();
-    v->fDatum = Tag(0);
-    v->fKurs = kD;
-    v->fSetzung = setzung;
-    v->fLehrer = l2;
-    v->fGueltig = true;
-    v->fAngerechnet = true;
-    v->fLInfo = "Bem";
-    rec = s.VertretungAufnehmen(std::move(v));
+    for (int tag = 0; tag < 5; ++tag) {
+      auto v = std::make_unique<TVertretung>();
+      v->fDatum = Tag(7 * tag);
+      v->fKurs = kD;
+      v->fSetzung = setzung;
+      v->fLehrer = tag % 2 ? l3 : l2;
+      v->fGueltig = true;
+      v->fAngerechnet = true;
+      v->fLInfo = "Bem";
+      s.VertretungAufnehmen(std::move(v));
+    }
   }
-  TVertretung* rec;
+  // Die Zeilen des Übersichtsfensters (ohne Kopfzeile) in UTF-8, nur die des Elements, wenn
+  // eines genannt ist.
+  std::vector<std::vector<std::string>> FensterZeilen(TKuerzelArt art, TDateTime von, TDateTime bis,
+                                                      const char* nur = nullptr) {
+    std::vector<std::vector<std::string>> z;
+    const auto raster = VStatRaster(art, von, bis);
+    for (std::size_t i = 1; i < raster.size(); ++i) {
+      if (nur && raster[i][0] != nur) continue;
+      z.emplace_back();
+      for (const std::string& zelle : raster[i])
+        if (!zelle.empty()) z.back().push_back(Win1252ZuUtf8(zelle));
+    }
+    return z;
+  }
   TKurs* kD;
   TSetzung* setzung;
 };
 }  // namespace
 
-TEST_F(DruckVUebTest, LehrerzeilenVertrittUndFehltMitWert) {
-  const auto z = VUebZeilen(true, {l1, l2, l3}, Tag(0), Tag(4));
-  const std::string grund = U8("fehlt " + s.FehlGrund(Tag(0), l1));
-  EXPECT_EQ(z, (std::vector<TVUebZeile>{
-                   {"MUE", "07.12.2026", " 2", grund, " 0.0", "MUE D 5a", "", "", "Bem"},
-                   {"SCH", "07.12.2026", " 2", "vertritt", " 1.0", "MUE D 5a", "", "", "Bem"}}));
-  // Ohne Vertretung, aber mit abwesender Klasse: die Stunde fällt aus.
-  rec->fGueltig = false;
-  Fehlt(k5a, Tag(7), {2});
-  const auto aus = VUebZeilen(true, {l1}, Tag(7), Tag(7));
-  ASSERT_EQ(aus.size(), 1u);
-  EXPECT_EQ(aus[0][3], "ausgefallen");
-  EXPECT_EQ(aus[0][4], "-1.0");
+// Der Druck zeigt genau die Zeilen des Fensters, über Seiten hinweg mit den Spaltentiteln oben
+// auf jeder Seite. Der Kalender legt die Tage in die zweite Planversion, deren Stunden anders
+// heißen: wie im Fenster steht die Stunde der Vertretung (Planversion der Setzung) da.
+TEST_F(DruckVUebTest, GedruckteZeilenSindDieZeilenDesFensters) {
+  s.VersionErweitern(2);
+  st.fStdBez[1][2] = " 2";
+  st.fStdBez[2][2] = "2b";
+  for (int w = 0; w < 5; ++w) s.SetzeKalender(KalenderIndex(Tag(7 * w)) + 1, 2);
+  ASSERT_EQ(PlanversionAm(Tag(0)), 2);
+  TDruckerMasse klein = A4Masse(600);
+  klein.Hoehe = klein.BlattHoehe = 340;  // Kopf, Titel und zwei Zeilen je Seite
+  TPrevPrinter p(klein, u.metrik);
+  ASSERT_GT(DruckeVertretungsUebersicht(true, LadeVUebDruck(st), {l1, l2, l3}, Tag(0), Tag(28), p),
+            0);
+  ASSERT_GT(p.PageCount(), 2);
+  const std::vector<std::string> titel = VUebTitel(true);
+  std::vector<std::vector<std::string>> ohneTitel;
+  for (const auto& z : DruckZeilen(p))
+    if (z != titel) ohneTitel.push_back(z);
+  const auto fenster = FensterZeilen(leh, Tag(0), Tag(28));
+  ASSERT_EQ(fenster.size(), 10u);  // MUE fehlt fünfmal, SCH und KRA vertreten
+  EXPECT_EQ(ohneTitel, fenster);
+  EXPECT_EQ(fenster[0][2], " 2");
+  // Jede Seite beginnt mit den Spaltentiteln.
+  for (int n = 1; n <= p.PageCount(); ++n) {
+    const std::vector<std::string> t = Texte(p.Seite(n));
+    EXPECT_EQ(t[2], "Lehrer") << n;
+  }
+
+  // Nur SCH gewählt: nur seine Zeilen.
+  TPrevPrinter sch(A4Masse(600), u.metrik);
+  ASSERT_GT(DruckeVertretungsUebersicht(true, LadeVUebDruck(st), {l2}, Tag(0), Tag(28), sch), 0);
+  std::vector<std::vector<std::string>> gedruckt = DruckZeilen(sch);
+  ASSERT_FALSE(gedruckt.empty());
+  gedruckt.erase(gedruckt.begin());
+  EXPECT_EQ(gedruckt, FensterZeilen(leh, Tag(0), Tag(28), "SCH"));
+  EXPECT_EQ(gedruckt.size(), 3u);
 }
 
-TEST_F(DruckVUebTest, KlassenzeilenUndAbwesendeKlasse) {
-  auto z = VUebZeilen(false, {k5a}, Tag(0), Tag(0));
-  ASSERT_EQ(z.size(), 1u);
-  EXPECT_EQ(z[0][3], U8("vertritt " + s.FehlGrund(Tag(0), l1)));
-  EXPECT_EQ(z[0][4], "SCH");
-  Fehlt(k5a, Tag(0), {2});
-  z = VUebZeilen(false, {k5a}, Tag(0), Tag(0));
-  ASSERT_EQ(z.size(), 1u);
-  EXPECT_EQ(z[0][3], U8("fehlt " + s.FehlGrund(Tag(0), k5a)));
-  EXPECT_EQ(z[0][4], "----");
+TEST_F(DruckVUebTest, KlassenzeilenWieImFenster) {
+  Fehlt(k5a, Tag(7), {2});
+  TPrevPrinter p(A4Masse(600), u.metrik);
+  ASSERT_GT(DruckeVertretungsUebersicht(false, LadeVUebDruck(st), {k5a, k5b}, Tag(0), Tag(7), p),
+            0);
+  std::vector<std::vector<std::string>> gedruckt = DruckZeilen(p);
+  gedruckt.erase(gedruckt.begin());
+  const auto fenster = FensterZeilen(kla, Tag(0), Tag(7));
+  ASSERT_EQ(fenster.size(), 2u);
+  EXPECT_EQ(gedruckt, fenster);
+  EXPECT_EQ(fenster[1][3], U8("fehlt " + s.FehlGrund(Tag(7), k5a)));
+}
+
+// Der Fortschritt zählt die Elemente; "Abbrechen" verwirft den Druck.
+TEST_F(DruckVUebTest, FortschrittUndAbbrechen) {
+  TAbbrecher anzeige;
+  TPrevPrinter p(A4Masse(600), u.metrik);
+  p.SetzeFortschritt(&anzeige);
+  ASSERT_GT(DruckeVertretungsUebersicht(true, LadeVUebDruck(st), {l1, l2, l3}, Tag(0), Tag(28), p),
+            0);
+  EXPECT_NE(std::find(anzeige.fTexte.begin(), anzeige.fTexte.end(),
+                      "Die Vertretungsübersicht wird angelegt. (33 %)"),
+            anzeige.fTexte.end());
+  EXPECT_NE(std::find(anzeige.fTexte.begin(), anzeige.fTexte.end(),
+                      "Die Vertretungsübersicht wird angelegt. (100 %)"),
+            anzeige.fTexte.end());
+  anzeige.fAbbrechen = true;
+  TPrevPrinter ab(A4Masse(600), u.metrik);
+  ab.SetzeFortschritt(&anzeige);
+  EXPECT_EQ(DruckeVertretungsUebersicht(true, LadeVUebDruck(st), {l1, l2, l3}, Tag(0), Tag(28), ab),
+            0);
+  EXPECT_EQ(ab.PageCount(), 0);
 }
 
 TEST_F(DruckVUebTest, LeereWahlDrucktKopfUndSpaltentitel) {
-  s.fDateiName = "Test.tmr";
-  st.fSchulname = "Schule";
   TPrevPrinter p(A4Masse(600), u.metrik);
   ASSERT_GT(DruckeVertretungsUebersicht(false, LadeVUebDruck(st), {}, Tag(0), Tag(0), p), 0);
   EXPECT_EQ(p.PageCount(), 1);
@@ -76,8 +168,6 @@ TEST_F(DruckVUebTest, LeereWahlDrucktKopfUndSpaltentitel) {
   EXPECT_EQ((std::vector<std::string>(t.begin() + 1, t.end())),
             (std::vector<std::string>{"Test.tmr   Schule", "Klasse", "Datum", "Stunde", "Text",
                                       "Lehrer", "Kurs", "statt", "verlegt auf", "Bemerkung"}));
-  // Die Meldung während des Anlegens.
-  EXPECT_EQ(u.dialog.fMeldungsFenster.front(), "Die Vertretungsübersicht wird angelegt.");
 }
 
 TEST_F(DruckVUebTest, ZeitraumSenktDenTagUndBisNieVorVon) {

@@ -417,6 +417,34 @@ TEST_F(HTMLOrdnerTest, VorhandenerOrdnerNurNachRueckfrageUndEigeneStilvorlageBle
   EXPECT_EQ(u.dialog.fProtokoll.size(), 2u);
 }
 
+// Ein Neuexport in den Ordner, nachdem ein Lehrer gegangen ist: seine Seite über der neuen Zahl
+// verschwindet (sie verwiese auf Seiten, die es nicht mehr gibt), ebenso die einer gelöschten
+// Klasse; fremde Dateien und Namen, die der Export nie schreibt, bleiben.
+TEST_F(HTMLOrdnerTest, NeuexportMitWenigerLehrernEntferntDieAltenSeiten) {
+  THTMLExport ex;
+  ASSERT_TRUE(ex.ExportToFile(fZiel.string()));
+  ASSERT_TRUE(fs::exists(fZiel / "lpl2.html"));
+  ASSERT_TRUE(fs::exists(fZiel / "kpl3.html"));
+  const std::vector<std::string> fremd = {"lpl2.html.bak", "lpl02.html", "lplx.html",
+                                          "notizen.html",  "lpl.html~",  "ko9.htm"};
+  for (const std::string& n : fremd) std::ofstream(fZiel / n) << "eigen";
+  fs::create_directory(fZiel / "lpl7.html");  // ein Ordner mit dem Namen einer Seite
+  Schule().ElementLoeschen(e.sch);
+  Schule().ElementLoeschen(e.k5c);
+  ASSERT_EQ(Schule().fLehrerMenge.size(), 1u);
+  ASSERT_TRUE(ex.ExportToFile(fZiel.string(), true));
+  EXPECT_TRUE(fs::exists(fZiel / "lpl1.html"));
+  EXPECT_FALSE(fs::exists(fZiel / "lpl2.html"));
+  EXPECT_TRUE(fs::exists(fZiel / "kpl2.html"));
+  EXPECT_FALSE(fs::exists(fZiel / "kpl3.html"));
+  for (const std::string& n : fremd) EXPECT_EQ(Inhalt(fZiel / n), "eigen") << n;
+  EXPECT_TRUE(fs::is_directory(fZiel / "lpl7.html"));
+  // Die Regel allein: nur eigene Namen über der Zahl ihrer Art.
+  EXPECT_EQ(HTMLAlteSeiten({"lpl1.html", "lpl2.html", "lpl10.html", "kpl3.html", "ko1.html",
+                            "fa99.html", "rpl0.html", "lpl2.htm", "xlpl2.html"}),
+            (std::vector<std::string>{"lpl2.html", "lpl10.html", "kpl3.html", "fa99.html"}));
+}
+
 TEST_F(HTMLOrdnerTest, FehlerNennenOrdnerOderDatei) {
   THTMLExport ex;
   EXPECT_FALSE(ex.ExportToFile(""));

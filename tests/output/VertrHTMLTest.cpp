@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "output/HTMLStilUnit.h"
 #include "output/VertrHTMLUnit.h"
 #include "substitution/VertretungHilfe.h"
 
@@ -103,8 +104,8 @@ TEST_F(VertrHTMLTest, TagesordnerFragtUndErsetzt) {
   const fs::path vorher = fs::current_path();
   std::vector<std::string> geschrieben;
   ASSERT_TRUE(VertretungsTagesordner(ordner, Tag(0), fMemo, 1, &geschrieben));
-  EXPECT_EQ(geschrieben.size(), 3u);
-  for (const char* n : {"index.html", "vp.html", "ep.html"})
+  EXPECT_EQ(geschrieben.size(), 4u);
+  for (const char* n : {"index.html", "vp.html", "ep.html", "tamrel.css"})
     EXPECT_TRUE(fs::exists(fs::path(ordner) / n)) << n;
   EXPECT_NE(Lesen(fs::path(ordner) / "vp.html").find("Bitte beachten"), std::string::npos);
   EXPECT_EQ(fs::current_path(), vorher);
@@ -146,7 +147,7 @@ TEST_F(VertrHTMLTest, Html4MeldetFehlendePfade) {
   st.fVDEinstellung[2].folgeTag = true;
   std::vector<std::string> geschrieben;
   EXPECT_TRUE(VertretungHtml4(Tag(4), fMemo, &geschrieben));
-  EXPECT_EQ(geschrieben.size(), 4u);
+  EXPECT_EQ(geschrieben.size(), 5u);  // vier Seiten und die Stilvorlage in ihrem Ordner
   EXPECT_EQ(u.dialog.fProtokoll.back().Titel, "Fertig");
   EXPECT_EQ(u.dialog.fProtokoll.back().Text(), "Die 4 HTML-Dateien wurden exportiert.");
   EXPECT_NE(Lesen(Pfad("p1.html")).find("Freitag, 11. Dez 2026</H3>"), std::string::npos);
@@ -188,3 +189,27 @@ TEST_F(VertrHTMLTest, VerweiseZwischenDenTagenFuehrenZuDateien) {
 }
 
 }  // namespace
+
+// Die Vertretungsseiten bekommen die Stilvorlage wie die Planseiten: in den Ordner der Seiten,
+// wenn sie dort fehlt, unter dem Namen aus fVertrCSS; eine vorhandene bleibt, und ein Pfad oder
+// eine Adresse in fVertrCSS schreibt keine Datei.
+TEST_F(VertrHTMLTest, StilvorlageNebenDenSeiten) {
+  st.fVertrCSS = "schule.css";
+  std::vector<std::string> geschrieben;
+  ASSERT_TRUE(VertretungsDateien(Pfad("vp.html"), Pfad("ep.html"), Tag(0), fMemo, 1, &geschrieben));
+  EXPECT_EQ(geschrieben.back(), Pfad("schule.css"));
+  EXPECT_EQ(Lesen(Pfad("schule.css")), HTMLStilvorlage());
+  EXPECT_NE(Lesen(Pfad("vp.html")).find("href=\"schule.css\""), std::string::npos);
+  { std::ofstream(Pfad("schule.css"), std::ios::binary) << "/* eigene */"; }
+  geschrieben.clear();
+  ASSERT_TRUE(VertretungsDateien(Pfad("vp.html"), "", Tag(0), fMemo, 1, &geschrieben));
+  EXPECT_EQ(geschrieben, std::vector<std::string>{Pfad("vp.html")});
+  EXPECT_EQ(Lesen(Pfad("schule.css")), "/* eigene */");
+  for (const char* css : {"../gemeinsam.css", "http://schule.de/a.css", "C:\\css\\a.css"}) {
+    st.fVertrCSS = css;
+    geschrieben.clear();
+    ASSERT_TRUE(VertretungsDateien(Pfad("vp.html"), "", Tag(0), fMemo, 1, &geschrieben));
+    EXPECT_EQ(geschrieben.size(), 1u) << css;
+  }
+  EXPECT_FALSE(fs::exists(fOrdner.parent_path() / "gemeinsam.css"));
+}

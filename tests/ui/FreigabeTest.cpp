@@ -1,6 +1,7 @@
 // Die Freigaben der Palette nach der Art des aktiven Fensters, als Tabelle geprüft.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -206,17 +207,51 @@ TEST(Freigabe, SchulBefehle) {
   EXPECT_TRUE(SchulFreigabe(true, true).Sichern);
 }
 
+// Jede Fensterart, die etwas zu drucken hat, öffnet ihren Druck; alle anderen keinen.
 TEST(Freigabe, FensterDruckenNachArtDesFensters) {
-  EXPECT_EQ(FensterDruckArt(FensterArt::LehrerPlan), 0);
-  EXPECT_EQ(FensterDruckArt(FensterArt::KlassenPlan), 1);
-  EXPECT_EQ(FensterDruckArt(FensterArt::RaumPlan), 2);
-  EXPECT_EQ(FensterDruckArt(FensterArt::Fehler), 5);
-  EXPECT_EQ(FensterDruckArt(FensterArt::ParalleleKopplungen), 6);
-  EXPECT_EQ(FensterDruckArt(FensterArt::UVTabelle), 7);
-  EXPECT_EQ(FensterDruckArt(FensterArt::VertrUebLehrer), 8);
-  EXPECT_EQ(FensterDruckArt(FensterArt::VertrUebKlassen), 9);
-  EXPECT_EQ(FensterDruckArt(FensterArt::Vertretungen), 10);
-  for (int art : {0, 8, 13, FensterArt::LehrerDeputat, FensterArt::LehrerDaten, FensterArt::Manuell,
-                  70, FensterArt::VertretungsWahl, FensterArt::WoAusfall})
-    EXPECT_EQ(FensterDruckArt(art), -1) << art;
+  using D = TFensterDruck;
+  namespace A = FensterArt;
+  const std::map<int, TFensterDruckWahl> soll = {
+      {A::LehrerPlan, {D::Plaene, 0}},
+      {A::KlassenPlan, {D::Plaene, 1}},
+      {A::RaumPlan, {D::Plaene, 2}},
+      {A::UVTabelle, {D::UVTabelle, 0}},
+      {A::Fehler, {D::Fehlerliste, 0}},
+      {A::LehrerDeputat, {D::Deputate, 0}},
+      {A::KlassenDeputat, {D::Deputate, 1}},
+      {A::KopplungsDeputat, {D::Deputate, 2}},
+      {A::FachDeputat, {D::Deputate, 3}},
+      {A::RaumDeputat, {D::Deputate, 4}},
+      {A::AlleKurse, {D::Deputate, 5}},
+      {A::ParalleleKopplungen, {D::ParKopplungen, 0}},
+      {A::LehrerUebersicht, {D::Uebersicht, 0}},
+      {A::KlassenUebersicht, {D::Uebersicht, 1}},
+      {A::RaumUebersicht, {D::Uebersicht, 2}},
+      {A::LehrerDaten, {D::Bild, 0}},
+      {A::KlassenDaten, {D::Bild, 0}},
+      {A::KopplungsDaten, {D::Bild, 0}},
+      {A::FachDaten, {D::Bild, 0}},
+      {A::RaumDaten, {D::Bild, 0}},
+      {A::UVDaten, {D::Bild, 0}},
+      {A::Kurs, {D::Bild, 0}},
+      {A::Vertretungen, {D::Vertretungsplan, 0}},
+      {A::Stundenverteilung, {D::Stundenverteilung, 0}},
+      {A::LehrerStatistik, {D::Reststunden, 0}},
+      {A::KlassenStatistik, {D::Reststunden, 1}},
+      {A::FachStatistik, {D::Reststunden, 2}},
+      {A::KopplungsStatistik, {D::Bild, 0}},
+      {A::RaumStatistik, {D::Bild, 0}},
+      {A::UVStatistik, {D::Bild, 0}},
+      {A::VertretungsWahl, {D::Vertretungsplan, 0}},
+      {A::VertrUebLehrer, {D::VertrUebersicht, 0}},
+      {A::VertrUebKlassen, {D::VertrUebersicht, 1}},
+      {A::WoAusfall, {D::WoAusfall, 0}},
+  };
+  for (int art = 0; art <= 100; ++art) {
+    const auto it = soll.find(art);
+    EXPECT_EQ(FensterDruck(art), it == soll.end() ? TFensterDruckWahl{} : it->second) << art;
+  }
+  // Ohne Druck: Zwischenablage, Manuell und die Palette.
+  for (int art : {A::Palette, A::Zwischenablage, A::Manuell})
+    EXPECT_EQ(FensterDruck(art).Druck, D::Keiner) << art;
 }

@@ -1,5 +1,6 @@
-// Die Druckbefehle der Palette: "Papierformat...", "Fenster drucken...", "Drucken › Pläne"
-// und "Drucken › Vertretung › Vertretungsplan...".
+// Die Druckbefehle der Palette: "Papierformat...", "Fenster drucken..." (welcher Druck, sagt
+// die Freigabetabelle; das Fenster gibt seine Vorbelegung), "Drucken › Pläne" und "Drucken ›
+// Vertretung › Vertretungsplan...".
 #include "model/SchulUnit.h"
 #include "output/fenster/DruckListeFormUnit.h"
 #include "output/fenster/DruckPlnFormUnit.h"
@@ -14,7 +15,11 @@
 #include "ui/fenster/PaletteUnit.h"
 #include "ui/fenster/ParFormUnit.h"
 #include "ui/fenster/PlnFormUnit.h"
+#include "ui/fenster/SVFormUnit.h"
 #include "ui/fenster/UVFormUnit.h"
+#include "ui/fenster/UebersichtFormUnit.h"
+#include "ui/fenster/VWahlFormUnit.h"
+#include "output/UebersichtUnit.h"
 
 namespace {
 // Das Element des aktiven Planfensters der Art (9 Lehrer, 10 Klasse, 11 Raum), sonst nichts.
@@ -43,31 +48,75 @@ void TTamrelPalette::PlanDruckItemClick(int art) {
 
 void TTamrelPalette::FensterDruckenItemClick() {
   TFenster* f = Schule().fAktivesFenster;
-  if (f && f->FensterArt() == FensterArt::WoAusfall) {
-    WoAusfallDrucken();
-    return;
+  if (!f) return;
+  const TFensterDruckWahl wahl = FensterDruck(f->FensterArt());
+  const auto mehrfach = [this](const std::vector<TElement*>& menge, const QString& titel) {
+    return MultiMenu(menge, titel);
+  };
+  switch (wahl.Druck) {
+    case TFensterDruck::Keiner:
+      break;
+    case TFensterDruck::Plaene:
+      PlanDruckItemClick(wahl.Art);
+      break;
+    case TFensterDruck::UVTabelle:
+      if (auto* uv = dynamic_cast<TUVForm*>(f))
+        ListenDruckZeigen(TListenDruck::UV, {}, {}, nullptr, this, [uv](TDruckListeForm& form) {
+          form.fUVTab = uv->UVTab();
+          form.fUVRaster = uv->Raster();
+          form.fUVKopplung = uv->SchalterO();
+        });
+      break;
+    case TFensterDruck::Fehlerliste:
+      if (auto* fehler = dynamic_cast<TFehlerForm*>(f)) {
+        std::vector<std::string> zeilen;
+        for (const std::string& z : fehler->Zeilen()) zeilen.push_back(U8(z));
+        ListenDruckZeigen(TListenDruck::Fehler, {}, {}, nullptr, this,
+                          [&zeilen](TDruckListeForm& form) { form.fFehlerZeilen = zeilen; });
+      }
+      break;
+    case TFensterDruck::Deputate:
+      // Das Element des Deputatsfensters, "alle Kurse" mit "für" = alle Kurse.
+      if (auto* dep = dynamic_cast<TDepForm*>(f))
+        ListenDruckZeigen(TListenDruck::Deputate, mehrfach, {},
+                          wahl.Art < 5 ? dep->Element() : nullptr, this,
+                          [&wahl](TDruckListeForm& form) { form.SetzeArtWahl(wahl.Art); });
+      break;
+    case TFensterDruck::ParKopplungen:
+      if (auto* par = dynamic_cast<TParForm*>(f))
+        ListenDruckZeigen(TListenDruck::Par, {}, {}, nullptr, this,
+                          [par](TDruckListeForm& form) { form.fParTabelle = &par->Tabelle(); });
+      break;
+    case TFensterDruck::Uebersicht:
+      // Die Elemente, die das Übersichtsfenster zeigt.
+      if (auto* ueb = dynamic_cast<TUebersichtForm*>(f))
+        UebDruckZeigen(static_cast<TUebDruckArt>(wahl.Art), mehrfach, this,
+                       UebElemente(ueb->UebArt()));
+      break;
+    case TFensterDruck::Bild:
+      TQtDruckPlattform::FensterBildDrucken(dynamic_cast<QWidget*>(f), this);
+      break;
+    case TFensterDruck::Vertretungsplan:
+      VertrDruckItemClick();
+      break;
+    case TFensterDruck::Stundenverteilung:
+      if (auto* sv = dynamic_cast<TSVForm*>(f))
+        ListenDruckZeigen(TListenDruck::SV, mehrfach, {}, nullptr, this,
+                          [sv](TDruckListeForm& form) { form.SetzeArtWahl(sv->DruckArt()); });
+      break;
+    case TFensterDruck::Reststunden:
+      ListenDruckZeigen(TListenDruck::Rest, mehrfach, {}, nullptr, this,
+                        [&wahl](TDruckListeForm& form) { form.SetzeArtWahl(wahl.Art); });
+      break;
+    case TFensterDruck::VertrUebersicht:
+      // Der Zeitraum und alle Lehrer bzw. Klassen, wie das Fenster sie zeigt.
+      if (auto* stat = dynamic_cast<TVStatForm*>(f))
+        VUebDruckZeigen(stat->StatArt() == leh, stat->VonZeit(), stat->BisZeit(), this, true);
+      break;
+    case TFensterDruck::WoAusfall:
+      WoAusfallDrucken();
+      break;
   }
-  const int art = f ? FensterDruckArt(f->FensterArt()) : -1;
-  if (art >= 0 && art <= 2) PlanDruckItemClick(art);
-  if (auto* fehler = art == 5 ? dynamic_cast<TFehlerForm*>(f) : nullptr) {
-    std::vector<std::string> zeilen;
-    for (const std::string& z : fehler->Zeilen()) zeilen.push_back(U8(z));
-    ListenDruckZeigen(TListenDruck::Fehler, {}, {}, nullptr, this,
-                      [&zeilen](TDruckListeForm& form) { form.fFehlerZeilen = zeilen; });
-  }
-  if (auto* par = art == 6 ? dynamic_cast<TParForm*>(f) : nullptr)
-    ListenDruckZeigen(TListenDruck::Par, {}, {}, nullptr, this,
-                      [par](TDruckListeForm& form) { form.fParTabelle = &par->Tabelle(); });
-  if (auto* uv = art == 7 ? dynamic_cast<TUVForm*>(f) : nullptr)
-    ListenDruckZeigen(TListenDruck::UV, {}, {}, nullptr, this, [uv](TDruckListeForm& form) {
-      form.fUVTab = uv->UVTab();
-      form.fUVKopplung = uv->SchalterO();
-    });
-  // Die Übersichten drucken ihren Zeitraum, die Vertretungen ihren Tag.
-  if (auto* stat = art == 8 || art == 9 ? dynamic_cast<TVStatForm*>(f) : nullptr)
-    VUebDruckZeigen(stat->StatArt() == leh, stat->VonZeit(), stat->BisZeit(), this);
-  if (auto* vertr = art == 10 ? dynamic_cast<TVertrForm*>(f) : nullptr)
-    VertrDruckZeigen(vertr->fDatum, this);
 }
 
 void TTamrelPalette::UebDruckItemClick(int art) {
@@ -119,8 +168,14 @@ void TTamrelPalette::ListenDruckItemClick(int art) {
       einzel, element, this);
 }
 
-// "Drucken › Vertretung › Vertretungsplan...": für heute (Tagesplan und Vertreterauswahl
-// reichen ihr Datum weiter, sobald es sie gibt).
+// "Drucken › Vertretung › Vertretungsplan...": für das Datum des Tagesplans, wenn er oder die
+// Vertretungswahl aktiv ist (dort das Datum der gezeigten Vertretung), sonst für heute.
 void TTamrelPalette::VertrDruckItemClick() {
-  VertrDruckZeigen(Heute(), this);
+  TFenster* f = Schule().fAktivesFenster;
+  TDateTime datum = Heute();
+  if (auto* vertr = dynamic_cast<TVertrForm*>(f))
+    datum = vertr->fDatum;
+  else if (auto* wahl = dynamic_cast<TVWahlForm*>(f); wahl && wahl->fWahl.fVertretung)
+    datum = wahl->fWahl.fDatum;
+  VertrDruckZeigen(datum, this);
 }

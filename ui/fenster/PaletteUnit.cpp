@@ -181,8 +181,7 @@ void TTamrelPalette::AktualisierePalette() {
   SetzeAn(Knopf(T("AutomatKnopf")), f.Automatik);
   SetzeAn(T("Datei/Fenster schließen"), f.FensterSchliessen);
   SetzeAn(T("Datei/Fenster drucken..."),
-          f.FensterDrucken &&
-              (FensterDruckArt(lage.AktiveArt) >= 0 || lage.AktiveArt == FensterArt::WoAusfall));
+          f.FensterDrucken && FensterDruck(lage.AktiveArt).Druck != TFensterDruck::Keiner);
   SetzeAn(T("Bearbeiten/Alles auswählen"), f.AllesAuswaehlen);
   SetzeAn(T("Bearbeiten/Voreinstellungen/Planversionen"), f.Planversionen);
   SetzeAn(T("Daten/Prüfen/Versionsunterschiede"), f.Versionsunterschiede);

@@ -135,6 +135,11 @@ int TSVForm::Gruppe() const {
   return KlRadio->isChecked() ? 1 : RaRadio->isChecked() ? 2 : 0;
 }
 
+int TSVForm::DruckArt() const {
+  static const int kArt[3] = {0, 1, 4};
+  return kArt[Gruppe()];
+}
+
 void TSVForm::ISVForm() {
   if (!SchuleVorhanden()) return;
   const TStandard& st = Standard();

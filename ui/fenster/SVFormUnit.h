@@ -37,6 +37,9 @@ class TSVForm : public TEinzelForm {
   const std::vector<TSVZeile>& Zeilen() const { return fZeilen; }
   // Doppelklick auf eine Zeile des Rasters (1 = erste Elementzeile).
   void ZeileDoppelKlick(int row);
+  // "Fenster drucken...": "für" des Drucks der Stundenverteilungen nach der gezeigten Liste
+  // (0 Lehrer, 1 Klassen, 4 Räume).
+  int DruckArt() const;
 
   // ---- TFenster ----
   int FensterArt() const override;

@@ -2,13 +2,16 @@
 // verknüpfen Häkchen und Listen und sperren "Ok" und "Ansehen" ohne Inhalt.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QFontDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 #include "TestUmgebung.h"
 #include "VorschauPlattform.h"
@@ -137,4 +140,53 @@ TEST_F(QtDruckListeFormTest, VertretungsuebersichtAlleLehrerUndZeitraum) {
   EXPECT_DOUBLE_EQ(form.Bis(), form.Von());  // "bis" lag davor
   form.AnsehenKnopfClick();
   EXPECT_EQ(plattform.fSeiten, std::vector<int>{1});
+}
+
+// Eine mit "Ändern" gewählte Schrift steht sofort in den Einstellungen und geht mit "Abbrechen"
+// nicht verloren, in jeder Art Druckdialog; "Abbrechen" im Schriftdialog ändert nichts.
+TEST_F(QtDruckListeFormTest, GewaehlteSchriftBleibtNachAbbrechen) {
+  s.HoleLehrer("AB");
+  auto aendern = [](QDialog& d, bool annehmen) {
+    QPushButton* knopf = nullptr;
+    for (QPushButton* k : d.findChildren<QPushButton*>())
+      if (k->text() == QString::fromUtf8("Ändern")) knopf = k;
+    ASSERT_NE(knopf, nullptr);
+    QTimer::singleShot(0, [annehmen] {
+      auto* f = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(f, nullptr);
+      QFont schrift(QStringLiteral("Liberation Serif"), 13);
+      schrift.setBold(true);
+      f->setCurrentFont(schrift);
+      if (annehmen)
+        f->accept();
+      else
+        f->reject();
+    });
+    knopf->click();
+    d.reject();
+  };
+  {
+    TDruckUebForm form(TUebDruckArt::Klassen, plattform, {});
+    aendern(form, false);
+  }
+  EXPECT_EQ(Standard().fKUebDruckFont, TSchrift{});
+  {
+    TDruckUebForm form(TUebDruckArt::Klassen, plattform, {});
+    aendern(form, true);
+  }
+  EXPECT_EQ(Standard().fKUebDruckFont.Groesse, 13);
+  EXPECT_TRUE(Standard().fKUebDruckFont.Fett);
+  {
+    TDruckListeForm form(TListenDruck::Rest, plattform, {}, {});
+    aendern(form, true);
+  }
+  EXPECT_EQ(Standard().fRestDruckFont.Groesse, 13);
+  {
+    TDruckVUebForm form(true, plattform, Heute() + 0.5, Heute() + 0.5);
+    aendern(form, true);
+  }
+  EXPECT_EQ(Standard().fVUebDruckFont.Groesse, 13);
+  // Andere Gruppen bleiben, wie sie waren.
+  EXPECT_EQ(Standard().fLUebDruckFont, TSchrift{});
+  EXPECT_EQ(Standard().fDepDruckFont, TSchrift{});
 }

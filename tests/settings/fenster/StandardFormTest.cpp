@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTest>
 
 #include "TestUmgebung.h"
 #include "model/SchulUnit.h"
@@ -109,6 +110,32 @@ TEST(StandardForm, HintergrundfarbeWirktSofortUndAbbrechenNimmtSieZurueck) {
   f.OkKnopf->click();
   EXPECT_EQ(hintergrund.Farbe(), 0x0000FFu);
   EXPECT_EQ(u.standard.fHintergrundFarbe, 0x0000FFu);
+}
+
+// Der Schulname: gezeigt, mit "Ok" gespeichert (Windows-1252), mit "Abbrechen" nicht; Zeichen,
+// die Windows-1252 nicht fasst, nimmt das Feld nicht an, und mehr als 80 Zeichen auch nicht.
+TEST(StandardForm, EckdatenMitSchulname) {
+  TTestUmgebung u;
+  u.standard.fSchulname = "Realschule";
+  {
+    TEckStandardForm f;
+    EXPECT_EQ(f.SchulnameFeld->text(), T("Realschule"));
+    f.SchulnameFeld->setText(T("Gymnasium Süd"));
+    f.AbbrechenKnopf->click();
+  }
+  EXPECT_EQ(u.standard.fSchulname, "Realschule");
+  TEckStandardForm f;
+  f.SchulnameFeld->clear();
+  f.SchulnameFeld->insert(T("Gymnasium Süd "));
+  f.SchulnameFeld->insert(T("日"));  // gibt es in Windows-1252 nicht
+  EXPECT_EQ(f.SchulnameFeld->text(), T("Gymnasium Süd "));
+  QTest::keyClicks(f.SchulnameFeld, QString(100, QLatin1Char('x')));
+  EXPECT_EQ(f.SchulnameFeld->text().size(), 80);
+  f.SchulnameFeld->setText(T("Gymnasium Süd"));
+  f.OkKnopf->click();
+  EXPECT_EQ(u.standard.fSchulname,
+            "Gymnasium S\xFC"
+            "d");
 }
 
 TEST(StandardForm, KursvorgabenOhneDeputatsfensterSperrenDasKopieren) {

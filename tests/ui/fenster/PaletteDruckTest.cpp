@@ -4,17 +4,27 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QPrintDialog>
+#include <QRadioButton>
 #include <QTimer>
 
 #include "PlanFensterHilfe.h"
 #include "model/DatumUnit.h"
+#include "output/fenster/DruckAusfallFormUnit.h"
 #include "output/fenster/DruckListeFormUnit.h"
 #include "output/fenster/DruckPlnFormUnit.h"
 #include "output/fenster/DruckVertrFormUnit.h"
+#include "substitution/FehlzeitUnit.h"
+#include "substitution/VertretungUnit.h"
 #include "substitution/fenster/VStatFormUnit.h"
 #include "substitution/fenster/VertrFormUnit.h"
+#include "substitution/fenster/WoAusfallFormUnit.h"
 #include "ui/ElementFensterUnit.h"
+#include "ui/fenster/FehlerFormUnit.h"
+#include "ui/fenster/ParFormUnit.h"
+#include "ui/fenster/SVFormUnit.h"
 #include "ui/fenster/UVFormUnit.h"
+#include "ui/fenster/VWahlFormUnit.h"
 
 namespace {
 struct TGesehen {
@@ -43,6 +53,19 @@ void WennModal(bool& gesehen, F pruefe) {
     pruefe(*d);
     d->reject();
   });
+}
+
+// Aktiviert das Fenster, drückt "Fenster drucken..." und prüft den modalen Dialog der Klasse D.
+template <class D, class F>
+void StrgP(QAction* fensterDrucken, TFenster* f, const char* wie, F pruefe) {
+  SCOPED_TRACE(wie);
+  ASSERT_NE(f, nullptr);
+  Schule().FensterAktivieren(f);
+  ASSERT_TRUE(fensterDrucken->isEnabled());
+  bool gesehen = false;
+  WennModal<D>(gesehen, pruefe);
+  fensterDrucken->trigger();
+  EXPECT_TRUE(gesehen);
 }
 
 using PaletteDruckTest = PlanFensterTest;
@@ -87,6 +110,7 @@ TEST_F(PaletteDruckTest, FensterDruckenDerTabelleDerUebersichtenUndDerVertretung
   ElementFensterOeffnen(tab, TFensterArt::DFenster, 0);
   auto* uv = dynamic_cast<TUVForm*>(tab->fDepFenster);
   ASSERT_NE(uv, nullptr);
+  uv->ZeileEinfuegen(2, k5a);
   Schule().FensterAktivieren(uv);
   ASSERT_TRUE(fensterDrucken->isEnabled());
   bool gesehen = false;
@@ -95,6 +119,9 @@ TEST_F(PaletteDruckTest, FensterDruckenDerTabelleDerUebersichtenUndDerVertretung
     EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Drucke UV-Tabelle"));
     EXPECT_EQ(d.fUVTab, tab);
     EXPECT_EQ(d.fUVKopplung, uv->SchalterO());
+    // Das Raster des Fensters, mit der leeren Zeile, die der Benutzer eingefügt hat.
+    EXPECT_EQ(d.fUVRaster.Zeilen(), uv->Raster().Zeilen());
+    EXPECT_EQ(d.fUVRaster.Zeilen(), 2);
   });
   fensterDrucken->trigger();
   EXPECT_TRUE(gesehen);
@@ -133,5 +160,131 @@ TEST_F(PaletteDruckTest, FensterDruckenDerTabelleDerUebersichtenUndDerVertretung
   EXPECT_TRUE(gesehen);
   vertr->Schliessen();
   uv->Schliessen();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Strg+P in jeder Fensterart, die ihren Druck hat: der Dialog ihres Drucks, vorbelegt aus dem
+// Fenster; Daten- und Statistikfenster zeigen den Druckdialog der Plattform für ihr Bild.
+TEST_F(PaletteDruckTest, FensterDruckenInJederFensterart) {
+  QAction* fensterDrucken = palette.Befehl(QStringLiteral("Datei/Fenster drucken..."));
+  ASSERT_EQ(fensterDrucken->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+  // Deputate: "für" nach der Art, das Element in der Liste; "alle Kurse" ohne Liste.
+  TElement* elemente[5] = {mue, k5a, rel, Schule().HoleFach("D"), r1};
+  for (int art = 0; art < 5; ++art) {
+    ElementFensterOeffnen(elemente[art], TFensterArt::DFenster, 0);
+    TFenster* dep = elemente[art]->fDepFenster;
+    StrgP<TDruckListeForm>(fensterDrucken, dep, "Deputat", [&](TDruckListeForm& d) {
+      EXPECT_EQ(d.Art(), TListenDruck::Deputate);
+      EXPECT_EQ(d.ArtWahl(), art);
+      EXPECT_EQ(d.Gewaehlt(), std::vector<TElement*>{elemente[art]});
+    });
+    dep->Schliessen();
+  }
+  palette.Befehl(QStringLiteral("Daten/Kurse"))->trigger();
+  StrgP<TDruckListeForm>(fensterDrucken, Schule().fKursDepForm, "alle Kurse",
+                         [](TDruckListeForm& d) {
+                           EXPECT_EQ(d.ArtWahl(), 5);
+                           EXPECT_TRUE(d.Gewaehlt().empty());
+                         });
+  // Übersichten: der Übersichtsdruck mit den Elementen des Fensters.
+  const char* uebersichten[3] = {"Lehrerübersicht", "Klassenübersicht", "Raumübersicht"};
+  const char* titel[3] = {"Drucke Lehrerübersichten", "Drucke Klassenübersichten",
+                          "Drucke Raumübersichten"};
+  const std::vector<TPlanElement*> soll[3] = {{mue, sch, kra, web}, {k5a, k5b}, {r1, r2, r3, r4}};
+  TFenster* TSchule::*const platz[3] = {&TSchule::fLehrUebForm, &TSchule::fKlasUebForm,
+                                        &TSchule::fRaumUebForm};
+  for (int i = 0; i < 3; ++i) {
+    palette.Befehl(QString::fromUtf8("Daten/Übersichten/") + QString::fromUtf8(uebersichten[i]))
+        ->trigger();
+    StrgP<TDruckUebForm>(fensterDrucken, Schule().*platz[i], uebersichten[i],
+                         [&](TDruckUebForm& d) {
+                           EXPECT_EQ(d.windowTitle(), QString::fromUtf8(titel[i]));
+                           EXPECT_EQ(d.Elemente(), soll[i]);
+                         });
+  }
+  // Die Stundenverteilung mit der Art, die das Fenster zeigt.
+  palette.Befehl(QStringLiteral("Daten/Pläne/Stundenverteilung"))->trigger();
+  auto* sv = dynamic_cast<TSVForm*>(Schule().fSVForm);
+  ASSERT_NE(sv, nullptr);
+  sv->RaRadio->click();
+  StrgP<TDruckListeForm>(fensterDrucken, sv, "Stundenverteilung", [](TDruckListeForm& d) {
+    EXPECT_EQ(d.Art(), TListenDruck::SV);
+    EXPECT_EQ(d.ArtWahl(), 4);  // "Räume"
+  });
+  // Lehrer-, Klassen- und Fachstatistik: Reststunden mit ihrer Art.
+  const char* statistiken[3] = {"Lehrer", "Klassen", "Fächer"};
+  TFenster* TSchule::*const statPlatz[3] = {&TSchule::fLeStatForm, &TSchule::fKlStatForm,
+                                            &TSchule::fFaStatForm};
+  for (int i = 0; i < 3; ++i) {
+    palette.Befehl(QString::fromUtf8("Daten/UV-Statistik/") + QString::fromUtf8(statistiken[i]))
+        ->trigger();
+    StrgP<TDruckListeForm>(fensterDrucken, Schule().*statPlatz[i], statistiken[i],
+                           [i](TDruckListeForm& d) {
+                             EXPECT_EQ(d.Art(), TListenDruck::Rest);
+                             EXPECT_EQ(d.ArtWahl(), i);
+                           });
+  }
+  // Die Fehlerliste mit den Zeilen ihres Fensters, die parallelen Kopplungen mit ihrer Tabelle,
+  // der wöchentliche Unterrichtsausfall mit seinem Druck.
+  kD->NeueSetzung(1, 1, 3, r1);  // Montag 1 und 3: eine Brücke
+  palette.Befehl(QString::fromUtf8("Daten/Prüfen/Brücken"))->trigger();
+  auto* fehler = dynamic_cast<TFehlerForm*>(Schule().fFehlerForm);
+  ASSERT_NE(fehler, nullptr);
+  StrgP<TDruckListeForm>(fensterDrucken, fehler, "Fehler", [fehler](TDruckListeForm& d) {
+    EXPECT_EQ(d.Art(), TListenDruck::Fehler);
+    ASSERT_EQ(d.fFehlerZeilen.size(), fehler->Zeilen().size());
+    EXPECT_EQ(d.fFehlerZeilen[0], U8(fehler->Zeilen()[0]));
+  });
+  TParForm* par = TParForm::ZeigeParForm();
+  StrgP<TDruckListeForm>(fensterDrucken, par, "parallele Kopplungen", [par](TDruckListeForm& d) {
+    EXPECT_EQ(d.Art(), TListenDruck::Par);
+    EXPECT_EQ(d.fParTabelle, &par->Tabelle());
+  });
+  StrgP<TDruckAusfallForm>(fensterDrucken, WoAusfallZeigen(), "Unterrichtsausfall",
+                           [](TDruckAusfallForm& d) { EXPECT_TRUE(d.isModal()); });
+  // Daten- und übrige Statistikfenster: der Druckdialog der Plattform (abgebrochen).
+  ElementFensterOeffnen(k5a, TFensterArt::GFenster, 0);
+  StrgP<QPrintDialog>(fensterDrucken, k5a->fGrDatFenster, "Klassendaten", [](QPrintDialog&) {});
+  palette.Befehl(QStringLiteral("Daten/UV-Statistik/Räume"))->trigger();
+  StrgP<QPrintDialog>(fensterDrucken, Schule().fRaStatForm, "Raumstatistik", [](QPrintDialog&) {});
+  palette.NeuesKursFenster(kD, mue);
+  StrgP<QPrintDialog>(fensterDrucken, Schule().fKursForm, "Kurs", [](QPrintDialog&) {});
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// "Vertretungswahl" und "Drucken › Vertretung › Vertretungsplan...": das Datum der gezeigten
+// Vertretung bzw. des Tagesplans, sonst heute.
+TEST_F(PaletteDruckTest, VertretungsplanFuerDasDatumDesFensters) {
+  QAction* vertretungsplan =
+      palette.Befehl(QString::fromUtf8("Datei/Drucken/Vertretung/Vertretungsplan..."));
+  const TDateTime montag = DatumZuZahl(2026, 12, 14) + 0.5;
+  FehlzeitEintragen(mue, montag, StundenMaske(1, 16), "K");
+  TVertretung* v = nullptr;
+  for (TVertretung* x : Schule().fVertretungsMenge)
+    if (GleicherTag(x->fDatum, montag)) v = x;
+  ASSERT_NE(v, nullptr);
+  auto datumVon = [&](QAction* a) {
+    TDateTime datum = 0;
+    bool gesehen = false;
+    WennModal<TDruckVertrForm>(gesehen,
+                               [&datum](TDruckVertrForm& d) { datum = d.Zustand().Datum(); });
+    a->trigger();
+    EXPECT_TRUE(gesehen);
+    return datum;
+  };
+  EXPECT_EQ(datumVon(vertretungsplan), Heute() + 0.5);
+  TVWahlForm* wahl = TVWahlForm::Holen();
+  wahl->IVWahlForm(v);
+  Schule().FensterAktivieren(wahl);
+  EXPECT_EQ(datumVon(vertretungsplan), montag);
+  EXPECT_EQ(datumVon(palette.Befehl(QStringLiteral("Datei/Fenster drucken..."))), montag);
+  wahl->Schliessen();
+  palette.Befehl(QString::fromUtf8("Daten/Vertretung/Heute"))->trigger();
+  auto* vertr = dynamic_cast<TVertrForm*>(Schule().fVertrForm);
+  ASSERT_NE(vertr, nullptr);
+  vertr->IVertrForm(montag + 1);
+  Schule().FensterAktivieren(vertr);
+  EXPECT_EQ(datumVon(vertretungsplan), montag + 1);
+  vertr->Schliessen();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -254,7 +254,12 @@ TEST_F(PaletteTest, FreigabenNachDemAktivenFenster) {
   EXPECT_FALSE(KnopfAn("SetzKnopf"));
   EXPECT_TRUE(KnopfAn("LoeschKnopf"));
   EXPECT_TRUE(palette.Knopf(T("GrDatKnopf"))->isChecked());
-  EXPECT_FALSE(An("Datei/Fenster drucken..."));  // den Druck der Datenfenster gibt es noch nicht
+  EXPECT_TRUE(An("Datei/Fenster drucken..."));  // Datenfenster: ein Bild des Fensters
+  fenster.fArt = FensterArt::Manuell;
+  palette.AktualisierePalette();
+  EXPECT_FALSE(An("Datei/Fenster drucken..."));  // "Manuell" hat keinen Druck
+  fenster.fArt = FensterArt::LehrerDaten;
+  palette.AktualisierePalette();
   // Ohne aktives Fenster: alles wieder aus, kein Häkchen.
   Schule().FensterAbmelden(&fenster);
   EXPECT_FALSE(KnopfAn("LoeschKnopf"));
