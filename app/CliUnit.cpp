@@ -10,6 +10,7 @@
 #include "app/CliAusfallUnit.h"
 #include "app/CliExportUnit.h"
 #include "app/CliHtmlUnit.h"
+#include "app/CliIcalUnit.h"
 #include "app/CliPlanUnit.h"
 #include "app/CliPruefUnit.h"
 #include "app/CliSchulUnit.h"
@@ -129,6 +130,15 @@ void Hilfe(std::ostream& aus) {
          "                             HTML-Datei\": vp.html und ep.html in ORDNER, mit\n"
          "                             --tagesordner in \"Vertretung TT-MM-JJJJ\" mit\n"
          "                             index.html; je geschriebene Datei eine Zeile\n"
+         "  ical DATEI lehrer|klasse|raum KÜRZEL…|alle --von DATUM --bis DATUM ORDNER\n"
+         "       [--vertretungen] [--tage N] [--zeiten ZEITEN]\n"
+         "                             schreibt je Element eine Kalenderdatei (lpl3.ics …)\n"
+         "                             wie \"Datei\" > \"Export\" > \"Kalender (iCalendar)...\":\n"
+         "                             je Stunde jedes Schultags ein Termin, mit\n"
+         "                             --vertretungen nach den Vertretungen; --zeiten: Beginn\n"
+         "                             und Ende der Stunden (7:50-8:35,8:40-9:25,…); je Datei\n"
+         "                             \"NAME<Tab>KÜRZEL<Tab>Termine\", dann \"Dateien: N\" und\n"
+         "                             \"Termine: N\"\n"
          "  vertretungsplan DATEI DATUM [--vorgabe 1..4] [--pdf AUSGABE.pdf]\n"
          "                             schreibt Vertretungs- und Ersatzraumplan des Tages wie\n"
          "                             \"zur Zwischenablage\" im Dialog \"Drucke\n"
@@ -166,11 +176,15 @@ bool BefehlsHilfe(const std::string& befehl, std::ostream& aus) {
   for (const std::string& zeile : HilfeZeilen()) {
     const std::string name = HilfeBefehl(zeile);
     const bool folge = zeile.size() > 2 && zeile.compare(0, 3, "   ") == 0;
-    if (!name.empty()) drin = name == befehl;
-    else if (!folge) drin = false;
+    if (!name.empty())
+      drin = name == befehl;
+    else if (!folge)
+      drin = false;
     if (!drin) continue;
-    if (!gefunden) aus << "Aufruf: tamrel-cli " << zeile.substr(2) << '\n';
-    else aus << zeile << '\n';
+    if (!gefunden)
+      aus << "Aufruf: tamrel-cli " << zeile.substr(2) << '\n';
+    else
+      aus << zeile << '\n';
     gefunden = true;
   }
   return gefunden;
@@ -261,6 +275,7 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
         return CliHtmlVertretung({args.begin() + 1, args.end()}, aus, fehler);
     return CliHtml({args.begin() + 1, args.end()}, aus, fehler);
   }
+  if (befehl == "ical") return CliIcal({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "vertretungsplan")
     return CliVertretungsplan({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "uvtabelle") return CliUVTabelle({args.begin() + 1, args.end()}, aus, fehler);
