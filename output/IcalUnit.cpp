@@ -425,9 +425,15 @@ bool TIcalExport::ExportToFolder(const std::string& pfad, const TIcalAuftrag& au
 
   TStandard& st = Standard();
   std::string kennung = SchulKennungGueltig(st.fSchulKennung) ? st.fSchulKennung : std::string();
-  for (std::size_t i = 0; kennung.empty() && i < auftrag.Elemente.size(); ++i)
-    if (const auto alt = VorigerStand(ordner / IcalDateiName(auftrag.Elemente[i])))
-      kennung = KennungAusKalender(*alt);
+  if (kennung.empty()) {
+    // Die Kalender im Ordner, etwa die der Lehrer beim ersten Export der Klassen.
+    std::vector<fs::path> kalender;
+    for (const auto& eintrag : fs::directory_iterator(ordner, ec))
+      if (eintrag.path().extension() == ".ics") kalender.push_back(eintrag.path());
+    std::sort(kalender.begin(), kalender.end());
+    for (std::size_t i = 0; kennung.empty() && i < kalender.size(); ++i)
+      if (const auto alt = VorigerStand(kalender[i])) kennung = KennungAusKalender(*alt);
+  }
   if (kennung.empty()) kennung = NeueKennung();
   st.fSchulKennung = kennung;
 
