@@ -60,6 +60,7 @@ std::optional<std::string> OrdnerMitQt(QWidget* vater, const std::string& ordner
 
 TIcalZeitForm::TIcalZeitForm(const TIcalWahl& vorgabe, QWidget* vater) : QDialog(vater) {
   setWindowTitle(T(TIcalExport::Titel));
+  setMinimumWidth(320);  // der Titel ganz
   auto* spalte = new QVBoxLayout(this);
   auto* felder = new QFormLayout;
   VonFeld = DatumsFeld(this, vorgabe.Von, "VonFeld");

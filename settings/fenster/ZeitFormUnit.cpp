@@ -45,7 +45,12 @@ TZeitForm::TZeitForm(QWidget* vater) : TStandardForm("Voreinstellung für Zeiten
     g->setColumnWidth(1, 130);
     g->setColumnWidth(2, 55);
     g->setColumnWidth(3, 55);
+    // Alle acht Stunden mit allen vier Spalten, ohne Rollbalken.
+    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     g->setFixedWidth(50 + 130 + 2 * 55 + 2 * g->frameWidth() + 4);
+    g->setFixedHeight(g->horizontalHeader()->sizeHint().height() +
+                      8 * g->verticalHeader()->defaultSectionSize() + 2 * g->frameWidth() + 2);
     for (int z = 0; z < 8; ++z) {
       auto* nummer = new QTableWidgetItem(QString::number(t * 8 + z + 1));
       nummer->setFlags(Qt::ItemIsEnabled);
