@@ -354,7 +354,9 @@ std::vector<std::string> IcalFehlendeZeiten(const TIcalAuftrag& auftrag) {
   if (auftrag.Vertretungen)
     for (const TVertretung* v : Schule().fVertretungsMenge) {
       const TSetzung* p = v->fSetzung;
+      const double tag = std::floor(v->fDatum);
       if (p && (elemente.count(v->fLehrer) || elemente.count(v->fRaum)) &&
+          tag >= std::floor(auftrag.Von) && tag <= std::floor(auftrag.Bis) &&
           lagen.count({p->fWoche, p->fTag}))
         noetig.insert({p->fWoche, p->fStunde});
     }

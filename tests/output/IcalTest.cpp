@@ -257,8 +257,16 @@ TEST_F(IcalTest, OhneZeitenLehntDerExportAbUndNenntDenDialog) {
             "Tragen Sie die Zeiten im Dialog „Voreinstellung für Zeiten“ ein (Bearbeiten › "
             "Voreinstellungen › Zeiten).");
   EXPECT_TRUE(ordner.Namen().empty());
-  // Nur SCH: seine Stunden haben Zeiten. Ein Ende vor dem Beginn ist keine Zeit.
-  EXPECT_TRUE(ex.ExportToFolder(ordner.Pfad().string(), {{l2}, Tag(0), Tag(13), false}));
+  // Nur SCH: seine Stunden haben Zeiten, auch mit einer Vertretung in Stunde 3 der B-Woche, die
+  // hinter dem Zeitraum liegt. Ein Ende vor dem Beginn ist keine Zeit.
+  s.SetzeKalender(KalenderIndex(Tag(21)) + 1, 2);
+  Abwesend(l1, Tag(22), 3, 3);
+  u.dialog.Antworte("Ja");  // "SCH hat diesen Tag frei"
+  ASSERT_TRUE(Von(pa3, Tag(22))->TrageLehrerEin(l2, nullptr));
+  EXPECT_TRUE(ex.ExportToFolder(ordner.Pfad().string(), {{l2}, Tag(0), Tag(13), true}));
+  EXPECT_FALSE(ex.ExportToFolder(ordner.Pfad().string(), {{l2}, Tag(0), Tag(27), true}));
+  EXPECT_EQ(u.dialog.fProtokoll.back().Zeilen[0],
+            "{2} Für die Stunde 3 sind Beginn und Ende nicht eingetragen.");
   st.fStdEnde[1][2] = "08:00";
   EXPECT_FALSE(ex.ExportToFolder(ordner.Pfad().string(), {{l2}, Tag(0), Tag(13), false}));
   EXPECT_EQ(u.dialog.fProtokoll.back().Zeilen[0],
