@@ -10,6 +10,7 @@
 #include "app/CliAusfallUnit.h"
 #include "app/CliExportUnit.h"
 #include "app/CliHtmlUnit.h"
+#include "app/CliIcalUnit.h"
 #include "app/CliPlanUnit.h"
 #include "app/CliPruefUnit.h"
 #include "app/CliSchulUnit.h"
@@ -148,6 +149,15 @@ void Hilfe(std::ostream& aus) {
          "                             Einstellungen) in \"Vertretung TT-MM-JJJJ\" mit "
          "index.html;\n"
          "                             dazu die Stilvorlage; je geschriebene Datei eine Zeile\n"
+         "  ical DATEI lehrer|klasse|raum KÜRZEL…|alle --von DATUM --bis DATUM ORDNER\n"
+         "       [--vertretungen] [--tage N] [--zeiten ZEITEN]\n"
+         "                             schreibt je Element eine Kalenderdatei (lpl3.ics …)\n"
+         "                             wie \"Datei\" > \"Export\" > \"Kalender (iCalendar)...\":\n"
+         "                             je Stunde jedes Schultags ein Termin, mit\n"
+         "                             --vertretungen nach den Vertretungen; --zeiten: Beginn\n"
+         "                             und Ende der Stunden (7:50-8:35,8:40-9:25,…); je Datei\n"
+         "                             \"NAME<Tab>KÜRZEL<Tab>Termine\", dann \"Dateien: N\" und\n"
+         "                             \"Termine: N\"\n"
          "  html4 DATEI DATUM [--woche N] [--tage N]\n"
          "                             schreibt wie \"HTML 4\" je Druckeinstellung ihre\n"
          "                             Vertretungsseite nach ihrem \"Pfad zur HTML-Datei\" (alle\n"
@@ -291,6 +301,7 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
     return CliHtml({args.begin() + 1, args.end()}, aus, fehler);
   }
   if (befehl == "html4") return CliHtml4({args.begin() + 1, args.end()}, aus, fehler);
+  if (befehl == "ical") return CliIcal({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "vertretungsplan")
     return CliVertretungsplan({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "uvtabelle") return CliUVTabelle({args.begin() + 1, args.end()}, aus, fehler);

@@ -22,7 +22,8 @@ foreach(g ${TAMREL_SYMBOL_GROESSEN})
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${g}x${g}/apps)
 endforeach()
 
-# Debian-Paket. Die Bibliotheken ermittelt dpkg-shlibdeps aus den Programmen; dazu kommen, was
+# Debian-Paket. Die Bibliotheken ermittelt dpkg-shlibdeps aus den Programmen (Qt und libical für
+# die Kalenderdateien, scripts/paket.sh prüft beide); dazu kommen, was
 # das Programm zur Laufzeit lädt, ohne dagegen gebunden zu sein: die Schrift, auf die "Arial"
 # abgebildet wird, und die deutschen Texte der Qt-Dialoge. Desktop-Datenbank, MIME-Datenbank und
 # Symbolzwischenspeicher frischen die Auslöser von Debian selbst auf.

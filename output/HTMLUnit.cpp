@@ -279,6 +279,12 @@ std::vector<const TKurs*> Kurse(const L& liste) {
 void ListeAnzeigen(THTMLAnzeige* anzeige, int anzahl) {
   if (anzeige) anzeige->ListeBeginn(anzahl);
 }
+// Die Kalenderdatei neben der Seite: "lpl3.ics".
+std::string KalenderName(TKuerzelArt art, int nr) {
+  const std::string seite = HTMLDateiName(art, nr);
+  return seite.substr(0, seite.size() - 5) + ".ics";
+}
+
 void ElementAnzeigen(THTMLAnzeige* anzeige, const TElement* e, int nr) {
   if (!anzeige) return;
   anzeige->Element(U8(e->fKuerzel.str()), nr);
@@ -386,7 +392,7 @@ std::string HTMLKursSeite() {
   return std::move(s).Text();
 }
 
-std::string HTMLElementSeite(TKuerzelArt art, int nr) {
+std::string HTMLElementSeite(TKuerzelArt art, int nr, bool mitKalender) {
   const TSeitenArt& a = SeitenArt(art);
   const std::vector<const TElement*> elemente = Elemente(art);
   const int n = static_cast<int>(elemente.size());
@@ -410,12 +416,15 @@ std::string HTMLElementSeite(TKuerzelArt art, int nr) {
   s.Zeile("<P><A HREF=\"" + HTMLDateiName(art, vorher) + "\">&lt;---</A> <A HREF=\"" +
           HTMLDateiName(art) + "\">zur&uuml;ck</A> <A HREF=\"" + HTMLDateiName(art, nachher) +
           "\">---&gt;</A></P>");
+  if (mitKalender && (art == leh || art == kla || art == rau))
+    s.Zeile("<P><A HREF=\"" + KalenderName(art, nr) + "\">Kalender (iCalendar)</A></P>");
   s.Zeile("</BODY>");
   s.Zeile("</HTML>");
   return std::move(s).Text();
 }
 
-void THTMLExport::Erzeugen(const THTMLAblage& ablage) {
+void THTMLExport::Erzeugen(const THTMLAblage& ablage,
+                           const std::function<bool(const std::string&)>& kalenderDa) {
   ablage("index.html", HTMLIndexSeite());
   for (const TSeitenArt& a : kArten) ablage(HTMLDateiName(a.Art), HTMLListenSeite(a.Art));
   ablage("ku.html", HTMLKursSeite());
@@ -424,7 +433,8 @@ void THTMLExport::Erzeugen(const THTMLAblage& ablage) {
     ListeAnzeigen(fAnzeige, static_cast<int>(elemente.size()));
     for (int nr = 1; nr <= static_cast<int>(elemente.size()); ++nr) {
       ElementAnzeigen(fAnzeige, elemente[static_cast<std::size_t>(nr - 1)], nr);
-      ablage(HTMLDateiName(a.Art, nr), HTMLElementSeite(a.Art, nr));
+      const bool kalender = kalenderDa && kalenderDa(KalenderName(a.Art, nr));
+      ablage(HTMLDateiName(a.Art, nr), HTMLElementSeite(a.Art, nr, kalender));
     }
   }
 }
@@ -480,11 +490,13 @@ bool THTMLExport::ExportToFile(const std::string& pfad, bool ersetzen) {
   }
   if (fAnzeige) fAnzeige->Ordner(DateiNameUtf8(ordner));
   try {
-    Erzeugen([&](const std::string& name, const std::string& bytes) {
-      TBuffer b(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
-      b.InDateiSchreiben(ordner / name);
-      ++fDateien;
-    });
+    Erzeugen(
+        [&](const std::string& name, const std::string& bytes) {
+          TBuffer b(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+          b.InDateiSchreiben(ordner / name);
+          ++fDateien;
+        },
+        [&](const std::string& name) { return fs::is_regular_file(ordner / name, ec); });
     if (!fs::exists(ordner / kHTMLStilName, ec)) {
       const std::string& stil = HTMLStilvorlage();
       TBuffer(reinterpret_cast<const std::uint8_t*>(stil.data()), stil.size())

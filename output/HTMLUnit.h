@@ -44,7 +44,9 @@ using THTMLAblage = std::function<void(const std::string& name, const std::strin
 std::string HTMLIndexSeite();
 std::string HTMLListenSeite(TKuerzelArt art);
 std::string HTMLKursSeite();
-std::string HTMLElementSeite(TKuerzelArt art, int nr);
+// mitKalender: die Seite eines Lehrers, einer Klasse oder eines Raums verweist unter der
+// Navigation auf seine Kalenderdatei ("lpl3.ics", output/IcalUnit.h).
+std::string HTMLElementSeite(TKuerzelArt art, int nr, bool mitKalender = false);
 // Der Dateiname der Liste ("lpl.html") bzw. des Elements nr ("lpl3.html").
 std::string HTMLDateiName(TKuerzelArt art, int nr = 0);
 
@@ -58,14 +60,17 @@ class THTMLExport {
 
   explicit THTMLExport(THTMLAnzeige* anzeige = nullptr) : fAnzeige(anzeige) {}
 
-  // Alle Seiten in ihrer Folge; die Anzeige folgt jeder Liste.
-  void Erzeugen(const THTMLAblage& ablage);
+  // Alle Seiten in ihrer Folge; die Anzeige folgt jeder Liste. kalenderDa sagt, ob neben den
+  // Seiten die Kalenderdatei eines Elements liegt (leer: keine).
+  void Erzeugen(const THTMLAblage& ablage,
+                const std::function<bool(const std::string& name)>& kalenderDa = {});
 
   // Der Menübefehl nach dem Dateidialog: pfad (UTF-8) ist der neue Ordner. Er wird angelegt;
   // einen vorhandenen Ordner nimmt der Export nach der Rückfrage oder mit ersetzen, dann werden
   // die Seiten darin ersetzt und die eigenen Seiten über den neuen Anzahlen entfernt (andere
-  // Dateien bleiben). Jeder Fehler wird über den Dialogdienst gemeldet und nennt den
-  // Ordner oder die Datei. Wahr, wenn jede Datei geschrieben wurde.
+  // Dateien bleiben); liegen dort Kalenderdateien, verweisen die Planseiten auf sie. Jeder Fehler
+  // wird über den Dialogdienst gemeldet und nennt den Ordner oder die Datei. Wahr, wenn jede Datei
+  // geschrieben wurde.
   bool ExportToFile(const std::string& pfad, bool ersetzen = false);
   // Die Zahl der zuletzt geschriebenen Dateien (die Stilvorlage mitgezählt).
   int Dateien() const { return fDateien; }

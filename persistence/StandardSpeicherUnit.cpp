@@ -6,6 +6,7 @@
 #include "model/DienstUnit.h"
 #include "persistence/EinstellungsWerteUnit.h"
 #include "settings/StandardUnit.h"
+#include "settings/StundenZeitUnit.h"
 
 namespace {
 using namespace EinstellungsWerte;
@@ -120,6 +121,11 @@ void Layout(V& v) {
   v.Zahl("pas", FELD(fPaletteSchalter), 0, 6);
   v.Zahl("for", FELD(fFensterOrd));
   for (int w = 1; w <= MaxWochen; ++w) v.Liste("sp" + std::to_string(w), FELD(fStdBez[w]));
+  // Beginn und Ende der Stunden je Planversion, wie die Bezeichnungen als "$"-Liste.
+  for (int w = 1; w <= MaxWochen; ++w) {
+    v.Liste("sb" + std::to_string(w), FELD(fStdBeginn[w]));
+    v.Liste("se" + std::to_string(w), FELD(fStdEnde[w]));
+  }
   v.Liste("spg", FELD(fTagBez));
   v.Liste("spn", FELD(fTagName));
   v.Kennwort("wks", FELD(fKennwort));
@@ -245,6 +251,7 @@ void Layout(V& v) {
   v.Schluessel(10);
   v.Schulname(FELD(fSchulname));
   v.Kalender(FELD(fFerien));
+  v.Pfad("skn", FELD(fSchulKennung));
 
   // Quon11: Planversionen kopieren
   v.Schluessel(11);
@@ -727,6 +734,7 @@ std::string StandardSchluessel(int n) {
 void LoadStandard(TStandard& standard, TEinstellungsSpeicher& speicher) {
   TLeser leser(standard, speicher);
   Layout(leser);
+  StundenZeitenBereinigen(standard);
 }
 
 bool SaveStandard(const TStandard& standard, TEinstellungsSpeicher& speicher) {

@@ -2,7 +2,7 @@
 # Installiert fehlende Debian-Pakete (nur wenn sie fehlen). Als root direkt, sonst mit sudo.
 set -euo pipefail
 pakete=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev
-        libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2
+        libgtest-dev libgmock-dev libbenchmark-dev libical-dev fonts-liberation2
         qt6-translations-l10n ccache desktop-file-utils dpkg-dev file shared-mime-info "$@")
 fehlend=()
 for p in "${pakete[@]}"; do

@@ -22,13 +22,15 @@ falsch() {
   fehler=1
 }
 
-# Abhängigkeiten: die Qt-Bibliotheken aus dpkg-shlibdeps, dazu Schrift und Qt-Übersetzungen.
+# Abhängigkeiten: die Qt-Bibliotheken und libical aus dpkg-shlibdeps, dazu Schrift und Qt-Übersetzungen.
 abh=$(dpkg-deb -f "$deb" Depends)
 namen=$(sed 's/ ([^)]*)//g; s/, /\n/g' <<<"$abh")
 for p in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libstdc++6 libc6 fonts-liberation2 \
          qt6-translations-l10n; do
   grep -qxF "$p" <<<"$namen" || falsch "Abhängigkeit $p fehlt: $abh"
 done
+# libical (Kalenderdateien), je nach Debian-Stand mit oder ohne die Endung t64.
+grep -qxE 'libical3(t64)?' <<<"$namen" || falsch "Abhängigkeit libical3 fehlt: $abh"
 [ "$(dpkg-deb -f "$deb" Package)" = tamrel ] || falsch "falscher Paketname"
 
 # Inhalt: genau die erwarteten Dateien unter /usr.

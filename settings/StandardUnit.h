@@ -18,6 +18,8 @@
 #include "model/WoElemUnit.h"
 
 using TStdStrFeld = TFeld<TFeld<TFestText<15>, 1, 16>, 1, 54>;
+// Beginn oder Ende jeder Stunde je Planversion als "hh:mm"; leer: nicht eingetragen.
+using TStdZeitFeld = TFeld<TFeld<TFestText<5>, 1, 16>, 1, 54>;
 using TTagStrFeld = TFeld<TFestText<11>, 1, 7>;
 using TTagnameFeld = TFeld<TFestText<31>, 1, 7>;
 using TAutoTabelle =
@@ -83,12 +85,18 @@ class TStandard {
   // Die mit der Schule gespeicherten Fenster beim Öffnen wieder öffnen.
   bool fFensterWieder = true;
   TStdStrFeld fStdBez;
+  // Beginn und Ende der Stunden (Dialog "Zeiten"; settings/StundenZeitUnit.h).
+  TStdZeitFeld fStdBeginn;
+  TStdZeitFeld fStdEnde;
   TTagStrFeld fTagBez;
   TTagnameFeld fTagName;
   TDateTime fStartZeit = 0;
   TDateTime fSaveZeit = 0;
   std::string fKennwort;  // 20 Bytes, verschlüsselt (settings/KennwortUnit.h)
   std::string fSchulname;
+  // Die Kennung der Schule in den Kalenderdateien (Kleinbuchstaben, Ziffern, "-" und "."); leer,
+  // bis der erste Kalenderexport sie vergibt.
+  std::string fSchulKennung;
   std::vector<std::string> fCustomFarbe;  // 16 × sechs Hex-Ziffern
   std::string fOpenPfad, fImportPfad, fVertrExportPfad, fHTMLPlanPfad, fHTMLVertPfad;
   int fMaxWocheNeu = 1;

@@ -6,6 +6,7 @@
 #include "model/KursUnit.h"
 #include "model/SchulUnit.h"
 #include "planning/SetzungUnit.h"
+#include "settings/StundenZeitUnit.h"
 
 namespace {
 // Eine Woche als Bereich für alle Planversionen (für KopiereSperrung).
@@ -358,10 +359,20 @@ void VertretungsvorgabenUebernehmen(const std::vector<std::string>& bemerkungen,
 
 // ---- Zeiten ----
 
-TZeitBearbeitung::TZeitBearbeitung() : fBez(54 * 16) {
+TZeitBearbeitung::TZeitBearbeitung() : fBez(54 * 16), fBeginn(54 * 16), fEnde(54 * 16) {
   const TStandard& s = Standard();
   for (int v = 1; v <= 54; ++v)
-    for (int h = 1; h <= 16; ++h) fBez[(v - 1) * 16 + (h - 1)] = s.fStdBez[v][h].str();
+    for (int h = 1; h <= 16; ++h) {
+      const std::size_t i = static_cast<std::size_t>((v - 1) * 16 + (h - 1));
+      fBez[i] = s.fStdBez[v][h].str();
+      fBeginn[i] = s.fStdBeginn[v][h].str();
+      fEnde[i] = s.fStdEnde[v][h].str();
+      const auto zeit = ZeitenAusBezeichnung(fBez[i]);
+      if (zeit && fBeginn[i].empty() && fEnde[i].empty()) {
+        fBeginn[i] = UhrzeitText(zeit->Beginn);
+        fEnde[i] = UhrzeitText(zeit->Ende);
+      }
+    }
 }
 
 const std::string& TZeitBearbeitung::Bezeichnung(int version, int std) const {
@@ -370,18 +381,56 @@ const std::string& TZeitBearbeitung::Bezeichnung(int version, int std) const {
   return fBez[(version - 1) * 16 + (std - 1)];
 }
 
+const std::string& TZeitBearbeitung::Beginn(int version, int std) const {
+  return fBeginn[(std::clamp(version, 1, 54) - 1) * 16 + (std::clamp(std, 1, 16) - 1)];
+}
+
+const std::string& TZeitBearbeitung::Ende(int version, int std) const {
+  return fEnde[(std::clamp(version, 1, 54) - 1) * 16 + (std::clamp(std, 1, 16) - 1)];
+}
+
 void TZeitBearbeitung::Setze(int version, int std, const std::string& text) {
   if (version < 1 || version > 54 || std < 1 || std > 16) return;
-  fBez[(version - 1) * 16 + (std - 1)] = OhneEndLeerzeichen(text.substr(0, 15));
+  const std::size_t i = static_cast<std::size_t>((version - 1) * 16 + (std - 1));
+  fBez[i] = OhneEndLeerzeichen(text.substr(0, 15));
+  if (const auto zeit = ZeitenAusBezeichnung(fBez[i])) {
+    fBeginn[i] = UhrzeitText(zeit->Beginn);
+    fEnde[i] = UhrzeitText(zeit->Ende);
+  }
+}
+
+bool TZeitBearbeitung::SetzeZeit(std::vector<std::string>& feld, int version, int std,
+                                 const std::string& text) {
+  if (version < 1 || version > 54 || std < 1 || std > 16) return false;
+  const std::size_t i = static_cast<std::size_t>((version - 1) * 16 + (std - 1));
+  if (text.find_first_not_of(' ') == std::string::npos) {
+    feld[i].clear();
+    return true;
+  }
+  const auto minuten = UhrzeitMinuten(text);
+  if (!minuten) return false;
+  feld[i] = UhrzeitText(*minuten);
+  return true;
+}
+
+bool TZeitBearbeitung::SetzeBeginn(int version, int std, const std::string& text) {
+  return SetzeZeit(fBeginn, version, std, text);
+}
+
+bool TZeitBearbeitung::SetzeEnde(int version, int std, const std::string& text) {
+  return SetzeZeit(fEnde, version, std, text);
 }
 
 void TZeitBearbeitung::Uebernehmen() {
   TStandard& s = Standard();
   for (int v = 1; v <= 54; ++v)
     for (int h = 1; h <= 16; ++h) {
-      std::string& b = fBez[(v - 1) * 16 + (h - 1)];
+      const std::size_t i = static_cast<std::size_t>((v - 1) * 16 + (h - 1));
+      std::string& b = fBez[i];
       if (v <= s.fMaxWocheNeu) b = OhneEndLeerzeichen(b);
       s.fStdBez[v][h] = b;
+      s.fStdBeginn[v][h] = fBeginn[i];
+      s.fStdEnde[v][h] = fEnde[i];
     }
   s.BerechneDepBreite();
   s.BerechnePlnBreite();

@@ -141,19 +141,31 @@ void VertretungsvorgabenUebernehmen(const std::vector<std::string>& bemerkungen,
                                     bool bemAuto);
 
 // ---- Zeiten ----
-// Arbeitet auf einer Kopie aller Stundenbezeichnungen; "Ok" übernimmt sie.
+// Arbeitet auf einer Kopie aller Stundenbezeichnungen und ihrer Zeiten "Beginn" und "Ende";
+// "Ok" übernimmt sie. Fehlen Beginn und Ende einer Stunde, füllt sie eine Bezeichnung mit zwei
+// Uhrzeiten ("7:50-8:35") beim Öffnen und bei jeder Eingabe der Bezeichnung aus.
 class TZeitBearbeitung {
  public:
   TZeitBearbeitung();
   const std::string& Bezeichnung(int version, int std) const;
-  // Speichert die Eingabe sofort: ohne Leerzeichen am Ende, auf 15 Zeichen gekürzt.
+  const std::string& Beginn(int version, int std) const;
+  const std::string& Ende(int version, int std) const;
+  // Speichert die Eingabe sofort: ohne Leerzeichen am Ende, auf 15 Zeichen gekürzt. Enthält sie
+  // zwei Uhrzeiten, werden sie Beginn und Ende.
   void Setze(int version, int std, const std::string& text);
-  // Bereinigt die Versionen 1..fMaxWocheNeu, übernimmt alles in fStdBez, rechnet die Breiten
-  // neu und baut alle Fenster neu.
+  // Beginn bzw. Ende als Uhrzeit ("7:50", "07.50"; gespeichert "07:50") oder leer; falsch (und
+  // nichts geändert) bei einem anderen Text.
+  bool SetzeBeginn(int version, int std, const std::string& text);
+  bool SetzeEnde(int version, int std, const std::string& text);
+  // Bereinigt die Versionen 1..fMaxWocheNeu, übernimmt alles in fStdBez, fStdBeginn und
+  // fStdEnde, rechnet die Breiten neu und baut alle Fenster neu.
   void Uebernehmen();
 
  private:
-  std::vector<std::string> fBez;  // 54 × 16
+  bool SetzeZeit(std::vector<std::string>& feld, int version, int std, const std::string& text);
+  std::vector<std::string> fBez;     // 54 × 16
+  std::vector<std::string> fBeginn;  // 54 × 16, "hh:mm" oder leer
+  std::vector<std::string> fEnde;
 };
 
 // ---- Statistikzeitraum ----

@@ -8,6 +8,7 @@
 #include "model/DatumUnit.h"
 #include "settings/KennwortUnit.h"
 #include "settings/StandardUnit.h"
+#include "settings/StundenZeitUnit.h"
 
 namespace {
 std::string Q(int n) {
@@ -72,6 +73,11 @@ void Verstellen(TStandard& s) {
   for (int v = 1; v <= 54; ++v)
     for (int h = 1; h <= 16; ++h)
       s.fStdBez[v][h] = "V" + std::to_string(v) + "/" + std::to_string(h) + " 7.55";
+  for (int v = 1; v <= 54; ++v)
+    for (int h = 1; h <= 16; ++h) {
+      s.fStdBeginn[v][h] = UhrzeitText(7 * 60 + v + h);
+      s.fStdEnde[v][h] = UhrzeitText(8 * 60 + v + h);
+    }
   for (int t = 1; t <= 7; ++t) {
     s.fTagBez[t] = "T" + std::to_string(t) + "\xE4";
     s.fTagName[t] = "Wochentag " + std::to_string(t) + " \xFC\xDF";
@@ -174,6 +180,7 @@ void Verstellen(TStandard& s) {
       false;
   s.fKueDruckRand = 6;
 
+  s.fSchulKennung = "3f2a9c.gymnasium-sued";
   s.fSchulname.clear();
   for (int i = 0; i < 80; ++i)
     s.fSchulname.push_back(i % 9 == 4 ? '\xF6' : static_cast<char>('A' + i % 26));
@@ -673,4 +680,23 @@ TEST(StandardSpeicher, FehlgeschlagenesSichernWirdGemeldet) {
   TKaputterSpeicher sp;
   EXPECT_FALSE(SaveStandard(u.standard, sp));
   EXPECT_FALSE(sp.fWerte.empty());
+}
+
+TEST(StandardSpeicher, ZeitenDerStundenNurAlsUhrzeit) {
+  TTestUmgebung u;
+  TFakeSpeicher sp;
+  W(sp, 0, "sb2") = "$7:50$8.40$25:00$x$$ 9:30$$$$$$$$$$$$";
+  W(sp, 0, "se2") = "$8:35$$$$$$$$$$$$$$$";  // nur 15 Einträge: die Vorgabe
+  TStandard s;
+  LoadStandard(s, sp);
+  EXPECT_EQ(s.fStdBeginn[2][1].str(), "07:50");
+  EXPECT_EQ(s.fStdBeginn[2][2].str(), "08:40");
+  EXPECT_EQ(s.fStdBeginn[2][3].str(), "");  // keine Uhrzeit
+  EXPECT_EQ(s.fStdBeginn[2][4].str(), "");
+  EXPECT_EQ(s.fStdBeginn[2][6].str(), "09:30");
+  EXPECT_EQ(s.fStdEnde[2][1].str(), "");
+  TFakeSpeicher neu;
+  SaveStandard(TStandard(), neu);
+  EXPECT_EQ(W(neu, 0, "sb1"), "$$$$$$$$$$$$$$$$$");
+  EXPECT_EQ(W(neu, 10, "skn"), "");
 }

@@ -14,6 +14,7 @@
 #include "output/fenster/DruckListeFormUnit.h"
 #include "output/ExportUnit.h"
 #include "output/fenster/HTMLFormUnit.h"
+#include "output/fenster/IcalFormUnit.h"
 #include "planning/PruefUnit.h"
 #include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
@@ -143,8 +144,8 @@ void TTamrelPalette::MenuesAnlegen() {
   QMenu* export_ = Untermenue(datei, T("Datei/Export"), T("Export"));
   for (const char* t :
        {"Kurse...", "Vertretungsübersicht für Lehrer...", "Vertretungsübersicht für Klassen...",
-        "Vertretungsplan...", "HTML-Dateien...", "Lehrerpläne...", "Klassenpläne...",
-        "Raumpläne...", "Lanis Stundenplan (csv)", "Schulmanager (csv)"}) {
+        "Vertretungsplan...", "HTML-Dateien...", "Kalender (iCalendar)...", "Lehrerpläne...",
+        "Klassenpläne...", "Raumpläne...", "Lanis Stundenplan (csv)", "Schulmanager (csv)"}) {
     const TExportBefehl* befehl = nullptr;
     for (const TExportBefehl& b : ExportBefehle())
       if (std::string_view(b.Menue) == t) befehl = &b;
@@ -154,6 +155,11 @@ void TTamrelPalette::MenuesAnlegen() {
     else if (std::string_view(t) == "HTML-Dateien...")
       Eintrag(export_, T("Datei/Export/") + T(t), T(t), {}, [this] {
         if (fHalter->Offen()) HTMLBefehlAusfuehren(this);
+        AktualisierePalette();
+      });
+    else if (std::string_view(t) == "Kalender (iCalendar)...")
+      Eintrag(export_, T("Datei/Export/") + T(t), T(t), {}, [this] {
+        if (fHalter->Offen()) IcalBefehlAusfuehren(this);
         AktualisierePalette();
       });
     else
