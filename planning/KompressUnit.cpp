@@ -7,7 +7,6 @@
 #include "model/RaumUnit.h"
 #include "model/SchulUnit.h"
 #include "planning/SetzungAnzeigeUnit.h"
-#include "planning/SetzungUnit.h"
 #include "settings/StandardUnit.h"
 
 namespace {
@@ -37,7 +36,6 @@ void SetzungVersetzen(TKurs& kurs, TSetzung& setzung, int tag, int std) {
   const int w = setzung.fWoche, t0 = setzung.fTag, h0 = setzung.fStunde;
   if (t0 == tag && h0 == std) return;
   TRaum* raum = setzung.fRaum;
-  VertretungenAbloesen(&kurs, &setzung);
   setzung.fTag = tag;
   setzung.fStunde = std;
   kurs.fBesetzung.SetWocheTagStd(w, t0, h0, kurs.SetzungFinden(w, t0, h0) != nullptr);
@@ -57,7 +55,6 @@ void SetzungVersetzen(TKurs& kurs, TSetzung& setzung, int tag, int std) {
     raum->fBesetzung.SetWocheTagStd(w, tag, std, true);
     raum->MerkeZeit();
   }
-  VertretungenAnbinden(&kurs, &setzung);
   ZeigeEntfernteSetzung(&kurs, w, t0, h0, raum);
   ZeigeNeueSetzung(&kurs, w, tag, std, raum);
   kurs.PlanRefresh();

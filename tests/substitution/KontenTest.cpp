@@ -3,7 +3,6 @@
 // sich aus den Vertretungen und Abwesenheiten neu berechnen lässt.
 #include "VertretungHilfe.h"
 #include "persistence/ReadUnit.h"
-#include "planning/KompressUnit.h"
 #include "persistence/WriteUnit.h"
 
 namespace {
@@ -85,19 +84,6 @@ TEST_F(KontenTest, EineVerschobeneEntfernteOderWiderrufeneStundeNimmtDieGutschri
   EXPECT_EQ(a->SetzungFinden(1, 1, 4), nullptr);
   EXPECT_EQ(l2->fVStunden1, 0);
   EXPECT_EQ(l2->MonatsStunden(2026, 12), 0);
-  EXPECT_TRUE(VertretungenStimmen(s));
-  // An Ort und Stelle versetzt (Komprimieren): die alte Vertretung geht mit der Gutschrift, die
-  // neue Zelle bekommt ihre eigene.
-  TSetzung* p = a->NeueSetzung(1, 1, 5, r1);
-  vertreten(5);
-  SetzungVersetzen(*a, *p, 1, 6);
-  EXPECT_EQ(l2->fVStunden1, 0);
-  ASSERT_NE(Von(p, Tag(0)), nullptr);
-  EXPECT_EQ(Von(p, Tag(0))->fLehrer, nullptr);
-  EXPECT_EQ(Anzahl(), 1);
-  EXPECT_TRUE(VertretungenStimmen(s));
-  SetzungVersetzen(*a, *p, 2, 6);  // dienstags fehlt niemand
-  EXPECT_EQ(Anzahl(), 0);
   EXPECT_TRUE(VertretungenStimmen(s));
 }
 

@@ -6,7 +6,6 @@
 #include "app/BeispielSchuleUnit.h"
 #include "persistence/ReadUnit.h"
 #include "persistence/WriteUnit.h"
-#include "planning/KompressUnit.h"
 #include "substitution/KalenderWechselUnit.h"
 
 namespace {
@@ -128,12 +127,6 @@ class SchulmonatTest : public ::testing::Test {
             for (const TKlasse* kl : k->fKlassen)
               frei = frei && !kl->fBesetzung.GetWocheTagStd(woche, t, h);
             if (!frei) continue;
-            if (nr % 6 == 3) {
-              // Komprimieren versetzt die Stunde an Ort und Stelle.
-              SetzungVersetzen(*k, *p, t, h);
-              EXPECT_TRUE(VertretungenStimmen(S())) << "versetzt, Tag " << nr;
-              return true;
-            }
             {
               TManuellProtokoll protokoll;
               k->Schiebe(t, h, wt, altStd, false);
