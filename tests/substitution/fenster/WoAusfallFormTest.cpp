@@ -77,6 +77,7 @@ TEST(WoAusfallFormTest, BeginntMitDerGemerktenWocheUndSperrtOhneWoche) {
 // "VÜL" und "VÜK" zeigen die Übersichten der Berichtswoche, Montag bis Sonntag.
 TEST(WoAusfallFormTest, VULundVUKZeigenDieUebersichtenDerWoche) {
   TTestUmgebung u;  // heute: Mittwoch, 9.12.2026
+  u.standard.fWoAusfallJahr = 2026;
   TWoAusfallForm* form = WoAusfallZeigen();
   ASSERT_NE(form, nullptr);
   form->KWSpin->setValue(51);
