@@ -70,6 +70,23 @@ struct TFensterLage {
 };
 
 // Ein offenes Fenster, wie die Schule es sieht.
+class TVertretung;
+
+// Eine Änderung am Modell, die die Schule allen angemeldeten Fenstern meldet
+// (TSchule::FensterMelden). Jedes Fenster nimmt, was es zeigt, und übergeht den Rest.
+struct TModellAenderung {
+  enum class TArt {
+    Tag,               // eine Vertretung des Tages Datum ist entstanden oder verschwunden
+    VertretungGezeigt  // die Vertretungswahl zeigt nun Vertretung
+  };
+  TArt Art = TArt::Tag;
+  TDateTime Datum = 0;                      // Tag: mittags
+  const TVertretung* Vertretung = nullptr;  // VertretungGezeigt
+
+  static TModellAenderung TagGeaendert(TDateTime datum) { return {TArt::Tag, datum, nullptr}; }
+  static TModellAenderung Gezeigt(const TVertretung* v) { return {TArt::VertretungGezeigt, 0, v}; }
+};
+
 class TFenster {
  public:
   virtual ~TFenster() = default;
@@ -101,6 +118,8 @@ class TFenster {
   // Der Kurs wird gelöscht: das Fenster vergisst ihn (Kursfenster: schließt sich, wenn es ihn
   // zeigt; UV-Tabellen leeren seine Zellen; Manuell nimmt ihn aus seiner Liste).
   virtual void KursGeloescht(TKurs* /*kurs*/) {}
+  // Eine Änderung am Modell (TModellAenderung); nur wer sie zeigt, baut sich neu auf.
+  virtual void Geaendert(const TModellAenderung& /*aenderung*/) {}
 
   // Plan- und Übersichtsfenster: die Setzungen haben sich geändert. Die Logik meldet nur Zellen
   // der gezeigten Woche (fAktuelleWoche) innerhalb des Rasters (fMaxTageNeu, fPlnStd).

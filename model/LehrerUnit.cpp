@@ -10,6 +10,7 @@
 #include "model/RaumUnit.h"
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
+#include "substitution/VertretungsPlanungUnit.h"
 
 TLehrer::TLehrer() {
   fSoll.SetWochenStunde(0, Standard().fLeSoll);
@@ -97,31 +98,30 @@ std::string MonatsSchluessel(int jahr, int monat) {
 std::int32_t TLehrer::erzeugeMonatsStunden(TDateTime von, TDateTime bis) {
   const TSchule& schule = Schule();
   const TDateTime erster = std::floor(von), letzter = std::floor(bis);
-  // Nur die Vertretungen des Zeitraums, an denen der Lehrer beteiligt ist.
-  std::vector<const TVertretung*> eigene;
+  std::int32_t konto = 0;
+  // Was er vertreten hat: gültig, angerechnet, für den Kurs eines anderen.
   for (const TVertretung* v : schule.fVertretungsMenge) {
     const TDateTime tag = std::floor(v->fDatum);
     if (tag < erster || tag > letzter || !v->fKurs) continue;
-    if (v->fLehrer != this && v->fKurs->fLehrer != this) continue;
-    if (v->fLehrer == v->fKurs->fLehrer) continue;
-    eigene.push_back(v);
+    if (v->fLehrer == this && v->fKurs->fLehrer != this && v->fGueltig && v->fAngerechnet)
+      konto += v->fKurs->fFaktor;
   }
-  std::int32_t konto = 0;
+  // Was ihm ausfiel: jede eigene Stunde eines Schultags, deren Klassen alle fehlen, während er
+  // da ist (so bucht es das Fehlen der Klassen, für jeden seiner Kurse in der Zelle).
   for (TDateTime tag = erster; tag <= letzter; tag += 1) {
+    if (!Schultag(tag + 0.5)) continue;
     const int woche = schule.WocheVonDatum(tag);
     const int wochenTag = WochenTag(tag);
-    for (int std = 1; std <= 16; ++std) {
-      for (const TVertretung* v : eigene)
-        if (std::floor(v->fDatum) == tag && v->fGueltig && v->fSetzung &&
-            v->fSetzung->fStunde == std && v->fAngerechnet && v->fLehrer == this)
-          konto += v->fKurs->fFaktor;
-      const TKurs* kurs = FindeKurs(woche, wochenTag, std);
-      if (kurs && AlleKlassenAbwesend(kurs, tag, std) && !Abwesend(tag, std))
-        konto -= kurs->fFaktor;
+    for (const TKurs* kurs : fKurse) {
+      if (kurs->fLehrer != this) continue;
+      for (const TSetzung* s : kurs->fSetzungen)
+        if (s->fWoche == woche && s->fTag == wochenTag &&
+            AlleKlassenAbwesend(kurs, tag, s->fStunde) && !Abwesend(tag, s->fStunde))
+          konto -= kurs->fFaktor;
     }
   }
   const TDatum a = ZahlZuDatum(von), b = ZahlZuDatum(bis);
-  fDict[std::to_string(a.Jahr * 100 + b.Monat)] = std::to_string(konto);
+  fDict[MonatsSchluessel(a.Jahr, b.Monat)] = std::to_string(konto);
   return konto;
 }
 
@@ -133,10 +133,19 @@ std::int32_t TLehrer::MonatsStunden(int jahr, int monat) {
                               DatumZuZahl(jahr, monat, TageImMonat(jahr, monat)));
 }
 
+void TLehrer::VStunden3Waehlen(int jahr, int monat) {
+  fVStunden3 = MonatsStunden(jahr, monat);
+  fVStunden3Monat = jahr * 100 + monat;
+}
+
 void TLehrer::aendereVStunden3(TDateTime datum, std::int32_t wert) {
-  fVStunden3 += wert;
   const TDatum d = ZahlZuDatum(datum);
-  fDict[MonatsSchluessel(d.Jahr, d.Monat)] = std::to_string(fVStunden3);
+  const auto it = fDict.find(MonatsSchluessel(d.Jahr, d.Monat));
+  if (it != fDict.end()) {
+    const auto alt = TextZuZahl(it->second);
+    it->second = std::to_string(alt.value_or(0) + wert);
+  }
+  if (fVStunden3Monat == d.Jahr * 100 + d.Monat) fVStunden3 += wert;
 }
 
 bool TLehrer::HatKursNichtAngerechnet() const {

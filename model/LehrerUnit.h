@@ -20,6 +20,8 @@ class TLehrer : public TSollElement {
   std::int32_t fVStunden1 = 0;
   std::int32_t fVStunden2 = 0;
   std::int32_t fVStunden3 = 0;
+  // Der Monat von fVStunden3 als JJJJMM; 0, solange keiner gewählt ist.
+  std::int32_t fVStunden3Monat = 0;
   TRaum* fRaum = nullptr;
   TFach* fPopFach = nullptr;
   bool fFreierTag = false;
@@ -49,7 +51,11 @@ class TLehrer : public TSollElement {
   std::int32_t erzeugeMonatsStunden(TDateTime von, TDateTime bis);
   // Das Monatskonto; fehlt es, wird es erst für den ganzen Monat berechnet.
   std::int32_t MonatsStunden(int jahr, int monat);
-  // fVStunden3 += wert, als Konto des Monats des Datums abgelegt.
+  // fVStunden3 := das Monatskonto des Monats, der damit der Monat von fVStunden3 wird.
+  void VStunden3Waehlen(int jahr, int monat);
+  // Bucht wert auf das Monatskonto des Monats des Datums; fVStunden3 ändert sich nur, wenn das
+  // Datum in seinem Monat liegt. Ein Monat, der noch nicht berechnet ist, bleibt es: er ergibt
+  // sich, wenn er gebraucht wird, ganz aus den Vertretungen und Abwesenheiten.
   void aendereVStunden3(TDateTime datum, std::int32_t wert);
   // Ein Kurs zählt nicht für den Lehrer.
   bool HatKursNichtAngerechnet() const;

@@ -257,6 +257,8 @@ void TSchule::KursLoeschen(TKurs* kurs) {
   // Kein Schritt des Protokolls darf auf den zerstörten Kurs zeigen.
   if (TManuellProtokoll* p = ManuellProtokoll()) p->KursVergessen(kurs);
   if (fManuellForm) fManuellForm->KursGeloescht(kurs);
+  // Die Vertretungswahl zeigt vielleicht eine Stunde des Kurses in ihrem Tagesplan.
+  if (fVWahlForm) fVWahlForm->KursGeloescht(kurs);
   SetDirty(true);
 }
 
@@ -420,6 +422,12 @@ bool TSchule::FensterOffen(const TFenster* fenster) const {
   return false;
 }
 
+void TSchule::FensterMelden(const TModellAenderung& aenderung) {
+  const std::vector<TFenster*> kopie = fFensterListe;
+  for (TFenster* f : kopie)
+    if (FensterAngemeldet(f)) f->Geaendert(aenderung);
+}
+
 void TSchule::AlleFensterUpdate() {
   TDirtyBewahrer bewahrer;
   TFensterDienst* dienst = FensterDienst();
@@ -485,18 +493,13 @@ void TSchule::VertretungLoeschen(TVertretung* v) {
     if (w->fVon == v) w->fVon = nullptr;
     if (w->fZu == v) w->fZu = nullptr;
   }
-  // Eine ungültige, angerechnete Stunde, deren Klassen doch nicht alle fehlen, geht dem Lehrer
-  // des Kurses ab. Gebucht wird hier, beim Löschen aus dem Modell, nie beim Abbau der Schule.
-  TLehrer* lastschrift = nullptr;
-  std::int32_t faktor = 0;
+  // Was die Vertretung dem Vertreter gutgeschrieben hat, geht mit ihr, auf welchem Weg sie auch
+  // verschwindet (Tagesplan, Abwesenheit, Stunde verschoben oder entfernt, Kalender). Gebucht
+  // wird hier, beim Löschen aus dem Modell, nie beim Abbau der Schule.
   const TDateTime datum = v->fDatum;
-  if (!v->fGueltig && v->fAngerechnet && v->fKurs && !v->KlassenFehlen()) {
-    lastschrift = v->fKurs->fLehrer;
-    faktor = v->fKurs->fFaktor;
-  }
+  VertreterAusbuchen(v);
   if (v->fSetzung) v->fSetzung->fVertretungen.ListeElemEntfernen(v);
   fVertretungsMenge.ListeElemEntfernen(v);
-  Lastschrift(lastschrift, faktor, datum);
   SetDirty(true);
   TagNeuAufbauen(datum);
 }

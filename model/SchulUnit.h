@@ -171,6 +171,9 @@ class TSchule {
   void SetAktivesFenster(TFenster* fenster) { fAktivesFenster = fenster; }
   // Ein Fenster ist aktiv geworden: aktives Fenster der Schule, Meldung an den Fensterdienst.
   void FensterAktivieren(TFenster* fenster);
+  // Meldet die Änderung jedem angemeldeten Fenster (in der Folge der Fensterliste; ein Fenster,
+  // das sich dabei schließt, bekommt nichts mehr).
+  void FensterMelden(const TModellAenderung& aenderung);
   // Alle Fenster neu aufbauen, in der Folge der Fensterliste nach vorn holen.
   void AlleFensterUpdate();
   // Schließt alle Einzelfenster und alle Fenster der Fensterliste (jedes einmal).

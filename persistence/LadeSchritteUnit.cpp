@@ -26,14 +26,30 @@ void VertretungenVerknuepfen(TSchule& schule) {
     if (v->fVon && v->fVon->fZu != v) v->fVon = nullptr;
 }
 
+namespace {
+int MonatsNummer(const TDatum& d) {
+  return d.Jahr * 12 + d.Monat - 1;
+}
+}  // namespace
+
+bool Verfallen(TDateTime datum) {
+  // Die Monatskonten des vorigen, laufenden und nächsten Monats werden beim Öffnen aus den
+  // Vertretungen und Abwesenheiten berechnet: von einem Monat verfällt darum nichts, ehe er ganz
+  // vor dem vorigen Monat und ganz vor der Aufbewahrungsfrist liegt, sonst verlöre sein Konto
+  // einen Teil dessen, was in ihm gebucht wurde.
+  const TDatum heute = ZahlZuDatum(Heute());
+  const TDatum tag = ZahlZuDatum(datum);
+  if (MonatsNummer(tag) >= MonatsNummer(heute) - 1) return false;
+  const TDateTime monatsEnde = DatumZuZahl(tag.Jahr, tag.Monat, TageImMonat(tag.Jahr, tag.Monat));
+  return Heute() + 0.5 - (monatsEnde + 0.5) > Standard().fVertrMerke;
+}
+
 void AlteVertretungenEntfernen(TSchule& schule) {
-  const TDateTime heute = Heute() + 0.5;
-  const int merke = Standard().fVertrMerke;
   // Das Löschen einer Vertretung kann ihre Partnerin mitnehmen: nur Lebende anfassen.
   // Verworfen wird ohne Buchung: die Konten stehen schon in der Datei (und die Abwesenheiten,
   // nach denen gebucht würde, sind noch nicht gelesen).
   for (TVertretung* v : schule.fVertretungsMenge.Kopie())
-    if (schule.fVertretungsMenge.ListeElemEnthalten(v) && heute - v->fDatum > merke) {
+    if (schule.fVertretungsMenge.ListeElemEnthalten(v) && Verfallen(v->fDatum)) {
       for (TVertretung* p = v; p; p = p->fZu && p->fZu->fVon == p && p->fZu != v ? p->fZu : nullptr)
         p->fAngerechnet = false;
       schule.VertretungLoeschen(v);
@@ -41,12 +57,10 @@ void AlteVertretungenEntfernen(TSchule& schule) {
 }
 
 void FehlzeitenBereinigen(TSchule& schule) {
-  const TDateTime heute = Heute() + 0.5;
-  const int merke = Standard().fVertrMerke;
   for (TEigenListe<TFehl>* menge :
        {&schule.fFehlLehrerMenge, &schule.fFehlKlassenMenge, &schule.fFehlRaumMenge})
     for (TFehl* f : menge->Kopie()) {
-      if (!f->fElement || (f->fZeit & 0xFFFF) == 0 || heute - f->fDatum > merke) {
+      if (!f->fElement || (f->fZeit & 0xFFFF) == 0 || Verfallen(f->fDatum)) {
         menge->ListeElemEntfernen(f);
         continue;
       }

@@ -4,6 +4,8 @@
 //   4. MonatskontenBerechnen (nach dem Raster der parallelen Kopplungen).
 #pragma once
 
+#include "model/GlobalUnit.h"
+
 class TSchule;
 
 // Stellt fVon und fZu aus den gespeicherten Nummern her (fVonNr, fZuNr -> fNr; bei doppelten
@@ -11,12 +13,16 @@ class TSchule;
 // B.fVon ≠ A, oder umgekehrt) oder auf sich selbst zeigt, fällt weg.
 void VertretungenVerknuepfen(TSchule& schule);
 
-// Entfernt jede Vertretung, deren Datum mehr als fVertrMerke Tage vor heute liegt
-// ((heute + 0,5) − Datum > fVertrMerke), mit den Aufräumarbeiten beim Löschen einer Vertretung.
+// Eine Vertretung oder Fehlzeit des Tages ist verfallen: ihr ganzer Monat liegt vor dem vorigen
+// Monat und endet mehr als fVertrMerke Tage vor heute ((heute + 0,5) − Monatsende > fVertrMerke).
+// So verliert kein Monatskonto, das beim Öffnen berechnet wird, einen Teil seiner Buchungen.
+bool Verfallen(TDateTime datum);
+
+// Entfernt jede verfallene Vertretung, mit den Aufräumarbeiten beim Löschen einer Vertretung,
+// aber ohne Buchung (die Konten stehen schon in der Datei).
 void AlteVertretungenEntfernen(TSchule& schule);
 
-// Entfernt jede Fehlzeit ohne Element, ohne fehlende Stunde oder mit einem Datum mehr als
-// fVertrMerke Tage vor heute.
+// Entfernt jede Fehlzeit ohne Element, ohne fehlende Stunde oder verfallen.
 void FehlzeitenBereinigen(TSchule& schule);
 
 // Berechnet die Monatskonten der Vertretungsstunden jedes Lehrers für den vorigen, den laufenden

@@ -49,20 +49,15 @@ TVertretung* TSetzung::VertretungFinden(TDateTime datum) const {
 
 // --- Vertretungen für eine neue Stunde -------------------------------------------------------
 
-TVertretungsAnschluss& VertretungsAnschluss() {
-  static TVertretungsAnschluss anschluss;
-  return anschluss;
-}
-
 namespace {
-bool KlassenFehlen(const TKurs* kurs, TDateTime datum, int std) {
-  const TVertretungsAnschluss& a = VertretungsAnschluss();
-  if (a.AlleKlassenAbwesend) return a.AlleKlassenAbwesend(kurs, datum, std);
+bool KlassenFehlen(const TVertretungsRegeln& regeln, const TKurs* kurs, TDateTime datum, int std) {
+  if (regeln.AlleKlassenAbwesend) return regeln.AlleKlassenAbwesend(kurs, datum, std);
   return kurs->AlleKlassenAbwesend(datum, std, nullptr);
 }
 
 // Die Vertretung der Stunde für den Tag: die vorhandene, oder eine neue in beiden Listen.
-TVertretung* VertretungFuer(TKurs* kurs, TSetzung* setzung, TDateTime datum, bool& neu) {
+TVertretung* VertretungFuer(TKurs* kurs, TSetzung* setzung, TDateTime datum,
+                            const TVertretungsRegeln& regeln, bool& neu) {
   neu = false;
   if (TVertretung* v = setzung->VertretungFinden(datum)) return v;
   auto v = std::make_unique<TVertretung>();
@@ -70,18 +65,17 @@ TVertretung* VertretungFuer(TKurs* kurs, TSetzung* setzung, TDateTime datum, boo
   v->fKurs = kurs;
   v->fSetzung = setzung;
   v->fFach = kurs->fFach;
-  v->fGueltig = !KlassenFehlen(kurs, datum, setzung->fStunde);
+  v->fGueltig = !KlassenFehlen(regeln, kurs, datum, setzung->fStunde);
   neu = true;
-  const TVertretungsAnschluss& a = VertretungsAnschluss();
-  return Schule().VertretungAufnehmen(std::move(v), a.Vergleich ? a.Vergleich : VertretungsOrdnung);
+  return Schule().VertretungAufnehmen(std::move(v),
+                                      regeln.Vergleich ? regeln.Vergleich : VertretungsOrdnung);
 }
+}  // namespace
 
-// Eine neue Stunde, die eine Abwesenheit des Lehrers oder des Raums trifft, bekommt für den Tag
-// ihre Vertretung: ohne Lehrer (Lehrer fehlt) oder ohne Raum (Raum fehlt), nicht angerechnet.
 // Trifft dieselbe Stunde mehrere Abwesenheiten an einem Tag, bleibt es eine Vertretung. Eine
 // ungültige Stunde (alle Klassen fehlen) wurde dem abwesenden Lehrer nie abgebucht: er bekommt
 // nichts gutgeschrieben. An Ferientagen und außerhalb der Schulwoche findet sie nicht statt.
-void VertretungenAnlegen(TKurs* kurs, TSetzung* s) {
+void VertretungenAnlegen(TKurs* kurs, TSetzung* s, const TVertretungsRegeln& regeln) {
   TSchule& schule = Schule();
   std::vector<TDateTime> tage;
   if (kurs->fLehrer)
@@ -89,7 +83,7 @@ void VertretungenAnlegen(TKurs* kurs, TSetzung* s) {
       if (f->fElement != kurs->fLehrer || !f->FehltAn(s->fWoche, s->fTag, s->fStunde)) continue;
       if (!Schultag(f->fDatum)) continue;
       bool neu = false;
-      TVertretung* v = VertretungFuer(kurs, s, f->fDatum, neu);
+      TVertretung* v = VertretungFuer(kurs, s, f->fDatum, regeln, neu);
       if (neu) v->fRaum = s->fRaum;
       v->fLehrer = nullptr;
       tage.push_back(v->fDatum);
@@ -99,7 +93,7 @@ void VertretungenAnlegen(TKurs* kurs, TSetzung* s) {
       if (f->fElement != s->fRaum || !f->FehltAn(s->fWoche, s->fTag, s->fStunde)) continue;
       if (!Schultag(f->fDatum)) continue;
       bool neu = false;
-      TVertretung* v = VertretungFuer(kurs, s, f->fDatum, neu);
+      TVertretung* v = VertretungFuer(kurs, s, f->fDatum, regeln, neu);
       if (neu) v->fLehrer = kurs->fLehrer;
       v->fRaum = nullptr;
       tage.push_back(v->fDatum);
@@ -107,6 +101,24 @@ void VertretungenAnlegen(TKurs* kurs, TSetzung* s) {
   for (TDateTime d : tage) TagNeuAufbauen(d);
 }
 
+void VertretungenAbloesen(TKurs* kurs, TSetzung* setzung) {
+  TSchule& schule = Schule();
+  // Die Vertretungen der Stunde gehen (aus beiden Listen, mit der Gutschrift ihres Vertreters),
+  // und kein angebotener Statt-Kandidat zeigt mehr auf sie.
+  for (TVertretung* v : setzung->fVertretungen.Kopie()) schule.VertretungLoeschen(v);
+  for (TVertretung* v : schule.fVertretungsMenge)
+    for (TStatt* st : v->fStattListe.Kopie())
+      if (st->fSetzung == setzung) v->fStattListe.ListeElemEntfernen(st);
+  // Fehlen an einem Tag alle ihre Klassen, bekommt der Lehrer die abgebuchte Stunde zurück.
+  AusfallBuchen(kurs, setzung->fWoche, setzung->fTag, setzung->fStunde, false);
+}
+
+void VertretungenAnbinden(TKurs* kurs, TSetzung* setzung) {
+  VertretungenAnlegen(kurs, setzung);
+  AusfallBuchen(kurs, setzung->fWoche, setzung->fTag, setzung->fStunde, true);
+}
+
+namespace {
 // Jede Stunde, die das Verschieben der Kurse von (altTag, altStd) nach (neuTag, neuStd) heraus-
 // nähme, kann wieder gesetzt werden.
 bool Verschiebbar(const std::vector<TKurs*>& kurse, int neuTag, int neuStd, int altTag,
@@ -165,7 +177,7 @@ TSetzung* TKurs::NeueSetzung(int woche, int tag, int std, TRaum* raum) {
     raum->fBesetzung.SetWocheTagStd(woche, tag, std, true);
     raum->MerkeZeit();
   }
-  VertretungenAnlegen(this, setzung);
+  VertretungenAnbinden(this, setzung);
   if (Merken()) ManuellProtokoll()->Merke(this, setzung, TUndoArt::hin);
   ZeigeNeueSetzung(this, woche, tag, std, raum);
   PlanRefresh();
@@ -181,10 +193,7 @@ void TKurs::SetzungEntfernen(TSetzung* setzung) {
   TRaum* raum = setzung->fRaum;
   // Die Vertretungen der Stunde gehen mit ihr (aus beiden Listen), und kein angebotener
   // Statt-Kandidat zeigt mehr auf sie.
-  for (TVertretung* v : setzung->fVertretungen.Kopie()) Schule().VertretungLoeschen(v);
-  for (TVertretung* v : Schule().fVertretungsMenge)
-    for (TStatt* st : v->fStattListe.Kopie())
-      if (st->fSetzung == setzung) v->fStattListe.ListeElemEntfernen(st);
+  VertretungenAbloesen(this, setzung);
   fSetzungen.ListeElemEntfernen(setzung);
   fBesetzung.SetWocheTagStd(w, t, h, SetzungFinden(w, t, h) != nullptr);
   if (fLehrer) {

@@ -40,20 +40,27 @@ class TSetzung {
   TVertretung* VertretungFinden(TDateTime datum) const;
 };
 
-// Anschluss der Vertretungsplanung an das Setzen einer Stunde. NeueSetzung legt für jede
-// Abwesenheit des Lehrers und des Raums, die die neue Stunde trifft, die Vertretung an. Was davon
-// zur Vertretungsplanung gehört, geht über diese Haken; ein leerer Haken nimmt die einfache Regel.
-struct TVertretungsAnschluss {
+// Was das Anlegen der Vertretungen einer Stunde von der Vertretungsplanung nimmt; ein leerer
+// Eintrag nimmt die Regel des Programms.
+struct TVertretungsRegeln {
   // Ordnung der Vertretungsliste der Schule; leer: die Ordnung der Einstellungen
   // (fVertrSortArt).
   std::function<int(const TVertretung*, const TVertretung*)> Vergleich;
   // Alle Klassen des Kurses fehlen an dem Tag in der Stunde; leer: TKurs::AlleKlassenAbwesend.
   std::function<bool(const TKurs*, TDateTime, int)> AlleKlassenAbwesend;
-  // Gutschrift für einen Lehrer (fVStunden1, fVStunden2 und das Monatskonto des Tages). Das
-  // Setzen selbst bucht nie: eine neue Stunde wurde keinem Lehrer abgebucht.
-  std::function<void(TLehrer*, std::int32_t, TDateTime)> Gutschrift;
-  // Eine Vertretung des Tages ist entstanden oder gelöscht: der offene Tagesplan baut sich neu auf,
-  // wenn er den Tag zeigt (der Tagesplan setzt den Haken).
-  std::function<void(TDateTime)> TagGeaendert;
 };
-TVertretungsAnschluss& VertretungsAnschluss();
+
+// Die Stunde (eine Setzung des Kurses) bekommt für jede Abwesenheit ihres Lehrers und ihres
+// Raums, die sie trifft, ihre Vertretung des Tages: ohne Lehrer (Lehrer fehlt) oder ohne Raum
+// (Raum fehlt), nicht angerechnet; eine schon vorhandene wird genommen. NeueSetzung ruft es für
+// jede neue Stunde auf. Jeder Tag mit neuer Vertretung wird den Fenstern gemeldet.
+void VertretungenAnlegen(TKurs* kurs, TSetzung* setzung, const TVertretungsRegeln& regeln = {});
+
+// Eine Stunde verlässt ihre Zelle (entfernt, oder an Ort und Stelle in eine andere versetzt):
+// ihre Vertretungen gehen mit den Gutschriften ihrer Vertreter, Statt-Angebote vergessen sie, und
+// wo an einem Tag alle Klassen fehlen, bekommt der Lehrer die abgebuchte Stunde zurück.
+void VertretungenAbloesen(TKurs* kurs, TSetzung* setzung);
+// Eine Stunde steht (neu gesetzt oder versetzt) in ihrer Zelle: sie bekommt die Vertretungen der
+// Abwesenheiten dort (VertretungenAnlegen), und wo an einem Tag alle Klassen fehlen, während der
+// Lehrer da ist, wird sie ihm abgebucht, wie es das Fehlen der Klassen getan hätte.
+void VertretungenAnbinden(TKurs* kurs, TSetzung* setzung);

@@ -41,21 +41,17 @@ std::vector<std::pair<TKurs*, TSetzung*>> Stunden(const TPlanElement* e, TDateTi
 
 void TLehrer::FehltNichtMehrIn(TDateTime datum, int std) {
   TSchule& schule = Schule();
-  // Seine eigenen Stunden, vertreten oder nicht: zuerst sammeln und buchen, dann löschen.
+  // Seine eigenen Stunden, vertreten oder nicht. Das Löschen bucht den Vertreter aus.
   const std::vector<TVertretung*> eigene = Sammeln(datum, std, [this](const TVertretung* r) {
     return r->fKurs->fLehrer == this && r->fLehrer != this;
   });
   std::vector<TVertretung*> weg;
   for (TVertretung* r : eigene) {
     if (!Gelistet(r)) continue;
-    const std::int32_t f = r->fKurs->fFaktor;
-    const bool klassenFehlen = r->KlassenFehlen();
-    if (r->fLehrer && r->fAngerechnet && r->fGueltig && !klassenFehlen)
-      Lastschrift(r->fLehrer, f, datum);
-    if (!r->fGueltig && klassenFehlen) Lastschrift(this, f, datum);
     TRaum* raum = r->fSetzung->fRaum;
     if (raum && raum->Abwesend(datum, std)) {
       // Sein Raum fehlt noch: die Vertretung bleibt als Raumwechsel.
+      VertreterAusbuchen(r);
       if (TVertretung* zu = r->fZu) {
         r->fZu = nullptr;
         if (zu->fVon == r) schule.VertretungLoeschen(zu);
@@ -71,14 +67,19 @@ void TLehrer::FehltNichtMehrIn(TDateTime datum, int std) {
   }
   for (TVertretung* r : weg)
     if (Gelistet(r)) schule.VertretungLoeschen(r);
+  // Ist er wieder da (und nicht nur vor einem neuen Fehlen hier), fällt ihm jede eigene Stunde
+  // aus, deren Klassen alle fehlen.
+  if (!Abwesend(datum, std) && Schultag(datum))
+    for (auto [kurs, setzung] : Stunden(this, datum, std, false))
+      if (kurs->fLehrer == this && kurs->AlleKlassenAbwesend(datum, std, nullptr))
+        Lastschrift(this, kurs->fFaktor, datum);
   // Stunden anderer, die er in dieser Stunde vertritt.
   const std::vector<TVertretung*> vertreten = Sammeln(datum, std, [this](const TVertretung* r) {
     return r->fLehrer == this && r->fKurs->fLehrer != this;
   });
   for (TVertretung* r : vertreten) {
     if (!Gelistet(r)) continue;
-    if (r->fAngerechnet && r->fGueltig && !r->KlassenFehlen())
-      Lastschrift(this, r->fKurs->fFaktor, datum);
+    VertreterAusbuchen(r);
     if (TVertretung* zu = r->fZu) {
       r->fZu = nullptr;
       if (zu->fVon == r) schule.VertretungLoeschen(zu);
@@ -104,7 +105,7 @@ void TLehrer::FehltNeuIn(TDateTime datum, int std) {
     }
     r->fGueltig = !kurs->AlleKlassenAbwesend(datum, std, nullptr);
     // Die Lastschrift beim Fehlen der Klassen wird zurückgenommen: wer fehlt, verliert nichts.
-    if (!r->fGueltig) Gutschrift(this, kurs->fFaktor, datum);
+    if (!r->fGueltig && kurs->fLehrer == this) Gutschrift(this, kurs->fFaktor, datum);
     TagNeuAufbauen(datum);
   }
   VertretungsFensterAuffrischen();

@@ -103,7 +103,7 @@ void TVWahl::IVWahlForm(TVertretung* vertretung) {
   fTag = p ? p->fTag : 0;
   fStd = p ? p->fStunde : 0;
   const TDatum d = ZahlZuDatum(fDatum);
-  for (TLehrer* l : Schule().fLehrerMenge) l->fVStunden3 = l->MonatsStunden(d.Jahr, d.Monat);
+  for (TLehrer* l : Schule().fLehrerMenge) l->VStunden3Waehlen(d.Jahr, d.Monat);
   const TKurs* k = fVertretung->fKurs;
   fLehrerModus = !(k && p && fVertretung->fLehrer == k->fLehrer && fVertretung->fRaum != p->fRaum);
 }

@@ -183,8 +183,7 @@ bool VertrLoeschenFragen(TVertretung* v) {
                       "gelöscht werden?"},
                      TMeldungsArt::Frage, {"Ja", "Nein"}, 1, 1) != 0)
     return false;
-  // Die Gutschrift des Vertreters geht mit der Vertretung.
-  v->Loeschen(true);
+  // Die Gutschrift des Vertreters geht mit der Vertretung (wie auf jedem Weg, der sie löscht).
   s.VertretungLoeschen(v);
   s.SetDirty(true);
   return true;

@@ -47,11 +47,17 @@ void Verknuepfen(TVertretung* v, TVertretung* partner) {
   Schule().SetDirty(true);
 }
 
-// Die Vertretung der Setzung am Tag: die vorhandene (ohne Lehrer) oder eine neue.
+// Eine vorhandene Vertretung, die schon vergeben ist: sie hat einen Vertreter oder ist mit einer
+// anderen verknüpft. Sie still umzuwidmen, bräche den Verweis oder die Gutschrift des anderen.
+bool Vergeben(const TVertretung* v) {
+  return v->fZu || v->fVon || Vertreter(v);
+}
+
+// Die Vertretung der Setzung am Tag: die vorhandene (ohne Lehrer) oder eine neue; nichts, wenn
+// die vorhandene schon vergeben ist.
 TVertretung* PartnerFuer(TKurs* kurs, TSetzung* setzung, TDateTime datum, const TVertretung* v) {
   if (TVertretung* da = setzung->VertretungFinden(datum)) {
-    if (da == v) return nullptr;
-    ZuLoeschen(da);
+    if (da == v || Vergeben(da)) return nullptr;
     da->fLehrer = nullptr;
     return da;
   }
@@ -149,6 +155,15 @@ bool TVertretung::TrageLehrerEin(TLehrer* lehrer, const TStatt* statt) {
   if (statt && statt->fSetzung && statt->fKurs) {
     TKurs* kurs2 = statt->fKurs;
     TSetzung* setzung2 = statt->fSetzung;
+    // Die eigene Stunde ist an dem Tag schon verlegt oder vertreten (das Angebot ist älter).
+    if (const TVertretung* da = setzung2->VertretungFinden(statt->fDatum);
+        da && da != this && Vergeben(da)) {
+      Dialog().Meldung("Stunde schon vergeben",
+                       {"Die Stunde " + U8(da->ZeitZeile(false)) + "  " + U8(da->KursZeile(false)),
+                        "ist schon verlegt oder vertreten."},
+                       TMeldungsArt::Fehler);
+      return false;
+    }
     // Die Lastschrift gilt dem Tag und den Klassen, für die der alte Vertreter gutgeschrieben
     // bekam.
     if (TLehrer* alt = Vertreter(this); alt && fAngerechnet && !KlassenFehlen())
@@ -197,8 +212,8 @@ bool TVertretung::TrageLehrerEin(TLehrer* lehrer, const TStatt* statt) {
   ZuLoeschen(this);
   if (TKurs* eigener = lehrer->FindeKurs(w, t, h);
       eigener && eigener != fKurs && !lehrer->VertrittSchon(d, h) && !abwesend) {
-    eigener->SetzeStattVertretung(this);
-    if (!lehrer->WurdeFrei(d, h)) fAngerechnet = false;
+    // Ist seine Stunde schon anders vergeben, ist er frei: es bleibt eine gezählte Vertretung.
+    if (eigener->SetzeStattVertretung(this) && !lehrer->WurdeFrei(d, h)) fAngerechnet = false;
   }
   fLehrer = lehrer;
   fFrei = false;

@@ -1,6 +1,7 @@
 #include "substitution/VertretungsPlanungUnit.h"
 
 #include <cmath>
+#include <set>
 
 #include "model/DatumUnit.h"
 #include "model/SchulUnit.h"
@@ -20,6 +21,29 @@ void Gutschrift(TLehrer* lehrer, std::int32_t wert, TDateTime datum) {
 
 void Lastschrift(TLehrer* lehrer, std::int32_t wert, TDateTime datum) {
   Gutschrift(lehrer, -wert, datum);
+}
+
+void VertreterAusbuchen(const TVertretung* v) {
+  if (!v || !v->fKurs || !v->fLehrer || v->fLehrer == v->fKurs->fLehrer) return;
+  if (v->fGueltig && v->fAngerechnet) Lastschrift(v->fLehrer, v->fKurs->fFaktor, v->fDatum);
+}
+
+void AusfallBuchen(const TKurs* kurs, int woche, int tag, int std, bool hinzu) {
+  if (!kurs || !kurs->fLehrer || kurs->fKlassen.empty()) return;
+  // Nur an Tagen, an denen die erste Klasse fehlt, können alle fehlen.
+  std::set<long long> tage;
+  for (const TFehl* f : Schule().fFehlKlassenMenge)
+    if (f->fElement == kurs->fKlassen[0] && f->FehltAn(woche, tag, std))
+      tage.insert(static_cast<long long>(std::floor(f->fDatum)));
+  for (long long t : tage) {
+    const TDateTime d = t + 0.5;
+    if (!Schultag(d) || !kurs->AlleKlassenAbwesend(d, std, nullptr)) continue;
+    if (kurs->fLehrer->Abwesend(d, std)) continue;
+    if (hinzu)
+      Lastschrift(kurs->fLehrer, kurs->fFaktor, d);
+    else
+      Gutschrift(kurs->fLehrer, kurs->fFaktor, d);
+  }
 }
 
 namespace {
@@ -132,8 +156,7 @@ bool Schultag(TDateTime datum) {
 }
 
 void TagNeuAufbauen(TDateTime datum) {
-  const TVertretungsAnschluss& a = VertretungsAnschluss();
-  if (a.TagGeaendert) a.TagGeaendert(std::floor(datum) + 0.5);
+  Schule().FensterMelden(TModellAenderung::TagGeaendert(std::floor(datum) + 0.5));
 }
 
 void VertretungsFensterAuffrischen() {

@@ -20,6 +20,17 @@ void Gutschrift(TLehrer* lehrer, std::int32_t wert, TDateTime datum);
 // Lastschrift: Gutschrift mit -wert.
 void Lastschrift(TLehrer* lehrer, std::int32_t wert, TDateTime datum);
 
+// Der Vertreter (ein eingetragener Lehrer, der nicht der des Kurses ist) einer gültigen,
+// angerechneten Vertretung hat ihren Faktor gutgeschrieben: er wird ihm abgebucht. Die Vertretung
+// selbst bleibt, wie sie ist; wer das aufruft, trägt den Vertreter danach aus oder löscht sie.
+void VertreterAusbuchen(const TVertretung* v);
+
+// Eine Stunde des Kurses in der Zelle (woche, tag, std) kommt hinzu (hinzu) oder geht: an jedem
+// Schultag dieser Zelle, an dem alle Klassen des Kurses fehlen, während sein Lehrer da ist, wird
+// ihm die Stunde abgebucht (hinzu) oder wieder gutgeschrieben, wie es das Fehlen der Klassen
+// getan hätte.
+void AusfallBuchen(const TKurs* kurs, int woche, int tag, int std, bool hinzu);
+
 // Die Ordnung der Vertretungsliste nach der Sortierart (0 Klassen, 1 fehlende Lehrer/Räume,
 // 2 vertretende Lehrer/Räume, 3 Stunden): < 0, 0, > 0.
 int VertretungsVergleich(int sortArt, const TVertretung* a, const TVertretung* b);
@@ -41,7 +52,8 @@ std::unique_ptr<TVertretung> NeueVertretung(TKurs* kurs, TSetzung* setzung, TDat
 // Kalender (ab 27.12.1993).
 bool Schultag(TDateTime datum);
 
-// Der Tagesplan zeigt vielleicht den Tag: er baut sich neu auf.
+// Eine Vertretung des Tages ist entstanden oder verschwunden: die Schule meldet es ihren
+// Fenstern (der Tagesplan, der den Tag zeigt, baut sich neu auf).
 void TagNeuAufbauen(TDateTime datum);
 // Tagesplan und Lehrerliste des Auswahlfensters auffrischen.
 void VertretungsFensterAuffrischen();

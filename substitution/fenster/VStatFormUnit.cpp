@@ -18,7 +18,6 @@
 #include "model/DatumUnit.h"
 #include "model/SchulUnit.h"
 #include "substitution/KalenderUnit.h"
-#include "substitution/fenster/VertrFormUnit.h"
 #include "ui/FensterSchliessenUnit.h"
 #include "ui/fenster/PaletteUnit.h"
 #include "ui/fenster/QtFensterHilfeUnit.h"
@@ -27,7 +26,6 @@
 #include "ui/fenster/QtTextUnit.h"
 
 TVStatForm::TVStatForm(TFenster* TSchule::*platz) : TEinzelForm(platz) {
-  VertretungsHakenSetzen();
   StatGrid = FensterGitter(this, "StatGrid");
   StatGrid->SetColCount(9);
   StatGrid->SetRowCount(2);
@@ -102,6 +100,10 @@ void TVStatForm::Groesse() {
   const int unten = std::max(frameGeometry().bottom() - geometry().bottom(), 8);
   while (zeilen > 2 && geometry().top() + hoehe(zeilen) + unten > arbeit.bottom()) --zeilen;
   resize(b, hoehe(zeilen));
+}
+
+void TVStatForm::Geaendert(const TModellAenderung& aenderung) {
+  if (aenderung.Art == TModellAenderung::TArt::Tag) TagGeaendert(aenderung.Datum);
 }
 
 void TVStatForm::TagGeaendert(TDateTime datum) {

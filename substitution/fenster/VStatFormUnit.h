@@ -45,6 +45,7 @@ class TVStatForm : public TEinzelForm {
   std::string Titel() const override;
   void FensterUpdate() override { IVStatForm(fVon, fBis, false); }
   void FensterRefresh() override { FensterUpdate(); }
+  void Geaendert(const TModellAenderung& aenderung) override;
   // Die Lage auf dem Bildschirm (nicht wie die anderen Einzelfenster im Arbeitsbereich).
   TFensterLage Lage() const override;
   std::string InhaltAlsText() const override;

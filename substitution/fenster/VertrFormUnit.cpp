@@ -25,12 +25,10 @@
 #include "model/DatumUnit.h"
 #include "model/KopplUnit.h"
 #include "model/SchulUnit.h"
-#include "planning/SetzungUnit.h"
 #include "settings/StandardUnit.h"
 #include "substitution/fenster/FehlFormUnit.h"
 #include "substitution/FehlUnit.h"
 #include "substitution/KalenderUnit.h"
-#include "substitution/fenster/VStatFormUnit.h"
 #include "substitution/VertrUnit.h"
 #include "ui/fenster/PaletteUnit.h"
 #include "ui/fenster/PopupMenueUnit.h"
@@ -52,26 +50,12 @@ QFont Schrift(const TSchrift& s) {
   return f;
 }
 
-// Eine Vertretung des Tages ist entstanden oder gelöscht: Tagesplan und Übersichten erfahren es.
-void TagGeaendert(TDateTime datum) {
-  if (!SchuleVorhanden()) return;
-  TSchule& s = Schule();
-  if (auto* f = dynamic_cast<TVertrForm*>(s.fVertrForm); f && f->fDatum == datum)
-    f->FensterUpdate();
-  for (TFenster* TSchule::*platz : {&TSchule::fVLeStatForm, &TSchule::fVKlStatForm})
-    if (auto* u = dynamic_cast<TVStatForm*>(s.*platz)) u->TagGeaendert(datum);
-}
 }  // namespace
-
-void VertretungsHakenSetzen() {
-  VertretungsAnschluss().TagGeaendert = TagGeaendert;
-}
 
 // ---- TVertrForm ----
 
 TVertrForm::TVertrForm() : TEinzelForm(&TSchule::fVertrForm) {
   setObjectName(QStringLiteral("VertrForm"));
-  VertretungsHakenSetzen();
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
   VertrGrid = new TQuonGrid(this);
@@ -198,6 +182,17 @@ void TVertrForm::FensterUpdate() {
   }
   Groesse();
   VertrGrid->viewport()->update();
+}
+
+void TVertrForm::Geaendert(const TModellAenderung& aenderung) {
+  if (aenderung.Art == TModellAenderung::TArt::Tag) {
+    // Eine Vertretung des gezeigten Tages entstand oder verschwand.
+    if (aenderung.Datum == fDatum) FensterUpdate();
+  } else if (aenderung.Art == TModellAenderung::TArt::VertretungGezeigt) {
+    // Die Vertretungswahl blättert: der Tagesplan zeigt die Zeile ihrer Vertretung.
+    for (int i = 1; i <= ZeilenZahl(); ++i)
+      if (Vertretung(i) == aenderung.Vertretung) MarkiereZeile(i);
+  }
 }
 
 void TVertrForm::FensterRefresh() {

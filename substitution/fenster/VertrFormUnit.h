@@ -71,6 +71,7 @@ class TVertrForm : public TEinzelForm {
   std::string Titel() const override { return "Vertretungen"; }
   void FensterUpdate() override;
   void FensterRefresh() override;
+  void Geaendert(const TModellAenderung& aenderung) override;
   TFensterLage Lage() const override;
   void AllesAuswaehlen() override;
   void Blaettern(int richtung, unsigned umschalt) override;
@@ -119,7 +120,5 @@ class TVertrDatForm : public QDialog {
 void VertretungZeigen(TDateTime datum);
 // "anderer Tag": der Datumsdialog, dann VertretungZeigen.
 void VertretungAndererTag();
-// Der Haken der Setzungen: eine Vertretung des Tages entstand oder verschwand.
-void VertretungsHakenSetzen();
 // Für Tests: ersetzt den Datumsdialog (nichts: "Abbrechen"). Leer: TVertrDatForm modal.
 std::function<std::optional<TDateTime>()>& VertrDatumWahl();

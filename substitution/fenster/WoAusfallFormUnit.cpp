@@ -73,8 +73,8 @@ TWoAusfallForm::~TWoAusfallForm() {
 }
 
 void TWoAusfallForm::IWoAusfallForm() {
-  int kw = 1, jahr = 2018;
-  IsoWocheUndJahr(Heute(), kw, jahr);
+  // Die Woche, die das Fenster beim letzten Schließen gemerkt hat.
+  const int kw = Standard().fWoAusfallKW, jahr = Standard().fWoAusfallJahr;
   {
     const QSignalBlocker b1(KWSpin), b2(JahrSpin);
     KWSpin->setValue(kw);

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "SchulDateiHilfe.h"
+#include "persistence/LadeSchritteUnit.h"
 #include "persistence/ReadUnit.h"
 #include "persistence/WriteUnit.h"
 #include "substitution/FehlUnit.h"
@@ -354,7 +355,7 @@ TRohVertretung& V2(TRohDatei& r) {
 TEST(SchulDateiLesen, AlteVertretungenGehenMitIhrerPartnerin) {
   TTestUmgebung u;
   TRohDatei roh = KleineSchuleRoh();
-  V1(roh).Datum = kHeute - 10.5;  // elf Tage vor heute (mittags)
+  V1(roh).Datum = kHeute - 38.5;  // 31.10., vor dem vorigen Monat (heute: 9.12.)
   TSchule& s = GeleseneKleineSchule(u, roh);
   EXPECT_TRUE(s.fVertretungsMenge.empty());  // V2 war "verlegt auf" von V1 und geht mit
   for (const TSetzung* p : s.fKursMenge[1]->fSetzungen) EXPECT_TRUE(p->fVertretungen.empty());
@@ -364,19 +365,31 @@ TEST(SchulDateiLesen, AlteVertretungenGehenMitIhrerPartnerin) {
 TEST(SchulDateiLesen, AlteVertretungOhneFolgen) {
   TTestUmgebung u;
   TRohDatei roh = KleineSchuleRoh();
-  V2(roh).Datum = kHeute - 10.5;
-  V1(roh).Datum = kHeute - 9.5;  // genau zehn Tage: bleibt
+  V2(roh).Datum = kHeute - 38.5;  // 31.10.: verfallen
+  V1(roh).Datum = kHeute - 37.5;  // 1.11.: weit hinter der Frist, aber im vorigen Monat
   TSchule& s = GeleseneKleineSchule(u, roh);
   ASSERT_EQ(s.fVertretungsMenge.size(), 1u);
-  EXPECT_DOUBLE_EQ(s.fVertretungsMenge[0]->fDatum, kHeute - 9.5);
+  EXPECT_DOUBLE_EQ(s.fVertretungsMenge[0]->fDatum, kHeute - 37.5);
   EXPECT_EQ(s.fVertretungsMenge[0]->fZu, nullptr);
+}
+
+// Ein Monat verfällt nur ganz: er liegt vor dem vorigen Monat und endet vor der Frist.
+TEST(SchulDateiLesen, NurGanzeMonateVerfallen) {
+  TTestUmgebung u;  // heute: 9.12.2026
+  u.standard.fVertrMerke = 60;
+  EXPECT_TRUE(Verfallen(kHeute - 69.5));   // 30.9.: der September endete vor 70 Tagen
+  EXPECT_FALSE(Verfallen(kHeute - 68.5));  // 1.10.: der Oktober endete vor 39 Tagen
+  u.standard.fVertrMerke = 10;
+  EXPECT_TRUE(Verfallen(kHeute - 38.5));   // 31.10.
+  EXPECT_FALSE(Verfallen(kHeute - 37.5));  // 1.11.: der vorige Monat bleibt ganz
+  EXPECT_FALSE(Verfallen(kHeute + 100));
 }
 
 TEST(SchulDateiLesen, FehlzeitenWerdenBereinigt) {
   TTestUmgebung u;
   TRohDatei roh = KleineSchuleRoh();
-  roh.FehlLehrer = {{kHeute - 10.5, 1, 0x8000, "A"},  // zu alt
-                    {kHeute - 9.5, 1, 0x8000, "B"},   // bleibt
+  roh.FehlLehrer = {{kHeute - 38.5, 1, 0x8000, "A"},  // zu alt: 31.10.
+                    {kHeute - 37.5, 1, 0x8000, "B"},  // bleibt: 1.11., voriger Monat
                     {kHeute + 0.5, -1, 0x8000, "C"},  // ohne Element
                     {kHeute + 0.5, 3, 0x8000, "D"},   // Element außerhalb der Liste
                     {kHeute + 0.5, 2, 0x0000, "E"},   // ohne Stunde

@@ -80,32 +80,51 @@ TEST_F(SetzungVertretungTest, NurDieWocheDesKalendersZaehlt) {
   EXPECT_EQ(s.fVertretungsMenge[0]->fDatum, Tag(7));
 }
 
-TEST_F(SetzungVertretungTest, DieHakenDerVertretungsplanung) {
-  struct TZuruecksetzen {
-    ~TZuruecksetzen() { VertretungsAnschluss() = TVertretungsAnschluss{}; }
-  } zuruecksetzen;
-  std::vector<TDateTime> tage;
-  std::vector<std::pair<TLehrer*, int>> gutschriften;
-  TVertretungsAnschluss& a = VertretungsAnschluss();
-  a.Vergleich = [](const TVertretung* x, const TVertretung* y) {
+// Ein angemeldetes Fenster, das die Meldungen der Schule aufzeichnet.
+class TMeldungsFenster : public TFakeFenster {
+ public:
+  TMeldungsFenster() : TFakeFenster(69, "Vertretungen") { Schule().FensterAnmelden(this); }
+  ~TMeldungsFenster() override {
+    if (SchuleVorhanden()) Schule().FensterAbmelden(this);
+  }
+  void Geaendert(const TModellAenderung& a) override {
+    if (a.Art == TModellAenderung::TArt::Tag) fTage.push_back(a.Datum);
+  }
+  std::vector<TDateTime> fTage;
+};
+
+TEST_F(SetzungVertretungTest, JederTagMitNeuerVertretungWirdDenFensternGemeldet) {
+  TMeldungsFenster fenster;
+  TKurs* kurs = Kurs(l1, fD, {k5a}, {}, nullptr, 4);
+  Fehlt(l1, Tag(0), {1});
+  Fehlt(l1, Tag(7), {1});
+  kurs->NeueSetzung(1, 2, 1, nullptr);  // dienstags: kein Tag betroffen
+  EXPECT_TRUE(fenster.fTage.empty());
+  kurs->NeueSetzung(1, 1, 1, nullptr);
+  EXPECT_EQ(fenster.fTage, (std::vector<TDateTime>{Tag(0), Tag(7)}));
+}
+
+TEST_F(SetzungVertretungTest, OrdnungUndFehlendeKlassenNachDenUebergebenenRegeln) {
+  TKurs* kurs = Kurs(l1, fD, {k5a}, {}, nullptr, 4);
+  TSetzung* p1 = kurs->NeueSetzung(1, 1, 1, nullptr);
+  TSetzung* p2 = kurs->NeueSetzung(1, 1, 2, nullptr);
+  Fehlt(l1, Tag(0), {1, 2});  // ohne Änderungsprotokoll: noch keine Vertretung
+  ASSERT_TRUE(s.fVertretungsMenge.empty());
+  TVertretungsRegeln regeln;
+  regeln.Vergleich = [](const TVertretung* x, const TVertretung* y) {
     return x->fSetzung->fStunde > y->fSetzung->fStunde ? -1 : 1;  // späte Stunde zuerst
   };
-  a.AlleKlassenAbwesend = [](const TKurs*, TDateTime, int std) { return std == 2; };
-  a.Gutschrift = [&](TLehrer* l, std::int32_t wert, TDateTime) {
-    gutschriften.emplace_back(l, wert);
-  };
-  a.TagGeaendert = [&](TDateTime d) { tage.push_back(d); };
-  TKurs* kurs = Kurs(l1, fD, {k5a}, {}, nullptr, 4);
-  Fehlt(l1, Tag(0), {1, 2});
-  kurs->NeueSetzung(1, 1, 1, nullptr);
-  kurs->NeueSetzung(1, 1, 2, nullptr);
+  regeln.AlleKlassenAbwesend = [](const TKurs*, TDateTime, int std) { return std == 2; };
+  VertretungenAnlegen(kurs, p1, regeln);
+  VertretungenAnlegen(kurs, p2, regeln);
   ASSERT_EQ(s.fVertretungsMenge.ListeZahlElemente(), 2);
-  EXPECT_EQ(s.fVertretungsMenge[0]->fSetzung->fStunde, 2);
+  EXPECT_EQ(s.fVertretungsMenge[0]->fSetzung, p2);
   EXPECT_FALSE(s.fVertretungsMenge[0]->fGueltig);
   EXPECT_TRUE(s.fVertretungsMenge[1]->fGueltig);
-  EXPECT_TRUE(gutschriften.empty());
   EXPECT_EQ(l1->fVStunden1, 0);
-  EXPECT_EQ(tage, (std::vector<TDateTime>{Tag(0), Tag(0)}));
+  // Ein zweites Mal: die vorhandenen Vertretungen bleiben die einzigen.
+  VertretungenAnlegen(kurs, p1);
+  EXPECT_EQ(s.fVertretungsMenge.ListeZahlElemente(), 2);
 }
 
 TEST_F(SetzungVertretungTest, AnFerientagenEntstehtKeineVertretung) {

@@ -109,6 +109,7 @@ TEST_F(VertrTest, SortiertNachStundenErstLehrerDannRaeume) {
 }
 
 TEST_F(VertrTest, LoeschenImTagesplanBuchtDieGutschriftZurueck) {
+  l3->VStunden3Waehlen(2026, 12);  // "Monatsstd." zeigt den Dezember
   FehlzeitEintragen(l1, Mi(), StundenMaske(2, 2), "-");
   TVertretung* v = Von(pa, Mi());
   ASSERT_TRUE(v->TrageLehrerEin(l3, nullptr));
@@ -217,7 +218,7 @@ TEST_F(VertrTest, LehrerUebersichtZaehltVertretungUndAusfall) {
   EXPECT_EQ(z[2].Zellen[3], "vertritt");
   EXPECT_EQ(z[2].Zellen[4], StundenText(2));
   // Der Monat von KRA: Spalte 4 summiert ist das Monatskonto.
-  EXPECT_EQ(l3->fVStunden3, 2);
+  EXPECT_EQ(l3->MonatsStunden(2026, 12), 2);
   // Text für die Zwischenablage.
   EXPECT_EQ(VStatText(z, {2}), "KRA\t09.12.2026\t 2\tvertritt\t" + StundenText(2) + "\t" +
                                    U8(a->OhneRaumZeile()) + "\t\t\t" + U8(v->fLInfo.str()) +

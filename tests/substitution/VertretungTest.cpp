@@ -72,7 +72,7 @@ TEST_F(VertretungsTest, AlleKlassenFehlenDannFehltDerLehrerAuch) {
   EXPECT_TRUE(VertretungenStimmen(s));
   Abwesend(k5a, Tag(0), 0, 0);
   EXPECT_EQ(l1->fVStunden1, 0);
-  EXPECT_EQ(l1->fDict["202612"], "0");
+  EXPECT_EQ(l1->MonatsStunden(2026, 12), 0);
   EXPECT_TRUE(VertretungenStimmen(s));
 }
 
@@ -191,7 +191,7 @@ TEST_F(VertretungsTest, FreiLoeschenAnrechnenUndWieAm) {
   EXPECT_EQ(w->fLehrer, l2);
   EXPECT_EQ(w->fFach, fM);
   EXPECT_EQ(l2->fVStunden1, 6);
-  EXPECT_EQ(l2->fDict["202612"], "6");
+  EXPECT_EQ(l2->MonatsStunden(2026, 12), 6);
   ASSERT_TRUE(v->Frei());
   EXPECT_FALSE(v->Frei());
   EXPECT_EQ(l2->fVStunden1, 3);
@@ -307,7 +307,7 @@ TEST_F(VertretungsTest, StattEinerAnderenStundeNimmtDieVorhandeneVertretung) {
   EXPECT_EQ(va->fFach, fM);
   EXPECT_EQ(l3->fVStunden1, 0);
   // Die Lastschrift gilt dem Tag der Gutschrift (November), nicht dem der verlegten Stunde.
-  EXPECT_EQ(l3->fDict["202611"], "0");
+  EXPECT_EQ(l3->MonatsStunden(2026, 11), 0);
   EXPECT_EQ(l3->fDict.count("202612"), 0u);
   va->FuelleBemerkung();
   // R2 war frei und ist nun der Raum von A.

@@ -1,7 +1,5 @@
 #include "ui/fenster/VWahlFormUnit.h"
 
-#include "substitution/fenster/VertrFormUnit.h"
-
 #include <QApplication>
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -30,11 +28,6 @@
 #include "ui/fenster/PopupMenueUnit.h"
 #include "ui/fenster/QtPlanZelleUnit.h"
 #include "ui/fenster/QtTextUnit.h"
-
-std::function<void(TVertretung*)>& VWahlZeileMarkieren() {
-  static std::function<void(TVertretung*)> markieren;
-  return markieren;
-}
 
 void VWahlZeigen(TVertretung& v) {
   TVWahlForm* form = TVWahlForm::Holen();
@@ -687,13 +680,14 @@ void TVWahlForm::Blaettern(int richtung, unsigned /*umschalt*/) {
   TVertretung* n = fWahl.Nachbar(richtung);
   if (!n) return;
   IVWahlForm(n);
-  if (const auto& markieren = VWahlZeileMarkieren()) {
-    markieren(n);
-  } else if (auto* tag = dynamic_cast<TVertrForm*>(Schule().fVertrForm)) {
-    // Der Tagesplan zeigt die Zeile der neuen Vertretung.
-    for (int i = 1; i <= tag->ZeilenZahl(); ++i)
-      if (tag->Vertretung(i) == n) tag->MarkiereZeile(i);
-  }
+  // Der Tagesplan zeigt die Zeile der neuen Vertretung.
+  Schule().FensterMelden(TModellAenderung::Gezeigt(n));
+}
+
+void TVWahlForm::KursGeloescht(TKurs* /*kurs*/) {
+  // Der Tagesplan kann eine Stunde des Kurses zeigen: neu aus dem Modell, in dem der Kurs keine
+  // Stunde mehr hat.
+  if (fWahl.fVertretung) TagesPlanAendern();
 }
 
 void TVWahlForm::Abmelden() {

@@ -23,9 +23,6 @@ class TVertretung;
 
 // Öffnet das eine Auswahlfenster (oder nimmt das offene) und zeigt die Vertretung.
 void VWahlZeigen(TVertretung& v);
-// Der Tagesplan "Vertretungen" markiert die Zeile der Vertretung, die die Pfeiltasten hier
-// zeigen; leer: nichts zu markieren.
-std::function<void(TVertretung*)>& VWahlZeileMarkieren();
 
 // Ein Raster mit festen Spaltenbreiten, das seine Zellen über einen Rückruf zeichnet.
 class TVWahlGrid : public QWidget {
@@ -93,6 +90,7 @@ class TVWahlForm : public QWidget, public TFenster {
 
   const std::vector<TVWahlZeile>& LehrerZeilen() const { return fLehrer; }
   const std::vector<TVWahlZeile>& RaumZeilen() const { return fRaeume; }
+  const std::vector<TVWahlPlanZeile>& PlanZeilen() const { return fPlan; }
 
   // Knöpfe und Raster (auch für Tests).
   void LehrerKnopfClick();
@@ -112,6 +110,7 @@ class TVWahlForm : public QWidget, public TFenster {
   TFensterLage Lage() const override;
   void Schliessen() override;
   void Blaettern(int richtung, unsigned umschalt) override;
+  void KursGeloescht(TKurs* kurs) override;
 
  protected:
   bool event(QEvent* event) override;

@@ -146,7 +146,7 @@ TEST_F(VertrFormTest, DerMorgenVonDerAbwesenheitBisZurMonatsuebersicht) {
   EXPECT_EQ(gezeigt, erste);
   EXPECT_EQ(f->VertrGrid->Cells(8, 1), T("KRA"));
   EXPECT_EQ(kra->fVStunden1, 2);  // der Faktor des Kurses
-  EXPECT_EQ(kra->fVStunden3, 2);
+  EXPECT_EQ(kra->MonatsStunden(2026, 12), 2);
   EXPECT_TRUE(Schule().fDirty);
   // Sichern und wieder lesen: dieselben Vertretungen und Konten.
   const std::string vorher = Stand();

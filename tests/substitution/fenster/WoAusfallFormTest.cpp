@@ -20,9 +20,11 @@
 
 namespace {
 
-TEST(WoAusfallFormTest, BeginntMitDieserWocheUndSperrtOhneWoche) {
+TEST(WoAusfallFormTest, BeginntMitDerGemerktenWocheUndSperrtOhneWoche) {
   TTestUmgebung u;  // heute: Mittwoch, 9.12.2026
   u.standard.fMaxTageNeu = 5;
+  u.standard.fWoAusfallKW = 50;
+  u.standard.fWoAusfallJahr = 2026;
   TSchule& s = u.schule();
   TKurs* k =
       TKurs::IKurs(s.HoleLehrer("MUE"), s.HoleKlasse("5a"), nullptr, s.HoleFach("D"), nullptr, 2);
@@ -62,11 +64,20 @@ TEST(WoAusfallFormTest, BeginntMitDieserWocheUndSperrtOhneWoche) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(u.standard.fWoAusfallKW, 52);
   EXPECT_EQ(u.standard.fWoAusfallJahr, 2025);
+  // Das nächste Fenster beginnt bei der gemerkten Woche, nicht bei dieser.
+  form = WoAusfallZeigen();
+  ASSERT_NE(form, nullptr);
+  EXPECT_EQ(form->KWSpin->value(), 52);
+  EXPECT_EQ(form->JahrSpin->value(), 2025);
+  EXPECT_EQ(form->VonBisLabel->text().toStdString(), "22.12.2025 - 28.12.2025");
+  form->Schliessen();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // "VÜL" und "VÜK" zeigen die Übersichten der Berichtswoche, Montag bis Sonntag.
 TEST(WoAusfallFormTest, VULundVUKZeigenDieUebersichtenDerWoche) {
   TTestUmgebung u;  // heute: Mittwoch, 9.12.2026
+  u.standard.fWoAusfallJahr = 2026;
   TWoAusfallForm* form = WoAusfallZeigen();
   ASSERT_NE(form, nullptr);
   form->KWSpin->setValue(51);

@@ -188,6 +188,30 @@ TEST_F(VWahlFormTest, KlickAufDenUnterstrichenenLehrerBietetSeineRandstundenAn) 
             U8(v->ZeitZeile(false) + "  " + v->KursZeile(false)));
 }
 
+TEST_F(VWahlFormTest, EinGeloeschterKursVerschwindetAusDemTagesplan) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 4);
+  TKurs* c = Kurs(l2, fE, {k5a}, {r3}, g, 4);
+  TSetzung* pa = a->NeueSetzung(1, 1, 3, r1);
+  c->NeueSetzung(1, 1, 4, r3);
+  Abwesend(l1, Tag(0), 3, 3);
+  st.fVertrPlnAuswahl = 1;  // Klassenplan der 5a
+  VWahlZeigen(*Von(pa, Tag(0)));
+  auto* form = dynamic_cast<TVWahlForm*>(s.fVWahlForm);
+  ASSERT_NE(form, nullptr);
+  ASSERT_EQ(form->PlanZeilen().size(), 16u);
+  ASSERT_EQ(form->PlanZeilen()[3].Kurs, c);
+  s.KursLoeschen(c);
+  ASSERT_EQ(s.fVWahlForm, form);
+  EXPECT_EQ(form->PlanZeilen()[3].Kurs, nullptr);
+  EXPECT_EQ(form->PlanZeilen()[3].Marke, '-');
+  // Neu zeichnen und ein Rechtsklick auf die Stunde lesen nichts Freigegebenes (im Prüferbau
+  // fände AddressSanitizer jeden Zugriff auf den zerstörten Kurs).
+  form->PlanGrid->repaint();
+  (void)form->PlanGrid->grab();
+  QTest::mouseClick(form->PlanGrid, Qt::RightButton, {}, QPoint(60, 3 * TVWahlGrid::kHoehe + 5));
+  EXPECT_TRUE(VertretungenStimmen(s));
+}
+
 // Ein Bild des Fensters auf der Beispielschule mit drei fehlenden Lehrern, nur auf Wunsch
 // (TAMREL_BILDER=Ordner).
 TEST(VWahlFormBild, BeispielschuleMitDreiFehlendenLehrern) {
