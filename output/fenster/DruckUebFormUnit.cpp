@@ -280,7 +280,11 @@ void UebDruckZeigen(TUebDruckArt art, TMehrfachWahl wahl, QWidget* vater,
                     const std::vector<TPlanElement*>& vorbelegt) {
   TQtDruckPlattform plattform(vater);
   TDruckUebForm form(art, plattform, std::move(wahl), vater);
-  for (TPlanElement* e : vorbelegt) form.ElementAnhaengen(e);
+  // Aus einem Übersichtsfenster: dessen Elemente statt der zuletzt gedruckten Auswahl.
+  if (!vorbelegt.empty()) {
+    form.KuerzelGrid->clear();
+    for (TPlanElement* e : vorbelegt) form.ElementAnhaengen(e);
+  }
   form.exec();
 }
 

@@ -112,10 +112,18 @@ TEST_F(VertretungsAbfragen, NichtAngerechneteVertretungZaehltNicht) {
   EXPECT_EQ(m->erzeugeMonatsStunden(DatumZuZahl(2026, 12, 1), DatumZuZahl(2026, 12, 31)), 0);
 }
 
-TEST_F(VertretungsAbfragen, AendereVStunden3LegtDenMonatAb) {
-  m->fVStunden3 = 4;
+// Eine Buchung landet im Monat ihres Datums; "Monatsstd." ändert sich nur, wenn es der gezeigte
+// Monat ist.
+TEST_F(VertretungsAbfragen, AendereVStunden3BuchtInDenMonatDesDatums) {
+  m->fDict["202612"] = "4";
+  m->fDict["202701"] = "1";
+  m->VStunden3Waehlen(2026, 12);
   m->aendereVStunden3(montag, 3);
   EXPECT_EQ(m->fVStunden3, 7);
   EXPECT_EQ(m->fDict.at("202612"), "7");
   EXPECT_EQ(m->MonatsStunden(2026, 12), 7);
+  m->aendereVStunden3(DatumZuZahl(2027, 1, 4), -2);
+  EXPECT_EQ(m->fDict.at("202701"), "-1");
+  EXPECT_EQ(m->fDict.at("202612"), "7");
+  EXPECT_EQ(m->fVStunden3, 7);
 }
