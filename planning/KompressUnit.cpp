@@ -7,6 +7,7 @@
 #include "model/RaumUnit.h"
 #include "model/SchulUnit.h"
 #include "planning/SetzungAnzeigeUnit.h"
+#include "planning/SetzungUnit.h"
 #include "settings/StandardUnit.h"
 
 namespace {
@@ -147,21 +148,16 @@ void TKomprimierer::KompressKlasse(int woche) {
       fKette.clear();
       FuelleLuecke(1, d, h);
       if (!fErfolgreich) continue;
-      // Die Kette bleibt: jede Stunde wird an ihrem neuen Platz endgültig gesetzt, wie es
+      // Die Kette bleibt: jede Stunde bucht von ihrer ersten Zelle in die letzte, wie es
       // Entfernen und neues Setzen tun (Vertretungen der alten Zelle gehen, Abwesenheiten der
-      // neuen Zelle bekommen ihre Vertretung).
-      // Eine Stunde, die in der Kette mehrmals wanderte, zählt und wird einmal gesetzt.
+      // neuen Zelle bekommen ihre Vertretung, fehlende Klassen buchen den Ausfall um).
+      // Eine Stunde, die in der Kette mehrmals wanderte, zählt und bucht einmal.
       std::vector<TZug> stunden;
       for (const TZug& z : fKette)
         if (std::none_of(stunden.begin(), stunden.end(),
                          [&z](const TZug& s) { return s.setzung == z.setzung; }))
           stunden.push_back(z);
-      for (const TZug& z : stunden) {
-        const int zw = z.setzung->fWoche, zt = z.setzung->fTag, zh = z.setzung->fStunde;
-        TRaum* raum = z.setzung->fRaum;
-        z.kurs->SetzungEntfernen(z.setzung);
-        z.kurs->NeueSetzung(zw, zt, zh, raum);
-      }
+      for (const TZug& z : stunden) VertretungenUmziehen(z.kurs, z.setzung, z.vonTag, z.vonStd);
       fKette = std::move(stunden);
       fVerschoben += static_cast<int>(fKette.size());
       fKette.clear();

@@ -118,6 +118,20 @@ void VertretungenAnbinden(TKurs* kurs, TSetzung* setzung) {
   AusfallBuchen(kurs, setzung->fWoche, setzung->fTag, setzung->fStunde, true);
 }
 
+void VertretungenUmziehen(TKurs* kurs, TSetzung* setzung, int vonTag, int vonStd) {
+  const int tag = setzung->fTag, std = setzung->fStunde;
+  if (tag == vonTag && std == vonStd) return;
+  // Die Vertretungen und Buchungen gehören zur alten Zelle: dort lösen, hier neu anbinden.
+  setzung->fTag = vonTag;
+  setzung->fStunde = vonStd;
+  if (Merken()) ManuellProtokoll()->Merke(kurs, setzung, TUndoArt::weg);
+  VertretungenAbloesen(kurs, setzung);
+  setzung->fTag = tag;
+  setzung->fStunde = std;
+  VertretungenAnbinden(kurs, setzung);
+  if (Merken()) ManuellProtokoll()->Merke(kurs, setzung, TUndoArt::hin);
+}
+
 namespace {
 // Jede Stunde, die das Verschieben der Kurse von (altTag, altStd) nach (neuTag, neuStd) heraus-
 // nähme, kann wieder gesetzt werden.

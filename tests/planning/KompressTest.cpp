@@ -3,7 +3,10 @@
 #include "PlanHilfe.h"
 #include "PlanInvarianten.h"
 #include "app/BeispielSchuleUnit.h"
+#include "VertretungsPruefung.h"
 #include "planning/KompressUnit.h"
+#include "planning/UndoUnit.h"
+#include "substitution/FehlzeitUnit.h"
 
 namespace {
 
@@ -120,6 +123,34 @@ TEST_F(KompressTest, GescheiterteKetteGibtDieselbeStundeMitVertretungZurueck) {
   EXPECT_EQ(sb->fVertretungen[0], v);
   EXPECT_EQ(s.fVertretungsMenge.size(), 1u);
   EXPECT_EQ(l2->fVStunden1, konto);
+  EXPECT_TRUE(PlanUnversehrt(vorher, s));
+  EXPECT_EQ(vorher.Bewegt(s), 0);
+}
+
+// Eine Stunde, die wandert, bleibt dieselbe Setzung und bucht wie Entfernen und neues Setzen:
+// der Ausfall der fehlenden Klasse folgt ihr. "Widerrufen" stellt die Zellen von vorher her.
+TEST_F(KompressTest, VersetzteStundeBuchtUmUndWiderrufenStelltHer) {
+  TKurs* a = Einzel(l1, fD, k5a, 1);
+  TKurs* b = Einzel(l2, fM, k5a, 1);
+  NurTage(k5a, 1);
+  a->NeueSetzung(1, 1, 1, nullptr);
+  TSetzung* sb = b->NeueSetzung(1, 1, 3, nullptr);
+  // Die Klasse fehlt am Montag in der 3. Stunde: b fällt aus und wird l2 abgebucht.
+  FehlzeitEintragen(k5a, Tag(0), StundenMaske(3, 3), "-");
+  ASSERT_EQ(l2->fVStunden1, -1);
+  const TPlanAbzug vorher(s);
+  TManuellProtokoll protokoll;
+  ASSERT_EQ(KomprimiereAlles().fVerschoben, 1);
+  ASSERT_TRUE(Liegt(b, 1, 2));
+  EXPECT_EQ(b->fSetzungen[0], sb);
+  EXPECT_EQ(l2->fVStunden1, 0);  // in der 2. Stunde ist die Klasse da
+  EXPECT_TRUE(VertretungenStimmen(s));
+  protokoll.Widerrufen();
+  EXPECT_TRUE(Liegt(b, 1, 3));
+  EXPECT_FALSE(Liegt(b, 1, 2));
+  EXPECT_TRUE(Liegt(a, 1, 1));
+  EXPECT_EQ(l2->fVStunden1, -1);
+  EXPECT_TRUE(VertretungenStimmen(s));
   EXPECT_TRUE(PlanUnversehrt(vorher, s));
   EXPECT_EQ(vorher.Bewegt(s), 0);
 }
