@@ -195,6 +195,8 @@ void TKurs::LehrerEntfernen() {
   TLehrer* alt = fLehrer;
   alt->fKurse.ListeElemEntfernen(this);
   fLehrer = nullptr;
+  // Der Lehrer gehört zum Sortierschlüssel: der Kurs rückt an seinen Platz.
+  ElementeEintragen();
   alt->FensterUpdate();
   SchuleGeaendert();
 }
@@ -212,6 +214,7 @@ void TKurs::KlasseErgaenzen(TKlasse* klasse) {
 void TKurs::KlasseEntfernen(TKlasse* klasse) {
   if (!fKlassen.ListeElemEntfernen(klasse)) return;
   klasse->fKurse.ListeElemEntfernen(this);
+  ElementeEintragen();  // die erste Klasse gehört zum Sortierschlüssel
   if (fFach) fFach->KlasseEntfernen(klasse);
   klasse->FensterUpdate();
   FensterRefresh();
@@ -253,6 +256,7 @@ void TKurs::FachEntfernen() {
   TFach* alt = fFach;
   alt->fKurse.ListeElemEntfernen(this);
   fFach = nullptr;
+  ElementeEintragen();  // das Fach gehört zum Sortierschlüssel
   for (TKlasse* k : fKlassen) alt->KlasseEntfernen(k);
   alt->FensterUpdate();
   SchuleGeaendert();
@@ -319,6 +323,7 @@ bool TKurs::HatNegativeStunden() const {
 void TKurs::EntferneNegativeStunden() {
   for (int w = 1; w <= fStunden.WochenZahl(); ++w)
     if (fStunden.GetWochenStunde(w) < 0) fStunden.SetWochenStunde(w, 0);
+  ElementeEintragen();  // die Stunden gehören zum Sortierschlüssel
   SchuleGeaendert();
 }
 

@@ -92,6 +92,16 @@ TVertretung* EineVertretung(TZufall& z) {
   return z.Wahl(Alle(Schule().fVertretungsMenge));
 }
 
+// Jeden Eintrag einmal, in der Folge des ersten Auftretens (nie nach Adressen: der Lauf muss
+// sich wiederholen lassen).
+template <class T>
+void OhneDoppelte(std::vector<T*>& v) {
+  std::vector<T*> einmal;
+  for (T* e : v)
+    if (std::find(einmal.begin(), einmal.end(), e) == einmal.end()) einmal.push_back(e);
+  v = std::move(einmal);
+}
+
 TKuerzelArt EineFehlArt(TZufall& z) {
   static const TKuerzelArt arten[] = {leh, leh, kla, rau};
   return arten[z.Bis(4)];
@@ -108,13 +118,14 @@ int TAblaufFenster::FensterArt() const {
   return FensterArt::AlleKurse;
 }
 
-TAblaufSchule::TAblaufSchule(TSchulArt art)
+TAblaufSchule::TAblaufSchule(TSchulArt art, bool bekannteFehler)
     : fAlteDienste(
           DiensteEinsetzen(TDienste{&fDialog, &fSpeicher, &fAblage, &fMetrik, &fUhr, nullptr})),
       fStandard(std::make_unique<TStandard>()),
       fAlterStandard(StandardEinsetzen(fStandard.get())),
       fSchule(std::make_unique<TSchule>()),
       fAlteSchule(SchuleEinsetzen(fSchule.get())) {
+  fBekannteFehler = bekannteFehler;
   ErzeugeBeispielSchule(*fSchule, art != TSchulArt::Klein, art == TSchulArt::Knapp);
   fSchule->FensterAnmelden(&fFenster);
   fSchule->SetAktivesFenster(&fFenster);
@@ -199,8 +210,7 @@ void TAblaufSchule::ManuellOeffnen(TZufall& z) {
         if (TKurs* k = EinKurs(z)) kurse.push_back(k);
   }
   std::erase_if(kurse, [](const TKurs* k) { return k->fNichtVerplanen; });
-  std::sort(kurse.begin(), kurse.end());
-  kurse.erase(std::unique(kurse.begin(), kurse.end()), kurse.end());
+  OhneDoppelte(kurse);
   (void)s;
   fManuell.reset();
   if (kurse.empty()) return;
@@ -209,7 +219,9 @@ void TAblaufSchule::ManuellOeffnen(TZufall& z) {
 }
 
 TSchrittWirkung TAblaufSchule::Manuell(TAblaufArt art, TZufall& z) {
-  TSchrittWirkung w{true, Verstoss::Keine};
+  // Die manuelle Planung darf eine Kopplung auseinanderreißen: mit "ohne" Kopplung planen, oder
+  // beim Löschen "nur diesen Kurs" wählen.
+  TSchrittWirkung w{true, Verstoss::Kopplung};
   if (art == TAblaufArt::ManuellOeffnen ||
       (!fManuell && art != TAblaufArt::ManuellSchliessen && art != TAblaufArt::ManuellWiderrufen)) {
     ManuellOeffnen(z);
@@ -312,11 +324,18 @@ TSchrittWirkung TAblaufSchule::Planung(TAblaufArt art, TZufall& z) {
       break;
     }
     case TAblaufArt::Komprimieren: {
+      // Offener Fehler (AblaufFund.DISABLED_KomprimierenUndWiderrufen): das Protokoll des
+      // Manuellfensters kennt die Züge des Komprimierens nicht als Züge; "Widerrufen" danach
+      // setzt Stunden in Zellen, die inzwischen andere belegen. Bis dahin löscht der Lauf das
+      // Protokoll davor und danach ("Löschen" im Hauptfenster), außer er soll bekannte Fehler
+      // treffen.
+      if (!fBekannteFehler) ProtokollLoeschen();
       TKomprimierer k;
       if (TElement* kl = EinPlanElement(z, kla)) k.NeueKlasse(static_cast<TKlasse*>(kl));
       if (!k.fKlasse) return {};
       k.NeueVersion(z.Zwischen(1, st.fMaxWocheNeu));
       k.KompressKlasse(k.fVersion);
+      if (!fBekannteFehler) ProtokollLoeschen();
       break;
     }
     case TAblaufArt::PlaeneLoeschen: {
@@ -624,8 +643,7 @@ TSchrittWirkung TAblaufSchule::Vertretung(TAblaufArt art, TZufall& z) {
       std::vector<TVertretung*> v;
       for (int i = z.Zwischen(1, 5); i > 0; --i)
         if (TVertretung* e = EineVertretung(z)) v.push_back(e);
-      std::sort(v.begin(), v.end());
-      v.erase(std::unique(v.begin(), v.end()), v.end());
+      OhneDoppelte(v);
       VertrAdHoc(v, z.Ja(70));
       break;
     }

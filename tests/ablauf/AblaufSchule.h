@@ -59,7 +59,8 @@ class TAblaufFenster : public TFenster {
 
 class TAblaufSchule {
  public:
-  explicit TAblaufSchule(TSchulArt art);
+  // bekannteFehler: auch Wege gehen, die offene, bekannte Fehler anderer Einheiten treffen.
+  TAblaufSchule(TSchulArt art, bool bekannteFehler = false);
   ~TAblaufSchule();
   TAblaufSchule(const TAblaufSchule&) = delete;
   TAblaufSchule& operator=(const TAblaufSchule&) = delete;
@@ -91,4 +92,5 @@ class TAblaufSchule {
   TAblaufFenster fFenster;
   std::unique_ptr<TManuellPlanung> fManuell;
   std::string fVerletzung;
+  bool fBekannteFehler = false;
 };

@@ -116,4 +116,23 @@ TEST(AblaufFund, NeuerKursVerbindetLehrerUndFach) {
   AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KursNeu, 1961936958u}});
 }
 
+// Offen, in planning/KompressUnit.cpp (dort, nicht hier zu beheben): bei offenem Manuellfenster
+// landen die Züge des Komprimierens nicht als Züge im Protokoll. SetzungVersetzen schreibt nichts,
+// und eine gebliebene Kette wird je Stunde als "entfernt und neu gesetzt" an ihrer neuen Zelle
+// aufgezeichnet. "Widerrufen" nimmt dann die Schritte rückwärts zurück: ein Kurs, der in einer
+// früheren Kette in eine Zelle kam und sie in einer späteren wieder verließ, wird dort neu gesetzt,
+// obwohl die Zelle inzwischen ein anderer Kurs der Klasse hat (hier 7b {1} Di 1. Stunde doppelt);
+// ebenso die manuellen Schritte davor an ihren alten Zellen. Der Dauerlauf umgeht das ohne
+// --bekannte-fehler (Protokoll vor und nach dem Komprimieren gelöscht).
+TEST(AblaufFund, DISABLED_KomprimierenUndWiderrufen) {
+  const std::vector<TSchritt> folge = {{TAblaufArt::ManuellAblegen, 1945068808u},
+                                       {TAblaufArt::ManuellSetzen, 3193639740u},
+                                       {TAblaufArt::Komprimieren, 4255102229u},
+                                       {TAblaufArt::ManuellWiderrufen, 2545454473u}};
+  TAblaufOptionen optionen;
+  optionen.BekannteFehler = true;
+  const TAblaufErgebnis e = AblaufLaufen(TSchulArt::Klein, folge, optionen);
+  EXPECT_FALSE(e.Fehler) << e.Fehler->Text;
+}
+
 }  // namespace

@@ -148,7 +148,7 @@ std::string SchritteAlsCpp(const std::vector<TSchritt>& schritte) {
 TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritte,
                              const TAblaufOptionen& optionen) {
   TAblaufErgebnis ergebnis;
-  TAblaufSchule lauf(art);
+  TAblaufSchule lauf(art, optionen.BekannteFehler);
   auto fehler = [&](int i, std::string regel, std::string text) {
     ergebnis.Fehler = TAblaufFehler{i, std::move(regel), std::move(text)};
   };
@@ -179,12 +179,18 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
       fehler(i, Regel(r.message()), r.message());
       return ergebnis;
     }
-    if (auto r = KeineNeuenVerstoesse(vorher, lauf.Schule(), erlaubt); !r) {
-      const std::string m = r.message();
-      const std::size_t zelle = m.find(" {");
-      fehler(i, "neuer Verstoß", m);
-      // Die Regel: der Verstoß ohne Kürzel und Zelle, etwa "neu: doppelt".
-      ergebnis.Fehler->Regel = m.substr(0, std::min(m.find(' ', 5), zelle));
+    // Die automatische Planung setzt die offenen Stunden einer Kopplung, deren Kurse schon
+    // auseinanderliegen (manuell nur einer gelöscht, ein Kurs dazugekommen), so gut es geht: dort
+    // darf sie die Kopplung nicht heilen können.
+    std::function<bool(const std::string&)> auchErlaubt;
+    if (s.Art == TAblaufArt::Automatik)
+      auchErlaubt = [getrennt = GetrennteKopplungen(vorher)](const std::string& text) {
+        TPlanVerstoesse v{{text, Verstoss::Kopplung}};
+        const std::set<std::string> k = GetrennteKopplungen(v);
+        return !k.empty() && getrennt.count(*k.begin()) > 0;
+      };
+    if (auto r = KeineNeuenVerstoesse(vorher, lauf.Schule(), erlaubt, auchErlaubt); !r) {
+      fehler(i, Regel(r.message()), r.message());
       return ergebnis;
     }
     if (optionen.Zusatz) {
