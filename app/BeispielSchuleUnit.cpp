@@ -472,6 +472,9 @@ class TBeispiel {
         k->KlasseErgaenzen(fKlassenElemente[static_cast<std::size_t>(p.Klassen[i])]);
       for (std::size_t i = 1; i < p.Raeume.size(); ++i) k->RaumErgaenzen(Raum(p.Raeume[i]), false);
       k->fStunden.SetWochenStunde(2, p.B);
+      // Die Stunden aller Wochen gehören zum Sortierschlüssel: der Kurs rückt an seinen Platz
+      // (wie beim Öffnen der gesicherten Schule).
+      if (p.B != p.A) k->ElementeEintragen();
       k->fInfo = W(p.Info);
       k->fStdProTag = p.StdProTag;
       k->fEinzelStd = p.StdProTag == 2 ? 0 : std::max(p.A, p.B);

@@ -8,6 +8,7 @@
 //    eingesetzt, ergeben denselben Text.
 //  - Info-, Kurs- und Vertretungswahlfenster: nur mit Fokus im Textfeld, dann genau eine Zeile
 //    höchstens der Feldlänge, ohne Zeilenumbruch, oder die Fehlermeldung.
+#include <algorithm>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -108,11 +109,13 @@ class TPasteUmgebung {
   TDienste fAlt;
 };
 
-std::vector<TKurs*> KurseAb(TSchule& s, int ab) {
+// Die Kurse, die nicht schon vorher da waren, in der Folge der Kursliste. Eingesetzte Kurse
+// stehen in Kursreihenfolge, nicht am Ende: ein Kurs ohne Klasse und Lehrer steht vor den
+// vorhandenen.
+std::vector<TKurs*> NeueKurse(TSchule& s, const std::vector<TKurs*>& vorher) {
   std::vector<TKurs*> kurse;
-  int i = 0;
   for (TKurs* k : s.fKursMenge)
-    if (++i > ab) kurse.push_back(k);
+    if (std::find(vorher.begin(), vorher.end(), k) == vorher.end()) kurse.push_back(k);
   return kurse;
 }
 
@@ -131,6 +134,7 @@ void PruefeVerweise(TSchule& s) {
 
 void AlleKurse(TPasteUmgebung& u, const std::string& text) {
   TSchule& s = u.Schule();
+  const std::vector<TKurs*> alte = s.fKursMenge.Kopie();
   const int vorher = s.fKursMenge.ListeZahlElemente();
   const std::vector<std::string> zeilen = AblageZeilen(Utf8ZuWin1252(text));
   u.Einsetzen(text);
@@ -148,7 +152,7 @@ void AlleKurse(TPasteUmgebung& u, const std::string& text) {
   FuzzPruefe(neu == (abgelehnt ? 0 : ersteZeilen), "Zahl der eingesetzten Kurse falsch");
   PruefeVerweise(s);
 
-  const std::vector<TKurs*> eingesetzt = KurseAb(s, vorher);
+  const std::vector<TKurs*> eingesetzt = NeueKurse(s, alte);
   const std::string kopie = KurseAlsText(eingesetzt, false);
   std::vector<std::uint8_t> bytes;
   try {
@@ -170,10 +174,10 @@ void AlleKurse(TPasteUmgebung& u, const std::string& text) {
   }
   if (neu == 0) return;
   TPasteUmgebung zweite(true, FensterArt::AlleKurse, false);
-  const int basis = zweite.Schule().fKursMenge.ListeZahlElemente();
+  const std::vector<TKurs*> basis = zweite.Schule().fKursMenge.Kopie();
   zweite.Einsetzen(Win1252ZuUtf8(kopie));
   FuzzPruefe(zweite.fDialog.fMeldungen == 0, "kopierte Kurse lassen sich nicht einsetzen");
-  FuzzPruefe(KurseAlsText(KurseAb(zweite.Schule(), basis), false) == kopie,
+  FuzzPruefe(KurseAlsText(NeueKurse(zweite.Schule(), basis), false) == kopie,
              "Kopieren und Einsetzen ergibt andere Kurse");
 }
 

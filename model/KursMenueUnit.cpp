@@ -126,6 +126,7 @@ void TKurs::PopStunden(std::int32_t wert) {
   }
   if (!erlaubt && !NichtVerplant()) return;
   fStunden.SetWochenStunde(-1, wert);
+  ElementeEintragen();  // die Stunden gehören zum Sortierschlüssel
   FensterRefresh();
   SchuleGeaendert();
 }

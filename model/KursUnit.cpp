@@ -96,6 +96,12 @@ void TKurs::ElementeEintragen() {
   if (fFach) Einordnen(fFach->fKurse, this, KursOrdnung());
   for (TRaum* r : fRaeume) Einordnen(r->fKurse, this, KursOrdnung());
   if (SchuleVorhanden()) NeuEinordnen(Schule().fKursMenge, this, KursOrdnung());
+  // Lehrer und Fach eines Kurses kennen einander, wie es das Öffnen der gesicherten Schule
+  // herstellt (sonst sähe die Schule nach Sichern und Öffnen anders aus als davor).
+  if (fLehrer && fFach) {
+    NachReiheEinfuegen(fLehrer->fFaecher, fFach);
+    NachReiheEinfuegen(fFach->fLehrer, fLehrer);
+  }
 }
 
 int KursVergleich(const TKurs* a, const TKurs* b) {
@@ -189,6 +195,8 @@ void TKurs::LehrerEntfernen() {
   TLehrer* alt = fLehrer;
   alt->fKurse.ListeElemEntfernen(this);
   fLehrer = nullptr;
+  // Der Lehrer gehört zum Sortierschlüssel: der Kurs rückt an seinen Platz.
+  ElementeEintragen();
   alt->FensterUpdate();
   SchuleGeaendert();
 }
@@ -206,6 +214,7 @@ void TKurs::KlasseErgaenzen(TKlasse* klasse) {
 void TKurs::KlasseEntfernen(TKlasse* klasse) {
   if (!fKlassen.ListeElemEntfernen(klasse)) return;
   klasse->fKurse.ListeElemEntfernen(this);
+  ElementeEintragen();  // die erste Klasse gehört zum Sortierschlüssel
   if (fFach) fFach->KlasseEntfernen(klasse);
   klasse->FensterUpdate();
   FensterRefresh();
@@ -247,6 +256,7 @@ void TKurs::FachEntfernen() {
   TFach* alt = fFach;
   alt->fKurse.ListeElemEntfernen(this);
   fFach = nullptr;
+  ElementeEintragen();  // das Fach gehört zum Sortierschlüssel
   for (TKlasse* k : fKlassen) alt->KlasseEntfernen(k);
   alt->FensterUpdate();
   SchuleGeaendert();
@@ -313,6 +323,7 @@ bool TKurs::HatNegativeStunden() const {
 void TKurs::EntferneNegativeStunden() {
   for (int w = 1; w <= fStunden.WochenZahl(); ++w)
     if (fStunden.GetWochenStunde(w) < 0) fStunden.SetWochenStunde(w, 0);
+  ElementeEintragen();  // die Stunden gehören zum Sortierschlüssel
   SchuleGeaendert();
 }
 

@@ -350,6 +350,8 @@ void TSchule::SetzeAufWochen(int n) {
   for (TRaum* r : fRaumMenge) planElement(r);
   s.fMaxWocheNeu = n;
   if (s.fAktuelleWoche < 1 || s.fAktuelleWoche > n) s.fAktuelleWoche = 1;
+  // Die Stunden aller Wochen gehören zum Sortierschlüssel der Kurse.
+  KurseNeuSortieren();
   SetDirty(true);
 }
 

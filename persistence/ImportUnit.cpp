@@ -369,6 +369,22 @@ TImportErgebnis TImport::ImportAusBytes(const std::vector<std::uint8_t>& daten,
       ++ergebnis.Stunden;
     }
 
+    // Jede Woche hat mindestens so viele Stunden, wie in ihr gesetzt sind: der Kursexport nennt
+    // die Stunden der Arbeitswoche, die Setzungen aber aller Planversionen (ein Kurs nur der
+    // B-Woche käme sonst mit 0 Stunden und einer Setzung in der B-Woche herein). Die Stunden
+    // gehören zum Sortierschlüssel: der Kurs rückt an seinen Platz.
+    // (Die Belegung kommt erst unten: gezählt wird an den Setzungen.)
+    bool mehr = false;
+    for (int w = 1; w <= st.fMaxWocheNeu; ++w) {
+      std::int32_t gesetzt = 0;
+      for (const TSetzung* s : kurs->fSetzungen) gesetzt += s->fWoche == w ? 1 : 0;
+      if (kurs->fStunden.GetWochenStunde(w) < gesetzt) {
+        kurs->fStunden.SetWochenStunde(w, gesetzt);
+        mehr = true;
+      }
+    }
+    if (mehr) kurs->ElementeEintragen();
+
     // Das Zeilenende des neuen Kurses.
     kurs->fColor = clWhite;
     kurs->fInfo = feld(z, 4);

@@ -153,6 +153,7 @@ class TKopie {
   // Schritt 4: Stunden, Setzungen und Sperrung eines Kurses.
   void KursKopieren(TKurs* k) {
     k->fStunden.SetWochenStunde(fA.Zu, k->fStunden.GetWochenStunde(fA.Von));
+    k->ElementeEintragen();  // die Stunden gehören zum Sortierschlüssel
     for (TSetzung* s : k->fSetzungen.Kopie())
       if (s->fWoche == fA.Zu) k->SetzungEntfernen(s);
     if (fA.AuchPlaene) {

@@ -302,6 +302,7 @@ void KursEinstellungKopieren(const std::vector<TKurs*>& kurse, const TKursWerte&
       const TWochenSpanne spanne = WochenArgument(s.fEineWoche ? s.fAktuelleWoche : 0);
       for (int v = spanne.von; v <= spanne.bis; ++v)
         k->fStunden.SetWochenStunde(v, std::max<std::int32_t>(w.KursStd, k->VerplanteStunden(v)));
+      k->ElementeEintragen();  // die Stunden gehören zum Sortierschlüssel
     }
     if (an(TKursKopie::Faktor)) k->fFaktor = w.Faktor;
     if (an(TKursKopie::StdProTag)) k->fStdProTag = w.StdProTag;

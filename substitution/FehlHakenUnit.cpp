@@ -128,7 +128,11 @@ void TKlasse::FehltNeuIn(TDateTime datum, int std) {
 
 void TKlasse::FehltNichtMehrIn(TDateTime datum, int std) {
   if (!Schultag(datum)) return;
-  for (auto [kurs, setzung] : Stunden(this, datum, std, false)) {
+  for (const auto& stunde : Stunden(this, datum, std, false)) {
+    // Benannt statt strukturiert gebunden: das Lambda unten fängt setzung (clang 14 erlaubt das
+    // Fangen einer strukturierten Bindung nicht).
+    TKurs* kurs = stunde.first;
+    TSetzung* setzung = stunde.second;
     // Bis eben fehlten alle Klassen des Kurses.
     if (!kurs->AlleKlassenAbwesend(datum, std, this)) continue;
     if (kurs->fLehrer && !kurs->fLehrer->Abwesend(datum, std))

@@ -1,6 +1,7 @@
 #include "ui/ElementMenueUnit.h"
 
 #include "model/SchulUnit.h"
+#include "substitution/VertretungsPlanungUnit.h"
 
 std::string ElementMenueTitel(TKuerzelArt art) {
   switch (art) {
@@ -42,8 +43,32 @@ TMenue ElementMenue(TKuerzelArt art, bool mitOhne) {
 }
 
 void ReihenSetzen() {
+  TSchule& s = Schule();
+  bool geaendert = false;
   for (TKuerzelArt art : {leh, kla, kop, fac, rau, uvt}) {
     int nr = 0;
-    for (TElement* e : Schule().Elemente(art)) e->fReihe = ++nr;
+    for (TElement* e : s.Elemente(art))
+      if (e->fReihe != ++nr) {
+        e->fReihe = nr;
+        geaendert = true;
+      }
   }
+  if (!geaendert) return;
+  // Was nach fReihe geordnet ist, folgt der neuen Folge, so wie es eine gesicherte und wieder
+  // geöffnete Schule täte: die Teillisten der Elemente, die Klassen der Kurse, die Kurslisten
+  // (ihre Schlüssel kommen aus fReihe) und die Vertretungsliste.
+  auto nachReihe = [](const auto* a, const auto* b) { return ReihenVergleich(a, b); };
+  for (TLehrer* l : s.fLehrerMenge) l->fFaecher.ListeSort(nachReihe);
+  for (TFach* f : s.fFachMenge) {
+    f->fLehrer.ListeSort(nachReihe);
+    f->fKlassen.ListeSort(nachReihe);
+  }
+  for (TUVTab* u : s.fUVTabMenge) {
+    u->fLehrer.ListeSort(nachReihe);
+    u->fKlassen.ListeSort(nachReihe);
+    u->fFaecher.ListeSort(nachReihe);
+  }
+  for (TKurs* k : s.fKursMenge) k->fKlassen.ListeSort(nachReihe);
+  KurseNeuSortieren();
+  VertretungenSortieren(s);
 }

@@ -16,5 +16,7 @@ std::string ElementMenueTitel(TKuerzelArt art);
 // n und in den Spaltenpositionen mitzählt.
 TMenue ElementMenue(TKuerzelArt art, bool mitOhne = false);
 
-// Setzt fReihe jedes Elements der sechs Stammlisten auf seine Position ab 1.
+// Setzt fReihe jedes Elements der sechs Stammlisten auf seine Position ab 1. Ändert sich dabei
+// eine, ordnet es alles neu, was nach fReihe geordnet ist (Teillisten, Klassen der Kurse,
+// Kurslisten, Vertretungsliste), wie beim Öffnen der gesicherten Schule.
 void ReihenSetzen();

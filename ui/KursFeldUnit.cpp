@@ -71,6 +71,7 @@ bool StundenAendern(TKurs& kurs, int wert, bool auffrischen) {
     if (jeWoche > MaxWochenStunden && jeWoche > alt) return false;
   }
   kurs.fStunden.SetWochenStunde(-1, jeWoche);
+  kurs.ElementeEintragen();  // die Stunden gehören zum Sortierschlüssel
   Nachher(kurs, auffrischen);
   return true;
 }

@@ -1,0 +1,138 @@
+// Der Dauerlauf in den Tests: ein fester Satz Saaten über alle Beispielschulen, und die
+// verkleinerten Folgen, an denen er Fehler fand.
+#include <gtest/gtest.h>
+
+#include "AblaufUnit.h"
+#include "model/SchulUnit.h"
+
+namespace {
+
+[[maybe_unused]] ::testing::AssertionResult OhneFehler(TSchulArt art,
+                                                       const std::vector<TSchritt>& schritte) {
+  const TAblaufErgebnis e = AblaufLaufen(art, schritte);
+  if (!e.Fehler) return ::testing::AssertionSuccess();
+  const TAblaufFehler& f = *e.Fehler;
+  return ::testing::AssertionFailure()
+         << "Schritt " << f.Schritt << " ("
+         << (f.Schritt >= 0 ? AblaufArtName(schritte[static_cast<std::size_t>(f.Schritt)].Art)
+                            : "Beispielschule")
+         << "): " << f.Text;
+}
+
+#define AblaufOhneFehler(art, ...) EXPECT_TRUE(OhneFehler(art, std::vector<TSchritt> __VA_ARGS__))
+
+TEST(Ablauf, FolgenSindReproduzierbar) {
+  EXPECT_EQ(ZufallsSchritte(5, 50), ZufallsSchritte(5, 50));
+  EXPECT_NE(ZufallsSchritte(5, 50), ZufallsSchritte(6, 50));
+  const std::vector<TSchritt> f = ZufallsSchritte(9, 40);
+  const std::vector<std::uint8_t> bytes = SchritteAlsBytes(f);
+  EXPECT_EQ(SchritteAusBytes(bytes.data(), bytes.size()), f);
+  std::vector<TSchritt> gelesen;
+  ASSERT_TRUE(SchritteAusText(SchritteAlsText(f), gelesen));
+  EXPECT_EQ(gelesen, f);
+  EXPECT_FALSE(SchritteAusText("Unbekannt 3\n", gelesen));
+}
+
+// Jede Art kommt in den Zufallsfolgen vor.
+TEST(Ablauf, JedeArtKommtVor) {
+  std::vector<int> zahl(static_cast<std::size_t>(TAblaufArt::Anzahl));
+  for (const TSchritt& s : ZufallsSchritte(1, 3000)) ++zahl[static_cast<std::size_t>(s.Art)];
+  for (std::size_t a = 0; a < zahl.size(); ++a)
+    EXPECT_GT(zahl[a], 0) << AblaufArtName(static_cast<TAblaufArt>(a));
+}
+
+// Das Verkleinern behält nur, was für den Fehlschlag nötig ist: mit einer künstlichen Regel
+// ("höchstens zwei Kurse mehr als am Anfang") bleiben von einer Folge aus Schritten, die nichts
+// tun (ohne Manuellfenster schließt "ManuellSchliessen" nichts), und drei neuen Kursen genau die
+// drei neuen Kurse.
+TEST(Ablauf, VerkleinernLaesstWegWasNichtNoetigIst) {
+  TAblaufOptionen optionen;
+  optionen.TiefAlle = 0;
+  int anfang = -1;
+  optionen.Zusatz = [&anfang](const TSchule& s) -> std::string {
+    if (anfang < 0) anfang = s.fKursMenge.ListeZahlElemente();
+    return "";
+  };
+  ASSERT_FALSE(
+      AblaufLaufen(TSchulArt::Klein, {{TAblaufArt::ManuellSchliessen, 0u}}, optionen).Fehler);
+  ASSERT_GT(anfang, 0);
+  optionen.Zusatz = [anfang](const TSchule& s) -> std::string {
+    return s.fKursMenge.ListeZahlElemente() > anfang + 2 ? "mehr als zwei neue Kurse" : "";
+  };
+  std::vector<TSchritt> folge(20, TSchritt{TAblaufArt::ManuellSchliessen, 0u});
+  const std::vector<TSchritt> neu = {
+      {TAblaufArt::KursNeu, 11u}, {TAblaufArt::KursNeu, 22u}, {TAblaufArt::KursNeu, 33u}};
+  folge.insert(folge.begin() + 15, neu[2]);
+  folge.insert(folge.begin() + 9, neu[1]);
+  folge.insert(folge.begin() + 3, neu[0]);
+  const TAblaufErgebnis e = AblaufLaufen(TSchulArt::Klein, folge, optionen);
+  ASSERT_TRUE(e.Fehler);
+  ASSERT_EQ(e.Fehler->Regel, "Zusatz") << e.Fehler->Text;
+  EXPECT_EQ(e.Fehler->Schritt, 17);
+  EXPECT_EQ(Verkleinern(TSchulArt::Klein, folge, *e.Fehler, optionen), neu);
+}
+
+class AblaufSaat : public ::testing::TestWithParam<std::tuple<TSchulArt, int>> {};
+
+TEST_P(AblaufSaat, OhneFehler) {
+  const auto [art, saat] = GetParam();
+  const int schritte = art == TSchulArt::Klein ? 400 : 120;
+  TAblaufOptionen optionen;
+  optionen.TiefAlle = art == TSchulArt::Klein ? 10 : 40;
+  const std::vector<TSchritt> folge = ZufallsSchritte(static_cast<std::uint64_t>(saat), schritte);
+  const TAblaufErgebnis e = AblaufLaufen(art, folge, optionen);
+  ASSERT_FALSE(e.Fehler) << "Saat " << saat << ", Schritt " << e.Fehler->Schritt << ": "
+                         << e.Fehler->Text << "\n(tamrel-ablauf --schule " << SchulArtName(art)
+                         << " --saat " << saat << " --schritte " << schritte << ")";
+  EXPECT_GT(e.Ausgefuehrt, schritte / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Schulen, AblaufSaat,
+    ::testing::Values(std::tuple(TSchulArt::Klein, 1), std::tuple(TSchulArt::Klein, 2),
+                      std::tuple(TSchulArt::Klein, 3), std::tuple(TSchulArt::Gross, 1),
+                      std::tuple(TSchulArt::Knapp, 1)),
+    [](const auto& info) {
+      return SchulArtName(std::get<0>(info.param)) + "_" + std::to_string(std::get<1>(info.param));
+    });
+
+// Die verkleinerten Folgen der gefundenen Fehler.
+
+// Der Kursexport nennt die Stunden der Arbeitswoche, die Setzungen aber aller Planversionen: ein
+// Kurs nur der B-Woche kam mit 0 Stunden und einer Setzung in der B-Woche herein.
+TEST(AblaufFund, ImportGibtJederWocheIhreGesetztenStunden) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KurseImportieren, 1952540566u}});
+}
+
+// Nach dem Umordnen der Kürzel setzt die Palette fReihe neu; die Kurse (deren Schlüssel aus fReihe
+// kommen) und die Teillisten blieben in der alten Folge, bis die Schule gesichert und geöffnet war.
+TEST(AblaufFund, UmgeordneteKuerzelOrdnenDieKurseNeu) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::ElementAendern, 1642976634u}});
+}
+
+// Ein neuer Kurs mit Lehrer und Fach: erst das Öffnen der gesicherten Schule trug das Fach beim
+// Lehrer ein (und den Lehrer beim Fach).
+TEST(AblaufFund, NeuerKursVerbindetLehrerUndFach) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KursNeu, 1961936958u}});
+}
+
+// Offen, in planning/KompressUnit.cpp (dort, nicht hier zu beheben): bei offenem Manuellfenster
+// landen die Züge des Komprimierens nicht als Züge im Protokoll. SetzungVersetzen schreibt nichts,
+// und eine gebliebene Kette wird je Stunde als "entfernt und neu gesetzt" an ihrer neuen Zelle
+// aufgezeichnet. "Widerrufen" nimmt dann die Schritte rückwärts zurück: ein Kurs, der in einer
+// früheren Kette in eine Zelle kam und sie in einer späteren wieder verließ, wird dort neu gesetzt,
+// obwohl die Zelle inzwischen ein anderer Kurs der Klasse hat (hier 7b {1} Di 1. Stunde doppelt);
+// ebenso die manuellen Schritte davor an ihren alten Zellen. Der Dauerlauf umgeht das ohne
+// --bekannte-fehler (Protokoll vor und nach dem Komprimieren gelöscht).
+TEST(AblaufFund, DISABLED_KomprimierenUndWiderrufen) {
+  const std::vector<TSchritt> folge = {{TAblaufArt::ManuellAblegen, 1945068808u},
+                                       {TAblaufArt::ManuellSetzen, 3193639740u},
+                                       {TAblaufArt::Komprimieren, 4255102229u},
+                                       {TAblaufArt::ManuellWiderrufen, 2545454473u}};
+  TAblaufOptionen optionen;
+  optionen.BekannteFehler = true;
+  const TAblaufErgebnis e = AblaufLaufen(TSchulArt::Klein, folge, optionen);
+  EXPECT_FALSE(e.Fehler) << e.Fehler->Text;
+}
+
+}  // namespace

@@ -1,0 +1,244 @@
+// Folgen, ihre Darstellungen, der Lauf mit den Prüfungen und das Verkleinern.
+#include "AblaufUnit.h"
+
+#include <algorithm>
+#include <array>
+#include <exception>
+#include <iostream>
+#include <sstream>
+
+#include "AblaufSchule.h"
+#include "AblaufZufall.h"
+#include "SchulPruefung.h"
+#include "model/SchulUnit.h"
+
+namespace {
+
+struct TArtInfo {
+  const char* Name;
+  int Gewicht;  // Häufigkeit in den Zufallsfolgen
+};
+
+constexpr std::array<TArtInfo, static_cast<std::size_t>(TAblaufArt::Anzahl)> kArten{{
+    {"ManuellOeffnen", 4},    {"ManuellSetzen", 14},     {"ManuellSchieben", 6},
+    {"ManuellAblegen", 8},    {"ManuellLoeschen", 8},    {"ManuellFixieren", 5},
+    {"ManuellWiderrufen", 3}, {"ManuellBlaettern", 6},   {"ManuellSchliessen", 2},
+    {"Automatik", 2},         {"Komprimieren", 2},       {"PlaeneLoeschen", 1},
+    {"RaeumeAufraeumen", 1},  {"StundenTauschen", 1},    {"ElementNeu", 2},
+    {"ElementAendern", 2},    {"ElementLoeschen", 1},    {"KursNeu", 3},
+    {"KursLoeschen", 1},      {"KursAendern", 6},        {"KurseKopieren", 2},
+    {"KurseImportieren", 1},  {"Planversionen", 1},      {"Kalender", 1},
+    {"Abwesenheit", 6},       {"AbwesenheitLang", 2},    {"AbwesenheitWeg", 3},
+    {"Vertreter", 8},         {"VertretungLoeschen", 2}, {"AdHoc", 1},
+    {"SichernOeffnen", 1},
+}};
+
+// Der Name der Regel einer Meldung: alles vor dem ersten Doppelpunkt oder der ersten Klammer.
+std::string Regel(const std::string& meldung) {
+  return meldung.substr(0, std::min(meldung.find(':'), meldung.find(" (")));
+}
+
+}  // namespace
+
+bool SchulArtLesen(const std::string& name, TSchulArt& art) {
+  if (name == "klein")
+    art = TSchulArt::Klein;
+  else if (name == "gross")
+    art = TSchulArt::Gross;
+  else if (name == "knapp")
+    art = TSchulArt::Knapp;
+  else
+    return false;
+  return true;
+}
+
+std::string SchulArtName(TSchulArt art) {
+  switch (art) {
+    case TSchulArt::Gross:
+      return "gross";
+    case TSchulArt::Knapp:
+      return "knapp";
+    default:
+      return "klein";
+  }
+}
+
+const char* AblaufArtName(TAblaufArt art) {
+  const auto i = static_cast<std::size_t>(art);
+  return i < kArten.size() ? kArten[i].Name : "?";
+}
+
+bool AblaufArtLesen(const std::string& name, TAblaufArt& art) {
+  for (std::size_t i = 0; i < kArten.size(); ++i)
+    if (name == kArten[i].Name) {
+      art = static_cast<TAblaufArt>(i);
+      return true;
+    }
+  return false;
+}
+
+std::vector<TSchritt> ZufallsSchritte(std::uint64_t saat, int n) {
+  int summe = 0;
+  for (const TArtInfo& a : kArten) summe += a.Gewicht;
+  TZufall z(saat);
+  std::vector<TSchritt> schritte;
+  schritte.reserve(static_cast<std::size_t>(std::max(0, n)));
+  for (int i = 0; i < n; ++i) {
+    int r = z.Bis(summe);
+    std::size_t a = 0;
+    while (r >= kArten[a].Gewicht) r -= kArten[a++].Gewicht;
+    schritte.push_back({static_cast<TAblaufArt>(a), static_cast<std::uint32_t>(z.Naechste())});
+  }
+  return schritte;
+}
+
+std::vector<TSchritt> SchritteAusBytes(const std::uint8_t* daten, std::size_t groesse) {
+  std::vector<TSchritt> schritte;
+  for (std::size_t i = 0; i + 5 <= groesse; i += 5) {
+    TSchritt s;
+    s.Art = static_cast<TAblaufArt>(daten[i] % static_cast<std::uint8_t>(TAblaufArt::Anzahl));
+    s.Wert = std::uint32_t{daten[i + 1]} | std::uint32_t{daten[i + 2]} << 8 |
+             std::uint32_t{daten[i + 3]} << 16 | std::uint32_t{daten[i + 4]} << 24;
+    schritte.push_back(s);
+  }
+  return schritte;
+}
+
+std::vector<std::uint8_t> SchritteAlsBytes(const std::vector<TSchritt>& schritte) {
+  std::vector<std::uint8_t> bytes;
+  for (const TSchritt& s : schritte) {
+    bytes.push_back(static_cast<std::uint8_t>(s.Art));
+    for (int b = 0; b < 4; ++b) bytes.push_back(static_cast<std::uint8_t>(s.Wert >> (8 * b)));
+  }
+  return bytes;
+}
+
+std::string SchritteAlsText(const std::vector<TSchritt>& schritte) {
+  std::string text;
+  for (const TSchritt& s : schritte)
+    text += std::string(AblaufArtName(s.Art)) + " " + std::to_string(s.Wert) + "\n";
+  return text;
+}
+
+bool SchritteAusText(const std::string& text, std::vector<TSchritt>& schritte) {
+  schritte.clear();
+  std::istringstream ein(text);
+  std::string zeile;
+  while (std::getline(ein, zeile)) {
+    std::istringstream z(zeile);
+    std::string name;
+    unsigned long long wert = 0;
+    if (!(z >> name)) continue;
+    TSchritt s;
+    if (!AblaufArtLesen(name, s.Art) || !(z >> wert)) return false;
+    s.Wert = static_cast<std::uint32_t>(wert);
+    schritte.push_back(s);
+  }
+  return true;
+}
+
+std::string SchritteAlsCpp(const std::vector<TSchritt>& schritte) {
+  std::string text = "{";
+  for (std::size_t i = 0; i < schritte.size(); ++i)
+    text += std::string(i ? ",\n " : "") + "{TAblaufArt::" + AblaufArtName(schritte[i].Art) + ", " +
+            std::to_string(schritte[i].Wert) + "u}";
+  return text + "}";
+}
+
+TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritte,
+                             const TAblaufOptionen& optionen) {
+  TAblaufErgebnis ergebnis;
+  TAblaufSchule lauf(art, optionen.BekannteFehler);
+  auto fehler = [&](int i, std::string regel, std::string text) {
+    ergebnis.Fehler = TAblaufFehler{i, std::move(regel), std::move(text)};
+  };
+  if (auto r = SchuleStimmt(lauf.Schule()); !r) {
+    fehler(-1, "Beispielschule", r.message());
+    return ergebnis;
+  }
+  const int n = static_cast<int>(schritte.size());
+  for (int i = 0; i < n; ++i) {
+    const TSchritt& s = schritte[static_cast<std::size_t>(i)];
+    if (optionen.Protokoll)
+      std::cerr << i << ' ' << AblaufArtName(s.Art) << ' ' << s.Wert << std::endl;
+    const TPlanVerstoesse vorher = PlanVerstoesseDerSchule(lauf.Schule());
+    unsigned erlaubt = Verstoss::Keine;
+    try {
+      const TSchrittWirkung w = lauf.Ausfuehren(s);
+      if (w.Ausgefuehrt) ++ergebnis.Ausgefuehrt;
+      erlaubt = w.Erlaubt;
+    } catch (const std::exception& e) {
+      fehler(i, "Ausnahme", std::string("Ausnahme: ") + e.what());
+      return ergebnis;
+    }
+    if (!lauf.Verletzung().empty()) {
+      fehler(i, Regel(lauf.Verletzung()), lauf.Verletzung());
+      return ergebnis;
+    }
+    if (auto r = SchuleStimmt(lauf.Schule()); !r) {
+      fehler(i, Regel(r.message()), r.message());
+      return ergebnis;
+    }
+    // Die automatische Planung setzt die offenen Stunden einer Kopplung, deren Kurse schon
+    // auseinanderliegen (manuell nur einer gelöscht, ein Kurs dazugekommen), so gut es geht: dort
+    // darf sie die Kopplung nicht heilen können.
+    std::function<bool(const std::string&)> auchErlaubt;
+    if (s.Art == TAblaufArt::Automatik)
+      auchErlaubt = [getrennt = GetrennteKopplungen(vorher)](const std::string& text) {
+        TPlanVerstoesse v{{text, Verstoss::Kopplung}};
+        const std::set<std::string> k = GetrennteKopplungen(v);
+        return !k.empty() && getrennt.count(*k.begin()) > 0;
+      };
+    if (auto r = KeineNeuenVerstoesse(vorher, lauf.Schule(), erlaubt, auchErlaubt); !r) {
+      fehler(i, Regel(r.message()), r.message());
+      return ergebnis;
+    }
+    if (optionen.Zusatz) {
+      if (std::string t = optionen.Zusatz(lauf.Schule()); !t.empty()) {
+        fehler(i, "Zusatz", "Zusatz: " + t);
+        return ergebnis;
+      }
+    }
+    const bool tief = s.Art == TAblaufArt::SichernOeffnen || i + 1 == n ||
+                      (optionen.TiefAlle > 0 && (i + 1) % optionen.TiefAlle == 0);
+    if (tief) {
+      if (auto r = SichernStimmt(lauf.Schule()); !r) {
+        fehler(i, Regel(r.message()), r.message());
+        return ergebnis;
+      }
+    }
+  }
+  return ergebnis;
+}
+
+std::vector<TSchritt> Verkleinern(TSchulArt art, std::vector<TSchritt> schritte,
+                                  const TAblaufFehler& fehler, const TAblaufOptionen& optionen,
+                                  int maxLaeufe) {
+  if (fehler.Schritt >= 0 && fehler.Schritt + 1 < static_cast<int>(schritte.size()))
+    schritte.resize(static_cast<std::size_t>(fehler.Schritt) + 1);
+  int laeufe = 0;
+  auto scheitert = [&](const std::vector<TSchritt>& folge) {
+    ++laeufe;
+    const TAblaufErgebnis e = AblaufLaufen(art, folge, optionen);
+    return e.Fehler && e.Fehler->Regel == fehler.Regel;
+  };
+  // Stücke weglassen, von großen zu einzelnen Schritten, solange es scheitert.
+  std::size_t stueck = std::max<std::size_t>(1, schritte.size() / 2);
+  while (laeufe < maxLaeufe) {
+    bool weniger = false;
+    for (std::size_t ab = 0; ab < schritte.size() && laeufe < maxLaeufe;) {
+      std::vector<TSchritt> ohne(schritte.begin(), schritte.begin() + static_cast<long>(ab));
+      const std::size_t bis = std::min(schritte.size(), ab + stueck);
+      ohne.insert(ohne.end(), schritte.begin() + static_cast<long>(bis), schritte.end());
+      if (!ohne.empty() && scheitert(ohne)) {
+        schritte = std::move(ohne);
+        weniger = true;
+      } else {
+        ab += stueck;
+      }
+    }
+    if (stueck == 1 && !weniger) break;
+    if (!weniger) stueck = std::max<std::size_t>(1, stueck / 2);
+  }
+  return schritte;
+}
