@@ -7,6 +7,7 @@
 #include "model/RaumUnit.h"
 #include "model/SchulUnit.h"
 #include "planning/SetzungAnzeigeUnit.h"
+#include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
 
 namespace {
@@ -151,17 +152,30 @@ void TKomprimierer::KompressKlasse(int woche) {
       // Entfernen und neues Setzen tun (Vertretungen der alten Zelle gehen, Abwesenheiten der
       // neuen Zelle bekommen ihre Vertretung).
       // Eine Stunde, die in der Kette mehrmals wanderte, zählt und wird einmal gesetzt.
+      // Der erste Zug einer Stunde nennt ihre Zelle vor der Kette.
       std::vector<TZug> stunden;
       for (const TZug& z : fKette)
         if (std::none_of(stunden.begin(), stunden.end(),
                          [&z](const TZug& s) { return s.setzung == z.setzung; }))
           stunden.push_back(z);
-      for (const TZug& z : stunden) {
-        const int zw = z.setzung->fWoche, zt = z.setzung->fTag, zh = z.setzung->fStunde;
-        TRaum* raum = z.setzung->fRaum;
-        z.kurs->SetzungEntfernen(z.setzung);
-        z.kurs->NeueSetzung(zw, zt, zh, raum);
+      // "Widerrufen" kennt je Stunde die Zelle davor (weg) und die danach (hin): erst alle
+      // Stunden der Kette fort, dann alle an ihren alten Platz, ohne je eine Zelle doppelt.
+      TManuellProtokoll* protokoll = Merken() ? ManuellProtokoll() : nullptr;
+      std::vector<std::pair<TKurs*, TSetzung*>> neu;
+      {
+        TOhneMerken ohne;
+        for (const TZug& z : stunden) {
+          const int zw = z.setzung->fWoche, zt = z.setzung->fTag, zh = z.setzung->fStunde;
+          TRaum* raum = z.setzung->fRaum;
+          if (protokoll)
+            protokoll->MerkeZelle(z.kurs, TUndoArt::weg, zw, z.vonTag, z.vonStd, raum,
+                                  z.setzung->fFixiert);
+          z.kurs->SetzungEntfernen(z.setzung);
+          neu.emplace_back(z.kurs, z.kurs->NeueSetzung(zw, zt, zh, raum));
+        }
       }
+      if (protokoll)
+        for (const auto& [kurs, s] : neu) protokoll->Merke(kurs, s, TUndoArt::hin);
       fKette = std::move(stunden);
       fVerschoben += static_cast<int>(fKette.size());
       fKette.clear();
