@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/BeispielSchuleUnit.h"
+#include "app/BeispielSchwerUnit.h"
 #include "app/CliAutomatikUnit.h"
 #include "app/CliDruckUnit.h"
 #include "app/CliAusfallUnit.h"
@@ -44,9 +45,14 @@ void Hilfe(std::ostream& aus) {
          "  kurse DATEI                schreibt alle Kurse im Kursformat der Zwischenablage\n"
          "  umwandeln DATEI NEU        liest DATEI (auch im alten Aufbau) und schreibt NEU im\n"
          "                             aktuellen Aufbau\n"
-         "  beispiel DATEI [--gross [--knapp]]\n"
+         "  beispiel DATEI [--gross [--knapp] | --gymnasium | --grundschule]\n"
          "                             schreibt die Beispielschule (--gross: die große;\n"
-         "                             --knapp: Lehrkräfte zu 95 % ausgelastet, mehr Schienen)\n"
+         "                             --knapp: Lehrkräfte zu 95 % ausgelastet, mehr Schienen;\n"
+         "                             --gymnasium: 12 Stunden am Tag, Oberstufe aus 240\n"
+         "                             Schülergruppen in Schienen, Zeitfenster, gesperrte Tage;\n"
+         "                             --grundschule: 6 Stunden, viele Stunden mit zwei\n"
+         "                             Lehrkräften), ohne gesetzte Stunden bei den beiden\n"
+         "                             letzten\n"
          "  pruefen DATEI [konsistenz|bruecken|raeume|stunden|versionen|kopplungen|einzel|alle]\n"
          "                [--woche N] [--tage N]\n"
          "                             schreibt die Zeilen des Fensters \"Fehler\", dann\n"
@@ -280,9 +286,17 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   if (befehl == "beispiel") {
     const bool gross = n >= 2 && args[2] == "--gross";
     const bool knapp = n == 3 && gross && args[3] == "--knapp";
-    if (n < 1 || n > 3 || (n >= 2 && !gross) || (n == 3 && !knapp)) return Falsch(befehl, fehler);
+    const bool gymnasium = n == 2 && args[2] == "--gymnasium";
+    const bool grundschule = n == 2 && args[2] == "--grundschule";
+    if (n < 1 || n > 3 || (n >= 2 && !gross && !gymnasium && !grundschule) || (n == 3 && !knapp))
+      return Falsch(befehl, fehler);
     TKonsolenUmgebung umgebung(fehler);
-    ErzeugeBeispielSchule(Schule(), gross, knapp);
+    if (gymnasium)
+      ErzeugeGymnasium(Schule());
+    else if (grundschule)
+      ErzeugeGrundschule(Schule());
+    else
+      ErzeugeBeispielSchule(Schule(), gross, knapp);
     return Schreiben(args[1], fehler) ? 0 : 1;
   }
   if (befehl == "pruefen") return CliPruefen({args.begin() + 1, args.end()}, aus, fehler);
