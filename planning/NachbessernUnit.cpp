@@ -602,10 +602,20 @@ struct TNachbesserung::TDaten {
       if (std::any_of(b.weg.begin(), b.weg.end(), gesetztHier)) continue;
       liste.push_back({std::move(b), o, n});
     }
-    std::stable_sort(liste.begin(), liste.end(), [](const TKandidat& a, const TKandidat& b) {
-      return std::tie(a.bewertung.kosten, a.bewertung.luecken) <
-             std::tie(b.bewertung.kosten, b.bewertung.luecken);
+    // Gemischt: ein kleines Rauschen aus der Saat auf den Kosten, damit Ketten andere Wege gehen.
+    std::vector<long> rauschen(liste.size(), 0);
+    if (gemischt)
+      for (long& r : rauschen) r = Zufall(3);
+    std::vector<std::size_t> folge(liste.size());
+    for (std::size_t i = 0; i < folge.size(); ++i) folge[i] = i;
+    std::stable_sort(folge.begin(), folge.end(), [&](std::size_t a, std::size_t b) {
+      return std::tuple(liste[a].bewertung.kosten + rauschen[a], liste[a].bewertung.luecken) <
+             std::tuple(liste[b].bewertung.kosten + rauschen[b], liste[b].bewertung.luecken);
     });
+    std::vector<TKandidat> sortiert;
+    sortiert.reserve(liste.size());
+    for (std::size_t i : folge) sortiert.push_back(std::move(liste[i]));
+    liste = std::move(sortiert);
     return liste;
   }
 
@@ -657,7 +667,9 @@ struct TNachbesserung::TDaten {
   // Ein Schritt: eine Kette für die nächste offene Einheit. Wahr, wenn sie gelang.
   bool Schritt() {
     ++schritt;
-    const auto [g, w] = reihe[naechste % reihe.size()];
+    const auto [g, w] =
+        gemischt ? reihe[static_cast<std::size_t>(Zufall(static_cast<long>(reihe.size())))]
+                 : reihe[naechste % reihe.size()];
     ++naechste;
     verboten.clear();
     bewegt.clear();
@@ -778,8 +790,19 @@ struct TNachbesserung::TDaten {
     return !reihe.empty();
   }
 
+  // Der Zufall der gemischten Runde: SplitMix64 aus der Saat, auf jeder Maschine gleich.
+  long Zufall(long n) const {
+    std::uint64_t z = (zustand += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    z ^= z >> 31;
+    return static_cast<long>(z % static_cast<std::uint64_t>(std::max(1L, n)));
+  }
+
   static constexpr int kTiefe = 8;
   bool breit = false;
+  bool gemischt = false;
+  mutable std::uint64_t zustand = 1;
   static constexpr std::array<int, 2> kBreite = {3, 2};
 
   TAutomatAnzeige& anzeige;
@@ -870,6 +893,31 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
     if (ergebnis.zeitUm) break;
   }
   d.breit = false;
+  // Bleiben Stunden offen und ist Zeit oder Arbeit übrig, gehen die Ketten gemischte Wege: die
+  // offene Einheit und die Folge gleich teurer Zellen aus der Saat. Ohne jede Grenze (weder Zeit
+  // noch Schritte) entfällt die Runde; sonst endet sie an der Grenze oder nach langer Zeit ohne
+  // Erfolg.
+  if (offenDa && !d.abbruch && !ergebnis.zeitUm && (grenze.sekunden > 0 || grenze.schritte >= 0)) {
+    d.gemischt = true;
+    d.zustand = 0x6E61636862657373ull ^ grenze.saat;
+    long ohneErfolg = 0;
+    const long geduld = 20 * std::max(grenze.ohneFortschritt, static_cast<long>(d.reihe.size()));
+    while (offenDa && !d.abbruch && ohneErfolg < geduld) {
+      if (grenze.schritte >= 0 && d.schritt >= grenze.schritte) break;
+      if (grenze.sekunden > 0 && sekunden() >= frist) {
+        ergebnis.zeitUm = true;
+        break;
+      }
+      if (d.Schritt()) {
+        ohneErfolg = 0;
+        offenDa = d.ReiheAufbauen();
+      } else {
+        ++ohneErfolg;
+      }
+      if (d.schritt % 8 == 0) melden();
+    }
+    d.gemischt = false;
+  }
   // Zum Schluss die Hohlstunden der Klassen: Stunden in freie Zellen, wo es sie senkt.
   if (!d.abbruch && !(grenze.schritte >= 0 && d.schritt >= grenze.schritte)) {
     long gefragt = 0;
