@@ -130,7 +130,7 @@ TEST(BeispielSchwer, PlanungHaeltAlleRegeln) {
     const TPlanungsAbzug vorher(s, kurse);
     TNachbessernGrenze grenze;
     grenze.sekunden = 0;
-    grenze.schritte = 60;
+    grenze.schritte = 400;
     const TNachbessernErgebnis e = automat.Nachbessern(grenze);
     EXPECT_GE(e.nachher, e.vorher);
     EXPECT_TRUE(PlanRegelnStimmen(s, kurse)) << gymnasium;
