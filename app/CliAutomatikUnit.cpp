@@ -1,5 +1,6 @@
 #include "app/CliAutomatikUnit.h"
 
+#include <algorithm>
 #include <cctype>
 #include <ostream>
 
@@ -13,6 +14,7 @@
 #include "persistence/ReadUnit.h"
 #include "persistence/WriteUnit.h"
 #include "planning/AutomatUnit.h"
+#include "planning/OffenGrundUnit.h"
 #include "settings/StandardUnit.h"
 
 namespace {
@@ -58,7 +60,8 @@ bool AutomatikAufrufLesen(const std::vector<std::string>& args, TAutomatikAufruf
       }
       continue;
     }
-    if (a == "--ausgabe" || a == "--prozent" || a == "--tage") {
+    if (a == "--ausgabe" || a == "--prozent" || a == "--tage" || a == "--stunden" ||
+        a == "--schritte" || a == "--saat") {
       if (i + 1 >= args.size()) {
         fehler = "Nach " + a + " fehlt ein Wert.";
         return false;
@@ -72,6 +75,24 @@ bool AutomatikAufrufLesen(const std::vector<std::string>& args, TAutomatikAufruf
       } else if (a == "--tage" && !CliZahl(wert, 5, 7, aufruf.tage)) {
         fehler = "Ungültige Zahl der Tage: " + wert + " (erlaubt sind 5, 6 und 7).";
         return false;
+      } else if (a == "--stunden" && !CliZahl(wert, 1, MaxStunden, aufruf.stunden)) {
+        fehler = "Ungültige Zahl der Stunden: " + wert + " (erlaubt sind 1 bis " +
+                 std::to_string(MaxStunden) + ").";
+        return false;
+      } else if (a == "--schritte") {
+        int n = 0;
+        if (!CliZahl(wert, 0, 100000000, n)) {
+          fehler = "Ungültige Zahl der Schritte: " + wert + " (erlaubt sind 0 bis 100000000).";
+          return false;
+        }
+        aufruf.schritte = n;
+      } else if (a == "--saat") {
+        int n = 0;
+        if (!CliZahl(wert, 0, 2147483647, n)) {
+          fehler = "Ungültige Saat: " + wert + " (erlaubt sind 0 bis 2147483647).";
+          return false;
+        }
+        aufruf.saat = static_cast<unsigned>(n);
       }
       continue;
     }
@@ -126,23 +147,35 @@ bool AutomatikKurse(const TSchule& schule, const std::vector<std::string>& kuerz
   return true;
 }
 
-void AutomatikPlanen(const std::vector<TKurs*>& kurse, std::ostream& aus, int nachbessernSekunden) {
+void AutomatikPlanen(const std::vector<TKurs*>& kurse, std::ostream& aus,
+                     const TAutomatikLauf& lauf) {
+  const TStandard& st = Standard();
+  aus << "Raster: " << std::clamp(st.fMaxTageNeu, 1, MaxTage) << " Tage, "
+      << std::clamp(st.fPlnStd, 1, MaxStunden) << " Stunden\n";
   TStilleAnzeige anzeige;
   TAutomat automat(anzeige);
   automat.KurseSammeln(kurse);
   automat.Rechne();
-  int nachgebessert = 0;
-  if (nachbessernSekunden > 0) {
+  const bool nachbessern = lauf.sekunden > 0;
+  TNachbessernErgebnis e;
+  if (nachbessern) {
     TNachbessernGrenze grenze;
-    grenze.sekunden = nachbessernSekunden;
-    const TNachbessernErgebnis e = automat.Nachbessern(grenze);
-    nachgebessert = e.nachher - e.vorher;
+    grenze.sekunden = lauf.sekunden;
+    grenze.schritte = lauf.schritte;
+    grenze.saat = lauf.saat;
+    e = automat.Nachbessern(grenze);
   }
   aus << "gesetzt: " << automat.Gesetzt() << '\n';
-  if (nachbessernSekunden > 0) aus << "nachgebessert: " << nachgebessert << '\n';
+  if (nachbessern) {
+    aus << "nachgebessert: " << e.nachher - e.vorher << '\n'
+        << "Schritte: " << e.schritte << '\n'
+        << "Zeitgrenze: " << (e.zeitUm ? "erreicht" : "nicht erreicht") << '\n';
+  }
   aus << "nicht verplanbar: " << automat.NichtVerplanbar() << '\n';
-  for (const TKurs* k : automat.Rest())
+  for (const TKurs* k : automat.Rest()) {
     aus << "offen: " << k->RestStunden(-1) << ' ' << Win1252ZuUtf8(k->OhneRaumZeile()) << '\n';
+    aus << "  Gründe: " << OffenGruendeText(OffenGruende(*k, !st.fAuEinzelUnwichtig)) << '\n';
+  }
 }
 
 int CliAutomatik(const std::vector<std::string>& args, std::ostream& aus, std::ostream& fehler) {
@@ -151,7 +184,8 @@ int CliAutomatik(const std::vector<std::string>& args, std::ostream& aus, std::o
   if (!AutomatikAufrufLesen(args, aufruf, meldung)) {
     fehler << meldung << '\n'
            << "Aufruf: tamrel-cli automatik DATEI [--ausgabe DATEI] [--prozent N] [--tage N] "
-              "[--kurse KÜRZEL…] [--nachbessern [SEKUNDEN]]\n";
+              "[--stunden N] [--kurse KÜRZEL…] [--nachbessern [SEKUNDEN]] [--schritte N] "
+              "[--saat N]\n";
     return 2;
   }
   TKonsolenUmgebung umgebung(fehler);
@@ -160,13 +194,18 @@ int CliAutomatik(const std::vector<std::string>& args, std::ostream& aus, std::o
   TStandard& st = Standard();
   st.fEineWoche = false;
   if (aufruf.tage > 0) st.fMaxTageNeu = aufruf.tage;
+  if (aufruf.stunden > 0) st.fPlnStd = aufruf.stunden;
   if (aufruf.prozent > 0) st.fAuProzent = aufruf.prozent;
   std::vector<TKurs*> kurse;
   if (!AutomatikKurse(Schule(), aufruf.kuerzel, kurse, meldung)) {
     fehler << meldung << '\n';
     return 1;
   }
-  AutomatikPlanen(kurse, aus, aufruf.nachbessern ? aufruf.sekunden : 0);
+  TAutomatikLauf lauf;
+  lauf.sekunden = aufruf.nachbessern ? aufruf.sekunden : 0;
+  lauf.schritte = aufruf.schritte;
+  lauf.saat = aufruf.saat;
+  AutomatikPlanen(kurse, aus, lauf);
   if (!aufruf.ausgabe.empty() && !WriteSchule(aufruf.ausgabe, Schule(), meldung)) {
     fehler << meldung << '\n';
     return 1;

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "app/BeispielSchuleUnit.h"
+#include "app/BeispielSchwerUnit.h"
 #include "app/CliAutomatikUnit.h"
 #include "app/CliDruckUnit.h"
 #include "app/CliAusfallUnit.h"
@@ -44,9 +45,14 @@ void Hilfe(std::ostream& aus) {
          "  kurse DATEI                schreibt alle Kurse im Kursformat der Zwischenablage\n"
          "  umwandeln DATEI NEU        liest DATEI (auch im alten Aufbau) und schreibt NEU im\n"
          "                             aktuellen Aufbau\n"
-         "  beispiel DATEI [--gross [--knapp]]\n"
+         "  beispiel DATEI [--gross [--knapp] | --gymnasium | --grundschule]\n"
          "                             schreibt die Beispielschule (--gross: die große;\n"
-         "                             --knapp: Lehrkräfte zu 95 % ausgelastet, mehr Schienen)\n"
+         "                             --knapp: Lehrkräfte zu 95 % ausgelastet, mehr Schienen;\n"
+         "                             --gymnasium: 12 Stunden am Tag, Oberstufe aus 240\n"
+         "                             Schülergruppen in Schienen, Zeitfenster, gesperrte Tage;\n"
+         "                             --grundschule: 6 Stunden, viele Stunden mit zwei\n"
+         "                             Lehrkräften), ohne gesetzte Stunden bei den beiden\n"
+         "                             letzten\n"
          "  pruefen DATEI [konsistenz|bruecken|raeume|stunden|versionen|kopplungen|einzel|alle]\n"
          "                [--woche N] [--tage N]\n"
          "                             schreibt die Zeilen des Fensters \"Fehler\", dann\n"
@@ -56,16 +62,21 @@ void Hilfe(std::ostream& aus) {
          "                             schließt die Lücken der Klassenpläne in allen\n"
          "                             Planversionen, gibt die Hohlstunden je Klasse davor und\n"
          "                             danach aus und schreibt das Ergebnis nach NEU\n"
-         "  automatik DATEI [--ausgabe NEU] [--prozent N] [--tage N] [--kurse KÜRZEL…]\n"
-         "            [--nachbessern [SEKUNDEN]]\n"
+         "  automatik DATEI [--ausgabe NEU] [--prozent N] [--tage N] [--stunden N]\n"
+         "            [--kurse KÜRZEL…] [--nachbessern [SEKUNDEN]] [--schritte N] [--saat N]\n"
          "                             plant die offenen Stunden aller Kurse (mit --kurse: der\n"
          "                             Lehrer und Klassen) in allen Planversionen im Raster der\n"
-         "                             Einstellungen, gibt \"gesetzt: N\", \"nicht verplanbar:\n"
-         "                             N\" und je Kurs mit offenen Stunden \"offen: N KURS\" aus\n"
-         "                             und schreibt das Ergebnis nach NEU; --prozent, --tage:\n"
-         "                             statt der Einstellungen; --nachbessern: danach höchstens\n"
-         "                             SEKUNDEN (Vorgabe 10) nachbessern, mit \"nachgebessert: "
-         "N\"\n"
+         "                             Einstellungen (--tage, --stunden: statt der\n"
+         "                             Einstellungen), gibt \"Raster: T Tage, S Stunden\",\n"
+         "                             \"gesetzt: N\", \"nicht verplanbar: N\" und je Kurs mit\n"
+         "                             offenen Stunden \"offen: N KURS\" mit einer Zeile\n"
+         "                             \"Gründe:\" aus und schreibt das Ergebnis nach NEU;\n"
+         "                             --prozent: statt der Einstellungen; --nachbessern: danach\n"
+         "                             höchstens SEKUNDEN (Vorgabe 10) nachbessern, mit\n"
+         "                             \"nachgebessert: N\", \"Schritte: N\" und \"Zeitgrenze:\n"
+         "                             erreicht|nicht erreicht\"; --schritte: höchstens N\n"
+         "                             Schritte; --saat: Saat des Zufalls (Vorgabe 1), gleiche\n"
+         "                             Saat und Schritte geben dasselbe Ergebnis\n"
          "  plan DATEI lehrer|klasse|raum KÜRZEL [--woche N] [--tage N] [--stunden N]\n"
          "                             [--schalter o|x] [--kopplungen]\n"
          "                             schreibt den Plan als Text mit Tabulatoren, wie\n"
@@ -275,9 +286,17 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
   if (befehl == "beispiel") {
     const bool gross = n >= 2 && args[2] == "--gross";
     const bool knapp = n == 3 && gross && args[3] == "--knapp";
-    if (n < 1 || n > 3 || (n >= 2 && !gross) || (n == 3 && !knapp)) return Falsch(befehl, fehler);
+    const bool gymnasium = n == 2 && args[2] == "--gymnasium";
+    const bool grundschule = n == 2 && args[2] == "--grundschule";
+    if (n < 1 || n > 3 || (n >= 2 && !gross && !gymnasium && !grundschule) || (n == 3 && !knapp))
+      return Falsch(befehl, fehler);
     TKonsolenUmgebung umgebung(fehler);
-    ErzeugeBeispielSchule(Schule(), gross, knapp);
+    if (gymnasium)
+      ErzeugeGymnasium(Schule());
+    else if (grundschule)
+      ErzeugeGrundschule(Schule());
+    else
+      ErzeugeBeispielSchule(Schule(), gross, knapp);
     return Schreiben(args[1], fehler) ? 0 : 1;
   }
   if (befehl == "pruefen") return CliPruefen({args.begin() + 1, args.end()}, aus, fehler);

@@ -8,6 +8,7 @@
 #include "model/SchulUnit.h"
 #include "planning/SetzungAnzeigeUnit.h"
 #include "planning/SetzungUnit.h"
+#include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
 
 namespace {
@@ -150,14 +151,28 @@ void TKomprimierer::KompressKlasse(int woche) {
       if (!fErfolgreich) continue;
       // Die Kette bleibt: jede Stunde bucht von ihrer ersten Zelle in die letzte, wie es
       // Entfernen und neues Setzen tun (Vertretungen der alten Zelle gehen, Abwesenheiten der
-      // neuen Zelle bekommen ihre Vertretung, fehlende Klassen buchen den Ausfall um).
-      // Eine Stunde, die in der Kette mehrmals wanderte, zählt und bucht einmal.
+      // neuen Zelle bekommen ihre Vertretung, fehlende Klassen buchen den Ausfall um); sie bleibt
+      // dieselbe Setzung. Eine Stunde, die in der Kette mehrmals wanderte, zählt und bucht einmal.
+      // Der erste Zug einer Stunde nennt ihre Zelle vor der Kette.
       std::vector<TZug> stunden;
       for (const TZug& z : fKette)
         if (std::none_of(stunden.begin(), stunden.end(),
                          [&z](const TZug& s) { return s.setzung == z.setzung; }))
           stunden.push_back(z);
-      for (const TZug& z : stunden) VertretungenUmziehen(z.kurs, z.setzung, z.vonTag, z.vonStd);
+      // "Widerrufen" kennt je Stunde die Zelle davor (weg) und die danach (hin): erst alle
+      // Stunden der Kette fort, dann alle an ihren alten Platz, ohne je eine Zelle doppelt.
+      TManuellProtokoll* protokoll = Merken() ? ManuellProtokoll() : nullptr;
+      {
+        TOhneMerken ohne;
+        for (const TZug& z : stunden) {
+          if (protokoll)
+            protokoll->MerkeZelle(z.kurs, TUndoArt::weg, z.setzung->fWoche, z.vonTag, z.vonStd,
+                                  z.setzung->fRaum, z.setzung->fFixiert);
+          VertretungenUmziehen(z.kurs, z.setzung, z.vonTag, z.vonStd);
+        }
+      }
+      if (protokoll)
+        for (const TZug& z : stunden) protokoll->Merke(z.kurs, z.setzung, TUndoArt::hin);
       fKette = std::move(stunden);
       fVerschoben += static_cast<int>(fKette.size());
       fKette.clear();

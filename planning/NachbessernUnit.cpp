@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <tuple>
 #include <unordered_map>
 
@@ -20,6 +21,9 @@
 #include "model/ToolsUnit.h"
 #include "planning/AutomatUnit.h"
 #include "planning/NachbessernRegelUnit.h"
+#include "planning/SetzungAnzeigeUnit.h"
+#include "planning/SetzungUnit.h"
+#include "planning/UndoUnit.h"
 #include "settings/StandardUnit.h"
 
 namespace {
@@ -63,10 +67,16 @@ struct TEinheit {
   bool operator==(const TEinheit&) const = default;
 };
 
-// Eine Änderung am Plan, um zum besten Stand zurückzukehren.
+// Eine Änderung am Plan, um zum Stand vor der Kette zurückzukehren.
+enum class TArt {
+  Abgehoben,  // die Stunde verließ ihre Zelle (mit dem Raum) und wartet
+  Abgelegt,   // eine wartende Stunde kam in die Zelle
+  Neu         // eine neue Stunde kam in die Zelle
+};
 struct TAenderung {
-  bool gesetzt;  // sonst entfernt
+  TArt art;
   TKurs* kurs;
+  TSetzung* setzung;
   TOrt ort;
   TRaum* raum;
 };
@@ -114,6 +124,7 @@ struct TNachbesserung::TDaten {
     stunden = std::clamp(st.fPlnStd, 1, MaxStunden);
     raeumeWichtig = !st.fAuRaumUnwichtig;
     einzelWichtig = !st.fAuEinzelUnwichtig;
+    freiWichtig = !st.fAuFreiUnwichtig;
     wochen = WochenArgument(-1);
     for (int t = 1; t <= 4; ++t)
       for (int h = 1; h <= MaxStunden; ++h)
@@ -202,6 +213,12 @@ struct TNachbesserung::TDaten {
     const std::uint32_t verbunden = verbindungen[static_cast<std::size_t>(g)][o.tag];
     for (int h = erste; h < letzte; ++h)
       if (!(verbunden & Bit(h))) return false;
+    // Wie die Automatik: müssen freie Tage eingehalten werden, beginnt ein neuer Tag nur, wo
+    // Vor- und Folgetag frei sind.
+    if (freiWichtig && zahl == 1 &&
+        (Wort(k->fBesetzung, o.woche, Vortag(o.tag)) ||
+         Wort(k->fBesetzung, o.woche, Folgetag(o.tag))))
+      return false;
     return !einzelWichtig || EinzelErreichbar(k, o);
   }
 
@@ -219,18 +236,37 @@ struct TNachbesserung::TDaten {
     for (const TBeruehrt& b : beruehrt)
       if (b.kurs == k && b.woche == w) return;
     const TWoElem* e = k->fBesetzung.GetWoche(w);
-    beruehrt.push_back({k, w, e ? *e : TWoElem{}});
+    beruehrt.push_back(
+        {k, w, e ? *e : TWoElem{}, k->VerplanteStunden(w), TAutomat::WocheStimmt(*k, w)});
   }
 
-  // Jede Woche, die dieser Schritt änderte, erfüllt die Einzelstundenbedingung wie nach der
-  // Automatik (TAutomat::WocheStimmt), oder sie ist wieder wie vorher.
+  // Jede Woche, die dieser Schritt änderte, ist wieder wie vorher, oder: eine Woche, die die
+  // Einzelstundenbedingung (TAutomat::WocheStimmt) erfüllte, erfüllt sie noch, und zählt die
+  // Bedingung, erfüllt jede geänderte Woche sie.
   bool WochenStimmen() const {
     for (const TBeruehrt& b : beruehrt) {
       if (TAutomat::WocheStimmt(*b.kurs, b.woche)) continue;
       const TWoElem* e = b.kurs->fBesetzung.GetWoche(b.woche);
-      if (!(e ? *e == b.vorher : b.vorher.Leer())) return false;
+      const bool wieVorher = e ? *e == b.vorher : b.vorher.Leer();
+      if (wieVorher) continue;
+      if (einzelWichtig || b.richtig) return false;
     }
     return true;
+  }
+
+  // Kein Kurs, den der Schritt berührte, hat in einer Woche weniger Stunden als vorher.
+  bool KeinerVerliert() const {
+    for (const TBeruehrt& b : beruehrt)
+      if (b.kurs->VerplanteStunden(b.woche) < b.stunden) return false;
+    return true;
+  }
+
+  // Die Stunden der Kurse einer Gruppe in der Woche.
+  int GruppenStunden(int g, int w) const {
+    int n = 0;
+    for (const TKurs* k : gruppen[static_cast<std::size_t>(g)])
+      if (ImPlan(k)) n += k->VerplanteStunden(w);
+    return n;
   }
 
   // Räume für die offenen Kurse: je Kurs mit Räumen einer aus seiner Liste, keiner doppelt.
@@ -382,12 +418,40 @@ struct TNachbesserung::TDaten {
 
   // --- Ändern ---------------------------------------------------------------------------------
 
+  // Die Stunde verlässt ihre Zelle an Ort und Stelle: dieselbe Setzung wartet (Tag 0) ohne
+  // Belegung, bis sie wieder abgelegt wird. Nichts sonst wird dabei angefasst (keine
+  // Vertretung, keine Änderungszeit, kein Protokoll des Manuellfensters).
+  static void Abheben(TKurs* k, TSetzung* s) {
+    const int w = s->fWoche, t = s->fTag, h = s->fStunde;
+    TRaum* raum = s->fRaum;
+    s->fTag = 0;
+    s->fStunde = 0;
+    k->fBesetzung.SetWocheTagStd(w, t, h, k->SetzungFinden(w, t, h) != nullptr);
+    if (TLehrer* l = k->fLehrer) l->fBesetzung.SetWocheTagStd(w, t, h, false);
+    for (TKlasse* kl : k->fKlassen)
+      kl->fBesetzung.SetWocheTagStd(w, t, h, kl->FindeKurs(w, t, h) != nullptr);
+    if (raum) raum->fBesetzung.SetWocheTagStd(w, t, h, false);
+  }
+
+  static void Ablegen(TKurs* k, TSetzung* s, const TOrt& o, TRaum* raum) {
+    s->fWoche = o.woche;
+    s->fTag = o.tag;
+    s->fStunde = o.std;
+    s->fRaum = raum;
+    k->fBesetzung.SetWocheTagStd(o.woche, o.tag, o.std, true);
+    if (TLehrer* l = k->fLehrer) l->fBesetzung.SetWocheTagStd(o.woche, o.tag, o.std, true);
+    for (TKlasse* kl : k->fKlassen) kl->fBesetzung.SetWocheTagStd(o.woche, o.tag, o.std, true);
+    if (raum) raum->fBesetzung.SetWocheTagStd(o.woche, o.tag, o.std, true);
+  }
+
   void Entferne(const TEinheit& e) {
     for (TKurs* k : Kurse(e)) {
       Beruehre(k, e.ort.woche);
       TSetzung* s = Liegt(k, e.ort);
-      protokoll.push_back({false, k, e.ort, s->fRaum});
-      k->SetzungEntfernen(s);
+      protokoll.push_back({TArt::Abgehoben, k, s, e.ort, s->fRaum});
+      if (!neu.count(s)) ursprung.emplace(s, TAenderung{TArt::Abgehoben, k, s, e.ort, s->fRaum});
+      Abheben(k, s);
+      wartend.push_back({k, s});
       --gesetzt;
     }
     ++strafe[static_cast<std::size_t>(e.gruppe)];
@@ -398,9 +462,27 @@ struct TNachbesserung::TDaten {
     std::vector<TRaum*> wahl;
     RaeumeWaehlen(kurse, o, false, keine, wahl);
     for (std::size_t i = 0; i < kurse.size(); ++i) {
-      Beruehre(kurse[i], o.woche);
-      if (!kurse[i]->NeueSetzung(o.woche, o.tag, o.std, wahl[i])) continue;
-      protokoll.push_back({true, kurse[i], o, wahl[i]});
+      TKurs* k = kurse[i];
+      Beruehre(k, o.woche);
+      // Wie TKurs::NeueSetzung: nur offene Stunden, nie zwei in einer Zelle.
+      if (k->fNichtVerplanen || k->RestStunden(o.woche) <= 0 || Liegt(k, o)) continue;
+      // Eine wartende Stunde des Kurses aus dieser Woche kommt zuerst wieder in den Plan.
+      const auto it = std::find_if(wartend.begin(), wartend.end(), [&](const auto& x) {
+        return x.first == k && x.second->fWoche == o.woche;
+      });
+      if (it != wartend.end()) {
+        TSetzung* s = it->second;
+        wartend.erase(it);
+        Ablegen(k, s, o, wahl[i]);
+        protokoll.push_back({TArt::Abgelegt, k, s, o, wahl[i]});
+      } else {
+        auto neue = std::make_unique<TSetzung>();
+        TSetzung* s = neue.get();
+        k->fSetzungen.ListeAnhaengen(std::move(neue));
+        Ablegen(k, s, o, wahl[i]);
+        neu.insert(s);
+        protokoll.push_back({TArt::Neu, k, s, o, wahl[i]});
+      }
       ++gesetzt;
     }
   }
@@ -410,16 +492,86 @@ struct TNachbesserung::TDaten {
     while (protokoll.size() > marke) {
       const TAenderung a = protokoll.back();
       protokoll.pop_back();
-      const TOrt& o = a.ort;
-      if (a.gesetzt) {
-        if (TSetzung* s = Liegt(a.kurs, o)) {
-          a.kurs->SetzungEntfernen(s);
-          --gesetzt;
+      switch (a.art) {
+        case TArt::Abgehoben: {
+          const auto it = std::find(wartend.begin(), wartend.end(), std::pair(a.kurs, a.setzung));
+          if (it != wartend.end()) wartend.erase(it);
+          Ablegen(a.kurs, a.setzung, a.ort, a.raum);
+          ++gesetzt;
+          break;
         }
-      } else if (a.kurs->NeueSetzung(o.woche, o.tag, o.std, a.raum)) {
-        ++gesetzt;
+        case TArt::Abgelegt:
+          Abheben(a.kurs, a.setzung);
+          wartend.emplace_back(a.kurs, a.setzung);
+          --gesetzt;
+          break;
+        case TArt::Neu:
+          Abheben(a.kurs, a.setzung);
+          neu.erase(a.setzung);
+          a.kurs->fSetzungen.ListeElemEntfernen(a.setzung);
+          --gesetzt;
+          break;
       }
     }
+  }
+
+  // Nach der Rechnung: was neu ist oder in einer anderen Zelle endete, wird gebucht wie ein
+  // Setzen (Vertretungen der alten Zelle gehen, die neue Zelle bekommt die ihren, die
+  // Änderungszeit der Lehrer, Klassen und Räume) und im Protokoll des Manuellfensters als ein
+  // Stück aufgezeichnet: erst alle Stunden fort von ihren alten Zellen, dann alle an die neuen.
+  // Eine Stunde, die in ihrer alten Zelle endet, bleibt unberührt.
+  void Buchen() {
+    TManuellProtokoll* merken = Merken() ? ManuellProtokoll() : nullptr;
+    const auto zeit = [](TKurs* k, TRaum* raum) {
+      if (k->fLehrer) k->fLehrer->MerkeZeit();
+      for (TKlasse* kl : k->fKlassen) kl->MerkeZeit();
+      if (raum) raum->MerkeZeit();
+    };
+    std::vector<std::pair<TKurs*, TSetzung*>> hin;
+    std::vector<TKurs*> geaendert;
+    // In der Folge der Kurse und ihrer Setzungen: dieselbe Rechnung bucht immer gleich.
+    for (TKurs* k : beweglich)
+      for (TSetzung* s : k->fSetzungen) {
+        if (neu.count(s)) {
+          hin.emplace_back(k, s);
+          continue;
+        }
+        const auto it = ursprung.find(s);
+        if (it == ursprung.end()) continue;
+        const TAenderung& a = it->second;
+        if (a.ort == TOrt{s->fWoche, s->fTag, s->fStunde}) continue;
+        if (merken)
+          merken->MerkeZelle(k, TUndoArt::weg, a.ort.woche, a.ort.tag, a.ort.std, a.raum,
+                             s->fFixiert);
+        // Die Vertretungen der alten Zelle gehen mit ihr.
+        const TOrt jetzt{s->fWoche, s->fTag, s->fStunde};
+        TRaum* raum = s->fRaum;
+        s->fTag = a.ort.tag;
+        s->fStunde = a.ort.std;
+        s->fRaum = a.raum;
+        VertretungenAbloesen(k, s);
+        s->fTag = jetzt.tag;
+        s->fStunde = jetzt.std;
+        s->fRaum = raum;
+        zeit(k, a.raum);
+        ZeigeEntfernteSetzung(k, a.ort.woche, a.ort.tag, a.ort.std, a.raum);
+        hin.emplace_back(k, s);
+      }
+    for (const auto& [k, s] : hin) {
+      VertretungenAnbinden(k, s);
+      zeit(k, s->fRaum);
+      ZeigeNeueSetzung(k, s->fWoche, s->fTag, s->fStunde, s->fRaum);
+      if (merken) merken->Merke(k, s, TUndoArt::hin);
+      if (std::find(geaendert.begin(), geaendert.end(), k) == geaendert.end())
+        geaendert.push_back(k);
+    }
+    for (TKurs* k : geaendert) {
+      k->PlanRefresh();
+      k->FensterRefresh();
+    }
+    if (!hin.empty()) SchuleGeaendert();
+    neu.clear();
+    ursprung.clear();
   }
 
   // --- Verdrängungsketten ---------------------------------------------------------------------
@@ -450,17 +602,31 @@ struct TNachbesserung::TDaten {
       if (std::any_of(b.weg.begin(), b.weg.end(), gesetztHier)) continue;
       liste.push_back({std::move(b), o, n});
     }
-    std::stable_sort(liste.begin(), liste.end(), [](const TKandidat& a, const TKandidat& b) {
-      return std::tie(a.bewertung.kosten, a.bewertung.luecken) <
-             std::tie(b.bewertung.kosten, b.bewertung.luecken);
+    // Gemischt: ein kleines Rauschen aus der Saat auf den Kosten, damit Ketten andere Wege gehen.
+    std::vector<long> rauschen(liste.size(), 0);
+    if (gemischt)
+      for (long& r : rauschen) r = Zufall(3);
+    std::vector<std::size_t> folge(liste.size());
+    for (std::size_t i = 0; i < folge.size(); ++i) folge[i] = i;
+    std::stable_sort(folge.begin(), folge.end(), [&](std::size_t a, std::size_t b) {
+      return std::tuple(liste[a].bewertung.kosten + rauschen[a], liste[a].bewertung.luecken) <
+             std::tuple(liste[b].bewertung.kosten + rauschen[b], liste[b].bewertung.luecken);
     });
+    std::vector<TKandidat> sortiert;
+    sortiert.reserve(liste.size());
+    for (std::size_t i : folge) sortiert.push_back(std::move(liste[i]));
+    liste = std::move(sortiert);
     return liste;
   }
 
   // Setzt eine Stunde jeder offenen Einheit in offen (Gruppe, Woche); Verdrängte kommen dazu.
   // Gelingt es nicht bis zur Tiefe, ist alles wie vorher.
   bool Kette(std::vector<std::pair<int, int>> offen, int tiefe) {
-    if (offen.empty()) return !einzelWichtig || WochenStimmen();
+    // Eine Kette zählt nur, wenn keine Stunde wartet, kein berührter Kurs eine Stunde verlor und
+    // die offene Einheit gewann.
+    if (offen.empty())
+      return wartend.empty() && KeinerVerliert() &&
+             GruppenStunden(start.first, start.second) > startStunden && WochenStimmen();
     if (tiefe >= (einzelWichtig ? 2 * kTiefe : kTiefe)) return false;
     const auto [g, w] = offen.back();
     offen.pop_back();
@@ -483,8 +649,8 @@ struct TNachbesserung::TDaten {
       for (const TEinheit& e : k.bewertung.weg) {
         Entferne(e);
         verboten.push_back(e);
-        if (std::find(weiter.begin(), weiter.end(), std::pair(e.gruppe, w)) == weiter.end())
-          weiter.emplace_back(e.gruppe, w);
+        // Auch eine Gruppe, die schon wartet: jede verdrängte Stunde braucht ihre Zelle.
+        weiter.emplace_back(e.gruppe, w);
       }
       Setze(kurse, k.ort);
       bewegt.push_back({g, k.ort});
@@ -501,11 +667,15 @@ struct TNachbesserung::TDaten {
   // Ein Schritt: eine Kette für die nächste offene Einheit. Wahr, wenn sie gelang.
   bool Schritt() {
     ++schritt;
-    const auto [g, w] = reihe[naechste % reihe.size()];
+    const auto [g, w] =
+        gemischt ? reihe[static_cast<std::size_t>(Zufall(static_cast<long>(reihe.size())))]
+                 : reihe[naechste % reihe.size()];
     ++naechste;
     verboten.clear();
     bewegt.clear();
     beruehrt.clear();
+    start = {g, w};
+    startStunden = GruppenStunden(g, w);
     const std::size_t marke = protokoll.size();
     if (!Kette({{g, w}}, 0)) return false;
     protokoll.resize(marke);  // gelungen: bleibt
@@ -580,7 +750,7 @@ struct TNachbesserung::TDaten {
         besteAenderung = aenderung;
       }
     if (ziel) Setze(kurse, *ziel);
-    if (!ziel || (einzelWichtig && !WochenStimmen())) {
+    if (!ziel || !wartend.empty() || !KeinerVerliert() || !WochenStimmen()) {
       Zuruecknehmen(marke);
       return false;
     }
@@ -620,8 +790,19 @@ struct TNachbesserung::TDaten {
     return !reihe.empty();
   }
 
+  // Der Zufall der gemischten Runde: SplitMix64 aus der Saat, auf jeder Maschine gleich.
+  long Zufall(long n) const {
+    std::uint64_t z = (zustand += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    z ^= z >> 31;
+    return static_cast<long>(z % static_cast<std::uint64_t>(std::max(1L, n)));
+  }
+
   static constexpr int kTiefe = 8;
   bool breit = false;
+  bool gemischt = false;
+  mutable std::uint64_t zustand = 1;
   static constexpr std::array<int, 2> kBreite = {3, 2};
 
   TAutomatAnzeige& anzeige;
@@ -629,10 +810,13 @@ struct TNachbesserung::TDaten {
   int tage = 5, stunden = 16;
   bool raeumeWichtig = false;
   bool einzelWichtig = false;
+  bool freiWichtig = false;
   struct TBeruehrt {
     TKurs* kurs;
     int woche;
     TWoElem vorher;
+    int stunden;   // gesetzte Stunden der Woche vorher
+    bool richtig;  // die Woche erfüllte vorher TAutomat::WocheStimmt
   };
   std::vector<TBeruehrt> beruehrt;  // Wochen, die der Schritt änderte, wie sie vorher waren
   TWochenSpanne wochen;
@@ -644,10 +828,15 @@ struct TNachbesserung::TDaten {
   std::vector<TKurs*> beweglich;
   std::vector<long> strafe;
   std::vector<TAenderung> protokoll;
-  std::vector<TEinheit> verboten;          // in dieser Kette verdrängt
-  std::vector<TEinheit> bewegt;            // in dieser Kette gesetzt
-  std::vector<std::pair<int, int>> reihe;  // Gruppe, Woche
+  std::vector<std::pair<TKurs*, TSetzung*>> wartend;  // abgehoben, noch nicht wieder abgelegt
+  std::set<const TSetzung*> neu;                      // in dieser Rechnung entstanden
+  std::map<const TSetzung*, TAenderung> ursprung;     // Zelle vor der Rechnung, je bewegte Stunde
+  std::vector<TEinheit> verboten;                     // in dieser Kette verdrängt
+  std::vector<TEinheit> bewegt;                       // in dieser Kette gesetzt
+  std::vector<std::pair<int, int>> reihe;             // Gruppe, Woche
   std::size_t naechste = 0;
+  std::pair<int, int> start;  // die offene Einheit der Kette (Gruppe, Woche)
+  int startStunden = 0;       // ihre Stunden vor der Kette
   long schritt = 0;
   int gesetzt = 0;
 };
@@ -668,6 +857,9 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
       offen += std::max(0, k->RestStunden(w));
     }
   ergebnis.vorher = d.gesetzt;
+  ergebnis.nachher = d.gesetzt;
+  // Ist nichts offen, bleibt alles, wie es ist.
+  if (offen == 0) return ergebnis;
   const TDateTime anfang = Jetzt();
   const auto sekunden = [&] { return (Jetzt() - anfang) * 86400.0; };
   // Ein Fünftel der Zeit bleibt für die Hohlstunden.
@@ -693,19 +885,54 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
         ++ohneErfolg;
       }
       if (d.schritt % 8 == 0) melden();
-      if (grenze.sekunden > 0 && sekunden() >= frist) break;
+      if (grenze.sekunden > 0 && sekunden() >= frist) {
+        ergebnis.zeitUm = offenDa;
+        break;
+      }
     }
+    if (ergebnis.zeitUm) break;
   }
   d.breit = false;
+  // Bleiben Stunden offen und ist Zeit oder Arbeit übrig, gehen die Ketten gemischte Wege: die
+  // offene Einheit und die Folge gleich teurer Zellen aus der Saat. Ohne jede Grenze (weder Zeit
+  // noch Schritte) entfällt die Runde; sonst endet sie an der Grenze oder nach langer Zeit ohne
+  // Erfolg.
+  if (offenDa && !d.abbruch && !ergebnis.zeitUm && (grenze.sekunden > 0 || grenze.schritte >= 0)) {
+    d.gemischt = true;
+    d.zustand = 0x6E61636862657373ull ^ grenze.saat;
+    long ohneErfolg = 0;
+    const long geduld = 20 * std::max(grenze.ohneFortschritt, static_cast<long>(d.reihe.size()));
+    while (offenDa && !d.abbruch && ohneErfolg < geduld) {
+      if (grenze.schritte >= 0 && d.schritt >= grenze.schritte) break;
+      if (grenze.sekunden > 0 && sekunden() >= frist) {
+        ergebnis.zeitUm = true;
+        break;
+      }
+      if (d.Schritt()) {
+        ohneErfolg = 0;
+        offenDa = d.ReiheAufbauen();
+      } else {
+        ++ohneErfolg;
+      }
+      if (d.schritt % 8 == 0) melden();
+    }
+    d.gemischt = false;
+  }
   // Zum Schluss die Hohlstunden der Klassen: Stunden in freie Zellen, wo es sie senkt.
   if (!d.abbruch && !(grenze.schritte >= 0 && d.schritt >= grenze.schritte)) {
     long gefragt = 0;
     const auto weiter = [&] {
       if (++gefragt % 512 == 0) melden();  // auch hier darf "Abbrechen" kommen
-      return !d.abbruch && !(grenze.sekunden > 0 && sekunden() >= grenze.sekunden);
+      if (d.abbruch) return false;
+      if (grenze.sekunden > 0 && sekunden() >= grenze.sekunden) {
+        ergebnis.zeitUm = true;
+        return false;
+      }
+      return true;
     };
     for (int durchgang = 0; durchgang < 8 && d.LueckenDurchgang(weiter); ++durchgang) melden();
   }
+  d.Buchen();
   ergebnis.abgebrochen = d.abbruch;
   ergebnis.schritte = d.schritt;
   ergebnis.nachher = d.gesetzt;

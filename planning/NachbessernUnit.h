@@ -27,9 +27,23 @@
 // Zellen, nach denen die Bedingung noch erreichbar ist (NachbessernRegelUnit), und gilt nur, wenn
 // jede Woche, die sie änderte, danach TAutomat::WocheStimmt erfüllt oder wieder wie vorher ist.
 //
-// Die Rechnung ist bestimmt (kein Zufall; die Uhr entscheidet nur, wann sie endet). Jede Kette und
-// jeder Zug gegen Hohlstunden gelingt oder lässt alles, wie es war. Danach ist der Plan gültig,
-// und nie sind weniger Stunden gesetzt als vorher.
+// Müssen freie Tage eingehalten werden (fAuFreiUnwichtig aus), beginnt eine Stunde einen neuen Tag
+// des Kurses nur, wo sein Vor- und Folgetag frei sind, wie in der Automatik.
+//
+// Eine Kette (und ein Zug gegen Hohlstunden) zählt nur, wenn jeder berührte Kurs in jeder Woche
+// mindestens so viele Stunden hat wie vorher, die offene Einheit gewann, und jede Woche, die die
+// Einzelstundenbedingung erfüllte, sie noch erfüllt; sonst ist alles wie vorher. Ist nichts offen,
+// geschieht nichts.
+//
+// Verschoben wird an Ort und Stelle: eine Stunde verlässt ihre Zelle als dieselbe Setzung und
+// wartet, bis sie wieder abgelegt wird; Versuche berühren weder Vertretungen noch Änderungszeiten
+// noch das Protokoll des Manuellfensters. Erst am Ende wird gebucht, was neu ist oder in einer
+// anderen Zelle endete (wie ein Setzen, und im Protokoll als ein Stück); eine Stunde, die in ihrer
+// alten Zelle endet, behält ihre Vertretungen.
+//
+// Die Rechnung ist bestimmt (die Uhr entscheidet nur, wann sie endet; grenze.schritte begrenzt die
+// Arbeit auf jeder Maschine gleich). Danach ist der Plan gültig, und nie sind weniger Stunden
+// gesetzt als vorher.
 #pragma once
 
 #include <memory>
@@ -45,6 +59,7 @@ struct TNachbessernGrenze {
   // Nach so vielen misslungenen tiefen Ketten hintereinander (mindestens einer je offener
   // Einheit) enden die Ketten; die breiten enden nach einer Runde ohne Erfolg.
   long ohneFortschritt = 200;
+  unsigned saat = 1;  // die einzige Quelle des Zufalls
 };
 
 // Was eine offene Stunde in einer Zelle aufhält, als erstes Hindernis dort.
@@ -65,6 +80,7 @@ struct TNachbessernErgebnis {
   int nachher = 0;  // und danach
   long schritte = 0;
   bool abgebrochen = false;
+  bool zeitUm = false;  // die Zeitgrenze beendete die Rechnung
   // Je Hindernis: in wie vielen Zellen es die übrigen offenen Einheiten aufhielt.
   std::vector<int> hindernisse = std::vector<int>(HindernisZahl, 0);
 };

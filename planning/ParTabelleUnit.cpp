@@ -33,16 +33,34 @@ TParTabelle::TParTabelle(int zeilen, int spalten, bool uebernehmen)
               p.fListe[static_cast<std::size_t>(p.fSpalten * (r - 1) + (c - 1))];
   }
   if (p.fZeilen != fZeilen || p.fSpalten != fSpalten || p.fListe != neu) {
-    p.fZeilen = fZeilen;
-    p.fSpalten = fSpalten;
-    p.fListe = std::move(neu);
-    Schule().SetDirty(true);
+    if (!uebernehmen) {
+      // Eine neue, leere Tabelle ersetzt die gespeicherte erst mit ihrer ersten Änderung:
+      // wer nur hineinsieht und schließt, verliert nichts.
+      fLeerBisZurAenderung = true;
+    } else {
+      p.fZeilen = fZeilen;
+      p.fSpalten = fSpalten;
+      p.fListe = std::move(neu);
+      Schule().SetDirty(true);
+    }
   }
   AlleSchnitte();
 }
 
+TParListe* TParTabelle::Schreibbar() {
+  if (fLeerBisZurAenderung && SchuleVorhanden() && Schule().fParListe) {
+    TParListe& p = *Schule().fParListe;
+    p.fZeilen = fZeilen;
+    p.fSpalten = fSpalten;
+    p.fListe.assign(static_cast<std::size_t>(fZeilen * fSpalten), nullptr);
+    fLeerBisZurAenderung = false;
+    Schule().SetDirty(true);
+  }
+  return Liste();
+}
+
 TParListe* TParTabelle::Liste() const {
-  if (!SchuleVorhanden() || !Schule().fParListe) return nullptr;
+  if (fLeerBisZurAenderung || !SchuleVorhanden() || !Schule().fParListe) return nullptr;
   TParListe* p = Schule().fParListe.get();
   if (p->fZeilen != fZeilen || p->fSpalten != fSpalten ||
       p->fListe.size() != static_cast<std::size_t>(fZeilen * fSpalten))
@@ -92,6 +110,7 @@ void TParTabelle::AlleSchnitte() {
 }
 
 void TParTabelle::MerkeParListe() {
+  Schreibbar();
   TParListe& p = *Schule().fParListe;
   if (!Liste()) {
     // Die Liste hat eine andere Größe bekommen: die Tabelle gilt, leer.
@@ -109,7 +128,8 @@ void TParTabelle::Geaendert(int r1, int r2) {
 }
 
 bool TParTabelle::Setze(int r, int c, TKopplung* kopplung) {
-  TParListe* p = Liste();
+  if (!Gueltig(r, c)) return false;
+  TParListe* p = Schreibbar();
   if (!p || !Gueltig(r, c)) return false;
   p->fListe[static_cast<std::size_t>(Index(r, c))] = kopplung;
   fFest[static_cast<std::size_t>(Index(r, c))] = false;
@@ -135,6 +155,7 @@ bool TParTabelle::Ziehe(int vonR, int vonC, int nachR, int nachC, bool kopieren)
   if (vonR == nachR && vonC == nachC) return false;
   TKopplung* k = Kopplung(vonR, vonC);
   if (!k) return false;
+  p = Schreibbar();
   if (!kopieren) {
     p->fListe[static_cast<std::size_t>(Index(vonR, vonC))] = nullptr;
     fFest[static_cast<std::size_t>(Index(vonR, vonC))] = false;
@@ -146,7 +167,7 @@ bool TParTabelle::Ziehe(int vonR, int vonC, int nachR, int nachC, bool kopieren)
 }
 
 void TParTabelle::Uebernimm(const std::vector<TKopplung*>& zellen) {
-  TParListe* p = Liste();
+  TParListe* p = Schreibbar();
   if (!p || zellen.size() != p->fListe.size()) return;
   for (std::size_t i = 0; i < zellen.size(); ++i)
     if (!fFest[i]) p->fListe[i] = zellen[i];

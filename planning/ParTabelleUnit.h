@@ -19,9 +19,10 @@ class TParListe;
 class TParTabelle {
  public:
   // Eine leere Tabelle (Zeilen 2..40, Spalten 2..10). Mit uebernehmen werden die Einträge der
-  // gespeicherten Tabelle übernommen, soweit ihre Zellen in der neuen Größe liegen. Die
-  // Parallelliste der Schule bekommt die neue Tabelle; geändert ist die Schule nur, wenn sich
-  // dabei etwas ändert.
+  // gespeicherten Tabelle übernommen, soweit ihre Zellen in der neuen Größe liegen; die
+  // Parallelliste der Schule bekommt die neue Tabelle, geändert ist die Schule nur, wenn sich
+  // dabei etwas ändert. Ohne uebernehmen bleibt die gespeicherte Tabelle bis zur ersten
+  // Änderung (Setze, Ziehe, Uebernimm, Fest …) in der Parallelliste.
   TParTabelle(int zeilen, int spalten, bool uebernehmen);
 
   int Zeilen() const { return fZeilen; }
@@ -84,12 +85,17 @@ class TParTabelle {
   int Index(int r, int c) const { return fSpalten * (r - 1) + (c - 1); }
   bool Gueltig(int r, int c) const { return r >= 1 && r <= fZeilen && c >= 1 && c <= fSpalten; }
   TParListe* Liste() const;
+  // Die Liste, in die eine Änderung geschrieben wird: eine neue, leere Tabelle ersetzt dabei
+  // zuerst die gespeicherte.
+  TParListe* Schreibbar();
   void Geaendert(int r1, int r2);
 
   int fZeilen = 0;
   int fSpalten = 0;
   std::vector<bool> fFest;
   std::vector<int> fSchnitt;
+  // Neu und leer, die gespeicherte Tabelle steht noch in der Parallelliste der Schule.
+  bool fLeerBisZurAenderung = false;
 };
 
 // Die Lehrer der Kurse einer Kopplung (ohne Lehrer: nicht gezählt), jeder einmal.

@@ -124,12 +124,10 @@ void VertretungenUmziehen(TKurs* kurs, TSetzung* setzung, int vonTag, int vonStd
   // Die Vertretungen und Buchungen gehören zur alten Zelle: dort lösen, hier neu anbinden.
   setzung->fTag = vonTag;
   setzung->fStunde = vonStd;
-  if (Merken()) ManuellProtokoll()->Merke(kurs, setzung, TUndoArt::weg);
   VertretungenAbloesen(kurs, setzung);
   setzung->fTag = tag;
   setzung->fStunde = std;
   VertretungenAnbinden(kurs, setzung);
-  if (Merken()) ManuellProtokoll()->Merke(kurs, setzung, TUndoArt::hin);
 }
 
 namespace {

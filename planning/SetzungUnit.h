@@ -65,7 +65,6 @@ void VertretungenAbloesen(TKurs* kurs, TSetzung* setzung);
 // Lehrer da ist, wird sie ihm abgebucht, wie es das Fehlen der Klassen getan hätte.
 void VertretungenAnbinden(TKurs* kurs, TSetzung* setzung);
 // Eine Stunde, die an Ort und Stelle von (vonTag, vonStd) in ihre jetzige Zelle versetzt wurde
-// (Komprimieren), ist endgültig dort: sie bucht wie Entfernen dort und Setzen hier und kommt so
-// ins Protokoll der manuellen Planung, bleibt aber dieselbe Setzung. Steht sie wieder in ihrer
-// alten Zelle, bleibt alles, wie es war.
+// (Komprimieren), ist endgültig dort: sie bucht wie Entfernen dort und Setzen hier, bleibt aber
+// dieselbe Setzung. Steht sie wieder in ihrer alten Zelle, bleibt alles, wie es war.
 void VertretungenUmziehen(TKurs* kurs, TSetzung* setzung, int vonTag, int vonStd);

@@ -19,22 +19,15 @@ bool KursLebt(const TKurs* kurs) {
   return false;
 }
 
-// Schaltet die Aufzeichnung für die Dauer eines Blocks aus.
-class TOhneMerken {
- public:
-  TOhneMerken() : fAlt(gProtokoll && gProtokoll->fMerken) {
-    if (gProtokoll) gProtokoll->fMerken = false;
-  }
-  ~TOhneMerken() {
-    if (gProtokoll) gProtokoll->fMerken = fAlt;
-  }
-  TOhneMerken(const TOhneMerken&) = delete;
-  TOhneMerken& operator=(const TOhneMerken&) = delete;
-
- private:
-  bool fAlt;
-};
 }  // namespace
+
+TOhneMerken::TOhneMerken() : fAlt(gProtokoll && gProtokoll->fMerken) {
+  if (gProtokoll) gProtokoll->fMerken = false;
+}
+
+TOhneMerken::~TOhneMerken() {
+  if (gProtokoll) gProtokoll->fMerken = fAlt;
+}
 
 void TUndoElement::UndoIt() const {
   if (!fKurs) return;
@@ -62,13 +55,20 @@ TManuellProtokoll::~TManuellProtokoll() {
 
 void TManuellProtokoll::Merke(TKurs* kurs, const TSetzung* setzung, TUndoArt art) {
   if (!kurs || !setzung) return;
+  MerkeZelle(kurs, art, setzung->fWoche, setzung->fTag, setzung->fStunde, setzung->fRaum,
+             setzung->fFixiert);
+}
+
+void TManuellProtokoll::MerkeZelle(TKurs* kurs, TUndoArt art, int woche, int tag, int std,
+                                   TRaum* raum, bool fixiert) {
+  if (!kurs) return;
   auto e = std::make_unique<TUndoElement>();
   e->fArt = art;
-  e->fWoche = setzung->fWoche;
-  e->fTag = setzung->fTag;
-  e->fStd = setzung->fStunde;
-  e->fRaum = setzung->fRaum;
-  e->fFix = setzung->fFixiert;
+  e->fWoche = woche;
+  e->fTag = tag;
+  e->fStd = std;
+  e->fRaum = raum;
+  e->fFix = fixiert;
   e->fKurs = kurs;
   fUndoListe.ListeAnhaengen(std::move(e));
   if (art == TUndoArt::weg) KursAufnehmen(kurs);

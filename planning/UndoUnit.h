@@ -46,6 +46,9 @@ class TManuellProtokoll {
   // Zeichnet einen Schritt auf; bei weg kommt der Kurs in die Kursliste. Macht "Widerrufen" und
   // "Löschen" wählbar.
   void Merke(TKurs* kurs, const TSetzung* setzung, TUndoArt art);
+  // Zeichnet einen Schritt in einer Zelle auf, die keine Setzung mehr (oder noch nicht) hat.
+  void MerkeZelle(TKurs* kurs, TUndoArt art, int woche, int tag, int std, TRaum* raum,
+                  bool fixiert);
   // Nimmt einen Kurs in die Kursliste auf, wenn er fehlt.
   void KursAufnehmen(TKurs* kurs);
   // Macht den Kurs zum aktuellen. Das Fenster überschreibt es, um sich neu aufzubauen.
@@ -67,6 +70,18 @@ class TManuellProtokoll {
 TManuellProtokoll* ManuellProtokoll();
 // Wahr, solange aufgezeichnet wird.
 bool Merken();
+
+// Schaltet die Aufzeichnung für die Dauer eines Blocks aus.
+class TOhneMerken {
+ public:
+  TOhneMerken();
+  ~TOhneMerken();
+  TOhneMerken(const TOhneMerken&) = delete;
+  TOhneMerken& operator=(const TOhneMerken&) = delete;
+
+ private:
+  bool fAlt;
+};
 
 // Die Befehle "Widerrufen" und "Löschen" des Hauptfensters. Ohne Manuellfenster meldet
 // "Widerrufen" "Noch nicht implementiert!".

@@ -1,7 +1,10 @@
 // tamrel-cli automatik: Argumente, Auswahl der Kurse, Ausgabe.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <map>
+#include <memory>
 #include <sstream>
 
 #include "BelegungsPruefung.h"
@@ -12,7 +15,10 @@
 #include "model/KopplUnit.h"
 #include "model/RaumUnit.h"
 #include "persistence/ReadUnit.h"
+#include "persistence/StandardSpeicherUnit.h"
+#include "planning/OffenGrundUnit.h"
 #include "persistence/SchulDateiHilfe.h"
+#include "persistence/WriteUnit.h"
 #include "model/KlassenUnit.h"
 #include "model/KursUnit.h"
 #include "model/LehrerUnit.h"
@@ -53,6 +59,10 @@ int Gesetzt(const std::string& aus) {
   std::string zeile;
   int gesetzt = -1, nvp = -1, summe = 0;
   while (std::getline(ein, zeile)) {
+    if (zeile.rfind("Raster: ", 0) == 0 || zeile.rfind("  Gründe: ", 0) == 0 ||
+        zeile.rfind("Schritte: ", 0) == 0 || zeile.rfind("Zeitgrenze: ", 0) == 0 ||
+        zeile.rfind("nachgebessert: ", 0) == 0)
+      continue;
     if (zeile.rfind("gesetzt: ", 0) == 0)
       gesetzt = std::stoi(zeile.substr(9));
     else if (zeile.rfind("nicht verplanbar: ", 0) == 0)
@@ -152,6 +162,7 @@ TEST(CliAutomatik, AusgabeNenntGesetztOffenUndDieKurse) {
   TTestUmgebung u;
   TSchule& s = u.schule();
   u.standard.fMaxTageNeu = 5;
+  u.standard.fPlnStd = 8;
   TLehrer* mue = s.HoleLehrer(Utf8ZuWin1252("MÜ"));
   TKlasse* k5a = s.HoleKlasse("5a");
   TKurs* gut = TKurs::IKurs(mue, k5a, nullptr, s.HoleFach("D"), nullptr, 2);
@@ -164,13 +175,23 @@ TEST(CliAutomatik, AusgabeNenntGesetztOffenUndDieKurse) {
   eng->fSperrung.SetWocheTagStd(0, 4, 4, false);
   std::ostringstream aus;
   AutomatikPlanen({gut, eng}, aus);
-  EXPECT_EQ(aus.str(), "gesetzt: 4\nnicht verplanbar: 1\noffen: 1 SCH Ek 5a\n");
+  // Zwei Zellen von 5 × 8 hat der Kurs schon; die übrigen 38 sind alle gesperrt.
+  EXPECT_EQ(aus.str(),
+            "Raster: 5 Tage, 8 Stunden\ngesetzt: 4\nnicht verplanbar: 1\noffen: 1 SCH Ek 5a\n"
+            "  Gründe: " +
+                OffenGruendeText(OffenGruende(*eng, false)) + "\n");
+  const TOffenGruende g = OffenGruende(*eng, false);
+  EXPECT_EQ(g.zellen, 38);
+  EXPECT_EQ(g.frei, 0);
+  EXPECT_EQ(g.gesperrt, 38);
+  EXPECT_EQ(g.kopplung, 0);
 }
 
 TEST(CliAutomatik, NachbessernSetztDieOffeneStundeUndNenntSie) {
   TTestUmgebung u;
   TSchule& s = u.schule();
   u.standard.fMaxTageNeu = 5;
+  u.standard.fPlnStd = 8;
   // 5a ist nur Montag 1 und Dienstag 1 frei; die Kopplung nimmt Montag 1, den B allein kann.
   TKlasse* k5a = s.HoleKlasse("5a");
   k5a->fSperrung.SetWocheTagStd(0, 0, 0, true);
@@ -184,11 +205,19 @@ TEST(CliAutomatik, NachbessernSetztDieOffeneStundeUndNenntSie) {
   b->fLehrer->fSperrung.SetWocheTagStd(0, 2, 1, true);
   std::ostringstream ohne;
   AutomatikPlanen({a, b}, ohne);
-  EXPECT_EQ(ohne.str(), "gesetzt: 2\nnicht verplanbar: 1\noffen: 1 SCH M 5a\n");
+  EXPECT_EQ(ohne.str().rfind("Raster: 5 Tage, 8 Stunden\ngesetzt: 2\nnicht verplanbar: 1\n"
+                             "offen: 1 SCH M 5a\n  Gründe: ",
+                             0),
+            0u)
+      << ohne.str();
   for (TKurs* k : {a, a2}) k->AlleSetzungenEntfernen();
   std::ostringstream mit;
-  AutomatikPlanen({a, b}, mit, 10);
-  EXPECT_EQ(mit.str(), "gesetzt: 3\nnachgebessert: 1\nnicht verplanbar: 0\n");
+  TAutomatikLauf lauf;
+  lauf.sekunden = 10;
+  AutomatikPlanen({a, b}, mit, lauf);
+  EXPECT_EQ(mit.str(),
+            "Raster: 5 Tage, 8 Stunden\ngesetzt: 3\nnachgebessert: 1\nSchritte: 1\n"
+            "Zeitgrenze: nicht erreicht\nnicht verplanbar: 0\n");
 }
 
 TEST(CliAutomatik, PlantDieBeispielschuleUndSchreibtDasErgebnis) {
@@ -267,6 +296,135 @@ TEST(CliAutomatik, FehlerEndenMitEinsFalscheArgumenteMitZwei) {
   EXPECT_EQ(falsch.Fehler,
             "Ungültige Prozentzahl: 120 (erlaubt sind 1 bis 100).\n"
             "Aufruf: tamrel-cli automatik DATEI [--ausgabe DATEI] [--prozent N] [--tage N] "
-            "[--kurse KÜRZEL…] [--nachbessern [SEKUNDEN]]\n");
+            "[--stunden N] [--kurse KÜRZEL…] [--nachbessern [SEKUNDEN]] [--schritte N] "
+            "[--saat N]\n");
   EXPECT_NE(Cli({"--hilfe"}).Aus.find("  automatik DATEI"), std::string::npos);
+}
+
+TEST(CliAutomatik, StundenSchritteUndSaat) {
+  TAutomatikAufruf a;
+  std::string fehler;
+  ASSERT_TRUE(AutomatikAufrufLesen(
+      {"s.tmr", "--stunden", "12", "--schritte", "500", "--saat", "7", "--nachbessern"}, a,
+      fehler));
+  EXPECT_EQ(a.stunden, 12);
+  EXPECT_EQ(a.schritte, 500);
+  EXPECT_EQ(a.saat, 7u);
+  ASSERT_TRUE(AutomatikAufrufLesen({"s.tmr"}, a, fehler));
+  EXPECT_EQ(a.stunden, 0);
+  EXPECT_EQ(a.schritte, -1);
+  EXPECT_EQ(a.saat, 1u);  // feste Vorgabe
+  EXPECT_EQ(Fehler({"a.tmr", "--stunden", "17"}),
+            "Ungültige Zahl der Stunden: 17 (erlaubt sind 1 bis 16).");
+  EXPECT_EQ(Fehler({"a.tmr", "--stunden"}), "Nach --stunden fehlt ein Wert.");
+  EXPECT_EQ(Fehler({"a.tmr", "--schritte", "-3"}),
+            "Ungültige Zahl der Schritte: -3 (erlaubt sind 0 bis 100000000).");
+  EXPECT_EQ(Fehler({"a.tmr", "--saat", "x"}), "Ungültige Saat: x (erlaubt sind 0 bis 2147483647).");
+}
+
+// Ohne --tage und --stunden gilt das Raster der Einstellungen des Programms; die Kommandozeile
+// legt Werte darüber. Keine Stunde liegt außerhalb.
+class CliAutomatikRasterTest : public ::testing::Test {
+ protected:
+  CliAutomatikRasterTest() {
+    u.standard.fMaxTageNeu = 6;
+    u.standard.fPlnStd = 12;
+    EXPECT_TRUE(SaveStandard(u.standard, u.speicher));
+    werte = u.speicher.fWerte;
+    CliEinstellungsQuelleSetzen([this](const std::string& datei, std::string& fehler) {
+      auto speicher = std::make_unique<TFakeSpeicher>();
+      if (datei.empty()) return std::unique_ptr<TEinstellungsSpeicher>(std::move(speicher));
+      if (datei != "tamrel.ini") {
+        fehler = "falsche Einstellungsdatei: " + datei;
+        return std::unique_ptr<TEinstellungsSpeicher>();
+      }
+      speicher->fWerte = werte;
+      return std::unique_ptr<TEinstellungsSpeicher>(std::move(speicher));
+    });
+  }
+  ~CliAutomatikRasterTest() override { CliEinstellungsQuelleSetzen(nullptr); }
+
+  // Die größte Stunde und der größte Tag aller Setzungen der Datei.
+  static std::pair<int, int> Ausdehnung(const std::string& pfad) {
+    TTestUmgebung v;
+    std::string fehler;
+    EXPECT_TRUE(ReadSchule(pfad, v.schule(), fehler)) << fehler;
+    int tag = 0, stunde = 0;
+    for (const TKurs* k : v.schule().fKursMenge)
+      for (const TSetzung* z : k->fSetzungen) {
+        tag = std::max(tag, static_cast<int>(z->fTag));
+        stunde = std::max(stunde, static_cast<int>(z->fStunde));
+      }
+    return {tag, stunde};
+  }
+
+  TTestUmgebung u;
+  std::map<std::pair<std::string, std::string>, std::string> werte;
+  TTestOrdner ordner;
+};
+
+TEST_F(CliAutomatikRasterTest, PlantImRasterDerEinstellungenUndDerKommandozeile) {
+  ASSERT_EQ(Cli({"beispiel", ordner / "B.tmr"}).Code, 0);
+  {
+    TTestUmgebung v;
+    std::string fehler;
+    ASSERT_TRUE(ReadSchule(ordner / "B.tmr", v.schule(), fehler)) << fehler;
+    for (TKurs* k : v.schule().fKursMenge) k->AlleSetzungenEntfernen();
+    ASSERT_TRUE(WriteSchule(ordner / "L.tmr", v.schule(), fehler)) << fehler;
+  }
+  const TAufruf ein = Cli({"--einstellungen", "tamrel.ini", "automatik", ordner / "L.tmr",
+                           "--ausgabe", ordner / "E.tmr"});
+  ASSERT_EQ(ein.Code, 0) << ein.Fehler;
+  EXPECT_EQ(ein.Aus.rfind("Raster: 6 Tage, 12 Stunden\n", 0), 0u) << ein.Aus;
+  const auto [tag, stunde] = Ausdehnung(ordner / "E.tmr");
+  EXPECT_LE(tag, 6);
+  EXPECT_LE(stunde, 12);
+  EXPECT_GT(stunde, 0);
+
+  const TAufruf klein = Cli({"--einstellungen", "tamrel.ini", "automatik", ordner / "L.tmr",
+                             "--tage", "5", "--stunden", "6", "--ausgabe", ordner / "K.tmr"});
+  ASSERT_EQ(klein.Code, 0) << klein.Fehler;
+  EXPECT_EQ(klein.Aus.rfind("Raster: 5 Tage, 6 Stunden\n", 0), 0u) << klein.Aus;
+  const auto [tagK, stundeK] = Ausdehnung(ordner / "K.tmr");
+  EXPECT_LE(tagK, 5);
+  EXPECT_LE(stundeK, 6);
+  EXPECT_GT(stundeK, 0);
+  // Im kleineren Raster bleibt mehr offen, und jeder offene Kurs nennt seine Gründe.
+  EXPECT_LT(Gesetzt(klein.Aus), Gesetzt(ein.Aus));
+  std::size_t offen = 0, gruende = 0;
+  for (std::size_t p = klein.Aus.find("\noffen: "); p != std::string::npos;
+       p = klein.Aus.find("\noffen: ", p + 1))
+    ++offen;
+  for (std::size_t p = klein.Aus.find("\n  Gründe: Lehrer belegt "); p != std::string::npos;
+       p = klein.Aus.find("\n  Gründe: Lehrer belegt ", p + 1))
+    ++gruende;
+  EXPECT_GT(offen, 0u);
+  EXPECT_EQ(gruende, offen);
+}
+
+// Gleiche Datei, Saat und Schritte: dieselbe Ausgabe und derselbe Plan, gleich wie lange die
+// Maschine braucht.
+TEST_F(CliAutomatikRasterTest, GleicheSaatUndSchritteGebenDenselbenPlan) {
+  ASSERT_EQ(Cli({"beispiel", ordner / "B.tmr", "--gross", "--knapp"}).Code, 0);
+  {
+    TTestUmgebung v;
+    std::string fehler;
+    ASSERT_TRUE(ReadSchule(ordner / "B.tmr", v.schule(), fehler)) << fehler;
+    for (TKurs* k : v.schule().fKursMenge) k->AlleSetzungenEntfernen();
+    ASSERT_TRUE(WriteSchule(ordner / "L.tmr", v.schule(), fehler)) << fehler;
+  }
+  const auto lauf = [&](const std::string& aus, const std::string& saat) {
+    return Cli({"--einstellungen", "tamrel.ini", "automatik", ordner / "L.tmr", "--tage", "5",
+                "--stunden", "8", "--nachbessern", "3600", "--schritte", "40", "--saat", saat,
+                "--ausgabe", ordner / aus});
+  };
+  const TAufruf eins = lauf("N1.tmr", "3"), zwei = lauf("N2.tmr", "3");
+  ASSERT_EQ(eins.Code, 0) << eins.Fehler;
+  ASSERT_EQ(zwei.Code, 0) << zwei.Fehler;
+  EXPECT_EQ(eins.Aus, zwei.Aus);
+  EXPECT_NE(eins.Aus.find("\nSchritte: 40\nZeitgrenze: nicht erreicht\n"), std::string::npos)
+      << eins.Aus;
+  int n1 = 0, n2 = 0;
+  EXPECT_EQ(Plan(ordner / "N1.tmr", n1), Plan(ordner / "N2.tmr", n2));
+  EXPECT_EQ(n1, n2);
 }

@@ -198,3 +198,34 @@ TEST(KompressBeispielTest, GrosseBeispielschuleBleibtUnversehrt) {
 }
 
 }  // namespace
+
+// Mit offenem Manuellfenster: "Widerrufen" stellt die Zellen vor dem Komprimieren her, Stunde für
+// Stunde an ihrem alten Platz, und bucht keine Klasse doppelt.
+TEST_F(KompressTest, WiderrufenStelltDieZellenVorDemKomprimierenHer) {
+  TManuellProtokoll protokoll;
+  TKurs* a = Einzel(l1, fD, k5a, 1);
+  TKurs* b = Einzel(l2, fM, k5a, 1);
+  TKurs* c = Einzel(l3, fE, k5a, 1);
+  NurTage(k5a, 1);
+  a->NeueSetzung(1, 1, 1, nullptr);
+  b->NeueSetzung(1, 1, 3, nullptr);
+  c->NeueSetzung(1, 1, 6, nullptr);
+  protokoll.Loeschen();
+  int maxim = 0;
+  TTagFeld maximum{};
+  ASSERT_EQ(k5a->HohlStunden(1, maxim, maximum), 3);
+  const TPlanAbzug vorher(s);
+  const TKomprimierer k = KomprimiereAlles();
+  ASSERT_GE(k.fVerschoben, 2);
+  ASSERT_FALSE(Liegt(c, 1, 6));
+  ASSERT_EQ(k5a->HohlStunden(1, maxim, maximum), 0);
+  EXPECT_TRUE(PlanUnversehrt(vorher, s));
+  protokoll.Widerrufen();
+  EXPECT_TRUE(Liegt(a, 1, 1));
+  EXPECT_TRUE(Liegt(b, 1, 3));
+  EXPECT_TRUE(Liegt(c, 1, 6));
+  EXPECT_EQ(b->fSetzungen.size(), 1u);
+  EXPECT_EQ(c->fSetzungen.size(), 1u);
+  EXPECT_TRUE(PlanUnversehrt(vorher, s));
+  EXPECT_EQ(TPlanAbzug(s).fStunden, vorher.fStunden);
+}

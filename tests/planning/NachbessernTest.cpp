@@ -4,6 +4,7 @@
 
 #include "AutomatikHilfe.h"
 #include "PlanRegelPruefung.h"
+#include "PlanungsPruefung.h"
 #include "app/BeispielSchuleUnit.h"
 #include "model/KlassenUnit.h"
 
@@ -157,13 +158,17 @@ TEST_F(AutomatikTest, NachbessernNimmtKeineStundeAusDerMitteEinesBlocks) {
 }
 
 // Zum Schluss schließt das Nachbessern Hohlstunden: 5b hat Montag 1 und 3, also eine Hohlstunde;
-// die erste freie Zelle, die sie schließt, ist Montag 2.
+// die erste freie Zelle, die sie schließt, ist Montag 2. (O ist überall gesperrt und bleibt
+// offen: ohne offene Stunden bessert das Nachbessern nichts.)
 TEST_F(AutomatikTest, NachbessernSchliesstHohlstunden) {
   TKurs* p = AuKurs(l1, fD, {k5b}, {}, nullptr, 1, 1, 1, 4);
   TKurs* q = AuKurs(l2, fM, {k5b}, {}, nullptr, 1, 1, 1, 4);
+  TKurs* o = AuKurs(l3, fE, {k5a}, {}, nullptr, 1, 1, 1, 4);
+  o->fSperrung.SetWocheTagStd(0, 0, 0, true);
   q->NeueSetzung(1, 1, 1, nullptr);
   p->NeueSetzung(1, 1, 3, nullptr);
-  Rechne({p, q});
+  Rechne({p, q, o});
+  ASSERT_TRUE(o->fSetzungen.empty());
   int maxim = 0;
   TTagFeld maximum{};
   ASSERT_EQ(k5b->HohlStunden(1, maxim, maximum), 1);
@@ -198,11 +203,18 @@ class NachbessernBeispielTest : public ::testing::Test {
     automat.Rechne();
     TLauf lauf;
     lauf.automatik = Gesetzt(s);
+    // Jede siebte Stunde fixiert: sie bleibt, wo sie ist.
+    int n = 0;
+    for (TKurs* k : s.fKursMenge)
+      for (TSetzung* z : k->fSetzungen)
+        if (++n % 7 == 0) z->fFixiert = true;
+    const TPlanungsAbzug vorher(s, kurse);
     TNachbessernGrenze grenze;
     grenze.sekunden = 0;
     grenze.schritte = schritte;
     lauf.ergebnis = automat.Nachbessern(grenze);
     EXPECT_TRUE(PlanRegelnStimmen(s, kurse)) << "nach " << schritte << " Schritten";
+    EXPECT_TRUE(PlanungUnversehrt(vorher, s)) << "nach " << schritte << " Schritten";
     EXPECT_EQ(lauf.ergebnis.nachher, Gesetzt(s));
     std::ostringstream plan;
     for (const TKurs* k : s.fKursMenge)

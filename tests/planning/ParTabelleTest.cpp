@@ -260,3 +260,40 @@ TEST_F(ParTabelleTest, ZweiKopplungenMitGemeinsamerKlasseHabenKeineGemeinsameZei
 }
 
 }  // namespace
+
+// Eine neue Tabelle ohne "letzte Tabelle übernehmen" ersetzt die gespeicherte erst mit ihrer
+// ersten Änderung: Öffnen und Schließen ohne Änderung lässt sie, wie sie war, und ungeändert.
+TEST_F(ParTabelleTest, NeueLeereTabelleLoeschtDieGespeicherteErstBeiDerErstenAenderung) {
+  TKopplung* a = Kopplung("A", l1, fD, k5a);
+  TKopplung* b = Kopplung("B", l2, fM, k5b);
+  {
+    TParTabelle t(2, 2, false);
+    t.Setze(1, 1, a);
+    t.Setze(2, 2, b);
+  }
+  const std::vector<TKopplung*> gespeichert = s.fParListe->fListe;
+  ASSERT_EQ(gespeichert, (std::vector<TKopplung*>{a, nullptr, nullptr, b}));
+  s.SetDirty(false);
+  {
+    TParTabelle leer(3, 2, false);
+    EXPECT_EQ(leer.Kopplung(1, 1), nullptr);
+    EXPECT_TRUE(leer.ZeilenKurse(2).empty());
+    EXPECT_FALSE(leer.Ziehe(1, 1, 2, 1, false));  // nichts zu ziehen, nichts geändert
+    EXPECT_FALSE(leer.Setze(0, 1, a));
+  }
+  EXPECT_FALSE(s.fDirty);
+  EXPECT_EQ(s.fParListe->fZeilen, 2);
+  EXPECT_EQ(s.fParListe->fListe, gespeichert);
+  // Dieselbe Größe: ebenso.
+  { TParTabelle leer(2, 2, false); }
+  EXPECT_EQ(s.fParListe->fListe, gespeichert);
+  EXPECT_FALSE(s.fDirty);
+  // Die erste Änderung schreibt die neue Tabelle, leer bis auf diese Zelle.
+  TParTabelle neu(3, 2, false);
+  EXPECT_TRUE(neu.Setze(3, 2, a));
+  EXPECT_TRUE(s.fDirty);
+  EXPECT_EQ(s.fParListe->fZeilen, 3);
+  EXPECT_EQ(s.fParListe->fListe,
+            (std::vector<TKopplung*>{nullptr, nullptr, nullptr, nullptr, nullptr, a}));
+  EXPECT_EQ(neu.Kopplung(3, 2), a);
+}

@@ -6,12 +6,16 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "model/KursUnit.h"
 #include "model/SchulUnit.h"
+#include "model/ToolsUnit.h"
+#include "planning/OffenGrundUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/fenster/DepFormUnit.h"
 #include "ui/DeputatUnit.h"
@@ -140,6 +144,10 @@ TAutomatForm::TAutomatForm(QWidget* parent) : QDialog(parent), fAutomat(*this) {
   NVPZeigKnopf = new QPushButton(QStringLiteral("nicht verplanbare Stunden zeigen"), this);
   NVPZeigKnopf->setObjectName(QStringLiteral("NVPZeigKnopf"));
   layout->addWidget(NVPZeigKnopf);
+  GruendeListe = new QListWidget(this);
+  GruendeListe->setObjectName(QStringLiteral("GruendeListe"));
+  GruendeListe->setVisible(false);
+  layout->addWidget(GruendeListe);
   OkKnopf->setEnabled(false);
   NVPZeigKnopf->setEnabled(false);
   connect(StartKnopf, &QPushButton::clicked, this, [this] { StartKnopfClick(); });
@@ -177,6 +185,15 @@ void TAutomatForm::CancelKnopfClick() {
     reject();
 }
 
+void TAutomatForm::reject() {
+  if (fRechnet) {
+    fAutomat.Abbrechen();
+    fSchliessenNachRechnen = true;
+    return;
+  }
+  QDialog::reject();
+}
+
 void TAutomatForm::OkKnopfClick() {
   if (!fRechnet) accept();
 }
@@ -202,6 +219,16 @@ void TAutomatForm::Zustand(TAutomatZustand zustand) {
   CancelKnopf->setEnabled(zustand != TAutomatZustand::Fertig);
   OkKnopf->setEnabled(zustand == TAutomatZustand::Fertig);
   NVPZeigKnopf->setEnabled(zustand == TAutomatZustand::Fertig && !fAutomat.Rest().empty());
+  // Woran die offenen Stunden hängen, je Kurs wie auf der Kommandozeile.
+  GruendeListe->clear();
+  if (zustand == TAutomatZustand::Fertig) {
+    const bool einzelWichtig = !Standard().fAuEinzelUnwichtig;
+    for (const TKurs* k : fAutomat.Rest())
+      GruendeListe->addItem(
+          QString::fromStdString(Win1252ZuUtf8(k->OhneRaumZeile()) + ": " +
+                                 OffenGruendeText(OffenGruende(*k, einzelWichtig))));
+  }
+  GruendeListe->setVisible(GruendeListe->count() > 0);
 }
 
 void TAutomatForm::NachKurs() {

@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QLabel;
+class QListWidget;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
@@ -61,6 +62,8 @@ class TAutomatForm : public QDialog, public TAutomatAnzeige {
   QPushButton* CancelKnopf = nullptr;
   QPushButton* OkKnopf = nullptr;
   QPushButton* NVPZeigKnopf = nullptr;
+  // Nach der Rechnung je Kurs, der offen blieb: "KURS: Gründe" (OffenGruendeText).
+  QListWidget* GruendeListe = nullptr;
 
   // ---- TAutomatAnzeige ----
   void Zaehler(int nochZuSetzen, int nichtVerplanbar) override;
@@ -69,6 +72,10 @@ class TAutomatForm : public QDialog, public TAutomatAnzeige {
   void NachKurs() override;
   void Piep() override;
   void Nachbessern(int nochZuSetzen, double sekunden) override;
+
+  // Escape und Schließen während der Rechnung wirken wie "Abbrechen": das Fenster bleibt offen
+  // (und modal), bis die Rechnung angehalten hat, und schließt sich dann.
+  void reject() override;
 
  private:
   TAutomat fAutomat;
