@@ -6,6 +6,7 @@
 #include "model/KursUnit.h"
 #include "model/SchulUnit.h"
 #include "planning/SetzungUnit.h"
+#include "settings/FeldTabelleUnit.h"
 #include "settings/StundenZeitUnit.h"
 
 namespace {
@@ -14,6 +15,85 @@ TWochBereich AlleWochen(const TWoElem& e) {
   TWochBereich b;
   for (int w = 1; w <= b.WochenZahl(); ++w) b.SetWoche(w, e);
   return b;
+}
+
+const TFeldTabelle<TEckWerte>& EckFelder() {
+  static const TFeldTabelle<TEckWerte> t = {
+      Feld(&TEckWerte::Divisor, &TStandard::fDivisor),
+      Feld(&TEckWerte::VorKomma, &TStandard::fVorKomma),
+      Feld(&TEckWerte::NachKomma, &TStandard::fNachKomma),
+      // Die Zahl der Planversionen ändern VersionErweitern und VersionVerkleinern.
+      NurLesen(&TEckWerte::MaxWoche, &TStandard::fMaxWocheNeu),
+      Feld(&TEckWerte::SpeicherZeit, &TStandard::fSpeicherZeit),
+      Feld(&TEckWerte::VertrMerke, &TStandard::fVertrMerke),
+      Feld(&TEckWerte::MaxTage, &TStandard::fMaxTageNeu,
+           [](int tage) { return std::clamp(tage, 5, 7); }),
+      Feld(&TEckWerte::PaletteSchalter, &TStandard::fPaletteSchalter),
+      Feld(&TEckWerte::HintergrundAn, &TStandard::fHintergrundAn),
+      Feld(&TEckWerte::HintergrundFarbe, &TStandard::fHintergrundFarbe),
+      Feld(&TEckWerte::FensterWieder, &TStandard::fFensterWieder),
+      // Der Name der Schule steht in Zeile 2 der Druckköpfe und über jeder HTML-Seite.
+      Feld(&TEckWerte::Schulname, &TStandard::fSchulname,
+           [](const std::string& name) { return name.substr(0, 80); })};
+  return t;
+}
+
+const TFeldTabelle<TGrDatWerte>& GrDatFelder() {
+  static const TFeldTabelle<TGrDatWerte> t = {Feld(&TGrDatWerte::LeSoll, &TStandard::fLeSoll),
+                                              Feld(&TGrDatWerte::KlSoll, &TStandard::fKlSoll),
+                                              Feld(&TGrDatWerte::Sperrung, &TStandard::fGrWoElem)};
+  return t;
+}
+
+const TFeldTabelle<TPlnWerte>& PlnFelder() {
+  static const TFeldTabelle<TPlnWerte> t = {
+      Feld(&TPlnWerte::NebenEinander, &TStandard::fNebenEinander),
+      Feld(&TPlnWerte::MitRaum, &TStandard::fMitRaum),
+      Feld(&TPlnWerte::KoppFett, &TStandard::fPlnKoppFett),
+      // Std/Tag begrenzt nur, was Pläne zeigen und drucken: Stunden dahinter bleiben gesetzt und
+      // erscheinen wieder, sobald der Wert steigt.
+      Feld(&TPlnWerte::PlnStd, &TStandard::fPlnStd, [](int std) { return std::clamp(std, 1, 16); }),
+      Feld(&TPlnWerte::Font, &TStandard::fPlnFont),
+      Feld(&TPlnWerte::LeBreite, &TStandard::fPlnLeBreite),
+      Feld(&TPlnWerte::KlBreite, &TStandard::fPlnKlBreite),
+      Feld(&TPlnWerte::KoBreite, &TStandard::fPlnKoBreite),
+      Feld(&TPlnWerte::FaBreite, &TStandard::fPlnFaBreite),
+      Feld(&TPlnWerte::RaBreite, &TStandard::fPlnRaBreite),
+      Feld(&TPlnWerte::ManArt, &TStandard::fManArt)};
+  return t;
+}
+
+const TFeldTabelle<TDepWerte>& DepFelder() {
+  static const TFeldTabelle<TDepWerte> t = {
+      Feld(&TDepWerte::Font, &TStandard::fDepFont),
+      Feld(&TDepWerte::LeBreite, &TStandard::fDepLeBreite),
+      Feld(&TDepWerte::KlBreite, &TStandard::fDepKlBreite),
+      Feld(&TDepWerte::KoBreite, &TStandard::fDepKoBreite),
+      Feld(&TDepWerte::FaBreite, &TStandard::fDepFaBreite),
+      Feld(&TDepWerte::RaBreite, &TStandard::fDepRaBreite),
+      Feld(&TDepWerte::MitNullStd, &TStandard::fMitNullStd),
+      Feld(&TDepWerte::MitKursInfo, &TStandard::fMitKursInfo),
+      Feld(&TDepWerte::MitStatistik, &TStandard::fMitStatistik),
+      Feld(&TDepWerte::MitZusatzInfo, &TStandard::fMitZusatzInfo),
+      Feld(&TDepWerte::Von, &TStandard::fDepVon),
+      Feld(&TDepWerte::Bis, &TStandard::fDepBis)};
+  return t;
+}
+
+const TFeldTabelle<TKursWerte>& KursFelder() {
+  static const TFeldTabelle<TKursWerte> t = {
+      Feld(&TKursWerte::KursStd, &TStandard::fKursStd),
+      Feld(&TKursWerte::Faktor, &TStandard::fFaktor),
+      Feld(&TKursWerte::StdProTag, &TStandard::fStdProTag),
+      Feld(&TKursWerte::EinzelStd, &TStandard::fEinzelStd),
+      Feld(&TKursWerte::TabellenNr, &TStandard::fTabellenNr),
+      Feld(&TKursWerte::NichtVerplanen, &TStandard::fNichtVerplanen),
+      Feld(&TKursWerte::NichtZaehlenKl, &TStandard::fNichtZaehlenKl),
+      Feld(&TKursWerte::NichtZaehlenLe, &TStandard::fNichtZaehlenLe),
+      Feld(&TKursWerte::Farbe, &TStandard::fKursFarbe),
+      Feld(&TKursWerte::NachKlSortiert, &TStandard::fNachKlSortiert),
+      Feld(&TKursWerte::Sperrung, &TStandard::fKuWoElem)};
+  return t;
 }
 
 // "Stunden löschen": Ja = 0.
@@ -59,21 +139,7 @@ bool WechselWaehlbar(const std::string& eintrag) {
 // ---- Eckdaten ----
 
 TEckWerte EckWerteAusStandard() {
-  const TStandard& s = Standard();
-  TEckWerte w;
-  w.Divisor = s.fDivisor;
-  w.VorKomma = s.fVorKomma;
-  w.NachKomma = s.fNachKomma;
-  w.MaxWoche = s.fMaxWocheNeu;
-  w.SpeicherZeit = s.fSpeicherZeit;
-  w.VertrMerke = s.fVertrMerke;
-  w.MaxTage = s.fMaxTageNeu;
-  w.PaletteSchalter = s.fPaletteSchalter;
-  w.HintergrundAn = s.fHintergrundAn;
-  w.HintergrundFarbe = s.fHintergrundFarbe;
-  w.FensterWieder = s.fFensterWieder;
-  w.Schulname = s.fSchulname;
-  return w;
+  return WerteLesen(EckFelder(), Standard());
 }
 
 int HoechsterVerplanterTag() {
@@ -99,18 +165,7 @@ void EckdatenUebernehmen(const TEckWerte& w) {
     else if (w.MaxWoche < s.fMaxWocheNeu)
       schule.VersionVerkleinern(w.MaxWoche);
   }
-  s.fDivisor = w.Divisor;
-  s.fVorKomma = w.VorKomma;
-  s.fNachKomma = w.NachKomma;
-  s.fSpeicherZeit = w.SpeicherZeit;
-  s.fVertrMerke = w.VertrMerke;
-  s.fMaxTageNeu = std::clamp(w.MaxTage, 5, 7);
-  s.fPaletteSchalter = w.PaletteSchalter;
-  s.fHintergrundFarbe = w.HintergrundFarbe;
-  s.fHintergrundAn = w.HintergrundAn;
-  s.fFensterWieder = w.FensterWieder;
-  // Der Name der Schule steht in Zeile 2 der Druckköpfe und über jeder HTML-Seite.
-  s.fSchulname = w.Schulname.substr(0, 80);
+  WerteSchreiben(EckFelder(), w, s);
   const int hoechster = HoechsterVerplanterTag();
   if (hoechster > s.fMaxTageNeu) {
     const std::string tag = s.fMaxTageNeu == 6 ? "Sonntag" : "Samstag oder Sonntag";
@@ -128,10 +183,7 @@ void EckdatenUebernehmen(const TEckWerte& w) {
 // ---- Grunddaten ----
 
 void GrunddatenUebernehmen(const TGrDatWerte& w) {
-  TStandard& s = Standard();
-  s.fLeSoll = w.LeSoll;
-  s.fKlSoll = w.KlSoll;
-  s.fGrWoElem = w.Sperrung;
+  WerteSchreiben(GrDatFelder(), w, Standard());
   TSchule& schule = Schule();
   for (TKuerzelArt art : {TKuerzelArt::leh, TKuerzelArt::kla, TKuerzelArt::rau})
     for (TElement* e : schule.Elemente(art)) e->FensterRefresh();
@@ -159,99 +211,44 @@ bool GrDatKopierenWaehlbar(bool sperrung, bool sollWaehlbar, bool soll) {
 // ---- Pläne ----
 
 TPlnWerte PlnWerteAusStandard() {
-  const TStandard& s = Standard();
-  TPlnWerte w;
-  w.NebenEinander = s.fNebenEinander;
-  w.MitRaum = s.fMitRaum;
-  w.KoppFett = s.fPlnKoppFett;
-  w.PlnStd = s.fPlnStd;
-  w.Font = s.fPlnFont;
-  w.LeBreite = s.fPlnLeBreite;
-  w.KlBreite = s.fPlnKlBreite;
-  w.KoBreite = s.fPlnKoBreite;
-  w.FaBreite = s.fPlnFaBreite;
-  w.RaBreite = s.fPlnRaBreite;
-  w.ManArt = s.fManArt;
-  return w;
+  return WerteLesen(PlnFelder(), Standard());
 }
 
 void PlanvorgabenUebernehmen(const TPlnWerte& w) {
   TStandard& s = Standard();
-  s.fNebenEinander = w.NebenEinander;
-  s.fMitRaum = w.MitRaum;
-  s.fPlnKoppFett = w.KoppFett;
-  // Std/Tag begrenzt nur, was Pläne zeigen und drucken: Stunden dahinter bleiben gesetzt und
-  // erscheinen wieder, sobald der Wert steigt.
-  s.fPlnStd = std::clamp(w.PlnStd, 1, 16);
-  // Eine neue Schrift misst die abgeleiteten Maße neu; die Kürzelbreiten sind die der Schieber.
-  const bool neueSchrift = !(s.fPlnFont == w.Font);
-  s.fPlnFont = w.Font;
-  if (neueSchrift) s.BerechnePlnBreite();
-  s.fPlnLeBreite = w.LeBreite;
-  s.fPlnKlBreite = w.KlBreite;
-  s.fPlnKoBreite = w.KoBreite;
-  s.fPlnFaBreite = w.FaBreite;
-  s.fPlnRaBreite = w.RaBreite;
-  s.fManArt = w.ManArt;
+  // Eine neue Schrift misst die abgeleiteten Maße neu (mit dem neuen Schalter "Kopplungen
+  // fett"); die Kürzelbreiten sind danach die der Schieber.
+  if (!(s.fPlnFont == w.Font)) {
+    s.fPlnFont = w.Font;
+    s.fPlnKoppFett = w.KoppFett;
+    s.BerechnePlnBreite();
+  }
+  WerteSchreiben(PlnFelder(), w, s);
   Schule().AlleFensterUpdate();
 }
 
 // ---- Deputate ----
 
 TDepWerte DepWerteAusStandard() {
-  const TStandard& s = Standard();
-  TDepWerte w;
-  w.Font = s.fDepFont;
-  w.LeBreite = s.fDepLeBreite;
-  w.KlBreite = s.fDepKlBreite;
-  w.KoBreite = s.fDepKoBreite;
-  w.FaBreite = s.fDepFaBreite;
-  w.RaBreite = s.fDepRaBreite;
-  w.MitNullStd = s.fMitNullStd;
-  w.MitKursInfo = s.fMitKursInfo;
-  w.MitStatistik = s.fMitStatistik;
-  w.MitZusatzInfo = s.fMitZusatzInfo;
-  w.Von = s.fDepVon;
-  w.Bis = s.fDepBis;
-  return w;
+  return WerteLesen(DepFelder(), Standard());
 }
 
 void DeputatvorgabenUebernehmen(const TDepWerte& w) {
   TStandard& s = Standard();
-  const bool neueSchrift = !(s.fDepFont == w.Font);
-  s.fDepFont = w.Font;
-  if (neueSchrift) s.BerechneDepBreite();
-  s.fDepLeBreite = w.LeBreite;
-  s.fDepKlBreite = w.KlBreite;
-  s.fDepKoBreite = w.KoBreite;
-  s.fDepFaBreite = w.FaBreite;
-  s.fDepRaBreite = w.RaBreite;
-  s.fMitNullStd = w.MitNullStd;
-  s.fMitKursInfo = w.MitKursInfo;
-  s.fMitStatistik = w.MitStatistik;
-  s.fMitZusatzInfo = w.MitZusatzInfo;
-  s.fDepVon = w.Von;
-  s.fDepBis = w.Bis;
+  // Eine neue Schrift misst die abgeleiteten Maße neu; die Kürzelbreiten sind danach die des
+  // Dialogs.
+  if (!(s.fDepFont == w.Font)) {
+    s.fDepFont = w.Font;
+    s.BerechneDepBreite();
+  }
+  WerteSchreiben(DepFelder(), w, s);
   Schule().AlleFensterUpdate();
 }
 
 // ---- Kurse ----
 
 TKursWerte KursWerteAusStandard() {
-  const TStandard& s = Standard();
-  TKursWerte w;
-  w.KursStd = s.fKursStd;
-  w.Faktor = s.fFaktor;
-  w.StdProTag = s.fStdProTag;
-  w.EinzelStd = s.fEinzelStd;
-  w.TabellenNr = s.fTabellenNr;
-  w.NichtVerplanen = s.fNichtVerplanen;
-  w.NichtZaehlenKl = s.fNichtZaehlenKl;
-  w.NichtZaehlenLe = s.fNichtZaehlenLe;
-  w.Farbe = s.fKursFarbe;
-  w.NachKlSortiert = s.fNachKlSortiert;
-  w.Sperrung = s.fKuWoElem;
-  return w;
+  return WerteLesen(KursFelder(), Standard());
 }
 
 std::optional<int> EinzelStdVorschlag(int kursStd, int stdProTag) {
@@ -262,17 +259,7 @@ std::optional<int> EinzelStdVorschlag(int kursStd, int stdProTag) {
 void KursvorgabenUebernehmen(const TKursWerte& w) {
   TStandard& s = Standard();
   const bool umsortieren = s.fNachKlSortiert != w.NachKlSortiert;
-  s.fKuWoElem = w.Sperrung;
-  s.fKursStd = w.KursStd;
-  s.fFaktor = w.Faktor;
-  s.fStdProTag = w.StdProTag;
-  s.fEinzelStd = w.EinzelStd;
-  s.fTabellenNr = w.TabellenNr;
-  s.fNichtVerplanen = w.NichtVerplanen;
-  s.fNichtZaehlenKl = w.NichtZaehlenKl;
-  s.fNichtZaehlenLe = w.NichtZaehlenLe;
-  s.fKursFarbe = w.Farbe;
-  s.fNachKlSortiert = w.NachKlSortiert;
+  WerteSchreiben(KursFelder(), w, s);
   if (!umsortieren) return;
   Dialog().MeldungsFensterZeigen("Die Kurse werden sortiert.");
   {

@@ -43,6 +43,7 @@ struct TEckWerte {
   TColor HintergrundFarbe = clWhite;
   bool FensterWieder = true;
   std::string Schulname;  // Windows-1252, höchstens 80 Zeichen
+  friend bool operator==(const TEckWerte&, const TEckWerte&) = default;
 };
 TEckWerte EckWerteAusStandard();
 // Der höchste Tag, an dem eine Stunde eines Kurses liegt, mindestens 5.
@@ -58,6 +59,7 @@ struct TGrDatWerte {
   int LeSoll = 24;
   int KlSoll = 30;
   TWoElem Sperrung;
+  friend bool operator==(const TGrDatWerte&, const TGrDatWerte&) = default;
 };
 void GrunddatenUebernehmen(const TGrDatWerte& w);
 // Das Kopierwerkzeug: Sperrung und/oder Soll an die Elemente (Soll nur bei Lehrern und Klassen).
@@ -75,6 +77,7 @@ struct TPlnWerte {
   TSchrift Font;
   int LeBreite = 40, KlBreite = 40, KoBreite = 40, FaBreite = 40, RaBreite = 40;
   int ManArt = 0;
+  friend bool operator==(const TPlnWerte&, const TPlnWerte&) = default;
 };
 TPlnWerte PlnWerteAusStandard();
 // "Ok": weniger Stunden pro Tag, als verplant sind, fragt "Stunden löschen"; "Nein" behält die
@@ -87,6 +90,7 @@ struct TDepWerte {
   int LeBreite = 40, KlBreite = 40, KoBreite = 40, FaBreite = 40, RaBreite = 40;
   bool MitNullStd = true, MitKursInfo = false, MitStatistik = false, MitZusatzInfo = false;
   TDateTime Von = kDatum1994, Bis = kDatum1994;
+  friend bool operator==(const TDepWerte&, const TDepWerte&) = default;
 };
 TDepWerte DepWerteAusStandard();
 void DeputatvorgabenUebernehmen(const TDepWerte& w);
@@ -104,6 +108,7 @@ struct TKursWerte {
   TColor Farbe = clWhite;
   bool NachKlSortiert = true;
   TWoElem Sperrung;
+  friend bool operator==(const TKursWerte&, const TKursWerte&) = default;
 };
 TKursWerte KursWerteAusStandard();
 // Vorschlag der Einzelstunden nach einer Änderung von "Stunden pro Tag"; nichts bei 0 Stunden.

@@ -24,3 +24,19 @@ struct TPunkt {
 // bei einem anderen Modus.
 std::optional<TPunkt> FensterPlatz(int i, int modus, const TRechteck& arbeit,
                                    const TRechteck& palette, int schalter);
+
+// Der Teil des Arbeitsbereichs, den die Palette frei lässt: der größte der Streifen unter,
+// über, rechts und links von ihr (bei gleicher Größe der untere). Liegt die Palette nicht im
+// Arbeitsbereich, ist er ganz frei.
+TRechteck FreierBereich(const TRechteck& arbeit, const TRechteck& palette);
+
+// Die linke obere Ecke eines neuen Dialogs (breite × hoehe mit Rahmen): zentriert über dem
+// Fenster "ueber", das ihn öffnete (nichts oder die Palette: über dem freien Bereich), und dann
+// in den freien Bereich geschoben; passt er dort nicht hinein, beginnt er an dessen linkem oder
+// oberen Rand. Nie links oder oben außerhalb des Arbeitsbereichs.
+TPunkt DialogPlatz(int breite, int hoehe, const std::optional<TRechteck>& ueber,
+                   const TRechteck& arbeit, const TRechteck& palette);
+
+// Die linke obere Ecke eines neuen Fensters ohne eigene Lage: oben links im freien Bereich,
+// nach Möglichkeit ganz darin.
+TPunkt FensterStart(int breite, int hoehe, const TRechteck& arbeit, const TRechteck& palette);

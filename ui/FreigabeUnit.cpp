@@ -129,12 +129,13 @@ TPaletteFreigabe NeueFreigabe(const TPaletteFreigabe& alt, const TFreigabeLage& 
   return f;
 }
 
-TSchulFreigabe SchulFreigabe(bool schuleOffen, bool geaendert) {
+TSchulFreigabe SchulFreigabe(bool schuleOffen) {
   TSchulFreigabe f;
   f.Neu = !schuleOffen;
   f.MitSchule = schuleOffen;
-  // Nur eine offene Schule wird gesichert, nie die leere Schule ohne Datei.
-  f.Sichern = schuleOffen && geaendert;
+  // Nur eine offene Schule wird gesichert, nie die leere Schule ohne Datei; eine offene auch
+  // unverändert (etwa als Kopie unter ihrem Namen).
+  f.Sichern = schuleOffen;
   f.Import = true;
   return f;
 }

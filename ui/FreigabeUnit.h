@@ -89,11 +89,11 @@ TPaletteFreigabe NeueFreigabe(const TPaletteFreigabe& alt, const TFreigabeLage& 
 struct TSchulFreigabe {
   bool Neu = false;        // "Neu" und "Öffnen...": nur ohne Schule
   bool MitSchule = false;  // "Datei schließen", "Sichern unter...", "Export", die Datenmenüs
-  bool Sichern = false;    // genau bei geänderten Daten
+  bool Sichern = false;    // bei jeder offenen Schule, geändert oder nicht
   bool Import = false;     // "Import...": mit und ohne Schule, in die Schule im Speicher
   friend bool operator==(const TSchulFreigabe&, const TSchulFreigabe&) = default;
 };
-TSchulFreigabe SchulFreigabe(bool schuleOffen, bool geaendert);
+TSchulFreigabe SchulFreigabe(bool schuleOffen);
 
 // Was "Fenster drucken..." für die Art des aktiven Fensters öffnet.
 enum class TFensterDruck {

@@ -203,4 +203,30 @@ bool KurseUebernehmen(TKlasse& klasse, TKlasse* quelle, TUebernahme art, bool kl
   return true;
 }
 
+TMenue KurseMit(const TElement& element, const TElement& mit) {
+  TMenue menue;
+  for (TKurs* k : element.fKurse) {
+    bool dabei = false;
+    switch (mit.Art()) {
+      case leh:
+        dabei = k->fLehrer == &mit;
+        break;
+      case fac:
+        dabei = k->fFach == &mit;
+        break;
+      case kla:
+        dabei = k->fKlassen.ListeElemEnthalten(static_cast<const TKlasse*>(&mit));
+        break;
+      default:
+        break;
+    }
+    if (!dabei) continue;
+    TMenueEintrag e;
+    e.Text = U8(k->Zeile(-1, 0, 0, false, element.Art()));
+    e.Objekt = k;
+    menue.push_back(std::move(e));
+  }
+  return menue;
+}
+
 }  // namespace GrundDaten

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "model/MenueUnit.h"
+
 class TElement;
 class TSollElement;
 class TLehrer;
@@ -63,5 +65,11 @@ bool StopMeldung(const TKlasse& klasse);
 // verplanten Kursen). Die alten Kurse gehen (ein Kurs, dessen einzige Klasse sie ist, wird
 // gelöscht, sonst verlässt sie ihn); dann je Kurs der Quelle nach der Art. Wahr, wenn übernommen.
 bool KurseUebernehmen(TKlasse& klasse, TKlasse* quelle, TUebernahme art, bool klassenraum);
+
+// Das Kontextmenü einer Zeile der Listen (rechte Maustaste ohne Werkzeug): die Kurse des
+// Elements, an denen auch "mit" teilnimmt (das Fach in der Fächerliste eines Lehrers, der Lehrer
+// oder die Klasse in den Listen eines Fachs), je Kurs seine Zeile aus der Sicht des Elements;
+// Objekt: der Kurs. Leer, wenn es keinen solchen Kurs gibt.
+TMenue KurseMit(const TElement& element, const TElement& mit);
 
 }  // namespace GrundDaten

@@ -13,17 +13,10 @@
 #include "model/SchulUnit.h"
 #include "substitution/fenster/FehltLangFormUnit.h"
 #include "substitution/VertretungsPlanungUnit.h"
-#include "ui/fenster/PaletteUnit.h"
+#include "ui/fenster/MenuFormUnit.h"
 #include "ui/fenster/PopupMenueUnit.h"
+#include "ui/fenster/QtFensterPlatzUnit.h"
 #include "ui/fenster/QtTextUnit.h"
-
-namespace {
-TTamrelPalette* Palette() {
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (auto* p = qobject_cast<TTamrelPalette*>(w)) return p;
-  return nullptr;
-}
-}  // namespace
 
 // ---- TFehlGrid ----
 
@@ -204,7 +197,7 @@ void TFehlForm::ElementKnopfClick() {
   std::vector<TPlanElement*> gewaehlt;
   if (fElementWahl) {
     gewaehlt = fElementWahl(mitStrg);
-  } else if (TTamrelPalette* palette = Palette()) {
+  } else if (FensterDienst()) {
     const TKuerzelArt art = fDialog.fArt;
     if (mitStrg) {
       const QPoint pos = ElementKnopf->mapToGlobal(QPoint(0, ElementKnopf->height()));
@@ -214,8 +207,13 @@ void TFehlForm::ElementKnopfClick() {
           gewaehlt.push_back(static_cast<TPlanElement*>(wahl->Element));
       }
     } else {
-      for (TElement* e : palette->MultiMenu(Schule().Elemente(art), T(fDialog.ElementText())))
-        gewaehlt.push_back(static_cast<TPlanElement*>(e));
+      // Die Mehrfachwahl über der Palette (leer bei "Abbrechen").
+      const std::vector<TElement*> menge = Schule().Elemente(art);
+      if (!menge.empty()) {
+        TMenuForm form(menge, T(fDialog.ElementText()), PaletteFenster());
+        if (form.exec() == QDialog::Accepted)
+          for (TElement* e : form.Ergebnis()) gewaehlt.push_back(static_cast<TPlanElement*>(e));
+      }
     }
   }
   for (TPlanElement* e : gewaehlt) fDialog.ElementHinzufuegen(e);

@@ -19,7 +19,6 @@
 #include "model/SchulUnit.h"
 #include "substitution/KalenderUnit.h"
 #include "ui/FensterSchliessenUnit.h"
-#include "ui/fenster/PaletteUnit.h"
 #include "ui/fenster/QtFensterHilfeUnit.h"
 #include "ui/fenster/QtFensterPlatzUnit.h"
 #include "ui/fenster/QtUmschaltUnit.h"
@@ -135,8 +134,8 @@ void TVStatForm::AllesAuswaehlen() {
 }
 
 TFensterLage TVStatForm::Lage() const {
-  const QRect g = geometry();
-  return {g.x(), g.y(), g.width(), g.height()};
+  // Relativ zum Arbeitsbereich, wie die Schuldatei sie erwartet.
+  return FormLage(*this);
 }
 
 // ---- TVertrUebZeit ----
@@ -208,9 +207,7 @@ TVStatForm* VStatOeffnen(TKuerzelArt art, TDateTime von, TDateTime bis) {
 
 std::optional<TVertrZeitraum> VertrUebZeitAbfragen(QWidget* vater) {
   if (auto& wahl = VStatZeitWahl()) return wahl();
-  if (!vater)
-    for (QWidget* w : QApplication::topLevelWidgets())
-      if (qobject_cast<TTamrelPalette*>(w)) vater = w;
+  if (!vater) vater = PaletteFenster();
   TVertrUebZeit dialog(vater);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.Zeitraum();

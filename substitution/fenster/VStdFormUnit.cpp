@@ -9,7 +9,7 @@
 
 #include "model/SchulUnit.h"
 #include "substitution/VStdUnit.h"
-#include "ui/fenster/PaletteUnit.h"
+#include "ui/fenster/QtFensterPlatzUnit.h"
 #include "ui/fenster/QtTextUnit.h"
 
 TVStdForm::TVStdForm(QWidget* parent) : QDialog(parent) {
@@ -102,9 +102,6 @@ void TVStdForm::RuecksetzenKnopfClick(int t) {
 
 void VStundenZeigen() {
   if (!SchuleVorhanden() || Schule().fLehrerMenge.empty()) return;
-  QWidget* vater = nullptr;
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (qobject_cast<TTamrelPalette*>(w)) vater = w;
-  TVStdForm form(vater);
+  TVStdForm form(PaletteFenster());
   form.exec();
 }

@@ -30,18 +30,13 @@
 #include "substitution/FehlUnit.h"
 #include "substitution/KalenderUnit.h"
 #include "substitution/VertrUnit.h"
-#include "ui/fenster/PaletteUnit.h"
+#include "ui/FensterVerwaltungUnit.h"
 #include "ui/fenster/PopupMenueUnit.h"
 #include "ui/fenster/QtUmschaltUnit.h"
+#include "ui/fenster/QtFensterPlatzUnit.h"
 #include "ui/fenster/QtTextUnit.h"
 
 namespace {
-TTamrelPalette* Palette() {
-  for (QWidget* w : QApplication::topLevelWidgets())
-    if (auto* p = qobject_cast<TTamrelPalette*>(w)) return p;
-  return nullptr;
-}
-
 QFont Schrift(const TSchrift& s) {
   QFont f(QString::fromStdString(s.Name), s.Groesse);
   f.setBold(s.Fett);
@@ -137,7 +132,7 @@ void TVertrForm::IVertrForm(TDateTime datum) {
   TDirtyBewahrer bewahrer;
   const TDateTime d = TagMittags(datum);
   if (PlanversionFolgen(d)) {
-    if (TTamrelPalette* p = Palette()) p->AktualisierePalette();
+    if (TFensterVerwaltung* v = Fensterverwaltung()) v->ZustandMelden();
     if (!Angemeldet()) Anmelden();
     Schule().AlleFensterUpdate();
   }
@@ -412,8 +407,8 @@ void TVertrForm::AllesAuswaehlen() {
 }
 
 TFensterLage TVertrForm::Lage() const {
-  const QRect g = geometry();
-  return {g.x(), g.y(), g.width(), g.height()};
+  // Relativ zum Arbeitsbereich, wie die Schuldatei sie erwartet.
+  return FormLage(*this);
 }
 
 void TVertrForm::BeimAbmelden() {
@@ -538,7 +533,7 @@ void VertretungAndererTag() {
   if (auto& wahl = VertrDatumWahl()) {
     d = wahl();
   } else {
-    TVertrDatForm form(Palette());
+    TVertrDatForm form(PaletteFenster());
     if (form.exec() == QDialog::Accepted) d = form.HolDatum();
   }
   if (d) VertretungZeigen(*d);

@@ -15,7 +15,6 @@
 #include "settings/StandardUnit.h"
 #include "substitution/fenster/VStatFormUnit.h"
 #include "ui/FensterSchliessenUnit.h"
-#include "ui/fenster/PaletteUnit.h"
 #include "ui/fenster/QtFensterPlatzUnit.h"
 #include "ui/fenster/QtTextUnit.h"
 #include "ui/fenster/QtUmschaltUnit.h"
@@ -132,8 +131,8 @@ void TWoAusfallForm::FensterUpdate() {}
 void TWoAusfallForm::FensterRefresh() {}
 
 TFensterLage TWoAusfallForm::Lage() const {
-  const QRect r = geometry();
-  return {r.left(), r.top(), r.width(), r.height()};
+  // Relativ zum Arbeitsbereich, wie die Schuldatei sie erwartet.
+  return FormLage(*this);
 }
 
 std::string TWoAusfallForm::InhaltAlsText() const {
@@ -155,7 +154,7 @@ void TWoAusfallForm::Schliessen() {
 
 void TWoAusfallForm::closeEvent(QCloseEvent* event) {
   if (!fSchliesst) {
-    if (TTamrelPalette::MenuOffen()) {
+    if (MenuOffen()) {
       event->ignore();
       return;
     }

@@ -132,7 +132,7 @@ TEST(SchulHalter, OhneOffeneSchuleWirdNieGefragtOderGesichert) {
   w.MaxWoche = 2;
   EckdatenUebernehmen(w);
   EXPECT_EQ(Standard().fMaxWocheNeu, 2);
-  EXPECT_FALSE(SchulFreigabe(h.Offen(), Schule().fDirty).Sichern);
+  EXPECT_FALSE(SchulFreigabe(h.Offen()).Sichern);
   EXPECT_TRUE(h.Schliessen(sp, true));
   EXPECT_TRUE(sp.fAufrufe.empty());
   EXPECT_TRUE(u.dialog.fProtokoll.empty());
@@ -140,7 +140,7 @@ TEST(SchulHalter, OhneOffeneSchuleWirdNieGefragtOderGesichert) {
   h.Neu();
   w.MaxWoche = 3;
   EckdatenUebernehmen(w);
-  EXPECT_TRUE(SchulFreigabe(h.Offen(), Schule().fDirty).Sichern);
+  EXPECT_TRUE(SchulFreigabe(h.Offen()).Sichern);
   u.dialog.Antworte("Nein");
   EXPECT_TRUE(h.Schliessen(sp, true));
   EXPECT_EQ(u.dialog.fProtokoll.size(), 1u);

@@ -194,17 +194,16 @@ TEST(Freigabe, WerkzeugeintraegeFolgenDenKnoepfenMitAusnahmen) {
 }
 
 TEST(Freigabe, SchulBefehle) {
-  const TSchulFreigabe ohne = SchulFreigabe(false, false);
+  const TSchulFreigabe ohne = SchulFreigabe(false);
   EXPECT_TRUE(ohne.Neu);
   EXPECT_FALSE(ohne.MitSchule);
   EXPECT_FALSE(ohne.Sichern);
   EXPECT_TRUE(ohne.Import);
-  const TSchulFreigabe offen = SchulFreigabe(true, false);
+  const TSchulFreigabe offen = SchulFreigabe(true);
   EXPECT_FALSE(offen.Neu);
   EXPECT_TRUE(offen.MitSchule);
-  EXPECT_FALSE(offen.Sichern);
+  EXPECT_TRUE(offen.Sichern);  // auch unverändert
   EXPECT_TRUE(offen.Import);
-  EXPECT_TRUE(SchulFreigabe(true, true).Sichern);
 }
 
 // Jede Fensterart, die etwas zu drucken hat, öffnet ihren Druck; alle anderen keinen.

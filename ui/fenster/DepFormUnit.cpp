@@ -18,7 +18,6 @@
 #include "settings/StandardUnit.h"
 #include "ui/FensterSchliessenUnit.h"
 #include "ui/fenster/MenuFormUnit.h"
-#include "ui/fenster/PaletteUnit.h"
 #include "ui/fenster/PopupMenueUnit.h"
 #include "ui/fenster/QtFensterHilfeUnit.h"
 #include "ui/fenster/QtFensterPlatzUnit.h"
@@ -384,7 +383,7 @@ bool TDepForm::event(QEvent* event) {
 bool TDepForm::eventFilter(QObject* objekt, QEvent* event) {
   if (objekt == DepGrid && event->type() == QEvent::KeyPress) {
     auto* taste = static_cast<QKeyEvent*>(event);
-    FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(taste) & umTasten);
+    FensterUmschaltMerken(TastenUmschalt(taste) & umTasten);
     if (PfeilBlaettern(*taste)) return true;
   }
   return QWidget::eventFilter(objekt, event);

@@ -5,7 +5,6 @@
 
 #include "model/SchulUnit.h"
 #include "ui/FensterSchliessenUnit.h"
-#include "ui/fenster/PaletteUnit.h"
 #include "ui/fenster/QtFensterPlatzUnit.h"
 #include "ui/fenster/QtUmschaltUnit.h"
 
@@ -47,7 +46,7 @@ void TEinzelForm::Schliessen() {
 
 void TEinzelForm::closeEvent(QCloseEvent* event) {
   if (!fIntern) {
-    if (TTamrelPalette::MenuOffen()) {
+    if (MenuOffen()) {
       event->ignore();
       return;
     }
@@ -65,11 +64,11 @@ bool TEinzelForm::event(QEvent* event) {
 }
 
 void TEinzelForm::keyPressEvent(QKeyEvent* event) {
-  FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(event));
+  FensterUmschaltMerken(TastenUmschalt(event));
   QWidget::keyPressEvent(event);
 }
 
 void TEinzelForm::keyReleaseEvent(QKeyEvent* event) {
-  FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(event));
+  FensterUmschaltMerken(TastenUmschalt(event));
   QWidget::keyReleaseEvent(event);
 }

@@ -25,7 +25,6 @@
 #include "settings/StandardUnit.h"
 #include "ui/KursFeldUnit.h"
 #include "ui/fenster/MenuFormUnit.h"
-#include "ui/fenster/PaletteUnit.h"
 #include "ui/fenster/PopupMenueUnit.h"
 #include "ui/fenster/QtFensterHilfeUnit.h"
 #include "ui/fenster/QtFensterPlatzUnit.h"
@@ -141,6 +140,37 @@ void TGrForm::IGrForm(TElement* element) {
   adjustSize();
 }
 
+// Die rechte Maustaste auf einer Zeile der Liste öffnet ihr Kontextmenü.
+void TGrForm::KontextMenueAn(QListWidget* liste) {
+  liste->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(liste, &QWidget::customContextMenuRequested, this, [this, liste](const QPoint& pos) {
+    const QModelIndex i = liste->indexAt(pos);
+    if (i.isValid()) ListenMenue(liste, i.row() + 1, liste->viewport()->mapToGlobal(pos));
+  });
+}
+
+void TGrForm::ListenMenue(QListWidget* liste, int zeile, const QPoint& bildschirmPos) {
+  if (!fElement || !SchuleVorhanden() || Schule().fToolArt != TToolArt::ZeigTool) return;
+  TElement* mit = nullptr;
+  if (liste == FachListe && fElement->Art() == leh)
+    mit = static_cast<TLehrer*>(fElement)->fFaecher.ListeNrInhalt(zeile);
+  else if (liste == LehrerListe && fElement->Art() == fac)
+    mit = static_cast<TFach*>(fElement)->fLehrer.ListeNrInhalt(zeile);
+  else if (liste == KlassenListe && fElement->Art() == fac)
+    mit = static_cast<TFach*>(fElement)->fKlassen.ListeNrInhalt(zeile);
+  if (!mit) return;
+  TMenue menue = GrundDaten::KurseMit(*fElement, *mit);
+  if (menue.empty()) return;
+  TElement* vater = fElement;
+  for (TMenueEintrag& e : menue)
+    e.Aktion = [kurs = static_cast<TKurs*>(e.Objekt), vater] {
+      // Der Kurs kann gelöscht sein, während das Menü offen war.
+      if (!SchuleVorhanden() || !Schule().fKursMenge.ListeElemEnthalten(kurs)) return;
+      if (TFensterDienst* d = FensterDienst()) d->NeuesKursFenster(kurs, vater);
+    };
+  MenueOeffnen(fPlanMenue, std::move(menue), this, bildschirmPos);
+}
+
 // Die Steuerelemente nach der Art des Elements.
 void TGrForm::Aufbauen() {
   if (fInhalt) {
@@ -201,6 +231,7 @@ void TGrForm::Aufbauen() {
     connect(NeuesFachKnopf, &QPushButton::clicked, this, [this] { NeuesFachKnopfClick(); });
     connect(FachListe, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* i) { FachListeDoppelKlick(FachListe->row(i) + 1); });
+    KontextMenueAn(FachListe);
     connect(FreierTagCheck, &QCheckBox::toggled, this, [this](bool an) {
       if (fFuellt || !fElement) return;
       static_cast<TLehrer*>(fElement)->fFreierTag = an;
@@ -268,6 +299,8 @@ void TGrForm::Aufbauen() {
     links->addLayout(beide);
     FachSummen = new QLabel(fInhalt);
     links->addWidget(FachSummen);
+    KontextMenueAn(LehrerListe);
+    KontextMenueAn(KlassenListe);
     auto planZeigen = [](TPlanElement* e) {
       if (TFensterDienst* d = FensterDienst(); d && e) d->PlanFensterZeigen(e);
     };
@@ -532,7 +565,7 @@ void TGrForm::Schliessen() {
 
 void TGrForm::closeEvent(QCloseEvent* event) {
   if (!fSchliesst) {
-    if (TTamrelPalette::MenuOffen()) {
+    if (MenuOffen()) {
       event->ignore();
       return;
     }
@@ -566,7 +599,10 @@ std::string TGrForm::Titel() const {
 }
 
 void TGrForm::FensterUpdate() {
-  if (fElement && !fSchliesst) Fuellen();
+  if (!fElement || fSchliesst) return;
+  // Das Kürzel kann umbenannt sein: die Überschrift folgt ihm.
+  setWindowTitle(QString::fromStdString(Titel()));
+  Fuellen();
 }
 
 TFensterLage TGrForm::Lage() const {

@@ -86,6 +86,10 @@ class TGrForm : public QWidget, public TFenster {
   void UebernehmenKnopfClick();
   void KursListeDoppelKlick(int zeile);
   void FachListeDoppelKlick(int zeile);
+  // Rechte Maustaste ohne Werkzeug auf Zeile (ab 1) der Fächerliste des Lehrers oder der
+  // Lehrer- oder Klassenliste des Fachs: die Kurse mit diesem Element in fPlanMenue; eine Wahl
+  // öffnet das Kursfenster.
+  void ListenMenue(QListWidget* liste, int zeile, const QPoint& bildschirmPos);
 
   // ---- TFenster ----
   int FensterArt() const override;
@@ -107,6 +111,7 @@ class TGrForm : public QWidget, public TFenster {
 
  private:
   void Aufbauen();
+  void KontextMenueAn(QListWidget* liste);
   void Fuellen();
   void MenuEintragen(bool warAktiv);
   void MenuAustragen();

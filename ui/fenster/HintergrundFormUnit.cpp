@@ -17,6 +17,8 @@ THintergrund::THintergrund()
   setObjectName(QStringLiteral("Hintergrund"));
   setWindowTitle(QStringLiteral("Hintergrund"));
   setAttribute(Qt::WA_ShowWithoutActivating);
+  // Es hält das Programm nicht am Leben: ist die Palette zu, endet es auch mit ihm.
+  setAttribute(Qt::WA_QuitOnClose, false);
   setAutoFillBackground(true);
   setEnabled(false);
   if (QScreen* s = Schirm()) setGeometry(QRect(QPoint(0, 0), s->size()));

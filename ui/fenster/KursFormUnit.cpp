@@ -29,9 +29,10 @@
 #include "ui/ElementMenueUnit.h"
 #include "ui/FensterSchliessenUnit.h"
 #include "ui/KursFeldUnit.h"
-#include "ui/fenster/PaletteUnit.h"
+#include "ui/fenster/QtUmschaltUnit.h"
 #include "ui/fenster/PopupMenueUnit.h"
 #include "ui/fenster/QtFarbDialogUnit.h"
+#include "ui/fenster/QtFensterPlatzUnit.h"
 #include "ui/fenster/QtTextUnit.h"
 #include "ui/fenster/QuonGridUnit.h"
 #include "ui/fenster/SperrQuonGridUnit.h"
@@ -40,7 +41,7 @@ namespace {
 
 // Das Hauptfenster als Eltern der Fenster, wenn der Fensterdienst eines ist.
 QWidget* Hauptfenster() {
-  return dynamic_cast<QWidget*>(FensterDienst());
+  return PaletteFenster();
 }
 
 // Das Infofeld nimmt nur Texte an, die ein Kursinfo fassen kann; was es ablehnt, piept.
@@ -298,7 +299,11 @@ TKursForm* TKursForm::Oeffnen(TKurs* kurs, TElement* vater) {
   if (!kurs) return nullptr;
   TDirtyBewahrer bewahrer;
   auto* form = dynamic_cast<TKursForm*>(Schule().fKursForm);
-  if (!form) form = new TKursForm(Hauptfenster());
+  if (!form) {
+    form = new TKursForm(Hauptfenster());
+    // Wie jedes neue Fenster nach der Fensteranordnung, mit dem Index, den es gleich bekommt.
+    PositioniereFenster(*form, NeuerFormIndex());
+  }
   form->IKursForm(kurs, vater);
   if (form->isMinimized()) form->showNormal();
   form->show();
@@ -630,7 +635,8 @@ void TKursForm::FensterRefresh() {
 }
 
 TFensterLage TKursForm::Lage() const {
-  return {x(), y(), width(), height()};
+  // Relativ zum Arbeitsbereich, wie die Schuldatei sie erwartet.
+  return FormLage(*this);
 }
 
 void TKursForm::Schliessen() {
@@ -686,7 +692,7 @@ void TKursForm::closeEvent(QCloseEvent* event) {
   unsigned umschalt = 0;
   if (!fIntern) {
     // Solange ein Aufklappmenü offen ist, schließt sich nichts; mit Alt schließen alle Fenster.
-    if (TTamrelPalette::MenuOffen()) {
+    if (MenuOffen()) {
       event->ignore();
       return;
     }

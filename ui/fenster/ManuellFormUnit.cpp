@@ -22,7 +22,6 @@
 #include "planning/TauschFrageUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/ManuellLageUnit.h"
-#include "ui/fenster/PaletteUnit.h"
 #include "ui/fenster/PopupMenueUnit.h"
 #include "ui/fenster/QtFensterPlatzUnit.h"
 #include "ui/fenster/QtManZeichenUnit.h"
@@ -239,7 +238,7 @@ void TManuellForm::Platzieren() {
   QScreen* schirm = QGuiApplication::primaryScreen();
   const QRect a = schirm ? schirm->availableGeometry() : QRect(0, 0, 1024, 768);
   TRechteck palette;
-  if (auto* p = dynamic_cast<QWidget*>(FensterDienst()); p && p->isVisible()) {
+  if (QWidget* p = PaletteFenster(); p && p->isVisible()) {
     const QRect r = p->frameGeometry();
     palette = {r.left(), r.top(), r.width(), r.height()};
   }
@@ -288,7 +287,7 @@ void TManuellForm::Schliessen() {
 void TManuellForm::closeEvent(QCloseEvent* event) {
   if (!fIntern) {
     // Solange ein Aufklappmenü offen ist, bleibt das Fenster.
-    if (TTamrelPalette::MenuOffen()) {
+    if (MenuOffen()) {
       event->ignore();
       return;
     }

@@ -23,9 +23,9 @@ void TTamrelPalette::FensterUmordnen() {
   const std::vector<TFenster*> fenster = Schule().fFensterListe;
   int i = 1;
   for (TFenster* f : fenster) {
-    const auto w = fFensterWidgets.find(f);
-    if (w != fFensterWidgets.end() && w->second && WirdAngeordnet(f->FensterArt()))
-      PositioniereFenster(*w->second, i);
+    auto* w = dynamic_cast<QWidget*>(f);
+    if (w && Schule().FensterOffen(f) && WirdAngeordnet(f->FensterArt()))
+      PositioniereFenster(*w, i);
     ++i;
   }
 }

@@ -140,7 +140,7 @@ void TTamrelPalette::DateiSchliessenItemClick() {
 void TTamrelPalette::FensterSchliessenItemClick() {
   UmschaltMerken(QGuiApplication::keyboardModifiers());
   TSchule& schule = Schule();
-  if (!MitAltAlleSchliessen(schule, fShift, nullptr) && schule.fAktivesFenster)
+  if (!MitAltAlleSchliessen(schule, Umschalt(), nullptr) && schule.fAktivesFenster)
     schule.fAktivesFenster->Schliessen();
   AktualisierePalette();
 }
@@ -175,7 +175,7 @@ void TTamrelPalette::WiderrufenItemClick() {
 
 void TTamrelPalette::KopierenItemClick(bool ausschneiden) {
   UmschaltMerken(QGuiApplication::keyboardModifiers());
-  Schule().DoCopy(ausschneiden, (fShift & umShift) != 0);
+  Schule().DoCopy(ausschneiden, (Umschalt() & umShift) != 0);
 }
 
 void TTamrelPalette::EinsetzenItemClick() {

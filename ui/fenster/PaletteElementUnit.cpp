@@ -100,7 +100,7 @@ void TTamrelPalette::ElementMenueZeigen(TKuerzelArt art) {
 
 void TTamrelPalette::ElementGewaehlt(TElement* element) {
   UmschaltMerken(QGuiApplication::keyboardModifiers());
-  ElementFensterOeffnen(element, Schule().fFensterArt, fShift);
+  ElementFensterOeffnen(element, Schule().fFensterArt, Umschalt());
   AktualisierePalette();
 }
 
@@ -148,7 +148,7 @@ std::vector<TElement*> TTamrelPalette::MultiMenu(const std::vector<TElement*>& m
 
 void TTamrelPalette::VersKnopfClick() {
   TStandard& s = Standard();
-  if (fShift & umCtrl) {
+  if (Umschalt() & umCtrl) {
     s.fEineWoche = !s.fEineWoche;
   } else {
     const int w = std::max(1, s.fMaxWocheNeu);

@@ -225,11 +225,13 @@ void TTamrelPalette::MenuesAnlegen() {
   for (const TWz& w : werkzeuge) {
     const QString knopf = T(w.Knopf);
     const bool deputat = knopf == QLatin1String("DepKnopf");
-    QAction* a = Eintrag(wz, T("Bearbeiten/Werkzeuge/") + T(w.Text), T(w.Text),
-                         Strg(Qt::Key_F1 + f++), [this, knopf, deputat] {
-                           if (deputat) fShift &= ~static_cast<TUmschaltMenge>(umCtrl);
-                           if (QToolButton* k = Knopf(knopf); k && k->isEnabled()) k->click();
-                         });
+    QAction* a = Eintrag(
+        wz, T("Bearbeiten/Werkzeuge/") + T(w.Text), T(w.Text), Strg(Qt::Key_F1 + f++),
+        [this, knopf, deputat] {
+          if (deputat)
+            fVerwaltung.UmschalttastenSetzen(Umschalt() & ~static_cast<TUmschaltMenge>(umCtrl));
+          if (QToolButton* k = Knopf(knopf); k && k->isEnabled()) k->click();
+        });
     if (f <= 3) {
       a->setCheckable(true);
       fFensterArtItems->addAction(a);

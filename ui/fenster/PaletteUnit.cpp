@@ -25,7 +25,9 @@
 #include "ui/fenster/ManuellFormUnit.h"
 #include "ui/fenster/ParFormUnit.h"
 #include "ui/fenster/PopupMenueUnit.h"
+#include "ui/fenster/QtFensterPlatzUnit.h"
 #include "ui/fenster/QtTextUnit.h"
+#include "ui/fenster/QtUmschaltUnit.h"
 #include "persistence/SchulHalterUnit.h"
 
 namespace {
@@ -50,9 +52,11 @@ TTamrelPalette::TTamrelPalette(QWidget* parent) : QMainWindow(parent) {
   KnoepfeAnlegen();
   AendereForm();
 
-  // Die Schule erst nach den Einstellungen; die Palette ist dann schon der Fensterdienst.
+  // Die Schule erst nach den Einstellungen; die Verwaltung ist dann schon der Fensterdienst, und
+  // die Palette hört ihr zu.
+  fVerwaltung.HauptfensterSetzen(this);
   TDienste dienste = EingesetzteDienste();
-  dienste.Fenster = this;
+  dienste.Fenster = &fVerwaltung;
   DiensteEinsetzen(dienste);
   fHalter = std::make_unique<TSchulHalter>();
   fSpeicherung = std::make_unique<TDateiSpeicherung>(
@@ -69,12 +73,14 @@ TTamrelPalette::TTamrelPalette(QWidget* parent) : QMainWindow(parent) {
        PaletteKoordinate(Standard().fPaletteTop, schirm.height()));
 
   qApp->installEventFilter(this);
+  // Fenster und Dialoge ohne eigene Lage erscheinen neben der Palette, nicht unter ihr.
+  new TFensterPlatzWaechter(this);
   connect(qApp, &QGuiApplication::applicationStateChanged, this,
           [this](Qt::ApplicationState zustand) {
             fAktiv = zustand == Qt::ApplicationActive;
             if (!fAktiv) return;
-            for (const auto& [fenster, widget] : fFensterWidgets)
-              if (widget) widget->repaint();
+            for (TFenster* fenster : fVerwaltung.Fenster())
+              if (auto* widget = dynamic_cast<QWidget*>(fenster)) widget->repaint();
           });
   connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { fFertig = true; });
   fLeerlauf.setInterval(500);
@@ -90,46 +96,25 @@ TTamrelPalette::~TTamrelPalette() {
   // Die Fenster schließen, solange die Palette noch ganz ist: sie melden sich bei ihr ab.
   fHalter->Schule().AlleFensterSchliessen();
   fHalter.reset();
-  // Nach der Schule: nur abmelden, wenn die Palette noch der eingesetzte Fensterdienst ist.
+  // Nach der Schule: nur abmelden, wenn die Verwaltung noch der eingesetzte Fensterdienst ist.
   TDienste dienste = EingesetzteDienste();
-  if (dienste.Fenster == this) {
+  fVerwaltung.HauptfensterSetzen(nullptr);
+  if (dienste.Fenster == &fVerwaltung) {
     dienste.Fenster = nullptr;
     DiensteEinsetzen(dienste);
   }
-}
-
-bool TTamrelPalette::MenuOffen() {
-  return TPopupMenue::OffeneMenues() > 0;
-}
-
-TUmschaltMenge TTamrelPalette::TastenUmschalt(const QKeyEvent* taste) {
-  TUmschaltMenge m = Umschalt(taste->modifiers());
-  TUmschaltMenge bit = 0;
-  switch (taste->key()) {
-    case Qt::Key_Shift:
-      bit = umShift;
-      break;
-    case Qt::Key_Alt:
-      bit = umAlt;
-      break;
-    case Qt::Key_Control:
-      bit = umCtrl;
-      break;
-    default:
-      return m;
-  }
-  if (taste->type() == QEvent::KeyRelease)
-    m &= ~bit;
-  else
-    m |= bit;
-  return m;
 }
 
 // ---- Freigaben ----
 
 void TTamrelPalette::SetzeAn(const QString& pfad, bool an) {
   QAction* a = Befehl(pfad);
-  if (!a) return;
+  if (!a) {
+    // Ein Pfad, den es nicht gibt, ist ein Schreibfehler im Programm.
+    fUnbekanntePfade.push_back(pfad);
+    Q_ASSERT_X(false, "TTamrelPalette::SetzeAn", qPrintable(T("unbekannter Menüpfad ") + pfad));
+    return;
+  }
   const bool fehlt = std::find(fFehlende.begin(), fFehlende.end(), a) != fFehlende.end();
   a->setEnabled(an && !fehlt);
 }
@@ -140,7 +125,7 @@ void TTamrelPalette::SetzeAn(QToolButton* knopf, bool an) {
 
 // Die Menüs, die eine offene Schule brauchen, und die Dateibefehle.
 void TTamrelPalette::SchulMenues() {
-  const TSchulFreigabe s = SchulFreigabe(fHalter->Offen(), Schule().fDirty);
+  const TSchulFreigabe s = SchulFreigabe(fHalter->Offen());
   SetzeAn(T("Datei/Neu"), s.Neu);
   SetzeAn(T("Datei/Öffnen..."), s.Neu);
   SetzeAn(T("Datei/Datei schließen"), s.MitSchule);
@@ -223,7 +208,7 @@ void TTamrelPalette::AktualisierePalette() {
 
   SchulMenues();
   VersKnopfAnpassen();
-  AdjustCursor(fShift);
+  AdjustCursor(Umschalt());
 }
 
 void TTamrelPalette::VersKnopfAnpassen() {
@@ -240,8 +225,8 @@ void TTamrelPalette::TitelAnpassen() {
 
 // Nach "Neu", "Öffnen...", "Datei schließen": Menüs, Knöpfe und Titel zur neuen Lage.
 void TTamrelPalette::NachSchulwechsel() {
+  fVerwaltung.Vergessen();
   fFensterEintraege.clear();
-  fFensterWidgets.clear();
   const QList<QAction*> eintraege = fFensterMenue->actions();
   for (int i = 4; i < eintraege.size(); ++i) {
     fFensterMenue->removeAction(eintraege[i]);
@@ -254,10 +239,7 @@ void TTamrelPalette::NachSchulwechsel() {
 // ---- Tasten und Leerlauf ----
 
 void TTamrelPalette::UmschaltMerken(Qt::KeyboardModifiers tasten) {
-  const TUmschaltMenge neu = Umschalt(tasten);
-  if (neu == fShift) return;
-  fShift = neu;
-  AdjustCursor(fShift);
+  fVerwaltung.UmschalttastenSetzen(::Umschalt(tasten));
 }
 
 bool TTamrelPalette::eventFilter(QObject* objekt, QEvent* event) {
@@ -266,10 +248,7 @@ bool TTamrelPalette::eventFilter(QObject* objekt, QEvent* event) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
       auto* taste = static_cast<QKeyEvent*>(event);
-      if (const TUmschaltMenge neu = TastenUmschalt(taste); neu != fShift) {
-        fShift = neu;
-        AdjustCursor(fShift);
-      }
+      fVerwaltung.UmschalttastenSetzen(TastenUmschalt(taste));
       if (event->type() == QEvent::ShortcutOverride) break;
       // Die Pfeiltasten links und rechts blättern, solange die Palette selbst aktiv ist.
       if (event->type() == QEvent::KeyPress && objekt->isWidgetType() &&
@@ -324,22 +303,32 @@ void TTamrelPalette::closeEvent(QCloseEvent* event) {
   NachSchulwechsel();
   EinstellungenSichern(pos().x(), pos().y());
   event->accept();
+  ProgrammBeenden();
+}
+
+void TTamrelPalette::ProgrammBeenden() {
+  // Mit der Palette endet das Programm: das Hintergrundfenster und die übrigen Fenster der
+  // obersten Ebene (etwa das Handbuch) gehen mit, und die Ereignisschleife endet.
+  fHintergrund->hide();
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w != this && w->isVisible()) w->close();
+  QCoreApplication::quit();
 }
 
 // ---- Knöpfe ----
 
 void TTamrelPalette::VorigerKnopfClick() {
-  Blaettern(-1, fShift);
+  Blaettern(-1, Umschalt());
   AktualisierePalette();
 }
 
 void TTamrelPalette::NaechsterKnopfClick() {
-  Blaettern(1, fShift);
+  Blaettern(1, Umschalt());
   AktualisierePalette();
 }
 
 void TTamrelPalette::FensterArtKnopfClick(TFensterArt art) {
-  FensterArtWaehlen(art, fShift);
+  FensterArtWaehlen(art, Umschalt());
   AktualisierePalette();
 }
 
@@ -362,7 +351,7 @@ void TTamrelPalette::UELoeschKnopfClick() {
 }
 
 void TTamrelPalette::ManuellKnopfClick() {
-  Schule().ManuellRechnung((fShift & umCtrl) != 0);
+  Schule().ManuellRechnung((Umschalt() & umCtrl) != 0);
   AktualisierePalette();
 }
 
@@ -388,10 +377,12 @@ void TTamrelPalette::FensterTitelAnpassen() {
   }
 }
 
-// ---- TFensterDienst ----
+// ---- THauptfenster ----
 
 void TTamrelPalette::SichernFreigeben(bool frei) {
-  SetzeAn(T("Datei/Sichern"), frei);
+  // Eine offene Schule lässt sich immer sichern, die leere Schule ohne Datei nie.
+  (void)frei;
+  SetzeAn(T("Datei/Sichern"), fHalter && SchulFreigabe(fHalter->Offen()).Sichern);
 }
 
 void TTamrelPalette::UndoBefehleFreigeben(bool frei) {
@@ -422,12 +413,10 @@ void TTamrelPalette::HintergrundAnpassen() {
 }
 
 void TTamrelPalette::FensterNachVorne(TFenster* fenster) {
-  if (auto it = fFensterWidgets.find(fenster); it != fFensterWidgets.end() && it->second) {
-    if (it->second->isMinimized()) it->second->showNormal();
-    it->second->raise();
-  } else if (auto* w = dynamic_cast<QWidget*>(fenster)) {
-    w->raise();
-  }
+  auto* w = dynamic_cast<QWidget*>(fenster);
+  if (!w) return;
+  if (fVerwaltung.Angemeldet(fenster) && w->isMinimized()) w->showNormal();
+  w->raise();
 }
 
 void TTamrelPalette::ManuellFensterOeffnen(const std::vector<TKurs*>& kurse, bool ohneKonflikte) {
@@ -438,13 +427,15 @@ void TTamrelPalette::PaletteNachVorne() {
   raise();
 }
 
-void TTamrelPalette::FensterAnmelden(TFenster* fenster) {
+// ---- TFensterHoerer ----
+
+void TTamrelPalette::FensterAngemeldet(TFenster* fenster) {
   if (!fenster || fFensterEintraege.count(fenster)) return;
   QAction* a = fFensterMenue->addAction(QString::fromStdString(fenster->Titel()));
   a->setCheckable(true);
   connect(a, &QAction::triggered, this, [this, fenster] {
-    if (auto it = fFensterWidgets.find(fenster); it != fFensterWidgets.end() && it->second) {
-      QWidget* w = it->second;
+    if (!fVerwaltung.Angemeldet(fenster)) return;
+    if (auto* w = dynamic_cast<QWidget*>(fenster)) {
       if (w->isMinimized()) w->showNormal();
       w->show();
       w->raise();
@@ -452,35 +443,31 @@ void TTamrelPalette::FensterAnmelden(TFenster* fenster) {
     }
   });
   fFensterEintraege[fenster] = a;
-  fFensterWidgets[fenster] = dynamic_cast<QWidget*>(fenster);
   MarkiereFensterImMenu(fenster);
 }
 
-void TTamrelPalette::FensterAbmelden(TFenster* fenster) {
+void TTamrelPalette::FensterAbgemeldet(TFenster* fenster) {
   if (auto it = fFensterEintraege.find(fenster); it != fFensterEintraege.end()) {
     fFensterMenue->removeAction(it->second);
     delete it->second;
     fFensterEintraege.erase(it);
   }
-  fFensterWidgets.erase(fenster);
   AktualisierePalette();
 }
 
-void TTamrelPalette::FensterAktiviert(TFenster* fenster) {
+void TTamrelPalette::AktivesFensterGewechselt(TFenster* fenster) {
   MarkiereFensterImMenu(fenster);
   AktualisierePalette();
 }
 
-void TTamrelPalette::UmschalttastenSetzen(unsigned umschalt) {
-  if (umschalt == fShift) return;
-  fShift = umschalt;
-  AdjustCursor(fShift);
+void TTamrelPalette::UmschaltGeaendert(unsigned umschalt) {
+  AdjustCursor(umschalt);
 }
 
 std::optional<TFensterDienst::TElementWahl> TTamrelPalette::ElementWaehlen(TKuerzelArt art,
                                                                            bool mitOhne, int x,
                                                                            int y) {
-  TElementWahl wahl;
+  TFensterDienst::TElementWahl wahl;
   wahl.Gewaehlt = PopupListe(art, mitOhne, QPoint(x, y));
   if (!wahl.Gewaehlt) return wahl;
   switch (art) {

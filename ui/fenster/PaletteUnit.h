@@ -17,8 +17,9 @@
 #include "model/DienstUnit.h"
 #include "model/MenueUnit.h"
 #include "ui/FreigabeUnit.h"
-#include "ui/fenster/PopupMenueUnit.h"
+#include "ui/FensterVerwaltungUnit.h"
 #include "ui/QuonAuswahlUnit.h"
+#include "ui/fenster/PopupMenueUnit.h"
 
 class QAction;
 class QKeyEvent;
@@ -38,7 +39,9 @@ class TSpeicherErinnerung;
 class THintergrund;
 enum class TExportArt;
 
-class TTamrelPalette : public QMainWindow, public TFensterDienst {
+// Die Palette hört der Fensterverwaltung zu (Fenstermenü, Freigaben, Mauszeiger) und führt die
+// Aufträge an das Hauptfenster aus; die Verwaltung selbst ist der eingesetzte Fensterdienst.
+class TTamrelPalette : public QMainWindow, public THauptfenster {
   Q_OBJECT
 
  public:
@@ -74,11 +77,13 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   bool fAktiv = false;
   std::string fStartDir;  // mit "/" am Ende
   int StdWahl = -1;
-  // Ein Fenster hat ein Aufklappmenü offen: Fenster und Programm schließen sich dann nicht.
-  static bool MenuOffen();
-  // Die Umschalttasten nach einem Tastenereignis. Drücken oder Loslassen von Shift, Alt und Strg
-  // selbst zählt schon mit (die Plattformen melden dabei noch den Zustand davor).
-  static TUmschaltMenge TastenUmschalt(const QKeyEvent* taste);
+
+  // Die Fensterverwaltung, der die Palette zuhört; sie lebt so lange wie die Palette und ist,
+  // solange die Palette lebt, der eingesetzte Fensterdienst.
+  TFensterVerwaltung& Verwaltung() { return fVerwaltung; }
+  const TFensterVerwaltung& Verwaltung() const { return fVerwaltung; }
+  // Die Umschalttasten, wie die Verwaltung sie verfolgt.
+  TUmschaltMenge Umschalt() const { return fVerwaltung.Umschalttasten().value_or(0u); }
 
   TSchulHalter& Halter() const { return *fHalter; }
   TSchulSpeicherung& Speicherung() const { return *fSpeicherung; }
@@ -195,7 +200,10 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   // Der Leerlauf: Erinnerung ans Sichern, Schließen nach Aufforderung des Systems.
   void Leerlauf();
 
-  // ---- TFensterDienst ----
+  // Pfade, die SetzeAn nicht fand (in Debug-Bauten bricht das Programm dabei ab).
+  const std::vector<QString>& UnbekanntePfade() const { return fUnbekanntePfade; }
+
+  // ---- THauptfenster ----
   void SichernFreigeben(bool frei) override;
   void TitelSetzen(const std::string& titel) override;
   void UndoBefehleFreigeben(bool frei) override;
@@ -206,14 +214,16 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   void PaletteNachVorne() override;
   void ElementFensterNeu(TElement* element, int art) override;
   void ManuellFensterOeffnen(const std::vector<TKurs*>& kurse, bool ohneKonflikte) override;
-  void FensterAnmelden(TFenster* fenster) override;
-  void FensterAbmelden(TFenster* fenster) override;
-  void FensterAktiviert(TFenster* fenster) override;
-  std::optional<unsigned> Umschalttasten() const override { return fShift; }
-  void UmschalttastenSetzen(unsigned umschalt) override;
-  std::optional<TElementWahl> ElementWaehlen(TKuerzelArt art, bool mitOhne, int x, int y) override;
+  std::optional<TFensterDienst::TElementWahl> ElementWaehlen(TKuerzelArt art, bool mitOhne, int x,
+                                                             int y) override;
   void ProtokollBefehle(bool an) override;
   void VorigerNaechster(int richtung) override;
+  // ---- TFensterHoerer ----
+  void FensterAngemeldet(TFenster* fenster) override;
+  void FensterAbgemeldet(TFenster* fenster) override;
+  void AktivesFensterGewechselt(TFenster* fenster) override;
+  void UmschaltGeaendert(unsigned umschalt) override;
+  void ZustandGeaendert() override { AktualisierePalette(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -239,8 +249,9 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
                                                  const std::string& ordner);
   void SchulMenues();
   void NachSchulwechsel();
+  // Nach dem Schließen der Palette: alle übrigen Fenster zu, die Ereignisschleife endet.
+  void ProgrammBeenden();
 
-  TUmschaltMenge fShift = 0;  // Bit 0 Shift, Bit 1 Alt, Bit 2 Strg beim letzten Ereignis
   TLehrer* fPopLehrer = nullptr;
   TKlasse* fPopKlasse = nullptr;
   TKopplung* fPopKopplung = nullptr;
@@ -248,6 +259,7 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   TRaum* fPopRaum = nullptr;
   bool fPopWahl = false;
 
+  TFensterVerwaltung fVerwaltung;  // vor der Schule gebaut, nach ihr abgebaut
   std::unique_ptr<TSchulHalter> fHalter;
   std::unique_ptr<TSchulSpeicherung> fSpeicherung;
   std::unique_ptr<TSpeicherErinnerung> fErinnerung;
@@ -266,8 +278,8 @@ class TTamrelPalette : public QMainWindow, public TFensterDienst {
   std::vector<QAction*> fHauptAktionen;  // Einträge der Menüleiste in Folge
   QMenu* fSammelMenue = nullptr;         // "Menu" der schmalen Anordnungen
   QMenu* fFensterMenue = nullptr;
-  std::map<TFenster*, QAction*> fFensterEintraege;
-  std::map<TFenster*, QPointer<QWidget>> fFensterWidgets;
+  std::map<TFenster*, QAction*> fFensterEintraege;  // die Einträge des Fenstermenüs
+  std::vector<QString> fUnbekanntePfade;
   QActionGroup* fWerkzeugItems = nullptr;
   QActionGroup* fFensterArtItems = nullptr;
 

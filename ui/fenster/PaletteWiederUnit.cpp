@@ -14,6 +14,7 @@
 #include "ui/fenster/PaletteUnit.h"
 #include "ui/fenster/ParFormUnit.h"
 #include "ui/fenster/PlnFormUnit.h"
+#include "ui/fenster/QtFensterPlatzUnit.h"
 #include "ui/fenster/SVFormUnit.h"
 #include "ui/fenster/StatistikFormUnit.h"
 #include "ui/fenster/UVFormUnit.h"
@@ -67,15 +68,14 @@ void TTamrelPalette::GespeicherteFensterOeffnen() {
   const std::vector<TFensterSatz> saetze = std::move(schule.fGespeicherteFenster);
   schule.fGespeicherteFenster.clear();
   // Mit Shift öffnen Elementfenster ein weiteres Fenster, statt das aktive zu ersetzen.
-  const TUmschaltMenge vorher = fShift;
-  UmschalttastenSetzen(vorher | umShift);
+  const TUmschaltMenge vorher = Umschalt();
+  fVerwaltung.UmschalttastenSetzen(vorher | umShift);
   for (const TWiederZiel& z : WiederZiele(schule, saetze)) {
     // Ein Elementfenster stellt die Fensterart der Palette auf seine.
     if (z.FensterWahl) schule.fFensterArt = *z.FensterWahl;
     QWidget* w = ZielOeffnen(z);
     if (!w) continue;
-    QScreen* schirm = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-    const QRect a = schirm ? schirm->availableGeometry() : QRect(0, 0, 1024, 768);
+    const QRect a = Arbeitsbereich(*w);
     // Gespeichert ist die Lage ohne Rahmen; die Titelleiste darüber muss im Arbeitsbereich
     // bleiben.
     const QRect g = w->geometry();
@@ -88,5 +88,5 @@ void TTamrelPalette::GespeicherteFensterOeffnen() {
     w->show();
     w->raise();
   }
-  UmschalttastenSetzen(vorher & ~static_cast<TUmschaltMenge>(umShift));
+  fVerwaltung.UmschalttastenSetzen(vorher & ~static_cast<TUmschaltMenge>(umShift));
 }

@@ -9,7 +9,6 @@
 #include "model/ToolsUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/ElementMenueUnit.h"
-#include "ui/fenster/PaletteUnit.h"
 #include "ui/fenster/QtTextUnit.h"
 #include "ui/fenster/QtUmschaltUnit.h"
 #include "ui/fenster/ParStartFormUnit.h"

@@ -20,7 +20,6 @@
 #include "model/ToolsUnit.h"
 #include "planning/PlLoeschUnit.h"
 #include "settings/StandardUnit.h"
-#include "ui/fenster/PaletteUnit.h"
 #include "ui/fenster/SperrQuonGridUnit.h"
 
 namespace {

@@ -20,7 +20,6 @@
 #include "settings/StandardUnit.h"
 #include "ui/fenster/KlPlnFormUnit.h"
 #include "ui/fenster/LePlnFormUnit.h"
-#include "ui/fenster/PaletteUnit.h"
 #include "ui/FensterSchliessenUnit.h"
 #include "ui/PlanAktionUnit.h"
 #include "planning/PlanGestenUnit.h"
@@ -207,7 +206,7 @@ void TPlnForm::Schliessen() {
 void TPlnForm::closeEvent(QCloseEvent* event) {
   if (!fSchliesst) {
     // Solange ein Aufklappmenü der Palette offen ist, bleibt das Fenster.
-    if (TTamrelPalette::MenuOffen()) {
+    if (MenuOffen()) {
       event->ignore();
       return;
     }
@@ -260,7 +259,7 @@ bool TPlnForm::eventFilter(QObject* objekt, QEvent* event) {
   // Das Fenster sieht die Tasten vor dem Raster: links und rechts blättern die Elemente.
   if (objekt == PlnGrid && event->type() == QEvent::KeyPress) {
     auto* taste = static_cast<QKeyEvent*>(event);
-    UmschaltMerken(TTamrelPalette::TastenUmschalt(taste));
+    UmschaltMerken(TastenUmschalt(taste));
     const int richtung = taste->key() == Qt::Key_Left ? -1 : taste->key() == Qt::Key_Right ? 1 : 0;
     if (richtung != 0) {
       if (TFensterDienst* dienst = FensterDienst()) dienst->VorigerNaechster(richtung);

@@ -7,7 +7,6 @@
 #include "model/DienstUnit.h"
 #include "model/SchulUnit.h"
 #include "ui/FensterSchliessenUnit.h"
-#include "ui/fenster/PaletteUnit.h"
 #include "ui/fenster/QtUmschaltUnit.h"
 #include "ui/fenster/QuonGridUnit.h"
 
@@ -38,7 +37,7 @@ bool PfeilBlaettern(const QKeyEvent& taste) {
 }
 
 bool VonHandSchliessen(QCloseEvent* event, const TFenster* fenster) {
-  if (TTamrelPalette::MenuOffen()) {
+  if (MenuOffen()) {
     event->ignore();
     return false;
   }

@@ -11,7 +11,6 @@
 #include "model/SchulUnit.h"
 #include "model/ToolsUnit.h"
 #include "settings/StandardUnit.h"
-#include "ui/fenster/PaletteUnit.h"
 #include "ui/fenster/QtTextUnit.h"
 #include "ui/fenster/QtUmschaltUnit.h"
 #include "ui/fenster/QtFensterPlatzUnit.h"

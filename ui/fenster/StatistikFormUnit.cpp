@@ -16,7 +16,6 @@
 #include "ui/fenster/KlStatFormUnit.h"
 #include "ui/fenster/KoStatFormUnit.h"
 #include "ui/fenster/LeStatFormUnit.h"
-#include "ui/fenster/PaletteUnit.h"
 #include "ui/fenster/PopupMenueUnit.h"
 #include "ui/fenster/QtFensterHilfeUnit.h"
 #include "ui/fenster/QtFensterPlatzUnit.h"

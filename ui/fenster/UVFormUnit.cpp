@@ -17,7 +17,6 @@
 #include "settings/StandardUnit.h"
 #include "ui/ElementFensterUnit.h"
 #include "ui/FensterSchliessenUnit.h"
-#include "ui/fenster/PaletteUnit.h"
 #include "ui/fenster/PopupMenueUnit.h"
 #include "ui/fenster/QtFensterHilfeUnit.h"
 #include "ui/fenster/QtFensterPlatzUnit.h"
@@ -318,8 +317,8 @@ void TUVForm::FensterRefresh() {
 }
 
 TFensterLage TUVForm::Lage() const {
-  const QRect r = geometry();
-  return {r.left(), r.top(), r.width(), r.height()};
+  // Relativ zum Arbeitsbereich, wie die Schuldatei sie erwartet.
+  return FormLage(*this);
 }
 
 std::vector<TKurs*> TUVForm::AusgewaehlteKurse() const {
@@ -357,7 +356,7 @@ bool TUVForm::eventFilter(QObject* objekt, QEvent* event) {
   if (objekt == UVGrid &&
       (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
     auto* taste = static_cast<QKeyEvent*>(event);
-    FensterUmschaltMerken(TTamrelPalette::TastenUmschalt(taste) & umTasten);
+    FensterUmschaltMerken(TastenUmschalt(taste) & umTasten);
     if (event->type() == QEvent::KeyPress && PfeilBlaettern(*taste)) return true;
   }
   return QWidget::eventFilter(objekt, event);

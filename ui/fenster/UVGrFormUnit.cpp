@@ -15,9 +15,9 @@
 #include "ui/FensterSchliessenUnit.h"
 #include "ui/KursFeldUnit.h"
 #include "ui/fenster/MenuFormUnit.h"
-#include "ui/fenster/PaletteUnit.h"
 #include "ui/fenster/QtFensterHilfeUnit.h"
 #include "ui/fenster/QtFensterPlatzUnit.h"
+#include "ui/QuonAuswahlUnit.h"
 #include "ui/fenster/QtTextUnit.h"
 #include "ui/fenster/QtUmschaltUnit.h"
 #include "model/UVTabelleUnit.h"
@@ -231,12 +231,15 @@ std::string TUVGrForm::Titel() const {
 }
 
 void TUVGrForm::FensterUpdate() {
-  if (fUVTab && !fSchliesst) Fuellen();
+  if (!fUVTab || fSchliesst) return;
+  // Das Kürzel kann umbenannt sein: die Überschrift folgt ihm.
+  setWindowTitle(T(Titel()));
+  Fuellen();
 }
 
 TFensterLage TUVGrForm::Lage() const {
-  const QRect r = geometry();
-  return {r.left(), r.top(), r.width(), r.height()};
+  // Relativ zum Arbeitsbereich, wie die Schuldatei sie erwartet.
+  return FormLage(*this);
 }
 
 void TUVGrForm::ElementZeigen(TElement* element) {

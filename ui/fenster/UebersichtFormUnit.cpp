@@ -21,7 +21,6 @@
 #include "ui/fenster/KlasUebFormUnit.h"
 #include "ui/FensterSchliessenUnit.h"
 #include "ui/fenster/LehrUebFormUnit.h"
-#include "ui/fenster/PaletteUnit.h"
 #include "ui/PlanAktionUnit.h"
 #include "planning/PlanGestenUnit.h"
 #include "ui/fenster/PlnFormUnit.h"
@@ -153,7 +152,7 @@ void TUebersichtForm::showEvent(QShowEvent* event) {
 bool TUebersichtForm::eventFilter(QObject* objekt, QEvent* event) {
   // Tasten merken nur die Umschalttasten (kein Blättern durch Elemente).
   if (objekt == UeberGrid && event->type() == QEvent::KeyPress)
-    UmschaltMerken(TTamrelPalette::TastenUmschalt(static_cast<QKeyEvent*>(event)));
+    UmschaltMerken(TastenUmschalt(static_cast<QKeyEvent*>(event)));
   return QWidget::eventFilter(objekt, event);
 }
 

@@ -24,9 +24,10 @@
 #include "settings/StandardUnit.h"
 #include "substitution/VertretungUnit.h"
 #include "ui/FensterSchliessenUnit.h"
-#include "ui/fenster/PaletteUnit.h"
+#include "ui/fenster/QtUmschaltUnit.h"
 #include "ui/fenster/PopupMenueUnit.h"
 #include "ui/fenster/QtPlanZelleUnit.h"
+#include "ui/fenster/QtFensterPlatzUnit.h"
 #include "ui/fenster/QtTextUnit.h"
 
 void VWahlZeigen(TVertretung& v) {
@@ -672,8 +673,8 @@ void TVWahlForm::FensterRefresh() {
 }
 
 TFensterLage TVWahlForm::Lage() const {
-  const QRect r = geometry();
-  return {r.left(), r.top(), r.width(), r.height()};
+  // Relativ zum Arbeitsbereich, wie die Schuldatei sie erwartet.
+  return FormLage(*this);
 }
 
 void TVWahlForm::Blaettern(int richtung, unsigned /*umschalt*/) {
@@ -710,7 +711,7 @@ void TVWahlForm::Schliessen() {
 }
 
 void TVWahlForm::closeEvent(QCloseEvent* event) {
-  if (!fIntern && (fMenueOffen > 0 || TTamrelPalette::MenuOffen())) {
+  if (!fIntern && (fMenueOffen > 0 || MenuOffen())) {
     event->ignore();
     return;
   }

@@ -6,7 +6,7 @@
 
 #include "model/SchulUnit.h"
 #include "ui/FensterSchliessenUnit.h"
-#include "ui/fenster/PaletteUnit.h"
+#include "ui/fenster/QtUmschaltUnit.h"
 #include "ui/fenster/QtFensterPlatzUnit.h"
 
 TZwischenForm::TZwischenForm() {
@@ -83,7 +83,7 @@ void TZwischenForm::Schliessen() {
 }
 
 void TZwischenForm::closeEvent(QCloseEvent* event) {
-  if (!fIntern && TTamrelPalette::MenuOffen()) {
+  if (!fIntern && MenuOffen()) {
     event->ignore();
     return;
   }

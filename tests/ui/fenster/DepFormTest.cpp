@@ -111,9 +111,9 @@ TEST_F(DepFormTest, SortierenUndZiehenDerKlassen) {
 }
 
 TEST_F(DepFormTest, FilterBleibenBeimNeuaufbau) {
-  palette.UmschalttastenSetzen(umAlt);
+  palette.Verwaltung().UmschalttastenSetzen(umAlt);
   TDepForm* f = Oeffne(mue);
-  palette.UmschalttastenSetzen(0);
+  palette.Verwaltung().UmschalttastenSetzen(0);
   EXPECT_TRUE(f->Filter().NurGekoppelt);
   EXPECT_EQ(f->ZeilenZahl(), 0);
   f->FensterUpdate();

@@ -1,6 +1,7 @@
 // Die Datenfenster mit der Palette: "Grunddaten" als Fensterart öffnet sie, Soll, Kurstafel,
 // Übernehmen über den Dialog, Schließen beim Löschen des Elements.
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "model/AblageUnit.h"
 #include "ui/ElementFensterUnit.h"
 #include "ui/fenster/GrFormUnit.h"
+#include "ui/fenster/KursFormUnit.h"
 #include "ui/fenster/SperrQuonGridUnit.h"
 
 namespace {
@@ -172,3 +174,62 @@ TEST(GrFormBeispiel, UebernehmenVon7a) {
 }
 
 }  // namespace
+
+namespace {
+// Die rechte Maustaste auf Zeile (ab 0) der Liste, wie das System sie als Kontextmenü schickt.
+void Rechtsklick(QListWidget* liste, int zeile) {
+  const QPoint pos = liste->visualItemRect(liste->item(zeile)).center();
+  QContextMenuEvent ereignis(QContextMenuEvent::Mouse, pos, liste->viewport()->mapToGlobal(pos));
+  QApplication::sendEvent(liste->viewport(), &ereignis);
+}
+
+std::vector<TKurs*> Kurse(const TPopupMenue* menue) {
+  std::vector<TKurs*> k;
+  for (const TMenueEintrag& e : menue->Menue()) k.push_back(static_cast<TKurs*>(e.Objekt));
+  return k;
+}
+}  // namespace
+
+TEST_F(GrFormTest, RechtsInDerFaecherlisteZeigtDieKurseDesFachs) {
+  mue->NeuesFach(kD->fFach);
+  Werkzeug(TToolArt::ZeigTool);
+  TGrForm* f = Oeffne(mue);
+  ASSERT_NE(f, nullptr);
+  f->show();
+  ASSERT_GE(f->FachListe->count(), 1);
+  ASSERT_EQ(mue->fFaecher.ListeNrInhalt(1), kD->fFach);
+  Rechtsklick(f->FachListe, 0);
+  ASSERT_NE(f->fPlanMenue, nullptr);
+  EXPECT_EQ(Kurse(f->fPlanMenue), (std::vector<TKurs*>{kD, kD5b}));
+  // Die Wahl öffnet das Kursfenster des Kurses.
+  ASSERT_TRUE(f->fPlanMenue->Waehle(1));
+  auto* kurs = dynamic_cast<TKursForm*>(Schule().fKursForm);
+  ASSERT_NE(kurs, nullptr);
+  EXPECT_EQ(kurs->fKurs, kD5b);
+  // Mit einem Werkzeug: kein Menü (das gewählte ist fort, sobald es sich gelöscht hat).
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_EQ(f->fPlanMenue, nullptr);
+  Werkzeug(TToolArt::LoeschTool);
+  Rechtsklick(f->FachListe, 0);
+  EXPECT_EQ(f->fPlanMenue, nullptr);
+}
+
+TEST_F(GrFormTest, RechtsInDenListenDesFachsZeigtDieKurseDesElements) {
+  kD->fFach->NeuerLehrer(mue);
+  kD->fFach->NeueKlasse(k5a);
+  kD->fFach->NeueKlasse(k5b);
+  Werkzeug(TToolArt::ZeigTool);
+  TGrForm* f = Oeffne(kD->fFach);
+  ASSERT_NE(f, nullptr);
+  f->show();
+  ASSERT_EQ(f->LehrerListe->count(), 1);  // MUE
+  Rechtsklick(f->LehrerListe, 0);
+  ASSERT_NE(f->fPlanMenue, nullptr);
+  EXPECT_EQ(Kurse(f->fPlanMenue), (std::vector<TKurs*>{kD, kD5b}));
+  f->fPlanMenue->Schliessen();
+  ASSERT_EQ(f->KlassenListe->count(), 2);  // 5a, 5b
+  Rechtsklick(f->KlassenListe, 1);
+  ASSERT_NE(f->fPlanMenue, nullptr);
+  EXPECT_EQ(Kurse(f->fPlanMenue), (std::vector<TKurs*>{kD5b}));
+  f->fPlanMenue->Schliessen();
+}

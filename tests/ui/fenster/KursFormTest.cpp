@@ -27,6 +27,7 @@
 #include "ui/KursFeldUnit.h"
 #include "ui/fenster/CursorUnit.h"
 #include "ui/fenster/KursFormUnit.h"
+#include "ui/fenster/QtUmschaltUnit.h"
 #include "ui/fenster/PaletteUnit.h"
 #include "ui/fenster/PopupMenueUnit.h"
 #include "ui/fenster/QtTextUnit.h"
@@ -457,7 +458,7 @@ TEST_F(KursFormTest, KuerzelUeberDieAuswahllistenOhneDoppelte) {
   f->KueKnopf->click();
   EXPECT_EQ(Zeilen(f->RaGrid), (std::vector<std::string>{"R101", "R102", "Aula"}));
   EXPECT_TRUE(u.dialog.fProtokoll.empty());
-  EXPECT_EQ(TTamrelPalette::MenuOffen(), false);
+  EXPECT_EQ(MenuOffen(), false);
 }
 
 TEST_F(KursFormTest, RadioknopfOeffnetDieListeImAktivenFenster) {
@@ -582,14 +583,14 @@ TEST_F(KursFormTest, SchliessenNichtBeiOffenemMenueMitAltAlleFenster) {
   QPointer<TKursForm> f = Oeffne(kurs);
   ASSERT_NE(f, nullptr);
   palette.ElementMenueZeigen(leh);
-  ASSERT_TRUE(TTamrelPalette::MenuOffen());
+  ASSERT_TRUE(MenuOffen());
   f->close();
   Loeschen();
   ASSERT_NE(f, nullptr);
   EXPECT_TRUE(f->isVisible());
   EXPECT_EQ(s.fKursForm, f.data());
   palette.OffenesMenue()->Schliessen();
-  ASSERT_FALSE(TTamrelPalette::MenuOffen());
+  ASSERT_FALSE(MenuOffen());
 
   // Mit Alt schließt "Fenster schließen" alle Fenster der Liste.
   TFakeFenster anderes(FensterArt::LehrerPlan, "Plan MUE");

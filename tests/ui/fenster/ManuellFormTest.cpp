@@ -272,14 +272,14 @@ TEST_F(ManuellFormTest, BlaetternMitUndOhneShift) {
   rechts->click();
   EXPECT_EQ(f->Planung()->fKurs, kD5b);
   EXPECT_EQ(f->TafelElement(1), k5b);
-  palette.UmschalttastenSetzen(umShift);
+  palette.Verwaltung().UmschalttastenSetzen(umShift);
   rechts->click();
   EXPECT_EQ(f->Planung()->fKurs, kD);
   rechts->click();
   EXPECT_EQ(f->Planung()->fKurs, kD5b);  // kM übersprungen
   links->click();
   EXPECT_EQ(f->Planung()->fKurs, kD);
-  palette.UmschalttastenSetzen(0);
+  palette.Verwaltung().UmschalttastenSetzen(0);
   links->click();
   EXPECT_EQ(f->Planung()->fKurs, kD5b);
   links->click();
@@ -423,13 +423,13 @@ TEST_F(ManuellFormTest, KnoepfeDerLinkenSpalte) {
 TEST_F(ManuellFormTest, SchiebenMitAltTauschtZeitfelder) {
   TManuellForm* f = Manuell({kD});
   ASSERT_NE(f, nullptr);
-  palette.UmschalttastenSetzen(umAlt);
+  palette.Verwaltung().UmschalttastenSetzen(umAlt);
   u.dialog.Antworte("Ok");
   Ziehe(f, 1, 1, 1, 4, 4, Qt::AltModifier);
   EXPECT_EQ(Titel(), std::vector<std::string>{"Stundentausch"});
   EXPECT_EQ(kD->SetzungFinden(1, 1, 1), nullptr);
   EXPECT_NE(kD->SetzungFinden(1, 4, 4), nullptr);
-  palette.UmschalttastenSetzen(0);
+  palette.Verwaltung().UmschalttastenSetzen(0);
 }
 
 TEST_F(ManuellFormTest, StrgSchiebenMarkiertMoeglicheStunden) {

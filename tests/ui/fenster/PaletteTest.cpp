@@ -278,10 +278,10 @@ TEST_F(PaletteTest, PfeiltastenBlaetternUndUmschalttastenWerdenGemerkt) {
   EXPECT_EQ(fenster.fBlaettern[1], (std::pair<int, unsigned>{-1, 0u}));
   QKeyEvent druck(QEvent::KeyPress, Qt::Key_B, Qt::ControlModifier | Qt::AltModifier);
   QApplication::sendEvent(&palette, &druck);
-  EXPECT_EQ(*palette.Umschalttasten(), static_cast<TUmschaltMenge>(umCtrl | umAlt));
+  EXPECT_EQ(*palette.Verwaltung().Umschalttasten(), static_cast<TUmschaltMenge>(umCtrl | umAlt));
   QKeyEvent los(QEvent::KeyRelease, Qt::Key_B, Qt::NoModifier);
   QApplication::sendEvent(&palette, &los);
-  EXPECT_EQ(*palette.Umschalttasten(), 0u);
+  EXPECT_EQ(*palette.Verwaltung().Umschalttasten(), 0u);
   Schule().FensterAbmelden(&fenster);
 }
 
@@ -512,7 +512,7 @@ TEST_F(PaletteTest, SichernUndWiederOeffnen) {
   ASSERT_EQ(fSichernFragen.size(), 1u);
   EXPECT_EQ(palette.windowTitle(), T("WinTamrel 3.9.16 [Rund.TMR]"));
   EXPECT_FALSE(Schule().fDirty);
-  EXPECT_FALSE(An("Datei/Sichern"));
+  EXPECT_TRUE(An("Datei/Sichern"));  // eine offene Schule auch unverändert
   // Ändern und "Sichern": ohne Dialog unter dem Namen im Ordner.
   Schule().HoleKlasse("5a");
   palette.Befehl(T("Datei/Sichern"))->trigger();
@@ -532,6 +532,7 @@ TEST_F(PaletteTest, SichernUndWiederOeffnen) {
   EXPECT_EQ(Schule().fKlassenMenge.size(), 1u);
   EXPECT_EQ(palette.ElementMenueModell(rau)[0].Text, "R101");
   EXPECT_FALSE(Schule().fDirty);
+  EXPECT_TRUE(An("Datei/Sichern"));  // geöffnet und unverändert: wählbar
 }
 
 TEST_F(PaletteTest, UnlesbareDateiLaesstKeineSchuleOffen) {
@@ -628,4 +629,43 @@ TEST_F(PaletteTest, ErinnerungAnsSichernImLeerlauf) {
   EXPECT_EQ(u.standard.fSaveZeit, u.uhr.fJetzt);
   palette.Leerlauf();  // gleich danach nicht noch einmal
   EXPECT_EQ(u.dialog.fProtokoll.size(), vorher + 1);
+}
+
+// Jeder Pfad, den die Palette frei- oder abschaltet, ist ein Menüeintrag: ohne Schule, mit
+// einer neuen Schule, mit einem aktiven Fenster, im Protokoll und nach dem Schließen.
+TEST_F(PaletteTest, FreigabenNennenNurMenuepfadeDieEsGibt) {
+  palette.AktualisierePalette();
+  NeueSchule({{0, T("MUE")}});
+  Schule().FensterAnmelden(&fenster);
+  Schule().FensterAktivieren(&fenster);
+  palette.Verwaltung().ProtokollBefehle(true);
+  palette.Verwaltung().ProtokollBefehle(false);
+  palette.Verwaltung().UndoBefehleFreigeben(true);
+  Schule().SetDirty(true);
+  u.dialog.Antworte("Nein");
+  palette.Befehl(T("Datei/Datei schließen"))->trigger();
+  EXPECT_EQ(palette.UnbekanntePfade(), std::vector<QString>{});
+}
+
+// Die Palette ist nicht der Fensterdienst, sondern hört der Verwaltung zu: die Fensterdateien
+// erreichen sie nur über die Verwaltung.
+TEST_F(PaletteTest, DieVerwaltungIstDerFensterdienst) {
+  EXPECT_EQ(FensterDienst(), &palette.Verwaltung());
+  EXPECT_EQ(palette.Verwaltung().Hauptfenster(), &palette);
+  NeueSchule({{0, T("MUE")}});
+  TTestFenster zweites{FensterArt::LehrerPlan, "MUE"};  // dieselbe Überschrift
+  Schule().FensterAnmelden(&fenster);
+  Schule().FensterAnmelden(&zweites);
+  EXPECT_EQ(palette.Verwaltung().Fenster(), (std::vector<TFenster*>{&fenster, &zweites}));
+  int eintraege = 0;
+  for (QAction* a : FensterMenue()->actions()) eintraege += a->text() == T("MUE");
+  EXPECT_EQ(eintraege, 2);
+  Schule().FensterAbmelden(&zweites);
+  eintraege = 0;
+  for (QAction* a : FensterMenue()->actions()) eintraege += a->text() == T("MUE");
+  EXPECT_EQ(eintraege, 1);
+  // Die Umschalttasten hält die Verwaltung; die Palette folgt ihr.
+  palette.Verwaltung().UmschalttastenSetzen(umCtrl);
+  EXPECT_EQ(palette.Umschalt(), static_cast<TUmschaltMenge>(umCtrl));
+  palette.Verwaltung().UmschalttastenSetzen(0);
 }

@@ -61,7 +61,7 @@ TEST_F(PaletteWiederTest, JedeFensterartKommtWiederAuchZweiMitEinerUeberschrift)
   EXPECT_EQ(Offen(), vorher);
   EXPECT_TRUE(Schule().fGespeicherteFenster.empty());
   EXPECT_TRUE(st.fParUeber);
-  EXPECT_EQ(palette.Umschalttasten(), 0u);  // Shift nur während des Öffnens
+  EXPECT_EQ(palette.Verwaltung().Umschalttasten(), 0u);  // Shift nur während des Öffnens
   // Beide Lehrer mit dem Kürzel haben wieder ihren Plan.
   TSchule& s = Schule();
   int mitPlan = 0;

@@ -62,7 +62,7 @@ TEST_F(PflegeFormTest, FehlerSammeltZeilenBisZumSchliessen) {
             0u);
   EXPECT_FALSE(Schule().fDirty);
   // "Kopieren" bei aktivem Fenster "Fehler": alle Zeilen, mit einer Auswahl nur diese.
-  palette.FensterAktiviert(f);
+  palette.Verwaltung().FensterAktiviert(f);
   Menue("Bearbeiten/Kopieren");
   EXPECT_EQ(u.ablage.fText, f->InhaltAlsText());
   EXPECT_EQ(std::count(u.ablage.fText.begin(), u.ablage.fText.end(), '\n'), 5);

@@ -125,7 +125,7 @@ TEST_F(PlnFormTest, KopierenDesKlassenplansMitSchalter) {
 
 TEST_F(PlnFormTest, KopierenMitShiftNenntDieKurseDerKopplung) {
   TPlnForm* f = Oeffne(k5a);
-  palette.UmschalttastenSetzen(umShift);
+  palette.Verwaltung().UmschalttastenSetzen(umShift);
   EXPECT_EQ(f->InhaltAlsText(),
             "\tMo\tDi\tMi\tDo\tFr\r\n"
             " 1\tMUE D R1\tMUE D R1\t---\t---\t---\r\n"
@@ -146,7 +146,7 @@ TEST_F(PlnFormTest, KopierenMitShiftNenntDieKurseDerKopplung) {
             " 4\t---\t---\t---\t---\t---\r\n"
             " 5\t---\t---\t---\t---\t---\r\n"
             " 6\t---\t---\t---\t---\t---\r\n");
-  palette.UmschalttastenSetzen(0);
+  palette.Verwaltung().UmschalttastenSetzen(0);
 }
 
 TEST_F(PlnFormTest, KopieGleichDerAusgabeVonTamrelCli) {
@@ -354,7 +354,7 @@ TEST_F(PlnFormTest, GekoppelteStundeSchiebenMitUndOhneAlt) {
   EXPECT_TRUE(BelegungenStimmen(Schule()));
   // Mit Alt nur der gezogene Kurs (die Zelle zeigt den letzten Kurs der Klasse: KR).
   ASSERT_EQ(f->ZellKurs(1, 4), kKR);
-  palette.UmschalttastenSetzen(umAlt);
+  palette.Verwaltung().UmschalttastenSetzen(umAlt);
   Ziehe(f, 1, 4, 2, 5, Qt::AltModifier);
   EXPECT_NE(kKR->SetzungFinden(1, 2, 5), nullptr);
   EXPECT_EQ(kKR->SetzungFinden(1, 1, 4), nullptr);
@@ -698,12 +698,12 @@ TEST_F(PlnFormTest, SchliessenMeldetAbUndAltSchliesstAlle) {
   EXPECT_EQ(r1->fPlnFenster, nullptr);
   // Mit Alt schließt das Schließen eines Fensters alle.
   TPlnForm* d = Oeffne(r2);
-  palette.UmschalttastenSetzen(umAlt);
+  palette.Verwaltung().UmschalttastenSetzen(umAlt);
   EXPECT_TRUE(d->close());
   EXPECT_TRUE(Schule().fFensterListe.empty());
   EXPECT_EQ(mue->fPlnFenster, nullptr);
   EXPECT_EQ(r2->fPlnFenster, nullptr);
-  EXPECT_EQ(*palette.Umschalttasten() & umAlt, 0u);
+  EXPECT_EQ(*palette.Verwaltung().Umschalttasten() & umAlt, 0u);
   (void)a;
 }
 

@@ -7,6 +7,7 @@
 #include "ui/fenster/StatistikFormUnit.h"
 #include "ui/StatistikUnit.h"
 #include "ui/fenster/QtTextUnit.h"
+#include "ui/fenster/QtUmschaltUnit.h"
 
 namespace {
 
@@ -107,14 +108,14 @@ TEST_F(StatistikFormTest, SchliessenNichtBeiOffenemMenueMitAltAlleFenster) {
   QPointer<TStatistikForm> f = Oeffne("Lehrer", &TSchule::fLeStatForm);
   ASSERT_NE(f, nullptr);
   palette.ElementMenueZeigen(leh);
-  ASSERT_TRUE(TTamrelPalette::MenuOffen());
+  ASSERT_TRUE(MenuOffen());
   f->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   ASSERT_NE(f, nullptr);
   EXPECT_TRUE(f->isVisible());
   EXPECT_EQ(Schule().fLeStatForm, f.data());
   palette.OffenesMenue()->Schliessen();
-  ASSERT_FALSE(TTamrelPalette::MenuOffen());
+  ASSERT_FALSE(MenuOffen());
 
   TFakeFenster anderes(FensterArt::LehrerPlan, "Plan MUE");
   Schule().FensterAnmelden(&anderes);
