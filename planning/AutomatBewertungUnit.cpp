@@ -119,6 +119,18 @@ void TKurs::BewerteAutomatik(bool mitKopplung) {
     TWochBereich vereinigung;
     for (TKurs* k : offen) {
       k->BewerteAutomatik(false);
+      // Ein Kurs der Kopplung mit mindestens so vielen Stunden, der schon ganz liegt, muss in
+      // jeder Zelle des offenen Kurses liegen: anderswo ist sie unmöglich.
+      for (const TKurs* p : fKopplung->fKurse) {
+        if (p == k || p->fNichtVerplanen || Offen(p)) continue;
+        for (int w = 1; w <= Wochen(*k); ++w) {
+          if (p->fStunden.GetWochenStunde(w) < k->fStunden.GetWochenStunde(w)) continue;
+          for (int t = 1; t <= MaxTage; ++t)
+            k->fSetzungUnmoeglich.SetWocheTag(w, t,
+                                              k->fSetzungUnmoeglich.GetWocheTag(w, t) |
+                                                  (~Wort(p->fBesetzung, w, t) & kGanzerTag));
+        }
+      }
       vereinigung.OrBereich(k->fSetzungUnmoeglich);
     }
     for (TKurs* k : fKopplung->fKurse) k->fSetzungUnmoeglich.OrBereich(vereinigung);

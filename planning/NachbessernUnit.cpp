@@ -361,6 +361,15 @@ struct TNachbesserung::TDaten {
       if (std::find(b.weg.begin(), b.weg.end(), *e) == b.weg.end()) b.weg.push_back(*e);
       return std::optional<THindernis>();
     };
+    // In einer Kopplung liegt ein Kurs mit mindestens so vielen Stunden in jeder Zelle eines
+    // Kurses mit weniger: wer nicht mitgesetzt wird, muss schon dort liegen.
+    for (const TKurs* p : gruppen[static_cast<std::size_t>(g)]) {
+      if (std::find(kurse.begin(), kurse.end(), p) != kurse.end()) continue;
+      for (const TKurs* k : kurse)
+        if (p->fStunden.GetWochenStunde(o.woche) >= k->fStunden.GetWochenStunde(o.woche) &&
+            !(Wort(p->fBesetzung, o.woche, o.tag) & bit))
+          return scheitert(THindernis::Kopplung);
+    }
     std::vector<const TLehrer*> lehrer;
     for (const TKurs* k : kurse) {
       if (Wort(k->fBesetzung, o.woche, o.tag) & bit) return scheitert(THindernis::Tag);

@@ -41,8 +41,15 @@
 // anderen Zelle endete (wie ein Setzen, und im Protokoll als ein Stück); eine Stunde, die in ihrer
 // alten Zelle endet, behält ihre Vertretungen.
 //
+// Bleiben danach Stunden offen und hat die Rechnung eine Grenze (Zeit oder Schritte), gehen die
+// Ketten bis zur Grenze gemischte Wege: welche offene Einheit und welche von gleich teuren Zellen
+// zuerst, entscheidet ein Zufall allein aus grenze.saat.
+//
+// In einer Kopplung kommt ein Kurs nur in Zellen, in denen jeder nicht mitgesetzte Kurs mit
+// mindestens so vielen Stunden schon liegt.
+//
 // Die Rechnung ist bestimmt (die Uhr entscheidet nur, wann sie endet; grenze.schritte begrenzt die
-// Arbeit auf jeder Maschine gleich). Danach ist der Plan gültig, und nie sind weniger Stunden
+// Arbeit auf jeder Maschine gleich; gleiche Saat, gleicher Lauf). Danach ist der Plan gültig, und nie sind weniger Stunden
 // gesetzt als vorher.
 #pragma once
 

@@ -12,6 +12,7 @@
 #include "app/CliAufruf.h"
 #include "app/CliAutomatikUnit.h"
 #include "app/CliUnit.h"
+#include "app/KonsoleUnit.h"
 #include "model/KopplUnit.h"
 #include "model/RaumUnit.h"
 #include "persistence/ReadUnit.h"
@@ -342,7 +343,10 @@ class CliAutomatikRasterTest : public ::testing::Test {
       return std::unique_ptr<TEinstellungsSpeicher>(std::move(speicher));
     });
   }
-  ~CliAutomatikRasterTest() override { CliEinstellungsQuelleSetzen(nullptr); }
+  ~CliAutomatikRasterTest() override {
+    CliEinstellungsQuelleSetzen(nullptr);
+    KonsolenUhrSetzen(nullptr);
+  }
 
   // Die größte Stunde und der größte Tag aller Setzungen der Datei.
   static std::pair<int, int> Ausdehnung(const std::string& pfad) {
@@ -402,9 +406,10 @@ TEST_F(CliAutomatikRasterTest, PlantImRasterDerEinstellungenUndDerKommandozeile)
   EXPECT_EQ(gruende, offen);
 }
 
-// Gleiche Datei, Saat und Schritte: dieselbe Ausgabe und derselbe Plan, gleich wie lange die
-// Maschine braucht.
+// Gleiche Datei, Saat und Schritte: dieselbe Ausgabe und dieselbe Datei, gleich wie lange die
+// Maschine braucht (die Uhr steht, damit die Zeitstempel der Planänderung gleich sind).
 TEST_F(CliAutomatikRasterTest, GleicheSaatUndSchritteGebenDenselbenPlan) {
+  KonsolenUhrSetzen(&u.uhr);
   ASSERT_EQ(Cli({"beispiel", ordner / "B.tmr", "--gross", "--knapp"}).Code, 0);
   {
     TTestUmgebung v;
@@ -427,4 +432,11 @@ TEST_F(CliAutomatikRasterTest, GleicheSaatUndSchritteGebenDenselbenPlan) {
   int n1 = 0, n2 = 0;
   EXPECT_EQ(Plan(ordner / "N1.tmr", n1), Plan(ordner / "N2.tmr", n2));
   EXPECT_EQ(n1, n2);
+  EXPECT_EQ(DateiInhalt(ordner / "N1.tmr"), DateiInhalt(ordner / "N2.tmr"));
+  // Eine andere Saat ist ein anderer Lauf derselben Regeln.
+  const TAufruf drei = lauf("N3.tmr", "4");
+  ASSERT_EQ(drei.Code, 0) << drei.Fehler;
+  int n3 = 0;
+  Plan(ordner / "N3.tmr", n3);
+  KonsolenUhrSetzen(nullptr);
 }

@@ -182,3 +182,22 @@ TEST_F(NachbessernRegelTest, DasProtokollBekommtDenLaufAlsEinStueck) {
   EXPECT_EQ(TPlanAbzug(s).fStunden, davor.fStunden);
   EXPECT_TRUE(PlanRegelnStimmen(s));
 }
+
+// In einer Kopplung liegt der Kurs mit weniger Stunden nur in Zellen des Kurses mit mehr: ist nur
+// F offen (D liegt ganz), setzt das Nachbessern F nie allein in eine Zelle ohne D.
+TEST_F(NachbessernRegelTest, DerKleinereKursEinerKopplungBleibtInDenZellenDesGroesseren) {
+  TKurs* d = AuKurs(l1, fD, {k5a}, {}, g, 2, 1, 2, 4);
+  TKurs* f = AuKurs(l2, fM, {k5a}, {}, g, 1, 1, 1, 4);
+  d->NeueSetzung(1, 1, 1, nullptr);
+  d->NeueSetzung(1, 2, 1, nullptr);
+  l2->fSperrung.SetWocheTagStd(1, 1, 1, true);
+  l2->fSperrung.SetWocheTagStd(1, 2, 1, true);
+  Rechne({d, f});
+  ASSERT_TRUE(f->fSetzungen.empty());
+  const TPlanungsAbzug vorher(s, {d, f});
+  Nachbessern();
+  EXPECT_TRUE(PlanungUnversehrt(vorher, s));
+  EXPECT_TRUE(PlanRegelnStimmen(s, {d, f}));
+  for (const TSetzung* z : f->fSetzungen)
+    EXPECT_NE(d->SetzungFinden(1, z->fTag, z->fStunde), nullptr) << z->fTag << "." << z->fStunde;
+}
