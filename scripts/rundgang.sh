@@ -304,4 +304,22 @@ for art in vertretungsplan vertretungsstunden vertretungsuebersicht-lehrer \
   i=$((i + 1))
 done
 
+# Beenden mit Strg+Q: ist die Schule geändert, kommt die Sicherungsfrage ("Ja" mit Return sichert
+# in die Arbeitskopie). Danach ist kein Fenster des Programms mehr zu sehen, auch nicht der
+# Hintergrund, und das Programm ist beendet.
+xdotool windowactivate --sync "$palette" 2>/dev/null || true
+taste ctrl+q
+warte 1.5
+if [ -n "$(fenster '^Daten sichern')" ]; then
+  foto beenden-frage
+  taste Return
+fi
+warte 2
+foto beendet
+if kill -0 "$programm" 2>/dev/null; then
+  echo "Tamrel läuft nach „Beenden“ noch"
+else
+  echo "Tamrel ist nach „Beenden“ beendet"
+  programm=""
+fi
 echo "Bilder in $ziel: $(ls "$ziel" | wc -l)"

@@ -111,6 +111,16 @@ TPunkt DialogPlatz(int breite, int hoehe, const std::optional<TRechteck>& ueber,
   return p;
 }
 
+TPunkt FreierPlatz(const TPunkt& p, int breite, int hoehe, const TRechteck& arbeit,
+                   const TRechteck& palette) {
+  const TRechteck frei = FreierBereich(arbeit, palette);
+  TPunkt q{Einpassen(p.X, breite, frei.Links, frei.Breite),
+           Einpassen(p.Y, hoehe, frei.Oben, frei.Hoehe)};
+  q.X = std::max(q.X, arbeit.Links);
+  q.Y = std::max(q.Y, arbeit.Oben);
+  return q;
+}
+
 TPunkt FensterStart(int breite, int hoehe, const TRechteck& arbeit, const TRechteck& palette) {
   const TRechteck frei = FreierBereich(arbeit, palette);
   TPunkt p{Einpassen(frei.Links, breite, frei.Links, frei.Breite),

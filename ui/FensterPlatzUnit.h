@@ -37,6 +37,11 @@ TRechteck FreierBereich(const TRechteck& arbeit, const TRechteck& palette);
 TPunkt DialogPlatz(int breite, int hoehe, const std::optional<TRechteck>& ueber,
                    const TRechteck& arbeit, const TRechteck& palette);
 
+// Ein gespeicherter Platz (linke obere Ecke mit Rahmen), so weit verschoben, dass das Fenster
+// im freien Bereich neben der Palette liegt, soweit es hineinpasst.
+TPunkt FreierPlatz(const TPunkt& p, int breite, int hoehe, const TRechteck& arbeit,
+                   const TRechteck& palette);
+
 // Die linke obere Ecke eines neuen Fensters ohne eigene Lage: oben links im freien Bereich,
 // nach Möglichkeit ganz darin.
 TPunkt FensterStart(int breite, int hoehe, const TRechteck& arbeit, const TRechteck& palette);

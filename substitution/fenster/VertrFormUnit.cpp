@@ -119,7 +119,7 @@ TVertrForm::TVertrForm() : TEinzelForm(&TSchule::fVertrForm) {
   connect(VertrGrid, &TQuonGrid::DoppelKlick, this, [this](const TGridMaus& m) { DoppelKlick(m); });
 
   const TStandard& st = Standard();
-  move(st.fVertrLeft, st.fVertrTop);
+  GespeichertSetzen(*this, st.fVertrLeft, st.fVertrTop);
   setWindowTitle(T(Titel()));
 }
 

@@ -139,3 +139,14 @@ TEST(FensterPlatz, NeueFensterObenLinksUnterDerPalette) {
   // Zu groß: am Rand des freien Bereichs, nie links oder oben heraus.
   EXPECT_EQ(FensterStart(2000, 2000, arbeit, {0, 30, 900, 60}), (TPunkt{0, 90}));
 }
+
+TEST(FensterPlatz, GespeicherterPlatzRuecktUnterDiePalette) {
+  const TRechteck arbeit{0, 30, 1600, 970};
+  const TRechteck palette{0, 30, 900, 60};
+  // Ab Werk (100, 50): das Fenster läge unter der Palette; es rückt unter sie.
+  EXPECT_EQ(FreierPlatz({100, 50}, 700, 400, arbeit, palette), (TPunkt{100, 90}));
+  // Ein freier Platz bleibt, einer außerhalb des Schirms kommt zurück.
+  EXPECT_EQ(FreierPlatz({300, 400}, 700, 400, arbeit, palette), (TPunkt{300, 400}));
+  EXPECT_EQ(FreierPlatz({3000, 2000}, 700, 400, arbeit, palette), (TPunkt{900, 600}));
+  EXPECT_EQ(FreierPlatz({-50, -50}, 700, 400, arbeit, palette), (TPunkt{0, 90}));
+}

@@ -66,6 +66,15 @@ void PositioniereFenster(QWidget& form, int i) {
   form.raise();
 }
 
+void GespeichertSetzen(QWidget& fenster, int links, int oben) {
+  QSize groesse = fenster.frameGeometry().size();
+  if (!fenster.testAttribute(Qt::WA_WState_Created) || groesse.isEmpty())
+    groesse = fenster.size().expandedTo(fenster.sizeHint());
+  const TPunkt p = FreierPlatz({links, oben}, groesse.width(), groesse.height(),
+                               Rechteck(Arbeitsbereich(fenster)), PalettenRechteck());
+  fenster.move(p.X, p.Y);
+}
+
 void NeuesFensterPlatzieren(QWidget& fenster) {
   const TRechteck arbeit = Rechteck(Arbeitsbereich(fenster));
   const TRechteck palette = PalettenRechteck();

@@ -26,6 +26,10 @@ void PositioniereFenster(QWidget& form, int i);
 // Bildschirms, wie sie in die Schuldatei kommt.
 TFensterLage FormLage(const QWidget& form);
 
+// Setzt das Fenster an seinen gespeicherten Platz (Ecke mit Rahmen), aber nie unter die Palette
+// oder aus dem Arbeitsbereich (FreierPlatz).
+void GespeichertSetzen(QWidget& fenster, int links, int oben);
+
 // Gibt einem Fenster oder Dialog, das gleich erscheint, seinen Platz neben der Palette:
 // Dialoge zentriert über dem Fenster, das sie öffnete, Fenster oben links im freien Bereich.
 void NeuesFensterPlatzieren(QWidget& fenster);

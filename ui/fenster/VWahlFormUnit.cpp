@@ -456,7 +456,7 @@ TVWahlForm* TVWahlForm::Holen() {
   schule.fVWahlForm = form;
   schule.FensterAnmelden(form);
   form->fAngemeldet = true;
-  form->move(Standard().fVertrLeLeft, Standard().fVertrLeTop);
+  GespeichertSetzen(*form, Standard().fVertrLeLeft, Standard().fVertrLeTop);
   return form;
 }
 

@@ -16,6 +16,7 @@
 #include "ui/fenster/QtTextUnit.h"
 #include "ui/fenster/UVFormUnit.h"
 #include "ui/fenster/UVGrFormUnit.h"
+#include "ui/fenster/VWahlFormUnit.h"
 
 namespace {
 
@@ -150,4 +151,24 @@ TEST_F(FensterPlatzFormTest, DatenfensterFolgtDemNeuenKuerzel) {
   ASSERT_EQ(KuerzelAendern(tab, "Sek II"), TKuerzelAenderung::Geaendert);
   Schule().AlleFensterUpdate();
   EXPECT_EQ(uv->windowTitle(), T("Grunddaten Sek II"));
+}
+
+TEST_F(FensterPlatzFormTest, VertretungenUndVertretungswahlNichtUnterDerPalette) {
+  // Die gespeicherten Plätze ab Werk liegen in der Palette.
+  st.fVertrLeft = 100;
+  st.fVertrTop = 50;
+  st.fVertrLeLeft = 10;
+  st.fVertrLeTop = 10;
+  auto vertr = std::make_unique<TVertrForm>();
+  vertr->show();
+  QApplication::processEvents();
+  EXPECT_FALSE(vertr->frameGeometry().intersects(palette.frameGeometry()));
+  EXPECT_EQ(vertr->frameGeometry().left(), 100);
+  TVWahlForm* wahl = TVWahlForm::Holen();
+  ASSERT_NE(wahl, nullptr);
+  wahl->show();
+  QApplication::processEvents();
+  EXPECT_FALSE(wahl->frameGeometry().intersects(palette.frameGeometry()));
+  EXPECT_TRUE(kArbeit.contains(wahl->frameGeometry()));
+  wahl->Schliessen();
 }
