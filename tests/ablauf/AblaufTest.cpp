@@ -140,6 +140,16 @@ TEST(AblaufFund, ManuellSetztNurInRaeumeDesKurses) {
                                       {TAblaufArt::ManuellSetzen, 3961323774u}});
 }
 
+// Der Vertreter gehört zur Ordnung der Vertretungsliste; ein eingetragener Vertreter ließ die
+// Vertretung an ihrem alten Platz (erst das Öffnen der gesicherten Schule ordnete neu).
+TEST(AblaufFund, VertretungRuecktNachDemVertreterAnIhrenPlatz) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::AbwesenheitLang, 298812885u},
+                                      {TAblaufArt::Abwesenheit, 4240801004u},
+                                      {TAblaufArt::AbwesenheitWeg, 698066506u},
+                                      {TAblaufArt::VertretungLoeschen, 4069559487u},
+                                      {TAblaufArt::Vertreter, 2140970061u}});
+}
+
 // Offen, in planning/KompressUnit.cpp (dort, nicht hier zu beheben): bei offenem Manuellfenster
 // landen die Züge des Komprimierens nicht als Züge im Protokoll. SetzungVersetzen schreibt nichts,
 // und eine gebliebene Kette wird je Stunde als "entfernt und neu gesetzt" an ihrer neuen Zelle
