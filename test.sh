@@ -5,6 +5,11 @@
 # zuletzt baut und prüft es das Debian-Paket.
 set -euo pipefail
 cd "$(dirname "$0")"
+# Nie zwei Läufe zugleich: ein zweiter Bau in denselben Bauordnern schreibt Objekte und
+# Bibliotheken neu, während der erste bindet ("cannot find ….o", fehlende Symbole).
+mkdir -p build
+exec 9>build/.test.sh.sperre
+flock 9
 ./scripts/einrichten.sh clang libclang-rt-dev
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMREL_TESTS=ON -DTAMREL_BENCH=ON >/dev/null
 cmake --build build/test

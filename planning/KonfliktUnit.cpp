@@ -1,6 +1,7 @@
 #include "planning/KonfliktUnit.h"
 
 #include <algorithm>
+#include <functional>
 
 #include "model/KlassenUnit.h"
 #include "model/KopplUnit.h"
@@ -119,9 +120,11 @@ inline bool Bit(const TWochBereich& b, int w, int tag, std::uint32_t bit) {
 }
 
 // Die Regeln für eine Zielzelle in jeder Woche der Arbeitswoche(n), in ihrer Reihenfolge.
-// Die Klassenregel übergeht Stunden von myKurs und der Kurse von myKopplung.
+// Die Klassenregel übergeht Stunden von myKurs und der Kurse von myKopplung. Geprüft wird der
+// Raum raum, oder, wenn raumJeWoche gegeben ist, in jeder Woche der Raum, den es für sie nennt.
 int Fuellen(TKurs& kurs, int tag, int std, TKonfliktListe& liste, const TRaum* raum,
-            const TKopplung* myKopplung, const TKurs* myKurs) {
+            const TKopplung* myKopplung, const TKurs* myKurs,
+            const std::function<const TRaum*(int)>& raumJeWoche = {}) {
   if (tag < 1 || tag > MaxTage || std < 1 || std > MaxStunden) return 0;
   const std::uint32_t bit = 1u << (std - 1);
   const TWochenSpanne spanne = WochenArgument(-1);
@@ -160,6 +163,7 @@ int Fuellen(TKurs& kurs, int tag, int std, TKonfliktListe& liste, const TRaum* r
           eintragen(klBe, 1, w, kl, k);
       }
     }
+    if (raumJeWoche) raum = raumJeWoche(w);
     if (raum) {
       TRaum* r = const_cast<TRaum*>(raum);
       if (Bit(r->fSperrung, w, tag, bit)) eintragen(raSp, 2, w, r, nullptr);
@@ -182,8 +186,10 @@ int Fuellen(TKurs& kurs, int tag, int std, TKonfliktListe& liste, const TRaum* r
 int TKurs::FuelleKonfliktListe(int neuTag, int neuStd, int altTag, int altStd,
                                TKonfliktListe& konfliktListe, const TKopplung* myKopplung,
                                const TKurs* myKurs) {
-  const TRaum* raum = RaumFinden(Standard().fAktuelleWoche, altTag, altStd);
-  return Fuellen(*this, neuTag, neuStd, konfliktListe, raum, myKopplung, myKurs);
+  // Die Stunde nimmt beim Verschieben in jeder Woche ihren Raum dieser Woche mit (Schiebe): in
+  // jeder Woche wird dieser Raum geprüft, nicht nur der Raum der aktuellen Woche.
+  return Fuellen(*this, neuTag, neuStd, konfliktListe, nullptr, myKopplung, myKurs,
+                 [this, altTag, altStd](int w) { return RaumFinden(w, altTag, altStd); });
 }
 
 int TKurs::FuelleKonfliktListeMitRaum(int neuTag, int neuStd, int /*altTag*/, int /*altStd*/,

@@ -133,7 +133,9 @@ void TManuellPlanung::VerweisePruefen() {
                     (e->Art() == rau && ElementDa(s.fRaumMenge, e));
     if (!da) e = nullptr;
   }
-  if (fRaum && !ElementDa(s.fRaumMenge, fRaum)) fRaum = nullptr;
+  if (fRaum &&
+      (!ElementDa(s.fRaumMenge, fRaum) || !fKurs || fKurs->fRaeume.ListeElemNr(fRaum) == 0))
+    fRaum = nullptr;
   fKlasse = fKurs ? fKurs->fKlassen.ListeNrInhalt(1) : nullptr;
   if (!fKurs || (fKopplung && fKopplung != fKurs->fKopplung)) fKopplung = nullptr;
   fVeraltet = true;
@@ -242,6 +244,9 @@ bool TManuellPlanung::Setzen(int tag, int std) {
   if (fKurs->fBesetzung.GetWocheTagStd(-1, tag, std)) return false;
   TKurs* kurs = fKurs;
   TKopplung* kopplung = fKopplung;
+  // Der gewählte Raum kann dem Kurs inzwischen genommen sein ("nicht belegte Räume", Kursfenster):
+  // dann "ohne".
+  if (fRaum && kurs->fRaeume.ListeElemNr(fRaum) == 0) fRaum = nullptr;
   TRaum* raum = fRaum;
   bool passt = false;
   if (!fOhneKonflikte) {
@@ -273,6 +278,7 @@ bool TManuellPlanung::Ablegen(int zielTag, int zielStd, int startTag, int startS
   if (fKurs->fBesetzung.GetWocheTagStd(-1, zielTag, zielStd)) return false;
   TKurs* kurs = fKurs;
   const bool mitKopplung = fKopplung != nullptr;
+  if (fRaum && kurs->fRaeume.ListeElemNr(fRaum) == 0) fRaum = nullptr;  // wie beim Setzen
   TRaum* raum = fRaum;
   TKonfliktListe liste;
   if (!kurs->PasstInMitRaum(zielTag, zielStd, startTag, startStd, liste, mitKopplung, raum))

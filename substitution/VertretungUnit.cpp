@@ -53,12 +53,21 @@ bool Vergeben(const TVertretung* v) {
   return v->fZu || v->fVon || Vertreter(v);
 }
 
+// Vertreter und "frei" gehören zur Ordnung der Vertretungsliste der Schule: nach einer Änderung
+// rückt die Vertretung an ihren Platz (sonst ordnete erst das Öffnen der gesicherten Schule).
+void NeuEinordnen(TVertretung* v) {
+  TEigenListe<TVertretung>& liste = Schule().fVertretungsMenge;
+  if (!liste.ListeElemEnthalten(v)) return;
+  liste.ListeEinfuegen(liste.ListeHerausnehmen(), VertretungsOrdnung);
+}
+
 // Die Vertretung der Setzung am Tag: die vorhandene (ohne Lehrer) oder eine neue; nichts, wenn
 // die vorhandene schon vergeben ist.
 TVertretung* PartnerFuer(TKurs* kurs, TSetzung* setzung, TDateTime datum, const TVertretung* v) {
   if (TVertretung* da = setzung->VertretungFinden(datum)) {
     if (da == v || Vergeben(da)) return nullptr;
     da->fLehrer = nullptr;
+    NeuEinordnen(da);
     return da;
   }
   return VertretungEinordnen(NeueVertretung(kurs, setzung, datum));
@@ -117,6 +126,7 @@ TVertretung* TKurs::SetzeStattVertretung(TVertretung* v) {
 // --- Zustand ---------------------------------------------------------------------------------
 
 void TVertretung::Refresh() {
+  NeuEinordnen(this);
   TSchule& s = Schule();
   if (s.fVertrForm) s.fVertrForm->FensterRefresh();
   if (fFenster) fFenster->FensterRefresh();
@@ -134,6 +144,7 @@ void TVertretung::MacheUngueltig() {
     if (TFenster* wahl = Schule().fVWahlForm) wahl->FensterRefresh();
   }
   fGueltig = false;
+  NeuEinordnen(this);
   if (TFenster* f = fFenster) {
     fFenster = nullptr;
     f->Schliessen();

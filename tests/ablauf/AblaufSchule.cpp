@@ -243,15 +243,19 @@ TSchrittWirkung TAblaufSchule::Manuell(TAblaufArt art, TZufall& z) {
   TManuellPlanung& m = *fManuell;
   switch (art) {
     case TAblaufArt::ManuellSetzen:
-      m.Setzen(EinTag(z), EineStunde(z));
+    case TAblaufArt::ManuellSchieben: {
+      const int std = EineStunde(z), tag = EinTag(z);
+      if (art == TAblaufArt::ManuellSetzen)
+        m.Setzen(tag, std);
+      else
+        m.SchiebSetzen(tag, std);
       break;
-    case TAblaufArt::ManuellSchieben:
-      m.SchiebSetzen(EinTag(z), EineStunde(z));
-      break;
+    }
     case TAblaufArt::ManuellAblegen: {
       TSetzung* s = EineSetzung(z, m.fKurs);
       if (!s) return {};
-      m.Ablegen(EinTag(z), EineStunde(z), s->fTag, s->fStunde);
+      const int std = EineStunde(z), tag = EinTag(z);
+      m.Ablegen(tag, std, s->fTag, s->fStunde);
       break;
     }
     case TAblaufArt::ManuellLoeschen:
@@ -267,9 +271,11 @@ TSchrittWirkung TAblaufSchule::Manuell(TAblaufArt art, TZufall& z) {
     }
     case TAblaufArt::ManuellBlaettern:
       switch (z.Bis(6)) {
-        case 0:
-          m.Blaettern(z.Ja() ? 1 : -1, z.Ja());
+        case 0: {
+          const bool nurOffene = z.Ja();
+          m.Blaettern(z.Ja() ? 1 : -1, nurOffene);
           break;
+        }
         case 1:
           m.RaumWaehlen(z.Ja(20) ? nullptr : z.Wahl(m.fKurs->fRaeume.Kopie()));
           break;
@@ -340,7 +346,7 @@ TSchrittWirkung TAblaufSchule::Planung(TAblaufArt art, TZufall& z) {
     }
     case TAblaufArt::PlaeneLoeschen: {
       TWochBereich zellen(st.fMaxWocheNeu);
-      const int t1 = EinTag(z), t2 = EinTag(z), h1 = EineStunde(z), h2 = EineStunde(z);
+      const int t1 = EinTag(z), t2 = EinTag(z), h1 = EineStunde(z), h2 = EineStunde(z);  // in Folge
       for (int t = std::min(t1, t2); t <= std::max(t1, t2); ++t)
         for (int h = std::min(h1, h2); h <= std::max(h1, h2); ++h)
           zellen.SetWocheTagStd(st.fAktuelleWoche, t, h, true);
@@ -365,9 +371,12 @@ TSchrittWirkung TAblaufSchule::Planung(TAblaufArt art, TZufall& z) {
       else
         ErgaenzteRaeumeLoeschen();
       break;
-    case TAblaufArt::StundenTauschen:
-      StundenTauschen(EinTag(z), EineStunde(z), EinTag(z), EineStunde(z));
+    case TAblaufArt::StundenTauschen: {
+      const int bisStd = EineStunde(z), bisTag = EinTag(z), vonStd = EineStunde(z),
+                vonTag = EinTag(z);
+      StundenTauschen(vonTag, vonStd, bisTag, bisStd);
       break;
+    }
     default:
       return {};
   }
@@ -406,7 +415,10 @@ TSchrittWirkung TAblaufSchule::Stammdaten(TAblaufArt art, TZufall& z) {
           break;
         default: {
           const int n = static_cast<int>(liste.size());
-          if (n > 1) KuerzelVerschieben(a, z.Bis(n), z.Bis(n));
+          if (n > 1) {
+            const int nach = z.Bis(n), von = z.Bis(n);
+            KuerzelVerschieben(a, von, nach);
+          }
         }
       }
       ReihenSetzen();
@@ -424,9 +436,13 @@ TSchrittWirkung TAblaufSchule::Stammdaten(TAblaufArt art, TZufall& z) {
       auto element = [&](TKuerzelArt a, int prozent) -> TElement* {
         return z.Ja(prozent) ? z.Wahl(s.Elemente(a)) : nullptr;
       };
-      TKurs::IKurs(static_cast<TLehrer*>(element(leh, 90)), static_cast<TKlasse*>(element(kla, 90)),
-                   static_cast<TKopplung*>(element(kop, 20)), static_cast<TFach*>(element(fac, 90)),
-                   static_cast<TRaum*>(element(rau, 70)), z.Zwischen(0, 5));
+      const int stunden = z.Zwischen(0, 5);
+      auto* raum = static_cast<TRaum*>(element(rau, 70));
+      auto* fach = static_cast<TFach*>(element(fac, 90));
+      auto* kopplung = static_cast<TKopplung*>(element(kop, 20));
+      auto* klasse = static_cast<TKlasse*>(element(kla, 90));
+      auto* lehrer = static_cast<TLehrer*>(element(leh, 90));
+      TKurs::IKurs(lehrer, klasse, kopplung, fach, raum, stunden);
       break;
     }
     case TAblaufArt::KursLoeschen: {
@@ -474,8 +490,10 @@ TSchrittWirkung TAblaufSchule::Stammdaten(TAblaufArt art, TZufall& z) {
         case 10:
           KursFeld::RaumLoeschen(*k, z.Wahl(k->fRaeume.Kopie()));
           break;
-        default:
-          KursFeld::RaeumeTauschen(*k, z.Zwischen(1, 3), z.Zwischen(1, 3));
+        default: {
+          const int j = z.Zwischen(1, 3), i = z.Zwischen(1, 3);
+          KursFeld::RaeumeTauschen(*k, i, j);
+        }
       }
       break;
     }
@@ -484,7 +502,8 @@ TSchrittWirkung TAblaufSchule::Stammdaten(TAblaufArt art, TZufall& z) {
       for (int i = z.Zwischen(1, 4); i > 0; --i)
         if (TKurs* k = EinKurs(z)) fFenster.fAuswahl.push_back(k);
       s.SetAktivesFenster(&fFenster);
-      s.DoCopy(z.Ja(15), z.Ja(30));
+      const bool shift = z.Ja(30), ausschneiden = z.Ja(15);
+      s.DoCopy(ausschneiden, shift);
       if (z.Ja(80)) s.DoPaste();
       break;
     }
@@ -524,10 +543,14 @@ TSchrittWirkung TAblaufSchule::Stammdaten(TAblaufArt art, TZufall& z) {
       m.IKalender();
       for (int i = z.Zwischen(0, 2); i > 0; --i) m.Blaettern(1);
       for (int i = z.Zwischen(1, 3); i > 0; --i) {
-        if (z.Ja())
-          m.PlanversionWaehlen(z.Zwischen(1, 6), z.Zwischen(1, st.fMaxWocheNeu));
-        else
-          m.FerienZiehen(z.Zwischen(1, 6), z.Zwischen(2, 8), z.Zwischen(1, 6), z.Zwischen(2, 8));
+        if (z.Ja()) {
+          const int version = z.Zwischen(1, st.fMaxWocheNeu), spalte = z.Zwischen(1, 6);
+          m.PlanversionWaehlen(spalte, version);
+        } else {
+          const int zz = z.Zwischen(2, 8), zs = z.Zwischen(1, 6), sz = z.Zwischen(2, 8),
+                    ss = z.Zwischen(1, 6);
+          m.FerienZiehen(ss, sz, zs, zz);
+        }
       }
       m.Ok();
       w.Erlaubt = Verstoss::Keine;
@@ -561,7 +584,11 @@ TSchrittWirkung TAblaufSchule::Vertretung(TAblaufArt art, TZufall& z) {
       d.BisWaehlen(z.Zwischen(von, std::min(16, von + 4)));
       if (!d.ElementHinzufuegen(e)) d.fAuswahl = d.ZeileVon(e);
       const int zeile = d.ZeileVon(e);
-      if (z.Ja(30)) d.StreifenKlick(zeile, z.Bis(150), z.Ja(10), z.Ja(10));
+      if (z.Ja(30)) {
+        const bool strg = z.Ja(10), shift = z.Ja(10);
+        const int x = z.Bis(150);
+        d.StreifenKlick(zeile, x, shift, strg);
+      }
       if (art == TAblaufArt::AbwesenheitLang)
         d.LaengereFehlzeit(zeile, d.fDatum + z.Zwischen(1, 12));
       d.Ok();

@@ -240,6 +240,14 @@ std::set<std::string> GetrennteKopplungen(const TPlanVerstoesse& verstoesse) {
   return kopplungen;
 }
 
+std::set<std::string> DoppeltBelegte(const TPlanVerstoesse& verstoesse) {
+  std::set<std::string> elemente;
+  for (const auto& [text, art] : verstoesse)
+    if (art == Verstoss::Doppelt && text.rfind("doppelt ", 0) == 0)
+      elemente.insert(text.substr(8, text.rfind(" {") - 8));
+  return elemente;
+}
+
 ::testing::AssertionResult KeineNeuenVerstoesse(
     const TPlanVerstoesse& vorher, const TSchule& schule, unsigned erlaubt,
     const std::function<bool(const std::string&)>& auchErlaubt) {

@@ -39,6 +39,8 @@ TPlanVerstoesse PlanVerstoesseDerSchule(const TSchule& schule);
     const std::function<bool(const std::string&)>& auchErlaubt = {});
 // Die Kopplungen, deren Kurse schon auseinanderliegen (Kürzel), nach den Verstößen.
 std::set<std::string> GetrennteKopplungen(const TPlanVerstoesse& verstoesse);
+// Die Lehrer, Klassen und Räume (Kürzel), die schon irgendwo doppelt belegt sind.
+std::set<std::string> DoppeltBelegte(const TPlanVerstoesse& verstoesse);
 
 // Die Struktur, billig genug für jeden Schritt:
 //  - die Belegungen jedes Kurses, Lehrers, jeder Klasse und jedes Raums sind seine Setzungen
