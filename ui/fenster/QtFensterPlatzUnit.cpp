@@ -72,7 +72,14 @@ void GespeichertSetzen(QWidget& fenster, int links, int oben) {
     groesse = fenster.size().expandedTo(fenster.sizeHint());
   const TPunkt p = FreierPlatz({links, oben}, groesse.width(), groesse.height(),
                                Rechteck(Arbeitsbereich(fenster)), PalettenRechteck());
-  fenster.move(p.X, p.Y);
+  // Ein Fenster, das noch nicht erzeugt ist, kennt seinen Rahmen nicht; manche Systeme setzen
+  // dann den Inhalt an die Stelle, und die Titelleiste läge über dem Platz. Der Rahmen der
+  // Palette als Schätzung hält sie unter der Palette.
+  QPoint rand(0, 0);
+  if (!fenster.testAttribute(Qt::WA_WState_Created))
+    if (QWidget* palette = PaletteFenster(); palette && palette->isVisible())
+      rand = palette->geometry().topLeft() - palette->frameGeometry().topLeft();
+  fenster.move(p.X + std::max(0, rand.x()), p.Y + std::max(0, rand.y()));
 }
 
 void NeuesFensterPlatzieren(QWidget& fenster) {

@@ -163,7 +163,8 @@ TEST_F(FensterPlatzFormTest, VertretungenUndVertretungswahlNichtUnterDerPalette)
   vertr->show();
   QApplication::processEvents();
   EXPECT_FALSE(vertr->frameGeometry().intersects(palette.frameGeometry()));
-  EXPECT_EQ(vertr->frameGeometry().left(), 100);
+  // Waagrecht bleibt der Platz (höchstens um den geschätzten Rahmen versetzt).
+  EXPECT_NEAR(vertr->frameGeometry().left(), 100, 5);
   TVWahlForm* wahl = TVWahlForm::Holen();
   ASSERT_NE(wahl, nullptr);
   wahl->show();
