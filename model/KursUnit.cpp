@@ -96,12 +96,6 @@ void TKurs::ElementeEintragen() {
   if (fFach) Einordnen(fFach->fKurse, this, KursOrdnung());
   for (TRaum* r : fRaeume) Einordnen(r->fKurse, this, KursOrdnung());
   if (SchuleVorhanden()) NeuEinordnen(Schule().fKursMenge, this, KursOrdnung());
-  // Lehrer und Fach eines Kurses kennen einander, wie es das Öffnen der gesicherten Schule
-  // herstellt (sonst sähe die Schule nach Sichern und Öffnen anders aus als davor).
-  if (fLehrer && fFach) {
-    NachReiheEinfuegen(fLehrer->fFaecher, fFach);
-    NachReiheEinfuegen(fFach->fLehrer, fLehrer);
-  }
 }
 
 int KursVergleich(const TKurs* a, const TKurs* b) {

@@ -378,7 +378,8 @@ TImportErgebnis TImport::ImportAusBytes(const std::vector<std::uint8_t>& daten,
     for (int w = 1; w <= st.fMaxWocheNeu; ++w) {
       std::int32_t gesetzt = 0;
       for (const TSetzung* s : kurs->fSetzungen) gesetzt += s->fWoche == w ? 1 : 0;
-      if (kurs->fStunden.GetWochenStunde(w) < gesetzt) {
+      // Negative Stunden (ein Kurs "nicht verplanen") bleiben, wie die Datei sie nennt.
+      if (const std::int32_t st = kurs->fStunden.GetWochenStunde(w); st >= 0 && st < gesetzt) {
         kurs->fStunden.SetWochenStunde(w, gesetzt);
         mehr = true;
       }

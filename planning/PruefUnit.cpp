@@ -129,7 +129,6 @@ class TKonsistenz {
     for (int w = 1; w <= wochen; ++w)
       if (k.fStunden.GetWochenStunde(w) < zahl[static_cast<std::size_t>(w)]) {
         k.fStunden.SetWochenStunde(w, zahl[static_cast<std::size_t>(w)]);
-        k.ElementeEintragen();  // die Stunden gehören zum Sortierschlüssel
         Reparatur();
       }
     // Ein später ergänzter Raum gehört auch zu den Räumen des Kurses.
