@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Richtet alles ein, baut Tamrel mit allen Tests und Benchmarks und führt jeden Test aus; dann die
-# Logiktests noch einmal mit AddressSanitizer und UndefinedBehaviorSanitizer (build/pruefer), baut
-# die Fuzz-Ziele mit clang und spielt ihre Saatkorpora ab (build/fuzz, ohne zu fuzzen), und
-# zuletzt baut und prüft es das Debian-Paket.
+# Logiktests noch einmal mit AddressSanitizer und UndefinedBehaviorSanitizer (build/pruefer), mit
+# den Saatkorpora der Fuzz-Ziele, und zuletzt baut und prüft es das Debian-Paket.
 set -euo pipefail
 cd "$(dirname "$0")"
 # Nie zwei Läufe zugleich: ein zweiter Bau in denselben Bauordnern schreibt Objekte und
@@ -10,7 +9,7 @@ cd "$(dirname "$0")"
 mkdir -p build
 exec 9>build/.test.sh.sperre
 flock 9
-./scripts/einrichten.sh clang libclang-rt-dev
+./scripts/einrichten.sh
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMREL_TESTS=ON -DTAMREL_BENCH=ON >/dev/null
 cmake --build build/test
 (cd build/test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)")
@@ -24,8 +23,5 @@ cmake --build build/pruefer --target logiktests
   ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:strict_string_checks=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --output-on-failure -j "$(nproc)")
-
-# Die Fuzz-Ziele mit clang und libFuzzer: nur die Saatkorpora, keine langen Läufe.
-./scripts/fuzz-korpus.sh build/fuzz
 
 ./scripts/paket.sh build/test
