@@ -413,6 +413,7 @@ TFensterLage TVertrForm::Lage() const {
 
 void TVertrForm::BeimAbmelden() {
   if (VertrPopup) VertrPopup->Schliessen();
+  if (!Angemeldet()) return;
   TStandard& st = Standard();
   st.fVertrLeft = pos().x();
   st.fVertrTop = pos().y();
