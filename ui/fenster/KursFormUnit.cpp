@@ -1,5 +1,6 @@
 #include "ui/fenster/KursFormUnit.h"
 
+#include <QEvent>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>

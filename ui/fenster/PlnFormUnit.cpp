@@ -350,10 +350,6 @@ std::string TPlnForm::Titel() const {
   return PlanElem() ? "Plan " + U8(PlanElem()->fKuerzel.str()) : windowTitle().toStdString();
 }
 
-TFensterLage TPlnForm::Lage() const {
-  return FormLage(*this);
-}
-
 std::vector<TKurs*> TPlnForm::AusgewaehlteKurse() const {
   return AuswahlKurse(*PlnGrid, [this](int t, int h) { return ZellKurs(t, h); });
 }
