@@ -133,11 +133,6 @@ void TVStatForm::AllesAuswaehlen() {
   StatGrid->viewport()->update();
 }
 
-TFensterLage TVStatForm::Lage() const {
-  // Relativ zum Arbeitsbereich, wie die Schuldatei sie erwartet.
-  return FormLage(*this);
-}
-
 // ---- TVertrUebZeit ----
 
 TVertrUebZeit::TVertrUebZeit(QWidget* parent) : QDialog(parent) {

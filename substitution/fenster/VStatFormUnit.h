@@ -47,7 +47,6 @@ class TVStatForm : public TEinzelForm {
   void FensterRefresh() override { FensterUpdate(); }
   void Geaendert(const TModellAenderung& aenderung) override;
   // Die Lage auf dem Bildschirm (nicht wie die anderen Einzelfenster im Arbeitsbereich).
-  TFensterLage Lage() const override;
   std::string InhaltAlsText() const override;
   void AllesAuswaehlen() override;
 

@@ -406,13 +406,9 @@ void TVertrForm::AllesAuswaehlen() {
   VertrGrid->viewport()->update();
 }
 
-TFensterLage TVertrForm::Lage() const {
-  // Relativ zum Arbeitsbereich, wie die Schuldatei sie erwartet.
-  return FormLage(*this);
-}
-
 void TVertrForm::BeimAbmelden() {
   if (VertrPopup) VertrPopup->Schliessen();
+  if (!Angemeldet()) return;
   TStandard& st = Standard();
   st.fVertrLeft = pos().x();
   st.fVertrTop = pos().y();

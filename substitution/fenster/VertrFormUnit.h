@@ -72,7 +72,6 @@ class TVertrForm : public TEinzelForm {
   void FensterUpdate() override;
   void FensterRefresh() override;
   void Geaendert(const TModellAenderung& aenderung) override;
-  TFensterLage Lage() const override;
   void AllesAuswaehlen() override;
   void Blaettern(int richtung, unsigned umschalt) override;
 

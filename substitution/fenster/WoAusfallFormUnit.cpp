@@ -1,6 +1,5 @@
 #include "substitution/fenster/WoAusfallFormUnit.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,13 +13,10 @@
 #include "output/fenster/DruckAusfallFormUnit.h"
 #include "settings/StandardUnit.h"
 #include "substitution/fenster/VStatFormUnit.h"
-#include "ui/FensterSchliessenUnit.h"
 #include "ui/fenster/QtFensterPlatzUnit.h"
 #include "ui/fenster/QtTextUnit.h"
-#include "ui/fenster/QtUmschaltUnit.h"
 
-TWoAusfallForm::TWoAusfallForm(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setAttribute(Qt::WA_DeleteOnClose);
+TWoAusfallForm::TWoAusfallForm(QWidget* parent) : TFensterBasis(parent) {
   setWindowTitle(T("wöchentlicher Unterrichtsausfall"));
   auto* gitter = new QGridLayout(this);
   KWSpin = new QSpinBox(this);
@@ -62,13 +58,7 @@ TWoAusfallForm::TWoAusfallForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(DruckButton, &QPushButton::clicked, this, [this] { Drucken(); });
   resize(560, 620);
   PositioniereFenster(*this, NeuerFormIndex());
-  TSchule& schule = Schule();
-  schule.FensterAnmelden(this);
-  fAngemeldet = true;
-}
-
-TWoAusfallForm::~TWoAusfallForm() {
-  if (SchuleVorhanden()) Abmelden();
+  Anmelden();
 }
 
 void TWoAusfallForm::IWoAusfallForm() {
@@ -130,48 +120,14 @@ void TWoAusfallForm::FensterUpdate() {}
 
 void TWoAusfallForm::FensterRefresh() {}
 
-TFensterLage TWoAusfallForm::Lage() const {
-  // Relativ zum Arbeitsbereich, wie die Schuldatei sie erwartet.
-  return FormLage(*this);
-}
-
 std::string TWoAusfallForm::InhaltAlsText() const {
   return fBericht.Text();
 }
 
-void TWoAusfallForm::Abmelden() {
-  if (!fAngemeldet) return;
-  fAngemeldet = false;
-  Schule().FensterAbmelden(this);
-}
-
-void TWoAusfallForm::Schliessen() {
-  if (fSchliesst) return;
-  fSchliesst = true;
-  Abmelden();
-  close();
-}
-
-void TWoAusfallForm::closeEvent(QCloseEvent* event) {
-  if (!fSchliesst) {
-    if (MenuOffen()) {
-      event->ignore();
-      return;
-    }
-    if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), FensterUmschalt(), this);
-    fSchliesst = true;
-    // Woche und Jahr bleiben für das nächste Mal gemerkt.
-    Standard().fWoAusfallKW = KWSpin->value();
-    Standard().fWoAusfallJahr = JahrSpin->value();
-    if (SchuleVorhanden()) Abmelden();
-  }
-  event->accept();
-}
-
-bool TWoAusfallForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden())
-    Schule().FensterAktivieren(this);
-  return QWidget::event(event);
+void TWoAusfallForm::BeimAbmelden() {
+  if (!Angemeldet()) return;
+  Standard().fWoAusfallKW = KWSpin->value();
+  Standard().fWoAusfallJahr = JahrSpin->value();
 }
 
 TWoAusfallForm* WoAusfallZeigen() {

@@ -3,21 +3,19 @@
 // Fenster; der Bericht wird nicht gespeichert.
 #pragma once
 
-#include <QWidget>
 #include <functional>
 
-#include "model/DienstUnit.h"
 #include "substitution/WoAusfallUnit.h"
+#include "ui/fenster/FensterBasisUnit.h"
 
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 
-class TWoAusfallForm : public QWidget, public TFenster {
+class TWoAusfallForm : public TFensterBasis {
  public:
   explicit TWoAusfallForm(QWidget* parent = nullptr);
-  ~TWoAusfallForm() override;
 
   // Die Woche von heute, der Bericht gerechnet.
   void IWoAusfallForm();
@@ -29,8 +27,6 @@ class TWoAusfallForm : public QWidget, public TFenster {
   std::string Titel() const override;
   void FensterUpdate() override;
   void FensterRefresh() override;
-  TFensterLage Lage() const override;
-  void Schliessen() override;
   std::string InhaltAlsText() const override;
 
   const TWoAusfall& Bericht() const { return fBericht; }
@@ -49,17 +45,14 @@ class TWoAusfallForm : public QWidget, public TFenster {
   QPushButton* DruckButton = nullptr;
 
  protected:
-  bool event(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  // Woche und Jahr bleiben für das nächste Mal gemerkt.
+  void BeimAbmelden() override;
 
  private:
   void WocheGeaendert();
   void Zeigen();
-  void Abmelden();
 
   TWoAusfall fBericht;
-  bool fAngemeldet = false;
-  bool fSchliesst = false;
 };
 
 // Der Menübefehl: ein neues Fenster.

@@ -1,6 +1,5 @@
 #include "ui/fenster/DepFormUnit.h"
 
-#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -16,7 +15,6 @@
 #include "model/KursUnit.h"
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
-#include "ui/FensterSchliessenUnit.h"
 #include "ui/fenster/MenuFormUnit.h"
 #include "ui/fenster/PopupMenueUnit.h"
 #include "ui/fenster/QtFensterHilfeUnit.h"
@@ -64,8 +62,7 @@ int SpaltenBreite(const Deputat::TSpaltenDef& spalte, const QFont& schrift) {
 }
 }  // namespace
 
-TDepForm::TDepForm(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setAttribute(Qt::WA_DeleteOnClose);
+TDepForm::TDepForm(QWidget* parent) : TFensterBasis(parent) {
   DepGrid = FensterGitter(this, "DepGrid");
   DepGrid->SetRowSelect(true);
   DepGrid->SetMultiSelect(true);
@@ -86,7 +83,7 @@ TDepForm::TDepForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 TDepForm::~TDepForm() {
-  if (SchuleVorhanden()) Abmelden();
+  Abmelden();
 }
 
 // ---- Aufbau ----
@@ -106,49 +103,47 @@ void TDepForm::IDepForm() {
     DepGrid->SetCells(static_cast<int>(c), 0, QString::fromStdString(fSpalten[c].Titel));
   }
   // Die Filter gelten ab dem Öffnen; ein Neuaufbau liest die Tasten nicht wieder.
-  if (!fAngemeldet) fFilter = Deputat::FilterAus(FensterUmschalt());
+  if (!Angemeldet()) fFilter = Deputat::FilterAus(FensterUmschalt());
 }
 
 void TDepForm::IElementDepForm(TElement* element) {
-  if (!element) return;
-  const bool warAktiv = Schule().fAktivesFenster == this;
-  if (element != fElement) {
-    MenuAustragen();
-    if (fElement && fElement->fDepFenster == this) fElement->fDepFenster = nullptr;
-    fElement = element;
-  }
+  if (!element || Schliesst()) return;
+  const bool neu = element != Element();
+  ElementPlatz(element, &TElement::fDepFenster);
   fAlleKurse = false;
   IDepForm();
-  fElement->fDepFenster = this;
+  // Ein anderes Element: die Filter gelten wie beim Öffnen nach den Tasten von jetzt.
+  if (neu) fFilter = Deputat::FilterAus(FensterUmschalt());
   setWindowTitle(QString::fromStdString(Titel()));
-  if (!fAngemeldet) MenuEintragen(warAktiv);
+  // Unter der neuen Überschrift ins Fenstermenü.
+  Anmelden(neu);
   Fuellen();
   Groesse();
 }
 
 void TDepForm::IKursDepForm(const std::vector<TKurs*>& menge) {
-  const bool warAktiv = Schule().fAktivesFenster == this;
+  if (Schliesst()) return;
   fAlleKurse = true;
   fEigeneMenge = !menge.empty();
   fMenge = menge;
   IDepForm();
-  Schule().fKursDepForm = this;
+  SchulPlatz(&TSchule::fKursDepForm);
   setWindowTitle(QString::fromStdString(Titel()));
-  if (!fAngemeldet) MenuEintragen(warAktiv);
+  Anmelden();
   Fuellen();
   Groesse();
 }
 
 bool TDepForm::KursLebt(const TKurs* kurs) const {
   if (!kurs) return false;
-  if (fElement) return fElement->fKurse.ListeElemEnthalten(const_cast<TKurs*>(kurs));
+  if (Element()) return Element()->fKurse.ListeElemEnthalten(const_cast<TKurs*>(kurs));
   return Schule().fKursMenge.ListeElemEnthalten(const_cast<TKurs*>(kurs));
 }
 
 void TDepForm::Fuellen() {
   std::vector<TKurs*> kurse;
-  if (fElement) {
-    kurse = fElement->fKurse.Kopie();
+  if (Element()) {
+    kurse = Element()->fKurse.Kopie();
   } else if (fEigeneMenge) {
     // Nur Kurse, die es noch gibt.
     for (TKurs* k : fMenge)
@@ -249,64 +244,28 @@ void TDepForm::Zeichne(QPainter& p, int col, int row, const QRect& rect, const T
   p.drawText(rect.adjusted(1, 1, 0, 0), Qt::AlignLeft | Qt::AlignTop, DepGrid->Cells(col, row));
 }
 
-// ---- Fenstermenü und Abmelden ----
+// ---- Abmelden ----
 
-// Hier, an einer Stelle, meldet sich das Fenster bei der Schule an (nach seiner Identität).
-void TDepForm::MenuEintragen(bool warAktiv) {
-  TSchule& schule = Schule();
-  schule.FensterAnmelden(this);
-  fAngemeldet = true;
-  if (warAktiv) schule.FensterAktivieren(this);
-}
-
-void TDepForm::MenuAustragen() {
-  if (!fAngemeldet) return;
-  fAngemeldet = false;
-  Schule().FensterAbmelden(this);
-}
-
-void TDepForm::Abmelden() {
+void TDepForm::BeimAbmelden() {
   if (DepPopupMenu) DepPopupMenu->Schliessen();
-  MenuAustragen();
-  TSchule& schule = Schule();
-  if (schule.fAktivesFenster == this) schule.FensterAbmelden(this);
-  if (fElement && fElement->fDepFenster == this) fElement->fDepFenster = nullptr;
-  if (schule.fKursDepForm == this) schule.fKursDepForm = nullptr;
-  fElement = nullptr;
   fZeilen.clear();
   fMenge.clear();
-}
-
-void TDepForm::Schliessen() {
-  if (fSchliesst) return;
-  fSchliesst = true;
-  Abmelden();
-  close();
-}
-
-void TDepForm::closeEvent(QCloseEvent* event) {
-  if (!fSchliesst) {
-    if (!VonHandSchliessen(event, this)) return;
-    fSchliesst = true;
-    Abmelden();
-  }
-  event->accept();
 }
 
 // ---- TFenster ----
 
 int TDepForm::FensterArt() const {
-  if (fAlleKurse || !fElement) return FensterArt::AlleKurse;
-  return FensterArt::LehrerDeputat + fElement->Art();
+  if (fAlleKurse || !Element()) return FensterArt::AlleKurse;
+  return FensterArt::LehrerDeputat + Element()->Art();
 }
 
 std::string TDepForm::Titel() const {
-  if (!fAlleKurse && !fElement) return windowTitle().toStdString();
-  return U8(Deputat::Titel(fAlleKurse ? nullptr : fElement));
+  if (!fAlleKurse && !Element()) return windowTitle().toStdString();
+  return U8(Deputat::Titel(fAlleKurse ? nullptr : Element()));
 }
 
 void TDepForm::FensterRefresh() {
-  if (fNeuaufbauGeplant || fSchliesst) return;
+  if (fNeuaufbauGeplant || Schliesst()) return;
   fNeuaufbauGeplant = true;
   QTimer::singleShot(0, this, [this] {
     fNeuaufbauGeplant = false;
@@ -315,7 +274,7 @@ void TDepForm::FensterRefresh() {
 }
 
 void TDepForm::FensterUpdate() {
-  if (fSchliesst) return;
+  if (Schliesst()) return;
   // Die ausgewählten Kurse bleiben ausgewählt, soweit sie noch im Fenster stehen.
   const std::vector<TKurs*> auswahl = AusgewaehlteKurse();
   auto auswahlZurueck = [this, &auswahl] {
@@ -331,23 +290,17 @@ void TDepForm::FensterUpdate() {
     auswahlZurueck();
     return;
   }
-  if (!fElement) return;
+  if (!Element()) return;
   IDepForm();
   const QString t = QString::fromStdString(Titel());
   if (t != windowTitle()) {
     // Die Überschrift nennt Deputat und Soll: unter der neuen ins Fenstermenü. Aktiv bleibt
     // es dabei.
-    const bool warAktiv = Schule().fAktivesFenster == this;
-    MenuAustragen();
     setWindowTitle(t);
-    MenuEintragen(warAktiv);
+    Anmelden(true);
   }
   Fuellen();
   auswahlZurueck();
-}
-
-TFensterLage TDepForm::Lage() const {
-  return FormLage(*this);
 }
 
 std::vector<TKurs*> TDepForm::AusgewaehlteKurse() const {
@@ -373,12 +326,6 @@ void TDepForm::KursGeloescht(TKurs* kurs) {
 }
 
 // ---- Ereignisse ----
-
-bool TDepForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && (fElement || fAlleKurse) && SchuleVorhanden())
-    Schule().FensterAktivieren(this);
-  return QWidget::event(event);
-}
 
 bool TDepForm::eventFilter(QObject* objekt, QEvent* event) {
   if (objekt == DepGrid && event->type() == QEvent::KeyPress) {
@@ -463,7 +410,7 @@ void TDepForm::DoppelKlick(const TGridMaus& m) {
   if (!k) return;
   if (TFensterDienst* dienst = FensterDienst()) {
     TDirtyBewahrer bewahrer;
-    dienst->NeuesKursFenster(k, fElement);
+    dienst->NeuesKursFenster(k, Element());
   }
 }
 

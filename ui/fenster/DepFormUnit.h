@@ -6,17 +6,17 @@
 #pragma once
 
 #include <QPointer>
-#include <QWidget>
 #include <string>
 #include <vector>
 
 #include "model/DienstUnit.h"
 #include "ui/DeputatUnit.h"
+#include "ui/fenster/FensterBasisUnit.h"
 #include "ui/fenster/QuonGridUnit.h"
 
 class TPopupMenue;
 
-class TDepForm : public QWidget, public TFenster {
+class TDepForm : public TFensterBasis {
   Q_OBJECT
 
  public:
@@ -31,7 +31,6 @@ class TDepForm : public QWidget, public TFenster {
   // "alle Kurse" mit den Kursen der Liste; leer: die Kursliste der Schule.
   void IKursDepForm(const std::vector<TKurs*>& menge = {});
 
-  TElement* Element() const { return fElement; }
   // Der Kurs der Zeile (ab 1), oder nichts.
   TKurs* ZeilenKurs(int row) const;
   int ZeilenZahl() const { return static_cast<int>(fZeilen.size()); }
@@ -49,8 +48,6 @@ class TDepForm : public QWidget, public TFenster {
   // Baut das Raster einmal neu auf, sobald die Ereignisschleife wieder läuft: viele Änderungen
   // in Folge (die Automatik setzt Stunde um Stunde) kosten so nur einen Neuaufbau.
   void FensterRefresh() override;
-  TFensterLage Lage() const override;
-  void Schliessen() override;
   std::vector<TKurs*> AusgewaehlteKurse() const override;
   void ElementZeigen(TElement* element) override;
   void AllesAuswaehlen() override;
@@ -60,8 +57,8 @@ class TDepForm : public QWidget, public TFenster {
   void MenueGeoeffnet();
 
  protected:
-  bool event(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  // Schließt ein offenes Menü und vergisst die Kurse.
+  void BeimAbmelden() override;
   bool eventFilter(QObject* objekt, QEvent* event) override;
 
  private:
@@ -70,9 +67,6 @@ class TDepForm : public QWidget, public TFenster {
   void ZeileAendern(int row);
   void Groesse();
   bool KursLebt(const TKurs* kurs) const;
-  void MenuEintragen(bool warAktiv);
-  void MenuAustragen();
-  void Abmelden();
   void MenueZeigen(TMenue menue, int col, int row);
   void Zeichne(QPainter& p, int col, int row, const QRect& rect, const TZellZustand& z);
 
@@ -82,15 +76,12 @@ class TDepForm : public QWidget, public TFenster {
   void ZiehenUeber(const TGridMaus& maus, TZiehZiel* ziel);
   void ZiehenEnde(const TGridMaus& maus, bool abgelegt);
 
-  TElement* fElement = nullptr;
   bool fAlleKurse = false;
   std::vector<TKurs*> fMenge;  // "alle Kurse" mit eigener Liste; leer: die der Schule
   bool fEigeneMenge = false;
   std::vector<Deputat::TSpaltenDef> fSpalten;
   std::vector<TKurs*> fZeilen;
   Deputat::TFilter fFilter;
-  bool fAngemeldet = false;
-  bool fSchliesst = false;
   bool fNeuaufbauGeplant = false;
   // Ziehen: Startspalte und der Kurs der Startzeile, beide beim Drücken festgehalten.
   int fZiehSpalte = -1;

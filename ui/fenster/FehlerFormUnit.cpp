@@ -26,10 +26,6 @@ TFehlerForm::TFehlerForm() : TEinzelForm(&TSchule::fFehlerForm) {
   resize(480, 260);
 }
 
-TFehlerForm::~TFehlerForm() {
-  Abmelden();
-}
-
 TFehlerForm* TFehlerForm::FehlerInit() {
   if (!SchuleVorhanden()) return nullptr;
   TSchule& schule = Schule();

@@ -15,8 +15,6 @@ class TFehlerForm : public TEinzelForm {
   Q_OBJECT
 
  public:
-  ~TFehlerForm() override;
-
   // Legt das Fenster an, wenn es fehlt (Fensterplatz der Schule, Eintrag im Fenstermenü), und
   // zeigt es.
   static TFehlerForm* FehlerInit();

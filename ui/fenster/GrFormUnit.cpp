@@ -1,7 +1,6 @@
 #include "ui/fenster/GrFormUnit.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -113,29 +112,26 @@ GrundDaten::TUebernahme TUebernehmenForm::Art() const {
 
 // ---- Datenfenster ----
 
-TGrForm::TGrForm(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setAttribute(Qt::WA_DeleteOnClose);
+TGrForm::TGrForm(QWidget* parent) : TFensterBasis(parent) {
+  // Alt schließt hier nicht alle Fenster mit.
+  AltSchliesstAlle(false);
   new QVBoxLayout(this);
   PositioniereFenster(*this, NeuerFormIndex());
 }
 
 TGrForm::~TGrForm() {
-  if (SchuleVorhanden()) Abmelden();
+  Abmelden();
 }
 
 void TGrForm::IGrForm(TElement* element) {
-  if (!element) return;
-  const bool warAktiv = Schule().fAktivesFenster == this;
-  if (element != fElement) {
-    MenuAustragen();
-    if (fElement && fElement->fGrDatFenster == this) fElement->fGrDatFenster = nullptr;
-    const bool andereArt = !fElement || fElement->Art() != element->Art();
-    fElement = element;
-    if (andereArt || !fInhalt) Aufbauen();
-  }
-  fElement->fGrDatFenster = this;
+  if (!element || Schliesst()) return;
+  const bool neu = element != Element();
+  const bool andereArt = !Element() || Element()->Art() != element->Art();
+  ElementPlatz(element, &TElement::fGrDatFenster);
+  if (neu && (andereArt || !fInhalt)) Aufbauen();
   setWindowTitle(QString::fromStdString(Titel()));
-  if (!fAngemeldet) MenuEintragen(warAktiv);
+  // Unter der neuen Überschrift ins Fenstermenü.
+  Anmelden(neu);
   Fuellen();
   adjustSize();
 }
@@ -150,18 +146,18 @@ void TGrForm::KontextMenueAn(QListWidget* liste) {
 }
 
 void TGrForm::ListenMenue(QListWidget* liste, int zeile, const QPoint& bildschirmPos) {
-  if (!fElement || !SchuleVorhanden() || Schule().fToolArt != TToolArt::ZeigTool) return;
+  if (!Element() || !SchuleVorhanden() || Schule().fToolArt != TToolArt::ZeigTool) return;
   TElement* mit = nullptr;
-  if (liste == FachListe && fElement->Art() == leh)
-    mit = static_cast<TLehrer*>(fElement)->fFaecher.ListeNrInhalt(zeile);
-  else if (liste == LehrerListe && fElement->Art() == fac)
-    mit = static_cast<TFach*>(fElement)->fLehrer.ListeNrInhalt(zeile);
-  else if (liste == KlassenListe && fElement->Art() == fac)
-    mit = static_cast<TFach*>(fElement)->fKlassen.ListeNrInhalt(zeile);
+  if (liste == FachListe && Element()->Art() == leh)
+    mit = static_cast<TLehrer*>(Element())->fFaecher.ListeNrInhalt(zeile);
+  else if (liste == LehrerListe && Element()->Art() == fac)
+    mit = static_cast<TFach*>(Element())->fLehrer.ListeNrInhalt(zeile);
+  else if (liste == KlassenListe && Element()->Art() == fac)
+    mit = static_cast<TFach*>(Element())->fKlassen.ListeNrInhalt(zeile);
   if (!mit) return;
-  TMenue menue = GrundDaten::KurseMit(*fElement, *mit);
+  TMenue menue = GrundDaten::KurseMit(*Element(), *mit);
   if (menue.empty()) return;
-  TElement* vater = fElement;
+  TElement* vater = Element();
   for (TMenueEintrag& e : menue)
     e.Aktion = [kurs = static_cast<TKurs*>(e.Objekt), vater] {
       // Der Kurs kann gelöscht sein, während das Menü offen war.
@@ -189,7 +185,7 @@ void TGrForm::Aufbauen() {
   auto* haupt = new QHBoxLayout(fInhalt);
   auto* links = new QVBoxLayout;
   haupt->addLayout(links);
-  const TKuerzelArt art = fElement->Art();
+  const TKuerzelArt art = Element()->Art();
   const bool soll = art == leh || art == kla;
   if (soll) {
     auto* g = new QGridLayout;
@@ -233,8 +229,8 @@ void TGrForm::Aufbauen() {
             [this](QListWidgetItem* i) { FachListeDoppelKlick(FachListe->row(i) + 1); });
     KontextMenueAn(FachListe);
     connect(FreierTagCheck, &QCheckBox::toggled, this, [this](bool an) {
-      if (fFuellt || !fElement) return;
-      static_cast<TLehrer*>(fElement)->fFreierTag = an;
+      if (fFuellt || !Element()) return;
+      static_cast<TLehrer*>(Element())->fFreierTag = an;
       SchuleGeaendert();
     });
   }
@@ -276,8 +272,8 @@ void TGrForm::Aufbauen() {
     connect(KursListe, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* i) { KursListeDoppelKlick(KursListe->row(i) + 1); });
     connect(EinfachCheck, &QCheckBox::toggled, this, [this](bool an) {
-      if (fFuellt || !fElement) return;
-      static_cast<TKlasse*>(fElement)->fKopDop = !an;
+      if (fFuellt || !Element()) return;
+      static_cast<TKlasse*>(Element())->fKopDop = !an;
       SchuleGeaendert();
       Fuellen();
     });
@@ -306,12 +302,12 @@ void TGrForm::Aufbauen() {
     };
     connect(LehrerListe, &QListWidget::itemDoubleClicked, this,
             [this, planZeigen](QListWidgetItem* i) {
-              auto* f = static_cast<TFach*>(fElement);
+              auto* f = static_cast<TFach*>(Element());
               planZeigen(f->fLehrer.ListeNrInhalt(LehrerListe->row(i) + 1));
             });
     connect(KlassenListe, &QListWidget::itemDoubleClicked, this,
             [this, planZeigen](QListWidgetItem* i) {
-              auto* f = static_cast<TFach*>(fElement);
+              auto* f = static_cast<TFach*>(Element());
               planZeigen(f->fKlassen.ListeNrInhalt(KlassenListe->row(i) + 1));
             });
   }
@@ -323,7 +319,7 @@ void TGrForm::Aufbauen() {
     haupt->addWidget(box, 0, Qt::AlignTop);
     // Rechts auf einer besetzten Zelle: das Planmenü des Elements statt eines Rechtecks.
     connect(SperrFeld->SperrGrid, &TQuonGrid::MausDruck, this, [this](const TGridMaus& m) {
-      auto* p = dynamic_cast<TPlanElement*>(fElement);
+      auto* p = dynamic_cast<TPlanElement*>(Element());
       if (!p || m.Knopf != Qt::RightButton) return;
       const int tag = m.Col + 1, std = m.Row + 1;
       if (!p->fBesetzung.GetWocheTagStd(Standard().fAktuelleWoche, tag, std)) return;
@@ -336,12 +332,12 @@ void TGrForm::Aufbauen() {
     });
     connect(SperrFeld->SperrGrid, &TSperrGrid::SperrungGeaendert, this, [this](int) {
       SchuleGeaendert();
-      if (auto* p = dynamic_cast<TPlanElement*>(fElement); p && p->fPlnFenster)
+      if (auto* p = dynamic_cast<TPlanElement*>(Element()); p && p->fPlnFenster)
         p->fPlnFenster->FensterRefresh();
       TSchule& schule = Schule();
-      TFenster* uebersicht = fElement->Art() == leh   ? schule.fLehrUebForm
-                             : fElement->Art() == kla ? schule.fKlasUebForm
-                                                      : schule.fRaumUebForm;
+      TFenster* uebersicht = Element()->Art() == leh   ? schule.fLehrUebForm
+                             : Element()->Art() == kla ? schule.fKlasUebForm
+                                                       : schule.fRaumUebForm;
       for (TFenster* w : {uebersicht, schule.fManuellForm, schule.fSVForm})
         if (w) w->FensterRefresh();
     });
@@ -355,43 +351,43 @@ void TGrForm::Aufbauen() {
   links->addLayout(info);
   links->addStretch();
   connect(InfoFeld, &QLineEdit::textEdited, this, [this](const QString& t) {
-    if (!fElement) return;
+    if (!Element()) return;
     const std::string utf8 = t.toStdString();
     if (!KursFeld::InfoZulaessig(utf8)) {
       Dialog().Piep();
-      InfoFeld->setText(AnsiText(fElement->fInfo.str()));
+      InfoFeld->setText(AnsiText(Element()->fInfo.str()));
       return;
     }
-    fElement->SetInfo(Utf8ZuWin1252(utf8));
-    if (fElement->Art() == leh)
+    Element()->SetInfo(Utf8ZuWin1252(utf8));
+    if (Element()->Art() == leh)
       if (TFenster* st = Schule().fLeStatForm) st->FensterRefresh();
   });
   for (QWidget* w : fInhalt->findChildren<QWidget*>()) w->installEventFilter(this);
 }
 
 void TGrForm::Fuellen() {
-  if (!fElement) return;
+  if (!Element()) return;
   fFuellt = true;
-  const TKuerzelArt art = fElement->Art();
+  const TKuerzelArt art = Element()->Art();
   if (InfoFeld && !InfoFeld->hasFocus()) {
-    InfoFeld->setText(AnsiText(fElement->fInfo.str()));
+    InfoFeld->setText(AnsiText(Element()->fInfo.str()));
     InfoFeld->selectAll();
   }
   if (art == leh || art == kla) {
-    auto* e = static_cast<TSollElement*>(fElement);
+    auto* e = static_cast<TSollElement*>(Element());
     SollFeld->setText(AnsiText(GrundDaten::SollText(*e)));
     IstFeld->setText(AnsiText(GrundDaten::IstText(*e) + "  " + GrundDaten::IstWertText(*e)));
     TRaum* raum = art == leh ? static_cast<TLehrer*>(e)->fRaum : static_cast<TKlasse*>(e)->fRaum;
     RaumKnopf->setText(KuerzelOderOhne(raum));
   }
   if (art == leh) {
-    auto* l = static_cast<TLehrer*>(fElement);
+    auto* l = static_cast<TLehrer*>(Element());
     FachListe->clear();
     for (const std::string& z : GrundDaten::FachZeilen(*l)) FachListe->addItem(AnsiText(z));
     FreierTagCheck->setChecked(l->fFreierTag);
   }
   if (art == kla) {
-    auto* k = static_cast<TKlasse*>(fElement);
+    auto* k = static_cast<TKlasse*>(Element());
     Lehrer1Knopf->setText(KuerzelOderOhne(k->fLehrer1));
     Lehrer2Knopf->setText(KuerzelOderOhne(k->fLehrer2));
     const int aktuell = KursListe->currentRow();
@@ -404,7 +400,7 @@ void TGrForm::Fuellen() {
     EinfachCheck->setChecked(!k->fKopDop);
   }
   if (art == fac) {
-    auto* f = static_cast<TFach*>(fElement);
+    auto* f = static_cast<TFach*>(Element());
     auto rechts = [](std::int64_t w) {
       std::string t = ZahlText(w);
       if (t.size() < 4) t.insert(0, 4 - t.size(), ' ');
@@ -422,7 +418,7 @@ void TGrForm::Fuellen() {
                                  " ) " + StundenText(f->FaktorSumme(-1, false, leh))));
   }
   if (SperrFeld) {
-    auto* p = static_cast<TPlanElement*>(fElement);
+    auto* p = static_cast<TPlanElement*>(Element());
     SperrFeld->Fuellen();
     SperrFeld->SperrGrid->SetzeBereiche(&p->fSperrung, &p->fBesetzung, [p](int tag, int std) {
       TSperrMarke marke;
@@ -441,7 +437,7 @@ void TGrForm::Fuellen() {
 // ---- Handlungen ----
 
 void TGrForm::SollKnopfClick(int richtung) {
-  auto* e = dynamic_cast<TSollElement*>(fElement);
+  auto* e = dynamic_cast<TSollElement*>(Element());
   if (!e) return;
   e->AendereSoll(richtung < 0 ? -1 : 1);
   SchuleGeaendert();
@@ -449,43 +445,43 @@ void TGrForm::SollKnopfClick(int richtung) {
 }
 
 TKurs* TGrForm::GewaehlterKurs() const {
-  if (!KursListe || !fElement) return nullptr;
-  return fElement->fKurse.ListeNrInhalt(KursListe->currentRow() + 1);
+  if (!KursListe || !Element()) return nullptr;
+  return Element()->fKurse.ListeNrInhalt(KursListe->currentRow() + 1);
 }
 
 void TGrForm::StdKnopfClick(int richtung) {
   if (TKurs* k = GewaehlterKurs()) {
     if (!GrundDaten::StundenSchritt(*k, richtung)) Dialog().Piep();
-    if (fElement) Fuellen();
+    if (Element()) Fuellen();
   }
 }
 
 void TGrForm::RaumKnopfClick() {
-  auto* e = dynamic_cast<TSollElement*>(fElement);
+  auto* e = dynamic_cast<TSollElement*>(Element());
   if (!e) return;
   const auto wahl = Waehle(rau, true, RaumKnopf);
-  if (!wahl || fElement != e) return;
+  if (!wahl || Element() != e) return;
   GrundDaten::StammraumWaehlen(*e, static_cast<TRaum*>(wahl->Element));
-  if (fElement) Fuellen();
+  if (Element()) Fuellen();
 }
 
 void TGrForm::LehrerKnopfClick(int nummer) {
-  auto* k = dynamic_cast<TKlasse*>(fElement);
+  auto* k = dynamic_cast<TKlasse*>(Element());
   if (!k) return;
   const auto wahl = Waehle(leh, true, nummer == 2 ? Lehrer2Knopf : Lehrer1Knopf);
-  if (!wahl || fElement != k) return;
+  if (!wahl || Element() != k) return;
   GrundDaten::KlassenLehrerSetzen(*k, nummer, static_cast<TLehrer*>(wahl->Element));
-  if (fElement) Fuellen();
+  if (Element()) Fuellen();
 }
 
 void TGrForm::NeuesFachKnopfClick() {
-  auto* l = dynamic_cast<TLehrer*>(fElement);
+  auto* l = dynamic_cast<TLehrer*>(Element());
   if (!l) return;
   const std::vector<TFach*> faecher = FaecherWaehlen(NeuesFachKnopf, this);
-  if (fElement != l) return;
+  if (Element() != l) return;
   int zeile = 0;
   for (TFach* f : faecher) zeile = GrundDaten::FachDazu(*l, f);
-  if (!fElement) return;
+  if (!Element()) return;
   Fuellen();
   if (zeile > 0) {
     FachListe->setCurrentRow(zeile - 1);
@@ -494,91 +490,49 @@ void TGrForm::NeuesFachKnopfClick() {
 }
 
 void TGrForm::NeuerKursKnopfClick() {
-  auto* k = dynamic_cast<TKlasse*>(fElement);
+  auto* k = dynamic_cast<TKlasse*>(Element());
   if (!k) return;
   const std::vector<TFach*> faecher = FaecherWaehlen(NeuerKursKnopf, this);
-  if (fElement != k) return;
+  if (Element() != k) return;
   TKurs* neu = nullptr;
   for (TFach* f : faecher) neu = GrundDaten::NeuerKlassenKurs(*k, f);
-  if (!fElement) return;
+  if (!Element()) return;
   Fuellen();
   for (int i = 1; neu && i <= k->fKurse.ListeZahlElemente(); ++i)
     if (k->fKurse.ListeNrInhalt(i) == neu) KursListe->setCurrentRow(i - 1);
 }
 
 void TGrForm::KursListeDoppelKlick(int zeile) {
-  if (!fElement || Schule().fToolArt != TToolArt::LoeschTool) return;
-  TKurs* k = fElement->fKurse.ListeNrInhalt(zeile);
+  if (!Element() || Schule().fToolArt != TToolArt::LoeschTool) return;
+  TKurs* k = Element()->fKurse.ListeNrInhalt(zeile);
   if (!k || !k->fSetzungen.empty()) return;
   Schule().KursLoeschen(k);
-  if (fElement) Fuellen();
+  if (Element()) Fuellen();
 }
 
 void TGrForm::FachListeDoppelKlick(int zeile) {
-  auto* l = dynamic_cast<TLehrer*>(fElement);
+  auto* l = dynamic_cast<TLehrer*>(Element());
   if (!l || Schule().fToolArt != TToolArt::LoeschTool) return;
   if (TFach* f = l->fFaecher.ListeNrInhalt(zeile)) l->FachEntfernen(f);
-  if (fElement) Fuellen();
+  if (Element()) Fuellen();
 }
 
 void TGrForm::UebernehmenKnopfClick() {
-  auto* k = dynamic_cast<TKlasse*>(fElement);
+  auto* k = dynamic_cast<TKlasse*>(Element());
   if (!k || GrundDaten::StopMeldung(*k)) return;
   TUebernehmenForm dialog(k, this);
   if (dialog.exec() != QDialog::Accepted) return;
   // Das Element kann während des Dialogs verschwunden sein.
-  if (fElement != k) return;
+  if (Element() != k) return;
   GrundDaten::KurseUebernehmen(*k, dialog.Quelle(), dialog.Art(),
                                dialog.KlassenraumCheck->isChecked());
-  if (fElement) Fuellen();
+  if (Element()) Fuellen();
 }
 
-// ---- Fenstermenü und Abmelden ----
+// ---- Abmelden ----
 
-// Hier, an einer Stelle, meldet sich das Fenster bei der Schule an (nach seiner Identität).
-void TGrForm::MenuEintragen(bool warAktiv) {
-  Schule().FensterAnmelden(this);
-  fAngemeldet = true;
-  if (warAktiv) Schule().FensterAktivieren(this);
-}
-
-void TGrForm::MenuAustragen() {
-  if (!fAngemeldet) return;
-  fAngemeldet = false;
-  Schule().FensterAbmelden(this);
-}
-
-void TGrForm::Abmelden() {
-  MenuAustragen();
-  if (Schule().fAktivesFenster == this) Schule().FensterAbmelden(this);
+void TGrForm::BeimAbmelden() {
   if (SperrFeld) SperrFeld->SperrGrid->SetzeBereiche(nullptr, nullptr);
-  if (fElement && fElement->fGrDatFenster == this) fElement->fGrDatFenster = nullptr;
-  fElement = nullptr;
-}
-
-void TGrForm::Schliessen() {
-  if (fSchliesst) return;
-  fSchliesst = true;
-  Abmelden();
-  close();
-}
-
-void TGrForm::closeEvent(QCloseEvent* event) {
-  if (!fSchliesst) {
-    if (MenuOffen()) {
-      event->ignore();
-      return;
-    }
-    fSchliesst = true;
-    Abmelden();
-  }
-  event->accept();
-}
-
-bool TGrForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fElement && SchuleVorhanden())
-    Schule().FensterAktivieren(this);
-  return QWidget::event(event);
 }
 
 bool TGrForm::eventFilter(QObject* objekt, QEvent* event) {
@@ -591,22 +545,18 @@ bool TGrForm::eventFilter(QObject* objekt, QEvent* event) {
 // ---- TFenster ----
 
 int TGrForm::FensterArt() const {
-  return fElement ? FensterArt::LehrerDaten + fElement->Art() : FensterArt::LehrerDaten;
+  return Element() ? FensterArt::LehrerDaten + Element()->Art() : FensterArt::LehrerDaten;
 }
 
 std::string TGrForm::Titel() const {
-  return fElement ? U8(GrundDaten::Titel(fElement)) : windowTitle().toStdString();
+  return Element() ? U8(GrundDaten::Titel(Element())) : windowTitle().toStdString();
 }
 
 void TGrForm::FensterUpdate() {
-  if (!fElement || fSchliesst) return;
+  if (!Element() || Schliesst()) return;
   // Das Kürzel kann umbenannt sein: die Überschrift folgt ihm.
   setWindowTitle(QString::fromStdString(Titel()));
   Fuellen();
-}
-
-TFensterLage TGrForm::Lage() const {
-  return FormLage(*this);
 }
 
 void TGrForm::ElementZeigen(TElement* element) {

@@ -7,11 +7,11 @@
 
 #include <QDialog>
 #include <QPointer>
-#include <QWidget>
 #include <string>
 
 #include "model/DienstUnit.h"
 #include "ui/GrundDatenUnit.h"
+#include "ui/fenster/FensterBasisUnit.h"
 
 class QCheckBox;
 class QLabel;
@@ -46,7 +46,7 @@ class TUebernehmenForm : public QDialog {
   TKlasse* fQuelle = nullptr;
 };
 
-class TGrForm : public QWidget, public TFenster {
+class TGrForm : public TFensterBasis {
   Q_OBJECT
 
  public:
@@ -54,7 +54,6 @@ class TGrForm : public QWidget, public TFenster {
   ~TGrForm() override;
 
   void IGrForm(TElement* element);
-  TElement* Element() const { return fElement; }
 
   // Steuerelemente (nach Art vorhanden oder nicht).
   QLineEdit* InfoFeld = nullptr;
@@ -96,8 +95,6 @@ class TGrForm : public QWidget, public TFenster {
   std::string Titel() const override;
   void FensterUpdate() override;
   void FensterRefresh() override { FensterUpdate(); }
-  TFensterLage Lage() const override;
-  void Schliessen() override;
   void ElementZeigen(TElement* element) override;
   bool TextFeldHatFokus() const override;
   std::string MarkierterText() const override;
@@ -105,27 +102,21 @@ class TGrForm : public QWidget, public TFenster {
   void TextEinsetzen(const std::string& text) override;
 
  protected:
-  bool event(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  // Löst das Sperrfeld von den Sperrungen des Elements.
+  void BeimAbmelden() override;
   bool eventFilter(QObject* objekt, QEvent* event) override;
 
  private:
   void Aufbauen();
   void KontextMenueAn(QListWidget* liste);
   void Fuellen();
-  void MenuEintragen(bool warAktiv);
-  void MenuAustragen();
-  void Abmelden();
   void RaumKnopfClick();
   void LehrerKnopfClick(int nummer);
   void NeuesFachKnopfClick();
   void NeuerKursKnopfClick();
   TKurs* GewaehlterKurs() const;
 
-  TElement* fElement = nullptr;
   QWidget* fInhalt = nullptr;
-  bool fAngemeldet = false;
-  bool fSchliesst = false;
   bool fFuellt = false;
 };
 

@@ -10,7 +10,6 @@ TKlPlnForm::TKlPlnForm(QWidget* parent) : TPlnForm(parent) {
 
 void TKlPlnForm::IKlPlnForm(TKlasse* klasse) {
   if (!klasse) return;
-  fKlasse = klasse;
   IPlnForm(klasse);
 }
 

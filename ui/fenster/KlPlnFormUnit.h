@@ -11,8 +11,6 @@ class TKlPlnForm : public TPlnForm {
  public:
   explicit TKlPlnForm(QWidget* parent = nullptr);
 
-  TKlasse* fKlasse = nullptr;
-
   // Füllt das Fenster für die Klasse (oder zeigt künftig sie statt der bisherigen).
   void IKlPlnForm(TKlasse* klasse);
 

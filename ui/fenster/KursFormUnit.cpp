@@ -1,11 +1,10 @@
 #include "ui/fenster/KursFormUnit.h"
 
+#include <QEvent>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,7 +26,6 @@
 #include "model/ToolsUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/ElementMenueUnit.h"
-#include "ui/FensterSchliessenUnit.h"
 #include "ui/KursFeldUnit.h"
 #include "ui/fenster/QtUmschaltUnit.h"
 #include "ui/fenster/PopupMenueUnit.h"
@@ -126,8 +124,7 @@ bool ElementVorhanden(const TElement* element) {
 
 }  // namespace
 
-TKursForm::TKursForm(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setAttribute(Qt::WA_DeleteOnClose);
+TKursForm::TKursForm(QWidget* parent) : TFensterBasis(parent) {
   setAttribute(Qt::WA_QuitOnClose, false);
   setWindowTitle(T("Kurs"));
   Aufbauen();
@@ -318,6 +315,7 @@ void TKursForm::IKursForm(TKurs* kurs, TElement* vater) {
   fKurs = kurs;
   fVater = vater;
   fPos = ListenPosition();
+  SchulPlatz(&TSchule::fKursForm);
   Anmelden();
   SperrFeld->Fuellen();
   const TKurs* k = kurs;
@@ -372,21 +370,6 @@ void TKursForm::Fuellen() {
   FarbFeld->setPalette(farbe);
   SperrGrid->viewport()->update();
   fFuellen = vorher;
-}
-
-void TKursForm::Anmelden() {
-  if (fAngemeldet || !SchuleVorhanden()) return;
-  fSchule = &Schule();
-  fSchule->fKursForm = this;
-  fSchule->FensterAnmelden(this);
-  fAngemeldet = true;
-}
-
-void TKursForm::Abmelden() {
-  if (!fAngemeldet) return;
-  fAngemeldet = false;
-  if (!SchuleVorhanden() || &Schule() != fSchule) return;
-  fSchule->FensterAbmelden(this);
 }
 
 bool TKursForm::Auffrischen() const {
@@ -634,18 +617,6 @@ void TKursForm::FensterRefresh() {
   Fuellen();
 }
 
-TFensterLage TKursForm::Lage() const {
-  // Relativ zum Arbeitsbereich, wie die Schuldatei sie erwartet.
-  return FormLage(*this);
-}
-
-void TKursForm::Schliessen() {
-  const bool vorher = fIntern;
-  fIntern = true;
-  close();
-  fIntern = vorher;
-}
-
 bool TKursForm::TextFeldHatFokus() const {
   return focusWidget() == InfoFeld;
 }
@@ -688,29 +659,16 @@ void TKursForm::Blaettern(int richtung, unsigned /*umschalt*/) {
 
 // ---- Ereignisse des Fensters ----
 
-void TKursForm::closeEvent(QCloseEvent* event) {
-  unsigned umschalt = 0;
-  if (!fIntern) {
-    // Solange ein Aufklappmenü offen ist, schließt sich nichts; mit Alt schließen alle Fenster.
-    if (MenuOffen()) {
-      event->ignore();
-      return;
-    }
-    umschalt = TQuonGrid::Umschalt(QGuiApplication::keyboardModifiers(), Qt::NoButton);
-  }
-  Abmelden();
+void TKursForm::BeimAbmelden() {
   fKurs = nullptr;
   fVater = nullptr;
   SperrGrid->SetzeBereiche(nullptr, nullptr);
-  event->accept();
-  // Dieses Fenster ist schon abgemeldet; mit Alt schließen die übrigen.
-  if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), umschalt, this);
 }
 
 void TKursForm::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
-  if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !fAngemeldet) return;
-  if (SchuleVorhanden()) Schule().FensterAktivieren(this);
+  // Das Aktivieren selbst meldet TFensterBasis der Schule.
+  if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !Angemeldet()) return;
   CursorAnpassen();
 }
 

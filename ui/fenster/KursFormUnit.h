@@ -4,13 +4,13 @@
 // nächster geöffnet wird. Die Regeln der Felder stehen in ui/KursFeldUnit.
 #pragma once
 
-#include <QWidget>
 #include <string>
 #include <vector>
 
 #include "model/DienstUnit.h"
 #include "model/MenueUnit.h"
 #include "ui/fenster/CursorUnit.h"
+#include "ui/fenster/FensterBasisUnit.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -29,7 +29,7 @@ struct TGridMaus;
 struct TZahlBereich;
 struct TZiehZiel;
 
-class TKursForm : public QWidget, public TFenster, public TCursorFenster {
+class TKursForm : public TFensterBasis, public TCursorFenster {
   Q_OBJECT
 
  public:
@@ -104,8 +104,6 @@ class TKursForm : public QWidget, public TFenster, public TCursorFenster {
   std::string Titel() const override { return "Kurs"; }
   void FensterUpdate() override;
   void FensterRefresh() override;
-  TFensterLage Lage() const override;
-  void Schliessen() override;
   bool TextFeldHatFokus() const override;
   std::string MarkierterText() const override;
   void MarkiertenTextLoeschen() override;
@@ -119,7 +117,8 @@ class TKursForm : public QWidget, public TFenster, public TCursorFenster {
   void CursorAnpassen(TToolArt /*tool*/, unsigned /*umschalt*/) override { CursorAnpassen(); }
 
  protected:
-  void closeEvent(QCloseEvent* event) override;
+  // Vergisst Kurs und Vater.
+  void BeimAbmelden() override;
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* objekt, QEvent* event) override;
@@ -127,8 +126,6 @@ class TKursForm : public QWidget, public TFenster, public TCursorFenster {
  private:
   void Aufbauen();
   void Fuellen();
-  void Anmelden();
-  void Abmelden();
   void ArtWaehlen(int art);
   bool Auffrischen() const;
   std::vector<TKurs*> VaterListe();
@@ -144,10 +141,7 @@ class TKursForm : public QWidget, public TFenster, public TCursorFenster {
   void RaGridZiehenEnde();
 
   QButtonGroup* fRadios = nullptr;
-  TSchule* fSchule = nullptr;  // die Schule, in der das Fenster angemeldet ist
-  bool fAngemeldet = false;
   bool fFuellen = false;  // die Felder werden gerade gefüllt: keine Änderung am Kurs
-  bool fIntern = false;   // Schliessen() schließt: keine Rückfragen
   int fPos = 0;           // letzte Position des Kurses in der Liste (ab 1)
   int fZiehRaum = -1;     // Zeile des Raums, der gerade gezogen wird
 };

@@ -10,7 +10,6 @@ TLePlnForm::TLePlnForm(QWidget* parent) : TPlnForm(parent) {
 
 void TLePlnForm::ILePlnForm(TLehrer* lehrer) {
   if (!lehrer) return;
-  fLehrer = lehrer;
   IPlnForm(lehrer);
 }
 

@@ -11,8 +11,6 @@ class TLePlnForm : public TPlnForm {
  public:
   explicit TLePlnForm(QWidget* parent = nullptr);
 
-  TLehrer* fLehrer = nullptr;
-
   // Füllt das Fenster für den Lehrer (oder zeigt künftig ihn statt des bisherigen).
   void ILePlnForm(TLehrer* lehrer);
 

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -67,8 +66,9 @@ void SetzeText(QLabel* feld, const QString& text) {
 
 // ---- Aufbau ----
 
-TManuellForm::TManuellForm() : QWidget(nullptr, Qt::Window) {
-  setAttribute(Qt::WA_DeleteOnClose);
+TManuellForm::TManuellForm() {
+  // Alt schließt hier nicht alle Fenster mit.
+  AltSchliesstAlle(false);
   setObjectName(T("ManuellForm"));
   setWindowTitle(T("Manuell"));
   fMenueZeit.setSingleShot(true);
@@ -222,6 +222,7 @@ TManuellForm* TManuellForm::IManuellForm(const std::vector<TKurs*>& kursListe, b
     d->ProtokollBefehle(true);
     d->UndoBefehleFreigeben(false);
   }
+  form->SchulPlatz(&TSchule::fManuellForm);
   form->Anmelden();
   schule.fToolArt = TToolArt::SchiebTool;
   form->fPlanung->KonflUpdate(TToolArt::SchiebTool);
@@ -252,63 +253,24 @@ void TManuellForm::Platzieren() {
   move(r.Links, r.Oben);
 }
 
-void TManuellForm::Anmelden() {
-  if (fAngemeldet || !SchuleVorhanden()) return;
-  TSchule& schule = Schule();
-  schule.fManuellForm = this;
-  schule.FensterAnmelden(this);
-  fAngemeldet = true;
-}
-
-void TManuellForm::Abmelden() {
+void TManuellForm::BeimAbmelden() {
   fMenueZeit.stop();
   fWartendesMenue = nullptr;
   if (ManPopupMenu) ManPopupMenu->Schliessen();
   // Das Protokoll verschwindet mit der Logik; damit endet die Aufzeichnung.
   fPlanung.reset();
-  if (!fAngemeldet) return;
-  fAngemeldet = false;
-  if (!SchuleVorhanden()) return;
-  TSchule& schule = Schule();
-  if (schule.fManuellForm == this) schule.fManuellForm = nullptr;
+  if (!Angemeldet()) return;
   if (TFensterDienst* d = FensterDienst()) d->ProtokollBefehle(false);
-  schule.FensterAbmelden(this);
 }
 
-// ---- Schließen ----
-
-void TManuellForm::Schliessen() {
-  if (fIntern) return;
-  fIntern = true;
-  Abmelden();
-  close();
-}
-
-void TManuellForm::closeEvent(QCloseEvent* event) {
-  if (!fIntern) {
-    // Solange ein Aufklappmenü offen ist, bleibt das Fenster.
-    if (MenuOffen()) {
-      event->ignore();
-      return;
-    }
-    if (fPlanung && !fPlanung->SchliessenErlaubt()) {
-      event->ignore();
-      return;
-    }
-    fIntern = true;
-  }
-  Abmelden();
-  event->accept();
+bool TManuellForm::SchliessenErlaubt() {
+  return !fPlanung || fPlanung->SchliessenErlaubt();
 }
 
 // ---- TFenster ----
 
 int TManuellForm::FensterArt() const {
   return FensterArt::Manuell;
-}
-
-TFensterLage TManuellForm::Lage() const {
-  return FormLage(*this);
 }
 
 void TManuellForm::FensterUpdate() {
@@ -619,12 +581,6 @@ void TManuellForm::CursorAnpassen(TToolArt tool, unsigned umschalt) {
 }
 
 // ---- Ereignisse ----
-
-bool TManuellForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fPlanung && SchuleVorhanden())
-    Schule().FensterAktivieren(this);
-  return QWidget::event(event);
-}
 
 void TManuellForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

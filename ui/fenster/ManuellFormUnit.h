@@ -11,7 +11,6 @@
 
 #include <QPointer>
 #include <QTimer>
-#include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
@@ -24,6 +23,7 @@
 #include "planning/ManuellUnit.h"
 #include "ui/fenster/CursorUnit.h"
 #include "planning/PlanInhaltUnit.h"
+#include "ui/fenster/FensterBasisUnit.h"
 #include "ui/fenster/QuonGridUnit.h"
 
 class QFrame;
@@ -33,7 +33,7 @@ class QGridLayout;
 class TPopupMenue;
 class TTamrelPalette;
 
-class TManuellForm : public QWidget, public TFenster, public TCursorFenster {
+class TManuellForm : public TFensterBasis, public TCursorFenster {
   Q_OBJECT
 
  public:
@@ -80,9 +80,6 @@ class TManuellForm : public QWidget, public TFenster, public TCursorFenster {
   void FensterUpdate() override;
   // PlanRefresh: Konflikte, Tafeln und Stundenzahlen neu (mit KonflUpdate nach dem Werkzeug).
   void FensterRefresh() override;
-  TFensterLage Lage() const override;
-  // Schließt ohne Rückfrage (Schule schließt, Programmende).
-  void Schliessen() override;
   void KursGeloescht(TKurs* kurs) override;
   void AllesAuswaehlen() override;
   void Blaettern(int richtung, unsigned umschalt) override;
@@ -112,8 +109,10 @@ class TManuellForm : public QWidget, public TFenster, public TCursorFenster {
  protected:
   TManuellForm();
 
-  bool event(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  // Von Hand nur nach der Frage, wenn noch Stunden offen sind; Schliessen() fragt nicht.
+  bool SchliessenErlaubt() override;
+  // Verwirft das Protokoll und beendet die Aufzeichnung.
+  void BeimAbmelden() override;
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* objekt, QEvent* event) override;
 
@@ -133,8 +132,6 @@ class TManuellForm : public QWidget, public TFenster, public TCursorFenster {
   void LinksFuellen();
   void TafelnEinrichten();
   void InhaltAuffrischen();
-  void Anmelden();
-  void Abmelden();
   void Platzieren();
   unsigned Umschalt() const;
   void UmschaltMerken(TUmschaltMenge umschalt);
@@ -166,8 +163,6 @@ class TManuellForm : public QWidget, public TFenster, public TCursorFenster {
   QGridLayout* fTafelGitter = nullptr;
   std::array<bool, MaxTage * MaxStunden> fMarken{};  // "R"
   bool fInhaltVeraltet = true;
-  bool fAngemeldet = false;
-  bool fIntern = false;                     // Schliessen(): keine Rückfrage
   bool fAngleichen = false;                 // Auswahl oder Rollen wird gerade übertragen
   bool fNachDoppelKlick = false;            // das Loslassen nach einem Doppelklick zeigt kein Menü
   int fAnordnung = -1;                      // fManArt der letzten Anordnung

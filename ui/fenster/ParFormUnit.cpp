@@ -73,10 +73,6 @@ TParForm::TParForm() : TEinzelForm(&TSchule::fParForm) {
   spalte->addWidget(ParGrid, 1);
 }
 
-TParForm::~TParForm() {
-  Abmelden();
-}
-
 TParForm* TParForm::ParItemClick(QWidget* parent) {
   if (!SchuleVorhanden()) return nullptr;
   if (auto* offen = dynamic_cast<TParForm*>(Schule().fParForm)) {

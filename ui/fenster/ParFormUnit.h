@@ -19,8 +19,6 @@ class TParForm : public TEinzelForm {
   Q_OBJECT
 
  public:
-  ~TParForm() override;
-
   // "Daten › Parallele Kopplungen": ein offenes Fenster kommt nach vorn; sonst der Startdialog
   // und mit "Ok" das Fenster.
   static TParForm* ParItemClick(QWidget* parent);

@@ -1,6 +1,5 @@
 #include "ui/fenster/PlnFormUnit.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -20,7 +19,6 @@
 #include "settings/StandardUnit.h"
 #include "ui/fenster/KlPlnFormUnit.h"
 #include "ui/fenster/LePlnFormUnit.h"
-#include "ui/FensterSchliessenUnit.h"
 #include "ui/PlanAktionUnit.h"
 #include "planning/PlanGestenUnit.h"
 #include "output/PlanTextUnit.h"
@@ -37,12 +35,11 @@ const QString TPlnForm::MarkeNormal = QStringLiteral("N");
 const QString TPlnForm::MarkeRechts = QStringLiteral("R");
 const QString TPlnForm::MarkeSperrung = QStringLiteral("*sperrung*");
 
-TPlnForm::TPlnForm(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setAttribute(Qt::WA_DeleteOnClose);
+TPlnForm::TPlnForm(QWidget* parent) : TFensterBasis(parent) {
   PlnGrid = PlanRasterAnlegen(*this, QStringLiteral("PlnGrid"));
   PlnGrid->SetZeichner(
       [this](QPainter& p, int col, int row, const QRect& rect, const TZellZustand& zustand) {
-        if (zustand.Fest || !fElement) return;
+        if (zustand.Fest || !PlanElem()) return;
         const bool markiert = zustand.Ausgewaehlt || PlnGrid->Cells(col, row) == MarkeRechts;
         ZeichneZelle(p, rect, col, ZellKurs(col, row), row, markiert);
       });
@@ -61,22 +58,21 @@ TPlnForm::TPlnForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 TPlnForm::~TPlnForm() {
-  if (SchuleVorhanden()) Abmelden();
+  Abmelden();
+}
+
+TPlanElement* TPlnForm::PlanElem() const {
+  return static_cast<TPlanElement*>(Element());
 }
 
 // ---- Füllen ----
 
 void TPlnForm::IPlnForm(TPlanElement* element) {
-  if (!element) return;
+  if (!element || Schliesst()) return;
   const TStandard& s = Standard();
-  const bool warAktiv = Schule().fAktivesFenster == this;
-  const TToolArt tool = Schule().fToolArt;
-  const bool neu = element != fElement;
+  const bool neu = element != PlanElem();
   if (neu) {
-    // Unter der alten Überschrift aus dem Fenstermenü; unter der neuen kommt es wieder hinein.
-    MenuAustragen();
-    if (fElement && fElement->fPlnFenster == this) fElement->fPlnFenster = nullptr;
-    fElement = element;
+    ElementPlatz(element, &TPlanElement::fPlnFenster);
     // Ein anderes Element: nichts von der Auswahl des vorigen bleibt.
     PlnGrid->DeSelectAll();
   }
@@ -108,8 +104,8 @@ void TPlnForm::IPlnForm(TPlanElement* element) {
   PlnGrid->SetRowHeights(0, s.fPlnHoehe);
   PlanWechselKnopf->setGeometry(PlnGrid->CellRect(0, 0).translated(2, 2));
   setWindowTitle(QString::fromStdString(Titel()));
-  fElement->fPlnFenster = this;
-  if (neu || !fAngemeldet) MenuEintragen(warAktiv, tool);
+  // Unter der neuen Überschrift ins Fenstermenü.
+  Anmelden(neu);
   Groesse();
   KurseEintragen();
   for (int t = 1; t <= tage; ++t)
@@ -120,12 +116,12 @@ void TPlnForm::IPlnForm(TPlanElement* element) {
 }
 
 void TPlnForm::KurseEintragen() {
-  for (TKurs* k : fElement->fKurse) PlnKursEintrag(k);
+  for (TKurs* k : PlanElem()->fKurse) PlnKursEintrag(k);
 }
 
 void TPlnForm::PlnKursEintrag(TKurs* kurs) {
-  if (!kurs || !fElement) return;
-  for (const auto& [t, h] : KursZellen(*kurs, *fElement, Standard().fAktuelleWoche,
+  if (!kurs || !PlanElem()) return;
+  for (const auto& [t, h] : KursZellen(*kurs, *PlanElem(), Standard().fAktuelleWoche,
                                        PlnGrid->ColCount() - 1, PlnGrid->RowCount() - 1)) {
     PlnGrid->SetCells(t, h, MarkeNormal);
     PlnGrid->SetObjects(t, h, kurs);
@@ -170,61 +166,13 @@ void TPlnForm::Groesse() {
   RollbalkenWaehlen();
 }
 
-// ---- Fenstermenü und Abmelden ----
+// ---- Abmelden ----
 
-void TPlnForm::MenuEintragen(bool warAktiv, TToolArt tool) {
-  TSchule& schule = Schule();
-  schule.FensterAnmelden(this);
-  fAngemeldet = true;
-  if (!warAktiv) return;
-  // Aus- und Eintragen ließen die Palette kurz ohne aktives Fenster: das Werkzeug bleibt.
-  schule.fToolArt = tool;
-  schule.FensterAktivieren(this);
-}
-
-void TPlnForm::MenuAustragen() {
-  if (!fAngemeldet) return;
-  fAngemeldet = false;
-  Schule().FensterAbmelden(this);
-}
-
-void TPlnForm::Abmelden() {
+void TPlnForm::BeimAbmelden() {
   if (PlnPopupMenu) PlnPopupMenu->Schliessen();
-  MenuAustragen();
-  if (Schule().fAktivesFenster == this) Schule().FensterAbmelden(this);
-  if (fElement && fElement->fPlnFenster == this) fElement->fPlnFenster = nullptr;
-  fElement = nullptr;
-}
-
-void TPlnForm::Schliessen() {
-  if (fSchliesst) return;
-  fSchliesst = true;
-  Abmelden();
-  close();
-}
-
-void TPlnForm::closeEvent(QCloseEvent* event) {
-  if (!fSchliesst) {
-    // Solange ein Aufklappmenü der Palette offen ist, bleibt das Fenster.
-    if (MenuOffen()) {
-      event->ignore();
-      return;
-    }
-    // Mit Alt: "Fenster schließen" für alle Fenster.
-    if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), Umschalt(), this);
-    fSchliesst = true;
-    Abmelden();
-  }
-  event->accept();
 }
 
 // ---- Ereignisse ----
-
-bool TPlnForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fElement && SchuleVorhanden())
-    Schule().FensterAktivieren(this);
-  return QWidget::event(event);
-}
 
 void TPlnForm::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
@@ -280,7 +228,8 @@ void TPlnForm::UmschaltMerken(TUmschaltMenge umschalt) {
 }
 
 void TPlnForm::CursorAnpassen(TToolArt tool, unsigned umschalt) {
-  const int nummer = ZeigerNummer(FensterArt(), tool, umschalt, fElement ? fElement->RestStd() : 0);
+  const int nummer =
+      ZeigerNummer(FensterArt(), tool, umschalt, PlanElem() ? PlanElem()->RestStd() : 0);
   if (nummer == zUnveraendert) return;
   PlnGrid->SetzeCursor(TamrelCursor(nummer));
 }
@@ -292,7 +241,7 @@ bool TPlnForm::DatenZelle(int col, int row) const {
 }
 
 bool TPlnForm::Gesperrt(int tag, int std) const {
-  return fElement && fElement->fSperrung.GetWocheTagStd(Standard().fAktuelleWoche, tag, std);
+  return PlanElem() && PlanElem()->fSperrung.GetWocheTagStd(Standard().fAktuelleWoche, tag, std);
 }
 
 QString TPlnForm::Marke(int tag, int std) const {
@@ -300,11 +249,11 @@ QString TPlnForm::Marke(int tag, int std) const {
 }
 
 TKurs* TPlnForm::ZellKurs(int tag, int std) const {
-  if (!fElement || !DatenZelle(tag, std)) return nullptr;
+  if (!PlanElem() || !DatenZelle(tag, std)) return nullptr;
   auto* kurs = static_cast<TKurs*>(PlnGrid->Objects(tag, std));
   // Nur Kurse des Elements: ein Kurs, der das Element verlassen hat (und danach vielleicht
   // gelöscht wurde), wird nicht mehr angefasst.
-  return kurs && fElement->fKurse.ListeElemEnthalten(kurs) ? kurs : nullptr;
+  return kurs && PlanElem()->fKurse.ListeElemEnthalten(kurs) ? kurs : nullptr;
 }
 
 QPoint TPlnForm::ZellPunkt(int tag, int std) const {
@@ -378,7 +327,7 @@ void TPlnForm::PlanRefresh() {
 
 void TPlnForm::FensterUpdate() {
   // Über die Art, damit auch ihre eigenen Schritte (Raumplan: aktuelle Zelle) wieder laufen.
-  if (fElement) ElementZeigen(fElement);
+  if (PlanElem()) ElementZeigen(PlanElem());
 }
 
 void TPlnForm::ZeichneZelle(QPainter& painter, const QRect& rect, int col, TKurs* kurs, int row,
@@ -398,11 +347,7 @@ void TPlnForm::PlanWechselKnopfClick() {
 }
 
 std::string TPlnForm::Titel() const {
-  return fElement ? "Plan " + U8(fElement->fKuerzel.str()) : windowTitle().toStdString();
-}
-
-TFensterLage TPlnForm::Lage() const {
-  return FormLage(*this);
+  return PlanElem() ? "Plan " + U8(PlanElem()->fKuerzel.str()) : windowTitle().toStdString();
 }
 
 std::vector<TKurs*> TPlnForm::AusgewaehlteKurse() const {
@@ -410,7 +355,7 @@ std::vector<TKurs*> TPlnForm::AusgewaehlteKurse() const {
 }
 
 std::string TPlnForm::InhaltAlsText() const {
-  if (!fElement) return {};
+  if (!PlanElem()) return {};
   return PlanAlsText(Inhalt(), SchalterO(), (Umschalt() & umShift) != 0);
 }
 
@@ -419,8 +364,8 @@ void TPlnForm::DoCopy() {
 }
 
 void TPlnForm::ErzeugeSetzMenu(TMenue& menue, int tag, int std) {
-  if (!fElement || Gesperrt(tag, std)) return;
-  for (TKurs* k : fElement->fKurse.Kopie()) k->ErzeugeSetzMenu(menue, tag, std, PlanArt() != rau);
+  if (!PlanElem() || Gesperrt(tag, std)) return;
+  for (TKurs* k : PlanElem()->fKurse.Kopie()) k->ErzeugeSetzMenu(menue, tag, std, PlanArt() != rau);
 }
 
 // ---- Menüs ----
@@ -432,7 +377,7 @@ void TPlnForm::MenueZeigen(TMenue menue, const QPoint& bildschirmPos) {
 // ---- Maus ----
 
 TMausSchritt TPlnForm::Schritt(const TGridMaus& m, int col, int row) const {
-  const bool daten = fElement && DatenZelle(col, row);
+  const bool daten = PlanElem() && DatenZelle(col, row);
   return MausSchritt(m, daten, daten && ZellKurs(col, row), PlanArt() == rau);
 }
 
@@ -441,7 +386,7 @@ void TPlnForm::MausDruck(const TGridMaus& m) {
   fMouseX = m.Pos.x();
   fMouseY = m.Pos.y();
   // Den Doppelklick hat DoppelKlick schon behandelt.
-  if (m.Doppelt || !fElement || !DatenZelle(m.Col, m.Row)) return;
+  if (m.Doppelt || !PlanElem() || !DatenZelle(m.Col, m.Row)) return;
   Deselect();
   const TMausSchritt s = Schritt(m, m.Col, m.Row);
   if (DruckHebtAuswahlAuf(s)) PlnGrid->DeSelectAll();
@@ -468,19 +413,19 @@ void TPlnForm::MausLos(const TGridMaus& m) {
   fMouseX = m.Pos.x();
   fMouseY = m.Pos.y();
   if (PlnPopupMenu) delete PlnPopupMenu.data();
-  if (!fElement || Schule().fAktivesFenster != this) return;
+  if (!PlanElem() || Schule().fAktivesFenster != this) return;
   const TMausSchritt s = Schritt(m, m.Col, m.Row);
   TKurs* kurs = s.HatKurs ? ZellKurs(m.Col, m.Row) : nullptr;
   TMenue menue;
   switch (AktionBeiLos(s)) {
     case TPlanAktion::KursMenue:
       Deselect();
-      fElement->ErzeugePlnMenu(menue, (m.Umschalt & umShift) != 0, m.Col, m.Row, RaumFilter(),
-                               PlanArt());
+      PlanElem()->ErzeugePlnMenu(menue, (m.Umschalt & umShift) != 0, m.Col, m.Row, RaumFilter(),
+                                 PlanArt());
       MenueZeigen(std::move(menue), UnterZelle(*PlnGrid, m.Col, m.Row));
       return;
     case TPlanAktion::RechtsMenue:
-      fElement->ErzeugeRechtsMenu(menue);
+      PlanElem()->ErzeugeRechtsMenu(menue);
       MenueZeigen(std::move(menue), PlnGrid->viewport()->mapToGlobal(m.Pos));
       return;
     case TPlanAktion::SetzMenue:
@@ -507,7 +452,7 @@ void TPlnForm::MausLos(const TGridMaus& m) {
 
 void TPlnForm::DoppelKlick(const TGridMaus& m) {
   UmschaltMerken(m.Umschalt);
-  if (!fElement) return;
+  if (!PlanElem()) return;
   const TZelle z = PlnGrid->MouseToCell(QPoint(fMouseX, fMouseY));
   const TMausSchritt s = Schritt(m, z.Col, z.Row);
   TKurs* kurs = s.HatKurs ? ZellKurs(z.Col, z.Row) : nullptr;
@@ -524,13 +469,13 @@ void TPlnForm::DoppelKlick(const TGridMaus& m) {
     case TPlanAktion::KursFenster:
       if (TFensterDienst* dienst = FensterDienst()) {
         TDirtyBewahrer bewahrer;
-        dienst->NeuesKursFenster(kurs, fElement);
+        dienst->NeuesKursFenster(kurs, PlanElem());
       }
       return;
     case TPlanAktion::StundenLoeschen:
       for (const TZelle& a : auswahl) {
         // Jede Zelle neu lesen: das Löschen einer Stunde ändert andere Zellen mit.
-        if (!fElement) return;
+        if (!PlanElem()) return;
         if (TKurs* k = ZellKurs(a.Col, a.Row)) StundeLoeschen(k, a.Col, a.Row, (u & umAlt) != 0);
       }
       return;
@@ -568,14 +513,14 @@ void TPlnForm::ZiehenEnde(const TGridMaus& m, bool abgelegt) {
   UmschaltMerken(m.Umschalt);
   const int zielX = fStartX, zielY = fStartY, startX = fFirstX, startY = fFirstY;
   fStartX = fStartY = fFirstX = fFirstY = -1;
-  if (abgelegt && fElement && DatenZelle(zielX, zielY) && DatenZelle(startX, startY)) {
+  if (abgelegt && PlanElem() && DatenZelle(zielX, zielY) && DatenZelle(startX, startY)) {
     if (!(m.Umschalt & umShift)) {
       StundeSchieben(ZellKurs(startX, startY), zielX, zielY, startX, startY, !(m.Umschalt & umAlt));
     } else if (zielX != startX || zielY != startY) {
       StundenTauschen(startX, startY, zielX, zielY);
     }
   }
-  if (fElement) Deselect();
+  if (PlanElem()) Deselect();
 }
 
 // ---- Neue Fenster ----

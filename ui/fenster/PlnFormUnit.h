@@ -8,7 +8,6 @@
 #pragma once
 
 #include <QPointer>
-#include <QWidget>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -18,6 +17,7 @@
 #include "model/MenueUnit.h"
 #include "ui/fenster/CursorUnit.h"
 #include "planning/PlanInhaltUnit.h"
+#include "ui/fenster/FensterBasisUnit.h"
 #include "ui/fenster/QuonGridUnit.h"
 
 class QPushButton;
@@ -27,7 +27,7 @@ class TRaum;
 class TTamrelPalette;
 struct TMausSchritt;
 
-class TPlnForm : public QWidget, public TFenster, public TCursorFenster {
+class TPlnForm : public TFensterBasis, public TCursorFenster {
   Q_OBJECT
 
  public:
@@ -52,7 +52,7 @@ class TPlnForm : public QWidget, public TFenster, public TCursorFenster {
   std::int32_t fFirstY = -1;
 
   // Das Element des Fensters.
-  TPlanElement* PlanElem() const { return fElement; }
+  TPlanElement* PlanElem() const;
   // leh, kla oder rau.
   virtual TKuerzelArt PlanArt() const = 0;
 
@@ -74,8 +74,6 @@ class TPlnForm : public QWidget, public TFenster, public TCursorFenster {
   // ---- TFenster ----
   std::string Titel() const override;
   void FensterRefresh() override { PlanRefresh(); }
-  TFensterLage Lage() const override;
-  void Schliessen() override;
   std::vector<TKurs*> AusgewaehlteKurse() const override;
   std::string InhaltAlsText() const override;
   void PlanZelle(int tag, int std, TKurs* kurs, const std::string& marke) override;
@@ -113,8 +111,8 @@ class TPlnForm : public QWidget, public TFenster, public TCursorFenster {
   // Der Raum, auf den Zellmenüs die Stunden beschränken (Raumplan: sein Raum).
   virtual const TRaum* RaumFilter() const { return nullptr; }
 
-  bool event(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  // Schließt ein offenes Zellmenü.
+  void BeimAbmelden() override;
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* objekt, QEvent* event) override;
@@ -128,9 +126,6 @@ class TPlnForm : public QWidget, public TFenster, public TCursorFenster {
   std::vector<std::pair<int, int>> MarkierteZellen() const;
   void Groesse();
   void RollbalkenWaehlen();
-  void MenuEintragen(bool warAktiv, TToolArt tool);
-  void MenuAustragen();
-  void Abmelden();
   void MenueZeigen(TMenue menue, const QPoint& bildschirmPos);
 
   // Werkzeug, Taste und Umschalttasten des Ereignisses an der Zelle, für die Wahl des Schritts.
@@ -140,10 +135,6 @@ class TPlnForm : public QWidget, public TFenster, public TCursorFenster {
   void DoppelKlick(const TGridMaus& maus);
   void ZiehenUeber(const TGridMaus& maus, TZiehZiel* ziel);
   void ZiehenEnde(const TGridMaus& maus, bool abgelegt);
-
-  TPlanElement* fElement = nullptr;
-  bool fAngemeldet = false;  // in Fenstermenü und Fensterliste
-  bool fSchliesst = false;   // Schliessen() läuft: keine Rückfragen beim Schließen
 };
 
 // Öffnet ein neues Planfenster für das Element (Lehrer, Klasse oder Raum), setzt es an seinen

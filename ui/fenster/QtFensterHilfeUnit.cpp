@@ -1,13 +1,9 @@
 #include "ui/fenster/QtFensterHilfeUnit.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "model/DienstUnit.h"
-#include "model/SchulUnit.h"
-#include "ui/FensterSchliessenUnit.h"
-#include "ui/fenster/QtUmschaltUnit.h"
 #include "ui/fenster/QuonGridUnit.h"
 
 TQuonGrid* FensterGitter(QWidget* fenster, const char* name) {
@@ -33,14 +29,5 @@ bool PfeilBlaettern(const QKeyEvent& taste) {
   const int richtung = taste.key() == Qt::Key_Left ? -1 : taste.key() == Qt::Key_Right ? 1 : 0;
   if (richtung == 0) return false;
   if (TFensterDienst* dienst = FensterDienst()) dienst->VorigerNaechster(richtung);
-  return true;
-}
-
-bool VonHandSchliessen(QCloseEvent* event, const TFenster* fenster) {
-  if (MenuOffen()) {
-    event->ignore();
-    return false;
-  }
-  if (SchuleVorhanden()) MitAltAlleSchliessen(Schule(), FensterUmschalt(), fenster);
   return true;
 }

@@ -1,17 +1,14 @@
 // Kleine Hilfen, die viele Fenster gleich brauchen: das Gitter, das das ganze Fenster füllt, ein
-// Menü an einer Stelle öffnen, mit den Pfeiltasten zum vorigen oder nächsten Fenster blättern und
-// das Schließen von Hand.
+// Menü an einer Stelle öffnen und mit den Pfeiltasten zum vorigen oder nächsten Fenster blättern.
 #pragma once
 
 #include <QPointer>
 
 #include "ui/fenster/PopupMenueUnit.h"
 
-class QCloseEvent;
 class QKeyEvent;
 class QPoint;
 class QWidget;
-class TFenster;
 class TQuonGrid;
 
 // Ein Gitter mit dem Objektnamen, ohne Rand über das ganze Fenster gelegt.
@@ -23,6 +20,3 @@ TPopupMenue* MenueOeffnen(QPointer<TPopupMenue>& platz, TMenue menue, QWidget* v
 // Pfeil links bzw. rechts: zum vorigen bzw. nächsten Fenster (TFensterDienst::VorigerNaechster);
 // wahr, wenn es eine dieser Tasten war.
 bool PfeilBlaettern(const QKeyEvent& taste);
-// Das Schließen von Hand (closeEvent): nicht, solange ein Aufklappmenü der Palette offen ist (das
-// Ereignis wird abgelehnt, falsch); sonst schließt es mit Alt alle anderen Fenster mit.
-bool VonHandSchliessen(QCloseEvent* event, const TFenster* fenster);

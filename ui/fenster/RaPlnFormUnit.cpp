@@ -10,7 +10,6 @@ TRaPlnForm::TRaPlnForm(QWidget* parent) : TPlnForm(parent) {
 
 void TRaPlnForm::IRaPlnForm(TRaum* raum) {
   if (!raum) return;
-  fRaum = raum;
   IPlnForm(raum);
   PlnGrid->FocusCell(1, 1);
 }
@@ -20,5 +19,5 @@ void TRaPlnForm::ElementZeigen(TElement* element) {
 }
 
 const TRaum* TRaPlnForm::RaumFilter() const {
-  return fRaum;
+  return static_cast<const TRaum*>(PlanElem());
 }

@@ -11,8 +11,6 @@ class TRaPlnForm : public TPlnForm {
  public:
   explicit TRaPlnForm(QWidget* parent = nullptr);
 
-  TRaum* fRaum = nullptr;
-
   // Füllt das Fenster für den Raum (oder zeigt künftig ihn statt des bisherigen).
   void IRaPlnForm(TRaum* raum);
 

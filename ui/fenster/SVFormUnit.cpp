@@ -108,10 +108,6 @@ TSVForm::TSVForm() : TEinzelForm(&TSchule::fSVForm) {
   spalte->addWidget(SVGrid, 1);
 }
 
-TSVForm::~TSVForm() {
-  Abmelden();
-}
-
 TSVForm* TSVForm::ZeigeSVForm() {
   if (!SchuleVorhanden()) return nullptr;
   TSchule& schule = Schule();

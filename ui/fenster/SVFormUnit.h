@@ -18,8 +18,6 @@ class TSVForm : public TEinzelForm {
   Q_OBJECT
 
  public:
-  ~TSVForm() override;
-
   // Der Menübefehl: holt ein offenes Fenster nach vorn, sonst legt es eines an und füllt es.
   static TSVForm* ZeigeSVForm();
 

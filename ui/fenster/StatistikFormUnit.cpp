@@ -53,7 +53,7 @@ TStatistikForm::TStatistikForm(TFenster* TSchule::*platz) : TEinzelForm(platz) {
 }
 
 TStatistikForm::~TStatistikForm() {
-  if (StatPopupMenu) StatPopupMenu->Schliessen();
+  Abmelden();
 }
 
 void TStatistikForm::IStatForm() {
@@ -132,14 +132,8 @@ void TStatistikForm::Groesse() {
 }
 
 // Mit der Statistik schließt auch ihr Kursmenü.
-void TStatistikForm::Schliessen() {
+void TStatistikForm::BeimAbmelden() {
   if (StatPopupMenu) StatPopupMenu->Schliessen();
-  TEinzelForm::Schliessen();
-}
-
-void TStatistikForm::closeEvent(QCloseEvent* event) {
-  TEinzelForm::closeEvent(event);
-  if (event->isAccepted() && StatPopupMenu) StatPopupMenu->Schliessen();
 }
 
 void TStatistikForm::DoppelKlick(const TGridMaus& m) {

@@ -43,7 +43,6 @@ class TStatistikForm : public TEinzelForm {
   void DoCopy();
 
   std::string Titel() const override;
-  void Schliessen() override;
   std::string InhaltAlsText() const override;
   void AllesAuswaehlen() override;
 
@@ -53,7 +52,8 @@ class TStatistikForm : public TEinzelForm {
  protected:
   // platz: der Platz der Statistik in der Schule (&TSchule::fLeStatForm ...).
   explicit TStatistikForm(TFenster* TSchule::*platz);
-  void closeEvent(QCloseEvent* event) override;
+  // Schließt ein offenes Zellmenü.
+  void BeimAbmelden() override;
 
  private:
   void Groesse();

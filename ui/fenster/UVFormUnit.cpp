@@ -1,6 +1,5 @@
 #include "ui/fenster/UVFormUnit.h"
 
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -16,7 +15,6 @@
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/ElementFensterUnit.h"
-#include "ui/FensterSchliessenUnit.h"
 #include "ui/fenster/PopupMenueUnit.h"
 #include "ui/fenster/QtFensterHilfeUnit.h"
 #include "ui/fenster/QtFensterPlatzUnit.h"
@@ -24,8 +22,7 @@
 #include "ui/fenster/QtTextUnit.h"
 #include "ui/fenster/QtUmschaltUnit.h"
 
-TUVForm::TUVForm(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setAttribute(Qt::WA_DeleteOnClose);
+TUVForm::TUVForm(QWidget* parent) : TFensterBasis(parent) {
   UVGrid = FensterGitter(this, "UVGrid");
   UVGrid->SetRowSelect(false);
   UVGrid->SetMultiSelect(true);
@@ -54,7 +51,11 @@ TUVForm::TUVForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 TUVForm::~TUVForm() {
-  if (SchuleVorhanden()) Abmelden();
+  Abmelden();
+}
+
+TUVTab* TUVForm::UVTab() const {
+  return static_cast<TUVTab*>(Element());
 }
 
 bool TUVForm::SchalterO() const {
@@ -64,34 +65,18 @@ bool TUVForm::SchalterO() const {
 // ---- Aufbau ----
 
 void TUVForm::IUVForm(TUVTab* tab) {
-  if (!tab) return;
-  TSchule& schule = Schule();
-  const bool warAktiv = schule.fAktivesFenster == this;
-  if (tab != fUVTab) {
-    if (fAngemeldet) {
-      fAngemeldet = false;
-      schule.FensterAbmelden(this);
-    }
-    if (fUVTab && fUVTab->fDepFenster == this) fUVTab->fDepFenster = nullptr;
-    fUVTab = tab;
-  }
-  fUVTab->fDepFenster = this;
+  if (!tab || Schliesst()) return;
+  const bool neu = tab != UVTab();
+  ElementPlatz(tab, &TElement::fDepFenster);
   const QString titel = T(Titel());
-  if (fAngemeldet && titel != windowTitle()) {
-    // Unter der neuen Überschrift ins Fenstermenü.
-    fAngemeldet = false;
-    schule.FensterAbmelden(this);
-  }
+  const bool neuerTitel = titel != windowTitle();
   setWindowTitle(titel);
-  if (!fAngemeldet) {
-    schule.FensterAnmelden(this);
-    fAngemeldet = true;
-    if (warAktiv) schule.FensterAktivieren(this);
-  }
+  // Unter der neuen Überschrift ins Fenstermenü.
+  Anmelden(neu || neuerTitel);
   const QFont schrift = PlanSchrift();
   setFont(schrift);
   UVGrid->setFont(schrift);
-  fRaster.Aufbauen(*fUVTab);
+  fRaster.Aufbauen(*UVTab());
   Uebertragen();
   Groesse();
 }
@@ -249,35 +234,11 @@ void TUVForm::Zeichne(QPainter& p, int col, int row, const QRect& rect, const TZ
   punktLinie();
 }
 
-// ---- Anmelden und Schließen ----
+// ---- Abmelden ----
 
-void TUVForm::Abmelden() {
+void TUVForm::BeimAbmelden() {
   if (UVPopupMenu) UVPopupMenu->Schliessen();
-  TSchule& schule = Schule();
-  if (fAngemeldet) {
-    fAngemeldet = false;
-    schule.FensterAbmelden(this);
-  }
-  if (schule.fAktivesFenster == this) schule.FensterAbmelden(this);
-  if (fUVTab && fUVTab->fDepFenster == this) fUVTab->fDepFenster = nullptr;
-  fUVTab = nullptr;
   fRaster = TUVRaster();
-}
-
-void TUVForm::Schliessen() {
-  if (fSchliesst) return;
-  fSchliesst = true;
-  Abmelden();
-  close();
-}
-
-void TUVForm::closeEvent(QCloseEvent* event) {
-  if (!fSchliesst) {
-    if (!VonHandSchliessen(event, this)) return;
-    fSchliesst = true;
-    if (SchuleVorhanden()) Abmelden();
-  }
-  event->accept();
 }
 
 // ---- TFenster ----
@@ -287,20 +248,20 @@ int TUVForm::FensterArt() const {
 }
 
 std::string TUVForm::Titel() const {
-  return fUVTab ? UVTitel(*fUVTab) : windowTitle().toStdString();
+  return UVTab() ? UVTitel(*UVTab()) : windowTitle().toStdString();
 }
 
 void TUVForm::FensterUpdate() {
-  if (fSchliesst || !fUVTab) return;
-  IUVForm(fUVTab);
+  if (Schliesst() || !UVTab()) return;
+  IUVForm(UVTab());
 }
 
 // Kursänderungen: neu zeichnen; einmal, sobald die Ereignisschleife wieder läuft, das Raster mit
 // den geänderten Kursen abgleichen (viele Änderungen in Folge kosten so nur einen Abgleich).
 void TUVForm::FensterRefresh() {
-  if (fSchliesst) return;
+  if (Schliesst()) return;
   // Die Listen der Tabelle sofort: ein entferntes Element wird gleich danach zerstört.
-  if (fUVTab && fRaster.ListenAbgleichen(*fUVTab)) {
+  if (UVTab() && fRaster.ListenAbgleichen(*UVTab())) {
     Uebertragen();
     Groesse();
   }
@@ -309,16 +270,11 @@ void TUVForm::FensterRefresh() {
   fAbgleichGeplant = true;
   QTimer::singleShot(0, this, [this] {
     fAbgleichGeplant = false;
-    if (fSchliesst || !fUVTab || !fRaster.Nachfuehren()) return;
+    if (Schliesst() || !UVTab() || !fRaster.Nachfuehren()) return;
     const std::vector<TKurs*> auswahl = AusgewaehlteKurse();
     Uebertragen();
     for (TKurs* k : auswahl) KursZellenWaehlen(k);
   });
-}
-
-TFensterLage TUVForm::Lage() const {
-  // Relativ zum Arbeitsbereich, wie die Schuldatei sie erwartet.
-  return FormLage(*this);
 }
 
 std::vector<TKurs*> TUVForm::AusgewaehlteKurse() const {
@@ -345,12 +301,6 @@ void TUVForm::AllesAuswaehlen() {
 }
 
 // ---- Ereignisse ----
-
-bool TUVForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fUVTab && SchuleVorhanden())
-    Schule().FensterAktivieren(this);
-  return QWidget::event(event);
-}
 
 bool TUVForm::eventFilter(QObject* objekt, QEvent* event) {
   if (objekt == UVGrid &&
@@ -383,7 +333,7 @@ void TUVForm::MausLos(const TGridMaus& m) {
     return;
   }
   if (UVPopupMenu) delete UVPopupMenu.data();
-  if (!fUVTab || m.Col < 1 || m.Row < 1) return;
+  if (!UVTab() || m.Col < 1 || m.Row < 1) return;
   TSchule& schule = Schule();
   TKurs* k = fRaster.Kurs(m.Col, m.Row);
   const bool istFach = fRaster.IstFach();
@@ -422,7 +372,7 @@ void TUVForm::MausLos(const TGridMaus& m) {
 
 void TUVForm::DoppelKlick(const TGridMaus& m) {
   fNachDoppelKlick = true;
-  if (!fUVTab || m.Col < 0 || m.Row < 0) return;
+  if (!UVTab() || m.Col < 0 || m.Row < 0) return;
   const bool strg = (m.Umschalt & umCtrl) != 0;
   const bool shift = (m.Umschalt & umShift) != 0;
   TSchule& schule = Schule();

@@ -6,12 +6,12 @@
 #pragma once
 
 #include <QPointer>
-#include <QWidget>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "model/DienstUnit.h"
+#include "ui/fenster/FensterBasisUnit.h"
 #include "ui/fenster/QuonGridUnit.h"
 #include "model/UVTabelleUnit.h"
 
@@ -19,7 +19,7 @@ class QToolButton;
 class TPopupMenue;
 class TUVTab;
 
-class TUVForm : public QWidget, public TFenster {
+class TUVForm : public TFensterBasis {
   Q_OBJECT
 
  public:
@@ -34,7 +34,7 @@ class TUVForm : public QWidget, public TFenster {
 
   // (Neu) aufbauen für die Tabelle.
   void IUVForm(TUVTab* tab);
-  TUVTab* UVTab() const { return fUVTab; }
+  TUVTab* UVTab() const;
   const TUVRaster& Raster() const { return fRaster; }
   // Knopf "o": gekoppelte Kurse nennen ihre Kopplung.
   bool SchalterO() const;
@@ -52,8 +52,6 @@ class TUVForm : public QWidget, public TFenster {
   std::string Titel() const override;
   void FensterUpdate() override;
   void FensterRefresh() override;
-  TFensterLage Lage() const override;
-  void Schliessen() override;
   std::vector<TKurs*> AusgewaehlteKurse() const override;
   std::string InhaltAlsText() const override;
   void KursGeloescht(TKurs* kurs) override;
@@ -64,24 +62,20 @@ class TUVForm : public QWidget, public TFenster {
   void MenueGeoeffnet();
 
  protected:
-  bool event(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  // Schließt ein offenes Menü und vergisst das Raster.
+  void BeimAbmelden() override;
   bool eventFilter(QObject* objekt, QEvent* event) override;
 
  private:
   void Uebertragen();
   void Groesse();
-  void Abmelden();
   void Zeichne(QPainter& p, int col, int row, const QRect& rect, const TZellZustand& z);
   void MenueZeigen(TMenue menue, int col, int row);
   void KursZellenWaehlen(const TKurs* kurs);
   void MausLos(const TGridMaus& maus);
   void DoppelKlick(const TGridMaus& maus);
 
-  TUVTab* fUVTab = nullptr;
   TUVRaster fRaster;
-  bool fAngemeldet = false;
-  bool fSchliesst = false;
   bool fNachDoppelKlick = false;  // das Loslassen nach einem Doppelklick tut nichts
   bool fAbgleichGeplant = false;
 };

@@ -1,6 +1,5 @@
 #include "ui/fenster/UVGrFormUnit.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -12,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include "model/SchulUnit.h"
-#include "ui/FensterSchliessenUnit.h"
 #include "ui/KursFeldUnit.h"
 #include "ui/fenster/MenuFormUnit.h"
 #include "ui/fenster/QtFensterHilfeUnit.h"
@@ -28,8 +26,7 @@ const char* MehrfachTitel(TKuerzelArt art) {
 }
 }  // namespace
 
-TUVGrForm::TUVGrForm(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setAttribute(Qt::WA_DeleteOnClose);
+TUVGrForm::TUVGrForm(QWidget* parent) : TFensterBasis(parent) {
   auto* layout = new QVBoxLayout(this);
   auto* info = new QHBoxLayout;
   info->addWidget(new QLabel(QStringLiteral("Info"), this));
@@ -66,14 +63,14 @@ TUVGrForm::TUVGrForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   spalte(RechtsTitel, RechtsListe, RechtsKnopf, false);
   layout->addLayout(listen);
   connect(InfoFeld, &QLineEdit::textEdited, this, [this](const QString& t) {
-    if (!fUVTab) return;
+    if (!UVTab()) return;
     const std::string utf8 = t.toStdString();
     if (!KursFeld::InfoZulaessig(utf8)) {
       Dialog().Piep();
-      InfoFeld->setText(T(U8(fUVTab->fInfo.str())));
+      InfoFeld->setText(T(U8(UVTab()->fInfo.str())));
       return;
     }
-    fUVTab->SetInfo(Utf8ZuWin1252(utf8));
+    UVTab()->SetInfo(Utf8ZuWin1252(utf8));
     if (TFenster* st = Schule().fUVStatForm) st->FensterRefresh();
   });
   connect(FachRadio, &QRadioButton::clicked, this, [this] { ArtRadioClick(true); });
@@ -82,36 +79,26 @@ TUVGrForm::TUVGrForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   PositioniereFenster(*this, NeuerFormIndex());
 }
 
-TUVGrForm::~TUVGrForm() {
-  if (SchuleVorhanden()) Abmelden();
+TUVTab* TUVGrForm::UVTab() const {
+  return static_cast<TUVTab*>(Element());
 }
 
 void TUVGrForm::IUVGrForm(TUVTab* tab) {
-  if (!tab) return;
-  TSchule& schule = Schule();
-  const bool warAktiv = schule.fAktivesFenster == this;
-  if (fAngemeldet && tab != fUVTab) {
-    fAngemeldet = false;
-    schule.FensterAbmelden(this);
-  }
-  if (fUVTab && fUVTab != tab && fUVTab->fGrDatFenster == this) fUVTab->fGrDatFenster = nullptr;
-  fUVTab = tab;
-  fUVTab->fGrDatFenster = this;
+  if (!tab || Schliesst()) return;
+  const bool neu = tab != UVTab();
+  ElementPlatz(tab, &TElement::fGrDatFenster);
   setWindowTitle(T(Titel()));
-  if (!fAngemeldet) {
-    schule.FensterAnmelden(this);
-    fAngemeldet = true;
-    if (warAktiv) schule.FensterAktivieren(this);
-  }
-  InfoFeld->setText(T(U8(fUVTab->fInfo.str())));
+  // Unter der neuen Überschrift ins Fenstermenü.
+  Anmelden(neu);
+  InfoFeld->setText(T(U8(UVTab()->fInfo.str())));
   Fuellen();
   InfoFeld->selectAll();
 }
 
 void TUVGrForm::Fuellen() {
-  if (!fUVTab) return;
+  if (!UVTab()) return;
   fFuellt = true;
-  const bool fach = fUVTab->fIstFach;
+  const bool fach = UVTab()->fIstFach;
   FachRadio->setChecked(fach);
   LehrerRadio->setChecked(!fach);
   const TUVListenTitel t = UVListenTitel(fach);
@@ -122,22 +109,22 @@ void TUVGrForm::Fuellen() {
   for (bool links : {true, false}) {
     QListWidget* liste = links ? LinksListe : RechtsListe;
     liste->clear();
-    for (TElement* e : UVListe(*fUVTab, links)) liste->addItem(T(U8(e->fKuerzel.str())));
+    for (TElement* e : UVListe(*UVTab(), links)) liste->addItem(T(U8(e->fKuerzel.str())));
   }
-  if (!InfoFeld->hasFocus()) InfoFeld->setText(T(U8(fUVTab->fInfo.str())));
+  if (!InfoFeld->hasFocus()) InfoFeld->setText(T(U8(UVTab()->fInfo.str())));
   fFuellt = false;
 }
 
 void TUVGrForm::ArtRadioClick(bool istFach) {
-  if (!fUVTab || fFuellt) return;
+  if (!UVTab() || fFuellt) return;
   // Das UV-Fenster der Tabelle baut sich dabei sofort in der neuen Art auf.
-  UVArtSetzen(*fUVTab, istFach);
+  UVArtSetzen(*UVTab(), istFach);
   Fuellen();
 }
 
 void TUVGrForm::ListenKnopfClick(bool links) {
-  if (!fUVTab) return;
-  TUVTab* tab = fUVTab;
+  if (!UVTab()) return;
+  TUVTab* tab = UVTab();
   const TKuerzelArt art = UVListenArt(tab->fIstFach, links);
   std::vector<TElement*> gewaehlt;
   if (FensterUmschalt() & umCtrl) {
@@ -151,17 +138,17 @@ void TUVGrForm::ListenKnopfClick(bool links) {
       gewaehlt.push_back(wahl->Element);
   }
   // Das Fenster kann inzwischen eine andere Tabelle zeigen oder geschlossen sein.
-  if (fUVTab != tab) return;
+  if (UVTab() != tab) return;
   TElement* letztes = nullptr;
   for (TElement* e : gewaehlt) {
     if (!e || e->Art() != art) continue;
     UVElementAufnehmen(*tab, e);
     letztes = e;
   }
-  if (!fUVTab) return;
+  if (!UVTab()) return;
   Fuellen();
   if (!letztes) return;
-  const std::vector<TElement*> liste = UVListe(*fUVTab, links);
+  const std::vector<TElement*> liste = UVListe(*UVTab(), links);
   QListWidget* w = links ? LinksListe : RechtsListe;
   for (std::size_t i = 0; i < liste.size(); ++i)
     if (liste[i] == letztes) {
@@ -171,46 +158,11 @@ void TUVGrForm::ListenKnopfClick(bool links) {
 }
 
 void TUVGrForm::ListeDoppelKlick(bool links, int zeile) {
-  if (!fUVTab || Schule().fToolArt != TToolArt::LoeschTool) return;
-  const std::vector<TElement*> liste = UVListe(*fUVTab, links);
+  if (!UVTab() || Schule().fToolArt != TToolArt::LoeschTool) return;
+  const std::vector<TElement*> liste = UVListe(*UVTab(), links);
   if (zeile < 1 || zeile > static_cast<int>(liste.size())) return;
-  UVElementEntfernen(*fUVTab, liste[static_cast<std::size_t>(zeile - 1)]);
-  if (fUVTab) Fuellen();
-}
-
-// ---- Anmelden und Schließen ----
-
-void TUVGrForm::Abmelden() {
-  TSchule& schule = Schule();
-  if (fAngemeldet) {
-    fAngemeldet = false;
-    schule.FensterAbmelden(this);
-  }
-  if (schule.fAktivesFenster == this) schule.FensterAbmelden(this);
-  if (fUVTab && fUVTab->fGrDatFenster == this) fUVTab->fGrDatFenster = nullptr;
-  fUVTab = nullptr;
-}
-
-void TUVGrForm::Schliessen() {
-  if (fSchliesst) return;
-  fSchliesst = true;
-  Abmelden();
-  close();
-}
-
-void TUVGrForm::closeEvent(QCloseEvent* event) {
-  if (!fSchliesst) {
-    if (!VonHandSchliessen(event, this)) return;
-    fSchliesst = true;
-    if (SchuleVorhanden()) Abmelden();
-  }
-  event->accept();
-}
-
-bool TUVGrForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fUVTab && SchuleVorhanden())
-    Schule().FensterAktivieren(this);
-  return QWidget::event(event);
+  UVElementEntfernen(*UVTab(), liste[static_cast<std::size_t>(zeile - 1)]);
+  if (UVTab()) Fuellen();
 }
 
 bool TUVGrForm::eventFilter(QObject* objekt, QEvent* event) {
@@ -227,19 +179,14 @@ int TUVGrForm::FensterArt() const {
 }
 
 std::string TUVGrForm::Titel() const {
-  return fUVTab ? U8("Grunddaten " + fUVTab->fKuerzel.str()) : windowTitle().toStdString();
+  return UVTab() ? U8("Grunddaten " + UVTab()->fKuerzel.str()) : windowTitle().toStdString();
 }
 
 void TUVGrForm::FensterUpdate() {
-  if (!fUVTab || fSchliesst) return;
+  if (!UVTab() || Schliesst()) return;
   // Das Kürzel kann umbenannt sein: die Überschrift folgt ihm.
   setWindowTitle(T(Titel()));
   Fuellen();
-}
-
-TFensterLage TUVGrForm::Lage() const {
-  // Relativ zum Arbeitsbereich, wie die Schuldatei sie erwartet.
-  return FormLage(*this);
 }
 
 void TUVGrForm::ElementZeigen(TElement* element) {

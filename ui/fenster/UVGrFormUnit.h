@@ -3,10 +3,10 @@
 // je einem Knopf zum Aufnehmen. Die Regeln stehen in ui/UVTabelleUnit.
 #pragma once
 
-#include <QWidget>
 #include <string>
 
 #include "model/DienstUnit.h"
+#include "ui/fenster/FensterBasisUnit.h"
 
 class QGroupBox;
 class QLabel;
@@ -16,15 +16,14 @@ class QPushButton;
 class QRadioButton;
 class TUVTab;
 
-class TUVGrForm : public QWidget, public TFenster {
+class TUVGrForm : public TFensterBasis {
   Q_OBJECT
 
  public:
   explicit TUVGrForm(QWidget* parent = nullptr);
-  ~TUVGrForm() override;
 
   void IUVGrForm(TUVTab* tab);
-  TUVTab* UVTab() const { return fUVTab; }
+  TUVTab* UVTab() const;
 
   QLineEdit* InfoFeld = nullptr;
   QGroupBox* ArtGruppe = nullptr;
@@ -47,23 +46,15 @@ class TUVGrForm : public QWidget, public TFenster {
   std::string Titel() const override;
   void FensterUpdate() override;
   void FensterRefresh() override { FensterUpdate(); }
-  TFensterLage Lage() const override;
-  void Schliessen() override;
   void ElementZeigen(TElement* element) override;
   bool TextFeldHatFokus() const override;
 
  protected:
-  bool event(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* objekt, QEvent* event) override;
 
  private:
   void Fuellen();
-  void Abmelden();
 
-  TUVTab* fUVTab = nullptr;
-  bool fAngemeldet = false;
-  bool fSchliesst = false;
   bool fFuellt = false;
 };
 

@@ -139,9 +139,8 @@ void TUebersichtForm::Groesse() {
 
 // ---- Schließen und Ereignisse ----
 
-void TUebersichtForm::Schliessen() {
+void TUebersichtForm::BeimAbmelden() {
   if (UeberPopupMenu) UeberPopupMenu->Schliessen();
-  TEinzelForm::Schliessen();
 }
 
 void TUebersichtForm::showEvent(QShowEvent* event) {

@@ -64,8 +64,6 @@ class TUebersichtForm : public TEinzelForm, public TCursorFenster {
   // ---- TFenster ----
   std::string Titel() const override;
   void FensterRefresh() override { UeberRefresh(); }
-  // Schließt auch ein offenes Zellmenü.
-  void Schliessen() override;
   std::vector<TKurs*> AusgewaehlteKurse() const override;
   std::string InhaltAlsText() const override;
   void KursGeloescht(TKurs* kurs) override;
@@ -98,6 +96,8 @@ class TUebersichtForm : public TEinzelForm, public TCursorFenster {
   // Das Menü einer leeren Zelle im Setzwerkzeug: nichts, wenn das Element dort gesperrt ist.
   virtual void ErzeugeSetzMenu(TMenue& menue, TPlanElement* element, int std, int tag);
 
+  // Schließt ein offenes Zellmenü.
+  void BeimAbmelden() override;
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* objekt, QEvent* event) override;
 

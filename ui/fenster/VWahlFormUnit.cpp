@@ -4,7 +4,6 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,7 +22,6 @@
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
 #include "substitution/VertretungUnit.h"
-#include "ui/FensterSchliessenUnit.h"
 #include "ui/fenster/QtUmschaltUnit.h"
 #include "ui/fenster/PopupMenueUnit.h"
 #include "ui/fenster/QtPlanZelleUnit.h"
@@ -114,8 +112,7 @@ void TVWahlGrid::mouseDoubleClickEvent(QMouseEvent* event) {
 
 // ---- TVWahlForm: Aufbau ----
 
-TVWahlForm::TVWahlForm() {
-  setAttribute(Qt::WA_DeleteOnClose);
+TVWahlForm::TVWahlForm() : TEinzelForm(&TSchule::fVWahlForm) {
   setWindowTitle(QStringLiteral("Vertretungswahl"));
   const TStandard& st = Standard();
 
@@ -453,9 +450,7 @@ TVWahlForm* TVWahlForm::Holen() {
   if (auto* form = dynamic_cast<TVWahlForm*>(schule.fVWahlForm)) return form;
   TDirtyBewahrer bewahrer;
   auto* form = new TVWahlForm;
-  schule.fVWahlForm = form;
-  schule.FensterAnmelden(form);
-  form->fAngemeldet = true;
+  form->Anmelden();
   GespeichertSetzen(*form, Standard().fVertrLeLeft, Standard().fVertrLeTop);
   return form;
 }
@@ -672,11 +667,6 @@ void TVWahlForm::FensterRefresh() {
     RaumListeAendern();
 }
 
-TFensterLage TVWahlForm::Lage() const {
-  // Relativ zum Arbeitsbereich, wie die Schuldatei sie erwartet.
-  return FormLage(*this);
-}
-
 void TVWahlForm::Blaettern(int richtung, unsigned /*umschalt*/) {
   TVertretung* n = fWahl.Nachbar(richtung);
   if (!n) return;
@@ -691,38 +681,11 @@ void TVWahlForm::KursGeloescht(TKurs* /*kurs*/) {
   if (fWahl.fVertretung) TagesPlanAendern();
 }
 
-void TVWahlForm::Abmelden() {
+void TVWahlForm::BeimAbmelden() {
   fWahl.Loesen();
-  if (!fAngemeldet) return;
-  fAngemeldet = false;
+  if (!Angemeldet()) return;
   Standard().fVertrLeLeft = x();
   Standard().fVertrLeTop = y();
-  if (!SchuleVorhanden()) return;
-  TSchule& schule = Schule();
-  if (schule.fVWahlForm == this) schule.fVWahlForm = nullptr;
-  schule.FensterAbmelden(this);
-}
-
-void TVWahlForm::Schliessen() {
-  if (fIntern) return;
-  fIntern = true;
-  Abmelden();
-  close();
-}
-
-void TVWahlForm::closeEvent(QCloseEvent* event) {
-  if (!fIntern && (fMenueOffen > 0 || MenuOffen())) {
-    event->ignore();
-    return;
-  }
-  if (!fIntern && SchuleVorhanden()) {
-    const unsigned umschalt = FensterDienst() ? FensterDienst()->Umschalttasten().value_or(0u) : 0u;
-    fIntern = true;
-    MitAltAlleSchliessen(Schule(), umschalt, this);
-  }
-  fIntern = true;
-  Abmelden();
-  event->accept();
 }
 
 namespace {
@@ -750,12 +713,6 @@ void TVWahlForm::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
-}
-
-bool TVWahlForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden())
-    Schule().FensterAktivieren(this);
-  return QWidget::event(event);
 }
 
 bool TVWahlForm::eventFilter(QObject* objekt, QEvent* event) {

@@ -10,6 +10,7 @@
 
 #include "model/DienstUnit.h"
 #include "substitution/VWahlUnit.h"
+#include "ui/fenster/EinzelFormUnit.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -58,7 +59,7 @@ class TVWahlGrid : public QWidget {
   int ZeileAn(int y) const { return y / kHoehe; }
 };
 
-class TVWahlForm : public QWidget, public TFenster {
+class TVWahlForm : public TEinzelForm {
   Q_OBJECT
 
  public:
@@ -107,21 +108,20 @@ class TVWahlForm : public QWidget, public TFenster {
   std::string Titel() const override { return "Vertretungswahl"; }
   void FensterUpdate() override;
   void FensterRefresh() override;
-  TFensterLage Lage() const override;
-  void Schliessen() override;
   void Blaettern(int richtung, unsigned umschalt) override;
   void KursGeloescht(TKurs* kurs) override;
 
  protected:
-  bool event(QEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  // Löst die Vertretung und merkt die Lage des Fensters.
+  void BeimAbmelden() override;
+  // Nicht, solange ein eigenes Menü offen ist.
+  bool SchliessenErlaubt() override { return fMenueOffen == 0; }
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* objekt, QEvent* event) override;
 
  private:
   TVWahlForm();
-  void Abmelden();
   void VertretungAendern();
   void LehrerListeAendern();
   void RaumListeAendern();
@@ -137,7 +137,5 @@ class TVWahlForm : public QWidget, public TFenster {
   std::vector<TVWahlZeile> fLehrer, fRaeume;
   std::vector<TVWahlPlanZeile> fPlan;
   QScrollArea *fLehrerRolle = nullptr, *fRaumRolle = nullptr;
-  bool fAngemeldet = false;
-  bool fIntern = false;
   int fMenueOffen = 0;
 };

@@ -1,16 +1,12 @@
 #include "ui/fenster/ZwischenFormUnit.h"
 
-#include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 #include "model/SchulUnit.h"
-#include "ui/FensterSchliessenUnit.h"
-#include "ui/fenster/QtUmschaltUnit.h"
 #include "ui/fenster/QtFensterPlatzUnit.h"
 
-TZwischenForm::TZwischenForm() {
-  setAttribute(Qt::WA_DeleteOnClose);
+TZwischenForm::TZwischenForm() : TEinzelForm(&TSchule::fZwischenForm) {
   setWindowTitle(QStringLiteral("Zwischenablage"));
   Inhalt = new QPlainTextEdit(this);
   Inhalt->setObjectName(QStringLiteral("Inhalt"));
@@ -24,10 +20,6 @@ TZwischenForm::TZwischenForm() {
   resize(480, 300);
 }
 
-TZwischenForm::~TZwischenForm() {
-  Abmelden();
-}
-
 TZwischenForm* TZwischenForm::Zeigen() {
   if (!SchuleVorhanden()) return nullptr;
   TSchule& schule = Schule();
@@ -35,11 +27,7 @@ TZwischenForm* TZwischenForm::Zeigen() {
   auto* form = dynamic_cast<TZwischenForm*>(schule.fZwischenForm);
   if (!form) {
     form = new TZwischenForm;
-    const int index = NeuerFormIndex();
-    schule.fZwischenForm = form;
-    schule.FensterAnmelden(form);
-    form->fAngemeldet = true;
-    PositioniereFenster(*form, index);
+    PositioniereFenster(*form, form->Anmelden());
     form->FensterUpdate();
   }
   form->show();
@@ -58,49 +46,11 @@ void TZwischenForm::FensterUpdate() {
   Inhalt->setPlainText(QString::fromStdString(text));
 }
 
-TFensterLage TZwischenForm::Lage() const {
-  return FormLage(*this);
-}
-
 std::string TZwischenForm::InhaltAlsText() const {
   return Inhalt->toPlainText().toStdString();
 }
 
-void TZwischenForm::Abmelden() {
-  if (!fAngemeldet) return;
-  fAngemeldet = false;
-  if (!SchuleVorhanden()) return;
-  TSchule& schule = Schule();
-  if (schule.fZwischenForm == this) schule.fZwischenForm = nullptr;
-  schule.FensterAbmelden(this);
-}
-
-void TZwischenForm::Schliessen() {
-  if (fIntern) return;
-  fIntern = true;
-  Abmelden();
-  close();
-}
-
-void TZwischenForm::closeEvent(QCloseEvent* event) {
-  if (!fIntern && MenuOffen()) {
-    event->ignore();
-    return;
-  }
-  // Mit Alt schließen sich alle Fenster ("Fenster schließen" mit Alt).
-  if (!fIntern && SchuleVorhanden()) {
-    const unsigned umschalt = FensterDienst() ? FensterDienst()->Umschalttasten().value_or(0u) : 0u;
-    fIntern = true;
-    MitAltAlleSchliessen(Schule(), umschalt, this);
-  }
-  fIntern = true;
-  Abmelden();
-  event->accept();
-}
-
 bool TZwischenForm::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate && fAngemeldet && SchuleVorhanden())
-    Schule().FensterAktivieren(this);
   if (event->type() == QEvent::Resize) raise();
-  return QWidget::event(event);
+  return TEinzelForm::event(event);
 }
