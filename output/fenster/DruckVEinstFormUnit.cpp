@@ -1,5 +1,6 @@
 #include "output/fenster/DruckVEinstFormUnit.h"
 
+#include <memory>
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -87,10 +88,11 @@ TDruckVEinstForm::TDruckVEinstForm(QWidget* vater) : QDialog(vater) {
   haupt->addWidget(orig, 2, 0);
   haupt->addWidget(vert, 2, 1);
 
-  auto* unten = new QGridLayout;
-  LehrerBezGroup = Auswahl(this, unten, 0, "Lehrer mit", {"Name", "Kürzel"});
-  BemArtGroup = Auswahl(this, unten, 1, "Bemerkungen", {"für Schüler", "für Lehrer"});
-  BemPosGroup = Auswahl(this, unten, 2, "Bemerkungen", {"daneben", "darunter"});
+  // Das Gitter ordnet die drei Gruppen nur an; sie stehen dann nebeneinander, das Gitter geht.
+  const auto unten = std::make_unique<QGridLayout>();
+  LehrerBezGroup = Auswahl(this, unten.get(), 0, "Lehrer mit", {"Name", "Kürzel"});
+  BemArtGroup = Auswahl(this, unten.get(), 1, "Bemerkungen", {"für Schüler", "für Lehrer"});
+  BemPosGroup = Auswahl(this, unten.get(), 2, "Bemerkungen", {"daneben", "darunter"});
   auto* unterLayout = new QHBoxLayout;
   for (int z = 0; z < 3; ++z) unterLayout->addWidget(unten->itemAtPosition(z, 0)->widget());
   haupt->addLayout(unterLayout, 3, 0, 1, 2);

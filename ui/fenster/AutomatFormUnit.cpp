@@ -169,6 +169,9 @@ void TAutomatForm::StartKnopfClick() {
   if (st.fAuNachbessern && !fAutomat.Abbruch()) {
     TNachbessernGrenze grenze;
     grenze.sekunden = std::clamp(st.fAuNachbessernSek, 1, 3600);
+    // Das Ende der ersten Rechnung gab "Ok" frei; bis das Nachbessern fertig ist, gilt es nicht
+    // (ein Klick darauf ginge sonst verloren, und das Fenster bliebe offen).
+    Zustand(TAutomatZustand::Rechnend);
     Nachbessern(fAutomat.NochZuSetzen(), 0);
     fAutomat.Nachbessern(grenze);
   }

@@ -1,5 +1,6 @@
 // Das Fenster "Automatisches Rechnen": Escape und Schließen während der Rechnung halten sie erst
 // an; das Fenster bleibt bis dahin offen.
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
@@ -61,4 +62,32 @@ TEST_F(AutomatFormTest, ZeigtJeOffenemKursDieGruende) {
   EXPECT_TRUE(zeile.endsWith(QString::fromStdString(OffenGruendeText(g))));
 }
 
+}  // namespace
+
+namespace {
+// Mit "anschließend nachbessern" gibt erst das Ende des Nachbesserns "Ok" frei: ein Klick auf
+// "Ok" zwischen den beiden Rechnungen ginge sonst verloren, und das Fenster bliebe offen.
+TEST_F(AutomatFormTest, OkErstNachDemNachbessern) {
+  st.fAuNachbessern = true;
+  st.fAuNachbessernSek = 1;
+  TKurs* offen = Kurs(web, Schule().HoleFach("M"), {k5b}, {}, nullptr, 2, 0xFFFFFF);
+  TAutomatForm form;
+  form.IAutomatForm({offen});
+  form.show();
+  // Bei jeder Gelegenheit, Eingaben zu bearbeiten, solange gerechnet wird: ist "Ok" frei?
+  int gelegenheiten = 0, okFrei = 0;
+  QTimer blick;
+  blick.setInterval(0);
+  QObject::connect(&blick, &QTimer::timeout, [&] {
+    ++gelegenheiten;
+    okFrei += form.OkKnopf->isEnabled() ? 1 : 0;
+  });
+  blick.start();
+  form.StartKnopfClick();
+  blick.stop();
+  EXPECT_GT(gelegenheiten, 0);
+  EXPECT_EQ(okFrei, 0);
+  EXPECT_TRUE(form.OkKnopf->isEnabled());
+  EXPECT_TRUE(form.ZeitFeld->text().endsWith(QStringLiteral(" s")));
+}
 }  // namespace
