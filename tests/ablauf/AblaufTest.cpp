@@ -118,12 +118,9 @@ TEST(AblaufFund, UmgeordneteKuerzelOrdnenDieKurseNeu) {
   AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::ElementAendern, 1642976634u}});
 }
 
-// Offen (Entscheidung nötig): ein neuer Kurs mit Lehrer und Fach (IKurs) trägt das Fach nicht beim
-// Lehrer ein, erst das Öffnen der gesicherten Schule tut es (ReadUnit, Kurssätze) - die Schule
-// sieht nach Sichern und Öffnen anders aus. Die Verknüpfung in TKurs::ElementeEintragen behob es,
-// brach aber Tests, die die heutige Zählung erwarten (DruckListeTest, StatistikTest, DepFormTest,
-// KursFormTest, PaletteDruckTest); zurückgenommen.
-TEST(AblaufFund, DISABLED_NeuerKursVerbindetLehrerUndFach) {
+// Ein neuer Kurs mit Lehrer und Fach (IKurs) trug das Fach nicht beim Lehrer ein, erst das Öffnen
+// der gesicherten Schule tat es: die Schule sah nach Sichern und Öffnen anders aus.
+TEST(AblaufFund, NeuerKursVerbindetLehrerUndFach) {
   AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KursNeu, 1961936958u}});
 }
 
