@@ -124,6 +124,36 @@ TEST(AblaufFund, NeuerKursVerbindetLehrerUndFach) {
   AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KursNeu, 1961936958u}});
 }
 
+// Ein Import legte einen zweiten Kurs des Lehrers SAN in dessen belegte Zelle; das Löschen der
+// einen Stunde löschte die Zelle des Lehrers, obwohl die andere noch dort lag (Setzung ohne
+// Belegung; das Öffnen der gesicherten Schule baut die Belegung aus den Setzungen auf).
+TEST(AblaufFund, EntfernenLaesstDenDoppeltBelegtenLehrerBelegt) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KursNeu, 2072095113u},
+                                      {TAblaufArt::KursNeu, 811354239u},
+                                      {TAblaufArt::KursNeu, 3758328262u},
+                                      {TAblaufArt::KursNeu, 3147073416u},
+                                      {TAblaufArt::ElementNeu, 912075061u},
+                                      {TAblaufArt::KurseImportieren, 1606729443u},
+                                      {TAblaufArt::ManuellAblegen, 305839728u},
+                                      {TAblaufArt::ManuellLoeschen, 234012273u}});
+}
+
+// Kopierte und eingesetzte Kurse gaben dem Lehrer KÜH zwei Kurse der Kopplung EF-GW; das
+// Setzen mit Kopplung im Manuellfenster legte beide in dieselbe Zelle (KÜH doppelt belegt).
+TEST(AblaufFund, SetzenMitKopplungBelegtKeinenLehrerDoppelt) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KursNeu, 4017092716u},
+                                      {TAblaufArt::KursNeu, 2061485171u},
+                                      {TAblaufArt::KurseImportieren, 3615553735u},
+                                      {TAblaufArt::KursNeu, 798279548u},
+                                      {TAblaufArt::KurseKopieren, 2194074113u},
+                                      {TAblaufArt::ElementNeu, 2494949445u},
+                                      {TAblaufArt::KurseKopieren, 1844623854u},
+                                      {TAblaufArt::ManuellOeffnen, 2528436953u},
+                                      {TAblaufArt::ManuellAblegen, 2389642092u},
+                                      {TAblaufArt::ManuellSchieben, 1001836718u},
+                                      {TAblaufArt::ManuellSetzen, 615266347u}});
+}
+
 // Verschieben mit Kopplung (Ablegen im Manuellfenster, alle Planversionen): der Passtest prüfte
 // für die gekoppelten Kurse nur den Raum der aktuellen Woche. Hatte der Kurs dort keine Stunde,
 // wanderte sein Raum der anderen Wochen ungeprüft mit, in eine Zelle, in der der Raum belegt war.
