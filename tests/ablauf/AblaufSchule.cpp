@@ -362,6 +362,22 @@ TSchrittWirkung TAblaufSchule::Planung(TAblaufArt art, TZufall& z) {
         bis = BisWahl(radio, z.Wahl(liste), von);
         von = VonWahl(radio, von, bis);
       }
+      // "Pläne löschen" nimmt nur die Stunden der besuchten Kurse, und mit "ohne fixierte Std."
+      // bleiben fixierte: eine Kopplung darf es dann trennen, wenn die Auswahl nur einen Teil
+      // ihrer Kurse besucht oder einer ihrer Kurse in einer markierten Zelle fixiert ist.
+      if (st.fPlLoeMitKopp) {
+        const std::vector<TKurs*> besucht = PlLoeschKurse(radio, von, bis);
+        for (const TKurs* k : besucht) {
+          if (!k->fKopplung) continue;
+          for (const TKurs* partner : k->fKopplung->fKurse)
+            if (std::find(besucht.begin(), besucht.end(), partner) == besucht.end())
+              w.Erlaubt = Verstoss::Kopplung;
+          if (st.fPlLoeFixNicht)
+            for (const TSetzung* z : k->fSetzungen)
+              if (z->fFixiert && zellen.GetWocheTagStd(st.fAktuelleWoche, z->fTag, z->fStunde))
+                w.Erlaubt = Verstoss::Kopplung;
+        }
+      }
       PlaeneLoeschen(zellen, radio, von, bis);
       break;
     }

@@ -154,6 +154,35 @@ TEST(AblaufFund, SetzenMitKopplungBelegtKeinenLehrerDoppelt) {
                                       {TAblaufArt::ManuellSetzen, 615266347u}});
 }
 
+// "Pläne löschen" ohne fixierte Stunden ließ die fixierte Stunde eines Kurses der Kopplung EF-KM
+// (ohne Kopplung fixiert) und nahm die der anderen: so gewollt (nur die Stunden der besuchten
+// Kurse gehen, fixierte bleiben), der Lauf erlaubt dort nun die getrennte Kopplung.
+TEST(AblaufFund, PlaeneLoeschenLaesstFixierteStundenEinerKopplung) {
+  AblaufOhneFehler(TSchulArt::Knapp, {{TAblaufArt::KurseImportieren, 1952540566u},
+                                      {TAblaufArt::ElementAendern, 779974557u},
+                                      {TAblaufArt::ManuellLoeschen, 3003978640u},
+                                      {TAblaufArt::ManuellFixieren, 13511947u},
+                                      {TAblaufArt::PlaeneLoeschen, 700014011u}});
+}
+
+// Der Import setzte die Stunden seiner Kurse ohne sie an die Abwesenheiten zu binden: eine Stunde
+// an einem Tag, an dem die Klasse fehlt, wurde dem Lehrer nicht abgebucht (Konto von RUP -1,
+// neu berechnet -2).
+TEST(AblaufFund, ImportBuchtAusfallendeStundenAb) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KursNeu, 2072095113u},
+                                      {TAblaufArt::KursNeu, 811354239u},
+                                      {TAblaufArt::KursNeu, 3758328262u},
+                                      {TAblaufArt::ElementNeu, 2513557795u},
+                                      {TAblaufArt::KurseImportieren, 3546153908u},
+                                      {TAblaufArt::Abwesenheit, 2897475628u},
+                                      {TAblaufArt::KurseImportieren, 3383673435u},
+                                      {TAblaufArt::KursNeu, 1338462808u},
+                                      {TAblaufArt::KurseKopieren, 1312792886u},
+                                      {TAblaufArt::KurseImportieren, 778956468u},
+                                      {TAblaufArt::KursNeu, 639397713u},
+                                      {TAblaufArt::KurseImportieren, 4275608349u}});
+}
+
 // Verschieben mit Kopplung (Ablegen im Manuellfenster, alle Planversionen): der Passtest prüfte
 // für die gekoppelten Kurse nur den Raum der aktuellen Woche. Hatte der Kurs dort keine Stunde,
 // wanderte sein Raum der anderen Wochen ungeprüft mit, in eine Zelle, in der der Raum belegt war.
