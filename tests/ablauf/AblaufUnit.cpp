@@ -161,7 +161,7 @@ std::string SchritteAlsCpp(const std::vector<TSchritt>& schritte) {
 TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritte,
                              const TAblaufOptionen& optionen) {
   TAblaufErgebnis ergebnis;
-  TAblaufSchule lauf(art, optionen.BekannteFehler);
+  TAblaufSchule lauf(art);
   auto fehler = [&](int i, std::string regel, std::string text) {
     ergebnis.Fehler = TAblaufFehler{i, std::move(regel), std::move(text)};
   };
@@ -199,6 +199,17 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
     // Offener Fehler (AblaufFund.DISABLED_AutomatikLehrerZweimalInKopplung): hat ein Lehrer zwei
     // Kurse einer Kopplung (Import, geänderte Stammdaten), setzt die automatische Planung beide
     // in dieselbe Zelle. Ohne --bekannte-fehler übergangen.
+    // Der Tausch zweier Zeitfelder nimmt alle Stunden beider Felder mit: eine Kopplung, die
+    // schon getrennt war, und ein Element, das schon doppelt belegt war, sind es danach in
+    // anderen Zellen.
+    if (s.Art == TAblaufArt::StundenTauschen)
+      auchErlaubt = [getrennt = GetrennteKopplungen(vorher),
+                     doppelt = DoppeltBelegte(vorher)](const std::string& text) {
+        const std::set<std::string> k = GetrennteKopplungen({{text, Verstoss::Kopplung}});
+        const std::set<std::string> d = DoppeltBelegte({{text, Verstoss::Doppelt}});
+        return (!k.empty() && getrennt.count(*k.begin()) > 0) ||
+               (!d.empty() && doppelt.count(*d.begin()) > 0);
+      };
     if (s.Art == TAblaufArt::Automatik)
       auchErlaubt = [getrennt = GetrennteKopplungen(vorher),
                      doppelt = LehrerZweimalInKopplung(lauf.Schule()),
