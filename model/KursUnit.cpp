@@ -69,6 +69,9 @@ TKurs* TKurs::IKurs(TLehrer* lehrer, TKlasse* klasse, TKopplung* kopplung, TFach
   k->ElementeEintragen();
   Schule().KursAufnehmen(std::move(neu));
   if (fach && klasse) fach->NeueKlasse(klasse);
+  // Lehrer und Fach eines Kurses kennen einander, wie nach dem Öffnen der gesicherten Schule und
+  // nach dem Import (sonst fehlte der Lehrer etwa bei "gleiches Fach" der Vertretungswahl).
+  if (lehrer) lehrer->NeuesFach(fach);
   k->FensterUpdate();
   return k;
 }
@@ -178,6 +181,7 @@ void TKurs::LehrerErgaenzen(TLehrer* lehrer) {
   fLehrer = lehrer;
   ElementeEintragen();
   if (fLehrer) {
+    fLehrer->NeuesFach(fFach);
     fLehrer->FensterUpdate();
     if (fKopplung) fKopplung->LeKopDoppeltTest(fLehrer);
   }
@@ -240,6 +244,7 @@ void TKurs::FachErgaenzen(TFach* fach) {
   ElementeEintragen();
   if (fFach) {
     for (TKlasse* k : fKlassen) fFach->NeueKlasse(k);
+    if (fLehrer) fLehrer->NeuesFach(fFach);
     fFach->FensterUpdate();
   }
   FensterRefresh();

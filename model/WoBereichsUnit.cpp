@@ -56,6 +56,10 @@ void TWochBereich::SetWocheTagStd(int woche, int tag, int std, bool wert) {
 }
 
 bool TWochBereich::GetWocheTagStd(int woche, int tag, int std) const {
+  if (woche >= 1) {  // eine Woche (der häufigste Fall, ohne die Spanne)
+    if (woche > WochenZahl() || woche > Standard().fMaxWocheNeu) return false;
+    return fWochen[static_cast<std::size_t>(woche - 1)].GetTagStd(tag, std);
+  }
   const TWochenSpanne s = Spanne(woche, WochenZahl());
   for (int w = s.von; w <= s.bis; ++w)
     if (fWochen[static_cast<std::size_t>(w - 1)].GetTagStd(tag, std)) return true;

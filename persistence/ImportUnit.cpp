@@ -14,6 +14,7 @@
 #include "model/SchulUnit.h"
 #include "persistence/BufferUnit.h"
 #include "persistence/SchulFormatUnit.h"
+#include "planning/SetzungUnit.h"
 #include "settings/StandardUnit.h"
 
 namespace {
@@ -412,6 +413,9 @@ TImportErgebnis TImport::ImportAusBytes(const std::vector<std::uint8_t>& daten,
         e->fSperrung.SetWocheTagStd(w, t, h, false);
       }
     }
+    // Wie jede neu gesetzte Stunde: die Vertretungen der Abwesenheiten dort, und wo an einem Tag
+    // alle Klassen fehlen, wird die Stunde dem Lehrer abgebucht.
+    for (TSetzung* s : kurs->fSetzungen) VertretungenAnbinden(kurs, s);
   }
   SchuleGeaendert();
   Dialog().Meldung("Importieren",

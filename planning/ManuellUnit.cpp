@@ -260,8 +260,11 @@ bool TManuellPlanung::Setzen(int tag, int std) {
   for (int w = spanne.von; w <= spanne.bis; ++w) {
     kurs->NeueSetzung(w, tag, std, raum);
     if (!kopplung) continue;
+    // Ein Lehrer gibt nur eine Stunde zugleich: hat er zwei Kurse der Kopplung ("Lehrer doppelt
+    // in Kopplung"), bleibt der zweite ungesetzt, statt den Lehrer doppelt zu belegen.
     for (TKurs* k : kopplung->fKurse.Kopie())
-      if (k != kurs) k->NeueSetzung(w, tag, std, k->FreierRaum(w, tag, std));
+      if (k != kurs && !(k->fLehrer && k->fLehrer->fBesetzung.GetWocheTagStd(w, tag, std)))
+        k->NeueSetzung(w, tag, std, k->FreierRaum(w, tag, std));
   }
   return true;
 }

@@ -186,16 +186,32 @@ class TKonsistenz {
     const int wochen = Wochen();
     TWochBereich belegt(kl.fBesetzung.WochenZahl());
     for (const TKurs* k : kl.fKurse) belegt.OrBereich(k->fBesetzung);
-    for (const TKurs* a : kl.fKurse)
-      for (const TKurs* b : kl.fKurse) {
+    // Je Kurs die Tagesworte seiner Belegung (Woche w, Tag t an (w-1)*7+t-1) und die Tage, an
+    // denen er liegt: ein Paar von Kursen teilt sich nur an solchen Tagen eine Stunde.
+    const std::vector<TKurs*> kurse = kl.fKurse.Kopie();
+    std::vector<std::vector<std::uint32_t>> worte(kurse.size());
+    std::vector<std::vector<int>> tage(kurse.size());
+    for (std::size_t i = 0; i < kurse.size(); ++i) {
+      worte[i].resize(static_cast<std::size_t>(wochen) * 7);
+      for (int w = 1; w <= wochen; ++w)
+        for (int t = 1; t <= 7; ++t) {
+          const int n = (w - 1) * 7 + t - 1;
+          const std::uint32_t wort = kurse[i]->fBesetzung.GetWocheTag(w, t) & kGanzerTag;
+          worte[i][static_cast<std::size_t>(n)] = wort;
+          if (wort) tage[i].push_back(n);
+        }
+    }
+    for (std::size_t i = 0; i < kurse.size(); ++i)
+      for (std::size_t j = 0; j < kurse.size(); ++j) {
+        const TKurs* a = kurse[i];
+        const TKurs* b = kurse[j];
         if (a == b || (a->fKopplung && a->fKopplung == b->fKopplung)) continue;
-        for (int w = 1; w <= wochen; ++w)
-          for (int t = 1; t <= 7; ++t) {
-            const std::uint32_t beide =
-                a->fBesetzung.GetWocheTag(w, t) & b->fBesetzung.GetWocheTag(w, t) & kGanzerTag;
-            for (int h = 1; h <= 16; ++h)
-              if (beide & (1u << (h - 1))) Doppelt("Klasse", kl.fKuerzel, w, t, h);
-          }
+        for (const int n : tage[i]) {
+          const std::uint32_t beide =
+              worte[i][static_cast<std::size_t>(n)] & worte[j][static_cast<std::size_t>(n)];
+          for (int h = 1; h <= 16; ++h)
+            if (beide & (1u << (h - 1))) Doppelt("Klasse", kl.fKuerzel, n / 7 + 1, n % 7 + 1, h);
+        }
       }
     if (!(belegt == kl.fBesetzung)) {
       kl.fBesetzung = belegt;

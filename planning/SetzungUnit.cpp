@@ -208,18 +208,19 @@ void TKurs::SetzungEntfernen(TSetzung* setzung) {
   VertretungenAbloesen(this, setzung);
   fSetzungen.ListeElemEntfernen(setzung);
   fBesetzung.SetWocheTagStd(w, t, h, SetzungFinden(w, t, h) != nullptr);
+  // Die Belegung bleibt, solange ein anderer Kurs dort liegt: mehrere Kurse einer Klasse teilen
+  // sich eine Zelle, und auch ein Lehrer oder ein Raum kann doppelt belegt sein (ein Import, ein
+  // "Trotzdem", geänderte Stammdaten).
   if (fLehrer) {
-    // Ein Lehrer gibt nur eine Stunde zugleich: die Zelle wird gelöscht.
-    fLehrer->fBesetzung.SetWocheTagStd(w, t, h, false);
+    fLehrer->fBesetzung.SetWocheTagStd(w, t, h, fLehrer->FindeKurs(w, t, h) != nullptr);
     fLehrer->MerkeZeit();
   }
   for (TKlasse* k : fKlassen) {
-    // Mehrere Kurse einer Klasse können sich eine Zelle teilen.
     k->fBesetzung.SetWocheTagStd(w, t, h, k->FindeKurs(w, t, h) != nullptr);
     k->MerkeZeit();
   }
   if (raum) {
-    raum->fBesetzung.SetWocheTagStd(w, t, h, false);
+    raum->fBesetzung.SetWocheTagStd(w, t, h, raum->FindeKurs(w, t, h) != nullptr);
     raum->MerkeZeit();
   }
   ZeigeEntfernteSetzung(this, w, t, h, raum);

@@ -16,7 +16,7 @@ namespace {
 int Gebrauch() {
   std::cerr << "Aufruf: tamrel-ablauf [--schule klein|gross|knapp] [--schritte N] [--saat S]\n"
                "                      [--tief K] [--liste DATEI] [--protokoll]"
-               " [--nicht-verkleinern]\n";
+               " [--nicht-verkleinern] [--bekannte-fehler]\n";
   return 2;
 }
 }  // namespace

@@ -118,14 +118,13 @@ int TAblaufFenster::FensterArt() const {
   return FensterArt::AlleKurse;
 }
 
-TAblaufSchule::TAblaufSchule(TSchulArt art, bool bekannteFehler)
+TAblaufSchule::TAblaufSchule(TSchulArt art)
     : fAlteDienste(
           DiensteEinsetzen(TDienste{&fDialog, &fSpeicher, &fAblage, &fMetrik, &fUhr, nullptr})),
       fStandard(std::make_unique<TStandard>()),
       fAlterStandard(StandardEinsetzen(fStandard.get())),
       fSchule(std::make_unique<TSchule>()),
       fAlteSchule(SchuleEinsetzen(fSchule.get())) {
-  fBekannteFehler = bekannteFehler;
   ErzeugeBeispielSchule(*fSchule, art != TSchulArt::Klein, art == TSchulArt::Knapp);
   fSchule->FensterAnmelden(&fFenster);
   fSchule->SetAktivesFenster(&fFenster);
@@ -330,18 +329,11 @@ TSchrittWirkung TAblaufSchule::Planung(TAblaufArt art, TZufall& z) {
       break;
     }
     case TAblaufArt::Komprimieren: {
-      // Offener Fehler (AblaufFund.DISABLED_KomprimierenUndWiderrufen): das Protokoll des
-      // Manuellfensters kennt die Züge des Komprimierens nicht als Züge; "Widerrufen" danach
-      // setzt Stunden in Zellen, die inzwischen andere belegen. Bis dahin löscht der Lauf das
-      // Protokoll davor und danach ("Löschen" im Hauptfenster), außer er soll bekannte Fehler
-      // treffen.
-      if (!fBekannteFehler) ProtokollLoeschen();
       TKomprimierer k;
       if (TElement* kl = EinPlanElement(z, kla)) k.NeueKlasse(static_cast<TKlasse*>(kl));
       if (!k.fKlasse) return {};
       k.NeueVersion(z.Zwischen(1, st.fMaxWocheNeu));
       k.KompressKlasse(k.fVersion);
-      if (!fBekannteFehler) ProtokollLoeschen();
       break;
     }
     case TAblaufArt::PlaeneLoeschen: {
@@ -361,6 +353,22 @@ TSchrittWirkung TAblaufSchule::Planung(TAblaufArt art, TZufall& z) {
         von = VonWahl(radio, z.Wahl(liste), nullptr);
         bis = BisWahl(radio, z.Wahl(liste), von);
         von = VonWahl(radio, von, bis);
+      }
+      // "Pläne löschen" nimmt nur die Stunden der besuchten Kurse, und mit "ohne fixierte Std."
+      // bleiben fixierte: eine Kopplung darf es dann trennen, wenn die Auswahl nur einen Teil
+      // ihrer Kurse besucht oder einer ihrer Kurse in einer markierten Zelle fixiert ist.
+      if (st.fPlLoeMitKopp) {
+        const std::vector<TKurs*> besucht = PlLoeschKurse(radio, von, bis);
+        for (const TKurs* k : besucht) {
+          if (!k->fKopplung) continue;
+          for (const TKurs* partner : k->fKopplung->fKurse)
+            if (std::find(besucht.begin(), besucht.end(), partner) == besucht.end())
+              w.Erlaubt = Verstoss::Kopplung;
+          if (st.fPlLoeFixNicht)
+            for (const TSetzung* z : k->fSetzungen)
+              if (z->fFixiert && zellen.GetWocheTagStd(st.fAktuelleWoche, z->fTag, z->fStunde))
+                w.Erlaubt = Verstoss::Kopplung;
+        }
       }
       PlaeneLoeschen(zellen, radio, von, bis);
       break;

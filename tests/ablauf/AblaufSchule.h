@@ -59,8 +59,7 @@ class TAblaufFenster : public TFenster {
 
 class TAblaufSchule {
  public:
-  // bekannteFehler: auch Wege gehen, die offene, bekannte Fehler anderer Einheiten treffen.
-  TAblaufSchule(TSchulArt art, bool bekannteFehler = false);
+  explicit TAblaufSchule(TSchulArt art);
   ~TAblaufSchule();
   TAblaufSchule(const TAblaufSchule&) = delete;
   TAblaufSchule& operator=(const TAblaufSchule&) = delete;
@@ -92,5 +91,4 @@ class TAblaufSchule {
   TAblaufFenster fFenster;
   std::unique_ptr<TManuellPlanung> fManuell;
   std::string fVerletzung;
-  bool fBekannteFehler = false;
 };

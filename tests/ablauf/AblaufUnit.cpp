@@ -5,13 +5,14 @@
 #include <array>
 #include <exception>
 #include <iostream>
+#include <set>
 #include <sstream>
 
 #include "AblaufSchule.h"
 #include "AblaufZufall.h"
 #include "SchulPruefung.h"
 #include "model/SchulUnit.h"
-#include <set>
+#include "persistence/WriteUnit.h"
 
 namespace {
 
@@ -161,7 +162,7 @@ std::string SchritteAlsCpp(const std::vector<TSchritt>& schritte) {
 TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritte,
                              const TAblaufOptionen& optionen) {
   TAblaufErgebnis ergebnis;
-  TAblaufSchule lauf(art, optionen.BekannteFehler);
+  TAblaufSchule lauf(art);
   auto fehler = [&](int i, std::string regel, std::string text) {
     ergebnis.Fehler = TAblaufFehler{i, std::move(regel), std::move(text)};
   };
@@ -170,11 +171,16 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
     return ergebnis;
   }
   const int n = static_cast<int>(schritte.size());
+  // Die Verstöße nach dem vorigen Schritt sind die vor diesem.
+  TPlanVerstoesse nachher = PlanVerstoesseDerSchule(lauf.Schule());
+  // Die Bytes der zuletzt tief geprüften Schule: Sichern, Öffnen, Sichern und die
+  // Konsistenzprüfung hängen nur an ihnen; eine Schule mit denselben Bytes ist schon geprüft.
+  std::vector<std::uint8_t> geprueft;
   for (int i = 0; i < n; ++i) {
     const TSchritt& s = schritte[static_cast<std::size_t>(i)];
     if (optionen.Protokoll)
       std::cerr << i << ' ' << AblaufArtName(s.Art) << ' ' << s.Wert << std::endl;
-    const TPlanVerstoesse vorher = PlanVerstoesseDerSchule(lauf.Schule());
+    const TPlanVerstoesse vorher = std::move(nachher);
     unsigned erlaubt = Verstoss::Keine;
     try {
       const TSchrittWirkung w = lauf.Ausfuehren(s);
@@ -199,6 +205,17 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
     // Offener Fehler (AblaufFund.DISABLED_AutomatikLehrerZweimalInKopplung): hat ein Lehrer zwei
     // Kurse einer Kopplung (Import, geänderte Stammdaten), setzt die automatische Planung beide
     // in dieselbe Zelle. Ohne --bekannte-fehler übergangen.
+    // Der Tausch zweier Zeitfelder nimmt alle Stunden beider Felder mit: eine Kopplung, die
+    // schon getrennt war, und ein Element, das schon doppelt belegt war, sind es danach in
+    // anderen Zellen.
+    if (s.Art == TAblaufArt::StundenTauschen)
+      auchErlaubt = [getrennt = GetrennteKopplungen(vorher),
+                     doppelt = DoppeltBelegte(vorher)](const std::string& text) {
+        const std::set<std::string> k = GetrennteKopplungen({{text, Verstoss::Kopplung}});
+        const std::set<std::string> d = DoppeltBelegte({{text, Verstoss::Doppelt}});
+        return (!k.empty() && getrennt.count(*k.begin()) > 0) ||
+               (!d.empty() && doppelt.count(*d.begin()) > 0);
+      };
     if (s.Art == TAblaufArt::Automatik)
       auchErlaubt = [getrennt = GetrennteKopplungen(vorher),
                      doppelt = LehrerZweimalInKopplung(lauf.Schule()),
@@ -208,7 +225,8 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
         const std::set<std::string> d = DoppeltBelegte({{text, Verstoss::Doppelt}});
         return !bekannt && !d.empty() && doppelt.count(*d.begin()) > 0;
       };
-    if (auto r = KeineNeuenVerstoesse(vorher, lauf.Schule(), erlaubt, auchErlaubt); !r) {
+    nachher = PlanVerstoesseDerSchule(lauf.Schule());
+    if (auto r = KeineNeuenVerstoesse(vorher, nachher, erlaubt, auchErlaubt); !r) {
       fehler(i, Regel(r.message()), r.message());
       return ergebnis;
     }
@@ -221,9 +239,19 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
     const bool tief = s.Art == TAblaufArt::SichernOeffnen || i + 1 == n ||
                       (optionen.TiefAlle > 0 && (i + 1) % optionen.TiefAlle == 0);
     if (tief) {
-      if (auto r = SichernStimmt(lauf.Schule()); !r) {
-        fehler(i, Regel(r.message()), r.message());
-        return ergebnis;
+      std::vector<std::uint8_t> bytes;
+      try {
+        bytes = SchuleAlsBytes(lauf.Schule());
+      } catch (const std::exception&) {
+        bytes.clear();  // SichernStimmt meldet es
+      }
+      if (bytes.empty() || bytes != geprueft) {
+        auto r = bytes.empty() ? SichernStimmt(lauf.Schule()) : SichernStimmt(lauf.Schule(), bytes);
+        if (!r) {
+          fehler(i, Regel(r.message()), r.message());
+          return ergebnis;
+        }
+        geprueft = std::move(bytes);
       }
     }
   }

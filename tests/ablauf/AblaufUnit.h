@@ -91,7 +91,7 @@ struct TAblaufOptionen {
   // Je Schritt eine Zeile auf den Fehlerkanal.
   bool Protokoll = false;
   // Auch Folgen, die offene, bekannte Fehler anderer Einheiten treffen (AblaufTest.cpp nennt sie
-  // als DISABLED_-Tests): sonst umgeht der Lauf sie (siehe AblaufSchule.cpp).
+  // als DISABLED_-Tests): sonst umgeht der Lauf sie (siehe AblaufLaufen in AblaufUnit.cpp).
   bool BekannteFehler = false;
   // Eine zusätzliche Regel nach jedem Schritt (für Tests des Laufs): ein nicht leerer Text ist
   // ihre Verletzung, Regel "Zusatz".

@@ -1,6 +1,8 @@
 #include "BelegungsPruefung.h"
 
-#include <map>
+#include <bit>
+#include <cstdint>
+#include <unordered_map>
 #include <sstream>
 #include <string>
 
@@ -14,25 +16,28 @@ std::string Zelle(const std::string& wer, int w, int t, int h) {
   return o.str();
 }
 
-// Vergleicht die Belegung mit dem erwarteten Bereich, Zelle für Zelle.
+// Vergleicht die Belegung mit dem erwarteten Bereich, Zelle für Zelle (Stunden 1..16 eines
+// Tages als Bits seines Tagesworts); die erste abweichende Zelle ist der Fehler.
 bool Gleich(const TWochBereich& ist, const TWochBereich& soll, const std::string& wer,
             std::string& fehler) {
   for (int w = 1; w <= soll.WochenZahl(); ++w)
-    for (int t = 1; t <= 7; ++t)
-      for (int h = 1; h <= 16; ++h) {
-        const bool a = ist.GetWocheTagStd(w, t, h), b = soll.GetWocheTagStd(w, t, h);
-        if (a != b) {
-          fehler = Zelle(wer, w, t, h) + (a ? ": belegt ohne Setzung" : ": Setzung ohne Belegung");
-          return false;
-        }
-      }
+    for (int t = 1; t <= 7; ++t) {
+      const std::uint32_t a = ist.GetWocheTag(w, t), b = soll.GetWocheTag(w, t);
+      const std::uint32_t anders = (a ^ b) & 0xFFFFu;
+      if (anders == 0) continue;
+      const int h = std::countr_zero(anders) + 1;
+      fehler = Zelle(wer, w, t, h) +
+               ((a >> (h - 1)) & 1u ? ": belegt ohne Setzung" : ": Setzung ohne Belegung");
+      return false;
+    }
   return true;
 }
 }  // namespace
 
 ::testing::AssertionResult BelegungenStimmen(const TSchule& schule) {
   const int wochen = Standard().fMaxWocheNeu;
-  std::map<const TPlanElement*, TWochBereich> soll;
+  std::unordered_map<const TPlanElement*, TWochBereich> soll;
+  soll.reserve(schule.fLehrerMenge.size() + schule.fKlassenMenge.size() + schule.fRaumMenge.size());
   auto bereich = [&](const TPlanElement* e) -> TWochBereich& {
     auto it = soll.find(e);
     if (it == soll.end()) it = soll.emplace(e, TWochBereich(wochen)).first;

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <iterator>
+#include <functional>
 #include <sstream>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "BelegungsPruefung.h"
 #include "model/SchulUnit.h"
@@ -29,13 +32,20 @@ std::vector<TPlanAbzug::TStunde> Stunden(const TKurs& k) {
 
 std::set<std::string> PlanVerstoesse(const TSchule& schule) {
   std::set<std::string> v;
-  std::map<std::tuple<const void*, int, int, int>, std::vector<const TKurs*>> belegt;
+  // Je Stunde eines Kurses ein Eintrag für seinen Lehrer, den Raum und jede Klasse; nach Element
+  // und Zelle sortiert (stabil: in einer Zelle die Kurse in der Folge der Kursliste).
+  struct TBelegt {
+    const TElement* Element;
+    int W, T, H;
+    const TKurs* Kurs;
+  };
+  std::vector<TBelegt> belegt;
   for (const TKurs* k : schule.fKursMenge)
     for (const TSetzung* s : k->fSetzungen) {
       const int w = s->fWoche, t = s->fTag, h = s->fStunde;
-      if (k->fLehrer) belegt[{k->fLehrer, w, t, h}].push_back(k);
-      if (s->fRaum) belegt[{s->fRaum, w, t, h}].push_back(k);
-      for (const TKlasse* kl : k->fKlassen) belegt[{kl, w, t, h}].push_back(k);
+      if (k->fLehrer) belegt.push_back({k->fLehrer, w, t, h, k});
+      if (s->fRaum) belegt.push_back({s->fRaum, w, t, h, k});
+      for (const TKlasse* kl : k->fKlassen) belegt.push_back({kl, w, t, h, k});
       auto gesperrt = [&](const TPlanElement* e, const char* art) {
         if (e && e->fSperrung.GetWocheTagStd(w, t, h))
           v.insert(Zelle(
@@ -48,15 +58,26 @@ std::set<std::string> PlanVerstoesse(const TSchule& schule) {
       gesperrt(s->fRaum, "Raum");
       for (const TKlasse* kl : k->fKlassen) gesperrt(kl, "Klasse");
     }
-  for (const auto& [schluessel, kurse] : belegt) {
-    if (kurse.size() < 2) continue;
-    const auto& [e, w, t, h] = schluessel;
-    const auto* element = static_cast<const TElement*>(e);
-    // In einer Klasse dürfen die Kurse einer Kopplung zugleich liegen.
-    bool erlaubt = element->Art() == kla;
-    for (const TKurs* k : kurse)
-      erlaubt = erlaubt && k->fKopplung && k->fKopplung == kurse.front()->fKopplung;
-    if (!erlaubt) v.insert(Zelle("doppelt " + element->fKuerzel.str(), w, t, h));
+  auto schluessel = [](const TBelegt& b) {
+    return std::tuple(static_cast<const void*>(b.Element), b.W, b.T, b.H);
+  };
+  std::stable_sort(belegt.begin(), belegt.end(), [&](const TBelegt& a, const TBelegt& b) {
+    return std::less<>{}(schluessel(a), schluessel(b));
+  });
+  for (std::size_t i = 0; i < belegt.size();) {
+    std::size_t j = i + 1;
+    while (j < belegt.size() && schluessel(belegt[j]) == schluessel(belegt[i])) ++j;
+    if (j - i >= 2) {
+      const TBelegt& erster = belegt[i];
+      // In einer Klasse dürfen die Kurse einer Kopplung zugleich liegen.
+      bool erlaubt = erster.Element->Art() == kla;
+      for (std::size_t n = i; n < j; ++n)
+        erlaubt = erlaubt && belegt[n].Kurs->fKopplung &&
+                  belegt[n].Kurs->fKopplung == erster.Kurs->fKopplung;
+      if (!erlaubt)
+        v.insert(Zelle("doppelt " + erster.Element->fKuerzel.str(), erster.W, erster.T, erster.H));
+    }
+    i = j;
   }
   return v;
 }

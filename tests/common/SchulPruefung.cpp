@@ -251,9 +251,15 @@ std::set<std::string> DoppeltBelegte(const TPlanVerstoesse& verstoesse) {
 ::testing::AssertionResult KeineNeuenVerstoesse(
     const TPlanVerstoesse& vorher, const TSchule& schule, unsigned erlaubt,
     const std::function<bool(const std::string&)>& auchErlaubt) {
+  return KeineNeuenVerstoesse(vorher, PlanVerstoesseDerSchule(schule), erlaubt, auchErlaubt);
+}
+
+::testing::AssertionResult KeineNeuenVerstoesse(
+    const TPlanVerstoesse& vorher, const TPlanVerstoesse& nachher, unsigned erlaubt,
+    const std::function<bool(const std::string&)>& auchErlaubt) {
   static const char* namen[] = {"", "Doppelbelegung", "Sperrung", "", "Kopplung", "", "",
                                 "", "Raster"};
-  for (const auto& [text, art] : PlanVerstoesseDerSchule(schule))
+  for (const auto& [text, art] : nachher)
     if (!(art & erlaubt) && !vorher.count(text) && !(auchErlaubt && auchErlaubt(text)))
       return ::testing::AssertionFailure() << "neuer Verstoß " << namen[art] << ": " << text;
   return ::testing::AssertionSuccess();
@@ -316,6 +322,10 @@ std::string Unterschied(const std::vector<std::uint8_t>& a, const std::vector<st
   } catch (const EDateiFehler& e) {
     return ::testing::AssertionFailure() << "Sichern misslingt: " << e.what();
   }
+  return SichernStimmt(schule, erste);
+}
+
+::testing::AssertionResult SichernStimmt(TSchule& schule, const std::vector<std::uint8_t>& erste) {
   // Die Konsistenzprüfung findet nichts auszubessern: kein Piep (jede Ausbesserung piept) und
   // dieselben Bytes danach. Befunde ohne Ausbesserung (Doppelbelegungen, ein Lehrer zweimal in
   // einer Kopplung) sind Zustände, die Operationen bewusst zulassen; die Doppelbelegungen prüft

@@ -13,6 +13,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 class TSchule;
 
@@ -36,6 +37,10 @@ TPlanVerstoesse PlanVerstoesseDerSchule(const TSchule& schule);
 // auchErlaubt (wenn gegeben) wahr ist.
 ::testing::AssertionResult KeineNeuenVerstoesse(
     const TPlanVerstoesse& vorher, const TSchule& schule, unsigned erlaubt,
+    const std::function<bool(const std::string&)>& auchErlaubt = {});
+// Dasselbe mit den schon ermittelten Verstößen der Schule.
+::testing::AssertionResult KeineNeuenVerstoesse(
+    const TPlanVerstoesse& vorher, const TPlanVerstoesse& nachher, unsigned erlaubt,
     const std::function<bool(const std::string&)>& auchErlaubt = {});
 // Die Kopplungen, deren Kurse schon auseinanderliegen (Kürzel), nach den Verstößen.
 std::set<std::string> GetrennteKopplungen(const TPlanVerstoesse& verstoesse);
@@ -64,3 +69,5 @@ std::set<std::string> DoppeltBelegte(const TPlanVerstoesse& verstoesse);
 // geöffneten Schule findet nichts auszubessern. Die Schule und die Einstellungen bleiben, wie sie
 // waren.
 ::testing::AssertionResult SichernStimmt(TSchule& schule);
+// Dasselbe mit den Bytes, die das erste Sichern schon ergeben hat.
+::testing::AssertionResult SichernStimmt(TSchule& schule, const std::vector<std::uint8_t>& erste);

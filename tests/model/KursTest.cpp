@@ -61,6 +61,30 @@ TEST_F(KursTest, IKursFuelltAusVorgabenUndVerknuepftBeideSeiten) {
   EXPECT_TRUE(env.dialog.fProtokoll.empty());  // kein Doppel-Lehrer-Test beim Anlegen
 }
 
+// Lehrer und Fach eines Kurses kennen einander (fFaecher, fLehrer), wie nach dem Öffnen der
+// gesicherten Schule: beim neuen Kurs und wenn ein Kurs Lehrer oder Fach bekommt.
+TEST_F(KursTest, KursVerbindetSeinenLehrerUndSeinFach) {
+  TLehrer* l = schule.HoleLehrer("MUE");
+  TLehrer* l2 = schule.HoleLehrer("SCH");
+  TFach* d = schule.HoleFach("D");
+  TFach* m = schule.HoleFach("M");
+  TKurs* kurs = TKurs::IKurs(l, nullptr, nullptr, d, nullptr, 2);
+  EXPECT_EQ(l->fFaecher.ListeElemNr(d), 1);
+  EXPECT_EQ(d->fLehrer.ListeElemNr(l), 1);
+  kurs->FachErgaenzen(m);
+  EXPECT_EQ(l->fFaecher.ListeElemNr(m), 2);  // nach fReihe hinter D
+  EXPECT_EQ(m->fLehrer.ListeElemNr(l), 1);
+  kurs->LehrerErgaenzen(l2);
+  EXPECT_EQ(l2->fFaecher.ListeElemNr(m), 1);
+  EXPECT_EQ(m->fLehrer.ListeElemNr(l2), 2);
+  // Ohne Fach oder ohne Lehrer entsteht keine Verbindung.
+  TLehrer* l3 = schule.HoleLehrer("KRA");
+  TKurs::IKurs(l3, nullptr, nullptr, nullptr, nullptr, 1);
+  TKurs* ohneLehrer = TKurs::IKurs(nullptr, nullptr, nullptr, schule.HoleFach("E"), nullptr, 1);
+  EXPECT_TRUE(l3->fFaecher.empty());
+  EXPECT_TRUE(ohneLehrer->fFach->fLehrer.empty());
+}
+
 TEST_F(KursTest, IKursSetztImEinWochenModusNurDieAktuelleWoche) {
   schule.VersionErweitern(2);
   s.fEineWoche = true;

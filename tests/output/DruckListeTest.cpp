@@ -348,11 +348,11 @@ TEST_F(DruckListeTest, ReststundenFaecherZeigenIhreNichtGezaehltenStunden) {
   TPrevPrinter p(A4Masse(600), u.metrik);
   ASSERT_EQ(DruckeReststunden(o, ElementBereich(fac, fD, fD), p), 1);
   const std::vector<std::string> t = Texte(p.Seite(1));
-  // Kopf, dann D: Lehrerzahl, Soll, Ist, Rest, n.z.Le., n.z.Kl., n.verpl.; dann die Summe.
+  // Kopf, dann D: Lehrerzahl (MUE), Soll, Ist, Rest, n.z.Le., n.z.Kl., n.verpl.; dann die Summe.
   EXPECT_EQ((std::vector<std::string>(t.begin() + 2, t.end())),
             (std::vector<std::string>{"Fächer",  "Lehrer",   "Soll", "Ist",   "Rest",  "n.z.Le.",
-                                      "n.z.Kl.", "n.verpl.", "D",    "0",     " 4.0",  " 4.0",
-                                      " 0.0",    " 4.0",     " 0.0", " 0.0",  "Summe", "0",
+                                      "n.z.Kl.", "n.verpl.", "D",    "1",     " 4.0",  " 4.0",
+                                      " 0.0",    " 4.0",     " 0.0", " 0.0",  "Summe", "1",
                                       "  4.0",   "  4.0",    " 0.0", "  4.0", " 0.0",  " 0.0"}));
 }
 
@@ -409,7 +409,7 @@ TEST_F(DruckListeTest, KlassendeputatUndAlleKurseOhneKopf) {
   EXPECT_EQ(t[2], "Klassendeputat 5a   ( R2 MUE SCH )");
   EXPECT_EQ(t[4], "Wert");
   EXPECT_NE(std::find(t.begin(), t.end(), "Fachdeputat D  "), t.end());
-  EXPECT_NE(std::find(t.begin(), t.end(), "Lehrer: 0  Klassen: 1"), t.end());
+  EXPECT_NE(std::find(t.begin(), t.end(), "Lehrer: 1  Klassen: 1"), t.end());
   o.Art = 5;
   TPrevPrinter q(A4Masse(600), u.metrik);
   ASSERT_EQ(DruckeDeputate(o, {}, q), 1);

@@ -93,6 +93,21 @@ TEST_F(ManuellTest, SetzenMitUndOhneKopplung) {
   EXPECT_TRUE(BelegungenStimmen(s));
 }
 
+// Hat ein Lehrer zwei Kurse der Kopplung, setzt die Kopplung nur einen von ihnen in die Zelle:
+// der Lehrer bleibt einfach belegt, der andere Kurs offen.
+TEST_F(ManuellTest, SetzenMitKopplungBelegtKeinenLehrerDoppelt) {
+  TKurs* c1 = Kurs(l1, fE, {k5a}, {r1}, g, 2);
+  TKurs* c2 = Kurs(l2, fE, {k5b}, {r2}, g, 2);
+  TKurs* c3 = Kurs(l1, fM, {k5b}, {r3}, g, 2);
+  TManuellPlanung p({c1}, false);
+  ASSERT_EQ(p.fKopplung, g);
+  ASSERT_TRUE(p.Setzen(1, 1));
+  EXPECT_NE(c1->SetzungFinden(1, 1, 1), nullptr);
+  EXPECT_NE(c2->SetzungFinden(1, 1, 1), nullptr);
+  EXPECT_EQ(c3->SetzungFinden(1, 1, 1), nullptr);
+  EXPECT_TRUE(BelegungenStimmen(s));
+}
+
 TEST_F(ManuellTest, GekoppeltImEinwochenbetriebNurInDerAktuellenWoche) {
   ZweiWochen();
   st.fEineWoche = true;

@@ -84,16 +84,24 @@ TEST_F(SetzungTest, GekoppelteKurseTeilenSichDieKlasse) {
   EXPECT_TRUE(BelegungenStimmen(s));
 }
 
-TEST_F(SetzungTest, EntfernenLoeschtDieLehrerzelleAuchBeiDoppelterBelegung) {
-  // Unstimmige Daten: zwei Kurse desselben Lehrers in einer Zelle.
-  TKurs* a = Kurs(l1, fD, {k5a}, {}, nullptr, 2);
-  TKurs* b = Kurs(l1, fM, {k5b}, {}, nullptr, 2);
-  a->NeueSetzung(1, 3, 4, nullptr);
-  b->NeueSetzung(1, 3, 4, nullptr);
+TEST_F(SetzungTest, EntfernenLaesstDieZelleDesDoppeltBelegtenLehrersUndRaums) {
+  // Zwei Kurse desselben Lehrers im selben Raum in einer Zelle (ein Import, ein "Trotzdem"):
+  // nach dem Entfernen des einen liegt der andere noch dort, Lehrer und Raum bleiben belegt (wie
+  // nach dem Öffnen der gesicherten Schule, das die Belegung aus den Setzungen aufbaut).
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 2);
+  TKurs* b = Kurs(l1, fM, {k5b}, {r1}, nullptr, 2);
+  a->NeueSetzung(1, 3, 4, r1);
+  b->NeueSetzung(1, 3, 4, r1);
   a->LoescheSetzung(1, 3, 4, false);
-  EXPECT_FALSE(l1->fBesetzung.GetWocheTagStd(1, 3, 4));
+  EXPECT_TRUE(l1->fBesetzung.GetWocheTagStd(1, 3, 4));
+  EXPECT_TRUE(r1->fBesetzung.GetWocheTagStd(1, 3, 4));
   EXPECT_TRUE(k5b->fBesetzung.GetWocheTagStd(1, 3, 4));
   EXPECT_FALSE(k5a->fBesetzung.GetWocheTagStd(1, 3, 4));
+  EXPECT_TRUE(BelegungenStimmen(s));
+  b->LoescheSetzung(1, 3, 4, false);
+  EXPECT_FALSE(l1->fBesetzung.GetWocheTagStd(1, 3, 4));
+  EXPECT_FALSE(r1->fBesetzung.GetWocheTagStd(1, 3, 4));
+  EXPECT_TRUE(BelegungenStimmen(s));
 }
 
 TEST_F(SetzungTest, LoescheSetzungMitKopplungUndUeberAlleWochen) {

@@ -130,6 +130,22 @@ TEST_F(DeputatTest, GestenNachWerkzeugUndSpalte) {
   EXPECT_TRUE(k->fRaeume.empty());
 }
 
+// Spalte "Lehrer": das Menü nennt die Lehrer des Fachs (die es durch ihre Kurse kennt); hat das
+// Fach keine Lehrer, nennt es alle.
+TEST_F(DeputatTest, LehrermenueNenntDieLehrerDesFachsSonstAlle) {
+  TKurs* k = Kurs("A", "5a", "D", "R1", 2);
+  s.HoleLehrer("B");
+  s.HoleLehrer("C");
+  auto lehrer = [](const TMenue& m) {
+    std::vector<TElement*> v;
+    for (const TMenueEintrag& e : m) v.push_back(static_cast<TElement*>(e.Objekt));
+    return v;
+  };
+  EXPECT_EQ(lehrer(AktionsMenue(TAktion::Lehrer, *k)), (std::vector<TElement*>{s.HoleLehrer("A")}));
+  TKurs* ohne = TKurs::IKurs(nullptr, s.HoleKlasse("5a"), nullptr, s.HoleFach("BI"), nullptr, 1);
+  EXPECT_EQ(lehrer(AktionsMenue(TAktion::Lehrer, *ohne)).size(), 3u);
+}
+
 TEST_F(DeputatTest, VerplanterKursFragtVorDemAendern) {
   TKurs* k = Kurs("A", "5a", "D", "", 2);
   k->NeueSetzung(1, 1, 1, nullptr);

@@ -49,7 +49,8 @@ TEST_F(StatistikTest, TitelUndZeilenJeArt) {
   EXPECT_EQ(StatZeile(*k5a)[1], " 5.0");
   EXPECT_EQ(StatZeile(*rel), (Texte{"2", "REL", ""}));
   const TFach* d = TSchule::HoleElement(s.fFachMenge, "D");
-  EXPECT_EQ(StatZeile(*d), (Texte{"0", " 3.0", "3", " 3.0", "3", "D", ""}));
+  // [Le]: MUE unterrichtet D.
+  EXPECT_EQ(StatZeile(*d), (Texte{"1", " 3.0", "3", " 3.0", "3", "D", ""}));
 }
 
 TEST_F(StatistikTest, KopierenNurZeilenMitElement) {

@@ -64,12 +64,12 @@ TEST_F(DepFormTest, DeputateOeffnetDasFensterDesLehrers) {
 }
 
 TEST_F(DepFormTest, SetzenUndLoeschenNachSpalte) {
-  TKurs* frei = Kurs(web, Schule().HoleFach("M"), {k5b}, {r2}, rel, 2, 0xFFFFFF);
+  TKurs* frei = Kurs(web, nullptr, {k5b}, {r2}, rel, 2, 0xFFFFFF);
   TDepForm* f = Oeffne(k5b);
   Werkzeug(TToolArt::SetzTool);
   const int r = Zeile(f, frei);
   ASSERT_GT(r, 0);
-  // Spalte "Lehrer": das Fach M hat noch keine Lehrer, das Menü nennt dann alle.
+  // Spalte "Lehrer": ohne Fach nennt das Menü alle Lehrer.
   Klick(f, TSpalte::Lehrer, r);
   ASSERT_TRUE(f->DepPopupMenu);
   const TMenue& m = f->DepPopupMenu->Menue();

@@ -433,13 +433,16 @@ TEST_F(KursFormTest, KuerzelUeberDieAuswahllistenOhneDoppelte) {
   f->KueKnopf->click();
   EXPECT_EQ(f->FachFeld->text(), T("D"));
 
-  // Mit Fach zeigt "Lehrer" die Lehrer des Fachs.
+  // Mit Fach zeigt "Lehrer" die Lehrer des Fachs: SCH, der D nun in diesem Kurs unterrichtet,
+  // und MUE.
+  EXPECT_EQ(de->fLehrer.ListeElemNr(sch), 1);
   mue->NeuesFach(de);
   Klick(f->LehrerFeld);
   WaehleImMenue(mue, &texte);
   f->KueKnopf->click();
-  ASSERT_EQ(texte.size(), 1u);
+  ASSERT_EQ(texte.size(), 2u);
   EXPECT_TRUE(texte[0].ends_with("MUE")) << texte[0];
+  EXPECT_TRUE(texte[1].ends_with("SCH")) << texte[1];
   EXPECT_EQ(k->fLehrer, mue);
 
   // Ein gesetzter Kurs behält Lehrer, Klassen und Kopplung; ein Raum kommt hinzu.
