@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <array>
 #include <functional>
+#include <limits>
 #include <map>
 #include <optional>
 #include <set>
@@ -231,13 +232,81 @@ struct TNachbesserung::TDaten {
                                      k->fStdProTag, k->fEinzelStd);
   }
 
-  // Merkt die Woche des Kurses vor ihrer ersten Änderung in diesem Schritt.
+  // Merkt die Woche des Kurses (und die Hohlstunden seiner Klassen in der Woche) vor ihrer
+  // ersten Änderung in diesem Schritt.
   void Beruehre(TKurs* k, int w) {
     for (const TBeruehrt& b : beruehrt)
       if (b.kurs == k && b.woche == w) return;
     const TWoElem* e = k->fBesetzung.GetWoche(w);
     beruehrt.push_back(
         {k, w, e ? *e : TWoElem{}, k->VerplanteStunden(w), TAutomat::WocheStimmt(*k, w)});
+    for (const TKlasse* kl : k->fKlassen) {
+      const bool schon = std::any_of(hohlVorher.begin(), hohlVorher.end(), [&](const auto& x) {
+        return std::get<0>(x) == kl && std::get<1>(x) == w;
+      });
+      if (!schon) hohlVorher.emplace_back(kl, w, KlassenHohl(kl, w));
+    }
+  }
+
+  // Die Hohlstunden der Klasse in der Woche wie TKlasse::HohlStunden: je Tag die freien, nicht
+  // gesperrten Stunden vor der letzten Stunde, in der eine nicht fixierte Stunde eines ihrer
+  // Kurse liegt.
+  static int KlassenHohl(const TKlasse* kl, int w) {
+    const int tage = std::min(Standard().fMaxTageNeu, 7);
+    int n = 0;
+    for (int t = 1; t <= tage; ++t) {
+      const std::uint32_t belegt = Wort(kl->fBesetzung, w, t);
+      int j = 0;
+      for (int h = 32 - std::countl_zero(belegt); h >= 1 && !j; --h) {
+        if (!(belegt & Bit(h))) continue;
+        for (const TKurs* k : kl->fKurse)
+          if (const TSetzung* s = Liegt(k, {w, t, h}); s && !s->fFixiert) {
+            j = h;
+            break;
+          }
+      }
+      if (j > 1) n += std::popcount(~(belegt | Wort(kl->fSperrung, w, t)) & ((1u << (j - 1)) - 1));
+    }
+    return n;
+  }
+
+  // Um wie viel dieser Schritt die Hohlstunden der Klassen änderte.
+  long HohlZuwachs() const {
+    long n = 0;
+    for (const auto& [kl, w, vorher] : hohlVorher) n += KlassenHohl(kl, w) - vorher;
+    return n;
+  }
+
+  // Die Hohlstunden aller Klassen bleiben mit diesem Schritt in der Grenze (nie mehr als nach der
+  // Automatik); merkt den Zuwachs für Annehmen().
+  bool HohlInGrenze() {
+    zuwachs = HohlZuwachs();
+    return hohl + zuwachs <= hohlGrenze;
+  }
+
+  // Ein Schritt gilt: der Plan bleibt so, die Zahl der Hohlstunden folgt. Das Protokoll behält
+  // seine Änderungen, damit die Rechnung zum besten Stand zurückkehren kann.
+  void Annehmen() {
+    ++planStand;
+    hohl += zuwachs;
+    zuwachs = 0;
+    if (hohl <= hohlGrenze &&
+        (gesetzt > bester.gesetzt || (gesetzt == bester.gesetzt && hohl < bester.hohl)))
+      bester = {protokoll.size(), gesetzt, hohl};
+  }
+
+  // Am Ende: zurück zum Stand mit den meisten gesetzten Stunden (bei gleich vielen den wenigsten
+  // Hohlstunden), an dem die Hohlstunden nicht über dem Stand nach der Automatik lagen.
+  void ZumBestenStand() {
+    Zuruecknehmen(bester.marke);
+    hohl = bester.hohl;
+  }
+
+  // Beginnt einen Schritt: nichts berührt.
+  void Neubeginn() {
+    beruehrt.clear();
+    hohlVorher.clear();
+    zuwachs = 0;
   }
 
   // Jede Woche, die dieser Schritt änderte, ist wieder wie vorher, oder: eine Woche, die die
@@ -529,7 +598,35 @@ struct TNachbesserung::TDaten {
   // Änderungszeit der Lehrer, Klassen und Räume) und im Protokoll des Manuellfensters als ein
   // Stück aufgezeichnet: erst alle Stunden fort von ihren alten Zellen, dann alle an die neuen.
   // Eine Stunde, die in ihrer alten Zelle endet, bleibt unberührt.
+  // Liegt eine Stunde eines Kurses (neu oder verschoben) in einer Zelle, aus der eine andere
+  // Stunde desselben Kurses fortzog, tauschen die beiden ihre Plätze: so bleibt in jeder Zelle,
+  // die der Kurs behält, die alte Setzung mit ihren Vertretungen. Belegungen ändern sich nicht
+  // (derselbe Kurs, dieselben Zellen und Räume).
+  void Heimholen() {
+    const auto ort = [](const TSetzung* s) { return TOrt{s->fWoche, s->fTag, s->fStunde}; };
+    for (TKurs* k : beweglich) {
+      bool getauscht = true;
+      while (getauscht) {
+        getauscht = false;
+        for (TSetzung* alt : k->fSetzungen) {
+          const auto it = ursprung.find(alt);
+          if (it == ursprung.end() || it->second.ort == ort(alt)) continue;
+          const TOrt heim = it->second.ort;
+          if (!Hat(k->fBesetzung, heim)) continue;
+          TSetzung* dort = k->SetzungFinden(heim.woche, heim.tag, heim.std);
+          if (!dort || dort == alt) continue;
+          std::swap(alt->fWoche, dort->fWoche);
+          std::swap(alt->fTag, dort->fTag);
+          std::swap(alt->fStunde, dort->fStunde);
+          std::swap(alt->fRaum, dort->fRaum);
+          getauscht = true;
+        }
+      }
+    }
+  }
+
   void Buchen() {
+    Heimholen();
     TManuellProtokoll* merken = Merken() ? ManuellProtokoll() : nullptr;
     const auto zeit = [](TKurs* k, TRaum* raum) {
       if (k->fLehrer) k->fLehrer->MerkeZeit();
@@ -617,9 +714,15 @@ struct TNachbesserung::TDaten {
       for (long& r : rauschen) r = Zufall(3);
     std::vector<std::size_t> folge(liste.size());
     for (std::size_t i = 0; i < folge.size(); ++i) folge[i] = i;
+    // Gegen Hohlstunden: die Zelle, die sie am meisten senkt, zuerst.
     std::stable_sort(folge.begin(), folge.end(), [&](std::size_t a, std::size_t b) {
-      return std::tuple(liste[a].bewertung.kosten + rauschen[a], liste[a].bewertung.luecken) <
-             std::tuple(liste[b].bewertung.kosten + rauschen[b], liste[b].bewertung.luecken);
+      const long ka = liste[a].bewertung.kosten + rauschen[a],
+                 kb = liste[b].bewertung.kosten + rauschen[b];
+      if (lueckenModus)
+        return std::tuple(liste[a].bewertung.luecken, ka) <
+               std::tuple(liste[b].bewertung.luecken, kb);
+      return std::tuple(ka, liste[a].bewertung.luecken) <
+             std::tuple(kb, liste[b].bewertung.luecken);
     });
     std::vector<TKandidat> sortiert;
     sortiert.reserve(liste.size());
@@ -633,9 +736,13 @@ struct TNachbesserung::TDaten {
   bool Kette(std::vector<std::pair<int, int>> offen, int tiefe) {
     // Eine Kette zählt nur, wenn keine Stunde wartet, kein berührter Kurs eine Stunde verlor und
     // die offene Einheit gewann.
+    if (offen.empty() && lueckenModus)
+      return wartend.empty() && KeinerVerliert() && WochenStimmen() &&
+             (zuwachs = HohlZuwachs()) < 0;
     if (offen.empty())
       return wartend.empty() && KeinerVerliert() &&
-             GruppenStunden(start.first, start.second) > startStunden && WochenStimmen();
+             GruppenStunden(start.first, start.second) > startStunden && WochenStimmen() &&
+             (HohlInGrenze() || !(hohlSperrte = true));
     if (tiefe >= (einzelWichtig ? 2 * kTiefe : kTiefe)) return false;
     const auto [g, w] = offen.back();
     offen.pop_back();
@@ -682,12 +789,11 @@ struct TNachbesserung::TDaten {
     ++naechste;
     verboten.clear();
     bewegt.clear();
-    beruehrt.clear();
+    Neubeginn();
     start = {g, w};
     startStunden = GruppenStunden(g, w);
-    const std::size_t marke = protokoll.size();
     if (!Kette({{g, w}}, 0)) return false;
-    protokoll.resize(marke);  // gelungen: bleibt
+    Annehmen();  // gelungen: bleibt
     return true;
   }
 
@@ -736,7 +842,7 @@ struct TNachbesserung::TDaten {
     const std::vector<const TKlasse*> klassen = Klassen(kurse);
     const int vorher = KlassenLuecken(klassen, w, e.ort.tag);
     const std::size_t marke = protokoll.size();
-    beruehrt.clear();
+    Neubeginn();
     Entferne(e);
     TFeld<int, 1, MaxTage> ohne{};  // je Tag die Hohlstunden ohne die Einheit
     for (int t = 1; t <= tage; ++t) ohne[t] = KlassenLuecken(klassen, w, t);
@@ -759,18 +865,83 @@ struct TNachbesserung::TDaten {
         besteAenderung = aenderung;
       }
     if (ziel) Setze(kurse, *ziel);
-    if (!ziel || !wartend.empty() || !KeinerVerliert() || !WochenStimmen()) {
+    // Gezählt wie TKlasse::HohlStunden über alle Tage: es muss wirklich weniger werden.
+    if (!ziel || !wartend.empty() || !KeinerVerliert() || !WochenStimmen() || !HohlInGrenze() ||
+        zuwachs >= 0) {
       Zuruecknehmen(marke);
       return false;
     }
-    protokoll.resize(marke);
+    Annehmen();
     return true;
   }
 
-  // Ein Durchgang über alle gesetzten Einheiten der Rechnung; falsch, wenn nichts verschoben wurde
-  // oder weiter die Frage ist (Abbruch, Zeit).
+  // Eine Kette gegen Hohlstunden: die Einheit verlässt ihre Zelle und sucht eine andere, die
+  // Verdrängten wie bei den Ketten für offene Stunden; gilt nur, wenn am Ende alles wieder
+  // gesetzt ist und die Hohlstunden der Klassen sanken. Wahr, wenn sie gelang.
+  bool LueckenKette(const TEinheit& e) {
+    const std::vector<TKurs*> kurse = Kurse(e);
+    if (kurse.empty() || !Beweglich(kurse.front(), e.ort)) return false;
+    verboten.clear();
+    bewegt.clear();
+    Neubeginn();
+    const std::size_t marke = protokoll.size();
+    lueckenModus = true;
+    Entferne(e);
+    verboten.push_back(e);
+    const bool gelungen = Kette({{e.gruppe, e.ort.woche}}, 0);
+    lueckenModus = false;
+    verboten.clear();
+    if (!gelungen) {
+      Zuruecknehmen(marke);
+      return false;
+    }
+    Annehmen();
+    return true;
+  }
+
+  // Eine Störung: eine zufällige gesetzte Einheit zieht in eine zufällige freie Zelle, in der sie
+  // alle Regeln hält, ohne dass die Hohlstunden über die Grenze steigen. Wahr, wenn sie zog.
+  bool Stoeren() {
+    const auto g = static_cast<int>(Zufall(static_cast<long>(gruppen.size())));
+    const int w = wochen.von + static_cast<int>(Zufall(wochen.bis - wochen.von + 1));
+    std::vector<TOrt> da, frei;
+    for (int t = 1; t <= tage; ++t)
+      for (int h = 1; h <= stunden; ++h) {
+        const TOrt o{w, t, h};
+        bool liegt = false;
+        for (const TKurs* k : gruppen[static_cast<std::size_t>(g)])
+          liegt = liegt || (ImPlan(k) && Liegt(k, o));
+        if (liegt) da.push_back(o);
+      }
+    if (da.empty()) return false;
+    const TEinheit e{g, da[static_cast<std::size_t>(Zufall(static_cast<long>(da.size())))]};
+    const std::vector<TKurs*> kurse = Kurse(e);
+    if (!Beweglich(kurse.front(), e.ort)) return false;
+    Neubeginn();
+    const std::size_t marke = protokoll.size();
+    Entferne(e);
+    for (int t = 1; t <= tage; ++t)
+      for (int h = 1; h <= stunden; ++h) {
+        const TOrt o{w, t, h};
+        if (o == e.ort) continue;
+        const TBewertung b = Bewerte(g, kurse, o);
+        if (b.moeglich && b.weg.empty()) frei.push_back(o);
+      }
+    if (!frei.empty())
+      Setze(kurse, frei[static_cast<std::size_t>(Zufall(static_cast<long>(frei.size())))]);
+    if (frei.empty() || !wartend.empty() || !KeinerVerliert() || !WochenStimmen() ||
+        !HohlInGrenze()) {
+      Zuruecknehmen(marke);
+      return false;
+    }
+    Annehmen();
+    return true;
+  }
+
+  // Ein Durchgang über alle gesetzten Einheiten der Rechnung, mit höchstens so vielen Ketten;
+  // falsch, wenn nichts verschoben wurde oder weiter die Frage ist (Abbruch, Zeit).
   template <class TWeiter>
-  bool LueckenDurchgang(const TWeiter& weiter) {
+  bool LueckenDurchgang(const TWeiter& weiter, long ketten) {
     bool verschoben = false;
     for (std::size_t g = 0; g < gruppen.size(); ++g)
       for (int w = wochen.von; w <= wochen.bis; ++w)
@@ -780,7 +951,16 @@ struct TNachbesserung::TDaten {
             const TEinheit e{static_cast<int>(g), {w, t, h}};
             bool da = false;
             for (const TKurs* k : gruppen[g]) da = da || (ImPlan(k) && Liegt(k, {w, t, h}));
-            if (da && LueckeSchliessen(e)) verschoben = true;
+            if (!da) continue;
+            if (LueckeSchliessen(e)) {
+              verschoben = true;
+              continue;
+            }
+            // Mit Verdrängen nur, wo eine Klasse der Einheit an dem Tag Hohlstunden hat.
+            if (ketten > 0 && KlassenLuecken(Klassen(Kurse(e)), w, t) > 0) {
+              --ketten;
+              if (LueckenKette(e)) verschoben = true;
+            }
           }
     return verschoben;
   }
@@ -811,6 +991,7 @@ struct TNachbesserung::TDaten {
   static constexpr int kTiefe = 8;
   bool breit = false;
   bool gemischt = false;
+  bool lueckenModus = false;  // die Kette gilt, wenn die Hohlstunden sinken
   mutable std::uint64_t zustand = 1;
   static constexpr std::array<int, 2> kBreite = {3, 2};
 
@@ -828,6 +1009,19 @@ struct TNachbesserung::TDaten {
     bool richtig;  // die Woche erfüllte vorher TAutomat::WocheStimmt
   };
   std::vector<TBeruehrt> beruehrt;  // Wochen, die der Schritt änderte, wie sie vorher waren
+  // Je Klasse und Woche, die der Schritt berührte: die Hohlstunden vorher.
+  std::vector<std::tuple<const TKlasse*, int, int>> hohlVorher;
+  long hohl = 0;             // Hohlstunden aller Klassen der Rechnung in ihren Wochen
+  long hohlGrenze = 0;       // nie mehr als nach der Automatik
+  long zuwachs = 0;          // des Schritts
+  bool hohlSperrte = false;  // eine Kette wäre gelungen, nur die Hohlstunden hielten sie auf
+  long planStand = 0;        // zählt die angenommenen Schritte
+  long lueckenStand = -1;    // planStand beim letzten Durchgang gegen Hohlstunden ohne Erfolg
+  struct TStand {
+    std::size_t marke = 0;  // Länge des Protokolls
+    int gesetzt = 0;
+    long hohl = 0;
+  } bester;
   TWochenSpanne wochen;
   TFeld<TFeld<int, 1, 112>, 1, 4> ordnung{};  // Ordnungszahl -> Eintrag 7·(Stunde − 1) + Tag
   std::vector<std::vector<TKurs*>> gruppen;
@@ -856,6 +1050,10 @@ TNachbesserung::TNachbesserung(const std::vector<TKurs*>& kurse, TAutomatAnzeige
 
 TNachbesserung::~TNachbesserung() = default;
 
+namespace {
+constexpr int kStoerungen = 100;
+}  // namespace
+
 TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
   TDaten& d = *fDaten;
   TNachbessernErgebnis ergebnis;
@@ -869,6 +1067,19 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
   ergebnis.nachher = d.gesetzt;
   // Ist nichts offen, bleibt alles, wie es ist.
   if (offen == 0) return ergebnis;
+  // Die Hohlstunden der Klassen der Rechnung: keine Kette darf sie über den Stand nach der
+  // Automatik heben.
+  {
+    std::vector<const TKlasse*> klassen;
+    for (const TKurs* k : d.beweglich)
+      for (const TKlasse* kl : k->fKlassen)
+        if (std::find(klassen.begin(), klassen.end(), kl) == klassen.end()) klassen.push_back(kl);
+    for (const TKlasse* kl : klassen)
+      for (int w = d.wochen.von; w <= d.wochen.bis; ++w) d.hohl += TDaten::KlassenHohl(kl, w);
+    d.hohlGrenze = d.hohl;
+    d.bester = {0, d.gesetzt, d.hohl};
+    ergebnis.hohlVorher = d.hohl;
+  }
   const TDateTime anfang = Jetzt();
   const auto sekunden = [&] { return (Jetzt() - anfang) * 86400.0; };
   // Ein Fünftel der Zeit bleibt für die Hohlstunden.
@@ -877,6 +1088,19 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
     d.anzeige.Nachbessern(std::max(0, offen - (d.gesetzt - ergebnis.vorher)), sekunden());
   };
   melden();
+  // Hielten nur die Hohlstunden eine Kette auf, schafft ein Durchgang gegen Hohlstunden Platz
+  // (wenn sich der Plan seit dem letzten vergeblichen Durchgang änderte).
+  long gefragt = 0;
+  const auto platzSchaffen = [&] {
+    if (!d.hohlSperrte || d.planStand == d.lueckenStand) return;
+    d.hohlSperrte = false;
+    const auto weiter = [&] {
+      if (++gefragt % 512 == 0) melden();
+      return !d.abbruch && !(grenze.sekunden > 0 && sekunden() >= frist);
+    };
+    if (!d.LueckenDurchgang(weiter, 0) && !d.LueckenDurchgang(weiter, 64))
+      d.lueckenStand = d.planStand;
+  };
   bool offenDa = d.ReiheAufbauen();
   // Erst breite Ketten aus einer Verdrängung, dann tiefe und schmale.
   for (const bool breit : {true, false}) {
@@ -892,6 +1116,7 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
         offenDa = d.ReiheAufbauen();
       } else {
         ++ohneErfolg;
+        platzSchaffen();
       }
       if (d.schritt % 8 == 0) melden();
       if (grenze.sekunden > 0 && sekunden() >= frist) {
@@ -911,7 +1136,17 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
     d.zustand = 0x6E61636862657373ull ^ grenze.saat;
     long ohneErfolg = 0;
     const long geduld = 20 * std::max(grenze.ohneFortschritt, static_cast<long>(d.reihe.size()));
-    while (offenDa && !d.abbruch && ohneErfolg < geduld) {
+    // Mit einer Zeitgrenze wird die ganze Zeit genutzt: nach langer Zeit ohne Erfolg stören einige
+    // zufällige Züge den Plan, die Strafen beginnen neu, und die Ketten suchen weiter (höchstens
+    // so oft, falls die Uhr steht).
+    int stoerungen = 0;
+    while (offenDa && !d.abbruch) {
+      if (ohneErfolg >= geduld) {
+        if (grenze.sekunden <= 0 || ++stoerungen > kStoerungen) break;
+        ohneErfolg = 0;
+        std::fill(d.strafe.begin(), d.strafe.end(), 0);
+        for (int i = 0; i < 4 * static_cast<int>(d.reihe.size()) + 8; ++i) d.Stoeren();
+      }
       if (grenze.schritte >= 0 && d.schritt >= grenze.schritte) break;
       if (grenze.sekunden > 0 && sekunden() >= frist) {
         ergebnis.zeitUm = true;
@@ -922,6 +1157,7 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
         offenDa = d.ReiheAufbauen();
       } else {
         ++ohneErfolg;
+        platzSchaffen();
       }
       if (d.schritt % 8 == 0) melden();
     }
@@ -929,7 +1165,6 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
   }
   // Zum Schluss die Hohlstunden der Klassen: Stunden in freie Zellen, wo es sie senkt.
   if (!d.abbruch && !(grenze.schritte >= 0 && d.schritt >= grenze.schritte)) {
-    long gefragt = 0;
     const auto weiter = [&] {
       if (++gefragt % 512 == 0) melden();  // auch hier darf "Abbrechen" kommen
       if (d.abbruch) return false;
@@ -939,12 +1174,16 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
       }
       return true;
     };
-    for (int durchgang = 0; durchgang < 8 && d.LueckenDurchgang(weiter); ++durchgang) melden();
+    for (int durchgang = 0;
+         durchgang < 8 && d.LueckenDurchgang(weiter, std::numeric_limits<long>::max()); ++durchgang)
+      melden();
   }
+  d.ZumBestenStand();
   d.Buchen();
   ergebnis.abgebrochen = d.abbruch;
   ergebnis.schritte = d.schritt;
   ergebnis.nachher = d.gesetzt;
+  ergebnis.hohlNachher = d.hohl;
   // Woran die übrigen offenen Stunden hängen.
   for (std::size_t g = 0; g < d.gruppen.size(); ++g)
     for (int w = d.wochen.von; w <= d.wochen.bis; ++w) {

@@ -49,8 +49,8 @@
 // mindestens so vielen Stunden schon liegt.
 //
 // Die Rechnung ist bestimmt (die Uhr entscheidet nur, wann sie endet; grenze.schritte begrenzt die
-// Arbeit auf jeder Maschine gleich; gleiche Saat, gleicher Lauf). Danach ist der Plan gültig, und nie sind weniger Stunden
-// gesetzt als vorher.
+// Arbeit auf jeder Maschine gleich; gleiche Saat, gleicher Lauf). Danach ist der Plan gültig, und
+// nie sind weniger Stunden gesetzt als vorher.
 #pragma once
 
 #include <memory>
@@ -88,6 +88,9 @@ struct TNachbessernErgebnis {
   long schritte = 0;
   bool abgebrochen = false;
   bool zeitUm = false;  // die Zeitgrenze beendete die Rechnung
+  // Hohlstunden der Klassen der Rechnung (TKlasse::HohlStunden) davor und danach; danach nie mehr.
+  long hohlVorher = 0;
+  long hohlNachher = 0;
   // Je Hindernis: in wie vielen Zellen es die übrigen offenen Einheiten aufhielt.
   std::vector<int> hindernisse = std::vector<int>(HindernisZahl, 0);
 };
