@@ -1136,13 +1136,13 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
     d.zustand = 0x6E61636862657373ull ^ grenze.saat;
     long ohneErfolg = 0;
     const long geduld = 20 * std::max(grenze.ohneFortschritt, static_cast<long>(d.reihe.size()));
-    // Mit einer Zeitgrenze wird die ganze Zeit genutzt: nach langer Zeit ohne Erfolg stören einige
-    // zufällige Züge den Plan, die Strafen beginnen neu, und die Ketten suchen weiter (höchstens
-    // so oft, falls die Uhr steht).
+    // Die ganze Zeit (oder Arbeit) wird genutzt: nach langer Zeit ohne Erfolg stören einige
+    // zufällige Züge aus der Saat den Plan, die Strafen beginnen neu, und die Ketten suchen weiter
+    // (höchstens so oft, falls die Uhr steht).
     int stoerungen = 0;
     while (offenDa && !d.abbruch) {
       if (ohneErfolg >= geduld) {
-        if (grenze.sekunden <= 0 || ++stoerungen > kStoerungen) break;
+        if (++stoerungen > kStoerungen) break;
         ohneErfolg = 0;
         std::fill(d.strafe.begin(), d.strafe.end(), 0);
         for (int i = 0; i < 4 * static_cast<int>(d.reihe.size()) + 8; ++i) d.Stoeren();
