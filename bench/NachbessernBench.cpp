@@ -3,8 +3,10 @@
 // höchstens 15 Sekunden Rechenzeit dieses Prozesses (ein Kern, auch auf einer geteilten Maschine
 // vergleichbar). Gemessen wird Automatik und Nachbessern zusammen; die Zähler nennen die Stunden,
 // die gesetzten Stunden der Automatik und nach dem Nachbessern, die Zeit des Nachbesserns, die
-// Hohlstunden der Klassen vorher und nachher und, wo Stunden offen blieben, woran sie hängen
-// (Zellen je Hindernis).
+// Hohlstunden der Klassen vorher und nachher, die Rechenzeit der Automatik (automatik_s) und, wo
+// Stunden offen blieben, woran sie hängen: Zellen je Hindernis (rest_…) und die Gründe der
+// offenen Kurse wie auf der Kommandozeile, über alle summiert (grund_…). Mit der Umgebungsvariable
+// NACHBESSERN_OFFEN nennt der Lauf die offenen Kurse mit ihren Gründen auf stderr.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
