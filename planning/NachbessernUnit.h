@@ -15,8 +15,17 @@
 //    Einheit in die Zelle zurück, aus der sie verdrängt wurde, und keine gesetzte wird wieder
 //    verdrängt.
 // 3. Hohlstunden: jede gesetzte Einheit zieht in die freie Zelle, die die Hohlstunden ihrer
-//    Klassen (wie TKlasse::HohlStunden) am meisten senkt, wenn es eine gibt; Durchgänge, bis sich
-//    nichts mehr bessert.
+//    Klassen (wie TKlasse::HohlStunden) am meisten senkt, wenn es eine gibt; sonst, wo eine ihrer
+//    Klassen an dem Tag Hohlstunden hat, eine Verdrängungskette, die nur gilt, wenn danach alles
+//    wieder gesetzt ist und die Hohlstunden sanken; Durchgänge, bis sich nichts mehr bessert.
+//
+// Die Hohlstunden aller Klassen der Rechnung steigen nie über den Stand nach der Automatik: eine
+// Kette, die Stunden setzt, gilt nur in dieser Grenze. Hielt allein die Grenze eine Kette auf,
+// schafft ein Durchgang gegen Hohlstunden (mit wenigen Ketten) Platz. Bleibt die gemischte Runde
+// lange ohne Erfolg, stören zufällige Züge aus der Saat den Plan (eine Einheit in eine freie
+// Zelle, in der Grenze), und die Ketten suchen weiter, bis die Grenze der Rechnung erreicht ist.
+// Am Ende gilt der Stand mit den meisten gesetzten Stunden (bei gleich vielen den wenigsten
+// Hohlstunden).
 //
 // Es gelten dieselben Regeln wie beim Setzen der Automatik: gesperrte Zellen von Kurs, Lehrer,
 // Klassen und Räumen, keine Doppelbelegung, die Kurse einer Kopplung in denselben Zellen mit
