@@ -291,8 +291,12 @@ struct TNachbesserung::TDaten {
     hohl += zuwachs;
     zuwachs = 0;
     if (hohl <= hohlGrenze &&
-        (gesetzt > bester.gesetzt || (gesetzt == bester.gesetzt && hohl < bester.hohl)))
+        (gesetzt > bester.gesetzt || (gesetzt == bester.gesetzt && hohl < bester.hohl))) {
       bester = {protokoll.size(), gesetzt, hohl};
+      // Der Weg bis hierher wird nicht mehr zurückgenommen.
+      protokoll.clear();
+      bester.marke = 0;
+    }
   }
 
   // Am Ende: zurück zum Stand mit den meisten gesetzten Stunden (bei gleich vielen den wenigsten
@@ -938,6 +942,251 @@ struct TNachbesserung::TDaten {
     return true;
   }
 
+  // --- Tausch zweier Zellen -------------------------------------------------------------------
+
+  // Wie oft die Woche des Kurses die Regeln des Tages bricht: Tage, die kein Block nach den Regeln
+  // der Gruppe sind, und (müssen freie Tage eingehalten werden) belegte Tage mit belegtem Folgetag.
+  int TagVerstoesse(const TKurs* k, int w) const {
+    const auto g = static_cast<std::size_t>(Gruppe(k));
+    int n = 0;
+    for (int t = 1; t <= tage; ++t) {
+      const std::uint32_t wort = Wort(k->fBesetzung, w, t);
+      if (!wort) continue;
+      const int zahl = std::popcount(wort);
+      const int erste = std::countr_zero(wort) + 1, letzte = 32 - std::countl_zero(wort);
+      bool gut =
+          zahl <= proTag[g] && letzte - erste + 1 == zahl && !(zahl > 1 && letzte >= MaxStunden);
+      for (int h = erste; gut && h < letzte; ++h) gut = (verbindungen[g][t] & Bit(h)) != 0;
+      if (!gut) ++n;
+      if (freiWichtig && Folgetag(t) != t && Wort(k->fBesetzung, w, Folgetag(t))) ++n;
+    }
+    return n;
+  }
+
+  // Ein Tausch zweier gleich langer Folgen von Zellen einer Woche: a[i] mit b[i].
+  struct TTausch {
+    std::vector<TOrt> a, b;
+    // Die Zelle, mit der o tauscht.
+    TOrt Partner(const TOrt& o) const {
+      for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == o) return b[i];
+        if (b[i] == o) return a[i];
+      }
+      return o;
+    }
+  };
+
+  // Die Einheiten, die mit start tauschen müssen, damit kein Lehrer, keine Klasse und kein Raum
+  // doppelt belegt wird, die Kurse einer Gruppe zusammen bleiben und eine Gruppe mit allen ihren
+  // Stunden in den Zellen des Tauschs zieht (ein Block bleibt ein Block): die
+  // Zusammenhangskomponente der Konflikte; leer, wenn eine fixierte Stunde oder ein Kurs außerhalb
+  // der Rechnung dazugehört.
+  std::vector<TEinheit> Komponente(const TEinheit& start, const TTausch& tausch) const {
+    std::vector<TEinheit> komp{start};
+    bool gut = true;
+    const auto nimm = [&](const TKurs* x, const TOrt& o, const TRaum* raum) {
+      const TSetzung* s = Liegt(x, o);
+      if (!s || (raum && s->fRaum != raum)) return;
+      if (!ImPlan(x) || s->fFixiert) {
+        gut = false;
+        return;
+      }
+      const TEinheit e{Gruppe(x), o};
+      if (std::find(komp.begin(), komp.end(), e) == komp.end()) komp.push_back(e);
+    };
+    for (std::size_t i = 0; i < komp.size(); ++i) {
+      const TOrt hier = komp[i].ort;
+      const TOrt dort = tausch.Partner(hier);
+      for (const TKurs* p : gruppen[static_cast<std::size_t>(komp[i].gruppe)]) {
+        for (const TOrt& o : tausch.a) nimm(p, o, nullptr);
+        for (const TOrt& o : tausch.b) nimm(p, o, nullptr);
+      }
+      for (const TKurs* k : Kurse(komp[i])) {
+        const TSetzung* s = Liegt(k, hier);
+        if (s->fFixiert) return {};
+        if (const TLehrer* l = k->fLehrer; l && Hat(l->fBesetzung, dort))
+          for (const TKurs* x : l->fKurse) nimm(x, dort, nullptr);
+        for (const TKlasse* kl : k->fKlassen)
+          if (Hat(kl->fBesetzung, dort))
+            for (const TKurs* x : kl->fKurse) nimm(x, dort, nullptr);
+        if (const TRaum* r = s->fRaum; r && Hat(r->fBesetzung, dort))
+          for (const TKurs* x : r->fKurse) nimm(x, dort, r);
+      }
+      if (!gut) return {};
+    }
+    return komp;
+  }
+
+  // Die Einheiten der Komponente tauschen ihre Zellen, jede Stunde mit ihrem Raum. Gilt nur, wenn
+  // keine Stunde in eine gesperrte Zelle kommt, kein Kurs die Regeln des Tages öfter bricht als
+  // vorher, die Wochen stimmen, die Hohlstunden in der Grenze bleiben und um höchstens erlaubt
+  // steigen (-1: sinken müssen); sonst ist alles wie vorher. Wahr, wenn getauscht wurde.
+  bool Tauschen(const std::vector<TEinheit>& komp, const TTausch& tausch, long erlaubt = -1) {
+    struct TZug {
+      TKurs* kurs;
+      TSetzung* setzung;
+      TOrt von, nach;
+      TRaum* raum;
+    };
+    std::vector<TZug> zuege;
+    for (const TEinheit& e : komp) {
+      for (TKurs* k : Kurse(e)) {
+        TSetzung* s = Liegt(k, e.ort);
+        const TOrt nach = tausch.Partner(e.ort);
+        if (Hat(k->fSperrung, nach) || (k->fLehrer && Hat(k->fLehrer->fSperrung, nach)) ||
+            (s->fRaum && Hat(s->fRaum->fSperrung, nach)))
+          return false;
+        for (const TKlasse* kl : k->fKlassen)
+          if (Hat(kl->fSperrung, nach)) return false;
+        zuege.push_back({k, s, e.ort, nach, s->fRaum});
+      }
+    }
+    std::vector<std::pair<TKurs*, int>> verstoesse;
+    const int w = tausch.a.front().woche;
+    const auto merke = [&](TKurs* k) {
+      if (std::none_of(verstoesse.begin(), verstoesse.end(),
+                       [&](const auto& v) { return v.first == k; }))
+        verstoesse.emplace_back(k, TagVerstoesse(k, w));
+    };
+    for (const TZug& z : zuege) merke(z.kurs);
+    Neubeginn();
+    const std::size_t marke = protokoll.size();
+    for (const TZug& z : zuege) {
+      Beruehre(z.kurs, z.von.woche);
+      protokoll.push_back({TArt::Abgehoben, z.kurs, z.setzung, z.von, z.raum});
+      if (!neu.count(z.setzung))
+        ursprung.emplace(z.setzung, TAenderung{TArt::Abgehoben, z.kurs, z.setzung, z.von, z.raum});
+      Abheben(z.kurs, z.setzung);
+      --gesetzt;
+    }
+    for (const TZug& z : zuege) {
+      Ablegen(z.kurs, z.setzung, z.nach, z.raum);
+      protokoll.push_back({TArt::Abgelegt, z.kurs, z.setzung, z.nach, z.raum});
+      ++gesetzt;
+    }
+    const bool regeln = std::all_of(verstoesse.begin(), verstoesse.end(), [&](const auto& v) {
+      return TagVerstoesse(v.first, tausch.a.front().woche) <= v.second;
+    });
+    if (!regeln || !WochenStimmen() || !HohlInGrenze() || zuwachs > erlaubt) {
+      Zuruecknehmen(marke);
+      return false;
+    }
+    Annehmen();
+    return true;
+  }
+
+  // Ein zufälliger Tausch aus der Saat: zwei Zellen (oder zwei Paare übereinander) einer Woche,
+  // die Komponente einer zufälligen Einheit darin; gilt, wenn die Hohlstunden höchstens um
+  // erlaubt steigen. Wahr, wenn getauscht wurde.
+  bool ZufallsTausch(long erlaubt) {
+    const int w = wochen.von + static_cast<int>(Zufall(wochen.bis - wochen.von + 1));
+    const int laenge = 1 + static_cast<int>(Zufall(2));
+    const int i = static_cast<int>(Zufall(tage * stunden)),
+              j = static_cast<int>(Zufall(tage * stunden));
+    const int ti = i / stunden + 1, hi = i % stunden + 1, tj = j / stunden + 1,
+              hj = j % stunden + 1;
+    if (hi + laenge - 1 > stunden || hj + laenge - 1 > stunden) return false;
+    if (ti == tj && std::abs(hi - hj) < laenge) return false;
+    TTausch tausch;
+    for (int n = 0; n < laenge; ++n) {
+      tausch.a.push_back({w, ti, hi + n});
+      tausch.b.push_back({w, tj, hj + n});
+    }
+    std::vector<TEinheit> start;
+    for (const TOrt& o : tausch.a) {
+      const std::vector<TEinheit> da = EinheitenIn(o);
+      start.insert(start.end(), da.begin(), da.end());
+    }
+    for (const TOrt& o : tausch.b) {
+      const std::vector<TEinheit> da = EinheitenIn(o);
+      start.insert(start.end(), da.begin(), da.end());
+    }
+    if (start.empty()) return false;
+    const std::vector<TEinheit> komp = Komponente(
+        start[static_cast<std::size_t>(Zufall(static_cast<long>(start.size())))], tausch);
+    return !komp.empty() && Tauschen(komp, tausch, erlaubt);
+  }
+
+  // Die Einheiten der Rechnung in der Zelle.
+  std::vector<TEinheit> EinheitenIn(const TOrt& o) const {
+    std::vector<TEinheit> liste;
+    for (std::size_t g = 0; g < gruppen.size(); ++g)
+      for (const TKurs* k : gruppen[g])
+        if (ImPlan(k) && Liegt(k, o)) {
+          liste.push_back({static_cast<int>(g), o});
+          break;
+        }
+    return liste;
+  }
+
+  // Versucht den Tausch: die Komponenten der Konflikte jede für sich, dann alle zusammen (die
+  // ganzen Zellen), bis keiner die Hohlstunden mehr senkt. Wahr, wenn getauscht wurde.
+  bool TauschVersuchen(const TTausch& tausch) {
+    bool getauscht = false;
+    bool weiterSuchen = true;
+    while (weiterSuchen) {
+      weiterSuchen = false;
+      std::vector<TEinheit> start;
+      for (const TOrt& o : tausch.a) {
+        const std::vector<TEinheit> da = EinheitenIn(o);
+        start.insert(start.end(), da.begin(), da.end());
+      }
+      for (const TOrt& o : tausch.b) {
+        const std::vector<TEinheit> da = EinheitenIn(o);
+        start.insert(start.end(), da.begin(), da.end());
+      }
+      std::vector<TEinheit> erfasst, alle;
+      bool alleGut = true;
+      int komponenten = 0;
+      for (const TEinheit& e : start) {
+        if (std::find(erfasst.begin(), erfasst.end(), e) != erfasst.end()) continue;
+        const std::vector<TEinheit> komp = Komponente(e, tausch);
+        if (komp.empty()) {
+          alleGut = false;
+          erfasst.push_back(e);
+          continue;
+        }
+        ++komponenten;
+        erfasst.insert(erfasst.end(), komp.begin(), komp.end());
+        alle.insert(alle.end(), komp.begin(), komp.end());
+        if (Tauschen(komp, tausch)) {
+          getauscht = weiterSuchen = true;
+          break;
+        }
+      }
+      if (!weiterSuchen && alleGut && komponenten > 1 && Tauschen(alle, tausch)) getauscht = true;
+    }
+    return getauscht;
+  }
+
+  // Ein Durchgang über alle Paare von Zellen einer Woche und alle Paare von je zwei Zellen
+  // übereinander (für Blöcke). Falsch, wenn nichts getauscht wurde oder weiter die Frage ist
+  // (Abbruch, Zeit).
+  template <class TWeiter>
+  bool TauschDurchgang(const TWeiter& weiter) {
+    bool getauscht = false;
+    for (int laenge = 1; laenge <= 2; ++laenge)
+      for (int w = wochen.von; w <= wochen.bis; ++w)
+        for (int i = 0; i < tage * stunden; ++i)
+          for (int j = i + 1; j < tage * stunden; ++j) {
+            if (!weiter()) return false;
+            const int ti = i / stunden + 1, hi = i % stunden + 1;
+            const int tj = j / stunden + 1, hj = j % stunden + 1;
+            if (hi + laenge - 1 > stunden || hj + laenge - 1 > stunden) continue;
+            TTausch tausch;
+            bool getrennt = true;
+            for (int n = 0; n < laenge; ++n) {
+              tausch.a.push_back({w, ti, hi + n});
+              tausch.b.push_back({w, tj, hj + n});
+            }
+            for (const TOrt& o : tausch.a)
+              if (std::find(tausch.b.begin(), tausch.b.end(), o) != tausch.b.end())
+                getrennt = false;
+            if (getrennt && TauschVersuchen(tausch)) getauscht = true;
+          }
+    return getauscht;
+  }
+
   // Ein Durchgang über alle gesetzten Einheiten der Rechnung, mit höchstens so vielen Ketten;
   // falsch, wenn nichts verschoben wurde oder weiter die Frage ist (Abbruch, Zeit).
   template <class TWeiter>
@@ -1052,6 +1301,8 @@ TNachbesserung::~TNachbesserung() = default;
 
 namespace {
 constexpr int kStoerungen = 100;
+constexpr int kPlatzTausche =
+    5000;  // zufällige Tausche, wenn die Hohlstunden eine Kette aufhielten
 }  // namespace
 
 TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
@@ -1082,8 +1333,8 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
   }
   const TDateTime anfang = Jetzt();
   const auto sekunden = [&] { return (Jetzt() - anfang) * 86400.0; };
-  // Ein Fünftel der Zeit bleibt für die Hohlstunden.
-  const double frist = grenze.sekunden * 0.8;
+  // Ein Siebtel der Zeit bleibt für die Hohlstunden.
+  const double frist = grenze.sekunden * 0.85;
   const auto melden = [&] {
     d.anzeige.Nachbessern(std::max(0, offen - (d.gesetzt - ergebnis.vorher)), sekunden());
   };
@@ -1098,8 +1349,11 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
       if (++gefragt % 512 == 0) melden();
       return !d.abbruch && !(grenze.sekunden > 0 && sekunden() >= frist);
     };
-    if (!d.LueckenDurchgang(weiter, 0) && !d.LueckenDurchgang(weiter, 64))
-      d.lueckenStand = d.planStand;
+    // Zufällige Tausche zweier Zellen aus der Saat, die die Hohlstunden nicht heben; sanken sie
+    // nicht, erst wieder, wenn sich der Plan durch eine Kette änderte.
+    const long vorher = d.hohl;
+    for (int i = 0; i < kPlatzTausche && weiter(); ++i) d.ZufallsTausch(0);
+    if (d.hohl == vorher) d.lueckenStand = d.planStand;
   };
   bool offenDa = d.ReiheAufbauen();
   // Erst breite Ketten aus einer Verdrängung, dann tiefe und schmale.
@@ -1163,8 +1417,9 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
     }
     d.gemischt = false;
   }
-  // Zum Schluss die Hohlstunden der Klassen: Stunden in freie Zellen, wo es sie senkt.
-  if (!d.abbruch && !(grenze.schritte >= 0 && d.schritt >= grenze.schritte)) {
+  // Zum Schluss die Hohlstunden der Klassen: Tausch zweier Zellen, Stunden in freie Zellen und
+  // Ketten, wo es sie senkt.
+  if (!d.abbruch) {
     const auto weiter = [&] {
       if (++gefragt % 512 == 0) melden();  // auch hier darf "Abbrechen" kommen
       if (d.abbruch) return false;
@@ -1174,9 +1429,12 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
       }
       return true;
     };
-    for (int durchgang = 0;
-         durchgang < 8 && d.LueckenDurchgang(weiter, std::numeric_limits<long>::max()); ++durchgang)
+    for (int durchgang = 0; durchgang < 8; ++durchgang) {
+      const bool getauscht = d.TauschDurchgang(weiter);
+      const bool verschoben = d.LueckenDurchgang(weiter, std::numeric_limits<long>::max());
       melden();
+      if (!getauscht && !verschoben) break;
+    }
   }
   d.ZumBestenStand();
   d.Buchen();
