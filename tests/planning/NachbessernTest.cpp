@@ -180,6 +180,84 @@ TEST_F(AutomatikTest, NachbessernSchliesstHohlstunden) {
   EXPECT_TRUE(PlanRegelnStimmen(s, {p, q}));
 }
 
+// Ein Block zieht nur als Ganzes: 5a hat Montag 1 und den Block A Montag 4–5 (zwei Hohlstunden);
+// in 2–3 unterrichtet SCH den Block B der 5b, die Montag 1 C und 4–5 D hat. Keine einzelne
+// Stunde kann ziehen, ohne einen Tag zu zerreißen oder Hohlstunden zu machen; der Tausch der
+// Paare 2–3 und 4–5 nimmt A, B und D (Lehrer- und Klassenkonflikte) zusammen und schließt beide.
+// (O ist überall gesperrt und bleibt offen.)
+TEST_F(AutomatikTest, NachbessernTauschtBloeckeMitIhrenKonflikten) {
+  TKurs* e = AuKurs(l1, fD, {k5a}, {}, nullptr, 1, 1, 1, 4);
+  TKurs* a = AuKurs(l2, fM, {k5a}, {}, nullptr, 2, 2, 0, 2);
+  TKurs* b = AuKurs(l2, fE, {k5b}, {}, nullptr, 2, 2, 0, 2);
+  TKurs* c = AuKurs(l3, fD, {k5b}, {}, nullptr, 1, 1, 1, 4);
+  TKurs* d = AuKurs(l3, fM, {k5b}, {}, nullptr, 2, 2, 0, 2);
+  TKurs* o = AuKurs(l1, fE, {k5b}, {}, nullptr, 1, 1, 1, 4);
+  o->fSperrung.SetWocheTagStd(0, 0, 0, true);
+  // Nur am Montag, damit keine Stunde auf einen anderen Tag ausweicht.
+  for (TKurs* k : {e, a, b, c, d})
+    for (int t = 2; t <= 7; ++t)
+      for (int h = 1; h <= 16; ++h) k->fSperrung.SetWocheTagStd(0, t, h, true);
+  e->NeueSetzung(1, 1, 1, nullptr);
+  a->NeueSetzung(1, 1, 4, nullptr);
+  a->NeueSetzung(1, 1, 5, nullptr);
+  b->NeueSetzung(1, 1, 2, nullptr);
+  b->NeueSetzung(1, 1, 3, nullptr);
+  c->NeueSetzung(1, 1, 1, nullptr);
+  d->NeueSetzung(1, 1, 4, nullptr);
+  d->NeueSetzung(1, 1, 5, nullptr);
+  const std::vector<TKurs*> kurse = {e, a, b, c, d, o};
+  Rechne(kurse);
+  ASSERT_TRUE(o->fSetzungen.empty());
+  int maxim = 0;
+  TTagFeld maximum{};
+  ASSERT_EQ(k5a->HohlStunden(1, maxim, maximum), 2);
+  ASSERT_EQ(k5b->HohlStunden(1, maxim, maximum), 0);
+  const TNachbessernErgebnis r = automat.Nachbessern({});
+  EXPECT_EQ(Stunden(a), (Z{"1.2", "1.3"}));
+  EXPECT_EQ(Stunden(b), (Z{"1.4", "1.5"}));
+  EXPECT_EQ(Stunden(d), (Z{"1.2", "1.3"}));
+  EXPECT_EQ(Stunden(e), (Z{"1.1"}));
+  EXPECT_EQ(Stunden(c), (Z{"1.1"}));
+  EXPECT_EQ(k5a->HohlStunden(1, maxim, maximum), 0);
+  EXPECT_EQ(k5b->HohlStunden(1, maxim, maximum), 0);
+  EXPECT_EQ(r.hohlVorher, 2);
+  EXPECT_EQ(r.hohlNachher, 0);
+  EXPECT_TRUE(PlanRegelnStimmen(s, kurse));
+}
+
+// Ein Tausch bringt keine Stunde in eine gesperrte Zelle: wie oben, doch B ist Montag 4 gesperrt
+// und C fixiert; nichts anderes schließt die Hohlstunden der 5a, und der Plan bleibt, wie er ist.
+TEST_F(AutomatikTest, NachbessernTauschtNichtInGesperrteZellen) {
+  TKurs* e = AuKurs(l1, fD, {k5a}, {}, nullptr, 1, 1, 1, 4);
+  TKurs* a = AuKurs(l2, fM, {k5a}, {}, nullptr, 2, 2, 0, 2);
+  TKurs* b = AuKurs(l2, fE, {k5b}, {}, nullptr, 2, 2, 0, 2);
+  TKurs* c = AuKurs(l3, fD, {k5b}, {}, nullptr, 1, 1, 1, 4);
+  TKurs* d = AuKurs(l3, fM, {k5b}, {}, nullptr, 2, 2, 0, 2);
+  TKurs* o = AuKurs(l1, fE, {k5b}, {}, nullptr, 1, 1, 1, 4);
+  o->fSperrung.SetWocheTagStd(0, 0, 0, true);
+  for (TKurs* k : {e, a, b, c, d})
+    for (int t = 2; t <= 7; ++t)
+      for (int h = 1; h <= 16; ++h) k->fSperrung.SetWocheTagStd(0, t, h, true);
+  b->fSperrung.SetWocheTagStd(1, 1, 4, true);
+  e->NeueSetzung(1, 1, 1, nullptr);
+  a->NeueSetzung(1, 1, 4, nullptr);
+  a->NeueSetzung(1, 1, 5, nullptr);
+  b->NeueSetzung(1, 1, 2, nullptr);
+  b->NeueSetzung(1, 1, 3, nullptr);
+  c->NeueSetzung(1, 1, 1, nullptr);
+  for (TSetzung* z : c->fSetzungen) z->fFixiert = true;
+  d->NeueSetzung(1, 1, 4, nullptr);
+  d->NeueSetzung(1, 1, 5, nullptr);
+  const std::vector<TKurs*> kurse = {e, a, b, c, d, o};
+  Rechne(kurse);
+  const TNachbessernErgebnis r = automat.Nachbessern({});
+  EXPECT_EQ(Stunden(a), (Z{"1.4", "1.5"}));
+  EXPECT_EQ(Stunden(b), (Z{"1.2", "1.3"}));
+  EXPECT_EQ(Stunden(d), (Z{"1.4", "1.5"}));
+  EXPECT_EQ(r.hohlNachher, 2);
+  EXPECT_TRUE(PlanRegelnStimmen(s, kurse));
+}
+
 // Die kleine Beispielschule ohne Setzungen, Räume wichtig: die Automatik lässt Stunden offen.
 class NachbessernBeispielTest : public ::testing::Test {
  protected:
