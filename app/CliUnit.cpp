@@ -52,7 +52,8 @@ void Hilfe(std::ostream& aus) {
          "                             Schülergruppen in Schienen, Zeitfenster, gesperrte Tage;\n"
          "                             --grundschule: 6 Stunden, viele Stunden mit zwei\n"
          "                             Lehrkräften), ohne gesetzte Stunden bei den beiden\n"
-         "                             letzten\n"
+         "                             letzten; bei diesen gibt es das Raster aus, \"Raster: T\n"
+         "                             Tage, S Stunden (automatik mit --tage T --stunden S)\"\n"
          "  pruefen DATEI [konsistenz|bruecken|raeume|stunden|versionen|kopplungen|einzel|alle]\n"
          "                [--woche N] [--tage N]\n"
          "                             schreibt die Zeilen des Fensters \"Fehler\", dann\n"
@@ -297,7 +298,16 @@ int Befehl(const std::vector<std::string>& args, std::ostream& aus, std::ostream
       ErzeugeGrundschule(Schule());
     else
       ErzeugeBeispielSchule(Schule(), gross, knapp);
-    return Schreiben(args[1], fehler) ? 0 : 1;
+    if (!Schreiben(args[1], fehler)) return 1;
+    // Das Raster der Schule steht in den Einstellungen, nicht in der Datei: der Benutzer erfährt,
+    // wie er die Automatik aufruft.
+    if (gymnasium || grundschule) {
+      const TStandard& st = Standard();
+      aus << "Raster: " << st.fMaxTageNeu << " Tage, " << st.fPlnStd
+          << " Stunden (automatik mit --tage " << st.fMaxTageNeu << " --stunden " << st.fPlnStd
+          << ")\n";
+    }
+    return 0;
   }
   if (befehl == "pruefen") return CliPruefen({args.begin() + 1, args.end()}, aus, fehler);
   if (befehl == "komprimieren") return CliKomprimieren({args.begin() + 1, args.end()}, aus, fehler);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <array>
 #include <functional>
+#include <limits>
 #include <map>
 #include <optional>
 #include <set>
@@ -231,13 +232,85 @@ struct TNachbesserung::TDaten {
                                      k->fStdProTag, k->fEinzelStd);
   }
 
-  // Merkt die Woche des Kurses vor ihrer ersten Änderung in diesem Schritt.
+  // Merkt die Woche des Kurses (und die Hohlstunden seiner Klassen in der Woche) vor ihrer
+  // ersten Änderung in diesem Schritt.
   void Beruehre(TKurs* k, int w) {
     for (const TBeruehrt& b : beruehrt)
       if (b.kurs == k && b.woche == w) return;
     const TWoElem* e = k->fBesetzung.GetWoche(w);
     beruehrt.push_back(
         {k, w, e ? *e : TWoElem{}, k->VerplanteStunden(w), TAutomat::WocheStimmt(*k, w)});
+    for (const TKlasse* kl : k->fKlassen) {
+      const bool schon = std::any_of(hohlVorher.begin(), hohlVorher.end(), [&](const auto& x) {
+        return std::get<0>(x) == kl && std::get<1>(x) == w;
+      });
+      if (!schon) hohlVorher.emplace_back(kl, w, KlassenHohl(kl, w));
+    }
+  }
+
+  // Die Hohlstunden der Klasse in der Woche wie TKlasse::HohlStunden: je Tag die freien, nicht
+  // gesperrten Stunden vor der letzten Stunde, in der eine nicht fixierte Stunde eines ihrer
+  // Kurse liegt.
+  static int KlassenHohl(const TKlasse* kl, int w) {
+    const int tage = std::min(Standard().fMaxTageNeu, 7);
+    int n = 0;
+    for (int t = 1; t <= tage; ++t) {
+      const std::uint32_t belegt = Wort(kl->fBesetzung, w, t);
+      int j = 0;
+      for (int h = 32 - std::countl_zero(belegt); h >= 1 && !j; --h) {
+        if (!(belegt & Bit(h))) continue;
+        for (const TKurs* k : kl->fKurse)
+          if (const TSetzung* s = Liegt(k, {w, t, h}); s && !s->fFixiert) {
+            j = h;
+            break;
+          }
+      }
+      if (j > 1) n += std::popcount(~(belegt | Wort(kl->fSperrung, w, t)) & ((1u << (j - 1)) - 1));
+    }
+    return n;
+  }
+
+  // Um wie viel dieser Schritt die Hohlstunden der Klassen änderte.
+  long HohlZuwachs() const {
+    long n = 0;
+    for (const auto& [kl, w, vorher] : hohlVorher) n += KlassenHohl(kl, w) - vorher;
+    return n;
+  }
+
+  // Die Hohlstunden aller Klassen bleiben mit diesem Schritt in der Grenze (nie mehr als nach der
+  // Automatik); merkt den Zuwachs für Annehmen().
+  bool HohlInGrenze() {
+    zuwachs = HohlZuwachs();
+    return hohl + zuwachs <= hohlGrenze;
+  }
+
+  // Ein Schritt gilt: der Plan bleibt so, die Zahl der Hohlstunden folgt. Das Protokoll behält
+  // seine Änderungen, damit die Rechnung zum besten Stand zurückkehren kann.
+  void Annehmen() {
+    ++planStand;
+    hohl += zuwachs;
+    zuwachs = 0;
+    if (hohl <= hohlGrenze &&
+        (gesetzt > bester.gesetzt || (gesetzt == bester.gesetzt && hohl < bester.hohl))) {
+      bester = {protokoll.size(), gesetzt, hohl};
+      // Der Weg bis hierher wird nicht mehr zurückgenommen.
+      protokoll.clear();
+      bester.marke = 0;
+    }
+  }
+
+  // Am Ende: zurück zum Stand mit den meisten gesetzten Stunden (bei gleich vielen den wenigsten
+  // Hohlstunden), an dem die Hohlstunden nicht über dem Stand nach der Automatik lagen.
+  void ZumBestenStand() {
+    Zuruecknehmen(bester.marke);
+    hohl = bester.hohl;
+  }
+
+  // Beginnt einen Schritt: nichts berührt.
+  void Neubeginn() {
+    beruehrt.clear();
+    hohlVorher.clear();
+    zuwachs = 0;
   }
 
   // Jede Woche, die dieser Schritt änderte, ist wieder wie vorher, oder: eine Woche, die die
@@ -529,7 +602,35 @@ struct TNachbesserung::TDaten {
   // Änderungszeit der Lehrer, Klassen und Räume) und im Protokoll des Manuellfensters als ein
   // Stück aufgezeichnet: erst alle Stunden fort von ihren alten Zellen, dann alle an die neuen.
   // Eine Stunde, die in ihrer alten Zelle endet, bleibt unberührt.
+  // Liegt eine Stunde eines Kurses (neu oder verschoben) in einer Zelle, aus der eine andere
+  // Stunde desselben Kurses fortzog, tauschen die beiden ihre Plätze: so bleibt in jeder Zelle,
+  // die der Kurs behält, die alte Setzung mit ihren Vertretungen. Belegungen ändern sich nicht
+  // (derselbe Kurs, dieselben Zellen und Räume).
+  void Heimholen() {
+    const auto ort = [](const TSetzung* s) { return TOrt{s->fWoche, s->fTag, s->fStunde}; };
+    for (TKurs* k : beweglich) {
+      bool getauscht = true;
+      while (getauscht) {
+        getauscht = false;
+        for (TSetzung* alt : k->fSetzungen) {
+          const auto it = ursprung.find(alt);
+          if (it == ursprung.end() || it->second.ort == ort(alt)) continue;
+          const TOrt heim = it->second.ort;
+          if (!Hat(k->fBesetzung, heim)) continue;
+          TSetzung* dort = k->SetzungFinden(heim.woche, heim.tag, heim.std);
+          if (!dort || dort == alt) continue;
+          std::swap(alt->fWoche, dort->fWoche);
+          std::swap(alt->fTag, dort->fTag);
+          std::swap(alt->fStunde, dort->fStunde);
+          std::swap(alt->fRaum, dort->fRaum);
+          getauscht = true;
+        }
+      }
+    }
+  }
+
   void Buchen() {
+    Heimholen();
     TManuellProtokoll* merken = Merken() ? ManuellProtokoll() : nullptr;
     const auto zeit = [](TKurs* k, TRaum* raum) {
       if (k->fLehrer) k->fLehrer->MerkeZeit();
@@ -617,9 +718,15 @@ struct TNachbesserung::TDaten {
       for (long& r : rauschen) r = Zufall(3);
     std::vector<std::size_t> folge(liste.size());
     for (std::size_t i = 0; i < folge.size(); ++i) folge[i] = i;
+    // Gegen Hohlstunden: die Zelle, die sie am meisten senkt, zuerst.
     std::stable_sort(folge.begin(), folge.end(), [&](std::size_t a, std::size_t b) {
-      return std::tuple(liste[a].bewertung.kosten + rauschen[a], liste[a].bewertung.luecken) <
-             std::tuple(liste[b].bewertung.kosten + rauschen[b], liste[b].bewertung.luecken);
+      const long ka = liste[a].bewertung.kosten + rauschen[a],
+                 kb = liste[b].bewertung.kosten + rauschen[b];
+      if (lueckenModus)
+        return std::tuple(liste[a].bewertung.luecken, ka) <
+               std::tuple(liste[b].bewertung.luecken, kb);
+      return std::tuple(ka, liste[a].bewertung.luecken) <
+             std::tuple(kb, liste[b].bewertung.luecken);
     });
     std::vector<TKandidat> sortiert;
     sortiert.reserve(liste.size());
@@ -633,9 +740,13 @@ struct TNachbesserung::TDaten {
   bool Kette(std::vector<std::pair<int, int>> offen, int tiefe) {
     // Eine Kette zählt nur, wenn keine Stunde wartet, kein berührter Kurs eine Stunde verlor und
     // die offene Einheit gewann.
+    if (offen.empty() && lueckenModus)
+      return wartend.empty() && KeinerVerliert() && WochenStimmen() &&
+             (zuwachs = HohlZuwachs()) < 0;
     if (offen.empty())
       return wartend.empty() && KeinerVerliert() &&
-             GruppenStunden(start.first, start.second) > startStunden && WochenStimmen();
+             GruppenStunden(start.first, start.second) > startStunden && WochenStimmen() &&
+             (HohlInGrenze() || !(hohlSperrte = true));
     if (tiefe >= (einzelWichtig ? 2 * kTiefe : kTiefe)) return false;
     const auto [g, w] = offen.back();
     offen.pop_back();
@@ -682,12 +793,11 @@ struct TNachbesserung::TDaten {
     ++naechste;
     verboten.clear();
     bewegt.clear();
-    beruehrt.clear();
+    Neubeginn();
     start = {g, w};
     startStunden = GruppenStunden(g, w);
-    const std::size_t marke = protokoll.size();
     if (!Kette({{g, w}}, 0)) return false;
-    protokoll.resize(marke);  // gelungen: bleibt
+    Annehmen();  // gelungen: bleibt
     return true;
   }
 
@@ -736,7 +846,7 @@ struct TNachbesserung::TDaten {
     const std::vector<const TKlasse*> klassen = Klassen(kurse);
     const int vorher = KlassenLuecken(klassen, w, e.ort.tag);
     const std::size_t marke = protokoll.size();
-    beruehrt.clear();
+    Neubeginn();
     Entferne(e);
     TFeld<int, 1, MaxTage> ohne{};  // je Tag die Hohlstunden ohne die Einheit
     for (int t = 1; t <= tage; ++t) ohne[t] = KlassenLuecken(klassen, w, t);
@@ -759,18 +869,328 @@ struct TNachbesserung::TDaten {
         besteAenderung = aenderung;
       }
     if (ziel) Setze(kurse, *ziel);
-    if (!ziel || !wartend.empty() || !KeinerVerliert() || !WochenStimmen()) {
+    // Gezählt wie TKlasse::HohlStunden über alle Tage: es muss wirklich weniger werden.
+    if (!ziel || !wartend.empty() || !KeinerVerliert() || !WochenStimmen() || !HohlInGrenze() ||
+        zuwachs >= 0) {
       Zuruecknehmen(marke);
       return false;
     }
-    protokoll.resize(marke);
+    Annehmen();
     return true;
   }
 
-  // Ein Durchgang über alle gesetzten Einheiten der Rechnung; falsch, wenn nichts verschoben wurde
-  // oder weiter die Frage ist (Abbruch, Zeit).
+  // Eine Kette gegen Hohlstunden: die Einheit verlässt ihre Zelle und sucht eine andere, die
+  // Verdrängten wie bei den Ketten für offene Stunden; gilt nur, wenn am Ende alles wieder
+  // gesetzt ist und die Hohlstunden der Klassen sanken. Wahr, wenn sie gelang.
+  bool LueckenKette(const TEinheit& e) {
+    const std::vector<TKurs*> kurse = Kurse(e);
+    if (kurse.empty() || !Beweglich(kurse.front(), e.ort)) return false;
+    verboten.clear();
+    bewegt.clear();
+    Neubeginn();
+    const std::size_t marke = protokoll.size();
+    lueckenModus = true;
+    Entferne(e);
+    verboten.push_back(e);
+    const bool gelungen = Kette({{e.gruppe, e.ort.woche}}, 0);
+    lueckenModus = false;
+    verboten.clear();
+    if (!gelungen) {
+      Zuruecknehmen(marke);
+      return false;
+    }
+    Annehmen();
+    return true;
+  }
+
+  // Eine Störung: eine zufällige gesetzte Einheit zieht in eine zufällige freie Zelle, in der sie
+  // alle Regeln hält, ohne dass die Hohlstunden über die Grenze steigen. Wahr, wenn sie zog.
+  bool Stoeren() {
+    const auto g = static_cast<int>(Zufall(static_cast<long>(gruppen.size())));
+    const int w = wochen.von + static_cast<int>(Zufall(wochen.bis - wochen.von + 1));
+    std::vector<TOrt> da, frei;
+    for (int t = 1; t <= tage; ++t)
+      for (int h = 1; h <= stunden; ++h) {
+        const TOrt o{w, t, h};
+        bool liegt = false;
+        for (const TKurs* k : gruppen[static_cast<std::size_t>(g)])
+          liegt = liegt || (ImPlan(k) && Liegt(k, o));
+        if (liegt) da.push_back(o);
+      }
+    if (da.empty()) return false;
+    const TEinheit e{g, da[static_cast<std::size_t>(Zufall(static_cast<long>(da.size())))]};
+    const std::vector<TKurs*> kurse = Kurse(e);
+    if (!Beweglich(kurse.front(), e.ort)) return false;
+    Neubeginn();
+    const std::size_t marke = protokoll.size();
+    Entferne(e);
+    for (int t = 1; t <= tage; ++t)
+      for (int h = 1; h <= stunden; ++h) {
+        const TOrt o{w, t, h};
+        if (o == e.ort) continue;
+        const TBewertung b = Bewerte(g, kurse, o);
+        if (b.moeglich && b.weg.empty()) frei.push_back(o);
+      }
+    if (!frei.empty())
+      Setze(kurse, frei[static_cast<std::size_t>(Zufall(static_cast<long>(frei.size())))]);
+    if (frei.empty() || !wartend.empty() || !KeinerVerliert() || !WochenStimmen() ||
+        !HohlInGrenze()) {
+      Zuruecknehmen(marke);
+      return false;
+    }
+    Annehmen();
+    return true;
+  }
+
+  // --- Tausch zweier Zellen -------------------------------------------------------------------
+
+  // Wie oft die Woche des Kurses die Regeln des Tages bricht: Tage, die kein Block nach den Regeln
+  // der Gruppe sind, und (müssen freie Tage eingehalten werden) belegte Tage mit belegtem Folgetag.
+  int TagVerstoesse(const TKurs* k, int w) const {
+    const auto g = static_cast<std::size_t>(Gruppe(k));
+    int n = 0;
+    for (int t = 1; t <= tage; ++t) {
+      const std::uint32_t wort = Wort(k->fBesetzung, w, t);
+      if (!wort) continue;
+      const int zahl = std::popcount(wort);
+      const int erste = std::countr_zero(wort) + 1, letzte = 32 - std::countl_zero(wort);
+      bool gut =
+          zahl <= proTag[g] && letzte - erste + 1 == zahl && !(zahl > 1 && letzte >= MaxStunden);
+      for (int h = erste; gut && h < letzte; ++h) gut = (verbindungen[g][t] & Bit(h)) != 0;
+      if (!gut) ++n;
+      if (freiWichtig && Folgetag(t) != t && Wort(k->fBesetzung, w, Folgetag(t))) ++n;
+    }
+    return n;
+  }
+
+  // Ein Tausch zweier gleich langer Folgen von Zellen einer Woche: a[i] mit b[i].
+  struct TTausch {
+    std::vector<TOrt> a, b;
+    // Die Zelle, mit der o tauscht.
+    TOrt Partner(const TOrt& o) const {
+      for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] == o) return b[i];
+        if (b[i] == o) return a[i];
+      }
+      return o;
+    }
+  };
+
+  // Die Einheiten, die mit start tauschen müssen, damit kein Lehrer, keine Klasse und kein Raum
+  // doppelt belegt wird, die Kurse einer Gruppe zusammen bleiben und eine Gruppe mit allen ihren
+  // Stunden in den Zellen des Tauschs zieht (ein Block bleibt ein Block): die
+  // Zusammenhangskomponente der Konflikte; leer, wenn eine fixierte Stunde oder ein Kurs außerhalb
+  // der Rechnung dazugehört.
+  std::vector<TEinheit> Komponente(const TEinheit& start, const TTausch& tausch) const {
+    std::vector<TEinheit> komp{start};
+    bool gut = true;
+    const auto nimm = [&](const TKurs* x, const TOrt& o, const TRaum* raum) {
+      const TSetzung* s = Liegt(x, o);
+      if (!s || (raum && s->fRaum != raum)) return;
+      if (!ImPlan(x) || s->fFixiert) {
+        gut = false;
+        return;
+      }
+      const TEinheit e{Gruppe(x), o};
+      if (std::find(komp.begin(), komp.end(), e) == komp.end()) komp.push_back(e);
+    };
+    for (std::size_t i = 0; i < komp.size(); ++i) {
+      const TOrt hier = komp[i].ort;
+      const TOrt dort = tausch.Partner(hier);
+      for (const TKurs* p : gruppen[static_cast<std::size_t>(komp[i].gruppe)]) {
+        for (const TOrt& o : tausch.a) nimm(p, o, nullptr);
+        for (const TOrt& o : tausch.b) nimm(p, o, nullptr);
+      }
+      for (const TKurs* k : Kurse(komp[i])) {
+        const TSetzung* s = Liegt(k, hier);
+        if (s->fFixiert) return {};
+        if (const TLehrer* l = k->fLehrer; l && Hat(l->fBesetzung, dort))
+          for (const TKurs* x : l->fKurse) nimm(x, dort, nullptr);
+        for (const TKlasse* kl : k->fKlassen)
+          if (Hat(kl->fBesetzung, dort))
+            for (const TKurs* x : kl->fKurse) nimm(x, dort, nullptr);
+        if (const TRaum* r = s->fRaum; r && Hat(r->fBesetzung, dort))
+          for (const TKurs* x : r->fKurse) nimm(x, dort, r);
+      }
+      if (!gut) return {};
+    }
+    return komp;
+  }
+
+  // Die Einheiten der Komponente tauschen ihre Zellen, jede Stunde mit ihrem Raum. Gilt nur, wenn
+  // keine Stunde in eine gesperrte Zelle kommt, kein Kurs die Regeln des Tages öfter bricht als
+  // vorher, die Wochen stimmen, die Hohlstunden in der Grenze bleiben und um höchstens erlaubt
+  // steigen (-1: sinken müssen); sonst ist alles wie vorher. Wahr, wenn getauscht wurde.
+  bool Tauschen(const std::vector<TEinheit>& komp, const TTausch& tausch, long erlaubt = -1) {
+    struct TZug {
+      TKurs* kurs;
+      TSetzung* setzung;
+      TOrt von, nach;
+      TRaum* raum;
+    };
+    std::vector<TZug> zuege;
+    for (const TEinheit& e : komp) {
+      for (TKurs* k : Kurse(e)) {
+        TSetzung* s = Liegt(k, e.ort);
+        const TOrt nach = tausch.Partner(e.ort);
+        if (Hat(k->fSperrung, nach) || (k->fLehrer && Hat(k->fLehrer->fSperrung, nach)) ||
+            (s->fRaum && Hat(s->fRaum->fSperrung, nach)))
+          return false;
+        for (const TKlasse* kl : k->fKlassen)
+          if (Hat(kl->fSperrung, nach)) return false;
+        zuege.push_back({k, s, e.ort, nach, s->fRaum});
+      }
+    }
+    std::vector<std::pair<TKurs*, int>> verstoesse;
+    const int w = tausch.a.front().woche;
+    const auto merke = [&](TKurs* k) {
+      if (std::none_of(verstoesse.begin(), verstoesse.end(),
+                       [&](const auto& v) { return v.first == k; }))
+        verstoesse.emplace_back(k, TagVerstoesse(k, w));
+    };
+    for (const TZug& z : zuege) merke(z.kurs);
+    Neubeginn();
+    const std::size_t marke = protokoll.size();
+    for (const TZug& z : zuege) {
+      Beruehre(z.kurs, z.von.woche);
+      protokoll.push_back({TArt::Abgehoben, z.kurs, z.setzung, z.von, z.raum});
+      if (!neu.count(z.setzung))
+        ursprung.emplace(z.setzung, TAenderung{TArt::Abgehoben, z.kurs, z.setzung, z.von, z.raum});
+      Abheben(z.kurs, z.setzung);
+      --gesetzt;
+    }
+    for (const TZug& z : zuege) {
+      Ablegen(z.kurs, z.setzung, z.nach, z.raum);
+      protokoll.push_back({TArt::Abgelegt, z.kurs, z.setzung, z.nach, z.raum});
+      ++gesetzt;
+    }
+    const bool regeln = std::all_of(verstoesse.begin(), verstoesse.end(), [&](const auto& v) {
+      return TagVerstoesse(v.first, tausch.a.front().woche) <= v.second;
+    });
+    if (!regeln || !WochenStimmen() || !HohlInGrenze() || zuwachs > erlaubt) {
+      Zuruecknehmen(marke);
+      return false;
+    }
+    Annehmen();
+    return true;
+  }
+
+  // Ein zufälliger Tausch aus der Saat: zwei Zellen (oder zwei Paare übereinander) einer Woche,
+  // die Komponente einer zufälligen Einheit darin; gilt, wenn die Hohlstunden höchstens um
+  // erlaubt steigen. Wahr, wenn getauscht wurde.
+  bool ZufallsTausch(long erlaubt) {
+    const int w = wochen.von + static_cast<int>(Zufall(wochen.bis - wochen.von + 1));
+    const int laenge = 1 + static_cast<int>(Zufall(2));
+    const int i = static_cast<int>(Zufall(tage * stunden)),
+              j = static_cast<int>(Zufall(tage * stunden));
+    const int ti = i / stunden + 1, hi = i % stunden + 1, tj = j / stunden + 1,
+              hj = j % stunden + 1;
+    if (hi + laenge - 1 > stunden || hj + laenge - 1 > stunden) return false;
+    if (ti == tj && std::abs(hi - hj) < laenge) return false;
+    TTausch tausch;
+    for (int n = 0; n < laenge; ++n) {
+      tausch.a.push_back({w, ti, hi + n});
+      tausch.b.push_back({w, tj, hj + n});
+    }
+    std::vector<TEinheit> start;
+    for (const TOrt& o : tausch.a) {
+      const std::vector<TEinheit> da = EinheitenIn(o);
+      start.insert(start.end(), da.begin(), da.end());
+    }
+    for (const TOrt& o : tausch.b) {
+      const std::vector<TEinheit> da = EinheitenIn(o);
+      start.insert(start.end(), da.begin(), da.end());
+    }
+    if (start.empty()) return false;
+    const std::vector<TEinheit> komp = Komponente(
+        start[static_cast<std::size_t>(Zufall(static_cast<long>(start.size())))], tausch);
+    return !komp.empty() && Tauschen(komp, tausch, erlaubt);
+  }
+
+  // Die Einheiten der Rechnung in der Zelle.
+  std::vector<TEinheit> EinheitenIn(const TOrt& o) const {
+    std::vector<TEinheit> liste;
+    for (std::size_t g = 0; g < gruppen.size(); ++g)
+      for (const TKurs* k : gruppen[g])
+        if (ImPlan(k) && Liegt(k, o)) {
+          liste.push_back({static_cast<int>(g), o});
+          break;
+        }
+    return liste;
+  }
+
+  // Versucht den Tausch: die Komponenten der Konflikte jede für sich, dann alle zusammen (die
+  // ganzen Zellen), bis keiner die Hohlstunden mehr senkt. Wahr, wenn getauscht wurde.
+  bool TauschVersuchen(const TTausch& tausch) {
+    bool getauscht = false;
+    bool weiterSuchen = true;
+    while (weiterSuchen) {
+      weiterSuchen = false;
+      std::vector<TEinheit> start;
+      for (const TOrt& o : tausch.a) {
+        const std::vector<TEinheit> da = EinheitenIn(o);
+        start.insert(start.end(), da.begin(), da.end());
+      }
+      for (const TOrt& o : tausch.b) {
+        const std::vector<TEinheit> da = EinheitenIn(o);
+        start.insert(start.end(), da.begin(), da.end());
+      }
+      std::vector<TEinheit> erfasst, alle;
+      bool alleGut = true;
+      int komponenten = 0;
+      for (const TEinheit& e : start) {
+        if (std::find(erfasst.begin(), erfasst.end(), e) != erfasst.end()) continue;
+        const std::vector<TEinheit> komp = Komponente(e, tausch);
+        if (komp.empty()) {
+          alleGut = false;
+          erfasst.push_back(e);
+          continue;
+        }
+        ++komponenten;
+        erfasst.insert(erfasst.end(), komp.begin(), komp.end());
+        alle.insert(alle.end(), komp.begin(), komp.end());
+        if (Tauschen(komp, tausch)) {
+          getauscht = weiterSuchen = true;
+          break;
+        }
+      }
+      if (!weiterSuchen && alleGut && komponenten > 1 && Tauschen(alle, tausch)) getauscht = true;
+    }
+    return getauscht;
+  }
+
+  // Ein Durchgang über alle Paare von Zellen einer Woche und alle Paare von je zwei Zellen
+  // übereinander (für Blöcke). Falsch, wenn nichts getauscht wurde oder weiter die Frage ist
+  // (Abbruch, Zeit).
   template <class TWeiter>
-  bool LueckenDurchgang(const TWeiter& weiter) {
+  bool TauschDurchgang(const TWeiter& weiter) {
+    bool getauscht = false;
+    for (int laenge = 1; laenge <= 2; ++laenge)
+      for (int w = wochen.von; w <= wochen.bis; ++w)
+        for (int i = 0; i < tage * stunden; ++i)
+          for (int j = i + 1; j < tage * stunden; ++j) {
+            if (!weiter()) return false;
+            const int ti = i / stunden + 1, hi = i % stunden + 1;
+            const int tj = j / stunden + 1, hj = j % stunden + 1;
+            if (hi + laenge - 1 > stunden || hj + laenge - 1 > stunden) continue;
+            TTausch tausch;
+            bool getrennt = true;
+            for (int n = 0; n < laenge; ++n) {
+              tausch.a.push_back({w, ti, hi + n});
+              tausch.b.push_back({w, tj, hj + n});
+            }
+            for (const TOrt& o : tausch.a)
+              if (std::find(tausch.b.begin(), tausch.b.end(), o) != tausch.b.end())
+                getrennt = false;
+            if (getrennt && TauschVersuchen(tausch)) getauscht = true;
+          }
+    return getauscht;
+  }
+
+  // Ein Durchgang über alle gesetzten Einheiten der Rechnung, mit höchstens so vielen Ketten;
+  // falsch, wenn nichts verschoben wurde oder weiter die Frage ist (Abbruch, Zeit).
+  template <class TWeiter>
+  bool LueckenDurchgang(const TWeiter& weiter, long ketten) {
     bool verschoben = false;
     for (std::size_t g = 0; g < gruppen.size(); ++g)
       for (int w = wochen.von; w <= wochen.bis; ++w)
@@ -780,7 +1200,16 @@ struct TNachbesserung::TDaten {
             const TEinheit e{static_cast<int>(g), {w, t, h}};
             bool da = false;
             for (const TKurs* k : gruppen[g]) da = da || (ImPlan(k) && Liegt(k, {w, t, h}));
-            if (da && LueckeSchliessen(e)) verschoben = true;
+            if (!da) continue;
+            if (LueckeSchliessen(e)) {
+              verschoben = true;
+              continue;
+            }
+            // Mit Verdrängen nur, wo eine Klasse der Einheit an dem Tag Hohlstunden hat.
+            if (ketten > 0 && KlassenLuecken(Klassen(Kurse(e)), w, t) > 0) {
+              --ketten;
+              if (LueckenKette(e)) verschoben = true;
+            }
           }
     return verschoben;
   }
@@ -811,6 +1240,7 @@ struct TNachbesserung::TDaten {
   static constexpr int kTiefe = 8;
   bool breit = false;
   bool gemischt = false;
+  bool lueckenModus = false;  // die Kette gilt, wenn die Hohlstunden sinken
   mutable std::uint64_t zustand = 1;
   static constexpr std::array<int, 2> kBreite = {3, 2};
 
@@ -828,6 +1258,19 @@ struct TNachbesserung::TDaten {
     bool richtig;  // die Woche erfüllte vorher TAutomat::WocheStimmt
   };
   std::vector<TBeruehrt> beruehrt;  // Wochen, die der Schritt änderte, wie sie vorher waren
+  // Je Klasse und Woche, die der Schritt berührte: die Hohlstunden vorher.
+  std::vector<std::tuple<const TKlasse*, int, int>> hohlVorher;
+  long hohl = 0;             // Hohlstunden aller Klassen der Rechnung in ihren Wochen
+  long hohlGrenze = 0;       // nie mehr als nach der Automatik
+  long zuwachs = 0;          // des Schritts
+  bool hohlSperrte = false;  // eine Kette wäre gelungen, nur die Hohlstunden hielten sie auf
+  long planStand = 0;        // zählt die angenommenen Schritte
+  long lueckenStand = -1;    // planStand beim letzten Durchgang gegen Hohlstunden ohne Erfolg
+  struct TStand {
+    std::size_t marke = 0;  // Länge des Protokolls
+    int gesetzt = 0;
+    long hohl = 0;
+  } bester;
   TWochenSpanne wochen;
   TFeld<TFeld<int, 1, 112>, 1, 4> ordnung{};  // Ordnungszahl -> Eintrag 7·(Stunde − 1) + Tag
   std::vector<std::vector<TKurs*>> gruppen;
@@ -856,6 +1299,12 @@ TNachbesserung::TNachbesserung(const std::vector<TKurs*>& kurse, TAutomatAnzeige
 
 TNachbesserung::~TNachbesserung() = default;
 
+namespace {
+constexpr int kStoerungen = 100;
+constexpr int kPlatzTausche =
+    5000;  // zufällige Tausche, wenn die Hohlstunden eine Kette aufhielten
+}  // namespace
+
 TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
   TDaten& d = *fDaten;
   TNachbessernErgebnis ergebnis;
@@ -869,14 +1318,43 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
   ergebnis.nachher = d.gesetzt;
   // Ist nichts offen, bleibt alles, wie es ist.
   if (offen == 0) return ergebnis;
+  // Die Hohlstunden der Klassen der Rechnung: keine Kette darf sie über den Stand nach der
+  // Automatik heben.
+  {
+    std::vector<const TKlasse*> klassen;
+    for (const TKurs* k : d.beweglich)
+      for (const TKlasse* kl : k->fKlassen)
+        if (std::find(klassen.begin(), klassen.end(), kl) == klassen.end()) klassen.push_back(kl);
+    for (const TKlasse* kl : klassen)
+      for (int w = d.wochen.von; w <= d.wochen.bis; ++w) d.hohl += TDaten::KlassenHohl(kl, w);
+    d.hohlGrenze = d.hohl;
+    d.bester = {0, d.gesetzt, d.hohl};
+    ergebnis.hohlVorher = d.hohl;
+  }
   const TDateTime anfang = Jetzt();
   const auto sekunden = [&] { return (Jetzt() - anfang) * 86400.0; };
-  // Ein Fünftel der Zeit bleibt für die Hohlstunden.
-  const double frist = grenze.sekunden * 0.8;
+  // Ein Siebtel der Zeit bleibt für die Hohlstunden.
+  const double frist = grenze.sekunden * 0.85;
   const auto melden = [&] {
     d.anzeige.Nachbessern(std::max(0, offen - (d.gesetzt - ergebnis.vorher)), sekunden());
   };
   melden();
+  // Hielten nur die Hohlstunden eine Kette auf, schafft ein Durchgang gegen Hohlstunden Platz
+  // (wenn sich der Plan seit dem letzten vergeblichen Durchgang änderte).
+  long gefragt = 0;
+  const auto platzSchaffen = [&] {
+    if (!d.hohlSperrte || d.planStand == d.lueckenStand) return;
+    d.hohlSperrte = false;
+    const auto weiter = [&] {
+      if (++gefragt % 512 == 0) melden();
+      return !d.abbruch && !(grenze.sekunden > 0 && sekunden() >= frist);
+    };
+    // Zufällige Tausche zweier Zellen aus der Saat, die die Hohlstunden nicht heben; sanken sie
+    // nicht, erst wieder, wenn sich der Plan durch eine Kette änderte.
+    const long vorher = d.hohl;
+    for (int i = 0; i < kPlatzTausche && weiter(); ++i) d.ZufallsTausch(0);
+    if (d.hohl == vorher) d.lueckenStand = d.planStand;
+  };
   bool offenDa = d.ReiheAufbauen();
   // Erst breite Ketten aus einer Verdrängung, dann tiefe und schmale.
   for (const bool breit : {true, false}) {
@@ -892,6 +1370,7 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
         offenDa = d.ReiheAufbauen();
       } else {
         ++ohneErfolg;
+        platzSchaffen();
       }
       if (d.schritt % 8 == 0) melden();
       if (grenze.sekunden > 0 && sekunden() >= frist) {
@@ -911,7 +1390,17 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
     d.zustand = 0x6E61636862657373ull ^ grenze.saat;
     long ohneErfolg = 0;
     const long geduld = 20 * std::max(grenze.ohneFortschritt, static_cast<long>(d.reihe.size()));
-    while (offenDa && !d.abbruch && ohneErfolg < geduld) {
+    // Die ganze Zeit (oder Arbeit) wird genutzt: nach langer Zeit ohne Erfolg stören einige
+    // zufällige Züge aus der Saat den Plan, die Strafen beginnen neu, und die Ketten suchen weiter
+    // (höchstens so oft, falls die Uhr steht).
+    int stoerungen = 0;
+    while (offenDa && !d.abbruch) {
+      if (ohneErfolg >= geduld) {
+        if (++stoerungen > kStoerungen) break;
+        ohneErfolg = 0;
+        std::fill(d.strafe.begin(), d.strafe.end(), 0);
+        for (int i = 0; i < 4 * static_cast<int>(d.reihe.size()) + 8; ++i) d.Stoeren();
+      }
       if (grenze.schritte >= 0 && d.schritt >= grenze.schritte) break;
       if (grenze.sekunden > 0 && sekunden() >= frist) {
         ergebnis.zeitUm = true;
@@ -922,14 +1411,15 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
         offenDa = d.ReiheAufbauen();
       } else {
         ++ohneErfolg;
+        platzSchaffen();
       }
       if (d.schritt % 8 == 0) melden();
     }
     d.gemischt = false;
   }
-  // Zum Schluss die Hohlstunden der Klassen: Stunden in freie Zellen, wo es sie senkt.
-  if (!d.abbruch && !(grenze.schritte >= 0 && d.schritt >= grenze.schritte)) {
-    long gefragt = 0;
+  // Zum Schluss die Hohlstunden der Klassen: Tausch zweier Zellen, Stunden in freie Zellen und
+  // Ketten, wo es sie senkt.
+  if (!d.abbruch) {
     const auto weiter = [&] {
       if (++gefragt % 512 == 0) melden();  // auch hier darf "Abbrechen" kommen
       if (d.abbruch) return false;
@@ -939,12 +1429,19 @@ TNachbessernErgebnis TNachbesserung::Rechne(const TNachbessernGrenze& grenze) {
       }
       return true;
     };
-    for (int durchgang = 0; durchgang < 8 && d.LueckenDurchgang(weiter); ++durchgang) melden();
+    for (int durchgang = 0; durchgang < 8; ++durchgang) {
+      const bool getauscht = d.TauschDurchgang(weiter);
+      const bool verschoben = d.LueckenDurchgang(weiter, std::numeric_limits<long>::max());
+      melden();
+      if (!getauscht && !verschoben) break;
+    }
   }
+  d.ZumBestenStand();
   d.Buchen();
   ergebnis.abgebrochen = d.abbruch;
   ergebnis.schritte = d.schritt;
   ergebnis.nachher = d.gesetzt;
+  ergebnis.hohlNachher = d.hohl;
   // Woran die übrigen offenen Stunden hängen.
   for (std::size_t g = 0; g < d.gruppen.size(); ++g)
     for (int w = d.wochen.von; w <= d.wochen.bis; ++w) {

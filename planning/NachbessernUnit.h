@@ -1,7 +1,7 @@
 // Das Nachbessern nach der automatischen Planung: setzt die Stunden, die offen blieben, indem es
 // schon gesetzte Stunden verschiebt, und schließt danach Hohlstunden der Klassen.
 //
-// Verfahren, in drei Runden (die ersten beiden bis vier Fünftel der Zeit):
+// Verfahren, in drei Runden (die ersten beiden bis sechs Siebtel der Zeit):
 // 1. Breite Ketten: eine offene Einheit (ein Kurs, oder die offenen Kurse einer Kopplung, in einer
 //    Woche) versucht jede mögliche Zelle; stehen dort bewegliche Stunden im Weg (Kurse der
 //    Rechnung, nicht fixiert, mit der ganzen Kopplung, nur vom Rand eines Blocks), werden sie
@@ -14,9 +14,25 @@
 //    Hohlstunden der Klassen und dann die Prioritätstabelle des Kurses. In einer Kette kehrt keine
 //    Einheit in die Zelle zurück, aus der sie verdrängt wurde, und keine gesetzte wird wieder
 //    verdrängt.
-// 3. Hohlstunden: jede gesetzte Einheit zieht in die freie Zelle, die die Hohlstunden ihrer
-//    Klassen (wie TKlasse::HohlStunden) am meisten senkt, wenn es eine gibt; Durchgänge, bis sich
-//    nichts mehr bessert.
+// 3. Hohlstunden: erst Tausche zweier Zellen einer Woche (oder zweier Paare übereinander, für
+//    Blöcke): die Einheiten, die in Lehrer, Klasse oder Raum mit einer Einheit der einen Zelle
+//    zusammenstoßen, tauschen mit ihr als Ganzes (die Zusammenhangskomponente, mit allen Stunden
+//    ihrer Gruppe in den Zellen des Tauschs; keine fixierte Stunde, kein Kurs außerhalb der
+//    Rechnung), jede Stunde mit ihrem Raum, wenn keine in eine gesperrte Zelle kommt, kein Kurs
+//    die Regeln des Tages (Std/Tag, Block, verbundene Zellen, freie Tage) öfter bricht als vorher
+//    und die Hohlstunden sinken; je Paar jede Komponente für sich, dann die ganzen Zellen. Dann
+//    zieht jede gesetzte Einheit in die freie Zelle, die die Hohlstunden ihrer
+//    Klassen (wie TKlasse::HohlStunden) am meisten senkt, wenn es eine gibt; sonst, wo eine ihrer
+//    Klassen an dem Tag Hohlstunden hat, eine Verdrängungskette, die nur gilt, wenn danach alles
+//    wieder gesetzt ist und die Hohlstunden sanken; Durchgänge, bis sich nichts mehr bessert.
+//
+// Die Hohlstunden aller Klassen der Rechnung steigen nie über den Stand nach der Automatik: eine
+// Kette, die Stunden setzt, gilt nur in dieser Grenze. Hielt allein die Grenze eine Kette auf,
+// schaffen zufällige Tausche zweier Zellen aus der Saat, die die Hohlstunden nicht heben, Platz.
+// Bleibt die gemischte Runde lange ohne Erfolg, stören zufällige Züge aus der Saat den Plan (eine
+// Einheit in eine freie Zelle, in der Grenze), und die Ketten suchen weiter, bis die Grenze der
+// Rechnung erreicht ist. Am Ende gilt der Stand mit den meisten gesetzten Stunden (bei gleich
+// vielen den wenigsten Hohlstunden).
 //
 // Es gelten dieselben Regeln wie beim Setzen der Automatik: gesperrte Zellen von Kurs, Lehrer,
 // Klassen und Räumen, keine Doppelbelegung, die Kurse einer Kopplung in denselben Zellen mit
@@ -49,8 +65,8 @@
 // mindestens so vielen Stunden schon liegt.
 //
 // Die Rechnung ist bestimmt (die Uhr entscheidet nur, wann sie endet; grenze.schritte begrenzt die
-// Arbeit auf jeder Maschine gleich; gleiche Saat, gleicher Lauf). Danach ist der Plan gültig, und nie sind weniger Stunden
-// gesetzt als vorher.
+// Arbeit auf jeder Maschine gleich; gleiche Saat, gleicher Lauf). Danach ist der Plan gültig, und
+// nie sind weniger Stunden gesetzt als vorher.
 #pragma once
 
 #include <memory>
@@ -62,7 +78,9 @@ class TAutomatAnzeige;
 
 struct TNachbessernGrenze {
   double sekunden = 10;  // nach der eingesetzten Uhr; 0 oder weniger: ohne Zeitgrenze
-  long schritte = -1;    // höchstens so viele Ketten, dann keine Hohlstunden; negativ: ohne Grenze
+  // Höchstens so viele Ketten für offene Stunden (negativ: ohne Grenze); die Runde gegen
+  // Hohlstunden danach hat höchstens acht Durchgänge.
+  long schritte = -1;
   // Nach so vielen misslungenen tiefen Ketten hintereinander (mindestens einer je offener
   // Einheit) enden die Ketten; die breiten enden nach einer Runde ohne Erfolg.
   long ohneFortschritt = 200;
@@ -88,6 +106,9 @@ struct TNachbessernErgebnis {
   long schritte = 0;
   bool abgebrochen = false;
   bool zeitUm = false;  // die Zeitgrenze beendete die Rechnung
+  // Hohlstunden der Klassen der Rechnung (TKlasse::HohlStunden) davor und danach; danach nie mehr.
+  long hohlVorher = 0;
+  long hohlNachher = 0;
   // Je Hindernis: in wie vielen Zellen es die übrigen offenen Einheiten aufhielt.
   std::vector<int> hindernisse = std::vector<int>(HindernisZahl, 0);
 };

@@ -103,6 +103,26 @@ TEST(BeispielSchwer, ImmerDieselbeDatei) {
   EXPECT_EQ(Cli({"beispiel", ordner / "c.tmr", "--gymnasium", "--knapp"}).Code, 2);
 }
 
+// Das Raster steht nicht in der Datei: "beispiel" nennt es bei den beiden härteren Schulen, und
+// "automatik" mit diesen Optionen rechnet in genau diesem Raster.
+TEST(BeispielSchwer, BeispielNenntDasRasterFuerDieAutomatik) {
+  TTestOrdner ordner;
+  const TAufruf gym = Cli({"beispiel", ordner / "g.tmr", "--gymnasium"});
+  ASSERT_EQ(gym.Code, 0) << gym.Fehler;
+  EXPECT_EQ(gym.Aus, "Raster: 5 Tage, 12 Stunden (automatik mit --tage 5 --stunden 12)\n");
+  const TAufruf gs = Cli({"beispiel", ordner / "s.tmr", "--grundschule"});
+  ASSERT_EQ(gs.Code, 0) << gs.Fehler;
+  EXPECT_EQ(gs.Aus, "Raster: 5 Tage, 6 Stunden (automatik mit --tage 5 --stunden 6)\n");
+  // Die Beispielschule läuft im Raster der Einstellungen: keine Zeile.
+  const TAufruf klein = Cli({"beispiel", ordner / "k.tmr"});
+  ASSERT_EQ(klein.Code, 0);
+  EXPECT_EQ(klein.Aus, "");
+  // Erst schreiben, dann im genannten Raster planen.
+  const TAufruf automatik = Cli({"automatik", ordner / "s.tmr", "--tage", "5", "--stunden", "6"});
+  ASSERT_EQ(automatik.Code, 0) << automatik.Fehler;
+  EXPECT_EQ(automatik.Aus.rfind("Raster: 5 Tage, 6 Stunden\n", 0), 0u) << automatik.Aus;
+}
+
 // Automatik und Nachbessern (mit Räumen und Einzelstunden, ein festes Arbeitsbudget) an beiden
 // Schulen: alle Regeln und Invarianten halten.
 TEST(BeispielSchwer, PlanungHaeltAlleRegeln) {

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
@@ -14,6 +15,8 @@
 #include "model/ElementUnit.h"
 #include "model/KursUnit.h"
 #include "model/SchulUnit.h"
+#include "model/ToolsUnit.h"
+#include "planning/OffenGrundUnit.h"
 #include "settings/StandardUnit.h"
 #include "ui/fenster/MenuFormUnit.h"
 #include "ui/fenster/PopupMenueUnit.h"
@@ -79,6 +82,10 @@ TDepForm::TDepForm(QWidget* parent) : TFensterBasis(parent) {
   connect(DepGrid, &TQuonGrid::ZiehenEnde, this,
           [this](const TGridMaus& m, bool abgelegt) { ZiehenEnde(m, abgelegt); });
   DepGrid->installEventFilter(this);
+  GruendeListe = new QListWidget(this);
+  GruendeListe->setObjectName(QStringLiteral("GruendeListe"));
+  GruendeListe->setVisible(false);
+  layout()->addWidget(GruendeListe);
   PositioniereFenster(*this, NeuerFormIndex());
 }
 
@@ -166,6 +173,22 @@ void TDepForm::Fuellen() {
   // Die Auswahl unter die letzte Zeile.
   DepGrid->DeSelectAll();
   DepGrid->viewport()->update();
+  GruendeFuellen();
+}
+
+// Woran die offenen Stunden der Kurse einer eigenen Liste hängen, in der Folge der Zeilen.
+void TDepForm::GruendeFuellen() {
+  GruendeListe->clear();
+  if (fAlleKurse && fEigeneMenge) {
+    const bool einzelWichtig = !Standard().fAuEinzelUnwichtig;
+    for (const TKurs* k : fZeilen) {
+      const TOffenGruende g = OffenGruende(*k, einzelWichtig);
+      if (g.zellen == 0) continue;  // keine offene Stunde (mehr)
+      GruendeListe->addItem(
+          QString::fromStdString(Win1252ZuUtf8(k->OhneRaumZeile()) + ": " + OffenGruendeText(g)));
+    }
+  }
+  GruendeListe->setVisible(GruendeListe->count() > 0);
 }
 
 void TDepForm::ZeileAendern(int row) {

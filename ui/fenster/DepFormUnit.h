@@ -14,6 +14,7 @@
 #include "ui/fenster/FensterBasisUnit.h"
 #include "ui/fenster/QuonGridUnit.h"
 
+class QListWidget;
 class TPopupMenue;
 
 class TDepForm : public TFensterBasis {
@@ -24,6 +25,9 @@ class TDepForm : public TFensterBasis {
   ~TDepForm() override;
 
   TQuonGrid* DepGrid = nullptr;
+  // "alle Kurse" mit eigener Liste (die nicht verplanbaren Stunden der Automatik): je Kurs mit
+  // offenen Stunden "KURS: Gründe" wie auf der Kommandozeile (OffenGruendeText); sonst verborgen.
+  QListWidget* GruendeListe = nullptr;
   QPointer<TPopupMenue> DepPopupMenu;  // das zuletzt geöffnete Menü
 
   // Das Fenster eines Elements (Lehrer, Klasse, Kopplung, Fach, Raum).
@@ -64,6 +68,7 @@ class TDepForm : public TFensterBasis {
  private:
   void IDepForm();
   void Fuellen();
+  void GruendeFuellen();
   void ZeileAendern(int row);
   void Groesse();
   bool KursLebt(const TKurs* kurs) const;

@@ -9,6 +9,7 @@
 #include "model/ToolsUnit.h"
 #include "planning/OffenGrundUnit.h"
 #include "ui/fenster/AutomatFormUnit.h"
+#include "ui/fenster/DepFormUnit.h"
 
 namespace {
 
@@ -60,6 +61,40 @@ TEST_F(AutomatFormTest, ZeigtJeOffenemKursDieGruende) {
   EXPECT_EQ(g.gesperrt, g.zellen);
   EXPECT_GT(g.zellen, 0);
   EXPECT_TRUE(zeile.endsWith(QString::fromStdString(OffenGruendeText(g))));
+}
+
+// "nicht verplanbare Stunden zeigen" öffnet "alle Kurse" mit den offenen Kursen; das Fenster nennt
+// unter den Zeilen je offenem Kurs dieselben Gründe wie die Kommandozeile. Ist der Kurs später
+// gesetzt, verschwindet seine Zeile dort.
+TEST_F(AutomatFormTest, NichtVerplanbareStundenZeigenNenntDieGruende) {
+  for (int t = 1; t <= 7; ++t)
+    for (int h = 1; h <= 16; ++h) web->fSperrung.SetWocheTagStd(1, t, h, true);
+  TKurs* gesperrt = Kurs(web, Schule().HoleFach("M"), {k5b}, {}, nullptr, 2, 0xFFFFFF);
+  TKurs* frei = Kurs(mue, Schule().HoleFach("D"), {k5b}, {}, nullptr, 1, 0xFFFFFF);
+  TAutomatForm form;
+  form.IAutomatForm({gesperrt, frei});
+  form.StartKnopfClick();
+  ASSERT_EQ(form.Automat().Rest(), (std::vector<TKurs*>{gesperrt}));
+  form.NVPZeigKnopf->click();
+  auto* alle = dynamic_cast<TDepForm*>(Schule().fKursDepForm);
+  ASSERT_NE(alle, nullptr);
+  ASSERT_EQ(alle->ZeilenZahl(), 1);
+  EXPECT_TRUE(alle->GruendeListe->isVisibleTo(alle));
+  ASSERT_EQ(alle->GruendeListe->count(), 1);
+  const std::string erwartet = Win1252ZuUtf8(gesperrt->OhneRaumZeile()) + ": " +
+                               OffenGruendeText(OffenGruende(*gesperrt, false));
+  EXPECT_EQ(alle->GruendeListe->item(0)->text().toStdString(), erwartet);
+  // Gesetzt (an der Sperrung vorbei): keine offene Stunde mehr, keine Gründe.
+  web->fSperrung.SetWocheTagStd(1, 1, 1, false);
+  ASSERT_TRUE(gesperrt->NeueSetzung(1, 1, 1, nullptr));
+  ASSERT_TRUE(gesperrt->NeueSetzung(1, 1, 2, nullptr));
+  alle->FensterUpdate();
+  EXPECT_EQ(alle->GruendeListe->count(), 0);
+  EXPECT_FALSE(alle->GruendeListe->isVisibleTo(alle));
+  // "alle Kurse" ohne eigene Liste zeigt keine Gründe.
+  TDepForm* ganz = AlleKurseFenster();
+  EXPECT_EQ(ganz, alle);
+  EXPECT_EQ(ganz->GruendeListe->count(), 0);
 }
 
 }  // namespace
