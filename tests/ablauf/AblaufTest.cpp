@@ -245,6 +245,26 @@ TEST(AblaufFund, KomprimierenUndWiderrufen) {
                                       {TAblaufArt::ManuellWiderrufen, 2545454473u}});
 }
 
+// Der Import setzte eine Stunde des neuen Kurses SCM Mu 10a in einen fehlenden Raum: ihre
+// Vertretung wurde ohne Lehrer eingeordnet (wie eine Lehrervertretung) und bekam den Lehrer des
+// Kurses erst danach; sie stand vor SCM Mu 6d, obwohl 10a hinter 6d gehört.
+TEST(AblaufFund, RaumvertretungWirdMitIhremLehrerEingeordnet) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KurseKopieren, 110751531u},
+                                      {TAblaufArt::ElementLoeschen, 681912053u},
+                                      {TAblaufArt::KursNeu, 590538479u},
+                                      {TAblaufArt::KursLoeschen, 92249545u},
+                                      {TAblaufArt::KursNeu, 3403209646u},
+                                      {TAblaufArt::ElementLoeschen, 2758143422u},
+                                      {TAblaufArt::ElementNeu, 1701014339u},
+                                      {TAblaufArt::KurseImportieren, 2565667470u},
+                                      {TAblaufArt::KursNeu, 1077655870u},
+                                      {TAblaufArt::KursNeu, 60513824u},
+                                      {TAblaufArt::AbwesenheitLang, 1563691515u},
+                                      {TAblaufArt::KurseImportieren, 3469171792u},
+                                      {TAblaufArt::KurseKopieren, 1025479820u},
+                                      {TAblaufArt::KurseImportieren, 984984206u}});
+}
+
 // Offen (automatische Planung; ob die Rechnung in planning/AutomatUnit.cpp oder das Nachbessern,
 // ist nicht eingegrenzt): der Import legt einen Kurs an, dessen Lehrer (EBE) schon einen Kurs
 // derselben Kopplung hat ("Lehrer EBE ist doppelt in Kopplung Rel10"). Die automatische Planung
