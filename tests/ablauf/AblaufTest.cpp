@@ -265,6 +265,21 @@ TEST(AblaufFund, RaumvertretungWirdMitIhremLehrerEingeordnet) {
                                       {TAblaufArt::KurseImportieren, 984984206u}});
 }
 
+// Der Import legte den Kurs QUA M EF-M ein zweites Mal in dieselben Zellen (QUA doppelt Di 2.
+// Stunde); Schieben im Manuellfenster nahm beide heraus, "Widerrufen" setzte beide zurück: der
+// Stand vor dem Schieben mit seiner Doppelbelegung, kein neuer Verstoß.
+TEST(AblaufFund, WiderrufenBringtDieDoppelbelegungVonVorherZurueck) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KurseImportieren, 2429321017u},
+                                      {TAblaufArt::KurseKopieren, 1059066846u},
+                                      {TAblaufArt::ManuellOeffnen, 3689247709u},
+                                      {TAblaufArt::KurseImportieren, 3469171792u},
+                                      {TAblaufArt::KurseKopieren, 1025479820u},
+                                      {TAblaufArt::ManuellBlaettern, 3665359828u},
+                                      {TAblaufArt::ManuellSchieben, 97746211u},
+                                      {TAblaufArt::ManuellSetzen, 302696058u},
+                                      {TAblaufArt::ManuellWiderrufen, 1251298971u}});
+}
+
 // Offen (automatische Planung; ob die Rechnung in planning/AutomatUnit.cpp oder das Nachbessern,
 // ist nicht eingegrenzt): der Import legt einen Kurs an, dessen Lehrer (EBE) schon einen Kurs
 // derselben Kopplung hat ("Lehrer EBE ist doppelt in Kopplung Rel10"). Die automatische Planung

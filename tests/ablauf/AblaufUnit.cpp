@@ -12,6 +12,7 @@
 #include "AblaufZufall.h"
 #include "SchulPruefung.h"
 #include "model/SchulUnit.h"
+#include "planning/UndoUnit.h"
 #include "persistence/WriteUnit.h"
 
 namespace {
@@ -176,6 +177,9 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
   // Die Bytes der zuletzt tief geprüften Schule: Sichern, Öffnen, Sichern und die
   // Konsistenzprüfung hängen nur an ihnen; eine Schule mit denselben Bytes ist schon geprüft.
   std::vector<std::uint8_t> geprueft;
+  // Die Verstöße aller Stände, seit das Protokoll des Manuellfensters zuletzt leer war.
+  std::set<std::string> seitProtokoll;
+  for (const auto& [text, art] : nachher) seitProtokoll.insert(text);
   for (int i = 0; i < n; ++i) {
     const TSchritt& s = schritte[static_cast<std::size_t>(i)];
     if (optionen.Protokoll)
@@ -225,11 +229,22 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
         const std::set<std::string> d = DoppeltBelegte({{text, Verstoss::Doppelt}});
         return !bekannt && !d.empty() && doppelt.count(*d.begin()) > 0;
       };
+    // "Widerrufen" nimmt die aufgezeichneten Schritte zurück: die Schule kehrt zu einem Stand
+    // zurück, den sie seit dem leeren Protokoll schon hatte, mit dessen Verstößen (eine
+    // Doppelbelegung, die der Import oder "Trotzdem" angelegt und ein Schieben aufgelöst hatte,
+    // ist wieder da). Neu darf es nichts geben.
+    if (s.Art == TAblaufArt::ManuellWiderrufen)
+      auchErlaubt = [&seitProtokoll](const std::string& text) {
+        return seitProtokoll.count(text) > 0;
+      };
     nachher = PlanVerstoesseDerSchule(lauf.Schule());
     if (auto r = KeineNeuenVerstoesse(vorher, nachher, erlaubt, auchErlaubt); !r) {
       fehler(i, Regel(r.message()), r.message());
       return ergebnis;
     }
+    const TManuellProtokoll* protokoll = ManuellProtokoll();
+    if (!protokoll || protokoll->fUndoListe.empty()) seitProtokoll.clear();
+    for (const auto& [text, art] : nachher) seitProtokoll.insert(text);
     if (optionen.Zusatz) {
       if (std::string t = optionen.Zusatz(lauf.Schule()); !t.empty()) {
         fehler(i, "Zusatz", "Zusatz: " + t);
