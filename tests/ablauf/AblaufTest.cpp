@@ -280,6 +280,15 @@ TEST(AblaufFund, WiderrufenBringtDieDoppelbelegungVonVorherZurueck) {
                                       {TAblaufArt::ManuellWiderrufen, 1251298971u}});
 }
 
+// Das Löschen der Kopplung Sp9d nahm ihre Kurse aus den Plänen und zeichnete es im Protokoll des
+// offenen Manuellfensters auf; "Widerrufen" setzte die Kurse ohne Kopplung in ihre alte Zelle
+// zurück (9d doppelt Mo 8. Stunde).
+TEST(AblaufFund, WiderrufenSetztKurseEinerGeloeschtenKopplungNichtZurueck) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::ManuellBlaettern, 3765534596u},
+                                      {TAblaufArt::ElementLoeschen, 267688888u},
+                                      {TAblaufArt::ManuellWiderrufen, 3053302085u}});
+}
+
 // Offen (automatische Planung; ob die Rechnung in planning/AutomatUnit.cpp oder das Nachbessern,
 // ist nicht eingegrenzt): der Import legt einen Kurs an, dessen Lehrer (EBE) schon einen Kurs
 // derselben Kopplung hat ("Lehrer EBE ist doppelt in Kopplung Rel10"). Die automatische Planung

@@ -182,3 +182,25 @@ TEST_F(UndoTest, EineDoppelbelegungVonVorherKommtZurueck) {
   EXPECT_TRUE(l1->fBesetzung.GetWocheTagStd(1, 1, 1));
   EXPECT_TRUE(BelegungenStimmen(s));
 }
+
+// Eine gelöschte Kopplung nimmt ihre Kurse aus den Plänen; "Widerrufen" setzt sie nicht ohne
+// Kopplung in ihre alte Zelle zurück (die gemeinsame Klasse wäre dort doppelt belegt). Die Kurse
+// bleiben in der Kursliste des Fensters.
+TEST_F(UndoTest, KurseEinerGeloeschtenKopplungKommenNichtZurueck) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {}, g, 1);
+  TKurs* b = Kurs(l2, fD, {k5a}, {}, g, 1);
+  a->NeueSetzung(1, 1, 1, nullptr);
+  b->NeueSetzung(1, 1, 1, nullptr);
+  TManuell m;
+  m.KursAufnehmen(a);
+  a->NeueSetzung(1, 1, 2, nullptr);
+  b->NeueSetzung(1, 1, 2, nullptr);
+  s.ElementLoeschen(g);
+  EXPECT_TRUE(m.fUndoListe.empty());
+  EXPECT_EQ(m.fKurse.Kopie(), (std::vector<TKurs*>{a, b}));
+  m.Widerrufen();
+  EXPECT_TRUE(a->fSetzungen.empty());
+  EXPECT_TRUE(b->fSetzungen.empty());
+  EXPECT_FALSE(k5a->fBesetzung.GetWocheTagStd(1, 1, 1));
+  EXPECT_TRUE(BelegungenStimmen(s));
+}
