@@ -289,6 +289,18 @@ TEST(AblaufFund, WiderrufenSetztKurseEinerGeloeschtenKopplungNichtZurueck) {
                                       {TAblaufArt::ManuellWiderrufen, 3053302085u}});
 }
 
+// Das Löschen eines Lehrers, den eine Tafel des offenen Manuellfensters zeigte: die Prüfung der
+// Verweise fragte das schon zerstörte Element nach seiner Art (Absturz).
+TEST(AblaufFund, GeloeschterLehrerDerTafelOhneAbsturz) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::ElementAendern, 3426709810u},
+                                      {TAblaufArt::ElementLoeschen, 1892480414u},
+                                      {TAblaufArt::ElementLoeschen, 134097539u},
+                                      {TAblaufArt::ElementNeu, 2171028630u},
+                                      {TAblaufArt::ElementAendern, 2974332134u},
+                                      {TAblaufArt::ManuellOeffnen, 2989168674u},
+                                      {TAblaufArt::ElementLoeschen, 980853828u}});
+}
+
 // Offen (automatische Planung; ob die Rechnung in planning/AutomatUnit.cpp oder das Nachbessern,
 // ist nicht eingegrenzt): der Import legt einen Kurs an, dessen Lehrer (EBE) schon einen Kurs
 // derselben Kopplung hat ("Lehrer EBE ist doppelt in Kopplung Rel10"). Die automatische Planung
