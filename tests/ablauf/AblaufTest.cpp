@@ -301,6 +301,28 @@ TEST(AblaufFund, GeloeschterLehrerDerTafelOhneAbsturz) {
                                       {TAblaufArt::ElementLoeschen, 980853828u}});
 }
 
+// Der Lehrer GRA hat zwei Kurse der Kopplung Rel9 (kopierte Kurse), beide in denselben Zellen
+// (GRA doppelt). Ablegen mit Kopplung im Manuellfenster nimmt die ganze Kopplung mit: die
+// Doppelbelegung steht danach in der neuen Zelle (kein neuer Verstoß).
+TEST(AblaufFund, AblegenNimmtDenLehrerZweimalInDerKopplungMit) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KurseKopieren, 110751531u},
+                                      {TAblaufArt::ElementLoeschen, 681912053u},
+                                      {TAblaufArt::KursNeu, 590538479u},
+                                      {TAblaufArt::KursLoeschen, 92249545u},
+                                      {TAblaufArt::KursNeu, 3403209646u},
+                                      {TAblaufArt::ElementLoeschen, 2758143422u},
+                                      {TAblaufArt::KursNeu, 2367142772u},
+                                      {TAblaufArt::KursNeu, 2907343292u},
+                                      {TAblaufArt::ManuellAblegen, 1316549403u},
+                                      {TAblaufArt::KurseImportieren, 2429321017u},
+                                      {TAblaufArt::KurseKopieren, 1059066846u},
+                                      {TAblaufArt::KurseImportieren, 2565667470u},
+                                      {TAblaufArt::KursNeu, 1077655870u},
+                                      {TAblaufArt::KursNeu, 60513824u},
+                                      {TAblaufArt::ManuellBlaettern, 3412263285u},
+                                      {TAblaufArt::ManuellAblegen, 4007398334u}});
+}
+
 // Offen (automatische Planung; ob die Rechnung in planning/AutomatUnit.cpp oder das Nachbessern,
 // ist nicht eingegrenzt): der Import legt einen Kurs an, dessen Lehrer (EBE) schon einen Kurs
 // derselben Kopplung hat ("Lehrer EBE ist doppelt in Kopplung Rel10"). Die automatische Planung

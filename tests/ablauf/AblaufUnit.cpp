@@ -220,6 +220,23 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
         return (!k.empty() && getrennt.count(*k.begin()) > 0) ||
                (!d.empty() && doppelt.count(*d.begin()) > 0);
       };
+    // Ablegen mit Kopplung nimmt alle Kurse der Kopplung aus der Zelle mit: belegten sie dort
+    // einen Lehrer oder Raum schon doppelt (ein Lehrer mit zwei Kursen der Kopplung, kopierte
+    // Kurse im selben Raum), steht die Doppelbelegung danach in der neuen Zelle. Erlaubt, solange
+    // das Element nicht in mehr Zellen doppelt belegt ist als vorher.
+    if (s.Art == TAblaufArt::ManuellAblegen)
+      auchErlaubt = [&vorher, &nachher](const std::string& text) {
+        const std::set<std::string> d = DoppeltBelegte({{text, Verstoss::Doppelt}});
+        if (d.empty()) return false;
+        auto zellen = [&d](const TPlanVerstoesse& v) {
+          int n = 0;
+          for (const auto& [t, art] : v)
+            if (DoppeltBelegte({{t, art}}) == d) ++n;
+          return n;
+        };
+        const int vor = zellen(vorher);
+        return vor > 0 && zellen(nachher) <= vor;
+      };
     if (s.Art == TAblaufArt::Automatik)
       auchErlaubt = [getrennt = GetrennteKopplungen(vorher),
                      doppelt = LehrerZweimalInKopplung(lauf.Schule()),
