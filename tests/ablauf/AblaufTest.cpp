@@ -323,6 +323,18 @@ TEST(AblaufFund, AblegenNimmtDenLehrerZweimalInDerKopplungMit) {
                                       {TAblaufArt::ManuellAblegen, 4007398334u}});
 }
 
+// Zwei Kurse im Raum Ku2 in einer Zelle (Import); die automatische Planung nahm dem einen den
+// Raum und löschte dabei die Belegung des Raums, obwohl der andere noch in ihm lag.
+TEST(AblaufFund, RaumAusDerStundeNehmenLaesstDenAnderenKursImRaum) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KurseImportieren, 805600085u},
+                                      {TAblaufArt::KursNeu, 3509094209u},
+                                      {TAblaufArt::KursLoeschen, 2395082899u},
+                                      {TAblaufArt::KurseImportieren, 2178243310u},
+                                      {TAblaufArt::KursNeu, 539392008u},
+                                      {TAblaufArt::PlaeneLoeschen, 639808777u},
+                                      {TAblaufArt::Automatik, 1548243851u}});
+}
+
 // Offen (automatische Planung; ob die Rechnung in planning/AutomatUnit.cpp oder das Nachbessern,
 // ist nicht eingegrenzt): der Import legt einen Kurs an, dessen Lehrer (EBE) schon einen Kurs
 // derselben Kopplung hat ("Lehrer EBE ist doppelt in Kopplung Rel10"). Die automatische Planung
