@@ -3,6 +3,7 @@
 #include "model/KursUnit.h"
 #include "model/LehrerUnit.h"
 #include "model/SchulUnit.h"
+#include "planning/UndoUnit.h"
 
 TKurs* TKopplung::GroessterKopplungsKurs(int woche, bool mitFaktor) const {
   TKurs* groesster = nullptr;
@@ -38,9 +39,13 @@ void TKopplung::LeKopDoppeltTest(const TLehrer* lehrer) const {
 }
 
 void TKopplung::Aufloesen() {
+  // Die Kurse verlassen die Pläne und die Kopplung. "Widerrufen" setzt keine ihrer Stunden zurück:
+  // ohne Kopplung lägen die Kurse in einer Zelle, ihre gemeinsamen Klassen doppelt belegt.
+  TManuellProtokoll* protokoll = ManuellProtokoll();
   for (TKurs* k : fKurse.Kopie()) {
     k->AlleSetzungenEntfernen();
     k->KopplungEntfernen();
+    if (protokoll) protokoll->SchritteVergessen(k);
   }
   if (Schule().fParListe) Schule().fParListe->Loesche(this);
   // Die Tabelle der parallelen Kopplungen zeigt die Zelle nun leer und zählt neu.

@@ -126,13 +126,11 @@ void TManuellPlanung::Anzeigen() {
 void TManuellPlanung::VerweisePruefen() {
   if (!SchuleVorhanden()) return;
   const TSchule& s = Schule();
-  for (TPlanElement*& e : fTafeln) {
-    if (!e) continue;
-    const bool da = (e->Art() == leh && ElementDa(s.fLehrerMenge, e)) ||
-                    (e->Art() == kla && ElementDa(s.fKlassenMenge, e)) ||
-                    (e->Art() == rau && ElementDa(s.fRaumMenge, e));
-    if (!da) e = nullptr;
-  }
+  // Ein gelöschtes Element ist schon zerstört: nur nach seiner Adresse in den Listen suchen.
+  for (TPlanElement*& e : fTafeln)
+    if (e && !ElementDa(s.fLehrerMenge, e) && !ElementDa(s.fKlassenMenge, e) &&
+        !ElementDa(s.fRaumMenge, e))
+      e = nullptr;
   if (fRaum &&
       (!ElementDa(s.fRaumMenge, fRaum) || !fKurs || fKurs->fRaeume.ListeElemNr(fRaum) == 0))
     fRaum = nullptr;

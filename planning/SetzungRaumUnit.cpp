@@ -50,10 +50,13 @@ void TKurs::EntferneRaumInSetzung(TSetzung* setzung) {
   if (!setzung || !setzung->fRaum) return;
   TRaum* raum = setzung->fRaum;
   const int w = setzung->fWoche, t = setzung->fTag, h = setzung->fStunde;
-  raum->MerkeZeit();
-  raum->fBesetzung.SetWocheTagStd(w, t, h, false);
-  ZeigeRaumZelle(raum, w, t, h, nullptr);
   setzung->fRaum = nullptr;
+  // Der Raum bleibt belegt, solange ein anderer Kurs dort in ihm liegt (doppelt belegt nach einem
+  // Import oder "Trotzdem").
+  TKurs* bleibt = raum->FindeKurs(w, t, h);
+  raum->MerkeZeit();
+  raum->fBesetzung.SetWocheTagStd(w, t, h, bleibt != nullptr);
+  ZeigeRaumZelle(raum, w, t, h, bleibt);
   raum->PlanRefresh();
   PlanRefresh();
   SchuleGeaendert();

@@ -55,20 +55,31 @@ bool KlassenFehlen(const TVertretungsRegeln& regeln, const TKurs* kurs, TDateTim
   return kurs->AlleKlassenAbwesend(datum, std, nullptr);
 }
 
-// Die Vertretung der Stunde für den Tag: die vorhandene, oder eine neue in beiden Listen.
-TVertretung* VertretungFuer(TKurs* kurs, TSetzung* setzung, TDateTime datum,
-                            const TVertretungsRegeln& regeln, bool& neu) {
-  neu = false;
-  if (TVertretung* v = setzung->VertretungFinden(datum)) return v;
+// Die Vertretung der Stunde für den Tag mit dem Lehrer, den sie nun hat: die vorhandene oder eine
+// neue (im Raum der Stunde) in beiden Listen. Der Lehrer gehört zur Ordnung der Vertretungsliste:
+// die neue wird mit ihm eingeordnet, eine vorhandene rückt mit dem neuen Lehrer an ihren Platz.
+TVertretung* VertretungFuer(TKurs* kurs, TSetzung* setzung, TDateTime datum, TLehrer* lehrer,
+                            const TVertretungsRegeln& regeln) {
+  const auto vergleich = regeln.Vergleich ? regeln.Vergleich : VertretungsOrdnung;
+  TSchule& schule = Schule();
+  if (TVertretung* v = setzung->VertretungFinden(datum)) {
+    if (v->fLehrer != lehrer) {
+      v->fLehrer = lehrer;
+      TEigenListe<TVertretung>& liste = schule.fVertretungsMenge;
+      if (liste.ListeElemEnthalten(v)) liste.ListeEinfuegen(liste.ListeHerausnehmen(), vergleich);
+      schule.SetDirty(true);
+    }
+    return v;
+  }
   auto v = std::make_unique<TVertretung>();
   v->fDatum = std::floor(datum) + 0.5;
   v->fKurs = kurs;
   v->fSetzung = setzung;
   v->fFach = kurs->fFach;
+  v->fLehrer = lehrer;
+  v->fRaum = setzung->fRaum;
   v->fGueltig = !KlassenFehlen(regeln, kurs, datum, setzung->fStunde);
-  neu = true;
-  return Schule().VertretungAufnehmen(std::move(v),
-                                      regeln.Vergleich ? regeln.Vergleich : VertretungsOrdnung);
+  return schule.VertretungAufnehmen(std::move(v), vergleich);
 }
 }  // namespace
 
@@ -82,19 +93,16 @@ void VertretungenAnlegen(TKurs* kurs, TSetzung* s, const TVertretungsRegeln& reg
     for (const TFehl* f : schule.fFehlLehrerMenge.Kopie()) {
       if (f->fElement != kurs->fLehrer || !f->FehltAn(s->fWoche, s->fTag, s->fStunde)) continue;
       if (!Schultag(f->fDatum)) continue;
-      bool neu = false;
-      TVertretung* v = VertretungFuer(kurs, s, f->fDatum, regeln, neu);
-      if (neu) v->fRaum = s->fRaum;
-      v->fLehrer = nullptr;
+      TVertretung* v = VertretungFuer(kurs, s, f->fDatum, nullptr, regeln);
       tage.push_back(v->fDatum);
     }
   if (s->fRaum)
     for (const TFehl* f : schule.fFehlRaumMenge.Kopie()) {
       if (f->fElement != s->fRaum || !f->FehltAn(s->fWoche, s->fTag, s->fStunde)) continue;
       if (!Schultag(f->fDatum)) continue;
-      bool neu = false;
-      TVertretung* v = VertretungFuer(kurs, s, f->fDatum, regeln, neu);
-      if (neu) v->fLehrer = kurs->fLehrer;
+      // Fehlt nur der Raum, bleibt der Lehrer des Kurses; eine vorhandene behält ihren.
+      const TVertretung* da = s->VertretungFinden(f->fDatum);
+      TVertretung* v = VertretungFuer(kurs, s, f->fDatum, da ? da->fLehrer : kurs->fLehrer, regeln);
       v->fRaum = nullptr;
       tage.push_back(v->fDatum);
     }

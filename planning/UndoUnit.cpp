@@ -83,10 +83,15 @@ void TManuellProtokoll::SetzeAktuellenKurs(TKurs* kurs) {
   fKurs = kurs;
 }
 
-void TManuellProtokoll::KursVergessen(TKurs* kurs) {
+void TManuellProtokoll::SchritteVergessen(const TKurs* kurs) {
   if (!kurs) return;
   for (TUndoElement* e : fUndoListe.Kopie())
     if (e->fKurs == kurs) fUndoListe.ListeElemEntfernen(e);
+}
+
+void TManuellProtokoll::KursVergessen(TKurs* kurs) {
+  if (!kurs) return;
+  SchritteVergessen(kurs);
   const int nr = fKurse.ListeElemNr(kurs);
   if (nr == 0) {
     if (fKurs == kurs) SetzeAktuellenKurs(nullptr);

@@ -53,6 +53,8 @@ class TManuellProtokoll {
   void KursAufnehmen(TKurs* kurs);
   // Macht den Kurs zum aktuellen. Das Fenster überschreibt es, um sich neu aufzubauen.
   virtual void SetzeAktuellenKurs(TKurs* kurs);
+  // Die Schritte des Kurses verschwinden aus dem Protokoll; er bleibt in der Kursliste.
+  void SchritteVergessen(const TKurs* kurs);
   // Ein Kurs wird gelöscht: seine Schritte verschwinden aus dem Protokoll, er aus der Kursliste;
   // war er der aktuelle, wird der nächste der Liste aktuell (nichts, wenn die Liste leer wird).
   void KursVergessen(TKurs* kurs);

@@ -97,7 +97,13 @@ void TLehrer::FehltNeuIn(TDateTime datum, int std) {
   for (auto [kurs, setzung] : Stunden(this, datum, std, false)) {
     TVertretung* r = setzung->VertretungFinden(datum);
     if (r) {
-      r->fLehrer = nullptr;
+      // Der Lehrer gehört zur Ordnung der Vertretungsliste: ohne ihn rückt sie an ihren Platz.
+      if (r->fLehrer) {
+        r->fLehrer = nullptr;
+        TEigenListe<TVertretung>& liste = Schule().fVertretungsMenge;
+        if (liste.ListeElemEnthalten(r))
+          liste.ListeEinfuegen(liste.ListeHerausnehmen(), VertretungsOrdnung);
+      }
     } else {
       auto neu = NeueVertretung(kurs, setzung, datum);
       neu->fAngerechnet = !kurs->fNichtZaehlenLe;

@@ -245,6 +245,96 @@ TEST(AblaufFund, KomprimierenUndWiderrufen) {
                                       {TAblaufArt::ManuellWiderrufen, 2545454473u}});
 }
 
+// Der Import setzte eine Stunde des neuen Kurses SCM Mu 10a in einen fehlenden Raum: ihre
+// Vertretung wurde ohne Lehrer eingeordnet (wie eine Lehrervertretung) und bekam den Lehrer des
+// Kurses erst danach; sie stand vor SCM Mu 6d, obwohl 10a hinter 6d gehört.
+TEST(AblaufFund, RaumvertretungWirdMitIhremLehrerEingeordnet) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KurseKopieren, 110751531u},
+                                      {TAblaufArt::ElementLoeschen, 681912053u},
+                                      {TAblaufArt::KursNeu, 590538479u},
+                                      {TAblaufArt::KursLoeschen, 92249545u},
+                                      {TAblaufArt::KursNeu, 3403209646u},
+                                      {TAblaufArt::ElementLoeschen, 2758143422u},
+                                      {TAblaufArt::ElementNeu, 1701014339u},
+                                      {TAblaufArt::KurseImportieren, 2565667470u},
+                                      {TAblaufArt::KursNeu, 1077655870u},
+                                      {TAblaufArt::KursNeu, 60513824u},
+                                      {TAblaufArt::AbwesenheitLang, 1563691515u},
+                                      {TAblaufArt::KurseImportieren, 3469171792u},
+                                      {TAblaufArt::KurseKopieren, 1025479820u},
+                                      {TAblaufArt::KurseImportieren, 984984206u}});
+}
+
+// Der Import legte den Kurs QUA M EF-M ein zweites Mal in dieselben Zellen (QUA doppelt Di 2.
+// Stunde); Schieben im Manuellfenster nahm beide heraus, "Widerrufen" setzte beide zurück: der
+// Stand vor dem Schieben mit seiner Doppelbelegung, kein neuer Verstoß.
+TEST(AblaufFund, WiderrufenBringtDieDoppelbelegungVonVorherZurueck) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KurseImportieren, 2429321017u},
+                                      {TAblaufArt::KurseKopieren, 1059066846u},
+                                      {TAblaufArt::ManuellOeffnen, 3689247709u},
+                                      {TAblaufArt::KurseImportieren, 3469171792u},
+                                      {TAblaufArt::KurseKopieren, 1025479820u},
+                                      {TAblaufArt::ManuellBlaettern, 3665359828u},
+                                      {TAblaufArt::ManuellSchieben, 97746211u},
+                                      {TAblaufArt::ManuellSetzen, 302696058u},
+                                      {TAblaufArt::ManuellWiderrufen, 1251298971u}});
+}
+
+// Das Löschen der Kopplung Sp9d nahm ihre Kurse aus den Plänen und zeichnete es im Protokoll des
+// offenen Manuellfensters auf; "Widerrufen" setzte die Kurse ohne Kopplung in ihre alte Zelle
+// zurück (9d doppelt Mo 8. Stunde).
+TEST(AblaufFund, WiderrufenSetztKurseEinerGeloeschtenKopplungNichtZurueck) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::ManuellBlaettern, 3765534596u},
+                                      {TAblaufArt::ElementLoeschen, 267688888u},
+                                      {TAblaufArt::ManuellWiderrufen, 3053302085u}});
+}
+
+// Das Löschen eines Lehrers, den eine Tafel des offenen Manuellfensters zeigte: die Prüfung der
+// Verweise fragte das schon zerstörte Element nach seiner Art (Absturz).
+TEST(AblaufFund, GeloeschterLehrerDerTafelOhneAbsturz) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::ElementAendern, 3426709810u},
+                                      {TAblaufArt::ElementLoeschen, 1892480414u},
+                                      {TAblaufArt::ElementLoeschen, 134097539u},
+                                      {TAblaufArt::ElementNeu, 2171028630u},
+                                      {TAblaufArt::ElementAendern, 2974332134u},
+                                      {TAblaufArt::ManuellOeffnen, 2989168674u},
+                                      {TAblaufArt::ElementLoeschen, 980853828u}});
+}
+
+// Der Lehrer GRA hat zwei Kurse der Kopplung Rel9 (kopierte Kurse), beide in denselben Zellen
+// (GRA doppelt). Ablegen mit Kopplung im Manuellfenster nimmt die ganze Kopplung mit: die
+// Doppelbelegung steht danach in der neuen Zelle (kein neuer Verstoß).
+TEST(AblaufFund, AblegenNimmtDenLehrerZweimalInDerKopplungMit) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KurseKopieren, 110751531u},
+                                      {TAblaufArt::ElementLoeschen, 681912053u},
+                                      {TAblaufArt::KursNeu, 590538479u},
+                                      {TAblaufArt::KursLoeschen, 92249545u},
+                                      {TAblaufArt::KursNeu, 3403209646u},
+                                      {TAblaufArt::ElementLoeschen, 2758143422u},
+                                      {TAblaufArt::KursNeu, 2367142772u},
+                                      {TAblaufArt::KursNeu, 2907343292u},
+                                      {TAblaufArt::ManuellAblegen, 1316549403u},
+                                      {TAblaufArt::KurseImportieren, 2429321017u},
+                                      {TAblaufArt::KurseKopieren, 1059066846u},
+                                      {TAblaufArt::KurseImportieren, 2565667470u},
+                                      {TAblaufArt::KursNeu, 1077655870u},
+                                      {TAblaufArt::KursNeu, 60513824u},
+                                      {TAblaufArt::ManuellBlaettern, 3412263285u},
+                                      {TAblaufArt::ManuellAblegen, 4007398334u}});
+}
+
+// Zwei Kurse im Raum Ku2 in einer Zelle (Import); die automatische Planung nahm dem einen den
+// Raum und löschte dabei die Belegung des Raums, obwohl der andere noch in ihm lag.
+TEST(AblaufFund, RaumAusDerStundeNehmenLaesstDenAnderenKursImRaum) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KurseImportieren, 805600085u},
+                                      {TAblaufArt::KursNeu, 3509094209u},
+                                      {TAblaufArt::KursLoeschen, 2395082899u},
+                                      {TAblaufArt::KurseImportieren, 2178243310u},
+                                      {TAblaufArt::KursNeu, 539392008u},
+                                      {TAblaufArt::PlaeneLoeschen, 639808777u},
+                                      {TAblaufArt::Automatik, 1548243851u}});
+}
+
 // Offen (automatische Planung; ob die Rechnung in planning/AutomatUnit.cpp oder das Nachbessern,
 // ist nicht eingegrenzt): der Import legt einen Kurs an, dessen Lehrer (EBE) schon einen Kurs
 // derselben Kopplung hat ("Lehrer EBE ist doppelt in Kopplung Rel10"). Die automatische Planung

@@ -12,6 +12,7 @@
 #include "AblaufZufall.h"
 #include "SchulPruefung.h"
 #include "model/SchulUnit.h"
+#include "planning/UndoUnit.h"
 #include "persistence/WriteUnit.h"
 
 namespace {
@@ -176,6 +177,9 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
   // Die Bytes der zuletzt tief geprüften Schule: Sichern, Öffnen, Sichern und die
   // Konsistenzprüfung hängen nur an ihnen; eine Schule mit denselben Bytes ist schon geprüft.
   std::vector<std::uint8_t> geprueft;
+  // Die Verstöße aller Stände, seit das Protokoll des Manuellfensters zuletzt leer war.
+  std::set<std::string> seitProtokoll;
+  for (const auto& [text, art] : nachher) seitProtokoll.insert(text);
   for (int i = 0; i < n; ++i) {
     const TSchritt& s = schritte[static_cast<std::size_t>(i)];
     if (optionen.Protokoll)
@@ -216,6 +220,23 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
         return (!k.empty() && getrennt.count(*k.begin()) > 0) ||
                (!d.empty() && doppelt.count(*d.begin()) > 0);
       };
+    // Ablegen mit Kopplung nimmt alle Kurse der Kopplung aus der Zelle mit: belegten sie dort
+    // einen Lehrer oder Raum schon doppelt (ein Lehrer mit zwei Kursen der Kopplung, kopierte
+    // Kurse im selben Raum), steht die Doppelbelegung danach in der neuen Zelle. Erlaubt, solange
+    // das Element nicht in mehr Zellen doppelt belegt ist als vorher.
+    if (s.Art == TAblaufArt::ManuellAblegen)
+      auchErlaubt = [&vorher, &nachher](const std::string& text) {
+        const std::set<std::string> d = DoppeltBelegte({{text, Verstoss::Doppelt}});
+        if (d.empty()) return false;
+        auto zellen = [&d](const TPlanVerstoesse& v) {
+          int n = 0;
+          for (const auto& [t, art] : v)
+            if (DoppeltBelegte({{t, art}}) == d) ++n;
+          return n;
+        };
+        const int vor = zellen(vorher);
+        return vor > 0 && zellen(nachher) <= vor;
+      };
     if (s.Art == TAblaufArt::Automatik)
       auchErlaubt = [getrennt = GetrennteKopplungen(vorher),
                      doppelt = LehrerZweimalInKopplung(lauf.Schule()),
@@ -225,11 +246,22 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
         const std::set<std::string> d = DoppeltBelegte({{text, Verstoss::Doppelt}});
         return !bekannt && !d.empty() && doppelt.count(*d.begin()) > 0;
       };
+    // "Widerrufen" nimmt die aufgezeichneten Schritte zurück: die Schule kehrt zu einem Stand
+    // zurück, den sie seit dem leeren Protokoll schon hatte, mit dessen Verstößen (eine
+    // Doppelbelegung, die der Import oder "Trotzdem" angelegt und ein Schieben aufgelöst hatte,
+    // ist wieder da). Neu darf es nichts geben.
+    if (s.Art == TAblaufArt::ManuellWiderrufen)
+      auchErlaubt = [&seitProtokoll](const std::string& text) {
+        return seitProtokoll.count(text) > 0;
+      };
     nachher = PlanVerstoesseDerSchule(lauf.Schule());
     if (auto r = KeineNeuenVerstoesse(vorher, nachher, erlaubt, auchErlaubt); !r) {
       fehler(i, Regel(r.message()), r.message());
       return ergebnis;
     }
+    const TManuellProtokoll* protokoll = ManuellProtokoll();
+    if (!protokoll || protokoll->fUndoListe.empty()) seitProtokoll.clear();
+    for (const auto& [text, art] : nachher) seitProtokoll.insert(text);
     if (optionen.Zusatz) {
       if (std::string t = optionen.Zusatz(lauf.Schule()); !t.empty()) {
         fehler(i, "Zusatz", "Zusatz: " + t);

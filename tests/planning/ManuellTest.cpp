@@ -66,6 +66,19 @@ TEST_F(ManuellTest, KurslisteTafelnUndRaumDesAktuellenKurses) {
   EXPECT_EQ(ManTafelZahl(99), 1);
 }
 
+// Ein gelöschter Lehrer verschwindet von seiner Tafel, ohne dass das zerstörte Element befragt
+// wird; Klasse und Raum bleiben.
+TEST_F(ManuellTest, GeloeschtesElementVerlaesstDieTafel) {
+  TKurs* a = Kurs(l2, fD, {k5a}, {r1}, nullptr, 1);
+  TManuellPlanung p({a}, false);
+  ASSERT_EQ(p.fTafeln[1], l2);
+  s.ElementLoeschen(l2);
+  p.VerweisePruefen();
+  EXPECT_EQ(p.fTafeln[0], k5a);
+  EXPECT_EQ(p.fTafeln[1], nullptr);
+  EXPECT_EQ(p.fTafeln[2], r1);
+}
+
 TEST_F(ManuellTest, SetzenMitUndOhneKopplung) {
   TKurs* c1 = Kurs(l1, fE, {k5a}, {r1}, g, 2);
   TKurs* c2 = Kurs(l2, fE, {k5b}, {r1, r2}, g, 2);

@@ -104,6 +104,22 @@ TEST_F(SetzungTest, EntfernenLaesstDieZelleDesDoppeltBelegtenLehrersUndRaums) {
   EXPECT_TRUE(BelegungenStimmen(s));
 }
 
+TEST_F(SetzungTest, RaumLoeschenLaesstDenDoppeltBelegtenRaumBelegt) {
+  // Zwei Kurse im selben Raum in einer Zelle: nimmt der eine den Raum aus seiner Stunde, liegt
+  // der andere noch im Raum.
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 2);
+  TKurs* b = Kurs(l2, fM, {k5b}, {r1}, nullptr, 2);
+  a->NeueSetzung(1, 3, 4, r1);
+  b->NeueSetzung(1, 3, 4, r1);
+  a->LoescheRaumInSetzung(1, 3, 4);
+  EXPECT_EQ(a->SetzungFinden(1, 3, 4)->fRaum, nullptr);
+  EXPECT_TRUE(r1->fBesetzung.GetWocheTagStd(1, 3, 4));
+  EXPECT_TRUE(BelegungenStimmen(s));
+  b->LoescheRaumInSetzung(1, 3, 4);
+  EXPECT_FALSE(r1->fBesetzung.GetWocheTagStd(1, 3, 4));
+  EXPECT_TRUE(BelegungenStimmen(s));
+}
+
 TEST_F(SetzungTest, LoescheSetzungMitKopplungUndUeberAlleWochen) {
   ZweiWochen();
   TKurs* a = Kurs(l1, fD, {k5a}, {r1}, g, 2);

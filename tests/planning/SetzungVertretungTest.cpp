@@ -68,6 +68,41 @@ TEST_F(SetzungVertretungTest, RaumFehltUndBeidesAmSelbenTag) {
   EXPECT_EQ(s.fVertretungsMenge.ListeZahlElemente(), 2);
 }
 
+// Der Lehrer gehört zur Ordnung der Vertretungsliste (Vertretungen mit anderem Lehrer als dem des
+// Kurses zuerst): fehlt nur der Raum, wird die neue Vertretung mit dem Lehrer des Kurses
+// eingeordnet, nicht erst ohne ihn.
+TEST_F(SetzungVertretungTest, RaumvertretungStehtHinterDenLehrervertretungen) {
+  TKurs* kurs = Kurs(l1, fD, {k5a}, {r1}, nullptr, 4);
+  Fehlt(l1, Tag(0), {2});
+  Fehlt(r1, Tag(0), {1});
+  TSetzung* p2 = kurs->NeueSetzung(1, 1, 2, r1);
+  TSetzung* p1 = kurs->NeueSetzung(1, 1, 1, r1);
+  ASSERT_EQ(s.fVertretungsMenge.ListeZahlElemente(), 2);
+  EXPECT_EQ(s.fVertretungsMenge[0]->fSetzung, p2);
+  EXPECT_EQ(s.fVertretungsMenge[0]->fLehrer, nullptr);
+  EXPECT_EQ(s.fVertretungsMenge[1]->fSetzung, p1);
+  EXPECT_EQ(s.fVertretungsMenge[1]->fLehrer, l1);
+}
+
+// Fehlt später auch der Lehrer, verliert die vorhandene Raumvertretung ihren Lehrer und rückt zu
+// den Lehrervertretungen, vor die der späteren Stunde.
+TEST_F(SetzungVertretungTest, VorhandeneVertretungRuecktOhneLehrerAnIhrenPlatz) {
+  TKurs* kurs = Kurs(l1, fD, {k5a}, {r1}, nullptr, 4);
+  Fehlt(l1, Tag(0), {2});
+  Fehlt(r1, Tag(0), {1});
+  TSetzung* p1 = kurs->NeueSetzung(1, 1, 1, r1);
+  TSetzung* p2 = kurs->NeueSetzung(1, 1, 2, r1);
+  ASSERT_EQ(s.fVertretungsMenge.ListeZahlElemente(), 2);
+  EXPECT_EQ(s.fVertretungsMenge[0]->fSetzung, p2);
+  Fehlt(l1, Tag(0), {1});  // ohne Änderungsprotokoll
+  VertretungenAnlegen(kurs, p1);
+  ASSERT_EQ(s.fVertretungsMenge.ListeZahlElemente(), 2);
+  EXPECT_EQ(s.fVertretungsMenge[0]->fSetzung, p1);
+  EXPECT_EQ(s.fVertretungsMenge[0]->fLehrer, nullptr);
+  EXPECT_EQ(s.fVertretungsMenge[0]->fRaum, nullptr);
+  EXPECT_EQ(s.fVertretungsMenge[1]->fSetzung, p2);
+}
+
 TEST_F(SetzungVertretungTest, NurDieWocheDesKalendersZaehlt) {
   ZweiWochen();
   s.SetzeKalender(KalenderWoche(Tag(7)), 2);

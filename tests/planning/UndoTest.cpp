@@ -164,3 +164,43 @@ TEST_F(UndoTest, EineZurueckgenommeneStundeNimmtKeinenRaumDerInzwischenBelegtIst
   EXPECT_EQ(b->SetzungFinden(1, 1, 1)->fRaum, r1);
   EXPECT_TRUE(BelegungenStimmen(s));
 }
+
+// Widerrufen stellt den Stand vor den Schritten her, auch mit einer Doppelbelegung, die es dort
+// gab (Import, "Trotzdem"): beide Stunden des Lehrers kommen in ihre Zelle zurück.
+TEST_F(UndoTest, EineDoppelbelegungVonVorherKommtZurueck) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {}, nullptr, 1);
+  TKurs* b = Kurs(l1, fM, {k5b}, {}, nullptr, 1);
+  a->NeueSetzung(1, 1, 1, nullptr);
+  b->NeueSetzung(1, 1, 1, nullptr);
+  TManuell m;
+  a->LoescheSetzung(1, 1, 1, false);
+  b->LoescheSetzung(1, 1, 1, false);
+  EXPECT_FALSE(l1->fBesetzung.GetWocheTagStd(1, 1, 1));
+  m.Widerrufen();
+  EXPECT_NE(a->SetzungFinden(1, 1, 1), nullptr);
+  EXPECT_NE(b->SetzungFinden(1, 1, 1), nullptr);
+  EXPECT_TRUE(l1->fBesetzung.GetWocheTagStd(1, 1, 1));
+  EXPECT_TRUE(BelegungenStimmen(s));
+}
+
+// Eine gelöschte Kopplung nimmt ihre Kurse aus den Plänen; "Widerrufen" setzt sie nicht ohne
+// Kopplung in ihre alte Zelle zurück (die gemeinsame Klasse wäre dort doppelt belegt). Die Kurse
+// bleiben in der Kursliste des Fensters.
+TEST_F(UndoTest, KurseEinerGeloeschtenKopplungKommenNichtZurueck) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {}, g, 1);
+  TKurs* b = Kurs(l2, fD, {k5a}, {}, g, 1);
+  a->NeueSetzung(1, 1, 1, nullptr);
+  b->NeueSetzung(1, 1, 1, nullptr);
+  TManuell m;
+  m.KursAufnehmen(a);
+  a->NeueSetzung(1, 1, 2, nullptr);
+  b->NeueSetzung(1, 1, 2, nullptr);
+  s.ElementLoeschen(g);
+  EXPECT_TRUE(m.fUndoListe.empty());
+  EXPECT_EQ(m.fKurse.Kopie(), (std::vector<TKurs*>{a, b}));
+  m.Widerrufen();
+  EXPECT_TRUE(a->fSetzungen.empty());
+  EXPECT_TRUE(b->fSetzungen.empty());
+  EXPECT_FALSE(k5a->fBesetzung.GetWocheTagStd(1, 1, 1));
+  EXPECT_TRUE(BelegungenStimmen(s));
+}

@@ -54,6 +54,23 @@ TEST_F(VertretungsTest, LehrerFehltUndKommtWieder) {
   EXPECT_EQ(Anzahl(), 0);
 }
 
+// Fehlt der Lehrer in einer Stunde, deren Raum schon fehlte, verliert ihre Vertretung den Lehrer
+// und rückt zu den Lehrervertretungen (vor die der späteren Stunde).
+TEST_F(VertretungsTest, RaumvertretungRuecktOhneLehrerAnIhrenPlatz) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 4);
+  TSetzung* p1 = a->NeueSetzung(1, 1, 1, r1);
+  TSetzung* p2 = a->NeueSetzung(1, 1, 2, r1);
+  Abwesend(r1, Tag(0), 1, 1);
+  Abwesend(l1, Tag(0), 2, 2);
+  ASSERT_EQ(Anzahl(), 2);
+  EXPECT_EQ(s.fVertretungsMenge[0], Von(p2, Tag(0)));
+  Abwesend(l1, Tag(0), 1, 2);
+  ASSERT_EQ(Anzahl(), 2);
+  EXPECT_EQ(Von(p1, Tag(0))->fLehrer, nullptr);
+  EXPECT_EQ(s.fVertretungsMenge[0], Von(p1, Tag(0)));
+  EXPECT_TRUE(VertretungenStimmen(s));
+}
+
 TEST_F(VertretungsTest, AlleKlassenFehlenDannFehltDerLehrerAuch) {
   TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 4);
   a->fFaktor = 2;
