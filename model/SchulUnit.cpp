@@ -66,7 +66,7 @@ namespace {
 template <class T>
 T* HoleOderLege(TEigenListe<T>& menge, std::string_view s) {
   const str255 text(s);
-  const TKuerzelString kuerzel(text.str());
+  const TKuerzelString kuerzel(KuerzelOhneFuehrendeBlanks(text.str()));
   if (T* e = TSchule::HoleElement(menge, kuerzel.str())) return e;
   auto neu = std::make_unique<T>();
   T* roh = neu.get();

@@ -111,7 +111,7 @@ class TSchule {
   // Nur suchen.
   template <class T>
   static T* HoleElement(const TListe<T, true>& menge, std::string_view s) {
-    const TKuerzelString k(s);
+    const TKuerzelString k(KuerzelOhneFuehrendeBlanks(std::string(s)));
     for (T* e : menge)
       if (e->fKuerzel == k) return e;
     return nullptr;

@@ -113,6 +113,14 @@ std::string Utf8ZuWin1252(std::string_view utf8) {
   return ergebnis;
 }
 
+std::string KuerzelOhneFuehrendeBlanks(std::string text) {
+  for (char& c : text) {
+    if (c != ' ') break;
+    c = static_cast<char>(165);
+  }
+  return text;
+}
+
 bool Utf8InWin1252Darstellbar(std::string_view utf8) {
   std::size_t pos = 0;
   while (pos < utf8.size()) {

@@ -69,6 +69,10 @@ struct TFeld {
 };
 
 using TKuerzelString = TFestText<11>;
+// Ein Kürzel so, wie die Schuldatei es zurückgibt: führende Leerzeichen werden zu ¥ (165). Jedes
+// Kürzel, das in die Schule kommt oder dort gesucht wird, geht hier durch, damit die Schule im
+// Speicher dieselbe ist wie nach Sichern und Öffnen.
+std::string KuerzelOhneFuehrendeBlanks(std::string text);
 using TInfoString = TFestText<31>;
 using TBemString = TFestText<81>;
 using TGrundString = TFestText<1>;

@@ -277,23 +277,12 @@ std::string TBuffer::LiesFeld(std::size_t feld) {
   return text;
 }
 
-namespace {
-// Führende Leerzeichen eines Kürzels werden zu ¥ (165).
-std::string KuerzelBlanks(std::string text) {
-  for (char& c : text) {
-    if (c != ' ') break;
-    c = static_cast<char>(165);
-  }
-  return text;
-}
-}  // namespace
-
 TKuerzelString TBuffer::ReadKue() {
-  return TKuerzelString(KuerzelBlanks(LiesFeld(KueFeld)));
+  return TKuerzelString(KuerzelOhneFuehrendeBlanks(LiesFeld(KueFeld)));
 }
 
 TKuerzelString TBuffer::ReadAltKue() {
-  return TKuerzelString(KuerzelBlanks(LiesFeld(AltKueFeld)));
+  return TKuerzelString(KuerzelOhneFuehrendeBlanks(LiesFeld(AltKueFeld)));
 }
 
 TInfoString TBuffer::ReadInfo() {

@@ -41,7 +41,7 @@ std::vector<TElement*> KuerzelListe(int art) {
 }
 
 std::string KuerzelSchnitt(std::string_view text) {
-  return TKuerzelString(text).str();
+  return TKuerzelString(KuerzelOhneFuehrendeBlanks(std::string(text))).str();
 }
 
 int KuerzelSuchen(const std::vector<TElement*>& liste, std::string_view text) {

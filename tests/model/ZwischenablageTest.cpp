@@ -3,6 +3,8 @@
 
 #include "model/AblageUnit.h"
 #include "model/KursHilfe.h"
+#include "persistence/ReadUnit.h"
+#include "persistence/WriteUnit.h"
 
 namespace {
 
@@ -198,6 +200,34 @@ TEST_F(AblageTest, KopierenUndEinsetzenStelltDieKurseWiederHer) {
   schule().DoPaste();
   EXPECT_EQ(s.fKursMenge.ListeZahlElemente(), 4);
   EXPECT_EQ(s.fLehrerMenge.ListeZahlElemente(), 1);
+}
+
+// Die Schuldatei gibt führende Leerzeichen eines Kürzels als ¥ zurück. Eingesetzte Kürzel folgen
+// derselben Regel, sonst wären die Kurse nach Sichern und Öffnen andere als vorher.
+TEST_F(AblageTest, FuehrendeLeerzeichenImKuerzelUeberstehenSichernUndOeffnen) {
+  const std::string zeile = Zeile({"1", "2", " M", "D", "  5a", " ?", "R 1", "", "1", "3", "1",
+                                   "FALSE", "FALSE", "FALSE", "0"});
+  env.dialog.Antworte("Ja");
+  Einsetzen(zeile + "\r" + zeile + "\r\n");
+  TSchule& s = schule();
+  ASSERT_EQ(s.fKursMenge.ListeZahlElemente(), 2);
+  // Beide Zeilen treffen dieselben Elemente.
+  EXPECT_EQ(s.fLehrerMenge.ListeZahlElemente(), 1);
+  EXPECT_EQ(s.fKopplMenge.ListeZahlElemente(), 1);
+  EXPECT_EQ(s.fLehrerMenge[0]->fKuerzel.str(), "\xA5M");
+  EXPECT_EQ(s.fKlassenMenge[0]->fKuerzel.str(),
+            "\xA5\xA5"
+            "5a");
+  EXPECT_EQ(s.fKopplMenge[0]->fKuerzel.str(), "\xA5?");
+  EXPECT_EQ(s.fRaumMenge[0]->fKuerzel.str(), "R 1");  // nur führende Leerzeichen
+  EXPECT_EQ(TSchule::HoleElement(s.fKopplMenge, " ?"), s.fKopplMenge[0]);
+
+  const std::string vorher = KurseAlsText(s.fKursMenge.Kopie(), false);
+  const std::vector<std::uint8_t> bytes = SchuleAlsBytes(s);
+  env.NeueSchule();
+  std::string fehler;
+  ASSERT_TRUE(ReadSchuleAusBytes(bytes, "kuerzel.tmr", schule(), fehler)) << fehler;
+  EXPECT_EQ(KurseAlsText(schule().fKursMenge.Kopie(), false), vorher);
 }
 
 TEST_F(AblageTest, StundenImMehrwochenmodusGehenAlsSummeHinUndZurueck) {
