@@ -178,8 +178,8 @@ void ErzeugeGymnasium(TSchule& schule) {
       {"Ph", {a.Raum("Ph1"), a.Raum("Ph2"), a.Raum("Ph3")}},
       {"Ch", {a.Raum("Ch1"), a.Raum("Ch2"), a.Raum("Ch3")}},
       {"Bio", {a.Raum("Bio1"), a.Raum("Bio2"), a.Raum("Bio3")}},
-      {"Mu", {a.Raum("Mu1"), a.Raum("Mu2")}},
-      {"Ku", {a.Raum("Ku1"), a.Raum("Ku2")}},
+      {"Mu", {a.Raum("Mu1"), a.Raum("Mu2"), a.Raum("Mu3")}},
+      {"Ku", {a.Raum("Ku1"), a.Raum("Ku2"), a.Raum("Ku3")}},
       {"Inf", {a.Raum("Inf1"), a.Raum("Inf2")}},
       {"Sp", {a.Raum("TH1"), a.Raum("TH2"), a.Raum("TH3")}}};
   std::vector<TRaum*> kursraeume;

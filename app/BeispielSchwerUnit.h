@@ -3,8 +3,9 @@
 // Gymnasium: Tage mit 12 Stunden, die Klassen 5a–9e und eine Oberstufe (EF, Q1, Q2) aus je 80
 // Schülergruppen (240 Klassen), die in jeder Schiene ihres Jahrgangs (Kopplung aus 8 Kursen) in
 // genau einem Kurs sitzen; Projekt- und AG-Schienen nur in ihrem Zeitfenster am Nachmittag,
-// Sport in drei Hallen, Fachräume; Lehrkräfte in Teilzeit mit gesperrtem Tag, andere mit
-// gesperrten Randstunden; die Lehrkräfte sind zu gut 90 % ausgelastet.
+// Sport in drei Hallen, Fachräume (drei je Fach, zwei für Informatik; ihre Kurse brauchen
+// höchstens 85 % der Zellen); Lehrkräfte in Teilzeit mit gesperrtem Tag, andere mit gesperrten
+// Randstunden; die Lehrkräfte sind zu gut 90 % ausgelastet.
 // Grundschule: Tage mit 6 Stunden, die Klassen 1a–4d; viele Stunden mit zwei Lehrkräften (eine
 // Förderstunde in derselben Kopplung wie Deutsch oder Mathematik), Religion ev./kath. für zwei
 // Klassen zugleich, zwei Turnhallen, Teilzeit mit gesperrtem Tag.

@@ -5,6 +5,7 @@
 #include "AutomatikHilfe.h"
 #include "PlanRegelPruefung.h"
 #include "PlanungsPruefung.h"
+#include "ZuWenigFachraeume.h"
 #include "app/BeispielSchuleUnit.h"
 #include "app/BeispielSchwerUnit.h"
 #include "model/KlassenUnit.h"
@@ -306,18 +307,21 @@ class NachbessernBeispielTest : public ::testing::Test {
 };
 
 TEST_F(NachbessernBeispielTest, JederHaltHinterlaesstEinenGueltigenPlanNieMitWenigerStunden) {
-  int vorher = -1;
-  for (long schritte : {0L, 1L, 2L, 7L, 30L}) {
+  // Ohne Kette (nur die Runde gegen Hohlstunden), nach der ersten, mitten drin und später.
+  int vorher = -1, automatik = -1;
+  for (long schritte : {0L, 1L, 7L, 30L}) {
     const TLauf lauf = Lauf(schritte);
     EXPECT_EQ(lauf.ergebnis.vorher, lauf.automatik);
     EXPECT_GE(lauf.ergebnis.nachher, lauf.automatik) << schritte;
     EXPECT_LE(lauf.ergebnis.schritte, schritte);
     EXPECT_GE(lauf.ergebnis.nachher, vorher) << schritte;
+    if (automatik < 0) automatik = lauf.automatik;
+    EXPECT_EQ(lauf.automatik, automatik) << schritte;
     vorher = lauf.ergebnis.nachher;
   }
-  EXPECT_GT(vorher, Lauf(0).automatik);  // es wurde etwas gesetzt
+  EXPECT_GT(vorher, automatik);  // es wurde etwas gesetzt
   // Mit der Einzelstundenbedingung (Lauf prüft sie über alle Kurse).
-  for (long schritte : {1L, 5L, 40L}) {
+  for (long schritte : {1L, 40L}) {
     const TLauf lauf = Lauf(schritte, true);
     EXPECT_GE(lauf.ergebnis.nachher, lauf.automatik) << schritte;
   }
@@ -357,7 +361,7 @@ class NachbessernSchuleTest : public ::testing::Test {
     TTestUmgebung u;
     TSchule& s = u.schule();
     if (gymnasium)
-      ErzeugeGymnasium(s);
+      EXPECT_TRUE(ErzeugeGymnasiumMitZuWenigFachraeumen(s));
     else
       ErzeugeGrundschule(s);
     u.standard.fEineWoche = false;
@@ -396,8 +400,9 @@ class NachbessernSchuleTest : public ::testing::Test {
   }
 };
 
-// Das Gymnasium: Ketten, die Stunden setzen, machen keine Hohlstunden über den Stand nach der
-// Automatik (ohne diese Grenze verdoppelten sie sich); gleiche Saat und Schritte, gleicher Plan.
+// Das Gymnasium mit zu wenig Räumen für Kunst und Musik (viele offene Stunden): Ketten, die
+// Stunden setzen, machen keine Hohlstunden über den Stand nach der Automatik (ohne diese Grenze
+// wurden es gut die Hälfte mehr); gleiche Saat und Schritte, gleicher Plan.
 TEST_F(NachbessernSchuleTest, GymnasiumBestimmtUndOhneMehrHohlstunden) {
   const TLauf eins = Lauf(true, 30, 5), zwei = Lauf(true, 30, 5);
   EXPECT_GT(eins.nachher, eins.automatik);
