@@ -118,6 +118,9 @@ class TFenster {
   // Der Kurs wird gelöscht: das Fenster vergisst ihn (Kursfenster: schließt sich, wenn es ihn
   // zeigt; UV-Tabellen leeren seine Zellen; Manuell nimmt ihn aus seiner Liste).
   virtual void KursGeloescht(TKurs* /*kurs*/) {}
+  // Das Element wird gelöscht: wer es sich gemerkt hat, vergisst es (das Kursfenster die Liste,
+  // in der es blättert). Fenster, die das Element selbst zeigen, schließt die Schule.
+  virtual void ElementGeloescht(TElement* /*element*/) {}
   // Eine Änderung am Modell (TModellAenderung); nur wer sie zeigt, baut sich neu auf.
   virtual void Geaendert(const TModellAenderung& /*aenderung*/) {}
 
@@ -167,8 +170,8 @@ class TFensterDienst {
   virtual void ElementFensterNeu(TElement* /*element*/, int /*art*/) {}
   // Öffnet das Manuellfenster mit den Kursen (der erste wird aktuell); ohneKonflikte: die
   // Konflikte werden nicht gezeigt.
-  virtual void ManuellFensterOeffnen(const std::vector<TKurs*>& /*kurse*/,
-                                     bool /*ohneKonflikte*/) {}
+  virtual void ManuellFensterOeffnen(const std::vector<TKurs*>& /*kurse*/, bool /*ohneKonflikte*/) {
+  }
 
   // ---- Fensterverwaltung ----
   // Fenster melden sich mit TSchule::FensterAnmelden und TSchule::FensterAbmelden bei der Schule

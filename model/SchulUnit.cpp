@@ -124,6 +124,8 @@ void TSchule::ElementLoeschen(TElement* element) {
     for (TFehl* f : fehl->Kopie())
       if (static_cast<const void*>(f->fElement) == static_cast<const void*>(element))
         fehl->ListeElemEntfernen(f);
+  for (TFenster* f : std::vector<TFenster*>(fFensterListe))
+    if (FensterOffen(f)) f->ElementGeloescht(element);
   switch (element->Art()) {
     case leh:
       AusListeLoeschen(fLehrerMenge, element);
@@ -252,13 +254,16 @@ void TSchule::KursLoeschen(TKurs* kurs) {
   kurs->KopplungEntfernen();
   for (TKlasse* k : kurs->fKlassen.Kopie()) kurs->KlasseEntfernen(k);
   for (TRaum* r : kurs->fRaeume.Kopie()) kurs->RaumEntfernen(r);
-  for (TFenster* f : std::vector<TFenster*>(fFensterListe))
-    if (FensterOffen(f) && f->FensterArt() == FensterArt::UVTabelle) f->KursGeloescht(kurs);
   // Kein Schritt des Protokolls darf auf den zerstörten Kurs zeigen.
   if (TManuellProtokoll* p = ManuellProtokoll()) p->KursVergessen(kurs);
+  // Kein offenes Fenster behält ihn: UV-Tabellen leeren seine Zellen, Deputats- und
+  // Übersichtsfenster nehmen ihn aus ihren Zeilen, Manuell aus seiner Liste, die
+  // Vertretungswahl aus ihrem Tagesplan.
   if (fManuellForm) fManuellForm->KursGeloescht(kurs);
-  // Die Vertretungswahl zeigt vielleicht eine Stunde des Kurses in ihrem Tagesplan.
   if (fVWahlForm) fVWahlForm->KursGeloescht(kurs);
+  for (TFenster* f : std::vector<TFenster*>(fFensterListe))
+    if (FensterOffen(f) && f != fKursForm && f != fManuellForm && f != fVWahlForm)
+      f->KursGeloescht(kurs);
   SetDirty(true);
 }
 

@@ -113,15 +113,6 @@ void ListeFuellen(TQuonGrid* grid, const std::vector<std::string>& zeilen, const
   }
 }
 
-// Ob das Element noch in einer Stammliste der Schule steht (ohne es anzufassen).
-bool ElementVorhanden(const TElement* element) {
-  if (!element || !SchuleVorhanden()) return false;
-  for (TKuerzelArt art : {leh, kla, kop, fac, rau, uvt})
-    for (const TElement* e : Schule().Elemente(art))
-      if (e == element) return true;
-  return false;
-}
-
 }  // namespace
 
 TKursForm::TKursForm(QWidget* parent) : TFensterBasis(parent) {
@@ -638,8 +629,12 @@ void TKursForm::KursGeloescht(TKurs* kurs) {
   if (kurs && kurs == fKurs) Schliessen();
 }
 
+void TKursForm::ElementGeloescht(TElement* element) {
+  // Geblättert wird dann in der Kursliste der Schule.
+  if (element == fVater) fVater = nullptr;
+}
+
 std::vector<TKurs*> TKursForm::VaterListe() {
-  if (fVater && !ElementVorhanden(fVater)) fVater = nullptr;
   if (fVater) return fVater->fKurse.Kopie();
   return Schule().fKursMenge.Kopie();
 }

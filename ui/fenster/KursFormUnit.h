@@ -109,6 +109,7 @@ class TKursForm : public TFensterBasis, public TCursorFenster {
   void MarkiertenTextLoeschen() override;
   void TextEinsetzen(const std::string& text) override;
   void KursGeloescht(TKurs* kurs) override;
+  void ElementGeloescht(TElement* element) override;
   void Blaettern(int richtung, unsigned umschalt) override;
 
   // Die Mauszeiger der Felder und Listen nach dem Werkzeug der Palette.

@@ -219,6 +219,20 @@ TEST_F(DepFormTest, AbbrechenHaeltZwischenZweiKursen) {
 
 namespace {
 
+// Ein Kurs, der anderswo gelöscht wird (Kursfenster, Kürzel löschen), verschwindet sofort aus den
+// Zeilen jedes Deputatsfensters; keine Zeile zeigt auf den zerstörten Kurs.
+TEST_F(DepFormTest, AnderswoGeloeschterKursVerlaesstDieZeilen) {
+  TKurs* weg = Kurs(web, Schule().HoleFach("M"), {k5b}, {r2}, nullptr, 2, 0xFFFFFF);
+  Kurs(web, Schule().HoleFach("Bio"), {k5b}, {}, nullptr, 1, 0xFFFFFF);
+  TDepForm* f = Oeffne(web);
+  ASSERT_NE(f, nullptr);
+  const int vorher = f->ZeilenZahl();
+  ASSERT_GE(Zeile(f, weg), 1);
+  Schule().KursLoeschen(weg);
+  EXPECT_EQ(f->ZeilenZahl(), vorher - 1);
+  for (int r = 1; r <= f->ZeilenZahl(); ++r) EXPECT_NE(f->ZeilenKurs(r), nullptr);
+}
+
 TEST_F(DepFormTest, KursLoeschenUndAusschneidenImDeputatsfenster) {
   TKurs* frei = Kurs(web, Schule().HoleFach("M"), {k5b}, {r2}, nullptr, 2, 0xFFFFFF);
   TKurs* frei2 = Kurs(web, Schule().HoleFach("Bio"), {k5b}, {}, nullptr, 1, 0xFFFFFF);

@@ -582,6 +582,24 @@ TEST_F(KursFormTest, VorigerUndNaechsterKursDerListe) {
   EXPECT_FALSE(s.fDirty);
 }
 
+// Wird das Element gelöscht, aus dessen Kursliste das Fenster blättert, vergisst das Fenster es
+// und blättert in der Kursliste der Schule weiter.
+TEST_F(KursFormTest, GeloeschtesElementDerListeWirdVergessen) {
+  TKurs* zweiter = TKurs::IKurs(sch, k5b, nullptr, de, nullptr, 2);
+  TKursForm* f = Oeffne(zweiter, k5b);
+  ASSERT_NE(f, nullptr);
+  ASSERT_EQ(f->fVater, k5b);
+  s.ElementLoeschen(k5b);
+  Loeschen();
+  ASSERT_EQ(s.fKursForm, f);
+  EXPECT_EQ(f->fVater, nullptr);
+  Schule().FensterAktivieren(f);
+  palette.Knopf(T("PfeilRechtsKnopf"))->click();
+  const std::vector<TKurs*> alle = s.fKursMenge.Kopie();
+  const auto pos = std::find(alle.begin(), alle.end(), zweiter) - alle.begin();
+  EXPECT_EQ(f->fKurs, alle[static_cast<std::size_t>((pos + 1) % alle.size())]);
+}
+
 TEST_F(KursFormTest, SchliessenNichtBeiOffenemMenueMitAltAlleFenster) {
   QPointer<TKursForm> f = Oeffne(kurs);
   ASSERT_NE(f, nullptr);
