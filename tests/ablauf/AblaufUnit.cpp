@@ -182,6 +182,8 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
   for (const auto& [text, art] : nachher) seitProtokoll.insert(text);
   for (int i = 0; i < n; ++i) {
     const TSchritt& s = schritte[static_cast<std::size_t>(i)];
+    const bool pruefen = !optionen.NurAmEnde || i + 1 == n;
+    if (optionen.NurAmEnde && i + 1 == n) nachher = PlanVerstoesseDerSchule(lauf.Schule());
     if (optionen.Protokoll)
       std::cerr << i << ' ' << AblaufArtName(s.Art) << ' ' << s.Wert << std::endl;
     const TPlanVerstoesse vorher = std::move(nachher);
@@ -194,6 +196,7 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
       fehler(i, "Ausnahme", std::string("Ausnahme: ") + e.what());
       return ergebnis;
     }
+    if (!pruefen) continue;
     if (!lauf.Verletzung().empty()) {
       fehler(i, Regel(lauf.Verletzung()), lauf.Verletzung());
       return ergebnis;
@@ -296,28 +299,48 @@ std::vector<TSchritt> Verkleinern(TSchulArt art, std::vector<TSchritt> schritte,
   if (fehler.Schritt >= 0 && fehler.Schritt + 1 < static_cast<int>(schritte.size()))
     schritte.resize(static_cast<std::size_t>(fehler.Schritt) + 1);
   int laeufe = 0;
+  // Erst schnell (nur nach dem letzten Schritt geprüft), dann mit allen Prüfungen: scheitert die
+  // schnell verkleinerte Folge auch so, geht es von ihr aus weiter, bis zu ihrem Fehler gekürzt.
+  TAblaufOptionen schnell = optionen;
+  schnell.NurAmEnde = true;
+  schnell.TiefAlle = 0;
+  schnell.Protokoll = false;
+  const TAblaufOptionen* mit = &schnell;
   auto scheitert = [&](const std::vector<TSchritt>& folge) {
     ++laeufe;
-    const TAblaufErgebnis e = AblaufLaufen(art, folge, optionen);
+    const TAblaufErgebnis e = AblaufLaufen(art, folge, *mit);
     return e.Fehler && e.Fehler->Regel == fehler.Regel;
   };
-  // Stücke weglassen, von großen zu einzelnen Schritten, solange es scheitert.
-  std::size_t stueck = std::max<std::size_t>(1, schritte.size() / 2);
-  while (laeufe < maxLaeufe) {
-    bool weniger = false;
-    for (std::size_t ab = 0; ab < schritte.size() && laeufe < maxLaeufe;) {
-      std::vector<TSchritt> ohne(schritte.begin(), schritte.begin() + static_cast<long>(ab));
-      const std::size_t bis = std::min(schritte.size(), ab + stueck);
-      ohne.insert(ohne.end(), schritte.begin() + static_cast<long>(bis), schritte.end());
-      if (!ohne.empty() && scheitert(ohne)) {
-        schritte = std::move(ohne);
-        weniger = true;
-      } else {
-        ab += stueck;
+  auto weglassen = [&](std::vector<TSchritt> schritte) {
+    // Stücke weglassen, von großen zu einzelnen Schritten, solange es scheitert.
+    std::size_t stueck = std::max<std::size_t>(1, schritte.size() / 2);
+    while (laeufe < maxLaeufe) {
+      bool weniger = false;
+      for (std::size_t ab = 0; ab < schritte.size() && laeufe < maxLaeufe;) {
+        std::vector<TSchritt> ohne(schritte.begin(), schritte.begin() + static_cast<long>(ab));
+        const std::size_t bis = std::min(schritte.size(), ab + stueck);
+        ohne.insert(ohne.end(), schritte.begin() + static_cast<long>(bis), schritte.end());
+        if (!ohne.empty() && scheitert(ohne)) {
+          schritte = std::move(ohne);
+          weniger = true;
+        } else {
+          ab += stueck;
+        }
       }
+      if (stueck == 1 && !weniger) break;
+      if (!weniger) stueck = std::max<std::size_t>(1, stueck / 2);
     }
-    if (stueck == 1 && !weniger) break;
-    if (!weniger) stueck = std::max<std::size_t>(1, stueck / 2);
+    return schritte;
+  };
+  if (!optionen.NurAmEnde) {
+    std::vector<TSchritt> kurz = weglassen(schritte);
+    const TAblaufErgebnis e = AblaufLaufen(art, kurz, optionen);
+    if (e.Fehler && e.Fehler->Regel == fehler.Regel && e.Fehler->Schritt >= 0) {
+      kurz.resize(static_cast<std::size_t>(e.Fehler->Schritt) + 1);
+      schritte = std::move(kurz);
+    }
+    mit = &optionen;
+    maxLaeufe += laeufe;
   }
-  return schritte;
+  return weglassen(std::move(schritte));
 }

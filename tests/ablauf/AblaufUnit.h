@@ -93,6 +93,9 @@ struct TAblaufOptionen {
   // Auch Folgen, die offene, bekannte Fehler anderer Einheiten treffen (AblaufTest.cpp nennt sie
   // als DISABLED_-Tests): sonst umgeht der Lauf sie (siehe AblaufLaufen in AblaufUnit.cpp).
   bool BekannteFehler = false;
+  // Nur nach dem letzten Schritt prüfen (die Verstöße davor sind die nach dem vorletzten): zum
+  // schnellen Verkleinern, das eine Folge nur danach beurteilt, ob ihr letzter Schritt scheitert.
+  bool NurAmEnde = false;
   // Eine zusätzliche Regel nach jedem Schritt (für Tests des Laufs): ein nicht leerer Text ist
   // ihre Verletzung, Regel "Zusatz".
   std::function<std::string(const TSchule&)> Zusatz;
