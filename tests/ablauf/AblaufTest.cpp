@@ -335,6 +335,44 @@ TEST(AblaufFund, RaumAusDerStundeNehmenLaesstDenAnderenKursImRaum) {
                                       {TAblaufArt::Automatik, 1548243851u}});
 }
 
+// Die Klassen eines Kurses von KÜH fehlen länger: zwei ausfallende Stunden sind ihm mit dem
+// Faktor 1 abgebucht (-2). Der Faktor des Kurses wurde 2, das Konto blieb bei -2, neu berechnet
+// (so auch das Monatskonto nach dem Öffnen) waren es -4, und das Entfernen einer der Stunden
+// hätte 2 zurückgebucht, wo 1 abgebucht war. Der neue Faktor bucht nun nach.
+TEST(AblaufFund, FaktorAenderungBuchtDieKontenNach) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KurseKopieren, 3433893711u},
+                                      {TAblaufArt::KurseKopieren, 3537604796u},
+                                      {TAblaufArt::AbwesenheitLang, 3191929744u},
+                                      {TAblaufArt::KursNeu, 1133731748u},
+                                      {TAblaufArt::KurseImportieren, 2601275123u},
+                                      {TAblaufArt::KurseImportieren, 4155539214u},
+                                      {TAblaufArt::KurseKopieren, 3036893111u},
+                                      {TAblaufArt::KursNeu, 992084015u},
+                                      {TAblaufArt::KursNeu, 667580585u},
+                                      {TAblaufArt::KursNeu, 1097084910u},
+                                      {TAblaufArt::KursNeu, 3167417274u},
+                                      {TAblaufArt::KursNeu, 1523076529u},
+                                      {TAblaufArt::KurseImportieren, 2749886625u},
+                                      {TAblaufArt::KursNeu, 468103707u},
+                                      {TAblaufArt::KurseKopieren, 1191809065u},
+                                      {TAblaufArt::KursNeu, 959025314u},
+                                      {TAblaufArt::ElementAendern, 1905175518u},
+                                      {TAblaufArt::KursNeu, 4171463165u},
+                                      {TAblaufArt::KursNeu, 856240654u},
+                                      {TAblaufArt::KursNeu, 837408337u},
+                                      {TAblaufArt::KursNeu, 71593903u},
+                                      {TAblaufArt::KurseImportieren, 1045003669u},
+                                      {TAblaufArt::KurseKopieren, 951836412u},
+                                      {TAblaufArt::KursNeu, 2516104482u},
+                                      {TAblaufArt::KursNeu, 178025662u},
+                                      {TAblaufArt::KursLoeschen, 3966930827u},
+                                      {TAblaufArt::KursNeu, 2208643900u},
+                                      {TAblaufArt::KurseKopieren, 1635390103u},
+                                      {TAblaufArt::KursNeu, 2667300244u},
+                                      {TAblaufArt::KursNeu, 2530689855u},
+                                      {TAblaufArt::KursAendern, 1500301766u}});
+}
+
 // Offen (automatische Planung; ob die Rechnung in planning/AutomatUnit.cpp oder das Nachbessern,
 // ist nicht eingegrenzt): der Import legt einen Kurs an, dessen Lehrer (EBE) schon einen Kurs
 // derselben Kopplung hat ("Lehrer EBE ist doppelt in Kopplung Rel10"). Die automatische Planung
