@@ -36,16 +36,32 @@ constexpr std::array<TArtInfo, static_cast<std::size_t>(TAblaufArt::Anzahl)> kAr
     {"SichernOeffnen", 1},
 }};
 
-// Die Lehrer (Kürzel), die in einer Kopplung zwei Kurse haben.
-std::set<std::string> LehrerZweimalInKopplung(const TSchule& schule) {
-  std::set<std::string> lehrer;
+// Die Kopplungen (Kürzel), in denen ein Lehrer zwei Kurse hat: sie können nicht in einer Zelle
+// liegen, ohne den Lehrer doppelt zu belegen.
+std::set<std::string> KopplungenMitLehrerZweimal(const TSchule& schule) {
+  std::set<std::string> kopplungen;
   for (const TKopplung* ko : schule.fKopplMenge) {
     std::set<const TLehrer*> gesehen;
     for (const TKurs* k : ko->fKurse)
-      if (k->fLehrer && !gesehen.insert(k->fLehrer).second)
-        lehrer.insert(k->fLehrer->fKuerzel.str());
+      if (k->fLehrer && !gesehen.insert(k->fLehrer).second) kopplungen.insert(ko->fKuerzel.str());
   }
-  return lehrer;
+  return kopplungen;
+}
+
+// Eine Doppelbelegung, die mit den Stunden in eine andere Zelle gezogen ist: das Element war
+// vorher schon doppelt belegt und ist es danach in nicht mehr Zellen als vorher.
+bool DoppelbelegungMitgenommen(const TPlanVerstoesse& vorher, const TPlanVerstoesse& nachher,
+                               const std::string& text) {
+  const std::set<std::string> d = DoppeltBelegte({{text, Verstoss::Doppelt}});
+  if (d.empty()) return false;
+  auto zellen = [&d](const TPlanVerstoesse& v) {
+    int n = 0;
+    for (const auto& [t, art] : v)
+      if (DoppeltBelegte({{t, art}}) == d) ++n;
+    return n;
+  };
+  const int vor = zellen(vorher);
+  return vor > 0 && zellen(nachher) <= vor;
 }
 
 // Der Name der Regel einer Meldung: alles vor dem ersten Doppelpunkt oder der ersten Klammer.
@@ -205,13 +221,7 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
       fehler(i, Regel(r.message()), r.message());
       return ergebnis;
     }
-    // Die automatische Planung setzt die offenen Stunden einer Kopplung, deren Kurse schon
-    // auseinanderliegen (manuell nur einer gelöscht, ein Kurs dazugekommen), so gut es geht: dort
-    // darf sie die Kopplung nicht heilen können.
     std::function<bool(const std::string&)> auchErlaubt;
-    // Offener Fehler (AblaufFund.DISABLED_AutomatikLehrerZweimalInKopplung): hat ein Lehrer zwei
-    // Kurse einer Kopplung (Import, geänderte Stammdaten), setzt die automatische Planung beide
-    // in dieselbe Zelle. Ohne --bekannte-fehler übergangen.
     // Der Tausch zweier Zeitfelder nimmt alle Stunden beider Felder mit: eine Kopplung, die
     // schon getrennt war, und ein Element, das schon doppelt belegt war, sind es danach in
     // anderen Zellen.
@@ -229,25 +239,22 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
     // das Element nicht in mehr Zellen doppelt belegt ist als vorher.
     if (s.Art == TAblaufArt::ManuellAblegen)
       auchErlaubt = [&vorher, &nachher](const std::string& text) {
-        const std::set<std::string> d = DoppeltBelegte({{text, Verstoss::Doppelt}});
-        if (d.empty()) return false;
-        auto zellen = [&d](const TPlanVerstoesse& v) {
-          int n = 0;
-          for (const auto& [t, art] : v)
-            if (DoppeltBelegte({{t, art}}) == d) ++n;
-          return n;
-        };
-        const int vor = zellen(vorher);
-        return vor > 0 && zellen(nachher) <= vor;
+        return DoppelbelegungMitgenommen(vorher, nachher, text);
       };
+    // Die automatische Planung setzt die offenen Stunden einer Kopplung, deren Kurse schon
+    // auseinanderliegen (manuell nur einer gelöscht, ein Kurs dazugekommen), so gut es geht, und
+    // eine Kopplung, in der ein Lehrer zwei Kurse hat, ohne dessen zweiten Kurs: dort darf sie
+    // die Kopplung nicht heilen können. Das Nachbessern tauscht Zellen mit allen ihren Stunden
+    // und Räumen: eine schon doppelt belegte Zelle zieht dabei um (wie beim Tausch zweier
+    // Zeitfelder).
     if (s.Art == TAblaufArt::Automatik)
       auchErlaubt = [getrennt = GetrennteKopplungen(vorher),
-                     doppelt = LehrerZweimalInKopplung(lauf.Schule()),
-                     bekannt = optionen.BekannteFehler](const std::string& text) {
+                     zweimal = KopplungenMitLehrerZweimal(lauf.Schule()), &vorher,
+                     &nachher](const std::string& text) {
         const std::set<std::string> k = GetrennteKopplungen({{text, Verstoss::Kopplung}});
-        if (!k.empty() && getrennt.count(*k.begin()) > 0) return true;
-        const std::set<std::string> d = DoppeltBelegte({{text, Verstoss::Doppelt}});
-        return !bekannt && !d.empty() && doppelt.count(*d.begin()) > 0;
+        if (!k.empty() && (getrennt.count(*k.begin()) > 0 || zweimal.count(*k.begin()) > 0))
+          return true;
+        return DoppelbelegungMitgenommen(vorher, nachher, text);
       };
     // "Widerrufen" nimmt die aufgezeichneten Schritte zurück: die Schule kehrt zu einem Stand
     // zurück, den sie seit dem leeren Protokoll schon hatte, mit dessen Verstößen (eine

@@ -90,9 +90,6 @@ struct TAblaufOptionen {
   int TiefAlle = 1;
   // Je Schritt eine Zeile auf den Fehlerkanal.
   bool Protokoll = false;
-  // Auch Folgen, die offene, bekannte Fehler anderer Einheiten treffen (AblaufTest.cpp nennt sie
-  // als DISABLED_-Tests): sonst umgeht der Lauf sie (siehe AblaufLaufen in AblaufUnit.cpp).
-  bool BekannteFehler = false;
   // Nur nach dem letzten Schritt prüfen (die Verstöße davor sind die nach dem vorletzten): zum
   // schnellen Verkleinern, das eine Folge nur danach beurteilt, ob ihr letzter Schritt scheitert.
   bool NurAmEnde = false;
