@@ -1,5 +1,6 @@
 // Gekoppelte Kurse: gemeinsame unmögliche Zellen, Räume für alle, der rechnende Kurs, Bewertung.
 #include "AutomatikHilfe.h"
+#include "PlanInvarianten.h"
 #include "PlanRegelPruefung.h"
 #include "planning/AutomatRaumUnit.h"
 
@@ -46,6 +47,17 @@ TEST_F(AutomatikKopplungTest, RaumUnwichtigJederKursNimmtSeinenErstenFreienRaum)
   EXPECT_EQ(Stunden(a), (Z{"3.1 R1"}));
   EXPECT_EQ(Stunden(b), (Z{"3.1"}));  // R1 hat a, R4 und R5 sind gesperrt
   EXPECT_EQ(Stunden(c), (Z{"3.1 R2"}));
+  EXPECT_TRUE(BelegungenStimmen(s));
+}
+
+// Hat ein Lehrer zwei Kurse der Kopplung, kann sie nicht in einer Zelle liegen: der erste Kurs
+// wird gesetzt, der zweite bleibt offen, statt den Lehrer doppelt zu belegen.
+TEST_F(AutomatikKopplungTest, LehrerZweimalInDerKopplungWirdNichtDoppeltBelegt) {
+  TKurs* x = AuKurs(l1, fD, {k5a}, {r1}, g, 1, 1, 0, 1);
+  TKurs* y = AuKurs(l1, fM, {k5b}, {r2}, g, 1, 1, 0, 1);
+  Rechne({x});
+  EXPECT_EQ(x->fSetzungen.ListeZahlElemente() + y->fSetzungen.ListeZahlElemente(), 1);
+  EXPECT_TRUE(PlanVerstoesse(s).empty());
   EXPECT_TRUE(BelegungenStimmen(s));
 }
 
