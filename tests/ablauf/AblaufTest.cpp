@@ -418,6 +418,28 @@ TEST(AblaufFund, NachbessernNimmtEineDoppelbelegungMit) {
                                       {TAblaufArt::Automatik, 3378804307u}});
 }
 
+// Nach Kopieren und Import belegen zwei Kurse den Lehrer BER in einer Zelle doppelt. Das
+// Komprimieren verschob eine der beiden Stunden und löschte dabei die Belegung des Lehrers in der
+// alten Zelle, obwohl die andere dort blieb (Setzung ohne Belegung). Ebenso das Abheben beim
+// Nachbessern.
+TEST(AblaufFund, KomprimierenLaesstDenDoppeltBelegtenLehrerBelegt) {
+  AblaufOhneFehler(
+      TSchulArt::Klein,
+      {{TAblaufArt::KursLoeschen, 3964669930u},     {TAblaufArt::KursNeu, 772731995u},
+       {TAblaufArt::KursLoeschen, 919901997u},      {TAblaufArt::KursLoeschen, 4125476963u},
+       {TAblaufArt::KursLoeschen, 1313771789u},     {TAblaufArt::KurseKopieren, 2238626028u},
+       {TAblaufArt::KursLoeschen, 3043948824u},     {TAblaufArt::KurseKopieren, 2759693495u},
+       {TAblaufArt::KurseKopieren, 1007153522u},    {TAblaufArt::KursNeu, 4144129551u},
+       {TAblaufArt::KursNeu, 708507106u},           {TAblaufArt::KurseKopieren, 1490365487u},
+       {TAblaufArt::ElementAendern, 431493382u},    {TAblaufArt::KurseKopieren, 2809931925u},
+       {TAblaufArt::KursNeu, 2955169133u},          {TAblaufArt::KurseImportieren, 2996044228u},
+       {TAblaufArt::KursNeu, 1234189673u},          {TAblaufArt::KursNeu, 2582528675u},
+       {TAblaufArt::KursNeu, 2740265578u},          {TAblaufArt::KurseKopieren, 1368866217u},
+       {TAblaufArt::KurseImportieren, 4000791524u}, {TAblaufArt::KursLoeschen, 924768767u},
+       {TAblaufArt::KurseImportieren, 3085633991u}, {TAblaufArt::ElementLoeschen, 2570406362u},
+       {TAblaufArt::Komprimieren, 4101601382u}});
+}
+
 // Der Import legt einen Kurs an, dessen Lehrer (EBE) schon einen Kurs derselben Kopplung hat
 // ("Lehrer EBE ist doppelt in Kopplung Rel10"). Die automatische Planung setzte die gekoppelten
 // Kurse in dieselbe Zelle, EBE war doppelt belegt; jetzt bleibt der zweite Kurs ungesetzt.
