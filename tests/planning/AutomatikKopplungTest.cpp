@@ -61,6 +61,22 @@ TEST_F(AutomatikKopplungTest, LehrerZweimalInDerKopplungWirdNichtDoppeltBelegt) 
   EXPECT_TRUE(BelegungenStimmen(s));
 }
 
+// Zwei Planversionen: der Partner liegt in der ersten Woche schon ganz, in der zweiten noch
+// nicht. In der ersten Woche kann der offene Kurs nur in die Zelle des Partners (der nichts mehr
+// offen hat und nicht mitgesetzt wird), sonst läge er dort ohne ihn.
+TEST_F(AutomatikKopplungTest, EinInDieserWocheVollerPartnerBestimmtDieZelle) {
+  ZweiWochen();
+  TKurs* x = AuKurs(l1, fD, {k5a}, {}, g, 1, 1, 0, 1);
+  TKurs* y = AuKurs(l2, fM, {k5b}, {}, g, 1, 1, 0, 1);
+  y->NeueSetzung(1, 4, 6, nullptr);
+  Rechne({x});
+  EXPECT_EQ(Stunden(x, 1), (Z{"4.6"}));
+  EXPECT_EQ(Stunden(y, 1), (Z{"4.6"}));
+  EXPECT_EQ(Stunden(x, 2), Stunden(y, 2));
+  EXPECT_EQ(Stunden(x, 2).size(), 1u);
+  EXPECT_TRUE(BelegungenStimmen(s));
+}
+
 TEST_F(AutomatikKopplungTest, ZweiKurseMitNurEinemRaumFindenKeineZelle) {
   st.fAuRaumUnwichtig = false;
   TKurs* x = AuKurs(l1, fD, {k5a}, {r1}, g, 1, 1, 0, 1);
