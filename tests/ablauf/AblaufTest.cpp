@@ -91,14 +91,14 @@ const auto kSaatName = [](const auto& info) {
   return SchulArtName(std::get<0>(info.param)) + "_" + std::to_string(std::get<1>(info.param));
 };
 
-// Ein fester Satz Saaten über alle Beispielschulen.
-INSTANTIATE_TEST_SUITE_P(Saaten, AblaufSaat,
-                         ::testing::Values(std::tuple(TSchulArt::Klein, 1),
-                                           std::tuple(TSchulArt::Klein, 2),
-                                           std::tuple(TSchulArt::Klein, 3),
-                                           std::tuple(TSchulArt::Gross, 1),
-                                           std::tuple(TSchulArt::Knapp, 1)),
-                         kSaatName);
+// Ein fester Satz Saaten über alle Beispielschulen (auch Gymnasium und Grundschule).
+INSTANTIATE_TEST_SUITE_P(
+    Saaten, AblaufSaat,
+    ::testing::Values(std::tuple(TSchulArt::Klein, 1), std::tuple(TSchulArt::Klein, 2),
+                      std::tuple(TSchulArt::Klein, 3), std::tuple(TSchulArt::Gross, 1),
+                      std::tuple(TSchulArt::Knapp, 1), std::tuple(TSchulArt::Gymnasium, 1),
+                      std::tuple(TSchulArt::Grundschule, 1)),
+    kSaatName);
 
 // Die verkleinerten Folgen der gefundenen Fehler.
 

@@ -78,6 +78,10 @@ bool SchulArtLesen(const std::string& name, TSchulArt& art) {
     art = TSchulArt::Gross;
   else if (name == "knapp")
     art = TSchulArt::Knapp;
+  else if (name == "gymnasium")
+    art = TSchulArt::Gymnasium;
+  else if (name == "grundschule")
+    art = TSchulArt::Grundschule;
   else
     return false;
   return true;
@@ -89,9 +93,19 @@ std::string SchulArtName(TSchulArt art) {
       return "gross";
     case TSchulArt::Knapp:
       return "knapp";
+    case TSchulArt::Gymnasium:
+      return "gymnasium";
+    case TSchulArt::Grundschule:
+      return "grundschule";
     default:
       return "klein";
   }
+}
+
+std::string SchulArtCpp(TSchulArt art) {
+  std::string name = SchulArtName(art);
+  name[0] = static_cast<char>(name[0] - 'a' + 'A');
+  return name;
 }
 
 const char* AblaufArtName(TAblaufArt art) {

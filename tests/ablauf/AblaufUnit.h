@@ -17,9 +17,13 @@
 
 class TSchule;
 
-enum class TSchulArt { Klein, Gross, Knapp };
+// Klein, Gross und Knapp: die Beispielschule (Knapp: groß mit knappen Räumen); Gymnasium und
+// Grundschule: die Schulen von "tamrel-cli beispiel --gymnasium" und "--grundschule".
+enum class TSchulArt { Klein, Gross, Knapp, Gymnasium, Grundschule };
 bool SchulArtLesen(const std::string& name, TSchulArt& art);
 std::string SchulArtName(TSchulArt art);
+// Der Name im C++ eines Unit-Tests ("Klein", "Gymnasium" ...).
+std::string SchulArtCpp(TSchulArt art);
 
 // Die Arten der Operationen. Neue Arten nur hinten anfügen: gespeicherte Folgen (Unit-Tests,
 // Saatdateien) nennen die Nummern.
