@@ -440,6 +440,31 @@ TEST(AblaufFund, KomprimierenLaesstDenDoppeltBelegtenLehrerBelegt) {
        {TAblaufArt::Komprimieren, 4101601382u}});
 }
 
+// Grundschule, vier Planversionen: L011 hat zwei Kurse einer Kopplung, der eine liegt in der
+// alten Zelle in Woche 1, der andere in einer anderen Woche. Ablegen mit Kopplung setzt jeden in
+// jeder Woche neu (mit offenen Stunden): beide lagen danach in der neuen Zelle, L011 doppelt. Jetzt
+// bleibt die Stunde des zweiten, wo sie ist.
+TEST(AblaufFund, AblegenBelegtDenLehrerZweimalInDerKopplungNichtDoppelt) {
+  AblaufOhneFehler(TSchulArt::Grundschule, {{TAblaufArt::KurseImportieren, 1952540566u},
+                                            {TAblaufArt::Planversionen, 3494849u},
+                                            {TAblaufArt::ElementAendern, 779974557u},
+                                            {TAblaufArt::KursNeu, 1961936958u},
+                                            {TAblaufArt::ManuellSchieben, 2097140369u},
+                                            {TAblaufArt::KurseKopieren, 3469378169u},
+                                            {TAblaufArt::ManuellBlaettern, 1363112362u},
+                                            {TAblaufArt::KurseKopieren, 2450596906u},
+                                            {TAblaufArt::ElementNeu, 2854490176u},
+                                            {TAblaufArt::KursLoeschen, 3867492091u},
+                                            {TAblaufArt::KurseKopieren, 2678631989u},
+                                            {TAblaufArt::KurseKopieren, 2341853731u},
+                                            {TAblaufArt::KursAendern, 1594169025u},
+                                            {TAblaufArt::ManuellOeffnen, 3154496869u},
+                                            {TAblaufArt::ManuellSchieben, 785129403u},
+                                            {TAblaufArt::ManuellSchieben, 287208920u},
+                                            {TAblaufArt::ManuellSchieben, 4155670729u},
+                                            {TAblaufArt::ManuellAblegen, 3025739479u}});
+}
+
 // Der Import legt einen Kurs an, dessen Lehrer (EBE) schon einen Kurs derselben Kopplung hat
 // ("Lehrer EBE ist doppelt in Kopplung Rel10"). Die automatische Planung setzte die gekoppelten
 // Kurse in dieselbe Zelle, EBE war doppelt belegt; jetzt bleibt der zweite Kurs ungesetzt.
