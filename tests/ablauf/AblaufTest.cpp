@@ -476,4 +476,23 @@ TEST(AblaufFund, AutomatikLehrerZweimalInKopplung) {
                                       {TAblaufArt::Automatik, 599368758u}});
 }
 
+// Offen (automatische Planung, Rechne ohne Nachbessern; nicht eingegrenzt): ein neuer Kurs von
+// FIE (Pa 8b) in der Kopplung FS6 hat in Woche 1 zwei offene Stunden, die anderen Kurse der
+// Kopplung liegen dort schon ganz und werden nicht mitgesetzt. Die Automatik setzt den Kurs von
+// FIE in eine Zelle (Di 5), in der die anderen nicht liegen, obwohl sie mindestens so viele
+// Stunden haben: die Kopplung ist getrennt.
+TEST(AblaufFund, DISABLED_AutomatikSetztEinenKursNebenVolleKurseSeinerKopplung) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::ElementNeu, 2778639160u},
+                                      {TAblaufArt::ManuellOeffnen, 3597637646u},
+                                      {TAblaufArt::ManuellLoeschen, 2055699832u},
+                                      {TAblaufArt::ElementNeu, 835557313u},
+                                      {TAblaufArt::ElementNeu, 3868837887u},
+                                      {TAblaufArt::KursNeu, 702215820u},
+                                      {TAblaufArt::ElementNeu, 661092417u},
+                                      {TAblaufArt::ManuellBlaettern, 2628858058u},
+                                      {TAblaufArt::ManuellSchieben, 3379991061u},
+                                      {TAblaufArt::PlaeneLoeschen, 1110449173u},
+                                      {TAblaufArt::Automatik, 1550751232u}});
+}
+
 }  // namespace
