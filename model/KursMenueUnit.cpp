@@ -7,6 +7,7 @@
 #include "model/RaumUnit.h"
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
+#include "substitution/VertretungsPlanungUnit.h"
 
 namespace {
 // Wochen, durch die die Stundenmenüs teilen: 1 im Ein-Wochen-Modus, sonst alle.
@@ -105,7 +106,7 @@ void TKurs::ErzeugeKursMenu(TMenue& menue, bool mitInfo) {
 
 void TKurs::PopFaktor(std::int32_t wert) {
   if (wert == fFaktor) return;
-  fFaktor = wert;
+  KursFaktorSetzen(this, wert);
   FensterRefresh();
   SchuleGeaendert();
 }

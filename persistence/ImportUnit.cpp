@@ -16,6 +16,7 @@
 #include "persistence/SchulFormatUnit.h"
 #include "planning/SetzungUnit.h"
 #include "settings/StandardUnit.h"
+#include "substitution/VertretungsPlanungUnit.h"
 
 namespace {
 constexpr int kFelder = 23;
@@ -390,7 +391,8 @@ TImportErgebnis TImport::ImportAusBytes(const std::vector<std::uint8_t>& daten,
     // Das Zeilenende des neuen Kurses.
     kurs->fColor = clWhite;
     kurs->fInfo = feld(z, 4);
-    kurs->fFaktor = std::clamp(Wert(feld(z, 2)), 1, 10000);
+    // Die Stunden sind schon gesetzt und gebucht: ein anderer Faktor bucht nach.
+    KursFaktorSetzen(kurs, std::clamp(Wert(feld(z, 2)), 1, 10000));
     kurs->fStdProTag = std::clamp(Wert(feld(z, 18)), 1, MaxStunden);
     kurs->fEinzelStd = std::clamp(Wert(feld(z, 19)), 0, st.fMaxTageNeu);
     kurs->fTabellenNr = std::clamp(Wert(feld(z, 20)), 1, 4);

@@ -119,11 +119,13 @@ void TKurs::BewerteAutomatik(bool mitKopplung) {
     TWochBereich vereinigung;
     for (TKurs* k : offen) {
       k->BewerteAutomatik(false);
-      // Ein Kurs der Kopplung mit mindestens so vielen Stunden, der schon ganz liegt, muss in
-      // jeder Zelle des offenen Kurses liegen: anderswo ist sie unmöglich.
+      // Ein Kurs der Kopplung mit mindestens so vielen Stunden, der in der Woche schon ganz
+      // liegt (und darum nicht mitgesetzt wird), muss in jeder Zelle des offenen Kurses liegen:
+      // anderswo ist sie unmöglich. Je Woche: in einer anderen kann er noch offen sein.
       for (const TKurs* p : fKopplung->fKurse) {
-        if (p == k || p->fNichtVerplanen || Offen(p)) continue;
+        if (p == k || p->fNichtVerplanen) continue;
         for (int w = 1; w <= Wochen(*k); ++w) {
+          if (p->RestStunden(w) > 0) continue;
           if (p->fStunden.GetWochenStunde(w) < k->fStunden.GetWochenStunde(w)) continue;
           for (int t = 1; t <= MaxTage; ++t)
             k->fSetzungUnmoeglich.SetWocheTag(w, t,
@@ -131,7 +133,13 @@ void TKurs::BewerteAutomatik(bool mitKopplung) {
                                                   (~Wort(p->fBesetzung, w, t) & kGanzerTag));
         }
       }
-      vereinigung.OrBereich(k->fSetzungUnmoeglich);
+      // In einer Woche, in der er schon ganz liegt, wird er nicht mitgesetzt: dort zählen seine
+      // Zellen nicht (die eigenen Stunden wären sonst für die anderen unmöglich).
+      TWochBereich zellen = k->fSetzungUnmoeglich;
+      for (int w = 1; w <= zellen.WochenZahl(); ++w)
+        if (k->RestStunden(w) <= 0)
+          for (int t = 1; t <= MaxTage; ++t) zellen.SetWocheTag(w, t, 0);
+      vereinigung.OrBereich(zellen);
     }
     for (TKurs* k : fKopplung->fKurse) k->fSetzungUnmoeglich.OrBereich(vereinigung);
     return;

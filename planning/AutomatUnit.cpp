@@ -8,6 +8,7 @@
 #include "model/DienstUnit.h"
 #include "model/KopplUnit.h"
 #include "model/KursUnit.h"
+#include "model/LehrerUnit.h"
 #include "model/RaumUnit.h"
 #include "planning/AutomatBewertungUnit.h"
 #include "planning/AutomatRaumUnit.h"
@@ -283,6 +284,9 @@ void TAutomat::SetzeGekoppelt(TKurs& kurs, int woche, int tag, int std) {
   std::vector<TKurs*> gesetzt;
   for (TKurs* k : kurs.fKopplung->fKurse.Kopie()) {
     if (k->fNichtVerplanen || k->RestStunden(woche) <= 0) continue;
+    // Ein Lehrer gibt nur eine Stunde zugleich: hat er zwei Kurse der Kopplung ("Lehrer doppelt
+    // in Kopplung"), bleibt der zweite ungesetzt, wie beim Setzen im Manuellfenster.
+    if (k->fLehrer && k->fLehrer->fBesetzung.GetWocheTagStd(woche, tag, std)) continue;
     if (!SetzeEinzeln(*k, woche, tag, std)) continue;
     gesetzt.push_back(k);
     if (raumUnwichtig) GibRaum(*k, woche, tag, std);

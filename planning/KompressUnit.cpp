@@ -42,8 +42,10 @@ void SetzungVersetzen(TKurs& kurs, TSetzung& setzung, int tag, int std) {
   setzung.fStunde = std;
   kurs.fBesetzung.SetWocheTagStd(w, t0, h0, kurs.SetzungFinden(w, t0, h0) != nullptr);
   kurs.fBesetzung.SetWocheTagStd(w, tag, std, true);
+  // Lehrer und Raum bleiben in der alten Zelle belegt, solange ein anderer Kurs dort liegt (doppelt
+  // belegt nach einem Import oder "Trotzdem").
   if (TLehrer* l = kurs.fLehrer) {
-    l->fBesetzung.SetWocheTagStd(w, t0, h0, false);
+    l->fBesetzung.SetWocheTagStd(w, t0, h0, l->FindeKurs(w, t0, h0) != nullptr);
     l->fBesetzung.SetWocheTagStd(w, tag, std, true);
     l->MerkeZeit();
   }
@@ -53,7 +55,7 @@ void SetzungVersetzen(TKurs& kurs, TSetzung& setzung, int tag, int std) {
     k->MerkeZeit();
   }
   if (raum) {
-    raum->fBesetzung.SetWocheTagStd(w, t0, h0, false);
+    raum->fBesetzung.SetWocheTagStd(w, t0, h0, raum->FindeKurs(w, t0, h0) != nullptr);
     raum->fBesetzung.SetWocheTagStd(w, tag, std, true);
     raum->MerkeZeit();
   }

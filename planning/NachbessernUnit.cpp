@@ -509,10 +509,13 @@ struct TNachbesserung::TDaten {
     s->fTag = 0;
     s->fStunde = 0;
     k->fBesetzung.SetWocheTagStd(w, t, h, k->SetzungFinden(w, t, h) != nullptr);
-    if (TLehrer* l = k->fLehrer) l->fBesetzung.SetWocheTagStd(w, t, h, false);
+    // Wie die Klassen bleiben Lehrer und Raum belegt, solange ein anderer Kurs dort liegt
+    // (doppelt belegt nach einem Import oder "Trotzdem").
+    if (TLehrer* l = k->fLehrer)
+      l->fBesetzung.SetWocheTagStd(w, t, h, l->FindeKurs(w, t, h) != nullptr);
     for (TKlasse* kl : k->fKlassen)
       kl->fBesetzung.SetWocheTagStd(w, t, h, kl->FindeKurs(w, t, h) != nullptr);
-    if (raum) raum->fBesetzung.SetWocheTagStd(w, t, h, false);
+    if (raum) raum->fBesetzung.SetWocheTagStd(w, t, h, raum->FindeKurs(w, t, h) != nullptr);
   }
 
   static void Ablegen(TKurs* k, TSetzung* s, const TOrt& o, TRaum* raum) {

@@ -92,6 +92,18 @@ bool TKurs::PasstIn(int neuTag, int neuStd, int altTag, int altStd, TKonfliktLis
 
 bool TKurs::PasstInMitRaum(int neuTag, int neuStd, int altTag, int altStd,
                            TKonfliktListe& konfliktListe, bool mitKopplung, TRaum* neuRaum) {
+  // Die mitgenommenen Kurse der Kopplung behalten ihre Räume: nimmt einer von ihnen den neuen
+  // Raum dieses Kurses mit, lägen beide darin. Kein Konflikt, den Verdrängen lösen könnte.
+  if (mitKopplung && fKopplung && neuRaum) {
+    const TWochenSpanne spanne = WochenArgument(-1);
+    for (const TKurs* k : GekoppeltInZelle(fKopplung, -1, altTag, altStd))
+      for (int w = spanne.von; w <= spanne.bis; ++w)
+        if (k != this && k->RaumFinden(w, altTag, altStd) == neuRaum &&
+            !k->SetzungFinden(w, neuTag, neuStd)) {
+          Dialog().Piep();
+          return false;
+        }
+  }
   int schwere = FuelleKonfliktListeMitRaum(neuTag, neuStd, altTag, altStd, konfliktListe, fKopplung,
                                            this, neuRaum);
   if (mitKopplung && fKopplung)

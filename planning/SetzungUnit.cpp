@@ -154,12 +154,16 @@ bool Verschiebbar(const std::vector<TKurs*>& kurse, int neuTag, int neuStd, int 
 
 // Verschiebt die Stunden eines Kurses Woche für Woche. Liegt der Kurs in einer Woche schon in
 // der neuen Zelle, bleibt seine alte Stunde dieser Woche, wo sie ist (sonst ginge sie verloren).
+// Ebenso, wenn sein Lehrer dort schon einen anderen Kurs gibt: der Passtest hat die Zelle frei
+// gemacht, belegt haben kann ihn nur ein eben mitgezogener Kurs derselben Kopplung ("Lehrer
+// doppelt in Kopplung"), und ein Lehrer gibt nur eine Stunde zugleich.
 void Verschiebe(TKurs& kurs, int neuTag, int neuStd, int altTag, int altStd, bool eigenerRaum,
                 TRaum* neuRaum) {
   if (neuTag == altTag && neuStd == altStd) return;
   const TWochenSpanne spanne = WochenArgument(-1);
   for (int w = spanne.von; w <= spanne.bis; ++w) {
     if (kurs.SetzungFinden(w, neuTag, neuStd)) continue;
+    if (kurs.fLehrer && kurs.fLehrer->fBesetzung.GetWocheTagStd(w, neuTag, neuStd)) continue;
     TRaum* raum = eigenerRaum ? neuRaum : kurs.RaumFinden(w, altTag, altStd);
     if (TSetzung* alt = kurs.SetzungFinden(w, altTag, altStd)) kurs.SetzungEntfernen(alt);
     kurs.NeueSetzung(w, neuTag, neuStd, raum);

@@ -8,6 +8,7 @@
 #include "planning/SetzungUnit.h"
 #include "settings/FeldTabelleUnit.h"
 #include "settings/StundenZeitUnit.h"
+#include "substitution/VertretungsPlanungUnit.h"
 
 namespace {
 // Eine Woche als Bereich für alle Planversionen (für KopiereSperrung).
@@ -291,7 +292,7 @@ void KursEinstellungKopieren(const std::vector<TKurs*>& kurse, const TKursWerte&
         k->fStunden.SetWochenStunde(v, std::max<std::int32_t>(w.KursStd, k->VerplanteStunden(v)));
       k->ElementeEintragen();  // die Stunden gehören zum Sortierschlüssel
     }
-    if (an(TKursKopie::Faktor)) k->fFaktor = w.Faktor;
+    if (an(TKursKopie::Faktor)) KursFaktorSetzen(k, w.Faktor);
     if (an(TKursKopie::StdProTag)) k->fStdProTag = w.StdProTag;
     if (an(TKursKopie::EinzelStd)) k->fEinzelStd = w.EinzelStd;
     if (an(TKursKopie::Tabelle)) k->fTabellenNr = w.TabellenNr;

@@ -28,8 +28,11 @@ void VertreterAusbuchen(const TVertretung* v) {
   if (v->fGueltig && v->fAngerechnet) Lastschrift(v->fLehrer, v->fKurs->fFaktor, v->fDatum);
 }
 
-void AusfallBuchen(const TKurs* kurs, int woche, int tag, int std, bool hinzu) {
-  if (!kurs || !kurs->fLehrer || kurs->fKlassen.empty()) return;
+namespace {
+// Bucht dem Lehrer des Kurses wert an jedem Schultag der Zelle gut, an dem alle Klassen des
+// Kurses fehlen, während er da ist.
+void AusfallUmbuchen(const TKurs* kurs, int woche, int tag, int std, std::int32_t wert) {
+  if (!kurs || !kurs->fLehrer || kurs->fKlassen.empty() || wert == 0) return;
   // Nur an Tagen, an denen die erste Klasse fehlt, können alle fehlen.
   std::set<long long> tage;
   for (const TFehl* f : Schule().fFehlKlassenMenge)
@@ -39,11 +42,27 @@ void AusfallBuchen(const TKurs* kurs, int woche, int tag, int std, bool hinzu) {
     const TDateTime d = t + 0.5;
     if (!Schultag(d) || !kurs->AlleKlassenAbwesend(d, std, nullptr)) continue;
     if (kurs->fLehrer->Abwesend(d, std)) continue;
-    if (hinzu)
-      Lastschrift(kurs->fLehrer, kurs->fFaktor, d);
-    else
-      Gutschrift(kurs->fLehrer, kurs->fFaktor, d);
+    Gutschrift(kurs->fLehrer, wert, d);
   }
+}
+}  // namespace
+
+void AusfallBuchen(const TKurs* kurs, int woche, int tag, int std, bool hinzu) {
+  if (!kurs) return;
+  AusfallUmbuchen(kurs, woche, tag, std, hinzu ? -kurs->fFaktor : kurs->fFaktor);
+}
+
+void KursFaktorSetzen(TKurs* kurs, std::int32_t faktor) {
+  if (!kurs || faktor == kurs->fFaktor) return;
+  const std::int32_t unterschied = faktor - kurs->fFaktor;
+  kurs->fFaktor = faktor;
+  if (!SchuleVorhanden()) return;
+  for (const TVertretung* v : Schule().fVertretungsMenge)
+    if (v->fKurs == kurs && v->fLehrer && v->fLehrer != kurs->fLehrer && v->fGueltig &&
+        v->fAngerechnet)
+      Gutschrift(v->fLehrer, unterschied, v->fDatum);
+  for (const TSetzung* s : kurs->fSetzungen)
+    AusfallUmbuchen(kurs, s->fWoche, s->fTag, s->fStunde, -unterschied);
 }
 
 namespace {

@@ -31,6 +31,13 @@ void VertreterAusbuchen(const TVertretung* v);
 // getan hätte.
 void AusfallBuchen(const TKurs* kurs, int woche, int tag, int std, bool hinzu);
 
+// Gibt dem Kurs einen neuen Faktor. Jede Stunde wiegt in den Konten den Faktor ihres Kurses:
+// was schon gebucht ist (die Gutschrift jedes Vertreters einer gültigen, angerechneten
+// Vertretung, die Lastschrift des Lehrers für jede ausfallende Stunde), wird um den Unterschied
+// nachgebucht. Sonst buchte das spätere Lösen (Entfernen der Stunde, Ende des Fehlens) mit dem
+// neuen Faktor zurück, was mit dem alten gebucht war.
+void KursFaktorSetzen(TKurs* kurs, std::int32_t faktor);
+
 // Die Ordnung der Vertretungsliste nach der Sortierart (0 Klassen, 1 fehlende Lehrer/Räume,
 // 2 vertretende Lehrer/Räume, 3 Stunden): < 0, 0, > 0.
 int VertretungsVergleich(int sortArt, const TVertretung* a, const TVertretung* b);

@@ -13,6 +13,7 @@
 #include "model/ToolsUnit.h"
 #include "model/WoElemUnit.h"
 #include "settings/StandardUnit.h"
+#include "substitution/VertretungsPlanungUnit.h"
 
 namespace KursFeld {
 
@@ -85,7 +86,7 @@ TZahlBereich FaktorBereich(const TKurs& kurs) {
 }
 
 void FaktorAendern(TKurs& kurs, int wert, bool auffrischen) {
-  kurs.fFaktor = wert;
+  KursFaktorSetzen(&kurs, wert);
   Nachher(kurs, auffrischen);
 }
 

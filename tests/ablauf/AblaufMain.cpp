@@ -1,6 +1,6 @@
 // tamrel-ablauf: der Dauerlauf über eine Beispielschule.
-//   tamrel-ablauf [--schule klein|gross|knapp] [--schritte N] [--saat S] [--tief K]
-//                 [--liste DATEI] [--protokoll] [--nicht-verkleinern] [--bekannte-fehler]
+//   tamrel-ablauf [--schule klein|gross|knapp|gymnasium|grundschule] [--schritte N] [--saat S]
+//                 [--tief K] [--liste DATEI] [--protokoll] [--nicht-verkleinern]
 // Ohne --saat gilt die feste Saat 1. Mit --liste wird die Folge aus der Datei gelesen (eine
 // Operation je Zeile, wie sie ein Fehlschlag druckt). Beim ersten Fehler: Saat, Schritt, Regel,
 // dann die verkleinerte Folge als Text und als C++ für einen Unit-Test; Rückgabewert 1.
@@ -14,9 +14,9 @@
 
 namespace {
 int Gebrauch() {
-  std::cerr << "Aufruf: tamrel-ablauf [--schule klein|gross|knapp] [--schritte N] [--saat S]\n"
-               "                      [--tief K] [--liste DATEI] [--protokoll]"
-               " [--nicht-verkleinern] [--bekannte-fehler]\n";
+  std::cerr << "Aufruf: tamrel-ablauf [--schule klein|gross|knapp|gymnasium|grundschule]\n"
+               "                      [--schritte N] [--saat S] [--tief K] [--liste DATEI]"
+               " [--protokoll] [--nicht-verkleinern]\n";
   return 2;
 }
 }  // namespace
@@ -43,8 +43,6 @@ int main(int argc, char** argv) {
       liste = argv[++i];
     } else if (a == "--protokoll") {
       optionen.Protokoll = true;
-    } else if (a == "--bekannte-fehler") {
-      optionen.BekannteFehler = true;
     } else if (a == "--nicht-verkleinern") {
       verkleinern = false;
     } else {
@@ -82,11 +80,9 @@ int main(int argc, char** argv) {
     std::cout << "\nVerkleinert auf " << kurz.size() << " Schritte";
     if (k.Fehler) std::cout << " (" << k.Fehler->Text << ")";
     std::cout << ":\n"
-              << SchritteAlsText(kurz) << "\nAls Unit-Test:\n  AblaufOhneFehler(TSchulArt::"
-              << (art == TSchulArt::Klein   ? "Klein"
-                  : art == TSchulArt::Gross ? "Gross"
-                                            : "Knapp")
-              << ", " << SchritteAlsCpp(kurz) << ");\n";
+              << SchritteAlsText(kurz)
+              << "\nAls Unit-Test:\n  AblaufOhneFehler(TSchulArt::" << SchulArtCpp(art) << ", "
+              << SchritteAlsCpp(kurz) << ");\n";
   }
   return 1;
 }

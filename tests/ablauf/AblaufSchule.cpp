@@ -5,6 +5,7 @@
 
 #include "SchulPruefung.h"
 #include "app/BeispielSchuleUnit.h"
+#include "app/BeispielSchwerUnit.h"
 #include "model/FensterArtUnit.h"
 #include "model/SchulUnit.h"
 #include "output/ExportUnit.h"
@@ -125,7 +126,12 @@ TAblaufSchule::TAblaufSchule(TSchulArt art)
       fAlterStandard(StandardEinsetzen(fStandard.get())),
       fSchule(std::make_unique<TSchule>()),
       fAlteSchule(SchuleEinsetzen(fSchule.get())) {
-  ErzeugeBeispielSchule(*fSchule, art != TSchulArt::Klein, art == TSchulArt::Knapp);
+  if (art == TSchulArt::Gymnasium)
+    ErzeugeGymnasium(*fSchule);
+  else if (art == TSchulArt::Grundschule)
+    ErzeugeGrundschule(*fSchule);
+  else
+    ErzeugeBeispielSchule(*fSchule, art != TSchulArt::Klein, art == TSchulArt::Knapp);
   fSchule->FensterAnmelden(&fFenster);
   fSchule->SetAktivesFenster(&fFenster);
   fSchule->SetDirty(false);

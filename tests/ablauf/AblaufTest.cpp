@@ -91,14 +91,14 @@ const auto kSaatName = [](const auto& info) {
   return SchulArtName(std::get<0>(info.param)) + "_" + std::to_string(std::get<1>(info.param));
 };
 
-// Ein fester Satz Saaten über alle Beispielschulen.
-INSTANTIATE_TEST_SUITE_P(Saaten, AblaufSaat,
-                         ::testing::Values(std::tuple(TSchulArt::Klein, 1),
-                                           std::tuple(TSchulArt::Klein, 2),
-                                           std::tuple(TSchulArt::Klein, 3),
-                                           std::tuple(TSchulArt::Gross, 1),
-                                           std::tuple(TSchulArt::Knapp, 1)),
-                         kSaatName);
+// Ein fester Satz Saaten über alle Beispielschulen (auch Gymnasium und Grundschule).
+INSTANTIATE_TEST_SUITE_P(
+    Saaten, AblaufSaat,
+    ::testing::Values(std::tuple(TSchulArt::Klein, 1), std::tuple(TSchulArt::Klein, 2),
+                      std::tuple(TSchulArt::Klein, 3), std::tuple(TSchulArt::Gross, 1),
+                      std::tuple(TSchulArt::Knapp, 1), std::tuple(TSchulArt::Gymnasium, 1),
+                      std::tuple(TSchulArt::Grundschule, 1)),
+    kSaatName);
 
 // Die verkleinerten Folgen der gefundenen Fehler.
 
@@ -335,22 +335,164 @@ TEST(AblaufFund, RaumAusDerStundeNehmenLaesstDenAnderenKursImRaum) {
                                       {TAblaufArt::Automatik, 1548243851u}});
 }
 
-// Offen (automatische Planung; ob die Rechnung in planning/AutomatUnit.cpp oder das Nachbessern,
-// ist nicht eingegrenzt): der Import legt einen Kurs an, dessen Lehrer (EBE) schon einen Kurs
-// derselben Kopplung hat ("Lehrer EBE ist doppelt in Kopplung Rel10"). Die automatische Planung
-// setzt die gekoppelten Kurse dann in dieselbe Zelle: der Lehrer ist doppelt belegt. Der
-// Dauerlauf übergeht das ohne --bekannte-fehler für Lehrer mit zwei Kursen einer Kopplung.
-TEST(AblaufFund, DISABLED_AutomatikLehrerZweimalInKopplung) {
-  TAblaufOptionen optionen;
-  optionen.BekannteFehler = true;
-  const TAblaufErgebnis e = AblaufLaufen(TSchulArt::Klein,
-                                         {{TAblaufArt::KurseImportieren, 1952540566u},
-                                          {TAblaufArt::ElementNeu, 2050182765u},
-                                          {TAblaufArt::ElementNeu, 187044851u},
-                                          {TAblaufArt::ElementNeu, 162861888u},
-                                          {TAblaufArt::Automatik, 599368758u}},
-                                         optionen);
-  EXPECT_FALSE(e.Fehler) << e.Fehler->Text;
+// Die Klassen eines Kurses von KÜH fehlen länger: zwei ausfallende Stunden sind ihm mit dem
+// Faktor 1 abgebucht (-2). Der Faktor des Kurses wurde 2, das Konto blieb bei -2, neu berechnet
+// (so auch das Monatskonto nach dem Öffnen) waren es -4, und das Entfernen einer der Stunden
+// hätte 2 zurückgebucht, wo 1 abgebucht war. Der neue Faktor bucht nun nach.
+TEST(AblaufFund, FaktorAenderungBuchtDieKontenNach) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KurseKopieren, 3433893711u},
+                                      {TAblaufArt::KurseKopieren, 3537604796u},
+                                      {TAblaufArt::AbwesenheitLang, 3191929744u},
+                                      {TAblaufArt::KursNeu, 1133731748u},
+                                      {TAblaufArt::KurseImportieren, 2601275123u},
+                                      {TAblaufArt::KurseImportieren, 4155539214u},
+                                      {TAblaufArt::KurseKopieren, 3036893111u},
+                                      {TAblaufArt::KursNeu, 992084015u},
+                                      {TAblaufArt::KursNeu, 667580585u},
+                                      {TAblaufArt::KursNeu, 1097084910u},
+                                      {TAblaufArt::KursNeu, 3167417274u},
+                                      {TAblaufArt::KursNeu, 1523076529u},
+                                      {TAblaufArt::KurseImportieren, 2749886625u},
+                                      {TAblaufArt::KursNeu, 468103707u},
+                                      {TAblaufArt::KurseKopieren, 1191809065u},
+                                      {TAblaufArt::KursNeu, 959025314u},
+                                      {TAblaufArt::ElementAendern, 1905175518u},
+                                      {TAblaufArt::KursNeu, 4171463165u},
+                                      {TAblaufArt::KursNeu, 856240654u},
+                                      {TAblaufArt::KursNeu, 837408337u},
+                                      {TAblaufArt::KursNeu, 71593903u},
+                                      {TAblaufArt::KurseImportieren, 1045003669u},
+                                      {TAblaufArt::KurseKopieren, 951836412u},
+                                      {TAblaufArt::KursNeu, 2516104482u},
+                                      {TAblaufArt::KursNeu, 178025662u},
+                                      {TAblaufArt::KursLoeschen, 3966930827u},
+                                      {TAblaufArt::KursNeu, 2208643900u},
+                                      {TAblaufArt::KurseKopieren, 1635390103u},
+                                      {TAblaufArt::KursNeu, 2667300244u},
+                                      {TAblaufArt::KursNeu, 2530689855u},
+                                      {TAblaufArt::KursAendern, 1500301766u}});
+}
+
+// Ablegen mit Kopplung im Manuellfenster: ZIM (Q1-LK1) wird mit dem Raum B104 verschoben, der
+// mitgenommene Kurs von POH lag in der alten Zelle in B104 und behält seinen Raum. Der Passtest
+// sah B104 in der Zielzelle frei; danach lagen beide darin. Jetzt lehnt das Ablegen ab.
+TEST(AblaufFund, AblegenNimmtNichtDenRaumEinesMitgenommenenKurses) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::ElementNeu, 1994107071u},
+                                      {TAblaufArt::ManuellBlaettern, 67461589u},
+                                      {TAblaufArt::ElementNeu, 3083491098u},
+                                      {TAblaufArt::ManuellBlaettern, 3055008678u},
+                                      {TAblaufArt::PlaeneLoeschen, 1933699619u},
+                                      {TAblaufArt::ElementNeu, 1638064862u},
+                                      {TAblaufArt::ElementAendern, 753994234u},
+                                      {TAblaufArt::ElementNeu, 2362030671u},
+                                      {TAblaufArt::ElementLoeschen, 3482794401u},
+                                      {TAblaufArt::ElementNeu, 562611831u},
+                                      {TAblaufArt::ElementLoeschen, 4173610662u},
+                                      {TAblaufArt::ElementLoeschen, 1597489891u},
+                                      {TAblaufArt::SichernOeffnen, 1775067473u},
+                                      {TAblaufArt::ManuellLoeschen, 2994482371u},
+                                      {TAblaufArt::ManuellAblegen, 2786746525u}});
+}
+
+// Zwei Kurse liegen in denselben Zellen im Raum R203 (doppelt belegt). Das Nachbessern der
+// automatischen Planung tauscht Zellen mit allen ihren Stunden und Räumen: die
+// Doppelbelegung zog mit in eine andere Zelle, R203 ist nicht öfter doppelt belegt als vorher
+// (kein neuer Verstoß, wie beim Tausch zweier Zeitfelder).
+TEST(AblaufFund, NachbessernNimmtEineDoppelbelegungMit) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::StundenTauschen, 2628556813u},
+                                      {TAblaufArt::KursNeu, 298565380u},
+                                      {TAblaufArt::KursLoeschen, 2535076048u},
+                                      {TAblaufArt::KursNeu, 1079528350u},
+                                      {TAblaufArt::KurseImportieren, 706320322u},
+                                      {TAblaufArt::KursNeu, 146200895u},
+                                      {TAblaufArt::KursNeu, 3596584937u},
+                                      {TAblaufArt::KurseKopieren, 4182918348u},
+                                      {TAblaufArt::KursNeu, 3204019000u},
+                                      {TAblaufArt::KurseImportieren, 3319216055u},
+                                      {TAblaufArt::KurseKopieren, 3075134668u},
+                                      {TAblaufArt::KursLoeschen, 425528366u},
+                                      {TAblaufArt::KurseKopieren, 1960095913u},
+                                      {TAblaufArt::ElementNeu, 3875412047u},
+                                      {TAblaufArt::PlaeneLoeschen, 1110449173u},
+                                      {TAblaufArt::ElementAendern, 3024326432u},
+                                      {TAblaufArt::Automatik, 3378804307u}});
+}
+
+// Nach Kopieren und Import belegen zwei Kurse den Lehrer BER in einer Zelle doppelt. Das
+// Komprimieren verschob eine der beiden Stunden und löschte dabei die Belegung des Lehrers in der
+// alten Zelle, obwohl die andere dort blieb (Setzung ohne Belegung). Ebenso das Abheben beim
+// Nachbessern.
+TEST(AblaufFund, KomprimierenLaesstDenDoppeltBelegtenLehrerBelegt) {
+  AblaufOhneFehler(
+      TSchulArt::Klein,
+      {{TAblaufArt::KursLoeschen, 3964669930u},     {TAblaufArt::KursNeu, 772731995u},
+       {TAblaufArt::KursLoeschen, 919901997u},      {TAblaufArt::KursLoeschen, 4125476963u},
+       {TAblaufArt::KursLoeschen, 1313771789u},     {TAblaufArt::KurseKopieren, 2238626028u},
+       {TAblaufArt::KursLoeschen, 3043948824u},     {TAblaufArt::KurseKopieren, 2759693495u},
+       {TAblaufArt::KurseKopieren, 1007153522u},    {TAblaufArt::KursNeu, 4144129551u},
+       {TAblaufArt::KursNeu, 708507106u},           {TAblaufArt::KurseKopieren, 1490365487u},
+       {TAblaufArt::ElementAendern, 431493382u},    {TAblaufArt::KurseKopieren, 2809931925u},
+       {TAblaufArt::KursNeu, 2955169133u},          {TAblaufArt::KurseImportieren, 2996044228u},
+       {TAblaufArt::KursNeu, 1234189673u},          {TAblaufArt::KursNeu, 2582528675u},
+       {TAblaufArt::KursNeu, 2740265578u},          {TAblaufArt::KurseKopieren, 1368866217u},
+       {TAblaufArt::KurseImportieren, 4000791524u}, {TAblaufArt::KursLoeschen, 924768767u},
+       {TAblaufArt::KurseImportieren, 3085633991u}, {TAblaufArt::ElementLoeschen, 2570406362u},
+       {TAblaufArt::Komprimieren, 4101601382u}});
+}
+
+// Grundschule, vier Planversionen: L011 hat zwei Kurse einer Kopplung, der eine liegt in der
+// alten Zelle in Woche 1, der andere in einer anderen Woche. Ablegen mit Kopplung setzt jeden in
+// jeder Woche neu (mit offenen Stunden): beide lagen danach in der neuen Zelle, L011 doppelt. Jetzt
+// bleibt die Stunde des zweiten, wo sie ist.
+TEST(AblaufFund, AblegenBelegtDenLehrerZweimalInDerKopplungNichtDoppelt) {
+  AblaufOhneFehler(TSchulArt::Grundschule, {{TAblaufArt::KurseImportieren, 1952540566u},
+                                            {TAblaufArt::Planversionen, 3494849u},
+                                            {TAblaufArt::ElementAendern, 779974557u},
+                                            {TAblaufArt::KursNeu, 1961936958u},
+                                            {TAblaufArt::ManuellSchieben, 2097140369u},
+                                            {TAblaufArt::KurseKopieren, 3469378169u},
+                                            {TAblaufArt::ManuellBlaettern, 1363112362u},
+                                            {TAblaufArt::KurseKopieren, 2450596906u},
+                                            {TAblaufArt::ElementNeu, 2854490176u},
+                                            {TAblaufArt::KursLoeschen, 3867492091u},
+                                            {TAblaufArt::KurseKopieren, 2678631989u},
+                                            {TAblaufArt::KurseKopieren, 2341853731u},
+                                            {TAblaufArt::KursAendern, 1594169025u},
+                                            {TAblaufArt::ManuellOeffnen, 3154496869u},
+                                            {TAblaufArt::ManuellSchieben, 785129403u},
+                                            {TAblaufArt::ManuellSchieben, 287208920u},
+                                            {TAblaufArt::ManuellSchieben, 4155670729u},
+                                            {TAblaufArt::ManuellAblegen, 3025739479u}});
+}
+
+// Der Import legt einen Kurs an, dessen Lehrer (EBE) schon einen Kurs derselben Kopplung hat
+// ("Lehrer EBE ist doppelt in Kopplung Rel10"). Die automatische Planung setzte die gekoppelten
+// Kurse in dieselbe Zelle, EBE war doppelt belegt; jetzt bleibt der zweite Kurs ungesetzt.
+TEST(AblaufFund, AutomatikLehrerZweimalInKopplung) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::KurseImportieren, 1952540566u},
+                                      {TAblaufArt::ElementNeu, 2050182765u},
+                                      {TAblaufArt::ElementNeu, 187044851u},
+                                      {TAblaufArt::ElementNeu, 162861888u},
+                                      {TAblaufArt::Automatik, 599368758u}});
+}
+
+// Offen (automatische Planung, Rechne ohne Nachbessern; nicht eingegrenzt): ein neuer Kurs von
+// FIE (Pa 8b) in der Kopplung FS6 hat in Woche 1 zwei offene Stunden, die anderen Kurse der
+// Kopplung liegen dort schon ganz und werden nicht mitgesetzt. Die Automatik setzt den Kurs von
+// FIE in eine Zelle (Di 5), in der die anderen nicht liegen, obwohl sie mindestens so viele
+// Stunden haben: die Kopplung ist getrennt.
+TEST(AblaufFund, DISABLED_AutomatikSetztEinenKursNebenVolleKurseSeinerKopplung) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::ElementNeu, 2778639160u},
+                                      {TAblaufArt::ManuellOeffnen, 3597637646u},
+                                      {TAblaufArt::ManuellLoeschen, 2055699832u},
+                                      {TAblaufArt::ElementNeu, 835557313u},
+                                      {TAblaufArt::ElementNeu, 3868837887u},
+                                      {TAblaufArt::KursNeu, 702215820u},
+                                      {TAblaufArt::ElementNeu, 661092417u},
+                                      {TAblaufArt::ManuellBlaettern, 2628858058u},
+                                      {TAblaufArt::ManuellSchieben, 3379991061u},
+                                      {TAblaufArt::PlaeneLoeschen, 1110449173u},
+                                      {TAblaufArt::Automatik, 1550751232u}});
 }
 
 }  // namespace

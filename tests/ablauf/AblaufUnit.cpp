@@ -36,16 +36,32 @@ constexpr std::array<TArtInfo, static_cast<std::size_t>(TAblaufArt::Anzahl)> kAr
     {"SichernOeffnen", 1},
 }};
 
-// Die Lehrer (Kürzel), die in einer Kopplung zwei Kurse haben.
-std::set<std::string> LehrerZweimalInKopplung(const TSchule& schule) {
-  std::set<std::string> lehrer;
+// Die Kopplungen (Kürzel), in denen ein Lehrer zwei Kurse hat: sie können nicht in einer Zelle
+// liegen, ohne den Lehrer doppelt zu belegen.
+std::set<std::string> KopplungenMitLehrerZweimal(const TSchule& schule) {
+  std::set<std::string> kopplungen;
   for (const TKopplung* ko : schule.fKopplMenge) {
     std::set<const TLehrer*> gesehen;
     for (const TKurs* k : ko->fKurse)
-      if (k->fLehrer && !gesehen.insert(k->fLehrer).second)
-        lehrer.insert(k->fLehrer->fKuerzel.str());
+      if (k->fLehrer && !gesehen.insert(k->fLehrer).second) kopplungen.insert(ko->fKuerzel.str());
   }
-  return lehrer;
+  return kopplungen;
+}
+
+// Eine Doppelbelegung, die mit den Stunden in eine andere Zelle gezogen ist: das Element war
+// vorher schon doppelt belegt und ist es danach in nicht mehr Zellen als vorher.
+bool DoppelbelegungMitgenommen(const TPlanVerstoesse& vorher, const TPlanVerstoesse& nachher,
+                               const std::string& text) {
+  const std::set<std::string> d = DoppeltBelegte({{text, Verstoss::Doppelt}});
+  if (d.empty()) return false;
+  auto zellen = [&d](const TPlanVerstoesse& v) {
+    int n = 0;
+    for (const auto& [t, art] : v)
+      if (DoppeltBelegte({{t, art}}) == d) ++n;
+    return n;
+  };
+  const int vor = zellen(vorher);
+  return vor > 0 && zellen(nachher) <= vor;
 }
 
 // Der Name der Regel einer Meldung: alles vor dem ersten Doppelpunkt oder der ersten Klammer.
@@ -62,6 +78,10 @@ bool SchulArtLesen(const std::string& name, TSchulArt& art) {
     art = TSchulArt::Gross;
   else if (name == "knapp")
     art = TSchulArt::Knapp;
+  else if (name == "gymnasium")
+    art = TSchulArt::Gymnasium;
+  else if (name == "grundschule")
+    art = TSchulArt::Grundschule;
   else
     return false;
   return true;
@@ -73,9 +93,19 @@ std::string SchulArtName(TSchulArt art) {
       return "gross";
     case TSchulArt::Knapp:
       return "knapp";
+    case TSchulArt::Gymnasium:
+      return "gymnasium";
+    case TSchulArt::Grundschule:
+      return "grundschule";
     default:
       return "klein";
   }
+}
+
+std::string SchulArtCpp(TSchulArt art) {
+  std::string name = SchulArtName(art);
+  name[0] = static_cast<char>(name[0] - 'a' + 'A');
+  return name;
 }
 
 const char* AblaufArtName(TAblaufArt art) {
@@ -182,6 +212,8 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
   for (const auto& [text, art] : nachher) seitProtokoll.insert(text);
   for (int i = 0; i < n; ++i) {
     const TSchritt& s = schritte[static_cast<std::size_t>(i)];
+    const bool pruefen = !optionen.NurAmEnde || i + 1 == n;
+    if (optionen.NurAmEnde && i + 1 == n) nachher = PlanVerstoesseDerSchule(lauf.Schule());
     if (optionen.Protokoll)
       std::cerr << i << ' ' << AblaufArtName(s.Art) << ' ' << s.Wert << std::endl;
     const TPlanVerstoesse vorher = std::move(nachher);
@@ -194,6 +226,7 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
       fehler(i, "Ausnahme", std::string("Ausnahme: ") + e.what());
       return ergebnis;
     }
+    if (!pruefen) continue;
     if (!lauf.Verletzung().empty()) {
       fehler(i, Regel(lauf.Verletzung()), lauf.Verletzung());
       return ergebnis;
@@ -202,13 +235,7 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
       fehler(i, Regel(r.message()), r.message());
       return ergebnis;
     }
-    // Die automatische Planung setzt die offenen Stunden einer Kopplung, deren Kurse schon
-    // auseinanderliegen (manuell nur einer gelöscht, ein Kurs dazugekommen), so gut es geht: dort
-    // darf sie die Kopplung nicht heilen können.
     std::function<bool(const std::string&)> auchErlaubt;
-    // Offener Fehler (AblaufFund.DISABLED_AutomatikLehrerZweimalInKopplung): hat ein Lehrer zwei
-    // Kurse einer Kopplung (Import, geänderte Stammdaten), setzt die automatische Planung beide
-    // in dieselbe Zelle. Ohne --bekannte-fehler übergangen.
     // Der Tausch zweier Zeitfelder nimmt alle Stunden beider Felder mit: eine Kopplung, die
     // schon getrennt war, und ein Element, das schon doppelt belegt war, sind es danach in
     // anderen Zellen.
@@ -226,25 +253,22 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
     // das Element nicht in mehr Zellen doppelt belegt ist als vorher.
     if (s.Art == TAblaufArt::ManuellAblegen)
       auchErlaubt = [&vorher, &nachher](const std::string& text) {
-        const std::set<std::string> d = DoppeltBelegte({{text, Verstoss::Doppelt}});
-        if (d.empty()) return false;
-        auto zellen = [&d](const TPlanVerstoesse& v) {
-          int n = 0;
-          for (const auto& [t, art] : v)
-            if (DoppeltBelegte({{t, art}}) == d) ++n;
-          return n;
-        };
-        const int vor = zellen(vorher);
-        return vor > 0 && zellen(nachher) <= vor;
+        return DoppelbelegungMitgenommen(vorher, nachher, text);
       };
+    // Die automatische Planung setzt die offenen Stunden einer Kopplung, deren Kurse schon
+    // auseinanderliegen (manuell nur einer gelöscht, ein Kurs dazugekommen), so gut es geht, und
+    // eine Kopplung, in der ein Lehrer zwei Kurse hat, ohne dessen zweiten Kurs: dort darf sie
+    // die Kopplung nicht heilen können. Das Nachbessern tauscht Zellen mit allen ihren Stunden
+    // und Räumen: eine schon doppelt belegte Zelle zieht dabei um (wie beim Tausch zweier
+    // Zeitfelder).
     if (s.Art == TAblaufArt::Automatik)
       auchErlaubt = [getrennt = GetrennteKopplungen(vorher),
-                     doppelt = LehrerZweimalInKopplung(lauf.Schule()),
-                     bekannt = optionen.BekannteFehler](const std::string& text) {
+                     zweimal = KopplungenMitLehrerZweimal(lauf.Schule()), &vorher,
+                     &nachher](const std::string& text) {
         const std::set<std::string> k = GetrennteKopplungen({{text, Verstoss::Kopplung}});
-        if (!k.empty() && getrennt.count(*k.begin()) > 0) return true;
-        const std::set<std::string> d = DoppeltBelegte({{text, Verstoss::Doppelt}});
-        return !bekannt && !d.empty() && doppelt.count(*d.begin()) > 0;
+        if (!k.empty() && (getrennt.count(*k.begin()) > 0 || zweimal.count(*k.begin()) > 0))
+          return true;
+        return DoppelbelegungMitgenommen(vorher, nachher, text);
       };
     // "Widerrufen" nimmt die aufgezeichneten Schritte zurück: die Schule kehrt zu einem Stand
     // zurück, den sie seit dem leeren Protokoll schon hatte, mit dessen Verstößen (eine
@@ -296,28 +320,48 @@ std::vector<TSchritt> Verkleinern(TSchulArt art, std::vector<TSchritt> schritte,
   if (fehler.Schritt >= 0 && fehler.Schritt + 1 < static_cast<int>(schritte.size()))
     schritte.resize(static_cast<std::size_t>(fehler.Schritt) + 1);
   int laeufe = 0;
+  // Erst schnell (nur nach dem letzten Schritt geprüft), dann mit allen Prüfungen: scheitert die
+  // schnell verkleinerte Folge auch so, geht es von ihr aus weiter, bis zu ihrem Fehler gekürzt.
+  TAblaufOptionen schnell = optionen;
+  schnell.NurAmEnde = true;
+  schnell.TiefAlle = 0;
+  schnell.Protokoll = false;
+  const TAblaufOptionen* mit = &schnell;
   auto scheitert = [&](const std::vector<TSchritt>& folge) {
     ++laeufe;
-    const TAblaufErgebnis e = AblaufLaufen(art, folge, optionen);
+    const TAblaufErgebnis e = AblaufLaufen(art, folge, *mit);
     return e.Fehler && e.Fehler->Regel == fehler.Regel;
   };
-  // Stücke weglassen, von großen zu einzelnen Schritten, solange es scheitert.
-  std::size_t stueck = std::max<std::size_t>(1, schritte.size() / 2);
-  while (laeufe < maxLaeufe) {
-    bool weniger = false;
-    for (std::size_t ab = 0; ab < schritte.size() && laeufe < maxLaeufe;) {
-      std::vector<TSchritt> ohne(schritte.begin(), schritte.begin() + static_cast<long>(ab));
-      const std::size_t bis = std::min(schritte.size(), ab + stueck);
-      ohne.insert(ohne.end(), schritte.begin() + static_cast<long>(bis), schritte.end());
-      if (!ohne.empty() && scheitert(ohne)) {
-        schritte = std::move(ohne);
-        weniger = true;
-      } else {
-        ab += stueck;
+  auto weglassen = [&](std::vector<TSchritt> schritte) {
+    // Stücke weglassen, von großen zu einzelnen Schritten, solange es scheitert.
+    std::size_t stueck = std::max<std::size_t>(1, schritte.size() / 2);
+    while (laeufe < maxLaeufe) {
+      bool weniger = false;
+      for (std::size_t ab = 0; ab < schritte.size() && laeufe < maxLaeufe;) {
+        std::vector<TSchritt> ohne(schritte.begin(), schritte.begin() + static_cast<long>(ab));
+        const std::size_t bis = std::min(schritte.size(), ab + stueck);
+        ohne.insert(ohne.end(), schritte.begin() + static_cast<long>(bis), schritte.end());
+        if (!ohne.empty() && scheitert(ohne)) {
+          schritte = std::move(ohne);
+          weniger = true;
+        } else {
+          ab += stueck;
+        }
       }
+      if (stueck == 1 && !weniger) break;
+      if (!weniger) stueck = std::max<std::size_t>(1, stueck / 2);
     }
-    if (stueck == 1 && !weniger) break;
-    if (!weniger) stueck = std::max<std::size_t>(1, stueck / 2);
+    return schritte;
+  };
+  if (!optionen.NurAmEnde) {
+    std::vector<TSchritt> kurz = weglassen(schritte);
+    const TAblaufErgebnis e = AblaufLaufen(art, kurz, optionen);
+    if (e.Fehler && e.Fehler->Regel == fehler.Regel && e.Fehler->Schritt >= 0) {
+      kurz.resize(static_cast<std::size_t>(e.Fehler->Schritt) + 1);
+      schritte = std::move(kurz);
+    }
+    mit = &optionen;
+    maxLaeufe += laeufe;
   }
-  return schritte;
+  return weglassen(std::move(schritte));
 }

@@ -17,9 +17,13 @@
 
 class TSchule;
 
-enum class TSchulArt { Klein, Gross, Knapp };
+// Klein, Gross und Knapp: die Beispielschule (Knapp: groß mit knappen Räumen); Gymnasium und
+// Grundschule: die Schulen von "tamrel-cli beispiel --gymnasium" und "--grundschule".
+enum class TSchulArt { Klein, Gross, Knapp, Gymnasium, Grundschule };
 bool SchulArtLesen(const std::string& name, TSchulArt& art);
 std::string SchulArtName(TSchulArt art);
+// Der Name im C++ eines Unit-Tests ("Klein", "Gymnasium" ...).
+std::string SchulArtCpp(TSchulArt art);
 
 // Die Arten der Operationen. Neue Arten nur hinten anfügen: gespeicherte Folgen (Unit-Tests,
 // Saatdateien) nennen die Nummern.
@@ -90,9 +94,9 @@ struct TAblaufOptionen {
   int TiefAlle = 1;
   // Je Schritt eine Zeile auf den Fehlerkanal.
   bool Protokoll = false;
-  // Auch Folgen, die offene, bekannte Fehler anderer Einheiten treffen (AblaufTest.cpp nennt sie
-  // als DISABLED_-Tests): sonst umgeht der Lauf sie (siehe AblaufLaufen in AblaufUnit.cpp).
-  bool BekannteFehler = false;
+  // Nur nach dem letzten Schritt prüfen (die Verstöße davor sind die nach dem vorletzten): zum
+  // schnellen Verkleinern, das eine Folge nur danach beurteilt, ob ihr letzter Schritt scheitert.
+  bool NurAmEnde = false;
   // Eine zusätzliche Regel nach jedem Schritt (für Tests des Laufs): ein nicht leerer Text ist
   // ihre Verletzung, Regel "Zusatz".
   std::function<std::string(const TSchule&)> Zusatz;

@@ -1,5 +1,6 @@
 // Gekoppelte Kurse: gemeinsame unmögliche Zellen, Räume für alle, der rechnende Kurs, Bewertung.
 #include "AutomatikHilfe.h"
+#include "PlanInvarianten.h"
 #include "PlanRegelPruefung.h"
 #include "planning/AutomatRaumUnit.h"
 
@@ -46,6 +47,33 @@ TEST_F(AutomatikKopplungTest, RaumUnwichtigJederKursNimmtSeinenErstenFreienRaum)
   EXPECT_EQ(Stunden(a), (Z{"3.1 R1"}));
   EXPECT_EQ(Stunden(b), (Z{"3.1"}));  // R1 hat a, R4 und R5 sind gesperrt
   EXPECT_EQ(Stunden(c), (Z{"3.1 R2"}));
+  EXPECT_TRUE(BelegungenStimmen(s));
+}
+
+// Hat ein Lehrer zwei Kurse der Kopplung, kann sie nicht in einer Zelle liegen: der erste Kurs
+// wird gesetzt, der zweite bleibt offen, statt den Lehrer doppelt zu belegen.
+TEST_F(AutomatikKopplungTest, LehrerZweimalInDerKopplungWirdNichtDoppeltBelegt) {
+  TKurs* x = AuKurs(l1, fD, {k5a}, {r1}, g, 1, 1, 0, 1);
+  TKurs* y = AuKurs(l1, fM, {k5b}, {r2}, g, 1, 1, 0, 1);
+  Rechne({x});
+  EXPECT_EQ(x->fSetzungen.ListeZahlElemente() + y->fSetzungen.ListeZahlElemente(), 1);
+  EXPECT_TRUE(PlanVerstoesse(s).empty());
+  EXPECT_TRUE(BelegungenStimmen(s));
+}
+
+// Zwei Planversionen: der Partner liegt in der ersten Woche schon ganz, in der zweiten noch
+// nicht. In der ersten Woche kann der offene Kurs nur in die Zelle des Partners (der nichts mehr
+// offen hat und nicht mitgesetzt wird), sonst läge er dort ohne ihn.
+TEST_F(AutomatikKopplungTest, EinInDieserWocheVollerPartnerBestimmtDieZelle) {
+  ZweiWochen();
+  TKurs* x = AuKurs(l1, fD, {k5a}, {}, g, 1, 1, 0, 1);
+  TKurs* y = AuKurs(l2, fM, {k5b}, {}, g, 1, 1, 0, 1);
+  y->NeueSetzung(1, 4, 6, nullptr);
+  Rechne({x});
+  EXPECT_EQ(Stunden(x, 1), (Z{"4.6"}));
+  EXPECT_EQ(Stunden(y, 1), (Z{"4.6"}));
+  EXPECT_EQ(Stunden(x, 2), Stunden(y, 2));
+  EXPECT_EQ(Stunden(x, 2).size(), 1u);
   EXPECT_TRUE(BelegungenStimmen(s));
 }
 

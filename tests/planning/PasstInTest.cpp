@@ -200,6 +200,26 @@ TEST_F(PasstInTest, MitKopplungPruefenAlleKurseDerAltenZelle) {
   EXPECT_EQ(u.dialog.fProtokoll.back().Zeilen.at(2), "{1} Raum R2 gesperrt. ");
 }
 
+// Mit Kopplung behalten die mitgenommenen Kurse ihre Räume: der neue Raum dieses Kurses darf
+// nicht der sein, den einer von ihnen mitnimmt (in der Zielzelle ist er noch frei).
+TEST_F(PasstInTest, MitRaumLehntDenRaumEinesMitgenommenenKursesAb) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1, r2}, g, 2);
+  TKurs* b = Kurs(l2, fE, {k5b}, {r2}, g, 2);
+  a->NeueSetzung(1, 1, 1, r1);
+  b->NeueSetzung(1, 1, 1, r2);
+  TKonfliktListe liste;
+  EXPECT_FALSE(a->PasstInMitRaum(2, 2, 1, 1, liste, true, r2));
+  EXPECT_EQ(u.dialog.fPiepser, 1);
+  EXPECT_TRUE(u.dialog.fProtokoll.empty());
+  // Ohne Kopplung bleibt b, wo es ist; ein anderer Raum geht mit Kopplung.
+  TKonfliktListe allein, anderer;
+  EXPECT_TRUE(a->PasstInMitRaum(2, 2, 1, 1, allein, false, r2));
+  EXPECT_TRUE(a->PasstInMitRaum(2, 2, 1, 1, anderer, true, r1));
+  a->SchiebeMitRaum(2, 2, 1, 1, true, r1);
+  EXPECT_EQ(a->RaumFinden(1, 2, 2), r1);
+  EXPECT_EQ(b->RaumFinden(1, 2, 2), r2);
+}
+
 TEST_F(PasstInTest, ManOhneKonflPasstInTestetMitKopplungJedenKursDerKopplung) {
   TKurs* a = Kurs(l1, fD, {k5a}, {r1}, g, 2);
   Kurs(l2, fE, {k5b}, {r2, r3}, g, 2);

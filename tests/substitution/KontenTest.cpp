@@ -87,6 +87,32 @@ TEST_F(KontenTest, EineVerschobeneEntfernteOderWiderrufeneStundeNimmtDieGutschri
   EXPECT_TRUE(VertretungenStimmen(s));
 }
 
+// Ein neuer Faktor gilt für alles schon Gebuchte: die Lastschrift der ausfallenden Stunde und die
+// Gutschrift des Vertreters werden nachgebucht, und das Lösen bucht genau das zurück.
+TEST_F(KontenTest, EinNeuerFaktorBuchtNach) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 4);
+  TKurs* b = Kurs(l2, fM, {k5b}, {r2}, nullptr, 4);
+  b->NeueSetzung(1, 1, 3, r2);
+  Abwesend(k5b, Tag(0), 3, 3);
+  EXPECT_EQ(l2->fVStunden1, -1);
+  TSetzung* pa = a->NeueSetzung(1, 1, 4, r1);
+  Abwesend(l1, Tag(0), 4, 4);
+  ASSERT_TRUE(Von(pa, Tag(0))->TrageLehrerEin(l2, nullptr));
+  EXPECT_EQ(l2->fVStunden1, 0);
+  KursFaktorSetzen(b, 3);  // die ausfallende Stunde: -3 statt -1
+  EXPECT_EQ(l2->fVStunden1, -2);
+  KursFaktorSetzen(a, 2);  // die Vertretung: +2 statt +1
+  EXPECT_EQ(l2->fVStunden1, -1);
+  EXPECT_EQ(l2->fVStunden2, -1);
+  EXPECT_EQ(l2->MonatsStunden(2026, 12), -1);
+  EXPECT_TRUE(VertretungenStimmen(s));
+  b->LoescheSetzung(1, 1, 3, false);
+  Abwesend(l1, Tag(0), 0, 0);
+  EXPECT_EQ(l2->fVStunden1, 0);
+  EXPECT_EQ(l2->MonatsStunden(2026, 12), 0);
+  EXPECT_TRUE(VertretungenStimmen(s));
+}
+
 TEST_F(KontenTest, EineStundeAusDerOderInDieStundeEinerFehlendenKlasse) {
   TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 4);
   a->fFaktor = 2;
