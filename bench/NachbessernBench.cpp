@@ -19,10 +19,9 @@
 #include "app/BeispielSchuleUnit.h"
 #include "app/BeispielSchwerUnit.h"
 #include "model/KlassenUnit.h"
-#include "model/RaumUnit.h"
-#include "model/SchulUnit.h"
 #include "planning/AutomatUnit.h"
 #include "planning/OffenGrundUnit.h"
+#include "tests/common/ZuWenigFachraeume.h"
 
 namespace {
 class TBenchAnzeige : public TAutomatAnzeige {
@@ -73,15 +72,11 @@ void Nachbessern(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     auto u = std::make_unique<TBenchUmgebung>();
-    if (gymnasium) {
+    if (fachraumDruck)
+      ErzeugeGymnasiumMitZuWenigFachraeumen(u->Schule());
+    else if (gymnasium)
       ErzeugeGymnasium(u->Schule());
-      for (const char* kuerzel : {"Ku3", "Mu3"}) {
-        TRaum* r = fachraumDruck ? TSchule::HoleElement(u->Schule().fRaumMenge, kuerzel) : nullptr;
-        if (!r) continue;
-        for (int t = 1; t <= 7; ++t)
-          for (int h = 1; h <= 16; ++h) r->fSperrung.SetWocheTagStd(0, t, h, true);
-      }
-    } else if (grundschule)
+    else if (grundschule)
       ErzeugeGrundschule(u->Schule());
     else
       ErzeugeBeispielSchule(u->Schule(), !klein, knapp);
