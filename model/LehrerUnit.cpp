@@ -1,6 +1,8 @@
 #include "model/LehrerUnit.h"
 
 #include <cmath>
+#include <map>
+#include <set>
 #include <vector>
 
 #include "model/DatumUnit.h"
@@ -95,7 +97,22 @@ std::string MonatsSchluessel(int jahr, int monat) {
 }
 }  // namespace
 
+TLehrer::TFehlTage TLehrer::KlassenFehlTage(const TSchule& schule, TDateTime von, TDateTime bis) {
+  const TDateTime erster = std::floor(von), letzter = std::floor(bis);
+  TFehlTage tage;
+  for (const TFehl* f : schule.fFehlKlassenMenge) {
+    const TDateTime tag = std::floor(f->fDatum);
+    if (tag >= erster && tag <= letzter) tage[tag].insert(f->fElement);
+  }
+  return tage;
+}
+
 std::int32_t TLehrer::erzeugeMonatsStunden(TDateTime von, TDateTime bis) {
+  return erzeugeMonatsStunden(von, bis, KlassenFehlTage(Schule(), von, bis));
+}
+
+std::int32_t TLehrer::erzeugeMonatsStunden(TDateTime von, TDateTime bis,
+                                           const TFehlTage& fehlTage) {
   const TSchule& schule = Schule();
   const TDateTime erster = std::floor(von), letzter = std::floor(bis);
   std::int32_t konto = 0;
@@ -107,13 +124,20 @@ std::int32_t TLehrer::erzeugeMonatsStunden(TDateTime von, TDateTime bis) {
       konto += v->fKurs->fFaktor;
   }
   // Was ihm ausfiel: jede eigene Stunde eines Schultags, deren Klassen alle fehlen, während er
-  // da ist (so bucht es das Fehlen der Klassen, für jeden seiner Kurse in der Zelle).
-  for (TDateTime tag = erster; tag <= letzter; tag += 1) {
+  // da ist (so bucht es das Fehlen der Klassen, für jeden seiner Kurse in der Zelle). Nur an
+  // einem Tag, an dem eine Klasse fehlt, und nur in einem Kurs, dessen Klassen an dem Tag alle
+  // (in irgendeiner Stunde) fehlen.
+  const auto ende = fehlTage.upper_bound(letzter);
+  for (auto it = fehlTage.lower_bound(erster); it != ende; ++it) {
+    const auto& [tag, klassen] = *it;
     if (!Schultag(tag + 0.5)) continue;
     const int woche = schule.WocheVonDatum(tag);
     const int wochenTag = WochenTag(tag);
     for (const TKurs* kurs : fKurse) {
       if (kurs->fLehrer != this) continue;
+      bool alleFehlen = true;
+      for (const TKlasse* k : kurs->fKlassen) alleFehlen = alleFehlen && klassen.count(k) > 0;
+      if (!alleFehlen) continue;
       for (const TSetzung* s : kurs->fSetzungen)
         if (s->fWoche == woche && s->fTag == wochenTag &&
             AlleKlassenAbwesend(kurs, tag, s->fStunde) && !Abwesend(tag, s->fStunde))

@@ -319,12 +319,7 @@ TKuerzelArt TBuffer::ReadArt() {
 // ---------------------------------------------------------------------------------------------
 // Schreiben
 
-void TBuffer::Anhaengen(const std::uint8_t* p, std::size_t n) {
-  if (fPos == fDaten.size()) {  // am Ende (beim Sichern immer): nur anhängen
-    for (std::size_t i = 0; i < n; ++i) fDaten.push_back(p[i]);
-    fPos += n;
-    return;
-  }
+void TBuffer::Ueberschreiben(const std::uint8_t* p, std::size_t n) {
   // Geschrieben wird an der Position; hinter dem Ende wird angehängt.
   const std::size_t ueber = std::min(n, fDaten.size() - fPos);
   std::copy(p, p + ueber, fDaten.begin() + static_cast<std::ptrdiff_t>(fPos));

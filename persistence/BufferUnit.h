@@ -84,6 +84,11 @@ class TBuffer {
   std::size_t Rest() const { return fDaten.size() - fPos; }
   bool AmEnde() const { return fPos >= fDaten.size(); }
   const std::vector<std::uint8_t>& Daten() const { return fDaten; }
+  // Gibt die Bytes ab; der Puffer ist danach leer.
+  std::vector<std::uint8_t> DatenAbgeben() {
+    fPos = 0;
+    return std::move(fDaten);
+  }
   // Hält Platz für so viele Bytes bereit (etwa die Größe der zuletzt gelesenen Datei).
   void Reservieren(std::size_t bytes) { fDaten.reserve(bytes); }
 
@@ -174,7 +179,13 @@ class TBuffer {
   }
   void Schreibe16(std::uint32_t w);
   void SchreibeFeld(std::string_view text, std::size_t feld);
-  void Anhaengen(const std::uint8_t* p, std::size_t n);
+  void Anhaengen(const std::uint8_t* p, std::size_t n) {
+    if (fPos != fDaten.size()) return Ueberschreiben(p, n);
+    // Am Ende (beim Sichern immer): nur anhängen, Byte für Byte (meist zwei), ohne Aufruf.
+    for (std::size_t i = 0; i < n; ++i) fDaten.push_back(p[i]);
+    fPos += n;
+  }
+  void Ueberschreiben(const std::uint8_t* p, std::size_t n);
 
   std::vector<std::uint8_t> fDaten;
   std::size_t fPos = 0;

@@ -91,6 +91,7 @@ void MonatskontenBerechnen(TSchule& schule) {
     }
     const TDateTime von = DatumZuZahl(jahr, monat, 1);
     const TDateTime bis = DatumZuZahl(jahr, monat, TageImMonat(jahr, monat));
-    for (TLehrer* l : schule.fLehrerMenge) l->erzeugeMonatsStunden(von, bis);
+    const TLehrer::TFehlTage fehlTage = TLehrer::KlassenFehlTage(schule, von, bis);
+    for (TLehrer* l : schule.fLehrerMenge) l->erzeugeMonatsStunden(von, bis, fehlTage);
   }
 }

@@ -326,8 +326,9 @@ class TSchreiber {
 
 std::vector<std::uint8_t> SchuleAlsBytes(const TSchule& schule) {
   TBuffer b;
+  b.Reservieren(1 << 18);
   TSchreiber(b, schule).Alles();
-  return b.Daten();
+  return b.DatenAbgeben();
 }
 
 bool WriteSchule(const std::string& pfad, TSchule& schule, std::string& fehler) {
@@ -340,6 +341,7 @@ bool WriteSchule(const std::string& pfad, TSchule& schule, std::string& fehler) 
   } zu;
   try {
     TBuffer b;
+    b.Reservieren(1 << 18);
     TSchreiber(b, schule).Alles();
     b.InDateiSchreiben(p);
   } catch (const EDateiFehler& e) {

@@ -1,6 +1,7 @@
 // tamrel-ablauf: der Dauerlauf über eine Beispielschule.
 //   tamrel-ablauf [--schule klein|gross|knapp|gymnasium|grundschule] [--schritte N] [--saat S]
-//                 [--tief K] [--liste DATEI] [--protokoll] [--nicht-verkleinern]
+//                 [--tief K] [--liste DATEI] [--protokoll] [--zeiten]
+//                 [--nicht-verkleinern]
 // Ohne --saat gilt die feste Saat 1. Mit --liste wird die Folge aus der Datei gelesen (eine
 // Operation je Zeile, wie sie ein Fehlschlag druckt). Beim ersten Fehler: Saat, Schritt, Regel,
 // dann die verkleinerte Folge als Text und als C++ für einen Unit-Test; Rückgabewert 1.
@@ -16,7 +17,8 @@ namespace {
 int Gebrauch() {
   std::cerr << "Aufruf: tamrel-ablauf [--schule klein|gross|knapp|gymnasium|grundschule]\n"
                "                      [--schritte N] [--saat S] [--tief K] [--liste DATEI]"
-               " [--protokoll] [--nicht-verkleinern]\n";
+               " [--protokoll] [--zeiten]\n"
+               "                      [--nicht-verkleinern]\n";
   return 2;
 }
 }  // namespace
@@ -43,6 +45,8 @@ int main(int argc, char** argv) {
       liste = argv[++i];
     } else if (a == "--protokoll") {
       optionen.Protokoll = true;
+    } else if (a == "--zeiten") {
+      optionen.Zeiten = true;
     } else if (a == "--nicht-verkleinern") {
       verkleinern = false;
     } else {
@@ -75,6 +79,7 @@ int main(int argc, char** argv) {
   std::cout << "\nRegel: " << f.Regel << "\n" << f.Text << "\n";
   if (verkleinern && f.Schritt >= 0) {
     optionen.Protokoll = false;
+    optionen.Zeiten = false;
     const std::vector<TSchritt> kurz = Verkleinern(art, folge, f, optionen);
     const TAblaufErgebnis k = AblaufLaufen(art, kurz, optionen);
     std::cout << "\nVerkleinert auf " << kurz.size() << " Schritte";

@@ -339,6 +339,18 @@ TSchrittWirkung TAblaufSchule::Planung(TAblaufArt art, TZufall& z) {
       if (TElement* kl = EinPlanElement(z, kla)) k.NeueKlasse(static_cast<TKlasse*>(kl));
       if (!k.fKlasse) return {};
       k.NeueVersion(z.Zwischen(1, st.fMaxWocheNeu));
+      // Sucht die Lückensuche lange (sie kann bei vielen beweglichen Stunden Sekunden brauchen),
+      // drückt der Benutzer "nächste Klasse" oder "Abbrechen": nach einer festen Zahl geprüfter
+      // Kandidaten, damit der Lauf wiederholbar bleibt.
+      const bool abbrechen = z.Ja(30);
+      int geduld = 20000;
+      fDialog.fBeiEingaben = [&k, &geduld, abbrechen] {
+        if (--geduld == 0) abbrechen ? k.Abbrechen() : k.NaechsteKlasse();
+      };
+      struct TOhneBenutzer {
+        TAblaufDialog& d;
+        ~TOhneBenutzer() { d.fBeiEingaben = nullptr; }
+      } ohne{fDialog};
       k.KompressKlasse(k.fVersion);
       break;
     }

@@ -3,6 +3,7 @@
 // die Zwischenablage und das offene Manuellfenster, wenn eines offen ist.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,8 +33,12 @@ class TAblaufDialog : public TDialogDienst {
   void BeschaeftigtAus() override { --fBeschaeftigt; }
   void MeldungsFensterZeigen(const std::string&) override { ++fMeldungsFenster; }
   void MeldungsFensterSchliessen() override { fMeldungsFenster = 0; }
-  void EingabenVerarbeiten() override {}
+  void EingabenVerarbeiten() override {
+    if (fBeiEingaben) fBeiEingaben();
+  }
   using TDialogDienst::Frage;
+  // Was der Benutzer tut, während eine lange Operation die Eingaben verarbeiten lässt.
+  std::function<void()> fBeiEingaben;
   TZufall* fZufall = nullptr;
   int fBeschaeftigt = 0;
   int fMeldungsFenster = 0;

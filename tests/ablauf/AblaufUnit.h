@@ -94,6 +94,8 @@ struct TAblaufOptionen {
   int TiefAlle = 1;
   // Je Schritt eine Zeile auf den Fehlerkanal.
   bool Protokoll = false;
+  // Am Ende die Rechenzeit der Operationen und jeder Prüfung auf den Fehlerkanal.
+  bool Zeiten = false;
   // Nur nach dem letzten Schritt prüfen (die Verstöße davor sind die nach dem vorletzten): zum
   // schnellen Verkleinern, das eine Folge nur danach beurteilt, ob ihr letzter Schritt scheitert.
   bool NurAmEnde = false;

@@ -11,22 +11,21 @@
 
 namespace {
 std::string Zelle(const std::string& wer, int w, int t, int h) {
-  std::ostringstream o;
-  o << wer << " {" << w << "} Tag " << t << " Stunde " << h;
-  return o.str();
+  return wer + " {" + std::to_string(w) + "} Tag " + std::to_string(t) + " Stunde " +
+         std::to_string(h);
 }
 
 // Vergleicht die Belegung mit dem erwarteten Bereich, Zelle für Zelle (Stunden 1..16 eines
 // Tages als Bits seines Tagesworts); die erste abweichende Zelle ist der Fehler.
-bool Gleich(const TWochBereich& ist, const TWochBereich& soll, const std::string& wer,
-            std::string& fehler) {
+template <class Wer>
+bool Gleich(const TWochBereich& ist, const TWochBereich& soll, Wer wer, std::string& fehler) {
   for (int w = 1; w <= soll.WochenZahl(); ++w)
     for (int t = 1; t <= 7; ++t) {
       const std::uint32_t a = ist.GetWocheTag(w, t), b = soll.GetWocheTag(w, t);
       const std::uint32_t anders = (a ^ b) & 0xFFFFu;
       if (anders == 0) continue;
       const int h = std::countr_zero(anders) + 1;
-      fehler = Zelle(wer, w, t, h) +
+      fehler = Zelle(wer(), w, t, h) +
                ((a >> (h - 1)) & 1u ? ": belegt ohne Setzung" : ": Setzung ohne Belegung");
       return false;
     }
@@ -45,16 +44,17 @@ bool Gleich(const TWochBereich& ist, const TWochBereich& soll, const std::string
   };
   std::string fehler;
   for (const TKurs* k : schule.fKursMenge) {
-    const std::string name = "Kurs " + k->OhneRaumZeile();
+    // Der Name erst für eine Meldung.
+    auto name = [k] { return "Kurs " + k->OhneRaumZeile(); };
     TWochBereich kursSoll(wochen);
     for (const TSetzung* s : k->fSetzungen) {
       if (kursSoll.GetWocheTagStd(s->fWoche, s->fTag, s->fStunde))
         return ::testing::AssertionFailure()
-               << Zelle(name, s->fWoche, s->fTag, s->fStunde) << ": zwei Setzungen";
+               << Zelle(name(), s->fWoche, s->fTag, s->fStunde) << ": zwei Setzungen";
       kursSoll.SetWocheTagStd(s->fWoche, s->fTag, s->fStunde, true);
       if (k->fLehrer) {
         if (k->fLehrer->fKurse.ListeElemNr(k) == 0)
-          return ::testing::AssertionFailure() << name << " fehlt in der Kursliste des Lehrers";
+          return ::testing::AssertionFailure() << name() << " fehlt in der Kursliste des Lehrers";
         bereich(k->fLehrer).SetWocheTagStd(s->fWoche, s->fTag, s->fStunde, true);
       }
       for (const TKlasse* kl : k->fKlassen)
@@ -62,7 +62,7 @@ bool Gleich(const TWochBereich& ist, const TWochBereich& soll, const std::string
       if (s->fRaum) {
         if (s->fRaum->fKurse.ListeElemNr(k) == 0)
           return ::testing::AssertionFailure()
-                 << name << " fehlt in der Kursliste von Raum " << s->fRaum->fKuerzel.str();
+                 << name() << " fehlt in der Kursliste von Raum " << s->fRaum->fKuerzel.str();
         bereich(s->fRaum).SetWocheTagStd(s->fWoche, s->fTag, s->fStunde, true);
       }
     }
@@ -71,7 +71,9 @@ bool Gleich(const TWochBereich& ist, const TWochBereich& soll, const std::string
   }
   auto pruefe = [&](const auto& menge, const char* art) {
     for (const TPlanElement* e : menge)
-      if (!Gleich(e->fBesetzung, bereich(e), std::string(art) + " " + e->fKuerzel.str(), fehler))
+      if (!Gleich(
+              e->fBesetzung, bereich(e),
+              [e, art] { return std::string(art) + " " + e->fKuerzel.str(); }, fehler))
         return false;
     return true;
   };

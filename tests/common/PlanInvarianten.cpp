@@ -15,9 +15,8 @@
 namespace {
 
 std::string Zelle(const std::string& wer, int w, int t, int h) {
-  std::ostringstream o;
-  o << wer << " {" << w << "} Tag " << t << " Stunde " << h;
-  return o.str();
+  return wer + " {" + std::to_string(w) + "} Tag " + std::to_string(t) + " Stunde " +
+         std::to_string(h);
 }
 
 std::vector<TPlanAbzug::TStunde> Stunden(const TKurs& k) {

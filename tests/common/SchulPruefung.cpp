@@ -1,8 +1,11 @@
 #include "SchulPruefung.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <sstream>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "BelegungsPruefung.h"
@@ -18,9 +21,8 @@
 namespace {
 
 std::string Zelle(const std::string& wer, int w, int t, int h) {
-  std::ostringstream o;
-  o << wer << " {" << w << "} Tag " << t << " Stunde " << h;
-  return o.str();
+  return wer + " {" + std::to_string(w) + "} Tag " + std::to_string(t) + " Stunde " +
+         std::to_string(h);
 }
 
 std::string Name(const TKurs* k) {
@@ -38,6 +40,13 @@ std::string Name(const TElement* e) {
 // Raum sind eine Doppelbelegung des Raums.)
 void KopplungsVerstoesse(const TSchule& schule, TPlanVerstoesse& v) {
   const int wochen = Standard().fMaxWocheNeu;
+  // Die Namen der Kurse, einmal gebildet (getrennte Kopplungen bleiben oft viele Schritte so).
+  std::unordered_map<const TKurs*, std::string> namen;
+  auto Name = [&namen](const TKurs* k) -> const std::string& {
+    auto it = namen.find(k);
+    if (it == namen.end()) it = namen.emplace(k, ::Name(k)).first;
+    return it->second;
+  };
   for (const TKopplung* ko : schule.fKopplMenge) {
     const std::vector<TKurs*> kurse = ko->fKurse.Kopie();
     for (const TKurs* a : kurse)
@@ -46,7 +55,8 @@ void KopplungsVerstoesse(const TSchule& schule, TPlanVerstoesse& v) {
         if (w < 1 || w > wochen) continue;
         for (const TKurs* b : kurse)
           if (b != a && b->fStunden.GetWochenStunde(w) >= a->fStunden.GetWochenStunde(w) &&
-              !b->SetzungFinden(w, s->fTag, s->fStunde))
+              !(b->fBesetzung.GetWocheTagStd(w, s->fTag, s->fStunde) &&
+                b->SetzungFinden(w, s->fTag, s->fStunde)))
             v.emplace(
                 Zelle(Name(b) + " fehlt neben " + Name(a) + " in Kopplung " + ko->fKuerzel.str(), w,
                       s->fTag, s->fStunde),
@@ -55,12 +65,12 @@ void KopplungsVerstoesse(const TSchule& schule, TPlanVerstoesse& v) {
   }
 }
 
-template <class Liste, class Vergleich>
-bool Geordnet(const Liste& liste, Vergleich vergleich, std::string& fehler, const std::string& wo) {
+template <class Liste, class Vergleich, class Wo>
+bool Geordnet(const Liste& liste, Vergleich vergleich, std::string& fehler, Wo wo) {
   const TKurs* vorige = nullptr;
   for (const TKurs* k : liste) {
     if (vorige && vergleich(vorige, k) > 0) {
-      fehler = wo + ": " + Name(vorige) + " vor " + Name(k);
+      fehler = wo() + ": " + Name(vorige) + " vor " + Name(k);
       return false;
     }
     vorige = k;
@@ -68,12 +78,12 @@ bool Geordnet(const Liste& liste, Vergleich vergleich, std::string& fehler, cons
   return true;
 }
 
-template <class T>
-bool NachReihe(const TListe<T>& liste, std::string& fehler, const std::string& wo) {
+template <class T, class Wo>
+bool NachReihe(const TListe<T>& liste, std::string& fehler, Wo wo) {
   const T* vorige = nullptr;
   for (const T* e : liste) {
     if (vorige && vorige->fReihe > e->fReihe) {
-      fehler = wo + ": " + Name(vorige) + " vor " + Name(e);
+      fehler = wo() + ": " + Name(vorige) + " vor " + Name(e);
       return false;
     }
     vorige = e;
@@ -108,16 +118,25 @@ bool VerweistAuf(const TKurs* k, const TElement* e) {
   std::string fehler;
   auto kursOrdnung = [](const TKurs* a, const TKurs* b) { return KursVergleich(a, b); };
   auto klassenOrdnung = [](const TKurs* a, const TKurs* b) { return KlassenKursVergleich(a, b); };
-  if (!Geordnet(schule.fKursMenge, kursOrdnung, fehler, "Kursliste der Schule"))
+  if (!Geordnet(schule.fKursMenge, kursOrdnung, fehler,
+                [] { return std::string("Kursliste der Schule"); }))
     return ::testing::AssertionFailure() << fehler;
-  std::set<const TKurs*> kurse;
+  std::unordered_set<const TKurs*> kurse;
   for (const TKurs* k : schule.fKursMenge) kurse.insert(k);
-  std::set<const TElement*> elemente;
+  std::unordered_set<const TElement*> elemente;
+  // Welches Element welchen Kurs führt (statt je Kurs die Kursliste jedes Elements zu durchsuchen).
+  struct TPaarHash {
+    std::size_t operator()(const std::pair<const TElement*, const TKurs*>& p) const {
+      return std::hash<const void*>()(p.first) * 31 + std::hash<const void*>()(p.second);
+    }
+  };
+  std::unordered_set<std::pair<const TElement*, const TKurs*>, TPaarHash> gefuehrt;
   for (TKuerzelArt art : {leh, kla, kop, fac, rau, uvt})
     for (const TElement* e : schule.Elemente(art)) {
       if (!elemente.insert(e).second)
         return ::testing::AssertionFailure() << Name(e) << " zweimal in den Listen der Schule";
       for (const TKurs* k : e->fKurse) {
+        gefuehrt.insert({e, k});
         if (!kurse.count(k))
           return ::testing::AssertionFailure()
                  << Name(e) << " führt einen Kurs, den die Schule nicht hat";
@@ -127,12 +146,13 @@ bool VerweistAuf(const TKurs* k, const TElement* e) {
       }
       if (art == uvt) continue;
       if (!Geordnet(e->fKurse, art == kla ? +klassenOrdnung : +kursOrdnung, fehler,
-                    "Kursliste von " + Name(e)))
+                    [e] { return "Kursliste von " + Name(e); }))
         return ::testing::AssertionFailure() << fehler;
     }
   auto da = [&](const TElement* e) { return e == nullptr || elemente.count(e) > 0; };
   for (const TKurs* k : schule.fKursMenge) {
-    const std::string name = Name(k);
+    // Der Name erst für eine Meldung (ihn für jeden Kurs zu bilden, kostet mehr als die Prüfung).
+    auto name = [k] { return Name(k); };
     // Die Sortierschlüssel sind die aus den Elementen und Stunden berechneten (sonst ordnet das
     // Öffnen der gesicherten Schule die Kurse anders).
     {
@@ -144,43 +164,51 @@ bool VerweistAuf(const TKurs* k, const TElement* e) {
       kurs->fReihe1 = r1;
       kurs->fReihe2 = r2;
       if (!gleich)
-        return ::testing::AssertionFailure() << name << ": Sortierschlüssel " << r1 << "/" << r2
+        return ::testing::AssertionFailure() << name() << ": Sortierschlüssel " << r1 << "/" << r2
                                              << ", berechnet " << n1 << "/" << n2;
     }
-    auto steht = [&](const TElement* e) { return e->fKurse.ListeElemNr(k) > 0; };
+    auto steht = [&](const TElement* e) { return gefuehrt.count({e, k}) > 0; };
     if (!da(k->fLehrer) || !da(k->fKopplung) || !da(k->fFach))
-      return ::testing::AssertionFailure() << name << " verweist auf ein gelöschtes Element";
+      return ::testing::AssertionFailure() << name() << " verweist auf ein gelöschtes Element";
     if (k->fLehrer && !steht(k->fLehrer))
-      return ::testing::AssertionFailure() << name << " fehlt bei " << Name(k->fLehrer);
+      return ::testing::AssertionFailure() << name() << " fehlt bei " << Name(k->fLehrer);
     if (k->fKopplung && !steht(k->fKopplung))
-      return ::testing::AssertionFailure() << name << " fehlt bei " << Name(k->fKopplung);
+      return ::testing::AssertionFailure() << name() << " fehlt bei " << Name(k->fKopplung);
     if (k->fFach && !steht(k->fFach))
-      return ::testing::AssertionFailure() << name << " fehlt bei " << Name(k->fFach);
+      return ::testing::AssertionFailure() << name() << " fehlt bei " << Name(k->fFach);
     for (const TKlasse* kl : k->fKlassen)
       if (!da(kl) || !steht(kl))
-        return ::testing::AssertionFailure() << name << " fehlt bei einer seiner Klassen";
+        return ::testing::AssertionFailure() << name() << " fehlt bei einer seiner Klassen";
     for (const TRaum* r : k->fRaeume)
       if (!da(r) || !steht(r))
-        return ::testing::AssertionFailure() << name << " fehlt bei einem seiner Räume";
+        return ::testing::AssertionFailure() << name() << " fehlt bei einem seiner Räume";
     for (const TRaum* r : k->fRaumErgaenzt)
       if (!da(r) || k->fRaeume.ListeElemNr(r) == 0)
         return ::testing::AssertionFailure()
-               << name << " hat einen ergänzten Raum, der nicht in seiner Raumliste steht";
-    for (int w = 1; w <= Standard().fMaxWocheNeu; ++w)
-      if (k->VerplanteStunden(w) > k->fStunden.GetWochenStunde(w))
-        return ::testing::AssertionFailure()
-               << name << " {" << w << "}: " << k->VerplanteStunden(w) << " Stunden gesetzt, "
-               << k->fStunden.GetWochenStunde(w) << " hat er";
+               << name() << " hat einen ergänzten Raum, der nicht in seiner Raumliste steht";
+    {
+      // Gezählt wie VerplanteStunden: die Zellen der Tage des Rasters und der Stunden 1..16.
+      const int tage = std::min(Standard().fMaxTageNeu, 7);
+      std::map<int, int> gesetzt;  // je Woche
+      for (const TSetzung* s : k->fSetzungen)
+        if (s->fTag >= 1 && s->fTag <= tage && s->fStunde >= 1 && s->fStunde <= 16)
+          ++gesetzt[s->fWoche];
+      for (const auto& [w, n] : gesetzt)
+        if (w >= 1 && w <= Standard().fMaxWocheNeu && n > k->fStunden.GetWochenStunde(w))
+          return ::testing::AssertionFailure()
+                 << name() << " {" << w << "}: " << n << " Stunden gesetzt, "
+                 << k->fStunden.GetWochenStunde(w) << " hat er";
+    }
     for (const TSetzung* s : k->fSetzungen)
       if (s->fRaum && k->fRaeume.ListeNrInhalt(1) && k->fRaeume.ListeElemNr(s->fRaum) == 0)
         return ::testing::AssertionFailure()
-               << Zelle(name, s->fWoche, s->fTag, s->fStunde) << ": Raum "
+               << Zelle(name(), s->fWoche, s->fTag, s->fStunde) << ": Raum "
                << s->fRaum->fKuerzel.str() << " fehlt in seiner Raumliste";
-    if (!NachReihe(k->fKlassen, fehler, "Klassen von " + name))
+    if (!NachReihe(k->fKlassen, fehler, [&] { return "Klassen von " + name(); }))
       return ::testing::AssertionFailure() << fehler;
     for (const TSetzung* s : k->fSetzungen)
       if (!da(s->fRaum) || (s->fRaum && !steht(s->fRaum)))
-        return ::testing::AssertionFailure() << Zelle(name, s->fWoche, s->fTag, s->fStunde)
+        return ::testing::AssertionFailure() << Zelle(name(), s->fWoche, s->fTag, s->fStunde)
                                              << ": Raum fehlt oder führt ihn nicht";
   }
   for (const auto* menge :
@@ -325,41 +353,49 @@ std::string Unterschied(const std::vector<std::uint8_t>& a, const std::vector<st
   return SichernStimmt(schule, erste);
 }
 
-::testing::AssertionResult SichernStimmt(TSchule& schule, const std::vector<std::uint8_t>& erste) {
-  // Die Konsistenzprüfung findet nichts auszubessern: kein Piep (jede Ausbesserung piept) und
-  // dieselben Bytes danach. Befunde ohne Ausbesserung (Doppelbelegungen, ein Lehrer zweimal in
-  // einer Kopplung) sind Zustände, die Operationen bewusst zulassen; die Doppelbelegungen prüft
+::testing::AssertionResult SichernStimmt(TSchule& /*schule*/,
+                                         const std::vector<std::uint8_t>& erste) {
+  // Geöffnet wird die gesicherte Schule; die Konsistenzprüfung läuft auf ihr (was sie an der
+  // Schule im Speicher ausbessern würde, steht in den Bytes oder prüfen BelegungenStimmen und
+  // Listen) und darf nichts auszubessern finden: kein Piep (jede Ausbesserung piept) und wieder
+  // dieselben Bytes. Befunde ohne Ausbesserung (Doppelbelegungen, ein Lehrer zweimal in einer
+  // Kopplung) sind Zustände, die Operationen bewusst zulassen; die Doppelbelegungen prüft
   // KeineNeuenVerstoesse gegen den Stand vor der Operation.
-  {
-    const bool dirty = schule.fDirty;
-    TDienste d = EingesetzteDienste();
-    TPiepZaehler zaehler(*d.Dialog);
-    d.Dialog = &zaehler;
-    const TDienste vorher = DiensteEinsetzen(d);
-    std::vector<std::string> befunde;
-    KonsistenzTest(schule, [&](const std::string& zeile) { befunde.push_back(zeile); });
-    DiensteEinsetzen(vorher);
-    schule.SetDirty(dirty);
-    if (zaehler.fPiepser > 0)
-      return ::testing::AssertionFailure()
-             << "Konsistenz bessert aus: " << zaehler.fPiepser << " Ausbesserungen"
-             << (befunde.empty() ? std::string() : ", " + befunde.front());
-    if (const std::vector<std::uint8_t> danach = SchuleAlsBytes(schule); danach != erste)
-      return ::testing::AssertionFailure()
-             << "Konsistenz bessert still aus " << Unterschied(erste, danach);
-  }
   const TStandard einstellungen = Standard();
   TSchule* alt = SchuleEinsetzen(nullptr);
+  auto oeffnen = [&](TSchule& gelesen, std::string& fehler) {
+    SchuleEinsetzen(&gelesen);
+    return ReadSchuleAusBytes(erste, "pruefung.tmr", gelesen, fehler);
+  };
   ::testing::AssertionResult ergebnis = ::testing::AssertionSuccess();
   {
     TSchule gelesen;
-    SchuleEinsetzen(&gelesen);
     std::string fehler;
-    if (!ReadSchuleAusBytes(erste, "pruefung.tmr", gelesen, fehler)) {
+    if (!oeffnen(gelesen, fehler)) {
       ergebnis = ::testing::AssertionFailure() << "Öffnen misslingt: " << fehler;
-    } else if (const std::vector<std::uint8_t> zweite = SchuleAlsBytes(gelesen); zweite != erste) {
-      ergebnis = ::testing::AssertionFailure()
-                 << "Sichern, Öffnen, Sichern ergibt andere Bytes " << Unterschied(erste, zweite);
+    } else {
+      TDienste d = EingesetzteDienste();
+      TPiepZaehler zaehler(*d.Dialog);
+      d.Dialog = &zaehler;
+      const TDienste vorher = DiensteEinsetzen(d);
+      std::vector<std::string> befunde;
+      KonsistenzTest(gelesen, [&](const std::string& zeile) { befunde.push_back(zeile); });
+      DiensteEinsetzen(vorher);
+      if (zaehler.fPiepser > 0) {
+        ergebnis = ::testing::AssertionFailure()
+                   << "Konsistenz bessert aus: " << zaehler.fPiepser << " Ausbesserungen"
+                   << (befunde.empty() ? std::string() : ", " + befunde.front());
+      } else if (const std::vector<std::uint8_t> zweite = SchuleAlsBytes(gelesen);
+                 zweite != erste) {
+        // Wer hat geändert: das Öffnen oder die Konsistenzprüfung?
+        TSchule nochmal;
+        std::string f;
+        const bool schonGeoeffnet = oeffnen(nochmal, f) && SchuleAlsBytes(nochmal) != erste;
+        ergebnis = ::testing::AssertionFailure()
+                   << (schonGeoeffnet ? "Sichern, Öffnen, Sichern ergibt andere Bytes "
+                                      : "Konsistenz bessert still aus ")
+                   << Unterschied(erste, zweite);
+      }
     }
     SchuleEinsetzen(nullptr);
   }

@@ -26,34 +26,48 @@ bool MonatsTage(const std::string& schluessel, TDateTime& von, TDateTime& bis) {
 }
 }  // namespace
 
-std::int64_t KontoNeu(const TSchule& schule, const TLehrer& lehrer, TDateTime von, TDateTime bis) {
-  const long long erster = static_cast<long long>(std::floor(von));
-  const long long letzter = static_cast<long long>(std::floor(bis));
-  auto imZeitraum = [&](TDateTime d) {
-    const long long t = static_cast<long long>(std::floor(d));
-    return t >= erster && t <= letzter;
-  };
-  std::int64_t konto = 0;
+TKontenNeu KontenNeu(const TSchule& schule) {
+  TKontenNeu konten;
+  auto tag = [](TDateTime d) { return static_cast<long long>(std::floor(d)); };
   for (const TVertretung* v : schule.fVertretungsMenge)
-    if (v->fKurs && v->fLehrer == &lehrer && v->fKurs->fLehrer != &lehrer && v->fGueltig &&
-        v->fAngerechnet && imZeitraum(v->fDatum))
-      konto += v->fKurs->fFaktor;
-  // Die Tage, an denen eine Klasse fehlt: nur dort kann eine Stunde ausfallen.
-  std::set<long long> tage;
-  for (const TFehl* f : schule.fFehlKlassenMenge)
-    if (imZeitraum(f->fDatum)) tage.insert(static_cast<long long>(std::floor(f->fDatum)));
-  for (long long t : tage) {
+    if (v->fKurs && v->fLehrer && v->fKurs->fLehrer != v->fLehrer && v->fGueltig && v->fAngerechnet)
+      konten[v->fLehrer][tag(v->fDatum)] += v->fKurs->fFaktor;
+  // Die Tage, an denen eine Klasse fehlt, mit den fehlenden Klassen: nur dort kann eine Stunde
+  // ausfallen, und nur in einem Kurs, dessen Klassen alle darunter sind.
+  std::map<long long, std::set<const TElement*>> fehlend;
+  for (const TFehl* f : schule.fFehlKlassenMenge) fehlend[tag(f->fDatum)].insert(f->fElement);
+  for (const auto& [t, klassen] : fehlend) {
     const TDateTime d = t + 0.5;
     if (!Schultag(d)) continue;
-    for (const TKurs* k : lehrer.fKurse) {
-      if (k->fLehrer != &lehrer) continue;
-      for (const TSetzung* p : k->fSetzungen)
-        if (p->fWoche == PlanversionAm(d) && p->fTag == WochenTag(d) &&
-            k->AlleKlassenAbwesend(d, p->fStunde, nullptr) && !lehrer.Abwesend(d, p->fStunde))
-          konto -= k->fFaktor;
-    }
+    const int woche = PlanversionAm(d), wochenTag = WochenTag(d);
+    for (const TLehrer* lehrer : schule.fLehrerMenge)
+      for (const TKurs* k : lehrer->fKurse) {
+        if (k->fLehrer != lehrer || k->fKlassen.empty()) continue;
+        bool alle = true;
+        for (const TKlasse* kl : k->fKlassen) alle = alle && klassen.count(kl) > 0;
+        if (!alle) continue;
+        for (const TSetzung* p : k->fSetzungen)
+          if (p->fWoche == woche && p->fTag == wochenTag &&
+              k->AlleKlassenAbwesend(d, p->fStunde, nullptr) && !lehrer->Abwesend(d, p->fStunde))
+            konten[lehrer][t] -= k->fFaktor;
+      }
   }
+  return konten;
+}
+
+std::int64_t KontoImZeitraum(const TKontenNeu& konten, const TLehrer& lehrer, TDateTime von,
+                             TDateTime bis) {
+  const auto l = konten.find(&lehrer);
+  if (l == konten.end()) return 0;
+  std::int64_t konto = 0;
+  const auto ende = l->second.upper_bound(static_cast<long long>(std::floor(bis)));
+  for (auto it = l->second.lower_bound(static_cast<long long>(std::floor(von))); it != ende; ++it)
+    konto += it->second;
   return konto;
+}
+
+std::int64_t KontoNeu(const TSchule& schule, const TLehrer& lehrer, TDateTime von, TDateTime bis) {
+  return KontoImZeitraum(KontenNeu(schule), lehrer, von, bis);
 }
 
 ::testing::AssertionResult VertretungenStimmen(const TSchule& schule) {
@@ -94,10 +108,12 @@ std::int64_t KontoNeu(const TSchule& schule, const TLehrer& lehrer, TDateTime vo
       for (const TVertretung* v : p->fVertretungen)
         if (!s.fVertretungsMenge.ListeElemEnthalten(v))
           return ::testing::AssertionFailure() << "nur in der Setzung: " << Name(v);
+  const TKontenNeu konten = KontenNeu(s);
   for (const TLehrer* l : s.fLehrerMenge) {
     const std::string kuerzel = l->fKuerzel.str();
     const auto b = basis.find(kuerzel);
-    const std::int64_t soll = KontoNeu(s, *l, 0, 1e7) + (b == basis.end() ? 0 : b->second);
+    const std::int64_t soll =
+        KontoImZeitraum(konten, *l, 0, 1e7) + (b == basis.end() ? 0 : b->second);
     if (l->fVStunden1 != soll || l->fVStunden2 != soll)
       return ::testing::AssertionFailure() << "Konto von " << kuerzel << ": " << l->fVStunden1
                                            << "/" << l->fVStunden2 << ", neu berechnet " << soll;
@@ -105,7 +121,7 @@ std::int64_t KontoNeu(const TSchule& schule, const TLehrer& lehrer, TDateTime vo
       TDateTime von = 0, bis = 0;
       if (!MonatsTage(monat, von, bis))
         return ::testing::AssertionFailure() << "Monatskonto von " << kuerzel << " unter " << monat;
-      const std::int64_t neu = KontoNeu(s, *l, von, bis);
+      const std::int64_t neu = KontoImZeitraum(konten, *l, von, bis);
       if (std::to_string(neu) != wert)
         return ::testing::AssertionFailure() << "Monatskonto " << monat << " von " << kuerzel
                                              << ": " << wert << ", neu berechnet " << neu;
@@ -113,7 +129,7 @@ std::int64_t KontoNeu(const TSchule& schule, const TLehrer& lehrer, TDateTime vo
     if (l->fVStunden3Monat != 0) {
       TDateTime von = 0, bis = 0;
       MonatsTage(std::to_string(l->fVStunden3Monat), von, bis);
-      const std::int64_t neu = KontoNeu(s, *l, von, bis);
+      const std::int64_t neu = KontoImZeitraum(konten, *l, von, bis);
       if (l->fVStunden3 != neu)
         return ::testing::AssertionFailure()
                << "Monatsstd. (" << l->fVStunden3Monat << ") von " << kuerzel << ": "

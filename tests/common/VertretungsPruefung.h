@@ -18,6 +18,12 @@ class TLehrer;
 // zählt den Faktor des Kurses; jede eigene Stunde an einem Schultag, deren Klassen alle fehlen,
 // während er da ist, zieht ihn ab.
 std::int64_t KontoNeu(const TSchule& schule, const TLehrer& lehrer, TDateTime von, TDateTime bis);
+// Dasselbe für alle Lehrer auf einmal, je Lehrer und Tag (ganze Tageszahl): KontoImZeitraum
+// summiert die Tage von..bis.
+using TKontenNeu = std::map<const TLehrer*, std::map<long long, std::int64_t>>;
+TKontenNeu KontenNeu(const TSchule& schule);
+std::int64_t KontoImZeitraum(const TKontenNeu& konten, const TLehrer& lehrer, TDateTime von,
+                             TDateTime bis);
 
 // Prüft: jede Vertretung gehört zu einer Setzung ihres Kurses, deren Planversion und Wochentag
 // die ihres Tages sind, und steht in der Liste dieser Setzung; keine Setzung hat zwei
