@@ -495,4 +495,36 @@ TEST(AblaufFund, DISABLED_AutomatikSetztEinenKursNebenVolleKurseSeinerKopplung) 
                                       {TAblaufArt::Automatik, 1550751232u}});
 }
 
+// Der Prüfer, nicht das Programm: Pläne löschen nimmt eine Doppelbelegung von 10a (Import) mit,
+// dann wird 10a in "u-" umbenannt, und "Widerrufen" stellt sie wieder her. Sie war seit dem leeren
+// Protokoll schon da, nur unter dem alten Namen; der Lauf meldete sie als neu. Jetzt erkennt er
+// das Element an sich, nicht an seinem Kürzel.
+TEST(AblaufFund, WiderrufenNachUmbenennenStelltNurAlteDoppelbelegungenHer) {
+  AblaufOhneFehler(
+      TSchulArt::Klein,
+      {{TAblaufArt::KursLoeschen, 588740291u},     {TAblaufArt::ElementNeu, 1509747695u},
+       {TAblaufArt::KursNeu, 1493542570u},         {TAblaufArt::KursLoeschen, 2688010009u},
+       {TAblaufArt::KursLoeschen, 64108895u},      {TAblaufArt::ElementLoeschen, 3781417053u},
+       {TAblaufArt::KursLoeschen, 77875601u},      {TAblaufArt::KursLoeschen, 240670915u},
+       {TAblaufArt::KursLoeschen, 1036936019u},    {TAblaufArt::KursLoeschen, 2718699161u},
+       {TAblaufArt::KursNeu, 4244072220u},         {TAblaufArt::KursLoeschen, 3064157474u},
+       {TAblaufArt::KursLoeschen, 4212034742u},    {TAblaufArt::KurseImportieren, 3369583132u},
+       {TAblaufArt::KurseKopieren, 3473963889u},   {TAblaufArt::KursNeu, 867612868u},
+       {TAblaufArt::KursLoeschen, 900780850u},     {TAblaufArt::KursLoeschen, 2341020896u},
+       {TAblaufArt::KursNeu, 704223663u},          {TAblaufArt::KursLoeschen, 3487683663u},
+       {TAblaufArt::KurseKopieren, 677017072u},    {TAblaufArt::KurseKopieren, 3570496115u},
+       {TAblaufArt::KursNeu, 882764546u},          {TAblaufArt::KursLoeschen, 1100579142u},
+       {TAblaufArt::KursLoeschen, 354706799u},     {TAblaufArt::KursLoeschen, 3726357257u},
+       {TAblaufArt::KursLoeschen, 3203993623u},    {TAblaufArt::KursLoeschen, 2350255188u},
+       {TAblaufArt::ElementNeu, 1262400563u},      {TAblaufArt::KurseKopieren, 1130244858u},
+       {TAblaufArt::KursLoeschen, 2524497902u},    {TAblaufArt::KursLoeschen, 3720889369u},
+       {TAblaufArt::KursLoeschen, 1398871945u},    {TAblaufArt::KursLoeschen, 442528910u},
+       {TAblaufArt::KursLoeschen, 447968761u},     {TAblaufArt::KursLoeschen, 580051657u},
+       {TAblaufArt::KurseKopieren, 3981149350u},   {TAblaufArt::KursLoeschen, 1228340131u},
+       {TAblaufArt::KursLoeschen, 1111507173u},    {TAblaufArt::KursLoeschen, 4034130579u},
+       {TAblaufArt::KursLoeschen, 3868730607u},    {TAblaufArt::KurseImportieren, 96358781u},
+       {TAblaufArt::ManuellLoeschen, 1914506986u}, {TAblaufArt::PlaeneLoeschen, 1941600562u},
+       {TAblaufArt::ElementAendern, 3581341544u},  {TAblaufArt::ManuellWiderrufen, 4147646886u}});
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <exception>
+#include <cstdint>
 #include <ctime>
 #include <iostream>
 #include <map>
@@ -70,6 +71,20 @@ bool DoppelbelegungMitgenommen(const TPlanVerstoesse& vorher, const TPlanVerstoe
   };
   const int vor = zellen(vorher);
   return vor > 0 && zellen(nachher) <= vor;
+}
+
+// Eine Doppelbelegung als Element (seine Adresse) und Zelle, damit ein Umbenennen sie nicht
+// ändert: je Lehrer, Klasse und Raum dieses Kürzels ein Schlüssel.
+std::set<std::string> DoppeltNachElement(const TSchule& schule, const std::string& text) {
+  std::set<std::string> schluessel;
+  const std::size_t ende = text.rfind(" {");
+  if (text.rfind("doppelt ", 0) != 0 || ende == std::string::npos || ende < 8) return schluessel;
+  const std::string name = text.substr(8, ende - 8);
+  for (TKuerzelArt art : {leh, kla, rau})
+    for (const TElement* e : schule.Elemente(art))
+      if (e->fKuerzel.str() == name)
+        schluessel.insert(std::to_string(reinterpret_cast<std::uintptr_t>(e)) + text.substr(ende));
+  return schluessel;
 }
 
 // Die Rechenzeit der Teile eines Laufs (--zeiten), in Sekunden Prozessorzeit.
@@ -253,8 +268,16 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
   // Konsistenzprüfung hängen nur an ihnen; eine Schule mit denselben Bytes ist schon geprüft.
   std::vector<std::uint8_t> geprueft;
   // Die Verstöße aller Stände, seit das Protokoll des Manuellfensters zuletzt leer war.
-  std::set<std::string> seitProtokoll;
-  for (const auto& [text, art] : nachher) seitProtokoll.insert(text);
+  std::set<std::string> seitProtokoll, seitProtokollDoppelt;
+  auto merken = [&] {
+    for (const auto& [text, art] : nachher) {
+      seitProtokoll.insert(text);
+      if (art == Verstoss::Doppelt)
+        for (const std::string& s : DoppeltNachElement(lauf.Schule(), text))
+          seitProtokollDoppelt.insert(s);
+    }
+  };
+  merken();
   for (int i = 0; i < n; ++i) {
     const TSchritt& s = schritte[static_cast<std::size_t>(i)];
     const bool pruefen = !optionen.NurAmEnde || i + 1 == n;
@@ -323,8 +346,12 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
     // Doppelbelegung, die der Import oder "Trotzdem" angelegt und ein Schieben aufgelöst hatte,
     // ist wieder da). Neu darf es nichts geben.
     if (s.Art == TAblaufArt::ManuellWiderrufen)
-      auchErlaubt = [&seitProtokoll](const std::string& text) {
-        return seitProtokoll.count(text) > 0;
+      // Auch unter neuem Namen: ein Element, das seitdem umbenannt wurde, war es schon.
+      auchErlaubt = [&](const std::string& text) {
+        if (seitProtokoll.count(text) > 0) return true;
+        for (const std::string& s : DoppeltNachElement(lauf.Schule(), text))
+          if (seitProtokollDoppelt.count(s) > 0) return true;
+        return false;
       };
     zeiten.Beginn("Planverstöße");
     nachher = PlanVerstoesseDerSchule(lauf.Schule());
@@ -333,8 +360,11 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
       return ergebnis;
     }
     const TManuellProtokoll* protokoll = ManuellProtokoll();
-    if (!protokoll || protokoll->fUndoListe.empty()) seitProtokoll.clear();
-    for (const auto& [text, art] : nachher) seitProtokoll.insert(text);
+    if (!protokoll || protokoll->fUndoListe.empty()) {
+      seitProtokoll.clear();
+      seitProtokollDoppelt.clear();
+    }
+    merken();
     if (optionen.Zusatz) {
       if (std::string t = optionen.Zusatz(lauf.Schule()); !t.empty()) {
         fehler(i, "Zusatz", "Zusatz: " + t);
