@@ -1,6 +1,8 @@
 #include "planning/UndoUnit.h"
 
+#include "model/KlassenUnit.h"
 #include "model/KursUnit.h"
+#include "model/LehrerUnit.h"
 #include "model/RaumUnit.h"
 #include "model/SchulUnit.h"
 
@@ -16,6 +18,26 @@ bool KursLebt(const TKurs* kurs) {
   if (!kurs || !SchuleVorhanden()) return false;
   for (const TKurs* k : Schule().fKursMenge)
     if (k == kurs) return true;
+  return false;
+}
+
+// Liegt in der Zelle eine Stunde eines anderen Kurses des Elements (bei einer Klasse: nicht aus
+// der Kopplung des Kurses, deren Kurse dort zugleich liegen dürfen)?
+bool AndererKursDort(const TPlanElement* e, const TKurs* kurs, int woche, int tag, int std) {
+  if (!e || !e->fBesetzung.GetWocheTagStd(woche, tag, std)) return false;
+  for (const TKurs* k : e->fKurse) {
+    if (k == kurs || !k->SetzungFinden(woche, tag, std)) continue;
+    if (e->Art() == kla && k->fKopplung && k->fKopplung == kurs->fKopplung) continue;
+    return true;
+  }
+  return false;
+}
+
+// Der Lehrer oder eine Klasse des Kurses ist dort von einem anderen Kurs belegt.
+bool ElementDort(const TKurs* kurs, int woche, int tag, int std) {
+  if (AndererKursDort(kurs->fLehrer, kurs, woche, tag, std)) return true;
+  for (const TKlasse* k : kurs->fKlassen)
+    if (AndererKursDort(k, kurs, woche, tag, std)) return true;
   return false;
 }
 
@@ -39,6 +61,10 @@ void TUndoElement::UndoIt() const {
     // Raumwechsel zeichnet das Protokoll nicht auf: hat inzwischen eine andere Stunde den Raum,
     // kommt die Stunde ohne Raum zurück, nie zwei Stunden in einen Raum.
     if (raum && raum->fBesetzung.GetWocheTagStd(fWoche, fTag, fStd)) raum = nullptr;
+    // Hat inzwischen ein Schritt, den das Protokoll nicht aufzeichnet (automatische Planung,
+    // Einsetzen, Import, ein Lehrer oder eine Klasse mehr im Kurs), den Lehrer oder eine Klasse
+    // dort belegt, bleibt die Stunde offen: zurückgelegt wäre das Element doppelt belegt.
+    if (!fSchonDoppelt && ElementDort(fKurs, fWoche, fTag, fStd)) return;
     if (TSetzung* s = fKurs->NeueSetzung(fWoche, fTag, fStd, raum)) s->fFixiert = fFix;
   } else {
     fKurs->LoescheSetzung(fWoche, fTag, fStd, false);
@@ -70,6 +96,7 @@ void TManuellProtokoll::MerkeZelle(TKurs* kurs, TUndoArt art, int woche, int tag
   e->fRaum = raum;
   e->fFix = fixiert;
   e->fKurs = kurs;
+  e->fSchonDoppelt = art == TUndoArt::weg && ElementDort(kurs, woche, tag, std);
   fUndoListe.ListeAnhaengen(std::move(e));
   if (art == TUndoArt::weg) KursAufnehmen(kurs);
   BefehleFreigeben(true);

@@ -21,9 +21,13 @@ class TUndoElement {
   TRaum* fRaum = nullptr;
   bool fFix = false;
   TKurs* fKurs = nullptr;
+  // Bei weg: lag dort beim Aufzeichnen schon ein anderer Kurs des Lehrers oder einer Klasse
+  // (doppelt belegt nach einem Import oder "Trotzdem")? Dann darf die Stunde so zurück.
+  bool fSchonDoppelt = false;
 
   // Nimmt den Schritt zurück, ohne dabei aufzuzeichnen: weg setzt die Stunde wieder (mit Raum und,
-  // wenn sie wirklich entstand, mit ihrer Fixierung), hin entfernt die Stunde der Zelle.
+  // wenn sie wirklich entstand, mit ihrer Fixierung; nicht, wenn inzwischen ein anderer Kurs den
+  // Lehrer oder eine Klasse dort neu belegt), hin entfernt die Stunde der Zelle.
   void UndoIt() const;
 };
 

@@ -36,7 +36,9 @@ std::string Name(const TElement* e) {
 }
 
 // Die Verstöße gegen die Kopplung: in einer Kopplung liegt ein Kurs mit mindestens so vielen
-// Stunden einer Woche in jeder Zelle eines Kurses mit weniger. (Zwei Kurse der Kopplung im selben
+// Stunden einer Woche in jeder Zelle eines Kurses mit weniger; ausgenommen ein Kurs "nicht
+// verplanen", den weder die Automatik noch das manuelle Setzen je setzt (auch die Kopplung zählt
+// ihn nicht, wenn sie fragt, ob sie verplant ist). (Zwei Kurse der Kopplung im selben
 // Raum sind eine Doppelbelegung des Raums.)
 void KopplungsVerstoesse(const TSchule& schule, TPlanVerstoesse& v) {
   const int wochen = Standard().fMaxWocheNeu;
@@ -54,7 +56,8 @@ void KopplungsVerstoesse(const TSchule& schule, TPlanVerstoesse& v) {
         const int w = s->fWoche;
         if (w < 1 || w > wochen) continue;
         for (const TKurs* b : kurse)
-          if (b != a && b->fStunden.GetWochenStunde(w) >= a->fStunden.GetWochenStunde(w) &&
+          if (b != a && !b->fNichtVerplanen &&
+              b->fStunden.GetWochenStunde(w) >= a->fStunden.GetWochenStunde(w) &&
               !(b->fBesetzung.GetWocheTagStd(w, s->fTag, s->fStunde) &&
                 b->SetzungFinden(w, s->fTag, s->fStunde)))
             v.emplace(

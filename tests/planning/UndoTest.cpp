@@ -183,6 +183,27 @@ TEST_F(UndoTest, EineDoppelbelegungVonVorherKommtZurueck) {
   EXPECT_TRUE(BelegungenStimmen(s));
 }
 
+// Hat inzwischen ein Schritt, den das Protokoll nicht kennt (die automatische Planung, Einsetzen,
+// Import), eine andere Stunde des Lehrers in die Zelle gelegt, bleibt die zurückgenommene Stunde
+// offen: zurückgelegt wäre der Lehrer dort doppelt belegt, was er vorher nie war.
+TEST_F(UndoTest, EineStundeKommtNichtInEineZelleDieInzwischenDerLehrerHat) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {}, nullptr, 1);
+  TKurs* b = Kurs(l1, fM, {k5b}, {}, nullptr, 1);
+  a->NeueSetzung(1, 1, 1, nullptr);
+  TManuell m;
+  a->LoescheSetzung(1, 1, 1, false);
+  {
+    TOhneMerken ohne;
+    b->NeueSetzung(1, 1, 1, nullptr);
+  }
+  m.Widerrufen();
+  EXPECT_EQ(a->SetzungFinden(1, 1, 1), nullptr);
+  EXPECT_NE(b->SetzungFinden(1, 1, 1), nullptr);
+  EXPECT_EQ(a->RestStunden(1), 1);
+  EXPECT_TRUE(m.fUndoListe.empty());
+  EXPECT_TRUE(BelegungenStimmen(s));
+}
+
 // Eine gelöschte Kopplung nimmt ihre Kurse aus den Plänen; "Widerrufen" setzt sie nicht ohne
 // Kopplung in ihre alte Zelle zurück (die gemeinsame Klasse wäre dort doppelt belegt). Die Kurse
 // bleiben in der Kursliste des Fensters.
