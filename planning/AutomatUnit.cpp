@@ -59,6 +59,61 @@ struct TZelle {
   int std;
 };
 
+// Bleibt jede Zelle der Kopplung ganz, wenn die Kopplung des Kurses ihre offenen Stunden der Reihe
+// nach in diese Zellen setzt? Gesetzt wird wie in SetzeGekoppelt: jeder zu verplanende Kurs mit
+// offenen Stunden, der dort noch nicht liegt und dessen Lehrer frei ist. Ganz heißt: neben jeder
+// neuen Stunde liegt jeder Kurs der Kopplung mit mindestens so vielen Stunden der Woche. Ein Kurs,
+// der schon ganz liegt (auch erst durch eine frühere Zelle dieses Aufrufs), wird nicht mitgesetzt:
+// neben ihm kommt ein offener Kurs nur dorthin, wo er schon liegt. Fehlt ein Kurs nur, weil sein
+// Lehrer die Stunde schon in der Kopplung gibt ("Lehrer doppelt in Kopplung"), trennt das nichts;
+// ein Kurs "nicht verplanen" zählt nicht (die Automatik setzt ihn nie).
+// Die Kurse in abgeben geben vorher je eine Stunde ab (anderswo), sie haben eine offene mehr.
+bool KopplungBleibtGanz(const TKurs& kurs, int woche, const std::vector<TZelle>& zellen,
+                        const std::vector<TKurs*>& abgeben) {
+  if (!kurs.fKopplung) return true;
+  const std::vector<TKurs*> kurse = kurs.fKopplung->fKurse.Kopie();
+  const std::size_t n = kurse.size();
+  std::vector<int> offen(n, 0);
+  for (std::size_t i = 0; i < n; ++i) {
+    const TKurs* k = kurse[i];
+    if (k->fNichtVerplanen) continue;
+    offen[i] = std::max(0, k->RestStunden(woche));
+    if (std::find(abgeben.begin(), abgeben.end(), k) != abgeben.end()) ++offen[i];
+  }
+  for (const TZelle& z : zellen) {
+    std::vector<bool> da(n, false), neu(n, false), lehrerDoppelt(n, false);
+    std::vector<const TLehrer*> lehrer;  // die Lehrer der Kopplung in der Zelle
+    for (std::size_t i = 0; i < n; ++i)
+      if (kurse[i]->SetzungFinden(woche, z.tag, z.std)) {
+        da[i] = true;
+        if (kurse[i]->fLehrer) lehrer.push_back(kurse[i]->fLehrer);
+      }
+    for (std::size_t i = 0; i < n; ++i) {
+      const TKurs* k = kurse[i];
+      if (da[i] || offen[i] <= 0) continue;
+      if (k->fLehrer) {
+        if (std::find(lehrer.begin(), lehrer.end(), k->fLehrer) != lehrer.end()) {
+          lehrerDoppelt[i] = true;
+          continue;
+        }
+        if (k->fLehrer->fBesetzung.GetWocheTagStd(woche, z.tag, z.std)) continue;
+        lehrer.push_back(k->fLehrer);
+      }
+      neu[i] = true;
+      --offen[i];
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+      if (!neu[i]) continue;
+      const int stunden = kurse[i]->fStunden.GetWochenStunde(woche);
+      for (std::size_t j = 0; j < n; ++j)
+        if (!da[j] && !neu[j] && !lehrerDoppelt[j] && !kurse[j]->fNichtVerplanen &&
+            kurse[j]->fStunden.GetWochenStunde(woche) >= stunden)
+          return false;
+    }
+  }
+  return true;
+}
+
 // Hat ein Kurs der Kopplung in der Zelle eine fixierte Stunde?
 bool IstFixiertMitKopplung(const TKurs& kurs, int woche, int tag, int std) {
   for (const TKurs* k : kurs.fKopplung->fKurse)
@@ -359,6 +414,9 @@ void TAutomat::PlaneWoche(TKurs& kurs, int woche) {
         if (tag > tage) continue;
         if (verteilt && (hatStunde(Vortag(tag)) || hatStunde(Folgetag(tag)))) continue;
         if (Lauf(kurs, woche, tabelle, tag, std) < frei || hatStunde(tag)) continue;
+        std::vector<TZelle> block;
+        for (int i = 0; i < laenge; ++i) block.push_back({tag, std + i});
+        if (!KopplungBleibtGanz(kurs, woche, block, {})) continue;
         for (int i = 0; i < laenge; ++i) Setze(kurs, woche, tag, std + i);
         n -= laenge;
         gesetzt = true;
@@ -423,6 +481,7 @@ void TAutomat::EinzelStunden(TKurs& kurs, int woche, std::vector<TEntnommen>& en
           return !(UnmoeglicheStunden(*k, woche, t) & (1u << (h - 1)));
         };
         if (!std::all_of(mit.begin(), mit.end(), mitFrei)) continue;
+        if (!KopplungBleibtGanz(kurs, woche, {{t, h}}, mit)) continue;
         if (lauf == 1 && (zahl[Vortag(t)] > 0 || zahl[Folgetag(t)] > 0)) continue;
         return TZelle{t, h};
       }

@@ -161,10 +161,19 @@ void TManuellPlanung::KonflikteBerechnen() {
   const TStandard& s = Standard();
   const int tage = std::clamp(s.fMaxTageNeu, 1, MaxTage);
   const int stunden = std::clamp(s.fPlnStd, 1, MaxStunden);
+  // Die anderen Kurse der Kopplung, die ein Setzen mitsetzt: jeder, der in einer der Wochen
+  // offene Stunden hat (mit "Schieben" alle).
+  const TWochenSpanne spanne = WochenArgument(-1);
+  const auto wirdMitgesetzt = [&spanne](const TKurs* k) {
+    if (k->fNichtVerplanen) return false;
+    for (int w = spanne.von; w <= spanne.bis; ++w)
+      if (k->RestStunden(w) > 0) return true;
+    return false;
+  };
   std::vector<TKurs*> andere;
   if (fKopplung)
     for (TKurs* k : fKopplung->fKurse)
-      if (k != fKurs && (fAlleKonflikte || Offen(k))) andere.push_back(k);
+      if (k != fKurs && (fAlleKonflikte || wirdMitgesetzt(k))) andere.push_back(k);
   for (int t = 1; t <= tage; ++t)
     for (int h = 1; h <= stunden; ++h) {
       TKonfliktListe& liste = fKonflikte[Index(t, h)];
@@ -248,6 +257,9 @@ bool TManuellPlanung::Setzen(int tag, int std) {
   TRaum* raum = fRaum;
   bool passt = false;
   if (!fOhneKonflikte) {
+    // Die gezeigten Konflikte können älter sein als der Plan (ein Kurs der Kopplung ist seitdem
+    // wieder offen und würde mitgesetzt): geprüft wird mit frisch berechneten.
+    fVeraltet = true;
     passt = kurs->ManPasstIn(tag, std, Konflikte(tag, std));
   } else {
     TKonfliktListe liste;
@@ -264,6 +276,7 @@ bool TManuellPlanung::Setzen(int tag, int std) {
       if (k != kurs && !(k->fLehrer && k->fLehrer->fBesetzung.GetWocheTagStd(w, tag, std)))
         k->NeueSetzung(w, tag, std, k->FreierRaum(w, tag, std));
   }
+  fVeraltet = true;
   return true;
 }
 
@@ -285,6 +298,7 @@ bool TManuellPlanung::Ablegen(int zielTag, int zielStd, int startTag, int startS
   if (!kurs->PasstInMitRaum(zielTag, zielStd, startTag, startStd, liste, mitKopplung, raum))
     return false;
   kurs->SchiebeMitRaum(zielTag, zielStd, startTag, startStd, mitKopplung, raum);
+  fVeraltet = true;
   NaechsterOffenerKurs();
   return true;
 }
@@ -293,6 +307,7 @@ void TManuellPlanung::Loeschen(TKurs* kurs, int tag, int std, bool nurRaum) {
   if (!kurs || !Zelle(tag, std)) return;
   KursAufnehmen(kurs);
   StundeLoeschen(kurs, tag, std, nurRaum);
+  fVeraltet = true;
   Anzeigen();
 }
 
@@ -312,6 +327,7 @@ void TManuellPlanung::Fixieren(TKurs* kurs, int tag, int std) {
         geaendert = true;
       }
   if (!geaendert) return;
+  fVeraltet = true;
   for (TKurs* k : kurse) k->PlanRefresh();
   SchuleGeaendert();
 }

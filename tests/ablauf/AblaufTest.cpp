@@ -476,12 +476,12 @@ TEST(AblaufFund, AutomatikLehrerZweimalInKopplung) {
                                       {TAblaufArt::Automatik, 599368758u}});
 }
 
-// Offen (automatische Planung, Rechne ohne Nachbessern; nicht eingegrenzt): ein neuer Kurs von
-// FIE (Pa 8b) in der Kopplung FS6 hat in Woche 1 zwei offene Stunden, die anderen Kurse der
-// Kopplung liegen dort schon ganz und werden nicht mitgesetzt. Die Automatik setzt den Kurs von
-// FIE in eine Zelle (Di 5), in der die anderen nicht liegen, obwohl sie mindestens so viele
-// Stunden haben: die Kopplung ist getrennt.
-TEST(AblaufFund, DISABLED_AutomatikSetztEinenKursNebenVolleKurseSeinerKopplung) {
+// Der neue Kurs von FIE (Pa 8b, zwei Stunden) in der Kopplung FS6 hat zwei offene Stunden, die
+// anderen Kurse (vier Stunden) je eine. Die Automatik setzte alle in Mo 5; danach lagen die
+// anderen ganz und wurden nicht mehr mitgesetzt, und der Kurs von FIE kam allein nach Di 5: die
+// Kopplung war getrennt. Die unmöglichen Zellen galten nur für den Stand vor der Woche; jetzt
+// prüft jede Zelle (und jeder Block) vor dem Setzen, ob die Kopplung dort ganz bleibt.
+TEST(AblaufFund, AutomatikSetztEinenKursNebenVolleKurseSeinerKopplung) {
   AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::ElementNeu, 2778639160u},
                                       {TAblaufArt::ManuellOeffnen, 3597637646u},
                                       {TAblaufArt::ManuellLoeschen, 2055699832u},

@@ -235,3 +235,19 @@ TEST(AutomatikRaeume, ErsteVerteilungInListenfolgeMitRuecksetzen) {
   EXPECT_FALSE(VerschiedeneRaeume({a, b}, nurR1, &wahl));
   EXPECT_TRUE(VerschiedeneRaeume({a, ohne}, nurR1, nullptr));
 }
+
+// x (vier Stunden) liegt schon dreimal, y (zwei Stunden) gar nicht: y rechnet. Die erste Stunde
+// setzt beide; danach liegt x ganz und wird nicht mehr mitgesetzt. Die zweite Stunde von y darf
+// nur noch in eine Zelle, in der x schon liegt, sonst läge y dort ohne x (oder gar nicht).
+TEST_F(AutomatikKopplungTest, NachDerErstenStundeVollerPartnerBestimmtDieZweite) {
+  TKurs* x = AuKurs(l1, fD, {k5a}, {}, g, 4, 1, 0, 1);
+  TKurs* y = AuKurs(l2, fM, {k5b}, {}, g, 2, 1, 0, 1);
+  for (int t : {1, 2, 4}) x->NeueSetzung(1, t, 2, nullptr);
+  Rechne({y});
+  ASSERT_FALSE(Stunden(y).empty());
+  for (const TSetzung* z : y->fSetzungen)
+    EXPECT_TRUE(x->SetzungFinden(1, z->fTag, z->fStunde)) << z->fTag << "." << z->fStunde;
+  EXPECT_EQ(Stunden(x).size(), 4u);
+  EXPECT_TRUE(PlanVerstoesse(s).empty());
+  EXPECT_TRUE(BelegungenStimmen(s));
+}

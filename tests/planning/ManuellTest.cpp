@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "PlanHilfe.h"
+#include "PlanInvarianten.h"
 #include "model/KopplUnit.h"
 #include "planning/ManuellUnit.h"
 
@@ -467,4 +468,45 @@ TEST_F(ManuellTest, GeloeschterKursVerlaesstListeUndProtokoll) {
   EXPECT_EQ(p.fKurs, b);
   EXPECT_TRUE(p.fUndoListe.empty());
   EXPECT_EQ(p.fTafeln[0], k5b);
+}
+
+// Die Konflikte der Zellen gelten für den Stand, in dem sie berechnet wurden. Wird danach eine
+// Stunde des anderen Kurses der Kopplung gelöscht, ist er wieder offen und wird mitgesetzt: auch
+// seine Sperrungen zählen dann, statt ihn in eine gesperrte Zelle seiner Klasse zu setzen.
+TEST_F(ManuellTest, SetzenPrueftAuchEinenErstJetztOffenenKursDerKopplung) {
+  TKurs* c1 = Kurs(l1, fE, {k5a}, {}, g, 1);
+  TKurs* c2 = Kurs(l2, fE, {k5b}, {}, g, 1);
+  k5b->fSperrung.SetWocheTagStd(1, 1, 1, true);
+  c2->NeueSetzung(1, 2, 2, nullptr);
+  TManuellPlanung p({c1}, false);
+  ASSERT_EQ(p.fKopplung, g);
+  EXPECT_TRUE(p.Konflikte(1, 1).empty());  // c2 ist nicht offen: seine Sperrung zählt nicht
+  u.dialog.Antworte("Dieser Kurs");
+  p.Loeschen(c2, 2, 2, false);
+  ASSERT_EQ(c2->RestStunden(1), 1);
+  EXPECT_FALSE(p.Setzen(1, 1));
+  EXPECT_EQ(c1->SetzungFinden(1, 1, 1), nullptr);
+  EXPECT_EQ(c2->SetzungFinden(1, 1, 1), nullptr);
+  EXPECT_EQ(p.Konflikte(1, 1).size(), 1u);
+  EXPECT_TRUE(PlanVerstoesse(s).empty());
+  EXPECT_TRUE(BelegungenStimmen(s));
+}
+
+// Zwei Planversionen: der andere Kurs der Kopplung ist in Woche 1 überplant und in Woche 2 offen,
+// über alle Wochen also nicht. Setzen setzt ihn in Woche 2 mit: seine Sperrung dort zählt.
+TEST_F(ManuellTest, SetzenPrueftDenKursDerKopplungDerNurInEinerWocheOffenIst) {
+  ZweiWochen();
+  TKurs* c1 = Kurs(l1, fE, {k5a}, {}, g, 1);
+  TKurs* c2 = Kurs(l2, fE, {k5b}, {}, g, 1);
+  c2->NeueSetzung(1, 2, 2, nullptr);
+  c2->fStunden.SetWochenStunde(1, 0);
+  ASSERT_EQ(c2->RestStunden(-1), 0);
+  ASSERT_EQ(c2->RestStunden(2), 1);
+  k5b->fSperrung.SetWocheTagStd(2, 1, 1, true);
+  TManuellPlanung p({c1}, false);
+  ASSERT_EQ(p.fKopplung, g);
+  EXPECT_FALSE(p.Setzen(1, 1));
+  EXPECT_EQ(c2->SetzungFinden(2, 1, 1), nullptr);
+  EXPECT_EQ(c1->SetzungFinden(1, 1, 1), nullptr);
+  EXPECT_TRUE(BelegungenStimmen(s));
 }
