@@ -495,4 +495,53 @@ TEST(AblaufFund, DISABLED_AutomatikSetztEinenKursNebenVolleKurseSeinerKopplung) 
                                       {TAblaufArt::Automatik, 1550751232u}});
 }
 
+// Der Vertreter GÜN wurde in die Stunde HÜB E 5b eingetragen, während 5b fehlte (die Vertretung
+// war inaktiv, es gab nichts gutzuschreiben). Als die Abwesenheit von 5b gelöscht wurde, wurde
+// die Vertretung wieder aktiv, ohne dass GÜN die Stunde gutgeschrieben bekam.
+TEST(AblaufFund, AbwesenheitWegSchreibtDemVertreterDerWiederAktivenStundeGut) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::AbwesenheitLang, 256241138u},
+                                      {TAblaufArt::AbwesenheitWeg, 579199504u},
+                                      {TAblaufArt::Abwesenheit, 121199205u},
+                                      {TAblaufArt::Abwesenheit, 2206122987u},
+                                      {TAblaufArt::AbwesenheitLang, 3297718511u},
+                                      {TAblaufArt::AbwesenheitLang, 711740063u},
+                                      {TAblaufArt::Vertreter, 1739593811u},
+                                      {TAblaufArt::AbwesenheitWeg, 1443235911u}});
+}
+
+// Wie eben, mit dem Kalender: LEN vertrat KRA D 5b an einem Tag, an dem 5b fehlte, und der neue
+// Kalender änderte den Tag. Die Abwesenheit von 5b wurde ausgetragen (die Vertretung aktiv, ohne
+// Gutschrift), dann wurde die Vertretung gelöscht, die nicht mehr zum Tag passte, und LEN eine
+// Stunde abgebucht, die er nie bekommen hatte.
+TEST(AblaufFund, KalenderBuchtDemVertreterEinerInaktivenStundeNichtsAb) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::AbwesenheitLang, 3608353138u},
+                                      {TAblaufArt::Abwesenheit, 238655779u},
+                                      {TAblaufArt::Abwesenheit, 4145619321u},
+                                      {TAblaufArt::AbwesenheitLang, 2682438985u},
+                                      {TAblaufArt::AbwesenheitLang, 430268329u},
+                                      {TAblaufArt::AbwesenheitLang, 2053635276u},
+                                      {TAblaufArt::Vertreter, 1776752460u},
+                                      {TAblaufArt::Kalender, 2901758747u}});
+}
+
+// MAI fehlte in einer Stunde, deren Raum auch fehlte. Als seine Abwesenheit gelöscht wurde, blieb
+// die Vertretung als Raumwechsel mit MAI als Lehrer, aber an ihrem Platz bei den
+// Lehrervertretungen (MAI M Q1-M vor JAN E Q1-LK2).
+TEST(AblaufFund, RaumwechselNachDerRueckkehrDesLehrersRuecktAnSeinenPlatz) {
+  AblaufOhneFehler(
+      TSchulArt::Klein,
+      {{TAblaufArt::AbwesenheitLang, 3980972189u}, {TAblaufArt::Abwesenheit, 4086639627u},
+       {TAblaufArt::AbwesenheitWeg, 1847184915u},  {TAblaufArt::AbwesenheitWeg, 3456681597u},
+       {TAblaufArt::AbwesenheitLang, 1200511056u}, {TAblaufArt::Abwesenheit, 3197323556u},
+       {TAblaufArt::Abwesenheit, 3498859530u},     {TAblaufArt::AbwesenheitWeg, 572154273u},
+       {TAblaufArt::AbwesenheitWeg, 3778890513u},  {TAblaufArt::AbwesenheitWeg, 3295398691u},
+       {TAblaufArt::AbwesenheitLang, 1172420946u}, {TAblaufArt::AbwesenheitLang, 1102232473u},
+       {TAblaufArt::AbwesenheitWeg, 2123456539u},  {TAblaufArt::Abwesenheit, 3601561510u},
+       {TAblaufArt::Abwesenheit, 3445648603u},     {TAblaufArt::Abwesenheit, 1921179935u},
+       {TAblaufArt::AbwesenheitWeg, 3209718393u},  {TAblaufArt::AbwesenheitLang, 1675576778u},
+       {TAblaufArt::Abwesenheit, 2807438417u},     {TAblaufArt::AbwesenheitLang, 3536889464u},
+       {TAblaufArt::Abwesenheit, 326758096u},      {TAblaufArt::Kalender, 1893997587u},
+       {TAblaufArt::AbwesenheitLang, 3384704257u}, {TAblaufArt::AbwesenheitWeg, 350781161u}});
+}
+
 }  // namespace
