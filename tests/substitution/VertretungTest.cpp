@@ -452,4 +452,24 @@ TEST_F(VertretungsTest, WiederAktiveVertretungSchreibtDemVertreterGut) {
   EXPECT_TRUE(VertretungenStimmen(s));
 }
 
+// Das Fach des Kurses gehört zur Ordnung der Vertretungsliste: bekommt ein Kurs mit Vertretungen
+// ein anderes Fach, rücken sie an ihren Platz.
+TEST_F(VertretungsTest, AnderesFachOrdnetDieVertretungenNeu) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 4);
+  TKurs* b = Kurs(l1, fM, {k5a}, {r2}, nullptr, 4);
+  TSetzung* pa = a->NeueSetzung(1, 1, 3, r1);
+  TSetzung* pb = b->NeueSetzung(1, 1, 3, r2);
+  Abwesend(l1, Tag(0), 3, 3);
+  ASSERT_EQ(Anzahl(), 2);
+  ASSERT_LT(fD->fReihe, fM->fReihe);
+  ASSERT_LT(fM->fReihe, fE->fReihe);
+  EXPECT_EQ(s.fVertretungsMenge[0], Von(pa, Tag(0)));
+  a->FachErgaenzen(fE);
+  EXPECT_EQ(s.fVertretungsMenge[0], Von(pb, Tag(0)));
+  EXPECT_TRUE(VertretungenStimmen(s));
+  a->FachEntfernen();  // ohne Fach vor allen
+  EXPECT_EQ(s.fVertretungsMenge[0], Von(pa, Tag(0)));
+  EXPECT_TRUE(VertretungenStimmen(s));
+}
+
 }  // namespace
