@@ -544,4 +544,33 @@ TEST(AblaufFund, RaumwechselNachDerRueckkehrDesLehrersRuecktAnSeinenPlatz) {
        {TAblaufArt::AbwesenheitLang, 3384704257u}, {TAblaufArt::AbwesenheitWeg, 350781161u}});
 }
 
+// Der Import gab dem neuen Kurs seinen Faktor so, als wären seine Stunden schon gebucht: für jede
+// Stunde an einem Tag, an dem alle ihre Klassen fehlen, wurde dem Lehrer der Unterschied zum
+// Faktor 1 abgebucht, und danach beim Anbinden der Stunden noch einmal der ganze Faktor.
+TEST(AblaufFund, ImportBuchtAusfallendeStundenEinmalMitDemFaktorAb) {
+  AblaufOhneFehler(
+      TSchulArt::Klein,
+      {{TAblaufArt::KurseImportieren, 185835555u},  {TAblaufArt::KurseImportieren, 142230572u},
+       {TAblaufArt::KurseImportieren, 260349335u},  {TAblaufArt::KurseImportieren, 399910392u},
+       {TAblaufArt::KurseImportieren, 931690214u},  {TAblaufArt::KurseImportieren, 2350985494u},
+       {TAblaufArt::KurseImportieren, 2794983956u}, {TAblaufArt::KurseImportieren, 4267076006u},
+       {TAblaufArt::KurseImportieren, 4019927510u}, {TAblaufArt::KurseImportieren, 1267360726u},
+       {TAblaufArt::KurseImportieren, 1609459027u}, {TAblaufArt::KurseImportieren, 4110384205u},
+       {TAblaufArt::KurseImportieren, 1213414015u}, {TAblaufArt::KurseImportieren, 214697318u},
+       {TAblaufArt::KurseImportieren, 3809016497u}, {TAblaufArt::KurseImportieren, 2205038057u},
+       {TAblaufArt::KurseImportieren, 1982303145u}, {TAblaufArt::KurseImportieren, 510287786u},
+       {TAblaufArt::KurseImportieren, 1824818006u}, {TAblaufArt::KurseImportieren, 1318397652u},
+       {TAblaufArt::KurseImportieren, 1040706758u}, {TAblaufArt::KurseImportieren, 1028154436u},
+       {TAblaufArt::KurseImportieren, 2111799530u}, {TAblaufArt::KurseImportieren, 14550387u},
+       {TAblaufArt::KurseImportieren, 3552378107u}, {TAblaufArt::KurseImportieren, 2790972903u},
+       {TAblaufArt::KurseImportieren, 1683447902u}, {TAblaufArt::AbwesenheitLang, 2938468252u},
+       {TAblaufArt::KurseImportieren, 1770099162u}, {TAblaufArt::KurseImportieren, 3379271433u},
+       {TAblaufArt::KurseImportieren, 2218379038u}, {TAblaufArt::KurseImportieren, 3797403514u},
+       {TAblaufArt::KurseImportieren, 3294472918u}, {TAblaufArt::KurseImportieren, 4188892481u},
+       {TAblaufArt::KurseImportieren, 1112360574u}, {TAblaufArt::KurseImportieren, 321350805u},
+       {TAblaufArt::KurseImportieren, 2634649082u}, {TAblaufArt::KurseImportieren, 4164556729u},
+       {TAblaufArt::KursAendern, 3096875741u},      {TAblaufArt::KurseImportieren, 3735716794u},
+       {TAblaufArt::KurseImportieren, 611254196u},  {TAblaufArt::KurseImportieren, 1527791429u}});
+}
+
 }  // namespace
