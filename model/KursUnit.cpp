@@ -12,6 +12,7 @@
 #include "model/RaumUnit.h"
 #include "model/SchulUnit.h"
 #include "settings/StandardUnit.h"
+#include "substitution/VertretungsPlanungUnit.h"
 
 namespace {
 std::uint64_t gLetzteLfdNr = 0;
@@ -98,7 +99,14 @@ void TKurs::ElementeEintragen() {
   if (fKopplung) Einordnen(fKopplung->fKurse, this, KursOrdnung());
   if (fFach) Einordnen(fFach->fKurse, this, KursOrdnung());
   for (TRaum* r : fRaeume) Einordnen(r->fKurse, this, KursOrdnung());
-  if (SchuleVorhanden()) NeuEinordnen(Schule().fKursMenge, this, KursOrdnung());
+  if (!SchuleVorhanden()) return;
+  NeuEinordnen(Schule().fKursMenge, this, KursOrdnung());
+  // Auch die Vertretungsliste ordnet nach dem Fach (und der Klasse) des Kurses.
+  for (const TSetzung* s : fSetzungen)
+    if (!s->fVertretungen.empty()) {
+      VertretungenSortieren(Schule());
+      break;
+    }
 }
 
 int KursVergleich(const TKurs* a, const TKurs* b) {

@@ -391,8 +391,9 @@ TImportErgebnis TImport::ImportAusBytes(const std::vector<std::uint8_t>& daten,
     // Das Zeilenende des neuen Kurses.
     kurs->fColor = clWhite;
     kurs->fInfo = feld(z, 4);
-    // Die Stunden sind schon gesetzt und gebucht: ein anderer Faktor bucht nach.
-    KursFaktorSetzen(kurs, std::clamp(Wert(feld(z, 2)), 1, 10000));
+    // Die Stunden des neuen Kurses sind noch nicht angebunden (das geschieht unten, mit diesem
+    // Faktor): es gibt nichts nachzubuchen.
+    kurs->fFaktor = std::clamp(Wert(feld(z, 2)), 1, 10000);
     kurs->fStdProTag = std::clamp(Wert(feld(z, 18)), 1, MaxStunden);
     kurs->fEinzelStd = std::clamp(Wert(feld(z, 19)), 0, st.fMaxTageNeu);
     kurs->fTabellenNr = std::clamp(Wert(feld(z, 20)), 1, 4);

@@ -13,6 +13,14 @@ bool Gelistet(const TVertretung* v) {
   return Schule().fVertretungsMenge.ListeElemEnthalten(v);
 }
 
+// Der Lehrer gehört zur Ordnung der Vertretungsliste: nach einer Änderung rückt die Vertretung an
+// ihren Platz.
+void Einordnen(TVertretung* v) {
+  TEigenListe<TVertretung>& liste = Schule().fVertretungsMenge;
+  if (liste.ListeElemEnthalten(v))
+    liste.ListeEinfuegen(liste.ListeHerausnehmen(), VertretungsOrdnung);
+}
+
 // Die Vertretungen der Schule am Tag in der Stunde, die der Test auswählt (eine Momentaufnahme).
 template <class Test>
 std::vector<TVertretung*> Sammeln(TDateTime datum, int std, Test test) {
@@ -61,6 +69,7 @@ void TLehrer::FehltNichtMehrIn(TDateTime datum, int std) {
       r->fFrei = false;
       if (r->fRaum == raum) r->fRaum = nullptr;
       r->FuelleBemerkung();
+      Einordnen(r);
       continue;
     }
     weg.push_back(r);
@@ -86,6 +95,7 @@ void TLehrer::FehltNichtMehrIn(TDateTime datum, int std) {
     }
     r->fLehrer = nullptr;
     r->FuelleBemerkung();
+    Einordnen(r);
   }
   VertretungsFensterAuffrischen();
   schule.SetDirty(true);
@@ -97,12 +107,9 @@ void TLehrer::FehltNeuIn(TDateTime datum, int std) {
   for (auto [kurs, setzung] : Stunden(this, datum, std, false)) {
     TVertretung* r = setzung->VertretungFinden(datum);
     if (r) {
-      // Der Lehrer gehört zur Ordnung der Vertretungsliste: ohne ihn rückt sie an ihren Platz.
       if (r->fLehrer) {
         r->fLehrer = nullptr;
-        TEigenListe<TVertretung>& liste = Schule().fVertretungsMenge;
-        if (liste.ListeElemEnthalten(r))
-          liste.ListeEinfuegen(liste.ListeHerausnehmen(), VertretungsOrdnung);
+        Einordnen(r);
       }
     } else {
       auto neu = NeueVertretung(kurs, setzung, datum);
@@ -150,7 +157,7 @@ void TKlasse::FehltNichtMehrIn(TDateTime datum, int std) {
              return v->fRaum == raum && v->fSetzung != setzung;
            })) {
         r->fRaum = nullptr;
-        if (!r->KlassenFehlen()) r->fGueltig = true;
+        if (!r->KlassenFehlen()) r->MacheGueltig();
       }
     for (TVertretung* r : setzung->fVertretungen.Kopie())
       if (GleicherTag(r->fDatum, datum)) r->MacheGueltig();

@@ -153,7 +153,12 @@ void TVertretung::MacheUngueltig() {
 }
 
 void TVertretung::MacheGueltig() {
+  if (fGueltig) return;
   fGueltig = true;
+  // Ein Vertreter, der eingetragen wurde, während die Klassen fehlten, bekam nichts gutgeschrieben;
+  // ab jetzt zählt die Stunde (das Austragen bucht sie ihm wieder ab).
+  if (TLehrer* vertreter = Vertreter(this); vertreter && fAngerechnet)
+    Gutschrift(vertreter, Faktor(this), fDatum);
   Schule().SetDirty(true);
 }
 

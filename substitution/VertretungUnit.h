@@ -53,7 +53,7 @@ class TVertretung {
   bool KlassenFehlen() const;
 
   // Inaktiv machen: ein Vertreter wird (mit Lastschrift) ausgetragen, ein offenes
-  // Auswahlfenster geschlossen. Aktiv machen setzt nur fGueltig.
+  // Auswahlfenster geschlossen. Aktiv machen schreibt einem angerechneten Vertreter gut.
   void MacheUngueltig();
   void MacheGueltig();
   // Trägt einen Vertreter ein, einfach (statt = nichts) oder statt einer eigenen Stunde. Jede

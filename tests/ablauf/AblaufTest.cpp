@@ -527,4 +527,82 @@ TEST(AblaufFund, WiderrufenNachUmbenennenStelltNurAlteDoppelbelegungenHer) {
        {TAblaufArt::ElementAendern, 3581341544u},  {TAblaufArt::ManuellWiderrufen, 4147646886u}});
 }
 
+// Der Vertreter GÜN wurde in die Stunde HÜB E 5b eingetragen, während 5b fehlte (die Vertretung
+// war inaktiv, es gab nichts gutzuschreiben). Als die Abwesenheit von 5b gelöscht wurde, wurde
+// die Vertretung wieder aktiv, ohne dass GÜN die Stunde gutgeschrieben bekam.
+TEST(AblaufFund, AbwesenheitWegSchreibtDemVertreterDerWiederAktivenStundeGut) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::AbwesenheitLang, 256241138u},
+                                      {TAblaufArt::AbwesenheitWeg, 579199504u},
+                                      {TAblaufArt::Abwesenheit, 121199205u},
+                                      {TAblaufArt::Abwesenheit, 2206122987u},
+                                      {TAblaufArt::AbwesenheitLang, 3297718511u},
+                                      {TAblaufArt::AbwesenheitLang, 711740063u},
+                                      {TAblaufArt::Vertreter, 1739593811u},
+                                      {TAblaufArt::AbwesenheitWeg, 1443235911u}});
+}
+
+// Wie eben, mit dem Kalender: LEN vertrat KRA D 5b an einem Tag, an dem 5b fehlte, und der neue
+// Kalender änderte den Tag. Die Abwesenheit von 5b wurde ausgetragen (die Vertretung aktiv, ohne
+// Gutschrift), dann wurde die Vertretung gelöscht, die nicht mehr zum Tag passte, und LEN eine
+// Stunde abgebucht, die er nie bekommen hatte.
+TEST(AblaufFund, KalenderBuchtDemVertreterEinerInaktivenStundeNichtsAb) {
+  AblaufOhneFehler(TSchulArt::Klein, {{TAblaufArt::AbwesenheitLang, 3608353138u},
+                                      {TAblaufArt::Abwesenheit, 238655779u},
+                                      {TAblaufArt::Abwesenheit, 4145619321u},
+                                      {TAblaufArt::AbwesenheitLang, 2682438985u},
+                                      {TAblaufArt::AbwesenheitLang, 430268329u},
+                                      {TAblaufArt::AbwesenheitLang, 2053635276u},
+                                      {TAblaufArt::Vertreter, 1776752460u},
+                                      {TAblaufArt::Kalender, 2901758747u}});
+}
+
+// MAI fehlte in einer Stunde, deren Raum auch fehlte. Als seine Abwesenheit gelöscht wurde, blieb
+// die Vertretung als Raumwechsel mit MAI als Lehrer, aber an ihrem Platz bei den
+// Lehrervertretungen (MAI M Q1-M vor JAN E Q1-LK2).
+TEST(AblaufFund, RaumwechselNachDerRueckkehrDesLehrersRuecktAnSeinenPlatz) {
+  AblaufOhneFehler(
+      TSchulArt::Klein,
+      {{TAblaufArt::AbwesenheitLang, 3980972189u}, {TAblaufArt::Abwesenheit, 4086639627u},
+       {TAblaufArt::AbwesenheitWeg, 1847184915u},  {TAblaufArt::AbwesenheitWeg, 3456681597u},
+       {TAblaufArt::AbwesenheitLang, 1200511056u}, {TAblaufArt::Abwesenheit, 3197323556u},
+       {TAblaufArt::Abwesenheit, 3498859530u},     {TAblaufArt::AbwesenheitWeg, 572154273u},
+       {TAblaufArt::AbwesenheitWeg, 3778890513u},  {TAblaufArt::AbwesenheitWeg, 3295398691u},
+       {TAblaufArt::AbwesenheitLang, 1172420946u}, {TAblaufArt::AbwesenheitLang, 1102232473u},
+       {TAblaufArt::AbwesenheitWeg, 2123456539u},  {TAblaufArt::Abwesenheit, 3601561510u},
+       {TAblaufArt::Abwesenheit, 3445648603u},     {TAblaufArt::Abwesenheit, 1921179935u},
+       {TAblaufArt::AbwesenheitWeg, 3209718393u},  {TAblaufArt::AbwesenheitLang, 1675576778u},
+       {TAblaufArt::Abwesenheit, 2807438417u},     {TAblaufArt::AbwesenheitLang, 3536889464u},
+       {TAblaufArt::Abwesenheit, 326758096u},      {TAblaufArt::Kalender, 1893997587u},
+       {TAblaufArt::AbwesenheitLang, 3384704257u}, {TAblaufArt::AbwesenheitWeg, 350781161u}});
+}
+
+// Der Import gab dem neuen Kurs seinen Faktor so, als wären seine Stunden schon gebucht: für jede
+// Stunde an einem Tag, an dem alle ihre Klassen fehlen, wurde dem Lehrer der Unterschied zum
+// Faktor 1 abgebucht, und danach beim Anbinden der Stunden noch einmal der ganze Faktor.
+TEST(AblaufFund, ImportBuchtAusfallendeStundenEinmalMitDemFaktorAb) {
+  AblaufOhneFehler(
+      TSchulArt::Klein,
+      {{TAblaufArt::KurseImportieren, 185835555u},  {TAblaufArt::KurseImportieren, 142230572u},
+       {TAblaufArt::KurseImportieren, 260349335u},  {TAblaufArt::KurseImportieren, 399910392u},
+       {TAblaufArt::KurseImportieren, 931690214u},  {TAblaufArt::KurseImportieren, 2350985494u},
+       {TAblaufArt::KurseImportieren, 2794983956u}, {TAblaufArt::KurseImportieren, 4267076006u},
+       {TAblaufArt::KurseImportieren, 4019927510u}, {TAblaufArt::KurseImportieren, 1267360726u},
+       {TAblaufArt::KurseImportieren, 1609459027u}, {TAblaufArt::KurseImportieren, 4110384205u},
+       {TAblaufArt::KurseImportieren, 1213414015u}, {TAblaufArt::KurseImportieren, 214697318u},
+       {TAblaufArt::KurseImportieren, 3809016497u}, {TAblaufArt::KurseImportieren, 2205038057u},
+       {TAblaufArt::KurseImportieren, 1982303145u}, {TAblaufArt::KurseImportieren, 510287786u},
+       {TAblaufArt::KurseImportieren, 1824818006u}, {TAblaufArt::KurseImportieren, 1318397652u},
+       {TAblaufArt::KurseImportieren, 1040706758u}, {TAblaufArt::KurseImportieren, 1028154436u},
+       {TAblaufArt::KurseImportieren, 2111799530u}, {TAblaufArt::KurseImportieren, 14550387u},
+       {TAblaufArt::KurseImportieren, 3552378107u}, {TAblaufArt::KurseImportieren, 2790972903u},
+       {TAblaufArt::KurseImportieren, 1683447902u}, {TAblaufArt::AbwesenheitLang, 2938468252u},
+       {TAblaufArt::KurseImportieren, 1770099162u}, {TAblaufArt::KurseImportieren, 3379271433u},
+       {TAblaufArt::KurseImportieren, 2218379038u}, {TAblaufArt::KurseImportieren, 3797403514u},
+       {TAblaufArt::KurseImportieren, 3294472918u}, {TAblaufArt::KurseImportieren, 4188892481u},
+       {TAblaufArt::KurseImportieren, 1112360574u}, {TAblaufArt::KurseImportieren, 321350805u},
+       {TAblaufArt::KurseImportieren, 2634649082u}, {TAblaufArt::KurseImportieren, 4164556729u},
+       {TAblaufArt::KursAendern, 3096875741u},      {TAblaufArt::KurseImportieren, 3735716794u},
+       {TAblaufArt::KurseImportieren, 611254196u},  {TAblaufArt::KurseImportieren, 1527791429u}});
+}
+
 }  // namespace

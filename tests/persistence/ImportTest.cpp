@@ -6,11 +6,14 @@
 
 #include "BelegungsPruefung.h"
 #include "TestUmgebung.h"
+#include "VertretungsPruefung.h"
+#include "model/DatumUnit.h"
 #include "model/FachUnit.h"
 #include "model/KlassenUnit.h"
 #include "output/ExportSchuleHilfe.h"
 #include "output/ExportUnit.h"
 #include "persistence/ImportUnit.h"
+#include "substitution/FehlzeitUnit.h"
 
 namespace {
 
@@ -249,6 +252,23 @@ TEST_F(ImportTest, LeereDateiUndUtf8) {
       IstUtf8Text(B("\xEF\xBB\xBF"
                     "1")));
   EXPECT_FALSE(IstUtf8Text(B("abc")));
+}
+
+// Eine importierte Stunde, deren Klassen an einem Tag alle fehlen, wird dem Lehrer einmal mit dem
+// Faktor des Kurses aus der Datei abgebucht (nicht zusätzlich der Unterschied zum Faktor 1).
+TEST_F(ImportTest, AusfallendeStundeWirdMitDemFaktorDerDateiAbgebucht) {
+  TSchule& s = Schule();
+  TLehrer* a = s.HoleLehrer("A");
+  TKlasse* k = s.HoleKlasse("5a");
+  FehlzeitEintragen(k, DatumZuZahl(2026, 12, 7) + 0.5, FehlBit(2), "-");  // Montag, 2. Stunde
+  std::string z = Zeile("1", "A", "5a", "1", "1", "2");
+  z.replace(z.find('\t'), 3, "\t3\t");  // Faktor 3
+  ASSERT_TRUE(Import(z).Importiert);
+  ASSERT_EQ(s.fKursMenge.ListeZahlElemente(), 1);
+  EXPECT_EQ(s.fKursMenge[0]->fFaktor, 3);
+  EXPECT_EQ(a->fVStunden1, -3);
+  EXPECT_EQ(a->fVStunden2, -3);
+  EXPECT_TRUE(VertretungenStimmen(s));
 }
 
 }  // namespace

@@ -384,4 +384,92 @@ TEST_F(VertretungsTest, GeloeschteElementeVerschwindenAusDenVertretungen) {
   EXPECT_EQ(Von(p, Tag(0))->fFach, nullptr);
 }
 
+// Kommt der Lehrer wieder, während sein Raum noch fehlt, bleibt die Vertretung als Raumwechsel mit
+// ihm als Lehrer: sie ist keine Lehrervertretung mehr und rückt hinter die übrigen.
+TEST_F(VertretungsTest, RaumwechselRuecktNachDerRueckkehrDesLehrersAnSeinenPlatz) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 4);
+  TKurs* c = Kurs(l2, fM, {k5b}, {r2}, nullptr, 4);
+  TSetzung* pa = a->NeueSetzung(1, 1, 1, r1);
+  TSetzung* pc = c->NeueSetzung(1, 1, 2, r2);
+  Abwesend(r1, Tag(0), 1, 1);
+  Abwesend(l1, Tag(0), 1, 1);
+  Abwesend(l2, Tag(0), 2, 2);
+  ASSERT_EQ(Anzahl(), 2);
+  EXPECT_EQ(s.fVertretungsMenge[0], Von(pa, Tag(0)));
+  Abwesend(l1, Tag(0), 0, 0);
+  ASSERT_EQ(Anzahl(), 2);
+  EXPECT_EQ(Von(pa, Tag(0))->fLehrer, l1);
+  EXPECT_EQ(s.fVertretungsMenge[0], Von(pc, Tag(0)));
+  EXPECT_TRUE(VertretungenStimmen(s));
+}
+
+// Nach den vertretenden Lehrern geordnet: fehlt ein Vertreter, verliert seine Vertretung ihn und
+// rückt zu denen ohne Vertreter nach vorn.
+TEST_F(VertretungsTest, VertretungOhneIhrenFehlendenVertreterRuecktAnIhrenPlatz) {
+  st.fVertrSortArt = 2;
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 4);
+  TKurs* c = Kurs(l2, fM, {k5b}, {r2}, nullptr, 4);
+  TSetzung* pa = a->NeueSetzung(1, 1, 1, r1);
+  TSetzung* pc = c->NeueSetzung(1, 1, 2, r2);
+  Abwesend(l1, Tag(0), 1, 1);
+  Abwesend(l2, Tag(0), 2, 2);
+  u.dialog.Antworte("Ja");
+  u.dialog.Antworte("Ja");
+  ASSERT_TRUE(Von(pa, Tag(0))->TrageLehrerEin(l3, nullptr));
+  ASSERT_TRUE(Von(pc, Tag(0))->TrageLehrerEin(l3, nullptr));
+  ASSERT_TRUE(VertretungenStimmen(s));
+  // Die Vertretung der 2. Stunde hängt an ihrem Vertreter hinter der der 1.
+  EXPECT_EQ(s.fVertretungsMenge[1], Von(pc, Tag(0)));
+  Abwesend(l3, Tag(0), 2, 2);
+  EXPECT_EQ(Von(pc, Tag(0))->fLehrer, nullptr);
+  EXPECT_EQ(s.fVertretungsMenge[0], Von(pc, Tag(0)));
+  EXPECT_TRUE(VertretungenStimmen(s));
+}
+
+// Ein Vertreter, der in eine inaktive Vertretung eingetragen ist (ihre Klassen fehlen), bekommt die
+// Stunde gutgeschrieben, sobald sie wieder gebraucht wird: sonst nähme ihm das spätere Austragen
+// eine Stunde, die er nie bekommen hat.
+TEST_F(VertretungsTest, WiederAktiveVertretungSchreibtDemVertreterGut) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 4);
+  a->fFaktor = 2;
+  TSetzung* p = a->NeueSetzung(1, 1, 3, r1);
+  Abwesend(l1, Tag(0), 3, 3);
+  Abwesend(k5a, Tag(0), 3, 3);
+  TVertretung* v = Von(p, Tag(0));
+  ASSERT_FALSE(v->fGueltig);
+  u.dialog.Antworte("Ja");
+  ASSERT_TRUE(v->TrageLehrerEin(l3, nullptr));
+  EXPECT_TRUE(v->fAngerechnet);
+  EXPECT_EQ(l3->fVStunden1, 0);
+  EXPECT_TRUE(VertretungenStimmen(s));
+  Abwesend(k5a, Tag(0), 0, 0);
+  EXPECT_TRUE(v->fGueltig);
+  EXPECT_EQ(l3->fVStunden1, 2);
+  EXPECT_EQ(l3->fVStunden2, 2);
+  EXPECT_TRUE(VertretungenStimmen(s));
+  v->Loeschen(true);
+  EXPECT_EQ(l3->fVStunden1, 0);
+  EXPECT_TRUE(VertretungenStimmen(s));
+}
+
+// Das Fach des Kurses gehört zur Ordnung der Vertretungsliste: bekommt ein Kurs mit Vertretungen
+// ein anderes Fach, rücken sie an ihren Platz.
+TEST_F(VertretungsTest, AnderesFachOrdnetDieVertretungenNeu) {
+  TKurs* a = Kurs(l1, fD, {k5a}, {r1}, nullptr, 4);
+  TKurs* b = Kurs(l1, fM, {k5a}, {r2}, nullptr, 4);
+  TSetzung* pa = a->NeueSetzung(1, 1, 3, r1);
+  TSetzung* pb = b->NeueSetzung(1, 1, 3, r2);
+  Abwesend(l1, Tag(0), 3, 3);
+  ASSERT_EQ(Anzahl(), 2);
+  ASSERT_LT(fD->fReihe, fM->fReihe);
+  ASSERT_LT(fM->fReihe, fE->fReihe);
+  EXPECT_EQ(s.fVertretungsMenge[0], Von(pa, Tag(0)));
+  a->FachErgaenzen(fE);
+  EXPECT_EQ(s.fVertretungsMenge[0], Von(pb, Tag(0)));
+  EXPECT_TRUE(VertretungenStimmen(s));
+  a->FachEntfernen();  // ohne Fach vor allen
+  EXPECT_EQ(s.fVertretungsMenge[0], Von(pa, Tag(0)));
+  EXPECT_TRUE(VertretungenStimmen(s));
+}
+
 }  // namespace
