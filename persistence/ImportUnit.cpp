@@ -313,10 +313,9 @@ TImportErgebnis TImport::ImportAusBytes(const std::vector<std::uint8_t>& daten,
     if (!neu) {
       // Eine weitere Zeile desselben Kurses: nur ihre Klasse zählt.
       if (!kurs || !klasse || kurs->fKlassen.ListeElemEnthalten(klasse)) continue;
-      kurs->fKlassen.ListeAnhaengen(klasse);
-      // Die erste Klasse eines Kurses ohne Klasse ändert seine Sortierschlüssel.
-      kurs->ElementeEintragen();
-      if (kurs->fFach) kurs->fFach->NeueKlasse(klasse);
+      // In der Reihe der Klassen, wie die Zeilen auch stehen; die erste Klasse eines Kurses ohne
+      // Klasse ändert seine Sortierschlüssel.
+      kurs->KlasseErgaenzen(klasse);
       for (const TSetzung* s : kurs->fSetzungen) {
         klasse->fBesetzung.SetWocheTagStd(s->fWoche, s->fTag, s->fStunde, true);
         klasse->fSperrung.SetWocheTagStd(s->fWoche, s->fTag, s->fStunde, false);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "BelegungsPruefung.h"
+#include "SchulPruefung.h"
 #include "TestUmgebung.h"
 #include "VertretungsPruefung.h"
 #include "model/DatumUnit.h"
@@ -232,6 +233,18 @@ TEST_F(ImportTest, ErsteKlasseAusFolgezeileOrdnetDenKursEin) {
   EXPECT_EQ(eins->fReihe1, eins->fKlassen[0]->fReihe * 1000 + eins->fFach->fReihe);
   EXPECT_EQ(eins->fFach->fKurse.Kopie(), s.fKursMenge.Kopie());
   EXPECT_EQ(eins->fKlassen[0]->fKurse.ListeElemNr(eins), 1);
+}
+
+TEST_F(ImportTest, FolgezeileOrdnetIhreKlasseNachDerReiheEin) {
+  // Kurs 3 nennt 5b vor 5a (eine Datei von Hand, oder Zeilen in anderer Folge eingesetzt): er
+  // führt seine Klassen doch in ihrer Reihe, wie jeder andere Kurs.
+  const std::string text =
+      Zeile("1", "A", "5a") + Zeile("2", "A", "5b") + Zeile("3", "B", "5b") + Zeile("3", "B", "5a");
+  ASSERT_TRUE(Import(text).Importiert) << Letzte().Text();
+  const TKurs* drei = Schule().HoleLehrer("B")->fKurse.ListeNrInhalt(1);
+  ASSERT_EQ(drei->fKlassen.size(), 2u);
+  EXPECT_EQ(drei->fKlassen[0]->fKuerzel.str(), "5a");
+  EXPECT_TRUE(SchuleStimmt(Schule()));
 }
 
 TEST_F(ImportTest, LeereDateiUndUtf8) {
