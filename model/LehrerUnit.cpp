@@ -3,6 +3,7 @@
 #include <cmath>
 #include <map>
 #include <set>
+#include <unordered_map>
 #include <vector>
 
 #include "model/DatumUnit.h"
@@ -97,56 +98,82 @@ std::string MonatsSchluessel(int jahr, int monat) {
 }
 }  // namespace
 
-TLehrer::TFehlTage TLehrer::KlassenFehlTage(const TSchule& schule, TDateTime von, TDateTime bis) {
-  const TDateTime erster = std::floor(von), letzter = std::floor(bis);
-  TFehlTage tage;
+namespace {
+// Die Tage von..bis (ganze Tage), an denen Klassen fehlen, mit den Kursen je Lehrer, deren
+// Klassen an dem Tag alle (in irgendeiner Stunde) fehlen: nur in ihnen kann eine Stunde ausfallen.
+using TFehlTage =
+    std::map<TDateTime, std::unordered_map<const TLehrer*, std::vector<const TKurs*>>>;
+
+TFehlTage KlassenFehlTage(const TSchule& schule, TDateTime erster, TDateTime letzter) {
+  std::map<TDateTime, std::set<const TElement*>> klassen;
   for (const TFehl* f : schule.fFehlKlassenMenge) {
     const TDateTime tag = std::floor(f->fDatum);
-    if (tag >= erster && tag <= letzter) tage[tag].insert(f->fElement);
+    if (f->fElement && tag >= erster && tag <= letzter) klassen[tag].insert(f->fElement);
+  }
+  // Jeder Kurs einmal: über seine erste Klasse (fehlen alle, dann auch sie).
+  TFehlTage tage;
+  for (const auto& [tag, fehlend] : klassen) {
+    auto& kurse = tage[tag];
+    for (const TElement* klasse : fehlend)
+      for (const TKurs* kurs : klasse->fKurse) {
+        if (!kurs->fLehrer || kurs->fKlassen.empty() || *kurs->fKlassen.begin() != klasse) continue;
+        bool alleFehlen = true;
+        for (const TKlasse* k : kurs->fKlassen) alleFehlen = alleFehlen && fehlend.count(k) > 0;
+        if (alleFehlen) kurse[kurs->fLehrer].push_back(kurs);
+      }
   }
   return tage;
 }
 
-std::int32_t TLehrer::erzeugeMonatsStunden(TDateTime von, TDateTime bis) {
-  return erzeugeMonatsStunden(von, bis, KlassenFehlTage(Schule(), von, bis));
-}
-
-std::int32_t TLehrer::erzeugeMonatsStunden(TDateTime von, TDateTime bis,
-                                           const TFehlTage& fehlTage) {
-  const TSchule& schule = Schule();
+// Die Vertretungskonten der Tage von..bis: des einen Lehrers nur, ohne ihn aller Lehrer.
+std::unordered_map<const TLehrer*, std::int32_t> KontenImZeitraum(const TSchule& schule,
+                                                                  TDateTime von, TDateTime bis,
+                                                                  const TLehrer* nur) {
   const TDateTime erster = std::floor(von), letzter = std::floor(bis);
-  std::int32_t konto = 0;
-  // Was er vertreten hat: gültig, angerechnet, für den Kurs eines anderen.
+  std::unordered_map<const TLehrer*, std::int32_t> konten;
+  // Was einer vertreten hat: gültig, angerechnet, für den Kurs eines anderen.
   for (const TVertretung* v : schule.fVertretungsMenge) {
     const TDateTime tag = std::floor(v->fDatum);
-    if (tag < erster || tag > letzter || !v->fKurs) continue;
-    if (v->fLehrer == this && v->fKurs->fLehrer != this && v->fGueltig && v->fAngerechnet)
-      konto += v->fKurs->fFaktor;
+    if (tag < erster || tag > letzter || !v->fKurs || !v->fLehrer) continue;
+    if ((!nur || v->fLehrer == nur) && v->fKurs->fLehrer != v->fLehrer && v->fGueltig &&
+        v->fAngerechnet)
+      konten[v->fLehrer] += v->fKurs->fFaktor;
   }
-  // Was ihm ausfiel: jede eigene Stunde eines Schultags, deren Klassen alle fehlen, während er
-  // da ist (so bucht es das Fehlen der Klassen, für jeden seiner Kurse in der Zelle). Nur an
-  // einem Tag, an dem eine Klasse fehlt, und nur in einem Kurs, dessen Klassen an dem Tag alle
-  // (in irgendeiner Stunde) fehlen.
-  const auto ende = fehlTage.upper_bound(letzter);
-  for (auto it = fehlTage.lower_bound(erster); it != ende; ++it) {
-    const auto& [tag, klassen] = *it;
-    if (!Schultag(tag + 0.5)) continue;
+  // Was einem ausfiel: jede eigene Stunde eines Schultags, deren Klassen alle fehlen, während er
+  // da ist (so bucht es das Fehlen der Klassen, für jeden seiner Kurse in der Zelle).
+  for (const auto& [tag, kurse] : KlassenFehlTage(schule, erster, letzter)) {
+    if (kurse.empty() || (nur && !kurse.count(nur)) || !Schultag(tag + 0.5)) continue;
     const int woche = schule.WocheVonDatum(tag);
     const int wochenTag = WochenTag(tag);
-    for (const TKurs* kurs : fKurse) {
-      if (kurs->fLehrer != this) continue;
-      bool alleFehlen = true;
-      for (const TKlasse* k : kurs->fKlassen) alleFehlen = alleFehlen && klassen.count(k) > 0;
-      if (!alleFehlen) continue;
-      for (const TSetzung* s : kurs->fSetzungen)
-        if (s->fWoche == woche && s->fTag == wochenTag &&
-            AlleKlassenAbwesend(kurs, tag, s->fStunde) && !Abwesend(tag, s->fStunde))
-          konto -= kurs->fFaktor;
+    for (const auto& [lehrer, eigene] : kurse) {
+      if (nur && lehrer != nur) continue;
+      for (const TKurs* kurs : eigene)
+        for (const TSetzung* s : kurs->fSetzungen)
+          if (s->fWoche == woche && s->fTag == wochenTag &&
+              AlleKlassenAbwesend(kurs, tag, s->fStunde) && !lehrer->Abwesend(tag, s->fStunde))
+            konten[lehrer] -= kurs->fFaktor;
     }
   }
+  return konten;
+}
+}  // namespace
+
+std::int32_t TLehrer::erzeugeMonatsStunden(TDateTime von, TDateTime bis) {
+  const auto konten = KontenImZeitraum(Schule(), von, bis, this);
+  const auto it = konten.find(this);
+  const std::int32_t konto = it == konten.end() ? 0 : it->second;
   const TDatum a = ZahlZuDatum(von), b = ZahlZuDatum(bis);
   fDict[MonatsSchluessel(a.Jahr, b.Monat)] = std::to_string(konto);
   return konto;
+}
+
+void TLehrer::MonatsStundenAllerLehrer(TSchule& schule, TDateTime von, TDateTime bis) {
+  const auto konten = KontenImZeitraum(schule, von, bis, nullptr);
+  const std::string schluessel = MonatsSchluessel(ZahlZuDatum(von).Jahr, ZahlZuDatum(bis).Monat);
+  for (TLehrer* l : schule.fLehrerMenge) {
+    const auto it = konten.find(l);
+    l->fDict[schluessel] = std::to_string(it == konten.end() ? 0 : it->second);
+  }
 }
 
 std::int32_t TLehrer::MonatsStunden(int jahr, int monat) {

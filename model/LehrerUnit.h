@@ -51,12 +51,8 @@ class TLehrer : public TSollElement {
   // Monatskonto der Vertretungen: berechnet für die Tage von..bis und unter Jahr(von)·100 +
   // Monat(bis) in fDict abgelegt; liefert den Wert.
   std::int32_t erzeugeMonatsStunden(TDateTime von, TDateTime bis);
-  // Dasselbe mit den schon gesammelten Tagen, an denen Klassen fehlen (KlassenFehlTage über
-  // mindestens von..bis): für alle Lehrer auf einmal.
-  using TFehlTage = std::map<TDateTime, std::set<const TElement*>>;
-  std::int32_t erzeugeMonatsStunden(TDateTime von, TDateTime bis, const TFehlTage& fehlTage);
-  // Die Tage von..bis (ganze Tage), an denen Klassen fehlen, mit den fehlenden Klassen.
-  static TFehlTage KlassenFehlTage(const TSchule& schule, TDateTime von, TDateTime bis);
+  // Dasselbe für alle Lehrer der Schule in einem Durchgang.
+  static void MonatsStundenAllerLehrer(TSchule& schule, TDateTime von, TDateTime bis);
   // Das Monatskonto; fehlt es, wird es erst für den ganzen Monat berechnet.
   std::int32_t MonatsStunden(int jahr, int monat);
   // fVStunden3 := das Monatskonto des Monats, der damit der Monat von fVStunden3 wird.

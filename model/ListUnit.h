@@ -2,6 +2,7 @@
 // fAktuell ab 0. Eine besitzende Liste (Besitz = true) hält ihre Einträge als unique_ptr.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -69,10 +70,13 @@ class TListe {
   // Entfernt alle Einträge (eine besitzende Liste zerstört sie dabei, vom ersten an).
   void ListeLeeren() {
     if constexpr (Besitz) {
-      // Einträge können beim Zerstören noch auf die Liste zugreifen: einzeln herausnehmen.
+      // Einträge können beim Zerstören noch auf die Liste zugreifen: einzeln herausnehmen, so
+      // dass der zerstörte nicht mehr und alle übrigen noch darin stehen. Umgedreht, damit jedes
+      // Herausnehmen hinten geschieht (vorne kostete jedes ein Verschieben des ganzen Rests).
+      std::reverse(fEintraege.begin(), fEintraege.end());
       while (!fEintraege.empty()) {
-        Halter h = std::move(fEintraege.front());
-        fEintraege.erase(fEintraege.begin());
+        Halter h = std::move(fEintraege.back());
+        fEintraege.pop_back();
         h.reset();
       }
     } else {

@@ -1,6 +1,8 @@
 #include "persistence/LadeSchritteUnit.h"
 
 #include <cmath>
+#include <map>
+#include <utility>
 #include <unordered_map>
 
 #include "model/DatumUnit.h"
@@ -58,23 +60,21 @@ void AlteVertretungenEntfernen(TSchule& schule) {
 
 void FehlzeitenBereinigen(TSchule& schule) {
   for (TEigenListe<TFehl>* menge :
-       {&schule.fFehlLehrerMenge, &schule.fFehlKlassenMenge, &schule.fFehlRaumMenge})
+       {&schule.fFehlLehrerMenge, &schule.fFehlKlassenMenge, &schule.fFehlRaumMenge}) {
+    // Ein Element hat höchstens eine Abwesenheit je Tag: eine zweite geht in der ersten auf.
+    std::map<std::pair<const TElement*, TDateTime>, TFehl*> erste;
     for (TFehl* f : menge->Kopie()) {
       if (!f->fElement || (f->fZeit & 0xFFFF) == 0 || Verfallen(f->fDatum)) {
         menge->ListeElemEntfernen(f);
         continue;
       }
-      // Ein Element hat höchstens eine Abwesenheit je Tag: eine zweite geht in der ersten auf.
-      for (TFehl* erste : *menge) {
-        if (erste == f) break;
-        if (erste->fElement == f->fElement && std::floor(erste->fDatum) == std::floor(f->fDatum)) {
-          erste->fZeit |= f->fZeit;
-          erste->fHilfe = erste->fZeit;
-          menge->ListeElemEntfernen(f);
-          break;
-        }
-      }
+      const auto [it, neu] = erste.try_emplace({f->fElement, std::floor(f->fDatum)}, f);
+      if (neu) continue;
+      it->second->fZeit |= f->fZeit;
+      it->second->fHilfe = it->second->fZeit;
+      menge->ListeElemEntfernen(f);
     }
+  }
 }
 
 void MonatskontenBerechnen(TSchule& schule) {
@@ -91,7 +91,6 @@ void MonatskontenBerechnen(TSchule& schule) {
     }
     const TDateTime von = DatumZuZahl(jahr, monat, 1);
     const TDateTime bis = DatumZuZahl(jahr, monat, TageImMonat(jahr, monat));
-    const TLehrer::TFehlTage fehlTage = TLehrer::KlassenFehlTage(schule, von, bis);
-    for (TLehrer* l : schule.fLehrerMenge) l->erzeugeMonatsStunden(von, bis, fehlTage);
+    TLehrer::MonatsStundenAllerLehrer(schule, von, bis);
   }
 }

@@ -201,8 +201,25 @@ class TKonsistenz {
           if (wort) tage[i].push_back(n);
         }
     }
+    // Nur Kurse mit einer Stunde, die auch ein anderer Kurs der Klasse hat, können ein Paar bilden
+    // (die übrigen ergäben keine Meldung; die Folge der Meldungen bleibt dieselbe).
+    std::vector<std::uint32_t> gesehen(static_cast<std::size_t>(wochen) * 7),
+        mehrfach(static_cast<std::size_t>(wochen) * 7);
     for (std::size_t i = 0; i < kurse.size(); ++i)
-      for (std::size_t j = 0; j < kurse.size(); ++j) {
+      for (const int n : tage[i]) {
+        const auto z = static_cast<std::size_t>(n);
+        mehrfach[z] |= gesehen[z] & worte[i][z];
+        gesehen[z] |= worte[i][z];
+      }
+    std::vector<std::size_t> teilen;
+    for (std::size_t i = 0; i < kurse.size(); ++i)
+      for (const int n : tage[i])
+        if (worte[i][static_cast<std::size_t>(n)] & mehrfach[static_cast<std::size_t>(n)]) {
+          teilen.push_back(i);
+          break;
+        }
+    for (const std::size_t i : teilen)
+      for (const std::size_t j : teilen) {
         const TKurs* a = kurse[i];
         const TKurs* b = kurse[j];
         if (a == b || (a->fKopplung && a->fKopplung == b->fKopplung)) continue;
