@@ -127,19 +127,11 @@ bool VerweistAuf(const TKurs* k, const TElement* e) {
   std::unordered_set<const TKurs*> kurse;
   for (const TKurs* k : schule.fKursMenge) kurse.insert(k);
   std::unordered_set<const TElement*> elemente;
-  // Welches Element welchen Kurs führt (statt je Kurs die Kursliste jedes Elements zu durchsuchen).
-  struct TPaarHash {
-    std::size_t operator()(const std::pair<const TElement*, const TKurs*>& p) const {
-      return std::hash<const void*>()(p.first) * 31 + std::hash<const void*>()(p.second);
-    }
-  };
-  std::unordered_set<std::pair<const TElement*, const TKurs*>, TPaarHash> gefuehrt;
   for (TKuerzelArt art : {leh, kla, kop, fac, rau, uvt})
     for (const TElement* e : schule.Elemente(art)) {
       if (!elemente.insert(e).second)
         return ::testing::AssertionFailure() << Name(e) << " zweimal in den Listen der Schule";
       for (const TKurs* k : e->fKurse) {
-        gefuehrt.insert({e, k});
         if (!kurse.count(k))
           return ::testing::AssertionFailure()
                  << Name(e) << " führt einen Kurs, den die Schule nicht hat";
@@ -170,7 +162,9 @@ bool VerweistAuf(const TKurs* k, const TElement* e) {
         return ::testing::AssertionFailure() << name() << ": Sortierschlüssel " << r1 << "/" << r2
                                              << ", berechnet " << n1 << "/" << n2;
     }
-    auto steht = [&](const TElement* e) { return gefuehrt.count({e, k}) > 0; };
+    // Die Kurslisten der Elemente sind kurz: durchsuchen ist billiger als ein Verzeichnis aller
+    // Paare, das jeder Schritt des Dauerlaufs neu anlegen müsste.
+    auto steht = [k](const TElement* e) { return e->fKurse.ListeElemNr(k) > 0; };
     if (!da(k->fLehrer) || !da(k->fKopplung) || !da(k->fFach))
       return ::testing::AssertionFailure() << name() << " verweist auf ein gelöschtes Element";
     if (k->fLehrer && !steht(k->fLehrer))

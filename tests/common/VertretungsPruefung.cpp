@@ -40,9 +40,12 @@ TKontenNeu KontenNeu(const TSchule& schule) {
     const TDateTime d = t + 0.5;
     if (!Schultag(d)) continue;
     const int woche = PlanversionAm(d), wochenTag = WochenTag(d);
-    for (const TLehrer* lehrer : schule.fLehrerMenge)
-      for (const TKurs* k : lehrer->fKurse) {
-        if (k->fLehrer != lehrer || k->fKlassen.empty()) continue;
+    // Jeder Kurs einmal, über seine erste Klasse (die zweiseitigen Verweise prüft Listen).
+    for (const TElement* fehlt : klassen) {
+      if (!fehlt) continue;
+      for (const TKurs* k : fehlt->fKurse) {
+        const TLehrer* lehrer = k->fLehrer;
+        if (!lehrer || k->fKlassen.empty() || *k->fKlassen.begin() != fehlt) continue;
         bool alle = true;
         for (const TKlasse* kl : k->fKlassen) alle = alle && klassen.count(kl) > 0;
         if (!alle) continue;
@@ -51,6 +54,7 @@ TKontenNeu KontenNeu(const TSchule& schule) {
               k->AlleKlassenAbwesend(d, p->fStunde, nullptr) && !lehrer->Abwesend(d, p->fStunde))
             konten[lehrer][t] -= k->fFaktor;
       }
+    }
   }
   return konten;
 }
