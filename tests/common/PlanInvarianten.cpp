@@ -37,14 +37,15 @@ std::set<std::string> PlanVerstoesse(const TSchule& schule) {
     const TElement* Element;
     int W, T, H;
     const TKurs* Kurs;
+    std::size_t Nr = 0;
   };
   std::vector<TBelegt> belegt;
   for (const TKurs* k : schule.fKursMenge)
     for (const TSetzung* s : k->fSetzungen) {
       const int w = s->fWoche, t = s->fTag, h = s->fStunde;
-      if (k->fLehrer) belegt.push_back({k->fLehrer, w, t, h, k});
-      if (s->fRaum) belegt.push_back({s->fRaum, w, t, h, k});
-      for (const TKlasse* kl : k->fKlassen) belegt.push_back({kl, w, t, h, k});
+      if (k->fLehrer) belegt.push_back({k->fLehrer, w, t, h, k, 0});
+      if (s->fRaum) belegt.push_back({s->fRaum, w, t, h, k, 0});
+      for (const TKlasse* kl : k->fKlassen) belegt.push_back({kl, w, t, h, k, 0});
       auto gesperrt = [&](const TPlanElement* e, const char* art) {
         if (e && e->fSperrung.GetWocheTagStd(w, t, h))
           v.insert(Zelle(
@@ -60,8 +61,11 @@ std::set<std::string> PlanVerstoesse(const TSchule& schule) {
   auto schluessel = [](const TBelegt& b) {
     return std::tuple(static_cast<const void*>(b.Element), b.W, b.T, b.H);
   };
-  std::stable_sort(belegt.begin(), belegt.end(), [&](const TBelegt& a, const TBelegt& b) {
-    return std::less<>{}(schluessel(a), schluessel(b));
+  // Stabil wie std::stable_sort, aber ohne dessen Puffer: bei gleichem Schlüssel entscheidet die
+  // Stelle, an der ein Eintrag angelegt wurde.
+  for (std::size_t i = 0; i < belegt.size(); ++i) belegt[i].Nr = i;
+  std::sort(belegt.begin(), belegt.end(), [&](const TBelegt& a, const TBelegt& b) {
+    return std::tuple(schluessel(a), a.Nr) < std::tuple(schluessel(b), b.Nr);
   });
   for (std::size_t i = 0; i < belegt.size();) {
     std::size_t j = i + 1;
