@@ -27,7 +27,9 @@ auto KlassenKursOrdnung() {
 // Stellt den Kurs in einer Liste, die ihn enthält, an den Platz seiner Sortierschlüssel.
 template <class Liste, class Ordnung>
 void NeuEinordnen(Liste& liste, TKurs* kurs, const Ordnung& ordnung) {
-  if (!liste.ListeElemEnthalten(kurs)) return;
+  // Meist steht der Zeiger schon auf ihm (eben angehängt, etwa beim Öffnen einer Datei): dann
+  // ohne die Suche vom Anfang der Liste. Die Kursliste besitzt jeden Kurs genau einmal.
+  if (liste.ListeInhalt() != kurs && !liste.ListeElemEnthalten(kurs)) return;
   auto halter = liste.ListeHerausnehmen();
   liste.ListeEinfuegen(std::move(halter), ordnung);
 }

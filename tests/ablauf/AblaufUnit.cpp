@@ -8,6 +8,7 @@
 #include <ctime>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 
@@ -78,15 +79,24 @@ bool DoppelbelegungMitgenommen(const TPlanVerstoesse& vorher, const TPlanVerstoe
 
 // Eine Doppelbelegung als Element (seine Adresse) und Zelle, damit ein Umbenennen sie nicht
 // ändert: je Lehrer, Klasse und Raum dieses Kürzels ein Schlüssel.
-std::set<std::string> DoppeltNachElement(const TSchule& schule, const std::string& text) {
+using TElementeNachKuerzel = std::multimap<std::string, const TElement*>;
+
+TElementeNachKuerzel ElementeNachKuerzel(const TSchule& schule) {
+  TElementeNachKuerzel nach;
+  for (TKuerzelArt art : {leh, kla, rau})
+    for (const TElement* e : schule.Elemente(art)) nach.emplace(e->fKuerzel.str(), e);
+  return nach;
+}
+
+std::set<std::string> DoppeltNachElement(const TElementeNachKuerzel& elemente,
+                                         const std::string& text) {
   std::set<std::string> schluessel;
   const std::size_t ende = text.rfind(" {");
   if (text.rfind("doppelt ", 0) != 0 || ende == std::string::npos || ende < 8) return schluessel;
-  const std::string name = text.substr(8, ende - 8);
-  for (TKuerzelArt art : {leh, kla, rau})
-    for (const TElement* e : schule.Elemente(art))
-      if (e->fKuerzel.str() == name)
-        schluessel.insert(std::to_string(reinterpret_cast<std::uintptr_t>(e)) + text.substr(ende));
+  const auto [von, bis] = elemente.equal_range(text.substr(8, ende - 8));
+  for (auto it = von; it != bis; ++it)
+    schluessel.insert(std::to_string(reinterpret_cast<std::uintptr_t>(it->second)) +
+                      text.substr(ende));
   return schluessel;
 }
 
@@ -273,11 +283,13 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
   // Die Verstöße aller Stände, seit das Protokoll des Manuellfensters zuletzt leer war.
   std::set<std::string> seitProtokoll, seitProtokollDoppelt;
   auto merken = [&] {
+    std::optional<TElementeNachKuerzel> elemente;  // erst, wenn es eine Doppelbelegung gibt
     for (const auto& [text, art] : nachher) {
       seitProtokoll.insert(text);
-      if (art == Verstoss::Doppelt)
-        for (const std::string& s : DoppeltNachElement(lauf.Schule(), text))
-          seitProtokollDoppelt.insert(s);
+      if (art != Verstoss::Doppelt) continue;
+      if (!elemente) elemente = ElementeNachKuerzel(lauf.Schule());
+      for (const std::string& s : DoppeltNachElement(*elemente, text))
+        seitProtokollDoppelt.insert(s);
     }
   };
   merken();
@@ -352,7 +364,7 @@ TAblaufErgebnis AblaufLaufen(TSchulArt art, const std::vector<TSchritt>& schritt
       // Auch unter neuem Namen: ein Element, das seitdem umbenannt wurde, war es schon.
       auchErlaubt = [&](const std::string& text) {
         if (seitProtokoll.count(text) > 0) return true;
-        for (const std::string& s : DoppeltNachElement(lauf.Schule(), text))
+        for (const std::string& s : DoppeltNachElement(ElementeNachKuerzel(lauf.Schule()), text))
           if (seitProtokollDoppelt.count(s) > 0) return true;
         return false;
       };
